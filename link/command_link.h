@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+// One command and its answer, as one indivisible operation. Every reader of the diagnostic
+// services is written against this: the interface exchange implements it for the serial line and
+// the simulated vehicle, tests implement it with scripted answers.
+class CommandLink {
+public:
+    virtual ~CommandLink() = default;
+
+    // Sends the command (without line end) and returns the cleaned answer: the prompt and line ends
+    // gone, blanks removed from answers that begin with "4", or the "Error" sentinel
+    // (const_str::Error) when no complete answer arrived. Errors of the serial device are thrown.
+    virtual QString Exchange(const QString& command) = 0;
+};
