@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The rules that turn what the interface printed into the answer text every reader relies on.
+namespace answer_text {
+
+// Removes leading and trailing characters with a code of 32 or less.
+QString trimControls(const QString& text);
+
+// Packs an answer that begins with "4" (a positive response): every blank removed, so the lines of
+// several frames and control units follow each other as one string of hex digits. Any other
+// answer is returned as it is.
+QString pack(const QString& text);
+
+// Cleans the raw output of the serial line: the first ">" and every CR and LF become blanks, the
+// result is trimmed and packed. Without a ">" the result is the "Error" sentinel.
+QString fromSerial(const QByteArray& raw);
+
+// Cleans a simulated answer, which carries no prompt: trimmed and packed.
+QString fromSimulation(const QString& answer);
+
+} // namespace answer_text

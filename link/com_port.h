@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+class PortSettingsStore;
+class SerialPort;
+
+// The one serial channel of the run, created unopened with the standard settings.
+std::unique_ptr<SerialPort> CreateComPort();
+
+// Closes the device when open and releases the channel.
+void CloseComPort(std::unique_ptr<SerialPort>& port);
+
+// The serial devices of the machine as full paths, sorted without regard to case. ttyDir is the
+// sysfs class directory (tests point it elsewhere).
+QStringList ComPortList(const QString& ttyDir = QStringLiteral("/sys/class/tty"));
+
+// Writes the six persisted line values of the channel: Port, BaudRate, StopBits, DataBits, Parity,
+// FlowControl.
+void WriteComPortSettings(const SerialPort& port, PortSettingsStore& store);
+
+// Applies the stored values to the channel. Texts are matched without regard to case; a text that
+// matches nothing (or a missing value) falls back to 9600 baud, 1 stop bit, 8 data bits, no parity
+// and "Custom" flow control. A missing Port keeps the current name.
+void ReadComPortSettings(SerialPort& port, PortSettingsStore& store);

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QByteArray>
+
+// The byte channel the command exchange talks through. SerialPort is the real one; tests
+// script fakes. Every operation on a channel that is not open, or whose device has gone, throws
+// SerialPortError.
+class SerialChannel {
+public:
+    virtual ~SerialChannel() = default;
+
+    virtual bool isOpen() const = 0;
+
+    // Queues all bytes; gives up silently after the write time-out with fewer bytes sent.
+    virtual void write(const QByteArray& bytes) = 0;
+
+    // Blocks until at least one byte can be read or the time-out passes; true when data arrived.
+    virtual bool waitForData(int timeoutMs) = 0;
+
+    // Bytes received and not yet read.
+    virtual int receivedCount() = 0;
+
+    // Up to count of the bytes already received; never waits.
+    virtual QByteArray read(int count) = 0;
+
+    // Throws away everything received and not read, and everything not yet sent.
+    virtual void purge() = 0;
+};

@@ -1,0 +1,97 @@
+// elmsim: an ELM323 interface with the simulated vehicle behind it, on a pseudo-terminal.
+// Prints the device path to connect to as its first line.
+
+#include "tools/elmsim/pty_elm.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QStringList>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <unistd.h>
+
+namespace {
+
+int g_wakeFd = -1;
+
+void onSignal(int) {
+    const uint64_t one = 1;
+    if (g_wakeFd >= 0) [[maybe_unused]]
+        auto n = ::write(g_wakeFd, &one, sizeof one);
+}
+
+[[noreturn]] void usage(const char* problem) {
+    std::fprintf(stderr,
+                 "elmsim: %s\n"
+                 "usage: elmsim [--link PATH] [--latency MS] [--baud N] [--mute-after N]\n"
+                 "              [--no-prompt] [--profile NAME]\n",
+                 problem);
+    std::exit(2);
+}
+
+int numberArgument(const QStringList& args, qsizetype& i, const char* option) {
+    if (i + 1 >= args.size())
+        usage((std::string(option) + " needs a number").c_str());
+    bool ok = false;
+    const int value = args.at(++i).toInt(&ok);
+    if (!ok || value < 0)
+        usage((std::string(option) + " needs a number of 0 or more").c_str());
+    return value;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    PtyElm::Config config;
+    QString linkPath;
+    const QStringList args = QCoreApplication::arguments();
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        const QString& a = args.at(i);
+        if (a == QLatin1String("--link") && i + 1 < args.size())
+            linkPath = args.at(++i);
+        else if (a == QLatin1String("--latency"))
+            config.latencyMs = numberArgument(args, i, "--latency");
+        else if (a == QLatin1String("--baud"))
+            config.baud = numberArgument(args, i, "--baud");
+        else if (a == QLatin1String("--mute-after"))
+            config.emulator.muteAfter = numberArgument(args, i, "--mute-after");
+        else if (a == QLatin1String("--no-prompt"))
+            config.emulator.prompt = false;
+        else if (a == QLatin1String("--profile") && i + 1 < args.size())
+            config.profile = args.at(++i);
+        else
+            usage(("unknown argument " + a.toStdString()).c_str());
+    }
+
+    try {
+        PtyElm elm(config);
+        if (!linkPath.isEmpty()) {
+            QFile::remove(linkPath); // a stale link of an earlier run
+            if (!QFile::link(elm.slavePath(), linkPath)) {
+                std::fprintf(stderr, "elmsim: cannot create the link %s\n", qPrintable(linkPath));
+                return 1;
+            }
+        }
+        std::printf("%s\n", qPrintable(elm.slavePath()));
+        std::fflush(stdout);
+
+        g_wakeFd = elm.wakeFd();
+        struct sigaction action {};
+        action.sa_handler = onSignal;
+        sigemptyset(&action.sa_mask);
+        sigaction(SIGINT, &action, nullptr);
+        sigaction(SIGTERM, &action, nullptr);
+
+        elm.run();
+        g_wakeFd = -1;
+        if (!linkPath.isEmpty())
+            QFile::remove(linkPath);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "elmsim: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}

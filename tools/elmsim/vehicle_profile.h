@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+// The vehicle behind the emulated interface. answer() gets an OBD request as upper-case hex
+// digits without blanks ("0100") and returns what the control units say: bytes as hex pairs
+// separated by blanks, several lines (frames or control units) separated by "\r", or an empty text
+// when no unit answers (the interface then prints "NO DATA").
+class VehicleProfile {
+public:
+    virtual ~VehicleProfile() = default;
+    virtual QString answer(const QString& request) = 0;
+};
+
+// "demo": the simulated vehicle of Demo-Mode, answer for answer. Returns nullptr for an unknown
+// name.
+std::unique_ptr<VehicleProfile> makeVehicleProfile(const QString& name);
