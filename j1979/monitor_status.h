@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <array>
+
+class CommandLink;
+
+// Trouble-code count, lamp and readiness of the emission monitors, from service 01 PID 01.
+struct TMonitorStatus {
+    int troubleCodeCount = 0;
+    bool milOn = false;
+    // Misfire, fuel system, comprehensive components; the fourth is not evaluated.
+    std::array<bool, 4> continuousSupported{};
+    std::array<bool, 4> continuousCompleted{};
+    // Catalyst, heated catalyst, evaporative system, secondary air, air-conditioning refrigerant,
+    // oxygen sensor, oxygen sensor heater, exhaust gas recirculation. Only catalyst, evaporative
+    // system, oxygen sensor and its heater are evaluated.
+    std::array<bool, 8> nonContinuousSupported{};
+    std::array<bool, 8> nonContinuousCompleted{};
+};
+
+// The record held by an answer to "0101"; an answer that does not start with "4101" gives the
+// empty record. Only the first control unit's status counts.
+TMonitorStatus ParseMonitorStatus(const QString& answer);
+
+// Sends "0101" and parses the answer.
+TMonitorStatus ReadMonitorStatus(CommandLink& link);
