@@ -13,14 +13,17 @@ std::unique_ptr<QTemporaryDir>& tempDir() {
 } // namespace
 
 void install() {
-    tempDir() = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/quorvane-test-XXXXXX"));
+    tempDir() =
+        std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/quorvane-test-XXXXXX"));
     const QString base = tempDir()->path();
     QDir().mkpath(base + QStringLiteral("/data"));
     qputenv("QUORVANE_CONFIG", (base + QStringLiteral("/config/quorvane.ini")).toUtf8());
     qputenv("QUORVANE_DATA", (base + QStringLiteral("/data")).toUtf8());
 }
 
-QString root() { return tempDir()->path(); }
+QString root() {
+    return tempDir()->path();
+}
 
 QString freshDir(const QString& name) {
     QDir dir(root() + QLatin1Char('/') + name);
