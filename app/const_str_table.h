@@ -166,3 +166,56 @@ CONST_STR(O2Test07, "Minimum sensor voltage for test cycle (calculated)")
 CONST_STR(O2Test08, "Maximum sensor voltage for test cycle (calculated)")
 CONST_STR(O2Test09, "Time between sensor transitions (calculated)")
 CONST_STR(O2Test0A, "Sensor period (calculated)")
+
+// app/
+CONST_STR(BadLangFlDllLoad, "Bad lang_fl.dll Load")
+CONST_STR(RestartForLanguage, "You must restart OBD-II Quorvane for this change to take effect.")
+// Followed by a line break and the path last tried.
+CONST_STR(HelpFileNotFound, "Help file not found")
+
+// pages/ (the grid headings are set by the translation pass)
+CONST_STR(GridS, "S")
+CONST_STR(GridPID, "PID")
+CONST_STR(GridSensor, "Sensor")
+CONST_STR(GridValue, "Value")
+CONST_STR(GridDescription, "Description")
+CONST_STR(GridMin, "Min")
+CONST_STR(GridMax, "Max")
+CONST_STR(Yes, "Yes")
+CONST_STR(No, "No")
+CONST_STR(NoStoredCodes, "No emission related trouble codes stored in ECU")
+CONST_STR(NoFreezeFrame, "No freeze frame information available")
+// One message of several lines; the page asks Yes, No or Cancel before any clearing request.
+CONST_STR(ClearCodesWarning,
+          "WARNING!!!\n\nAre you sure?\n\n"
+          "This will clear all emission-related diagnostic information.\n"
+          "This includes:\n"
+          "- Number of diagnostic trouble codes\n"
+          "- Diagnostic trouble codes\n"
+          "- Trouble code for freeze frame data\n"
+          "- Freeze frame data\n"
+          "- Oxygen sensor test data\n"
+          "- Status of system monitoring tests\n"
+          "- On-board monitoring test results\n"
+          "- Distance travelled while MIL is activated\n"
+          "- Number of warm-ups since DTC cleared\n"
+          "- Distance since diagnostic trouble codes cleared\n"
+          "- Minutes run by the engine while MIL activated\n"
+          "- Time since diagnostic trouble codes cleared")
+
+// livedata/
+CONST_STR(LostCommunication, "Lost communication!!!")
+CONST_STR(SpeedAboveZero, "Speed is > 0")
+// Shown on a dashboard display whose entry is switched off.
+CONST_STR(DisplayOff, "OFF")
+// Word of the terminal transcript's request line ("Mode: 01 PID: 0C").
+CONST_STR(TerminalMode, "Mode")
+// %1 is the folder's name: "graphs" or "logfiles".
+CONST_STR(DirectoryNotCreated, "Directory \"%1\" can not be created")
+
+// report/ (labels of the report document, each followed by a colon there)
+CONST_STR(ReportDateTime, "Date/Time")
+CONST_STR(ReportMake, "Marke")
+CONST_STR(ReportModel, "Model")
+CONST_STR(ReportYear, "Year")
+CONST_STR(ReportVin, "VIN")

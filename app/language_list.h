@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <vector>
+
+class Translator;
+class UserNotifier;
+
+// One entry of the language list of the options page.
+struct TLanguageData {
+    QString code;
+    // The code translated in "languagenames", then in "languages" (the run's language).
+    QString name;
+    // SVG picture of the flag; empty when there is none.
+    QByteArray flag;
+};
+
+struct LanguageList {
+    std::vector<TLanguageData> entries;
+    // Position of the run's language, compared without regard to case; -1 when it is not listed
+    // ("de_DE" is not "de": no selection then).
+    int selected = -1;
+};
+
+// Lists the languages that have a default catalogue, binds "languagenames" to
+// locale/languagenames.mo and attaches each flag from the flag library. A missing library is
+// reported with "Bad lang_fl.dll Load" once per language; the list then has no pictures.
+LanguageList buildLanguageList(Translator& translator, const QString& flagLibraryPath,
+                               UserNotifier& notifier);

@@ -1,0 +1,23 @@
+#include "app/lng_translate.h"
+
+#include "app/const_str.h"
+#include "app/grid_headings.h"
+#include "app/translator.h"
+
+#if __has_include("j1979/sensor_catalogue.h")
+#include "j1979/sensor_catalogue.h"
+#define QUORVANE_HAVE_SENSOR_CATALOGUE 1
+#endif
+
+void lngTranslate(const Translator& translator, GridHeadingSink* sink) {
+    for (const const_str::Entry& entry : const_str::entries()) {
+        if (const_str::isUntranslated(entry))
+            continue;
+        *entry.value = translator.translateUtf8(Translator::DefaultDomain, entry.english);
+    }
+#ifdef QUORVANE_HAVE_SENSOR_CATALOGUE
+    RefreshCatalogueTexts();
+#endif
+    if (sink != nullptr)
+        sink->setGridHeadings(gridHeadingTexts());
+}

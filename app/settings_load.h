@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <functional>
+#include <optional>
+
+class PortSettingsStore;
+class SettingsStore;
+
+// The options as the settings load found them; the options page and the program-wide flags are
+// set from this.
+struct PersistedOptions {
+    bool commLogging = false;
+    bool autoDetect = false;
+    bool autoConnect = false;
+    int unitSystem = 0; // 0 metric, 1 English
+    // On the first run the unit-system list shows no selection although the unit system is metric.
+    bool unitSystemSelected = false;
+    int widthGraph1 = 1;
+    int widthGraph2 = 1;
+    // Nothing: the graph keeps its built-in colour. Colours as 0x00BBGGRR.
+    std::optional<int> colorGraph1;
+    std::optional<int> colorGraph2;
+    // The address fields in the order of setting_names::Address; nothing leaves a field empty.
+    std::array<std::optional<QString>, 8> address;
+};
+
+// How the serial channel keeps its six values: bound to WriteComPortSettings and
+// ReadComPortSettings of the channel in use.
+struct SerialSettingsIo {
+    std::function<void(PortSettingsStore&)> store;
+    std::function<void(PortSettingsStore&)> restore;
+};
+
+struct SettingsLoadResult {
+    PersistedOptions options;
+    bool firstRun = false;
+};
+
+// Reads every persisted value, writing the value of each rule where one is missing, and creates
+// the key with its first-run values when it does not exist yet. Restores the serial channel.
+SettingsLoadResult LoadSettings(SettingsStore& store, const SerialSettingsIo& serial);
+
+// COM_CB changed: the whole serial group is stored, never the port name alone.
+void StoreSerialSettings(SettingsStore& store, const SerialSettingsIo& serial);

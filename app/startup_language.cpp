@@ -1,0 +1,32 @@
+#include "app/startup_language.h"
+
+#include "app/settings_names.h"
+#include "app/settings_store.h"
+
+#include <QLocale>
+
+QString systemLanguage() {
+    QString language = qEnvironmentVariable("LANG");
+    if (language.isEmpty())
+        language = QLocale::system().name();
+    for (const QChar cut : {QLatin1Char('.'), QLatin1Char('@')}) {
+        const qsizetype at = language.indexOf(cut);
+        if (at >= 0)
+            language.truncate(at);
+    }
+    return language;
+}
+
+QString chooseStartupLanguage(SettingsStore& store, const QString& systemLanguage) {
+    if (!store.open(false))
+        return systemLanguage;
+    QString language = systemLanguage;
+    if (const auto stored = store.readText(setting_names::Language)) {
+        if (!stored->trimmed().isEmpty())
+            language = stored->trimmed();
+    } else {
+        store.writeText(setting_names::Language, QStringLiteral("de"));
+    }
+    store.close();
+    return language;
+}
