@@ -19,9 +19,10 @@ const std::vector<Entry>& entries() {
 
 bool isUntranslated(const Entry& entry) {
     // "ready" is compared with the interface's own answers, and the no-communication message is
-    // deliberately German in every language.
+    // deliberately German in every language; the language-module failure is English in all.
     return std::strcmp(entry.name, "ready") == 0 ||
-           std::strncmp(entry.name, "NoCommunication", 15) == 0;
+           std::strncmp(entry.name, "NoCommunication", 15) == 0 ||
+           std::strcmp(entry.name, "BadLanguageDllLoad") == 0;
 }
 
 } // namespace const_str

@@ -219,3 +219,13 @@ CONST_STR(ReportMake, "Marke")
 CONST_STR(ReportModel, "Model")
 CONST_STR(ReportYear, "Year")
 CONST_STR(ReportVin, "VIN")
+
+// faultcodes/
+// Not translated (see const_str::isUntranslated).
+CONST_STR(BadLanguageDllLoad, "Bad language.dll Load")
+CONST_STR(NotLzhCompressed, "Not LZH Compressed !")
+CONST_STR(DecompressionSizeMismatch, "Decompression Error: Size Mismatch !")
+CONST_STR(CrcDecompressionError, "CRC Decompression Error !")
+CONST_STR(LzhNoMemory, "LZH : Cannot get memory for dictionary tables")
+CONST_STR(FaultResourceMissing, "The language module holds no fault-code table (resource FAULT)")
+CONST_STR(FaultTableUnreadable, "The fault-code table of the language module is not readable")
