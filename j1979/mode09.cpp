@@ -38,7 +38,8 @@ void appendMessageCharacters(const QString& answer, int first, int last, qsizety
     for (int m = first; m <= last; ++m) {
         for (int n = 1; n <= bytesPerMessage; ++n) {
             const qsizetype position = messageData(m) + 2 * (n - 1);
-            if (position > answer.size() || text.size() >= maxLength) {
+            // A digit without its partner would make a wrong character.
+            if (position + 1 > answer.size() || text.size() >= maxLength) {
                 return;
             }
             const qint64 byte = response_fields::pairAt(answer, position);
