@@ -2,6 +2,8 @@
 
 #include "app/const_str.h"
 #include "app/flag_library.h"
+#include "app/settings_names.h"
+#include "app/settings_store.h"
 #include "app/translator.h"
 #include "app/user_notifier.h"
 
@@ -35,4 +37,14 @@ LanguageList buildLanguageList(Translator& translator, const QString& flagLibrar
         }
     }
     return list;
+}
+
+TranslationInfo translationInfo(const Translator& translator) {
+    return {translator.headerField(QStringLiteral("LAST-TRANSLATOR")),
+            translator.headerField(QStringLiteral("X-Poedit-Language"))};
+}
+
+void languageChosen(const QString& code, SettingsStore& store, UserNotifier& notifier) {
+    storeText(setting_names::Language, code, store);
+    notifier.showMessage(UserNotifier::Icon::Information, const_str::RestartForLanguage);
 }

@@ -4,6 +4,7 @@
 #include <QString>
 #include <vector>
 
+class SettingsStore;
 class Translator;
 class UserNotifier;
 
@@ -28,3 +29,14 @@ struct LanguageList {
 // reported with "Bad lang_fl.dll Load" once per language; the list then has no pictures.
 LanguageList buildLanguageList(Translator& translator, const QString& flagLibraryPath,
                                UserNotifier& notifier);
+
+// What the options page shows about the catalogue of the run.
+struct TranslationInfo {
+    QString translator; // LAST-TRANSLATOR
+    QString language;   // X-Poedit-Language
+};
+TranslationInfo translationInfo(const Translator& translator);
+
+// cbLanguage changed: the code is stored at once and the user is told to restart; the running
+// language (and so translationInfo) stays as it is until then.
+void languageChosen(const QString& code, SettingsStore& store, UserNotifier& notifier);

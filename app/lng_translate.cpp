@@ -4,10 +4,7 @@
 #include "app/grid_headings.h"
 #include "app/translator.h"
 
-#if __has_include("j1979/sensor_catalogue.h")
 #include "j1979/sensor_catalogue.h"
-#define QUORVANE_HAVE_SENSOR_CATALOGUE 1
-#endif
 
 void lngTranslate(const Translator& translator, GridHeadingSink* sink) {
     for (const const_str::Entry& entry : const_str::entries()) {
@@ -15,9 +12,7 @@ void lngTranslate(const Translator& translator, GridHeadingSink* sink) {
             continue;
         *entry.value = translator.translateUtf8(Translator::DefaultDomain, entry.english);
     }
-#ifdef QUORVANE_HAVE_SENSOR_CATALOGUE
     RefreshCatalogueTexts();
-#endif
     if (sink != nullptr)
         sink->setGridHeadings(gridHeadingTexts());
 }

@@ -2,6 +2,8 @@
 
 #include "app/settings_names.h"
 #include "app/settings_store.h"
+#include "link/com_port.h"
+#include "link/serial_port.h"
 
 #include <algorithm>
 
@@ -44,6 +46,13 @@ void writeFirstRunValues(SettingsStore& store, const SerialSettingsIo& serial) {
 }
 
 } // namespace
+
+SerialSettingsIo serialSettingsOf(SerialPort& port) {
+    SerialSettingsIo io;
+    io.store = [&port](PortSettingsStore& store) { WriteComPortSettings(port, store); };
+    io.restore = [&port](PortSettingsStore& store) { ReadComPortSettings(port, store); };
+    return io;
+}
 
 SettingsLoadResult LoadSettings(SettingsStore& store, const SerialSettingsIo& serial) {
     using namespace setting_names;

@@ -2,6 +2,7 @@
 
 #include "app/settings_names.h"
 #include "app/settings_store.h"
+#include "app/translator.h"
 
 #include <QLocale>
 
@@ -29,4 +30,8 @@ QString chooseStartupLanguage(SettingsStore& store, const QString& systemLanguag
     }
     store.close();
     return language;
+}
+
+void chooseRunLanguage(Translator& translator, SettingsStore& store) {
+    translator.chooseLanguage(chooseStartupLanguage(store, systemLanguage()));
 }

@@ -12,3 +12,9 @@ QString systemLanguage();
 // without one gets "de" written (deliberately not "en") and runs in the system's language, as does
 // a first run without any key.
 QString chooseStartupLanguage(SettingsStore& store, const QString& systemLanguage);
+
+class Translator;
+
+// Module initialisation: the translator of the run gets the language chosen above, from the
+// program's settings store and the system's language.
+void chooseRunLanguage(Translator& translator, SettingsStore& store);

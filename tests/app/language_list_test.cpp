@@ -2,6 +2,8 @@
 #include "app/data_dirs.h"
 #include "app/flag_library.h"
 #include "app/language_list.h"
+#include "app/settings_names.h"
+#include "app/settings_store.h"
 #include "app/translator.h"
 #include "app/user_notifier.h"
 
@@ -124,6 +126,24 @@ TEST_F(LanguageListTest, NoLocaleDirectoryGivesAnEmptyList) {
     EXPECT_TRUE(list.entries.empty());
     EXPECT_EQ(list.selected, -1);
     EXPECT_TRUE(m_notifier.messages.isEmpty());
+}
+
+TEST_F(LanguageListTest, ChoosingALanguageStoresItAndAsksForARestart) {
+    Translator translator(m_root);
+    translator.chooseLanguage(QStringLiteral("de"));
+    SettingsStore store(test_env::freshDir(QStringLiteral("language_choice")) +
+                        QStringLiteral("/quorvane.ini"));
+    languageChosen(QStringLiteral("fr"), store, m_notifier);
+
+    ASSERT_TRUE(store.open(false));
+    EXPECT_EQ(store.readText(setting_names::Language), QStringLiteral("fr"));
+    store.close();
+    EXPECT_EQ(m_notifier.messages,
+              QStringList{"You must restart OBD-II Quorvane for this change to take effect."});
+    // The labels keep describing the catalogue of the run.
+    const TranslationInfo info = translationInfo(translator);
+    EXPECT_EQ(info.translator, QStringLiteral("Erika Muster <erika@example.org>"));
+    EXPECT_EQ(info.language, QStringLiteral("German"));
 }
 
 TEST(StagedLanguages, TheProgramShipsEnglishAndGermanWithNamesAndFlags) {

@@ -2,6 +2,8 @@
 #include "app/settings_names.h"
 #include "app/settings_store.h"
 #include "app/startup_language.h"
+#include "app/translator.h"
+#include "link/serial_port.h"
 
 #include "tests/support/test_environment.h"
 
@@ -193,6 +195,29 @@ TEST(SettingsLoad, ThePortChangeStoresTheWholeSerialGroup) {
     EXPECT_FALSE(store.isOpen());
 }
 
+TEST(SettingsLoad, TheSerialChannelKeepsItsPortAcrossRuns) {
+    const QString path = freshIni("load_channel");
+    SettingsStore store(path);
+    SerialPort first;
+    first.setPortName(QStringLiteral("/dev/ttyACM3"));
+    LoadSettings(store, serialSettingsOf(first));
+    {
+        QSettings raw(path, QSettings::IniFormat);
+        EXPECT_EQ(raw.value("Port").toString(), QStringLiteral("/dev/ttyACM3"));
+        EXPECT_EQ(raw.value("BaudRate").toString(), QStringLiteral("9600"));
+        EXPECT_EQ(raw.value("Parity").toString(), QStringLiteral("None"));
+    }
+    SerialPort next;
+    LoadSettings(store, serialSettingsOf(next));
+    EXPECT_EQ(next.portName(), QStringLiteral("/dev/ttyACM3"));
+
+    next.setPortName(QStringLiteral("/dev/rfcomm0"));
+    StoreSerialSettings(store, serialSettingsOf(next));
+    QSettings raw(path, QSettings::IniFormat);
+    EXPECT_EQ(raw.value("Port").toString(), QStringLiteral("/dev/rfcomm0"));
+    EXPECT_EQ(raw.value("FlowControl").toString(), QStringLiteral("None"));
+}
+
 TEST(StartupLanguage, FollowsTheStoreAndTheSystem) {
     const QString path = freshIni("language");
     SettingsStore store(path);
@@ -212,6 +237,14 @@ TEST(StartupLanguage, FollowsTheStoreAndTheSystem) {
     // An empty stored code means the system's language.
     storeText(setting_names::Language, QString(), store);
     EXPECT_EQ(chooseStartupLanguage(store, QStringLiteral("it_IT")), QStringLiteral("it_IT"));
+}
+
+TEST(StartupLanguage, TheRunsTranslatorGetsTheChosenLanguage) {
+    SettingsStore store(freshIni("run_language"));
+    storeText(setting_names::Language, QStringLiteral("de"), store);
+    Translator translator(QStringLiteral("/nonexistent"));
+    chooseRunLanguage(translator, store);
+    EXPECT_EQ(translator.currentLanguage(), QStringLiteral("de"));
 }
 
 TEST(StartupLanguage, SystemLanguageComesFromLangWithoutCharset) {
