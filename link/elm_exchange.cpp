@@ -60,7 +60,7 @@ QString ElmExchange::ReadAnswer() {
         for (int pass = 0; pass < m_maxPasses; ++pass) {
             if (!channel.waitForData(m_silenceTimeoutMs))
                 break;
-            buffer += channel.read(channel.receivedCount());
+            buffer += channel.readAll();
             if (buffer.contains('>'))
                 break;
         }

@@ -23,6 +23,10 @@ public:
     // Up to count of the bytes already received; never waits.
     virtual QByteArray read(int count) = 0;
 
+    // Everything received so far, without waiting. A device may do this in one call instead of
+    // asking for the count first.
+    virtual QByteArray readAll() { return read(receivedCount()); }
+
     // Throws away everything received and not read, and everything not yet sent.
     virtual void purge() = 0;
 };

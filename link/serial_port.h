@@ -32,6 +32,7 @@ public:
     bool waitForData(int timeoutMs) override;
     int receivedCount() override;
     QByteArray read(int count) override;
+    QByteArray readAll() override;
     void purge() override;
 
 private:

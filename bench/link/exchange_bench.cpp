@@ -1,0 +1,112 @@
+// One "010C" exchange against the emulated interface on a pseudo-terminal, beside the raw round
+// trip of the same bytes written and read directly on the device. The exchange should cost no
+// more than the raw round trip: its read is woken by the data, never by a timer.
+
+#include "link/elm_commands.h"
+#include "link/elm_exchange.h"
+#include "link/serial_port.h"
+#include "tools/elmsim/pty_elm.h"
+
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+
+PtyElm::Config quietInterface() {
+    PtyElm::Config config;
+    config.latencyMs = 0;
+    return config;
+}
+
+void BM_Exchange010C(benchmark::State& state) {
+    PtyElm elm(quietInterface());
+    elm.start();
+    SerialPort port;
+    port.setPortName(elm.slavePath());
+    port.open();
+    ElmExchange link(&port);
+    ElmEcho(link, false);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(link.Exchange(QStringLiteral("010C")));
+}
+BENCHMARK(BM_Exchange010C)->UseRealTime();
+
+// The same bytes written and read directly: raw slave, poll, read until the prompt.
+class RawDevice {
+public:
+    explicit RawDevice(const QString& path)
+        : m_fd(::open(path.toLocal8Bit().constData(), O_RDWR | O_NOCTTY)) {
+        termios tio{};
+        ::tcgetattr(m_fd, &tio);
+        ::cfmakeraw(&tio);
+        ::tcsetattr(m_fd, TCSANOW, &tio);
+    }
+    ~RawDevice() { ::close(m_fd); }
+    void roundTrip(const char* command) {
+        [[maybe_unused]] auto w = ::write(m_fd, command, strlen(command));
+        char buffer[256];
+        for (;;) {
+            pollfd pfd{m_fd, POLLIN, 0};
+            ::poll(&pfd, 1, 2500);
+            const ssize_t n = ::read(m_fd, buffer, sizeof buffer);
+            if (n <= 0 || memchr(buffer, '>', static_cast<size_t>(n)) != nullptr)
+                return;
+        }
+    }
+
+private:
+    int m_fd;
+};
+
+void BM_RawRoundTrip010C(benchmark::State& state) {
+    PtyElm elm(quietInterface());
+    elm.start();
+    RawDevice raw(elm.slavePath());
+    raw.roundTrip("ATE0\r");
+    for (auto _ : state)
+        raw.roundTrip("010C\r");
+}
+BENCHMARK(BM_RawRoundTrip010C)->UseRealTime();
+
+// Both, alternating within one run, so that load from other processes hits both alike; the
+// counters give the mean of each and their ratio.
+void BM_ExchangeOverRaw(benchmark::State& state) {
+    PtyElm rawElm(quietInterface());
+    rawElm.start();
+    RawDevice raw(rawElm.slavePath());
+    raw.roundTrip("ATE0\r");
+    PtyElm elm(quietInterface());
+    elm.start();
+    SerialPort port;
+    port.setPortName(elm.slavePath());
+    port.open();
+    ElmExchange link(&port);
+    ElmEcho(link, false);
+    using Clock = std::chrono::steady_clock;
+    Clock::duration rawTotal{}, exchangeTotal{};
+    for (auto _ : state) {
+        const auto t0 = Clock::now();
+        raw.roundTrip("010C\r");
+        const auto t1 = Clock::now();
+        benchmark::DoNotOptimize(link.Exchange(QStringLiteral("010C")));
+        const auto t2 = Clock::now();
+        rawTotal += t1 - t0;
+        exchangeTotal += t2 - t1;
+    }
+    const double n = double(state.iterations());
+    const double rawUs = std::chrono::duration<double, std::micro>(rawTotal).count() / n;
+    const double exchangeUs = std::chrono::duration<double, std::micro>(exchangeTotal).count() / n;
+    state.counters["raw_us"] = rawUs;
+    state.counters["exchange_us"] = exchangeUs;
+    state.counters["ratio"] = exchangeUs / rawUs;
+}
+BENCHMARK(BM_ExchangeOverRaw)->UseRealTime();
+
+} // namespace
+
+BENCHMARK_MAIN();
