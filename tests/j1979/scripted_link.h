@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/command_link.h"
+#include "qt_print.h"
 
 #include <QHash>
 #include <QString>

@@ -3,6 +3,7 @@
 #include "j1979/service_objects.h"
 #include "link/elm_exchange.h"
 #include "locale_guard.h"
+#include "qt_print.h"
 
 #include <gtest/gtest.h>
 
@@ -83,6 +84,21 @@ TEST_F(SimulatedVehicle, LiveValues) {
     for (int i = 0; i < 5; ++i) {
         EXPECT_TRUE(speeds.contains(value("0C")));
     }
+}
+
+TEST_F(SimulatedVehicle, TroubleCodesFreezeFrameAndOxygenSensors) {
+    EXPECT_EQ(TMode03().GetStoredCodes(m_exchange),
+              QStringList({"P0125", "P0736", "P0455", "P1107", "P1299", "P1198", "B1491", "B1992",
+                           "B2427"}));
+    EXPECT_EQ(TMode07().GetPendingCodes(m_exchange), QStringList({"P0125", "P0736", "P0455"}));
+    // No canned answers for the freeze frame.
+    EXPECT_TRUE(TMode02().GetFreezeFrameCode(m_exchange).isEmpty());
+    EXPECT_EQ(TMode02().GetFreezeFrameValue(m_exchange, "02", "05", false, "00"),
+              QStringLiteral("Error"));
+    const QList<O2SensorLocation> sensors = GetO2SensorLocations(m_exchange);
+    ASSERT_EQ(sensors.size(), 2);
+    EXPECT_EQ(sensors[0].text, QStringLiteral("O2 location 1-1"));
+    EXPECT_EQ(sensors[1].mask, 2);
 }
 
 } // namespace
