@@ -15,7 +15,7 @@ void ElmExchange::setChannel(SerialChannel* channel) {
 }
 
 QString ElmExchange::PendingDemoRequest() const {
-    std::lock_guard lock(const_cast<std::mutex&>(m_exchangeMutex));
+    std::lock_guard lock(m_exchangeMutex);
     return m_pendingDemoRequest;
 }
 

@@ -61,7 +61,7 @@ private:
     QString ReadAnswer();
     SerialChannel& requireChannel() const;
 
-    std::mutex m_exchangeMutex;
+    mutable std::mutex m_exchangeMutex;
     SerialChannel* m_channel = nullptr;
     CommLog m_log;
     QString m_pendingDemoRequest;
