@@ -47,6 +47,8 @@ QStringList Translator::availableLanguages(const QString& domain) const {
         if (QFileInfo(file).isFile() && !codes.contains(code))
             codes.append(code);
     }
+    // The listing's own order depends on the file system; the user sees the codes sorted.
+    codes.sort();
     return codes;
 }
 

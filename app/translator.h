@@ -34,7 +34,7 @@ public:
     QString translateUtf8(const QString& domain, const QByteArray& text) const;
 
     // Codes of the subdirectories of the locale directory that hold LC_MESSAGES/DOMAIN.mo: the
-    // directory names in lower case, each once, in the order of the listing.
+    // directory names in lower case, each once, sorted.
     QStringList availableLanguages(const QString& domain = DefaultDomain) const;
 
     // A header field of the default domain's catalogue of the run (empty when absent).
