@@ -81,7 +81,11 @@ std::optional<int> SettingsStore::readInt(const QString& name) const {
 std::optional<QString> SettingsStore::readText(const QString& name) {
     if (!exists(name))
         return std::nullopt;
-    return m_settings->value(name).toString();
+    const QVariant value = m_settings->value(name);
+    // An unquoted comma in a hand-edited line makes QSettings read a list: the user meant text.
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QStringLiteral(", "));
+    return value.toString();
 }
 
 void SettingsStore::writeBool(const QString& name, bool value) {

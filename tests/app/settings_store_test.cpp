@@ -2,7 +2,9 @@
 
 #include "tests/support/test_environment.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QThread>
 #include <csignal>
@@ -76,17 +78,18 @@ TEST(SettingsStore, TheFileIsUtf8Text) {
     EXPECT_EQ(store.readText(QStringLiteral("Address2")), QStringLiteral("Größe"));
 }
 
-TEST(SettingsStore, NumbersThatAreNotNumbersReadAsMissing) {
-    const QString path = iniIn(QStringLiteral("store_garbage"));
-    {
-        QSettings raw(path, QSettings::IniFormat);
-        raw.setValue(QStringLiteral("WidthGraph1"), QStringLiteral("wide"));
-        raw.setValue(QStringLiteral("AutoDetect"), QStringLiteral("true"));
-    }
+TEST(SettingsStore, HandEditedValuesAreReadSensibly) {
+    const QString path = iniIn(QStringLiteral("store_hand_edited"));
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[General]\nWidthGraph1=wide\nAutoDetect=true\nAddress1=Meier, Hauptstr. 1\n");
+    file.close();
     SettingsStore store(path);
     ASSERT_TRUE(store.open(false));
     EXPECT_EQ(store.readInt(QStringLiteral("WidthGraph1")), std::nullopt);
     EXPECT_EQ(store.readBool(QStringLiteral("AutoDetect")), true);
+    EXPECT_EQ(store.readText(QStringLiteral("Address1")), QStringLiteral("Meier, Hauptstr. 1"));
 }
 
 TEST(SettingsStore, ClosedStoreReadsNothingAndSkipsWrites) {
