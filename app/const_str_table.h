@@ -186,22 +186,21 @@ CONST_STR(No, "No")
 CONST_STR(NoStoredCodes, "No emission related trouble codes stored in ECU")
 CONST_STR(NoFreezeFrame, "No freeze frame information available")
 // One message of several lines; the page asks Yes, No or Cancel before any clearing request.
-CONST_STR(ClearCodesWarning,
-          "WARNING!!!\n\nAre you sure?\n\n"
-          "This will clear all emission-related diagnostic information.\n"
-          "This includes:\n"
-          "- Number of diagnostic trouble codes\n"
-          "- Diagnostic trouble codes\n"
-          "- Trouble code for freeze frame data\n"
-          "- Freeze frame data\n"
-          "- Oxygen sensor test data\n"
-          "- Status of system monitoring tests\n"
-          "- On-board monitoring test results\n"
-          "- Distance travelled while MIL is activated\n"
-          "- Number of warm-ups since DTC cleared\n"
-          "- Distance since diagnostic trouble codes cleared\n"
-          "- Minutes run by the engine while MIL activated\n"
-          "- Time since diagnostic trouble codes cleared")
+CONST_STR(ClearCodesWarning, "WARNING!!!\n\nAre you sure?\n\n"
+                             "This will clear all emission-related diagnostic information.\n"
+                             "This includes:\n"
+                             "- Number of diagnostic trouble codes\n"
+                             "- Diagnostic trouble codes\n"
+                             "- Trouble code for freeze frame data\n"
+                             "- Freeze frame data\n"
+                             "- Oxygen sensor test data\n"
+                             "- Status of system monitoring tests\n"
+                             "- On-board monitoring test results\n"
+                             "- Distance travelled while MIL is activated\n"
+                             "- Number of warm-ups since DTC cleared\n"
+                             "- Distance since diagnostic trouble codes cleared\n"
+                             "- Minutes run by the engine while MIL activated\n"
+                             "- Time since diagnostic trouble codes cleared")
 
 // livedata/
 CONST_STR(LostCommunication, "Lost communication!!!")
