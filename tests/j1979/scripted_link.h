@@ -1,7 +1,7 @@
 #pragma once
 
 #include "link/command_link.h"
-#include "qt_print.h"
+#include "tests/support/qt_printers.h"
 
 #include <QHash>
 #include <QString>

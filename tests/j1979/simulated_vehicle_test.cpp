@@ -3,7 +3,7 @@
 #include "j1979/service_objects.h"
 #include "link/elm_exchange.h"
 #include "locale_guard.h"
-#include "qt_print.h"
+#include "tests/support/qt_printers.h"
 
 #include <gtest/gtest.h>
 

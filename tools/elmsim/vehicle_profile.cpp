@@ -1,6 +1,7 @@
 #include "tools/elmsim/vehicle_profile.h"
 
 #include "link/simulated_vehicle.h"
+#include "tools/elmsim/full_profile.h"
 
 namespace {
 
@@ -26,5 +27,7 @@ public:
 std::unique_ptr<VehicleProfile> makeVehicleProfile(const QString& name) {
     if (name == QLatin1String("demo"))
         return std::make_unique<DemoProfile>();
+    if (name == QLatin1String("full"))
+        return makeFullProfile();
     return nullptr;
 }

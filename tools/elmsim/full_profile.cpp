@@ -1,0 +1,137 @@
+#include "tools/elmsim/full_profile.h"
+
+#include "link/simulated_vehicle.h"
+#include "tools/elmsim/vehicle_profile.h"
+
+#include <QHash>
+#include <QStringList>
+
+namespace {
+
+// Service 01 answers of the engine unit. The supported bitmaps name exactly these PIDs.
+const QHash<QString, QString>& engineCurrentData() {
+    static const QHash<QString, QString> answers = {
+        {"0100", "41 00 BE 1F B8 13"}, {"0120", "41 20 80 02 A0 11"}, {"0140", "41 40 44 08 00 00"},
+        {"0103", "41 03 02 00"},       {"0104", "41 04 33"},          {"0105", "41 05 5A"},
+        {"0106", "41 06 82"},          {"0107", "41 07 7E"},          {"010C", "41 0C 0C 4E"},
+        {"010D", "41 0D 00"},          {"010E", "41 0E 8C"},          {"010F", "41 0F 44"},
+        {"0110", "41 10 01 F4"},       {"0111", "41 11 26"},          {"0113", "41 13 03"},
+        {"0114", "41 14 5A 80"},       {"0115", "41 15 1E FF"},       {"011C", "41 1C 06"},
+        {"011F", "41 1F 02 58"},       {"0121", "41 21 00 2A"},       {"012F", "41 2F 80"},
+        {"0131", "41 31 01 F4"},       {"0133", "41 33 64"},          {"013C", "41 3C 11 94"},
+        {"0142", "41 42 38 A4"},       {"0146", "41 46 32"},          {"014D", "41 4D 00 0A"},
+    };
+    return answers;
+}
+
+// The freeze frame stored with P0133: service 02, frame 00. The bitmap names exactly these PIDs.
+const QHash<QString, QString>& freezeFrame() {
+    static const QHash<QString, QString> answers = {
+        {"020000", "42 00 00 7E 18 80 00"}, {"020200", "42 02 00 01 33"},
+        {"020300", "42 03 00 02 00"},       {"020400", "42 04 00 80"},
+        {"020500", "42 05 00 7B"},          {"020600", "42 06 00 90"},
+        {"020700", "42 07 00 7E"},          {"020C00", "42 0C 00 1A F8"},
+        {"020D00", "42 0D 00 32"},          {"021100", "42 11 00 33"},
+    };
+    return answers;
+}
+
+// Service 05 results of test IDs 01..0A: value, minimum, maximum. Sensor 02 reads a little
+// higher on the calculated tests.
+const char* const oxygenSensorResults[10] = {
+    "5A 00 00", "5A 00 00", "3C 00 00", "78 00 00", "19 00 32",
+    "1E 00 32", "14 00 28", "B4 A0 FF", "19 0A 32", "23 0A 50",
+};
+
+QString hexByte(int value) {
+    return QStringLiteral("%1").arg(value, 2, 16, QLatin1Char('0')).toUpper();
+}
+
+class FullProfile : public VehicleProfile {
+public:
+    QString answer(const QString& request) override {
+        const QString engine = engineAnswer(request);
+        const QString transmission = transmissionAnswer(request);
+        if (engine.isEmpty() || transmission.isEmpty()) {
+            return engine + transmission;
+        }
+        return engine + QLatin1Char('\r') + transmission;
+    }
+
+private:
+    QString engineAnswer(const QString& request) {
+        if (request == QLatin1String("04")) {
+            m_cleared = true;
+            return QStringLiteral("44");
+        }
+        if (request == QLatin1String("0101")) {
+            // After clearing the lamp is off and the monitors have to run again.
+            return m_cleared ? QStringLiteral("41 01 00 07 65 65")
+                             : QStringLiteral("41 01 83 07 65 00");
+        }
+        if (request == QLatin1String("03")) {
+            return m_cleared ? QStringLiteral("43 00 00 00 00 00 00")
+                             : QStringLiteral("43 01 33 01 71 03 00");
+        }
+        if (request == QLatin1String("07")) {
+            return m_cleared ? QStringLiteral("47 00 00 00 00 00 00")
+                             : QStringLiteral("47 01 71 00 00 00 00");
+        }
+        if (request.startsWith(QLatin1String("01"))) {
+            return engineCurrentData().value(request);
+        }
+        if (request.startsWith(QLatin1String("02"))) {
+            // Clearing erases the freeze frame with the codes.
+            if (m_cleared) {
+                return request == QLatin1String("020000") ? QStringLiteral("42 00 00 00 00 00 00")
+                                                          : QString();
+            }
+            return freezeFrame().value(request);
+        }
+        if (request.startsWith(QLatin1String("05"))) {
+            return oxygenSensorAnswer(request);
+        }
+        if (request.startsWith(QLatin1String("09")) && simulated_vehicle::knows(request)) {
+            return simulated_vehicle::answerNow(request);
+        }
+        return QString();
+    }
+
+    QString oxygenSensorAnswer(const QString& request) const {
+        if (m_cleared || request.size() != 6) {
+            return QString();
+        }
+        bool ok = false;
+        const int test = request.mid(2, 2).toInt(&ok, 16);
+        const QString sensor = request.mid(4, 2);
+        if (!ok || test < 1 || test > 10 ||
+            (sensor != QLatin1String("01") && sensor != QLatin1String("02"))) {
+            return QString();
+        }
+        QStringList bytes = QString::fromLatin1(oxygenSensorResults[test - 1]).split(u' ');
+        if (sensor == QLatin1String("02") && test >= 5) {
+            bytes[0] = hexByte(bytes[0].toInt(nullptr, 16) + 2);
+        }
+        return QStringLiteral("45 ") + hexByte(test) + QLatin1Char(' ') + sensor +
+               QLatin1Char(' ') + bytes.join(u' ');
+    }
+
+    // The transmission unit supports little, has no codes, and confirms a clearing too.
+    static QString transmissionAnswer(const QString& request) {
+        static const QHash<QString, QString> answers = {
+            {"0100", "41 00 98 18 00 00"},  {"0101", "41 01 00 00 00 00"},
+            {"0104", "41 04 1A"},           {"0105", "41 05 64"},
+            {"010C", "41 0C 0C 40"},        {"010D", "41 0D 00"},
+            {"03", "43 00 00 00 00 00 00"}, {"04", "44"},
+        };
+        return answers.value(request);
+    }
+
+    bool m_cleared = false;
+};
+
+} // namespace
+
+std::unique_ptr<VehicleProfile> makeFullProfile() {
+    return std::make_unique<FullProfile>();
+}
