@@ -34,8 +34,9 @@ bool SettingsStore::open(bool create) {
         if (!QDir().mkpath(QFileInfo(m_path).absolutePath()))
             return false;
         QFile file(m_path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            return keyExists();
+        // Another instance may have created it in the meantime; that one serves as well.
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly) && !keyExists())
+            return false;
     }
     if (!QFileInfo(m_path).isReadable())
         return false;
