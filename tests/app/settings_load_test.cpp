@@ -239,6 +239,13 @@ TEST(StartupLanguage, FollowsTheStoreAndTheSystem) {
     EXPECT_EQ(chooseStartupLanguage(store, QStringLiteral("it_IT")), QStringLiteral("it_IT"));
 }
 
+TEST(StartupLanguage, TheFirstRunIsInTheSystemsLanguageTheSecondInEnglish) {
+    SettingsStore store(freshIni("first_second_language"));
+    EXPECT_EQ(chooseStartupLanguage(store, QStringLiteral("de_AT")), QStringLiteral("de_AT"));
+    LoadSettings(store, FakeSerial().io());
+    EXPECT_EQ(chooseStartupLanguage(store, QStringLiteral("de_AT")), QStringLiteral("en"));
+}
+
 TEST(StartupLanguage, TheRunsTranslatorGetsTheChosenLanguage) {
     SettingsStore store(freshIni("run_language"));
     storeText(setting_names::Language, QStringLiteral("de"), store);
