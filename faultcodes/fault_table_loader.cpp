@@ -19,6 +19,12 @@ QString modulePathFor(const QString& programDir, const QString& code) {
     return programDir + QStringLiteral("/locale/") + code + QStringLiteral("/language.dll");
 }
 
+// Only a two-character code names a module directory. Both must be letters or digits: the code
+// comes from the settings file, and ".." would otherwise leave the locale directory.
+bool isModuleCode(const QString& code) {
+    return code.size() == 2 && code[0].isLetterOrNumber() && code[1].isLetterOrNumber();
+}
+
 // The module stays registered only while its table is read.
 class RegisteredModule {
 public:
@@ -41,7 +47,7 @@ private:
 } // namespace
 
 QString faultModulePath(const QString& programDir, const QString& languageCode) {
-    const QString code = languageCode.size() == 2 ? languageCode : QStringLiteral("en");
+    const QString code = isModuleCode(languageCode) ? languageCode : QStringLiteral("en");
     const QString path = modulePathFor(programDir, code);
     if (QFileInfo::exists(path))
         return path;

@@ -83,11 +83,12 @@ DecodeResult decode(QByteArrayView packed, quint32 expectedSize) {
     std::fill(ring, ring + kFirstWrite, kRingFill);
 
     // Every symbol takes at least one bit and yields at most kLookAhead bytes, so a damaged
-    // header cannot make the output grow beyond what the input could describe.
+    // header cannot make the output grow beyond what the input could describe. The buffer grows
+    // towards that bound only as data arrive, so a false size costs no memory in advance.
     const qint64 reachable = (packed.size() * 8 + 1) * qint64(kLookAhead);
     const qint64 capacity = std::min<qint64>(expectedSize, reachable) + kLookAhead;
     QByteArray& out = result.data;
-    out.resize(capacity);
+    out.resize(std::min<qint64>(capacity, qint64(1) << 20));
     auto* dst = reinterpret_cast<std::uint8_t*>(out.data());
 
     BitReader in(packed);
@@ -125,11 +126,15 @@ DecodeResult decode(QByteArrayView packed, quint32 expectedSize) {
             result.inputExhausted = true;
             break;
         }
-        // Only reachable when the header claims more than the input can hold; the overrun
-        // test above normally ends such a stream first.
-        if (count + kLookAhead > capacity) {
-            result.inputExhausted = true;
-            break;
+        if (count + kLookAhead > out.size()) {
+            // Only reachable when the header claims more than the input can hold; the overrun
+            // test above normally ends such a stream first.
+            if (out.size() >= capacity) {
+                result.inputExhausted = true;
+                break;
+            }
+            out.resize(std::min<qint64>(capacity, out.size() * 2));
+            dst = reinterpret_cast<std::uint8_t*>(out.data());
         }
     }
     out.truncate(count);

@@ -71,6 +71,9 @@ TEST(FaultTableLoader, FallsBackToEnglish) {
     EXPECT_EQ(faultModulePath(both, "de_DE"), modulePath(both, "en"));
     EXPECT_EQ(faultModulePath(both, "d"), modulePath(both, "en"));
     EXPECT_EQ(faultModulePath(both, ""), modulePath(both, "en"));
+    // A two-character code that would leave the locale directory is not a language.
+    QFile::copy(modulePath(both, "de"), both + "/language.dll");
+    EXPECT_EQ(faultModulePath(both, ".."), modulePath(both, "en"));
 
     RecordingNotifier notifier;
     FaultCodeTable table;
