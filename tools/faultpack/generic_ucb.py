@@ -186,9 +186,9 @@ def add_network(t):
     t.seq("U0001", items)
     t.seq("U0073", [(f"Control Module Communication Bus {letter(x)} Off", f"Steuergeräte-Kommunikationsbus {letter(x)} abgeschaltet")
                     for x in "ABCDE"])
-    t.seq("U0100", [(f"Lost Communication With {e}", f"Kommunikation mit {d} unterbrochen") for e, d in MODULES[:200]])
+    t.seq("U0100", [(f"Lost Communication With {e}", f"Kommunikation unterbrochen: {d}") for e, d in MODULES[:200]])
     t.one("U0300", "Internal Control Module Software Incompatibility", "Steuergerät intern – Software nicht kompatibel")
-    t.seq("U0301", [(f"Software Incompatibility with {e}", f"Software nicht kompatibel mit {d}") for e, d in SOFTWARE])
+    t.seq("U0301", [(f"Software Incompatibility with {e}", f"Software nicht kompatibel: {d}") for e, d in SOFTWARE])
 
 
 def add_body(t):
