@@ -127,8 +127,8 @@ DecodeResult decode(QByteArrayView packed, quint32 expectedSize) {
             break;
         }
         if (count + kLookAhead > out.size()) {
-            // Only reachable when the header claims more than the input can hold; the overrun
-            // test above normally ends such a stream first.
+            // The bound is only met when the header claims more than the input can hold; the
+            // overrun test above normally ends such a stream first.
             if (out.size() >= capacity) {
                 result.inputExhausted = true;
                 break;
