@@ -31,8 +31,9 @@ std::optional<qint64> readCount(CommandLink& link, const QString& request) {
     return response_fields::pairAt(answer, 5);
 }
 
-// Appends the data bytes of messages first..last as characters, leaving out the zero bytes that
-// pad short values, until the answer ends or the text has reached maxLength.
+// Appends the data bytes of messages first..last as characters, until the answer ends or the
+// text has reached maxLength. The zero bytes that pad short values, and any other control byte,
+// are left out: they cannot be shown, and the report's XML could not hold them.
 void appendMessageCharacters(const QString& answer, int first, int last, qsizetype maxLength,
                              QString& text) {
     for (int m = first; m <= last; ++m) {
@@ -43,7 +44,7 @@ void appendMessageCharacters(const QString& answer, int first, int last, qsizety
                 return;
             }
             const qint64 byte = response_fields::pairAt(answer, position);
-            if (byte != 0) {
+            if (byte >= 0x20) {
                 text += QChar(char16_t(byte));
             }
         }

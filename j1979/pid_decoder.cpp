@@ -223,7 +223,7 @@ QString monitorsThisCycle(const PidBytes& v) {
 
 // clang-format off
 const PidRule rules[] = {
-    // PIDs       bytes value                metric   English                 English format
+    // first last bytes value            metric   to English             English  or a text
     {0x01, 0x01, 4, nullptr,             nullptr, nullptr,               nullptr, monitorStatusSinceClear},
     {0x02, 0x02, 2, nullptr,             nullptr, nullptr,               nullptr, troubleCode},
     {0x03, 0x03, 1, nullptr,             nullptr, nullptr,               nullptr, fuelSystemStatus},

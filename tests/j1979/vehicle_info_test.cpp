@@ -65,10 +65,12 @@ TEST(VehicleInfo, TruncatedVinAnswerGivesWhatItHolds) {
     ScriptedLink link;
     link.answer(QStringLiteral("0900"), supportedTypes("C0"));
     link.answer(QStringLiteral("0901"), QStringLiteral("4901FF"));
-    link.answer(QStringLiteral("0902"), QStringLiteral("490201313233344902023"));
+    // The second message is cut inside its first byte; a control byte 03 is left out too.
+    link.answer(QStringLiteral("0902"), QStringLiteral("49020131033233490202"
+                                                       "3"));
     TMode09 mode09;
     mode09.ReadVehicleInfo(link);
-    EXPECT_EQ(mode09.vin(), QStringLiteral("1234"));
+    EXPECT_EQ(mode09.vin(), QStringLiteral("123"));
 }
 
 TEST(VehicleInfo, CalibrationIdsTakeFourMessagesEach) {
