@@ -1,11 +1,5 @@
-#include "app/main_window.h"
-
-#include <QApplication>
+#include "app/startup.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("OBD-II Quorvane"));
-    TfMain window;
-    window.show();
-    return QApplication::exec();
+    return runProgram(argc, argv);
 }

@@ -1,10 +1,79 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 
-// The program's one window.
+struct ProgramContext;
+class CaptionBar;
+class NavigationBar;
+class OptionsPage;
+class QAbstractButton;
+class QLabel;
+class QStackedWidget;
+class QToolButton;
+class TQzLed;
+class Translator;
+class UserNotifier;
+
+// The program's one main window: its own caption bar, the toolbar, the navigation bar with the
+// title strip and the pages, and the status strip with the three connection lamps.
 class TfMain : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TfMain(QWidget* parent = nullptr);
+    TfMain(ProgramContext& context, Translator& translator, UserNotifier& notifier,
+           QWidget* parent = nullptr);
+    ~TfMain() override;
+
+    // The shared click handler of the navigation buttons.
+    void MenuBarBtnClick(QAbstractButton* button);
+
+    // Stops the live-data polling and waits for it, processing window events meanwhile; called
+    // before every navigation and at shut-down. Does nothing while no polling exists.
+    std::function<void()> StopPollingAndWait = [] {};
+
+    // The dialogs the toolbar opens (created after the main window, owned by the caller).
+    void setDialogs(QWidget* info, QWidget* dtcSearch, QWidget* reportSettings);
+
+    OptionsPage* optionsPage() const { return m_options; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void buildFrame();
+    QWidget* buildToolbar();
+    QWidget* buildMiddle();
+    QWidget* buildStatusStrip();
+    QToolButton* toolButton(QWidget* parent, const QString& name, const QString& pictureName,
+                            int x);
+    TQzLed* statusLed(QWidget* parent, const QString& name);
+
+    void FormCreate();
+    void FormClose();
+    void locateHelpFile();
+    void tbMaximizeClick();
+    void btnHelpClick();
+    void panelWWWClick();
+    Qt::Edges edgesAt(const QPoint& pos) const;
+
+    ProgramContext& m_context;
+    Translator& m_translator;
+    UserNotifier& m_notifier;
+    CaptionBar* m_caption = nullptr;
+    NavigationBar* m_navigation = nullptr;
+    QLabel* m_infoPanel = nullptr;
+    QStackedWidget* m_notebook = nullptr;
+    OptionsPage* m_options = nullptr;
+    QToolButton* m_help = nullptr;
+    QWidget* m_infoDialog = nullptr;
+    QWidget* m_dtcSearch = nullptr;
+    QWidget* m_reportSettings = nullptr;
+    QWidget* m_helpWindow = nullptr;
+    bool m_closed = false;
 };
+
+// The maker's web address shown in the status strip.
+inline constexpr char kWebAddress[] = "https://quorvane.example.org";

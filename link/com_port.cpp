@@ -122,6 +122,7 @@ void ReadComPortSettings(SerialPort& port, PortSettingsStore& store) {
                                                       store.readText(QStringLiteral("FlowControl")),
                                                       int(LineSettings::FlowControl::Custom)));
     port.setLineSettings(s);
-    if (const auto name = store.readText(QStringLiteral("Port")))
-        port.setPortName(*name);
+    // A missing name reads as empty, so that the next connection fails visibly rather than
+    // trying some default device.
+    port.setPortName(store.readText(QStringLiteral("Port")).value_or(QString()));
 }

@@ -23,5 +23,5 @@ void WriteComPortSettings(const SerialPort& port, PortSettingsStore& store);
 
 // Applies the stored values to the channel. Texts are matched without regard to case; a text that
 // matches nothing (or a missing value) falls back to 9600 baud, 1 stop bit, 8 data bits, no parity
-// and "Custom" flow control. A missing Port keeps the current name.
+// and "Custom" flow control. A missing Port leaves the name empty.
 void ReadComPortSettings(SerialPort& port, PortSettingsStore& store);

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QStyle>
+#include <QWidget>
+
+class QToolButton;
+
+// The main window's own caption bar: a grey line on every second pixel row, the application title
+// centred on it, and minimise, maximise/restore and close buttons at the right. Dragging it moves
+// the window.
+class CaptionBar : public QWidget {
+    Q_OBJECT
+public:
+    explicit CaptionBar(const QString& title, QWidget* parent = nullptr);
+
+    // The maximise button shows the restore symbol while the window is maximised.
+    void showMaximized(bool maximized);
+
+Q_SIGNALS:
+    void minimizeClicked();
+    void maximizeClicked();
+    void closeClicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    QToolButton* addButton(const QString& name, QStyle::StandardPixmap symbol);
+
+    QString m_title;
+    QToolButton* m_maximize;
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QApplication>
+#include <exception>
+
+// The general error display: an exception that escapes an action (a click, a timer, any window
+// event) ends that action and its message is shown in an error box titled with the application
+// title; the program goes on with the next event.
+class QuorvaneApplication : public QApplication {
+public:
+    QuorvaneApplication(int& argc, char** argv);
+    bool notify(QObject* receiver, QEvent* event) override;
+};
+
+// The message as the error box shows it: a "." is added when the last character sorts after ".".
+QString errorBoxText(const QString& message);
+
+// Shows the message of the exception in flight (call from a catch block). From another thread the
+// box is shown on the ui thread, and the caller does not wait for it.
+void showCurrentException();
+
+// Runs an action and reports whatever it throws; for worker threads and callbacks that do not
+// pass through the application's event delivery.
+template <typename Action>
+void runReportingErrors(Action&& action) {
+    try {
+        action();
+    } catch (...) {
+        showCurrentException();
+    }
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QWidget>
+
+struct LanguageList;
+struct PersistedOptions;
+struct ProgramContext;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QSpinBox;
+class UserNotifier;
+
+// "Page_General Options": language and units, the serial port and its options, the graph lines,
+// and the user's address. Every change is written to the settings store the moment it is made
+// (address fields when they are left).
+class OptionsPage : public QWidget {
+    Q_OBJECT
+public:
+    OptionsPage(ProgramContext& context, UserNotifier& notifier, QWidget* parent = nullptr);
+
+    // COM_CB receives the port names (ComPortList) and selects the channel's port name.
+    void fillPorts(const QStringList& names);
+    void selectPort(const QString& name);
+    // The controls from what the settings load found.
+    void showOptions(const PersistedOptions& options);
+    void showLanguages(const LanguageList& list);
+    void showTranslationInfo(const QString& language, const QString& translator);
+
+    QCheckBox* autodetectBox() const { return m_autodetect; }
+
+Q_SIGNALS:
+    void unitSystemChanged(int unitSystem);
+    void graphWidthChanged(int graph, int width);
+    void graphColorChanged(int graph, const QColor& color);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* buildLanguageGroup();
+    QWidget* buildCommunicationGroup();
+    QWidget* buildGraphGroup();
+    QWidget* buildAddressGroup();
+
+    void cbSystemOfMeasurementsChange(int index);
+    void COM_CBChange(const QString& text);
+    void cbCommunicationLogClick(bool checked);
+    void cbAutodetectClick(bool checked);
+    void cbAutoConnectClick(bool checked);
+    void cbLanguageChange(int index);
+    void spinEditGraphChange(int graph, int width);
+    void cbColorGraphChange(int graph, int index);
+
+    ProgramContext& m_context;
+    UserNotifier& m_notifier;
+    QComboBox* m_language = nullptr;
+    QComboBox* m_units = nullptr;
+    QLabel* m_translationLanguage = nullptr;
+    QLabel* m_translationLicense = nullptr;
+    QComboBox* m_ports = nullptr;
+    QCheckBox* m_autodetect = nullptr;
+    QCheckBox* m_autoConnect = nullptr;
+    QCheckBox* m_commLog = nullptr;
+    QSpinBox* m_width[2] = {};
+    QComboBox* m_color[2] = {};
+    QLineEdit* m_address[8] = {};
+};
+
+// Colours as the settings store keeps them: 0x00BBGGRR.
+int colorToStored(const QColor& color);
+QColor storedToColor(int value);

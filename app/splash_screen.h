@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QWidget>
+
+// The picture shown while the windows are built: 400 x 300, frameless, on top, centred.
+class TfSplashScreen : public QWidget {
+    Q_OBJECT
+public:
+    explicit TfSplashScreen(QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};

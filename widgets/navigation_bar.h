@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QFrame>
+
+class QAbstractButton;
+class QButtonGroup;
+class QLabel;
+class QToolButton;
+class QVBoxLayout;
+
+// The navigation bar on the left of the main window: one group with a header and a column of
+// large picture buttons. Each button carries its tag in the property "tag".
+class NavigationBar : public QFrame {
+    Q_OBJECT
+public:
+    explicit NavigationBar(QWidget* parent = nullptr);
+
+    // The group's header (objectName groupName, caption as its text).
+    void setGroup(const QString& groupName, const QString& caption);
+    QToolButton* addButton(const QString& name, const QString& caption, const QString& pictureName,
+                           int tag);
+
+Q_SIGNALS:
+    void buttonClicked(QAbstractButton* button);
+
+private:
+    QLabel* m_header;
+    QVBoxLayout* m_buttons;
+    QButtonGroup* m_group;
+};
