@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class CommandLink;
+class TMode02;
+
+// One value row of frame 00: a PID the vehicle stores in its freeze frame and that is a live
+// sensor of the catalogue.
+struct FreezeFrameRow {
+    QString pid;   // "0C"
+    QString name;  // catalogue name in the language of the run
+    QString value; // display text of GetFreezeFrameValue
+    QString unit;  // metric or English unit, as chosen
+};
+
+// What the freeze-frame page shows: the code that caused frame 00 (none or one) and its values.
+struct FreezeFrameReading {
+    QStringList codes;
+    QList<FreezeFrameRow> rows;
+};
+
+// Reads the code, then one value per shown PID in rising PID order (02..4E), using the service 02
+// supported set already read into mode02. Non-hexadecimal data throw HexConversionError.
+FreezeFrameReading ReadFreezeFrameData(CommandLink& link, const TMode02& mode02, bool english);
