@@ -11,7 +11,8 @@ QString programDir() {
     if (QCoreApplication::instance() != nullptr)
         return QCoreApplication::applicationDirPath();
     // Without an application object (small tools): resolve /proc/self/exe ourselves.
-    return QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath()).absolutePath();
+    return QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath())
+        .absolutePath();
 }
 
 QString dataDir() {

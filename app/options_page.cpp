@@ -83,12 +83,17 @@ QColor storedToColor(int value) {
 OptionsPage::OptionsPage(ProgramContext& context, UserNotifier& notifier, QWidget* parent)
     : QWidget(parent), m_context(context), m_notifier(notifier) {
     setObjectName(QStringLiteral("Page_General Options"));
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(buildLanguageGroup());
-    layout->addWidget(buildCommunicationGroup());
-    layout->addWidget(buildGraphGroup());
-    layout->addWidget(buildAddressGroup());
-    layout->addStretch(1);
+    // Two columns, so that the page fits the window's size of 666 x 612.
+    auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setSpacing(6);
+    layout->addWidget(buildLanguageGroup(), 0, 0, 1, 2);
+    layout->addWidget(buildCommunicationGroup(), 1, 0);
+    layout->addWidget(buildGraphGroup(), 2, 0);
+    layout->addWidget(buildAddressGroup(), 1, 1, 2, 1);
+    layout->setRowStretch(3, 1);
+    layout->setColumnStretch(0, 1);
+    layout->setColumnStretch(1, 1);
 }
 
 QWidget* OptionsPage::buildLanguageGroup() {
@@ -183,6 +188,7 @@ QWidget* OptionsPage::buildGraphGroup() {
 QWidget* OptionsPage::buildAddressGroup() {
     auto* group = new QGroupBox(QStringLiteral("User/Shop Address"), this);
     auto* form = new QFormLayout(group);
+    form->setVerticalSpacing(4);
     static const char* const names[8] = {"edUserAddress1", "edUserAddress2", "edUserAddress3",
                                          "edUserAddress4", "edUserPhone",    "edUserFax",
                                          "edUserEmail",    "edUserInternet"};

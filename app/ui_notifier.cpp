@@ -12,8 +12,10 @@ void UiNotifier::showMessage(Icon icon, const QString& text) {
 }
 
 void UiNotifier::setBusy(bool busy) {
-    if (busy)
+    if (busy) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
-    else
+        // Let the cursor and pending paints show before the long operation starts.
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    } else
         QApplication::restoreOverrideCursor();
 }

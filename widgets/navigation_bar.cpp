@@ -32,8 +32,8 @@ NavigationBar::NavigationBar(QWidget* parent) : QFrame(parent) {
     layout->addWidget(m_header);
 
     m_buttons = new QVBoxLayout;
-    m_buttons->setContentsMargins(5, 6, 5, 6);
-    m_buttons->setSpacing(4);
+    m_buttons->setContentsMargins(5, 4, 5, 4);
+    m_buttons->setSpacing(2);
     layout->addLayout(m_buttons);
     layout->addStretch(1);
 
