@@ -31,7 +31,7 @@ private:
     bool runPortLoop();
     bool openCurrentPort(const QString& name);
     bool resetInterface();
-    bool configureStage(const QString& label, const QString& result, bool ok);
+    bool configureStage(const QString& label, const QString& result);
     bool checkEcu();
     void readServices();
     bool channelOpen() const;
