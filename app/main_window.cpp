@@ -3,20 +3,25 @@
 #include "app/caption_bar.h"
 #include "app/options_page.h"
 #include "app/program_context.h"
+#include "app/window_connection_view.h"
+#include "link/connection_sequence.h"
+#include "pages/start_page.h"
 #include "widgets/navigation_bar.h"
 #include "widgets/pictures.h"
 #include "widgets/qz_led.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDesktopServices>
 #include <QDialog>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -82,6 +87,7 @@ TfMain::TfMain(ProgramContext& context, Translator& translator, UserNotifier& no
         move(screen->availableGeometry().center() - rect().center());
     setMouseTracking(true);
     buildFrame();
+    wireConnection();
     FormCreate();
 }
 
@@ -89,6 +95,46 @@ TfMain::~TfMain() {
     // A window destroyed without being closed (a test, say) still shuts down in order.
     if (!m_closed)
         FormClose();
+}
+
+void TfMain::wireConnection() {
+    WindowConnectionView::Widgets widgets;
+    widgets.window = this;
+    widgets.startPage = m_start;
+    widgets.comLabel = findChild<QLabel*>(QStringLiteral("COM_Label"));
+    widgets.interfaceLabel = findChild<QLabel*>(QStringLiteral("InterfaceLabel"));
+    widgets.comLed = findChild<TQzLed*>(QStringLiteral("COM_Led"));
+    widgets.elmLed = findChild<TQzLed*>(QStringLiteral("ELM_Led"));
+    widgets.ecuLed = findChild<TQzLed*>(QStringLiteral("ECU_Led"));
+    m_connectionView = std::make_unique<WindowConnectionView>(widgets);
+    m_connection = std::make_unique<ConnectionSequence>(m_context, *m_connectionView);
+
+    connect(m_start->connectButton(), &QPushButton::clicked, this, [this] {
+        StopPollingAndWait();
+        m_connection->NeuInitialisierenBtnClick();
+    });
+    connect(m_start->disconnectButton(), &QPushButton::clicked, this, [this] {
+        StopPollingAndWait();
+        m_connection->btnDisconnectClick();
+    });
+    connect(m_start->demoModeBox(), &QCheckBox::clicked, this,
+            [this](bool checked) { m_context.link.DemoModeClick(checked); });
+
+    m_autoConnectTimer = new QTimer(this);
+    m_autoConnectTimer->setObjectName(QStringLiteral("AutoConnectTimer"));
+    m_autoConnectTimer->setSingleShot(true);
+    m_autoConnectTimer->setInterval(500);
+    connect(m_autoConnectTimer, &QTimer::timeout, this, &TfMain::AutoConnectTimerTimer);
+}
+
+void TfMain::AutoConnectTimerTimer() {
+    m_autoConnectTimer->stop();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    // The cursor comes back whatever the sequence does, errors included.
+    struct RestoreCursor {
+        ~RestoreCursor() { QApplication::restoreOverrideCursor(); }
+    } restore;
+    m_connection->NeuInitialisierenBtnClick();
 }
 
 void TfMain::setDialogs(QWidget* info, QWidget* dtcSearch, QWidget* reportSettings) {
@@ -199,8 +245,10 @@ QWidget* TfMain::buildMiddle() {
 
     m_notebook = new QStackedWidget(right);
     m_notebook->setObjectName(QStringLiteral("Notebook"));
-    for (const char* name : {"Page_Start", "Page_DTC", "Page_Sensordaten", "Page_FreezeFrames",
-                             "Page_O2Sensors", "Page_Terminal", "Page_Tests"}) {
+    m_start = new StartPage(m_notebook);
+    m_notebook->addWidget(m_start);
+    for (const char* name : {"Page_DTC", "Page_Sensordaten", "Page_FreezeFrames", "Page_O2Sensors",
+                             "Page_Terminal", "Page_Tests"}) {
         auto* page = new QWidget(m_notebook);
         page->setObjectName(QLatin1String(name));
         m_notebook->addWidget(page);
@@ -259,7 +307,8 @@ QWidget* TfMain::buildStatusStrip() {
     interfaceLabel->setObjectName(QStringLiteral("InterfaceLabel"));
     interfaceField->addWidget(interfaceLabel, 1);
 
-    QHBoxLayout* portField = field(96);
+    // Wider than a "COM1" needs: device paths such as /dev/ttyUSB0 must fit.
+    QHBoxLayout* portField = field(150);
     portField->addWidget(new QLabel(QStringLiteral("Port:"), strip));
     auto* portLabel = new QLabel(QStringLiteral("COM?"), strip);
     portLabel->setObjectName(QStringLiteral("COM_Label"));

@@ -2,9 +2,14 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <memory>
 
 struct ProgramContext;
 class CaptionBar;
+class ConnectionSequence;
+class StartPage;
+class QTimer;
+class WindowConnectionView;
 class NavigationBar;
 class OptionsPage;
 class QAbstractButton;
@@ -35,6 +40,7 @@ public:
     void setDialogs(QWidget* info, QWidget* dtcSearch, QWidget* reportSettings);
 
     OptionsPage* optionsPage() const { return m_options; }
+    StartPage* startPage() const { return m_start; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -52,6 +58,8 @@ private:
     TQzLed* statusLed(QWidget* parent, const QString& name);
 
     void FormCreate();
+    void wireConnection();
+    void AutoConnectTimerTimer();
     void FormClose();
     void locateHelpFile();
     void tbMaximizeClick();
@@ -67,6 +75,10 @@ private:
     QLabel* m_infoPanel = nullptr;
     QStackedWidget* m_notebook = nullptr;
     OptionsPage* m_options = nullptr;
+    StartPage* m_start = nullptr;
+    QTimer* m_autoConnectTimer = nullptr;
+    std::unique_ptr<WindowConnectionView> m_connectionView;
+    std::unique_ptr<ConnectionSequence> m_connection;
     QToolButton* m_help = nullptr;
     QWidget* m_infoDialog = nullptr;
     QWidget* m_dtcSearch = nullptr;

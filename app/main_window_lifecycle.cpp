@@ -23,6 +23,7 @@
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QToolButton>
 #include <QUrl>
 
@@ -96,6 +97,9 @@ void TfMain::FormCreate() {
     if (auto* start = findChild<QAbstractButton*>(QStringLiteral("btnStart")))
         start->setChecked(true);
     findChild<QTabWidget*>(QStringLiteral("PageControlSensorData"))->setCurrentIndex(0);
+
+    if (m_context.autoConnect)
+        m_autoConnectTimer->start();
 }
 
 void TfMain::FormClose() {

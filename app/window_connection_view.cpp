@@ -1,0 +1,56 @@
+#include "app/window_connection_view.h"
+
+#include "pages/start_page.h"
+#include "widgets/qz_led.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+
+void WindowConnectionView::clearLog() {
+    m_w.startPage->clearLog();
+}
+
+void WindowConnectionView::addLogLine(const QString& text, Mark mark) {
+    m_w.startPage->addLogLine(text,
+                              mark == Mark::Ok ? StartPage::Icon::Ok : StartPage::Icon::Error);
+}
+
+void WindowConnectionView::setComLed(bool on) {
+    m_w.comLed->setLedOn(on);
+}
+void WindowConnectionView::setElmLed(bool on) {
+    m_w.elmLed->setLedOn(on);
+}
+void WindowConnectionView::setEcuLed(bool on) {
+    m_w.ecuLed->setLedOn(on);
+}
+void WindowConnectionView::setComLabel(const QString& text) {
+    m_w.comLabel->setText(text);
+}
+
+void WindowConnectionView::setInterfaceLabel(const QString& text) {
+    m_w.interfaceLabel->setText(text);
+}
+
+void WindowConnectionView::updateLog() {
+    m_w.startPage->logList()->repaint();
+}
+
+void WindowConnectionView::updateWindow(bool processEvents) {
+    m_w.window->repaint();
+    if (processEvents)
+        QApplication::processEvents();
+}
+
+void WindowConnectionView::showObdType(const QString& text) {
+    m_w.startPage->showObdType(text);
+}
+
+void WindowConnectionView::showMonitorStatus(const TMonitorStatus& status) {
+    m_w.startPage->ShowMonitorStatus(status);
+}
+
+void WindowConnectionView::showVehicleInfo(const TMode09& info) {
+    m_w.startPage->showVehicleInfo(info);
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QWidget>
+
+struct TMonitorStatus;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class TQzMILLamp;
+class TMode09;
+
+// "Page_Start": Connect, Disconnect and Demo-Mode, the Init-Status list of the connection
+// sequence, and what it read: lamp, code count, monitor readiness, OBD type, VIN, CIDs, CVNs.
+// The page reads nothing itself.
+class StartPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit StartPage(QWidget* parent = nullptr);
+
+    QPushButton* connectButton() const { return m_connect; }
+    QPushButton* disconnectButton() const { return m_disconnect; }
+    QCheckBox* demoModeBox() const { return m_demoMode; }
+    QListWidget* logList() const { return m_log; }
+
+    // A line of the Init-Status list, with the OK or error icon or none.
+    enum class Icon { None, Ok, Error };
+    void clearLog();
+    void addLogLine(const QString& text, Icon icon);
+
+    void ShowMonitorStatus(const TMonitorStatus& status);
+    void showObdType(const QString& text);
+    void showVehicleInfo(const TMode09& info);
+
+private:
+    QWidget* buildStatusColumn();
+    QWidget* monitorPanel(const QString& title, const QStringList& rows, const QStringList& names);
+
+    QPushButton* m_connect;
+    QPushButton* m_disconnect;
+    QCheckBox* m_demoMode;
+    QListWidget* m_log;
+    TQzMILLamp* m_lamp = nullptr;
+    QLabel* m_dtcCount = nullptr;
+    QLineEdit* m_obdType = nullptr;
+    QLineEdit* m_vin = nullptr;
+    QComboBox* m_cin = nullptr;
+    QComboBox* m_cvn = nullptr;
+};
