@@ -87,7 +87,8 @@ StartPage::StartPage(QWidget* parent) : QWidget(parent) {
     bottom->addSpacing(15);
     bottom->addWidget(m_disconnect);
     bottom->addSpacing(23);
-    bottom->addWidget(m_demoMode, 1);
+    bottom->addWidget(m_demoMode);
+    bottom->addStretch(1);
     outer->addLayout(bottom);
 }
 
