@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+struct CliIo;
+struct CliOptions;
+class CliSession;
+
+// The commands that talk to the vehicle. Each runs after a successful connection sequence and
+// returns the exit code. Bad arguments throw CliUsageError before anything is sent.
+namespace cli_vehicle {
+// Checks the arguments of the command without any exchange; throws CliUsageError.
+void validate(const CliOptions& options);
+int connect(CliSession& session, CliIo& io);
+int status(CliSession& session, CliIo& io);
+int vin(CliSession& session, CliIo& io);
+int pid(CliSession& session, const CliOptions& options, CliIo& io);
+int watch(CliSession& session, const CliOptions& options, CliIo& io);
+int dtc(CliSession& session, const CliOptions& options, CliIo& io);
+int clear(CliSession& session, CliIo& io);
+int freeze(CliSession& session, const CliOptions& options, CliIo& io);
+int o2(CliSession& session, const CliOptions& options, CliIo& io);
+int raw(CliSession& session, const CliOptions& options, CliIo& io);
+} // namespace cli_vehicle
+
+// The commands that need no interface.
+namespace cli_offline {
+int ports(CliIo& io);
+int decode(CliSession& session, const CliOptions& options, CliIo& io);
+int lookup(CliSession& session, const CliOptions& options, CliIo& io);
+int makers(CliSession& session, CliIo& io);
+} // namespace cli_offline
+
+// Shared by both: a service 01 PID given on the command line ("0C", "c"), checked against the
+// catalogue. Throws CliUsageError for anything else.
+int parseCataloguePid(const QString& text);

@@ -1,0 +1,121 @@
+#include "app/const_str.h"
+#include "faultcodes/fault_code_table.h"
+#include "j1979/mode01.h"
+#include "j1979/mode02.h"
+#include "j1979/sensor_catalogue.h"
+#include "link/answer_text.h"
+#include "link/com_port.h"
+#include "link/command_link.h"
+#include "tools/cli/cli_commands.h"
+#include "tools/cli/cli_io.h"
+#include "tools/cli/cli_options.h"
+#include "tools/cli/cli_session.h"
+
+#include <QJsonArray>
+#include <QRegularExpression>
+
+namespace {
+
+// Hands the readers the answer from the command line as if the interface had sent it, so an
+// offline decode goes through exactly the code a live value does.
+class FixedAnswerLink : public CommandLink {
+public:
+    explicit FixedAnswerLink(QString answer) : m_answer(std::move(answer)) {}
+    QString Exchange(const QString&) override { return m_answer; }
+
+private:
+    QString m_answer;
+};
+
+bool loadTable(CliSession& session, CliIo& io) {
+    if (session.loadFaultCodes())
+        return true;
+    for (const QString& message : session.notifier().messages)
+        io.error(message);
+    io.error(QStringLiteral("no fault-code table for the language %1").arg(session.language()));
+    return false;
+}
+
+} // namespace
+
+namespace cli_offline {
+
+int ports(CliIo& io) {
+    const QStringList names = ComPortList();
+    for (const QString& name : names)
+        io.line(name);
+    io.doc[QStringLiteral("ports")] = QJsonArray::fromStringList(names);
+    return cli_exit::Success;
+}
+
+int decode(CliSession& session, const CliOptions& options, CliIo& io) {
+    bool ok = false;
+    const int service = options.args.at(0).toInt(&ok, 16);
+    if (!ok || (service != 1 && service != 2) || options.args.at(0).size() > 2)
+        throw CliUsageError(
+            QStringLiteral("decode knows services 01 and 02, not %1").arg(options.args.at(0)));
+    const int pid = parseCataloguePid(options.args.at(1));
+    const QString answer = answer_text::fromSimulation(options.args.at(2));
+    static const QRegularExpression hexOnly(QStringLiteral("^[0-9A-Fa-f]+$"));
+    if (!hexOnly.match(answer).hasMatch())
+        throw CliUsageError(
+            QStringLiteral("not a hexadecimal answer: %1").arg(options.args.at(2).trimmed()));
+
+    const TSensorData& entry = SensorCatalogue[std::size_t(pid - 1)];
+    const QString serviceText = service == 1 ? QStringLiteral("01") : QStringLiteral("02");
+    FixedAnswerLink link(answer.toUpper());
+    const QString value =
+        service == 1 ? TMode01().GetPIDValue(link, serviceText, entry.pidCode, session.english())
+                     : TMode02().GetFreezeFrameValue(link, serviceText, entry.pidCode,
+                                                     session.english(), QStringLiteral("00"));
+    if (value == const_str::Error)
+        throw CliUsageError(QStringLiteral("%1 is no answer to service %2 PID %3")
+                                .arg(options.args.at(2).trimmed(), serviceText, entry.pidCode));
+    const QString unit = session.english() ? entry.englishUnit : entry.metricUnit;
+    io.line(unit.isEmpty() ? value : value + QLatin1Char(' ') + unit);
+    io.doc[QStringLiteral("service")] = serviceText;
+    io.doc[QStringLiteral("pid")] = entry.pidCode;
+    io.doc[QStringLiteral("name")] = entry.name;
+    io.doc[QStringLiteral("value")] = value;
+    io.doc[QStringLiteral("unit")] = unit;
+    return cli_exit::Success;
+}
+
+int lookup(CliSession& session, const CliOptions& options, CliIo& io) {
+    const QString code = options.args.first().trimmed().toUpper();
+    static const QRegularExpression codeForm(QStringLiteral("^[PCBU][0-3][0-9A-F]{3}$"));
+    if (!codeForm.match(code).hasMatch())
+        throw CliUsageError(
+            QStringLiteral("%1 is no trouble code (like P0125)").arg(options.args.first()));
+    if (!loadTable(session, io))
+        return cli_exit::NoAnswer;
+    const FaultCodeTable& table = session.context().kbmFaultCodesTable;
+    QString maker = options.maker.trimmed();
+    if (maker.isEmpty())
+        maker =
+            table.manufacturers().isEmpty() ? kGenericManufacturer : table.manufacturers().first();
+    else if (!table.manufacturers().contains(maker))
+        throw CliUsageError(QStringLiteral("unknown maker %1 (see: makers)").arg(maker));
+
+    const QString usedMaker = manufacturerForCode(code, maker);
+    const auto description = table.FindFaultDescription(code, usedMaker);
+    io.line(code + QStringLiteral("  ") + usedMaker + QStringLiteral("  ") +
+            description.value_or(const_str::CliNoDefinition));
+    io.doc[QStringLiteral("code")] = code;
+    io.doc[QStringLiteral("maker")] = usedMaker;
+    io.doc[QStringLiteral("description")] =
+        description ? QJsonValue(*description) : QJsonValue(QJsonValue::Null);
+    return cli_exit::Success;
+}
+
+int makers(CliSession& session, CliIo& io) {
+    if (!loadTable(session, io))
+        return cli_exit::NoAnswer;
+    const QStringList& names = session.context().kbmFaultCodesTable.manufacturers();
+    for (const QString& name : names)
+        io.line(name);
+    io.doc[QStringLiteral("makers")] = QJsonArray::fromStringList(names);
+    return cli_exit::Success;
+}
+
+} // namespace cli_offline

@@ -1,0 +1,139 @@
+#include "tools/cli/cli_options.h"
+
+#include <QHash>
+
+namespace {
+
+struct CommandRule {
+    int minArgs;
+    int maxArgs; // -1: any number
+};
+
+const QHash<QString, CommandRule>& commandRules() {
+    static const QHash<QString, CommandRule> rules{
+        {QStringLiteral("ports"), {0, 0}},  {QStringLiteral("connect"), {0, 0}},
+        {QStringLiteral("status"), {0, 0}}, {QStringLiteral("vin"), {0, 0}},
+        {QStringLiteral("pid"), {1, -1}},   {QStringLiteral("watch"), {1, -1}},
+        {QStringLiteral("dtc"), {0, 0}},    {QStringLiteral("clear"), {0, 0}},
+        {QStringLiteral("freeze"), {0, 0}}, {QStringLiteral("o2"), {0, 1}},
+        {QStringLiteral("raw"), {1, 1}},    {QStringLiteral("decode"), {3, 3}},
+        {QStringLiteral("lookup"), {1, 1}}, {QStringLiteral("makers"), {0, 0}},
+    };
+    return rules;
+}
+
+QString takeValue(const QStringList& arguments, qsizetype& i, const QString& option) {
+    if (i + 1 >= arguments.size())
+        throw CliUsageError(QStringLiteral("%1 needs a value").arg(option));
+    return arguments.at(++i);
+}
+
+void requireCommand(const CliOptions& options, const QString& option,
+                    std::initializer_list<const char*> commands) {
+    for (const char* command : commands)
+        if (options.command == QLatin1String(command))
+            return;
+    throw CliUsageError(
+        QStringLiteral("%1 does not apply to the command %2").arg(option, options.command));
+}
+
+} // namespace
+
+CliOptions parseCliArguments(const QStringList& arguments) {
+    CliOptions options;
+    bool countGiven = false, makerGiven = false, portGiven = false;
+    QStringList positional;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& a = arguments.at(i);
+        // Everything after "--" is positional, so an answer or command may begin with dashes.
+        if (a == QLatin1String("--")) {
+            positional << arguments.mid(i + 1);
+            break;
+        }
+        if (!a.startsWith(QLatin1String("--"))) {
+            positional << a;
+        } else if (a == QLatin1String("--port")) {
+            options.port = takeValue(arguments, i, a);
+            portGiven = true;
+        } else if (a == QLatin1String("--demo")) {
+            options.demo = true;
+        } else if (a == QLatin1String("--english")) {
+            options.english = true;
+        } else if (a == QLatin1String("--lang")) {
+            options.language = takeValue(arguments, i, a);
+        } else if (a == QLatin1String("--json")) {
+            options.json = true;
+        } else if (a == QLatin1String("--log")) {
+            options.log = true;
+        } else if (a == QLatin1String("--count")) {
+            bool ok = false;
+            const int n = takeValue(arguments, i, a).toInt(&ok);
+            if (!ok || n < 1)
+                throw CliUsageError(QStringLiteral("--count needs a whole number of at least 1"));
+            options.count = n;
+            countGiven = true;
+        } else if (a == QLatin1String("--maker")) {
+            options.maker = takeValue(arguments, i, a);
+            makerGiven = true;
+        } else if (a == QLatin1String("--yes")) {
+            options.yes = true;
+        } else {
+            throw CliUsageError(QStringLiteral("unknown option %1").arg(a));
+        }
+    }
+
+    if (positional.isEmpty())
+        throw CliUsageError(QStringLiteral("no command given"));
+    options.command = positional.takeFirst();
+    options.args = positional;
+    const auto rule = commandRules().constFind(options.command);
+    if (rule == commandRules().constEnd())
+        throw CliUsageError(QStringLiteral("unknown command %1").arg(options.command));
+    if (options.args.size() < rule->minArgs ||
+        (rule->maxArgs >= 0 && options.args.size() > rule->maxArgs))
+        throw CliUsageError(
+            QStringLiteral("wrong number of arguments for %1").arg(options.command));
+
+    if (portGiven && options.demo)
+        throw CliUsageError(QStringLiteral("--port and --demo exclude each other"));
+    if (portGiven && options.port.trimmed().isEmpty())
+        throw CliUsageError(QStringLiteral("--port needs a device path"));
+    if (countGiven)
+        requireCommand(options, QStringLiteral("--count"), {"watch"});
+    if (makerGiven)
+        requireCommand(options, QStringLiteral("--maker"), {"lookup", "dtc", "freeze"});
+    if (options.yes)
+        requireCommand(options, QStringLiteral("--yes"), {"clear"});
+    return options;
+}
+
+bool commandTalksToVehicle(const QString& command) {
+    static const QStringList offline{QStringLiteral("ports"), QStringLiteral("decode"),
+                                     QStringLiteral("lookup"), QStringLiteral("makers")};
+    return !offline.contains(command);
+}
+
+QString cliUsageLine() {
+    return QStringLiteral("usage: quorvane-cli [--port PATH | --demo] [--english] [--lang CODE] "
+                          "[--json] [--log] COMMAND [ARGS]");
+}
+
+QString cliHelpText() {
+    return cliUsageLine() + QStringLiteral(R"(
+  ports                      serial device names, as the options page lists them
+  connect                    run the connection sequence; print every stage line with OK or ERR
+  status                     MIL, stored code count, the seven readiness monitors, OBD type
+  vin                        VIN, calibration IDs, CVNs
+  pid PID...                 decoded value and unit of each service 01 PID (hex, e.g. 0C 05)
+  watch PID... [--count N]   poll the PIDs in cycles and print one line a cycle
+  dtc [--maker M]            stored and pending codes with descriptions
+  clear --yes                the clearing request; without --yes nothing is sent
+  freeze [--maker M]         freeze-frame code and values of frame 0
+  o2 [SENSOR]                oxygen-sensor locations, or the ten service 05 rows of one sensor (1..8)
+  raw COMMAND                one exchange with the interface; prints the cleaned answer
+  decode SERVICE PID ANSWER  decode an answer text offline (e.g. decode 01 0C "41 0C 1A F8")
+  lookup CODE [--maker M]    description from the fault-code table
+  makers                     the manufacturer list
+Exit codes: 0 success, 1 the vehicle or interface did not answer, 2 bad usage.
+)");
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <stdexcept>
+
+// What the command line asked for. Options may stand before or after the command.
+struct CliOptions {
+    QString port; // --port PATH; empty: the stored port
+    bool demo = false;
+    bool english = false;
+    QString language; // --lang CODE; empty: the stored language
+    bool json = false;
+    bool log = false;
+    QString command;
+    QStringList args;
+    std::optional<int> count; // watch --count N
+    QString maker;            // lookup/dtc/freeze --maker M
+    bool yes = false;         // clear --yes
+};
+
+// A command line that cannot be run as written. The message is one line for the user; the
+// program exits with 2 after it and the usage line.
+class CliUsageError : public std::runtime_error {
+public:
+    explicit CliUsageError(const QString& message)
+        : std::runtime_error(message.toStdString()), m_message(message) {}
+    const QString& message() const { return m_message; }
+
+private:
+    QString m_message;
+};
+
+// Parses the arguments after the program name; checks the command's argument count and which
+// options it takes. Throws CliUsageError.
+CliOptions parseCliArguments(const QStringList& arguments);
+
+// The one-line synopsis printed with every usage error.
+QString cliUsageLine();
+
+// The full help text of --help.
+QString cliHelpText();
+
+// Commands that need the connection sequence before their work.
+bool commandTalksToVehicle(const QString& command);

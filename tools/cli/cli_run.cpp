@@ -1,0 +1,125 @@
+#include "tools/cli/cli_run.h"
+
+#include "faultcodes/fault_table_error.h"
+#include "j1979/hex_conversions.h"
+#include "link/serial_port_error.h"
+#include "tools/cli/cli_commands.h"
+#include "tools/cli/cli_io.h"
+#include "tools/cli/cli_options.h"
+#include "tools/cli/cli_session.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+namespace {
+
+QJsonArray stageArray(const CliConnectionView& view) {
+    QJsonArray stages;
+    for (const CliConnectionView::Line& line : view.lines)
+        stages.append(
+            QJsonObject{{QStringLiteral("text"), line.text}, {QStringLiteral("ok"), line.ok}});
+    return stages;
+}
+
+void printStages(const CliConnectionView& view, CliIo& io) {
+    for (const CliConnectionView::Line& line : view.lines)
+        io.error((line.ok ? QStringLiteral("OK   ") : QStringLiteral("ERR  ")) + line.text);
+}
+
+int runVehicleCommand(CliSession& session, const CliOptions& options, CliIo& io) {
+    cli_vehicle::validate(options);
+    const bool connected = session.connect();
+    if (!connected) {
+        printStages(session.view(), io);
+        io.doc[QStringLiteral("connected")] = false;
+        io.doc[QStringLiteral("stages")] = stageArray(session.view());
+        return cli_exit::NoAnswer;
+    }
+    const QString& command = options.command;
+    if (command == QLatin1String("connect"))
+        return cli_vehicle::connect(session, io);
+    // Other commands show the sequence only when asked to log, and then beside their output.
+    if (options.log)
+        printStages(session.view(), io);
+    if (command == QLatin1String("status"))
+        return cli_vehicle::status(session, io);
+    if (command == QLatin1String("vin"))
+        return cli_vehicle::vin(session, io);
+    if (command == QLatin1String("pid"))
+        return cli_vehicle::pid(session, options, io);
+    if (command == QLatin1String("watch"))
+        return cli_vehicle::watch(session, options, io);
+    if (command == QLatin1String("dtc"))
+        return cli_vehicle::dtc(session, options, io);
+    if (command == QLatin1String("clear"))
+        return cli_vehicle::clear(session, io);
+    if (command == QLatin1String("freeze"))
+        return cli_vehicle::freeze(session, options, io);
+    if (command == QLatin1String("o2"))
+        return cli_vehicle::o2(session, options, io);
+    return cli_vehicle::raw(session, options, io);
+}
+
+int runCommand(CliSession& session, const CliOptions& options, CliIo& io) {
+    session.prepareTexts();
+    const QString& command = options.command;
+    if (commandTalksToVehicle(command))
+        return runVehicleCommand(session, options, io);
+    if (command == QLatin1String("ports"))
+        return cli_offline::ports(io);
+    if (command == QLatin1String("decode"))
+        return cli_offline::decode(session, options, io);
+    if (command == QLatin1String("lookup"))
+        return cli_offline::lookup(session, options, io);
+    return cli_offline::makers(session, io);
+}
+
+int usageError(QTextStream& err, const QString& message) {
+    err << "quorvane-cli: " << message << '\n' << cliUsageLine() << '\n';
+    err.flush();
+    return cli_exit::Usage;
+}
+
+} // namespace
+
+int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err,
+           const CliTuning& tuning) {
+    if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"))) {
+        out << cliHelpText();
+        out.flush();
+        return cli_exit::Success;
+    }
+    CliOptions options;
+    try {
+        options = parseCliArguments(arguments);
+    } catch (const CliUsageError& e) {
+        return usageError(err, e.message());
+    }
+
+    CliIo io{out, err, options.json, {}};
+    int code = cli_exit::Success;
+    try {
+        CliSession session(options, tuning);
+        code = runCommand(session, options, io);
+    } catch (const CliUsageError& e) {
+        return usageError(err, e.message());
+    } catch (const HexConversionError& e) {
+        // Data the vehicle sent that are no number: the action ends, as in the program.
+        io.error(QStringLiteral("quorvane-cli: ") + e.message());
+        return options.command == QLatin1String("decode") ? cli_exit::Usage : cli_exit::NoAnswer;
+    } catch (const SerialPortError& e) {
+        io.error(QStringLiteral("quorvane-cli: ") + e.message());
+        return cli_exit::NoAnswer;
+    } catch (const FaultTableError& e) {
+        io.error(QStringLiteral("quorvane-cli: ") + e.message());
+        return cli_exit::NoAnswer;
+    } catch (const std::exception& e) {
+        io.error(QStringLiteral("quorvane-cli: ") + QString::fromLocal8Bit(e.what()));
+        return cli_exit::NoAnswer;
+    }
+    if (options.json) {
+        out << QJsonDocument(io.doc).toJson(QJsonDocument::Indented);
+        out.flush();
+    }
+    return code;
+}

@@ -1,0 +1,96 @@
+#include "tools/cli/cli_session.h"
+
+#include "app/data_dirs.h"
+#include "app/lng_translate.h"
+#include "app/settings_names.h"
+#include "app/startup_language.h"
+#include "app/translator.h"
+#include "faultcodes/fault_table_loader.h"
+#include "j1979/sensor_catalogue.h"
+#include "link/com_port.h"
+#include "link/connection_sequence.h"
+#include "tools/cli/cli_options.h"
+
+namespace {
+
+// Where USB adapters appear; the program's own first-run port.
+const QString kDefaultPort = QStringLiteral("/dev/ttyUSB0");
+
+} // namespace
+
+CliSession::CliSession(const CliOptions& options, const CliTuning& tuning)
+    : m_options(options), m_tuning(tuning), m_english(options.english) {
+    readStoredSettings();
+}
+
+CliSession::~CliSession() {
+    // The log gets its closing lines, as when the program ends.
+    m_context.link.setCommLogging(false);
+    m_context.link.setChannel(nullptr);
+    CloseComPort(m_context.comPort);
+}
+
+void CliSession::readStoredSettings() {
+    // Read only: a script must not create or change the program's settings.
+    SettingsStore& store = m_context.settings;
+    m_context.comPort = CreateComPort();
+    if (!store.keyExists() || !store.open(false))
+        return;
+    m_storedLanguage = store.readText(setting_names::Language).value_or(QString()).trimmed();
+    m_storedAutoDetect = store.readBool(setting_names::AutoDetect).value_or(false);
+    ReadComPortSettings(*m_context.comPort, store);
+    m_storedPort = m_context.comPort->portName();
+    store.close();
+}
+
+void CliSession::prepareTexts() {
+    Translator& translator = appTranslator();
+    QString code = m_options.language.trimmed();
+    if (!code.isEmpty()) {
+        const QStringList available = translator.availableLanguages();
+        if (!available.contains(code.toLower()) && code.toLower() != QLatin1String("en"))
+            throw CliUsageError(QStringLiteral("no catalogue for the language %1 (have: %2)")
+                                    .arg(code, available.join(QLatin1Char(' '))));
+    } else {
+        code = m_storedLanguage.isEmpty() ? systemLanguage() : m_storedLanguage;
+    }
+    translator.chooseLanguage(code);
+    m_language = translator.currentLanguage();
+    PrepareCatalogues();
+    lngTranslate(translator, nullptr);
+}
+
+bool CliSession::loadFaultCodes() {
+    // "de_DE" has the module of "de"; the loader itself takes only two-letter codes.
+    QString code = m_language;
+    if (code.size() > 2 && (code.at(2) == QLatin1Char('_') || code.at(2) == QLatin1Char('-')))
+        code.truncate(2);
+    LoadFaultCodeTable(m_context.kbmFaultCodesTable, code, m_notifier, data_dirs::programDir());
+    return !m_context.kbmFaultCodesTable.isEmpty();
+}
+
+bool CliSession::connect() {
+    ElmExchange& link = m_context.link;
+    SerialPort& port = *m_context.comPort;
+    if (!m_options.port.isEmpty())
+        port.setPortName(m_options.port.trimmed());
+    else if (m_storedPort.isEmpty())
+        port.setPortName(kDefaultPort);
+    link.setChannel(&port);
+    link.setDemoMode(m_options.demo);
+    link.setDemoDelay(m_tuning.demoDelayMs);
+    if (m_tuning.silenceTimeoutMs > 0)
+        link.setReadLimits(m_tuning.silenceTimeoutMs, ElmExchange::kMaxPasses);
+    // A port named on the command line is meant as it stands; the stored choice keeps the
+    // program's automatic detection.
+    m_context.autoDetect = m_options.port.isEmpty() && !m_options.demo && m_storedAutoDetect;
+    m_context.ComPortList = m_context.autoDetect ? ComPortList() : QStringList();
+    m_context.unitSystem = m_english ? 1 : 0;
+    if (m_options.log)
+        link.setCommLogging(true);
+
+    ConnectionSequence sequence(m_context, m_view);
+    const bool ok = sequence.NeuInitialisierenBtnClick();
+    m_chipVersion = sequence.ChipVersion();
+    return ok;
+}

@@ -1,0 +1,102 @@
+#pragma once
+
+#include "app/program_context.h"
+#include "app/user_notifier.h"
+#include "j1979/o2_sensor_tests.h"
+#include "link/connection_view.h"
+#include "link/freeze_frame_reading.h"
+
+#include <QStringList>
+#include <atomic>
+#include <optional>
+
+struct CliOptions;
+
+// Messages the core addresses to the user, kept for the command to print.
+class CliNotifier : public UserNotifier {
+public:
+    QStringList messages;
+    void showMessage(Icon, const QString& text) override { messages << text; }
+    void setBusy(bool) override {}
+};
+
+// The connection sequence's stage lines and the readings it made on the way.
+class CliConnectionView : public ConnectionView {
+public:
+    struct Line {
+        QString text;
+        bool ok = false;
+    };
+    QList<Line> lines;
+    QString comLabel;
+    std::optional<FreezeFrameReading> freezeFrame;
+    QStringList storedCodes;
+    QStringList pendingCodes;
+    QList<O2SensorLocation> o2Locations;
+
+    void clearLog() override { lines.clear(); }
+    void addLogLine(const QString& text, Mark mark) override {
+        lines.append({text, mark == Mark::Ok});
+    }
+    void setComLed(bool) override {}
+    void setElmLed(bool) override {}
+    void setEcuLed(bool) override {}
+    void setComLabel(const QString& text) override { comLabel = text; }
+    void setInterfaceLabel(const QString&) override {}
+    void updateLog() override {}
+    void showFreezeFrame(const FreezeFrameReading& reading) override { freezeFrame = reading; }
+    void showStoredCodes(const QStringList& codes) override { storedCodes = codes; }
+    void showO2SensorLocations(const QList<O2SensorLocation>& l) override { o2Locations = l; }
+    void showPendingCodes(const QStringList& codes) override { pendingCodes = codes; }
+};
+
+// What a test may change of the run: the simulated vehicle's pace and the read time-out.
+struct CliTuning {
+    int demoDelayMs = 100;
+    int silenceTimeoutMs = 0; // 0: the exchange's own
+    // Set from outside (the interrupt signal) to end a watch without a count after its cycle.
+    const std::atomic<bool>* stop = nullptr;
+};
+
+// One run of the command-line tool over the program's core: settings read (never written), the
+// language of texts, the fault-code table on demand, and the connection to the vehicle.
+class CliSession {
+public:
+    CliSession(const CliOptions& options, const CliTuning& tuning);
+    ~CliSession();
+    CliSession(const CliSession&) = delete;
+    CliSession& operator=(const CliSession&) = delete;
+
+    // Chooses the language and translates the string table and the catalogues. Throws
+    // CliUsageError for a language that has no catalogue.
+    void prepareTexts();
+    // Loads the fault-code table of the run's language; false (with the reason in the
+    // notifier) when it stays empty.
+    bool loadFaultCodes();
+
+    // The connection sequence of the program, with its " - New Init" event.
+    bool connect();
+
+    bool english() const { return m_english; }
+    const QString& language() const { return m_language; }
+    ProgramContext& context() { return m_context; }
+    CliConnectionView& view() { return m_view; }
+    CliNotifier& notifier() { return m_notifier; }
+    QString chipVersion() const { return m_chipVersion; }
+    bool stopRequested() const { return m_tuning.stop && m_tuning.stop->load(); }
+
+private:
+    void readStoredSettings();
+
+    const CliOptions& m_options;
+    CliTuning m_tuning;
+    ProgramContext m_context;
+    CliConnectionView m_view;
+    CliNotifier m_notifier;
+    QString m_storedLanguage;
+    QString m_storedPort;
+    bool m_storedAutoDetect = false;
+    bool m_english = false;
+    QString m_language;
+    QString m_chipVersion;
+};
