@@ -227,6 +227,9 @@ CONST_STR(ClearCodesWarning, "WARNING!!!\n\nAre you sure?\n\n"
                              "- Distance since diagnostic trouble codes cleared\n"
                              "- Minutes run by the engine while MIL activated\n"
                              "- Time since diagnostic trouble codes cleared")
+// Captions of the oxygen-sensor diagram, at its top and bottom.
+CONST_STR(O2CaptionRich, "Rich")
+CONST_STR(O2CaptionLean, "Lean")
 
 // livedata/
 CONST_STR(LostCommunication, "Lost communication!!!")
