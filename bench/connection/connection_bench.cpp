@@ -1,0 +1,63 @@
+// The whole connection sequence, the Connect button's work: against the simulated vehicle without
+// its answer delay (the sequence's own cost) and through the emulated interface on a
+// pseudo-terminal (what a user waits for, less the vehicle's bus time).
+
+#include "app/program_context.h"
+#include "j1979/sensor_catalogue.h"
+#include "link/com_port.h"
+#include "link/connection_sequence.h"
+#include "tools/elmsim/pty_elm.h"
+
+#include <QCoreApplication>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+class NullView : public ConnectionView {
+public:
+    void clearLog() override {}
+    void addLogLine(const QString&, Mark) override {}
+    void setComLed(bool) override {}
+    void setElmLed(bool) override {}
+    void setEcuLed(bool) override {}
+    void setComLabel(const QString&) override {}
+    void setInterfaceLabel(const QString&) override {}
+    void updateLog() override {}
+};
+
+void BM_ConnectDemoMode(benchmark::State& state) {
+    PrepareCatalogues();
+    ProgramContext context;
+    context.link.setDemoDelay(0);
+    context.link.setDemoMode(true);
+    NullView view;
+    ConnectionSequence sequence(context, view);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(sequence.InitializeConnection());
+}
+BENCHMARK(BM_ConnectDemoMode)->Unit(benchmark::kMicrosecond);
+
+void BM_ConnectThroughPty(benchmark::State& state) {
+    PrepareCatalogues();
+    PtyElm elm(PtyElm::Config{});
+    elm.start();
+    ProgramContext context;
+    context.comPort = CreateComPort();
+    context.comPort->setPortName(elm.slavePath());
+    context.link.setChannel(context.comPort.get());
+    NullView view;
+    ConnectionSequence sequence(context, view);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(sequence.InitializeConnection());
+}
+BENCHMARK(BM_ConnectThroughPty)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
