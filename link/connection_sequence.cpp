@@ -45,6 +45,9 @@ bool ConnectionSequence::InitializeConnection() {
         link.setChannel(m_context.comPort.get());
     if (channelOpen())
         m_context.comPort->close();
+    // The old connection ends here. Cleared now rather than at the end, so that a device error
+    // that breaks off the sequence cannot leave the guarded actions believing in a connection.
+    link.setNoCommunication(true);
     m_view.clearLog();
     m_view.setComLed(false);
     m_view.setElmLed(false);

@@ -10,7 +10,7 @@ struct ProgramContext;
 // checking the control unit and reading everything the pages show. Its outcome is the link's
 // NoCommunication flag. Runs on the thread that owns the link; the polling worker must be stopped.
 // Errors of the serial device (other than a port that does not open) and of number conversion
-// are thrown and end the sequence where they occur, leaving NoCommunication as it was.
+// are thrown and end the sequence where they occur; NoCommunication is then true.
 class ConnectionSequence {
 public:
     ConnectionSequence(ProgramContext& context, ConnectionView& view);

@@ -6,6 +6,8 @@
 #include "link/com_port.h"
 #include "link/connection_sequence.h"
 #include "link/serial_port.h"
+#include "link/serial_port_error.h"
+#include "link/simulated_vehicle.h"
 #include "tools/elmsim/pty_elm.h"
 
 #include "tests/link/connection_recording_view.h"
@@ -138,6 +140,28 @@ TEST_F(PtyConnection, ControlUnitThatNeverAnswersShowsTheFourthAnswer) {
     EXPECT_FALSE(view.ecuLed);
     EXPECT_EQ(line.written.count("0100\r"), 4);
     EXPECT_FALSE(view.monitorStatus.has_value());
+    EXPECT_TRUE(context.link.NoCommunication());
+}
+
+TEST_F(PtyConnection, DeviceErrorMidwayLeavesNoConnectionBehind) {
+    context.comPort->setPortName(serve());
+    AnsweringChannel line;
+    bool unplugged = false;
+    line.answer = [&](const QByteArray& command) -> QByteArray {
+        if (unplugged && command == "0902")
+            throw SerialPortError("device gone");
+        if (command == "ATZ" || command == "ATI")
+            return "ELM323 v2.0";
+        if (command.startsWith("AT"))
+            return "OK";
+        return simulated_vehicle::answerNow(QString::fromLatin1(command)).toLatin1();
+    };
+    context.link.setChannel(&line);
+    ASSERT_TRUE(sequence.InitializeConnection());
+    ASSERT_FALSE(context.link.NoCommunication());
+
+    unplugged = true;
+    EXPECT_THROW(sequence.InitializeConnection(), SerialPortError);
     EXPECT_TRUE(context.link.NoCommunication());
 }
 
