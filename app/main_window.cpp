@@ -4,7 +4,11 @@
 #include "app/options_page.h"
 #include "app/program_context.h"
 #include "app/window_connection_view.h"
+#include "j1979/monitor_status.h"
 #include "link/connection_sequence.h"
+#include "pages/dtc_page.h"
+#include "pages/freeze_frame_page.h"
+#include "pages/o2_sensor_page.h"
 #include "pages/start_page.h"
 #include "widgets/navigation_bar.h"
 #include "widgets/pictures.h"
@@ -106,6 +110,9 @@ void TfMain::wireConnection() {
     widgets.comLed = findChild<TQzLed*>(QStringLiteral("COM_Led"));
     widgets.elmLed = findChild<TQzLed*>(QStringLiteral("ELM_Led"));
     widgets.ecuLed = findChild<TQzLed*>(QStringLiteral("ECU_Led"));
+    widgets.dtcPage = m_dtc;
+    widgets.freezeFramePage = m_freezeFrames;
+    widgets.o2SensorPage = m_o2Sensors;
     m_connectionView = std::make_unique<WindowConnectionView>(widgets);
     m_connection = std::make_unique<ConnectionSequence>(m_context, *m_connectionView);
 
@@ -119,6 +126,18 @@ void TfMain::wireConnection() {
     });
     connect(m_start->demoModeBox(), &QCheckBox::clicked, this,
             [this](bool checked) { m_context.link.DemoModeClick(checked); });
+
+    m_dtc->showMonitorStatus = [this](const TMonitorStatus& status) {
+        m_start->ShowMonitorStatus(status);
+    };
+    // Clearing erased the frame too: its supported set and its values are read again.
+    m_dtc->troubleCodesCleared = [this] {
+        if (m_context.mode02)
+            m_context.mode02->ReadSupported(m_context.link);
+        m_freezeFrames->ReadFreezeFrames();
+    };
+    m_dtc->manufacturerChanged = [this] { m_freezeFrames->refreshDescription(); };
+    m_freezeFrames->selectedManufacturer = [this] { return m_dtc->selectedManufacturer(); };
 
     m_autoConnectTimer = new QTimer(this);
     m_autoConnectTimer->setObjectName(QStringLiteral("AutoConnectTimer"));
@@ -247,8 +266,13 @@ QWidget* TfMain::buildMiddle() {
     m_notebook->setObjectName(QStringLiteral("Notebook"));
     m_start = new StartPage(m_notebook);
     m_notebook->addWidget(m_start);
-    for (const char* name : {"Page_DTC", "Page_Sensordaten", "Page_FreezeFrames", "Page_O2Sensors",
-                             "Page_Terminal", "Page_Tests"}) {
+    m_dtc = new DtcPage(m_context, m_notifier, m_notebook);
+    m_notebook->addWidget(m_dtc);
+    m_freezeFrames = new FreezeFramePage(m_context, m_notebook);
+    m_notebook->addWidget(m_freezeFrames);
+    m_o2Sensors = new O2SensorPage(m_context, m_notebook);
+    m_notebook->addWidget(m_o2Sensors);
+    for (const char* name : {"Page_Sensordaten", "Page_Terminal", "Page_Tests"}) {
         auto* page = new QWidget(m_notebook);
         page->setObjectName(QLatin1String(name));
         m_notebook->addWidget(page);

@@ -7,6 +7,9 @@
 struct ProgramContext;
 class CaptionBar;
 class ConnectionSequence;
+class DtcPage;
+class FreezeFramePage;
+class O2SensorPage;
 class StartPage;
 class QTimer;
 class WindowConnectionView;
@@ -41,6 +44,9 @@ public:
 
     OptionsPage* optionsPage() const { return m_options; }
     StartPage* startPage() const { return m_start; }
+    DtcPage* dtcPage() const { return m_dtc; }
+    FreezeFramePage* freezeFramePage() const { return m_freezeFrames; }
+    O2SensorPage* o2SensorPage() const { return m_o2Sensors; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -76,6 +82,9 @@ private:
     QStackedWidget* m_notebook = nullptr;
     OptionsPage* m_options = nullptr;
     StartPage* m_start = nullptr;
+    DtcPage* m_dtc = nullptr;
+    FreezeFramePage* m_freezeFrames = nullptr;
+    O2SensorPage* m_o2Sensors = nullptr;
     QTimer* m_autoConnectTimer = nullptr;
     std::unique_ptr<WindowConnectionView> m_connectionView;
     std::unique_ptr<ConnectionSequence> m_connection;

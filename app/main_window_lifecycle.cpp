@@ -16,6 +16,10 @@
 #include "j1979/sensor_catalogue.h"
 #include "link/com_port.h"
 #include "link/elm_commands.h"
+#include "pages/dtc_page.h"
+#include "pages/freeze_frame_page.h"
+#include "pages/grid_heading_fanout.h"
+#include "pages/o2_sensor_page.h"
 
 #include <QAbstractButton>
 #include <QFile>
@@ -70,6 +74,7 @@ void TfMain::FormCreate() {
         LoadFaultCodeTable(m_context.kbmFaultCodesTable, m_translator.currentLanguage(), m_notifier,
                            data_dirs::programDir());
     });
+    m_dtc->fillManufacturers(m_context.kbmFaultCodesTable.manufacturers());
 
     m_context.comPort = CreateComPort();
     m_context.link.setChannel(m_context.comPort.get());
@@ -85,12 +90,15 @@ void TfMain::FormCreate() {
     m_options->showOptions(options);
     m_options->showLanguages(
         buildLanguageList(m_translator, FlagLibrary::defaultPath(), m_notifier));
-    lngTranslate(m_translator, nullptr);
+    GridHeadingFanout gridHeadings{m_freezeFrames, m_o2Sensors};
+    lngTranslate(m_translator, &gridHeadings);
+    m_dtc->emptyGrids();
     PrepareCatalogues();
 
     m_options->selectPort(m_context.comPort->portName());
     if (options.commLogging)
         m_context.link.setCommLogging(true);
+    m_dtc->selectFirstManufacturer();
 
     auto* notebook = findChild<QStackedWidget*>(QStringLiteral("Notebook"));
     notebook->setCurrentWidget(notebook->findChild<QWidget*>(QStringLiteral("Page_Start")));

@@ -1,5 +1,10 @@
 #include "app/window_connection_view.h"
 
+#include "j1979/o2_sensor_tests.h"
+#include "link/freeze_frame_reading.h"
+#include "pages/dtc_page.h"
+#include "pages/freeze_frame_page.h"
+#include "pages/o2_sensor_page.h"
 #include "pages/start_page.h"
 #include "widgets/qz_led.h"
 
@@ -53,4 +58,20 @@ void WindowConnectionView::showMonitorStatus(const TMonitorStatus& status) {
 
 void WindowConnectionView::showVehicleInfo(const TMode09& info) {
     m_w.startPage->showVehicleInfo(info);
+}
+
+void WindowConnectionView::showFreezeFrame(const FreezeFrameReading& reading) {
+    m_w.freezeFramePage->showFreezeFrame(reading);
+}
+
+void WindowConnectionView::showStoredCodes(const QStringList& codes) {
+    m_w.dtcPage->showStoredCodes(codes);
+}
+
+void WindowConnectionView::showO2SensorLocations(const QList<O2SensorLocation>& locations) {
+    m_w.o2SensorPage->showO2SensorLocations(locations);
+}
+
+void WindowConnectionView::showPendingCodes(const QStringList& codes) {
+    m_w.dtcPage->showPendingCodes(codes);
 }

@@ -2,6 +2,9 @@
 
 #include "link/connection_view.h"
 
+class DtcPage;
+class FreezeFramePage;
+class O2SensorPage;
 class QLabel;
 class QWidget;
 class StartPage;
@@ -19,6 +22,9 @@ public:
         TQzLed* comLed = nullptr;
         TQzLed* elmLed = nullptr;
         TQzLed* ecuLed = nullptr;
+        DtcPage* dtcPage = nullptr;
+        FreezeFramePage* freezeFramePage = nullptr;
+        O2SensorPage* o2SensorPage = nullptr;
     };
 
     explicit WindowConnectionView(const Widgets& widgets) : m_w(widgets) {}
@@ -35,6 +41,10 @@ public:
     void showObdType(const QString& text) override;
     void showMonitorStatus(const TMonitorStatus& status) override;
     void showVehicleInfo(const TMode09& info) override;
+    void showFreezeFrame(const FreezeFrameReading& reading) override;
+    void showStoredCodes(const QStringList& codes) override;
+    void showO2SensorLocations(const QList<O2SensorLocation>& locations) override;
+    void showPendingCodes(const QStringList& codes) override;
 
 private:
     Widgets m_w;

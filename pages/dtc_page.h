@@ -1,0 +1,96 @@
+#pragma once
+
+#include <QList>
+#include <QMessageBox>
+#include <QStringList>
+#include <QWidget>
+#include <functional>
+
+struct ProgramContext;
+struct TMonitorStatus;
+class QComboBox;
+class QLabel;
+class QPrinter;
+class QPushButton;
+class QTableWidget;
+class UserNotifier;
+
+// "Page_DTC": the stored and the pending trouble codes with their descriptions, the manufacturer
+// whose descriptions explain the codes outside "P0", reading, clearing after a warning, and
+// printing of both lists.
+class DtcPage : public QWidget {
+    Q_OBJECT
+public:
+    DtcPage(ProgramContext& context, UserNotifier& notifier, QWidget* parent = nullptr);
+
+    // Read the codes and show them; the connection sequence reads them itself and shows them.
+    void FillStoredCodes();
+    void FillPendingCodes();
+    void showStoredCodes(const QStringList& codes);
+    void showPendingCodes(const QStringList& codes);
+    // The state at start-up: one empty row in each grid.
+    void emptyGrids();
+
+    void fillManufacturers(const QStringList& manufacturers);
+    void selectFirstManufacturer();
+    // Nothing while the list is empty.
+    QString selectedManufacturer() const;
+    // The description shown for a code: "Generic" for P0 codes, else the selected maker's.
+    QString descriptionOf(const QString& code) const;
+
+    void TroubleCodesReadClick();
+    void TroubleCodesDeleteClick();
+    void btnNextManufacturerClick();
+    void btnPrevManufacturerClick();
+    void cbManufacturerChange();
+    void btnDTCsPrintClick();
+    void Panel10Resize();
+
+    // One printed line: a list's heading (bold, underlined) or a code with its description.
+    struct PrintLine {
+        QString text;
+        bool heading = false;
+    };
+    QList<PrintLine> printLines() const;
+    void printLists(QPrinter& printer) const;
+
+    // Where the page hands on what it read, and how it asks the user; the window sets the first
+    // three, tests replace the questions.
+    std::function<void(const TMonitorStatus&)> showMonitorStatus;
+    std::function<void()> troubleCodesCleared;
+    std::function<void()> manufacturerChanged;
+    std::function<QMessageBox::StandardButton(const QString& warning)> askClearCodes;
+    std::function<bool(QPrinter& printer)> choosePrinter;
+
+    QTableWidget* storedGrid() const { return m_stored; }
+    QTableWidget* pendingGrid() const { return m_pending; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* buildClientArea();
+    QWidget* buildBottomBar();
+    QWidget* buildCodeBox(QTableWidget*& grid, QLabel*& heading, const QString& name,
+                          const QString& title);
+    void showCodes(QTableWidget* grid, QStringList& shown, const QStringList& codes);
+    void fillDescriptions(QTableWidget* grid, const QStringList& shown);
+    void readStatusAndCodes();
+    void updateManufacturerButtons();
+    QMessageBox::StandardButton askWithMessageBox(const QString& warning);
+    bool chooseWithPrintDialog(QPrinter& printer);
+
+    ProgramContext& m_context;
+    UserNotifier& m_notifier;
+    QWidget* m_client = nullptr;
+    QTableWidget* m_stored = nullptr;
+    QTableWidget* m_pending = nullptr;
+    QLabel* m_storedHeading = nullptr;
+    QLabel* m_pendingHeading = nullptr;
+    QComboBox* m_manufacturer = nullptr;
+    QPushButton* m_prev = nullptr;
+    QPushButton* m_next = nullptr;
+    // The codes the grids show, so a change of maker can describe them again without a request.
+    QStringList m_storedCodes;
+    QStringList m_pendingCodes;
+};
