@@ -60,18 +60,23 @@ void WindowConnectionView::showVehicleInfo(const TMode09& info) {
     m_w.startPage->showVehicleInfo(info);
 }
 
+// The readings are made whether or not a page shows them (a window under construction, a test).
 void WindowConnectionView::showFreezeFrame(const FreezeFrameReading& reading) {
-    m_w.freezeFramePage->showFreezeFrame(reading);
+    if (m_w.freezeFramePage != nullptr)
+        m_w.freezeFramePage->showFreezeFrame(reading);
 }
 
 void WindowConnectionView::showStoredCodes(const QStringList& codes) {
-    m_w.dtcPage->showStoredCodes(codes);
+    if (m_w.dtcPage != nullptr)
+        m_w.dtcPage->showStoredCodes(codes);
 }
 
 void WindowConnectionView::showO2SensorLocations(const QList<O2SensorLocation>& locations) {
-    m_w.o2SensorPage->showO2SensorLocations(locations);
+    if (m_w.o2SensorPage != nullptr)
+        m_w.o2SensorPage->showO2SensorLocations(locations);
 }
 
 void WindowConnectionView::showPendingCodes(const QStringList& codes) {
-    m_w.dtcPage->showPendingCodes(codes);
+    if (m_w.dtcPage != nullptr)
+        m_w.dtcPage->showPendingCodes(codes);
 }

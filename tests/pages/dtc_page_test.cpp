@@ -187,6 +187,23 @@ TEST(DtcPage, ManufacturerChoiceDescribesTheShownCodesAtOnce) {
     EXPECT_FALSE(prev->isEnabled());
 }
 
+TEST(DtcPage, WithoutFaultTableNoMakerIsChosenAndCodesStayUndescribed) {
+    ProgramContext context;
+    RecordingNotifier notifier;
+    DtcPage page(context, notifier);
+    page.fillManufacturers({});
+    page.selectFirstManufacturer();
+    EXPECT_EQ(page.selectedManufacturer(), QString());
+    EXPECT_FALSE(page.findChild<QPushButton*>("btnPrevManufacturer")->isEnabled());
+    EXPECT_FALSE(page.findChild<QPushButton*>("btnNextManufacturer")->isEnabled());
+    page.btnNextManufacturerClick();
+    page.btnPrevManufacturerClick();
+
+    page.showStoredCodes({"P0125", "P1107"});
+    EXPECT_EQ(columnTexts(page.storedGrid(), 1), QStringList({"P0125", "P1107"}));
+    EXPECT_EQ(columnTexts(page.storedGrid(), 2), QStringList({"", ""}));
+}
+
 TEST(DtcPage, DescriptionColumnsFollowTheWidth) {
     ProgramRun run;
     run.showPage("btnFehlercodes");
