@@ -9,6 +9,7 @@
 
 #include <QDateTime>
 #include <QJsonArray>
+#include <algorithm>
 #include <bit>
 
 namespace {
@@ -152,13 +153,16 @@ int status(CliSession& session, CliIo& io) {
     int width = 0;
     for (const Monitor& m : monitors)
         width = std::max(width, int(m.label.size()));
-    io.line(QString(width + 2, QLatin1Char(' ')) + const_str::CliSupported.leftJustified(12) +
+    const int column = int(std::max({const_str::CliSupported.size(), const_str::Yes.size(),
+                                     const_str::No.size()})) +
+                       2;
+    io.line(QString(width + 2, QLatin1Char(' ')) + const_str::CliSupported.leftJustified(column) +
             const_str::CliCompleted);
     QJsonObject monitorJson;
     for (const Monitor& m : monitors) {
         // The page's rule: an unsupported monitor is "No" in both columns.
         const bool completed = m.supported && m.completed;
-        io.line(m.label.leftJustified(width + 2) + yesNo(m.supported).leftJustified(12) +
+        io.line(m.label.leftJustified(width + 2) + yesNo(m.supported).leftJustified(column) +
                 yesNo(completed));
         monitorJson[QLatin1String(m.key)] = QJsonObject{{QStringLiteral("supported"), m.supported},
                                                         {QStringLiteral("completed"), completed}};
