@@ -70,6 +70,8 @@ FreezeFramePage::FreezeFramePage(ProgramContext& context, QWidget* parent)
     row->addStretch(1);
     layout->addWidget(bar);
     connect(read, &QPushButton::clicked, this, &FreezeFramePage::btnFreezeFramesReadClick);
+    // Until the translation pass hands over its texts the headings are the English ones.
+    setGridHeadings(gridHeadingTexts());
 }
 
 QWidget* FreezeFramePage::buildFrameSelector(QWidget* parent) {

@@ -89,6 +89,12 @@ TEST(QzO2SensorGraph, ThresholdLinesBandAndCurveAtTheirPixels) {
     }
     EXPECT_GT(hatch, 0);
     EXPECT_GT(background, 0);
+    // Backward diagonals: each hatch line rises to the right.
+    int x = 300;
+    while (rgb(image, x, 50) != 0x808080)
+        ++x;
+    EXPECT_EQ(rgb(image, x + 1, 49), 0x808080u);
+    EXPECT_EQ(rgb(image, x + 1, 51), 0x000000u);
 }
 
 TEST(QzO2SensorGraph, ChangedPropertiesShowAtTheNextPaint) {
