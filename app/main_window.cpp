@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/caption_bar.h"
+#include "app/error_display.h"
 #include "app/options_page.h"
 #include "app/program_context.h"
 #include "app/window_connection_view.h"
@@ -116,16 +117,16 @@ void TfMain::wireConnection() {
     m_connectionView = std::make_unique<WindowConnectionView>(widgets);
     m_connection = std::make_unique<ConnectionSequence>(m_context, *m_connectionView);
 
-    connect(m_start->connectButton(), &QPushButton::clicked, this, [this] {
-        StopPollingAndWait();
-        m_connection->NeuInitialisierenBtnClick();
-    });
-    connect(m_start->disconnectButton(), &QPushButton::clicked, this, [this] {
-        StopPollingAndWait();
-        m_connection->btnDisconnectClick();
-    });
+    connect(m_start->connectButton(), &QPushButton::clicked, this, guarded([this] {
+                StopPollingAndWait();
+                m_connection->NeuInitialisierenBtnClick();
+            }));
+    connect(m_start->disconnectButton(), &QPushButton::clicked, this, guarded([this] {
+                StopPollingAndWait();
+                m_connection->btnDisconnectClick();
+            }));
     connect(m_start->demoModeBox(), &QCheckBox::clicked, this,
-            [this](bool checked) { m_context.link.DemoModeClick(checked); });
+            guarded([this](bool checked) { m_context.link.DemoModeClick(checked); }));
 
     m_dtc->showMonitorStatus = [this](const TMonitorStatus& status) {
         m_start->ShowMonitorStatus(status);
@@ -143,7 +144,8 @@ void TfMain::wireConnection() {
     m_autoConnectTimer->setObjectName(QStringLiteral("AutoConnectTimer"));
     m_autoConnectTimer->setSingleShot(true);
     m_autoConnectTimer->setInterval(500);
-    connect(m_autoConnectTimer, &QTimer::timeout, this, &TfMain::AutoConnectTimerTimer);
+    connect(m_autoConnectTimer, &QTimer::timeout, this,
+            guarded([this] { AutoConnectTimerTimer(); }));
 }
 
 void TfMain::AutoConnectTimerTimer() {
@@ -219,11 +221,13 @@ QWidget* TfMain::buildToolbar() {
         if (auto* d = qobject_cast<QDialog*>(dialog))
             d->exec();
     };
-    connect(search, &QToolButton::clicked, this, [this, execDialog] { execDialog(m_dtcSearch); });
+    connect(search, &QToolButton::clicked, this,
+            guarded([this, execDialog] { execDialog(m_dtcSearch); }));
     connect(print, &QToolButton::clicked, this,
-            [this, execDialog] { execDialog(m_reportSettings); });
-    connect(info, &QToolButton::clicked, this, [this, execDialog] { execDialog(m_infoDialog); });
-    connect(m_help, &QToolButton::clicked, this, &TfMain::btnHelpClick);
+            guarded([this, execDialog] { execDialog(m_reportSettings); }));
+    connect(info, &QToolButton::clicked, this,
+            guarded([this, execDialog] { execDialog(m_infoDialog); }));
+    connect(m_help, &QToolButton::clicked, this, guarded([this] { btnHelpClick(); }));
     connect(close, &QToolButton::clicked, this, &QWidget::close);
     return bar;
 }
@@ -241,7 +245,8 @@ QWidget* TfMain::buildMiddle() {
     for (const NavigationEntry& entry : kNavigation)
         m_navigation->addButton(QLatin1String(entry.button), QLatin1String(entry.caption),
                                 QLatin1String(entry.picture), entry.tag);
-    connect(m_navigation, &NavigationBar::buttonClicked, this, &TfMain::MenuBarBtnClick);
+    connect(m_navigation, &NavigationBar::buttonClicked, this,
+            guarded([this](QAbstractButton* button) { MenuBarBtnClick(button); }));
     layout->addWidget(m_navigation);
 
     auto* right = new QWidget(middle);

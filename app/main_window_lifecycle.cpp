@@ -1,5 +1,6 @@
 // The main window's creation and shut-down steps, in their fixed order.
 
+#include "app/const_str.h"
 #include "app/data_dirs.h"
 #include "app/error_display.h"
 #include "app/flag_library.h"
@@ -42,7 +43,8 @@ void TfMain::locateHelpFile() {
     if (!QFile::exists(path)) {
         m_help->hide();
         m_notifier.showMessage(UserNotifier::Icon::Information,
-                               QStringLiteral("Help file not found\n") + path);
+                               m_translator.translate(const_str::HelpFileNotFound) +
+                                   QLatin1Char('\n') + path);
     }
     m_context.helpFilePath = path;
 }

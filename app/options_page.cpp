@@ -1,5 +1,6 @@
 #include "app/options_page.h"
 
+#include "app/error_display.h"
 #include "app/language_list.h"
 #include "app/program_context.h"
 #include "app/settings_load.h"
@@ -122,8 +123,9 @@ QWidget* OptionsPage::buildLanguageGroup() {
     grid->setColumnStretch(1, 1);
 
     connect(m_units, &QComboBox::currentIndexChanged, this,
-            &OptionsPage::cbSystemOfMeasurementsChange);
-    connect(m_language, &QComboBox::currentIndexChanged, this, &OptionsPage::cbLanguageChange);
+            guarded([this](int index) { cbSystemOfMeasurementsChange(index); }));
+    connect(m_language, &QComboBox::currentIndexChanged, this,
+            guarded([this](int index) { cbLanguageChange(index); }));
     return group;
 }
 
@@ -147,15 +149,19 @@ QWidget* OptionsPage::buildCommunicationGroup() {
     layout->addWidget(m_autoConnect);
     layout->addWidget(m_commLog);
 
-    connect(m_ports, &QComboBox::textActivated, this, &OptionsPage::COM_CBChange);
-    connect(m_ports->lineEdit(), &QLineEdit::editingFinished, this, [this] {
-        const QString typed = m_ports->currentText().trimmed();
-        if (!typed.isEmpty() && typed != m_context.comPort->portName())
-            COM_CBChange(typed);
-    });
-    connect(m_autodetect, &QCheckBox::clicked, this, &OptionsPage::cbAutodetectClick);
-    connect(m_autoConnect, &QCheckBox::clicked, this, &OptionsPage::cbAutoConnectClick);
-    connect(m_commLog, &QCheckBox::clicked, this, &OptionsPage::cbCommunicationLogClick);
+    connect(m_ports, &QComboBox::textActivated, this,
+            guarded([this](const QString& text) { COM_CBChange(text); }));
+    connect(m_ports->lineEdit(), &QLineEdit::editingFinished, this, guarded([this] {
+                const QString typed = m_ports->currentText().trimmed();
+                if (!typed.isEmpty() && typed != m_context.comPort->portName())
+                    COM_CBChange(typed);
+            }));
+    connect(m_autodetect, &QCheckBox::clicked, this,
+            guarded([this](bool checked) { cbAutodetectClick(checked); }));
+    connect(m_autoConnect, &QCheckBox::clicked, this,
+            guarded([this](bool checked) { cbAutoConnectClick(checked); }));
+    connect(m_commLog, &QCheckBox::clicked, this,
+            guarded([this](bool checked) { cbCommunicationLogClick(checked); }));
     return group;
 }
 
@@ -177,9 +183,9 @@ QWidget* OptionsPage::buildGraphGroup() {
         selectColor(m_color[g], storedToColor(g == 0 ? DefaultColorGraph1 : DefaultColorGraph2));
         grid->addWidget(m_color[g], g, 2);
         connect(m_width[g], &QSpinBox::valueChanged, this,
-                [this, g](int width) { spinEditGraphChange(g + 1, width); });
+                guarded([this, g](int width) { spinEditGraphChange(g + 1, width); }));
         connect(m_color[g], &QComboBox::activated, this,
-                [this, g](int index) { cbColorGraphChange(g + 1, index); });
+                guarded([this, g](int index) { cbColorGraphChange(g + 1, index); }));
     }
     grid->setColumnStretch(3, 1);
     return group;

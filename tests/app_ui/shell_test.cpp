@@ -7,6 +7,7 @@
 #include "app/program_context.h"
 #include "app/settings_store.h"
 #include "app/single_instance.h"
+#include "app/startup_language.h"
 #include "app/translator.h"
 #include "tests/support/qt_printers.h"
 #include "tests/support/recording_notifier.h"
@@ -102,6 +103,24 @@ TEST_F(Shell, GermanRunTranslatesCaptionsButKeepsPageNamesAndWindowTitle) {
     EXPECT_EQ(run.find<QCheckBox>("cbAutodetect")->text(), "COM-Port automatisch erkennen");
     EXPECT_EQ(run.window->windowTitle(), "OBD-II Quorvane");
     EXPECT_TRUE(run.find<QLabel>("panelWWW")->text().contains(QLatin1String(kWebAddress)));
+}
+
+TEST_F(Shell, SettingsThatNameGermanGiveAGermanWindow) {
+    {
+        SettingsStore store;
+        ASSERT_TRUE(store.open(true));
+        store.writeText("Language", "de");
+        store.close();
+    }
+    ProgramContext context;
+    Translator translator(data_dirs::programDir() + QStringLiteral("/locale"));
+    chooseRunLanguage(translator, context.settings);
+    EXPECT_EQ(translator.currentLanguage(), "de");
+    RecordingNotifier notifier;
+    TfMain window(context, translator, notifier);
+    EXPECT_EQ(window.findChild<QAbstractButton*>("btnOptions")->text(), "Optionen");
+    EXPECT_EQ(window.findChild<QAbstractButton*>("NeuInitialisierenBtn")->text(), "Verbinden");
+    EXPECT_TRUE(notifier.messages.isEmpty()); // German help book and fault table are there
 }
 
 TEST_F(Shell, StatusStripStartsDarkWithUnknownPort) {
@@ -204,10 +223,10 @@ TEST(ErrorDisplay, AddsAFullStopOnlyAfterLettersAndDigits) {
 TEST(ErrorDisplay, AnExceptionFromAButtonShowsTheBoxAndTheProgramGoesOn) {
     QPushButton button;
     int clicks = 0;
-    QObject::connect(&button, &QPushButton::clicked, [&clicks] {
+    QObject::connect(&button, &QPushButton::clicked, guarded([&clicks] {
         ++clicks;
         throw std::runtime_error("The serial port /dev/ttyUSB0 is not open");
-    });
+    }));
     button.show();
     QStringList shown;
     auto closeBoxes = [&shown] {

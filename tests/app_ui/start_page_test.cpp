@@ -12,6 +12,7 @@
 #include "tools/elmsim/pty_elm.h"
 #include "widgets/qz_mil_lamp.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -140,6 +141,30 @@ TEST(StartPage, ConnectThroughThePseudoTerminalShowsTheSameLines) {
     EXPECT_EQ(w.text("COM_Label"), elm.slavePath());
     w.click("btnDisconnect");
     EXPECT_FALSE(w.context.comPort->isOpen());
+}
+
+TEST(StartPage, AutoConnectRunsTheSequenceOnceHalfASecondAfterStart) {
+    QFile::remove(SettingsStore::defaultPath());
+    {
+        SettingsStore store;
+        ASSERT_TRUE(store.open(true));
+        store.writeBool("AutoConnect", true);
+        store.writeText("Port", "/dev/quorvane-absent");
+        store.close();
+    }
+    ProgramContext context;
+    Translator translator(data_dirs::programDir() + QStringLiteral("/locale"));
+    translator.chooseLanguage("en");
+    RecordingNotifier notifier;
+    TfMain window(context, translator, notifier);
+    auto* log = window.findChild<QListWidget*>("LogListBox");
+    EXPECT_EQ(log->count(), 0); // not yet: the timer waits half a second
+    QTRY_VERIFY_WITH_TIMEOUT(log->count() > 0, 3000);
+    EXPECT_TRUE(log->item(0)->text().contains("/dev/quorvane-absent"));
+    const int lines = log->count();
+    QTest::qWait(800);
+    EXPECT_EQ(log->count(), lines); // once per launch
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 TEST(StartPage, LogLinesStartTheirTextAfterTheMarkOrTwoPixelsIn) {
