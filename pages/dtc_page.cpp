@@ -135,8 +135,8 @@ bool DtcPage::eventFilter(QObject* watched, QEvent* event) {
 
 void DtcPage::Panel10Resize() {
     for (QTableWidget* grid : {m_stored, m_pending})
-        grid->setColumnWidth(kDescriptionColumn,
-                             m_client->width() - grid->columnWidth(0) - grid->columnWidth(1) - 42);
+        setFillingColumnWidth(grid, kDescriptionColumn,
+                              m_client->width() - grid->columnWidth(0) - grid->columnWidth(1) - 42);
 }
 
 void DtcPage::emptyGrids() {

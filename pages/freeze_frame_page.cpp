@@ -98,9 +98,10 @@ bool FreezeFramePage::eventFilter(QObject* watched, QEvent* event) {
 
 void FreezeFramePage::Panel14Resize() {
     const int width = m_client->width();
-    m_code->setColumnWidth(2, width - m_code->columnWidth(0) - m_code->columnWidth(1) - 42);
-    m_values->setColumnWidth(1, width - m_values->columnWidth(0) - m_values->columnWidth(2) -
-                                    m_values->columnWidth(3) - 48);
+    setFillingColumnWidth(m_code, 2, width - m_code->columnWidth(0) - m_code->columnWidth(1) - 42);
+    setFillingColumnWidth(m_values, 1,
+                          width - m_values->columnWidth(0) - m_values->columnWidth(2) -
+                              m_values->columnWidth(3) - 48);
 }
 
 void FreezeFramePage::setGridHeadings(const GridHeadingTexts& texts) {

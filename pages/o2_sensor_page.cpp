@@ -106,7 +106,7 @@ void O2SensorPage::gridO2_PanelResize() {
     int others = 11;
     for (int column : {0, 1, 3, 4, 5, 6})
         others += m_grid->columnWidth(column);
-    m_grid->setColumnWidth(kDescriptionColumn, m_gridPanel->width() - others);
+    setFillingColumnWidth(m_grid, kDescriptionColumn, m_gridPanel->width() - others);
 }
 
 void O2SensorPage::setGridHeadings(const GridHeadingTexts& texts) {

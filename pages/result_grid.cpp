@@ -44,6 +44,11 @@ void setCellText(QTableWidget* grid, int row, int column, const QString& text) {
         grid->setItem(row, column, new QTableWidgetItem(text));
 }
 
+void setFillingColumnWidth(QTableWidget* grid, int column, int width) {
+    // A box narrower than the fixed columns leaves the column at nothing rather than negative.
+    grid->setColumnWidth(column, std::max(width, 0));
+}
+
 void resetRows(QTableWidget* grid, int rows) {
     grid->clearContents();
     grid->setRowCount(std::max(rows, 1));

@@ -218,6 +218,10 @@ TEST(DtcPage, DescriptionColumnsFollowTheWidth) {
             EXPECT_EQ(grid->columnWidth(2), client->width() - 19 - 44 - 42);
         }
     }
+    // Narrower than the fixed columns: the description column shrinks to nothing, no further.
+    client->resize(60, client->height());
+    EXPECT_EQ(run.grid("DTC_Grid")->columnWidth(2), 0);
+    EXPECT_EQ(run.grid("DTC_Grid")->columnWidth(1), 44);
 }
 
 TEST(DtcPage, PrintsBothListsAsTextLines) {
