@@ -37,6 +37,11 @@ CONST_STR(ComPortClosed, "COM Port closed")
 CONST_STR(ComUnknown, "COM?")
 CONST_STR(Initializing, "Initializing...")
 
+// link/ elm327 (Init-Status lines only an ELM327 interface gets)
+CONST_STR(AutomaticProtocolSearch, "Automatic protocol search")
+CONST_STR(ProtocolSetInInterface, "Protocol set in the interface")
+CONST_STR(ProtocolNumber, "Protocol")
+
 // j1979/
 CONST_STR(NotAvailable, "N/A")
 CONST_STR(NotAHexNumber, "'%1' is not a valid hexadecimal number")

@@ -17,6 +17,12 @@ qsizetype messageData(int m) {
     return messageLength * (m - 1) + 7;
 }
 
+// A CAN vehicle reports no message counts (information types 01, 03, 05); its answer, laid out
+// as numbered messages by the exchange, holds exactly the messages it has.
+qsizetype messagesIn(const QString& answer) {
+    return answer.size() / messageLength;
+}
+
 bool hasInfoType(const TSupportedSet& set, int infoType) {
     return set[size_t(infoType - 1)];
 }
@@ -73,7 +79,8 @@ void TMode09::ReadVehicleInfo(CommandLink& link) {
 }
 
 void TMode09::readVin(CommandLink& link) {
-    if (hasInfoType(m_supported, 0x01)) {
+    const bool counted = !link.canLayout();
+    if (counted && hasInfoType(m_supported, 0x01)) {
         if (const auto count = readCount(link, QStringLiteral("0901"))) {
             m_vinMessageCount = int(*count);
         }
@@ -85,21 +92,28 @@ void TMode09::readVin(CommandLink& link) {
     if (!answer.contains(QLatin1String("4902"))) {
         return;
     }
+    if (!counted) {
+        m_vinMessageCount = int(messagesIn(answer));
+    }
     m_vin.clear();
     appendMessageCharacters(answer, 1, m_vinMessageCount, vinLength, m_vin);
 }
 
 void TMode09::readCalibrationIds(CommandLink& link) {
-    if (!hasInfoType(m_supported, 0x03)) {
+    const bool counted = !link.canLayout();
+    if (counted && !hasInfoType(m_supported, 0x03)) {
         return;
     }
-    const qint64 count = readCount(link, QStringLiteral("0903")).value_or(0);
+    qint64 count = counted ? readCount(link, QStringLiteral("0903")).value_or(0) : 0;
     if (!hasInfoType(m_supported, 0x04)) {
         return;
     }
     const QString answer = link.Exchange(QStringLiteral("0904"));
     if (!answer.contains(QLatin1String("4904"))) {
         return;
+    }
+    if (!counted) {
+        count = messagesIn(answer);
     }
     m_calibrationIds.clear();
     // Four messages make one 16-character ID; messages left over do not.
@@ -115,10 +129,11 @@ void TMode09::readCalibrationIds(CommandLink& link) {
 }
 
 void TMode09::readCalibrationVerificationNumbers(CommandLink& link) {
-    if (!hasInfoType(m_supported, 0x05)) {
+    const bool counted = !link.canLayout();
+    if (counted && !hasInfoType(m_supported, 0x05)) {
         return;
     }
-    const qint64 count = readCount(link, QStringLiteral("0905")).value_or(0);
+    qint64 count = counted ? readCount(link, QStringLiteral("0905")).value_or(0) : 0;
     if (!hasInfoType(m_supported, 0x06)) {
         return;
     }
@@ -126,6 +141,9 @@ void TMode09::readCalibrationVerificationNumbers(CommandLink& link) {
     m_cvns.clear();
     if (!answer.contains(QLatin1String("4906"))) {
         return;
+    }
+    if (!counted) {
+        count = messagesIn(answer);
     }
     for (int m = 1; m <= count; ++m) {
         const QString cvn = answer.mid(messageData(m) - 1, 2 * bytesPerMessage);

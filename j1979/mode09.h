@@ -16,7 +16,8 @@ public:
 
     // The service 09 part of the connection sequence. Asks only for the information types the
     // vehicle supports; whatever stays unanswered keeps "N/A". An answer shorter than its message
-    // count promises gives what it holds.
+    // count promises gives what it holds. A link in CAN layout is not asked for message counts:
+    // the answer's own messages are counted.
     void ReadVehicleInfo(CommandLink& link);
 
     const TSupportedSet& supportedPids() const { return m_supported; }

@@ -2,6 +2,8 @@
 
 #include "app/const_str.h"
 #include "app/program_context.h"
+#include "link/can_answer.h"
+#include "link/elm327_commands.h"
 #include "link/elm_commands.h"
 #include "link/freeze_frame_reading.h"
 #include "link/serial_port_error.h"
@@ -48,6 +50,7 @@ bool ConnectionSequence::InitializeConnection() {
     // The old connection ends here. Cleared now rather than at the end, so that a device error
     // that breaks off the sequence cannot leave the guarded actions believing in a connection.
     link.setNoCommunication(true);
+    link.setCanLayout(false);
     m_view.clearLog();
     m_view.setComLed(false);
     m_view.setElmLed(false);
@@ -65,6 +68,8 @@ bool ConnectionSequence::InitializeConnection() {
         m_view.setInterfaceLabel(joined(const_str::Interface, m_chipVersion));
         ok = configureStage(const_str::ChipVersionLine, m_chipVersion);
     }
+    if (ok && IsElm327(m_chipVersion))
+        ok = setUpProtocolSearch();
 
     // This stage reports in every case, so a failed sequence always ends with a verdict line.
     if (ok) {
@@ -180,6 +185,8 @@ void ConnectionSequence::readServices() {
 
     addLine(const_str::EcuConnectionOk, true);
     m_view.setEcuLed(true);
+    if (IsElm327(m_chipVersion))
+        readProtocol();
 
     TMode01& mode01 = ensure(m_context.mode01);
     mode01.ReadStatus(link);
@@ -224,10 +231,29 @@ void ConnectionSequence::readServices() {
     m_view.updateLog();
 }
 
+bool ConnectionSequence::setUpProtocolSearch() {
+    ElmExchange& link = m_context.link;
+    // A protocol the user fixed in the chip is his choice; otherwise the chip searches.
+    const QString current = ElmProtocolNumber(link);
+    if (IsFixedProtocol(current))
+        return configureStage(const_str::ProtocolSetInInterface, current);
+    return configureStage(const_str::AutomaticProtocolSearch, ElmAutomaticProtocol(link));
+}
+
+void ConnectionSequence::readProtocol() {
+    ElmExchange& link = m_context.link;
+    // The chip knows the protocol only after the first request has found the vehicle.
+    const QString protocol = ElmProtocolNumber(link);
+    link.setCanLayout(protocol != const_str::Error && can_answer::isCanProtocol(protocol));
+    addLine(joined(const_str::ProtocolNumber, protocol), protocol != const_str::Error);
+    m_view.updateLog();
+}
+
 void ConnectionSequence::btnDisconnectClick() {
     ElmExchange& link = m_context.link;
     if (channelOpen())
         ElmReset(link);
+    link.setCanLayout(false);
     addLine(const_str::EcuConnectionAborted, true);
     addLine(const_str::ElmConnectionAborted, true);
     m_view.updateLog();

@@ -33,6 +33,9 @@ private:
     bool resetInterface();
     bool configureStage(const QString& label, const QString& result);
     bool checkEcu();
+    // ELM327 only: the protocol search before the control-unit check, the protocol after it.
+    bool setUpProtocolSearch();
+    void readProtocol();
     void readServices();
     bool channelOpen() const;
     void addLine(const QString& text, bool ok);

@@ -3,6 +3,7 @@
 #include "app/const_str.h"
 #include "app/user_notifier.h"
 #include "link/answer_text.h"
+#include "link/can_answer.h"
 #include "link/serial_channel.h"
 #include "link/serial_port_error.h"
 #include "link/simulated_vehicle.h"
@@ -66,7 +67,7 @@ QString ElmExchange::ReadAnswer() {
         }
         // Whatever follows the prompt belongs to no question we asked.
         channel.purge();
-        result = answer_text::fromSerial(buffer);
+        result = m_canLayout ? can_answer::fromSerial(buffer) : answer_text::fromSerial(buffer);
     }
     if (m_commLogging)
         m_log.writeEvent(QStringLiteral(" - R: ") + result);

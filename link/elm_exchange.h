@@ -27,6 +27,11 @@ public:
 
     QString Exchange(const QString& command) override;
 
+    // Set by the connection sequence once the interface has named a CAN protocol; from then on
+    // serial answers are reassembled by can_answer.
+    bool canLayout() const override { return m_canLayout; }
+    void setCanLayout(bool on) { m_canLayout = on; }
+
     // Demo-Mode: the simulated vehicle answers and the serial channel is not needed at all.
     bool DemoMode() const { return m_demoMode; }
     void setDemoMode(bool on) { m_demoMode = on; }
@@ -68,6 +73,7 @@ private:
     std::atomic<bool> m_demoMode{false};
     std::atomic<bool> m_commLogging{false};
     std::atomic<bool> m_noCommunication{true};
+    std::atomic<bool> m_canLayout{false};
     std::atomic<int> m_demoDelayMs{100};
     int m_silenceTimeoutMs = kSilenceTimeoutMs;
     int m_maxPasses = kMaxPasses;

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+class ElmExchange;
+
+// The commands only an ELM327 (and the chips that answer as one) knows. Like the other wrappers,
+// each returns the "Error" sentinel unless commands can go out and the answer is the expected one.
+
+// Whether the identify answer names an ELM327 rather than an ELM323.
+bool IsElm327(const QString& chipVersion);
+
+// "ATDPN": the protocol number, "A" in front when the chip found it by its automatic search.
+QString ElmProtocolNumber(ElmExchange& link);
+
+// Whether an ATDPN answer names a protocol the user fixed in the chip (a number without the "A"
+// of the automatic search); such a choice is kept.
+bool IsFixedProtocol(const QString& protocolNumber);
+
+// "ATSP0": automatic protocol search; "OK".
+QString ElmAutomaticProtocol(ElmExchange& link);
