@@ -226,13 +226,25 @@ QByteArray SerialPort::read(int count) {
 QByteArray SerialPort::readAll() {
     // A non-blocking read returns what the driver holds and never waits, so the count query is
     // not needed: one system call less on every pass of the answer loop.
-    constexpr int kChunk = 4096;
+    requireOpen();
     QByteArray bytes;
+    char chunk[1024]; // the driver's input buffer size
     for (;;) {
-        const QByteArray part = read(kChunk);
-        bytes += part;
-        if (part.size() < kChunk)
+        const ssize_t n = ::read(m_fd, chunk, sizeof chunk);
+        if (n > 0) {
+            bytes.append(chunk, n);
+            if (n < ssize_t(sizeof chunk))
+                return bytes;
+            continue;
+        }
+        if (n == 0 || errno == EAGAIN)
             return bytes;
+        if (errno == EINTR)
+            continue;
+        if (errno == EIO)
+            throw SerialPortError(
+                QStringLiteral("The serial device %1 was disconnected.").arg(m_portName));
+        fail(QStringLiteral("Cannot read from"), errno);
     }
 }
 
