@@ -1,4 +1,5 @@
-// elmsim: an ELM323 interface with the simulated vehicle behind it, on a pseudo-terminal.
+// elmsim: an ELM323 (or, with --chip elm327, an ELM327) interface with the simulated vehicle behind
+// it, on a pseudo-terminal.
 // Prints the device path to connect to as its first line.
 
 #include "tools/elmsim/pty_elm.h"
@@ -26,7 +27,9 @@ void onSignal(int) {
     std::fprintf(stderr,
                  "elmsim: %s\n"
                  "usage: elmsim [--link PATH] [--latency MS] [--baud N] [--mute-after N]\n"
-                 "              [--no-prompt] [--profile NAME]\n",
+                 "              [--no-prompt] [--profile NAME]\n"
+                 "              [--chip elm323|elm327] [--protocol N] [--headers on|off]\n"
+                 "              [--spaces on|off] [--units 1|2]\n",
                  problem);
     std::exit(2);
 }
@@ -39,6 +42,43 @@ int numberArgument(const QStringList& args, qsizetype& i, const char* option) {
     if (!ok || value < 0)
         usage((std::string(option) + " needs a number of 0 or more").c_str());
     return value;
+}
+
+bool onOff(const QStringList& args, qsizetype& i, const char* option) {
+    if (i + 1 < args.size()) {
+        const QString value = args.at(++i);
+        if (value == QLatin1String("on") || value == QLatin1String("off"))
+            return value == QLatin1String("on");
+    }
+    usage((std::string(option) + " needs on or off").c_str());
+}
+
+// The options of the ELM327 emulation; false when the argument is none of them.
+bool elm327Option(const QStringList& args, qsizetype& i, PtyElm::Config& config) {
+    const QString& a = args.at(i);
+    Elm327Emulator::Settings& settings = config.elm327Settings;
+    if (a == QLatin1String("--chip") && i + 1 < args.size()) {
+        const QString chip = args.at(++i);
+        if (chip != QLatin1String("elm323") && chip != QLatin1String("elm327"))
+            usage("--chip needs elm323 or elm327");
+        config.elm327 = chip == QLatin1String("elm327");
+    } else if (a == QLatin1String("--protocol")) {
+        settings.protocol = numberArgument(args, i, "--protocol");
+        if (settings.protocol < 1 || settings.protocol > 9)
+            usage("--protocol needs a number from 1 to 9");
+    } else if (a == QLatin1String("--headers")) {
+        settings.headers = onOff(args, i, "--headers");
+    } else if (a == QLatin1String("--spaces")) {
+        settings.spaces = onOff(args, i, "--spaces");
+    } else if (a == QLatin1String("--units")) {
+        const int units = numberArgument(args, i, "--units");
+        if (units < 1 || units > 2)
+            usage("--units needs 1 or 2");
+        settings.secondUnit = units == 2;
+    } else {
+        return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -62,7 +102,7 @@ int main(int argc, char* argv[]) {
             config.emulator.prompt = false;
         else if (a == QLatin1String("--profile") && i + 1 < args.size())
             config.profile = args.at(++i);
-        else
+        else if (!elm327Option(args, i, config))
             usage(("unknown argument " + a.toStdString()).c_str());
     }
 

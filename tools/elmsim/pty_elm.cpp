@@ -25,7 +25,11 @@ PtyElm::PtyElm(const Config& config) : m_config(config) {
     m_vehicle = makeVehicleProfile(config.profile);
     if (!m_vehicle)
         throw std::runtime_error("unknown vehicle profile: " + config.profile.toStdString());
-    m_emulator = std::make_unique<ElmEmulator>(*m_vehicle, config.emulator);
+    if (config.elm327)
+        m_elm327 =
+            std::make_unique<Elm327Emulator>(*m_vehicle, config.emulator, config.elm327Settings);
+    else
+        m_emulator = std::make_unique<ElmEmulator>(*m_vehicle, config.emulator);
 
     m_masterFd = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
     if (m_masterFd < 0)
@@ -119,13 +123,15 @@ void PtyElm::run() {
         const ssize_t n = ::read(m_masterFd, buffer, sizeof buffer);
         if (n <= 0)
             continue;
-        for (const ElmEmulator::Output& piece : m_emulator->feed(QByteArray(buffer, n))) {
+        const QByteArray input(buffer, n);
+        for (const ElmEmulator::Output& piece :
+             m_elm327 ? m_elm327->feed(input) : m_emulator->feed(input)) {
             if (piece.fromVehicle && m_config.latencyMs > 0 &&
                 !sleepUnlessWoken(m_config.latencyMs))
                 break;
             send(piece.bytes);
         }
-        m_requests = m_emulator->requestCount();
+        m_requests = m_elm327 ? m_elm327->requestCount() : m_emulator->requestCount();
     }
     if (m_pullMaster && m_masterFd >= 0) {
         ::close(m_masterFd);

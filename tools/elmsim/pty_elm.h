@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tools/elmsim/elm327_emulator.h"
 #include "tools/elmsim/elm_emulator.h"
 
 #include <QString>
@@ -17,8 +18,10 @@ public:
     struct Config {
         ElmEmulator::Options emulator;
         QString profile = QStringLiteral("demo");
-        int latencyMs = 0; // delay before each vehicle answer
-        int baud = 0;      // pace output like a line of this speed; 0 = as fast as possible
+        int latencyMs = 0;   // delay before each vehicle answer
+        int baud = 0;        // pace output like a line of this speed; 0 = as fast as possible
+        bool elm327 = false; // the chip is an ELM327 (with elm327Settings) instead of an ELM323
+        Elm327Emulator::Settings elm327Settings;
     };
 
     explicit PtyElm(const Config& config); // throws std::runtime_error
@@ -45,6 +48,7 @@ private:
     Config m_config;
     std::unique_ptr<VehicleProfile> m_vehicle;
     std::unique_ptr<ElmEmulator> m_emulator;
+    std::unique_ptr<Elm327Emulator> m_elm327; // set instead of m_emulator for an ELM327
     QString m_slavePath;
     int m_masterFd = -1;
     int m_slaveKeepFd = -1;

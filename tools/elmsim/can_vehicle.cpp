@@ -1,0 +1,103 @@
+#include "tools/elmsim/can_vehicle.h"
+
+#include "tools/elmsim/vehicle_profile.h"
+
+#include <QStringList>
+
+namespace {
+
+constexpr qsizetype isoFrame = 7; // response code + six bytes, or 49 tt nn + four bytes
+
+QByteArray bytesOf(const QString& spaced) {
+    QString compact = spaced;
+    compact.remove(QLatin1Char(' '));
+    return QByteArray::fromHex(compact.toLatin1());
+}
+
+QByteArray troubleCodes(const QByteArray& iso) {
+    QByteArray codes;
+    for (qsizetype frame = 0; frame + isoFrame <= iso.size(); frame += isoFrame)
+        for (qsizetype at = frame + 1; at < frame + isoFrame; at += 2)
+            if (iso.at(at) != 0 || iso.at(at + 1) != 0)
+                codes += iso.mid(at, 2);
+    QByteArray can(1, iso.at(0));
+    can += char(codes.size() / 2);
+    return can + codes;
+}
+
+QByteArray vehicleInfo(const QByteArray& iso) {
+    const int type = quint8(iso.at(1));
+    if (type % 0x20 == 0 && iso.size() >= 7) {
+        QByteArray can = iso.left(2) + iso.mid(3, 4);
+        if (type == 0)
+            can[2] = char(quint8(can.at(2)) & ~0xA8); // no types 01, 03 and 05
+        return can;
+    }
+    if (type % 2 == 1)
+        return QByteArray();
+    QByteArray data;
+    for (qsizetype at = 0; at + isoFrame <= iso.size(); at += isoFrame)
+        data += iso.mid(at + 3, 4);
+    int items = int(data.size() / 4);
+    if (type == 0x02) {
+        // The VIN fills the first ISO message up with zero bytes; a CAN vehicle sends 17.
+        while (!data.isEmpty() && data.at(0) == 0)
+            data.remove(0, 1);
+        items = 1;
+    } else if (type == 0x04) {
+        items = int(data.size() / 16);
+    }
+    QByteArray can = iso.left(2);
+    can += char(items);
+    return can + data;
+}
+
+} // namespace
+
+namespace can_vehicle {
+
+QByteArray fromIsoLayout(const QByteArray& iso) {
+    if (iso.isEmpty())
+        return iso;
+    const int service = quint8(iso.at(0));
+    if (service == 0x43 || service == 0x47)
+        return troubleCodes(iso);
+    if (service == 0x49 && iso.size() >= 2)
+        return vehicleInfo(iso);
+    return iso;
+}
+
+QList<QByteArray> answer(VehicleProfile& vehicle, const QString& request, bool secondUnit) {
+    QList<QByteArray> units;
+    for (const QString& line :
+         vehicle.answer(request).split(QLatin1Char('\r'), Qt::SkipEmptyParts)) {
+        const QByteArray message = fromIsoLayout(bytesOf(line));
+        if (!message.isEmpty())
+            units << message;
+    }
+    if (!secondUnit || units.size() != 1)
+        return units;
+
+    if (request == QLatin1String("0100"))
+        units << bytesOf(QStringLiteral("41 00 98 18 00 00"));
+    else if (request == QLatin1String("0101"))
+        units << bytesOf(QStringLiteral("41 01 00 00 00 00"));
+    else if (request == QLatin1String("04"))
+        units << bytesOf(QStringLiteral("44"));
+    else if (request == QLatin1String("07"))
+        units << bytesOf(QStringLiteral("47 00"));
+    else if (request == QLatin1String("03")) {
+        QByteArray& engine = units.first();
+        const int count = quint8(engine.at(1));
+        const int moved = count > 2 ? 2 : 0;
+        QByteArray transmission = bytesOf(QStringLiteral("43"));
+        transmission += char(moved);
+        transmission += engine.right(2 * moved);
+        engine.chop(2 * moved);
+        engine[1] = char(count - moved);
+        units << transmission;
+    }
+    return units;
+}
+
+} // namespace can_vehicle

@@ -1,0 +1,231 @@
+#include "tools/elmsim/elm327_emulator.h"
+
+#include "tools/elmsim/can_vehicle.h"
+#include "tools/elmsim/vehicle_profile.h"
+
+namespace {
+
+const QString kVersion = QStringLiteral("ELM327 v1.5");
+
+const char* const protocolNames[] = {
+    "AUTO",
+    "SAE J1850 PWM",
+    "SAE J1850 VPW",
+    "ISO 9141-2",
+    "ISO 14230-4 (KWP 5BAUD)",
+    "ISO 14230-4 (KWP FAST)",
+    "ISO 15765-4 (CAN 11/500)",
+    "ISO 15765-4 (CAN 29/500)",
+    "ISO 15765-4 (CAN 11/250)",
+    "ISO 15765-4 (CAN 29/250)",
+};
+
+bool isHexRequest(const QString& line) {
+    if (line.isEmpty() || line.size() % 2 != 0)
+        return false;
+    for (QChar c : line)
+        if (!c.isDigit() && (c < QLatin1Char('A') || c > QLatin1Char('F')))
+            return false;
+    return true;
+}
+
+QString protocolDigit(int protocol) {
+    return QString::number(protocol, 16).toUpper();
+}
+
+} // namespace
+
+Elm327Emulator::Elm327Emulator(VehicleProfile& vehicle, ElmEmulator::Options options,
+                               Settings settings)
+    : m_vehicle(vehicle), m_options(options), m_settings(settings) {
+    reset();
+}
+
+void Elm327Emulator::reset() {
+    m_echo = true;
+    m_linefeeds = false;
+    m_headers = m_settings.headers;
+    m_spaces = m_settings.spaces;
+    m_found = false;
+}
+
+QByteArray Elm327Emulator::finish(const QString& text, bool leadingBlankLine) const {
+    const QByteArray end = m_linefeeds ? "\r\n" : "\r";
+    QByteArray out;
+    if (leadingBlankLine)
+        out += end;
+    for (const QString& line : text.split(QLatin1Char('\r'), Qt::SkipEmptyParts))
+        out += line.toLatin1() + end;
+    out += end;
+    if (m_options.prompt)
+        out += '>';
+    return out;
+}
+
+std::vector<ElmEmulator::Output> Elm327Emulator::feed(const QByteArray& input) {
+    std::vector<ElmEmulator::Output> out;
+    for (char c : input) {
+        if (m_options.muteAfter >= 0 && m_requests >= m_options.muteAfter)
+            continue;
+        if (c == '\n')
+            continue;
+        if (m_echo)
+            out.push_back({QByteArray(1, c) + (c == '\r' && m_linefeeds ? "\n" : ""), false});
+        if (c != '\r') {
+            if (m_line.size() < 256)
+                m_line += c;
+            continue;
+        }
+        QString line = QString::fromLatin1(m_line).toUpper();
+        line.remove(QLatin1Char(' '));
+        m_line.clear();
+        for (ElmEmulator::Output& piece : handleLine(line))
+            out.push_back(std::move(piece));
+    }
+    return out;
+}
+
+std::vector<ElmEmulator::Output> Elm327Emulator::handleLine(const QString& line) {
+    if (line.isEmpty())
+        return {{m_options.prompt ? QByteArray(">") : QByteArray(), false}};
+    ++m_requests;
+    if (line.startsWith(QLatin1String("AT"))) {
+        const QString command = line.mid(2);
+        const QString answer = handleAt(command);
+        const bool restarted = command == QLatin1String("Z") || command == QLatin1String("WS");
+        return {{finish(answer, restarted), false}};
+    }
+    if (!isHexRequest(line))
+        return {{finish(QStringLiteral("?")), false}};
+    return {{finish(vehicleAnswer(line)), true}};
+}
+
+QString Elm327Emulator::handleAt(const QString& command) {
+    const QString ok = QStringLiteral("OK");
+    if (command == QLatin1String("Z") || command == QLatin1String("WS")) {
+        reset();
+        return kVersion;
+    }
+    if (command == QLatin1String("D")) {
+        reset();
+        m_echo = true;
+        return ok;
+    }
+    if (command == QLatin1String("I"))
+        return kVersion;
+    if (command == QLatin1String("@1"))
+        return QStringLiteral("OBDII to RS232 Interpreter");
+    if (command == QLatin1String("RV"))
+        return QStringLiteral("12.6V");
+    struct Switch {
+        const char* name;
+        bool* flag;
+    };
+    bool ignored = false;
+    const Switch switches[] = {{"E", &m_echo},   {"L", &m_linefeeds}, {"H", &m_headers},
+                               {"S", &m_spaces}, {"M", &ignored},     {"CAF", &ignored}};
+    for (const Switch& s : switches) {
+        const QString name = QLatin1String(s.name);
+        if (command.size() == name.size() + 1 && command.startsWith(name) &&
+            (command.endsWith(QLatin1Char('0')) || command.endsWith(QLatin1Char('1')))) {
+            *s.flag = command.endsWith(QLatin1Char('1'));
+            return ok;
+        }
+    }
+    if (command.startsWith(QLatin1String("SP")) || command.startsWith(QLatin1String("TP"))) {
+        QString number = command.mid(2);
+        if (number.size() == 2 && number.startsWith(QLatin1Char('A')))
+            number.remove(0, 1); // "try this one first, then search": a search all the same
+        bool valid = false;
+        const int protocol = number.toInt(&valid, 16);
+        if (!valid || number.size() != 1 || protocol > 9)
+            return QStringLiteral("?");
+        m_chosenProtocol = command.mid(2).size() == 2 ? 0 : protocol;
+        m_found = false;
+        return ok;
+    }
+    if ((command.startsWith(QLatin1String("AT")) && command.size() == 3) ||
+        (command.startsWith(QLatin1String("ST")) && command.size() == 4))
+        return ok;
+    if (command == QLatin1String("DPN") || command == QLatin1String("DP")) {
+        const bool automatic = m_chosenProtocol == 0;
+        const int shown =
+            automatic && !m_found ? 0 : (automatic ? m_settings.protocol : m_chosenProtocol);
+        if (command == QLatin1String("DPN"))
+            return (automatic ? QStringLiteral("A") : QString()) + protocolDigit(shown);
+        const QString name = QLatin1String(protocolNames[shown]);
+        return automatic && shown != 0 ? QStringLiteral("AUTO, ") + name : name;
+    }
+    return QStringLiteral("?");
+}
+
+QString Elm327Emulator::vehicleAnswer(const QString& request) {
+    QString prefix;
+    if (m_chosenProtocol == 0 && !m_found) {
+        prefix = QStringLiteral("SEARCHING...\r");
+        m_found = true;
+    } else if (m_chosenProtocol != 0 && m_chosenProtocol != m_settings.protocol) {
+        return QStringLiteral("UNABLE TO CONNECT");
+    }
+    if (!isCan()) {
+        const QString answer = m_vehicle.answer(request);
+        return prefix + (answer.isEmpty() ? QStringLiteral("NO DATA") : answer);
+    }
+    const QList<QByteArray> units = can_vehicle::answer(m_vehicle, request, m_settings.secondUnit);
+    QStringList lines;
+    for (qsizetype unit = 0; unit < units.size(); ++unit)
+        lines << canLines(int(unit), units.at(unit));
+    if (lines.isEmpty())
+        return prefix + QStringLiteral("NO DATA");
+    return prefix + lines.join(QLatin1Char('\r'));
+}
+
+QString Elm327Emulator::header(int unit) const {
+    const bool wide = m_settings.protocol == 7 || m_settings.protocol == 9;
+    if (wide)
+        return bytesText(QByteArray::fromHex("18DAF1") + char(0x10 + 8 * unit));
+    return QStringLiteral("7E%1").arg(8 + unit, 0, 16).toUpper();
+}
+
+QString Elm327Emulator::bytesText(const QByteArray& bytes) const {
+    return QString::fromLatin1(bytes.toHex(m_spaces ? ' ' : '\0').toUpper());
+}
+
+// One message as the chip prints it: a single frame when it fits in seven bytes, else a first
+// frame and numbered consecutive frames, whose last one is padded to eight bytes.
+QStringList Elm327Emulator::canLines(int unit, const QByteArray& message) const {
+    const QString gap = m_spaces ? QStringLiteral(" ") : QString();
+    QStringList lines;
+    if (message.size() <= 7) {
+        if (m_headers)
+            lines << header(unit) + gap + bytesText(QByteArray(1, char(message.size())) + message);
+        else
+            lines << bytesText(message);
+        return lines;
+    }
+    const int length = int(message.size());
+    QByteArray first;
+    first += char(0x10 | (length >> 8));
+    first += char(length & 0xFF);
+    first += message.left(6);
+    QList<QByteArray> frames{first};
+    int sequence = 1;
+    for (qsizetype at = 6; at < message.size(); at += 7) {
+        QByteArray next(1, char(0x20 | (sequence++ & 0x0F)));
+        next += message.mid(at, 7);
+        next.append(8 - next.size(), char(0xAA));
+        frames << next;
+    }
+    if (m_headers) {
+        for (const QByteArray& frame : frames)
+            lines << header(unit) + gap + bytesText(frame);
+        return lines;
+    }
+    lines << QStringLiteral("%1").arg(length, 3, 16, QLatin1Char('0')).toUpper();
+    for (qsizetype i = 0; i < frames.size(); ++i) {
+        // Without headers the chip numbers the frames itself and leaves out their control bytes.
+        const QByteArray data = i == 0 ? frames.at(i).mid(2) : frames.at(i).mid(1);
+        lines << QStringLiteral("%1:").arg(i % 16, 0, 16).toUpper() + gap + bytesText(data);
+    }
+    return lines;
+}
