@@ -229,8 +229,9 @@ void OptionsPage::selectPort(const QString& name) {
     const QSignalBlocker block(m_ports);
     const int index = m_ports->findText(name, Qt::MatchFixedString); // without regard to case
     m_ports->setCurrentIndex(index);
+    // A stored device that is not plugged in stays visible, though no entry is selected.
     if (index < 0)
-        m_ports->setEditText(QString());
+        m_ports->setEditText(name);
 }
 
 void OptionsPage::showOptions(const PersistedOptions& options) {
