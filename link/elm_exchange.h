@@ -28,8 +28,8 @@ public:
     QString Exchange(const QString& command) override;
 
     // Set by the connection sequence once the interface has named a CAN protocol; from then on
-    // serial answers are reassembled by can_answer.
-    bool canLayout() const override { return m_canLayout; }
+    // serial answers are reassembled by can_answer. The simulated vehicle is never a CAN one.
+    bool canLayout() const override { return m_canLayout && !m_demoMode; }
     void setCanLayout(bool on) { m_canLayout = on; }
 
     // Demo-Mode: the simulated vehicle answers and the serial channel is not needed at all.
