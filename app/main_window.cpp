@@ -173,7 +173,7 @@ void TfMain::buildFrame() {
     layout->setSpacing(0);
     m_caption = new CaptionBar(windowTitle(), central);
     connect(m_caption, &CaptionBar::minimizeClicked, this, &QWidget::showMinimized);
-    connect(m_caption, &CaptionBar::maximizeClicked, this, &TfMain::tbMaximizeClick);
+    connect(m_caption, &CaptionBar::maximizeClicked, this, guarded([this] { tbMaximizeClick(); }));
     connect(m_caption, &CaptionBar::closeClicked, this, &QWidget::close);
     layout->addWidget(m_caption);
     layout->addSpacing(2);
@@ -358,7 +358,7 @@ QWidget* TfMain::buildStatusStrip() {
                                 "text-decoration:none\">%1</a>")
                      .arg(QString::fromLatin1(kWebAddress)));
     web->setCursor(Qt::PointingHandCursor);
-    connect(web, &QLabel::linkActivated, this, &TfMain::panelWWWClick);
+    connect(web, &QLabel::linkActivated, this, guarded([this] { panelWWWClick(); }));
     webField->addWidget(web, 1);
     return strip;
 }

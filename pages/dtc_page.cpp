@@ -1,4 +1,5 @@
 #include "pages/dtc_page.h"
+#include "app/error_display.h"
 
 #include "app/const_str.h"
 #include "app/program_context.h"
@@ -118,12 +119,13 @@ QWidget* DtcPage::buildBottomBar() {
     row->addWidget(group);
     updateManufacturerButtons();
 
-    connect(read, &QPushButton::clicked, this, &DtcPage::TroubleCodesReadClick);
-    connect(clear, &QPushButton::clicked, this, &DtcPage::TroubleCodesDeleteClick);
-    connect(print, &QPushButton::clicked, this, &DtcPage::btnDTCsPrintClick);
-    connect(m_prev, &QPushButton::clicked, this, &DtcPage::btnPrevManufacturerClick);
-    connect(m_next, &QPushButton::clicked, this, &DtcPage::btnNextManufacturerClick);
-    connect(m_manufacturer, &QComboBox::currentIndexChanged, this, &DtcPage::cbManufacturerChange);
+    connect(read, &QPushButton::clicked, this, guarded([this] { TroubleCodesReadClick(); }));
+    connect(clear, &QPushButton::clicked, this, guarded([this] { TroubleCodesDeleteClick(); }));
+    connect(print, &QPushButton::clicked, this, guarded([this] { btnDTCsPrintClick(); }));
+    connect(m_prev, &QPushButton::clicked, this, guarded([this] { btnPrevManufacturerClick(); }));
+    connect(m_next, &QPushButton::clicked, this, guarded([this] { btnNextManufacturerClick(); }));
+    connect(m_manufacturer, &QComboBox::currentIndexChanged, this,
+            guarded([this] { cbManufacturerChange(); }));
     return bar;
 }
 

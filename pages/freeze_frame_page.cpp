@@ -1,4 +1,5 @@
 #include "pages/freeze_frame_page.h"
+#include "app/error_display.h"
 
 #include "app/const_str.h"
 #include "app/program_context.h"
@@ -69,7 +70,7 @@ FreezeFramePage::FreezeFramePage(ProgramContext& context, QWidget* parent)
     row->addWidget(read);
     row->addStretch(1);
     layout->addWidget(bar);
-    connect(read, &QPushButton::clicked, this, &FreezeFramePage::btnFreezeFramesReadClick);
+    connect(read, &QPushButton::clicked, this, guarded([this] { btnFreezeFramesReadClick(); }));
     // Until the translation pass hands over its texts the headings are the English ones.
     setGridHeadings(gridHeadingTexts());
 }

@@ -1,4 +1,5 @@
 #include "pages/o2_sensor_page.h"
+#include "app/error_display.h"
 
 #include "app/const_str.h"
 #include "app/program_context.h"
@@ -75,8 +76,9 @@ QWidget* O2SensorPage::buildTestBox() {
     column->addWidget(m_gridPanel, 1);
     m_gridPanel->installEventFilter(this);
 
-    connect(ok, &QPushButton::clicked, this, &O2SensorPage::dxButton11Click);
-    connect(m_locations, &QComboBox::currentIndexChanged, this, &O2SensorPage::cbO2SensLocChange);
+    connect(ok, &QPushButton::clicked, this, guarded([this] { dxButton11Click(); }));
+    connect(m_locations, &QComboBox::currentIndexChanged, this,
+            guarded([this] { cbO2SensLocChange(); }));
     return box;
 }
 
