@@ -107,8 +107,10 @@ QString Elm327Emulator::handleAt(const QString& command) {
         return kVersion;
     }
     if (command == QLatin1String("D")) {
+        // Defaults again, but the protocol once found stays found.
+        const bool found = m_found;
         reset();
-        m_echo = true;
+        m_found = found;
         return ok;
     }
     if (command == QLatin1String("I"))
