@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -141,6 +142,40 @@ TEST(StartPage, ConnectThroughThePseudoTerminalShowsTheSameLines) {
     EXPECT_EQ(w.text("COM_Label"), elm.slavePath());
     w.click("btnDisconnect");
     EXPECT_FALSE(w.context.comPort->isOpen());
+}
+
+TEST(StartPage, AnElm327OnACanCarFillsTheWindowLikeTheElm323) {
+    for (const bool headers : {false, true}) {
+        SCOPED_TRACE(headers ? "headers on" : "headers off");
+        PtyElm::Config config;
+        config.elm327 = true;
+        config.elm327Settings.headers = headers;
+        PtyElm elm(config);
+        elm.start();
+        Window w;
+        w.context.comPort->setPortName(elm.slavePath());
+        w.click("NeuInitialisierenBtn");
+        EXPECT_TRUE(w.logLines().join('\n').contains("Protocol"))
+            << w.logLines().join('\n').toStdString();
+        EXPECT_EQ(w.text("DTCCountLabel"), "9");
+        EXPECT_EQ(w.text("edVIN"), "1G1JC5444R7252367");
+        EXPECT_EQ(w.text("cbCIN"), "1131533479060002");
+        EXPECT_EQ(w.text("cbCVN"), "AE6D46B4");
+        EXPECT_EQ(w.text("InterfaceLabel"), "Interface: ELM327 v1.5");
+        auto* stored = w.find<QTableWidget>("DTC_Grid");
+        auto* pending = w.find<QTableWidget>("DTC_Grid_P");
+        QStringList codes;
+        for (int row = 0; row < stored->rowCount(); ++row)
+            if (stored->item(row, 1))
+                codes << stored->item(row, 1)->text();
+        EXPECT_EQ(codes, QStringList({"P0125", "P0736", "P0455", "P1107", "P1299", "P1198", "B1491",
+                                      "B1992", "B2427"}));
+        int pendingCodes = 0;
+        for (int row = 0; row < pending->rowCount(); ++row)
+            if (pending->item(row, 1) && !pending->item(row, 1)->text().isEmpty())
+                ++pendingCodes;
+        EXPECT_EQ(pendingCodes, 3);
+    }
 }
 
 TEST(StartPage, AutoConnectRunsTheSequenceOnceHalfASecondAfterStart) {
