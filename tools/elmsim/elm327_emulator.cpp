@@ -20,15 +20,6 @@ const char* const protocolNames[] = {
     "ISO 15765-4 (CAN 29/250)",
 };
 
-bool isHexRequest(const QString& line) {
-    if (line.isEmpty() || line.size() % 2 != 0)
-        return false;
-    for (QChar c : line)
-        if (!c.isDigit() && (c < QLatin1Char('A') || c > QLatin1Char('F')))
-            return false;
-    return true;
-}
-
 QString protocolDigit(int protocol) {
     return QString::number(protocol, 16).toUpper();
 }
@@ -37,67 +28,32 @@ QString protocolDigit(int protocol) {
 
 Elm327Emulator::Elm327Emulator(VehicleProfile& vehicle, ElmEmulator::Options options,
                                Settings settings)
-    : m_vehicle(vehicle), m_options(options), m_settings(settings) {
+    : m_vehicle(vehicle), m_line(options), m_settings(settings) {
     reset();
 }
 
 void Elm327Emulator::reset() {
-    m_echo = true;
-    m_linefeeds = false;
+    m_line.echo = true;
+    m_line.linefeeds = false;
     m_headers = m_settings.headers;
     m_spaces = m_settings.spaces;
     m_found = false;
 }
 
-QByteArray Elm327Emulator::finish(const QString& text, bool leadingBlankLine) const {
-    const QByteArray end = m_linefeeds ? "\r\n" : "\r";
-    QByteArray out;
-    if (leadingBlankLine)
-        out += end;
-    for (const QString& line : text.split(QLatin1Char('\r'), Qt::SkipEmptyParts))
-        out += line.toLatin1() + end;
-    out += end;
-    if (m_options.prompt)
-        out += '>';
-    return out;
-}
-
 std::vector<ElmEmulator::Output> Elm327Emulator::feed(const QByteArray& input) {
-    std::vector<ElmEmulator::Output> out;
-    for (char c : input) {
-        if (m_options.muteAfter >= 0 && m_requests >= m_options.muteAfter)
-            continue;
-        if (c == '\n')
-            continue;
-        if (m_echo)
-            out.push_back({QByteArray(1, c) + (c == '\r' && m_linefeeds ? "\n" : ""), false});
-        if (c != '\r') {
-            if (m_line.size() < 256)
-                m_line += c;
-            continue;
-        }
-        QString line = QString::fromLatin1(m_line).toUpper();
-        line.remove(QLatin1Char(' '));
-        m_line.clear();
-        for (ElmEmulator::Output& piece : handleLine(line))
-            out.push_back(std::move(piece));
-    }
-    return out;
+    return m_line.feed(input, [this](const QString& line) { return handleLine(line); });
 }
 
 std::vector<ElmEmulator::Output> Elm327Emulator::handleLine(const QString& line) {
-    if (line.isEmpty())
-        return {{m_options.prompt ? QByteArray(">") : QByteArray(), false}};
-    ++m_requests;
     if (line.startsWith(QLatin1String("AT"))) {
         const QString command = line.mid(2);
         const QString answer = handleAt(command);
         const bool restarted = command == QLatin1String("Z") || command == QLatin1String("WS");
-        return {{finish(answer, restarted), false}};
+        return {{m_line.finish(answer, restarted), false}};
     }
-    if (!isHexRequest(line))
-        return {{finish(QStringLiteral("?")), false}};
-    return {{finish(vehicleAnswer(line)), true}};
+    if (!ElmEmulator::Line::isHexRequest(line))
+        return {{m_line.finish(QStringLiteral("?")), false}};
+    return {{m_line.finish(vehicleAnswer(line)), true}};
 }
 
 QString Elm327Emulator::handleAt(const QString& command) {
@@ -124,8 +80,8 @@ QString Elm327Emulator::handleAt(const QString& command) {
         bool* flag;
     };
     bool ignored = false;
-    const Switch switches[] = {{"E", &m_echo},   {"L", &m_linefeeds}, {"H", &m_headers},
-                               {"S", &m_spaces}, {"M", &ignored},     {"CAF", &ignored}};
+    const Switch switches[] = {{"E", &m_line.echo}, {"L", &m_line.linefeeds}, {"H", &m_headers},
+                               {"S", &m_spaces},    {"M", &ignored},          {"CAF", &ignored}};
     for (const Switch& s : switches) {
         const QString name = QLatin1String(s.name);
         if (command.size() == name.size() + 1 && command.startsWith(name) &&

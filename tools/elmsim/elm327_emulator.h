@@ -26,7 +26,7 @@ public:
     Elm327Emulator(VehicleProfile& vehicle, ElmEmulator::Options options, Settings settings);
 
     std::vector<ElmEmulator::Output> feed(const QByteArray& input);
-    int requestCount() const { return m_requests; }
+    int requestCount() const { return m_line.requestCount(); }
 
 private:
     std::vector<ElmEmulator::Output> handleLine(const QString& line);
@@ -35,19 +35,14 @@ private:
     QStringList canLines(int unit, const QByteArray& message) const;
     QString header(int unit) const;
     QString bytesText(const QByteArray& bytes) const;
-    QByteArray finish(const QString& text, bool leadingBlankLine = false) const;
     bool isCan() const { return m_settings.protocol >= 6 && m_settings.protocol <= 9; }
     void reset();
 
     VehicleProfile& m_vehicle;
-    ElmEmulator::Options m_options;
+    ElmEmulator::Line m_line;
     Settings m_settings;
-    QByteArray m_line;
-    bool m_echo = true;
-    bool m_linefeeds = false;
     bool m_headers = false;
     bool m_spaces = true;
     int m_chosenProtocol = 0; // 0: automatic search
     bool m_found = false;     // the search has found the vehicle's protocol
-    int m_requests = 0;
 };

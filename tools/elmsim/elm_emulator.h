@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 #include <vector>
 
 class VehicleProfile;
@@ -23,23 +24,47 @@ public:
         bool fromVehicle = false;
     };
 
+    // What every ELM chip does on the line before it reads a command: the echo, line feeds after
+    // carriage returns, a small command buffer (upper case, blanks dropped), the mute after a
+    // number of requests, and the layout of an answer with its prompt.
+    class Line {
+    public:
+        explicit Line(Options options) : m_options(options) {}
+
+        bool echo = true;
+        bool linefeeds = false;
+
+        // Feeds received bytes; each complete command line goes to handleLine, an empty line
+        // only brings the prompt back.
+        std::vector<Output>
+        feed(const QByteArray& input,
+             const std::function<std::vector<Output>(const QString&)>& handleLine);
+
+        // The answer's lines, each with its line end, a blank line, then the prompt.
+        QByteArray finish(const QString& text, bool leadingBlankLine = false) const;
+
+        int requestCount() const { return m_requests; }
+
+        // Two hexadecimal digits per byte, nothing else: an OBD request.
+        static bool isHexRequest(const QString& line);
+
+    private:
+        Options m_options;
+        QByteArray m_buffer;
+        int m_requests = 0;
+    };
+
     ElmEmulator(VehicleProfile& vehicle, Options options);
 
     // Feeds received bytes; returns what the chip prints in response, in order.
     std::vector<Output> feed(const QByteArray& input);
 
-    int requestCount() const { return m_requests; }
+    int requestCount() const { return m_line.requestCount(); }
 
 private:
     std::vector<Output> handleLine(const QString& line);
-    QByteArray lineEnd() const;
-    QByteArray finish(const QString& text, bool leadingBlankLine = false) const;
     void reset();
 
     VehicleProfile& m_vehicle;
-    Options m_options;
-    QByteArray m_line;
-    bool m_echo = true;
-    bool m_linefeeds = false;
-    int m_requests = 0;
+    Line m_line;
 };
