@@ -1,10 +1,6 @@
 #include "j1979/mode01.h"
 
-#include "app/const_str.h"
-#include "j1979/hex_conversions.h"
 #include "j1979/pid_request.h"
-#include "j1979/response_fields.h"
-#include "link/command_link.h"
 
 QString TMode01::GetPIDValue(CommandLink& link, const QString& serviceText, const QString& pidText,
                              bool english) const {
