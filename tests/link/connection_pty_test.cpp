@@ -11,37 +11,13 @@
 #include "tools/elmsim/pty_elm.h"
 
 #include "tests/link/connection_recording_view.h"
+#include "tests/support/answering_channel.h"
 #include "tests/support/qt_printers.h"
 
 #include <functional>
 #include <gtest/gtest.h>
 
 namespace {
-
-// An interface whose every answer is decided by a function of the command: the line side of a
-// vehicle that misbehaves in a way the emulator has no profile for.
-class AnsweringChannel : public SerialChannel {
-public:
-    std::function<QByteArray(const QByteArray&)> answer;
-    QList<QByteArray> written;
-
-    bool isOpen() const override { return true; }
-    void write(const QByteArray& bytes) override {
-        written << bytes;
-        m_pending += answer(bytes.trimmed()) + "\r\r>";
-    }
-    bool waitForData(int) override { return !m_pending.isEmpty(); }
-    int receivedCount() override { return int(m_pending.size()); }
-    QByteArray read(int count) override {
-        const QByteArray out = m_pending.left(count);
-        m_pending.remove(0, out.size());
-        return out;
-    }
-    void purge() override { m_pending.clear(); }
-
-private:
-    QByteArray m_pending;
-};
 
 struct PtyConnection : testing::Test {
     ProgramContext context;

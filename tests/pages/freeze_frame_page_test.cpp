@@ -7,6 +7,7 @@
 #include "pages/freeze_frame_page.h"
 #include "tests/pages/grid_pixels.h"
 #include "tests/pages/program_run.h"
+#include "tests/support/answering_channel.h"
 #include "tests/support/qt_printers.h"
 
 #include <QComboBox>
@@ -14,31 +15,6 @@
 #include <functional>
 
 namespace {
-
-// An interface that answers each command from a table; anything else is "NO DATA".
-class TableChannel : public SerialChannel {
-public:
-    QHash<QByteArray, QByteArray> answers;
-    QList<QByteArray> written;
-
-    bool isOpen() const override { return true; }
-    void write(const QByteArray& bytes) override {
-        const QByteArray command = bytes.trimmed();
-        written << command;
-        m_pending += answers.value(command, "NO DATA") + "\r\r>";
-    }
-    bool waitForData(int) override { return !m_pending.isEmpty(); }
-    int receivedCount() override { return int(m_pending.size()); }
-    QByteArray read(int count) override {
-        const QByteArray out = m_pending.left(count);
-        m_pending.remove(0, out.size());
-        return out;
-    }
-    void purge() override { m_pending.clear(); }
-
-private:
-    QByteArray m_pending;
-};
 
 TEST(FreezeFramePage, DemoVehicleHasNoFrame) {
     ProgramRun run;
@@ -84,12 +60,16 @@ TEST(FreezeFramePage, FullVehicleFrameInPidOrderWithUnitsOfTheSystem) {
 
 TEST(FreezeFramePage, ParametersWithoutLiveValueAreNeverListed) {
     ProgramRun run;
-    TableChannel channel;
-    // Every PID of the three blocks is stored in the frame, caused by a maker's own code.
-    channel.answers = {{"020000", "42 00 00 FF FF FF FF"},
-                       {"022000", "42 20 00 FF FF FF FF"},
-                       {"024000", "42 40 00 FF FF FF FE"},
-                       {"020200", "42 02 00 11 07"}};
+    // Every PID of the three blocks is stored in the frame, caused by a maker's own code; the
+    // rest is "NO DATA".
+    const QHash<QByteArray, QByteArray> answers = {{"020000", "42 00 00 FF FF FF FF"},
+                                                   {"022000", "42 20 00 FF FF FF FF"},
+                                                   {"024000", "42 40 00 FF FF FF FE"},
+                                                   {"020200", "42 02 00 11 07"}};
+    AnsweringChannel channel;
+    channel.answer = [&answers](const QByteArray& command) {
+        return answers.value(command, "NO DATA");
+    };
     run.context.link.setChannel(&channel);
     run.context.mode02->ReadSupported(run.context.link);
     run.find<QComboBox>("cbManufacturer")->setCurrentText("Volkswagen");
