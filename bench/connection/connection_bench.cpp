@@ -1,6 +1,7 @@
 // The whole connection sequence, the Connect button's work: against the simulated vehicle without
 // its answer delay (the sequence's own cost) and through the emulated interface on a
-// pseudo-terminal (what a user waits for, less the vehicle's bus time).
+// pseudo-terminal (what a user waits for, less the vehicle's bus time), as an ELM323 and as an
+// ELM327 on a CAN car.
 
 #include "app/program_context.h"
 #include "j1979/sensor_catalogue.h"
@@ -37,9 +38,10 @@ void BM_ConnectDemoMode(benchmark::State& state) {
 }
 BENCHMARK(BM_ConnectDemoMode)->Unit(benchmark::kMicrosecond);
 
-void BM_ConnectThroughPty(benchmark::State& state) {
+// The sequence against an emulated interface on a pseudo-terminal, again and again.
+void connectThroughPty(benchmark::State& state, const PtyElm::Config& config) {
     PrepareCatalogues();
-    PtyElm elm(PtyElm::Config{});
+    PtyElm elm(config);
     elm.start();
     ProgramContext context;
     context.comPort = CreateComPort();
@@ -50,7 +52,21 @@ void BM_ConnectThroughPty(benchmark::State& state) {
     for (auto _ : state)
         benchmark::DoNotOptimize(sequence.InitializeConnection());
 }
+
+void BM_ConnectThroughPty(benchmark::State& state) {
+    connectThroughPty(state, PtyElm::Config{});
+}
 BENCHMARK(BM_ConnectThroughPty)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The ELM327 on a CAN car, headers on, two control units: what the CAN support adds.
+void BM_ConnectThroughElm327Pty(benchmark::State& state) {
+    PtyElm::Config config;
+    config.elm327 = true;
+    config.elm327Settings.headers = true;
+    config.elm327Settings.secondUnit = true;
+    connectThroughPty(state, config);
+}
+BENCHMARK(BM_ConnectThroughElm327Pty)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 
