@@ -2,7 +2,7 @@
 // into the layout the readers parse. The connection through an emulated ELM327 is measured beside
 // the ELM323 one in bench_connection.
 
-#include "link/can_answer.h"
+#include "core/link/can_answer.h"
 
 #include <benchmark/benchmark.h>
 

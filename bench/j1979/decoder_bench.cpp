@@ -1,8 +1,8 @@
 // Cost of the service readers themselves, without any line: the polling worker decodes every
 // monitored PID once per cycle, so this is the program's share of a cycle.
 
-#include "j1979/service_objects.h"
-#include "link/command_link.h"
+#include "core/j1979/service_objects.h"
+#include "core/link/command_link.h"
 
 #include <QHash>
 #include <benchmark/benchmark.h>

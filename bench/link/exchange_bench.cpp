@@ -2,9 +2,9 @@
 // trip of the same bytes written and read directly on the device. The exchange should cost no
 // more than the raw round trip: its read is woken by the data, never by a timer.
 
-#include "link/elm_commands.h"
-#include "link/elm_exchange.h"
-#include "link/serial_port.h"
+#include "core/link/elm_commands.h"
+#include "core/link/elm_exchange.h"
+#include "core/link/serial_port.h"
 #include "tools/elmsim/pty_elm.h"
 
 #include <benchmark/benchmark.h>

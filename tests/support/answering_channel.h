@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/serial_channel.h"
+#include "core/link/serial_channel.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/user_notifier.h"
+#include "core/l10n/user_notifier.h"
 
 #include <QStringList>
 

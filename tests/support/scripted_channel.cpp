@@ -1,6 +1,6 @@
 #include "tests/support/scripted_channel.h"
 
-#include "link/serial_port_error.h"
+#include "core/link/serial_port_error.h"
 
 void ScriptedChannel::requireOpen() const {
     if (!open)

@@ -1,6 +1,6 @@
 #include "tests/support/test_environment.h"
 
-#include "app/error_display.h"
+#include "ui/app/error_display.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "tools/cli/cli_run.h"
 
-#include "faultcodes/fault_table_error.h"
-#include "j1979/hex_conversions.h"
-#include "link/serial_port_error.h"
+#include "core/faultcodes/fault_table_error.h"
+#include "core/j1979/hex_conversions.h"
+#include "core/link/serial_port_error.h"
 #include "tools/cli/cli_commands.h"
 #include "tools/cli/cli_io.h"
 #include "tools/cli/cli_options.h"

@@ -1,14 +1,14 @@
 #include "tools/cli/cli_session.h"
 
-#include "app/data_dirs.h"
-#include "app/lng_translate.h"
-#include "app/settings_names.h"
-#include "app/startup_language.h"
-#include "app/translator.h"
-#include "faultcodes/fault_table_loader.h"
-#include "j1979/sensor_catalogue.h"
-#include "link/com_port.h"
-#include "link/connection_sequence.h"
+#include "core/settings/data_dirs.h"
+#include "core/connection/lng_translate.h"
+#include "core/settings/settings_names.h"
+#include "core/l10n/startup_language.h"
+#include "core/l10n/translator.h"
+#include "core/faultcodes/fault_table_loader.h"
+#include "core/j1979/sensor_catalogue.h"
+#include "core/link/com_port.h"
+#include "core/connection/connection_sequence.h"
 #include "tools/cli/cli_options.h"
 
 namespace {

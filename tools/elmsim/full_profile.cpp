@@ -1,6 +1,6 @@
 #include "tools/elmsim/full_profile.h"
 
-#include "link/simulated_vehicle.h"
+#include "core/link/simulated_vehicle.h"
 #include "tools/elmsim/vehicle_profile.h"
 
 #include <QHash>

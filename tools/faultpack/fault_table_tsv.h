@@ -1,6 +1,6 @@
 #pragma once
 
-#include "faultcodes/fault_record.h"
+#include "core/faultcodes/fault_record.h"
 
 #include <QString>
 #include <stdexcept>

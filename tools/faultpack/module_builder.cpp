@@ -1,7 +1,7 @@
 #include "tools/faultpack/module_builder.h"
 
-#include "faultcodes/fault_record_format.h"
-#include "faultcodes/lzh_container.h"
+#include "core/faultcodes/fault_record_format.h"
+#include "core/faultcodes/lzh_container.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,0 +1,271 @@
+#include "core/connection/connection_sequence.h"
+
+#include "core/l10n/const_str.h"
+#include "core/connection/program_context.h"
+#include "core/link/can_answer.h"
+#include "core/link/elm327_commands.h"
+#include "core/link/elm_commands.h"
+#include "core/connection/freeze_frame_reading.h"
+#include "core/link/serial_port_error.h"
+
+namespace {
+
+QString joined(const QString& label, const QString& value) {
+    return label + QStringLiteral(": ") + value;
+}
+
+// The sequence fills every service object; a front end that created none yet gets them here.
+template <typename T>
+T& ensure(std::optional<T>& object) {
+    if (!object)
+        object.emplace();
+    return *object;
+}
+
+} // namespace
+
+ConnectionSequence::ConnectionSequence(ProgramContext& context, ConnectionView& view)
+    : m_context(context), m_view(view) {}
+
+bool ConnectionSequence::NeuInitialisierenBtnClick() {
+    m_context.link.logEvent(QStringLiteral(" - New Init"));
+    return InitializeConnection();
+}
+
+bool ConnectionSequence::channelOpen() const {
+    return m_context.comPort && m_context.comPort->isOpen();
+}
+
+void ConnectionSequence::addLine(const QString& text, bool ok) {
+    m_view.addLogLine(text, ok ? ConnectionView::Mark::Ok : ConnectionView::Mark::Error);
+}
+
+bool ConnectionSequence::InitializeConnection() {
+    ElmExchange& link = m_context.link;
+    // The owner normally wires the exchange to the port; a front end that did not gets it here.
+    if (!link.channel() && m_context.comPort)
+        link.setChannel(m_context.comPort.get());
+    if (channelOpen())
+        m_context.comPort->close();
+    // The old connection ends here. Cleared now rather than at the end, so that a device error
+    // that breaks off the sequence cannot leave the guarded actions believing in a connection.
+    link.setNoCommunication(true);
+    link.setCanLayout(false);
+    m_view.clearLog();
+    m_view.setComLed(false);
+    m_view.setElmLed(false);
+    m_view.setEcuLed(false);
+    m_view.updateWindow(false);
+
+    bool ok = runPortLoop();
+    if (ok)
+        ok = configureStage(const_str::EchoOff, ElmEcho(link, false));
+    if (ok)
+        ok = configureStage(const_str::LfOff, ElmLinefeeds(link, false));
+    if (ok) {
+        m_chipVersion = ElmIdentify(link);
+        m_view.setChipVersion(m_chipVersion);
+        m_view.setInterfaceLabel(joined(const_str::Interface, m_chipVersion));
+        ok = configureStage(const_str::ChipVersionLine, m_chipVersion);
+    }
+    if (ok && IsElm327(m_chipVersion))
+        ok = setUpProtocolSearch();
+
+    // This stage reports in every case, so a failed sequence always ends with a verdict line.
+    if (ok) {
+        addLine(const_str::InterfaceReady, true);
+    } else {
+        addLine(const_str::InterfaceNotResponding, false);
+        m_view.setInterfaceLabel(joined(const_str::Interface, const_str::Error));
+    }
+    m_view.updateLog();
+
+    if (ok)
+        ok = checkEcu();
+    if (ok)
+        readServices();
+    link.setNoCommunication(!ok);
+    return ok;
+}
+
+bool ConnectionSequence::openCurrentPort(const QString& name) {
+    SerialPort* port = m_context.comPort.get();
+    if (!port)
+        return false;
+    if (port->portName() != name)
+        port->setPortName(name);
+    try {
+        port->open();
+    } catch (const SerialPortError&) {
+        // A port that does not open is reported by its log line, not as an error of the action.
+        return false;
+    }
+    return port->isOpen();
+}
+
+bool ConnectionSequence::resetInterface() {
+    const QString result = ElmReset(m_context.link);
+    const bool answered = result != const_str::Error;
+    addLine(joined(const_str::ResponseFromInterface, result), answered);
+    m_view.setElmLed(answered);
+    m_view.updateLog();
+    return answered;
+}
+
+bool ConnectionSequence::runPortLoop() {
+    const QStringList ports = m_context.ComPortList;
+    const bool autoDetect = m_context.autoDetect;
+    const bool demo = m_context.link.DemoMode();
+    SerialPort* port = m_context.comPort.get();
+
+    // Without any port there is nothing to try; the simulated vehicle needs none.
+    if (autoDetect && ports.isEmpty() && !demo) {
+        addLine(const_str::NoSerialPortFound, false);
+        m_view.setComLabel(const_str::ComUnknown);
+        m_view.setComLed(false);
+        m_view.updateLog();
+        return false;
+    }
+
+    bool verdict = false;
+    bool interfaceAnswered = false;
+    qsizetype index = 0;
+    do {
+        if (channelOpen())
+            port->close();
+        QString name = port ? port->portName() : QString();
+        if (autoDetect && index < ports.size())
+            name = ports.at(index);
+        const bool open = openCurrentPort(name);
+        if (open || demo) {
+            addLine(const_str::Port + QStringLiteral(": ") + name + QLatin1Char(' ') +
+                        const_str::ready,
+                    true);
+            m_view.setComLabel(name);
+            m_view.setComLed(true);
+            if (open)
+                port->purge();
+            verdict = interfaceAnswered = resetInterface();
+        } else {
+            // The whole name: a device path cut short would name a directory, not the port.
+            addLine(const_str::Port + QStringLiteral(": ") + name + QLatin1Char(' ') +
+                        const_str::CouldNotBeOpened,
+                    false);
+            m_view.setComLabel(const_str::ComUnknown);
+            m_view.setComLed(false);
+            verdict = false;
+        }
+        m_view.updateLog();
+        ++index;
+    } while (autoDetect && index < ports.size() && !interfaceAnswered);
+    return verdict;
+}
+
+bool ConnectionSequence::configureStage(const QString& label, const QString& result) {
+    const bool ok = result != const_str::Error;
+    addLine(joined(label, result), ok);
+    m_view.updateLog();
+    return ok;
+}
+
+bool ConnectionSequence::checkEcu() {
+    ElmExchange& link = m_context.link;
+    if (CheckEcuConnection(link))
+        return true;
+    // The answer itself tells the user why: "NO DATA", "UNABLE TO CONNECT" or no answer at all.
+    addLine(link.Exchange(QStringLiteral("0100")), false);
+    m_view.setEcuLed(false);
+    m_view.updateLog();
+    return false;
+}
+
+void ConnectionSequence::readServices() {
+    ElmExchange& link = m_context.link;
+    const bool english = m_context.unitSystem == 1;
+
+    addLine(const_str::EcuConnectionOk, true);
+    m_view.setEcuLed(true);
+    if (IsElm327(m_chipVersion))
+        readProtocol();
+
+    TMode01& mode01 = ensure(m_context.mode01);
+    mode01.ReadStatus(link);
+    addLine(const_str::Mode01Init, true);
+    m_view.buildSensorLists(mode01.supportedPids());
+    m_view.showObdType(mode01.obdType());
+    m_view.updateLog();
+    m_view.showMonitorStatus(mode01.monitorStatus());
+    m_view.updateWindow(true);
+
+    TMode02& mode02 = ensure(m_context.mode02);
+    mode02.ReadSupported(link);
+    m_view.showFreezeFrame(ReadFreezeFrameData(link, mode02, english));
+    addLine(const_str::Mode02Init, true);
+    m_view.updateLog();
+
+    m_view.showStoredCodes(ensure(m_context.mode03).GetStoredCodes(link));
+    addLine(const_str::Mode03Init, true);
+    m_view.updateLog();
+
+    ensure(m_context.mode05);
+    m_view.showO2SensorLocations(GetO2SensorLocations(link));
+    addLine(const_str::Mode05Init, true);
+    m_view.updateLog();
+
+    ensure(m_context.mode06).Init();
+    addLine(const_str::Mode06Init, true);
+    m_view.updateLog();
+
+    m_view.showPendingCodes(ensure(m_context.mode07).GetPendingCodes(link));
+    addLine(const_str::Mode07Init, true);
+    m_view.updateLog();
+
+    ensure(m_context.mode08).Init();
+    addLine(const_str::Mode08Init, true);
+    m_view.updateLog();
+
+    TMode09& mode09 = ensure(m_context.mode09);
+    mode09.ReadVehicleInfo(link);
+    addLine(const_str::Mode09Init, true);
+    m_view.showVehicleInfo(mode09);
+    m_view.updateLog();
+}
+
+bool ConnectionSequence::setUpProtocolSearch() {
+    ElmExchange& link = m_context.link;
+    // A protocol the user fixed in the chip is his choice; otherwise the chip searches.
+    const QString current = ElmProtocolNumber(link);
+    if (IsFixedProtocol(current))
+        return configureStage(const_str::ProtocolSetInInterface, current);
+    return configureStage(const_str::AutomaticProtocolSearch, ElmAutomaticProtocol(link));
+}
+
+void ConnectionSequence::readProtocol() {
+    ElmExchange& link = m_context.link;
+    // The chip knows the protocol only after the first request has found the vehicle.
+    const QString protocol = ElmProtocolNumber(link);
+    link.setCanLayout(protocol != const_str::Error && can_answer::isCanProtocol(protocol));
+    addLine(joined(const_str::ProtocolNumber, protocol), protocol != const_str::Error);
+    m_view.updateLog();
+}
+
+void ConnectionSequence::btnDisconnectClick() {
+    ElmExchange& link = m_context.link;
+    if (channelOpen())
+        ElmReset(link);
+    link.setCanLayout(false);
+    addLine(const_str::EcuConnectionAborted, true);
+    addLine(const_str::ElmConnectionAborted, true);
+    m_view.updateLog();
+    m_view.setEcuLed(false);
+    m_view.setElmLed(false);
+    if (channelOpen()) {
+        m_context.comPort->purge();
+        m_context.comPort->close();
+    }
+    addLine(const_str::ComPortClosed, true);
+    m_view.updateLog();
+    m_view.setComLabel(const_str::ComUnknown);
+    m_view.setComLed(false);
+    link.setNoCommunication(true);
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "core/connection/connection_view.h"
+
+#include <QString>
+
+struct ProgramContext;
+
+// The Connect and Disconnect actions: opening the port (or finding it), setting up the interface,
+// checking the control unit and reading everything the pages show. Its outcome is the link's
+// NoCommunication flag. Runs on the thread that owns the link; the polling worker must be stopped.
+// Errors of the serial device (other than a port that does not open) and of number conversion
+// are thrown and end the sequence where they occur; NoCommunication is then true.
+class ConnectionSequence {
+public:
+    ConnectionSequence(ProgramContext& context, ConnectionView& view);
+
+    // The Connect button: the log event " - New Init", then the sequence.
+    bool NeuInitialisierenBtnClick();
+
+    // The whole sequence; true when the control unit answered and every stage was read.
+    bool InitializeConnection();
+
+    // Resets the interface, closes the port and reports it; NoCommunication becomes true.
+    void btnDisconnectClick();
+
+    // The interface's answer to the identify command of the last sequence that got that far.
+    const QString& ChipVersion() const { return m_chipVersion; }
+
+private:
+    bool runPortLoop();
+    bool openCurrentPort(const QString& name);
+    bool resetInterface();
+    bool configureStage(const QString& label, const QString& result);
+    bool checkEcu();
+    // ELM327 only: the protocol search before the control-unit check, the protocol after it.
+    bool setUpProtocolSearch();
+    void readProtocol();
+    void readServices();
+    bool channelOpen() const;
+    void addLine(const QString& text, bool ok);
+
+    ProgramContext& m_context;
+    ConnectionView& m_view;
+    QString m_chipVersion;
+};

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "core/j1979/supported_pids.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+struct TMonitorStatus;
+struct O2SensorLocation;
+struct FreezeFrameReading;
+class TMode09;
+
+// Everything the connection sequence shows. The window implements it with the start page's
+// Init-Status list, the status strip and the pages; tests and the command-line tool implement it
+// with plain records. The sequence never waits for the view: every call returns at once.
+class ConnectionView {
+public:
+    // The icon drawn before a line of the Init-Status list.
+    enum class Mark { Ok, Error };
+
+    virtual ~ConnectionView() = default;
+
+    // The Init-Status list.
+    virtual void clearLog() = 0;
+    virtual void addLogLine(const QString& text, Mark mark) = 0;
+
+    // The three lamps of the status strip: port, interface, control unit.
+    virtual void setComLed(bool on) = 0;
+    virtual void setElmLed(bool on) = 0;
+    virtual void setEcuLed(bool on) = 0;
+
+    // COM_Label (the port name or "COM?") and InterfaceLabel ("Interface: ELM323 v2.0").
+    virtual void setComLabel(const QString& text) = 0;
+    virtual void setInterfaceLabel(const QString& text) = 0;
+    // The chip's answer to the identify command, kept for the status strip.
+    virtual void setChipVersion(const QString& /*version*/) {}
+
+    // Repaint the Init-Status list now, so each new line is seen while the ui thread is blocked.
+    virtual void updateLog() = 0;
+    // Repaint the whole window now; with processEvents, also handle the pending window messages
+    // once, so a click made meanwhile takes effect at this point.
+    virtual void updateWindow(bool /*processEvents*/) {}
+
+    // The readings of the service stages, in the order the sequence makes them. A page that does
+    // not exist yet leaves its hook empty; the reading is made all the same.
+    virtual void buildSensorLists(const TSupportedSet& /*mode01Supported*/) {}
+    virtual void showObdType(const QString& /*text*/) {}
+    virtual void showMonitorStatus(const TMonitorStatus& /*status*/) {}
+    virtual void showFreezeFrame(const FreezeFrameReading& /*reading*/) {}
+    virtual void showStoredCodes(const QStringList& /*codes*/) {}
+    virtual void showO2SensorLocations(const QList<O2SensorLocation>& /*locations*/) {}
+    virtual void showPendingCodes(const QStringList& /*codes*/) {}
+    // VIN, calibration IDs and calibration verification numbers.
+    virtual void showVehicleInfo(const TMode09& /*info*/) {}
+};

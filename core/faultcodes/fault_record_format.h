@@ -1,0 +1,16 @@
+#pragma once
+
+#include "core/faultcodes/fault_record.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+
+// The record layout inside the unpacked data of a language module (layout in the .cpp).
+namespace fault_record_format {
+
+QByteArray serialize(const FaultRecords& records);
+
+// Throws FaultTableError when the data do not follow the layout.
+FaultRecords parse(QByteArrayView data);
+
+} // namespace fault_record_format

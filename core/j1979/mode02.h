@@ -1,0 +1,31 @@
+#pragma once
+
+#include "core/j1979/supported_pids.h"
+
+#include <QString>
+#include <QStringList>
+
+class CommandLink;
+
+// Service 02, the freeze frame: the values the control unit stored with a trouble code.
+class TMode02 {
+public:
+    // Reads the service 02 supported set of frame 00; always reports success.
+    bool ReadSupported(CommandLink& link);
+
+    // The display text of one PID of the frame, decoded like its live value with the data one
+    // byte further on (behind the frame number). "Error" without a request for another service
+    // than 02 and for PIDs 20 and 40, "N/A" for PID 00, "Error" when the answer lacks the
+    // response. Texts longer than two characters are cut.
+    QString GetFreezeFrameValue(CommandLink& link, const QString& service, const QString& pid,
+                                bool english, const QString& frame) const;
+
+    // The trouble code that caused frame 00 ("020200"): at most one code; none for the filler
+    // "P0000" or an answer not starting with "42".
+    QStringList GetFreezeFrameCode(CommandLink& link) const;
+
+    const TSupportedSet& supportedPids() const { return m_supported; }
+
+private:
+    TSupportedSet m_supported{};
+};

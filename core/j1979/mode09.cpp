@@ -1,0 +1,156 @@
+#include "core/j1979/mode09.h"
+
+#include "core/l10n/const_str.h"
+#include "core/j1979/response_fields.h"
+#include "core/link/command_link.h"
+
+#include <optional>
+
+namespace {
+
+constexpr qsizetype messageLength = 14;
+constexpr int bytesPerMessage = 4;
+constexpr qsizetype vinLength = 17;
+
+// 1-based position of the first data character of message m (1-based) of an answer.
+qsizetype messageData(int m) {
+    return messageLength * (m - 1) + 7;
+}
+
+// A CAN vehicle reports no message counts (information types 01, 03, 05); its answer, laid out
+// as numbered messages by the exchange, holds exactly the messages it has.
+qsizetype messagesIn(const QString& answer) {
+    return answer.size() / messageLength;
+}
+
+bool hasInfoType(const TSupportedSet& set, int infoType) {
+    return set[size_t(infoType - 1)];
+}
+
+// The message count that a count request (0901, 0903, 0905) answers, or nothing when the answer
+// lacks the response.
+std::optional<qint64> readCount(CommandLink& link, const QString& request) {
+    const QString answer = link.Exchange(request);
+    if (!answer.contains(QLatin1Char('4') + request.mid(1))) {
+        return std::nullopt;
+    }
+    return response_fields::pairAt(answer, 5);
+}
+
+// Appends the data bytes of messages first..last as characters, until the answer ends or the
+// text has reached maxLength. The zero bytes that pad short values, and any other control byte,
+// are left out: they cannot be shown, and the report's XML could not hold them.
+void appendMessageCharacters(const QString& answer, int first, int last, qsizetype maxLength,
+                             QString& text) {
+    for (int m = first; m <= last; ++m) {
+        for (int n = 1; n <= bytesPerMessage; ++n) {
+            const qsizetype position = messageData(m) + 2 * (n - 1);
+            // A digit without its partner would make a wrong character.
+            if (position + 1 > answer.size() || text.size() >= maxLength) {
+                return;
+            }
+            const qint64 byte = response_fields::pairAt(answer, position);
+            if (byte >= 0x20) {
+                text += QChar(char16_t(byte));
+            }
+        }
+    }
+}
+
+} // namespace
+
+TMode09::TMode09() {
+    reset();
+}
+
+void TMode09::reset() {
+    m_vinMessageCount = 0;
+    m_vin = const_str::NotAvailable;
+    m_calibrationIds = QStringList{const_str::NotAvailable};
+    m_cvns = QStringList{const_str::NotAvailable};
+}
+
+void TMode09::ReadVehicleInfo(CommandLink& link) {
+    m_supported = ReadSupportedPIDs(link, QStringLiteral("09"), QStringLiteral("00"));
+    reset();
+    readVin(link);
+    readCalibrationIds(link);
+    readCalibrationVerificationNumbers(link);
+}
+
+void TMode09::readVin(CommandLink& link) {
+    const bool counted = !link.canLayout();
+    if (counted && hasInfoType(m_supported, 0x01)) {
+        if (const auto count = readCount(link, QStringLiteral("0901"))) {
+            m_vinMessageCount = int(*count);
+        }
+    }
+    if (!hasInfoType(m_supported, 0x02)) {
+        return;
+    }
+    const QString answer = link.Exchange(QStringLiteral("0902"));
+    if (!answer.contains(QLatin1String("4902"))) {
+        return;
+    }
+    if (!counted) {
+        m_vinMessageCount = int(messagesIn(answer));
+    }
+    m_vin.clear();
+    appendMessageCharacters(answer, 1, m_vinMessageCount, vinLength, m_vin);
+}
+
+void TMode09::readCalibrationIds(CommandLink& link) {
+    const bool counted = !link.canLayout();
+    if (counted && !hasInfoType(m_supported, 0x03)) {
+        return;
+    }
+    qint64 count = counted ? readCount(link, QStringLiteral("0903")).value_or(0) : 0;
+    if (!hasInfoType(m_supported, 0x04)) {
+        return;
+    }
+    const QString answer = link.Exchange(QStringLiteral("0904"));
+    if (!answer.contains(QLatin1String("4904"))) {
+        return;
+    }
+    if (!counted) {
+        count = messagesIn(answer);
+    }
+    m_calibrationIds.clear();
+    // Four messages make one 16-character ID; messages left over do not.
+    for (int k = 1; k <= count / 4; ++k) {
+        const int first = 4 * k - 3;
+        if (messageData(first) > answer.size()) {
+            break;
+        }
+        QString id;
+        appendMessageCharacters(answer, first, 4 * k, 4 * bytesPerMessage, id);
+        m_calibrationIds << id;
+    }
+}
+
+void TMode09::readCalibrationVerificationNumbers(CommandLink& link) {
+    const bool counted = !link.canLayout();
+    if (counted && !hasInfoType(m_supported, 0x05)) {
+        return;
+    }
+    qint64 count = counted ? readCount(link, QStringLiteral("0905")).value_or(0) : 0;
+    if (!hasInfoType(m_supported, 0x06)) {
+        return;
+    }
+    const QString answer = link.Exchange(QStringLiteral("0906"));
+    m_cvns.clear();
+    if (!answer.contains(QLatin1String("4906"))) {
+        return;
+    }
+    if (!counted) {
+        count = messagesIn(answer);
+    }
+    for (int m = 1; m <= count; ++m) {
+        const QString cvn = answer.mid(messageData(m) - 1, 2 * bytesPerMessage);
+        // A message cut short by the end of the answer would give a wrong number.
+        if (cvn.size() < 2 * bytesPerMessage) {
+            break;
+        }
+        m_cvns << cvn;
+    }
+}

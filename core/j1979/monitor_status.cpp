@@ -1,0 +1,39 @@
+#include "core/j1979/monitor_status.h"
+
+#include "core/j1979/hex_conversions.h"
+#include "core/j1979/response_fields.h"
+#include "core/link/command_link.h"
+
+namespace {
+
+// Of the non-continuous monitors only these are read from the answer.
+constexpr int evaluatedNonContinuous[] = {0, 2, 5, 6};
+
+} // namespace
+
+TMonitorStatus ParseMonitorStatus(const QString& answer) {
+    TMonitorStatus status;
+    if (!answer.startsWith(QLatin1String("4101"))) {
+        return status;
+    }
+    const qint64 a = response_fields::dataByte(answer, 1, 5);
+    const qint64 b = response_fields::dataByte(answer, 2, 5);
+    const qint64 c = response_fields::dataByte(answer, 3, 5);
+    const qint64 d = response_fields::dataByte(answer, 4, 5);
+
+    status.milOn = IsBitSet(a, 7);
+    status.troubleCodeCount = int(a & 0x7F);
+    for (int bit = 0; bit < 3; ++bit) {
+        status.continuousSupported[bit] = IsBitSet(b, bit);
+        status.continuousCompleted[bit] = IsBitSet(b, bit) && !IsBitSet(b, bit + 4);
+    }
+    for (int bit : evaluatedNonContinuous) {
+        status.nonContinuousSupported[bit] = IsBitSet(c, bit);
+        status.nonContinuousCompleted[bit] = IsBitSet(c, bit) && !IsBitSet(d, bit);
+    }
+    return status;
+}
+
+TMonitorStatus ReadMonitorStatus(CommandLink& link) {
+    return ParseMonitorStatus(link.Exchange(QStringLiteral("0101")));
+}

@@ -1,0 +1,29 @@
+#include "core/j1979/pid_request.h"
+
+#include "core/l10n/const_str.h"
+#include "core/j1979/hex_conversions.h"
+#include "core/j1979/pid_decoder.h"
+#include "core/j1979/response_fields.h"
+#include "core/link/command_link.h"
+
+QString RequestPidValue(CommandLink& link, const QString& serviceText, const QString& pidText,
+                        int expectedService, const QString& frame, int dataPosition, bool english) {
+    const QString service = response_fields::firstTwo(serviceText);
+    if (HexToInt(service) != expectedService) {
+        return const_str::Error;
+    }
+    const QString pid = response_fields::firstTwo(pidText);
+    const qint64 pidNumber = HexToInt(pid);
+    if (pidNumber < 1) {
+        return const_str::NotAvailable;
+    }
+    if (!pid_decoder::IsRequested(int(pidNumber))) {
+        return const_str::Error;
+    }
+    const QString answer = link.Exchange(service + pid + frame);
+    // The data are read from the start of the answer even when the response stands further on.
+    if (!answer.contains(response_fields::responseCode(service) + pid)) {
+        return const_str::Error;
+    }
+    return pid_decoder::DecodePid(int(pidNumber), answer, dataPosition, english);
+}

@@ -1,0 +1,143 @@
+#include "core/j1979/sensor_catalogue.h"
+
+#include "core/l10n/const_str.h"
+
+TSensorCatalogue SensorCatalogue;
+TSensorCatalogue FreezeFrameCatalogue;
+
+namespace {
+
+// The texts are referenced, not copied: the translation pass replaces the string table's values
+// first, and the refresh reads them afterwards.
+struct CatalogueRow {
+    const QString* name;
+    const QString* metricUnit;
+    const QString* englishUnit;
+    double graphMin;
+    double graphMax;
+    bool live;
+};
+
+const QString noUnit;
+
+using namespace const_str;
+
+// Entry k describes PID k + 1.
+const std::array<CatalogueRow, CataloguePidCount> catalogueRows = {{
+    {&Pid01Name, &noUnit, &noUnit, 0, 0, false},
+    {&Pid02Name, &noUnit, &noUnit, 0, 0, false},
+    {&Pid03Name, &noUnit, &noUnit, 0, 0, true},
+    {&Pid04Name, &UnitPercent, &UnitPercent, 0, 100, true},
+    {&Pid05Name, &UnitCelsius, &UnitFahrenheit, -40, 215, true},
+    {&Pid06Name, &UnitPercent, &UnitPercent, -100, 100, true},
+    {&Pid07Name, &UnitPercent, &UnitPercent, -100, 100, true},
+    {&Pid08Name, &UnitPercent, &UnitPercent, -100, 100, true},
+    {&Pid09Name, &UnitPercent, &UnitPercent, -100, 100, true},
+    {&Pid0AName, &UnitKilopascal, &UnitPsi, 0, 765, true},
+    {&Pid0BName, &UnitKilopascal, &UnitPsi, 0, 255, true},
+    {&Pid0CName, &UnitRevsPerMinuteMetric, &UnitRevsPerMinute, 0, 8000, true},
+    {&Pid0DName, &UnitKmPerHour, &UnitMilesPerHour, 0, 255, true},
+    {&Pid0EName, &UnitDegree, &UnitDegree, -64, 64, true},
+    {&Pid0FName, &UnitCelsius, &UnitFahrenheit, -40, 215, true},
+    {&Pid10Name, &UnitGramsPerSecond, &UnitPoundsPerMinute, 0, 655, true},
+    {&Pid11Name, &UnitPercent, &UnitPercent, 0, 100, true},
+    {&Pid12Name, &noUnit, &noUnit, 0, 0, true},
+    {&Pid13Name, &noUnit, &noUnit, 0, 0, false},
+    {&Pid14Name, &UnitVolt, &UnitVolt, 0, 1.275, true},
+    {&Pid15Name, &UnitVolt, &UnitVolt, 0, 1.275, true},
+    {&Pid16Name, &UnitVolt, &UnitVolt, 0, 1.275, true},
+    {&Pid17Name, &UnitVolt, &UnitVolt, 0, 1.275, true},
+    {&Pid18Name, &UnitVolt, &UnitVolt, 0, 1.275, true},
+    {&Pid19Name, &UnitVolt, &UnitVolt, 0, 1.275, true},
+    {&Pid1AName, &UnitVolt, &UnitVolt, 0, 1.275, true},
+    {&Pid1BName, &UnitVolt, &UnitVolt, 0, 1.275, true},
+    {&Pid1CName, &noUnit, &noUnit, 0, 0, false},
+    {&Pid13Name, &noUnit, &noUnit, 0, 0, true},
+    {&Pid1EName, &noUnit, &noUnit, 0, 0, true},
+    {&Pid1FName, &noUnit, &noUnit, 0, 65535, true},
+    {&Pid20Name, &noUnit, &noUnit, 0, 0, false},
+    {&Pid21Name, &UnitKilometre, &UnitMiles, 0, 0, true},
+    {&Pid22Name, &UnitKilopascal, &UnitPsi, 0, 5177, true},
+    {&Pid0AName, &UnitKilopascal, &UnitPsi, 0, 655350, true},
+    {&Pid24Name, &UnitVolt, &UnitVolt, 0, 8, true},
+    {&Pid25Name, &UnitVolt, &UnitVolt, 0, 8, true},
+    {&Pid26Name, &UnitVolt, &UnitVolt, 0, 8, true},
+    {&Pid27Name, &UnitVolt, &UnitVolt, 0, 8, true},
+    {&Pid28Name, &UnitVolt, &UnitVolt, 0, 8, true},
+    {&Pid29Name, &UnitVolt, &UnitVolt, 0, 8, true},
+    {&Pid2AName, &UnitVolt, &UnitVolt, 0, 8, true},
+    {&Pid2BName, &UnitVolt, &UnitVolt, 0, 8, true},
+    {&Pid2CName, &UnitPercent, &UnitPercent, 0, 100, true},
+    {&Pid2DName, &UnitPercent, &UnitPercent, -100, 100, true},
+    {&Pid2EName, &UnitPercent, &UnitPercent, 0, 100, true},
+    {&Pid2FName, &UnitPercent, &UnitPercent, 0, 100, true},
+    {&Pid30Name, &noUnit, &noUnit, 0, 255, true},
+    {&Pid31Name, &UnitKilometre, &UnitMiles, 0, 0, true},
+    {&Pid32Name, &UnitPascal, &UnitInchesOfWater, -8192, 8191, true},
+    {&Pid33Name, &UnitKilopascal, &UnitInchesOfMercury, 0, 255, true},
+    {&Pid34Name, &UnitLambdaMilliamp, &UnitMilliamp, -125, 125, true},
+    {&Pid35Name, &UnitLambdaMilliamp, &UnitMilliamp, -125, 125, true},
+    {&Pid36Name, &UnitLambdaMilliamp, &UnitMilliamp, -125, 125, true},
+    {&Pid37Name, &UnitLambdaMilliamp, &UnitMilliamp, -125, 125, true},
+    {&Pid38Name, &UnitLambdaMilliamp, &UnitMilliamp, -125, 125, true},
+    {&Pid39Name, &UnitLambdaMilliamp, &UnitMilliamp, -125, 125, true},
+    {&Pid3AName, &UnitLambdaMilliamp, &UnitMilliamp, -125, 125, true},
+    {&Pid3BName, &UnitLambdaMilliamp, &UnitMilliamp, -125, 125, true},
+    {&Pid3CName, &UnitCelsius, &UnitFahrenheit, -40, 6514, true},
+    {&Pid3DName, &UnitCelsius, &UnitFahrenheit, -40, 6514, true},
+    {&Pid3EName, &UnitCelsius, &UnitFahrenheit, -40, 6514, true},
+    {&Pid3FName, &UnitCelsius, &UnitFahrenheit, -40, 6514, true},
+    {&Pid40Name, &noUnit, &noUnit, 0, 0, false},
+    {&Pid41Name, &noUnit, &noUnit, 0, 0, true},
+    {&Pid42Name, &UnitVolt, &UnitVolt, 0, 65, true},
+    {&Pid43Name, &UnitPercent, &UnitPercent, 0, 25700, true},
+    {&Pid44Name, &noUnit, &noUnit, 0, 2, true},
+    {&Pid45Name, &UnitPercent, &UnitPercent, 0, 100, true},
+    {&Pid46Name, &UnitCelsius, &UnitFahrenheit, -40, 215, true},
+    {&Pid47Name, &UnitPercent, &UnitPercent, 0, 100, true},
+    {&Pid48Name, &UnitPercent, &UnitPercent, 0, 100, true},
+    {&Pid49Name, &UnitPercent, &UnitPercent, 0, 100, true},
+    {&Pid4AName, &UnitPercent, &UnitPercent, 0, 100, true},
+    {&Pid4BName, &UnitPercent, &UnitPercent, 0, 100, true},
+    {&Pid4CName, &UnitPercent, &UnitPercent, 0, 100, true},
+    {&Pid4DName, &UnitMinutes, &UnitMinutes, 0, 0, true},
+    {&Pid4EName, &UnitMinutes, &UnitMinutes, 0, 0, true},
+}};
+
+// Leaves names, units and graph ranges alone: at start-up the texts are refreshed before the
+// tables are prepared.
+void prepare(TSensorCatalogue& table) {
+    for (int k = 0; k < CataloguePidCount; ++k) {
+        TSensorData& entry = table[k];
+        entry.pidNumber = k + 1;
+        entry.pidCode = QStringLiteral("%1").arg(k + 1, 2, 16, QLatin1Char('0')).toUpper();
+        entry.valueText = QStringLiteral("0");
+        entry.liveSensor = catalogueRows[k].live;
+        entry.supported = false;
+        entry.monitored = false;
+    }
+}
+
+} // namespace
+
+void PrepareCatalogues() {
+    prepare(SensorCatalogue);
+    prepare(FreezeFrameCatalogue);
+}
+
+void RefreshCatalogueTexts() {
+    for (int k = 0; k < CataloguePidCount; ++k) {
+        const CatalogueRow& row = catalogueRows[k];
+        TSensorData& entry = SensorCatalogue[k];
+        entry.name = row.name->left(127);
+        entry.metricUnit = row.metricUnit->left(10);
+        entry.englishUnit = row.englishUnit->left(10);
+        entry.graphMin = row.graphMin;
+        entry.graphMax = row.graphMax;
+    }
+    for (int k = 0; k < CataloguePidCount; ++k) {
+        FreezeFrameCatalogue[k].name = SensorCatalogue[k].name;
+        FreezeFrameCatalogue[k].metricUnit = SensorCatalogue[k].metricUnit;
+        FreezeFrameCatalogue[k].englishUnit = SensorCatalogue[k].englishUnit;
+    }
+}

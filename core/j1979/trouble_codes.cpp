@@ -1,0 +1,51 @@
+#include "core/j1979/trouble_codes.h"
+
+#include "core/l10n/const_str.h"
+#include "core/l10n/user_notifier.h"
+#include "core/j1979/trouble_code_text.h"
+#include "core/link/command_link.h"
+
+namespace {
+
+constexpr qsizetype frameLength = 14;
+constexpr int codesPerFrame = 3;
+
+// The codes of the whole frames of a service 03 or 07 answer. Each frame is the response code and
+// three four-digit codes; the response codes of the second and later frames are not examined, and
+// characters after the last whole frame are ignored.
+QStringList codesOfFrames(const QString& answer, const QLatin1String& responseCode) {
+    QStringList codes;
+    if (!answer.startsWith(responseCode)) {
+        return codes;
+    }
+    const qsizetype frames = answer.size() / frameLength;
+    for (qsizetype frame = 0; frame < frames; ++frame) {
+        for (int n = 0; n < codesPerFrame; ++n) {
+            const auto code = DecodeTroubleCode(answer.mid(frame * frameLength + 2 + 4 * n, 4));
+            if (code && *code != QLatin1String("P0000")) {
+                codes << *code;
+            }
+        }
+    }
+    return codes;
+}
+
+} // namespace
+
+QStringList TMode03::GetStoredCodes(CommandLink& link) const {
+    return codesOfFrames(link.Exchange(QStringLiteral("03")), QLatin1String("43"));
+}
+
+QStringList TMode07::GetPendingCodes(CommandLink& link) const {
+    return codesOfFrames(link.Exchange(QStringLiteral("07")), QLatin1String("47"));
+}
+
+bool ClearTroubleCodes(CommandLink& link, UserNotifier& notifier) {
+    const bool cleared = link.Exchange(QStringLiteral("04")).startsWith(QLatin1String("44"));
+    if (cleared) {
+        notifier.showMessage(UserNotifier::Icon::Information, const_str::TroubleCodesCleared);
+    } else {
+        notifier.showMessage(UserNotifier::Icon::Error, const_str::TroubleCodesNotCleared);
+    }
+    return cleared;
+}

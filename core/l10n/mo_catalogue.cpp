@@ -1,0 +1,130 @@
+#include "core/l10n/mo_catalogue.h"
+
+#include <QFile>
+#include <QStringList>
+#include <cstdint>
+
+namespace {
+
+constexpr std::uint32_t MoMagic = 0x950412de;
+constexpr std::uint32_t MoMagicSwapped = 0xde120495;
+
+// Catalogues are a few hundred kilobytes; anything far beyond is not one of ours.
+constexpr qint64 MaxCatalogueSize = 64 * 1024 * 1024;
+
+class Reader {
+public:
+    Reader(const QByteArray& data, bool bigEndian) : m_data(data), m_bigEndian(bigEndian) {}
+
+    // False when the four bytes at offset are outside the data.
+    bool word(std::uint64_t offset, std::uint32_t& value) const {
+        if (offset + 4 > static_cast<std::uint64_t>(m_data.size()))
+            return false;
+        const auto* p = reinterpret_cast<const unsigned char*>(m_data.constData()) + offset;
+        value = m_bigEndian ? (std::uint32_t(p[0]) << 24 | std::uint32_t(p[1]) << 16 |
+                               std::uint32_t(p[2]) << 8 | p[3])
+                            : (std::uint32_t(p[3]) << 24 | std::uint32_t(p[2]) << 16 |
+                               std::uint32_t(p[1]) << 8 | p[0]);
+        return true;
+    }
+
+    // The string described by the table entry (length, offset) at tableOffset.
+    bool string(std::uint64_t tableOffset, QByteArray& text) const {
+        std::uint32_t length = 0;
+        std::uint32_t offset = 0;
+        if (!word(tableOffset, length) || !word(tableOffset + 4, offset))
+            return false;
+        // The format promises a terminating NUL after each string; a file without it is damaged.
+        if (std::uint64_t(offset) + length + 1 > static_cast<std::uint64_t>(m_data.size()))
+            return false;
+        text = QByteArray(m_data.constData() + offset, length);
+        return true;
+    }
+
+private:
+    const QByteArray& m_data;
+    bool m_bigEndian;
+};
+
+} // namespace
+
+bool MoCatalogue::load(const QString& path) {
+    m_messages.clear();
+    m_header.clear();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxCatalogueSize)
+        return false;
+    return parse(file.readAll());
+}
+
+bool MoCatalogue::parse(const QByteArray& data) {
+    m_messages.clear();
+    m_header.clear();
+
+    if (data.size() < 28)
+        return false;
+    std::uint32_t magic = 0;
+    Reader(data, false).word(0, magic);
+    if (magic != MoMagic && magic != MoMagicSwapped)
+        return false;
+    const Reader reader(data, magic == MoMagicSwapped);
+
+    std::uint32_t revision = 0;
+    std::uint32_t count = 0;
+    std::uint32_t originals = 0;
+    std::uint32_t translations = 0;
+    reader.word(4, revision);
+    reader.word(8, count);
+    reader.word(12, originals);
+    reader.word(16, translations);
+    // Only the major revision changes the layout.
+    if ((revision >> 16) > 1)
+        return false;
+    if (std::uint64_t(count) * 8 > static_cast<std::uint64_t>(data.size()))
+        return false;
+
+    QHash<QByteArray, QString> messages;
+    messages.reserve(count);
+    QString header;
+    for (std::uint32_t i = 0; i < count; ++i) {
+        QByteArray original;
+        QByteArray translation;
+        if (!reader.string(std::uint64_t(originals) + 8ull * i, original) ||
+            !reader.string(std::uint64_t(translations) + 8ull * i, translation))
+            return false;
+        // Plural entries hold "singular\0plural"; the program asks by the singular only and
+        // shows the first form.
+        const qsizetype nul = original.indexOf('\0');
+        if (nul >= 0)
+            original.truncate(nul);
+        const qsizetype formEnd = translation.indexOf('\0');
+        if (formEnd >= 0)
+            translation.truncate(formEnd);
+        if (original.isEmpty()) {
+            header = QString::fromUtf8(translation);
+            continue;
+        }
+        if (!translation.isEmpty())
+            messages.insert(original, QString::fromUtf8(translation));
+    }
+    m_messages = std::move(messages);
+    m_header = std::move(header);
+    return true;
+}
+
+const QString* MoCatalogue::find(const QByteArray& msgid) const {
+    const auto it = m_messages.constFind(msgid);
+    return it == m_messages.constEnd() ? nullptr : &it.value();
+}
+
+QString MoCatalogue::headerField(const QString& name) const {
+    const QStringList lines = m_header.split(QLatin1Char('\n'));
+    for (const QString& line : lines) {
+        const qsizetype colon = line.indexOf(QLatin1Char(':'));
+        if (colon < 0)
+            continue;
+        if (line.left(colon).trimmed().compare(name, Qt::CaseInsensitive) == 0)
+            return line.mid(colon + 1).trimmed();
+    }
+    return {};
+}

@@ -1,0 +1,34 @@
+#include "core/link/elm327_commands.h"
+
+#include "core/l10n/const_str.h"
+#include "core/link/elm_exchange.h"
+
+bool IsElm327(const QString& chipVersion) {
+    return chipVersion.contains(QLatin1String("ELM327"));
+}
+
+QString ElmProtocolNumber(ElmExchange& link) {
+    if (!link.channelReady())
+        return const_str::Error;
+    const QString answer = link.Exchange(QStringLiteral("ATDPN"));
+    // "A6", "6": one protocol digit (1..C), optionally after the "A".
+    const QString number =
+        answer.startsWith(QLatin1Char('A')) && answer.size() == 2 ? answer.mid(1) : answer;
+    bool ok = false;
+    const int value = number.toInt(&ok, 16);
+    if (number.size() != 1 || !ok || value > 0xC)
+        return const_str::Error;
+    return answer;
+}
+
+bool IsFixedProtocol(const QString& protocolNumber) {
+    return protocolNumber.size() == 1 && protocolNumber != QLatin1String("0");
+}
+
+QString ElmAutomaticProtocol(ElmExchange& link) {
+    if (!link.channelReady())
+        return const_str::Error;
+    return link.Exchange(QStringLiteral("ATSP0")).contains(QLatin1String("OK"))
+               ? QStringLiteral("OK")
+               : const_str::Error;
+}

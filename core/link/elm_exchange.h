@@ -1,0 +1,80 @@
+#pragma once
+
+#include "core/link/comm_log.h"
+#include "core/link/command_link.h"
+
+#include <QString>
+#include <atomic>
+#include <mutex>
+
+class SerialChannel;
+class UserNotifier;
+
+// The command exchange with the interface: one command out, its answer back, cleaned. Runs against
+// the serial channel or, in Demo-Mode, against the simulated vehicle, with the same cleaning and
+// logging. Exchange() holds one lock across send and read, so the ui thread and the polling thread
+// can never interleave their commands.
+class ElmExchange : public CommandLink {
+public:
+    static constexpr int kSilenceTimeoutMs = 2500;
+    static constexpr int kMaxPasses = 200;
+
+    explicit ElmExchange(SerialChannel* channel = nullptr);
+
+    // The channel used outside Demo-Mode (not owned; may be null while none exists).
+    void setChannel(SerialChannel* channel);
+    SerialChannel* channel() const { return m_channel; }
+
+    QString Exchange(const QString& command) override;
+
+    // Set by the connection sequence once the interface has named a CAN protocol; from then on
+    // serial answers are reassembled by can_answer. The simulated vehicle is never a CAN one.
+    bool canLayout() const override { return m_canLayout && !m_demoMode; }
+    void setCanLayout(bool on) { m_canLayout = on; }
+
+    // Demo-Mode: the simulated vehicle answers and the serial channel is not needed at all.
+    bool DemoMode() const { return m_demoMode; }
+    void setDemoMode(bool on) { m_demoMode = on; }
+    // The Demo-Mode check box: switches and writes " - Demo-Mode ON" / " - Demo-Mode OFF".
+    void DemoModeClick(bool checked);
+    // The simulated vehicle's answer delay (100 ms; tests shorten it).
+    void setDemoDelay(int ms) { m_demoDelayMs = ms; }
+    QString PendingDemoRequest() const;
+
+    // True when commands can go out: Demo-Mode, or a channel that is open.
+    bool channelReady() const;
+
+    // The communication log is open exactly while logging is on.
+    bool CommLogging() const { return m_commLogging; }
+    void setCommLogging(bool on);
+    // An action line such as " - Read DTC"; written only while logging is on.
+    void logEvent(const QString& text);
+    CommLog& commLog() { return m_log; }
+
+    bool NoCommunication() const { return m_noCommunication; }
+    void setNoCommunication(bool value) { m_noCommunication = value; }
+
+    // The guard of the actions that need a vehicle: false while connected; otherwise shows the
+    // no-communication message and returns true once the user has closed it.
+    bool CommunicationLost(UserNotifier& notifier) const;
+
+    // Read-loop limits; only tests change them.
+    void setReadLimits(int silenceTimeoutMs, int maxPasses);
+
+private:
+    void SendCommand(const QString& command);
+    QString ReadAnswer();
+    SerialChannel& requireChannel() const;
+
+    mutable std::mutex m_exchangeMutex;
+    SerialChannel* m_channel = nullptr;
+    CommLog m_log;
+    QString m_pendingDemoRequest;
+    std::atomic<bool> m_demoMode{false};
+    std::atomic<bool> m_commLogging{false};
+    std::atomic<bool> m_noCommunication{true};
+    std::atomic<bool> m_canLayout{false};
+    std::atomic<int> m_demoDelayMs{100};
+    int m_silenceTimeoutMs = kSilenceTimeoutMs;
+    int m_maxPasses = kMaxPasses;
+};

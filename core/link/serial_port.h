@@ -1,0 +1,46 @@
+#pragma once
+
+#include "core/link/line_settings.h"
+#include "core/link/serial_channel.h"
+
+#include <QString>
+
+// A serial device on POSIX termios: opened exclusively, raw, with the line settings applied and
+// DTR and RTS asserted. The device path is the port name ("/dev/ttyUSB0").
+class SerialPort : public SerialChannel {
+public:
+    static constexpr int kWriteTimeoutMs = 5000;
+
+    SerialPort();
+    ~SerialPort() override;
+    SerialPort(const SerialPort&) = delete;
+    SerialPort& operator=(const SerialPort&) = delete;
+
+    const QString& portName() const { return m_portName; }
+    // Takes effect at the next open; an open device is closed and reopened under the new name.
+    void setPortName(const QString& name);
+
+    const LineSettings& lineSettings() const { return m_settings; }
+    void setLineSettings(const LineSettings& settings) { m_settings = settings; }
+
+    // Throws SerialPortError when the device is absent, in use, not a terminal or not accessible.
+    void open();
+    void close();
+    bool isOpen() const override { return m_fd >= 0; }
+
+    void write(const QByteArray& bytes) override;
+    bool waitForData(int timeoutMs) override;
+    int receivedCount() override;
+    QByteArray read(int count) override;
+    QByteArray readAll() override;
+    void purge() override;
+
+private:
+    [[noreturn]] void fail(const QString& what, int error) const;
+    void requireOpen() const;
+    void applyLineSettings();
+
+    QString m_portName;
+    LineSettings m_settings;
+    int m_fd = -1;
+};

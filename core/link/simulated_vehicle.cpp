@@ -1,0 +1,93 @@
+#include "core/link/simulated_vehicle.h"
+
+#include <chrono>
+#include <random>
+#include <thread>
+
+namespace {
+
+struct CannedAnswer {
+    const char* command;
+    const char* answer;
+};
+
+// The vehicle: a 1994 car with nine stored and three pending trouble codes, the lamp on, two
+// calibrations. Answers exactly as the interface prints them, blanks and all.
+constexpr CannedAnswer kTable[] = {
+    {"ATZ", "ATZ  ELM323 v2.0"},
+    {"ATE0", "OK"},
+    {"ATL0", "OK"},
+    {"ATI", "ELM323 v2.0"},
+    {"0100", "41 00 BE 1F E8 11"},
+    {"0101", "41 01 89 07 6D 00"},
+    {"0103", "41 03 02 00"},
+    {"0104", "41 04 00"},
+    {"0105", "41 05 50"},
+    {"0106", "41 06 7B"},
+    {"0107", "41 07 5A"},
+    {"0109", "7F 01 12"},
+    {"010A", "7F 01 12"},
+    {"010D", "41 0D 00"},
+    {"010E", "41 0E 95"},
+    {"010F", "41 0F 3A"},
+    {"0110", "41 10 00 00"},
+    {"0111", "41 11 00"},
+    {"0112", "7F 01 12"},
+    {"0113", "41 13 03"},
+    {"0114", "41 14 07 80"},
+    {"0115", "41 15 08 FF"},
+    {"011C", "41 1C 01"},
+    {"0200", "42 00 00 7E 18 00 00"},
+    {"03", "43 01 25 07 36 04 55 43 11 07 12 99 11 98 43 94 91 99 92 A4 27"},
+    {"04", "44"},
+    {"07", "47 01 25 07 36 04 55"},
+    {"0900", "49 00 01 FC 00 00 00"},
+    {"0901", "49 01 05"},
+    {"0902", "49 02 01 00 00 00 31 49 02 02 47 31 4A 43 49 02 03 35 34 34 34 49 02 04 52 37 32 35 "
+             "49 02 05 32 33 36 37"},
+    {"0903", "49 03 08"},
+    {"0904", "49 04013131333149040235333334490403373930364904043030303249040530333235490406343531"
+             "334904073332303649040830303034"},
+    {"0905", "49 05 02"},
+    {"0906", "490601AE6D46B44906020000771D"},
+};
+
+// One of six engine speeds (multiples of 4492 counts), drawn from a generator seeded from the
+// clock on every request, as a fresh reading would be.
+QString engineSpeedAnswer() {
+    std::mt19937 generator(
+        static_cast<unsigned>(std::chrono::system_clock::now().time_since_epoch().count()));
+    std::uniform_int_distribution<int> step(1, 6);
+    return QStringLiteral("410C%1").arg(step(generator) * 4492, 4, 16, QLatin1Char('0')).toUpper();
+}
+
+const CannedAnswer* find(const QString& command) {
+    for (const CannedAnswer& row : kTable)
+        if (command == QLatin1String(row.command))
+            return &row;
+    return nullptr;
+}
+
+} // namespace
+
+namespace simulated_vehicle {
+
+QString answerNow(const QString& command) {
+    if (command == QLatin1String("010C"))
+        return engineSpeedAnswer();
+    if (const CannedAnswer* row = find(command))
+        return QString::fromLatin1(row->answer);
+    return QStringLiteral("DEMO");
+}
+
+bool knows(const QString& command) {
+    return command == QLatin1String("010C") || find(command) != nullptr;
+}
+
+} // namespace simulated_vehicle
+
+QString SimulatedAnswer(const QString& command, int delayMs) {
+    if (delayMs > 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
+    return simulated_vehicle::answerNow(command);
+}

@@ -1,7 +1,0 @@
-#include "report/report_settings_dialog.h"
-
-TfReportSettings::TfReportSettings(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("TfReportSettings"));
-    setWindowTitle(QStringLiteral("OBD-II Diagnostic Report"));
-    resize(480, 360);
-}

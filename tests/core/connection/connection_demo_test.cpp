@@ -1,0 +1,162 @@
+// The connection sequence against the simulated vehicle, with and without a port that opens.
+
+#include "core/connection/program_context.h"
+#include "core/j1979/sensor_catalogue.h"
+#include "core/link/com_port.h"
+#include "core/connection/connection_sequence.h"
+#include "core/link/serial_port.h"
+
+#include "tests/core/connection/connection_recording_view.h"
+#include "tests/support/log_file.h"
+#include "tests/support/qt_printers.h"
+#include "tests/support/recording_notifier.h"
+#include "tests/support/test_environment.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct DemoConnection : testing::Test {
+    ProgramContext context;
+    RecordingConnectionView view;
+    ConnectionSequence sequence{context, view};
+
+    void SetUp() override {
+        PrepareCatalogues();
+        context.comPort = CreateComPort();
+        // No device at this path: the machine has no serial port as far as the sequence knows.
+        context.comPort->setPortName(test_env::freshDir("noport") + "/ttyUSB0");
+        context.link.setChannel(context.comPort.get());
+        context.link.setDemoDelay(0);
+        context.link.setDemoMode(true);
+    }
+};
+
+TEST_F(DemoConnection, FillsEveryStageWithoutAnyOpenablePort) {
+    const QString port = context.comPort->portName();
+    ASSERT_TRUE(sequence.InitializeConnection());
+
+    QStringList expected{"Port: " + port + " ready"};
+    expected << successfulLinesAfterPort();
+    EXPECT_EQ(view.texts(), expected);
+    EXPECT_EQ(view.marks(), QStringList(15, "OK"));
+    EXPECT_FALSE(context.comPort->isOpen());
+
+    EXPECT_TRUE(view.comLed && view.elmLed && view.ecuLed);
+    EXPECT_EQ(view.comLabel, port);
+    EXPECT_EQ(view.interfaceLabel, "Interface: ELM323 v2.0");
+    EXPECT_EQ(sequence.ChipVersion(), "ELM323 v2.0");
+    EXPECT_FALSE(context.link.NoCommunication());
+
+    ASSERT_TRUE(view.monitorStatus);
+    EXPECT_TRUE(view.monitorStatus->milOn);
+    EXPECT_EQ(view.monitorStatus->troubleCodeCount, 9);
+    EXPECT_EQ(view.obdType, "OBD II (California ARB)");
+    EXPECT_EQ(view.vin, "1G1JC5444R7252367");
+    ASSERT_FALSE(view.cids.isEmpty());
+    EXPECT_EQ(view.cids.first(), "1131533479060002");
+    ASSERT_FALSE(view.cvns.isEmpty());
+    EXPECT_EQ(view.cvns.first(), "AE6D46B4");
+    ASSERT_TRUE(view.storedCodes && view.pendingCodes);
+    EXPECT_EQ(view.storedCodes->size(), 9);
+    EXPECT_EQ(view.pendingCodes->size(), 3);
+    ASSERT_TRUE(view.sensorSet);
+    EXPECT_TRUE(IsSupported(*view.sensorSet, "0C"));
+    EXPECT_FALSE(view.o2Locations.isEmpty());
+    // The simulated vehicle knows no service 02 request with a frame number: no frame to show.
+    ASSERT_TRUE(view.freezeFrame);
+    EXPECT_TRUE(view.freezeFrame->rows.isEmpty());
+
+    // Each stage is painted as it comes, and window messages are handled once, after service 01.
+    EXPECT_GE(view.logUpdates, 14);
+    EXPECT_EQ(view.eventPasses, 1);
+}
+
+TEST_F(DemoConnection, RunningAgainStartsFromAnEmptyList) {
+    ASSERT_TRUE(sequence.InitializeConnection());
+    ASSERT_TRUE(sequence.InitializeConnection());
+    EXPECT_EQ(view.lines.size(), 15);
+}
+
+TEST_F(DemoConnection, DisconnectReportsThreeLinesAndTheGuardRefusesAfterwards) {
+    ASSERT_TRUE(sequence.InitializeConnection());
+    sequence.btnDisconnectClick();
+
+    const QStringList tail = view.texts().mid(15);
+    EXPECT_EQ(tail,
+              QStringList({"ECU connection aborted", "ELM connection aborted", "COM Port closed"}));
+    EXPECT_EQ(view.marks(), QStringList(18, "OK"));
+    EXPECT_FALSE(view.comLed || view.elmLed || view.ecuLed);
+    EXPECT_EQ(view.comLabel, "COM?");
+    EXPECT_TRUE(context.link.NoCommunication());
+
+    RecordingNotifier notifier;
+    EXPECT_TRUE(context.link.CommunicationLost(notifier));
+    EXPECT_EQ(notifier.messages.size(), 1);
+}
+
+TEST_F(DemoConnection, AutoDetectionWithoutPortsStillReachesTheSimulatedVehicle) {
+    context.autoDetect = true;
+    context.ComPortList.clear();
+    EXPECT_TRUE(sequence.InitializeConnection());
+    EXPECT_EQ(view.lines.size(), 15);
+}
+
+TEST_F(DemoConnection, ConnectButtonLogsTheNewInitEventBeforeAnyCommand) {
+    QFile::remove(CommLog::path());
+    context.link.setCommLogging(true);
+    ASSERT_TRUE(sequence.NeuInitialisierenBtnClick());
+    context.link.setCommLogging(false);
+    const QStringList lines = readCrLfLines(CommLog::path());
+    ASSERT_GE(lines.size(), 5);
+    EXPECT_TRUE(lines[3].endsWith(" - New Init")) << lines[3].toStdString();
+    EXPECT_TRUE(lines[4].endsWith(" - S: ATZ")) << lines[4].toStdString();
+}
+
+// Without the simulated vehicle nothing answers and nothing opens.
+struct NoVehicle : DemoConnection {
+    void SetUp() override {
+        DemoConnection::SetUp();
+        context.link.setDemoMode(false);
+    }
+};
+
+TEST_F(NoVehicle, StoredPortMissingShowsItsWholeName) {
+    const QString port = context.comPort->portName();
+    EXPECT_FALSE(sequence.InitializeConnection());
+    EXPECT_EQ(view.texts(), QStringList({"Port: " + port + " could not be opened!",
+                                         "Interface is not responding"}));
+    EXPECT_EQ(view.marks(), QStringList({"ERR", "ERR"}));
+    EXPECT_EQ(view.comLabel, "COM?");
+    EXPECT_EQ(view.interfaceLabel, "Interface: Error");
+    EXPECT_FALSE(view.comLed || view.elmLed || view.ecuLed);
+    EXPECT_TRUE(context.link.NoCommunication());
+}
+
+TEST_F(NoVehicle, AutoDetectionWithoutAnyPortSaysSo) {
+    context.autoDetect = true;
+    context.ComPortList.clear();
+    EXPECT_FALSE(sequence.InitializeConnection());
+    EXPECT_EQ(view.texts(), QStringList({"No serial port found", "Interface is not responding"}));
+    EXPECT_EQ(view.marks(), QStringList({"ERR", "ERR"}));
+    EXPECT_EQ(view.comLabel, "COM?");
+}
+
+TEST_F(NoVehicle, AutoDetectionReportsEveryPortThatDoesNotOpen) {
+    context.autoDetect = true;
+    const QString dir = test_env::freshDir("twomissing");
+    context.ComPortList = {dir + "/ttyS0", dir + "/ttyS1"};
+    EXPECT_FALSE(sequence.InitializeConnection());
+    EXPECT_EQ(view.texts(), QStringList({"Port: " + dir + "/ttyS0 could not be opened!",
+                                         "Port: " + dir + "/ttyS1 could not be opened!",
+                                         "Interface is not responding"}));
+}
+
+TEST_F(NoVehicle, DisconnectWithoutConnectionSendsNothingAndStillReports) {
+    sequence.btnDisconnectClick();
+    EXPECT_EQ(view.lines.size(), 3);
+    EXPECT_TRUE(context.link.NoCommunication());
+}
+
+} // namespace

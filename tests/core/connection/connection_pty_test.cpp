@@ -1,0 +1,144 @@
+// The connection sequence through the serial channel: the emulated interface on pseudo-terminals,
+// and a scripted line where the vehicle side has to misbehave.
+
+#include "core/connection/program_context.h"
+#include "core/j1979/sensor_catalogue.h"
+#include "core/link/com_port.h"
+#include "core/connection/connection_sequence.h"
+#include "core/link/serial_port.h"
+#include "core/link/serial_port_error.h"
+#include "core/link/simulated_vehicle.h"
+#include "tools/elmsim/pty_elm.h"
+
+#include "tests/core/connection/connection_recording_view.h"
+#include "tests/support/answering_channel.h"
+#include "tests/support/qt_printers.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct PtyConnection : testing::Test {
+    ProgramContext context;
+    RecordingConnectionView view;
+    ConnectionSequence sequence{context, view};
+    std::vector<std::unique_ptr<PtyElm>> elms;
+
+    void SetUp() override {
+        PrepareCatalogues();
+        context.comPort = CreateComPort();
+        context.link.setChannel(context.comPort.get());
+        // A silent interface costs one short wait per command instead of 2.5 s.
+        context.link.setReadLimits(300, 200);
+    }
+
+    QString serve(int muteAfter = -1) {
+        PtyElm::Config config;
+        config.emulator.muteAfter = muteAfter;
+        elms.push_back(std::make_unique<PtyElm>(config));
+        elms.back()->start();
+        return elms.back()->slavePath();
+    }
+};
+
+TEST_F(PtyConnection, ReachesEveryStageThroughTheSerialChannel) {
+    const QString port = serve();
+    context.comPort->setPortName(port);
+    ASSERT_TRUE(sequence.InitializeConnection());
+
+    QStringList expected{"Port: " + port + " ready"};
+    expected << successfulLinesAfterPort();
+    EXPECT_EQ(view.texts(), expected);
+    EXPECT_EQ(view.marks(), QStringList(15, "OK"));
+    EXPECT_EQ(view.interfaceLabel, "Interface: ELM323 v2.0");
+    EXPECT_EQ(view.vin, "1G1JC5444R7252367");
+    EXPECT_TRUE(context.comPort->isOpen());
+    EXPECT_FALSE(context.link.NoCommunication());
+
+    sequence.btnDisconnectClick();
+    EXPECT_FALSE(context.comPort->isOpen());
+    EXPECT_EQ(view.lines.size(), 18);
+}
+
+TEST_F(PtyConnection, AutoDetectionStopsAtTheFirstPortWhoseInterfaceAnswers) {
+    const QString silent = serve(0);
+    const QString answering = serve();
+    const QString spare = serve();
+    context.autoDetect = true;
+    context.ComPortList = {silent, answering, spare};
+    context.comPort->setPortName("/dev/stored-port-is-ignored");
+
+    ASSERT_TRUE(sequence.InitializeConnection());
+    EXPECT_EQ(view.texts().mid(0, 4),
+              QStringList({"Port: " + silent + " ready", "response from interface: Error",
+                           "Port: " + answering + " ready", "response from interface: OK"}));
+    EXPECT_EQ(view.marks().mid(0, 4), QStringList({"OK", "ERR", "OK", "OK"}));
+    EXPECT_EQ(view.lines.size(), 17);
+    EXPECT_EQ(view.comLabel, answering);
+    // The found port stays the channel's for the rest of the run.
+    EXPECT_EQ(context.comPort->portName(), answering);
+    EXPECT_EQ(elms[2]->requestCount(), 0);
+}
+
+TEST_F(PtyConnection, InterfaceThatResetsButRefusesEchoOffIsNotResponding) {
+    const QString port = serve(1);
+    context.comPort->setPortName(port);
+    EXPECT_FALSE(sequence.InitializeConnection());
+    EXPECT_EQ(view.texts(), QStringList({"Port: " + port + " ready", "response from interface: OK",
+                                         "Echo off: Error", "Interface is not responding"}));
+    EXPECT_EQ(view.marks(), QStringList({"OK", "OK", "ERR", "ERR"}));
+    EXPECT_TRUE(view.comLed && view.elmLed);
+    EXPECT_FALSE(view.ecuLed);
+    EXPECT_EQ(view.interfaceLabel, "Interface: Error");
+    // A failed sequence leaves an opened channel open.
+    EXPECT_TRUE(context.comPort->isOpen());
+    EXPECT_TRUE(context.link.NoCommunication());
+}
+
+TEST_F(PtyConnection, ControlUnitThatNeverAnswersShowsTheFourthAnswer) {
+    context.comPort->setPortName(serve());
+    AnsweringChannel line;
+    line.answer = [](const QByteArray& command) -> QByteArray {
+        if (command == "ATZ" || command == "ATI")
+            return "ELM323 v2.0";
+        return command.startsWith("AT") ? "OK" : "NO DATA";
+    };
+    context.link.setChannel(&line);
+
+    EXPECT_FALSE(sequence.InitializeConnection());
+    const QStringList texts = view.texts();
+    ASSERT_EQ(texts.size(), 7) << texts.join('|').toStdString();
+    EXPECT_EQ(texts[5], "Interface is ready");
+    EXPECT_EQ(texts[6], "NO DATA");
+    EXPECT_EQ(view.marks(), QStringList({"OK", "OK", "OK", "OK", "OK", "OK", "ERR"}));
+    EXPECT_TRUE(view.elmLed);
+    EXPECT_FALSE(view.ecuLed);
+    EXPECT_EQ(line.written.count("0100\r"), 4);
+    EXPECT_FALSE(view.monitorStatus.has_value());
+    EXPECT_TRUE(context.link.NoCommunication());
+}
+
+TEST_F(PtyConnection, DeviceErrorMidwayLeavesNoConnectionBehind) {
+    context.comPort->setPortName(serve());
+    AnsweringChannel line;
+    bool unplugged = false;
+    line.answer = [&](const QByteArray& command) -> QByteArray {
+        if (unplugged && command == "0902")
+            throw SerialPortError("device gone");
+        if (command == "ATZ" || command == "ATI")
+            return "ELM323 v2.0";
+        if (command.startsWith("AT"))
+            return "OK";
+        return simulated_vehicle::answerNow(QString::fromLatin1(command)).toLatin1();
+    };
+    context.link.setChannel(&line);
+    ASSERT_TRUE(sequence.InitializeConnection());
+    ASSERT_FALSE(context.link.NoCommunication());
+
+    unplugged = true;
+    EXPECT_THROW(sequence.InitializeConnection(), SerialPortError);
+    EXPECT_TRUE(context.link.NoCommunication());
+}
+
+} // namespace

@@ -1,0 +1,192 @@
+// The connection sequence against the emulated ELM327 on pseudo-terminals: a CAN vehicle with
+// headers on and off, spaces on and off, one and two control units, must give the pages exactly
+// what the same vehicle gives behind an ELM323.
+
+#include "core/connection/program_context.h"
+#include "core/j1979/sensor_catalogue.h"
+#include "core/link/com_port.h"
+#include "core/connection/connection_sequence.h"
+#include "core/link/serial_port.h"
+#include "tools/elmsim/pty_elm.h"
+
+#include "tests/core/connection/connection_recording_view.h"
+#include "tests/support/qt_printers.h"
+
+#include <gtest/gtest.h>
+#include <tuple>
+
+namespace {
+
+// What the pages are given by one connection.
+struct Shown {
+    QStringList stored, pending, cids, cvns, freezeCodes, freezeValues;
+    QString vin;
+    TSupportedSet sensors{};
+};
+
+struct Connection {
+    ProgramContext context;
+    RecordingConnectionView view;
+    ConnectionSequence sequence{context, view};
+    std::unique_ptr<PtyElm> elm;
+
+    explicit Connection(const PtyElm::Config& config) {
+        PrepareCatalogues();
+        context.comPort = CreateComPort();
+        context.link.setChannel(context.comPort.get());
+        context.link.setReadLimits(300, 200);
+        elm = std::make_unique<PtyElm>(config);
+        elm->start();
+        context.comPort->setPortName(elm->slavePath());
+    }
+
+    Shown shown() const {
+        Shown s;
+        s.stored = view.storedCodes.value_or(QStringList{"unread"});
+        s.pending = view.pendingCodes.value_or(QStringList{"unread"});
+        s.vin = view.vin;
+        s.cids = view.cids;
+        s.cvns = view.cvns;
+        if (view.sensorSet)
+            s.sensors = *view.sensorSet;
+        if (view.freezeFrame) {
+            s.freezeCodes = view.freezeFrame->codes;
+            for (const FreezeFrameRow& row : view.freezeFrame->rows)
+                s.freezeValues << row.pid + QLatin1Char('=') + row.value;
+        }
+        return s;
+    }
+};
+
+PtyElm::Config elm323(const QString& profile) {
+    PtyElm::Config config;
+    config.profile = profile;
+    return config;
+}
+
+PtyElm::Config elm327(const QString& profile, bool headers, bool spaces, bool twoUnits,
+                      int protocol = 6) {
+    PtyElm::Config config = elm323(profile);
+    config.elm327 = true;
+    config.elm327Settings.protocol = protocol;
+    config.elm327Settings.headers = headers;
+    config.elm327Settings.spaces = spaces;
+    config.elm327Settings.secondUnit = twoUnits;
+    return config;
+}
+
+// The reference: the same profile behind the ELM323.
+Shown throughElm323(const QString& profile) {
+    Connection reference(elm323(profile));
+    EXPECT_TRUE(reference.sequence.InitializeConnection());
+    return reference.shown();
+}
+
+void expectSameAsElm323(const Shown& got, const Shown& expected) {
+    EXPECT_EQ(got.stored, expected.stored);
+    EXPECT_EQ(got.pending, expected.pending);
+    EXPECT_EQ(got.vin, expected.vin);
+    EXPECT_EQ(got.cids, expected.cids);
+    EXPECT_EQ(got.cvns, expected.cvns);
+    EXPECT_EQ(got.sensors, expected.sensors);
+    EXPECT_EQ(got.freezeCodes, expected.freezeCodes);
+    EXPECT_EQ(got.freezeValues, expected.freezeValues);
+}
+
+// The ELM327 lines: the fifteen of the ELM323 with the protocol search after the chip version
+// and the protocol after the control unit's answer.
+QStringList elm327Lines(const QString& port, const QString& protocol) {
+    QStringList lines{"Port: " + port + " ready"};
+    lines << successfulLinesAfterPort();
+    lines[4] = QStringLiteral("Chip Version: ELM327 v1.5");
+    lines.insert(5, QStringLiteral("Automatic protocol search: OK"));
+    lines.insert(8, QStringLiteral("Protocol: ") + protocol);
+    return lines;
+}
+
+using Layout = std::tuple<bool, bool, bool>; // headers, spaces, two units
+
+class Elm327Layouts : public testing::TestWithParam<Layout> {};
+
+TEST_P(Elm327Layouts, DemoVehicleShowsWhatItShowsBehindAnElm323) {
+    static const Shown expected = throughElm323(QStringLiteral("demo"));
+    ASSERT_EQ(expected.stored.size(), 9);
+    ASSERT_EQ(expected.pending.size(), 3);
+    ASSERT_EQ(expected.cids.size(), 2);
+
+    const auto [headers, spaces, twoUnits] = GetParam();
+    Connection c(elm327(QStringLiteral("demo"), headers, spaces, twoUnits));
+    ASSERT_TRUE(c.sequence.InitializeConnection()) << c.view.texts().join('|').toStdString();
+    EXPECT_EQ(c.view.texts(), elm327Lines(c.elm->slavePath(), QStringLiteral("A6")));
+    EXPECT_EQ(c.view.marks(), QStringList(17, "OK"));
+    EXPECT_EQ(c.view.interfaceLabel, "Interface: ELM327 v1.5");
+    EXPECT_TRUE(c.context.link.canLayout());
+    expectSameAsElm323(c.shown(), expected);
+
+    c.sequence.btnDisconnectClick();
+    EXPECT_FALSE(c.context.link.canLayout());
+}
+
+INSTANTIATE_TEST_SUITE_P(HeadersSpacesUnits, Elm327Layouts,
+                         testing::Combine(testing::Bool(), testing::Bool(), testing::Bool()));
+
+TEST(Elm327Connection, FullVehicleWithTwoUnitsOn29BitHeaders) {
+    const Shown expected = throughElm323(QStringLiteral("full"));
+    ASSERT_FALSE(expected.freezeValues.isEmpty());
+    Connection c(elm327(QStringLiteral("full"), true, true, false, 7));
+    ASSERT_TRUE(c.sequence.InitializeConnection());
+    EXPECT_EQ(c.view.texts(), elm327Lines(c.elm->slavePath(), QStringLiteral("A7")));
+    expectSameAsElm323(c.shown(), expected);
+}
+
+TEST(Elm327Connection, IsoVehicleBehindAnElm327KeepsTheIsoLayout) {
+    const Shown expected = throughElm323(QStringLiteral("demo"));
+    Connection c(elm327(QStringLiteral("demo"), false, true, false, 3));
+    ASSERT_TRUE(c.sequence.InitializeConnection());
+    EXPECT_EQ(c.view.texts(), elm327Lines(c.elm->slavePath(), QStringLiteral("A3")));
+    EXPECT_FALSE(c.context.link.canLayout());
+    expectSameAsElm323(c.shown(), expected);
+}
+
+TEST(Elm327Connection, ProtocolFixedInTheChipIsKept) {
+    Connection c(elm327(QStringLiteral("demo"), false, true, false));
+    ASSERT_TRUE(c.sequence.InitializeConnection());
+    // The user fixes the protocol, as a terminal would; the chip keeps it over a reset.
+    EXPECT_EQ(c.context.link.Exchange(QStringLiteral("ATSP6")), QStringLiteral("OK"));
+
+    ASSERT_TRUE(c.sequence.InitializeConnection());
+    QStringList expected = elm327Lines(c.elm->slavePath(), QStringLiteral("6"));
+    expected[5] = QStringLiteral("Protocol set in the interface: 6");
+    EXPECT_EQ(c.view.texts(), expected);
+    EXPECT_EQ(c.view.vin, "1G1JC5444R7252367");
+}
+
+TEST(Elm327Connection, WrongFixedProtocolLeavesNoConnection) {
+    Connection c(elm327(QStringLiteral("demo"), false, true, false));
+    ASSERT_TRUE(c.sequence.InitializeConnection());
+    EXPECT_EQ(c.context.link.Exchange(QStringLiteral("ATSP3")), QStringLiteral("OK"));
+
+    EXPECT_FALSE(c.sequence.InitializeConnection());
+    const QStringList texts = c.view.texts();
+    ASSERT_EQ(texts.size(), 8) << texts.join('|').toStdString();
+    EXPECT_EQ(texts[5], "Protocol set in the interface: 3");
+    EXPECT_EQ(texts[7], "UNABLE TO CONNECT");
+    EXPECT_FALSE(c.context.link.canLayout());
+    EXPECT_TRUE(c.context.link.NoCommunication());
+}
+
+TEST(Elm327Connection, Elm323AfterAnElm327GetsTheFifteenLinesAgain) {
+    Connection c(elm327(QStringLiteral("demo"), true, false, false));
+    ASSERT_TRUE(c.sequence.InitializeConnection());
+    ASSERT_TRUE(c.context.link.canLayout());
+
+    PtyElm plain(elm323(QStringLiteral("demo")));
+    plain.start();
+    c.context.comPort->setPortName(plain.slavePath());
+    ASSERT_TRUE(c.sequence.InitializeConnection());
+    EXPECT_FALSE(c.context.link.canLayout());
+    EXPECT_EQ(c.view.lines.size(), 15);
+    EXPECT_EQ(c.view.vin, "1G1JC5444R7252367");
+}
+
+} // namespace

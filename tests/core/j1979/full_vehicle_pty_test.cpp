@@ -1,0 +1,141 @@
+// The service readers over the real serial path: the program's channel on a pseudo-terminal, the
+// emulated interface with the "full" vehicle (an engine and a transmission unit) behind it.
+
+#include "core/j1979/service_objects.h"
+#include "core/link/elm_commands.h"
+#include "core/link/elm_exchange.h"
+#include "core/link/serial_port.h"
+#include "locale_guard.h"
+#include "tools/elmsim/pty_elm.h"
+
+#include "tests/support/qt_printers.h"
+#include "tests/support/recording_notifier.h"
+#include <QCoreApplication>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+namespace {
+
+class FullVehicle : public testing::Test {
+protected:
+    void SetUp() override {
+        PtyElm::Config config;
+        config.profile = QStringLiteral("full");
+        m_elm = std::make_unique<PtyElm>(config);
+        m_elm->start();
+        m_port.setPortName(m_elm->slavePath());
+        m_port.open();
+        ASSERT_EQ(ElmEcho(m_link, false), QStringLiteral("OK"));
+    }
+
+    LocaleGuard m_locale{englishLocale()};
+    std::unique_ptr<PtyElm> m_elm;
+    SerialPort m_port;
+    ElmExchange m_link{&m_port};
+};
+
+TEST_F(FullVehicle, FirstUnitCountsWhenTwoAnswer) {
+    TMode01 mode01;
+    mode01.ReadStatus(m_link);
+    // The engine unit announces the second and third blocks; the transmission unit does not.
+    EXPECT_TRUE(IsSupported(mode01.supportedPids(), QStringLiteral("21")));
+    EXPECT_TRUE(IsSupported(mode01.supportedPids(), QStringLiteral("4D")));
+    EXPECT_TRUE(mode01.monitorStatus().milOn);
+    EXPECT_EQ(mode01.monitorStatus().troubleCodeCount, 3);
+    EXPECT_EQ(mode01.obdType(), QStringLiteral("EOBD"));
+    EXPECT_EQ(mode01.GetPIDValue(m_link, "01", "05", false), QStringLiteral("50"));
+}
+
+TEST_F(FullVehicle, FreezeFrameCodeAndValues) {
+    TMode02 mode02;
+    mode02.ReadSupported(m_link);
+    QStringList supported;
+    for (int pid = 1; pid <= 0x50; ++pid) {
+        if (mode02.supportedPids()[size_t(pid - 1)]) {
+            supported << QStringLiteral("%1").arg(pid, 2, 16, QLatin1Char('0')).toUpper();
+        }
+    }
+    EXPECT_EQ(supported, QStringList({"02", "03", "04", "05", "06", "07", "0C", "0D", "11"}));
+    EXPECT_EQ(mode02.GetFreezeFrameCode(m_link), QStringList({"P0133"}));
+    auto value = [&](const char* pid, bool english = false) {
+        return mode02.GetFreezeFrameValue(m_link, "02", QString::fromLatin1(pid), english, "00");
+    };
+    EXPECT_EQ(value("03"), QStringLiteral("closed loop"));
+    EXPECT_EQ(value("04"), QStringLiteral("50.2"));
+    EXPECT_EQ(value("05"), QStringLiteral("83"));
+    EXPECT_EQ(value("05", true), QStringLiteral("181"));
+    EXPECT_EQ(value("06"), QStringLiteral("12.5"));
+    EXPECT_EQ(value("07"), QStringLiteral("-1.6")); // -200 / 128
+    EXPECT_EQ(value("0C"), QStringLiteral(" 1726"));
+    EXPECT_EQ(value("0D"), QStringLiteral("50"));
+    EXPECT_EQ(value("0D", true), QStringLiteral(" 31"));
+    EXPECT_EQ(value("11"), QStringLiteral("20.0"));
+    EXPECT_EQ(value("0E"), QStringLiteral("Error")); // not in the frame
+}
+
+TEST_F(FullVehicle, AllTenOxygenSensorTestsOfSensorOne) {
+    const QList<O2SensorLocation> sensors = GetO2SensorLocations(m_link);
+    ASSERT_EQ(sensors.size(), 2);
+    const auto results = TMode05().ReadO2SensorTests(m_link, sensors[0].mask);
+    const char* const expected[10][3] = {
+        {"0.450", "0.000", "0.000"}, {"0.450", "0.000", "0.000"}, {"0.300", "0.000", "0.000"},
+        {"0.600", "0.000", "0.000"}, {"0.100", "0.000", "0.200"}, {"0.120", "0.000", "0.200"},
+        {"0.100", "0.000", "0.200"}, {"0.900", "0.800", "1.275"}, {"1.00", "0.40", "2.00"},
+        {"1.40", "0.40", "3.20"},
+    };
+    for (int k = 0; k < 10; ++k) {
+        SCOPED_TRACE(k + 1);
+        EXPECT_EQ(results[size_t(k)].status, QStringLiteral("1"));
+        EXPECT_EQ(results[size_t(k)].value, QString::fromLatin1(expected[k][0]));
+        EXPECT_EQ(results[size_t(k)].minimum, QString::fromLatin1(expected[k][1]));
+        EXPECT_EQ(results[size_t(k)].maximum, QString::fromLatin1(expected[k][2]));
+    }
+    const auto second = TMode05().ReadO2SensorTests(m_link, sensors[1].mask);
+    EXPECT_EQ(second[4].value, QStringLiteral("0.108"));
+    const auto absent = TMode05().ReadO2SensorTests(m_link, 0x04);
+    EXPECT_EQ(absent[0].status, QStringLiteral("0"));
+}
+
+TEST_F(FullVehicle, ClearingThenReadingAgain) {
+    EXPECT_EQ(TMode03().GetStoredCodes(m_link), QStringList({"P0133", "P0171", "P0300"}));
+    EXPECT_EQ(TMode07().GetPendingCodes(m_link), QStringList({"P0171"}));
+
+    RecordingNotifier notifier;
+    EXPECT_TRUE(ClearTroubleCodes(m_link, notifier));
+    ASSERT_EQ(notifier.messages.size(), 1);
+    EXPECT_EQ(notifier.messages.front().text, QStringLiteral("Trouble codes cleared successfully"));
+
+    EXPECT_TRUE(TMode03().GetStoredCodes(m_link).isEmpty());
+    EXPECT_TRUE(TMode07().GetPendingCodes(m_link).isEmpty());
+    const TMonitorStatus status = ReadMonitorStatus(m_link);
+    EXPECT_FALSE(status.milOn);
+    EXPECT_EQ(status.troubleCodeCount, 0);
+    EXPECT_TRUE(TMode02().GetFreezeFrameCode(m_link).isEmpty());
+}
+
+// The emulator program itself, as a developer starts it to try the program without a car.
+TEST(FullVehicleProgram, AnswersForTwoUnitsAndTheNewServices) {
+    QProcess elmsim;
+    elmsim.start(QCoreApplication::applicationDirPath() + QStringLiteral("/elmsim"),
+                 {QStringLiteral("--profile"), QStringLiteral("full")});
+    ASSERT_TRUE(elmsim.waitForStarted());
+    ASSERT_TRUE(elmsim.waitForReadyRead(5000));
+    const QString device = QString::fromLocal8Bit(elmsim.readLine()).trimmed();
+
+    SerialPort port;
+    port.setPortName(device);
+    port.open();
+    ElmExchange link(&port);
+    EXPECT_EQ(ElmEcho(link, false), QStringLiteral("OK"));
+    EXPECT_EQ(link.Exchange(QStringLiteral("0100")), QStringLiteral("4100BE1FB8134100981800"
+                                                                    "00"));
+    EXPECT_EQ(TMode02().GetFreezeFrameCode(link), QStringList({"P0133"}));
+    EXPECT_EQ(link.Exchange(QStringLiteral("050A01")), QStringLiteral("450A01230A50"));
+    port.close();
+
+    elmsim.terminate();
+    ASSERT_TRUE(elmsim.waitForFinished(5000));
+    EXPECT_EQ(elmsim.exitCode(), 0);
+}
+
+} // namespace

@@ -1,0 +1,84 @@
+#include "core/l10n/const_str.h"
+#include "core/j1979/hex_conversions.h"
+#include "core/j1979/mode01.h"
+#include "core/j1979/monitor_status.h"
+#include "scripted_link.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Four = std::array<bool, 4>;
+using Eight = std::array<bool, 8>;
+
+// Catalyst, evaporative system, oxygen sensor and its heater.
+const Eight evaluatedOnly = {true, false, true, false, false, true, true, false};
+
+TEST(MonitorStatus, LampCountAndCompletedMonitors) {
+    const TMonitorStatus status = ParseMonitorStatus(QStringLiteral("410189076D00"));
+    EXPECT_TRUE(status.milOn);
+    EXPECT_EQ(status.troubleCodeCount, 9);
+    EXPECT_EQ(status.continuousSupported, Four({true, true, true, false}));
+    EXPECT_EQ(status.continuousCompleted, Four({true, true, true, false}));
+    // Bit 3 of C (secondary air) is set but not evaluated.
+    EXPECT_EQ(status.nonContinuousSupported, evaluatedOnly);
+    EXPECT_EQ(status.nonContinuousCompleted, evaluatedOnly);
+}
+
+TEST(MonitorStatus, SupportedButNotCompleted) {
+    const TMonitorStatus status = ParseMonitorStatus(QStringLiteral("410100776565"));
+    EXPECT_FALSE(status.milOn);
+    EXPECT_EQ(status.troubleCodeCount, 0);
+    EXPECT_EQ(status.continuousSupported, Four({true, true, true, false}));
+    EXPECT_EQ(status.continuousCompleted, Four({}));
+    EXPECT_EQ(status.nonContinuousSupported, evaluatedOnly);
+    EXPECT_EQ(status.nonContinuousCompleted, Eight({}));
+}
+
+TEST(MonitorStatus, AnythingButTheResponseAtTheStartGivesTheEmptyRecord) {
+    for (const char* reply : {"NO DATA", "Error", "7F 01 12", "", "410D00410189076D00"}) {
+        SCOPED_TRACE(reply);
+        const TMonitorStatus status = ParseMonitorStatus(QString::fromLatin1(reply));
+        EXPECT_FALSE(status.milOn);
+        EXPECT_EQ(status.troubleCodeCount, 0);
+        EXPECT_EQ(status.continuousSupported, Four({}));
+        EXPECT_EQ(status.nonContinuousSupported, Eight({}));
+    }
+}
+
+TEST(MonitorStatus, ShortAndDoubledAnswers) {
+    const TMonitorStatus shortStatus = ParseMonitorStatus(QStringLiteral("410185"));
+    EXPECT_TRUE(shortStatus.milOn);
+    EXPECT_EQ(shortStatus.troubleCodeCount, 5);
+    EXPECT_EQ(shortStatus.continuousSupported, Four({}));
+
+    // The second control unit's status is ignored.
+    const TMonitorStatus doubled = ParseMonitorStatus(QStringLiteral("410100000000410189076D00"));
+    EXPECT_FALSE(doubled.milOn);
+    EXPECT_EQ(doubled.troubleCodeCount, 0);
+
+    EXPECT_THROW(ParseMonitorStatus(QStringLiteral("4101X9076D00")), HexConversionError);
+}
+
+TEST(Mode01, ReadStatusFillsSupportedSetStatusAndObdType) {
+    ScriptedLink link;
+    link.answer(QStringLiteral("0100"), QStringLiteral("4100BE1FE811"));
+    link.answer(QStringLiteral("0101"), QStringLiteral("410189076D00"));
+    link.answer(QStringLiteral("011C"), QStringLiteral("411C01"));
+    TMode01 mode01;
+    EXPECT_TRUE(mode01.ReadStatus(link));
+    EXPECT_TRUE(mode01.supportedPids()[0x1C - 1]);
+    EXPECT_EQ(mode01.monitorStatus().troubleCodeCount, 9);
+    EXPECT_EQ(mode01.obdType(), QStringLiteral("OBD II (California ARB)"));
+    EXPECT_EQ(link.sent(), QStringList({"0100", "0120", "0101", "011C"}));
+}
+
+TEST(Mode01, ObdTypeWithoutAnswerIsTheSentinel) {
+    ScriptedLink link;
+    TMode01 mode01;
+    EXPECT_TRUE(mode01.ReadStatus(link));
+    EXPECT_EQ(mode01.obdType(), const_str::Error);
+    EXPECT_FALSE(mode01.monitorStatus().milOn);
+}
+
+} // namespace

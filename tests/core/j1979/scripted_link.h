@@ -1,0 +1,34 @@
+#pragma once
+
+#include "core/link/command_link.h"
+#include "tests/support/qt_printers.h"
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+// A command link that answers from a script and remembers what was sent. A command with several
+// scripted answers gets them in turn and then keeps the last; an unscripted one gets "NO DATA",
+// as an interface does for a request the vehicle ignores.
+class ScriptedLink : public CommandLink {
+public:
+    void answer(const QString& command, const QString& reply) { m_script[command] = {reply}; }
+    void answerInTurn(const QString& command, const QStringList& replies) {
+        m_script[command] = replies;
+    }
+
+    QString Exchange(const QString& command) override {
+        m_sent << command;
+        auto it = m_script.find(command);
+        if (it == m_script.end() || it->isEmpty()) {
+            return QStringLiteral("NO DATA");
+        }
+        return it->size() > 1 ? it->takeFirst() : it->first();
+    }
+
+    const QStringList& sent() const { return m_sent; }
+
+private:
+    QHash<QString, QStringList> m_script;
+    QStringList m_sent;
+};

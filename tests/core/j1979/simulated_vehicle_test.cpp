@@ -1,0 +1,104 @@
+// The service readers against the Demo-Mode vehicle, through the real exchange and its cleaning.
+
+#include "core/j1979/service_objects.h"
+#include "core/link/elm_exchange.h"
+#include "locale_guard.h"
+#include "tests/support/qt_printers.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class SimulatedVehicle : public testing::Test {
+protected:
+    void SetUp() override {
+        m_exchange.setDemoMode(true);
+        m_exchange.setDemoDelay(0);
+    }
+
+    LocaleGuard m_locale{englishLocale()};
+    ElmExchange m_exchange;
+};
+
+TEST_F(SimulatedVehicle, SupportedPidsOfServiceOne) {
+    const TSupportedSet set = ReadSupportedPIDs(m_exchange, QStringLiteral("01"), {});
+    QStringList supported;
+    for (int pid = 1; pid <= 0x50; ++pid) {
+        if (set[size_t(pid - 1)]) {
+            supported << QStringLiteral("%1").arg(pid, 2, 16, QLatin1Char('0')).toUpper();
+        }
+    }
+    // "0120" is asked for and answered "DEMO", so nothing beyond 20.
+    EXPECT_EQ(supported, QStringList({"01", "03", "04", "05", "06", "07", "0C", "0D", "0E", "0F",
+                                      "10", "11", "12", "13", "15", "1C", "20"}));
+    EXPECT_TRUE(CheckEcuConnection(m_exchange));
+}
+
+TEST_F(SimulatedVehicle, ConnectionReadsOfServicesOneAndTwo) {
+    TMode01 mode01;
+    mode01.ReadStatus(m_exchange);
+    EXPECT_TRUE(mode01.monitorStatus().milOn);
+    EXPECT_EQ(mode01.monitorStatus().troubleCodeCount, 9);
+    EXPECT_EQ(mode01.obdType(), QStringLiteral("OBD II (California ARB)"));
+    EXPECT_TRUE(IsSupported(mode01.supportedPids(), QStringLiteral("15")));
+
+    TMode02 mode02;
+    EXPECT_TRUE(mode02.ReadSupported(m_exchange));
+    for (bool supported : mode02.supportedPids()) {
+        EXPECT_FALSE(supported);
+    }
+}
+
+TEST_F(SimulatedVehicle, VehicleInformation) {
+    TMode09 mode09;
+    mode09.ReadVehicleInfo(m_exchange);
+    EXPECT_EQ(mode09.vinMessageCount(), 5);
+    EXPECT_EQ(mode09.vin(), QStringLiteral("1G1JC5444R7252367"));
+    EXPECT_EQ(mode09.calibrationIds(), QStringList({"1131533479060002", "0325451332060004"}));
+    EXPECT_EQ(mode09.calibrationVerificationNumbers(), QStringList({"AE6D46B4", "0000771D"}));
+}
+
+TEST_F(SimulatedVehicle, LiveValues) {
+    TMode01 mode01;
+    auto value = [&](const char* pid, bool english = false) {
+        return mode01.GetPIDValue(m_exchange, QStringLiteral("01"), QString::fromLatin1(pid),
+                                  english);
+    };
+    EXPECT_EQ(value("03"), QStringLiteral("closed loop"));
+    EXPECT_EQ(value("04"), QStringLiteral("0.0"));
+    EXPECT_EQ(value("05"), QStringLiteral("40"));
+    EXPECT_EQ(value("05", true), QStringLiteral("104"));
+    EXPECT_EQ(value("06"), QStringLiteral("-3.9"));  // (123 - 128) * 100 / 128
+    EXPECT_EQ(value("09"), QStringLiteral("Error")); // 7F 01 12
+    EXPECT_EQ(value("0D"), QStringLiteral("0"));
+    EXPECT_EQ(value("0E"), QStringLiteral("10.5"));
+    EXPECT_EQ(value("0F"), QStringLiteral("18"));
+    EXPECT_EQ(value("10"), QStringLiteral("0.00"));
+    EXPECT_EQ(value("12"), QStringLiteral("Error"));
+    EXPECT_EQ(value("13"), QStringLiteral("O2 location 1-1, O2 location 1-2"));
+    EXPECT_EQ(value("14"), QStringLiteral("0.035 V, trim: 0.0 %"));
+    EXPECT_EQ(value("15"), QStringLiteral("0.040 V"));
+    EXPECT_EQ(value("1C"), QStringLiteral("OBD II (California ARB)"));
+    EXPECT_EQ(value("1F"), QStringLiteral("Error")); // "DEMO"
+    const QStringList speeds = {" 1123", " 2246", " 3369", " 4492", " 5615", " 6738"};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_TRUE(speeds.contains(value("0C")));
+    }
+}
+
+TEST_F(SimulatedVehicle, TroubleCodesFreezeFrameAndOxygenSensors) {
+    EXPECT_EQ(TMode03().GetStoredCodes(m_exchange),
+              QStringList({"P0125", "P0736", "P0455", "P1107", "P1299", "P1198", "B1491", "B1992",
+                           "B2427"}));
+    EXPECT_EQ(TMode07().GetPendingCodes(m_exchange), QStringList({"P0125", "P0736", "P0455"}));
+    // No canned answers for the freeze frame.
+    EXPECT_TRUE(TMode02().GetFreezeFrameCode(m_exchange).isEmpty());
+    EXPECT_EQ(TMode02().GetFreezeFrameValue(m_exchange, "02", "05", false, "00"),
+              QStringLiteral("Error"));
+    const QList<O2SensorLocation> sensors = GetO2SensorLocations(m_exchange);
+    ASSERT_EQ(sensors.size(), 2);
+    EXPECT_EQ(sensors[0].text, QStringLiteral("O2 location 1-1"));
+    EXPECT_EQ(sensors[1].mask, 2);
+}
+
+} // namespace

@@ -1,0 +1,135 @@
+#include "core/j1979/hex_conversions.h"
+#include "core/j1979/mode02.h"
+#include "core/j1979/supported_pids.h"
+#include "scripted_link.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::vector<int> supportedNumbers(const TSupportedSet& set) {
+    std::vector<int> numbers;
+    for (size_t i = 0; i < set.size(); ++i) {
+        if (set[i]) {
+            numbers.push_back(int(i) + 1);
+        }
+    }
+    return numbers;
+}
+
+TEST(ReadSupportedPIDs, ReadsTheFirstBlockAndFollowsTheAnnouncement) {
+    ScriptedLink link;
+    link.answer(QStringLiteral("0100"), QStringLiteral("4100BE1FE811"));
+    const TSupportedSet set = ReadSupportedPIDs(link, QStringLiteral("01"), QStringLiteral("00"));
+    const std::vector<int> expected = {0x01, 0x03, 0x04, 0x05, 0x06, 0x07, 0x0C, 0x0D, 0x0E,
+                                       0x0F, 0x10, 0x11, 0x12, 0x13, 0x15, 0x1C, 0x20};
+    EXPECT_EQ(supportedNumbers(set), expected);
+    EXPECT_EQ(link.sent(), QStringList({"0100", "0120"}));
+}
+
+TEST(ReadSupportedPIDs, NoAnswerLeavesEverythingUnsupported) {
+    for (const char* reply : {"NO DATA", "7F 01 12", "Error", "", "4101BE1FE811"}) {
+        SCOPED_TRACE(reply);
+        ScriptedLink link;
+        link.answer(QStringLiteral("0100"), QString::fromLatin1(reply));
+        EXPECT_TRUE(supportedNumbers(ReadSupportedPIDs(link, QStringLiteral("01"), {})).empty());
+        EXPECT_EQ(link.sent(), QStringList({"0100"}));
+    }
+}
+
+TEST(ReadSupportedPIDs, ThirdBlockEndsAtParameter50) {
+    ScriptedLink link;
+    link.answer(QStringLiteral("0100"), QStringLiteral("410000000001"));
+    link.answer(QStringLiteral("0120"), QStringLiteral("412080000001"));
+    link.answer(QStringLiteral("0140"), QStringLiteral("4140FFFFFFFF"));
+    const TSupportedSet set = ReadSupportedPIDs(link, QStringLiteral("01"), QStringLiteral("00"));
+    std::vector<int> expected = {0x20, 0x21, 0x40};
+    for (int pid = 0x41; pid <= 0x50; ++pid) {
+        expected.push_back(pid);
+    }
+    EXPECT_EQ(supportedNumbers(set), expected);
+    EXPECT_EQ(link.sent(), QStringList({"0100", "0120", "0140"}));
+}
+
+TEST(ReadSupportedPIDs, ServiceNineSkipsTheMessageCount) {
+    ScriptedLink link;
+    link.answer(QStringLiteral("0900"), QStringLiteral("490001FC000000"));
+    const TSupportedSet set = ReadSupportedPIDs(link, QStringLiteral("09"), QStringLiteral("00"));
+    EXPECT_EQ(supportedNumbers(set), std::vector<int>({1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(link.sent(), QStringList({"0900"}));
+}
+
+TEST(ReadSupportedPIDs, ServiceTwoAsksForFrameAndSkipsIt) {
+    ScriptedLink link;
+    link.answer(QStringLiteral("020000"), QStringLiteral("4200007E180000"));
+    TMode02 mode02;
+    EXPECT_TRUE(mode02.ReadSupported(link));
+    EXPECT_EQ(supportedNumbers(mode02.supportedPids()),
+              std::vector<int>({2, 3, 4, 5, 6, 7, 0x0C, 0x0D}));
+    EXPECT_EQ(link.sent(), QStringList({"020000"}));
+}
+
+TEST(ReadSupportedPIDs, OnlyTheFirstControlUnitCounts) {
+    ScriptedLink link;
+    link.answer(QStringLiteral("0100"), QStringLiteral("4100BE1FE811410080000001"));
+    const TSupportedSet set = ReadSupportedPIDs(link, QStringLiteral("01"), QStringLiteral("00"));
+    EXPECT_TRUE(set[0x01 - 1]);
+    EXPECT_FALSE(set[0x1F - 1]); // the second unit's last bit is not taken
+    EXPECT_TRUE(set[0x20 - 1]);
+}
+
+TEST(ReadSupportedPIDs, ShortAnswersReadMissingBytesAsZero) {
+    ScriptedLink link;
+    link.answer(QStringLiteral("0100"), QStringLiteral("4100FF"));
+    const TSupportedSet set = ReadSupportedPIDs(link, QStringLiteral("01"), QStringLiteral("00"));
+    EXPECT_EQ(supportedNumbers(set), std::vector<int>({1, 2, 3, 4, 5, 6, 7, 8}));
+    EXPECT_EQ(link.sent(), QStringList({"0100"}));
+}
+
+TEST(ReadSupportedPIDs, LongTextsAreCutAndFrameOnlyGoesToServicesTwoAndFive) {
+    ScriptedLink link;
+    ReadSupportedPIDs(link, QStringLiteral("0105"), QStringLiteral("00"));
+    ReadSupportedPIDs(link, QStringLiteral("05"), QStringLiteral("0107"));
+    ReadSupportedPIDs(link, QStringLiteral("09"), QStringLiteral("00"));
+    EXPECT_EQ(link.sent(), QStringList({"0100", "050001", "0900"}));
+}
+
+TEST(ReadSupportedPIDs, NonHexadecimalBitmapRaisesTheConversionError) {
+    ScriptedLink link;
+    link.answer(QStringLiteral("0100"), QStringLiteral("4100BG1FE811"));
+    EXPECT_THROW(ReadSupportedPIDs(link, QStringLiteral("01"), QStringLiteral("00")),
+                 HexConversionError);
+}
+
+TEST(IsSupported, LooksUpTheEntryBelowThePidNumber) {
+    TSupportedSet set{};
+    set[0] = true;
+    set[0x0C - 1] = true;
+    set[79] = true;
+    EXPECT_TRUE(IsSupported(set, QStringLiteral("01")));
+    EXPECT_TRUE(IsSupported(set, QStringLiteral("C")));
+    EXPECT_TRUE(IsSupported(set, QStringLiteral("50")));
+    EXPECT_FALSE(IsSupported(set, QStringLiteral("02")));
+    EXPECT_FALSE(IsSupported(set, QStringLiteral("00")));
+    EXPECT_FALSE(IsSupported(set, QStringLiteral("51")));
+    EXPECT_FALSE(IsSupported(set, QStringLiteral("FF")));
+}
+
+TEST(CheckEcuConnection, TriesThreeTimes) {
+    ScriptedLink second;
+    second.answerInTurn(QStringLiteral("0100"), {"NO DATA", "4100BE1FE811"});
+    EXPECT_TRUE(CheckEcuConnection(second));
+    EXPECT_EQ(second.sent().size(), 2);
+
+    ScriptedLink silent;
+    silent.answer(QStringLiteral("0100"), QStringLiteral("Error"));
+    EXPECT_FALSE(CheckEcuConnection(silent));
+    EXPECT_EQ(silent.sent(), QStringList({"0100", "0100", "0100"}));
+
+    // "41" anywhere counts, as the check has always done.
+    ScriptedLink echo;
+    echo.answer(QStringLiteral("0100"), QStringLiteral("0100 41 00 BE 1F E8 11"));
+    EXPECT_TRUE(CheckEcuConnection(echo));
+}
+
+} // namespace

@@ -1,0 +1,125 @@
+#include "core/l10n/const_str.h"
+#include "core/l10n/user_notifier.h"
+#include "core/j1979/mode02.h"
+#include "core/j1979/trouble_code_text.h"
+#include "core/j1979/trouble_codes.h"
+#include "scripted_link.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList storedCodes(const QString& reply) {
+    ScriptedLink link;
+    link.answer(QStringLiteral("03"), reply);
+    return TMode03().GetStoredCodes(link);
+}
+
+QStringList pendingCodes(const QString& reply) {
+    ScriptedLink link;
+    link.answer(QStringLiteral("07"), reply);
+    return TMode07().GetPendingCodes(link);
+}
+
+TEST(TroubleCodeText, PrefixFromTheFirstDigit) {
+    EXPECT_EQ(DecodeTroubleCode(QStringLiteral("0125")), QStringLiteral("P0125"));
+    EXPECT_EQ(DecodeTroubleCode(QStringLiteral("3FFF")), QStringLiteral("P3FFF"));
+    EXPECT_EQ(DecodeTroubleCode(QStringLiteral("4123")), QStringLiteral("C0123"));
+    EXPECT_EQ(DecodeTroubleCode(QStringLiteral("7123")), QStringLiteral("C3123"));
+    EXPECT_EQ(DecodeTroubleCode(QStringLiteral("9491")), QStringLiteral("B1491"));
+    EXPECT_EQ(DecodeTroubleCode(QStringLiteral("C100")), QStringLiteral("U0100"));
+    EXPECT_EQ(DecodeTroubleCode(QStringLiteral("D100")), QStringLiteral("U1100"));
+    EXPECT_EQ(DecodeTroubleCode(QStringLiteral("E100")), QStringLiteral("U2100"));
+    EXPECT_EQ(DecodeTroubleCode(QStringLiteral("F100")), QStringLiteral("U3100"));
+    for (const char* invalid : {"c100", "G100", " 100", "-100", "012"}) {
+        SCOPED_TRACE(invalid);
+        EXPECT_FALSE(DecodeTroubleCode(QString::fromLatin1(invalid)).has_value());
+    }
+}
+
+TEST(StoredCodes, ThreeFramesInAnswerOrder) {
+    EXPECT_EQ(storedCodes(QStringLiteral("430125073604554311071299119843949199"
+                                         "92A427")),
+              QStringList({"P0125", "P0736", "P0455", "P1107", "P1299", "P1198", "B1491", "B1992",
+                           "B2427"}));
+}
+
+TEST(StoredCodes, FillerAndWholeFramesOnly) {
+    EXPECT_EQ(storedCodes(QStringLiteral("43013300000000")), QStringList({"P0133"}));
+    EXPECT_TRUE(storedCodes(QStringLiteral("43000000000000")).isEmpty());
+    // 20 characters: the second frame is cut and ignored.
+    EXPECT_EQ(storedCodes(QStringLiteral("43013302220000430444")), QStringList({"P0133", "P0222"}));
+    EXPECT_TRUE(storedCodes(QStringLiteral("4301330222")).isEmpty());
+    // The same code twice is listed twice.
+    EXPECT_EQ(storedCodes(QStringLiteral("43013301330000")), QStringList({"P0133", "P0133"}));
+}
+
+TEST(StoredCodes, InvalidCodesAreSkippedAndOthersKept) {
+    EXPECT_EQ(storedCodes(QStringLiteral("43c100XYZW0455")), QStringList({"P0455"}));
+}
+
+TEST(StoredCodes, OtherAnswersGiveNoCodes) {
+    for (const char* reply : {"NO DATA", "7F 03 12", "Error", "", "47012507360455", "4"}) {
+        SCOPED_TRACE(reply);
+        EXPECT_TRUE(storedCodes(QString::fromLatin1(reply)).isEmpty());
+    }
+}
+
+TEST(PendingCodes, CodesStandBackToBack) {
+    EXPECT_EQ(pendingCodes(QStringLiteral("47012507360455")),
+              QStringList({"P0125", "P0736", "P0455"}));
+    EXPECT_EQ(pendingCodes(QStringLiteral("47012500000000"
+                                          "47C10000000000")),
+              QStringList({"P0125", "U0100"}));
+    EXPECT_TRUE(pendingCodes(QStringLiteral("43012507360455")).isEmpty());
+}
+
+class RecordingNotifier : public UserNotifier {
+public:
+    void showMessage(Icon icon, const QString& text) override {
+        icons.push_back(icon);
+        texts << text;
+    }
+    void setBusy(bool) override {}
+
+    std::vector<Icon> icons;
+    QStringList texts;
+};
+
+TEST(ClearTroubleCodes, ConfirmedByFortyFour) {
+    ScriptedLink link;
+    link.answer(QStringLiteral("04"), QStringLiteral("44"));
+    RecordingNotifier notifier;
+    EXPECT_TRUE(ClearTroubleCodes(link, notifier));
+    EXPECT_EQ(link.sent(), QStringList({"04"}));
+    EXPECT_EQ(notifier.texts, QStringList({"Trouble codes cleared successfully"}));
+    EXPECT_EQ(notifier.icons.front(), UserNotifier::Icon::Information);
+}
+
+TEST(ClearTroubleCodes, AnythingElseIsReportedAsFailure) {
+    for (const char* reply : {"NO DATA", "7F 04 22", "Error", "DEMO"}) {
+        SCOPED_TRACE(reply);
+        ScriptedLink link;
+        link.answer(QStringLiteral("04"), QString::fromLatin1(reply));
+        RecordingNotifier notifier;
+        EXPECT_FALSE(ClearTroubleCodes(link, notifier));
+        EXPECT_EQ(notifier.texts, QStringList({"Trouble codes could not be cleared!"}));
+        EXPECT_EQ(notifier.icons.front(), UserNotifier::Icon::Error);
+    }
+}
+
+TEST(FreezeFrameCode, CodeOfFrameZero) {
+    ScriptedLink link;
+    link.answer(QStringLiteral("020200"), QStringLiteral("4202000133"));
+    EXPECT_EQ(TMode02().GetFreezeFrameCode(link), QStringList({"P0133"}));
+    EXPECT_EQ(link.sent(), QStringList({"020200"}));
+
+    for (const char* reply : {"4202000000", "NO DATA", "DEMO", "420200", "4202", "4202004"}) {
+        SCOPED_TRACE(reply);
+        ScriptedLink other;
+        other.answer(QStringLiteral("020200"), QString::fromLatin1(reply));
+        EXPECT_TRUE(TMode02().GetFreezeFrameCode(other).isEmpty());
+    }
+}
+
+} // namespace

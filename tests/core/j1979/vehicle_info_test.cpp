@@ -1,0 +1,179 @@
+#include "core/l10n/const_str.h"
+#include "core/j1979/mode09.h"
+#include "scripted_link.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QStringList notAvailable = {QStringLiteral("N/A")};
+
+// The supported set of service 09 with the information types given as a bitmap byte (bit 7 =
+// type 01).
+QString supportedTypes(const char* bitmap) {
+    return QStringLiteral("4900") + QStringLiteral("01") + QString::fromLatin1(bitmap) +
+           QStringLiteral("000000");
+}
+
+TEST(VehicleInfo, UntouchedObjectHoldsNotAvailable) {
+    TMode09 mode09;
+    EXPECT_EQ(mode09.vin(), QStringLiteral("N/A"));
+    EXPECT_EQ(mode09.calibrationIds(), notAvailable);
+    EXPECT_EQ(mode09.calibrationVerificationNumbers(), notAvailable);
+}
+
+TEST(VehicleInfo, NothingSupportedAsksForNothingElse) {
+    ScriptedLink link;
+    TMode09 mode09;
+    mode09.ReadVehicleInfo(link);
+    EXPECT_EQ(link.sent(), QStringList({"0900"}));
+    EXPECT_EQ(mode09.vin(), QStringLiteral("N/A"));
+    EXPECT_EQ(mode09.calibrationIds(), notAvailable);
+    EXPECT_EQ(mode09.calibrationVerificationNumbers(), notAvailable);
+}
+
+TEST(VehicleInfo, VinSkipsZeroBytesAndStopsAt17Characters) {
+    ScriptedLink link;
+    link.answer(QStringLiteral("0900"), supportedTypes("C0"));
+    link.answer(QStringLiteral("0901"), QStringLiteral("490106"));
+    // Six messages, 21 characters after the zero bytes of the first message.
+    link.answer(QStringLiteral("0902"), QStringLiteral("49020100000031"
+                                                       "4902024731 4A43"
+                                                       "49020335343434"
+                                                       "49020452373235"
+                                                       "49020532333637"
+                                                       "49020641424344")
+                                            .remove(QLatin1Char(' ')));
+    TMode09 mode09;
+    mode09.ReadVehicleInfo(link);
+    EXPECT_EQ(mode09.vinMessageCount(), 6);
+    EXPECT_EQ(mode09.vin(), QStringLiteral("1G1JC5444R7252367"));
+}
+
+TEST(VehicleInfo, VinWithoutCountIsEmpty) {
+    ScriptedLink link;
+    link.answer(QStringLiteral("0900"), supportedTypes("40")); // type 02 only
+    link.answer(QStringLiteral("0902"), QStringLiteral("49020100000031"));
+    TMode09 mode09;
+    mode09.ReadVehicleInfo(link);
+    EXPECT_EQ(mode09.vinMessageCount(), 0);
+    EXPECT_EQ(mode09.vin(), QString());
+    EXPECT_EQ(link.sent(), QStringList({"0900", "0902"}));
+}
+
+TEST(VehicleInfo, TruncatedVinAnswerGivesWhatItHolds) {
+    ScriptedLink link;
+    link.answer(QStringLiteral("0900"), supportedTypes("C0"));
+    link.answer(QStringLiteral("0901"), QStringLiteral("4901FF"));
+    // The second message is cut inside its first byte; a control byte 03 is left out too.
+    link.answer(QStringLiteral("0902"), QStringLiteral("49020131033233490202"
+                                                       "3"));
+    TMode09 mode09;
+    mode09.ReadVehicleInfo(link);
+    EXPECT_EQ(mode09.vin(), QStringLiteral("123"));
+}
+
+TEST(VehicleInfo, CalibrationIdsTakeFourMessagesEach) {
+    ScriptedLink link;
+    link.answer(QStringLiteral("0900"), supportedTypes("30"));
+    link.answer(QStringLiteral("0903"), QStringLiteral("490306"));
+    link.answer(QStringLiteral("0904"), QStringLiteral("49040131313331"
+                                                       "49040235333334"
+                                                       "49040337393036"
+                                                       "49040430300000"
+                                                       "49040530333235"
+                                                       "49040634353133"));
+    TMode09 mode09;
+    mode09.ReadVehicleInfo(link);
+    // Messages 5 and 6 do not make a whole ID; the zero bytes that pad the first are left out.
+    EXPECT_EQ(mode09.calibrationIds(), QStringList({"11315334790600"}));
+    EXPECT_EQ(link.sent(), QStringList({"0900", "0903", "0904"}));
+}
+
+TEST(VehicleInfo, CalibrationCountBelowFourEmptiesTheList) {
+    ScriptedLink link;
+    link.answer(QStringLiteral("0900"), supportedTypes("30"));
+    link.answer(QStringLiteral("0903"), QStringLiteral("490303"));
+    link.answer(QStringLiteral("0904"), QStringLiteral("49040131313331"));
+    TMode09 mode09;
+    mode09.ReadVehicleInfo(link);
+    EXPECT_TRUE(mode09.calibrationIds().isEmpty());
+}
+
+TEST(VehicleInfo, UnansweredCalibrationIdsKeepNotAvailable) {
+    ScriptedLink link;
+    link.answer(QStringLiteral("0900"), supportedTypes("30"));
+    link.answer(QStringLiteral("0903"), QStringLiteral("490308"));
+    TMode09 mode09;
+    mode09.ReadVehicleInfo(link);
+    EXPECT_EQ(mode09.calibrationIds(), notAvailable);
+}
+
+TEST(VehicleInfo, CalibrationIdsNeedTheCountType) {
+    ScriptedLink link;
+    link.answer(QStringLiteral("0900"), supportedTypes("14")); // types 04 and 06 only
+    TMode09 mode09;
+    mode09.ReadVehicleInfo(link);
+    EXPECT_EQ(link.sent(), QStringList({"0900"}));
+    EXPECT_EQ(mode09.calibrationIds(), notAvailable);
+    EXPECT_EQ(mode09.calibrationVerificationNumbers(), notAvailable);
+}
+
+TEST(VehicleInfo, CalibrationCountLongerThanTheAnswer) {
+    ScriptedLink link;
+    link.answer(QStringLiteral("0900"), supportedTypes("30"));
+    link.answer(QStringLiteral("0903"), QStringLiteral("4903FF"));
+    link.answer(QStringLiteral("0904"), QStringLiteral("49040131313331"
+                                                       "49040235333334"
+                                                       "49040337393036"
+                                                       "49040430303032"
+                                                       "490405303332"));
+    TMode09 mode09;
+    mode09.ReadVehicleInfo(link);
+    EXPECT_EQ(mode09.calibrationIds(), QStringList({"1131533479060002", "032"}));
+}
+
+TEST(VehicleInfo, VerificationNumbersAreHexText) {
+    ScriptedLink link;
+    link.answer(QStringLiteral("0900"), supportedTypes("0C"));
+    link.answer(QStringLiteral("0905"), QStringLiteral("490502"));
+    link.answer(QStringLiteral("0906"), QStringLiteral("490601AE6D46B44906020000771D"));
+    TMode09 mode09;
+    mode09.ReadVehicleInfo(link);
+    EXPECT_EQ(mode09.calibrationVerificationNumbers(), QStringList({"AE6D46B4", "0000771D"}));
+}
+
+TEST(VehicleInfo, UnansweredVerificationNumbersLeaveAnEmptyList) {
+    ScriptedLink link;
+    link.answer(QStringLiteral("0900"), supportedTypes("0C"));
+    link.answer(QStringLiteral("0905"), QStringLiteral("490502"));
+    TMode09 mode09;
+    mode09.ReadVehicleInfo(link);
+    EXPECT_TRUE(mode09.calibrationVerificationNumbers().isEmpty());
+}
+
+TEST(VehicleInfo, VerificationNumberCutShortIsDropped) {
+    ScriptedLink link;
+    link.answer(QStringLiteral("0900"), supportedTypes("0C"));
+    link.answer(QStringLiteral("0905"), QStringLiteral("490503"));
+    link.answer(QStringLiteral("0906"), QStringLiteral("490601AE6D46B44906020000"));
+    TMode09 mode09;
+    mode09.ReadVehicleInfo(link);
+    EXPECT_EQ(mode09.calibrationVerificationNumbers(), QStringList({"AE6D46B4"}));
+}
+
+TEST(VehicleInfo, ReadingAgainStartsFromNotAvailable) {
+    ScriptedLink link;
+    link.answer(QStringLiteral("0900"), supportedTypes("C0"));
+    link.answer(QStringLiteral("0901"), QStringLiteral("490101"));
+    link.answer(QStringLiteral("0902"), QStringLiteral("49020141424344"));
+    TMode09 mode09;
+    mode09.ReadVehicleInfo(link);
+    EXPECT_EQ(mode09.vin(), QStringLiteral("ABCD"));
+    ScriptedLink silent;
+    mode09.ReadVehicleInfo(silent);
+    EXPECT_EQ(mode09.vin(), QStringLiteral("N/A"));
+    EXPECT_EQ(mode09.vinMessageCount(), 0);
+}
+
+} // namespace

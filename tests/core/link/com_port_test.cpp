@@ -1,0 +1,101 @@
+#include "core/link/com_port.h"
+#include "core/settings/port_settings_store.h"
+#include "core/link/serial_port.h"
+#include "tests/support/qt_printers.h"
+#include "tests/support/test_environment.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMap>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct MapStore : PortSettingsStore {
+    QMap<QString, QString> values;
+    int writes = 0;
+    std::optional<QString> readText(const QString& name) override {
+        if (!values.contains(name))
+            return std::nullopt;
+        return values.value(name);
+    }
+    void writeText(const QString& name, const QString& value) override {
+        values[name] = value;
+        ++writes;
+    }
+};
+
+void makeTty(const QString& root, const QString& name, bool withDevice,
+             const char* type = nullptr) {
+    QDir().mkpath(root + '/' + name);
+    if (withDevice)
+        QDir().mkpath(root + '/' + name + "/device");
+    if (type) {
+        QFile f(root + '/' + name + "/type");
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(type);
+    }
+}
+
+TEST(ComPortList, ListsRealSerialDevicesSortedWithoutRegardToCase) {
+    const QString root = test_env::freshDir("sys-class-tty");
+    makeTty(root, "ttyUSB1", true);
+    makeTty(root, "ttyS0", true, "4\n");
+    makeTty(root, "ttyS1", true, "0\n"); // reserved UART slot without hardware
+    makeTty(root, "ttyACM0", true);
+    makeTty(root, "tty1", false); // a virtual console
+    makeTty(root, "rfcomm0", true);
+    makeTty(root, "TTYX", true);
+    EXPECT_EQ(ComPortList(root), QStringList({"/dev/rfcomm0", "/dev/ttyACM0", "/dev/ttyS0",
+                                              "/dev/ttyUSB1", "/dev/TTYX"}));
+    EXPECT_TRUE(ComPortList(root + "/missing").isEmpty());
+}
+
+TEST(ComPortSettings, WritesAllSixValuesAndReadsThemBackWithFallbacks) {
+    auto port = CreateComPort();
+    EXPECT_FALSE(port->isOpen()); // creating never opens
+    EXPECT_EQ(port->portName(), "/dev/ttyUSB0");
+    MapStore store;
+    port->setPortName("/dev/ttyACM3");
+    WriteComPortSettings(*port, store);
+    EXPECT_EQ(store.writes, 6);
+    EXPECT_EQ(store.values, (QMap<QString, QString>{{"Port", "/dev/ttyACM3"},
+                                                    {"BaudRate", "9600"},
+                                                    {"StopBits", "1"},
+                                                    {"DataBits", "8"},
+                                                    {"Parity", "None"},
+                                                    {"FlowControl", "None"}}));
+
+    store.values = {{"Port", "/dev/rfcomm0"}, {"BaudRate", "19200"}, {"StopBits", "1.5"},
+                    {"DataBits", "7"},        {"Parity", "eVeN"},    {"FlowControl", "hardware"}};
+    ReadComPortSettings(*port, store);
+    EXPECT_EQ(port->portName(), "/dev/rfcomm0");
+    LineSettings s = port->lineSettings();
+    EXPECT_EQ(s.baudRate, 19200);
+    EXPECT_EQ(s.stopBits, LineSettings::StopBits::OnePointFive);
+    EXPECT_EQ(s.dataBits, 7);
+    EXPECT_EQ(s.parity, LineSettings::Parity::Even);
+    EXPECT_EQ(s.flowControl, LineSettings::FlowControl::Hardware);
+    WriteComPortSettings(*port, store);
+    EXPECT_EQ(store.values["Parity"], "Even");
+    EXPECT_EQ(store.values["StopBits"], "1.5");
+
+    store.values = {{"BaudRate", "fast"},
+                    {"StopBits", "3"},
+                    {"DataBits", "9"},
+                    {"Parity", ""},
+                    {"FlowControl", ""}};
+    ReadComPortSettings(*port, store);
+    s = port->lineSettings();
+    EXPECT_EQ(s.baudRate, 9600);
+    EXPECT_EQ(s.stopBits, LineSettings::StopBits::One);
+    EXPECT_EQ(s.dataBits, 8);
+    EXPECT_EQ(s.parity, LineSettings::Parity::None);
+    EXPECT_EQ(s.flowControl, LineSettings::FlowControl::Custom);
+    EXPECT_EQ(port->portName(), ""); // no Port value: no device until one is chosen
+
+    CloseComPort(port);
+    EXPECT_EQ(port, nullptr);
+}
+
+} // namespace

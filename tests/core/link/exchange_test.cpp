@@ -1,0 +1,232 @@
+#include "core/l10n/const_str.h"
+#include "core/link/answer_text.h"
+#include "core/link/comm_log.h"
+#include "core/link/elm_commands.h"
+#include "core/link/elm_exchange.h"
+#include "core/link/serial_port_error.h"
+#include "tests/support/log_file.h"
+#include "tests/support/qt_printers.h"
+#include "tests/support/recording_notifier.h"
+#include "tests/support/scripted_channel.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <gtest/gtest.h>
+#include <thread>
+
+namespace {
+
+struct Exchange : testing::Test {
+    ScriptedChannel channel;
+    ElmExchange link{&channel};
+};
+
+TEST(AnswerText, CleansInterfaceOutputLikeTheReadersExpect) {
+    struct Case {
+        QByteArray raw;
+        QString expected;
+    } cases[] = {
+        {"41 00 BE 1F E8 11\r\r>", "4100BE1FE811"},
+        {"41 00 BE 1F E8 11\r41 00 80 00 00 01\r\r>", "4100BE1FE811410080000001"},
+        {"NO DATA\r>", "NO DATA"},
+        {"7F 01 12\r>", "7F 01 12"},
+        // echo still on: the answer starts with the command, so blanks stay
+        {"0100\r41 00 BE 1F E8 11\r>", "0100 41 00 BE 1F E8 11"},
+        // only the first prompt is the end; a second one is part of the answer
+        {"OK\r>>", "OK  >"},
+        {"41 00 BE", const_str::Error},
+        {"", const_str::Error},
+        {"\r\n\t 41 0C 1A F8 \r\n>\r", "410C1AF8"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(answer_text::fromSerial(c.raw), c.expected) << c.raw.constData();
+    EXPECT_EQ(answer_text::fromSimulation("ATZ  ELM323 v2.0"), "ATZ  ELM323 v2.0");
+    EXPECT_EQ(answer_text::fromSimulation(" 49 04013131 "), "4904013131");
+}
+
+TEST_F(Exchange, ReadsUntilThePromptAcrossChunksAndPurgesAfterwards) {
+    channel.reply({"41 00 B", "E 1F E8", " 11\r\r", ">", "late junk"});
+    EXPECT_EQ(link.Exchange("0100"), "4100BE1FE811");
+    ASSERT_EQ(channel.written.size(), 1);
+    EXPECT_EQ(channel.written[0], QByteArray("0100\r"));
+    EXPECT_EQ(channel.waits, 4);
+    EXPECT_EQ(channel.purges, 1);
+    // what came after the prompt was purged and never reaches the next answer
+    channel.reply({"OK\r>"});
+    EXPECT_EQ(link.Exchange("ATE0"), "OK");
+}
+
+TEST_F(Exchange, SilenceOrEndlessOutputWithoutPromptGiveTheSentinel) {
+    link.setReadLimits(10, ElmExchange::kMaxPasses);
+    channel.reply({"41 00 BE"});
+    EXPECT_EQ(link.Exchange("0100"), const_str::Error);
+    EXPECT_EQ(channel.waits, 2); // one with data, one of silence
+
+    channel.waits = 0;
+    channel.babble("4");
+    EXPECT_EQ(link.Exchange("0100"), const_str::Error);
+    EXPECT_EQ(channel.waits, ElmExchange::kMaxPasses);
+}
+
+TEST_F(Exchange, ClosedChannelIsAPortErrorNotAnAnswer) {
+    channel.open = false;
+    EXPECT_THROW(link.Exchange("0100"), SerialPortError);
+    ElmExchange unattached;
+    EXPECT_THROW(unattached.Exchange("0100"), SerialPortError);
+}
+
+TEST_F(Exchange, DemoModeAnswersFromTheSimulatedVehicleWithoutAnyChannel) {
+    ElmExchange demo; // no serial channel at all
+    demo.setDemoMode(true);
+    QElapsedTimer timer;
+    timer.start();
+    EXPECT_EQ(demo.Exchange("0100"), "4100BE1FE811");
+    EXPECT_GE(timer.elapsed(), 95); // the simulated interface takes its time
+    demo.setDemoDelay(0);
+    EXPECT_EQ(demo.Exchange("ATZ"), "ATZ  ELM323 v2.0");
+    EXPECT_EQ(demo.Exchange("0120"), "DEMO");
+    EXPECT_EQ(demo.Exchange("atz"), "DEMO");
+    EXPECT_EQ(demo.PendingDemoRequest(), "atz");
+    const QStringList speeds{"410C118C", "410C2318", "410C34A4",
+                             "410C4630", "410C57BC", "410C6948"};
+    for (int i = 0; i < 10; ++i)
+        EXPECT_TRUE(speeds.contains(demo.Exchange("010C")));
+    EXPECT_EQ(demo.Exchange("0904").left(12), "490401313133");
+    EXPECT_EQ(demo.Exchange("03"), "43012507360455431107129911984394919992A427");
+}
+
+TEST_F(Exchange, WrappersDemandTheirMarkerAndAnOpenChannel) {
+    channel.reply({"ATZ\r\rELM323 v2.0\r\r>"});
+    EXPECT_EQ(ElmReset(link), "OK");
+    channel.reply({"ELM323 v2.0\r\r>"});
+    EXPECT_EQ(ElmIdentify(link), "ELM323 v2.0");
+    channel.reply({"?\r\r>"});
+    EXPECT_EQ(ElmEcho(link, false), const_str::Error);
+    channel.reply({"OK\r\r>"});
+    EXPECT_EQ(ElmLinefeeds(link, false), "OK");
+    EXPECT_EQ(channel.written.last(), QByteArray("ATL0\r"));
+
+    channel.open = false;
+    channel.written.clear();
+    EXPECT_EQ(ElmReset(link), const_str::Error);
+    EXPECT_TRUE(channel.written.isEmpty());
+
+    // Demo-Mode counts as an open channel; the table has no ATE1, so the wrapper fails.
+    link.setDemoMode(true);
+    link.setDemoDelay(0);
+    EXPECT_EQ(ElmReset(link), "OK");
+    EXPECT_EQ(ElmIdentify(link), "ELM323 v2.0");
+    EXPECT_EQ(ElmEcho(link, true), const_str::Error);
+    EXPECT_EQ(ElmLinefeeds(link, true), const_str::Error);
+    EXPECT_EQ(ElmEcho(link, false), "OK");
+}
+
+TEST_F(Exchange, TwoThreadsNeverInterleaveTheirCommands) {
+    // Each command's answer echoes the command; a mixed-up exchange would return the other's.
+    struct EchoChannel : SerialChannel {
+        QByteArray pending;
+        bool isOpen() const override { return true; }
+        void write(const QByteArray& b) override {
+            std::this_thread::yield();
+            pending = b.left(b.size() - 1) + "\r>";
+        }
+        bool waitForData(int) override {
+            std::this_thread::yield();
+            return !pending.isEmpty();
+        }
+        int receivedCount() override { return int(pending.size()); }
+        QByteArray read(int n) override {
+            QByteArray out = pending.left(n);
+            pending.remove(0, n);
+            return out;
+        }
+        void purge() override { pending.clear(); }
+    } echo;
+    ElmExchange shared(&echo);
+    int mismatches = 0;
+    auto hammer = [&](const QString& cmd) {
+        for (int i = 0; i < 2000; ++i)
+            if (shared.Exchange(cmd) != cmd)
+                ++mismatches;
+    };
+    std::thread other(hammer, QStringLiteral("AAA"));
+    hammer(QStringLiteral("BBB"));
+    other.join();
+    EXPECT_EQ(mismatches, 0);
+}
+
+TEST(CommunicationGuard, RefusesUntilConnectedWithTheGermanMessage) {
+    ElmExchange link;
+    RecordingNotifier notifier;
+    EXPECT_TRUE(link.CommunicationLost(notifier));
+    ASSERT_EQ(notifier.messages.size(), 1);
+    EXPECT_EQ(notifier.messages[0].icon, UserNotifier::Icon::Error);
+    EXPECT_EQ(notifier.messages[0].text, QString::fromUtf8("Kommunikation mit dem Fahrzeug ist "
+                                                           "nicht möglich.\nInitialisieren Sie das "
+                                                           "Interface neu."));
+    link.setNoCommunication(false);
+    EXPECT_FALSE(link.CommunicationLost(notifier));
+    link.setNoCommunication(true); // after Disconnect
+    EXPECT_TRUE(link.CommunicationLost(notifier));
+    EXPECT_EQ(notifier.messages.size(), 2);
+}
+
+struct LogFileTest : testing::Test {
+    void SetUp() override { QFile::remove(CommLog::path()); }
+    void TearDown() override { QFile::remove(CommLog::path()); }
+    static bool endsWith(const QString& line, const QString& text) {
+        // timestamp, then the event text
+        return line.endsWith(text) && line.size() > text.size();
+    }
+};
+
+TEST_F(LogFileTest, EveryExchangeAndActionIsOneLineBetweenOpeningAndClosingLines) {
+    const QString stars = QString(49, '*') + ' ';
+    ElmExchange link;
+    link.setDemoDelay(0);
+    link.logEvent(" - Read DTC"); // logging off: nothing, and no file
+    EXPECT_FALSE(QFile::exists(CommLog::path()));
+
+    link.setCommLogging(true);
+    link.DemoModeClick(true);
+    EXPECT_EQ(link.Exchange("0100"), "4100BE1FE811");
+    link.logEvent(" - Read DTC");
+    link.DemoModeClick(false);
+    link.setCommLogging(false);
+    // Ticking the box again appends a new opening to the same file.
+    link.setCommLogging(true);
+    link.setCommLogging(false);
+
+    const QStringList lines = readCrLfLines(CommLog::path());
+    ASSERT_EQ(lines.size(), 15) << lines.join('\n').toStdString();
+    EXPECT_EQ(lines[0], " ");
+    EXPECT_EQ(lines[1], stars);
+    EXPECT_TRUE(endsWith(lines[2], " - Programm start"));
+    EXPECT_TRUE(endsWith(lines[3], " - Demo-Mode ON"));
+    EXPECT_TRUE(endsWith(lines[4], " - S: 0100"));
+    EXPECT_TRUE(endsWith(lines[5], " - R: 4100BE1FE811"));
+    EXPECT_TRUE(endsWith(lines[6], " - Read DTC"));
+    EXPECT_TRUE(endsWith(lines[7], " - Demo-Mode OFF"));
+    EXPECT_TRUE(endsWith(lines[8], " - Programm terminated"));
+    EXPECT_EQ(lines[9], stars);
+    EXPECT_EQ(lines[10], " ");
+    EXPECT_EQ(lines[11], stars);
+    EXPECT_TRUE(endsWith(lines[12], " - Programm start"));
+    EXPECT_TRUE(endsWith(lines[13], " - Programm terminated"));
+    EXPECT_EQ(lines[14], stars);
+}
+
+TEST_F(LogFileTest, SentinelAnswersAreLoggedToo) {
+    ScriptedChannel channel;
+    ElmExchange link(&channel);
+    link.setReadLimits(5, 3);
+    link.setCommLogging(true);
+    EXPECT_EQ(link.Exchange("03"), const_str::Error);
+    link.setCommLogging(false);
+    const QStringList lines = readCrLfLines(CommLog::path());
+    ASSERT_GE(lines.size(), 5);
+    EXPECT_TRUE(endsWith(lines[3], " - S: 03"));
+    EXPECT_TRUE(endsWith(lines[4], " - R: Error"));
+}
+
+} // namespace

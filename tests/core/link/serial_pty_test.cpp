@@ -1,0 +1,169 @@
+// The real serial path: the program's channel on the slave side of a pseudo-terminal, the
+// emulated interface on the master side.
+
+#include "core/l10n/const_str.h"
+#include "core/link/answer_text.h"
+#include "core/link/elm_commands.h"
+#include "core/link/elm_exchange.h"
+#include "core/link/serial_port.h"
+#include "core/link/serial_port_error.h"
+#include "core/link/simulated_vehicle.h"
+#include "tools/elmsim/pty_elm.h"
+
+#include "tests/support/qt_printers.h"
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <future>
+#include <gtest/gtest.h>
+#include <thread>
+
+namespace {
+
+struct OnPty : testing::Test {
+    std::unique_ptr<PtyElm> elm;
+    SerialPort port;
+    ElmExchange link{&port};
+
+    void serve(PtyElm::Config config = {}) {
+        elm = std::make_unique<PtyElm>(config);
+        elm->start();
+        port.setPortName(elm->slavePath());
+        port.open();
+    }
+};
+
+TEST_F(OnPty, ConnectsLikeTheConnectionSequence) {
+    serve();
+    EXPECT_EQ(ElmReset(link), "OK");
+    EXPECT_EQ(link.Exchange("ATZ"), "ATZ  ELM323 v2.0"); // echo on after a reset, like the table
+    EXPECT_EQ(ElmEcho(link, false), "OK");
+    EXPECT_EQ(ElmLinefeeds(link, false), "OK");
+    EXPECT_EQ(ElmIdentify(link), "ELM323 v2.0");
+    EXPECT_EQ(link.Exchange("0100"), "4100BE1FE811");
+    EXPECT_EQ(link.Exchange("0120"), "NO DATA");
+    EXPECT_EQ(link.Exchange("ATXYZ"), "?");
+    // The vehicle is the simulated one, answer for answer.
+    for (const char* request : {"0101", "0902", "0904", "0906", "03", "07"})
+        EXPECT_EQ(link.Exchange(request),
+                  answer_text::fromSimulation(simulated_vehicle::answerNow(request)))
+            << request;
+}
+
+TEST_F(OnPty, LineFeedsAndEchoAreCleanedAway) {
+    serve();
+    EXPECT_EQ(link.Exchange("ATL1"), "ATL1 OK");  // echo still on: blanks kept
+    EXPECT_EQ(link.Exchange("ATE0"), "ATE0  OK"); // the echoed CR came with a LF
+    EXPECT_EQ(link.Exchange("0101"), "410189076D00");
+}
+
+TEST_F(OnPty, SlowLineAndSlowVehicleStillGiveTheWholeAnswer) {
+    PtyElm::Config config;
+    config.baud = 9600;
+    config.latencyMs = 200;
+    serve(config);
+    EXPECT_EQ(link.Exchange("0100"), "0100 41 00 BE 1F E8 11");
+}
+
+TEST_F(OnPty, SilenceGivesTheSentinelAfterTheSilenceTimeout) {
+    PtyElm::Config config;
+    config.emulator.muteAfter = 1;
+    serve(config);
+    EXPECT_EQ(ElmEcho(link, false), "OK");
+    QElapsedTimer timer;
+    timer.start();
+    EXPECT_EQ(link.Exchange("0100"), const_str::Error);
+    EXPECT_GE(timer.elapsed(), ElmExchange::kSilenceTimeoutMs - 50);
+    EXPECT_LT(timer.elapsed(), ElmExchange::kSilenceTimeoutMs + 1500);
+}
+
+TEST_F(OnPty, AnswerWithoutPromptIsTheSentinel) {
+    PtyElm::Config config;
+    config.emulator.prompt = false;
+    serve(config);
+    link.setReadLimits(300, ElmExchange::kMaxPasses);
+    EXPECT_EQ(link.Exchange("ATE0"), const_str::Error);
+}
+
+TEST_F(OnPty, PulledCableMidAnswerIsReportedAsAPortError) {
+    PtyElm::Config config;
+    config.baud = 300; // about 33 ms a byte: the answer is still arriving when we pull
+    serve(config);
+    auto pending = std::async(std::launch::async, [&] { return link.Exchange("0100"); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(250));
+    QElapsedTimer timer;
+    timer.start();
+    elm->closeMaster();
+    EXPECT_THROW(pending.get(), SerialPortError);
+    EXPECT_LT(timer.elapsed(), 2000);
+    // The channel is still "open" from the program's view until the sequence closes it; every
+    // further use fails the same way instead of hanging.
+    EXPECT_THROW(link.Exchange("0100"), SerialPortError);
+    port.close();
+    EXPECT_FALSE(port.isOpen());
+}
+
+TEST_F(OnPty, OpenIsExclusiveAndRenamingReopens) {
+    serve();
+    SerialPort second;
+    second.setPortName(elm->slavePath());
+    try {
+        second.open();
+        FAIL() << "a second open succeeded";
+    } catch (const SerialPortError& e) {
+        EXPECT_TRUE(e.message().contains("in use")) << e.what();
+    }
+    PtyElm other({});
+    other.start();
+    port.setPortName(other.slavePath()); // open: closed and reopened under the new name
+    EXPECT_TRUE(port.isOpen());
+    EXPECT_NO_THROW(second.open()); // the first device is free again
+    EXPECT_EQ(link.Exchange("ATI"), "ATI ELM323 v2.0");
+}
+
+TEST(SerialPortErrors, AbsentDevicesAndClosedPortsFailWithTheirName) {
+    SerialPort port;
+    port.setPortName("/dev/does-not-exist");
+    try {
+        port.open();
+        FAIL();
+    } catch (const SerialPortError& e) {
+        EXPECT_TRUE(e.message().contains("/dev/does-not-exist")) << e.what();
+    }
+    EXPECT_FALSE(port.isOpen());
+    port.setPortName("/dev/null");
+    EXPECT_THROW(port.open(), SerialPortError); // not a terminal
+    EXPECT_THROW(port.write("ATZ\r"), SerialPortError);
+    EXPECT_THROW(port.waitForData(10), SerialPortError);
+    EXPECT_THROW(port.purge(), SerialPortError);
+}
+
+TEST(ElmsimProgram, PrintsItsDeviceAnswersAndEndsCleanlyOnSigterm) {
+    const QString linkPath = QDir::tempPath() + "/quorvane-elmsim-test-link";
+    QProcess elmsim;
+    elmsim.start(QCoreApplication::applicationDirPath() + "/elmsim", {"--link", linkPath});
+    ASSERT_TRUE(elmsim.waitForStarted());
+    ASSERT_TRUE(elmsim.waitForReadyRead(5000));
+    const QString device = QString::fromLocal8Bit(elmsim.readLine()).trimmed();
+    EXPECT_TRUE(device.startsWith("/dev/pts/")) << device.toStdString();
+    EXPECT_EQ(QFile::symLinkTarget(linkPath), device);
+
+    SerialPort port;
+    port.setPortName(linkPath);
+    port.open();
+    ElmExchange link(&port);
+    EXPECT_EQ(ElmReset(link), "OK");
+    EXPECT_EQ(ElmEcho(link, false), "OK");
+    EXPECT_EQ(link.Exchange("0100"), "4100BE1FE811");
+    port.close();
+
+    elmsim.terminate();
+    ASSERT_TRUE(elmsim.waitForFinished(5000));
+    EXPECT_EQ(elmsim.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(elmsim.exitCode(), 0);
+    EXPECT_FALSE(QFile::exists(linkPath));
+}
+
+} // namespace

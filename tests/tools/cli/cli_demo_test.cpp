@@ -1,0 +1,166 @@
+// Every vehicle command against the simulated vehicle, as text and as JSON.
+
+#include "core/link/comm_log.h"
+
+#include "tests/tools/cli/cli_harness.h"
+#include "tests/support/log_file.h"
+#include "tests/support/qt_printers.h"
+
+#include <QFile>
+#include <QJsonArray>
+
+namespace {
+
+using DemoCli = CliTest;
+
+TEST_F(DemoCli, ConnectPrintsTheFifteenStageLines) {
+    const CliRun run = runTool({"--demo", "connect"});
+    EXPECT_EQ(run.code, 0) << run.err.toStdString();
+    const QStringList lines = run.outLines();
+    ASSERT_EQ(lines.size(), 15) << run.out.toStdString();
+    for (const QString& line : lines)
+        EXPECT_TRUE(line.startsWith("OK   ")) << line.toStdString();
+    EXPECT_TRUE(lines[0].endsWith(" ready"));
+    EXPECT_EQ(lines[4], "OK   Chip Version: ELM323 v2.0");
+    EXPECT_EQ(lines[14], "OK   Mode 09 Init, Vehicle Information");
+
+    const QJsonObject json = runTool({"--demo", "--json", "connect"}).json();
+    EXPECT_TRUE(json["connected"].toBool());
+    EXPECT_EQ(json["interface"].toString(), "ELM323 v2.0");
+    EXPECT_EQ(json["stages"].toArray().size(), 15);
+}
+
+TEST_F(DemoCli, StatusShowsLampCountMonitorsAndObdType) {
+    const CliRun run = runTool({"--demo", "status"});
+    ASSERT_EQ(run.code, 0);
+    const QStringList lines = run.outLines();
+    ASSERT_EQ(lines.size(), 11) << run.out.toStdString();
+    EXPECT_EQ(lines[0], "MIL Status: On");
+    EXPECT_EQ(lines[1], "Stored DTCs: 9");
+    EXPECT_EQ(lines[2], "OBD Type: OBD II (California ARB)");
+    for (int i = 4; i < 11; ++i)
+        EXPECT_EQ(lines[i].simplified().section(' ', -2), "Yes Yes") << lines[i].toStdString();
+
+    const QJsonObject json = runTool({"--demo", "--json", "status"}).json();
+    EXPECT_TRUE(json["mil"].toBool());
+    EXPECT_EQ(json["storedCodeCount"].toInt(), 9);
+    EXPECT_EQ(json["obdType"].toString(), "OBD II (California ARB)");
+    const QJsonObject monitors = json["monitors"].toObject();
+    EXPECT_EQ(monitors.size(), 7);
+    for (const QString& key : monitors.keys())
+        EXPECT_TRUE(monitors[key].toObject()["completed"].toBool()) << key.toStdString();
+}
+
+TEST_F(DemoCli, VinWithCalibrationIdsAndCvns) {
+    const CliRun run = runTool({"--demo", "vin"});
+    ASSERT_EQ(run.code, 0);
+    EXPECT_EQ(run.outLines(),
+              QStringList({"VIN: 1G1JC5444R7252367", "CID: 1131533479060002",
+                           "CID: 0325451332060004", "CVN: AE6D46B4", "CVN: 0000771D"}));
+    const QJsonObject json = runTool({"--demo", "--json", "vin"}).json();
+    EXPECT_EQ(json["vin"].toString(), "1G1JC5444R7252367");
+    EXPECT_EQ(json["cvns"].toArray().first().toString(), "AE6D46B4");
+}
+
+TEST_F(DemoCli, PidValuesInBothUnitSystems) {
+    const CliRun metric = runTool({"--demo", "pid", "05", "0d"});
+    ASSERT_EQ(metric.code, 0) << metric.err.toStdString();
+    ASSERT_EQ(metric.outLines().size(), 2);
+    EXPECT_TRUE(metric.outLines()[0].startsWith("05  ")) << metric.out.toStdString();
+    EXPECT_TRUE(metric.outLines()[0].endsWith("°C"));
+    EXPECT_TRUE(metric.outLines()[1].startsWith("0D  "));
+
+    const QJsonObject english = runTool({"--demo", "--english", "--json", "pid", "05"}).json();
+    const QJsonObject value = english["values"].toArray().first().toObject();
+    EXPECT_EQ(value["pid"].toString(), "05");
+    EXPECT_EQ(value["unit"].toString(), "°F");
+    EXPECT_FALSE(value["value"].toString().isEmpty());
+}
+
+TEST_F(DemoCli, WatchPrintsOneLineACycle) {
+    const CliRun run = runTool({"--demo", "watch", "0C", "0D", "--count", "3"});
+    ASSERT_EQ(run.code, 0);
+    const QStringList lines = run.outLines();
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_TRUE(lines[0].startsWith("Time\t0C "));
+    for (int i = 1; i < 4; ++i)
+        EXPECT_EQ(lines[i].count('\t'), 2) << lines[i].toStdString();
+
+    const QJsonObject json = runTool({"--demo", "--json", "watch", "0C", "--count", "2"}).json();
+    EXPECT_EQ(json["cycles"].toArray().size(), 2);
+    EXPECT_EQ(json["pids"].toArray().size(), 1);
+}
+
+TEST_F(DemoCli, DtcListsNineStoredAndThreePendingCodes) {
+    const CliRun run = runTool({"--demo", "dtc"});
+    ASSERT_EQ(run.code, 0) << run.err.toStdString();
+    const QStringList lines = run.outLines();
+    ASSERT_EQ(lines.size(), 14) << run.out.toStdString();
+    EXPECT_EQ(lines[0], "Stored DTCs:");
+    EXPECT_EQ(lines[1], "P0125  Insufficient Coolant Temperature for Closed Loop Fuel Control");
+    EXPECT_EQ(lines[10], "Pending DTCs:");
+
+    const QJsonObject json = runTool({"--demo", "--json", "dtc", "--maker", "Ford"}).json();
+    const QJsonArray stored = json["stored"].toArray();
+    ASSERT_EQ(stored.size(), 9);
+    EXPECT_EQ(json["pending"].toArray().size(), 3);
+    EXPECT_EQ(json["maker"].toString(), "Ford");
+    // P0 codes always come from the generic table, the others from the chosen maker's.
+    EXPECT_FALSE(stored[0].toObject()["description"].toString().isEmpty());
+    EXPECT_EQ(stored[3].toObject()["code"].toString(), "P1107");
+    EXPECT_EQ(stored[3].toObject()["description"].toString(),
+              "Dual alternator lower circuit malfunction");
+}
+
+TEST_F(DemoCli, FreezeWithoutFrameSaysSo) {
+    const CliRun run = runTool({"--demo", "freeze"});
+    ASSERT_EQ(run.code, 0);
+    EXPECT_EQ(run.outLines(),
+              QStringList({"Freeze Frames:", "P0000  No freeze frame information available"}));
+}
+
+TEST_F(DemoCli, OxygenSensorLocationsAndOneSensorsTests) {
+    const CliRun locations = runTool({"--demo", "o2"});
+    ASSERT_EQ(locations.code, 0);
+    EXPECT_EQ(locations.outLines(), QStringList({"1  O2 location 1-1", "2  O2 location 1-2"}));
+
+    const QJsonObject json = runTool({"--demo", "--json", "o2", "1"}).json();
+    EXPECT_EQ(json["sensor"].toInt(), 1);
+    const QJsonArray tests = json["tests"].toArray();
+    ASSERT_EQ(tests.size(), 10);
+    EXPECT_EQ(tests[0].toObject()["test"].toString(), "$01");
+    EXPECT_EQ(runTool({"--demo", "o2", "1"}).outLines().size(), 10);
+}
+
+TEST_F(DemoCli, RawExchangeAndClearing) {
+    const CliRun raw = runTool({"--demo", "raw", "0100"});
+    EXPECT_EQ(raw.code, 0);
+    EXPECT_EQ(raw.out, "4100BE1FE811\n");
+
+    const CliRun clear = runTool({"--demo", "--json", "clear", "--yes"});
+    EXPECT_EQ(clear.code, 0);
+    EXPECT_TRUE(clear.json()["cleared"].toBool());
+}
+
+TEST_F(DemoCli, LogWritesTheCommunicationAndShowsTheStages) {
+    QFile::remove(CommLog::path());
+    const CliRun run = runTool({"--demo", "--log", "raw", "0101"});
+    ASSERT_EQ(run.code, 0);
+    EXPECT_EQ(run.errLines().size(), 15);
+    const QStringList log = readCrLfLines(CommLog::path());
+    ASSERT_GE(log.size(), 6);
+    EXPECT_TRUE(log[3].endsWith(" - New Init")) << log[3].toStdString();
+    EXPECT_TRUE(log.filter(" - S: 0101").size() >= 2); // the sequence's read and ours
+    // Closed at the end of the run, as when the program ends.
+    EXPECT_EQ(log.filter(" - Programm terminated").size(), 1);
+}
+
+TEST_F(DemoCli, GermanTexts) {
+    const CliRun run = runTool({"--demo", "--lang", "de", "connect"});
+    ASSERT_EQ(run.code, 0);
+    EXPECT_EQ(run.outLines().at(5), "OK   Interface ist bereit");
+    const CliRun status = runTool({"--demo", "--lang", "de", "status"});
+    EXPECT_EQ(status.outLines().at(0), "MIL-Status: An") << status.out.toStdString();
+}
+
+} // namespace

@@ -1,0 +1,120 @@
+// The commands without an interface, the usage errors, and the program itself as a process.
+
+#include "tests/tools/cli/cli_harness.h"
+#include "tests/support/pid_samples.h"
+#include "tests/support/qt_printers.h"
+
+#include <QJsonArray>
+#include <QProcess>
+
+namespace {
+
+using OfflineCli = CliTest;
+
+TEST_F(OfflineCli, DecodeReachesTheTextsOfTheDecodingSamples) {
+    for (const PidSample& sample : kPidSamples) {
+        SCOPED_TRACE(sample.pid);
+        if (qstrcmp(sample.pid, "20") == 0 || qstrcmp(sample.pid, "40") == 0)
+            continue; // no value to decode
+        const QString answer = QStringLiteral("41 ") + sample.pid + ' ' + sample.data;
+        const QJsonObject metric = runTool({"--json", "decode", "01", sample.pid, answer}).json();
+        EXPECT_EQ(metric["value"].toString(), QString::fromUtf8(sample.metric));
+        const QJsonObject english =
+            runTool({"--json", "--english", "decode", "01", sample.pid, answer}).json();
+        EXPECT_EQ(english["value"].toString(), QString::fromUtf8(sample.english));
+    }
+}
+
+TEST_F(OfflineCli, DecodeTextWithUnitAndTheFreezeFrameService) {
+    EXPECT_EQ(runTool({"decode", "01", "05", "41 05 7B"}).out, "83 °C\n");
+    EXPECT_EQ(runTool({"--english", "decode", "01", "05", "41 05 7B"}).out, "181 °F\n");
+    // Service 02 data stand one byte further on, behind the frame number.
+    EXPECT_EQ(runTool({"decode", "02", "05", "42 05 00 7B"}).out, "83 °C\n");
+}
+
+TEST_F(OfflineCli, BadInputIsOneLineAndExitTwo) {
+    const QList<QStringList> cases{
+        {},                                    // no command
+        {"fly"},                               // unknown command
+        {"--speed", "ports"},                  // unknown option
+        {"--demo", "--port", "/dev/x", "vin"}, // two vehicles
+        {"--port"},                            // option without value
+        {"decode", "01", "0C"},                // too few arguments
+        {"decode", "01", "0C", "41 0C ZZ F8"}, // not hexadecimal
+        {"decode", "01", "0C", "NO DATA"},     // not an answer at all
+        {"decode", "01", "0C", "41 0D 1A F8"}, // the answer of another PID
+        {"decode", "03", "0C", "43 0C"},       // service without values
+        {"decode", "01", "4F", "41 4F 00"},    // beyond the catalogue
+        {"decode", "01", "20", "41 20 00"},    // announces PIDs, has no value
+        {"--demo", "pid", "XYZ"},              // unknown PID, nothing sent
+        {"--demo", "o2", "9"},                 // no such sensor
+        {"--demo", "watch", "0C", "--count", "0"},
+        {"--demo", "pid", "0C", "--count", "2"}, // option of another command
+        {"lookup", "P12"},                       // malformed code
+        {"lookup", "X0125"},
+        {"lookup", "P0125", "--maker", "Nobody"},
+    };
+    for (const QStringList& arguments : cases) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        const CliRun run = runTool(arguments);
+        EXPECT_EQ(run.code, 2);
+        EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
+        const QStringList err = run.errLines();
+        ASSERT_EQ(err.size(), 2) << run.err.toStdString();
+        EXPECT_TRUE(err[0].startsWith("quorvane-cli: "));
+        EXPECT_TRUE(err[1].startsWith("usage: quorvane-cli "));
+    }
+}
+
+TEST_F(OfflineCli, LookupAndMakers) {
+    const CliRun generic = runTool({"lookup", "p0125"});
+    ASSERT_EQ(generic.code, 0) << generic.err.toStdString();
+    EXPECT_EQ(generic.out,
+              "P0125  Generic  Insufficient Coolant Temperature for Closed Loop Fuel Control\n");
+
+    const QJsonObject ford = runTool({"--json", "lookup", "P1107", "--maker", "Ford"}).json();
+    EXPECT_EQ(ford["maker"].toString(), "Ford");
+    EXPECT_EQ(ford["description"].toString(), "Dual alternator lower circuit malfunction");
+
+    const QJsonObject unknown = runTool({"--json", "lookup", "P1107"}).json();
+    EXPECT_TRUE(unknown["description"].isNull());
+
+    const CliRun makers = runTool({"makers"});
+    ASSERT_EQ(makers.code, 0);
+    EXPECT_EQ(makers.outLines().first(), "Generic");
+    EXPECT_TRUE(makers.outLines().contains("Ford"));
+    EXPECT_EQ(runTool({"--json", "makers"}).json()["makers"].toArray().size(),
+              makers.outLines().size());
+}
+
+TEST_F(OfflineCli, GermanDescriptions) {
+    const CliRun run = runTool({"--lang", "de", "lookup", "P0125"});
+    ASSERT_EQ(run.code, 0);
+    EXPECT_FALSE(run.out.contains("Insufficient Coolant")) << run.out.toStdString();
+    EXPECT_TRUE(runTool({"--lang", "xx", "makers"}).code == 2);
+}
+
+TEST_F(OfflineCli, PortsListsDevicePaths) {
+    const CliRun run = runTool({"--json", "ports"});
+    ASSERT_EQ(run.code, 0);
+    for (const QJsonValue& port : run.json()["ports"].toArray())
+        EXPECT_TRUE(port.toString().startsWith("/dev/")) << port.toString().toStdString();
+}
+
+TEST_F(OfflineCli, TheProgramAsAProcess) {
+    QProcess tool;
+    tool.start(QStringLiteral(QUORVANE_CLI_PATH), {"--demo", "connect"});
+    ASSERT_TRUE(tool.waitForFinished(30000));
+    EXPECT_EQ(tool.exitCode(), 0);
+    EXPECT_EQ(QString::fromUtf8(tool.readAllStandardOutput()).count('\n'), 15);
+
+    tool.start(QStringLiteral(QUORVANE_CLI_PATH), {"decode", "01", "05", "41 05 7B"});
+    ASSERT_TRUE(tool.waitForFinished(30000));
+    EXPECT_EQ(QString::fromUtf8(tool.readAllStandardOutput()), "83 °C\n");
+
+    tool.start(QStringLiteral(QUORVANE_CLI_PATH), {});
+    ASSERT_TRUE(tool.waitForFinished(30000));
+    EXPECT_EQ(tool.exitCode(), 2);
+}
+
+} // namespace

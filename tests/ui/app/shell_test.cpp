@@ -1,0 +1,278 @@
+// The main window as a user meets it: navigation, the options page and its persistence, the
+// German translation of the window, the general error display and the single-instance rule.
+
+#include "core/settings/data_dirs.h"
+#include "ui/app/error_display.h"
+#include "ui/app/main_window.h"
+#include "core/connection/program_context.h"
+#include "core/settings/settings_store.h"
+#include "ui/app/single_instance.h"
+#include "core/l10n/startup_language.h"
+#include "core/l10n/translator.h"
+#include "tests/support/qt_printers.h"
+#include "tests/support/recording_notifier.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStackedWidget>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+// A program run: context, translator and main window over the test's settings file.
+struct ProgramRun {
+    ProgramContext context;
+    Translator translator{data_dirs::programDir() + QStringLiteral("/locale")};
+    RecordingNotifier notifier;
+    std::unique_ptr<TfMain> window;
+
+    explicit ProgramRun(const QString& language = QStringLiteral("en")) {
+        translator.chooseLanguage(language);
+        window = std::make_unique<TfMain>(context, translator, notifier);
+        window->show();
+    }
+    template <typename T>
+    T* find(const QString& name) const {
+        T* widget = window->findChild<T*>(name);
+        EXPECT_NE(widget, nullptr) << name.toStdString();
+        return widget;
+    }
+    QString currentPage() const {
+        return find<QStackedWidget>(QStringLiteral("Notebook"))->currentWidget()->objectName();
+    }
+    QString title() const { return find<QLabel>(QStringLiteral("InfoPanel"))->text(); }
+};
+
+struct Shell : testing::Test {
+    void SetUp() override { QFile::remove(SettingsStore::defaultPath()); }
+};
+
+TEST_F(Shell, EachNavigationButtonShowsItsPageAndCaption) {
+    ProgramRun run;
+    EXPECT_EQ(run.currentPage(), "Page_Start");
+    EXPECT_EQ(run.title(), "  Start");
+    const struct {
+        const char* button;
+        const char* page;
+        const char* title;
+    } expected[] = {
+        {"btnFehlercodes", "Page_DTC", "  DTCs"},
+        {"btnSensorData", "Page_Sensordaten", "  Sensor Data"},
+        {"btnFreezeFrames", "Page_FreezeFrames", "  Freeze Frames"},
+        {"btnO2Sensor", "Page_O2Sensors", "  O2 Sensors"},
+        {"btnTerminal", "Page_Terminal", "  Terminal"},
+        {"btnTests", "Page_Tests", "  Tests"},
+        {"btnOptions", "Page_General Options", "  Options"},
+        {"btnStart", "Page_Start", "  Start"},
+    };
+    int stops = 0;
+    run.window->StopPollingAndWait = [&stops] { ++stops; };
+    for (const auto& e : expected) {
+        QTest::mouseClick(run.find<QAbstractButton>(e.button), Qt::LeftButton);
+        EXPECT_EQ(run.currentPage(), e.page);
+        EXPECT_EQ(run.title(), e.title);
+    }
+    EXPECT_EQ(stops, 8); // the polling is stopped on every navigation
+}
+
+TEST_F(Shell, OptionsPutsTheFocusOnPortAutoDetection) {
+    ProgramRun run;
+    run.window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(run.window.get()));
+    QTest::mouseClick(run.find<QAbstractButton>("btnOptions"), Qt::LeftButton);
+    EXPECT_EQ(QApplication::focusWidget(), run.find<QCheckBox>("cbAutodetect"));
+}
+
+TEST_F(Shell, GermanRunTranslatesCaptionsButKeepsPageNamesAndWindowTitle) {
+    ProgramRun run(QStringLiteral("de"));
+    QTest::mouseClick(run.find<QAbstractButton>("btnOptions"), Qt::LeftButton);
+    EXPECT_EQ(run.currentPage(), "Page_General Options");
+    EXPECT_EQ(run.title(), "  Optionen");
+    EXPECT_EQ(run.find<QCheckBox>("cbAutodetect")->text(), "COM-Port automatisch erkennen");
+    EXPECT_EQ(run.window->windowTitle(), "OBD-II Quorvane");
+    EXPECT_TRUE(run.find<QLabel>("panelWWW")->text().contains(QLatin1String(kWebAddress)));
+}
+
+TEST_F(Shell, SettingsThatNameGermanGiveAGermanWindow) {
+    {
+        SettingsStore store;
+        ASSERT_TRUE(store.open(true));
+        store.writeText("Language", "de");
+        store.close();
+    }
+    ProgramContext context;
+    Translator translator(data_dirs::programDir() + QStringLiteral("/locale"));
+    chooseRunLanguage(translator, context.settings);
+    EXPECT_EQ(translator.currentLanguage(), "de");
+    RecordingNotifier notifier;
+    TfMain window(context, translator, notifier);
+    EXPECT_EQ(window.findChild<QAbstractButton*>("btnOptions")->text(), "Optionen");
+    EXPECT_EQ(window.findChild<QAbstractButton*>("NeuInitialisierenBtn")->text(), "Verbinden");
+    EXPECT_TRUE(notifier.messages.isEmpty()); // German help book and fault table are there
+}
+
+TEST_F(Shell, StatusStripStartsDarkWithUnknownPort) {
+    ProgramRun run;
+    EXPECT_EQ(run.find<QLabel>("InterfaceLabel")->text(), "Initializing...");
+    EXPECT_EQ(run.find<QLabel>("COM_Label")->text(), "COM?");
+    for (const char* name : {"COM_Led", "ELM_Led", "ECU_Led"}) {
+        QWidget* led = run.find<QWidget>(name);
+        EXPECT_EQ(led->size(), QSize(17, 9));
+        EXPECT_FALSE(led->property("LedOn").toBool());
+        EXPECT_EQ(led->property("LedOffColor").value<QColor>(), QColor(0x00, 0x80, 0x00));
+        EXPECT_EQ(led->property("Interval").toInt(), 200);
+    }
+}
+
+TEST_F(Shell, EveryOptionIsWrittenAtOnceAndRestoredByTheNextRun) {
+    {
+        ProgramRun run;
+        QTest::mouseClick(run.find<QAbstractButton>("btnOptions"), Qt::LeftButton);
+        QTest::mouseClick(run.find<QCheckBox>("cbAutodetect"), Qt::LeftButton);
+        QTest::mouseClick(run.find<QCheckBox>("cbAutoConnect"), Qt::LeftButton);
+        QTest::mouseClick(run.find<QCheckBox>("cbCommunicationLog"), Qt::LeftButton);
+        EXPECT_TRUE(run.context.link.CommLogging());
+        run.find<QComboBox>("cbSystemOfMeasurements")->setCurrentIndex(1);
+        EXPECT_EQ(run.context.unitSystem, 1);
+        run.find<QSpinBox>("spinEditGraph1")->setValue(3);
+        QComboBox* color = run.find<QComboBox>("cbColorGraph2");
+        const int green = color->findData(QColor(0x00, 0x80, 0x00));
+        color->setCurrentIndex(green);
+        Q_EMIT color->activated(green);
+        QComboBox* port = run.find<QComboBox>("COM_CB");
+        port->setEditText("/dev/ttyQUORVANE7");
+        Q_EMIT port->lineEdit()->editingFinished();
+
+        // Each value is in the file already, before the window closes.
+        SettingsStore store;
+        ASSERT_TRUE(store.open(false));
+        EXPECT_EQ(store.readBool("AutoDetect"), true);
+        EXPECT_EQ(store.readBool("AutoConnect"), true);
+        EXPECT_EQ(store.readBool("CommLogging"), true);
+        EXPECT_EQ(store.readInt("SystemOfMeasurements"), 1);
+        EXPECT_EQ(store.readInt("WidthGraph1"), 3);
+        EXPECT_EQ(store.readInt("ColorGraph2"), 0x008000);
+        EXPECT_EQ(store.readText("Port"), "/dev/ttyQUORVANE7");
+        EXPECT_EQ(store.readText("BaudRate"), "9600"); // the whole serial group
+    }
+    ProgramRun again;
+    EXPECT_TRUE(again.find<QCheckBox>("cbAutodetect")->isChecked());
+    EXPECT_TRUE(again.find<QCheckBox>("cbAutoConnect")->isChecked());
+    EXPECT_TRUE(again.find<QCheckBox>("cbCommunicationLog")->isChecked());
+    EXPECT_TRUE(again.context.link.CommLogging());
+    EXPECT_EQ(again.find<QComboBox>("cbSystemOfMeasurements")->currentIndex(), 1);
+    EXPECT_EQ(again.context.unitSystem, 1);
+    EXPECT_EQ(again.find<QSpinBox>("spinEditGraph1")->value(), 3);
+    EXPECT_EQ(again.find<QComboBox>("cbColorGraph2")->currentData().value<QColor>(),
+              QColor(0x00, 0x80, 0x00));
+    EXPECT_EQ(again.context.comPort->portName(), "/dev/ttyQUORVANE7");
+}
+
+TEST_F(Shell, AddressFieldsAreWrittenOnlyWhenLeft) {
+    ProgramRun run;
+    run.window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(run.window.get()));
+    QTest::mouseClick(run.find<QAbstractButton>("btnOptions"), Qt::LeftButton);
+    QLineEdit* name = run.find<QLineEdit>("edUserAddress1");
+    name->setFocus();
+    QTest::keyClicks(name, "Werkstatt ");
+    name->insert(QString::fromUtf8("Müller")); // typed keys are ASCII only in QTest
+    {
+        SettingsStore store;
+        ASSERT_TRUE(store.open(false));
+        EXPECT_FALSE(store.exists("Address1"));
+    }
+    run.find<QLineEdit>("edUserPhone")->setFocus();
+    SettingsStore store;
+    ASSERT_TRUE(store.open(false));
+    EXPECT_EQ(store.readText("Address1"), QString::fromUtf8("Werkstatt Müller"));
+}
+
+TEST_F(Shell, MaximiseTwiceRestoresTheWindow) {
+    ProgramRun run;
+    const QSize normal = run.window->size();
+    QAbstractButton* maximize = run.find<QAbstractButton>("tbMaximize");
+    QTest::mouseClick(maximize, Qt::LeftButton);
+    EXPECT_TRUE(run.window->isMaximized());
+    QTest::mouseClick(maximize, Qt::LeftButton);
+    EXPECT_FALSE(run.window->isMaximized());
+    EXPECT_EQ(run.window->size(), normal);
+}
+
+TEST(ErrorDisplay, AddsAFullStopOnlyAfterLettersAndDigits) {
+    EXPECT_EQ(errorBoxText("Port not open"), "Port not open.");
+    EXPECT_EQ(errorBoxText("Could not be cleared!"), "Could not be cleared!");
+    EXPECT_EQ(errorBoxText("Done."), "Done.");
+    EXPECT_EQ(errorBoxText("value 12"), "value 12.");
+    EXPECT_EQ(errorBoxText("(x)"), "(x)"); // ")" sorts before "."
+    EXPECT_EQ(errorBoxText(""), "");
+}
+
+TEST(ErrorDisplay, AnExceptionFromAButtonShowsTheBoxAndTheProgramGoesOn) {
+    QPushButton button;
+    int clicks = 0;
+    QObject::connect(&button, &QPushButton::clicked, guarded([&clicks] {
+        ++clicks;
+        throw std::runtime_error("The serial port /dev/ttyUSB0 is not open");
+    }));
+    button.show();
+    QStringList shown;
+    auto closeBoxes = [&shown] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
+                shown << box->windowTitle() + "|" + box->text();
+                EXPECT_EQ(box->icon(), QMessageBox::Critical);
+                box->accept();
+            }
+    };
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, closeBoxes);
+    closer.start(20);
+    QTest::mouseClick(&button, Qt::LeftButton);
+    QTest::mouseClick(&button, Qt::LeftButton);
+    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(shown, QStringList({"OBD-II Quorvane|The serial port /dev/ttyUSB0 is not open.",
+                                  "OBD-II Quorvane|The serial port /dev/ttyUSB0 is not open."}));
+}
+
+TEST(SingleInstance, ASecondStartRaisesTheFirstWindowAndGivesUp) {
+    const QString name = SingleInstance::lockName("quorvane-test-" + QString::number(getpid()));
+    SingleInstance first(name);
+    ASSERT_TRUE(first.acquire());
+    QWidget window;
+    first.setWindow(&window);
+    window.showMinimized();
+    SingleInstance second(name);
+    EXPECT_FALSE(second.acquire());
+    QTRY_VERIFY_WITH_TIMEOUT(!window.isMinimized() && window.isVisible(), 3000);
+}
+
+TEST(SingleInstance, SecondProgramProcessEndsWithExitCodeZero) {
+    const QString program = data_dirs::programDir() + "/quorvane";
+    QProcess firstRun;
+    firstRun.start(program, {});
+    ASSERT_TRUE(firstRun.waitForStarted());
+    QTest::qWait(1500); // the first instance takes the lock while it starts
+    QProcess secondRun;
+    secondRun.start(program, {});
+    ASSERT_TRUE(secondRun.waitForFinished(10000));
+    EXPECT_EQ(secondRun.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(secondRun.exitCode(), 0);
+    EXPECT_EQ(firstRun.state(), QProcess::Running);
+    firstRun.terminate();
+    firstRun.waitForFinished(5000);
+}
+
+} // namespace

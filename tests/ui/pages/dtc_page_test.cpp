@@ -1,0 +1,268 @@
+// The trouble-code page in the main window: what a connection fills in, reading, clearing behind
+// its warning, the manufacturer choice, resizing and printing.
+
+#include "core/l10n/const_str.h"
+#include "core/link/comm_log.h"
+#include "ui/pages/dtc_page.h"
+#include "tests/support/grid_pixels.h"
+#include "tests/support/program_run.h"
+#include "tests/support/log_file.h"
+#include "tests/support/qt_printers.h"
+
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPrinter>
+#include <QPushButton>
+
+namespace {
+
+const QStringList kDemoStoredCodes{"P0125", "P0736", "P0455", "P1107", "P1299",
+                                   "P1198", "B1491", "B1992", "B2427"};
+
+void expectEveryRowMarked(QTableWidget* grid, const QString& mark) {
+    for (int row = 0; row < grid->rowCount(); ++row) {
+        SCOPED_TRACE(row);
+        EXPECT_TRUE(showsMark(renderedCell(grid, row, 0), QPoint(2, 3), mark));
+    }
+}
+
+void expectNoCodes(QTableWidget* grid) {
+    EXPECT_EQ(columnTexts(grid, 1), QStringList({"P0000"}));
+    EXPECT_EQ(columnTexts(grid, 2),
+              QStringList({"No emission related trouble codes stored in ECU"}));
+    expectEveryRowMarked(grid, QStringLiteral("BMP_OK"));
+}
+
+TEST(DtcPage, StartsWithOneEmptyRowPerGridAndNoMark) {
+    ProgramRun run;
+    run.showPage("btnFehlercodes");
+    for (const char* name : {"DTC_Grid", "DTC_Grid_P"}) {
+        QTableWidget* grid = run.grid(name);
+        EXPECT_EQ(grid->rowCount(), 1);
+        EXPECT_EQ(columnTexts(grid, 1), QStringList({QString()}));
+        const QImage cell = renderedCell(grid, 0, 0);
+        EXPECT_FALSE(showsMark(cell, QPoint(2, 3), QStringLiteral("BMP_OK")));
+        EXPECT_FALSE(showsMark(cell, QPoint(2, 3), QStringLiteral("BMP_ERROR")));
+    }
+    auto* makers = run.find<QComboBox>("cbManufacturer");
+    EXPECT_EQ(makers->currentText(), "Generic");
+    EXPECT_GT(makers->count(), 2);
+}
+
+TEST(DtcPage, DemoConnectionListsStoredAndPendingCodesWithFailureMarks) {
+    ProgramRun run;
+    run.connectDemo();
+    run.showPage("btnFehlercodes");
+    QTableWidget* stored = run.grid("DTC_Grid");
+    EXPECT_EQ(columnTexts(stored, 1), kDemoStoredCodes);
+    EXPECT_EQ(stored->item(0, 2)->text(),
+              "Insufficient Coolant Temperature for Closed Loop Fuel Control");
+    // "Generic" is selected, and the makers' own codes have no generic description.
+    EXPECT_EQ(stored->item(3, 2)->text(), QString());
+    expectEveryRowMarked(stored, QStringLiteral("BMP_ERROR"));
+
+    QTableWidget* pending = run.grid("DTC_Grid_P");
+    EXPECT_EQ(columnTexts(pending, 1), QStringList({"P0125", "P0736", "P0455"}));
+    expectEveryRowMarked(pending, QStringLiteral("BMP_ERROR"));
+}
+
+TEST(DtcPage, GermanRunDescribesCodesInGerman) {
+    ProgramRun run(QStringLiteral("de"));
+    run.connectDemo();
+    EXPECT_EQ(run.grid("DTC_Grid")->item(0, 2)->text(),
+              "Kühlmitteltemperatur für Lambdaregelung nicht ausreichend");
+    EXPECT_EQ(run.find<QPushButton>("TroubleCodesRead")->text(), "Lesen");
+}
+
+TEST(DtcPage, ReadWithoutConnectionOnlyShowsTheGuardMessage) {
+    ProgramRun run;
+    run.context.link.setCommLogging(true);
+    run.click("TroubleCodesRead");
+    ASSERT_EQ(run.notifier.messages.size(), 1);
+    EXPECT_TRUE(run.notifier.messages[0].text.startsWith(const_str::NoCommunicationLine1));
+    EXPECT_EQ(columnTexts(run.grid("DTC_Grid"), 1), QStringList({QString()}));
+
+    bool asked = false;
+    run.window->dtcPage()->askClearCodes = [&asked](const QString&) {
+        asked = true;
+        return QMessageBox::Yes;
+    };
+    run.click("TroubleCodesDelete");
+    EXPECT_FALSE(asked);
+    EXPECT_EQ(run.notifier.messages.size(), 2);
+    run.context.link.setCommLogging(false);
+
+    // The action lines are logged before the guard refuses.
+    QStringList actions;
+    for (const QString& line : readCrLfLines(CommLog::path()))
+        if (line.endsWith(" - Read DTC") || line.endsWith(" - Delete DTC"))
+            actions << line.mid(line.lastIndexOf(" - "));
+    EXPECT_EQ(actions, QStringList({" - Read DTC", " - Delete DTC"}));
+}
+
+TEST(DtcPage, ReadShowsMonitorStatusAndCodesAgain) {
+    ProgramRun run;
+    run.connectElmsim();
+    EXPECT_EQ(columnTexts(run.grid("DTC_Grid"), 1), QStringList({"P0133", "P0171", "P0300"}));
+    run.window->dtcPage()->emptyGrids();
+    run.find<QLabel>("DTCCountLabel")->setText("?");
+
+    run.click("TroubleCodesRead");
+    EXPECT_EQ(run.find<QLabel>("DTCCountLabel")->text(), "3");
+    EXPECT_EQ(columnTexts(run.grid("DTC_Grid"), 1), QStringList({"P0133", "P0171", "P0300"}));
+    EXPECT_EQ(columnTexts(run.grid("DTC_Grid_P"), 1), QStringList({"P0171"}));
+    EXPECT_TRUE(run.notifier.messages.isEmpty());
+}
+
+TEST(DtcPage, ClearAnsweredNoOrCancelSendsNothing) {
+    ProgramRun run;
+    run.connectElmsim();
+    QStringList warnings;
+    for (QMessageBox::StandardButton answer : {QMessageBox::No, QMessageBox::Cancel}) {
+        run.window->dtcPage()->askClearCodes = [&warnings, answer](const QString& text) {
+            warnings << text;
+            return answer;
+        };
+        const int requests = run.elm->requestCount();
+        run.click("TroubleCodesDelete");
+        EXPECT_EQ(run.elm->requestCount(), requests);
+    }
+    ASSERT_EQ(warnings.size(), 2);
+    EXPECT_TRUE(warnings[0].startsWith("WARNING!!!\n\nAre you sure?\n\n"));
+    EXPECT_TRUE(warnings[0].endsWith("- Time since diagnostic trouble codes cleared"));
+    EXPECT_EQ(warnings[0].count(QLatin1Char('\n')), 17);
+    EXPECT_EQ(columnTexts(run.grid("DTC_Grid"), 1), QStringList({"P0133", "P0171", "P0300"}));
+    EXPECT_TRUE(run.notifier.messages.isEmpty());
+}
+
+TEST(DtcPage, ClearAnsweredYesClearsAndReadsEverythingAgain) {
+    ProgramRun run;
+    run.connectElmsim();
+    run.showPage("btnFehlercodes");
+    EXPECT_EQ(run.grid("DTC_Grid_FF")->item(0, 1)->text(), "P0133");
+    run.window->dtcPage()->askClearCodes = [](const QString&) { return QMessageBox::Yes; };
+    run.click("TroubleCodesDelete");
+
+    ASSERT_EQ(run.notifier.messages.size(), 1);
+    EXPECT_EQ(run.notifier.messages[0].text, "Trouble codes cleared successfully");
+    // A vehicle without codes: the success mark in both grids.
+    expectNoCodes(run.grid("DTC_Grid"));
+    expectNoCodes(run.grid("DTC_Grid_P"));
+    EXPECT_EQ(run.find<QLabel>("DTCCountLabel")->text(), "0");
+    EXPECT_EQ(run.find<QLabel>("labMIL_Status")->text(), "Off");
+    EXPECT_EQ(columnTexts(run.grid("DTC_Grid_FF"), 1), QStringList({"P0000"}));
+    EXPECT_EQ(columnTexts(run.grid("gridFreezeFrames"), 0), QStringList({QString()}));
+}
+
+TEST(DtcPage, ManufacturerChoiceDescribesTheShownCodesAtOnce) {
+    ProgramRun run;
+    run.connectDemo();
+    auto* makers = run.find<QComboBox>("cbManufacturer");
+    auto* prev = run.find<QPushButton>("btnPrevManufacturer");
+    auto* next = run.find<QPushButton>("btnNextManufacturer");
+    EXPECT_FALSE(prev->isEnabled());
+    EXPECT_TRUE(next->isEnabled());
+
+    makers->setCurrentIndex(makers->findText("Honda"));
+    QTableWidget* stored = run.grid("DTC_Grid");
+    EXPECT_EQ(stored->item(3, 2)->text(), "Barometric pressure sensor circuit low input");
+    EXPECT_EQ(stored->item(0, 2)->text(),
+              "Insufficient Coolant Temperature for Closed Loop Fuel Control");
+
+    run.click("btnPrevManufacturer");
+    EXPECT_EQ(makers->currentText(), makers->itemText(makers->findText("Honda") - 1));
+    makers->setCurrentIndex(makers->findText("Ford"));
+    EXPECT_EQ(stored->item(3, 2)->text(), "Dual alternator lower circuit malfunction");
+
+    // The buttons walk to either end of the list and no further.
+    for (int i = 0; i < makers->count() + 2; ++i)
+        run.window->dtcPage()->btnNextManufacturerClick();
+    EXPECT_EQ(makers->currentIndex(), makers->count() - 1);
+    EXPECT_FALSE(next->isEnabled());
+    EXPECT_TRUE(prev->isEnabled());
+    for (int i = 0; i < makers->count() + 2; ++i)
+        run.window->dtcPage()->btnPrevManufacturerClick();
+    EXPECT_EQ(makers->currentIndex(), 0);
+    EXPECT_FALSE(prev->isEnabled());
+}
+
+TEST(DtcPage, WithoutFaultTableNoMakerIsChosenAndCodesStayUndescribed) {
+    ProgramContext context;
+    RecordingNotifier notifier;
+    DtcPage page(context, notifier);
+    page.fillManufacturers({});
+    page.selectFirstManufacturer();
+    EXPECT_EQ(page.selectedManufacturer(), QString());
+    EXPECT_FALSE(page.findChild<QPushButton*>("btnPrevManufacturer")->isEnabled());
+    EXPECT_FALSE(page.findChild<QPushButton*>("btnNextManufacturer")->isEnabled());
+    page.btnNextManufacturerClick();
+    page.btnPrevManufacturerClick();
+
+    page.showStoredCodes({"P0125", "P1107"});
+    EXPECT_EQ(columnTexts(page.storedGrid(), 1), QStringList({"P0125", "P1107"}));
+    EXPECT_EQ(columnTexts(page.storedGrid(), 2), QStringList({"", ""}));
+}
+
+TEST(DtcPage, DescriptionColumnsFollowTheWidth) {
+    ProgramRun run;
+    run.showPage("btnFehlercodes");
+    QWidget* client = run.find<QWidget>("Panel10");
+    for (int width : {700, 1000, 820}) {
+        run.window->resize(width, 612);
+        QApplication::processEvents();
+        for (const char* name : {"DTC_Grid", "DTC_Grid_P"}) {
+            QTableWidget* grid = run.grid(name);
+            EXPECT_EQ(grid->columnWidth(0), 19);
+            EXPECT_EQ(grid->columnWidth(1), 44);
+            EXPECT_EQ(grid->columnWidth(2), client->width() - 19 - 44 - 42);
+        }
+    }
+    // Narrower than the fixed columns: the description column shrinks to nothing, no further.
+    client->resize(60, client->height());
+    EXPECT_EQ(run.grid("DTC_Grid")->columnWidth(2), 0);
+    EXPECT_EQ(run.grid("DTC_Grid")->columnWidth(1), 44);
+}
+
+TEST(DtcPage, PrintsBothListsAsTextLines) {
+    ProgramRun run;
+    run.connectDemo();
+    DtcPage* page = run.window->dtcPage();
+    const QList<DtcPage::PrintLine> lines = page->printLines();
+    ASSERT_EQ(lines.size(), 1 + 9 + 1 + 3);
+    EXPECT_TRUE(lines[0].heading);
+    EXPECT_EQ(lines[0].text, "Stored Emission-Related Diagnostic Trouble Codes (DTC)");
+    EXPECT_EQ(lines[1].text,
+              "P0125  Insufficient Coolant Temperature for Closed Loop Fuel Control");
+    EXPECT_FALSE(lines[1].heading);
+    EXPECT_EQ(lines[10].text, "Pending Emission-Related Diagnostic Trouble Codes (DTC)");
+    EXPECT_TRUE(lines[10].heading);
+    EXPECT_EQ(lines[13].text.left(7), "P0455  ");
+
+    const QString pdf = test_env::freshDir("print") + "/codes.pdf";
+    page->choosePrinter = [&pdf](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    };
+    run.click("btnDTCsPrint");
+    EXPECT_GT(QFileInfo(pdf).size(), 0);
+
+    const QString cancelled = test_env::freshDir("cancelled") + "/codes.pdf";
+    page->choosePrinter = [&cancelled](QPrinter& printer) {
+        printer.setOutputFileName(cancelled);
+        return false;
+    };
+    run.click("btnDTCsPrint");
+    EXPECT_FALSE(QFileInfo::exists(cancelled));
+}
+
+TEST(DtcPage, PrintingAnEmptiedListStopsAtItsFirstEmptyRow) {
+    ProgramRun run;
+    const QList<DtcPage::PrintLine> lines = run.window->dtcPage()->printLines();
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_EQ(lines[1].text, "  ");
+    EXPECT_TRUE(lines[2].heading);
+}
+
+} // namespace

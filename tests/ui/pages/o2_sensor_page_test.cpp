@@ -1,0 +1,103 @@
+// The oxygen-sensor page: the sensor list a connection finds, the ten service 05 rows read by
+// "OK", the marks of the status column and the width of the description column.
+
+#include "ui/pages/o2_sensor_page.h"
+#include "tests/support/grid_pixels.h"
+#include "tests/support/program_run.h"
+#include "tests/support/qt_printers.h"
+#include "ui/widgets/qz_o2_sensor_graph.h"
+
+#include <QComboBox>
+
+namespace {
+
+QStringList items(const QComboBox* box) {
+    QStringList texts;
+    for (int i = 0; i < box->count(); ++i)
+        texts << box->itemText(i);
+    return texts;
+}
+
+TEST(O2SensorPage, BeforeAnyReadingEveryTestShowsTheFailureMark) {
+    ProgramRun run;
+    run.showPage("btnO2Sensor");
+    QTableWidget* grid = run.grid("gridO2");
+    ASSERT_EQ(grid->rowCount(), 10);
+    EXPECT_EQ(columnTexts(grid, 0), QStringList(10, "0"));
+    EXPECT_EQ(columnTexts(grid, 1),
+              QStringList({"$01", "$02", "$03", "$04", "$05", "$06", "$07", "$08", "$09", "$0A"}));
+    EXPECT_EQ(grid->item(0, 2)->text(), "Rich to lean sensor threshold voltage (constant)");
+    EXPECT_EQ(columnTexts(grid, 6),
+              QStringList({"V", "V", "V", "V", "s", "s", "V", "V", "s", "s"}));
+    EXPECT_EQ(grid->horizontalHeaderItem(2)->text(), "Description");
+    EXPECT_EQ(grid->horizontalHeaderItem(5)->text(), "Max");
+    for (int row = 0; row < 10; ++row)
+        EXPECT_TRUE(showsMark(renderedCell(grid, row, 0), QPoint(1, 2), "BMP_ERROR")) << row;
+}
+
+TEST(O2SensorPage, DemoConnectionListsTwoSensorsFirstSelected) {
+    ProgramRun run;
+    run.connectDemo();
+    auto* sensors = run.find<QComboBox>("cbO2SensLoc");
+    EXPECT_EQ(items(sensors), QStringList({"O2 location 1-1", "O2 location 1-2"}));
+    EXPECT_EQ(sensors->currentIndex(), 0);
+}
+
+TEST(O2SensorPage, OkReadsTheTenTestsOfTheSelectedSensor) {
+    DefaultLocale locale(QLocale(QLocale::English, QLocale::UnitedStates));
+    ProgramRun run;
+    run.connectElmsim();
+    run.showPage("btnO2Sensor");
+    QTableWidget* grid = run.grid("gridO2");
+    run.click("dxButton11");
+    EXPECT_EQ(columnTexts(grid, 0), QStringList(10, "1"));
+    EXPECT_EQ(columnTexts(grid, 3), QStringList({"0.450", "0.450", "0.300", "0.600", "0.100",
+                                                 "0.120", "0.100", "0.900", "1.00", "1.40"}));
+    EXPECT_EQ(grid->item(7, 4)->text(), "0.800");
+    EXPECT_EQ(grid->item(7, 5)->text(), "1.275");
+    EXPECT_EQ(grid->item(0, 1)->text(), "$01"); // the fixed columns stay
+    for (int row = 0; row < 10; ++row)
+        EXPECT_TRUE(showsMark(renderedCell(grid, row, 0), QPoint(1, 2), "BMP_OK")) << row;
+    // Numbers stand at the right of their cells.
+    const QImage value = renderedCell(grid, 1, 3);
+    EXPECT_GT(firstInkColumn(value, qRgb(0xF9, 0xF9, 0xF9)), value.width() / 3);
+
+    run.find<QComboBox>("cbO2SensLoc")->setCurrentIndex(1);
+    EXPECT_EQ(grid->item(4, 3)->text(), "0.100"); // the choice counts from the next "OK"
+    run.click("dxButton11");
+    EXPECT_EQ(grid->item(4, 3)->text(), "0.108");
+}
+
+TEST(O2SensorPage, OkWithoutAnySensorAsksNothing) {
+    ProgramRun run;
+    run.connectElmsim();
+    run.window->o2SensorPage()->showO2SensorLocations({});
+    const int requests = run.elm->requestCount();
+    run.click("dxButton11");
+    EXPECT_EQ(run.elm->requestCount(), requests);
+    EXPECT_EQ(columnTexts(run.grid("gridO2"), 0), QStringList(10, "0"));
+}
+
+TEST(O2SensorPage, DescriptionColumnTakesTheFreeWidth) {
+    ProgramRun run;
+    run.showPage("btnO2Sensor");
+    QWidget* panel = run.find<QWidget>("gridO2_Panel");
+    QTableWidget* grid = run.grid("gridO2");
+    for (int width : {700, 1000}) {
+        run.window->resize(width, 612);
+        QApplication::processEvents();
+        EXPECT_EQ(grid->columnWidth(2), panel->width() - (21 + 24 + 58 + 54 + 57 + 19) - 11);
+        EXPECT_EQ(grid->columnWidth(1), 24);
+    }
+}
+
+TEST(O2SensorPage, GermanRunTranslatesGridAndDiagramCaptions) {
+    ProgramRun run(QStringLiteral("de"));
+    auto* graph = run.find<TQzO2SensorGraph>("QzO2SensorGraph1");
+    EXPECT_EQ(graph->CaptionRich(), "Fett");
+    EXPECT_EQ(graph->CaptionLean(), "Mager");
+    EXPECT_EQ(graph->Divisions(), 98);
+    EXPECT_EQ(run.grid("gridO2")->horizontalHeaderItem(3)->text(), "Wert");
+}
+
+} // namespace

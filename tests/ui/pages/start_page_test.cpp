@@ -1,0 +1,248 @@
+// The start page as the user drives it: Connect in Demo-Mode and through the serial line, what the
+// page shows afterwards, Disconnect, the Init-Status drawing and the MIL lamp.
+
+#include "core/settings/data_dirs.h"
+#include "ui/app/main_window.h"
+#include "core/connection/program_context.h"
+#include "core/settings/settings_store.h"
+#include "core/l10n/translator.h"
+#include "ui/pages/log_list_delegate.h"
+#include "tests/support/qt_printers.h"
+#include "tests/support/recording_notifier.h"
+#include "tools/elmsim/pty_elm.h"
+#include "ui/widgets/qz_mil_lamp.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+struct Window {
+    ProgramContext context;
+    Translator translator{data_dirs::programDir() + QStringLiteral("/locale")};
+    RecordingNotifier notifier;
+    std::unique_ptr<TfMain> main;
+
+    Window() {
+        QFile::remove(SettingsStore::defaultPath());
+        translator.chooseLanguage(QStringLiteral("en"));
+        main = std::make_unique<TfMain>(context, translator, notifier);
+        main->show();
+        context.link.setDemoDelay(0);
+    }
+    template <typename T>
+    T* find(const char* name) const {
+        T* widget = main->findChild<T*>(QLatin1String(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    QString text(const char* name) const {
+        if (auto* label = main->findChild<QLabel*>(QLatin1String(name)))
+            return label->text();
+        if (auto* edit = main->findChild<QLineEdit*>(QLatin1String(name)))
+            return edit->text();
+        if (auto* box = main->findChild<QComboBox*>(QLatin1String(name)))
+            return box->currentText();
+        ADD_FAILURE() << "no text widget " << name;
+        return {};
+    }
+    QStringList logLines(bool* allOk = nullptr) const {
+        QListWidget* list = find<QListWidget>("LogListBox");
+        QStringList lines;
+        if (allOk)
+            *allOk = true;
+        for (int i = 0; i < list->count(); ++i) {
+            lines << list->item(i)->text();
+            const QPixmap mark = list->item(i)->data(Qt::DecorationRole).value<QPixmap>();
+            if (allOk && (mark.isNull() || mark.toImage().pixelColor(7, 6).red() > 150))
+                *allOk = false; // no mark, or the red failure mark
+        }
+        return lines;
+    }
+    void click(const char* name) { QTest::mouseClick(find<QAbstractButton>(name), Qt::LeftButton); }
+};
+
+const QStringList kFifteenLinesAfterPort = {
+    "response from interface: OK", "Echo off: OK",       "LF off: OK",
+    "Chip Version: ELM323 v2.0",   "Interface is ready", "Connection to ECU: OK",
+};
+
+void expectConnectedPage(const Window& w) {
+    EXPECT_TRUE(w.find<TQzMILLamp>("MILLamp")->MILOn());
+    EXPECT_EQ(w.text("labMIL_Status"), "On");
+    EXPECT_EQ(w.text("DTCCountLabel"), "9");
+    for (const char* name :
+         {"labMisfire_S", "labMisfire_C", "labFuelsystem_S", "labFuelsystem_C", "labComponents_S",
+          "labComponents_C", "labCatalyst_S", "labCatalyst_C", "labEvaporativesys_S",
+          "labEvaporativesys_C", "labOxygensensor_S", "labOxygensensor_C",
+          "labOxygensensorheater_S", "labOxygensensorheater_C"})
+        EXPECT_EQ(w.text(name), "Yes") << name;
+    EXPECT_EQ(w.text("edOBDType"), "OBD II (California ARB)");
+    EXPECT_EQ(w.text("edVIN"), "1G1JC5444R7252367");
+    EXPECT_EQ(w.text("cbCIN"), "1131533479060002");
+    EXPECT_EQ(w.find<QComboBox>("cbCIN")->itemText(1), "0325451332060004");
+    EXPECT_EQ(w.text("cbCVN"), "AE6D46B4");
+    EXPECT_EQ(w.text("InterfaceLabel"), "Interface: ELM323 v2.0");
+    EXPECT_FALSE(w.context.link.NoCommunication());
+    for (const char* led : {"COM_Led", "ELM_Led", "ECU_Led"})
+        EXPECT_TRUE(w.find<QWidget>(led)->property("LedOn").toBool()) << led;
+}
+
+TEST(StartPage, DemoModeConnectFillsThePageWithoutAnySerialPort) {
+    Window w;
+    w.context.comPort->setPortName("/dev/quorvane-no-such-port");
+    EXPECT_EQ(w.text("labMisfire_S"), "N/A");
+    EXPECT_EQ(w.text("labMIL_Status"), "Off");
+    w.click("cbDemoMode");
+    EXPECT_TRUE(w.context.link.DemoMode());
+    w.click("NeuInitialisierenBtn");
+
+    bool allOk = false;
+    const QStringList lines = w.logLines(&allOk);
+    ASSERT_EQ(lines.size(), 15) << lines.join('\n').toStdString();
+    EXPECT_TRUE(allOk);
+    EXPECT_TRUE(lines[0].contains("/dev/quorvane-no-such-port")) << lines[0].toStdString();
+    EXPECT_EQ(lines.mid(1, 6), kFifteenLinesAfterPort);
+    EXPECT_TRUE(lines[7].startsWith("Mode 01 Init")) << lines[7].toStdString();
+    EXPECT_TRUE(lines[14].startsWith("Mode 09 Init")) << lines[14].toStdString();
+    expectConnectedPage(w);
+
+    // Disconnect adds its lines and leaves the readings; guarded actions are refused again.
+    w.click("btnDisconnect");
+    EXPECT_EQ(w.logLines().size(), 18);
+    EXPECT_EQ(w.text("DTCCountLabel"), "9");
+    EXPECT_TRUE(w.context.link.NoCommunication());
+    EXPECT_TRUE(w.context.link.CommunicationLost(w.notifier));
+    EXPECT_EQ(w.notifier.messages.size(), 1);
+}
+
+TEST(StartPage, ConnectThroughThePseudoTerminalShowsTheSameLines) {
+    PtyElm elm({});
+    elm.start();
+    Window w;
+    w.context.comPort->setPortName(elm.slavePath());
+    w.click("NeuInitialisierenBtn");
+    bool allOk = false;
+    const QStringList lines = w.logLines(&allOk);
+    ASSERT_EQ(lines.size(), 15) << lines.join('\n').toStdString();
+    EXPECT_TRUE(allOk);
+    EXPECT_TRUE(lines[0].contains(elm.slavePath()));
+    EXPECT_EQ(lines.mid(1, 6), kFifteenLinesAfterPort);
+    expectConnectedPage(w);
+    EXPECT_EQ(w.text("COM_Label"), elm.slavePath());
+    w.click("btnDisconnect");
+    EXPECT_FALSE(w.context.comPort->isOpen());
+}
+
+TEST(StartPage, AnElm327OnACanCarFillsTheWindowLikeTheElm323) {
+    for (const bool headers : {false, true}) {
+        SCOPED_TRACE(headers ? "headers on" : "headers off");
+        PtyElm::Config config;
+        config.elm327 = true;
+        config.elm327Settings.headers = headers;
+        PtyElm elm(config);
+        elm.start();
+        Window w;
+        w.context.comPort->setPortName(elm.slavePath());
+        w.click("NeuInitialisierenBtn");
+        EXPECT_TRUE(w.logLines().join('\n').contains("Protocol"))
+            << w.logLines().join('\n').toStdString();
+        EXPECT_EQ(w.text("DTCCountLabel"), "9");
+        EXPECT_EQ(w.text("edVIN"), "1G1JC5444R7252367");
+        EXPECT_EQ(w.text("cbCIN"), "1131533479060002");
+        EXPECT_EQ(w.text("cbCVN"), "AE6D46B4");
+        EXPECT_EQ(w.text("InterfaceLabel"), "Interface: ELM327 v1.5");
+        auto* stored = w.find<QTableWidget>("DTC_Grid");
+        auto* pending = w.find<QTableWidget>("DTC_Grid_P");
+        QStringList codes;
+        for (int row = 0; row < stored->rowCount(); ++row)
+            if (stored->item(row, 1))
+                codes << stored->item(row, 1)->text();
+        EXPECT_EQ(codes, QStringList({"P0125", "P0736", "P0455", "P1107", "P1299", "P1198", "B1491",
+                                      "B1992", "B2427"}));
+        int pendingCodes = 0;
+        for (int row = 0; row < pending->rowCount(); ++row)
+            if (pending->item(row, 1) && !pending->item(row, 1)->text().isEmpty())
+                ++pendingCodes;
+        EXPECT_EQ(pendingCodes, 3);
+    }
+}
+
+TEST(StartPage, AutoConnectRunsTheSequenceOnceHalfASecondAfterStart) {
+    QFile::remove(SettingsStore::defaultPath());
+    {
+        SettingsStore store;
+        ASSERT_TRUE(store.open(true));
+        store.writeBool("AutoConnect", true);
+        store.writeText("Port", "/dev/quorvane-absent");
+        store.close();
+    }
+    ProgramContext context;
+    Translator translator(data_dirs::programDir() + QStringLiteral("/locale"));
+    translator.chooseLanguage("en");
+    RecordingNotifier notifier;
+    TfMain window(context, translator, notifier);
+    auto* log = window.findChild<QListWidget*>("LogListBox");
+    EXPECT_EQ(log->count(), 0); // not yet: the timer waits half a second
+    QTRY_VERIFY_WITH_TIMEOUT(log->count() > 0, 3000);
+    EXPECT_TRUE(log->item(0)->text().contains("/dev/quorvane-absent"));
+    const int lines = log->count();
+    QTest::qWait(800);
+    EXPECT_EQ(log->count(), lines); // once per launch
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST(StartPage, LogLinesStartTheirTextAfterTheMarkOrTwoPixelsIn) {
+    QListWidget list;
+    auto* plain = new QListWidgetItem("Disconnected", &list);
+    auto* marked = new QListWidgetItem("Interface is ready", &list);
+    marked->setData(Qt::DecorationRole, QPixmap(15, 13));
+    const QAbstractItemModel* model = list.model();
+    EXPECT_EQ(LogListDelegate::textLeft(model->index(list.row(plain), 0)), 2);
+    EXPECT_EQ(LogListDelegate::textLeft(model->index(list.row(marked), 0)), 21);
+    LogListDelegate delegate;
+    QStyleOptionViewItem option;
+    option.initFrom(&list);
+    EXPECT_EQ(delegate.sizeHint(option, model->index(0, 0)).height(), 19);
+}
+
+TEST(MilLamp, FollowsItsStateAndKeepsItsLabelInStep) {
+    TQzMILLamp lamp;
+    EXPECT_EQ(lamp.size(), QSize(48, 32));
+    EXPECT_FALSE(lamp.MILOn());
+    EXPECT_EQ(lamp.Color(), QColor(Qt::black));
+    QLabel label("unset");
+    lamp.setMILLabel(&label);
+    EXPECT_EQ(label.text(), "Off"); // assigning the label shows the current state at once
+
+    lamp.setCaptionOn("Ein");
+    EXPECT_EQ(label.text(), "Off"); // a caption reaches the label only with the next change
+    lamp.setMILOn(true);
+    EXPECT_EQ(label.text(), "Ein");
+    label.setText("touched");
+    lamp.setMILOn(true); // same state: nothing changes
+    EXPECT_EQ(label.text(), "touched");
+
+    // The picture follows the state: lit and unlit lamps differ at the symbol's centre.
+    lamp.show();
+    const QImage lit = lamp.grab().toImage();
+    lamp.setMILOn(false);
+    const QImage unlit = lamp.grab().toImage();
+    EXPECT_NE(lit.pixelColor(24, 16), unlit.pixelColor(24, 16));
+
+    TQzMILLamp alone; // without a label, state changes only repaint
+    alone.setMILOn(true);
+    EXPECT_TRUE(alone.MILOn());
+}
+
+} // namespace

@@ -1,0 +1,439 @@
+#include "ui/app/main_window.h"
+
+#include "ui/app/caption_bar.h"
+#include "ui/app/error_display.h"
+#include "ui/app/options_page.h"
+#include "core/connection/program_context.h"
+#include "ui/app/window_connection_view.h"
+#include "core/j1979/monitor_status.h"
+#include "core/connection/connection_sequence.h"
+#include "ui/pages/dtc_page.h"
+#include "ui/pages/freeze_frame_page.h"
+#include "ui/pages/o2_sensor_page.h"
+#include "ui/pages/start_page.h"
+#include "ui/widgets/navigation_bar.h"
+#include "ui/widgets/pictures.h"
+#include "ui/widgets/qz_led.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <QWindow>
+
+namespace {
+
+struct NavigationEntry {
+    const char* button;
+    const char* caption;
+    const char* picture;
+    int tag;
+};
+
+// Top to bottom as the bar shows them.
+constexpr NavigationEntry kNavigation[] = {
+    {"btnStart", "Start", "NAV_START", 0},
+    {"btnFehlercodes", "DTCs", "NAV_DTC", 1},
+    {"btnSensorData", "Sensor Data", "NAV_SENSOR", 5},
+    {"btnFreezeFrames", "Freeze Frames", "NAV_FREEZE", 2},
+    {"btnO2Sensor", "O2 Sensors", "NAV_O2", 3},
+    {"btnTerminal", "Terminal", "NAV_TERMINAL", 4},
+    {"btnTests", "Tests", "NAV_TESTS", 10},
+    {"btnOptions", "Options", "NAV_OPTIONS", 7},
+};
+
+// The page of each tag; page names are navigation keys and never translated.
+QString pageForTag(int tag) {
+    switch (tag) {
+    case 0:
+        return QStringLiteral("Page_Start");
+    case 1:
+        return QStringLiteral("Page_DTC");
+    case 2:
+        return QStringLiteral("Page_FreezeFrames");
+    case 3:
+        return QStringLiteral("Page_O2Sensors");
+    case 4:
+        return QStringLiteral("Page_Terminal");
+    case 5:
+        return QStringLiteral("Page_Sensordaten");
+    case 7:
+        return QStringLiteral("Page_General Options");
+    case 10:
+        return QStringLiteral("Page_Tests");
+    default:
+        return QString();
+    }
+}
+
+constexpr int kResizeBorder = 4;
+
+} // namespace
+
+TfMain::TfMain(ProgramContext& context, Translator& translator, UserNotifier& notifier,
+               QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::FramelessWindowHint), m_context(context),
+      m_translator(translator), m_notifier(notifier) {
+    setObjectName(QStringLiteral("TfMain"));
+    setWindowTitle(QStringLiteral("OBD-II Quorvane"));
+    resize(666, 612);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    setMouseTracking(true);
+    buildFrame();
+    wireConnection();
+    FormCreate();
+}
+
+TfMain::~TfMain() {
+    // A window destroyed without being closed (a test, say) still shuts down in order.
+    if (!m_closed)
+        FormClose();
+}
+
+void TfMain::wireConnection() {
+    WindowConnectionView::Widgets widgets;
+    widgets.window = this;
+    widgets.startPage = m_start;
+    widgets.comLabel = findChild<QLabel*>(QStringLiteral("COM_Label"));
+    widgets.interfaceLabel = findChild<QLabel*>(QStringLiteral("InterfaceLabel"));
+    widgets.comLed = findChild<TQzLed*>(QStringLiteral("COM_Led"));
+    widgets.elmLed = findChild<TQzLed*>(QStringLiteral("ELM_Led"));
+    widgets.ecuLed = findChild<TQzLed*>(QStringLiteral("ECU_Led"));
+    widgets.dtcPage = m_dtc;
+    widgets.freezeFramePage = m_freezeFrames;
+    widgets.o2SensorPage = m_o2Sensors;
+    m_connectionView = std::make_unique<WindowConnectionView>(widgets);
+    m_connection = std::make_unique<ConnectionSequence>(m_context, *m_connectionView);
+
+    connect(m_start->connectButton(), &QPushButton::clicked, this, guarded([this] {
+                StopPollingAndWait();
+                m_connection->NeuInitialisierenBtnClick();
+            }));
+    connect(m_start->disconnectButton(), &QPushButton::clicked, this, guarded([this] {
+                StopPollingAndWait();
+                m_connection->btnDisconnectClick();
+            }));
+    connect(m_start->demoModeBox(), &QCheckBox::clicked, this,
+            guarded([this](bool checked) { m_context.link.DemoModeClick(checked); }));
+
+    m_dtc->showMonitorStatus = [this](const TMonitorStatus& status) {
+        m_start->ShowMonitorStatus(status);
+    };
+    // Clearing erased the frame too: its supported set and its values are read again.
+    m_dtc->troubleCodesCleared = [this] {
+        if (m_context.mode02)
+            m_context.mode02->ReadSupported(m_context.link);
+        m_freezeFrames->ReadFreezeFrames();
+    };
+    m_dtc->manufacturerChanged = [this] { m_freezeFrames->refreshDescription(); };
+    m_freezeFrames->selectedManufacturer = [this] { return m_dtc->selectedManufacturer(); };
+
+    m_autoConnectTimer = new QTimer(this);
+    m_autoConnectTimer->setObjectName(QStringLiteral("AutoConnectTimer"));
+    m_autoConnectTimer->setSingleShot(true);
+    m_autoConnectTimer->setInterval(500);
+    connect(m_autoConnectTimer, &QTimer::timeout, this,
+            guarded([this] { AutoConnectTimerTimer(); }));
+}
+
+void TfMain::AutoConnectTimerTimer() {
+    m_autoConnectTimer->stop();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    // The cursor comes back whatever the sequence does, errors included.
+    struct RestoreCursor {
+        ~RestoreCursor() { QApplication::restoreOverrideCursor(); }
+    } restore;
+    m_connection->NeuInitialisierenBtnClick();
+}
+
+void TfMain::setDialogs(QWidget* info, QWidget* dtcSearch, QWidget* reportSettings) {
+    m_infoDialog = info;
+    m_dtcSearch = dtcSearch;
+    m_reportSettings = reportSettings;
+}
+
+void TfMain::buildFrame() {
+    auto* central = new QWidget(this);
+    central->setMouseTracking(true);
+    auto* layout = new QVBoxLayout(central);
+    // The thin border left free around the content is where the window is resized.
+    layout->setContentsMargins(kResizeBorder, kResizeBorder, kResizeBorder, kResizeBorder);
+    layout->setSpacing(0);
+    m_caption = new CaptionBar(windowTitle(), central);
+    connect(m_caption, &CaptionBar::minimizeClicked, this, &QWidget::showMinimized);
+    connect(m_caption, &CaptionBar::maximizeClicked, this, guarded([this] { tbMaximizeClick(); }));
+    connect(m_caption, &CaptionBar::closeClicked, this, &QWidget::close);
+    layout->addWidget(m_caption);
+    layout->addSpacing(2);
+    layout->addWidget(buildToolbar());
+    layout->addWidget(buildMiddle(), 1);
+    layout->addWidget(buildStatusStrip());
+    setCentralWidget(central);
+}
+
+QToolButton* TfMain::toolButton(QWidget* parent, const QString& name, const QString& pictureName,
+                                int x) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setAutoRaise(true);
+    button->setIcon(QIcon(picture(pictureName, QSize(28, 28))));
+    button->setIconSize(QSize(28, 28));
+    button->setGeometry(x, 2, 36, 36);
+    return button;
+}
+
+QWidget* TfMain::buildToolbar() {
+    auto* bar = new QWidget(this);
+    bar->setObjectName(QStringLiteral("ToolBar"));
+    bar->setFixedHeight(40);
+    auto* layout = new QHBoxLayout(bar);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* left = new QWidget(bar);
+    left->setFixedWidth(90);
+    auto* right = new QWidget(bar);
+    right->setFixedWidth(186);
+    layout->addWidget(left);
+    layout->addStretch(1);
+    layout->addWidget(right);
+
+    QToolButton* search =
+        toolButton(left, QStringLiteral("btnDTCSearch"), QStringLiteral("TB_DTCSEARCH"), 4);
+    QToolButton* print =
+        toolButton(left, QStringLiteral("btnPrint"), QStringLiteral("TB_PRINT"), 48);
+    m_help = toolButton(right, QStringLiteral("btnHelp"), QStringLiteral("TB_HELP"), 64);
+    QToolButton* info =
+        toolButton(right, QStringLiteral("btnInfo"), QStringLiteral("TB_INFO"), 106);
+    QToolButton* close =
+        toolButton(right, QStringLiteral("btnApplicationClose"), QStringLiteral("TB_CLOSE"), 148);
+    auto execDialog = [](QWidget* dialog) {
+        if (auto* d = qobject_cast<QDialog*>(dialog))
+            d->exec();
+    };
+    connect(search, &QToolButton::clicked, this,
+            guarded([this, execDialog] { execDialog(m_dtcSearch); }));
+    connect(print, &QToolButton::clicked, this,
+            guarded([this, execDialog] { execDialog(m_reportSettings); }));
+    connect(info, &QToolButton::clicked, this,
+            guarded([this, execDialog] { execDialog(m_infoDialog); }));
+    connect(m_help, &QToolButton::clicked, this, guarded([this] { btnHelpClick(); }));
+    connect(close, &QToolButton::clicked, this, &QWidget::close);
+    return bar;
+}
+
+QWidget* TfMain::buildMiddle() {
+    auto* middle = new QWidget(this);
+    auto* layout = new QHBoxLayout(middle);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    m_navigation = new NavigationBar(middle);
+    m_navigation->setObjectName(QStringLiteral("OutlookBar"));
+    m_navigation->setFixedWidth(108);
+    m_navigation->setGroup(QStringLiteral("hdr_obdii"), QStringLiteral("OBD-II"));
+    for (const NavigationEntry& entry : kNavigation)
+        m_navigation->addButton(QLatin1String(entry.button), QLatin1String(entry.caption),
+                                QLatin1String(entry.picture), entry.tag);
+    connect(m_navigation, &NavigationBar::buttonClicked, this,
+            guarded([this](QAbstractButton* button) { MenuBarBtnClick(button); }));
+    layout->addWidget(m_navigation);
+
+    auto* right = new QWidget(middle);
+    auto* column = new QVBoxLayout(right);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    m_infoPanel = new QLabel(QStringLiteral("  Start"), right);
+    m_infoPanel->setObjectName(QStringLiteral("InfoPanel"));
+    m_infoPanel->setFixedHeight(25);
+    m_infoPanel->setAutoFillBackground(true);
+    QPalette pal = m_infoPanel->palette();
+    pal.setColor(QPalette::Window, QColor(128, 128, 128));
+    pal.setColor(QPalette::WindowText, Qt::white);
+    m_infoPanel->setPalette(pal);
+    QFont font = m_infoPanel->font();
+    font.setPointSize(10);
+    font.setBold(true);
+    m_infoPanel->setFont(font);
+    column->addWidget(m_infoPanel);
+
+    m_notebook = new QStackedWidget(right);
+    m_notebook->setObjectName(QStringLiteral("Notebook"));
+    m_start = new StartPage(m_notebook);
+    m_notebook->addWidget(m_start);
+    m_dtc = new DtcPage(m_context, m_notifier, m_notebook);
+    m_notebook->addWidget(m_dtc);
+    m_freezeFrames = new FreezeFramePage(m_context, m_notebook);
+    m_notebook->addWidget(m_freezeFrames);
+    m_o2Sensors = new O2SensorPage(m_context, m_notebook);
+    m_notebook->addWidget(m_o2Sensors);
+    for (const char* name : {"Page_Sensordaten", "Page_Terminal", "Page_Tests"}) {
+        auto* page = new QWidget(m_notebook);
+        page->setObjectName(QLatin1String(name));
+        m_notebook->addWidget(page);
+    }
+    // The sensor data page keeps its own tabs.
+    QWidget* sensorPage = m_notebook->findChild<QWidget*>(QStringLiteral("Page_Sensordaten"));
+    auto* tabs = new QTabWidget(sensorPage);
+    tabs->setObjectName(QStringLiteral("PageControlSensorData"));
+    for (const char* tab : {"Table Data", "Real Time Data", "Dashboard", "Sensor Options"})
+        tabs->addTab(new QWidget(tabs), QLatin1String(tab));
+    (new QVBoxLayout(sensorPage))->addWidget(tabs);
+
+    m_options = new OptionsPage(m_context, m_notifier, m_notebook);
+    m_notebook->addWidget(m_options);
+    column->addWidget(m_notebook, 1);
+    layout->addWidget(right, 1);
+    return middle;
+}
+
+TQzLed* TfMain::statusLed(QWidget* parent, const QString& name) {
+    auto* led = new TQzLed(parent);
+    led->setObjectName(name);
+    led->setFixedSize(17, 9);
+    led->setInterval(200);
+    led->setLedOnColor(QColor(0x00, 0xFF, 0x00));
+    led->setLedOffColor(QColor(0x00, 0x80, 0x00));
+    led->setLedStyle(TQzLed::Rectangle);
+    led->setLedOn(false);
+    return led;
+}
+
+QWidget* TfMain::buildStatusStrip() {
+    auto* strip = new QFrame(this);
+    strip->setObjectName(QStringLiteral("StatusBar"));
+    strip->setFixedHeight(21);
+    strip->setFrameShape(QFrame::StyledPanel);
+    auto* layout = new QHBoxLayout(strip);
+    layout->setContentsMargins(2, 0, 2, 0);
+    layout->setSpacing(4);
+
+    auto field = [strip, layout](int width) {
+        auto* box = new QWidget(strip);
+        if (width > 0)
+            box->setFixedWidth(width);
+        auto* row = new QHBoxLayout(box);
+        row->setContentsMargins(2, 0, 2, 0);
+        row->setSpacing(4);
+        layout->addWidget(box, width > 0 ? 0 : 1);
+        return row;
+    };
+    QHBoxLayout* interfaceField = field(192);
+    auto* interfacePicture = new QLabel(strip);
+    interfacePicture->setPixmap(picture(QStringLiteral("INTERFACE"), QSize(16, 16)));
+    interfaceField->addWidget(interfacePicture);
+    auto* interfaceLabel = new QLabel(QStringLiteral("Initializing..."), strip);
+    interfaceLabel->setObjectName(QStringLiteral("InterfaceLabel"));
+    interfaceField->addWidget(interfaceLabel, 1);
+
+    // Wider than a "COM1" needs: device paths such as /dev/ttyUSB0 must fit.
+    QHBoxLayout* portField = field(150);
+    portField->addWidget(new QLabel(QStringLiteral("Port:"), strip));
+    auto* portLabel = new QLabel(QStringLiteral("COM?"), strip);
+    portLabel->setObjectName(QStringLiteral("COM_Label"));
+    portField->addWidget(portLabel, 1);
+    portField->addWidget(statusLed(strip, QStringLiteral("COM_Led")));
+
+    QHBoxLayout* elmField = field(50);
+    elmField->addWidget(new QLabel(QStringLiteral("ELM"), strip));
+    elmField->addWidget(statusLed(strip, QStringLiteral("ELM_Led")));
+    QHBoxLayout* ecuField = field(50);
+    ecuField->addWidget(new QLabel(QStringLiteral("ECU"), strip));
+    ecuField->addWidget(statusLed(strip, QStringLiteral("ECU_Led")));
+
+    QHBoxLayout* webField = field(0);
+    auto* web = new QLabel(strip);
+    web->setObjectName(QStringLiteral("panelWWW"));
+    web->setText(QStringLiteral("<a href=\"%1\" style=\"color:#0000ff; font-weight:bold; "
+                                "text-decoration:none\">%1</a>")
+                     .arg(QString::fromLatin1(kWebAddress)));
+    web->setCursor(Qt::PointingHandCursor);
+    connect(web, &QLabel::linkActivated, this, guarded([this] { panelWWWClick(); }));
+    webField->addWidget(web, 1);
+    return strip;
+}
+
+void TfMain::MenuBarBtnClick(QAbstractButton* button) {
+    StopPollingAndWait();
+    const int tag = button->property("tag").toInt();
+    if (QWidget* page = m_notebook->findChild<QWidget*>(pageForTag(tag)))
+        m_notebook->setCurrentWidget(page);
+    if (tag == 7)
+        m_options->autodetectBox()->setFocus();
+    button->setChecked(true);
+    m_infoPanel->setText(QStringLiteral("  ") + button->text());
+}
+
+void TfMain::tbMaximizeClick() {
+    if (isMaximized())
+        showNormal();
+    else
+        showMaximized();
+}
+
+void TfMain::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange)
+        m_caption->showMaximized(isMaximized());
+    QMainWindow::changeEvent(event);
+}
+
+void TfMain::panelWWWClick() {
+    QDesktopServices::openUrl(QUrl(QString::fromLatin1(kWebAddress)));
+}
+
+Qt::Edges TfMain::edgesAt(const QPoint& pos) const {
+    Qt::Edges edges;
+    if (isMaximized())
+        return edges;
+    if (pos.x() < kResizeBorder)
+        edges |= Qt::LeftEdge;
+    if (pos.x() >= width() - kResizeBorder)
+        edges |= Qt::RightEdge;
+    if (pos.y() < kResizeBorder)
+        edges |= Qt::TopEdge;
+    if (pos.y() >= height() - kResizeBorder)
+        edges |= Qt::BottomEdge;
+    return edges;
+}
+
+void TfMain::mousePressEvent(QMouseEvent* event) {
+    const Qt::Edges edges = edgesAt(event->position().toPoint());
+    if (edges && windowHandle() != nullptr) {
+        windowHandle()->startSystemResize(edges);
+        event->accept();
+        return;
+    }
+    QMainWindow::mousePressEvent(event);
+}
+
+void TfMain::mouseMoveEvent(QMouseEvent* event) {
+    const Qt::Edges edges = edgesAt(event->position().toPoint());
+    if ((edges & (Qt::LeftEdge | Qt::TopEdge)) == (Qt::LeftEdge | Qt::TopEdge) ||
+        (edges & (Qt::RightEdge | Qt::BottomEdge)) == (Qt::RightEdge | Qt::BottomEdge))
+        setCursor(Qt::SizeFDiagCursor);
+    else if (edges & (Qt::LeftEdge | Qt::RightEdge) && edges & (Qt::TopEdge | Qt::BottomEdge))
+        setCursor(Qt::SizeBDiagCursor);
+    else if (edges & (Qt::LeftEdge | Qt::RightEdge))
+        setCursor(Qt::SizeHorCursor);
+    else if (edges & (Qt::TopEdge | Qt::BottomEdge))
+        setCursor(Qt::SizeVerCursor);
+    else
+        unsetCursor();
+    QMainWindow::mouseMoveEvent(event);
+}
+
+void TfMain::closeEvent(QCloseEvent* event) {
+    if (!m_closed)
+        FormClose();
+    QMainWindow::closeEvent(event);
+}

@@ -1,0 +1,146 @@
+// The main window's creation and shut-down steps, in their fixed order.
+
+#include "core/l10n/const_str.h"
+#include "core/settings/data_dirs.h"
+#include "ui/app/error_display.h"
+#include "core/l10n/flag_library.h"
+#include "core/l10n/language_list.h"
+#include "core/connection/lng_translate.h"
+#include "ui/app/main_window.h"
+#include "ui/app/options_page.h"
+#include "core/connection/program_context.h"
+#include "core/settings/settings_load.h"
+#include "core/l10n/translator.h"
+#include "core/l10n/user_notifier.h"
+#include "ui/app/window_translation.h"
+#include "core/faultcodes/fault_table_loader.h"
+#include "core/j1979/sensor_catalogue.h"
+#include "core/link/com_port.h"
+#include "core/link/elm_commands.h"
+#include "ui/pages/dtc_page.h"
+#include "ui/pages/freeze_frame_page.h"
+#include "ui/pages/grid_heading_fanout.h"
+#include "ui/pages/o2_sensor_page.h"
+
+#include <QAbstractButton>
+#include <QFile>
+#include <QLabel>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QToolButton>
+#include <QUrl>
+
+void TfMain::locateHelpFile() {
+    QString code = m_translator.currentLanguage();
+    if (code.size() != 2)
+        code = QStringLiteral("en");
+    const QString base = data_dirs::programDir() + QStringLiteral("/locale/");
+    QString path = base + code + QStringLiteral("/help/index.html");
+    if (!QFile::exists(path))
+        path = base + QStringLiteral("en/help/index.html");
+    if (!QFile::exists(path)) {
+        m_help->hide();
+        m_notifier.showMessage(UserNotifier::Icon::Information,
+                               m_translator.translate(const_str::HelpFileNotFound) +
+                                   QLatin1Char('\n') + path);
+    }
+    m_context.helpFilePath = path;
+}
+
+void TfMain::FormCreate() {
+    locateHelpFile();
+
+    TranslationExclusions exclusions;
+    exclusions.properties = {QStringLiteral("font"), QStringLiteral("objectName")};
+    exclusions.objectProperties = {QStringLiteral("TfMain.windowTitle"),
+                                   QStringLiteral("panelWWW.text")};
+    translateWindow(
+        this, [this](const QString& text) { return m_translator.translate(text); }, exclusions);
+
+    const TranslationInfo info = translationInfo(m_translator);
+    m_options->showTranslationInfo(info.language, info.translator);
+
+    m_context.mode01.emplace();
+    m_context.mode02.emplace();
+    m_context.mode03.emplace();
+    m_context.mode05.emplace();
+    m_context.mode06.emplace();
+    m_context.mode07.emplace();
+    m_context.mode08.emplace();
+    m_context.mode09.emplace();
+
+    // A damaged table is reported, and the program still starts (without descriptions).
+    runReportingErrors([this] {
+        LoadFaultCodeTable(m_context.kbmFaultCodesTable, m_translator.currentLanguage(), m_notifier,
+                           data_dirs::programDir());
+    });
+    m_dtc->fillManufacturers(m_context.kbmFaultCodesTable.manufacturers());
+
+    m_context.comPort = CreateComPort();
+    m_context.link.setChannel(m_context.comPort.get());
+    m_context.ComPortList = ComPortList();
+    m_options->fillPorts(m_context.ComPortList);
+
+    const SettingsLoadResult loaded =
+        LoadSettings(m_context.settings, serialSettingsOf(*m_context.comPort));
+    const PersistedOptions& options = loaded.options;
+    m_context.unitSystem = options.unitSystem;
+    m_context.autoDetect = options.autoDetect;
+    m_context.autoConnect = options.autoConnect;
+    m_options->showOptions(options);
+    m_options->showLanguages(
+        buildLanguageList(m_translator, FlagLibrary::defaultPath(), m_notifier));
+    GridHeadingFanout gridHeadings{m_freezeFrames, m_o2Sensors};
+    lngTranslate(m_translator, &gridHeadings);
+    m_dtc->emptyGrids();
+    PrepareCatalogues();
+
+    m_options->selectPort(m_context.comPort->portName());
+    if (options.commLogging)
+        m_context.link.setCommLogging(true);
+    m_dtc->selectFirstManufacturer();
+
+    auto* notebook = findChild<QStackedWidget*>(QStringLiteral("Notebook"));
+    notebook->setCurrentWidget(notebook->findChild<QWidget*>(QStringLiteral("Page_Start")));
+    if (auto* start = findChild<QAbstractButton*>(QStringLiteral("btnStart")))
+        start->setChecked(true);
+    findChild<QTabWidget*>(QStringLiteral("PageControlSensorData"))->setCurrentIndex(0);
+
+    if (m_context.autoConnect)
+        m_autoConnectTimer->start();
+}
+
+void TfMain::FormClose() {
+    m_closed = true;
+    StopPollingAndWait();
+    // The interface is put back to its start state; a port that is gone makes no difference now.
+    runReportingErrors([this] { ElmReset(m_context.link); });
+    m_context.link.setChannel(nullptr);
+    CloseComPort(m_context.comPort);
+    m_context.ComPortList.clear();
+    m_context.mode01.reset();
+    m_context.mode03.reset();
+    m_context.mode09.reset();
+    if (m_context.link.CommLogging())
+        m_context.link.commLog().CloseCommLog();
+    if (m_helpWindow != nullptr)
+        m_helpWindow->close();
+}
+
+void TfMain::btnHelpClick() {
+    if (m_helpWindow == nullptr) {
+        auto* browser = new QTextBrowser(this);
+        browser->setWindowFlag(Qt::Window);
+        browser->setObjectName(QStringLiteral("HelpWindow"));
+        browser->setWindowTitle(QStringLiteral("OBD-II Quorvane"));
+        browser->setOpenExternalLinks(true);
+        browser->resize(640, 560);
+        m_helpWindow = browser;
+    }
+    static_cast<QTextBrowser*>(m_helpWindow)
+        ->setSource(QUrl::fromLocalFile(m_context.helpFilePath));
+    m_helpWindow->show();
+    m_helpWindow->raise();
+}

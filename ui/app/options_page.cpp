@@ -1,0 +1,313 @@
+#include "ui/app/options_page.h"
+
+#include "ui/app/error_display.h"
+#include "core/l10n/language_list.h"
+#include "core/connection/program_context.h"
+#include "core/settings/settings_load.h"
+#include "core/settings/settings_names.h"
+#include "core/l10n/user_notifier.h"
+#include "ui/widgets/pictures.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QSvgRenderer>
+#include <QVBoxLayout>
+
+namespace {
+
+// The colours offered for the graph lines, the classic sixteen.
+const QList<QColor> kGraphColors = {
+    QColor(0x00, 0x00, 0x00), QColor(0x80, 0x00, 0x00), QColor(0x00, 0x80, 0x00),
+    QColor(0x80, 0x80, 0x00), QColor(0x00, 0x00, 0x80), QColor(0x80, 0x00, 0x80),
+    QColor(0x00, 0x80, 0x80), QColor(0x80, 0x80, 0x80), QColor(0xC0, 0xC0, 0xC0),
+    QColor(0xFF, 0x00, 0x00), QColor(0x00, 0xFF, 0x00), QColor(0xFF, 0xFF, 0x00),
+    QColor(0x00, 0x00, 0xFF), QColor(0xFF, 0x00, 0xFF), QColor(0x00, 0xFF, 0xFF),
+    QColor(0xFF, 0xFF, 0xFF)};
+
+QIcon swatch(const QColor& color) {
+    QPixmap pixmap(16, 12);
+    pixmap.fill(color);
+    QPainter painter(&pixmap);
+    painter.setPen(Qt::black);
+    painter.drawRect(0, 0, 15, 11);
+    return QIcon(pixmap);
+}
+
+QIcon flagIcon(const QByteArray& svg) {
+    if (svg.isEmpty())
+        return QIcon();
+    QSvgRenderer renderer(svg);
+    QPixmap pixmap(21, 14);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    renderer.render(&painter);
+    return QIcon(pixmap);
+}
+
+void selectColor(QComboBox* box, const QColor& color) {
+    int index = box->findData(color);
+    if (index < 0) {
+        box->addItem(swatch(color), color.name(), color);
+        index = box->count() - 1;
+    }
+    box->setCurrentIndex(index);
+}
+
+QLabel* boldLabel(QWidget* parent, const QString& name) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+} // namespace
+
+int colorToStored(const QColor& color) {
+    return color.red() | (color.green() << 8) | (color.blue() << 16);
+}
+
+QColor storedToColor(int value) {
+    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+}
+
+OptionsPage::OptionsPage(ProgramContext& context, UserNotifier& notifier, QWidget* parent)
+    : QWidget(parent), m_context(context), m_notifier(notifier) {
+    setObjectName(QStringLiteral("Page_General Options"));
+    // Two columns, so that the page fits the window's size of 666 x 612.
+    auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setSpacing(6);
+    layout->addWidget(buildLanguageGroup(), 0, 0, 1, 2);
+    layout->addWidget(buildCommunicationGroup(), 1, 0);
+    layout->addWidget(buildGraphGroup(), 2, 0);
+    layout->addWidget(buildAddressGroup(), 1, 1, 2, 1);
+    layout->setRowStretch(3, 1);
+    layout->setColumnStretch(0, 1);
+    layout->setColumnStretch(1, 1);
+}
+
+QWidget* OptionsPage::buildLanguageGroup() {
+    auto* group = new QGroupBox(QStringLiteral("Language"), this);
+    auto* grid = new QGridLayout(group);
+    grid->addWidget(new QLabel(QStringLiteral("Language"), group), 0, 0);
+    m_language = new QComboBox(group);
+    m_language->setObjectName(QStringLiteral("cbLanguage"));
+    m_language->setIconSize(QSize(21, 14));
+    grid->addWidget(m_language, 1, 0);
+    grid->addWidget(new QLabel(QStringLiteral("System of measurements"), group), 2, 0);
+    m_units = new QComboBox(group);
+    m_units->setObjectName(QStringLiteral("cbSystemOfMeasurements"));
+    const QIcon units(picture(QStringLiteral("BMP_SYS_MES")));
+    m_units->addItem(units, QStringLiteral("Metric"));
+    m_units->addItem(units, QStringLiteral("English"));
+    m_units->setCurrentIndex(-1); // no selection until the settings say otherwise
+    grid->addWidget(m_units, 3, 0);
+    grid->addWidget(new QLabel(QStringLiteral("Current Language:"), group), 0, 1);
+    m_translationLanguage = boldLabel(group, QStringLiteral("LabelTranslationLanguage"));
+    grid->addWidget(m_translationLanguage, 1, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Translator:"), group), 2, 1);
+    m_translationLicense = boldLabel(group, QStringLiteral("LabelTranslationLicense"));
+    grid->addWidget(m_translationLicense, 3, 1);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+
+    connect(m_units, &QComboBox::currentIndexChanged, this,
+            guarded([this](int index) { cbSystemOfMeasurementsChange(index); }));
+    connect(m_language, &QComboBox::currentIndexChanged, this,
+            guarded([this](int index) { cbLanguageChange(index); }));
+    return group;
+}
+
+QWidget* OptionsPage::buildCommunicationGroup() {
+    auto* group = new QGroupBox(QStringLiteral("Communication"), this);
+    auto* layout = new QVBoxLayout(group);
+    layout->addWidget(new QLabel(QStringLiteral("Port"), group));
+    m_ports = new QComboBox(group);
+    m_ports->setObjectName(QStringLiteral("COM_CB"));
+    // A device that is not listed (a pty, a udev link, /dev/rfcomm0) can be typed in.
+    m_ports->setEditable(true);
+    m_ports->setInsertPolicy(QComboBox::NoInsert);
+    layout->addWidget(m_ports);
+    m_autodetect = new QCheckBox(QStringLiteral("COM Port Auto Detect"), group);
+    m_autodetect->setObjectName(QStringLiteral("cbAutodetect"));
+    m_autoConnect = new QCheckBox(QStringLiteral("Automatically Connect on Launch"), group);
+    m_autoConnect->setObjectName(QStringLiteral("cbAutoConnect"));
+    m_commLog = new QCheckBox(QStringLiteral("Communication Log"), group);
+    m_commLog->setObjectName(QStringLiteral("cbCommunicationLog"));
+    layout->addWidget(m_autodetect);
+    layout->addWidget(m_autoConnect);
+    layout->addWidget(m_commLog);
+
+    connect(m_ports, &QComboBox::textActivated, this,
+            guarded([this](const QString& text) { COM_CBChange(text); }));
+    connect(m_ports->lineEdit(), &QLineEdit::editingFinished, this, guarded([this] {
+                const QString typed = m_ports->currentText().trimmed();
+                if (!typed.isEmpty() && typed != m_context.comPort->portName())
+                    COM_CBChange(typed);
+            }));
+    connect(m_autodetect, &QCheckBox::clicked, this,
+            guarded([this](bool checked) { cbAutodetectClick(checked); }));
+    connect(m_autoConnect, &QCheckBox::clicked, this,
+            guarded([this](bool checked) { cbAutoConnectClick(checked); }));
+    connect(m_commLog, &QCheckBox::clicked, this,
+            guarded([this](bool checked) { cbCommunicationLogClick(checked); }));
+    return group;
+}
+
+QWidget* OptionsPage::buildGraphGroup() {
+    auto* group = new QGroupBox(QStringLiteral("Graph"), this);
+    auto* grid = new QGridLayout(group);
+    for (int g = 0; g < 2; ++g) {
+        const QString n = QString::number(g + 1);
+        grid->addWidget(new QLabel(n + QLatin1Char('.'), group), g, 0);
+        m_width[g] = new QSpinBox(group);
+        m_width[g]->setObjectName(QStringLiteral("spinEditGraph") + n);
+        m_width[g]->setRange(1, 5);
+        m_width[g]->setValue(1);
+        grid->addWidget(m_width[g], g, 1);
+        m_color[g] = new QComboBox(group);
+        m_color[g]->setObjectName(QStringLiteral("cbColorGraph") + n);
+        for (const QColor& color : kGraphColors)
+            m_color[g]->addItem(swatch(color), color.name(), color);
+        selectColor(m_color[g], storedToColor(g == 0 ? DefaultColorGraph1 : DefaultColorGraph2));
+        grid->addWidget(m_color[g], g, 2);
+        connect(m_width[g], &QSpinBox::valueChanged, this,
+                guarded([this, g](int width) { spinEditGraphChange(g + 1, width); }));
+        connect(m_color[g], &QComboBox::activated, this,
+                guarded([this, g](int index) { cbColorGraphChange(g + 1, index); }));
+    }
+    grid->setColumnStretch(3, 1);
+    return group;
+}
+
+QWidget* OptionsPage::buildAddressGroup() {
+    auto* group = new QGroupBox(QStringLiteral("User/Shop Address"), this);
+    auto* form = new QFormLayout(group);
+    form->setVerticalSpacing(4);
+    static const char* const names[8] = {"edUserAddress1", "edUserAddress2", "edUserAddress3",
+                                         "edUserAddress4", "edUserPhone",    "edUserFax",
+                                         "edUserEmail",    "edUserInternet"};
+    static const char* const labels[8] = {"Address", "",    "",      "",
+                                          "Phone",   "Fax", "Email", "Internet"};
+    for (int i = 0; i < 8; ++i) {
+        m_address[i] = new QLineEdit(group);
+        m_address[i]->setObjectName(QLatin1String(names[i]));
+        m_address[i]->installEventFilter(this);
+        form->addRow(QString::fromLatin1(labels[i]), m_address[i]);
+    }
+    return group;
+}
+
+bool OptionsPage::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut)
+        for (int i = 0; i < 8; ++i)
+            if (watched == m_address[i])
+                storeText(setting_names::Address[i], m_address[i]->text(), m_context.settings);
+    return QWidget::eventFilter(watched, event);
+}
+
+void OptionsPage::fillPorts(const QStringList& names) {
+    const QSignalBlocker block(m_ports);
+    m_ports->clear();
+    const QIcon port(picture(QStringLiteral("BMP_COM_PORT")));
+    for (const QString& name : names)
+        m_ports->addItem(port, name);
+}
+
+void OptionsPage::selectPort(const QString& name) {
+    const QSignalBlocker block(m_ports);
+    const int index = m_ports->findText(name, Qt::MatchFixedString); // without regard to case
+    m_ports->setCurrentIndex(index);
+    // A stored device that is not plugged in stays visible, though no entry is selected.
+    if (index < 0)
+        m_ports->setEditText(name);
+}
+
+void OptionsPage::showOptions(const PersistedOptions& options) {
+    const QSignalBlocker b1(m_units), b2(m_width[0]), b3(m_width[1]);
+    m_commLog->setChecked(options.commLogging);
+    m_autodetect->setChecked(options.autoDetect);
+    m_autoConnect->setChecked(options.autoConnect);
+    m_units->setCurrentIndex(options.unitSystemSelected ? options.unitSystem : -1);
+    m_width[0]->setValue(options.widthGraph1);
+    m_width[1]->setValue(options.widthGraph2);
+    if (options.colorGraph1)
+        selectColor(m_color[0], storedToColor(*options.colorGraph1));
+    if (options.colorGraph2)
+        selectColor(m_color[1], storedToColor(*options.colorGraph2));
+    for (int i = 0; i < 8; ++i)
+        if (options.address[i])
+            m_address[i]->setText(*options.address[i]);
+}
+
+void OptionsPage::showLanguages(const LanguageList& list) {
+    const QSignalBlocker block(m_language);
+    m_language->clear();
+    for (const TLanguageData& entry : list.entries)
+        m_language->addItem(flagIcon(entry.flag), entry.name, entry.code);
+    m_language->setCurrentIndex(list.selected);
+}
+
+void OptionsPage::showTranslationInfo(const QString& language, const QString& translator) {
+    m_translationLanguage->setText(language);
+    m_translationLicense->setText(translator);
+}
+
+void OptionsPage::cbSystemOfMeasurementsChange(int index) {
+    if (index < 0)
+        return;
+    m_context.unitSystem = index;
+    storeInt(setting_names::SystemOfMeasurements, index, m_context.settings);
+    Q_EMIT unitSystemChanged(index);
+}
+
+void OptionsPage::COM_CBChange(const QString& text) {
+    // An open port is closed and reopened under the new name by the channel itself.
+    m_context.comPort->setPortName(text.trimmed());
+    StoreSerialSettings(m_context.settings, serialSettingsOf(*m_context.comPort));
+}
+
+void OptionsPage::cbCommunicationLogClick(bool checked) {
+    storeBool(setting_names::CommLogging, checked, m_context.settings);
+    m_context.link.setCommLogging(checked);
+}
+
+void OptionsPage::cbAutodetectClick(bool checked) {
+    m_context.autoDetect = checked;
+    storeBool(setting_names::AutoDetect, checked, m_context.settings);
+}
+
+void OptionsPage::cbAutoConnectClick(bool checked) {
+    m_context.autoConnect = checked;
+    storeBool(setting_names::AutoConnect, checked, m_context.settings);
+}
+
+void OptionsPage::cbLanguageChange(int index) {
+    if (index < 0)
+        return;
+    languageChosen(m_language->itemData(index).toString(), m_context.settings, m_notifier);
+}
+
+void OptionsPage::spinEditGraphChange(int graph, int width) {
+    storeInt(graph == 1 ? setting_names::WidthGraph1 : setting_names::WidthGraph2, width,
+             m_context.settings);
+    Q_EMIT graphWidthChanged(graph, width);
+}
+
+void OptionsPage::cbColorGraphChange(int graph, int index) {
+    const QColor color = m_color[graph - 1]->itemData(index).value<QColor>();
+    storeInt(graph == 1 ? setting_names::ColorGraph1 : setting_names::ColorGraph2,
+             colorToStored(color), m_context.settings);
+    Q_EMIT graphColorChanged(graph, color);
+}

@@ -1,0 +1,96 @@
+#include "ui/app/startup.h"
+
+#include "ui/app/error_display.h"
+#include "ui/dialogs/info_dialog.h"
+#include "ui/app/main_window.h"
+#include "core/connection/program_context.h"
+#include "ui/app/single_instance.h"
+#include "ui/app/splash_screen.h"
+#include "core/l10n/startup_language.h"
+#include "core/l10n/translator.h"
+#include "ui/app/ui_notifier.h"
+#include "ui/app/window_translation.h"
+#include "ui/dialogs/dtc_search_dialog.h"
+#include "ui/dialogs/report_preview.h"
+#include "ui/dialogs/report_settings_dialog.h"
+
+#include <QFileInfo>
+#include <QTimer>
+#include <memory>
+
+namespace {
+
+constexpr int kSplashMs = 2000;
+
+TranslationExclusions dialogExclusions() {
+    TranslationExclusions exclusions;
+    exclusions.properties = {QStringLiteral("font"), QStringLiteral("objectName")};
+    return exclusions;
+}
+
+} // namespace
+
+int runProgram(int argc, char** argv) {
+    QuorvaneApplication app(argc, argv);
+    // The lock is named after the executable, before the program sets its own title.
+    const QString executable = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+
+    Translator& translator = appTranslator();
+    SingleInstance instance(SingleInstance::lockName(executable));
+    if (!instance.acquire())
+        return 0;
+    {
+        SettingsStore store;
+        chooseRunLanguage(translator, store);
+    }
+
+    QApplication::setApplicationName(QStringLiteral("OBD-II Quorvane"));
+    QApplication::setApplicationDisplayName(QStringLiteral("OBD-II Quorvane"));
+    QApplication::setApplicationVersion(QStringLiteral(QUORVANE_VERSION));
+
+    auto splash = std::make_unique<TfSplashScreen>();
+    splash->show();
+    splash->repaint();
+    QApplication::processEvents();
+
+    ProgramContext context;
+    UiNotifier notifier;
+    std::unique_ptr<TfMain> main;
+    std::unique_ptr<TfInfo> info;
+    std::unique_ptr<TfDTCSearch> dtcSearch;
+    std::unique_ptr<TfReportSettings> reportSettings;
+    std::unique_ptr<TfReportPreview> reportPreview;
+    try {
+        main = std::make_unique<TfMain>(context, translator, notifier);
+        instance.setWindow(main.get());
+        info = std::make_unique<TfInfo>(main.get());
+        dtcSearch = std::make_unique<TfDTCSearch>(main.get());
+        translateWindow(
+            dtcSearch.get(), [&](const QString& t) { return translator.translate(t); },
+            dialogExclusions());
+        reportSettings = std::make_unique<TfReportSettings>(main.get());
+        translateWindow(
+            reportSettings.get(), [&](const QString& t) { return translator.translate(t); },
+            dialogExclusions());
+        reportPreview = std::make_unique<TfReportPreview>(main.get());
+        main->setDialogs(info.get(), dtcSearch.get(), reportSettings.get());
+        main->show();
+    } catch (...) {
+        showCurrentException();
+    }
+
+    // The splash stays a while longer on top of the finished window.
+    QApplication::processEvents();
+    splash->raise();
+    QTimer::singleShot(kSplashMs, splash.get(), [&splash] { splash.reset(); });
+    if (!main)
+        return 1;
+    const int code = QApplication::exec();
+    // Dialogs belong to the main window's lifetime but are released first.
+    reportPreview.reset();
+    reportSettings.reset();
+    dtcSearch.reset();
+    info.reset();
+    main.reset();
+    return code;
+}

@@ -1,0 +1,82 @@
+#include "ui/app/window_connection_view.h"
+
+#include "core/j1979/o2_sensor_tests.h"
+#include "core/connection/freeze_frame_reading.h"
+#include "ui/pages/dtc_page.h"
+#include "ui/pages/freeze_frame_page.h"
+#include "ui/pages/o2_sensor_page.h"
+#include "ui/pages/start_page.h"
+#include "ui/widgets/qz_led.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+
+void WindowConnectionView::clearLog() {
+    m_w.startPage->clearLog();
+}
+
+void WindowConnectionView::addLogLine(const QString& text, Mark mark) {
+    m_w.startPage->addLogLine(text,
+                              mark == Mark::Ok ? StartPage::Icon::Ok : StartPage::Icon::Error);
+}
+
+void WindowConnectionView::setComLed(bool on) {
+    m_w.comLed->setLedOn(on);
+}
+void WindowConnectionView::setElmLed(bool on) {
+    m_w.elmLed->setLedOn(on);
+}
+void WindowConnectionView::setEcuLed(bool on) {
+    m_w.ecuLed->setLedOn(on);
+}
+void WindowConnectionView::setComLabel(const QString& text) {
+    m_w.comLabel->setText(text);
+}
+
+void WindowConnectionView::setInterfaceLabel(const QString& text) {
+    m_w.interfaceLabel->setText(text);
+}
+
+void WindowConnectionView::updateLog() {
+    m_w.startPage->logList()->repaint();
+}
+
+void WindowConnectionView::updateWindow(bool processEvents) {
+    m_w.window->repaint();
+    if (processEvents)
+        QApplication::processEvents();
+}
+
+void WindowConnectionView::showObdType(const QString& text) {
+    m_w.startPage->showObdType(text);
+}
+
+void WindowConnectionView::showMonitorStatus(const TMonitorStatus& status) {
+    m_w.startPage->ShowMonitorStatus(status);
+}
+
+void WindowConnectionView::showVehicleInfo(const TMode09& info) {
+    m_w.startPage->showVehicleInfo(info);
+}
+
+// The readings are made whether or not a page shows them (a window under construction, a test).
+void WindowConnectionView::showFreezeFrame(const FreezeFrameReading& reading) {
+    if (m_w.freezeFramePage != nullptr)
+        m_w.freezeFramePage->showFreezeFrame(reading);
+}
+
+void WindowConnectionView::showStoredCodes(const QStringList& codes) {
+    if (m_w.dtcPage != nullptr)
+        m_w.dtcPage->showStoredCodes(codes);
+}
+
+void WindowConnectionView::showO2SensorLocations(const QList<O2SensorLocation>& locations) {
+    if (m_w.o2SensorPage != nullptr)
+        m_w.o2SensorPage->showO2SensorLocations(locations);
+}
+
+void WindowConnectionView::showPendingCodes(const QStringList& codes) {
+    if (m_w.dtcPage != nullptr)
+        m_w.dtcPage->showPendingCodes(codes);
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "core/connection/connection_view.h"
+
+class DtcPage;
+class FreezeFramePage;
+class O2SensorPage;
+class QLabel;
+class QWidget;
+class StartPage;
+class TQzLed;
+
+// The connection sequence as the main window shows it: the Init-Status list and the readings on
+// the start page, the port name, interface text and three lamps in the status strip.
+class WindowConnectionView : public ConnectionView {
+public:
+    struct Widgets {
+        QWidget* window = nullptr;
+        StartPage* startPage = nullptr;
+        QLabel* comLabel = nullptr;
+        QLabel* interfaceLabel = nullptr;
+        TQzLed* comLed = nullptr;
+        TQzLed* elmLed = nullptr;
+        TQzLed* ecuLed = nullptr;
+        DtcPage* dtcPage = nullptr;
+        FreezeFramePage* freezeFramePage = nullptr;
+        O2SensorPage* o2SensorPage = nullptr;
+    };
+
+    explicit WindowConnectionView(const Widgets& widgets) : m_w(widgets) {}
+
+    void clearLog() override;
+    void addLogLine(const QString& text, Mark mark) override;
+    void setComLed(bool on) override;
+    void setElmLed(bool on) override;
+    void setEcuLed(bool on) override;
+    void setComLabel(const QString& text) override;
+    void setInterfaceLabel(const QString& text) override;
+    void updateLog() override;
+    void updateWindow(bool processEvents) override;
+    void showObdType(const QString& text) override;
+    void showMonitorStatus(const TMonitorStatus& status) override;
+    void showVehicleInfo(const TMode09& info) override;
+    void showFreezeFrame(const FreezeFrameReading& reading) override;
+    void showStoredCodes(const QStringList& codes) override;
+    void showO2SensorLocations(const QList<O2SensorLocation>& locations) override;
+    void showPendingCodes(const QStringList& codes) override;
+
+private:
+    Widgets m_w;
+};

@@ -1,0 +1,324 @@
+#include "ui/pages/dtc_page.h"
+#include "ui/app/error_display.h"
+
+#include "core/l10n/const_str.h"
+#include "core/connection/program_context.h"
+#include "core/l10n/user_notifier.h"
+#include "core/j1979/monitor_status.h"
+#include "ui/pages/dtc_grid_draw_cell.h"
+#include "ui/pages/result_grid.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kCodeColumn = 1;
+constexpr int kDescriptionColumn = 2;
+
+QPushButton* barButton(const QString& name, const QString& text, QWidget* parent) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setFixedWidth(75);
+    return button;
+}
+
+} // namespace
+
+DtcPage::DtcPage(ProgramContext& context, UserNotifier& notifier, QWidget* parent)
+    : QWidget(parent), m_context(context), m_notifier(notifier) {
+    setObjectName(QStringLiteral("Page_DTC"));
+    askClearCodes = [this](const QString& warning) { return askWithMessageBox(warning); };
+    choosePrinter = [this](QPrinter& printer) { return chooseWithPrintDialog(printer); };
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(buildClientArea(), 1);
+    layout->addWidget(buildBottomBar());
+    emptyGrids();
+}
+
+QWidget* DtcPage::buildCodeBox(QTableWidget*& grid, QLabel*& heading, const QString& name,
+                               const QString& title) {
+    QFrame* box = createResultBox(m_client);
+    auto* column = new QVBoxLayout(box);
+    column->setContentsMargins(6, 4, 6, 4);
+    column->setSpacing(3);
+    heading = createBoxHeading(title, box);
+    column->addWidget(heading);
+    grid = createResultGrid(name, {{19, 44, 430}, 19, false, false}, box);
+    grid->setItemDelegate(new DtcGridDelegate(grid));
+    column->addWidget(grid, 1);
+    column->addWidget(createCodeLegend(box));
+    return box;
+}
+
+QWidget* DtcPage::buildClientArea() {
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("Panel10"));
+    auto* layout = new QVBoxLayout(m_client);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->setSpacing(8);
+    layout->addWidget(buildCodeBox(m_stored, m_storedHeading, QStringLiteral("DTC_Grid"),
+                                   QStringLiteral("Stored Emission-Related Diagnostic Trouble "
+                                                  "Codes (DTC)")),
+                      1);
+    QWidget* pending =
+        buildCodeBox(m_pending, m_pendingHeading, QStringLiteral("DTC_Grid_P"),
+                     QStringLiteral("Pending Emission-Related Diagnostic Trouble Codes (DTC)"));
+    pending->setFixedHeight(153);
+    layout->addWidget(pending);
+    m_client->installEventFilter(this);
+    return m_client;
+}
+
+QWidget* DtcPage::buildBottomBar() {
+    auto* bar = new QWidget(this);
+    bar->setFixedHeight(31);
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(8, 2, 8, 4);
+    row->setSpacing(5);
+    QPushButton* read = barButton(QStringLiteral("TroubleCodesRead"), QStringLiteral("Read"), bar);
+    QPushButton* clear =
+        barButton(QStringLiteral("TroubleCodesDelete"), QStringLiteral("Clear"), bar);
+    // Printing has no other way in than this button, so it stays visible.
+    QPushButton* print = barButton(QStringLiteral("btnDTCsPrint"), QStringLiteral("Print"), bar);
+    row->addWidget(read);
+    row->addWidget(clear);
+    row->addWidget(print);
+    row->addStretch(1);
+
+    auto* group = new QWidget(bar);
+    group->setFixedWidth(324);
+    auto* groupRow = new QHBoxLayout(group);
+    groupRow->setContentsMargins(0, 0, 0, 0);
+    groupRow->setSpacing(4);
+    groupRow->addWidget(new QLabel(QStringLiteral("Manufacturer"), group), 1);
+    m_manufacturer = new QComboBox(group);
+    m_manufacturer->setObjectName(QStringLiteral("cbManufacturer"));
+    m_manufacturer->setFixedWidth(145);
+    m_prev = new QPushButton(QStringLiteral("<"), group);
+    m_prev->setObjectName(QStringLiteral("btnPrevManufacturer"));
+    m_prev->setFixedWidth(25);
+    m_next = new QPushButton(QStringLiteral(">"), group);
+    m_next->setObjectName(QStringLiteral("btnNextManufacturer"));
+    m_next->setFixedWidth(25);
+    groupRow->addWidget(m_manufacturer);
+    groupRow->addWidget(m_prev);
+    groupRow->addWidget(m_next);
+    row->addWidget(group);
+    updateManufacturerButtons();
+
+    connect(read, &QPushButton::clicked, this, guarded([this] { TroubleCodesReadClick(); }));
+    connect(clear, &QPushButton::clicked, this, guarded([this] { TroubleCodesDeleteClick(); }));
+    connect(print, &QPushButton::clicked, this, guarded([this] { btnDTCsPrintClick(); }));
+    connect(m_prev, &QPushButton::clicked, this, guarded([this] { btnPrevManufacturerClick(); }));
+    connect(m_next, &QPushButton::clicked, this, guarded([this] { btnNextManufacturerClick(); }));
+    connect(m_manufacturer, &QComboBox::currentIndexChanged, this,
+            guarded([this] { cbManufacturerChange(); }));
+    return bar;
+}
+
+bool DtcPage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_client && event->type() == QEvent::Resize)
+        Panel10Resize();
+    return QWidget::eventFilter(watched, event);
+}
+
+void DtcPage::Panel10Resize() {
+    for (QTableWidget* grid : {m_stored, m_pending})
+        setFillingColumnWidth(grid, kDescriptionColumn,
+                              m_client->width() - grid->columnWidth(0) - grid->columnWidth(1) - 42);
+}
+
+void DtcPage::emptyGrids() {
+    m_storedCodes.clear();
+    m_pendingCodes.clear();
+    resetRows(m_stored, 1);
+    resetRows(m_pending, 1);
+}
+
+QString DtcPage::selectedManufacturer() const {
+    return m_manufacturer->currentIndex() < 0 ? QString() : m_manufacturer->currentText();
+}
+
+QString DtcPage::descriptionOf(const QString& code) const {
+    return m_context.kbmFaultCodesTable
+        .FindFaultDescription(code, manufacturerForCode(code, selectedManufacturer()))
+        .value_or(QString());
+}
+
+void DtcPage::showCodes(QTableWidget* grid, QStringList& shown, const QStringList& codes) {
+    shown = codes;
+    resetRows(grid, int(codes.size()));
+    if (codes.isEmpty()) {
+        setCellText(grid, 0, kCodeColumn, QStringLiteral("P0000"));
+        setCellText(grid, 0, kDescriptionColumn, const_str::NoStoredCodes);
+        return;
+    }
+    for (int row = 0; row < codes.size(); ++row)
+        setCellText(grid, row, kCodeColumn, codes[row]);
+    fillDescriptions(grid, shown);
+}
+
+void DtcPage::fillDescriptions(QTableWidget* grid, const QStringList& shown) {
+    for (int row = 0; row < shown.size(); ++row)
+        setCellText(grid, row, kDescriptionColumn, descriptionOf(shown[row]));
+    grid->viewport()->update();
+}
+
+void DtcPage::showStoredCodes(const QStringList& codes) {
+    showCodes(m_stored, m_storedCodes, codes);
+}
+
+void DtcPage::showPendingCodes(const QStringList& codes) {
+    showCodes(m_pending, m_pendingCodes, codes);
+}
+
+void DtcPage::FillStoredCodes() {
+    resetRows(m_stored, m_stored->rowCount());
+    const TMode03 reader = m_context.mode03.value_or(TMode03{});
+    showStoredCodes(reader.GetStoredCodes(m_context.link));
+}
+
+void DtcPage::FillPendingCodes() {
+    resetRows(m_pending, m_pending->rowCount());
+    const TMode07 reader = m_context.mode07.value_or(TMode07{});
+    showPendingCodes(reader.GetPendingCodes(m_context.link));
+}
+
+void DtcPage::readStatusAndCodes() {
+    const TMonitorStatus status = m_context.mode01
+                                      ? m_context.mode01->ReadMonitorStatus(m_context.link)
+                                      : ReadMonitorStatus(m_context.link);
+    if (showMonitorStatus)
+        showMonitorStatus(status);
+    FillStoredCodes();
+    FillPendingCodes();
+}
+
+void DtcPage::TroubleCodesReadClick() {
+    m_context.link.logEvent(QStringLiteral(" - Read DTC"));
+    if (m_context.link.CommunicationLost(m_notifier))
+        return;
+    readStatusAndCodes();
+}
+
+void DtcPage::TroubleCodesDeleteClick() {
+    m_context.link.logEvent(QStringLiteral(" - Delete DTC"));
+    if (m_context.link.CommunicationLost(m_notifier))
+        return;
+    if (askClearCodes(const_str::ClearCodesWarning) != QMessageBox::Yes)
+        return;
+    if (!ClearTroubleCodes(m_context.link, m_notifier))
+        return;
+    // What the grids, the start page and the freeze frame showed is gone from the vehicle now.
+    readStatusAndCodes();
+    if (troubleCodesCleared)
+        troubleCodesCleared();
+}
+
+QMessageBox::StandardButton DtcPage::askWithMessageBox(const QString& warning) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("OBD-II Quorvane"), warning,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
+    return QMessageBox::StandardButton(box.exec());
+}
+
+void DtcPage::fillManufacturers(const QStringList& manufacturers) {
+    m_manufacturer->clear();
+    m_manufacturer->addItems(manufacturers);
+    updateManufacturerButtons();
+}
+
+void DtcPage::selectFirstManufacturer() {
+    m_manufacturer->setCurrentIndex(m_manufacturer->count() > 0 ? 0 : -1);
+    updateManufacturerButtons();
+}
+
+void DtcPage::btnNextManufacturerClick() {
+    const int index = m_manufacturer->currentIndex();
+    if (index + 1 < m_manufacturer->count())
+        m_manufacturer->setCurrentIndex(index + 1);
+}
+
+void DtcPage::btnPrevManufacturerClick() {
+    const int index = m_manufacturer->currentIndex();
+    if (index > 0)
+        m_manufacturer->setCurrentIndex(index - 1);
+}
+
+void DtcPage::cbManufacturerChange() {
+    updateManufacturerButtons();
+    fillDescriptions(m_stored, m_storedCodes);
+    fillDescriptions(m_pending, m_pendingCodes);
+    if (manufacturerChanged)
+        manufacturerChanged();
+}
+
+void DtcPage::updateManufacturerButtons() {
+    const int index = m_manufacturer->currentIndex();
+    m_prev->setEnabled(index > 0);
+    m_next->setEnabled(index >= 0 && index + 1 < m_manufacturer->count());
+}
+
+QList<DtcPage::PrintLine> DtcPage::printLines() const {
+    QList<PrintLine> lines;
+    const std::pair<const QLabel*, const QTableWidget*> lists[] = {{m_storedHeading, m_stored},
+                                                                   {m_pendingHeading, m_pending}};
+    for (const auto& [heading, grid] : lists) {
+        lines.append({heading->text(), true});
+        for (int row = 0; row < grid->rowCount(); ++row) {
+            const QString code = cellText(grid, row, kCodeColumn);
+            lines.append({code + QStringLiteral("  ") + cellText(grid, row, kDescriptionColumn)});
+            if (code.isEmpty())
+                break;
+        }
+    }
+    return lines;
+}
+
+void DtcPage::printLists(QPrinter& printer) const {
+    // Positions are in units of a 600 dots-per-inch printer, so the page looks the same on any.
+    const double unit = printer.resolution() / 600.0;
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return;
+    QFont font = painter.font();
+    font.setPointSize(10);
+    int y = 100;
+    for (const PrintLine& line : printLines()) {
+        font.setBold(line.heading);
+        font.setUnderline(line.heading);
+        painter.setFont(font);
+        const QFontMetrics metrics(painter.font());
+        painter.drawText(QPointF(100 * unit, y * unit + metrics.ascent()), line.text);
+        y += 100;
+    }
+    painter.end();
+}
+
+bool DtcPage::chooseWithPrintDialog(QPrinter& printer) {
+    QPrintDialog dialog(&printer, this);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, true);
+    dialog.setMinMax(1, 1);
+    dialog.setFromTo(1, 1);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void DtcPage::btnDTCsPrintClick() {
+    QPrinter printer;
+    if (!choosePrinter(printer))
+        return;
+    printLists(printer);
+}

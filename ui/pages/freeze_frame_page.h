@@ -1,0 +1,49 @@
+#pragma once
+
+#include "core/l10n/grid_headings.h"
+
+#include <QStringList>
+#include <QWidget>
+#include <functional>
+
+struct FreezeFrameReading;
+struct ProgramContext;
+class QTableWidget;
+
+// "Page_FreezeFrames": the trouble code that made the control unit store frame 0, with its
+// description, and the values it stored, one row per live parameter of the frame.
+class FreezeFramePage : public QWidget, public GridHeadingSink {
+    Q_OBJECT
+public:
+    explicit FreezeFramePage(ProgramContext& context, QWidget* parent = nullptr);
+
+    // Reads the frame with the service 02 supported set of the last connection and shows it.
+    void ReadFreezeFrames();
+    void showFreezeFrame(const FreezeFrameReading& reading);
+    void btnFreezeFramesReadClick() { ReadFreezeFrames(); }
+
+    // Describes the shown code again, for a changed maker selection.
+    void refreshDescription();
+
+    void Panel14Resize();
+    void setGridHeadings(const GridHeadingTexts& texts) override;
+
+    // The maker chosen on the trouble-code page; nothing while none is chosen.
+    std::function<QString()> selectedManufacturer;
+
+    QTableWidget* codeGrid() const { return m_code; }
+    QTableWidget* valueGrid() const { return m_values; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* buildFrameSelector(QWidget* parent);
+    void emptyGrids();
+
+    ProgramContext& m_context;
+    QWidget* m_client = nullptr;
+    QTableWidget* m_code = nullptr;
+    QTableWidget* m_values = nullptr;
+    QStringList m_codes;
+};

@@ -1,0 +1,216 @@
+#include "ui/pages/start_page.h"
+
+#include "core/l10n/const_str.h"
+#include "core/j1979/mode09.h"
+#include "core/j1979/monitor_status.h"
+#include "ui/pages/log_list_delegate.h"
+#include "ui/widgets/pictures.h"
+#include "ui/widgets/qz_mil_lamp.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// Panels: grey frame, light grey inside, bold heading.
+QFrame* panel(QWidget* parent) {
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(QStringLiteral("panel"));
+    frame->setStyleSheet(
+        QStringLiteral("QFrame#panel { background: #F0F0F0; border: 1px solid #DFDFDF; }"));
+    return frame;
+}
+
+QLabel* heading(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+QLabel* valueLabel(const QString& name, const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+// A calibration ID is shown up to its first zero character.
+QString untilZero(const QString& text) {
+    const qsizetype zero = text.indexOf(QChar(0));
+    return zero < 0 ? text : text.left(zero);
+}
+
+} // namespace
+
+StartPage::StartPage(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("Page_Start"));
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(8, 8, 8, 0);
+    outer->setSpacing(6);
+
+    auto* columns = new QHBoxLayout;
+    columns->setSpacing(15);
+    auto* left = new QVBoxLayout;
+    left->addWidget(heading(QStringLiteral("Init-Status"), this));
+    m_log = new QListWidget(this);
+    m_log->setObjectName(QStringLiteral("LogListBox"));
+    m_log->setItemDelegate(new LogListDelegate(m_log));
+    m_log->setUniformItemSizes(true);
+    m_log->setSelectionMode(QAbstractItemView::NoSelection);
+    QPalette pal = m_log->palette();
+    pal.setColor(QPalette::Base, QColor(0xF0, 0xF0, 0xF0));
+    m_log->setPalette(pal);
+    left->addWidget(m_log, 1);
+    columns->addLayout(left, 273);
+    columns->addWidget(buildStatusColumn(), 241);
+    outer->addLayout(columns, 1);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->setContentsMargins(0, 2, 0, 4);
+    m_connect = new QPushButton(QStringLiteral("Connect"), this);
+    m_connect->setObjectName(QStringLiteral("NeuInitialisierenBtn"));
+    m_connect->setFixedWidth(129);
+    m_disconnect = new QPushButton(QStringLiteral("Disconnect"), this);
+    m_disconnect->setObjectName(QStringLiteral("btnDisconnect"));
+    m_disconnect->setFixedWidth(129);
+    m_demoMode = new QCheckBox(QStringLiteral("Demo-Mode"), this);
+    m_demoMode->setObjectName(QStringLiteral("cbDemoMode"));
+    bottom->addWidget(m_connect);
+    bottom->addSpacing(15);
+    bottom->addWidget(m_disconnect);
+    bottom->addSpacing(23);
+    bottom->addWidget(m_demoMode);
+    bottom->addStretch(1);
+    outer->addLayout(bottom);
+}
+
+QWidget* StartPage::buildStatusColumn() {
+    auto* column = new QWidget(this);
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(6);
+
+    QFrame* dtc = panel(column);
+    auto* dtcLayout = new QGridLayout(dtc);
+    dtcLayout->addWidget(heading(QStringLiteral("DTC-Status"), dtc), 0, 0, 1, 3);
+    m_lamp = new TQzMILLamp(dtc);
+    m_lamp->setObjectName(QStringLiteral("MILLamp"));
+    dtcLayout->addWidget(m_lamp, 1, 0, 2, 1);
+    dtcLayout->addWidget(new QLabel(QStringLiteral("MIL Status:"), dtc), 1, 1);
+    QLabel* milStatus = valueLabel(QStringLiteral("labMIL_Status"), QStringLiteral("Off"), dtc);
+    dtcLayout->addWidget(milStatus, 1, 2);
+    dtcLayout->addWidget(new QLabel(QStringLiteral("Number of DTCs:"), dtc), 2, 1);
+    m_dtcCount = valueLabel(QStringLiteral("DTCCountLabel"), QStringLiteral("0"), dtc);
+    dtcLayout->addWidget(m_dtcCount, 2, 2);
+    dtcLayout->setColumnStretch(2, 1);
+    m_lamp->setMILLabel(milStatus);
+    layout->addWidget(dtc);
+
+    layout->addWidget(monitorPanel(
+        QStringLiteral("Continuous Monitoring tests"),
+        {QStringLiteral("Misfire:"), QStringLiteral("Fuel system:"), QStringLiteral("Components:")},
+        {QStringLiteral("labMisfire"), QStringLiteral("labFuelsystem"),
+         QStringLiteral("labComponents")}));
+    layout->addWidget(
+        monitorPanel(QStringLiteral("non-Continuous Monitoring tests"),
+                     {QStringLiteral("Catalyst:"), QStringLiteral("Evaporative system:"),
+                      QStringLiteral("Oxygen sensor:"), QStringLiteral("Oxygen sensor heater:")},
+                     {QStringLiteral("labCatalyst"), QStringLiteral("labEvaporativesys"),
+                      QStringLiteral("labOxygensensor"), QStringLiteral("labOxygensensorheater")}));
+
+    auto* rows = new QGridLayout;
+    rows->setColumnMinimumWidth(0, 65);
+    auto addRow = [&](int row, const QString& title, QWidget* value) {
+        rows->addWidget(heading(title, column), row, 0);
+        rows->addWidget(value, row, 1);
+    };
+    m_obdType = new QLineEdit(column);
+    m_obdType->setObjectName(QStringLiteral("edOBDType"));
+    m_obdType->setReadOnly(true);
+    m_vin = new QLineEdit(column);
+    m_vin->setObjectName(QStringLiteral("edVIN"));
+    m_vin->setReadOnly(true);
+    m_cin = new QComboBox(column);
+    m_cin->setObjectName(QStringLiteral("cbCIN"));
+    m_cvn = new QComboBox(column);
+    m_cvn->setObjectName(QStringLiteral("cbCVN"));
+    addRow(0, QStringLiteral("OBD Type"), m_obdType);
+    addRow(1, QStringLiteral("VIN"), m_vin);
+    addRow(2, QStringLiteral("CID"), m_cin);
+    addRow(3, QStringLiteral("CVN"), m_cvn);
+    layout->addLayout(rows);
+    layout->addStretch(1);
+    return column;
+}
+
+QWidget* StartPage::monitorPanel(const QString& title, const QStringList& rows,
+                                 const QStringList& names) {
+    QFrame* frame = panel(this);
+    auto* grid = new QGridLayout(frame);
+    grid->setVerticalSpacing(2);
+    grid->addWidget(heading(title, frame), 0, 0, 1, 3);
+    grid->addWidget(heading(QStringLiteral("Supported"), frame), 1, 1);
+    grid->addWidget(heading(QStringLiteral("Completed"), frame), 1, 2);
+    for (int i = 0; i < rows.size(); ++i) {
+        grid->addWidget(new QLabel(rows[i], frame), i + 2, 0);
+        grid->addWidget(valueLabel(names[i] + QStringLiteral("_S"), QStringLiteral("N/A"), frame),
+                        i + 2, 1);
+        grid->addWidget(valueLabel(names[i] + QStringLiteral("_C"), QStringLiteral("N/A"), frame),
+                        i + 2, 2);
+    }
+    grid->setColumnStretch(0, 1);
+    return frame;
+}
+
+void StartPage::clearLog() {
+    m_log->clear();
+}
+
+void StartPage::addLogLine(const QString& text, Icon icon) {
+    auto* item = new QListWidgetItem(text, m_log);
+    if (icon != Icon::None)
+        item->setData(Qt::DecorationRole, picture(icon == Icon::Ok ? QStringLiteral("BMP_OK")
+                                                                   : QStringLiteral("BMP_ERROR")));
+    m_log->scrollToItem(item);
+}
+
+void StartPage::ShowMonitorStatus(const TMonitorStatus& status) {
+    m_lamp->setMILOn(status.milOn);
+    m_dtcCount->setText(QString::number(status.troubleCodeCount));
+    auto show = [this](const char* name, bool supported, bool completed) {
+        const QString base = QLatin1String(name);
+        findChild<QLabel*>(base + QStringLiteral("_S"))
+            ->setText(supported ? const_str::Yes : const_str::No);
+        findChild<QLabel*>(base + QStringLiteral("_C"))
+            ->setText(completed ? const_str::Yes : const_str::No);
+    };
+    show("labMisfire", status.continuousSupported[0], status.continuousCompleted[0]);
+    show("labFuelsystem", status.continuousSupported[1], status.continuousCompleted[1]);
+    show("labComponents", status.continuousSupported[2], status.continuousCompleted[2]);
+    show("labCatalyst", status.nonContinuousSupported[0], status.nonContinuousCompleted[0]);
+    show("labEvaporativesys", status.nonContinuousSupported[2], status.nonContinuousCompleted[2]);
+    show("labOxygensensor", status.nonContinuousSupported[5], status.nonContinuousCompleted[5]);
+    show("labOxygensensorheater", status.nonContinuousSupported[6],
+         status.nonContinuousCompleted[6]);
+}
+
+void StartPage::showObdType(const QString& text) {
+    m_obdType->setText(text);
+}
+
+void StartPage::showVehicleInfo(const TMode09& info) {
+    m_vin->setText(info.vin());
+    m_cin->clear();
+    for (const QString& id : info.calibrationIds())
+        m_cin->addItem(untilZero(id));
+    m_cvn->clear();
+    m_cvn->addItems(info.calibrationVerificationNumbers());
+}
