@@ -2,6 +2,7 @@
 
 #include "core/settings/port_settings_store.h"
 #include "core/link/serial_port.h"
+#include "core/settings/settings_load.h"
 
 #include <QDir>
 #include <QFile>
@@ -125,4 +126,11 @@ void ReadComPortSettings(SerialPort& port, PortSettingsStore& store) {
     // A missing name reads as empty, so that the next connection fails visibly rather than
     // trying some default device.
     port.setPortName(store.readText(QStringLiteral("Port")).value_or(QString()));
+}
+
+SerialSettingsIo serialSettingsOf(SerialPort& port) {
+    SerialSettingsIo io;
+    io.store = [&port](PortSettingsStore& store) { WriteComPortSettings(port, store); };
+    io.restore = [&port](PortSettingsStore& store) { ReadComPortSettings(port, store); };
+    return io;
 }

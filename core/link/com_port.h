@@ -5,6 +5,7 @@
 #include <memory>
 
 class PortSettingsStore;
+struct SerialSettingsIo;
 class SerialPort;
 
 // The one serial channel of the run, created unopened with the standard settings.
@@ -25,3 +26,7 @@ void WriteComPortSettings(const SerialPort& port, PortSettingsStore& store);
 // matches nothing (or a missing value) falls back to 9600 baud, 1 stop bit, 8 data bits, no parity
 // and "Custom" flow control. A missing Port leaves the name empty.
 void ReadComPortSettings(SerialPort& port, PortSettingsStore& store);
+
+// The channel's own WriteComPortSettings and ReadComPortSettings, bound to one channel, for the
+// settings load and the port selection.
+SerialSettingsIo serialSettingsOf(SerialPort& port);

@@ -2,8 +2,6 @@
 
 #include "core/settings/settings_names.h"
 #include "core/settings/settings_store.h"
-#include "core/link/com_port.h"
-#include "core/link/serial_port.h"
 
 #include <algorithm>
 
@@ -46,13 +44,6 @@ void writeFirstRunValues(SettingsStore& store, const SerialSettingsIo& serial) {
 }
 
 } // namespace
-
-SerialSettingsIo serialSettingsOf(SerialPort& port) {
-    SerialSettingsIo io;
-    io.store = [&port](PortSettingsStore& store) { WriteComPortSettings(port, store); };
-    io.restore = [&port](PortSettingsStore& store) { ReadComPortSettings(port, store); };
-    return io;
-}
 
 SettingsLoadResult LoadSettings(SettingsStore& store, const SerialSettingsIo& serial) {
     using namespace setting_names;

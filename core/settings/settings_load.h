@@ -6,7 +6,6 @@
 #include <optional>
 
 class PortSettingsStore;
-class SerialPort;
 class SettingsStore;
 
 // The options as the settings load found them; the options page and the program-wide flags are
@@ -33,9 +32,6 @@ struct SerialSettingsIo {
     std::function<void(PortSettingsStore&)> store;
     std::function<void(PortSettingsStore&)> restore;
 };
-
-// The channel's own WriteComPortSettings and ReadComPortSettings, bound to one channel.
-SerialSettingsIo serialSettingsOf(SerialPort& port);
 
 struct SettingsLoadResult {
     PersistedOptions options;

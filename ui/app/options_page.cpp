@@ -3,6 +3,7 @@
 #include "ui/app/error_display.h"
 #include "core/l10n/language_list.h"
 #include "core/connection/program_context.h"
+#include "core/link/com_port.h"
 #include "core/settings/settings_load.h"
 #include "core/settings/settings_names.h"
 #include "core/l10n/user_notifier.h"

@@ -3,6 +3,7 @@
 #include "core/settings/settings_store.h"
 #include "core/l10n/startup_language.h"
 #include "core/l10n/translator.h"
+#include "core/link/com_port.h"
 #include "core/link/serial_port.h"
 
 #include "tests/support/test_environment.h"
