@@ -2,9 +2,11 @@
 
 #include "core/l10n/user_notifier.h"
 
+#include <QList>
 #include <QStringList>
 
-// Remembers every message instead of showing it.
+// Remembers what core code asked of the user interface instead of showing it. The one notifier
+// of the suite: every test that needs one takes this.
 class RecordingNotifier : public UserNotifier {
 public:
     struct Message {
@@ -12,9 +14,25 @@ public:
         QString text;
     };
     QList<Message> messages;
-    int busyOn = 0;
-    int busyOff = 0;
+    QList<bool> busyCalls;
+    bool isBusy = false;
 
     void showMessage(Icon icon, const QString& text) override { messages.push_back({icon, text}); }
-    void setBusy(bool busy) override { ++(busy ? busyOn : busyOff); }
+    void setBusy(bool busy) override {
+        busyCalls.push_back(busy);
+        isBusy = busy;
+    }
+
+    QStringList texts() const {
+        QStringList result;
+        for (const Message& message : messages)
+            result << message.text;
+        return result;
+    }
+    QList<Icon> icons() const {
+        QList<Icon> result;
+        for (const Message& message : messages)
+            result << message.icon;
+        return result;
+    }
 };

@@ -3,7 +3,7 @@
 #include "core/faultcodes/fault_table_error.h"
 #include "core/faultcodes/fault_table_loader.h"
 #include "core/faultcodes/lzh_container.h"
-#include "tests/faultcodes/recording_notifier.h"
+#include "tests/support/recording_notifier.h"
 #include "tests/support/test_environment.h"
 #include "tools/faultpack/module_builder.h"
 
@@ -101,7 +101,7 @@ TEST(FaultTableLoader, MissingOrForeignModuleLeavesTheTableEmpty) {
         EXPECT_TRUE(table.isEmpty());
         EXPECT_TRUE(table.manufacturers().isEmpty());
         EXPECT_EQ(table.FindFaultDescription("P0125", "Generic"), std::nullopt);
-        EXPECT_EQ(notifier.messages, QStringList{"Bad language.dll Load"});
+        EXPECT_EQ(notifier.texts(), QStringList{"Bad language.dll Load"});
         EXPECT_FALSE(notifier.isBusy);
     }
 }

@@ -1,7 +1,7 @@
 #include "core/l10n/const_str.h"
 #include "core/faultcodes/fault_table_error.h"
 #include "core/faultcodes/lzh_container.h"
-#include "tests/faultcodes/recording_notifier.h"
+#include "tests/support/recording_notifier.h"
 
 #include <QBuffer>
 #include <QRandomGenerator>

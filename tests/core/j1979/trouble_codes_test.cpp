@@ -4,6 +4,7 @@
 #include "core/j1979/trouble_code_text.h"
 #include "core/j1979/trouble_codes.h"
 #include "scripted_link.h"
+#include "tests/support/recording_notifier.h"
 
 #include <gtest/gtest.h>
 
@@ -74,26 +75,14 @@ TEST(PendingCodes, CodesStandBackToBack) {
     EXPECT_TRUE(pendingCodes(QStringLiteral("43012507360455")).isEmpty());
 }
 
-class RecordingNotifier : public UserNotifier {
-public:
-    void showMessage(Icon icon, const QString& text) override {
-        icons.push_back(icon);
-        texts << text;
-    }
-    void setBusy(bool) override {}
-
-    std::vector<Icon> icons;
-    QStringList texts;
-};
-
 TEST(ClearTroubleCodes, ConfirmedByFortyFour) {
     ScriptedLink link;
     link.answer(QStringLiteral("04"), QStringLiteral("44"));
     RecordingNotifier notifier;
     EXPECT_TRUE(ClearTroubleCodes(link, notifier));
     EXPECT_EQ(link.sent(), QStringList({"04"}));
-    EXPECT_EQ(notifier.texts, QStringList({"Trouble codes cleared successfully"}));
-    EXPECT_EQ(notifier.icons.front(), UserNotifier::Icon::Information);
+    EXPECT_EQ(notifier.texts(), QStringList({"Trouble codes cleared successfully"}));
+    EXPECT_EQ(notifier.icons().front(), UserNotifier::Icon::Information);
 }
 
 TEST(ClearTroubleCodes, AnythingElseIsReportedAsFailure) {
@@ -103,8 +92,8 @@ TEST(ClearTroubleCodes, AnythingElseIsReportedAsFailure) {
         link.answer(QStringLiteral("04"), QString::fromLatin1(reply));
         RecordingNotifier notifier;
         EXPECT_FALSE(ClearTroubleCodes(link, notifier));
-        EXPECT_EQ(notifier.texts, QStringList({"Trouble codes could not be cleared!"}));
-        EXPECT_EQ(notifier.icons.front(), UserNotifier::Icon::Error);
+        EXPECT_EQ(notifier.texts(), QStringList({"Trouble codes could not be cleared!"}));
+        EXPECT_EQ(notifier.icons().front(), UserNotifier::Icon::Error);
     }
 }
 

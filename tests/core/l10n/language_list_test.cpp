@@ -6,6 +6,7 @@
 #include "core/settings/settings_store.h"
 #include "core/l10n/translator.h"
 #include "core/l10n/user_notifier.h"
+#include "tests/support/recording_notifier.h"
 
 #include "tests/core/l10n/locale_tree.h"
 #include "tests/support/test_environment.h"
@@ -16,12 +17,6 @@
 namespace {
 
 using locale_tree::addCatalogue;
-
-struct RecordingNotifier : UserNotifier {
-    QStringList messages;
-    void showMessage(Icon, const QString& text) override { messages.append(text); }
-    void setBusy(bool) override {}
-};
 
 QString stagedFlags() {
     return data_dirs::programDir() + QStringLiteral("/lang_fl.dll");
@@ -103,7 +98,7 @@ TEST_F(LanguageListTest, AMissingFlagLibraryIsReportedOncePerLanguage) {
     translator.chooseLanguage(QStringLiteral("de"));
     const LanguageList list =
         buildLanguageList(translator, m_root + QStringLiteral("/lang_fl.dll"), m_notifier);
-    EXPECT_EQ(m_notifier.messages, QStringList(3, QStringLiteral("Bad lang_fl.dll Load")));
+    EXPECT_EQ(m_notifier.texts(), QStringList(3, QStringLiteral("Bad lang_fl.dll Load")));
     for (const TLanguageData& entry : list.entries)
         EXPECT_TRUE(entry.flag.isEmpty()) << qPrintable(entry.code);
 }
@@ -138,7 +133,7 @@ TEST_F(LanguageListTest, ChoosingALanguageStoresItAndAsksForARestart) {
     ASSERT_TRUE(store.open(false));
     EXPECT_EQ(store.readText(setting_names::Language), QStringLiteral("fr"));
     store.close();
-    EXPECT_EQ(m_notifier.messages,
+    EXPECT_EQ(m_notifier.texts(),
               QStringList{"You must restart OBD-II Quorvane for this change to take effect."});
     // The labels keep describing the catalogue of the run.
     const TranslationInfo info = translationInfo(translator);
