@@ -27,7 +27,7 @@ T& ensure(std::optional<T>& object) {
 ConnectionSequence::ConnectionSequence(ProgramContext& context, ConnectionView& view)
     : m_context(context), m_view(view) {}
 
-bool ConnectionSequence::NeuInitialisierenBtnClick() {
+bool ConnectionSequence::reconnect() {
     m_context.link.logEvent(QStringLiteral(" - New Init"));
     return InitializeConnection();
 }
@@ -249,7 +249,7 @@ void ConnectionSequence::readProtocol() {
     m_view.updateLog();
 }
 
-void ConnectionSequence::btnDisconnectClick() {
+void ConnectionSequence::disconnect() {
     ElmExchange& link = m_context.link;
     if (channelOpen())
         ElmReset(link);

@@ -15,14 +15,14 @@ class ConnectionSequence {
 public:
     ConnectionSequence(ProgramContext& context, ConnectionView& view);
 
-    // The Connect button: the log event " - New Init", then the sequence.
-    bool NeuInitialisierenBtnClick();
+    // Connect: the log event " - New Init", then the sequence.
+    bool reconnect();
 
     // The whole sequence; true when the control unit answered and every stage was read.
     bool InitializeConnection();
 
     // Resets the interface, closes the port and reports it; NoCommunication becomes true.
-    void btnDisconnectClick();
+    void disconnect();
 
     // The interface's answer to the identify command of the last sequence that got that far.
     const QString& ChipVersion() const { return m_chipVersion; }

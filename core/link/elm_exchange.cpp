@@ -74,9 +74,9 @@ QString ElmExchange::ReadAnswer() {
     return result;
 }
 
-void ElmExchange::DemoModeClick(bool checked) {
-    m_demoMode = checked;
-    logEvent(checked ? QStringLiteral(" - Demo-Mode ON") : QStringLiteral(" - Demo-Mode OFF"));
+void ElmExchange::switchDemoMode(bool on) {
+    m_demoMode = on;
+    logEvent(on ? QStringLiteral(" - Demo-Mode ON") : QStringLiteral(" - Demo-Mode OFF"));
 }
 
 void ElmExchange::setCommLogging(bool on) {

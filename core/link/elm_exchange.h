@@ -35,8 +35,8 @@ public:
     // Demo-Mode: the simulated vehicle answers and the serial channel is not needed at all.
     bool DemoMode() const { return m_demoMode; }
     void setDemoMode(bool on) { m_demoMode = on; }
-    // The Demo-Mode check box: switches and writes " - Demo-Mode ON" / " - Demo-Mode OFF".
-    void DemoModeClick(bool checked);
+    // What the user's switch does: switches and writes " - Demo-Mode ON" / " - Demo-Mode OFF".
+    void switchDemoMode(bool on);
     // The simulated vehicle's answer delay (100 ms; tests shorten it).
     void setDemoDelay(int ms) { m_demoDelayMs = ms; }
     QString PendingDemoRequest() const;

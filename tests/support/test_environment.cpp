@@ -1,6 +1,7 @@
 #include "tests/support/test_environment.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -19,6 +20,8 @@ void install() {
     QDir().mkpath(base + QStringLiteral("/data"));
     qputenv("QUORVANE_CONFIG", (base + QStringLiteral("/config/quorvane.ini")).toUtf8());
     qputenv("QUORVANE_DATA", (base + QStringLiteral("/data")).toUtf8());
+    // The program started by a test takes a lock of its own, not the user's.
+    qputenv("QUORVANE_INSTANCE", QFileInfo(base).fileName().toUtf8());
 }
 
 QString root() {

@@ -90,7 +90,7 @@ bool CliSession::connect() {
         link.setCommLogging(true);
 
     ConnectionSequence sequence(m_context, m_view);
-    const bool ok = sequence.NeuInitialisierenBtnClick();
+    const bool ok = sequence.reconnect();
     m_chipVersion = sequence.ChipVersion();
     return ok;
 }

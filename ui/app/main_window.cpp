@@ -117,16 +117,12 @@ void TfMain::wireConnection() {
     m_connectionView = std::make_unique<WindowConnectionView>(widgets);
     m_connection = std::make_unique<ConnectionSequence>(m_context, *m_connectionView);
 
-    connect(m_start->connectButton(), &QPushButton::clicked, this, guarded([this] {
-                StopPollingAndWait();
-                m_connection->NeuInitialisierenBtnClick();
-            }));
-    connect(m_start->disconnectButton(), &QPushButton::clicked, this, guarded([this] {
-                StopPollingAndWait();
-                m_connection->btnDisconnectClick();
-            }));
+    connect(m_start->connectButton(), &QPushButton::clicked, this,
+            guarded([this] { NeuInitialisierenBtnClick(); }));
+    connect(m_start->disconnectButton(), &QPushButton::clicked, this,
+            guarded([this] { btnDisconnectClick(); }));
     connect(m_start->demoModeBox(), &QCheckBox::clicked, this,
-            guarded([this](bool checked) { m_context.link.DemoModeClick(checked); }));
+            guarded([this](bool checked) { DemoModeClick(checked); }));
 
     m_dtc->showMonitorStatus = [this](const TMonitorStatus& status) {
         m_start->ShowMonitorStatus(status);
@@ -148,6 +144,20 @@ void TfMain::wireConnection() {
             guarded([this] { AutoConnectTimerTimer(); }));
 }
 
+void TfMain::NeuInitialisierenBtnClick() {
+    StopPollingAndWait();
+    m_connection->reconnect();
+}
+
+void TfMain::btnDisconnectClick() {
+    StopPollingAndWait();
+    m_connection->disconnect();
+}
+
+void TfMain::DemoModeClick(bool checked) {
+    m_context.link.switchDemoMode(checked);
+}
+
 void TfMain::AutoConnectTimerTimer() {
     m_autoConnectTimer->stop();
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -155,7 +165,7 @@ void TfMain::AutoConnectTimerTimer() {
     struct RestoreCursor {
         ~RestoreCursor() { QApplication::restoreOverrideCursor(); }
     } restore;
-    m_connection->NeuInitialisierenBtnClick();
+    m_connection->reconnect();
 }
 
 void TfMain::setDialogs(QWidget* info, QWidget* dtcSearch, QWidget* reportSettings) {

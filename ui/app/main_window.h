@@ -66,6 +66,9 @@ private:
     void FormCreate();
     void wireConnection();
     void AutoConnectTimerTimer();
+    void NeuInitialisierenBtnClick();
+    void btnDisconnectClick();
+    void DemoModeClick(bool checked);
     void FormClose();
     void locateHelpFile();
     void tbMaximizeClick();

@@ -11,7 +11,10 @@ constexpr int kConnectTimeoutMs = 1000;
 } // namespace
 
 QString SingleInstance::lockName(const QString& executableName) {
-    return QStringLiteral("PREVINST:%1:%2").arg(executableName).arg(::getuid());
+    const QString chosen = qEnvironmentVariable("QUORVANE_INSTANCE");
+    return QStringLiteral("PREVINST:%1:%2")
+        .arg(chosen.isEmpty() ? executableName : chosen)
+        .arg(::getuid());
 }
 
 SingleInstance::SingleInstance(QString name, QObject* parent)

@@ -11,7 +11,8 @@ class QWidget;
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
-    // "PREVINST:" + the executable's name + the user id.
+    // "PREVINST:" + the executable's name + the user id. QUORVANE_INSTANCE, when set, takes the
+    // place of the executable's name, so that tests never meet the copy the user is running.
     static QString lockName(const QString& executableName);
 
     explicit SingleInstance(QString name, QObject* parent = nullptr);

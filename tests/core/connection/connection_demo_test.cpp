@@ -81,7 +81,7 @@ TEST_F(DemoConnection, RunningAgainStartsFromAnEmptyList) {
 
 TEST_F(DemoConnection, DisconnectReportsThreeLinesAndTheGuardRefusesAfterwards) {
     ASSERT_TRUE(sequence.InitializeConnection());
-    sequence.btnDisconnectClick();
+    sequence.disconnect();
 
     const QStringList tail = view.texts().mid(15);
     EXPECT_EQ(tail,
@@ -106,7 +106,7 @@ TEST_F(DemoConnection, AutoDetectionWithoutPortsStillReachesTheSimulatedVehicle)
 TEST_F(DemoConnection, ConnectButtonLogsTheNewInitEventBeforeAnyCommand) {
     QFile::remove(CommLog::path());
     context.link.setCommLogging(true);
-    ASSERT_TRUE(sequence.NeuInitialisierenBtnClick());
+    ASSERT_TRUE(sequence.reconnect());
     context.link.setCommLogging(false);
     const QStringList lines = readCrLfLines(CommLog::path());
     ASSERT_GE(lines.size(), 5);
@@ -154,7 +154,7 @@ TEST_F(NoVehicle, AutoDetectionReportsEveryPortThatDoesNotOpen) {
 }
 
 TEST_F(NoVehicle, DisconnectWithoutConnectionSendsNothingAndStillReports) {
-    sequence.btnDisconnectClick();
+    sequence.disconnect();
     EXPECT_EQ(view.lines.size(), 3);
     EXPECT_TRUE(context.link.NoCommunication());
 }

@@ -56,7 +56,7 @@ TEST_F(PtyConnection, ReachesEveryStageThroughTheSerialChannel) {
     EXPECT_TRUE(context.comPort->isOpen());
     EXPECT_FALSE(context.link.NoCommunication());
 
-    sequence.btnDisconnectClick();
+    sequence.disconnect();
     EXPECT_FALSE(context.comPort->isOpen());
     EXPECT_EQ(view.lines.size(), 18);
 }

@@ -123,7 +123,7 @@ TEST_P(Elm327Layouts, DemoVehicleShowsWhatItShowsBehindAnElm323) {
     EXPECT_TRUE(c.context.link.canLayout());
     expectSameAsElm323(c.shown(), expected);
 
-    c.sequence.btnDisconnectClick();
+    c.sequence.disconnect();
     EXPECT_FALSE(c.context.link.canLayout());
 }
 

@@ -188,10 +188,10 @@ TEST_F(LogFileTest, EveryExchangeAndActionIsOneLineBetweenOpeningAndClosingLines
     EXPECT_FALSE(QFile::exists(CommLog::path()));
 
     link.setCommLogging(true);
-    link.DemoModeClick(true);
+    link.switchDemoMode(true);
     EXPECT_EQ(link.Exchange("0100"), "4100BE1FE811");
     link.logEvent(" - Read DTC");
-    link.DemoModeClick(false);
+    link.switchDemoMode(false);
     link.setCommLogging(false);
     // Ticking the box again appends a new opening to the same file.
     link.setCommLogging(true);

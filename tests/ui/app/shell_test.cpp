@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QLocalServer>
 #include <QProcess>
 #include <QPushButton>
 #include <QSpinBox>
@@ -261,6 +262,16 @@ TEST(SingleInstance, ASecondStartRaisesTheFirstWindowAndGivesUp) {
 
 TEST(SingleInstance, SecondProgramProcessEndsWithExitCodeZero) {
     const QString program = data_dirs::programDir() + "/quorvane";
+    // The lock of a copy the user runs on this machine (taken here when none runs) must not
+    // be the one the programs under test meet.
+    const QByteArray chosen = qgetenv("QUORVANE_INSTANCE");
+    qunsetenv("QUORVANE_INSTANCE");
+    const QString usersLock = SingleInstance::lockName("quorvane");
+    QLocalServer usersCopy;
+    usersCopy.listen(usersLock);
+    qputenv("QUORVANE_INSTANCE", chosen);
+    ASSERT_NE(SingleInstance::lockName("quorvane"), usersLock);
+
     QProcess firstRun;
     firstRun.start(program, {});
     ASSERT_TRUE(firstRun.waitForStarted());
