@@ -3,10 +3,10 @@
 // pseudo-terminal (what a user waits for, less the vehicle's bus time), as an ELM323 and as an
 // ELM327 on a CAN car.
 
+#include "core/connection/connection_sequence.h"
 #include "core/connection/program_context.h"
 #include "core/j1979/sensor_catalogue.h"
 #include "core/link/com_port.h"
-#include "core/connection/connection_sequence.h"
 #include "tools/elmsim/pty_elm.h"
 
 #include <QCoreApplication>

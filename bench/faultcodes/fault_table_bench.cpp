@@ -1,10 +1,10 @@
 // Speed of the fault-code table: loading the English module as the program does at start
 // (register, unpack, parse, index), the raw unpacking rate, and one lookup.
 
-#include "core/l10n/user_notifier.h"
 #include "core/faultcodes/fault_code_table.h"
 #include "core/faultcodes/fault_table_loader.h"
 #include "core/faultcodes/lzh_container.h"
+#include "core/l10n/user_notifier.h"
 
 #include <QResource>
 #include <benchmark/benchmark.h>

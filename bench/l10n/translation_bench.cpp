@@ -1,10 +1,10 @@
 // The start-up cost of the language: reading the German catalogue and translating the string
 // table, both on the way to the first window.
-#include "core/settings/data_dirs.h"
 #include "core/connection/lng_translate.h"
+#include "core/j1979/sensor_catalogue.h"
 #include "core/l10n/mo_catalogue.h"
 #include "core/l10n/translator.h"
-#include "core/j1979/sensor_catalogue.h"
+#include "core/settings/data_dirs.h"
 
 #include <QFile>
 #include <benchmark/benchmark.h>

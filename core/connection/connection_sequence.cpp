@@ -1,11 +1,11 @@
 #include "core/connection/connection_sequence.h"
 
-#include "core/l10n/const_str.h"
+#include "core/connection/freeze_frame_reading.h"
 #include "core/connection/program_context.h"
+#include "core/l10n/const_str.h"
 #include "core/link/can_answer.h"
 #include "core/link/elm327_commands.h"
 #include "core/link/elm_commands.h"
-#include "core/connection/freeze_frame_reading.h"
 #include "core/link/serial_port_error.h"
 
 namespace {

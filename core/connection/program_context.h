@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/settings/settings_store.h"
 #include "core/faultcodes/fault_code_table.h"
 #include "core/j1979/mode01.h"
 #include "core/j1979/mode02.h"
@@ -10,6 +9,7 @@
 #include "core/j1979/trouble_codes.h"
 #include "core/link/elm_exchange.h"
 #include "core/link/serial_port.h"
+#include "core/settings/settings_store.h"
 
 #include <QStringList>
 #include <memory>

@@ -1,7 +1,7 @@
 #include "core/faultcodes/fault_record_format.h"
 
-#include "core/l10n/const_str.h"
 #include "core/faultcodes/fault_table_error.h"
+#include "core/l10n/const_str.h"
 
 #include <QtEndian>
 #include <array>

@@ -1,11 +1,11 @@
 #include "core/faultcodes/fault_table_loader.h"
 
-#include "core/l10n/const_str.h"
-#include "core/l10n/user_notifier.h"
 #include "core/faultcodes/fault_code_table.h"
 #include "core/faultcodes/fault_record_format.h"
 #include "core/faultcodes/fault_table_error.h"
 #include "core/faultcodes/lzh_container.h"
+#include "core/l10n/const_str.h"
+#include "core/l10n/user_notifier.h"
 
 #include <QBuffer>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
 #include "core/faultcodes/lzh_container.h"
 
-#include "core/l10n/const_str.h"
-#include "core/l10n/user_notifier.h"
 #include "core/faultcodes/fault_table_error.h"
 #include "core/faultcodes/lzhuf_decoder.h"
 #include "core/faultcodes/lzhuf_encoder.h"
+#include "core/l10n/const_str.h"
+#include "core/l10n/user_notifier.h"
 
 #include <QIODevice>
 #include <QtEndian>

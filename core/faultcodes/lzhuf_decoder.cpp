@@ -1,8 +1,8 @@
 #include "core/faultcodes/lzhuf_decoder.h"
 
-#include "core/l10n/const_str.h"
 #include "core/faultcodes/fault_table_error.h"
 #include "core/faultcodes/lzhuf_model.h"
+#include "core/l10n/const_str.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,11 +1,11 @@
 #include "core/j1979/mode02.h"
 
-#include "core/l10n/const_str.h"
 #include "core/j1979/hex_conversions.h"
 #include "core/j1979/pid_decoder.h"
 #include "core/j1979/pid_request.h"
 #include "core/j1979/response_fields.h"
 #include "core/j1979/trouble_code_text.h"
+#include "core/l10n/const_str.h"
 #include "core/link/command_link.h"
 
 bool TMode02::ReadSupported(CommandLink& link) {

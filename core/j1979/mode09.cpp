@@ -1,7 +1,7 @@
 #include "core/j1979/mode09.h"
 
-#include "core/l10n/const_str.h"
 #include "core/j1979/response_fields.h"
+#include "core/l10n/const_str.h"
 #include "core/link/command_link.h"
 
 #include <optional>

@@ -1,9 +1,9 @@
 #include "core/j1979/o2_sensor_tests.h"
 
-#include "core/l10n/const_str.h"
 #include "core/j1979/display_number.h"
 #include "core/j1979/response_fields.h"
 #include "core/j1979/state_texts.h"
+#include "core/l10n/const_str.h"
 #include "core/link/command_link.h"
 
 namespace {

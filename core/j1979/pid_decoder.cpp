@@ -1,10 +1,10 @@
 #include "core/j1979/pid_decoder.h"
 
-#include "core/l10n/const_str.h"
 #include "core/j1979/display_number.h"
 #include "core/j1979/response_fields.h"
 #include "core/j1979/state_texts.h"
 #include "core/j1979/trouble_code_text.h"
+#include "core/l10n/const_str.h"
 
 #include <QStringList>
 

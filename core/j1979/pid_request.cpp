@@ -1,9 +1,9 @@
 #include "core/j1979/pid_request.h"
 
-#include "core/l10n/const_str.h"
 #include "core/j1979/hex_conversions.h"
 #include "core/j1979/pid_decoder.h"
 #include "core/j1979/response_fields.h"
+#include "core/l10n/const_str.h"
 #include "core/link/command_link.h"
 
 QString RequestPidValue(CommandLink& link, const QString& serviceText, const QString& pidText,

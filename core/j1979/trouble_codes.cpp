@@ -1,8 +1,8 @@
 #include "core/j1979/trouble_codes.h"
 
+#include "core/j1979/trouble_code_text.h"
 #include "core/l10n/const_str.h"
 #include "core/l10n/user_notifier.h"
-#include "core/j1979/trouble_code_text.h"
 #include "core/link/command_link.h"
 
 namespace {

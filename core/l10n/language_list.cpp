@@ -2,10 +2,10 @@
 
 #include "core/l10n/const_str.h"
 #include "core/l10n/flag_library.h"
-#include "core/settings/settings_names.h"
-#include "core/settings/settings_store.h"
 #include "core/l10n/translator.h"
 #include "core/l10n/user_notifier.h"
+#include "core/settings/settings_names.h"
+#include "core/settings/settings_store.h"
 
 LanguageList buildLanguageList(Translator& translator, const QString& flagLibraryPath,
                                UserNotifier& notifier) {

@@ -1,8 +1,8 @@
 #include "core/l10n/startup_language.h"
 
+#include "core/l10n/translator.h"
 #include "core/settings/settings_names.h"
 #include "core/settings/settings_store.h"
-#include "core/l10n/translator.h"
 
 #include <QLocale>
 

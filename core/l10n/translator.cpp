@@ -1,7 +1,7 @@
 #include "core/l10n/translator.h"
 
-#include "core/settings/data_dirs.h"
 #include "core/l10n/startup_language.h"
+#include "core/settings/data_dirs.h"
 
 #include <QDir>
 #include <QFileInfo>

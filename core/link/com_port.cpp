@@ -1,7 +1,7 @@
 #include "core/link/com_port.h"
 
-#include "core/settings/port_settings_store.h"
 #include "core/link/serial_port.h"
+#include "core/settings/port_settings_store.h"
 #include "core/settings/settings_load.h"
 
 #include <QDir>

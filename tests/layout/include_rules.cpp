@@ -39,7 +39,8 @@ struct Include {
 };
 
 QList<Include> includesOf(const QString& root, const QString& file) {
-    static const QRegularExpression pattern(QStringLiteral(R"(^\s*#\s*include\s*([<"])([^>"]+)[>"])"));
+    static const QRegularExpression pattern(
+        QStringLiteral(R"(^\s*#\s*include\s*([<"])([^>"]+)[>"])"));
     QList<Include> result;
     QFile in(root + QLatin1Char('/') + file);
     if (!in.open(QIODevice::ReadOnly))
@@ -134,7 +135,8 @@ QStringList sourceFiles(const QString& root, const QString& dir) {
 
 QStringList violations(const QString& root, const QString& qtCoreDir) {
     QStringList found;
-    for (const QString& top : {QStringLiteral("core"), QStringLiteral("ui"), QStringLiteral("tools")}) {
+    for (const QString& top :
+         {QStringLiteral("core"), QStringLiteral("ui"), QStringLiteral("tools")}) {
         for (const QString& file : sourceFiles(root, top)) {
             const auto [layer, folder] = layerAndFolder(file);
             for (const Include& include : includesOf(root, file)) {

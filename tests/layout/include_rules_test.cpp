@@ -45,24 +45,26 @@ TEST(IncludeDirections, EachForbiddenKindIsNamedWithFileAndLine) {
 
     QStringList found = include_rules::violations(top, QtCoreDir);
     found.sort();
-    EXPECT_EQ(found, (QStringList{
-                         "core/j1979/up.cpp:1: core/connection/connection_view.h "
-                         "(core/j1979 may not use core/connection)",
-                         "core/l10n/ui.cpp:3: ui/app/main_window.h (core includes only core)",
-                         "core/link/sideways.cpp:1: core/connection/program_context.h "
-                         "(core/link may not use core/connection)",
-                         "core/link/up.cpp:2: core/j1979/mode01.h (core/link may not use core/j1979)",
-                         "core/settings/gui.cpp:1: QPixmap (not a QtCore header)",
-                         "core/settings/gui.cpp:2: QtWidgets/QLabel (a Qt module other than QtCore)",
-                         "tools/cli/window.cpp:1: ui/app/startup.h (the tools link the core alone)",
-                         "ui/dialogs/page.cpp:1: ui/pages/dtc_page.h (ui/dialogs may not use ui/pages)",
-                         "ui/pages/frame.cpp:1: ui/app/main_window.h (ui/pages may not use ui/app)",
-                         "ui/widgets/page.cpp:1: ui/pages/start_page.h (ui/widgets may not use ui/pages)",
-                     }));
+    EXPECT_EQ(found,
+              (QStringList{
+                  "core/j1979/up.cpp:1: core/connection/connection_view.h "
+                  "(core/j1979 may not use core/connection)",
+                  "core/l10n/ui.cpp:3: ui/app/main_window.h (core includes only core)",
+                  "core/link/sideways.cpp:1: core/connection/program_context.h "
+                  "(core/link may not use core/connection)",
+                  "core/link/up.cpp:2: core/j1979/mode01.h (core/link may not use core/j1979)",
+                  "core/settings/gui.cpp:1: QPixmap (not a QtCore header)",
+                  "core/settings/gui.cpp:2: QtWidgets/QLabel (a Qt module other than QtCore)",
+                  "tools/cli/window.cpp:1: ui/app/startup.h (the tools link the core alone)",
+                  "ui/dialogs/page.cpp:1: ui/pages/dtc_page.h (ui/dialogs may not use ui/pages)",
+                  "ui/pages/frame.cpp:1: ui/app/main_window.h (ui/pages may not use ui/app)",
+                  "ui/widgets/page.cpp:1: ui/pages/start_page.h (ui/widgets may not use ui/pages)",
+              }));
 }
 
 TEST(OneDefinition, NoClassNameIsDefinedTwiceInTheSuite) {
-    const QStringList found = include_rules::duplicateClasses(SourceRoot + QStringLiteral("/tests"));
+    const QStringList found =
+        include_rules::duplicateClasses(SourceRoot + QStringLiteral("/tests"));
     EXPECT_TRUE(found.isEmpty()) << found.join(QLatin1Char('\n')).toStdString();
 }
 
@@ -71,7 +73,8 @@ TEST(OneDefinition, AnonymousNamespacesAreLeftOut) {
     ASSERT_TRUE(root.isValid());
     writeFile(root.path(), "a/one.h", "#pragma once\nclass Notifier : public Base {\n};\n");
     writeFile(root.path(), "b/two.cpp", "struct Notifier {\n    int x;\n};\n");
-    writeFile(root.path(), "b/three.cpp", "namespace {\nclass Notifier {\n};\n}\nstruct Fine {};\n");
+    writeFile(root.path(), "b/three.cpp",
+              "namespace {\nclass Notifier {\n};\n}\nstruct Fine {};\n");
     EXPECT_EQ(include_rules::duplicateClasses(root.path()),
               QStringList{"Notifier: a/one.h, b/two.cpp"});
 }

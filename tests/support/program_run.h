@@ -3,15 +3,15 @@
 // A main window as the program creates it, over the test's own settings, optionally connected to
 // the emulated interface on a pseudo-terminal or to the Demo-Mode vehicle.
 
-#include "core/settings/data_dirs.h"
-#include "ui/app/main_window.h"
 #include "core/connection/program_context.h"
-#include "core/settings/settings_store.h"
 #include "core/l10n/translator.h"
 #include "core/link/serial_port.h"
+#include "core/settings/data_dirs.h"
+#include "core/settings/settings_store.h"
 #include "tests/support/recording_notifier.h"
 #include "tests/support/test_environment.h"
 #include "tools/elmsim/pty_elm.h"
+#include "ui/app/main_window.h"
 
 #include <QAbstractButton>
 #include <QFile>

@@ -1,14 +1,14 @@
 #include "tools/cli/cli_session.h"
 
-#include "core/settings/data_dirs.h"
+#include "core/connection/connection_sequence.h"
 #include "core/connection/lng_translate.h"
-#include "core/settings/settings_names.h"
-#include "core/l10n/startup_language.h"
-#include "core/l10n/translator.h"
 #include "core/faultcodes/fault_table_loader.h"
 #include "core/j1979/sensor_catalogue.h"
+#include "core/l10n/startup_language.h"
+#include "core/l10n/translator.h"
 #include "core/link/com_port.h"
-#include "core/connection/connection_sequence.h"
+#include "core/settings/data_dirs.h"
+#include "core/settings/settings_names.h"
 #include "tools/cli/cli_options.h"
 
 namespace {

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "core/connection/program_context.h"
-#include "core/l10n/user_notifier.h"
-#include "core/j1979/o2_sensor_tests.h"
 #include "core/connection/connection_view.h"
 #include "core/connection/freeze_frame_reading.h"
+#include "core/connection/program_context.h"
+#include "core/j1979/o2_sensor_tests.h"
+#include "core/l10n/user_notifier.h"
 
 #include <QStringList>
 #include <atomic>

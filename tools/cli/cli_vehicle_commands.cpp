@@ -1,7 +1,7 @@
-#include "core/l10n/const_str.h"
 #include "core/faultcodes/fault_code_table.h"
 #include "core/j1979/sensor_catalogue.h"
 #include "core/j1979/trouble_codes.h"
+#include "core/l10n/const_str.h"
 #include "tools/cli/cli_commands.h"
 #include "tools/cli/cli_io.h"
 #include "tools/cli/cli_options.h"

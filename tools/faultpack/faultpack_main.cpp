@@ -4,11 +4,11 @@
 //   faultpack build TABLE.tsv MODULE  turn a table source into a language module
 //   faultpack dump MODULE             print a module's records, tab-separated, one a line
 
-#include "core/l10n/user_notifier.h"
 #include "core/faultcodes/fault_code_table.h"
 #include "core/faultcodes/fault_table_error.h"
 #include "core/faultcodes/fault_table_loader.h"
 #include "core/faultcodes/lzh_container.h"
+#include "core/l10n/user_notifier.h"
 #include "tools/faultpack/fault_table_tsv.h"
 #include "tools/faultpack/module_builder.h"
 

@@ -1,12 +1,12 @@
 #include "ui/app/options_page.h"
 
-#include "ui/app/error_display.h"
-#include "core/l10n/language_list.h"
 #include "core/connection/program_context.h"
+#include "core/l10n/language_list.h"
+#include "core/l10n/user_notifier.h"
 #include "core/link/com_port.h"
 #include "core/settings/settings_load.h"
 #include "core/settings/settings_names.h"
-#include "core/l10n/user_notifier.h"
+#include "ui/app/error_display.h"
 #include "ui/widgets/pictures.h"
 
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #include "ui/app/window_connection_view.h"
 
-#include "core/j1979/o2_sensor_tests.h"
 #include "core/connection/freeze_frame_reading.h"
+#include "core/j1979/o2_sensor_tests.h"
 #include "ui/pages/dtc_page.h"
 #include "ui/pages/freeze_frame_page.h"
 #include "ui/pages/o2_sensor_page.h"

@@ -1,10 +1,10 @@
 #include "ui/pages/dtc_page.h"
 #include "ui/app/error_display.h"
 
-#include "core/l10n/const_str.h"
 #include "core/connection/program_context.h"
-#include "core/l10n/user_notifier.h"
 #include "core/j1979/monitor_status.h"
+#include "core/l10n/const_str.h"
+#include "core/l10n/user_notifier.h"
 #include "ui/pages/dtc_grid_draw_cell.h"
 #include "ui/pages/result_grid.h"
 

@@ -1,9 +1,9 @@
 #include "ui/pages/o2_sensor_page.h"
 #include "ui/app/error_display.h"
 
-#include "core/l10n/const_str.h"
 #include "core/connection/program_context.h"
 #include "core/j1979/o2_sensor_tests.h"
+#include "core/l10n/const_str.h"
 #include "ui/pages/result_grid.h"
 #include "ui/pages/striped_grid_delegate.h"
 #include "ui/widgets/qz_o2_sensor_graph.h"

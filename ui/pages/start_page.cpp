@@ -1,8 +1,8 @@
 #include "ui/pages/start_page.h"
 
-#include "core/l10n/const_str.h"
 #include "core/j1979/mode09.h"
 #include "core/j1979/monitor_status.h"
+#include "core/l10n/const_str.h"
 #include "ui/pages/log_list_delegate.h"
 #include "ui/widgets/pictures.h"
 #include "ui/widgets/qz_mil_lamp.h"

@@ -1,9 +1,9 @@
 // The connection sequence against the simulated vehicle, with and without a port that opens.
 
+#include "core/connection/connection_sequence.h"
 #include "core/connection/program_context.h"
 #include "core/j1979/sensor_catalogue.h"
 #include "core/link/com_port.h"
-#include "core/connection/connection_sequence.h"
 #include "core/link/serial_port.h"
 
 #include "tests/core/connection/connection_recording_view.h"

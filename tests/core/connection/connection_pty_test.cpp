@@ -1,10 +1,10 @@
 // The connection sequence through the serial channel: the emulated interface on pseudo-terminals,
 // and a scripted line where the vehicle side has to misbehave.
 
+#include "core/connection/connection_sequence.h"
 #include "core/connection/program_context.h"
 #include "core/j1979/sensor_catalogue.h"
 #include "core/link/com_port.h"
-#include "core/connection/connection_sequence.h"
 #include "core/link/serial_port.h"
 #include "core/link/serial_port_error.h"
 #include "core/link/simulated_vehicle.h"

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "core/connection/connection_view.h"
+#include "core/connection/freeze_frame_reading.h"
 #include "core/j1979/mode09.h"
 #include "core/j1979/monitor_status.h"
 #include "core/j1979/o2_sensor_tests.h"
-#include "core/connection/connection_view.h"
-#include "core/connection/freeze_frame_reading.h"
 
 #include <QStringList>
 #include <optional>

@@ -2,10 +2,10 @@
 // headers on and off, spaces on and off, one and two control units, must give the pages exactly
 // what the same vehicle gives behind an ELM323.
 
+#include "core/connection/connection_sequence.h"
 #include "core/connection/program_context.h"
 #include "core/j1979/sensor_catalogue.h"
 #include "core/link/com_port.h"
-#include "core/connection/connection_sequence.h"
 #include "core/link/serial_port.h"
 #include "tools/elmsim/pty_elm.h"
 

@@ -1,11 +1,11 @@
 #include "core/connection/lng_translate.h"
 
+#include "core/j1979/sensor_catalogue.h"
 #include "core/l10n/const_str.h"
-#include "core/settings/data_dirs.h"
 #include "core/l10n/grid_headings.h"
 #include "core/l10n/mo_catalogue.h"
 #include "core/l10n/translator.h"
-#include "core/j1979/sensor_catalogue.h"
+#include "core/settings/data_dirs.h"
 
 #include "tests/core/l10n/locale_tree.h"
 #include "tests/support/test_environment.h"

@@ -1,6 +1,6 @@
-#include "core/l10n/const_str.h"
 #include "core/faultcodes/fault_table_error.h"
 #include "core/faultcodes/lzh_container.h"
+#include "core/l10n/const_str.h"
 #include "tests/support/recording_notifier.h"
 
 #include <QBuffer>

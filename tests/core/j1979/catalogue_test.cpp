@@ -1,5 +1,5 @@
-#include "core/l10n/const_str.h"
 #include "core/j1979/sensor_catalogue.h"
+#include "core/l10n/const_str.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "core/l10n/const_str.h"
 #include "core/j1979/hex_conversions.h"
 #include "core/j1979/mode02.h"
+#include "core/l10n/const_str.h"
 #include "locale_guard.h"
 #include "scripted_link.h"
 

@@ -1,7 +1,7 @@
-#include "core/l10n/const_str.h"
 #include "core/j1979/hex_conversions.h"
 #include "core/j1979/mode01.h"
 #include "core/j1979/monitor_status.h"
+#include "core/l10n/const_str.h"
 #include "scripted_link.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // The request and answer rules of the service 01 value decoder, apart from the per-PID formulas
 // (pid_table_test.cpp).
 
-#include "core/l10n/const_str.h"
 #include "core/j1979/hex_conversions.h"
 #include "core/j1979/mode01.h"
+#include "core/l10n/const_str.h"
 #include "locale_guard.h"
 #include "scripted_link.h"
 

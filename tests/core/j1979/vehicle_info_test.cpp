@@ -1,5 +1,5 @@
-#include "core/l10n/const_str.h"
 #include "core/j1979/mode09.h"
+#include "core/l10n/const_str.h"
 #include "scripted_link.h"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
 // Raw ELM327 answers from CAN vehicles, laid out as the chip's data sheet shows them, through the
 // one place that turns them into the ISO layout, and on through the readers.
 
-#include "core/l10n/const_str.h"
 #include "core/j1979/mode09.h"
 #include "core/j1979/supported_pids.h"
 #include "core/j1979/trouble_codes.h"
+#include "core/l10n/const_str.h"
 #include "core/link/can_answer.h"
 #include "core/link/command_link.h"
 #include "tests/support/qt_printers.h"

@@ -1,6 +1,6 @@
 #include "core/link/com_port.h"
-#include "core/settings/port_settings_store.h"
 #include "core/link/serial_port.h"
+#include "core/settings/port_settings_store.h"
 #include "tests/support/qt_printers.h"
 #include "tests/support/test_environment.h"
 

@@ -1,10 +1,10 @@
-#include "core/settings/settings_load.h"
-#include "core/settings/settings_names.h"
-#include "core/settings/settings_store.h"
 #include "core/l10n/startup_language.h"
 #include "core/l10n/translator.h"
 #include "core/link/com_port.h"
 #include "core/link/serial_port.h"
+#include "core/settings/settings_load.h"
+#include "core/settings/settings_names.h"
+#include "core/settings/settings_store.h"
 
 #include "tests/support/test_environment.h"
 

@@ -2,9 +2,9 @@
 
 #include "core/link/comm_log.h"
 
-#include "tests/tools/cli/cli_harness.h"
 #include "tests/support/log_file.h"
 #include "tests/support/qt_printers.h"
+#include "tests/tools/cli/cli_harness.h"
 
 #include <QFile>
 #include <QJsonArray>

@@ -1,8 +1,8 @@
 // The commands without an interface, the usage errors, and the program itself as a process.
 
-#include "tests/tools/cli/cli_harness.h"
 #include "tests/support/pid_samples.h"
 #include "tests/support/qt_printers.h"
+#include "tests/tools/cli/cli_harness.h"
 
 #include <QJsonArray>
 #include <QProcess>

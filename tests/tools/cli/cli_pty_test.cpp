@@ -2,9 +2,9 @@
 
 #include "tools/elmsim/pty_elm.h"
 
-#include "tests/tools/cli/cli_harness.h"
 #include "tests/support/qt_printers.h"
 #include "tests/support/test_environment.h"
+#include "tests/tools/cli/cli_harness.h"
 
 #include <QJsonArray>
 #include <memory>

@@ -1,16 +1,16 @@
 // The main window as a user meets it: navigation, the options page and its persistence, the
 // German translation of the window, the general error display and the single-instance rule.
 
-#include "core/settings/data_dirs.h"
-#include "ui/app/error_display.h"
-#include "ui/app/main_window.h"
 #include "core/connection/program_context.h"
-#include "core/settings/settings_store.h"
-#include "ui/app/single_instance.h"
 #include "core/l10n/startup_language.h"
 #include "core/l10n/translator.h"
+#include "core/settings/data_dirs.h"
+#include "core/settings/settings_store.h"
 #include "tests/support/qt_printers.h"
 #include "tests/support/recording_notifier.h"
+#include "ui/app/error_display.h"
+#include "ui/app/main_window.h"
+#include "ui/app/single_instance.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -18,8 +18,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QLocalServer>
+#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QSpinBox>

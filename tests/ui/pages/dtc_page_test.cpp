@@ -3,11 +3,11 @@
 
 #include "core/l10n/const_str.h"
 #include "core/link/comm_log.h"
-#include "ui/pages/dtc_page.h"
 #include "tests/support/grid_pixels.h"
-#include "tests/support/program_run.h"
 #include "tests/support/log_file.h"
+#include "tests/support/program_run.h"
 #include "tests/support/qt_printers.h"
+#include "ui/pages/dtc_page.h"
 
 #include <QComboBox>
 #include <QFileInfo>

@@ -4,11 +4,11 @@
 #include "core/connection/program_context.h"
 #include "core/j1979/sensor_catalogue.h"
 #include "core/link/serial_channel.h"
-#include "ui/pages/freeze_frame_page.h"
+#include "tests/support/answering_channel.h"
 #include "tests/support/grid_pixels.h"
 #include "tests/support/program_run.h"
-#include "tests/support/answering_channel.h"
 #include "tests/support/qt_printers.h"
+#include "ui/pages/freeze_frame_page.h"
 
 #include <QComboBox>
 #include <QHash>

@@ -1,10 +1,10 @@
 // The oxygen-sensor page: the sensor list a connection finds, the ten service 05 rows read by
 // "OK", the marks of the status column and the width of the description column.
 
-#include "ui/pages/o2_sensor_page.h"
 #include "tests/support/grid_pixels.h"
 #include "tests/support/program_run.h"
 #include "tests/support/qt_printers.h"
+#include "ui/pages/o2_sensor_page.h"
 #include "ui/widgets/qz_o2_sensor_graph.h"
 
 #include <QComboBox>

@@ -1,15 +1,15 @@
 // The start page as the user drives it: Connect in Demo-Mode and through the serial line, what the
 // page shows afterwards, Disconnect, the Init-Status drawing and the MIL lamp.
 
-#include "core/settings/data_dirs.h"
-#include "ui/app/main_window.h"
 #include "core/connection/program_context.h"
-#include "core/settings/settings_store.h"
 #include "core/l10n/translator.h"
-#include "ui/pages/log_list_delegate.h"
+#include "core/settings/data_dirs.h"
+#include "core/settings/settings_store.h"
 #include "tests/support/qt_printers.h"
 #include "tests/support/recording_notifier.h"
 #include "tools/elmsim/pty_elm.h"
+#include "ui/app/main_window.h"
+#include "ui/pages/log_list_delegate.h"
 #include "ui/widgets/qz_mil_lamp.h"
 
 #include <QApplication>
