@@ -1,8 +1,10 @@
 // elmsim: an ELM323 (or, with --chip elm327, an ELM327) interface with the simulated vehicle behind
-// it, on a pseudo-terminal.
-// Prints the device path to connect to as its first line.
+// it, on a pseudo-terminal or, with --tcp PORT, on a TCP port of the loopback address as a WiFi
+// adapter serves it.
+// Prints the port name to connect to as its first line.
 
 #include "tools/elmsim/pty_elm.h"
+#include "tools/elmsim/tcp_elm.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -26,7 +28,8 @@ void onSignal(int) {
 [[noreturn]] void usage(const char* problem) {
     std::fprintf(stderr,
                  "elmsim: %s\n"
-                 "usage: elmsim [--link PATH] [--latency MS] [--baud N] [--mute-after N]\n"
+                 "usage: elmsim [--link PATH | --tcp PORT] [--latency MS] [--baud N]\n"
+                 "              [--mute-after N]\n"
                  "              [--no-prompt] [--profile NAME]\n"
                  "              [--chip elm323|elm327] [--protocol N] [--headers on|off]\n"
                  "              [--spaces on|off] [--units 1|2]\n",
@@ -54,7 +57,7 @@ bool onOff(const QStringList& args, qsizetype& i, const char* option) {
 }
 
 // The options of the ELM327 emulation; false when the argument is none of them.
-bool elm327Option(const QStringList& args, qsizetype& i, PtyElm::Config& config) {
+bool elm327Option(const QStringList& args, qsizetype& i, ElmServer::Config& config) {
     const QString& a = args.at(i);
     Elm327Emulator::Settings& settings = config.elm327Settings;
     if (a == QLatin1String("--chip") && i + 1 < args.size()) {
@@ -81,18 +84,40 @@ bool elm327Option(const QStringList& args, qsizetype& i, PtyElm::Config& config)
     return true;
 }
 
+// Serves until SIGINT or SIGTERM, which wake the server through its event descriptor.
+template <typename Elm>
+void serveUntilSignalled(Elm& elm, const QString& portName) {
+    std::printf("%s\n", qPrintable(portName));
+    std::fflush(stdout);
+
+    g_wakeFd = elm.wakeFd();
+    struct sigaction action {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+
+    elm.run();
+    g_wakeFd = -1;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    PtyElm::Config config;
+    ElmServer::Config config;
     QString linkPath;
+    int tcpPort = -1;
     const QStringList args = QCoreApplication::arguments();
     for (qsizetype i = 1; i < args.size(); ++i) {
         const QString& a = args.at(i);
         if (a == QLatin1String("--link") && i + 1 < args.size())
             linkPath = args.at(++i);
-        else if (a == QLatin1String("--latency"))
+        else if (a == QLatin1String("--tcp")) {
+            tcpPort = numberArgument(args, i, "--tcp");
+            if (tcpPort > 65535)
+                usage("--tcp needs a port from 0 to 65535");
+        } else if (a == QLatin1String("--latency"))
             config.latencyMs = numberArgument(args, i, "--latency");
         else if (a == QLatin1String("--baud"))
             config.baud = numberArgument(args, i, "--baud");
@@ -105,8 +130,15 @@ int main(int argc, char* argv[]) {
         else if (!elm327Option(args, i, config))
             usage(("unknown argument " + a.toStdString()).c_str());
     }
+    if (tcpPort >= 0 && !linkPath.isEmpty())
+        usage("--link names a pseudo-terminal; a TCP port needs none");
 
     try {
+        if (tcpPort >= 0) {
+            TcpElm elm(config, tcpPort);
+            serveUntilSignalled(elm, elm.address());
+            return 0;
+        }
         PtyElm elm(config);
         if (!linkPath.isEmpty()) {
             QFile::remove(linkPath); // a stale link of an earlier run
@@ -115,18 +147,7 @@ int main(int argc, char* argv[]) {
                 return 1;
             }
         }
-        std::printf("%s\n", qPrintable(elm.slavePath()));
-        std::fflush(stdout);
-
-        g_wakeFd = elm.wakeFd();
-        struct sigaction action {};
-        action.sa_handler = onSignal;
-        sigemptyset(&action.sa_mask);
-        sigaction(SIGINT, &action, nullptr);
-        sigaction(SIGTERM, &action, nullptr);
-
-        elm.run();
-        g_wakeFd = -1;
+        serveUntilSignalled(elm, elm.slavePath());
         if (!linkPath.isEmpty())
             QFile::remove(linkPath);
     } catch (const std::exception& e) {

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "tools/elmsim/elm327_emulator.h"
+#include "tools/elmsim/elm_emulator.h"
+
+#include <QByteArray>
+#include <QString>
+#include <atomic>
+#include <memory>
+
+class VehicleProfile;
+
+// The emulated chip with its vehicle behind one byte stream: reads what the client sends, feeds
+// the chip and writes what it prints, delayed like a slow vehicle and paced like a serial line
+// when so configured. The pseudo-terminal and the TCP front of elmsim both serve through it.
+class ElmServer {
+public:
+    struct Config {
+        ElmEmulator::Options emulator;
+        QString profile = QStringLiteral("demo");
+        int latencyMs = 0;   // delay before each vehicle answer
+        int baud = 0;        // pace output like a line of this speed; 0 = as fast as possible
+        bool elm327 = false; // the chip is an ELM327 (with elm327Settings) instead of an ELM323
+        Elm327Emulator::Settings elm327Settings;
+    };
+
+    enum class Stream { Terminal, Socket };
+    enum class End { Stopped, PeerClosed };
+
+    explicit ElmServer(const Config& config); // throws std::runtime_error
+    ~ElmServer();
+    ElmServer(const ElmServer&) = delete;
+    ElmServer& operator=(const ElmServer&) = delete;
+
+    // Serves fd until stop() or, for a socket, until the client closes its side.
+    End serve(int fd, Stream stream);
+
+    // Safe from any thread and from a signal handler (through wakeFd()).
+    void stop();
+    bool stopping() const { return m_stop; }
+    int wakeFd() const { return m_wakeFd; }
+
+    int requestCount() const { return m_requests; }
+
+private:
+    void send(int fd, Stream stream, const QByteArray& bytes);
+    bool sleepUnlessWoken(int ms);
+
+    Config m_config;
+    std::unique_ptr<VehicleProfile> m_vehicle;
+    std::unique_ptr<ElmEmulator> m_emulator;
+    std::unique_ptr<Elm327Emulator> m_elm327; // set instead of m_emulator for an ELM327
+    int m_wakeFd = -1;
+    std::atomic<bool> m_stop{false};
+    std::atomic<int> m_requests{0};
+};
