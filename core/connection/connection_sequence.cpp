@@ -6,6 +6,7 @@
 #include "core/link/can_answer.h"
 #include "core/link/elm327_commands.h"
 #include "core/link/elm_commands.h"
+#include "core/link/network_address.h"
 #include "core/link/serial_port_error.h"
 
 namespace {
@@ -94,10 +95,12 @@ bool ConnectionSequence::openCurrentPort(const QString& name) {
         return false;
     if (port->portName() != name)
         port->setPortName(name);
+    m_openFailure.clear();
     try {
         port->open();
-    } catch (const SerialPortError&) {
+    } catch (const SerialPortError& e) {
         // A port that does not open is reported by its log line, not as an error of the action.
+        m_openFailure = e.message();
         return false;
     }
     return port->isOpen();
@@ -151,6 +154,10 @@ bool ConnectionSequence::runPortLoop() {
             addLine(const_str::Port + QStringLiteral(": ") + name + QLatin1Char(' ') +
                         const_str::CouldNotBeOpened,
                     false);
+            // A network adapter fails for reasons the user can act on (switched off, wrong
+            // address, not on its network); a serial device keeps its one line.
+            if (network_address::isNetworkPort(name) && !m_openFailure.isEmpty())
+                addLine(m_openFailure, false);
             m_view.setComLabel(const_str::ComUnknown);
             m_view.setComLed(false);
             verdict = false;

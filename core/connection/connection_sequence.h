@@ -43,4 +43,5 @@ private:
     ProgramContext& m_context;
     ConnectionView& m_view;
     QString m_chipVersion;
+    QString m_openFailure; // why the last open failed, in the words of the channel
 };

@@ -285,3 +285,13 @@ CONST_STR(CliOxygenSensorHeater, "Oxygen sensor heater:")
 CONST_STR(CliFreezeFrames, "Freeze Frames")
 CONST_STR(CliManufacturer, "Manufacturer")
 CONST_STR(CliNoDefinition, "No definition is available for this code")
+
+// link/ network adapters (port names of the form tcp://HOST:PORT)
+CONST_STR(NetworkAddressInvalid, "%1 is not a network address of the form tcp://HOST:PORT")
+CONST_STR(NetworkHostUnknown, "The host name %1 is unknown")
+CONST_STR(NetworkConnectionRefused,
+          "%1 refused the connection: is the adapter switched on, and is this its port?")
+CONST_STR(NetworkUnreachable, "%1 cannot be reached: is this computer on the adapter's network?")
+CONST_STR(NetworkConnectTimeout, "%1 did not accept the connection within %2 seconds")
+CONST_STR(NetworkConnectFailed, "Cannot connect to %1: %2")
+CONST_STR(NetworkConnectionDropped, "The connection to %1 was dropped")

@@ -1,7 +1,9 @@
 #include "core/link/serial_port.h"
 
+#include "core/link/network_address.h"
 #include "core/link/serial_port_error.h"
 #include "core/link/serial_speed.h"
+#include "core/link/tcp_channel.h"
 
 #include <cerrno>
 #include <chrono>
@@ -62,8 +64,18 @@ void SerialPort::requireOpen() const {
         throw SerialPortError(QStringLiteral("The serial port %1 is not open.").arg(m_portName));
 }
 
+bool SerialPort::isOpen() const {
+    return m_fd >= 0 || m_network != nullptr;
+}
+
 void SerialPort::open() {
     close();
+    if (network_address::isNetworkPort(m_portName)) {
+        auto network = std::make_unique<TcpChannel>(m_portName);
+        network->open();
+        m_network = std::move(network);
+        return;
+    }
     const QByteArray path = m_portName.toLocal8Bit();
     const int fd = ::open(path.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
@@ -138,6 +150,7 @@ void SerialPort::applyLineSettings() {
 }
 
 void SerialPort::close() {
+    m_network.reset();
     if (m_fd >= 0) {
         ::close(m_fd); // also releases the flock
         m_fd = -1;
@@ -146,6 +159,8 @@ void SerialPort::close() {
 
 void SerialPort::write(const QByteArray& bytes) {
     requireOpen();
+    if (m_network)
+        return m_network->write(bytes);
     const auto deadline = Clock::now() + std::chrono::milliseconds(kWriteTimeoutMs);
     qsizetype sent = 0;
     while (sent < bytes.size()) {
@@ -172,6 +187,8 @@ void SerialPort::write(const QByteArray& bytes) {
 
 bool SerialPort::waitForData(int timeoutMs) {
     requireOpen();
+    if (m_network)
+        return m_network->waitForData(timeoutMs);
     const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
     for (;;) {
         pollfd pfd{m_fd, POLLIN, 0};
@@ -194,6 +211,8 @@ bool SerialPort::waitForData(int timeoutMs) {
 
 int SerialPort::receivedCount() {
     requireOpen();
+    if (m_network)
+        return m_network->receivedCount();
     int count = 0;
     if (::ioctl(m_fd, FIONREAD, &count) != 0)
         fail(QStringLiteral("Cannot query"), errno);
@@ -202,6 +221,8 @@ int SerialPort::receivedCount() {
 
 QByteArray SerialPort::read(int count) {
     requireOpen();
+    if (m_network)
+        return m_network->read(count);
     QByteArray bytes;
     if (count <= 0)
         return bytes;
@@ -227,6 +248,8 @@ QByteArray SerialPort::readAll() {
     // A non-blocking read returns what the driver holds and never waits, so the count query is
     // not needed: one system call less on every pass of the answer loop.
     requireOpen();
+    if (m_network)
+        return m_network->readAll();
     QByteArray bytes;
     char chunk[1024]; // the driver's input buffer size
     for (;;) {
@@ -250,6 +273,8 @@ QByteArray SerialPort::readAll() {
 
 void SerialPort::purge() {
     requireOpen();
+    if (m_network)
+        return m_network->purge();
     if (::tcflush(m_fd, TCIOFLUSH) != 0)
         fail(QStringLiteral("Cannot purge"), errno);
 }

@@ -4,9 +4,14 @@
 #include "core/link/serial_channel.h"
 
 #include <QString>
+#include <memory>
+
+class TcpChannel;
 
 // A serial device on POSIX termios: opened exclusively, raw, with the line settings applied and
 // DTR and RTS asserted. The device path is the port name ("/dev/ttyUSB0").
+// A port name "tcp://HOST:PORT" names a network adapter instead: the port then talks through a
+// TcpChannel and its line settings are kept (and stored) but do not apply.
 class SerialPort : public SerialChannel {
 public:
     static constexpr int kWriteTimeoutMs = 5000;
@@ -26,7 +31,7 @@ public:
     // Throws SerialPortError when the device is absent, in use, not a terminal or not accessible.
     void open();
     void close();
-    bool isOpen() const override { return m_fd >= 0; }
+    bool isOpen() const override;
 
     void write(const QByteArray& bytes) override;
     bool waitForData(int timeoutMs) override;
@@ -43,4 +48,5 @@ private:
     QString m_portName;
     LineSettings m_settings;
     int m_fd = -1;
+    std::unique_ptr<TcpChannel> m_network; // set while a network port is open
 };

@@ -1,0 +1,278 @@
+#include "core/link/tcp_channel.h"
+
+#include "core/l10n/const_str.h"
+#include "core/link/network_address.h"
+#include "core/link/serial_port_error.h"
+
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <fcntl.h>
+#include <netdb.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <poll.h>
+#include <sys/ioctl.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+int remainingMs(Clock::time_point deadline) {
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    return left > 0 ? static_cast<int>(left) : 0;
+}
+
+QString systemText(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// What a failed connect means to the user. Refused and unreachable are the two everyday cases of
+// a WiFi adapter: switched off, or this computer not on its network.
+QString connectFailure(const QString& where, int error) {
+    switch (error) {
+    case ECONNREFUSED:
+        return const_str::NetworkConnectionRefused.arg(where);
+    case ENETUNREACH:
+    case EHOSTUNREACH:
+    case ENETDOWN:
+    case EHOSTDOWN:
+        return const_str::NetworkUnreachable.arg(where);
+    case ETIMEDOUT:
+        return const_str::NetworkConnectTimeout.arg(where).arg(TcpChannel::kConnectTimeoutMs /
+                                                               1000);
+    default:
+        return const_str::NetworkConnectFailed.arg(where, systemText(error));
+    }
+}
+
+// Waits for a non-blocking connect to finish; returns 0 or the error of the attempt.
+int finishConnect(int fd, Clock::time_point deadline) {
+    for (;;) {
+        pollfd pfd{fd, POLLOUT, 0};
+        const int rc = ::poll(&pfd, 1, remainingMs(deadline));
+        if (rc < 0 && errno == EINTR)
+            continue;
+        if (rc < 0)
+            return errno;
+        if (rc == 0)
+            return ETIMEDOUT;
+        int error = 0;
+        socklen_t length = sizeof error;
+        if (::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &length) != 0)
+            return errno;
+        return error;
+    }
+}
+
+// One attempt on one resolved address; returns the connected descriptor or -1 with the error.
+int connectTo(const addrinfo& address, Clock::time_point deadline, int& error) {
+    const int fd = ::socket(address.ai_family, address.ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC,
+                            address.ai_protocol);
+    if (fd < 0) {
+        error = errno;
+        return -1;
+    }
+    error = 0;
+    if (::connect(fd, address.ai_addr, address.ai_addrlen) != 0)
+        error = errno == EINPROGRESS ? finishConnect(fd, deadline) : errno;
+    if (error != 0) {
+        ::close(fd);
+        return -1;
+    }
+    // Commands are a few bytes each and wait for their answer: never hold one back to gather more.
+    const int on = 1;
+    ::setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
+    return fd;
+}
+
+} // namespace
+
+TcpChannel::TcpChannel(const QString& portName) : m_portName(portName.trimmed()) {}
+
+TcpChannel::~TcpChannel() {
+    close();
+}
+
+void TcpChannel::open() {
+    close();
+    const std::optional<NetworkAddress> address = network_address::parse(m_portName);
+    if (!address)
+        throw SerialPortError(const_str::NetworkAddressInvalid.arg(m_portName));
+
+    addrinfo hints{};
+    hints.ai_family = AF_UNSPEC;
+    hints.ai_socktype = SOCK_STREAM;
+    hints.ai_flags = AI_NUMERICSERV;
+    addrinfo* found = nullptr;
+    const QByteArray host = address->host.toUtf8();
+    const QByteArray port = QByteArray::number(address->port);
+    const int rc = ::getaddrinfo(host.constData(), port.constData(), &hints, &found);
+    if (rc != 0) {
+        if (rc == EAI_SYSTEM)
+            throw SerialPortError(
+                const_str::NetworkConnectFailed.arg(m_portName, systemText(errno)));
+        throw SerialPortError(const_str::NetworkHostUnknown.arg(address->host));
+    }
+
+    // One time-out for all addresses of the host together, as the user sees one connect.
+    const auto deadline = Clock::now() + std::chrono::milliseconds(kConnectTimeoutMs);
+    int firstError = 0;
+    for (const addrinfo* a = found; a != nullptr && m_fd < 0; a = a->ai_next) {
+        int error = 0;
+        m_fd = connectTo(*a, deadline, error);
+        if (m_fd < 0 && firstError == 0)
+            firstError = error;
+        if (remainingMs(deadline) == 0)
+            break;
+    }
+    ::freeaddrinfo(found);
+    if (m_fd < 0)
+        throw SerialPortError(connectFailure(m_portName, firstError != 0 ? firstError : ETIMEDOUT));
+    m_peerClosed = false;
+}
+
+void TcpChannel::close() {
+    if (m_fd >= 0) {
+        ::close(m_fd);
+        m_fd = -1;
+    }
+    m_peerClosed = false;
+}
+
+void TcpChannel::dropped() const {
+    throw SerialPortError(const_str::NetworkConnectionDropped.arg(m_portName));
+}
+
+void TcpChannel::requireUsable() const {
+    if (!isOpen())
+        throw SerialPortError(QStringLiteral("The serial port %1 is not open.").arg(m_portName));
+    if (m_peerClosed)
+        dropped();
+}
+
+void TcpChannel::write(const QByteArray& bytes) {
+    requireUsable();
+    const auto deadline = Clock::now() + std::chrono::milliseconds(kWriteTimeoutMs);
+    qsizetype sent = 0;
+    while (sent < bytes.size()) {
+        // MSG_NOSIGNAL: a connection the adapter closed must end the action, not the program.
+        const ssize_t n = ::send(m_fd, bytes.constData() + sent,
+                                 static_cast<size_t>(bytes.size() - sent), MSG_NOSIGNAL);
+        if (n > 0) {
+            sent += n;
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && (errno == EPIPE || errno == ECONNRESET))
+            dropped();
+        if (n < 0 && errno != EAGAIN)
+            throw SerialPortError(
+                const_str::NetworkConnectFailed.arg(m_portName, systemText(errno)));
+        const int left = remainingMs(deadline);
+        if (left == 0)
+            return; // as on the serial line: the missing answer will show the failure
+        pollfd pfd{m_fd, POLLOUT, 0};
+        if (::poll(&pfd, 1, left) < 0 && errno != EINTR)
+            throw SerialPortError(
+                const_str::NetworkConnectFailed.arg(m_portName, systemText(errno)));
+        if (pfd.revents & (POLLHUP | POLLERR | POLLNVAL))
+            dropped();
+    }
+}
+
+bool TcpChannel::waitForData(int timeoutMs) {
+    requireUsable();
+    const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    for (;;) {
+        pollfd pfd{m_fd, POLLIN, 0};
+        const int rc = ::poll(&pfd, 1, remainingMs(deadline));
+        if (rc < 0 && errno == EINTR)
+            continue;
+        if (rc < 0)
+            throw SerialPortError(
+                const_str::NetworkConnectFailed.arg(m_portName, systemText(errno)));
+        if (rc == 0)
+            return false;
+        // Bytes that arrived before a hang-up are still worth reading; the end of the stream is
+        // noticed by the read that finds it.
+        if ((pfd.revents & POLLIN) == 0 && (pfd.revents & (POLLHUP | POLLERR | POLLNVAL)))
+            dropped();
+        return true;
+    }
+}
+
+int TcpChannel::receivedCount() {
+    requireUsable();
+    int count = 0;
+    if (::ioctl(m_fd, FIONREAD, &count) != 0)
+        throw SerialPortError(const_str::NetworkConnectFailed.arg(m_portName, systemText(errno)));
+    return count;
+}
+
+qsizetype TcpChannel::readSome(char* buffer, qsizetype size) {
+    for (;;) {
+        const ssize_t n = ::recv(m_fd, buffer, static_cast<size_t>(size), MSG_DONTWAIT);
+        if (n > 0)
+            return n;
+        if (n == 0) {
+            m_peerClosed = true;
+            return 0;
+        }
+        if (errno == EINTR)
+            continue;
+        if (errno == EAGAIN || errno == EWOULDBLOCK)
+            return 0;
+        if (errno == ECONNRESET || errno == EPIPE || errno == ETIMEDOUT) {
+            m_peerClosed = true;
+            return 0;
+        }
+        throw SerialPortError(const_str::NetworkConnectFailed.arg(m_portName, systemText(errno)));
+    }
+}
+
+QByteArray TcpChannel::read(int count) {
+    requireUsable();
+    QByteArray bytes;
+    if (count <= 0)
+        return bytes;
+    bytes.resize(count);
+    bytes.resize(readSome(bytes.data(), count));
+    // What came before the end of the stream is handed out; the next use reports the drop.
+    if (bytes.isEmpty() && m_peerClosed)
+        dropped();
+    return bytes;
+}
+
+QByteArray TcpChannel::readAll() {
+    requireUsable();
+    QByteArray bytes;
+    char chunk[1024];
+    // Bounded, so that a peer that never stops sending cannot keep one call busy for ever.
+    while (bytes.size() < kReadLimit) {
+        const qsizetype n = readSome(chunk, sizeof chunk);
+        if (n > 0)
+            bytes.append(chunk, n);
+        if (n < qsizetype(sizeof chunk))
+            break;
+    }
+    if (bytes.isEmpty() && m_peerClosed)
+        dropped();
+    return bytes;
+}
+
+void TcpChannel::purge() {
+    requireUsable();
+    char chunk[1024];
+    for (qsizetype drained = 0; drained < kReadLimit;) {
+        const qsizetype n = readSome(chunk, sizeof chunk);
+        if (n == 0)
+            break;
+        drained += n;
+    }
+    // A drop found while draining is reported by the next command, which cannot be answered.
+}
