@@ -97,7 +97,7 @@ CliOptions parseCliArguments(const QStringList& arguments) {
     if (portGiven && options.demo)
         throw CliUsageError(QStringLiteral("--port and --demo exclude each other"));
     if (portGiven && options.port.trimmed().isEmpty())
-        throw CliUsageError(QStringLiteral("--port needs a device path"));
+        throw CliUsageError(QStringLiteral("--port needs a device path or tcp://HOST:PORT"));
     if (countGiven)
         requireCommand(options, QStringLiteral("--count"), {"watch"});
     if (makerGiven)
@@ -114,8 +114,9 @@ bool commandTalksToVehicle(const QString& command) {
 }
 
 QString cliUsageLine() {
-    return QStringLiteral("usage: quorvane-cli [--port PATH | --demo] [--english] [--lang CODE] "
-                          "[--json] [--log] COMMAND [ARGS]");
+    return QStringLiteral(
+        "usage: quorvane-cli [--port PATH|tcp://HOST:PORT | --demo] [--english] [--lang CODE] "
+        "[--json] [--log] COMMAND [ARGS]");
 }
 
 QString cliHelpText() {

@@ -7,6 +7,7 @@
 #include "core/l10n/startup_language.h"
 #include "core/l10n/translator.h"
 #include "core/link/com_port.h"
+#include "core/link/network_address.h"
 #include "core/settings/data_dirs.h"
 #include "core/settings/settings_names.h"
 #include "tools/cli/cli_options.h"
@@ -73,7 +74,7 @@ bool CliSession::connect() {
     ElmExchange& link = m_context.link;
     SerialPort& port = *m_context.comPort;
     if (!m_options.port.isEmpty())
-        port.setPortName(m_options.port.trimmed());
+        port.setPortName(network_address::normalizedPortName(m_options.port));
     else if (m_storedPort.isEmpty())
         port.setPortName(kDefaultPort);
     link.setChannel(&port);

@@ -4,6 +4,7 @@
 #include "core/l10n/language_list.h"
 #include "core/l10n/user_notifier.h"
 #include "core/link/com_port.h"
+#include "core/link/network_address.h"
 #include "core/settings/settings_load.h"
 #include "core/settings/settings_names.h"
 #include "ui/app/error_display.h"
@@ -139,7 +140,16 @@ QWidget* OptionsPage::buildCommunicationGroup() {
     // A device that is not listed (a pty, a udev link, /dev/rfcomm0) can be typed in.
     m_ports->setEditable(true);
     m_ports->setInsertPolicy(QComboBox::NoInsert);
+    m_ports->setToolTip(QStringLiteral("A serial device such as /dev/ttyUSB0 or /dev/rfcomm0, or a "
+                                       "network adapter as tcp://HOST:PORT"));
     layout->addWidget(m_ports);
+    // A network adapter has no serial line: the stored line settings stay but do not apply.
+    m_networkNote = new QLabel(
+        QStringLiteral("Network adapter: the baud rate and line settings do not apply."), group);
+    m_networkNote->setObjectName(QStringLiteral("labNetworkPortNote"));
+    m_networkNote->setWordWrap(true);
+    m_networkNote->setVisible(false);
+    layout->addWidget(m_networkNote);
     m_autodetect = new QCheckBox(QStringLiteral("COM Port Auto Detect"), group);
     m_autodetect->setObjectName(QStringLiteral("cbAutodetect"));
     m_autoConnect = new QCheckBox(QStringLiteral("Automatically Connect on Launch"), group);
@@ -153,7 +163,7 @@ QWidget* OptionsPage::buildCommunicationGroup() {
     connect(m_ports, &QComboBox::textActivated, this,
             guarded([this](const QString& text) { COM_CBChange(text); }));
     connect(m_ports->lineEdit(), &QLineEdit::editingFinished, this, guarded([this] {
-                const QString typed = m_ports->currentText().trimmed();
+                const QString typed = network_address::normalizedPortName(m_ports->currentText());
                 if (!typed.isEmpty() && typed != m_context.comPort->portName())
                     COM_CBChange(typed);
             }));
@@ -233,6 +243,12 @@ void OptionsPage::selectPort(const QString& name) {
     // A stored device that is not plugged in stays visible, though no entry is selected.
     if (index < 0)
         m_ports->setEditText(name);
+    showNetworkNote(name);
+}
+
+void OptionsPage::showNetworkNote(const QString& portName) {
+    // Hidden rather than shown: the page is built before the window is shown.
+    m_networkNote->setHidden(!network_address::isNetworkPort(portName));
 }
 
 void OptionsPage::showOptions(const PersistedOptions& options) {
@@ -274,8 +290,15 @@ void OptionsPage::cbSystemOfMeasurementsChange(int index) {
 }
 
 void OptionsPage::COM_CBChange(const QString& text) {
-    // An open port is closed and reopened under the new name by the channel itself.
-    m_context.comPort->setPortName(text.trimmed());
+    // An open port is closed and reopened under the new name by the channel itself. A typed
+    // "HOST:PORT" is stored in the form every front end reads: "tcp://HOST:PORT".
+    const QString name = network_address::normalizedPortName(text);
+    if (name != m_ports->currentText()) {
+        const QSignalBlocker block(m_ports);
+        m_ports->setEditText(name);
+    }
+    showNetworkNote(name);
+    m_context.comPort->setPortName(name);
     StoreSerialSettings(m_context.settings, serialSettingsOf(*m_context.comPort));
 }
 

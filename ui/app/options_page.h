@@ -52,6 +52,7 @@ private:
     void cbLanguageChange(int index);
     void spinEditGraphChange(int graph, int width);
     void cbColorGraphChange(int graph, int index);
+    void showNetworkNote(const QString& portName);
 
     ProgramContext& m_context;
     UserNotifier& m_notifier;
@@ -60,6 +61,7 @@ private:
     QLabel* m_translationLanguage = nullptr;
     QLabel* m_translationLicense = nullptr;
     QComboBox* m_ports = nullptr;
+    QLabel* m_networkNote = nullptr;
     QCheckBox* m_autodetect = nullptr;
     QCheckBox* m_autoConnect = nullptr;
     QCheckBox* m_commLog = nullptr;

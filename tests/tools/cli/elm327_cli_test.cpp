@@ -2,6 +2,7 @@
 // and `vin` through an emulated ELM327 on a CAN vehicle give what they give through the ELM323.
 
 #include "tests/support/qt_printers.h"
+#include "tests/tools/cli/tool_processes.h"
 
 #include <QProcess>
 #include <QStringList>
@@ -9,44 +10,6 @@
 #include <memory>
 
 namespace {
-
-// elmsim running as a process; its first output line is the device to connect to.
-class ElmsimProcess {
-public:
-    explicit ElmsimProcess(const QStringList& arguments) {
-        m_process.start(QStringLiteral(ELMSIM_PATH), arguments);
-        if (m_process.waitForReadyRead(10000))
-            m_device = QString::fromLocal8Bit(m_process.readLine()).trimmed();
-    }
-    ~ElmsimProcess() {
-        m_process.terminate();
-        if (!m_process.waitForFinished(5000))
-            m_process.kill();
-        m_process.waitForFinished(5000);
-    }
-    const QString& device() const { return m_device; }
-
-private:
-    QProcess m_process;
-    QString m_device;
-};
-
-struct ToolRun {
-    int code = -1;
-    QStringList lines;
-};
-
-ToolRun runCli(const QString& device, const QString& command) {
-    QProcess tool;
-    tool.start(QStringLiteral(QUORVANE_CLI_PATH), {"--port", device, command});
-    ToolRun run;
-    if (!tool.waitForFinished(60000))
-        return run;
-    run.code = tool.exitCode();
-    run.lines = QString::fromUtf8(tool.readAllStandardOutput())
-                    .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    return run;
-}
 
 // The stage lines without the port (each emulator has its own device) and the chip's own lines.
 QStringList comparableStages(QStringList lines) {
@@ -66,8 +29,8 @@ TEST_P(Elm327Cli, ConnectDtcAndVinLikeTheElm323) {
     ASSERT_FALSE(reference.device().isEmpty());
     ASSERT_FALSE(can.device().isEmpty());
 
-    const ToolRun connect323 = runCli(reference.device(), QStringLiteral("connect"));
-    const ToolRun connect327 = runCli(can.device(), QStringLiteral("connect"));
+    const ToolRun connect323 = runCliProcess(reference.device(), QStringLiteral("connect"));
+    const ToolRun connect327 = runCliProcess(can.device(), QStringLiteral("connect"));
     ASSERT_EQ(connect327.code, 0) << connect327.lines.join('|').toStdString();
     ASSERT_EQ(connect323.code, 0);
     EXPECT_EQ(connect327.lines.size(), 17);
@@ -76,8 +39,8 @@ TEST_P(Elm327Cli, ConnectDtcAndVinLikeTheElm323) {
     EXPECT_EQ(comparableStages(connect327.lines), comparableStages(connect323.lines));
 
     for (const char* command : {"dtc", "vin"}) {
-        const ToolRun expected = runCli(reference.device(), QLatin1String(command));
-        const ToolRun got = runCli(can.device(), QLatin1String(command));
+        const ToolRun expected = runCliProcess(reference.device(), QLatin1String(command));
+        const ToolRun got = runCliProcess(can.device(), QLatin1String(command));
         EXPECT_EQ(got.code, 0) << command;
         EXPECT_FALSE(expected.lines.isEmpty());
         EXPECT_EQ(got.lines, expected.lines) << command;
