@@ -176,6 +176,8 @@ void StartPage::clearLog() {
 
 void StartPage::addLogLine(const QString& text, Icon icon) {
     auto* item = new QListWidgetItem(text, m_log);
+    // The list is narrow; a long line (why a network adapter refused) is read in full here.
+    item->setToolTip(text);
     if (icon != Icon::None)
         item->setData(Qt::DecorationRole, picture(icon == Icon::Ok ? QStringLiteral("BMP_OK")
                                                                    : QStringLiteral("BMP_ERROR")));
