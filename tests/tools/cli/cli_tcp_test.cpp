@@ -57,6 +57,7 @@ TEST_F(TcpCli, RefusedAdapterEndsWithExitOneAndTheReason) {
 TEST(TcpCliProcesses, ElmsimOnATcpPortGivesTheFifteenLinesForEveryChipAndProfile) {
     for (const QStringList& arguments :
          {QStringList{"--tcp", "0"}, QStringList{"--tcp", "0", "--profile", "full"},
+          QStringList{"--tcp", "0", "--chip", "elm327"},
           QStringList{"--tcp", "0", "--chip", "elm327", "--profile", "full"}}) {
         ElmsimProcess elmsim(arguments);
         ASSERT_TRUE(elmsim.device().startsWith("tcp://127.0.0.1:"))
