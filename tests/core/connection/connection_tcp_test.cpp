@@ -29,10 +29,8 @@ struct TcpConnection : testing::Test {
         context.link.setReadLimits(300, 200);
     }
 
-    QString serve(bool elm327 = false) {
-        TcpElm::Config config;
-        config.elm327 = elm327;
-        elm = std::make_unique<TcpElm>(config, 0);
+    QString serve() {
+        elm = std::make_unique<TcpElm>(TcpElm::Config{}, 0);
         elm->start();
         return elm->address();
     }
@@ -59,13 +57,6 @@ TEST_F(TcpConnection, ReachesEveryStageThroughTheNetworkAndDisconnects) {
     EXPECT_FALSE(context.comPort->isOpen());
     EXPECT_TRUE(context.link.NoCommunication());
     EXPECT_EQ(view.texts().last(), "COM Port closed");
-}
-
-TEST_F(TcpConnection, Elm327OnTheNetworkAddsItsProtocolLines) {
-    context.comPort->setPortName(serve(true));
-    ASSERT_TRUE(sequence.InitializeConnection());
-    EXPECT_TRUE(view.texts().contains("Protocol: A6")) << view.texts().join('|').toStdString();
-    EXPECT_EQ(view.interfaceLabel, "Interface: ELM327 v1.5");
 }
 
 TEST_F(TcpConnection, AdapterThatRefusesSaysWhyBelowThePortLine) {
