@@ -247,7 +247,6 @@ void OptionsPage::selectPort(const QString& name) {
 }
 
 void OptionsPage::showNetworkNote(const QString& portName) {
-    // Hidden rather than shown: the page is built before the window is shown.
     m_networkNote->setHidden(!network_address::isNetworkPort(portName));
 }
 
