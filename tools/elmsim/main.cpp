@@ -27,7 +27,7 @@ void onSignal(int) {
     std::fprintf(stderr,
                  "elmsim: %s\n"
                  "usage: elmsim [--link PATH] [--latency MS] [--baud N] [--mute-after N]\n"
-                 "              [--no-prompt] [--profile NAME]\n"
+                 "              [--no-data-after N] [--no-prompt] [--profile NAME]\n"
                  "              [--chip elm323|elm327] [--protocol N] [--headers on|off]\n"
                  "              [--spaces on|off] [--units 1|2]\n",
                  problem);
@@ -98,6 +98,8 @@ int main(int argc, char* argv[]) {
             config.baud = numberArgument(args, i, "--baud");
         else if (a == QLatin1String("--mute-after"))
             config.emulator.muteAfter = numberArgument(args, i, "--mute-after");
+        else if (a == QLatin1String("--no-data-after"))
+            config.emulator.noDataAfter = numberArgument(args, i, "--no-data-after");
         else if (a == QLatin1String("--no-prompt"))
             config.emulator.prompt = false;
         else if (a == QLatin1String("--profile") && i + 1 < args.size())
