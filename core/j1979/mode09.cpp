@@ -23,6 +23,17 @@ qsizetype messagesIn(const QString& answer) {
     return answer.size() / messageLength;
 }
 
+// The messages of an answer to read: the count the vehicle gave; without one, the answer's own
+// messages when the count was never going to come (CAN) or was asked and not given under askAll;
+// otherwise none.
+qint64 messagesToRead(std::optional<qint64> count, bool counted, bool askAll,
+                      const QString& answer) {
+    if (count) {
+        return *count;
+    }
+    return !counted || askAll ? messagesIn(answer) : 0;
+}
+
 bool hasInfoType(const TSupportedSet& set, int infoType) {
     return set[size_t(infoType - 1)];
 }
@@ -93,11 +104,7 @@ void TMode09::readVin(CommandLink& link, bool askAll) {
     if (!answer.contains(QLatin1String("4902"))) {
         return;
     }
-    if (count) {
-        m_vinMessageCount = int(*count);
-    } else if (!counted || askAll) {
-        m_vinMessageCount = int(messagesIn(answer));
-    }
+    m_vinMessageCount = int(messagesToRead(count, counted, askAll, answer));
     m_vin.clear();
     appendMessageCharacters(answer, 1, m_vinMessageCount, vinLength, m_vin);
     if (!m_vin.isEmpty()) {
@@ -122,7 +129,7 @@ void TMode09::readCalibrationIds(CommandLink& link, bool askAll) {
     if (!answer.contains(QLatin1String("4904"))) {
         return;
     }
-    const qint64 messages = count ? *count : (!counted || askAll) ? messagesIn(answer) : 0;
+    const qint64 messages = messagesToRead(count, counted, askAll, answer);
     m_calibrationIds.clear();
     // Four messages make one 16-character ID; messages left over do not.
     for (int k = 1; k <= messages / 4; ++k) {
@@ -157,7 +164,7 @@ void TMode09::readCalibrationVerificationNumbers(CommandLink& link, bool askAll)
     if (!answer.contains(QLatin1String("4906"))) {
         return;
     }
-    const qint64 messages = count ? *count : (!counted || askAll) ? messagesIn(answer) : 0;
+    const qint64 messages = messagesToRead(count, counted, askAll, answer);
     for (int m = 1; m <= messages; ++m) {
         const QString cvn = answer.mid(messageData(m) - 1, 2 * bytesPerMessage);
         // A message cut short by the end of the answer would give a wrong number.

@@ -131,13 +131,13 @@ void TfMain::FormClose() {
     StopPollingAndWait();
     // Nobody should watch a window wait for an interface that may never answer.
     hide();
-    // The interface is put back to its start state, waiting one answer time at most; a port that
-    // is gone makes no difference now.
+    // The interface is put back to its start state, waiting one answer time at most.
     m_context.link.setReadLimits(m_context.link.silenceTimeoutMs(), 1);
     runReportingErrors([this] {
         try {
             ElmReset(m_context.link);
         } catch (const SerialPortError&) {
+            // A port that is gone makes no difference now.
         }
     });
     m_context.link.setChannel(nullptr);

@@ -280,7 +280,8 @@ void OptionsPage::COM_CBChange(const QString& text) {
     SerialPort& port = *m_context.comPort;
     const QString name = text.trimmed();
     // The choice is stored before the open port moves to it, so that a port that does not open
-    // cannot cost the user the choice; the old port is closed first for the same reason.
+    // cannot cost the user the choice (the channel would reopen it at once under the new name:
+    // it is closed first).
     const bool reopen = port.isOpen();
     port.close();
     port.setPortName(name);
