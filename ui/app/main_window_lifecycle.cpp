@@ -127,8 +127,9 @@ void TfMain::FormClose() {
     m_closed = true;
     releaseInstanceLock();
     m_autoConnectTimer->stop();
-    m_context.link.setDeviceLostHandler(nullptr);
     StopPollingAndWait();
+    // From here on a lost device is only the close's business.
+    m_context.link.setDeviceLostHandler(nullptr);
     // Nobody should watch a window wait for an interface that may never answer.
     hide();
     // The interface is put back to its start state, waiting one answer time at most.
