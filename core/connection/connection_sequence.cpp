@@ -258,8 +258,13 @@ void ConnectionSequence::readProtocol() {
 
 void ConnectionSequence::disconnect() {
     ElmExchange& link = m_context.link;
-    if (channelOpen())
-        ElmReset(link);
+    if (channelOpen()) {
+        try {
+            ElmReset(link);
+        } catch (const SerialPortError&) {
+            // The reset is a courtesy to the interface; its result is ignored, its failure too.
+        }
+    }
     link.setCanLayout(false);
     addLine(const_str::EcuConnectionAborted, true);
     addLine(const_str::ElmConnectionAborted, true);
@@ -267,12 +272,32 @@ void ConnectionSequence::disconnect() {
     m_view.setEcuLed(false);
     m_view.setElmLed(false);
     if (channelOpen()) {
-        m_context.comPort->purge();
+        try {
+            m_context.comPort->purge();
+        } catch (const SerialPortError&) {
+            // A device that is gone has nothing left to throw away.
+        }
         m_context.comPort->close();
     }
     addLine(const_str::ComPortClosed, true);
     m_view.updateLog();
     m_view.setComLabel(const_str::ComUnknown);
     m_view.setComLed(false);
+    link.setNoCommunication(true);
+}
+
+void ConnectionSequence::connectionLost(const QString& reason) {
+    ElmExchange& link = m_context.link;
+    link.logEvent(QStringLiteral(" - Connection lost: ") + reason);
+    link.setCanLayout(false);
+    if (m_context.comPort)
+        m_context.comPort->close();
+    addLine(const_str::InterfaceLost, false);
+    m_view.updateLog();
+    m_view.setEcuLed(false);
+    m_view.setElmLed(false);
+    m_view.setComLed(false);
+    m_view.setComLabel(const_str::ComUnknown);
+    m_view.setInterfaceLabel(const_str::Initializing);
     link.setNoCommunication(true);
 }

@@ -21,8 +21,16 @@ public:
     // The whole sequence; true when the control unit answered and every stage was read.
     bool InitializeConnection();
 
-    // Resets the interface, closes the port and reports it; NoCommunication becomes true.
+    // Resets the interface, closes the port and reports it; NoCommunication becomes true. A reset
+    // or purge the device can no longer take (an adapter pulled out) is passed over: the port is
+    // closed and the connection ends in every case.
     void disconnect();
+
+    // The device went away (a hang-up, write or read error during an exchange, or a port that
+    // does not open again): what disconnect() does, without a word to the device. The port is
+    // closed, the lamps go off, the status strip shows its not-connected texts, the log list and
+    // the communication log get one line each, and NoCommunication becomes true.
+    void connectionLost(const QString& reason);
 
     // The interface's answer to the identify command of the last sequence that got that far.
     const QString& ChipVersion() const { return m_chipVersion; }

@@ -1,13 +1,14 @@
 #pragma once
 
+#include "core/j1979/o2_sensor_tests.h"
 #include "core/j1979/supported_pids.h"
+#include "core/j1979/trouble_codes.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
 
 struct TMonitorStatus;
-struct O2SensorLocation;
 struct FreezeFrameReading;
 class TMode09;
 
@@ -43,14 +44,16 @@ public:
     virtual void updateWindow(bool /*processEvents*/) {}
 
     // The readings of the service stages, in the order the sequence makes them. A page that does
-    // not exist yet leaves its hook empty; the reading is made all the same.
+    // not exist yet leaves its hook empty; the reading is made all the same. A reading that the
+    // vehicle did not answer arrives as nothing (code lists, sensor list) or marked unanswered
+    // (monitor status), so that it is never shown as a result.
     virtual void buildSensorLists(const TSupportedSet& /*mode01Supported*/) {}
     virtual void showObdType(const QString& /*text*/) {}
     virtual void showMonitorStatus(const TMonitorStatus& /*status*/) {}
     virtual void showFreezeFrame(const FreezeFrameReading& /*reading*/) {}
-    virtual void showStoredCodes(const QStringList& /*codes*/) {}
-    virtual void showO2SensorLocations(const QList<O2SensorLocation>& /*locations*/) {}
-    virtual void showPendingCodes(const QStringList& /*codes*/) {}
+    virtual void showStoredCodes(const TroubleCodeList& /*codes*/) {}
+    virtual void showO2SensorLocations(const O2SensorList& /*locations*/) {}
+    virtual void showPendingCodes(const TroubleCodeList& /*codes*/) {}
     // VIN, calibration IDs and calibration verification numbers.
     virtual void showVehicleInfo(const TMode09& /*info*/) {}
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/j1979/trouble_codes.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -16,9 +18,10 @@ struct FreezeFrameRow {
     QString unit;  // metric or English unit, as chosen
 };
 
-// What the freeze-frame page shows: the code that caused frame 00 (none or one) and its values.
+// What the freeze-frame page shows: the code that caused frame 00 (none or one; nothing when the
+// code request was not answered) and its values.
 struct FreezeFrameReading {
-    QStringList codes;
+    TroubleCodeList codes;
     QList<FreezeFrameRow> rows;
 };
 

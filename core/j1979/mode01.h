@@ -13,7 +13,8 @@ class TMode01 {
 public:
     // The display text of one PID: one exchange, the value in the chosen unit system. "Error"
     // (without a request) for another service than 01 and for PIDs 20 and 40, "N/A" for PID 00,
-    // "Error" when the answer lacks the response. Texts longer than two characters are cut.
+    // "Error" when the answer lacks the response or its data bytes. Texts longer than two
+    // characters are cut.
     // Non-hexadecimal data throw HexConversionError. Safe on any thread that owns the link.
     QString GetPIDValue(CommandLink& link, const QString& service, const QString& pid,
                         bool english) const;

@@ -21,14 +21,16 @@ QString TMode02::GetFreezeFrameValue(CommandLink& link, const QString& serviceTe
                            english);
 }
 
-QStringList TMode02::GetFreezeFrameCode(CommandLink& link) const {
+TroubleCodeList TMode02::GetFreezeFrameCode(CommandLink& link) const {
     const QString answer = link.Exchange(QStringLiteral("020200"));
-    if (!answer.startsWith(QLatin1String("42"))) {
-        return {};
+    // "42", PID, frame number and the four digits of the code.
+    constexpr qsizetype codeEnd = 10;
+    if (!answer.startsWith(QLatin1String("42")) || answer.size() < codeEnd) {
+        return std::nullopt;
     }
     const auto code = DecodeTroubleCode(answer.mid(6, 4));
     if (!code || *code == QLatin1String("P0000")) {
-        return {};
+        return QStringList();
     }
-    return {*code};
+    return QStringList{*code};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/j1979/supported_pids.h"
+#include "core/j1979/trouble_codes.h"
 
 #include <QString>
 #include <QStringList>
@@ -21,8 +22,9 @@ public:
                                 bool english, const QString& frame) const;
 
     // The trouble code that caused frame 00 ("020200"): at most one code; none for the filler
-    // "P0000" or an answer not starting with "42".
-    QStringList GetFreezeFrameCode(CommandLink& link) const;
+    // "P0000". Nothing at all (not read) for an answer that does not start with "42" or ends
+    // before the code.
+    TroubleCodeList GetFreezeFrameCode(CommandLink& link) const;
 
     const TSupportedSet& supportedPids() const { return m_supported; }
 

@@ -23,6 +23,17 @@ qsizetype messagesIn(const QString& answer) {
     return answer.size() / messageLength;
 }
 
+// The messages of an answer to read: the count the vehicle gave; without one, the answer's own
+// messages when the count was never going to come (CAN) or was asked and not given under askAll;
+// otherwise none.
+qint64 messagesToRead(std::optional<qint64> count, bool counted, bool askAll,
+                      const QString& answer) {
+    if (count) {
+        return *count;
+    }
+    return !counted || askAll ? messagesIn(answer) : 0;
+}
+
 bool hasInfoType(const TSupportedSet& set, int infoType) {
     return set[size_t(infoType - 1)];
 }
@@ -68,56 +79,60 @@ void TMode09::reset() {
     m_vin = const_str::NotAvailable;
     m_calibrationIds = QStringList{const_str::NotAvailable};
     m_cvns = QStringList{const_str::NotAvailable};
+    m_vinState = m_cidState = m_cvnState = ItemState::NotAsked;
 }
 
-void TMode09::ReadVehicleInfo(CommandLink& link) {
+void TMode09::ReadVehicleInfo(CommandLink& link, bool askAll) {
     m_supported = ReadSupportedPIDs(link, QStringLiteral("09"), QStringLiteral("00"));
     reset();
-    readVin(link);
-    readCalibrationIds(link);
-    readCalibrationVerificationNumbers(link);
+    readVin(link, askAll);
+    readCalibrationIds(link, askAll);
+    readCalibrationVerificationNumbers(link, askAll);
 }
 
-void TMode09::readVin(CommandLink& link) {
+void TMode09::readVin(CommandLink& link, bool askAll) {
     const bool counted = !link.canLayout();
-    if (counted && hasInfoType(m_supported, 0x01)) {
-        if (const auto count = readCount(link, QStringLiteral("0901"))) {
-            m_vinMessageCount = int(*count);
-        }
+    std::optional<qint64> count;
+    if (counted && (askAll || hasInfoType(m_supported, 0x01))) {
+        count = readCount(link, QStringLiteral("0901"));
     }
-    if (!hasInfoType(m_supported, 0x02)) {
+    if (!askAll && !hasInfoType(m_supported, 0x02)) {
         return;
     }
+    m_vinState = ItemState::NotAnswered;
     const QString answer = link.Exchange(QStringLiteral("0902"));
     if (!answer.contains(QLatin1String("4902"))) {
         return;
     }
-    if (!counted) {
-        m_vinMessageCount = int(messagesIn(answer));
-    }
+    m_vinMessageCount = int(messagesToRead(count, counted, askAll, answer));
     m_vin.clear();
     appendMessageCharacters(answer, 1, m_vinMessageCount, vinLength, m_vin);
+    if (!m_vin.isEmpty()) {
+        m_vinState = ItemState::Read;
+    }
 }
 
-void TMode09::readCalibrationIds(CommandLink& link) {
+void TMode09::readCalibrationIds(CommandLink& link, bool askAll) {
     const bool counted = !link.canLayout();
-    if (counted && !hasInfoType(m_supported, 0x03)) {
+    if (counted && !askAll && !hasInfoType(m_supported, 0x03)) {
         return;
     }
-    qint64 count = counted ? readCount(link, QStringLiteral("0903")).value_or(0) : 0;
-    if (!hasInfoType(m_supported, 0x04)) {
+    std::optional<qint64> count;
+    if (counted) {
+        count = readCount(link, QStringLiteral("0903"));
+    }
+    if (!askAll && !hasInfoType(m_supported, 0x04)) {
         return;
     }
+    m_cidState = ItemState::NotAnswered;
     const QString answer = link.Exchange(QStringLiteral("0904"));
     if (!answer.contains(QLatin1String("4904"))) {
         return;
     }
-    if (!counted) {
-        count = messagesIn(answer);
-    }
+    const qint64 messages = messagesToRead(count, counted, askAll, answer);
     m_calibrationIds.clear();
     // Four messages make one 16-character ID; messages left over do not.
-    for (int k = 1; k <= count / 4; ++k) {
+    for (int k = 1; k <= messages / 4; ++k) {
         const int first = 4 * k - 3;
         if (messageData(first) > answer.size()) {
             break;
@@ -126,31 +141,39 @@ void TMode09::readCalibrationIds(CommandLink& link) {
         appendMessageCharacters(answer, first, 4 * k, 4 * bytesPerMessage, id);
         m_calibrationIds << id;
     }
+    if (!m_calibrationIds.isEmpty()) {
+        m_cidState = ItemState::Read;
+    }
 }
 
-void TMode09::readCalibrationVerificationNumbers(CommandLink& link) {
+void TMode09::readCalibrationVerificationNumbers(CommandLink& link, bool askAll) {
     const bool counted = !link.canLayout();
-    if (counted && !hasInfoType(m_supported, 0x05)) {
+    if (counted && !askAll && !hasInfoType(m_supported, 0x05)) {
         return;
     }
-    qint64 count = counted ? readCount(link, QStringLiteral("0905")).value_or(0) : 0;
-    if (!hasInfoType(m_supported, 0x06)) {
+    std::optional<qint64> count;
+    if (counted) {
+        count = readCount(link, QStringLiteral("0905"));
+    }
+    if (!askAll && !hasInfoType(m_supported, 0x06)) {
         return;
     }
+    m_cvnState = ItemState::NotAnswered;
     const QString answer = link.Exchange(QStringLiteral("0906"));
     m_cvns.clear();
     if (!answer.contains(QLatin1String("4906"))) {
         return;
     }
-    if (!counted) {
-        count = messagesIn(answer);
-    }
-    for (int m = 1; m <= count; ++m) {
+    const qint64 messages = messagesToRead(count, counted, askAll, answer);
+    for (int m = 1; m <= messages; ++m) {
         const QString cvn = answer.mid(messageData(m) - 1, 2 * bytesPerMessage);
         // A message cut short by the end of the answer would give a wrong number.
         if (cvn.size() < 2 * bytesPerMessage) {
             break;
         }
         m_cvns << cvn;
+    }
+    if (!m_cvns.isEmpty()) {
+        m_cvnState = ItemState::Read;
     }
 }

@@ -9,11 +9,14 @@ namespace {
 // Of the non-continuous monitors only these are read from the answer.
 constexpr int evaluatedNonContinuous[] = {0, 2, 5, 6};
 
+// "4101" and the data bytes A to D.
+constexpr qsizetype wholeRecord = 4 + 2 * 4;
+
 } // namespace
 
 TMonitorStatus ParseMonitorStatus(const QString& answer) {
     TMonitorStatus status;
-    if (!answer.startsWith(QLatin1String("4101"))) {
+    if (!answer.startsWith(QLatin1String("4101")) || answer.size() < wholeRecord) {
         return status;
     }
     const qint64 a = response_fields::dataByte(answer, 1, 5);
@@ -21,6 +24,7 @@ TMonitorStatus ParseMonitorStatus(const QString& answer) {
     const qint64 c = response_fields::dataByte(answer, 3, 5);
     const qint64 d = response_fields::dataByte(answer, 4, 5);
 
+    status.answered = true;
     status.milOn = IsBitSet(a, 7);
     status.troubleCodeCount = int(a & 0x7F);
     for (int bit = 0; bit < 3; ++bit) {

@@ -69,12 +69,13 @@ O2TestResult readTest(CommandLink& link, int testId, const QString& sensor,
 
 } // namespace
 
-QList<O2SensorLocation> GetO2SensorLocations(CommandLink& link) {
-    QList<O2SensorLocation> sensors;
+O2SensorList GetO2SensorLocations(CommandLink& link) {
     const QString answer = link.Exchange(QStringLiteral("0113"));
-    if (!answer.contains(QLatin1String("4113"))) {
-        return sensors;
+    // The byte is read from the start of the answer, so the answer must reach that far.
+    if (!answer.contains(QLatin1String("4113")) || answer.size() < 6) {
+        return std::nullopt;
     }
+    QList<O2SensorLocation> sensors;
     const qint64 present = response_fields::pairAt(answer, 5);
     for (int bit = 0; bit < 8; ++bit) {
         if (present & (1 << bit)) {
@@ -94,9 +95,17 @@ std::array<O2TestInfo, O2TestCount> O2TestCatalogue() {
     return tests;
 }
 
+bool ReportsO2TestsThroughService06(const CommandLink& link) {
+    return link.canLayout();
+}
+
 std::array<O2TestResult, O2TestCount> TMode05::ReadO2SensorTests(CommandLink& link,
                                                                  int sensorMask) const {
     std::array<O2TestResult, O2TestCount> results;
+    if (ReportsO2TestsThroughService06(link)) {
+        results.fill({});
+        return results;
+    }
     results.fill({QStringLiteral("0"), {}, {}, {}});
     int sensorBit = 0;
     while (sensorBit < 8 && !(sensorMask & (1 << sensorBit))) {

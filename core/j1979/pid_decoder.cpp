@@ -287,6 +287,11 @@ bool IsRequested(int pid) {
     return rule == nullptr || rule->byteCount > 0;
 }
 
+int DataByteCount(int pid) {
+    const PidRule* rule = ruleFor(pid);
+    return rule == nullptr ? 1 : rule->byteCount;
+}
+
 QString DecodePid(int pid, const QString& answer, qsizetype firstData, bool english) {
     const PidRule* rule = ruleFor(pid);
     if (rule == nullptr) {

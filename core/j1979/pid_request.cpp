@@ -25,5 +25,15 @@ QString RequestPidValue(CommandLink& link, const QString& serviceText, const QSt
     if (!answer.contains(response_fields::responseCode(service) + pid)) {
         return const_str::Error;
     }
+    // A header without its data bytes (or with some of them) is no value: decoding it would show
+    // a number the vehicle never sent.
+    const int needed = pid_decoder::DataByteCount(int(pidNumber));
+    if (answer.size() < dataPosition - 1 + 2 * qsizetype(needed)) {
+        return const_str::Error;
+    }
     return pid_decoder::DecodePid(int(pidNumber), answer, dataPosition, english);
+}
+
+bool IsPidValueRead(const QString& text) {
+    return text != const_str::Error;
 }

@@ -13,11 +13,11 @@ constexpr int codesPerFrame = 3;
 // The codes of the whole frames of a service 03 or 07 answer. Each frame is the response code and
 // three four-digit codes; the response codes of the second and later frames are not examined, and
 // characters after the last whole frame are ignored.
-QStringList codesOfFrames(const QString& answer, const QLatin1String& responseCode) {
-    QStringList codes;
+TroubleCodeList codesOfFrames(const QString& answer, const QLatin1String& responseCode) {
     if (!answer.startsWith(responseCode)) {
-        return codes;
+        return std::nullopt;
     }
+    QStringList codes;
     const qsizetype frames = answer.size() / frameLength;
     for (qsizetype frame = 0; frame < frames; ++frame) {
         for (int n = 0; n < codesPerFrame; ++n) {
@@ -32,11 +32,11 @@ QStringList codesOfFrames(const QString& answer, const QLatin1String& responseCo
 
 } // namespace
 
-QStringList TMode03::GetStoredCodes(CommandLink& link) const {
+TroubleCodeList TMode03::GetStoredCodes(CommandLink& link) const {
     return codesOfFrames(link.Exchange(QStringLiteral("03")), QLatin1String("43"));
 }
 
-QStringList TMode07::GetPendingCodes(CommandLink& link) const {
+TroubleCodeList TMode07::GetPendingCodes(CommandLink& link) const {
     return codesOfFrames(link.Exchange(QStringLiteral("07")), QLatin1String("47"));
 }
 

@@ -2,24 +2,30 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class CommandLink;
 class UserNotifier;
+
+// A code list as a reader returns it: nothing when the vehicle did not answer as asked (no answer
+// in time, "NO DATA", a bus error, a negative response), so that a failed exchange never looks
+// like a vehicle without codes. An answered request without codes is an empty list.
+using TroubleCodeList = std::optional<QStringList>;
 
 // Service 03: the emission-related trouble codes stored in the control units.
 class TMode03 {
 public:
     // Sends "03"; the codes of every whole 14-character frame in answer order, without the filler
-    // "P0000" and without codes whose first digit makes no prefix. Empty unless the answer starts
-    // with "43".
-    QStringList GetStoredCodes(CommandLink& link) const;
+    // "P0000" and without codes whose first digit makes no prefix. Nothing unless the answer
+    // starts with "43".
+    TroubleCodeList GetStoredCodes(CommandLink& link) const;
 };
 
 // Service 07: the pending trouble codes of the current or last driving cycle.
 class TMode07 {
 public:
     // Sends "07"; as the stored codes, for answers starting with "47".
-    QStringList GetPendingCodes(CommandLink& link) const;
+    TroubleCodeList GetPendingCodes(CommandLink& link) const;
 };
 
 // Service 04: sends "04" and tells the user whether the answer confirmed the clearing (it begins

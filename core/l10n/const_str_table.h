@@ -295,3 +295,15 @@ CONST_STR(NetworkUnreachable, "%1 cannot be reached: is this computer on the ada
 CONST_STR(NetworkConnectTimeout, "%1 did not accept the connection within %2 seconds")
 CONST_STR(NetworkConnectFailed, "Cannot connect to %1: %2")
 CONST_STR(NetworkConnectionDropped, "The connection to %1 was dropped")
+
+// connection/, pages/, cli/ (a reading that failed, shown as such and never as a result)
+CONST_STR(TroubleCodesNotRead, "Trouble codes could not be read")
+CONST_STR(FreezeFrameNotRead, "Freeze frame could not be read")
+CONST_STR(O2TestsThroughService06,
+          "This vehicle reports its oxygen-sensor monitors through service 06 (on-board "
+          "monitoring test results); it has no oxygen-sensor tests of service 05.")
+CONST_STR(InterfaceLost, "Connection to the interface lost")
+CONST_STR(CommLogNotOpened,
+          "The communication log could not be opened; communication logging stays off.")
+CONST_STR(SettingsNotReadable,
+          "The settings file could not be read; the program starts with the standard settings:")

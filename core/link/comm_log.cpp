@@ -42,17 +42,28 @@ void CommLog::OpenCommLog() {
         throw std::runtime_error(QStringLiteral("Cannot open the communication log %1: %2")
                                      .arg(m_file.fileName(), m_file.errorString())
                                      .toStdString());
-    writeLine(QStringLiteral(" "));
-    writeLine(kAsterisks);
-    writeLine(timestamp() + QStringLiteral(" - Programm start"));
+    try {
+        writeLine(QStringLiteral(" "));
+        writeLine(kAsterisks);
+        writeLine(timestamp() + QStringLiteral(" - Programm start"));
+    } catch (...) {
+        // A log that cannot take its first lines is not open: nothing would reach the disk.
+        m_file.close();
+        throw;
+    }
 }
 
 void CommLog::CloseCommLog() {
     std::lock_guard lock(m_mutex);
     if (!m_file.isOpen())
         return;
-    writeLine(timestamp() + QStringLiteral(" - Programm terminated"));
-    writeLine(kAsterisks);
+    try {
+        writeLine(timestamp() + QStringLiteral(" - Programm terminated"));
+        writeLine(kAsterisks);
+    } catch (...) {
+        m_file.close(); // closed whatever the disk says, so that logging is off as asked
+        throw;
+    }
     m_file.close();
 }
 

@@ -29,10 +29,30 @@ bool ElmExchange::channelReady() const {
     return m_demoMode || (m_channel != nullptr && m_channel->isOpen());
 }
 
+void ElmExchange::setDeviceLostHandler(std::function<void(const QString&)> handler) {
+    std::lock_guard lock(m_exchangeMutex);
+    m_deviceLostHandler = std::move(handler);
+}
+
 QString ElmExchange::Exchange(const QString& command) {
     std::lock_guard lock(m_exchangeMutex);
-    SendCommand(command);
-    return ReadAnswer();
+    // Only a device that was there can get lost; a port that was never open is the caller's
+    // mistake and stays a plain error.
+    const bool deviceOpen = !m_demoMode && m_channel != nullptr && m_channel->isOpen();
+    try {
+        SendCommand(command);
+        return ReadAnswer();
+    } catch (const SerialPortError& error) {
+        if (deviceOpen)
+            reportDeviceLost(error.message());
+        throw;
+    }
+}
+
+void ElmExchange::reportDeviceLost(const QString& reason) {
+    m_noCommunication = true;
+    if (m_deviceLostHandler)
+        m_deviceLostHandler(reason);
 }
 
 SerialChannel& ElmExchange::requireChannel() const {
@@ -80,11 +100,13 @@ void ElmExchange::switchDemoMode(bool on) {
 }
 
 void ElmExchange::setCommLogging(bool on) {
-    m_commLogging = on;
-    if (on)
+    if (on) {
         m_log.OpenCommLog();
-    else
+        m_commLogging = true;
+    } else {
+        m_commLogging = false;
         m_log.CloseCommLog();
+    }
 }
 
 void ElmExchange::logEvent(const QString& text) {

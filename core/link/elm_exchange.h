@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <atomic>
+#include <functional>
 #include <mutex>
 
 class SerialChannel;
@@ -44,7 +45,8 @@ public:
     // True when commands can go out: Demo-Mode, or a channel that is open.
     bool channelReady() const;
 
-    // The communication log is open exactly while logging is on.
+    // The communication log is open exactly while logging is on. Switching on opens the file
+    // first and throws (logging stays off) when it cannot be opened.
     bool CommLogging() const { return m_commLogging; }
     void setCommLogging(bool on);
     // An action line such as " - Read DTC"; written only while logging is on.
@@ -54,21 +56,30 @@ public:
     bool NoCommunication() const { return m_noCommunication; }
     void setNoCommunication(bool value) { m_noCommunication = value; }
 
+    // Called when the device of an open channel fails during an exchange (hang-up, write or read
+    // error), with the error's message, on the thread of the exchange and with the exchange
+    // locked: queue the work, never exchange from inside. NoCommunication is already true then,
+    // so the guarded actions stop at once; the error itself is still thrown to the caller.
+    void setDeviceLostHandler(std::function<void(const QString& reason)> handler);
+
     // The guard of the actions that need a vehicle: false while connected; otherwise shows the
     // no-communication message and returns true once the user has closed it.
     bool CommunicationLost(UserNotifier& notifier) const;
 
-    // Read-loop limits; only tests change them.
+    // Read-loop limits; tests shorten them, shut-down allows a single wait.
     void setReadLimits(int silenceTimeoutMs, int maxPasses);
+    int silenceTimeoutMs() const { return m_silenceTimeoutMs; }
 
 private:
     void SendCommand(const QString& command);
     QString ReadAnswer();
     SerialChannel& requireChannel() const;
+    void reportDeviceLost(const QString& reason);
 
     mutable std::mutex m_exchangeMutex;
     SerialChannel* m_channel = nullptr;
     CommLog m_log;
+    std::function<void(const QString&)> m_deviceLostHandler;
     QString m_pendingDemoRequest;
     std::atomic<bool> m_demoMode{false};
     std::atomic<bool> m_commLogging{false};

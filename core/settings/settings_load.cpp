@@ -51,6 +51,10 @@ SettingsLoadResult LoadSettings(SettingsStore& store, const SerialSettingsIo& se
     PersistedOptions& options = result.options;
 
     if (!store.open(false)) {
+        if (store.keyExists()) {
+            result.unreadable = true;
+            return result;
+        }
         result.firstRun = true;
         if (store.open(true))
             writeFirstRunValues(store, serial);
@@ -58,6 +62,7 @@ SettingsLoadResult LoadSettings(SettingsStore& store, const SerialSettingsIo& se
         return result;
     }
 
+    result.unreadable = store.damaged();
     if (serial.restore)
         serial.restore(store);
     options.commLogging = loadFlag(store, CommLogging);

@@ -36,6 +36,10 @@ struct SerialSettingsIo {
 struct SettingsLoadResult {
     PersistedOptions options;
     bool firstRun = false;
+    // The key exists but could not be read (no permission) or is damaged: the options are the
+    // first-run ones (or what could be read), and an unreadable key is never written over. The
+    // caller tells the user; the program starts all the same.
+    bool unreadable = false;
 };
 
 // Reads every persisted value, writing the value of each rule where one is missing, and creates

@@ -46,6 +46,10 @@ bool SettingsStore::open(bool create) {
     return true;
 }
 
+bool SettingsStore::damaged() const {
+    return isOpen() && m_settings->status() == QSettings::FormatError;
+}
+
 void SettingsStore::close() {
     if (!isOpen())
         return;

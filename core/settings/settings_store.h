@@ -30,6 +30,8 @@ public:
     // is missing (and not to be created) or cannot be created.
     bool open(bool create);
     bool isOpen() const { return m_settings != nullptr; }
+    // The open key's file is not in the settings format (only part of it could be read).
+    bool damaged() const;
 
     // Writes pending values and closes the key. A write that cannot be made is dropped silently.
     void close();

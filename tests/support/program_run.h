@@ -68,10 +68,27 @@ struct ProgramRun {
     void connectElmsim(const QString& profile = QStringLiteral("full")) {
         PtyElm::Config config;
         config.profile = profile;
+        connectElmsim(config);
+    }
+    void connectElmsim(const PtyElm::Config& config) {
+        if (elm)
+            elm->stop();
         elm = std::make_unique<PtyElm>(config);
         elm->start();
         context.comPort->setPortName(elm->slavePath());
         click(QStringLiteral("NeuInitialisierenBtn"));
+    }
+    // An interface that falls silent right after the connection: it answers the connection's
+    // requests and then extra ones more (counted on a first interface of the same kind).
+    void connectElmsimFallingSilent(int extra, PtyElm::Config config = fullVehicle()) {
+        connectElmsim(config);
+        config.emulator.muteAfter = elm->requestCount() + extra;
+        connectElmsim(config);
+    }
+    static PtyElm::Config fullVehicle() {
+        PtyElm::Config config;
+        config.profile = QStringLiteral("full");
+        return config;
     }
 };
 

@@ -13,7 +13,7 @@ namespace cli_vehicle {
 void validate(const CliOptions& options);
 int connect(CliSession& session, CliIo& io);
 int status(CliSession& session, CliIo& io);
-int vin(CliSession& session, CliIo& io);
+int vin(CliSession& session, const CliOptions& options, CliIo& io);
 int pid(CliSession& session, const CliOptions& options, CliIo& io);
 int watch(CliSession& session, const CliOptions& options, CliIo& io);
 int dtc(CliSession& session, const CliOptions& options, CliIo& io);

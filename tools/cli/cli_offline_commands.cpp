@@ -1,6 +1,8 @@
 #include "core/faultcodes/fault_code_table.h"
 #include "core/j1979/mode01.h"
 #include "core/j1979/mode02.h"
+#include "core/j1979/negative_response.h"
+#include "core/j1979/pid_decoder.h"
 #include "core/j1979/sensor_catalogue.h"
 #include "core/l10n/const_str.h"
 #include "core/link/answer_text.h"
@@ -13,6 +15,7 @@
 
 #include <QJsonArray>
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace {
 
@@ -55,22 +58,36 @@ int decode(CliSession& session, const CliOptions& options, CliIo& io) {
         throw CliUsageError(
             QStringLiteral("decode knows services 01 and 02, not %1").arg(options.args.at(0)));
     const int pid = parseCataloguePid(options.args.at(1));
-    const QString answer = answer_text::fromSimulation(options.args.at(2));
+    const QString given = options.args.at(2).trimmed();
+    const QString answer = answer_text::fromSimulation(options.args.at(2)).toUpper();
+    // A refusal is an answer too, only not one with a value: it is named, not called garbage.
+    if (const auto refusal = negative_response::parse(answer))
+        throw CliUsageError(
+            QStringLiteral("%1 is a %2").arg(given, negative_response::describe(*refusal)));
     static const QRegularExpression hexOnly(QStringLiteral("^[0-9A-Fa-f]+$"));
     if (!hexOnly.match(answer).hasMatch())
-        throw CliUsageError(
-            QStringLiteral("not a hexadecimal answer: %1").arg(options.args.at(2).trimmed()));
+        throw CliUsageError(QStringLiteral("not a hexadecimal answer: %1").arg(given));
 
     const TSensorData& entry = SensorCatalogue[std::size_t(pid - 1)];
     const QString serviceText = service == 1 ? QStringLiteral("01") : QStringLiteral("02");
-    FixedAnswerLink link(answer.toUpper());
+    // Data stand behind the response code and PID, in service 02 behind the frame number too.
+    const qsizetype dataStart = service == 1 ? 4 : 6;
+    const int needed = pid_decoder::DataByteCount(pid);
+    const qsizetype present = std::max<qsizetype>(answer.size() - dataStart, 0) / 2;
+    if (answer.contains(QLatin1Char('4') + serviceText.mid(1) + entry.pidCode) && present < needed)
+        throw CliUsageError(QStringLiteral("%1 holds %2 of the %3 data bytes of PID %4")
+                                .arg(given)
+                                .arg(present)
+                                .arg(needed)
+                                .arg(entry.pidCode));
+    FixedAnswerLink link(answer);
     const QString value =
         service == 1 ? TMode01().GetPIDValue(link, serviceText, entry.pidCode, session.english())
                      : TMode02().GetFreezeFrameValue(link, serviceText, entry.pidCode,
                                                      session.english(), QStringLiteral("00"));
     if (value == const_str::Error)
         throw CliUsageError(QStringLiteral("%1 is no answer to service %2 PID %3")
-                                .arg(options.args.at(2).trimmed(), serviceText, entry.pidCode));
+                                .arg(given, serviceText, entry.pidCode));
     const QString unit = session.english() ? entry.englishUnit : entry.metricUnit;
     io.line(unit.isEmpty() ? value : value + QLatin1Char(' ') + unit);
     io.doc[QStringLiteral("service")] = serviceText;

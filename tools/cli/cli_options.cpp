@@ -77,6 +77,8 @@ CliOptions parseCliArguments(const QStringList& arguments) {
             makerGiven = true;
         } else if (a == QLatin1String("--yes")) {
             options.yes = true;
+        } else if (a == QLatin1String("--force")) {
+            options.force = true;
         } else {
             throw CliUsageError(QStringLiteral("unknown option %1").arg(a));
         }
@@ -104,6 +106,8 @@ CliOptions parseCliArguments(const QStringList& arguments) {
         requireCommand(options, QStringLiteral("--maker"), {"lookup", "dtc", "freeze"});
     if (options.yes)
         requireCommand(options, QStringLiteral("--yes"), {"clear"});
+    if (options.force)
+        requireCommand(options, QStringLiteral("--force"), {"vin", "pid"});
     return options;
 }
 
@@ -124,8 +128,10 @@ QString cliHelpText() {
   ports                      serial device names, as the options page lists them
   connect                    run the connection sequence; print every stage line with OK or ERR
   status                     MIL, stored code count, the seven readiness monitors, OBD type
-  vin                        VIN, calibration IDs, CVNs
-  pid PID...                 decoded value and unit of each service 01 PID (hex, e.g. 0C 05)
+  vin [--force]              VIN, calibration IDs, CVNs (--force: ask even what the vehicle's
+                             supported set leaves out)
+  pid PID... [--force]       decoded value and unit of each service 01 PID (hex, e.g. 0C 05);
+                             --force asks PIDs the supported set leaves out
   watch PID... [--count N]   poll the PIDs in cycles and print one line a cycle
   dtc [--maker M]            stored and pending codes with descriptions
   clear --yes                the clearing request; without --yes nothing is sent
@@ -135,6 +141,8 @@ QString cliHelpText() {
   decode SERVICE PID ANSWER  decode an answer text offline (e.g. decode 01 0C "41 0C 1A F8")
   lookup CODE [--maker M]    description from the fault-code table
   makers                     the manufacturer list
-Exit codes: 0 success, 1 the vehicle or interface did not answer, 2 bad usage.
+Values that could not be read print as N/A or Error (null in JSON, with an "error" field).
+Exit codes: 0 success, 1 the vehicle or interface did not answer (also for any value not
+read), 2 bad usage or bad input.
 )");
 }

@@ -18,6 +18,7 @@ struct CliOptions {
     std::optional<int> count; // watch --count N
     QString maker;            // lookup/dtc/freeze --maker M
     bool yes = false;         // clear --yes
+    bool force = false;       // vin/pid --force: ask whatever the supported set says
 };
 
 // A command line that cannot be run as written. The message is one line for the user; the

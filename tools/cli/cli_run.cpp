@@ -44,7 +44,7 @@ int runVehicleCommand(CliSession& session, const CliOptions& options, CliIo& io)
     if (command == QLatin1String("status"))
         return cli_vehicle::status(session, io);
     if (command == QLatin1String("vin"))
-        return cli_vehicle::vin(session, io);
+        return cli_vehicle::vin(session, options, io);
     if (command == QLatin1String("pid"))
         return cli_vehicle::pid(session, options, io);
     if (command == QLatin1String("watch"))

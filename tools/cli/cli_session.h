@@ -30,9 +30,9 @@ public:
     QList<Line> lines;
     QString comLabel;
     std::optional<FreezeFrameReading> freezeFrame;
-    QStringList storedCodes;
-    QStringList pendingCodes;
-    QList<O2SensorLocation> o2Locations;
+    TroubleCodeList storedCodes;
+    TroubleCodeList pendingCodes;
+    O2SensorList o2Locations;
 
     void clearLog() override { lines.clear(); }
     void addLogLine(const QString& text, Mark mark) override {
@@ -45,9 +45,9 @@ public:
     void setInterfaceLabel(const QString&) override {}
     void updateLog() override {}
     void showFreezeFrame(const FreezeFrameReading& reading) override { freezeFrame = reading; }
-    void showStoredCodes(const QStringList& codes) override { storedCodes = codes; }
-    void showO2SensorLocations(const QList<O2SensorLocation>& l) override { o2Locations = l; }
-    void showPendingCodes(const QStringList& codes) override { pendingCodes = codes; }
+    void showStoredCodes(const TroubleCodeList& codes) override { storedCodes = codes; }
+    void showO2SensorLocations(const O2SensorList& l) override { o2Locations = l; }
+    void showPendingCodes(const TroubleCodeList& codes) override { pendingCodes = codes; }
 };
 
 // What a test may change of the run: the simulated vehicle's pace and the read time-out.

@@ -1,4 +1,5 @@
 #include "core/faultcodes/fault_code_table.h"
+#include "core/j1979/pid_request.h"
 #include "core/j1979/sensor_catalogue.h"
 #include "core/j1979/trouble_codes.h"
 #include "core/l10n/const_str.h"
@@ -6,6 +7,7 @@
 #include "tools/cli/cli_io.h"
 #include "tools/cli/cli_options.h"
 #include "tools/cli/cli_session.h"
+#include "tools/cli/cli_values.h"
 
 #include <QDateTime>
 #include <QJsonArray>
@@ -39,12 +41,17 @@ QString chosenMaker(CliSession& session, const CliOptions& options) {
     return makers.isEmpty() ? kGenericManufacturer : makers.first();
 }
 
-QJsonArray describedCodes(CliSession& session, const QStringList& codes, const QString& maker,
-                          const QString& emptyText, CliIo& io) {
+// The described codes, or null (with the page's text for it) for a list that was not read.
+QJsonValue describedCodes(CliSession& session, const TroubleCodeList& codes, const QString& maker,
+                          const QString& emptyText, const QString& notReadText, CliIo& io) {
+    if (!codes) {
+        io.line(notReadText);
+        return QJsonValue(QJsonValue::Null);
+    }
     QJsonArray array;
-    if (codes.isEmpty())
+    if (codes->isEmpty())
         io.line(QStringLiteral("P0000  ") + emptyText);
-    for (const QString& code : codes) {
+    for (const QString& code : *codes) {
         const auto description = session.context().kbmFaultCodesTable.FindFaultDescription(
             code, manufacturerForCode(code, maker));
         io.line(code + QStringLiteral("  ") + description.value_or(QString()));
@@ -61,6 +68,15 @@ QList<int> pidsOf(const CliOptions& options) {
     for (const QString& text : options.args)
         pids << parseCataloguePid(text);
     return pids;
+}
+
+// Why a supported set keeps a request from being sent.
+QString notAskedReason(const TSupportedSet& set, const QString& what) {
+    // An empty set is one that could not be read: a vehicle that answers supports something.
+    const bool setRead = std::any_of(set.begin(), set.end(), [](bool on) { return on; });
+    const QString reason = setRead ? QStringLiteral("not in the vehicle's supported %1")
+                                   : QStringLiteral("the vehicle's supported %1 could not be read");
+    return reason.arg(what) + QStringLiteral(" (--force asks anyway)");
 }
 
 void requireFaultCodes(CliSession& session, CliIo& io) {
@@ -122,10 +138,21 @@ int connect(CliSession& session, CliIo& io) {
 int status(CliSession& session, CliIo& io) {
     const TMode01& mode01 = *session.context().mode01;
     const TMonitorStatus& status = mode01.monitorStatus();
+    // An unanswered status prints as not read, never as a car with the lamp off and no codes.
+    const bool read = status.answered;
+    UnreadValues unread;
+    if (!read)
+        unread.add(io, QStringLiteral("monitor status"), QStringLiteral("no valid answer to 0101"));
+    const bool obdTypeRead = IsPidValueRead(mode01.obdType());
+    if (!obdTypeRead)
+        unread.add(io, QStringLiteral("OBD type"), QStringLiteral("no valid answer to 011C"));
+
     io.line(const_str::CliMilStatus + QLatin1Char(' ') +
-            (status.milOn ? const_str::CliOn : const_str::CliOff));
+            (!read          ? const_str::NotAvailable
+             : status.milOn ? const_str::CliOn
+                            : const_str::CliOff));
     io.line(const_str::CliStoredDtcs + QStringLiteral(": ") +
-            QString::number(status.troubleCodeCount));
+            (read ? QString::number(status.troubleCodeCount) : const_str::NotAvailable));
     io.line(const_str::CliObdType + QStringLiteral(": ") + mode01.obdType());
 
     struct Monitor {
@@ -154,56 +181,91 @@ int status(CliSession& session, CliIo& io) {
     for (const Monitor& m : monitors)
         width = std::max(width, int(m.label.size()));
     const int column = int(std::max({const_str::CliSupported.size(), const_str::Yes.size(),
-                                     const_str::No.size()})) +
+                                     const_str::No.size(), const_str::NotAvailable.size()})) +
                        2;
     io.line(QString(width + 2, QLatin1Char(' ')) + const_str::CliSupported.leftJustified(column) +
             const_str::CliCompleted);
+    auto flagText = [read](bool flag) { return read ? yesNo(flag) : const_str::NotAvailable; };
     QJsonObject monitorJson;
     for (const Monitor& m : monitors) {
         // The page's rule: an unsupported monitor is "No" in both columns.
         const bool completed = m.supported && m.completed;
-        io.line(m.label.leftJustified(width + 2) + yesNo(m.supported).leftJustified(column) +
-                yesNo(completed));
+        io.line(m.label.leftJustified(width + 2) + flagText(m.supported).leftJustified(column) +
+                flagText(completed));
         monitorJson[QLatin1String(m.key)] = QJsonObject{{QStringLiteral("supported"), m.supported},
                                                         {QStringLiteral("completed"), completed}};
     }
-    io.doc[QStringLiteral("mil")] = status.milOn;
-    io.doc[QStringLiteral("storedCodeCount")] = status.troubleCodeCount;
-    io.doc[QStringLiteral("obdType")] = mode01.obdType();
-    io.doc[QStringLiteral("monitors")] = monitorJson;
-    return cli_exit::Success;
+    const QJsonValue null(QJsonValue::Null);
+    io.doc[QStringLiteral("mil")] = read ? QJsonValue(status.milOn) : null;
+    io.doc[QStringLiteral("storedCodeCount")] = read ? QJsonValue(status.troubleCodeCount) : null;
+    io.doc[QStringLiteral("obdType")] = obdTypeRead ? QJsonValue(mode01.obdType()) : null;
+    io.doc[QStringLiteral("monitors")] = read ? QJsonValue(monitorJson) : null;
+    return unread.finish(io.doc);
 }
 
-int vin(CliSession& session, CliIo& io) {
-    const TMode09& info = *session.context().mode09;
-    io.line(const_str::CliVin + QStringLiteral(": ") + info.vin());
-    for (const QString& id : info.calibrationIds())
+int vin(CliSession& session, const CliOptions& options, CliIo& io) {
+    TMode09& info = *session.context().mode09;
+    // The connection read what the supported set lists; asked to, read everything once more.
+    if (options.force)
+        info.ReadVehicleInfo(session.context().link, true);
+    UnreadValues unread;
+    auto check = [&](TMode09::ItemState state, const QString& what, const char* request) {
+        if (state == TMode09::ItemState::Read)
+            return true;
+        unread.add(io, what,
+                   state == TMode09::ItemState::NotAsked
+                       ? notAskedReason(info.supportedPids(), QStringLiteral("information types"))
+                       : QStringLiteral("no valid answer to %1").arg(QLatin1String(request)));
+        return false;
+    };
+    const bool vinRead = check(info.vinState(), QStringLiteral("VIN"), "0902");
+    const bool cidsRead =
+        check(info.calibrationIdState(), QStringLiteral("calibration IDs"), "0904");
+    const bool cvnsRead = check(info.cvnState(), QStringLiteral("CVNs"), "0906");
+    const QStringList notRead{const_str::NotAvailable};
+    io.line(const_str::CliVin + QStringLiteral(": ") +
+            (vinRead ? info.vin() : const_str::NotAvailable));
+    for (const QString& id : cidsRead ? info.calibrationIds() : notRead)
         io.line(const_str::CliCid + QStringLiteral(": ") + id);
-    for (const QString& cvn : info.calibrationVerificationNumbers())
+    for (const QString& cvn : cvnsRead ? info.calibrationVerificationNumbers() : notRead)
         io.line(const_str::CliCvn + QStringLiteral(": ") + cvn);
-    io.doc[QStringLiteral("vin")] = info.vin();
-    io.doc[QStringLiteral("calibrationIds")] = QJsonArray::fromStringList(info.calibrationIds());
+    const QJsonValue null(QJsonValue::Null);
+    io.doc[QStringLiteral("vin")] = vinRead ? QJsonValue(info.vin()) : null;
+    io.doc[QStringLiteral("calibrationIds")] =
+        cidsRead ? QJsonValue(QJsonArray::fromStringList(info.calibrationIds())) : null;
     io.doc[QStringLiteral("cvns")] =
-        QJsonArray::fromStringList(info.calibrationVerificationNumbers());
-    return cli_exit::Success;
+        cvnsRead ? QJsonValue(QJsonArray::fromStringList(info.calibrationVerificationNumbers()))
+                 : null;
+    return unread.finish(io.doc);
 }
 
 int pid(CliSession& session, const CliOptions& options, CliIo& io) {
+    const TSupportedSet& supported = session.context().mode01->supportedPids();
+    UnreadValues unread;
     QJsonArray values;
     for (int number : pidsOf(options)) {
         const TSensorData& entry = catalogueEntry(number);
-        const QString value = session.context().mode01->GetPIDValue(
-            session.context().link, QStringLiteral("01"), entry.pidCode, session.english());
+        CliValue value;
+        if (options.force || IsSupported(supported, entry.pidCode))
+            value = readLiveValue(session, number);
+        else
+            value = {const_str::NotAvailable, notAskedReason(supported, QStringLiteral("PIDs"))};
         const QString unit = unitOf(entry, session.english());
+        // A value that did not come has no unit: "Error U/min" would read like a reading.
         io.line(entry.pidCode + QStringLiteral("  ") + entry.name + QStringLiteral(": ") +
-                withUnit(value, unit));
-        values.append(QJsonObject{{QStringLiteral("pid"), entry.pidCode},
-                                  {QStringLiteral("name"), entry.name},
-                                  {QStringLiteral("value"), value},
-                                  {QStringLiteral("unit"), unit}});
+                (value.read() ? withUnit(value.text, unit) : value.text));
+        QJsonObject json{{QStringLiteral("pid"), entry.pidCode},
+                         {QStringLiteral("name"), entry.name},
+                         {QStringLiteral("value"), value.json()},
+                         {QStringLiteral("unit"), unit}};
+        if (!value.read()) {
+            json[QStringLiteral("error")] = value.error;
+            unread.add(io, entry.pidCode, value.error);
+        }
+        values.append(json);
     }
     io.doc[QStringLiteral("values")] = values;
-    return cli_exit::Success;
+    return unread.isEmpty() ? cli_exit::Success : cli_exit::NoAnswer;
 }
 
 int watch(CliSession& session, const CliOptions& options, CliIo& io) {
@@ -223,37 +285,52 @@ int watch(CliSession& session, const CliOptions& options, CliIo& io) {
     io.line(heading.join(QLatin1Char('\t')));
 
     QJsonArray cycles;
+    bool anyUnread = false;
     // Like the live-data table: every PID once per cycle, the cycles back to back.
     for (int cycle = 0; !options.count || cycle < *options.count; ++cycle) {
         if (session.stopRequested())
             break;
         const QString time = QDateTime::currentDateTime().toString(QStringLiteral("HH:mm:ss.zzz"));
         QStringList row{time};
-        for (int number : pids)
-            row << session.context().mode01->GetPIDValue(
-                session.context().link, QStringLiteral("01"), catalogueEntry(number).pidCode,
-                session.english());
+        QJsonArray values;
+        UnreadValues cycleUnread;
+        for (int number : pids) {
+            const CliValue value = readLiveValue(session, number);
+            row << value.text;
+            values.append(value.json());
+            if (!value.read())
+                cycleUnread.add(io, catalogueEntry(number).pidCode, value.error);
+        }
         io.line(row.join(QLatin1Char('\t')));
-        cycles.append(
-            QJsonObject{{QStringLiteral("time"), time},
-                        {QStringLiteral("values"), QJsonArray::fromStringList(row.mid(1))}});
+        QJsonObject json{{QStringLiteral("time"), time}, {QStringLiteral("values"), values}};
+        if (cycleUnread.finish(json) != cli_exit::Success)
+            anyUnread = true;
+        cycles.append(json);
     }
     io.doc[QStringLiteral("pids")] = columns;
     io.doc[QStringLiteral("cycles")] = cycles;
-    return cli_exit::Success;
+    return anyUnread ? cli_exit::NoAnswer : cli_exit::Success;
 }
 
 int dtc(CliSession& session, const CliOptions& options, CliIo& io) {
     requireFaultCodes(session, io);
     const QString maker = chosenMaker(session, options);
+    const CliConnectionView& view = session.view();
+    UnreadValues unread;
     io.line(const_str::CliStoredDtcs + QLatin1Char(':'));
     io.doc[QStringLiteral("stored")] =
-        describedCodes(session, session.view().storedCodes, maker, const_str::NoStoredCodes, io);
+        describedCodes(session, view.storedCodes, maker, const_str::NoStoredCodes,
+                       const_str::TroubleCodesNotRead, io);
+    if (!view.storedCodes)
+        unread.add(io, QStringLiteral("stored codes"), QStringLiteral("no valid answer to 03"));
     io.line(const_str::CliPendingDtcs + QLatin1Char(':'));
     io.doc[QStringLiteral("pending")] =
-        describedCodes(session, session.view().pendingCodes, maker, const_str::NoStoredCodes, io);
+        describedCodes(session, view.pendingCodes, maker, const_str::NoStoredCodes,
+                       const_str::TroubleCodesNotRead, io);
+    if (!view.pendingCodes)
+        unread.add(io, QStringLiteral("pending codes"), QStringLiteral("no valid answer to 07"));
     io.doc[QStringLiteral("maker")] = maker;
-    return cli_exit::Success;
+    return unread.finish(io.doc);
 }
 
 int clear(CliSession& session, CliIo& io) {
@@ -270,26 +347,48 @@ int clear(CliSession& session, CliIo& io) {
 int freeze(CliSession& session, const CliOptions& options, CliIo& io) {
     requireFaultCodes(session, io);
     const FreezeFrameReading reading = session.view().freezeFrame.value_or(FreezeFrameReading{});
+    UnreadValues unread;
     io.line(const_str::CliFreezeFrames + QLatin1Char(':'));
-    io.doc[QStringLiteral("codes")] = describedCodes(
-        session, reading.codes, chosenMaker(session, options), const_str::NoFreezeFrame, io);
+    io.doc[QStringLiteral("codes")] =
+        describedCodes(session, reading.codes, chosenMaker(session, options),
+                       const_str::NoFreezeFrame, const_str::FreezeFrameNotRead, io);
+    if (!reading.codes)
+        unread.add(io, QStringLiteral("freeze-frame code"),
+                   QStringLiteral("no valid answer to 020200"));
     QJsonArray rows;
     for (const FreezeFrameRow& row : reading.rows) {
+        const bool read = IsPidValueRead(row.value);
         io.line(row.pid + QStringLiteral("  ") + row.name + QStringLiteral(": ") +
-                withUnit(row.value, row.unit));
-        rows.append(QJsonObject{{QStringLiteral("pid"), row.pid},
-                                {QStringLiteral("name"), row.name},
-                                {QStringLiteral("value"), row.value},
-                                {QStringLiteral("unit"), row.unit}});
+                (read ? withUnit(row.value, row.unit) : row.value));
+        QJsonObject json{
+            {QStringLiteral("pid"), row.pid},
+            {QStringLiteral("name"), row.name},
+            {QStringLiteral("value"), read ? QJsonValue(row.value) : QJsonValue(QJsonValue::Null)},
+            {QStringLiteral("unit"), row.unit}};
+        if (!read) {
+            const QString reason =
+                QStringLiteral("no valid answer to 02%1").arg(row.pid) + QStringLiteral("00");
+            json[QStringLiteral("error")] = reason;
+            unread.add(io, QStringLiteral("freeze-frame ") + row.pid, reason);
+        }
+        rows.append(json);
     }
     io.doc[QStringLiteral("values")] = rows;
-    return cli_exit::Success;
+    return unread.finish(io.doc);
 }
 
 int o2(CliSession& session, const CliOptions& options, CliIo& io) {
+    UnreadValues unread;
     if (options.args.isEmpty()) {
+        const O2SensorList& found = session.view().o2Locations;
+        if (!found) {
+            unread.add(io, QStringLiteral("oxygen-sensor locations"),
+                       QStringLiteral("no valid answer to 0113"));
+            io.doc[QStringLiteral("locations")] = QJsonValue(QJsonValue::Null);
+            return unread.finish(io.doc);
+        }
         QJsonArray locations;
-        for (const O2SensorLocation& location : session.view().o2Locations) {
+        for (const O2SensorLocation& location : *found) {
             // The sensor number is the place of the location's bit, counted from 1.
             const int sensor = std::countr_zero(unsigned(location.mask)) + 1;
             io.line(QString::number(sensor) + QStringLiteral("  ") + location.text);
@@ -300,27 +399,42 @@ int o2(CliSession& session, const CliOptions& options, CliIo& io) {
         return cli_exit::Success;
     }
     const int sensor = options.args.first().toInt();
-    const auto results =
-        session.context().mode05->ReadO2SensorTests(session.context().link, 1 << (sensor - 1));
+    io.doc[QStringLiteral("sensor")] = sensor;
+    AnswerRecorder link(session.context().link);
+    if (ReportsO2TestsThroughService06(link)) {
+        unread.add(io, QStringLiteral("oxygen-sensor tests"), const_str::O2TestsThroughService06);
+        io.doc[QStringLiteral("tests")] = QJsonValue(QJsonValue::Null);
+        return unread.finish(io.doc);
+    }
+    const auto results = session.context().mode05->ReadO2SensorTests(link, 1 << (sensor - 1));
     const auto catalogue = O2TestCatalogue();
+    const QString sensorDigits = QStringLiteral("%1").arg(sensor, 2, 10, QLatin1Char('0'));
     QJsonArray tests;
     for (int i = 0; i < O2TestCount; ++i) {
         const O2TestInfo& info = catalogue[std::size_t(i)];
         const O2TestResult& result = results[std::size_t(i)];
-        io.line(QStringList{info.testId, result.status, result.value, result.minimum,
+        const bool answered = result.status == QLatin1String("1");
+        io.line(QStringList{info.testId, result.status,
+                            answered ? result.value : const_str::NotAvailable, result.minimum,
                             result.maximum, info.unit, info.description}
                     .join(QLatin1Char('\t')));
-        tests.append(QJsonObject{{QStringLiteral("test"), info.testId},
-                                 {QStringLiteral("description"), info.description},
-                                 {QStringLiteral("answered"), result.status == QLatin1String("1")},
-                                 {QStringLiteral("value"), result.value},
-                                 {QStringLiteral("minimum"), result.minimum},
-                                 {QStringLiteral("maximum"), result.maximum},
-                                 {QStringLiteral("unit"), info.unit}});
+        QJsonObject json{{QStringLiteral("test"), info.testId},
+                         {QStringLiteral("description"), info.description},
+                         {QStringLiteral("answered"), answered},
+                         {QStringLiteral("value"),
+                          answered ? QJsonValue(result.value) : QJsonValue(QJsonValue::Null)},
+                         {QStringLiteral("minimum"), result.minimum},
+                         {QStringLiteral("maximum"), result.maximum},
+                         {QStringLiteral("unit"), info.unit}};
+        if (!answered) {
+            const QString request = QStringLiteral("05") + info.testId.mid(1) + sensorDigits;
+            json[QStringLiteral("error")] = link.whyNotRead(request);
+            unread.add(io, QStringLiteral("test ") + info.testId, link.whyNotRead(request));
+        }
+        tests.append(json);
     }
-    io.doc[QStringLiteral("sensor")] = sensor;
     io.doc[QStringLiteral("tests")] = tests;
-    return cli_exit::Success;
+    return unread.finish(io.doc);
 }
 
 int raw(CliSession& session, const CliOptions& options, CliIo& io) {

@@ -125,6 +125,8 @@ QString Elm327Emulator::vehicleAnswer(const QString& request) {
     } else if (m_chosenProtocol != 0 && m_chosenProtocol != m_settings.protocol) {
         return QStringLiteral("UNABLE TO CONNECT");
     }
+    if (m_line.vehicleSilent())
+        return prefix + QStringLiteral("NO DATA");
     if (!isCan()) {
         const QString answer = m_vehicle.answer(request);
         return prefix + (answer.isEmpty() ? QStringLiteral("NO DATA") : answer);

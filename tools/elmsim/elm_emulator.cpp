@@ -96,6 +96,6 @@ std::vector<ElmEmulator::Output> ElmEmulator::handleLine(const QString& line) {
     }
     if (!Line::isHexRequest(line))
         return {{m_line.finish(QStringLiteral("?")), false}};
-    const QString answer = m_vehicle.answer(line);
+    const QString answer = m_line.vehicleSilent() ? QString() : m_vehicle.answer(line);
     return {{m_line.finish(answer.isEmpty() ? QStringLiteral("NO DATA") : answer), true}};
 }

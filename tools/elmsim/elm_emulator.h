@@ -16,6 +16,9 @@ public:
     struct Options {
         bool prompt = true;
         int muteAfter = -1; // stop answering after this many requests; -1 never
+        // The vehicle answers "NO DATA" to every request after this many (the chip still
+        // answers its own commands); -1 never. A car that is found and then says nothing.
+        int noDataAfter = -1;
     };
 
     // One piece of output. Vehicle answers are marked, so the line can delay them like a slow bus.
@@ -44,6 +47,10 @@ public:
         QByteArray finish(const QString& text, bool leadingBlankLine = false) const;
 
         int requestCount() const { return m_requests; }
+        // The request being handled is one the vehicle no longer answers (Options::noDataAfter).
+        bool vehicleSilent() const {
+            return m_options.noDataAfter >= 0 && m_requests > m_options.noDataAfter;
+        }
 
         // Two hexadecimal digits per byte, nothing else: an OBD request.
         static bool isHexRequest(const QString& line);

@@ -81,9 +81,12 @@ private:
             return engineCurrentData().value(request);
         }
         if (request.startsWith(QLatin1String("02"))) {
-            // Clearing erases the freeze frame with the codes.
+            // Clearing erases the freeze frame with the codes: the unit still answers for frame
+            // 0, with the code 0000 that says no frame is stored.
             if (m_cleared) {
-                return request == QLatin1String("020000") ? QStringLiteral("42 00 00 00 00 00 00")
+                if (request == QLatin1String("020000"))
+                    return QStringLiteral("42 00 00 00 00 00 00");
+                return request == QLatin1String("020200") ? QStringLiteral("42 02 00 00 00")
                                                           : QString();
             }
             return freezeFrame().value(request);

@@ -28,9 +28,12 @@ void onSignal(int) {
 [[noreturn]] void usage(const char* problem) {
     std::fprintf(stderr,
                  "elmsim: %s\n"
-                 "usage: elmsim [--link PATH | --tcp PORT] [--latency MS] [--baud N]\n"
-                 "              [--mute-after N]\n"
-                 "              [--no-prompt] [--profile NAME]\n"
+                 "usage: elmsim [--link PATH | --tcp PORT] [--latency MS] [--baud N]
+"
+                 "              [--mute-after N] [--no-data-after N]
+"
+                 "              [--no-prompt] [--profile NAME]
+"
                  "              [--chip elm323|elm327] [--protocol N] [--headers on|off]\n"
                  "              [--spaces on|off] [--units 1|2]\n",
                  problem);
@@ -123,6 +126,8 @@ int main(int argc, char* argv[]) {
             config.baud = numberArgument(args, i, "--baud");
         else if (a == QLatin1String("--mute-after"))
             config.emulator.muteAfter = numberArgument(args, i, "--mute-after");
+        else if (a == QLatin1String("--no-data-after"))
+            config.emulator.noDataAfter = numberArgument(args, i, "--no-data-after");
         else if (a == QLatin1String("--no-prompt"))
             config.emulator.prompt = false;
         else if (a == QLatin1String("--profile") && i + 1 < args.size())

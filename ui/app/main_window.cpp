@@ -3,6 +3,7 @@
 #include "core/connection/connection_sequence.h"
 #include "core/connection/program_context.h"
 #include "core/j1979/monitor_status.h"
+#include "core/link/serial_port.h"
 #include "ui/app/caption_bar.h"
 #include "ui/app/error_display.h"
 #include "ui/app/options_page.h"
@@ -124,6 +125,18 @@ void TfMain::wireConnection() {
     connect(m_start->demoModeBox(), &QCheckBox::clicked, this,
             guarded([this](bool checked) { DemoModeClick(checked); }));
 
+    // The exchange reports a lost device while it is locked, perhaps on the polling thread: the
+    // window answers afterwards, on its own thread.
+    m_context.link.setDeviceLostHandler([this](const QString& reason) {
+        QMetaObject::invokeMethod(
+            this, [this, reason] { runReportingErrors([&] { interfaceLost(reason); }); },
+            Qt::QueuedConnection);
+    });
+    m_options->connectionLost = [this](const QString& reason) {
+        StopPollingAndWait();
+        m_connection->connectionLost(reason);
+    };
+
     m_dtc->showMonitorStatus = [this](const TMonitorStatus& status) {
         m_start->ShowMonitorStatus(status);
     };
@@ -156,6 +169,15 @@ void TfMain::btnDisconnectClick() {
 
 void TfMain::DemoModeClick(bool checked) {
     m_context.link.switchDemoMode(checked);
+}
+
+void TfMain::interfaceLost(const QString& reason) {
+    // Disconnect, a new connection or the shut-down may have closed the port meanwhile; then the
+    // loss has been dealt with.
+    if (m_closed || !m_context.comPort || !m_context.comPort->isOpen())
+        return;
+    StopPollingAndWait();
+    m_connection->connectionLost(reason);
 }
 
 void TfMain::AutoConnectTimerTimer() {
@@ -283,9 +305,9 @@ QWidget* TfMain::buildMiddle() {
     m_notebook->addWidget(m_start);
     m_dtc = new DtcPage(m_context, m_notifier, m_notebook);
     m_notebook->addWidget(m_dtc);
-    m_freezeFrames = new FreezeFramePage(m_context, m_notebook);
+    m_freezeFrames = new FreezeFramePage(m_context, m_notifier, m_notebook);
     m_notebook->addWidget(m_freezeFrames);
-    m_o2Sensors = new O2SensorPage(m_context, m_notebook);
+    m_o2Sensors = new O2SensorPage(m_context, m_notifier, m_notebook);
     m_notebook->addWidget(m_o2Sensors);
     for (const char* name : {"Page_Sensordaten", "Page_Terminal", "Page_Tests"}) {
         auto* page = new QWidget(m_notebook);

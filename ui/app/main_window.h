@@ -39,6 +39,11 @@ public:
     // before every navigation and at shut-down. Does nothing while no polling exists.
     std::function<void()> StopPollingAndWait = [] {};
 
+    // Called first when the window closes, before the interface is talked to: gives up the
+    // single-instance lock, so that a start during shut-down is a new program, not a call on
+    // this dying window.
+    std::function<void()> releaseInstanceLock = [] {};
+
     // The dialogs the toolbar opens (created after the main window, owned by the caller).
     void setDialogs(QWidget* info, QWidget* dtcSearch, QWidget* reportSettings);
 
@@ -69,6 +74,7 @@ private:
     void NeuInitialisierenBtnClick();
     void btnDisconnectClick();
     void DemoModeClick(bool checked);
+    void interfaceLost(const QString& reason);
     void FormClose();
     void locateHelpFile();
     void tbMaximizeClick();

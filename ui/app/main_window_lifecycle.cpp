@@ -11,6 +11,7 @@
 #include "core/l10n/user_notifier.h"
 #include "core/link/com_port.h"
 #include "core/link/elm_commands.h"
+#include "core/link/serial_port_error.h"
 #include "core/settings/data_dirs.h"
 #include "core/settings/settings_load.h"
 #include "ui/app/error_display.h"
@@ -83,23 +84,33 @@ void TfMain::FormCreate() {
     m_context.ComPortList = ComPortList();
     m_options->fillPorts(m_context.ComPortList);
 
-    const SettingsLoadResult loaded =
-        LoadSettings(m_context.settings, serialSettingsOf(*m_context.comPort));
+    // Every step that reads a file reports a damaged or unreadable one, and start-up goes on.
+    SettingsLoadResult loaded;
+    runReportingErrors(
+        [&] { loaded = LoadSettings(m_context.settings, serialSettingsOf(*m_context.comPort)); });
+    if (loaded.unreadable)
+        m_notifier.showMessage(UserNotifier::Icon::Error, const_str::SettingsNotReadable +
+                                                              QLatin1Char('\n') +
+                                                              m_context.settings.path());
     const PersistedOptions& options = loaded.options;
     m_context.unitSystem = options.unitSystem;
     m_context.autoDetect = options.autoDetect;
     m_context.autoConnect = options.autoConnect;
     m_options->showOptions(options);
-    m_options->showLanguages(
-        buildLanguageList(m_translator, FlagLibrary::defaultPath(), m_notifier));
+    runReportingErrors([this] {
+        m_options->showLanguages(
+            buildLanguageList(m_translator, FlagLibrary::defaultPath(), m_notifier));
+    });
     GridHeadingFanout gridHeadings{m_freezeFrames, m_o2Sensors};
     lngTranslate(m_translator, &gridHeadings);
     m_dtc->emptyGrids();
     PrepareCatalogues();
 
     m_options->selectPort(m_context.comPort->portName());
+    // A log that cannot be opened (a directory of that name, a read-only data directory) must
+    // not keep the program from starting: it is reported once and stays off for this run.
     if (options.commLogging)
-        m_context.link.setCommLogging(true);
+        m_options->switchOnCommLogging();
     m_dtc->selectFirstManufacturer();
 
     auto* notebook = findChild<QStackedWidget*>(QStringLiteral("Notebook"));
@@ -114,9 +125,22 @@ void TfMain::FormCreate() {
 
 void TfMain::FormClose() {
     m_closed = true;
+    releaseInstanceLock();
+    m_autoConnectTimer->stop();
     StopPollingAndWait();
-    // The interface is put back to its start state; a port that is gone makes no difference now.
-    runReportingErrors([this] { ElmReset(m_context.link); });
+    // From here on a lost device is only the close's business.
+    m_context.link.setDeviceLostHandler(nullptr);
+    // Nobody should watch a window wait for an interface that may never answer.
+    hide();
+    // The interface is put back to its start state, waiting one answer time at most.
+    m_context.link.setReadLimits(m_context.link.silenceTimeoutMs(), 1);
+    runReportingErrors([this] {
+        try {
+            ElmReset(m_context.link);
+        } catch (const SerialPortError&) {
+            // A port that is gone makes no difference now.
+        }
+    });
     m_context.link.setChannel(nullptr);
     CloseComPort(m_context.comPort);
     m_context.ComPortList.clear();

@@ -1,10 +1,13 @@
 #include "ui/app/options_page.h"
 
 #include "core/connection/program_context.h"
+#include "core/l10n/const_str.h"
 #include "core/l10n/language_list.h"
 #include "core/l10n/user_notifier.h"
 #include "core/link/com_port.h"
 #include "core/link/network_address.h"
+#include "core/link/serial_port.h"
+#include "core/link/serial_port_error.h"
 #include "core/settings/settings_load.h"
 #include "core/settings/settings_names.h"
 #include "ui/app/error_display.h"
@@ -289,21 +292,60 @@ void OptionsPage::cbSystemOfMeasurementsChange(int index) {
 }
 
 void OptionsPage::COM_CBChange(const QString& text) {
-    // An open port is closed and reopened under the new name by the channel itself. A typed
-    // "HOST:PORT" is stored in the form every front end reads: "tcp://HOST:PORT".
-    const QString name = network_address::normalizedPortName(text);
+    SerialPort& port = *m_context.comPort;
+    // A typed "HOST:PORT" is stored in the form every front end reads: "tcp://HOST:PORT".
+    const QString name = network_address::normalizedPortName(text.trimmed());
     if (name != m_ports->currentText()) {
         const QSignalBlocker block(m_ports);
         m_ports->setEditText(name);
     }
     showNetworkNote(name);
-    m_context.comPort->setPortName(name);
-    StoreSerialSettings(m_context.settings, serialSettingsOf(*m_context.comPort));
+    // The choice is stored before the open port moves to it, so that a port that does not open
+    // cannot cost the user the choice (the channel would reopen it at once under the new name:
+    // it is closed first).
+    const bool reopen = port.isOpen();
+    port.close();
+    port.setPortName(name);
+    StoreSerialSettings(m_context.settings, serialSettingsOf(port));
+    if (!reopen)
+        return;
+    try {
+        port.open();
+    } catch (const SerialPortError& error) {
+        if (connectionLost)
+            connectionLost(error.message());
+        m_notifier.showMessage(UserNotifier::Icon::Error, const_str::Port + QStringLiteral(": ") +
+                                                              name + QLatin1Char(' ') +
+                                                              const_str::CouldNotBeOpened +
+                                                              QLatin1Char('\n') + error.message());
+    }
+}
+
+bool OptionsPage::switchOnCommLogging() {
+    bool opened = true;
+    try {
+        m_context.link.setCommLogging(true);
+    } catch (const std::exception& error) {
+        opened = false;
+        m_notifier.showMessage(UserNotifier::Icon::Error, const_str::CommLogNotOpened +
+                                                              QLatin1Char('\n') +
+                                                              QString::fromUtf8(error.what()));
+    }
+    const QSignalBlocker block(m_commLog);
+    m_commLog->setChecked(opened);
+    return opened;
 }
 
 void OptionsPage::cbCommunicationLogClick(bool checked) {
-    storeBool(setting_names::CommLogging, checked, m_context.settings);
-    m_context.link.setCommLogging(checked);
+    // Stored only once the file is open: an option that cannot be carried out would otherwise
+    // fail again at every start.
+    if (checked) {
+        if (switchOnCommLogging())
+            storeBool(setting_names::CommLogging, true, m_context.settings);
+        return;
+    }
+    storeBool(setting_names::CommLogging, false, m_context.settings);
+    m_context.link.setCommLogging(false);
 }
 
 void OptionsPage::cbAutodetectClick(bool checked) {

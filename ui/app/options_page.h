@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 
 struct LanguageList;
 struct PersistedOptions;
@@ -29,6 +30,14 @@ public:
     void showTranslationInfo(const QString& language, const QString& translator);
 
     QCheckBox* autodetectBox() const { return m_autodetect; }
+
+    // Opens the communication log and ticks the box. A log that cannot be opened is reported,
+    // the box stays clear and false is returned; nothing is stored here.
+    bool switchOnCommLogging();
+
+    // Where a port that does not open after a change of port ends the connection; the window
+    // sets it.
+    std::function<void(const QString& reason)> connectionLost;
 
 Q_SIGNALS:
     void unitSystemChanged(int unitSystem);

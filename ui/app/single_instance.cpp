@@ -53,6 +53,15 @@ bool SingleInstance::acquire() {
     return true;
 }
 
+void SingleInstance::release() {
+    m_window = nullptr;
+    if (m_server == nullptr)
+        return;
+    m_server->close(); // also removes the socket file
+    m_server->deleteLater();
+    m_server = nullptr;
+}
+
 void SingleInstance::activateWindow() {
     if (m_window == nullptr)
         return;

@@ -25,6 +25,10 @@ public:
     // The window the first instance restores and raises when asked.
     void setWindow(QWidget* window) { m_window = window; }
 
+    // Gives the name up (the program is shutting down): a start from now on becomes a new first
+    // instance instead of asking this one to show a window that is going away.
+    void release();
+
 private:
     void activateWindow();
 

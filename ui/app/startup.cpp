@@ -39,10 +39,12 @@ int runProgram(int argc, char** argv) {
     SingleInstance instance(SingleInstance::lockName(executable));
     if (!instance.acquire())
         return 0;
-    {
+    // A settings file or catalogue that cannot be read leaves the run in English; it never keeps
+    // the program from starting.
+    runReportingErrors([&translator] {
         SettingsStore store;
         chooseRunLanguage(translator, store);
-    }
+    });
 
     QApplication::setApplicationName(QStringLiteral("OBD-II Quorvane"));
     QApplication::setApplicationDisplayName(QStringLiteral("OBD-II Quorvane"));
@@ -63,6 +65,7 @@ int runProgram(int argc, char** argv) {
     try {
         main = std::make_unique<TfMain>(context, translator, notifier);
         instance.setWindow(main.get());
+        main->releaseInstanceLock = [&instance] { instance.release(); };
         info = std::make_unique<TfInfo>(main.get());
         dtcSearch = std::make_unique<TfDTCSearch>(main.get());
         translateWindow(

@@ -66,17 +66,18 @@ void WindowConnectionView::showFreezeFrame(const FreezeFrameReading& reading) {
         m_w.freezeFramePage->showFreezeFrame(reading);
 }
 
-void WindowConnectionView::showStoredCodes(const QStringList& codes) {
+void WindowConnectionView::showStoredCodes(const TroubleCodeList& codes) {
     if (m_w.dtcPage != nullptr)
         m_w.dtcPage->showStoredCodes(codes);
 }
 
-void WindowConnectionView::showO2SensorLocations(const QList<O2SensorLocation>& locations) {
+void WindowConnectionView::showO2SensorLocations(const O2SensorList& locations) {
+    // A list the vehicle did not give leaves the selector empty, as no sensor does.
     if (m_w.o2SensorPage != nullptr)
-        m_w.o2SensorPage->showO2SensorLocations(locations);
+        m_w.o2SensorPage->showO2SensorLocations(locations.value_or(QList<O2SensorLocation>()));
 }
 
-void WindowConnectionView::showPendingCodes(const QStringList& codes) {
+void WindowConnectionView::showPendingCodes(const TroubleCodeList& codes) {
     if (m_w.dtcPage != nullptr)
         m_w.dtcPage->showPendingCodes(codes);
 }

@@ -42,9 +42,9 @@ public:
     void showMonitorStatus(const TMonitorStatus& status) override;
     void showVehicleInfo(const TMode09& info) override;
     void showFreezeFrame(const FreezeFrameReading& reading) override;
-    void showStoredCodes(const QStringList& codes) override;
-    void showO2SensorLocations(const QList<O2SensorLocation>& locations) override;
-    void showPendingCodes(const QStringList& codes) override;
+    void showStoredCodes(const TroubleCodeList& codes) override;
+    void showO2SensorLocations(const O2SensorList& locations) override;
+    void showPendingCodes(const TroubleCodeList& codes) override;
 
 private:
     Widgets m_w;

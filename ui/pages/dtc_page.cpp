@@ -158,16 +158,20 @@ QString DtcPage::descriptionOf(const QString& code) const {
         .value_or(QString());
 }
 
-void DtcPage::showCodes(QTableWidget* grid, QStringList& shown, const QStringList& codes) {
-    shown = codes;
-    resetRows(grid, int(codes.size()));
-    if (codes.isEmpty()) {
+void DtcPage::showCodes(QTableWidget* grid, QStringList& shown, const TroubleCodeList& codes) {
+    shown = codes.value_or(QStringList());
+    if (!codes) {
+        showCodesNotRead(grid, const_str::TroubleCodesNotRead);
+        return;
+    }
+    resetRows(grid, int(codes->size()));
+    if (codes->isEmpty()) {
         setCellText(grid, 0, kCodeColumn, QStringLiteral("P0000"));
         setCellText(grid, 0, kDescriptionColumn, const_str::NoStoredCodes);
         return;
     }
-    for (int row = 0; row < codes.size(); ++row)
-        setCellText(grid, row, kCodeColumn, codes[row]);
+    for (int row = 0; row < codes->size(); ++row)
+        setCellText(grid, row, kCodeColumn, codes->at(row));
     fillDescriptions(grid, shown);
 }
 
@@ -177,11 +181,11 @@ void DtcPage::fillDescriptions(QTableWidget* grid, const QStringList& shown) {
     grid->viewport()->update();
 }
 
-void DtcPage::showStoredCodes(const QStringList& codes) {
+void DtcPage::showStoredCodes(const TroubleCodeList& codes) {
     showCodes(m_stored, m_storedCodes, codes);
 }
 
-void DtcPage::showPendingCodes(const QStringList& codes) {
+void DtcPage::showPendingCodes(const TroubleCodeList& codes) {
     showCodes(m_pending, m_pendingCodes, codes);
 }
 

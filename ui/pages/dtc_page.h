@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/j1979/trouble_codes.h"
+
 #include <QList>
 #include <QMessageBox>
 #include <QStringList>
@@ -26,8 +28,9 @@ public:
     // Read the codes and show them; the connection sequence reads them itself and shows them.
     void FillStoredCodes();
     void FillPendingCodes();
-    void showStoredCodes(const QStringList& codes);
-    void showPendingCodes(const QStringList& codes);
+    // Nothing: the vehicle did not answer; the grid says so with the failure mark.
+    void showStoredCodes(const TroubleCodeList& codes);
+    void showPendingCodes(const TroubleCodeList& codes);
     // The state at start-up: one empty row in each grid.
     void emptyGrids();
 
@@ -73,7 +76,7 @@ private:
     QWidget* buildBottomBar();
     QWidget* buildCodeBox(QTableWidget*& grid, QLabel*& heading, const QString& name,
                           const QString& title);
-    void showCodes(QTableWidget* grid, QStringList& shown, const QStringList& codes);
+    void showCodes(QTableWidget* grid, QStringList& shown, const TroubleCodeList& codes);
     void fillDescriptions(QTableWidget* grid, const QStringList& shown);
     void readStatusAndCodes();
     void updateManufacturerButtons();

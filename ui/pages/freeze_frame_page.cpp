@@ -17,8 +17,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-FreezeFramePage::FreezeFramePage(ProgramContext& context, QWidget* parent)
-    : QWidget(parent), m_context(context) {
+FreezeFramePage::FreezeFramePage(ProgramContext& context, UserNotifier& notifier, QWidget* parent)
+    : QWidget(parent), m_context(context), m_notifier(notifier) {
     setObjectName(QStringLiteral("Page_FreezeFrames"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -117,6 +117,12 @@ void FreezeFramePage::emptyGrids() {
     resetRows(m_code, m_code->rowCount());
 }
 
+void FreezeFramePage::btnFreezeFramesReadClick() {
+    if (m_context.link.CommunicationLost(m_notifier))
+        return;
+    ReadFreezeFrames();
+}
+
 void FreezeFramePage::ReadFreezeFrames() {
     emptyGrids();
     if (!m_context.mode02)
@@ -126,14 +132,17 @@ void FreezeFramePage::ReadFreezeFrames() {
 }
 
 void FreezeFramePage::showFreezeFrame(const FreezeFrameReading& reading) {
-    m_codes = reading.codes;
-    resetRows(m_code, int(reading.codes.size()));
-    if (reading.codes.isEmpty()) {
+    m_codes = reading.codes.value_or(QStringList());
+    if (!reading.codes) {
+        showCodesNotRead(m_code, const_str::FreezeFrameNotRead);
+    } else if (m_codes.isEmpty()) {
+        resetRows(m_code, 1);
         setCellText(m_code, 0, 1, QStringLiteral("P0000"));
         setCellText(m_code, 0, 2, const_str::NoFreezeFrame);
     } else {
-        for (int row = 0; row < reading.codes.size(); ++row)
-            setCellText(m_code, row, 1, reading.codes[row]);
+        resetRows(m_code, int(m_codes.size()));
+        for (int row = 0; row < m_codes.size(); ++row)
+            setCellText(m_code, row, 1, m_codes[row]);
         refreshDescription();
     }
 

@@ -9,18 +9,21 @@
 struct FreezeFrameReading;
 struct ProgramContext;
 class QTableWidget;
+class UserNotifier;
 
 // "Page_FreezeFrames": the trouble code that made the control unit store frame 0, with its
 // description, and the values it stored, one row per live parameter of the frame.
 class FreezeFramePage : public QWidget, public GridHeadingSink {
     Q_OBJECT
 public:
-    explicit FreezeFramePage(ProgramContext& context, QWidget* parent = nullptr);
+    FreezeFramePage(ProgramContext& context, UserNotifier& notifier, QWidget* parent = nullptr);
 
     // Reads the frame with the service 02 supported set of the last connection and shows it.
     void ReadFreezeFrames();
     void showFreezeFrame(const FreezeFrameReading& reading);
-    void btnFreezeFramesReadClick() { ReadFreezeFrames(); }
+    // "Read": refused with the no-communication message while no vehicle is connected, as the
+    // other reading buttons are; a lost interface then gets that message, not a device error.
+    void btnFreezeFramesReadClick();
 
     // Describes the shown code again, for a changed maker selection.
     void refreshDescription();
@@ -42,6 +45,7 @@ private:
     void emptyGrids();
 
     ProgramContext& m_context;
+    UserNotifier& m_notifier;
     QWidget* m_client = nullptr;
     QTableWidget* m_code = nullptr;
     QTableWidget* m_values = nullptr;

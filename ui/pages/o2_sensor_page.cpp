@@ -4,6 +4,7 @@
 #include "core/connection/program_context.h"
 #include "core/j1979/o2_sensor_tests.h"
 #include "core/l10n/const_str.h"
+#include "core/l10n/user_notifier.h"
 #include "ui/pages/result_grid.h"
 #include "ui/pages/striped_grid_delegate.h"
 #include "ui/widgets/qz_o2_sensor_graph.h"
@@ -27,8 +28,8 @@ constexpr int kUnitColumn = 6;
 
 } // namespace
 
-O2SensorPage::O2SensorPage(ProgramContext& context, QWidget* parent)
-    : QWidget(parent), m_context(context) {
+O2SensorPage::O2SensorPage(ProgramContext& context, UserNotifier& notifier, QWidget* parent)
+    : QWidget(parent), m_context(context), m_notifier(notifier) {
     setObjectName(QStringLiteral("Page_O2Sensors"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
@@ -138,9 +139,17 @@ void O2SensorPage::dxButton11Click() {
     const int index = m_locations->currentIndex();
     if (index < 0)
         return;
+    if (m_context.link.CommunicationLost(m_notifier))
+        return;
     const TMode05 reader = m_context.mode05.value_or(TMode05{});
     const auto results =
         reader.ReadO2SensorTests(m_context.link, m_locations->itemData(index).toInt());
+    showResults(results);
+    if (ReportsO2TestsThroughService06(m_context.link))
+        m_notifier.showMessage(UserNotifier::Icon::Information, const_str::O2TestsThroughService06);
+}
+
+void O2SensorPage::showResults(const std::array<O2TestResult, O2TestCount>& results) {
     for (int row = 0; row < O2TestCount; ++row) {
         const O2TestResult& result = results[std::size_t(row)];
         setCellText(m_grid, row, kStatusColumn, result.status);

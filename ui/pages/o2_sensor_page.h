@@ -1,28 +1,31 @@
 #pragma once
 
+#include "core/j1979/o2_sensor_tests.h"
 #include "core/l10n/grid_headings.h"
 
 #include <QList>
 #include <QWidget>
 
-struct O2SensorLocation;
 struct ProgramContext;
 class QComboBox;
 class QTableWidget;
 class QWidget;
 class TQzO2SensorGraph;
+class UserNotifier;
 
 // "Page_O2Sensors": the oxygen sensors of the vehicle, the ten service 05 tests of the chosen one,
 // and the diagram that shows what each test measures.
 class O2SensorPage : public QWidget, public GridHeadingSink {
     Q_OBJECT
 public:
-    explicit O2SensorPage(ProgramContext& context, QWidget* parent = nullptr);
+    O2SensorPage(ProgramContext& context, UserNotifier& notifier, QWidget* parent = nullptr);
 
     // The sensors the connection found; the first is selected.
     void showO2SensorLocations(const QList<O2SensorLocation>& locations);
 
-    // "OK": reads the tests of the selected sensor into the grid. Without a sensor nothing is read.
+    // "OK": reads the tests of the selected sensor into the grid. Without a sensor nothing is
+    // read; without a connection the no-communication message is shown. A CAN vehicle has no
+    // service 05: the user is told so and the rows are left empty.
     void dxButton11Click();
     // The choice counts from the next "OK" on.
     void cbO2SensLocChange() {}
@@ -38,8 +41,10 @@ protected:
 private:
     QWidget* buildTestBox();
     QWidget* buildGraphBox();
+    void showResults(const std::array<O2TestResult, O2TestCount>& results);
 
     ProgramContext& m_context;
+    UserNotifier& m_notifier;
     QComboBox* m_locations = nullptr;
     QWidget* m_gridPanel = nullptr;
     QTableWidget* m_grid = nullptr;

@@ -185,14 +185,21 @@ void StartPage::addLogLine(const QString& text, Icon icon) {
 }
 
 void StartPage::ShowMonitorStatus(const TMonitorStatus& status) {
-    m_lamp->setMILOn(status.milOn);
-    m_dtcCount->setText(QString::number(status.troubleCodeCount));
-    auto show = [this](const char* name, bool supported, bool completed) {
+    // An unanswered status is not a car without codes and monitors: every value says "N/A".
+    const bool read = status.answered;
+    m_lamp->setMILOn(read && status.milOn);
+    if (QLabel* milStatus = m_lamp->MILLabel())
+        milStatus->setText(!read          ? const_str::NotAvailable
+                           : status.milOn ? m_lamp->CaptionOn()
+                                          : m_lamp->CaptionOff());
+    m_dtcCount->setText(read ? QString::number(status.troubleCodeCount) : const_str::NotAvailable);
+    auto flagText = [read](bool flag) {
+        return !read ? const_str::NotAvailable : flag ? const_str::Yes : const_str::No;
+    };
+    auto show = [this, &flagText](const char* name, bool supported, bool completed) {
         const QString base = QLatin1String(name);
-        findChild<QLabel*>(base + QStringLiteral("_S"))
-            ->setText(supported ? const_str::Yes : const_str::No);
-        findChild<QLabel*>(base + QStringLiteral("_C"))
-            ->setText(completed ? const_str::Yes : const_str::No);
+        findChild<QLabel*>(base + QStringLiteral("_S"))->setText(flagText(supported));
+        findChild<QLabel*>(base + QStringLiteral("_C"))->setText(flagText(completed));
     };
     show("labMisfire", status.continuousSupported[0], status.continuousCompleted[0]);
     show("labFuelsystem", status.continuousSupported[1], status.continuousCompleted[1]);

@@ -17,6 +17,9 @@ void StripedGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
     painter->fillRect(option.rect, odd ? QColor(0xF0, 0xF0, 0xF0) : QColor(0xF9, 0xF9, 0xF9));
     const QString text = index.data().toString();
     if (index.column() == m_markColumn) {
+        // An empty status is a test that was never asked (a vehicle without it): no mark.
+        if (text.isEmpty())
+            return;
         const QString mark =
             text == QLatin1String("1") ? QStringLiteral("BMP_OK") : QStringLiteral("BMP_ERROR");
         painter->drawPixmap(option.rect.topLeft() + QPoint(1, 2), picture(mark, QSize(15, 13)));

@@ -63,7 +63,8 @@ TEST_F(DemoConnection, FillsEveryStageWithoutAnyOpenablePort) {
     EXPECT_EQ(view.pendingCodes->size(), 3);
     ASSERT_TRUE(view.sensorSet);
     EXPECT_TRUE(IsSupported(*view.sensorSet, "0C"));
-    EXPECT_FALSE(view.o2Locations.isEmpty());
+    ASSERT_TRUE(view.o2Locations);
+    EXPECT_FALSE(view.o2Locations->isEmpty());
     // The simulated vehicle knows no service 02 request with a frame number: no frame to show.
     ASSERT_TRUE(view.freezeFrame);
     EXPECT_TRUE(view.freezeFrame->rows.isEmpty());

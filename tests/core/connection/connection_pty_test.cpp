@@ -61,6 +61,34 @@ TEST_F(PtyConnection, ReachesEveryStageThroughTheSerialChannel) {
     EXPECT_EQ(view.lines.size(), 18);
 }
 
+TEST_F(PtyConnection, DisconnectWithTheAdapterPulledClosesAndEndsTheConnection) {
+    context.comPort->setPortName(serve());
+    ASSERT_TRUE(sequence.InitializeConnection());
+    elms.back()->closeMaster();
+    EXPECT_NO_THROW(sequence.disconnect());
+    EXPECT_FALSE(context.comPort->isOpen());
+    EXPECT_TRUE(context.link.NoCommunication());
+    EXPECT_FALSE(view.comLed || view.elmLed || view.ecuLed);
+    EXPECT_NO_THROW(sequence.disconnect());
+    EXPECT_EQ(view.lines.size(), 15 + 6);
+}
+
+// What a lost device leaves: the state of a Disconnect and one line saying why.
+TEST_F(PtyConnection, LostConnectionShowsTheNotConnectedState) {
+    context.comPort->setPortName(serve());
+    ASSERT_TRUE(sequence.InitializeConnection());
+    const int requests = elms.back()->requestCount();
+    sequence.connectionLost("The serial device went away");
+    EXPECT_FALSE(context.comPort->isOpen());
+    EXPECT_TRUE(context.link.NoCommunication());
+    EXPECT_FALSE(view.comLed || view.elmLed || view.ecuLed);
+    EXPECT_EQ(view.comLabel, "COM?");
+    EXPECT_EQ(view.interfaceLabel, "Initializing...");
+    EXPECT_EQ(view.texts().last(), "Connection to the interface lost");
+    EXPECT_EQ(view.marks().last(), "ERR");
+    EXPECT_EQ(elms.back()->requestCount(), requests); // not a word to the device
+}
+
 TEST_F(PtyConnection, AutoDetectionStopsAtTheFirstPortWhoseInterfaceAnswers) {
     const QString silent = serve(0);
     const QString answering = serve();

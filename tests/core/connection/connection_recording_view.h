@@ -28,8 +28,8 @@ public:
     QString obdType;
     std::optional<TMonitorStatus> monitorStatus;
     std::optional<FreezeFrameReading> freezeFrame;
-    std::optional<QStringList> storedCodes, pendingCodes;
-    QList<O2SensorLocation> o2Locations;
+    TroubleCodeList storedCodes, pendingCodes;
+    O2SensorList o2Locations;
     QString vin;
     QStringList cids, cvns;
 
@@ -50,9 +50,9 @@ public:
     void showObdType(const QString& text) override { obdType = text; }
     void showMonitorStatus(const TMonitorStatus& status) override { monitorStatus = status; }
     void showFreezeFrame(const FreezeFrameReading& reading) override { freezeFrame = reading; }
-    void showStoredCodes(const QStringList& codes) override { storedCodes = codes; }
-    void showO2SensorLocations(const QList<O2SensorLocation>& l) override { o2Locations = l; }
-    void showPendingCodes(const QStringList& codes) override { pendingCodes = codes; }
+    void showStoredCodes(const TroubleCodeList& codes) override { storedCodes = codes; }
+    void showO2SensorLocations(const O2SensorList& l) override { o2Locations = l; }
+    void showPendingCodes(const TroubleCodeList& codes) override { pendingCodes = codes; }
     void showVehicleInfo(const TMode09& info) override {
         vin = info.vin();
         cids = info.calibrationIds();

@@ -50,7 +50,7 @@ struct Connection {
         if (view.sensorSet)
             s.sensors = *view.sensorSet;
         if (view.freezeFrame) {
-            s.freezeCodes = view.freezeFrame->codes;
+            s.freezeCodes = view.freezeFrame->codes.value_or(QStringList{"unread"});
             for (const FreezeFrameRow& row : view.freezeFrame->rows)
                 s.freezeValues << row.pid + QLatin1Char('=') + row.value;
         }

@@ -32,7 +32,7 @@ TEST_F(FreezeFrame, DataStandBehindTheFrameNumber) {
 TEST_F(FreezeFrame, SameRulesAsTheLiveValues) {
     EXPECT_EQ(value("06", "42060090"), QStringLiteral("12.5"));
     EXPECT_EQ(value("3C", "423C001194", true), QStringLiteral("770.0"));
-    EXPECT_EQ(value("24", "4224008000400", false), QStringLiteral("1.999 V, ratio: 0.999"));
+    EXPECT_EQ(value("24", "42240080004000", false), QStringLiteral("1.999 V, ratio: 0.999"));
     LocaleGuard german(germanLocale());
     EXPECT_EQ(value("06", "42060090"), QStringLiteral("12,5"));
 }
@@ -47,7 +47,10 @@ TEST_F(FreezeFrame, SentinelsAndRequests) {
     EXPECT_EQ(value("05", "NO DATA"), const_str::Error);
     EXPECT_EQ(value("05", "7F 02 12"), const_str::Error);
     EXPECT_EQ(value("05", "4105007B"), const_str::Error);
-    EXPECT_EQ(value("0C", "420C00"), QStringLiteral("    0"));
+    // The frame number without the data, or with half of them, is no value.
+    EXPECT_EQ(value("0C", "420C00"), const_str::Error);
+    EXPECT_EQ(value("0C", "420C001A"), const_str::Error);
+    EXPECT_EQ(value("24", "4224008000400"), const_str::Error);
     EXPECT_THROW(value("05", "420500XY"), HexConversionError);
 }
 

@@ -16,6 +16,7 @@ const Eight evaluatedOnly = {true, false, true, false, false, true, true, false}
 
 TEST(MonitorStatus, LampCountAndCompletedMonitors) {
     const TMonitorStatus status = ParseMonitorStatus(QStringLiteral("410189076D00"));
+    EXPECT_TRUE(status.answered);
     EXPECT_TRUE(status.milOn);
     EXPECT_EQ(status.troubleCodeCount, 9);
     EXPECT_EQ(status.continuousSupported, Four({true, true, true, false}));
@@ -35,10 +36,14 @@ TEST(MonitorStatus, SupportedButNotCompleted) {
     EXPECT_EQ(status.nonContinuousCompleted, Eight({}));
 }
 
-TEST(MonitorStatus, AnythingButTheResponseAtTheStartGivesTheEmptyRecord) {
-    for (const char* reply : {"NO DATA", "Error", "7F 01 12", "", "410D00410189076D00"}) {
+TEST(MonitorStatus, AnythingButTheWholeResponseAtTheStartIsNotRead) {
+    // A bare or cut header is no status either: lamp, count and monitors would be made of bytes
+    // that never came.
+    for (const char* reply : {"NO DATA", "Error", "7F 01 12", "", "410D00410189076D00", "4101",
+                              "410185", "410189076D", "UNABLE TO CONNECT"}) {
         SCOPED_TRACE(reply);
         const TMonitorStatus status = ParseMonitorStatus(QString::fromLatin1(reply));
+        EXPECT_FALSE(status.answered);
         EXPECT_FALSE(status.milOn);
         EXPECT_EQ(status.troubleCodeCount, 0);
         EXPECT_EQ(status.continuousSupported, Four({}));
@@ -46,14 +51,10 @@ TEST(MonitorStatus, AnythingButTheResponseAtTheStartGivesTheEmptyRecord) {
     }
 }
 
-TEST(MonitorStatus, ShortAndDoubledAnswers) {
-    const TMonitorStatus shortStatus = ParseMonitorStatus(QStringLiteral("410185"));
-    EXPECT_TRUE(shortStatus.milOn);
-    EXPECT_EQ(shortStatus.troubleCodeCount, 5);
-    EXPECT_EQ(shortStatus.continuousSupported, Four({}));
-
+TEST(MonitorStatus, DoubledAnswersAndBadDigits) {
     // The second control unit's status is ignored.
     const TMonitorStatus doubled = ParseMonitorStatus(QStringLiteral("410100000000410189076D00"));
+    EXPECT_TRUE(doubled.answered);
     EXPECT_FALSE(doubled.milOn);
     EXPECT_EQ(doubled.troubleCodeCount, 0);
 

@@ -11,7 +11,8 @@ QStringList locationTexts(const QString& reply, QList<int>* masks = nullptr) {
     ScriptedLink link;
     link.answer(QStringLiteral("0113"), reply);
     QStringList texts;
-    for (const O2SensorLocation& location : GetO2SensorLocations(link)) {
+    for (const O2SensorLocation& location :
+         GetO2SensorLocations(link).value_or(QList<O2SensorLocation>())) {
         texts << location.text;
         if (masks) {
             masks->append(location.mask);
@@ -34,9 +35,17 @@ TEST(O2SensorLocations, OneEntryPerBitInRisingOrder) {
     EXPECT_EQ(masks.back(), 128);
 }
 
-TEST(O2SensorLocations, NoResponseNoSensors) {
-    for (const char* reply : {"NO DATA", "7F 01 12", "Error", "4114FF"}) {
+TEST(O2SensorLocations, NoResponseIsNotReadNotNoSensors) {
+    ScriptedLink none;
+    none.answer(QStringLiteral("0113"), QStringLiteral("411300"));
+    const O2SensorList noSensors = GetO2SensorLocations(none);
+    ASSERT_TRUE(noSensors.has_value());
+    EXPECT_TRUE(noSensors->isEmpty());
+    for (const char* reply : {"NO DATA", "7F 01 12", "Error", "4114FF", "4113", "41130"}) {
         SCOPED_TRACE(reply);
+        ScriptedLink link;
+        link.answer(QStringLiteral("0113"), QString::fromLatin1(reply));
+        EXPECT_FALSE(GetO2SensorLocations(link).has_value());
         EXPECT_TRUE(locationTexts(QString::fromLatin1(reply)).isEmpty());
     }
     EXPECT_THROW(locationTexts(QStringLiteral("4113G3")), HexConversionError);
@@ -92,6 +101,19 @@ TEST(O2SensorTests, SensorNumberFromTheLowestMaskBit) {
     const auto results = TMode05().ReadO2SensorTests(none, 0);
     EXPECT_TRUE(none.sent().isEmpty());
     EXPECT_EQ(results[3].status, QStringLiteral("0"));
+}
+
+// A CAN vehicle has no service 05: nothing is asked, and the rows are empty, not failed.
+TEST(O2SensorTests, CanVehicleIsAskedNothing) {
+    struct CanLink : ScriptedLink {
+        bool canLayout() const override { return true; }
+    } link;
+    EXPECT_TRUE(ReportsO2TestsThroughService06(link));
+    EXPECT_FALSE(ReportsO2TestsThroughService06(ScriptedLink()));
+    const auto results = TMode05().ReadO2SensorTests(link, 1);
+    EXPECT_TRUE(link.sent().isEmpty());
+    for (const O2TestResult& result : results)
+        EXPECT_TRUE(result.status.isEmpty() && result.value.isEmpty());
 }
 
 TEST(O2SensorTests, HostileAnswersFailTheTest) {

@@ -3,6 +3,7 @@
 
 #include "core/j1979/hex_conversions.h"
 #include "core/j1979/mode01.h"
+#include "core/j1979/pid_request.h"
 #include "core/l10n/const_str.h"
 #include "locale_guard.h"
 #include "scripted_link.h"
@@ -57,10 +58,16 @@ TEST_F(PidValue, DataAreReadFromTheStartOfTheAnswer) {
     EXPECT_EQ(value("05", "410D64410550"), QStringLiteral("60"));
 }
 
-TEST_F(PidValue, MissingDataBytesReadAsZeroOrAsTheDigitThatExists) {
-    EXPECT_EQ(value("0C", "410C11"), QStringLiteral(" 1088"));  // 0x1100 / 4
-    EXPECT_EQ(value("0C", "410C118"), QStringLiteral(" 1090")); // B reads "8"
-    EXPECT_EQ(value("1F", "411F"), QStringLiteral("00:00:00"));
+TEST_F(PidValue, MissingDataBytesGiveTheSentinelNeverANumber) {
+    // A bare header, a byte short, half a byte short: what came is not the value.
+    EXPECT_EQ(value("0C", "410C"), const_str::Error);
+    EXPECT_EQ(value("0C", "410C11"), const_str::Error);
+    EXPECT_EQ(value("0C", "410C118"), const_str::Error);
+    EXPECT_EQ(value("1F", "411F"), const_str::Error);
+    EXPECT_EQ(value("01", "41010076"), const_str::Error);
+    EXPECT_EQ(value("0C", "410C1AF8"), QStringLiteral(" 1726"));
+    EXPECT_FALSE(IsPidValueRead(value("05", "4105")));
+    EXPECT_TRUE(IsPidValueRead(value("05", "41057B")));
 }
 
 TEST_F(PidValue, NonHexadecimalDataRaiseTheConversionError) {
@@ -116,7 +123,7 @@ TEST_F(PidValue, StateTexts) {
     EXPECT_EQ(value("12", "411201"), QStringLiteral("air upstream cat"));
     EXPECT_EQ(value("12", "411202"), QStringLiteral("air downstream cat"));
     EXPECT_EQ(value("12", "411208"), QStringLiteral("air reserved"));
-    EXPECT_EQ(value("01", "41010076"), QStringLiteral("MIL off, DTCs: 0"));
+    EXPECT_EQ(value("01", "410100760000"), QStringLiteral("MIL off, DTCs: 0"));
 }
 
 TEST_F(PidValue, SignedAndBoundaryScalings) {

@@ -91,11 +91,11 @@ TEST_F(SimulatedVehicle, TroubleCodesFreezeFrameAndOxygenSensors) {
               QStringList({"P0125", "P0736", "P0455", "P1107", "P1299", "P1198", "B1491", "B1992",
                            "B2427"}));
     EXPECT_EQ(TMode07().GetPendingCodes(m_exchange), QStringList({"P0125", "P0736", "P0455"}));
-    // No canned answers for the freeze frame.
-    EXPECT_TRUE(TMode02().GetFreezeFrameCode(m_exchange).isEmpty());
+    // No canned answers for the freeze frame: nothing read, which is not "no frame stored".
+    EXPECT_FALSE(TMode02().GetFreezeFrameCode(m_exchange).has_value());
     EXPECT_EQ(TMode02().GetFreezeFrameValue(m_exchange, "02", "05", false, "00"),
               QStringLiteral("Error"));
-    const QList<O2SensorLocation> sensors = GetO2SensorLocations(m_exchange);
+    const QList<O2SensorLocation> sensors = GetO2SensorLocations(m_exchange).value();
     ASSERT_EQ(sensors.size(), 2);
     EXPECT_EQ(sensors[0].text, QStringLiteral("O2 location 1-1"));
     EXPECT_EQ(sensors[1].mask, 2);

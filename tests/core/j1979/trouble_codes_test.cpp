@@ -10,13 +10,13 @@
 
 namespace {
 
-QStringList storedCodes(const QString& reply) {
+TroubleCodeList storedCodes(const QString& reply) {
     ScriptedLink link;
     link.answer(QStringLiteral("03"), reply);
     return TMode03().GetStoredCodes(link);
 }
 
-QStringList pendingCodes(const QString& reply) {
+TroubleCodeList pendingCodes(const QString& reply) {
     ScriptedLink link;
     link.answer(QStringLiteral("07"), reply);
     return TMode07().GetPendingCodes(link);
@@ -47,10 +47,11 @@ TEST(StoredCodes, ThreeFramesInAnswerOrder) {
 
 TEST(StoredCodes, FillerAndWholeFramesOnly) {
     EXPECT_EQ(storedCodes(QStringLiteral("43013300000000")), QStringList({"P0133"}));
-    EXPECT_TRUE(storedCodes(QStringLiteral("43000000000000")).isEmpty());
+    EXPECT_EQ(storedCodes(QStringLiteral("43000000000000")), QStringList());
     // 20 characters: the second frame is cut and ignored.
     EXPECT_EQ(storedCodes(QStringLiteral("43013302220000430444")), QStringList({"P0133", "P0222"}));
-    EXPECT_TRUE(storedCodes(QStringLiteral("4301330222")).isEmpty());
+    // Answered, but without a whole frame: no codes, which is not the same as no answer.
+    EXPECT_EQ(storedCodes(QStringLiteral("4301330222")), QStringList());
     // The same code twice is listed twice.
     EXPECT_EQ(storedCodes(QStringLiteral("43013301330000")), QStringList({"P0133", "P0133"}));
 }
@@ -59,11 +60,19 @@ TEST(StoredCodes, InvalidCodesAreSkippedAndOthersKept) {
     EXPECT_EQ(storedCodes(QStringLiteral("43c100XYZW0455")), QStringList({"P0455"}));
 }
 
-TEST(StoredCodes, OtherAnswersGiveNoCodes) {
-    for (const char* reply : {"NO DATA", "7F 03 12", "Error", "", "47012507360455", "4"}) {
+// A silent vehicle, a bus error or a refusal is no answer at all and must never read as a
+// vehicle without codes.
+TEST(StoredCodes, OtherAnswersAreNotRead) {
+    for (const char* reply : {"NO DATA", "7F 03 12", "Error", "", "47012507360455", "4",
+                              "UNABLE TO CONNECT", "CAN ERROR"}) {
         SCOPED_TRACE(reply);
-        EXPECT_TRUE(storedCodes(QString::fromLatin1(reply)).isEmpty());
+        EXPECT_FALSE(storedCodes(QString::fromLatin1(reply)).has_value());
     }
+    for (const char* reply : {"NO DATA", "7F 07 12", "Error", "BUS BUSY"}) {
+        SCOPED_TRACE(reply);
+        EXPECT_FALSE(pendingCodes(QString::fromLatin1(reply)).has_value());
+    }
+    EXPECT_EQ(pendingCodes(QStringLiteral("47000000000000")), QStringList());
 }
 
 TEST(PendingCodes, CodesStandBackToBack) {
@@ -72,7 +81,7 @@ TEST(PendingCodes, CodesStandBackToBack) {
     EXPECT_EQ(pendingCodes(QStringLiteral("47012500000000"
                                           "47C10000000000")),
               QStringList({"P0125", "U0100"}));
-    EXPECT_TRUE(pendingCodes(QStringLiteral("43012507360455")).isEmpty());
+    EXPECT_FALSE(pendingCodes(QStringLiteral("43012507360455")).has_value());
 }
 
 TEST(ClearTroubleCodes, ConfirmedByFortyFour) {
@@ -103,11 +112,17 @@ TEST(FreezeFrameCode, CodeOfFrameZero) {
     EXPECT_EQ(TMode02().GetFreezeFrameCode(link), QStringList({"P0133"}));
     EXPECT_EQ(link.sent(), QStringList({"020200"}));
 
-    for (const char* reply : {"4202000000", "NO DATA", "DEMO", "420200", "4202", "4202004"}) {
+    // The code 0000: the unit answered that no frame is stored.
+    ScriptedLink none;
+    none.answer(QStringLiteral("020200"), QStringLiteral("4202000000"));
+    EXPECT_EQ(TMode02().GetFreezeFrameCode(none), QStringList());
+
+    // No answer, the simulated vehicle's "no canned answer", or a header cut short: not read.
+    for (const char* reply : {"NO DATA", "DEMO", "420200", "4202", "4202004", "7F 02 12"}) {
         SCOPED_TRACE(reply);
         ScriptedLink other;
         other.answer(QStringLiteral("020200"), QString::fromLatin1(reply));
-        EXPECT_TRUE(TMode02().GetFreezeFrameCode(other).isEmpty());
+        EXPECT_FALSE(TMode02().GetFreezeFrameCode(other).has_value());
     }
 }
 

@@ -176,4 +176,28 @@ TEST(VehicleInfo, ReadingAgainStartsFromNotAvailable) {
     EXPECT_EQ(mode09.vinMessageCount(), 0);
 }
 
+// Some vehicles and adapters do not answer "0900" but answer "0902": asked for everything, the
+// VIN is read, and its message count comes from the answer when "0901" goes unanswered too.
+TEST(VehicleInfo, AskingEverythingReadsWhatTheSupportedSetHides) {
+    ScriptedLink link;
+    link.answer(QStringLiteral("0902"), QStringLiteral("49020100000031"
+                                                       "49020247314A43"
+                                                       "49020335343434"
+                                                       "49020452373235"
+                                                       "49020532333637"));
+    TMode09 mode09;
+    mode09.ReadVehicleInfo(link);
+    EXPECT_EQ(mode09.vin(), QStringLiteral("N/A"));
+    EXPECT_EQ(mode09.vinState(), TMode09::ItemState::NotAsked);
+
+    mode09.ReadVehicleInfo(link, true);
+    EXPECT_EQ(link.sent().mid(2), QStringList({"0901", "0902", "0903", "0904", "0905", "0906"}));
+    EXPECT_EQ(mode09.vin(), QStringLiteral("1G1JC5444R7252367"));
+    EXPECT_EQ(mode09.vinState(), TMode09::ItemState::Read);
+    // Asked, not answered: told apart from not asked.
+    EXPECT_EQ(mode09.calibrationIdState(), TMode09::ItemState::NotAnswered);
+    EXPECT_EQ(mode09.calibrationIds(), notAvailable);
+    EXPECT_EQ(mode09.cvnState(), TMode09::ItemState::NotAnswered);
+}
+
 } // namespace

@@ -34,7 +34,7 @@ QString clean(const char* raw) {
 QStringList storedCodes(const char* raw) {
     RawCanLink link;
     link.raw(QStringLiteral("03"), QByteArray(raw));
-    return TMode03().GetStoredCodes(link);
+    return TMode03().GetStoredCodes(link).value_or(QStringList{QStringLiteral("not read")});
 }
 
 TEST(CanAnswer, SingleFramesWithAndWithoutHeadersAndSpaces) {

@@ -9,6 +9,7 @@
 #include "tests/support/recording_notifier.h"
 #include "tests/support/scripted_channel.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <gtest/gtest.h>
@@ -214,6 +215,20 @@ TEST_F(LogFileTest, EveryExchangeAndActionIsOneLineBetweenOpeningAndClosingLines
     EXPECT_TRUE(endsWith(lines[12], " - Programm start"));
     EXPECT_TRUE(endsWith(lines[13], " - Programm terminated"));
     EXPECT_EQ(lines[14], stars);
+}
+
+// A log that cannot be opened leaves logging off, so that nothing believes in a log that does not
+// exist.
+TEST_F(LogFileTest, ALogThatDoesNotOpenLeavesLoggingOff) {
+    ASSERT_TRUE(QDir().mkpath(CommLog::path()));
+    ElmExchange link;
+    EXPECT_THROW(link.setCommLogging(true), std::runtime_error);
+    EXPECT_FALSE(link.CommLogging());
+    EXPECT_FALSE(link.commLog().isOpen());
+    QDir(CommLog::path()).removeRecursively();
+    link.setCommLogging(true);
+    EXPECT_TRUE(link.CommLogging());
+    link.setCommLogging(false);
 }
 
 TEST_F(LogFileTest, SentinelAnswersAreLoggedToo) {

@@ -67,6 +67,26 @@ TEST_F(OnPty, SlowLineAndSlowVehicleStillGiveTheWholeAnswer) {
     EXPECT_EQ(link.Exchange("0100"), "0100 41 00 BE 1F E8 11");
 }
 
+// The adapter pulled out: the exchange that meets it ends the connection at once (so the guarded
+// actions stop) and tells its owner, and the error itself still ends the action.
+TEST_F(OnPty, ALostDeviceIsReportedAndEndsTheConnection) {
+    serve();
+    QStringList reported;
+    link.setDeviceLostHandler([&reported](const QString& reason) { reported << reason; });
+    link.setNoCommunication(false);
+    EXPECT_EQ(ElmEcho(link, false), "OK");
+    elm->closeMaster();
+    EXPECT_THROW(link.Exchange("0101"), SerialPortError);
+    ASSERT_EQ(reported.size(), 1);
+    EXPECT_TRUE(reported[0].contains(port.portName())) << reported[0].toStdString();
+    EXPECT_TRUE(link.NoCommunication());
+
+    // A port that is not open was never a device that could get lost.
+    port.close();
+    EXPECT_THROW(link.Exchange("0101"), SerialPortError);
+    EXPECT_EQ(reported.size(), 1);
+}
+
 TEST_F(OnPty, SilenceGivesTheSentinelAfterTheSilenceTimeout) {
     PtyElm::Config config;
     config.emulator.muteAfter = 1;

@@ -112,11 +112,50 @@ TEST_F(DemoCli, DtcListsNineStoredAndThreePendingCodes) {
               "Dual alternator lower circuit malfunction");
 }
 
-TEST_F(DemoCli, FreezeWithoutFrameSaysSo) {
+TEST_F(DemoCli, FreezeTheSimulatedVehicleDoesNotAnswerSaysSo) {
     const CliRun run = runTool({"--demo", "freeze"});
-    ASSERT_EQ(run.code, 0);
-    EXPECT_EQ(run.outLines(),
-              QStringList({"Freeze Frames:", "P0000  No freeze frame information available"}));
+    EXPECT_EQ(run.code, 1);
+    EXPECT_EQ(run.outLines(), QStringList({"Freeze Frames:", "Freeze frame could not be read"}));
+    const QJsonObject json = runTool({"--demo", "--json", "freeze"}).json();
+    EXPECT_TRUE(json["codes"].isNull());
+    EXPECT_TRUE(json["error"].toString().contains("020200"));
+}
+
+// The simulated vehicle refuses PID 12 ("7F 01 12") and does not list PID 09: neither prints a
+// value, and the refusal is named.
+TEST_F(DemoCli, PidValuesTheVehicleDidNotSendAreNotReadAndExitOne) {
+    const CliRun text = runTool({"--demo", "pid", "0C", "12"});
+    EXPECT_EQ(text.code, 1);
+    ASSERT_EQ(text.outLines().size(), 2);
+    EXPECT_TRUE(text.outLines()[0].endsWith("U/min")) << text.out.toStdString();
+    EXPECT_EQ(text.outLines()[1], "12  Commanded Secondary Air Status: Error");
+
+    const QJsonObject json = runTool({"--demo", "--json", "pid", "0C", "12", "09"}).json();
+    const QJsonArray values = json["values"].toArray();
+    ASSERT_EQ(values.size(), 3);
+    EXPECT_FALSE(values[0].toObject()["value"].isNull());
+    EXPECT_FALSE(values[0].toObject().contains("error"));
+    EXPECT_TRUE(values[1].toObject()["value"].isNull());
+    EXPECT_EQ(values[1].toObject()["error"].toString(),
+              "negative response to service 01: reason 12 (sub-function not supported or "
+              "invalid format)");
+    // Not in the supported set: not asked, unless forced.
+    EXPECT_TRUE(values[2].toObject()["value"].isNull());
+    EXPECT_TRUE(values[2].toObject()["error"].toString().contains("--force"));
+    const QJsonObject forced = runTool({"--demo", "--json", "pid", "09", "--force"}).json();
+    EXPECT_TRUE(
+        forced["values"].toArray()[0].toObject()["error"].toString().contains("negative response"));
+
+    const CliRun watch = runTool({"--demo", "--json", "watch", "0D", "12", "--count", "2"});
+    EXPECT_EQ(watch.code, 1);
+    const QJsonArray cycles = watch.json()["cycles"].toArray();
+    ASSERT_EQ(cycles.size(), 2);
+    EXPECT_EQ(cycles[0].toObject()["values"].toArray()[0].toString(), "0");
+    EXPECT_TRUE(cycles[0].toObject()["values"].toArray()[1].isNull());
+    EXPECT_TRUE(cycles[1].toObject()["error"].toString().startsWith("12: negative response"));
+    EXPECT_EQ(runTool({"--demo", "watch", "0D", "--count", "1"}).code, 0);
+    EXPECT_EQ(runTool({"--demo", "vin", "--force"}).code, 0);
+    EXPECT_EQ(runTool({"--demo", "clear", "--force"}).code, 2);
 }
 
 TEST_F(DemoCli, OxygenSensorLocationsAndOneSensorsTests) {

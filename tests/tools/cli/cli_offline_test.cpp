@@ -66,6 +66,27 @@ TEST_F(OfflineCli, BadInputIsOneLineAndExitTwo) {
     }
 }
 
+// An answer too short for its PID and a refusal are bad input to decode, each named as such.
+TEST_F(OfflineCli, DecodeNamesShortAnswersAndRefusals) {
+    for (const char* answer : {"41 0C", "41 0C 1A", "410C1AF"}) {
+        SCOPED_TRACE(answer);
+        const CliRun run = runTool({"decode", "01", "0C", answer});
+        EXPECT_EQ(run.code, 2);
+        EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
+        EXPECT_TRUE(run.err.contains("of the 2 data bytes of PID 0C")) << run.err.toStdString();
+    }
+    EXPECT_EQ(runTool({"decode", "02", "0C", "42 0C 00 1A"}).code, 2);
+
+    const CliRun refusal = runTool({"decode", "01", "05", "7F 01 12"});
+    EXPECT_EQ(refusal.code, 2);
+    EXPECT_TRUE(refusal.err.startsWith("quorvane-cli: 7F 01 12 is a negative response to service "
+                                       "01: reason 12 (sub-function not supported or invalid "
+                                       "format)\n"))
+        << refusal.err.toStdString();
+    EXPECT_TRUE(
+        runTool({"decode", "01", "0C", "7F0131"}).err.contains("reason 31 (request out of range)"));
+}
+
 TEST_F(OfflineCli, LookupAndMakers) {
     const CliRun generic = runTool({"lookup", "p0125"});
     ASSERT_EQ(generic.code, 0) << generic.err.toStdString();

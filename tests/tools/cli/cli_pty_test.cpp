@@ -18,9 +18,20 @@ struct PtyCli : CliTest {
         PtyElm::Config config;
         config.profile = profile;
         config.emulator.muteAfter = muteAfter;
+        return serve(config);
+    }
+    QString serve(const PtyElm::Config& config) {
         elm = std::make_unique<PtyElm>(config);
         elm->start();
         return elm->slavePath();
+    }
+    // ATZ, ATE0, ATL0, ATI and the control unit's first "0100": the vehicle is found, then says
+    // "NO DATA" to everything.
+    QString serveSilentAfterConnecting() {
+        PtyElm::Config config;
+        config.profile = QStringLiteral("full");
+        config.emulator.noDataAfter = 5;
+        return serve(config);
     }
 };
 
@@ -81,6 +92,61 @@ TEST_F(PtyCli, SilentInterfaceEndsWithExitOneAndTheStagesOnStandardError) {
     EXPECT_EQ(run.errLines(),
               QStringList({"OK   Port: " + port + " ready", "ERR  response from interface: Error",
                            "ERR  Interface is not responding"}));
+}
+
+// The vehicle answers the connection and then nothing: every command prints what it could not
+// read as not read, carries null and the reason in JSON, and ends with exit 1.
+TEST_F(PtyCli, SilentVehiclePrintsNoValueItDidNotSend) {
+    const CliRun status = runTool({"--port", serveSilentAfterConnecting(), "status"});
+    EXPECT_EQ(status.code, 1);
+    EXPECT_EQ(status.outLines().mid(0, 3),
+              QStringList({"MIL Status: N/A", "Stored DTCs: N/A", "OBD Type: Error"}));
+    EXPECT_TRUE(status.outLines().at(4).contains("N/A"));
+    EXPECT_TRUE(status.err.contains("not read: monitor status")) << status.err.toStdString();
+
+    const CliRun jsonStatus = runTool({"--port", serveSilentAfterConnecting(), "--json", "status"});
+    EXPECT_EQ(jsonStatus.code, 1);
+    const QJsonObject statusDoc = jsonStatus.json();
+    for (const char* key : {"mil", "storedCodeCount", "obdType", "monitors"})
+        EXPECT_TRUE(statusDoc[key].isNull()) << key;
+    EXPECT_TRUE(statusDoc["error"].toString().contains("0101"));
+
+    const CliRun dtc = runTool({"--port", serveSilentAfterConnecting(), "dtc"});
+    EXPECT_EQ(dtc.code, 1);
+    EXPECT_EQ(dtc.outLines(), QStringList({"Stored DTCs:", "Trouble codes could not be read",
+                                           "Pending DTCs:", "Trouble codes could not be read"}));
+    const QJsonObject dtcDoc =
+        runTool({"--port", serveSilentAfterConnecting(), "--json", "dtc"}).json();
+    EXPECT_TRUE(dtcDoc["stored"].isNull());
+    EXPECT_TRUE(dtcDoc["pending"].isNull());
+    EXPECT_FALSE(dtcDoc["error"].toString().isEmpty());
+
+    const CliRun o2 = runTool({"--port", serveSilentAfterConnecting(), "o2"});
+    EXPECT_EQ(o2.code, 1);
+    EXPECT_TRUE(o2.out.isEmpty());
+
+    // The supported set could not be read either: the VIN is not asked for, unless forced.
+    const CliRun vin = runTool({"--port", serveSilentAfterConnecting(), "--json", "vin"});
+    EXPECT_EQ(vin.code, 1);
+    EXPECT_TRUE(vin.json()["vin"].isNull());
+    EXPECT_TRUE(vin.json()["error"].toString().contains("--force")) << vin.out.toStdString();
+    const CliRun forced =
+        runTool({"--port", serveSilentAfterConnecting(), "--json", "vin", "--force"});
+    EXPECT_EQ(forced.code, 1);
+    EXPECT_TRUE(forced.json()["error"].toString().contains("no valid answer to 0902"));
+}
+
+TEST_F(PtyCli, OxygenTestsOfACanVehicleAreNotAskedAndSaySo) {
+    PtyElm::Config config;
+    config.profile = QStringLiteral("full");
+    config.elm327 = true;
+    const QString port = serve(config);
+    const CliRun run = runTool({"--port", port, "--json", "o2", "1"});
+    EXPECT_EQ(run.code, 1);
+    EXPECT_TRUE(run.err.contains("service 06")) << run.err.toStdString();
+    const QJsonObject json = run.json();
+    EXPECT_TRUE(json["tests"].isNull());
+    EXPECT_TRUE(json["error"].toString().contains("service 06"));
 }
 
 TEST_F(PtyCli, MissingPortEndsWithExitOne) {

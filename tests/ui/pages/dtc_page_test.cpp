@@ -155,6 +155,44 @@ TEST(DtcPage, ClearAnsweredYesClearsAndReadsEverythingAgain) {
     EXPECT_EQ(columnTexts(run.grid("gridFreezeFrames"), 0), QStringList({QString()}));
 }
 
+// The vehicle answers "0101" of the Read action and then falls silent: "03" and "07" time out.
+// Neither grid may then look like a car without codes.
+TEST(DtcPage, CodesThatDidNotComeShowTheFailureRowNotACleanCar) {
+    ProgramRun run;
+    run.connectElmsimFallingSilent(1);
+    run.showPage("btnFehlercodes");
+    run.click("TroubleCodesRead");
+    EXPECT_EQ(run.find<QLabel>("labMIL_Status")->text(), "On");
+    EXPECT_EQ(run.find<QLabel>("DTCCountLabel")->text(), "3");
+    for (const char* name : {"DTC_Grid", "DTC_Grid_P"}) {
+        SCOPED_TRACE(name);
+        QTableWidget* grid = run.grid(name);
+        EXPECT_EQ(columnTexts(grid, 1), QStringList({QString()}));
+        EXPECT_EQ(columnTexts(grid, 2), QStringList({"Trouble codes could not be read"}));
+        expectEveryRowMarked(grid, QStringLiteral("BMP_ERROR"));
+    }
+    EXPECT_TRUE(run.notifier.messages.isEmpty());
+    // Printed as it is shown.
+    const QList<DtcPage::PrintLine> lines = run.window->dtcPage()->printLines();
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_EQ(lines[1].text, "  Trouble codes could not be read");
+}
+
+// Silent from the Read action's first request on: the start page keeps "N/A" everywhere instead
+// of reporting the lamp off, no codes and no monitors.
+TEST(DtcPage, UnansweredStatusLeavesTheStartPageAtNotAvailable) {
+    ProgramRun run;
+    run.connectElmsimFallingSilent(0);
+    run.click("TroubleCodesRead");
+    EXPECT_EQ(run.find<QLabel>("labMIL_Status")->text(), "N/A");
+    EXPECT_EQ(run.find<QLabel>("DTCCountLabel")->text(), "N/A");
+    for (const char* name :
+         {"labMisfire_S", "labMisfire_C", "labCatalyst_S", "labOxygensensorheater_C"})
+        EXPECT_EQ(run.find<QLabel>(name)->text(), "N/A") << name;
+    EXPECT_EQ(columnTexts(run.grid("DTC_Grid"), 2),
+              QStringList({"Trouble codes could not be read"}));
+}
+
 TEST(DtcPage, ManufacturerChoiceDescribesTheShownCodesAtOnce) {
     ProgramRun run;
     run.connectDemo();
@@ -199,7 +237,7 @@ TEST(DtcPage, WithoutFaultTableNoMakerIsChosenAndCodesStayUndescribed) {
     page.btnNextManufacturerClick();
     page.btnPrevManufacturerClick();
 
-    page.showStoredCodes({"P0125", "P1107"});
+    page.showStoredCodes(QStringList{"P0125", "P1107"});
     EXPECT_EQ(columnTexts(page.storedGrid(), 1), QStringList({"P0125", "P1107"}));
     EXPECT_EQ(columnTexts(page.storedGrid(), 2), QStringList({"", ""}));
 }

@@ -3,8 +3,10 @@
 
 #include "core/connection/program_context.h"
 #include "core/j1979/sensor_catalogue.h"
+#include "core/l10n/const_str.h"
 #include "core/link/serial_channel.h"
 #include "tests/support/answering_channel.h"
+#include "tests/support/error_boxes.h"
 #include "tests/support/grid_pixels.h"
 #include "tests/support/program_run.h"
 #include "tests/support/qt_printers.h"
@@ -16,14 +18,15 @@
 
 namespace {
 
-TEST(FreezeFramePage, DemoVehicleHasNoFrame) {
+TEST(FreezeFramePage, DemoVehicleDoesNotAnswerTheFrameRequest) {
     ProgramRun run;
     run.connectDemo();
     run.showPage("btnFreezeFrames");
     QTableWidget* code = run.grid("DTC_Grid_FF");
-    EXPECT_EQ(columnTexts(code, 1), QStringList({"P0000"}));
-    EXPECT_EQ(columnTexts(code, 2), QStringList({"No freeze frame information available"}));
-    EXPECT_TRUE(showsMark(renderedCell(code, 0, 0), QPoint(2, 3), QStringLiteral("BMP_OK")));
+    // The simulated vehicle has no answer for "020200": not read, which is not "no frame".
+    EXPECT_EQ(columnTexts(code, 1), QStringList({QString()}));
+    EXPECT_EQ(columnTexts(code, 2), QStringList({"Freeze frame could not be read"}));
+    EXPECT_TRUE(showsMark(renderedCell(code, 0, 0), QPoint(2, 3), QStringLiteral("BMP_ERROR")));
     EXPECT_EQ(run.grid("gridFreezeFrames")->rowCount(), 1);
     EXPECT_FALSE(run.find<QWidget>("FrameSelector")->isVisibleTo(run.window.get()));
 }
@@ -71,6 +74,7 @@ TEST(FreezeFramePage, ParametersWithoutLiveValueAreNeverListed) {
         return answers.value(command, "NO DATA");
     };
     run.context.link.setChannel(&channel);
+    run.context.link.setNoCommunication(false);
     run.context.mode02->ReadSupported(run.context.link);
     run.find<QComboBox>("cbManufacturer")->setCurrentText("Volkswagen");
     run.click("btnFreezeFramesRead");
@@ -95,6 +99,17 @@ TEST(FreezeFramePage, ParametersWithoutLiveValueAreNeverListed) {
     run.find<QComboBox>("cbManufacturer")->setCurrentText("Ford");
     EXPECT_EQ(code->item(0, 2)->text(), "Dual alternator lower circuit malfunction");
     run.context.link.setChannel(run.context.comPort.get());
+    run.context.link.setNoCommunication(true);
+}
+
+TEST(FreezeFramePage, ReadWithoutConnectionShowsOnlyTheGuardMessage) {
+    ProgramRun run;
+    ErrorBoxes boxes; // a device error instead of the guard would show here
+    run.click("btnFreezeFramesRead");
+    EXPECT_TRUE(boxes.texts.isEmpty());
+    ASSERT_EQ(run.notifier.messages.size(), 1);
+    EXPECT_TRUE(run.notifier.messages[0].text.startsWith(const_str::NoCommunicationLine1));
+    EXPECT_EQ(columnTexts(run.grid("DTC_Grid_FF"), 1), QStringList({QString()}));
 }
 
 TEST(FreezeFramePage, ValueRowsAlternateAndValuesAreRightAligned) {

@@ -1,6 +1,8 @@
 // The oxygen-sensor page: the sensor list a connection finds, the ten service 05 rows read by
 // "OK", the marks of the status column and the width of the description column.
 
+#include "core/l10n/const_str.h"
+#include "tests/support/error_boxes.h"
 #include "tests/support/grid_pixels.h"
 #include "tests/support/program_run.h"
 #include "tests/support/qt_printers.h"
@@ -66,6 +68,42 @@ TEST(O2SensorPage, OkReadsTheTenTestsOfTheSelectedSensor) {
     EXPECT_EQ(grid->item(4, 3)->text(), "0.100"); // the choice counts from the next "OK"
     run.click("dxButton11");
     EXPECT_EQ(grid->item(4, 3)->text(), "0.108");
+}
+
+// A CAN vehicle has no service 05: OK asks nothing, says why, and leaves the rows without values
+// and without marks instead of ten red rows.
+TEST(O2SensorPage, CanVehicleIsToldToHaveItsTestsInServiceSix) {
+    ProgramRun run;
+    PtyElm::Config config = ProgramRun::fullVehicle();
+    config.elm327 = true;
+    run.connectElmsim(config);
+    ASSERT_FALSE(run.context.link.NoCommunication());
+    run.showPage("btnO2Sensor");
+    QTableWidget* grid = run.grid("gridO2");
+    const int requests = run.elm->requestCount();
+    run.click("dxButton11");
+    EXPECT_EQ(run.elm->requestCount(), requests);
+    ASSERT_EQ(run.notifier.messages.size(), 1);
+    EXPECT_TRUE(run.notifier.messages[0].text.contains("service 06"));
+    EXPECT_EQ(columnTexts(grid, 0), QStringList(10, QString()));
+    EXPECT_EQ(columnTexts(grid, 3), QStringList(10, QString()));
+    for (int row = 0; row < 10; ++row) {
+        const QImage cell = renderedCell(grid, row, 0);
+        EXPECT_FALSE(showsMark(cell, QPoint(1, 2), "BMP_ERROR")) << row;
+        EXPECT_FALSE(showsMark(cell, QPoint(1, 2), "BMP_OK")) << row;
+    }
+    EXPECT_EQ(grid->item(0, 1)->text(), "$01");
+}
+
+TEST(O2SensorPage, OkWithoutConnectionShowsOnlyTheGuardMessage) {
+    ProgramRun run;
+    run.window->o2SensorPage()->showO2SensorLocations({{"O2 location 1-1", 1}});
+    ErrorBoxes boxes; // a device error instead of the guard would show here
+    run.click("dxButton11");
+    EXPECT_TRUE(boxes.texts.isEmpty());
+    ASSERT_EQ(run.notifier.messages.size(), 1);
+    EXPECT_TRUE(run.notifier.messages[0].text.startsWith(const_str::NoCommunicationLine1));
+    EXPECT_EQ(columnTexts(run.grid("gridO2"), 0), QStringList(10, "0"));
 }
 
 TEST(O2SensorPage, OkWithoutAnySensorAsksNothing) {

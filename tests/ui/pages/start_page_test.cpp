@@ -2,6 +2,7 @@
 // page shows afterwards, Disconnect, the Init-Status drawing and the MIL lamp.
 
 #include "core/connection/program_context.h"
+#include "core/j1979/monitor_status.h"
 #include "core/l10n/translator.h"
 #include "core/settings/data_dirs.h"
 #include "core/settings/settings_store.h"
@@ -10,6 +11,7 @@
 #include "tools/elmsim/pty_elm.h"
 #include "ui/app/main_window.h"
 #include "ui/pages/log_list_delegate.h"
+#include "ui/pages/start_page.h"
 #include "ui/widgets/qz_mil_lamp.h"
 
 #include <QApplication>
@@ -214,6 +216,29 @@ TEST(StartPage, LogLinesStartTheirTextAfterTheMarkOrTwoPixelsIn) {
     QStyleOptionViewItem option;
     option.initFrom(&list);
     EXPECT_EQ(delegate.sizeHint(option, model->index(0, 0)).height(), 19);
+}
+
+// A status that did not come shows "N/A"; the next one that comes replaces every "N/A", also
+// where the lamp itself keeps its state (off, then off again).
+TEST(StartPage, UnansweredStatusShowsNotAvailableUntilAnAnsweredOne) {
+    StartPage page;
+    auto* mil = page.findChild<QLabel*>("labMIL_Status");
+    auto* count = page.findChild<QLabel*>("DTCCountLabel");
+    page.ShowMonitorStatus(TMonitorStatus{});
+    EXPECT_EQ(mil->text(), "N/A");
+    EXPECT_EQ(count->text(), "N/A");
+    EXPECT_FALSE(page.findChild<TQzMILLamp*>("MILLamp")->MILOn());
+    EXPECT_EQ(page.findChild<QLabel*>("labFuelsystem_S")->text(), "N/A");
+    EXPECT_EQ(page.findChild<QLabel*>("labEvaporativesys_C")->text(), "N/A");
+
+    TMonitorStatus clean;
+    clean.answered = true;
+    clean.continuousSupported[1] = true;
+    page.ShowMonitorStatus(clean);
+    EXPECT_EQ(mil->text(), "Off");
+    EXPECT_EQ(count->text(), "0");
+    EXPECT_EQ(page.findChild<QLabel*>("labFuelsystem_S")->text(), "Yes");
+    EXPECT_EQ(page.findChild<QLabel*>("labEvaporativesys_C")->text(), "No");
 }
 
 TEST(MilLamp, FollowsItsStateAndKeepsItsLabelInStep) {

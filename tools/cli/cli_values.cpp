@@ -1,0 +1,62 @@
+#include "tools/cli/cli_values.h"
+
+#include "core/j1979/mode01.h"
+#include "core/j1979/negative_response.h"
+#include "core/j1979/pid_request.h"
+#include "core/j1979/sensor_catalogue.h"
+#include "core/l10n/const_str.h"
+#include "tools/cli/cli_io.h"
+#include "tools/cli/cli_session.h"
+
+#include <QJsonObject>
+
+QJsonValue CliValue::json() const {
+    return read() ? QJsonValue(text) : QJsonValue(QJsonValue::Null);
+}
+
+QString AnswerRecorder::Exchange(const QString& command) {
+    const QString answer = m_link.Exchange(command);
+    m_answers.insert(command, answer);
+    return answer;
+}
+
+QString AnswerRecorder::whyNotRead(const QString& command) const {
+    const auto it = m_answers.constFind(command);
+    if (it == m_answers.constEnd())
+        return QStringLiteral("not asked");
+    return describeUnusableAnswer(*it);
+}
+
+QString describeUnusableAnswer(const QString& answer) {
+    if (answer == const_str::Error)
+        return QStringLiteral("no answer");
+    if (const auto refusal = negative_response::parse(answer))
+        return negative_response::describe(*refusal);
+    if (answer.trimmed().isEmpty())
+        return QStringLiteral("empty answer");
+    return QStringLiteral("unusable answer: ") + answer;
+}
+
+CliValue readLiveValue(CliSession& session, int pid) {
+    const TSensorData& entry = SensorCatalogue[std::size_t(pid - 1)];
+    AnswerRecorder link(session.context().link);
+    const TMode01 reader = session.context().mode01.value_or(TMode01{});
+    const QString value =
+        reader.GetPIDValue(link, QStringLiteral("01"), entry.pidCode, session.english());
+    if (IsPidValueRead(value))
+        return {value, {}};
+    return {value, link.whyNotRead(QStringLiteral("01") + entry.pidCode)};
+}
+
+void UnreadValues::add(CliIo& io, const QString& what, const QString& reason) {
+    const QString entry = what + QStringLiteral(": ") + reason;
+    m_entries << entry;
+    io.error(QStringLiteral("quorvane-cli: not read: ") + entry);
+}
+
+int UnreadValues::finish(QJsonObject& doc) const {
+    if (m_entries.isEmpty())
+        return cli_exit::Success;
+    doc[QStringLiteral("error")] = joined();
+    return cli_exit::NoAnswer;
+}

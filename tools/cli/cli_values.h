@@ -1,0 +1,60 @@
+#pragma once
+
+#include "core/link/command_link.h"
+
+#include <QHash>
+#include <QJsonValue>
+#include <QString>
+#include <QStringList>
+
+struct CliIo;
+class CliSession;
+class QJsonObject;
+
+// A printed value: the display text, or, for a value the vehicle did not send, the text that says
+// so (the sentinel or "N/A") and the reason. A value is never made from bytes that did not come.
+struct CliValue {
+    QString text;
+    QString error; // empty: the value was read
+
+    bool read() const { return error.isEmpty(); }
+    // The text, or null for a value that was not read.
+    QJsonValue json() const;
+};
+
+// Hands every exchange on to the session's link and keeps the last answer to each command, so
+// that a value the vehicle did not send can be reported with the answer that came instead.
+class AnswerRecorder : public CommandLink {
+public:
+    explicit AnswerRecorder(CommandLink& link) : m_link(link) {}
+    QString Exchange(const QString& command) override;
+    bool canLayout() const override { return m_link.canLayout(); }
+
+    // Why the answer to the command holds no value: "no answer", a named negative response, or
+    // the answer itself ("NO DATA", a bare header).
+    QString whyNotRead(const QString& command) const;
+
+private:
+    CommandLink& m_link;
+    QHash<QString, QString> m_answers;
+};
+
+// Why an answer holds no value, as whyNotRead says it.
+QString describeUnusableAnswer(const QString& answer);
+
+// One service 01 value as `pid` and `watch` print it, one exchange (the per-value rule: the
+// sentinel and the reason for a value that did not come).
+CliValue readLiveValue(CliSession& session, int pid);
+
+// What a command could not read. Each entry goes to standard error as it is added; finish()
+// puts them into the JSON document's "error" field and gives the exit code.
+class UnreadValues {
+public:
+    void add(CliIo& io, const QString& what, const QString& reason);
+    bool isEmpty() const { return m_entries.isEmpty(); }
+    QString joined() const { return m_entries.join(QStringLiteral("; ")); }
+    int finish(QJsonObject& doc) const;
+
+private:
+    QStringList m_entries;
+};
