@@ -28,12 +28,9 @@ void onSignal(int) {
 [[noreturn]] void usage(const char* problem) {
     std::fprintf(stderr,
                  "elmsim: %s\n"
-                 "usage: elmsim [--link PATH | --tcp PORT] [--latency MS] [--baud N]
-"
-                 "              [--mute-after N] [--no-data-after N]
-"
-                 "              [--no-prompt] [--profile NAME]
-"
+                 "usage: elmsim [--link PATH | --tcp PORT] [--latency MS] [--baud N]\n"
+                 "              [--mute-after N] [--no-data-after N]\n"
+                 "              [--no-prompt] [--profile NAME]\n"
                  "              [--chip elm323|elm327] [--protocol N] [--headers on|off]\n"
                  "              [--spaces on|off] [--units 1|2]\n",
                  problem);
