@@ -38,6 +38,8 @@ protected:
 private:
     QWidget* buildTestBox();
     QWidget* buildGraphBox();
+    // Keeps the report's record of the grid and the chosen sensor up to date with what is shown.
+    void recordShown();
 
     ProgramContext& m_context;
     QComboBox* m_locations = nullptr;
