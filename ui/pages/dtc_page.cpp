@@ -204,12 +204,14 @@ void DtcPage::showPendingCodes(const QStringList& codes) {
 
 void DtcPage::FillStoredCodes() {
     resetRows(m_stored, m_stored->rowCount());
+    recordShown(m_stored); // what the report sees should the reading fail
     const TMode03 reader = m_context.mode03.value_or(TMode03{});
     showStoredCodes(reader.GetStoredCodes(m_context.link));
 }
 
 void DtcPage::FillPendingCodes() {
     resetRows(m_pending, m_pending->rowCount());
+    recordShown(m_pending);
     const TMode07 reader = m_context.mode07.value_or(TMode07{});
     showPendingCodes(reader.GetPendingCodes(m_context.link));
 }

@@ -116,6 +116,9 @@ void FreezeFramePage::emptyGrids() {
     m_codes.clear();
     resetRows(m_values, 1);
     resetRows(m_code, m_code->rowCount());
+    // Should the reading that follows fail, the report sees the emptied grids as the user does.
+    m_context.shown.freezeFrame.state = ReadState::NotYetRead;
+    recordShown();
 }
 
 void FreezeFramePage::ReadFreezeFrames() {

@@ -6,6 +6,7 @@
 #include "tests/ui/dialogs/report_run.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
@@ -63,6 +64,22 @@ TEST(ReportSettings, ViewShowsWhatThePagesShowAfterConnecting) {
     for (const char* text : {"Garage Miller", "Jane Doe", "Continuous Monitoring tests", "P0171",
                              "Pending Emission-Related", "Freeze Frames", "O2 Sensors"})
         EXPECT_TRUE(shown.contains(QLatin1String(text))) << text;
+}
+
+TEST(ReportSettings, ReportFollowsTheMakerChosenOnTheCodesPage) {
+    ReportRun run;
+    run.connectDemo();
+    const QString p1107 = "      <DTC_NUMBER>P1107</DTC_NUMBER>";
+    QStringList lines = run.view();
+    EXPECT_EQ(lines.value(lines.indexOf(p1107) + 1), "      <DTC_DESCRIPTION></DTC_DESCRIPTION>");
+
+    auto* makers = run.find<QComboBox>("cbManufacturer");
+    makers->setCurrentIndex(makers->findText("Ford"));
+    const QString described = run.grid("DTC_Grid")->item(3, 2)->text();
+    ASSERT_FALSE(described.isEmpty());
+    lines = run.view();
+    EXPECT_EQ(lines.value(lines.indexOf(p1107) + 1),
+              "      <DTC_DESCRIPTION>" + described + "</DTC_DESCRIPTION>");
 }
 
 TEST(ReportSettings, SecondViewOverwritesThePreviewFile) {
