@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/connection/shown_results.h"
 #include "core/faultcodes/fault_code_table.h"
 #include "core/j1979/mode01.h"
 #include "core/j1979/mode02.h"
@@ -36,6 +37,8 @@ struct ProgramContext {
     std::optional<TMode09> mode09;
 
     FaultCodeTable kbmFaultCodesTable;
+    // What the result pages show, for the report.
+    ShownResults shown;
 
     int unitSystem = 0; // 0 metric, 1 English
     bool autoDetect = false;

@@ -307,3 +307,22 @@ CONST_STR(CommLogNotOpened,
           "The communication log could not be opened; communication logging stays off.")
 CONST_STR(SettingsNotReadable,
           "The settings file could not be read; the program starts with the standard settings:")
+
+// report/ (writing, formatting and exporting the diagnostic report)
+// %1 is the file's path, %2 the system's reason.
+CONST_STR(FileNotWritten, "The file \"%1\" could not be written: %2")
+// %1 is the stylesheet's path.
+CONST_STR(StylesheetNotLoaded, "The stylesheet \"%1\" could not be loaded")
+// %1 is the report's path.
+CONST_STR(ReportNotReadable, "The report \"%1\" could not be read")
+CONST_STR(ReportNotFormatted, "The report could not be formatted")
+// File type names of the save dialogs.
+CONST_STR(XmlFileType, "XML File")
+CONST_STR(PdfFileType, "PDF File")
+// Tool tips of the report preview's buttons.
+CONST_STR(PrintReport, "Print")
+CONST_STR(PreviewReport, "Print Preview")
+CONST_STR(ExportPdf, "Export PDF")
+
+// dialogs/ (the trouble-code search)
+CONST_STR(NoDefinition, "No definition is available for this code")

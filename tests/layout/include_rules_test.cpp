@@ -42,6 +42,8 @@ TEST(IncludeDirections, EachForbiddenKindIsNamedWithFileAndLine) {
     writeFile(top, "ui/pages/frame.cpp", "#include \"ui/app/main_window.h\"\n");
     writeFile(top, "ui/dialogs/page.cpp", "#include \"ui/pages/dtc_page.h\"\n");
     writeFile(top, "tools/cli/window.cpp", "#include \"ui/app/startup.h\"\n");
+    writeFile(top, "tools/cli/cli_report_pdf.cpp", "#include <QPdfWriter>\n#include <QString>\n");
+    writeFile(top, "tools/cli/paint.cpp", "#include <QPdfWriter>\n");
 
     QStringList found = include_rules::violations(top, QtCoreDir);
     found.sort();
@@ -55,6 +57,7 @@ TEST(IncludeDirections, EachForbiddenKindIsNamedWithFileAndLine) {
                   "core/link/up.cpp:2: core/j1979/mode01.h (core/link may not use core/j1979)",
                   "core/settings/gui.cpp:1: QPixmap (not a QtCore header)",
                   "core/settings/gui.cpp:2: QtWidgets/QLabel (a Qt module other than QtCore)",
+                  "tools/cli/paint.cpp:1: QPdfWriter (not a QtCore header)",
                   "tools/cli/window.cpp:1: ui/app/startup.h (the tools link the core alone)",
                   "ui/dialogs/page.cpp:1: ui/pages/dtc_page.h (ui/dialogs may not use ui/pages)",
                   "ui/pages/frame.cpp:1: ui/app/main_window.h (ui/pages may not use ui/app)",

@@ -31,6 +31,16 @@ int lookup(CliSession& session, const CliOptions& options, CliIo& io);
 int makers(CliSession& session, CliIo& io);
 } // namespace cli_offline
 
+// The diagnostic report of every section; validate checks its options without any exchange.
+namespace cli_report {
+void validate(const CliOptions& options);
+int report(CliSession& session, const CliOptions& options, CliIo& io);
+} // namespace cli_report
+
+// The maker for codes outside the "P0" range: the one asked for, else the first of the table, as
+// the trouble-code page starts with.
+QString chosenMaker(CliSession& session, const CliOptions& options);
+
 // Shared by both: a service 01 PID given on the command line ("0C", "c"), checked against the
 // catalogue. Throws CliUsageError for anything else.
 int parseCataloguePid(const QString& text);

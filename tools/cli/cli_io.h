@@ -29,4 +29,5 @@ namespace cli_exit {
 inline constexpr int Success = 0;
 inline constexpr int NoAnswer = 1;
 inline constexpr int Usage = 2;
+inline constexpr int WriteFailed = 3;
 } // namespace cli_exit

@@ -18,6 +18,7 @@ const QHash<QString, CommandRule>& commandRules() {
         {QStringLiteral("freeze"), {0, 0}}, {QStringLiteral("o2"), {0, 1}},
         {QStringLiteral("raw"), {1, 1}},    {QStringLiteral("decode"), {3, 3}},
         {QStringLiteral("lookup"), {1, 1}}, {QStringLiteral("makers"), {0, 0}},
+        {QStringLiteral("report"), {0, 0}},
     };
     return rules;
 }
@@ -37,12 +38,32 @@ void requireCommand(const CliOptions& options, const QString& option,
         QStringLiteral("%1 does not apply to the command %2").arg(option, options.command));
 }
 
+// The options of the report command that take one text.
+QString* reportValue(CliOptions& options, const QString& option) {
+    if (option == QLatin1String("--out"))
+        return &options.reportOut;
+    if (option == QLatin1String("--html"))
+        return &options.reportHtml;
+    if (option == QLatin1String("--pdf"))
+        return &options.reportPdf;
+    if (option == QLatin1String("--make"))
+        return &options.make;
+    if (option == QLatin1String("--model"))
+        return &options.model;
+    if (option == QLatin1String("--year"))
+        return &options.year;
+    if (option == QLatin1String("--vin"))
+        return &options.vin;
+    return nullptr;
+}
+
 } // namespace
 
 CliOptions parseCliArguments(const QStringList& arguments) {
     CliOptions options;
     bool countGiven = false, makerGiven = false, portGiven = false;
     QStringList positional;
+    QStringList reportOptions;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& a = arguments.at(i);
         // Everything after "--" is positional, so an answer or command may begin with dashes.
@@ -79,6 +100,12 @@ CliOptions parseCliArguments(const QStringList& arguments) {
             options.yes = true;
         } else if (a == QLatin1String("--force")) {
             options.force = true;
+        } else if (QString* value = reportValue(options, a)) {
+            *value = takeValue(arguments, i, a);
+            reportOptions << a;
+        } else if (a == QLatin1String("--customer")) {
+            options.customer << takeValue(arguments, i, a);
+            reportOptions << a;
         } else {
             throw CliUsageError(QStringLiteral("unknown option %1").arg(a));
         }
@@ -103,7 +130,9 @@ CliOptions parseCliArguments(const QStringList& arguments) {
     if (countGiven)
         requireCommand(options, QStringLiteral("--count"), {"watch"});
     if (makerGiven)
-        requireCommand(options, QStringLiteral("--maker"), {"lookup", "dtc", "freeze"});
+        requireCommand(options, QStringLiteral("--maker"), {"lookup", "dtc", "freeze", "report"});
+    for (const QString& option : reportOptions)
+        requireCommand(options, option, {"report"});
     if (options.yes)
         requireCommand(options, QStringLiteral("--yes"), {"clear"});
     if (options.force)
@@ -141,8 +170,13 @@ QString cliHelpText() {
   decode SERVICE PID ANSWER  decode an answer text offline (e.g. decode 01 0C "41 0C 1A F8")
   lookup CODE [--maker M]    description from the fault-code table
   makers                     the manufacturer list
+  report --out FILE.xml [--html FILE.html] [--pdf FILE.pdf] [--customer LINE]...
+         [--make TEXT --model TEXT --year TEXT] [--vin TEXT] [--maker M]
+                             the diagnostic report of every section, as the window writes it, with
+                             the stylesheet beside it; up to four customer lines; the VIN read from
+                             the vehicle unless --vin gives one
 Values that could not be read print as N/A or Error (null in JSON, with an "error" field).
 Exit codes: 0 success, 1 the vehicle or interface did not answer (also for any value not
-read), 2 bad usage or bad input.
+read), 2 bad usage or bad input, 3 a report file could not be written.
 )");
 }

@@ -19,6 +19,16 @@ struct CliOptions {
     QString maker;            // lookup/dtc/freeze --maker M
     bool yes = false;         // clear --yes
     bool force = false;       // vin/pid --force: ask whatever the supported set says
+    // report --out FILE [--html FILE] [--pdf FILE] [--customer LINE]... [--make/--model/--year/
+    // --vin TEXT]
+    QString reportOut;
+    QString reportHtml;
+    QString reportPdf;
+    QStringList customer;
+    QString make;
+    QString model;
+    QString year;
+    QString vin;
 };
 
 // A command line that cannot be run as written. The message is one line for the user; the

@@ -28,6 +28,8 @@ void printStages(const CliConnectionView& view, CliIo& io) {
 
 int runVehicleCommand(CliSession& session, const CliOptions& options, CliIo& io) {
     cli_vehicle::validate(options);
+    if (options.command == QLatin1String("report"))
+        cli_report::validate(options);
     const bool connected = session.connect();
     if (!connected) {
         printStages(session.view(), io);
@@ -57,6 +59,8 @@ int runVehicleCommand(CliSession& session, const CliOptions& options, CliIo& io)
         return cli_vehicle::freeze(session, options, io);
     if (command == QLatin1String("o2"))
         return cli_vehicle::o2(session, options, io);
+    if (command == QLatin1String("report"))
+        return cli_report::report(session, options, io);
     return cli_vehicle::raw(session, options, io);
 }
 

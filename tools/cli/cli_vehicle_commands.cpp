@@ -32,15 +32,6 @@ QString withUnit(const QString& value, const QString& unit) {
     return unit.isEmpty() ? value : value + QLatin1Char(' ') + unit;
 }
 
-// The maker for codes outside the "P0" range: the one asked for, else the first of the table,
-// as the trouble-code page starts with.
-QString chosenMaker(CliSession& session, const CliOptions& options) {
-    if (!options.maker.isEmpty())
-        return options.maker;
-    const QStringList& makers = session.context().kbmFaultCodesTable.manufacturers();
-    return makers.isEmpty() ? kGenericManufacturer : makers.first();
-}
-
 // The described codes, or null (with the page's text for it) for a list that was not read.
 QJsonValue describedCodes(CliSession& session, const TroubleCodeList& codes, const QString& maker,
                           const QString& emptyText, const QString& notReadText, CliIo& io) {
@@ -86,6 +77,13 @@ void requireFaultCodes(CliSession& session, CliIo& io) {
 }
 
 } // namespace
+
+QString chosenMaker(CliSession& session, const CliOptions& options) {
+    if (!options.maker.isEmpty())
+        return options.maker;
+    const QStringList& makers = session.context().kbmFaultCodesTable.manufacturers();
+    return makers.isEmpty() ? kGenericManufacturer : makers.first();
+}
 
 int parseCataloguePid(const QString& text) {
     bool ok = false;

@@ -1,5 +1,6 @@
 // quorvane-cli: the diagnostic core without a window, for scripts and workshop automation.
 
+#include "tools/cli/cli_report_pdf.h"
 #include "tools/cli/cli_run.h"
 #include "tools/cli/cli_session.h"
 
@@ -20,12 +21,12 @@ extern "C" void onInterrupt(int) {
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = createCliApplication(argc, argv);
     std::signal(SIGINT, onInterrupt);
     std::signal(SIGTERM, onInterrupt);
     QTextStream out(stdout);
     QTextStream err(stderr);
     CliTuning tuning;
     tuning.stop = &interrupted;
-    return runCli(app.arguments().mid(1), out, err, tuning);
+    return runCli(app->arguments().mid(1), out, err, tuning);
 }

@@ -1,5 +1,7 @@
 #include "ui/app/caption_bar.h"
 
+#include "ui/widgets/title_strip.h"
+
 #include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QPainter>
@@ -40,23 +42,10 @@ void CaptionBar::showMaximized(bool maximized) {
 
 void CaptionBar::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.fillRect(rect(), palette().color(QPalette::Button));
-    painter.setPen(QColor(128, 128, 128));
-    const QRect area = event->rect();
-    // One grey line every second row: row i of the paint area draws at top + 2i.
-    for (int i = 0; i < area.height(); ++i)
-        painter.drawLine(1, area.top() + 2 * i, width() - 2, area.top() + 2 * i);
-
+    // The title stays clear of the three buttons at the right, and centred.
     const int buttons = 3 * 15;
-    const QRect textArea(buttons, 0, width() - 2 * buttons, height());
-    const QString text = painter.fontMetrics().elidedText(
-        QLatin1Char(' ') + m_title + QLatin1Char(' '), Qt::ElideRight, textArea.width());
-    QRect textRect = painter.fontMetrics().boundingRect(textArea, Qt::AlignCenter, text);
-    textRect.setTop(0);
-    textRect.setBottom(height() - 1);
-    painter.fillRect(textRect, palette().color(QPalette::Button));
-    painter.setPen(palette().color(QPalette::ButtonText));
-    painter.drawText(textArea, Qt::AlignCenter | Qt::TextSingleLine, text);
+    paintTitleStrip(painter, *this, event->rect(), m_title,
+                    QRect(buttons, 0, width() - 2 * buttons, height()));
 }
 
 void CaptionBar::mousePressEvent(QMouseEvent* event) {

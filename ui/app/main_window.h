@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/dialogs/maker_contact.h"
+
 #include <QMainWindow>
 #include <functional>
 #include <memory>
@@ -104,6 +106,3 @@ private:
     QWidget* m_helpWindow = nullptr;
     bool m_closed = false;
 };
-
-// The maker's web address shown in the status strip.
-inline constexpr char kWebAddress[] = "https://quorvane.example.org";

@@ -22,6 +22,7 @@
 #include "ui/pages/freeze_frame_page.h"
 #include "ui/pages/grid_heading_fanout.h"
 #include "ui/pages/o2_sensor_page.h"
+#include "ui/pages/start_page.h"
 
 #include <QAbstractButton>
 #include <QFile>
@@ -112,6 +113,8 @@ void TfMain::FormCreate() {
     if (options.commLogging)
         m_options->switchOnCommLogging();
     m_dtc->selectFirstManufacturer();
+    // The report reads what the pages show from now on, the translated start-up texts included.
+    m_start->setShownRecord(&m_context.shown.monitorStatus);
 
     auto* notebook = findChild<QStackedWidget*>(QStringLiteral("Notebook"));
     notebook->setCurrentWidget(notebook->findChild<QWidget*>(QStringLiteral("Page_Start")));

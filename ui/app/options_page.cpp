@@ -218,6 +218,10 @@ QWidget* OptionsPage::buildAddressGroup() {
         m_address[i] = new QLineEdit(group);
         m_address[i]->setObjectName(QLatin1String(names[i]));
         m_address[i]->installEventFilter(this);
+        // The report copies the fields as they stand, typed or loaded.
+        connect(m_address[i], &QLineEdit::textChanged, this, [this, i](const QString& text) {
+            m_context.shown.userAddress[std::size_t(i)] = text;
+        });
         form->addRow(QString::fromLatin1(labels[i]), m_address[i]);
     }
     return group;

@@ -25,6 +25,8 @@ constexpr int kSplashMs = 2000;
 TranslationExclusions dialogExclusions() {
     TranslationExclusions exclusions;
     exclusions.properties = {QStringLiteral("font"), QStringLiteral("objectName")};
+    // Makers are names of the fault-code table and are looked up as they stand.
+    exclusions.objectProperties = {QStringLiteral("cbManufacturer.items")};
     return exclusions;
 }
 
@@ -66,16 +68,18 @@ int runProgram(int argc, char** argv) {
         main = std::make_unique<TfMain>(context, translator, notifier);
         instance.setWindow(main.get());
         main->releaseInstanceLock = [&instance] { instance.release(); };
-        info = std::make_unique<TfInfo>(main.get());
-        dtcSearch = std::make_unique<TfDTCSearch>(main.get());
+        info = std::make_unique<TfInfo>(QStringLiteral(QUORVANE_VERSION), main.get());
+        dtcSearch = std::make_unique<TfDTCSearch>(context.kbmFaultCodesTable, main.get());
         translateWindow(
             dtcSearch.get(), [&](const QString& t) { return translator.translate(t); },
             dialogExclusions());
-        reportSettings = std::make_unique<TfReportSettings>(main.get());
+        // The settings dialog shows the preview, so the preview is made first.
+        reportPreview = std::make_unique<TfReportPreview>(main.get());
+        reportSettings = std::make_unique<TfReportSettings>(context.shown, translator,
+                                                            reportPreview.get(), main.get());
         translateWindow(
             reportSettings.get(), [&](const QString& t) { return translator.translate(t); },
             dialogExclusions());
-        reportPreview = std::make_unique<TfReportPreview>(main.get());
         main->setDialogs(info.get(), dtcSearch.get(), reportSettings.get());
         main->show();
     } catch (...) {
@@ -90,8 +94,8 @@ int runProgram(int argc, char** argv) {
         return 1;
     const int code = QApplication::exec();
     // Dialogs belong to the main window's lifetime but are released first.
-    reportPreview.reset();
     reportSettings.reset();
+    reportPreview.reset();
     dtcSearch.reset();
     info.reset();
     main.reset();

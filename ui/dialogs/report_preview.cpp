@@ -1,7 +1,159 @@
 #include "ui/dialogs/report_preview.h"
 
+#include "core/l10n/const_str.h"
+#include "core/report/report_files.h"
+#include "core/report/report_transform.h"
+#include "ui/app/error_display.h"
+#include "ui/widgets/pictures.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPageLayout>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
 TfReportPreview::TfReportPreview(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TfReportPreview"));
     setWindowTitle(QStringLiteral("Report Preview"));
-    resize(480, 360);
+    setSizeGripEnabled(true);
+    resize(713, 414);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto* toolbar = new QWidget(this);
+    toolbar->setObjectName(QStringLiteral("ToolBar1"));
+    toolbar->setFixedHeight(28);
+    auto* buttons = new QHBoxLayout(toolbar);
+    buttons->setContentsMargins(2, 1, 2, 1);
+    buttons->setSpacing(2);
+    QToolButton* print = toolButton(QStringLiteral("ToolButton2"), QStringLiteral("TB_PRINT"),
+                                    const_str::PrintReport);
+    QToolButton* preview = toolButton(QStringLiteral("ToolButton3"), QStringLiteral("TB_PREVIEW"),
+                                      const_str::PreviewReport);
+    QToolButton* pdf =
+        toolButton(QStringLiteral("btnExportPdf"), QStringLiteral("TB_PDF"), const_str::ExportPdf);
+    for (QToolButton* button : {print, preview, pdf}) {
+        button->setParent(toolbar);
+        buttons->addWidget(button);
+    }
+    buttons->addStretch(1);
+    layout->addWidget(toolbar);
+
+    m_browser = new QTextBrowser(this);
+    m_browser->setObjectName(QStringLiteral("WebBrowser1"));
+    m_browser->setOpenLinks(false);
+    layout->addWidget(m_browser, 1);
+    auto* status = new QLabel(this);
+    status->setObjectName(QStringLiteral("StatusBar1"));
+    status->setFixedHeight(19);
+    layout->addWidget(status);
+
+    choosePrinter = [this](QPrinter& printer) {
+        QPrintDialog dialog(&printer, this);
+        return dialog.exec() == QDialog::Accepted;
+    };
+    showPrintPreview = [this](const std::function<void(QPrinter*)>& paint) {
+        QPrintPreviewDialog dialog(this);
+        dialog.setObjectName(QStringLiteral("PrintPreview"));
+        connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
+                [&paint](QPrinter* printer) { paint(printer); });
+        dialog.exec();
+    };
+    choosePdfFile = [this](const QString& suggested) {
+        return QFileDialog::getSaveFileName(this, const_str::ExportPdf, suggested,
+                                            const_str::PdfFileType + QStringLiteral(" (*.pdf)"));
+    };
+    connect(print, &QToolButton::clicked, this, guarded([this] { ToolButton2Click(); }));
+    connect(preview, &QToolButton::clicked, this, guarded([this] { ToolButton3Click(); }));
+    connect(pdf, &QToolButton::clicked, this, guarded([this] { btnExportPdfClick(); }));
+}
+
+QToolButton* TfReportPreview::toolButton(const QString& name, const QString& pictureName,
+                                         const QString& tip) {
+    auto* button = new QToolButton(this);
+    button->setObjectName(name);
+    button->setAutoRaise(true);
+    button->setToolTip(tip);
+    button->setIcon(QIcon(picture(pictureName, QSize(22, 22))));
+    button->setIconSize(QSize(22, 22));
+    return button;
+}
+
+void TfReportPreview::loadReport(const QString& path) {
+    m_path = path;
+    const ReportHtml report = transformReportFile(path);
+    m_browser->document()->setBaseUrl(
+        QUrl::fromLocalFile(QFileInfo(path).absolutePath() + QLatin1Char('/')));
+    if (report.ok) {
+        m_browser->setHtml(report.html);
+    } else {
+        // What a browser shows for a report it cannot format: the reason, then the document.
+        QFile file(path);
+        const QString text = file.open(QIODevice::ReadOnly)
+                                 ? QString::fromLatin1(file.read(1024 * 1024))
+                                 : QString();
+        m_browser->setHtml(QStringLiteral("<p><b>%1</b></p><pre>%2</pre>")
+                               .arg(report.error.toHtmlEscaped(), text.toHtmlEscaped()));
+    }
+}
+
+QString TfReportPreview::shownText() const {
+    return m_browser->toPlainText();
+}
+
+void TfReportPreview::ToolButton2Click() {
+    QPrinter printer;
+    if (!choosePrinter(printer))
+        return;
+    m_browser->print(&printer);
+}
+
+void TfReportPreview::ToolButton3Click() {
+    showPrintPreview([this](QPrinter* printer) { m_browser->print(printer); });
+}
+
+void TfReportPreview::btnExportPdfClick() {
+    const QFileInfo report(m_path.isEmpty() ? previewReportPath() : m_path);
+    const QString suggested =
+        report.absolutePath() + QLatin1Char('/') +
+        (report.completeBaseName() == QLatin1String("temp") ? QStringLiteral("report")
+                                                            : report.completeBaseName()) +
+        QStringLiteral(".pdf");
+    QString path = choosePdfFile(suggested);
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".pdf");
+    exportPdf(path);
+}
+
+void TfReportPreview::exportPdf(const QString& path) const {
+    // The PDF replaces an older one only once it is complete.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw ReportError(
+            const_str::FileNotWritten.arg(QDir::toNativeSeparators(path), file.errorString()));
+    {
+        QPdfWriter writer(&file);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        writer.setTitle(m_browser->documentTitle());
+        writer.setCreator(QStringLiteral("OBD-II Quorvane"));
+        m_browser->document()->print(&writer);
+    }
+    if (!file.commit())
+        throw ReportError(
+            const_str::FileNotWritten.arg(QDir::toNativeSeparators(path), file.errorString()));
 }

@@ -1,10 +1,46 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 
-// The preview of the diagnostic report, with printing.
+class QPrinter;
+class QTextBrowser;
+class QToolButton;
+
+// "Report Preview": the diagnostic report as its stylesheet formats it, with printing (after the
+// print dialog), a print preview and an export to PDF. Shown modally by the report settings
+// dialog after it has written the preview file.
 class TfReportPreview : public QDialog {
     Q_OBJECT
 public:
     explicit TfReportPreview(QWidget* parent = nullptr);
+
+    // Formats the report file through the stylesheet beside it and shows the result; a report or
+    // stylesheet that cannot be read or applied shows why instead.
+    void loadReport(const QString& path);
+    // The report file last loaded.
+    const QString& reportPath() const { return m_path; }
+
+    void ToolButton2Click();
+    void ToolButton3Click();
+    void btnExportPdfClick();
+
+    // The HTML shown (for tests and the PDF export).
+    QString shownText() const;
+
+    // How the user is asked; tests replace them. choosePrinter: the print dialog, true to print.
+    // showPrintPreview: runs the preview dialog that calls back for its pages.
+    // choosePdfFile: the save dialog, an empty text to cancel.
+    std::function<bool(QPrinter& printer)> choosePrinter;
+    std::function<void(const std::function<void(QPrinter*)>& paint)> showPrintPreview;
+    std::function<QString(const QString& suggested)> choosePdfFile;
+
+    // Writes what the preview shows as a PDF file, atomically; throws ReportError naming the file.
+    void exportPdf(const QString& path) const;
+
+private:
+    QToolButton* toolButton(const QString& name, const QString& picture, const QString& tip);
+
+    QTextBrowser* m_browser = nullptr;
+    QString m_path;
 };

@@ -1,7 +1,182 @@
 #include "ui/dialogs/report_settings_dialog.h"
 
-TfReportSettings::TfReportSettings(QWidget* parent) : QDialog(parent) {
+#include "core/l10n/const_str.h"
+#include "core/l10n/translator.h"
+#include "core/report/report_document.h"
+#include "core/report/report_files.h"
+#include "ui/app/error_display.h"
+#include "ui/dialogs/report_preview.h"
+
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+QLineEdit* field(const QString& name, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    return edit;
+}
+
+QCheckBox* checkBox(const QString& name, const QString& text, QWidget* parent) {
+    auto* box = new QCheckBox(text, parent);
+    box->setObjectName(name);
+    box->setChecked(true);
+    return box;
+}
+
+} // namespace
+
+TfReportSettings::TfReportSettings(const ShownResults& shown, const Translator& translator,
+                                   TfReportPreview* preview, QWidget* parent)
+    : QDialog(parent), m_shown(shown), m_translator(translator), m_preview(preview) {
     setObjectName(QStringLiteral("TfReportSettings"));
     setWindowTitle(QStringLiteral("OBD-II Diagnostic Report"));
-    resize(480, 360);
+    setFixedSize(393, 305);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    auto* tabs = new QTabWidget(this);
+    tabs->setObjectName(QStringLiteral("PageControl1"));
+    tabs->addTab(buildCustomerTab(), QStringLiteral("Customer"));
+    tabs->addTab(buildVehicleTab(), QStringLiteral("Vehicle"));
+    layout->addWidget(tabs, 1);
+    layout->addWidget(buildReportDataGroup());
+
+    auto* buttons = new QHBoxLayout;
+    auto* save = new QPushButton(QStringLiteral("Save"), this);
+    save->setObjectName(QStringLiteral("btnSave"));
+    save->setProperty("tag", 1);
+    auto* view = new QPushButton(QStringLiteral("View"), this);
+    view->setObjectName(QStringLiteral("btnView"));
+    view->setProperty("tag", 2);
+    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    close->setObjectName(QStringLiteral("btnClose"));
+    buttons->addWidget(save);
+    buttons->addWidget(view);
+    buttons->addStretch(1);
+    buttons->addWidget(close);
+    layout->addLayout(buttons);
+
+    chooseSaveFile = [this](const QString& dir) { return askForFile(dir); };
+    showPreview = [this](const QString& path) {
+        if (m_preview == nullptr)
+            return;
+        m_preview->loadReport(path);
+        m_preview->exec();
+    };
+    dateTimeText = [] { return reportDateTimeText(); };
+    for (QPushButton* button : {save, view})
+        connect(button, &QPushButton::clicked, this,
+                guarded([this, button] { BuildReport(button->property("tag").toInt()); }));
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+QWidget* TfReportSettings::buildCustomerTab() {
+    auto* tab = new QWidget(this);
+    tab->setObjectName(QStringLiteral("tsCustomer"));
+    auto* column = new QVBoxLayout(tab);
+    for (int i = 0; i < 4; ++i) {
+        m_customer[std::size_t(i)] = field(QStringLiteral("edCustomerAddress%1").arg(i + 1), tab);
+        column->addWidget(m_customer[std::size_t(i)]);
+    }
+    column->addStretch(1);
+    return tab;
+}
+
+QWidget* TfReportSettings::buildVehicleTab() {
+    auto* tab = new QWidget(this);
+    tab->setObjectName(QStringLiteral("tsVehicle"));
+    auto* form = new QFormLayout(tab);
+    m_make = field(QStringLiteral("edRepMarke"), tab);
+    m_model = field(QStringLiteral("edRepModel"), tab);
+    m_year = field(QStringLiteral("edRepYear"), tab);
+    m_vin = field(QStringLiteral("edRepVIN"), tab);
+    form->addRow(QStringLiteral("Marke"), m_make);
+    form->addRow(QStringLiteral("Model"), m_model);
+    form->addRow(QStringLiteral("Year"), m_year);
+    form->addRow(QStringLiteral("VIN"), m_vin);
+    return tab;
+}
+
+QWidget* TfReportSettings::buildReportDataGroup() {
+    auto* group = new QGroupBox(QStringLiteral("Report Data"), this);
+    group->setObjectName(QStringLiteral("gbReportData"));
+    auto* grid = new QGridLayout(group);
+    m_vehicle = checkBox(QStringLiteral("cbVehicleInfo"), QStringLiteral("Vehicle"), group);
+    m_customerBox =
+        checkBox(QStringLiteral("cbCustomerAddress"), QStringLiteral("Customer"), group);
+    m_systemStatus =
+        checkBox(QStringLiteral("cbSystemStatus"), QStringLiteral("System Status"), group);
+    m_storedCodes = checkBox(QStringLiteral("cbStoredDTCs"), QStringLiteral("Stored DTCs"), group);
+    m_pendingCodes =
+        checkBox(QStringLiteral("cbPendingDTCs"), QStringLiteral("Pending DTCs"), group);
+    m_freezeFrame =
+        checkBox(QStringLiteral("cbFreezeFrame"), QStringLiteral("Freeze Frames"), group);
+    m_o2Sensors =
+        checkBox(QStringLiteral("cbOxygenSensorTests"), QStringLiteral("O2 Sensors"), group);
+    grid->addWidget(m_vehicle, 0, 0);
+    grid->addWidget(m_customerBox, 1, 0);
+    grid->addWidget(m_systemStatus, 2, 0);
+    grid->addWidget(m_storedCodes, 3, 0);
+    grid->addWidget(m_pendingCodes, 0, 1);
+    grid->addWidget(m_freezeFrame, 1, 1);
+    grid->addWidget(m_o2Sensors, 2, 1);
+    return group;
+}
+
+ReportChoices TfReportSettings::choices() const {
+    ReportChoices c;
+    c.vehicle = m_vehicle->isChecked();
+    c.customer = m_customerBox->isChecked();
+    c.systemStatus = m_systemStatus->isChecked();
+    c.storedCodes = m_storedCodes->isChecked();
+    c.pendingCodes = m_pendingCodes->isChecked();
+    c.freezeFrame = m_freezeFrame->isChecked();
+    c.o2Sensors = m_o2Sensors->isChecked();
+    for (std::size_t i = 0; i < 4; ++i)
+        c.customerAddress[i] = m_customer[i]->text();
+    c.make = m_make->text();
+    c.model = m_model->text();
+    c.year = m_year->text();
+    c.vin = m_vin->text();
+    return c;
+}
+
+QString TfReportSettings::askForFile(const QString& reportsDir) {
+    QFileDialog dialog(this, windowTitle(), reportsDir,
+                       const_str::XmlFileType + QStringLiteral(" (*.xml)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("xml"));
+    // Replacing a file of that name is what Save does; the dialog need not ask.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().first();
+}
+
+void TfReportSettings::BuildReport(int tag) {
+    const ReportInput input{m_shown, choices(), reportCaptions([this](const QString& text) {
+                                return m_translator.translate(text);
+                            }),
+                            dateTimeText()};
+    const QByteArray document = encodeReport(::BuildReport(input));
+    const QString dir = createReportsDir();
+    if (tag == 1) {
+        const QString path = chooseSaveFile(dir);
+        if (!path.isEmpty())
+            writeReportFile(path, document);
+        return;
+    }
+    const QString path = previewReportPath();
+    writeReportFile(path, document);
+    showPreview(path);
 }

@@ -1,10 +1,60 @@
 #pragma once
 
 #include <QDialog>
+#include <array>
+#include <functional>
 
-// The report settings dialog: what goes into the diagnostic report.
+struct ReportChoices;
+struct ShownResults;
+class QCheckBox;
+class QLineEdit;
+class TfReportPreview;
+class Translator;
+
+// "OBD-II Diagnostic Report": the customer's address, the vehicle, which sections the report
+// holds, and Save or View. Created once and reused, so what the user typed stays until the program
+// ends; nothing of it is stored.
 class TfReportSettings : public QDialog {
     Q_OBJECT
 public:
-    explicit TfReportSettings(QWidget* parent = nullptr);
+    // shown: what the pages show, kept up to date by them; translator: the run's texts, for the
+    // captions the report copies; preview: where View shows the report.
+    TfReportSettings(const ShownResults& shown, const Translator& translator,
+                     TfReportPreview* preview, QWidget* parent = nullptr);
+
+    // Save (tag 1) writes the report to a file the user names; View (tag 2) writes the preview
+    // file and shows it. Both build the document from what the pages show at this moment.
+    void BuildReport(int tag);
+
+    // The dialog's fields and check boxes as the report builder takes them.
+    ReportChoices choices() const;
+
+    // How the user is asked; tests replace them. chooseSaveFile: the save dialog opened in the
+    // reports directory, an empty text to cancel. showPreview: the preview of the written file.
+    std::function<QString(const QString& reportsDir)> chooseSaveFile;
+    std::function<void(const QString& path)> showPreview;
+    // The date and time the report shows; tests fix it.
+    std::function<QString()> dateTimeText;
+
+private:
+    QWidget* buildCustomerTab();
+    QWidget* buildVehicleTab();
+    QWidget* buildReportDataGroup();
+    QString askForFile(const QString& reportsDir);
+
+    const ShownResults& m_shown;
+    const Translator& m_translator;
+    TfReportPreview* m_preview;
+    std::array<QLineEdit*, 4> m_customer{};
+    QLineEdit* m_make = nullptr;
+    QLineEdit* m_model = nullptr;
+    QLineEdit* m_year = nullptr;
+    QLineEdit* m_vin = nullptr;
+    QCheckBox* m_vehicle = nullptr;
+    QCheckBox* m_customerBox = nullptr;
+    QCheckBox* m_systemStatus = nullptr;
+    QCheckBox* m_storedCodes = nullptr;
+    QCheckBox* m_pendingCodes = nullptr;
+    QCheckBox* m_freezeFrame = nullptr;
+    QCheckBox* m_o2Sensors = nullptr;
 };

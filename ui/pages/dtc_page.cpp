@@ -7,6 +7,7 @@
 #include "core/l10n/user_notifier.h"
 #include "ui/pages/dtc_grid_draw_cell.h"
 #include "ui/pages/result_grid.h"
+#include "ui/pages/shown_grid_texts.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -146,6 +147,19 @@ void DtcPage::emptyGrids() {
     m_pendingCodes.clear();
     resetRows(m_stored, 1);
     resetRows(m_pending, 1);
+    for (const QTableWidget* grid : {m_stored, m_pending}) {
+        shownGrid(grid).state = ReadState::NotYetRead;
+        recordShown(grid);
+    }
+}
+
+ShownCodeGrid& DtcPage::shownGrid(const QTableWidget* grid) {
+    return grid == m_stored ? m_context.shown.storedCodes : m_context.shown.pendingCodes;
+}
+
+void DtcPage::recordShown(const QTableWidget* grid) {
+    ShownCodeGrid& shown = shownGrid(grid);
+    shown = shownCodeGridOf(grid, shown.state);
 }
 
 QString DtcPage::selectedManufacturer() const {
@@ -161,13 +175,17 @@ QString DtcPage::descriptionOf(const QString& code) const {
 void DtcPage::showCodes(QTableWidget* grid, QStringList& shown, const TroubleCodeList& codes) {
     shown = codes.value_or(QStringList());
     if (!codes) {
+        shownGrid(grid).state = ReadState::CouldNotBeRead;
         showCodesNotRead(grid, const_str::TroubleCodesNotRead);
+        recordShown(grid);
         return;
     }
+    shownGrid(grid).state = ReadState::Read;
     resetRows(grid, int(codes->size()));
     if (codes->isEmpty()) {
         setCellText(grid, 0, kCodeColumn, QStringLiteral("P0000"));
         setCellText(grid, 0, kDescriptionColumn, const_str::NoStoredCodes);
+        recordShown(grid);
         return;
     }
     for (int row = 0; row < codes->size(); ++row)
@@ -179,6 +197,7 @@ void DtcPage::fillDescriptions(QTableWidget* grid, const QStringList& shown) {
     for (int row = 0; row < shown.size(); ++row)
         setCellText(grid, row, kDescriptionColumn, descriptionOf(shown[row]));
     grid->viewport()->update();
+    recordShown(grid);
 }
 
 void DtcPage::showStoredCodes(const TroubleCodeList& codes) {
@@ -191,12 +210,14 @@ void DtcPage::showPendingCodes(const TroubleCodeList& codes) {
 
 void DtcPage::FillStoredCodes() {
     resetRows(m_stored, m_stored->rowCount());
+    recordShown(m_stored); // what the report sees should the reading fail
     const TMode03 reader = m_context.mode03.value_or(TMode03{});
     showStoredCodes(reader.GetStoredCodes(m_context.link));
 }
 
 void DtcPage::FillPendingCodes() {
     resetRows(m_pending, m_pending->rowCount());
+    recordShown(m_pending);
     const TMode07 reader = m_context.mode07.value_or(TMode07{});
     showPendingCodes(reader.GetPendingCodes(m_context.link));
 }

@@ -9,6 +9,7 @@
 #include <functional>
 
 struct ProgramContext;
+struct ShownCodeGrid;
 struct TMonitorStatus;
 class QComboBox;
 class QLabel;
@@ -80,6 +81,9 @@ private:
     void fillDescriptions(QTableWidget* grid, const QStringList& shown);
     void readStatusAndCodes();
     void updateManufacturerButtons();
+    // Keeps the report's record of a grid up to date with what it shows.
+    ShownCodeGrid& shownGrid(const QTableWidget* grid);
+    void recordShown(const QTableWidget* grid);
     QMessageBox::StandardButton askWithMessageBox(const QString& warning);
     bool chooseWithPrintDialog(QPrinter& printer);
 

@@ -6,6 +6,7 @@
 #include "core/l10n/const_str.h"
 #include "ui/pages/dtc_grid_draw_cell.h"
 #include "ui/pages/result_grid.h"
+#include "ui/pages/shown_grid_texts.h"
 #include "ui/pages/striped_grid_delegate.h"
 
 #include <QEvent>
@@ -115,6 +116,9 @@ void FreezeFramePage::emptyGrids() {
     m_codes.clear();
     resetRows(m_values, 1);
     resetRows(m_code, m_code->rowCount());
+    // Should the reading that follows fail, the report sees the emptied grids as the user does.
+    m_context.shown.freezeFrame.state = ReadState::NotYetRead;
+    recordShown();
 }
 
 void FreezeFramePage::btnFreezeFramesReadClick() {
@@ -154,6 +158,14 @@ void FreezeFramePage::showFreezeFrame(const FreezeFrameReading& reading) {
         setCellText(m_values, row, 2, value.value);
         setCellText(m_values, row, 3, value.unit);
     }
+    m_context.shown.freezeFrame.state = reading.codes ? ReadState::Read : ReadState::CouldNotBeRead;
+    recordShown();
+}
+
+void FreezeFramePage::recordShown() {
+    ShownFreezeFrame& shown = m_context.shown.freezeFrame;
+    shown.code = shownCodeGridOf(m_code, shown.state);
+    shown.rows = shownFreezeFrameRowsOf(m_values);
 }
 
 void FreezeFramePage::refreshDescription() {
@@ -166,4 +178,5 @@ void FreezeFramePage::refreshDescription() {
                         .value_or(QString()));
     }
     m_code->viewport()->update();
+    recordShown();
 }

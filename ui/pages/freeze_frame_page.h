@@ -43,6 +43,8 @@ protected:
 private:
     QWidget* buildFrameSelector(QWidget* parent);
     void emptyGrids();
+    // Keeps the report's record of the page up to date with what it shows.
+    void recordShown();
 
     ProgramContext& m_context;
     UserNotifier& m_notifier;

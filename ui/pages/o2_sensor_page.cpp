@@ -6,6 +6,7 @@
 #include "core/l10n/const_str.h"
 #include "core/l10n/user_notifier.h"
 #include "ui/pages/result_grid.h"
+#include "ui/pages/shown_grid_texts.h"
 #include "ui/pages/striped_grid_delegate.h"
 #include "ui/widgets/qz_o2_sensor_graph.h"
 
@@ -78,8 +79,10 @@ QWidget* O2SensorPage::buildTestBox() {
     m_gridPanel->installEventFilter(this);
 
     connect(ok, &QPushButton::clicked, this, guarded([this] { dxButton11Click(); }));
-    connect(m_locations, &QComboBox::currentIndexChanged, this,
-            guarded([this] { cbO2SensLocChange(); }));
+    connect(m_locations, &QComboBox::currentIndexChanged, this, guarded([this] {
+                cbO2SensLocChange();
+                recordShown();
+            }));
     return box;
 }
 
@@ -125,6 +128,14 @@ void O2SensorPage::setGridHeadings(const GridHeadingTexts& texts) {
     // The diagram's captions are translated in the same pass as the grid's texts.
     m_graph->setCaptionRich(const_str::O2CaptionRich);
     m_graph->setCaptionLean(const_str::O2CaptionLean);
+    recordShown();
+}
+
+void O2SensorPage::recordShown() {
+    ShownO2Tests& shown = m_context.shown.o2Tests;
+    shown.location = m_locations->currentText();
+    shown.heading = shownHeadingOf(m_grid);
+    shown.rows = shownRowsOf(m_grid);
 }
 
 void O2SensorPage::showO2SensorLocations(const QList<O2SensorLocation>& locations) {
@@ -158,4 +169,6 @@ void O2SensorPage::showResults(const std::array<O2TestResult, O2TestCount>& resu
         setCellText(m_grid, row, kMaxColumn, result.maximum);
     }
     m_grid->viewport()->update();
+    m_context.shown.o2Tests.state = ReadState::Read;
+    recordShown();
 }

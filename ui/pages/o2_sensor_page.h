@@ -42,6 +42,8 @@ private:
     QWidget* buildTestBox();
     QWidget* buildGraphBox();
     void showResults(const std::array<O2TestResult, O2TestCount>& results);
+    // Keeps the report's record of the grid and the chosen sensor up to date with what is shown.
+    void recordShown();
 
     ProgramContext& m_context;
     UserNotifier& m_notifier;

@@ -1,5 +1,6 @@
 #include "ui/pages/start_page.h"
 
+#include "core/connection/shown_results.h"
 #include "core/j1979/mode09.h"
 #include "core/j1979/monitor_status.h"
 #include "core/l10n/const_str.h"
@@ -209,6 +210,26 @@ void StartPage::ShowMonitorStatus(const TMonitorStatus& status) {
     show("labOxygensensor", status.nonContinuousSupported[5], status.nonContinuousCompleted[5]);
     show("labOxygensensorheater", status.nonContinuousSupported[6],
          status.nonContinuousCompleted[6]);
+    if (m_shown != nullptr)
+        m_shown->state = ReadState::Read;
+    setShownRecord(m_shown);
+}
+
+void StartPage::setShownRecord(ShownMonitorStatus* record) {
+    m_shown = record;
+    if (m_shown == nullptr)
+        return;
+    m_shown->milStatus = findChild<QLabel*>(QStringLiteral("labMIL_Status"))->text();
+    static const char* const names[ShownMonitorCount] = {
+        "labMisfire",        "labFuelsystem",   "labComponents",        "labCatalyst",
+        "labEvaporativesys", "labOxygensensor", "labOxygensensorheater"};
+    for (int i = 0; i < ShownMonitorCount; ++i) {
+        const QString base = QLatin1String(names[i]);
+        m_shown->supported[std::size_t(i)] =
+            findChild<QLabel*>(base + QStringLiteral("_S"))->text();
+        m_shown->completed[std::size_t(i)] =
+            findChild<QLabel*>(base + QStringLiteral("_C"))->text();
+    }
 }
 
 void StartPage::showObdType(const QString& text) {

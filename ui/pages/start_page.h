@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+struct ShownMonitorStatus;
 struct TMonitorStatus;
 class QCheckBox;
 class QComboBox;
@@ -31,6 +32,9 @@ public:
     void addLogLine(const QString& text, Icon icon);
 
     void ShowMonitorStatus(const TMonitorStatus& status);
+    // Where the page keeps the report's record of the lamp and the readiness texts; it records what
+    // it shows at once and after every ShowMonitorStatus.
+    void setShownRecord(ShownMonitorStatus* record);
     void showObdType(const QString& text);
     void showVehicleInfo(const TMode09& info);
 
@@ -48,4 +52,5 @@ private:
     QLineEdit* m_vin = nullptr;
     QComboBox* m_cin = nullptr;
     QComboBox* m_cvn = nullptr;
+    ShownMonitorStatus* m_shown = nullptr;
 };

@@ -1,0 +1,98 @@
+#include "core/connection/shown_results.h"
+
+#include "core/connection/freeze_frame_reading.h"
+#include "core/faultcodes/fault_code_table.h"
+#include "core/j1979/monitor_status.h"
+#include "core/j1979/o2_sensor_tests.h"
+#include "core/l10n/const_str.h"
+#include "core/l10n/grid_headings.h"
+
+namespace {
+
+QString yesNo(bool flag) {
+    return flag ? const_str::Yes : const_str::No;
+}
+
+} // namespace
+
+ShownMonitorStatus shownMonitorStatus(const TMonitorStatus& status) {
+    ShownMonitorStatus shown;
+    if (!status.answered) {
+        shown.state = ReadState::CouldNotBeRead;
+        shown.milStatus = const_str::NotAvailable;
+        shown.supported.fill(const_str::NotAvailable);
+        shown.completed.fill(const_str::NotAvailable);
+        return shown;
+    }
+    shown.state = ReadState::Read;
+    // The lamp's own captions, which the lamp writes into the label whenever it switches.
+    shown.milStatus = status.milOn ? QStringLiteral("On") : QStringLiteral("Off");
+    const std::array<std::pair<bool, bool>, ShownMonitorCount> flags{{
+        {status.continuousSupported[0], status.continuousCompleted[0]},
+        {status.continuousSupported[1], status.continuousCompleted[1]},
+        {status.continuousSupported[2], status.continuousCompleted[2]},
+        {status.nonContinuousSupported[0], status.nonContinuousCompleted[0]},
+        {status.nonContinuousSupported[2], status.nonContinuousCompleted[2]},
+        {status.nonContinuousSupported[5], status.nonContinuousCompleted[5]},
+        {status.nonContinuousSupported[6], status.nonContinuousCompleted[6]},
+    }};
+    for (int i = 0; i < ShownMonitorCount; ++i) {
+        shown.supported[std::size_t(i)] = yesNo(flags[std::size_t(i)].first);
+        shown.completed[std::size_t(i)] = yesNo(flags[std::size_t(i)].second);
+    }
+    return shown;
+}
+
+ShownCodeGrid shownCodeGrid(const std::optional<QStringList>& codes, const FaultCodeTable& table,
+                            const QString& maker, const QString& noCodesText,
+                            const QString& notReadText) {
+    ShownCodeGrid grid;
+    grid.rows.clear();
+    if (!codes) {
+        grid.state = ReadState::CouldNotBeRead;
+        grid.rows.append({QString(), notReadText});
+        return grid;
+    }
+    grid.state = ReadState::Read;
+    if (codes->isEmpty())
+        grid.rows.append({QStringLiteral("P0000"), noCodesText});
+    for (const QString& code : *codes)
+        grid.rows.append({code, table.FindFaultDescription(code, manufacturerForCode(code, maker))
+                                    .value_or(QString())});
+    return grid;
+}
+
+ShownFreezeFrame shownFreezeFrame(const FreezeFrameReading& reading, const FaultCodeTable& table,
+                                  const QString& maker) {
+    ShownFreezeFrame shown;
+    shown.state = reading.codes ? ReadState::Read : ReadState::CouldNotBeRead;
+    shown.code = shownCodeGrid(reading.codes, table, maker, const_str::NoFreezeFrame,
+                               const_str::FreezeFrameNotRead);
+    if (!reading.rows.isEmpty())
+        shown.rows.clear();
+    for (const FreezeFrameRow& row : reading.rows)
+        shown.rows.append({row.pid, row.name, row.value, row.unit});
+    return shown;
+}
+
+ShownO2Tests shownO2Tests(const QString& location, const std::array<O2TestResult, 10>* results) {
+    const GridHeadingTexts texts = gridHeadingTexts();
+    ShownO2Tests shown;
+    shown.state = results != nullptr ? ReadState::Read : ReadState::NotYetRead;
+    shown.location = location;
+    shown.heading = texts.o2Grid;
+    for (int i = 0; i < O2TestCount; ++i) {
+        const GridHeadingTexts::O2TestRow& test = texts.o2TestRows[std::size_t(i)];
+        QStringList row{test.status, test.testId, test.description, QString(),
+                        QString(),   QString(),   test.unit};
+        if (results != nullptr) {
+            const O2TestResult& result = (*results)[std::size_t(i)];
+            row[0] = result.status;
+            row[3] = result.value;
+            row[4] = result.minimum;
+            row[5] = result.maximum;
+        }
+        shown.rows.append(row);
+    }
+    return shown;
+}

@@ -1,0 +1,110 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <optional>
+
+class FaultCodeTable;
+struct FreezeFrameReading;
+struct O2TestResult;
+struct TMonitorStatus;
+
+// The texts the result pages show at this moment, kept on the core side so that the report can be
+// built from them by the window and by the command line alike. The window's pages write their
+// section whenever they display something; the command line fills the same record through the
+// functions below.
+
+// How a section came by its texts. A reading that failed still shows texts (whatever the page
+// puts in its grid for that case); the state lets a reader of the record tell it from a reading
+// that found nothing.
+enum class ReadState { NotYetRead, Read, CouldNotBeRead };
+
+struct ShownCodeRow {
+    QString code;
+    QString description;
+    bool operator==(const ShownCodeRow&) const = default;
+};
+
+// A trouble-code grid: before any reading it holds one empty row.
+struct ShownCodeGrid {
+    ReadState state = ReadState::NotYetRead;
+    QList<ShownCodeRow> rows{ShownCodeRow{}};
+    bool operator==(const ShownCodeGrid&) const = default;
+};
+
+// The monitor order of the start page: misfire, fuel system, components (continuous), then
+// catalyst, evaporative system, oxygen sensor, oxygen sensor heater.
+inline constexpr int ShownMonitorCount = 7;
+
+struct ShownMonitorStatus {
+    ReadState state = ReadState::NotYetRead;
+    QString milStatus = QStringLiteral("Off");
+    std::array<QString, ShownMonitorCount> supported{
+        QStringLiteral("N/A"), QStringLiteral("N/A"), QStringLiteral("N/A"), QStringLiteral("N/A"),
+        QStringLiteral("N/A"), QStringLiteral("N/A"), QStringLiteral("N/A")};
+    std::array<QString, ShownMonitorCount> completed = supported;
+    bool operator==(const ShownMonitorStatus&) const = default;
+};
+
+// One value row of the freeze-frame grid: PID, name, value, unit.
+struct ShownFreezeFrameRow {
+    QString pid;
+    QString name;
+    QString value;
+    QString unit;
+    bool operator==(const ShownFreezeFrameRow&) const = default;
+};
+
+struct ShownFreezeFrame {
+    ReadState state = ReadState::NotYetRead;
+    ShownCodeGrid code;
+    // The rows under the heading; before any reading one empty row.
+    QList<ShownFreezeFrameRow> rows{ShownFreezeFrameRow{}};
+    bool operator==(const ShownFreezeFrame&) const = default;
+};
+
+// The oxygen-sensor grid: its heading row and ten test rows, seven columns each (status, test ID,
+// description, value, minimum, maximum, unit), and the sensor chosen in the location list.
+struct ShownO2Tests {
+    ReadState state = ReadState::NotYetRead;
+    QString location;
+    QStringList heading;
+    QList<QStringList> rows;
+    bool operator==(const ShownO2Tests&) const = default;
+};
+
+struct ShownResults {
+    // The options page's address fields: name, three address lines, phone, fax, e-mail, internet.
+    std::array<QString, 8> userAddress;
+    ShownMonitorStatus monitorStatus;
+    ShownCodeGrid storedCodes;
+    ShownCodeGrid pendingCodes;
+    ShownFreezeFrame freezeFrame;
+    ShownO2Tests o2Tests;
+    bool operator==(const ShownResults&) const = default;
+};
+
+// What the pages show for a reading, for a front end without pages. Each follows the page's rule.
+
+// The start page: the lamp's caption ("On"/"Off") and "Yes"/"No" for every flag; a status that was
+// not answered leaves every text at "N/A".
+ShownMonitorStatus shownMonitorStatus(const TMonitorStatus& status);
+
+// A trouble-code grid: "P0000" and the no-codes message for an empty list, else each code with its
+// description ("Generic" for P0 codes, the given maker for the others; empty when none is found).
+// A list that could not be read is one row with an empty code and notReadText.
+ShownCodeGrid shownCodeGrid(const std::optional<QStringList>& codes, const FaultCodeTable& table,
+                            const QString& maker, const QString& noCodesText,
+                            const QString& notReadText);
+
+// The freeze-frame page: the code grid (with the no-frame message) and the value rows; without
+// rows, one empty row.
+ShownFreezeFrame shownFreezeFrame(const FreezeFrameReading& reading, const FaultCodeTable& table,
+                                  const QString& maker);
+
+// The oxygen-sensor page: its fixed texts in the language of the run, and the results of one
+// sensor when given (without, the rows keep status "0" and empty values).
+ShownO2Tests shownO2Tests(const QString& location,
+                          const std::array<O2TestResult, 10>* results = nullptr);

@@ -1,0 +1,311 @@
+#include "core/report/report_document.h"
+
+#include "core/connection/shown_results.h"
+#include "core/l10n/const_str.h"
+
+#include <QDateTime>
+#include <QLocale>
+
+namespace {
+
+// Calls f with every code point of the text; a broken UTF-16 pair gives the replacement character.
+template <typename F>
+void forEachCodePoint(const QString& text, F&& f) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            f(QChar::surrogateToUcs4(c, text.at(i + 1)));
+            ++i;
+        } else if (c.isSurrogate()) {
+            f(char32_t(QChar::ReplacementCharacter));
+        } else {
+            f(char32_t(c.unicode()));
+        }
+    }
+}
+
+const QString kLeafIndent = QStringLiteral("      ");
+// The freeze-frame and oxygen-sensor leaves are indented by a tab and two blanks.
+const QString kListIndent = QStringLiteral("\t  ");
+
+class Lines {
+public:
+    void tag(const char* name) {
+        m_lines << QLatin1Char('<') + QLatin1String(name) + QLatin1Char('>');
+    }
+    void endTag(const char* name) {
+        m_lines << QStringLiteral("</") + QLatin1String(name) + QLatin1Char('>');
+    }
+    void leaf(const QString& indent, const QString& name, const QString& text) {
+        m_lines << indent + QLatin1Char('<') + name + QLatin1Char('>') + escapeReportText(text) +
+                       QStringLiteral("</") + name + QLatin1Char('>');
+    }
+    void leaf(const char* name, const QString& text) {
+        leaf(kLeafIndent, QLatin1String(name), text);
+    }
+    void listLeaf(const QString& name, const QString& text) { leaf(kListIndent, name, text); }
+    void raw(const QString& line) { m_lines << line; }
+    QStringList take() { return std::move(m_lines); }
+
+private:
+    QStringList m_lines;
+};
+
+QString withColon(const QString& text) {
+    return text + QLatin1Char(':');
+}
+
+void userInfo(Lines& out, const ReportInput& in) {
+    const std::array<QString, 8>& address = in.shown.userAddress;
+    const ReportCaptions& c = in.captions;
+    out.tag("USER_INFO");
+    out.leaf("USER_NAME", address[0]);
+    out.leaf("USER_ADDRESS1", address[1]);
+    out.leaf("USER_ADDRESS2", address[2]);
+    out.leaf("USER_ADDRESS3", address[3]);
+    out.leaf("USER_PHONE_LAB", withColon(c.phone));
+    out.leaf("USER_PHONE", address[4]);
+    out.leaf("USER_FAX_LAB", withColon(c.fax));
+    out.leaf("USER_FAX", address[5]);
+    out.leaf("USER_EMAIL_LAB", withColon(c.email));
+    out.leaf("USER_EMAIL", address[6]);
+    out.leaf("USER_INTERNET_LAB", withColon(c.internet));
+    out.leaf("USER_INTERNET", address[7]);
+    out.leaf("DATE_TIME_LAB", withColon(c.dateTime));
+    out.leaf("DATE_TIME", in.dateTime);
+    out.endTag("USER_INFO");
+}
+
+void vehicleAndCustomer(Lines& out, const ReportInput& in) {
+    const ReportChoices& ch = in.choices;
+    const ReportCaptions& c = in.captions;
+    if (!ch.vehicle && !ch.customer)
+        return;
+    out.tag("VEHICLE_CUSTOMER_INFO");
+    if (ch.vehicle) {
+        out.leaf("TITLE_VEHICLE_INFO", c.vehicle);
+        out.leaf("VEHICLE_MAKE_LAB", withColon(c.make));
+        out.leaf("VEHICLE_MAKE", ch.make);
+        out.leaf("VEHICLE_MODEL_LAB", withColon(c.model));
+        out.leaf("VEHICLE_MODEL", ch.model);
+        out.leaf("VEHICLE_YEAR_LAB", withColon(c.year));
+        out.leaf("VEHICLE_YEAR", ch.year);
+        out.leaf("VEHICLE_VIN_LAB", withColon(c.vin));
+        out.leaf("VEHICLE_VIN", ch.vin);
+    }
+    if (ch.customer) {
+        out.leaf("TITLE_CUSTOMER_ADDRESS", c.customer);
+        for (int i = 0; i < 4; ++i)
+            out.leaf(kLeafIndent, QStringLiteral("ADDRESS%1").arg(i + 1),
+                     ch.customerAddress[std::size_t(i)]);
+    }
+    out.endTag("VEHICLE_CUSTOMER_INFO");
+}
+
+void systemStatus(Lines& out, const ReportInput& in) {
+    const ShownMonitorStatus& status = in.shown.monitorStatus;
+    const ReportCaptions& c = in.captions;
+    // Element names of the seven monitors: the continuous ones first, then the others.
+    static const char* const names[ShownMonitorCount] = {
+        "TEST_1_C", "TEST_2_C", "TEST_3_C", "TEST_1_N", "TEST_2_N", "TEST_3_N", "TEST_4_N"};
+    out.tag("SYSTEM_STATUS");
+    out.leaf("TITLE_S_C", c.supported + QLatin1Char('/') + c.completed);
+    out.leaf("MIL_STATE", status.milStatus);
+    out.leaf("TITLE_READINESS_1", c.continuousTests);
+    out.leaf("TITLE_READINESS_2", c.nonContinuousTests);
+    for (int i = 0; i < ShownMonitorCount; ++i)
+        out.leaf(names[i], c.monitorNames[std::size_t(i)]);
+    for (int i = 0; i < ShownMonitorCount; ++i)
+        out.leaf(kLeafIndent, QLatin1String(names[i]) + QStringLiteral("_S"),
+                 status.supported[std::size_t(i)]);
+    for (int i = 0; i < ShownMonitorCount; ++i)
+        out.leaf(kLeafIndent, QLatin1String(names[i]) + QStringLiteral("_C"),
+                 status.completed[std::size_t(i)]);
+    out.endTag("SYSTEM_STATUS");
+}
+
+// The section holds only its title; the results follow it as siblings.
+void codeList(Lines& out, const char* section, const char* titleName, const QString& title,
+              const char* resultSection, const ShownCodeGrid& grid) {
+    out.tag(section);
+    out.leaf(titleName, title);
+    out.endTag(section);
+    for (const ShownCodeRow& row : grid.rows) {
+        out.tag(resultSection);
+        out.leaf("DTC_NUMBER", row.code);
+        out.leaf("DTC_DESCRIPTION", row.description);
+        out.endTag(resultSection);
+    }
+}
+
+// The parameters the report carries, by PID, with the element name of their pair.
+const char* freezeFrameElement(int pid) {
+    switch (pid) {
+    case 0x03:
+        return "FF_FUEL_SYSTEM";
+    case 0x04:
+        return "FF_CALCULATED_LOAD";
+    case 0x05:
+        return "FF_COOLANT_TEMPERATURE";
+    case 0x06:
+        return "FF_SHORT_TERM_FUEL_TRIM_B1";
+    case 0x07:
+        return "FF_LONG_TERM_FUEL_TRIM_B1";
+    case 0x08:
+        return "FF_SHORT_TERM_FUEL_TRIM_B2";
+    case 0x09:
+        return "FF_LONG_TERM_FUEL_TRIM_B2";
+    case 0x0A:
+        return "FF_FUEL_PRESSURE";
+    case 0x0B:
+        return "FF_INTAKE_MANIFOLD_PRESSURE";
+    case 0x0C:
+        return "FF_ENGINE_RPM";
+    case 0x0D:
+        return "FF_VEHICLE_SPEED";
+    default:
+        return nullptr;
+    }
+}
+
+void freezeFrame(Lines& out, const ReportInput& in) {
+    const ShownFreezeFrame& frame = in.shown.freezeFrame;
+    out.tag("FREEZE_FRAME");
+    out.leaf("TITLE_FREEZE_FRAME", in.captions.freezeFrames);
+    out.listLeaf(QStringLiteral("FF_DTC_LAB"), in.captions.freezeFrameCode);
+    // A frame that could not be read says so where its code would stand, as the page does.
+    const ShownCodeRow first = frame.code.rows.value(0);
+    out.listLeaf(QStringLiteral("FF_DTC"),
+                 frame.state == ReadState::CouldNotBeRead ? first.description : first.code);
+    for (const ShownFreezeFrameRow& row : frame.rows) {
+        // An empty cell counts as 0; a cell that is no hexadecimal number as well.
+        const int pid = row.pid.trimmed().toInt(nullptr, 16);
+        const char* element = freezeFrameElement(pid);
+        if (element == nullptr)
+            continue;
+        const QString name = QLatin1String(element);
+        out.listLeaf(name + QStringLiteral("_LAB"), row.name);
+        out.listLeaf(name, pid == 0x03 ? row.value : row.value + QLatin1Char(' ') + row.unit);
+    }
+    out.endTag("FREEZE_FRAME");
+}
+
+void oxygenSensors(Lines& out, const ReportInput& in) {
+    const ShownO2Tests& tests = in.shown.o2Tests;
+    static const char* const suffixes[5] = {"_LAB", "_VAL", "_MIN", "_MAX", "_UNI"};
+    out.tag("OXYGEN_SENSOR");
+    out.leaf("TITLE_OXYGEN_SENSOR",
+             in.captions.o2Sensors + QStringLiteral("  (") + tests.location + QLatin1Char(')'));
+    // Grid columns 2 to 6: name, value, minimum, maximum, unit.
+    for (int column = 2; column <= 6; ++column)
+        out.listLeaf(QStringLiteral("TITLE") + QLatin1String(suffixes[column - 2]),
+                     tests.heading.value(column));
+    for (int n = 0; n < 10; ++n) {
+        const QStringList row = tests.rows.value(n);
+        for (int column = 2; column <= 6; ++column)
+            out.listLeaf(QStringLiteral("TEST%1").arg(n) + QLatin1String(suffixes[column - 2]),
+                         row.value(column));
+    }
+    out.endTag("OXYGEN_SENSOR");
+}
+
+} // namespace
+
+ReportCaptions reportCaptions(const std::function<QString(const QString&)>& translate) {
+    auto tr = [&translate](const char* english) { return translate(QLatin1String(english)); };
+    ReportCaptions c;
+    c.title = tr("OBD-II Diagnostic Report");
+    c.vehicle = tr("Vehicle");
+    c.customer = tr("Customer");
+    c.phone = tr("Phone");
+    c.fax = tr("Fax");
+    c.email = tr("Email");
+    c.internet = tr("Internet");
+    c.dateTime = const_str::ReportDateTime;
+    c.make = const_str::ReportMake;
+    c.model = const_str::ReportModel;
+    c.year = const_str::ReportYear;
+    c.vin = const_str::ReportVin;
+    c.supported = tr("Supported");
+    c.completed = tr("Completed");
+    c.continuousTests = tr("Continuous Monitoring tests");
+    c.nonContinuousTests = tr("non-Continuous Monitoring tests");
+    c.monitorNames = {tr("Misfire:"),
+                      tr("Fuel system:"),
+                      tr("Components:"),
+                      tr("Catalyst:"),
+                      tr("Evaporative system:"),
+                      tr("Oxygen sensor:"),
+                      tr("Oxygen sensor heater:")};
+    c.storedCodes = tr("Stored Emission-Related Diagnostic Trouble Codes (DTC)");
+    c.pendingCodes = tr("Pending Emission-Related Diagnostic Trouble Codes (DTC)");
+    c.freezeFrames = tr("Freeze Frames");
+    c.freezeFrameCode = tr("Diagnostic Trouble Code (DTC)");
+    c.o2Sensors = tr("O2 Sensors");
+    return c;
+}
+
+QString reportDateTimeText() {
+    const QDateTime now = QDateTime::currentDateTime();
+    const QLocale locale = QLocale::system();
+    return locale.toString(now.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
+           locale.toString(now.time(), QLocale::LongFormat);
+}
+
+QStringList BuildReport(const ReportInput& in) {
+    Lines out;
+    out.raw(QStringLiteral("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>"));
+    out.raw(QStringLiteral("<?xml-stylesheet type =\"text/xsl\" href=\"DTCResults.xsl\"?>"));
+    out.tag("doc");
+    userInfo(out, in);
+    out.tag("LAYOUT_REPORT");
+    out.leaf("TITLE", in.captions.title);
+    out.endTag("LAYOUT_REPORT");
+    vehicleAndCustomer(out, in);
+    if (in.choices.systemStatus)
+        systemStatus(out, in);
+    if (in.choices.storedCodes)
+        codeList(out, "STORED_DTCS", "TITLE_STORED_DTCS", in.captions.storedCodes,
+                 "STORED_DTC_RESULTS", in.shown.storedCodes);
+    if (in.choices.pendingCodes)
+        codeList(out, "PENDING_DTCS", "TITLE_PENDING_DTCS", in.captions.pendingCodes,
+                 "PENDING_DTC_RESULTS", in.shown.pendingCodes);
+    if (in.choices.freezeFrame)
+        freezeFrame(out, in);
+    if (in.choices.o2Sensors)
+        oxygenSensors(out, in);
+    out.endTag("doc");
+    return out.take();
+}
+
+QString escapeReportText(const QString& text) {
+    QString escaped;
+    escaped.reserve(text.size());
+    forEachCodePoint(text, [&escaped](char32_t c) {
+        if (c == U'&')
+            escaped += QStringLiteral("&amp;");
+        else if (c == U'<')
+            escaped += QStringLiteral("&lt;");
+        else if (c == U'>')
+            escaped += QStringLiteral("&gt;");
+        else if (c < 0x20 || c == 0xFFFE || c == 0xFFFF)
+            escaped += QLatin1Char(' ');
+        else
+            escaped += QString::fromUcs4(&c, 1);
+    });
+    return escaped;
+}
+
+QByteArray encodeReport(const QStringList& lines) {
+    QByteArray bytes;
+    for (const QString& line : lines) {
+        forEachCodePoint(line, [&bytes](char32_t c) {
+            if (c <= 0xFF)
+                bytes += char(c);
+            else
+                bytes += "&#" + QByteArray::number(quint32(c)) + ';';
+        });
+        bytes += "\r\n";
+    }
+    return bytes;
+}

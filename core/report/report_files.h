@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <stdexcept>
+
+// A report that cannot be written. The message names the directory or file; it reaches the user
+// through the general error display.
+class ReportError : public std::runtime_error {
+public:
+    explicit ReportError(const QString& message)
+        : std::runtime_error(message.toStdString()), m_message(message) {}
+    const QString& message() const { return m_message; }
+
+private:
+    QString m_message;
+};
+
+// The stylesheet every report links, by its file name beside the document.
+inline constexpr char kReportStylesheet[] = "DTCResults.xsl";
+
+// reports/ of the data directory, whether it exists or not.
+QString reportsDirPath();
+
+// Creates reports/ when it is missing (one level, as the data directory exists) and returns it.
+// Throws ReportError naming the directory when it cannot be created.
+QString createReportsDir();
+
+// The preview file: temp.xml in reports/.
+QString previewReportPath();
+
+// The stylesheet staged beside the program (reports/DTCResults.xsl of the program directory).
+QString stylesheetSourcePath();
+
+// Replaces the file atomically with the document (nothing half-written is ever left under the
+// name) and places the stylesheet beside it. Throws ReportError naming the file when it cannot be
+// written. Returns whether the stylesheet is now beside the document.
+bool writeReportFile(const QString& path, const QByteArray& document);
+
+// Puts the program's stylesheet into dir, replacing one that differs (an earlier version's), so a
+// document there opens by itself in a browser. False when the program's stylesheet is missing or
+// the copy fails; the document is complete without it.
+bool placeStylesheet(const QString& dir);
+
+// Writes any file of a report (HTML, a copy) atomically; throws ReportError naming it.
+void writeFileAtomically(const QString& path, const QByteArray& bytes);

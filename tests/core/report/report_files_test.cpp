@@ -1,0 +1,99 @@
+// Where reports are written and how: the reports directory and its failure, atomic replacement,
+// and the stylesheet that every written document gets beside it.
+
+#include "core/report/report_files.h"
+
+#include "core/settings/data_dirs.h"
+#include "tests/support/qt_printers.h"
+#include "tests/support/test_environment.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray contentOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray programStylesheet() {
+    return contentOf(stylesheetSourcePath());
+}
+
+// Points the data directory somewhere else for one test.
+class DataDir {
+public:
+    explicit DataDir(const QString& dir) : m_previous(qgetenv("QUORVANE_DATA")) {
+        qputenv("QUORVANE_DATA", dir.toUtf8());
+    }
+    ~DataDir() { qputenv("QUORVANE_DATA", m_previous); }
+
+private:
+    QByteArray m_previous;
+};
+
+TEST(ReportFiles, ReportsDirectoryIsCreatedOnceInTheDataDirectory) {
+    const DataDir data(test_env::freshDir("data-reports"));
+    EXPECT_FALSE(QDir(reportsDirPath()).exists());
+    const QString dir = createReportsDir();
+    EXPECT_EQ(dir, data_dirs::dataDir() + "/reports");
+    EXPECT_TRUE(QDir(dir).exists());
+    EXPECT_EQ(createReportsDir(), dir);
+    EXPECT_EQ(previewReportPath(), dir + "/temp.xml");
+}
+
+TEST(ReportFiles, ReportsDirectoryThatCannotBeMadeIsNamedInTheError) {
+    const QString base = test_env::freshDir("data-blocked");
+    const DataDir data(base);
+    // A plain file where the directory should be.
+    QFile blocker(base + "/reports");
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    try {
+        createReportsDir();
+        FAIL() << "no error";
+    } catch (const ReportError& e) {
+        EXPECT_EQ(e.message(), "Directory \"" + base + "/reports\" can not be created");
+    }
+}
+
+TEST(ReportFiles, DocumentReplacesTheOldOneAndGetsTheStylesheetBeside) {
+    ASSERT_FALSE(programStylesheet().isEmpty()) << "the build stages the stylesheet";
+    const QString dir = test_env::freshDir("written");
+    const QString path = dir + "/temp.xml";
+    EXPECT_TRUE(writeReportFile(path, "<doc>first</doc>\r\n"));
+    EXPECT_TRUE(writeReportFile(path, "<doc>second</doc>\r\n"));
+    EXPECT_EQ(contentOf(path), "<doc>second</doc>\r\n");
+    EXPECT_EQ(contentOf(dir + "/DTCResults.xsl"), programStylesheet());
+    // Nothing else is left behind (no temporary file of the atomic write).
+    EXPECT_EQ(QDir(dir).entryList(QDir::Files), QStringList({"DTCResults.xsl", "temp.xml"}));
+}
+
+TEST(ReportFiles, StylesheetOfAnEarlierVersionIsReplaced) {
+    const QString dir = test_env::freshDir("old-stylesheet");
+    QFile old(dir + "/DTCResults.xsl");
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("<xsl:stylesheet/>");
+    old.close();
+    EXPECT_TRUE(placeStylesheet(dir));
+    EXPECT_EQ(contentOf(dir + "/DTCResults.xsl"), programStylesheet());
+}
+
+TEST(ReportFiles, UnwritableTargetIsNamedAndLeavesNothing) {
+    const QString dir = test_env::freshDir("unwritable");
+    // A directory stands where the file should go.
+    const QString path = dir + "/report.xml";
+    ASSERT_TRUE(QDir().mkdir(path));
+    try {
+        writeReportFile(path, "<doc/>");
+        FAIL() << "no error";
+    } catch (const ReportError& e) {
+        EXPECT_TRUE(e.message().startsWith("The file \"" + path + "\" could not be written: "))
+            << e.message().toStdString();
+    }
+    EXPECT_EQ(QDir(dir).entryList(QDir::Files), QStringList());
+}
+
+} // namespace

@@ -1,0 +1,117 @@
+// quorvane-cli report: its options, the document it writes for the simulated vehicle, the HTML
+// and PDF beside it, and files that cannot be written.
+
+#include "tests/support/qt_printers.h"
+#include "tests/support/test_environment.h"
+#include "tests/tools/cli/cli_harness.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+
+namespace {
+
+using ReportCli = CliTest;
+
+QStringList linesOf(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return QString::fromLatin1(file.readAll()).split("\r\n", Qt::SkipEmptyParts);
+}
+
+TEST_F(ReportCli, OptionsAreCheckedBeforeAnyExchange) {
+    const struct {
+        QStringList arguments;
+        const char* message;
+    } cases[] = {
+        {{"--demo", "report"}, "report needs --out FILE.xml"},
+        {{"--demo", "report", "--out", "r.xml", "--customer", "1", "--customer", "2", "--customer",
+          "3", "--customer", "4", "--customer", "5"},
+         "at most four --customer lines"},
+        {{"--demo", "dtc", "--pdf", "r.pdf"}, "--pdf does not apply to the command dtc"},
+        {{"--demo", "report", "--out"}, "--out needs a value"},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = runTool(c.arguments);
+        EXPECT_EQ(run.code, 2) << c.message;
+        EXPECT_EQ(run.errLines().value(0), QStringLiteral("quorvane-cli: ") + c.message);
+    }
+}
+
+TEST_F(ReportCli, DemoReportHoldsTheVehicleTheCustomerAndTheCodes) {
+    const QString dir = test_env::freshDir("cli-demo-report");
+    const CliRun run =
+        runTool({"--demo", "--json", "report", "--out", dir + "/r.xml", "--html", dir + "/r.html",
+                 "--customer", "Jane Doe", "--customer", "Elm Road 5", "--make", "Chevrolet",
+                 "--model", "Cavalier", "--year", "1994"});
+    // The simulated vehicle has no answer to the freeze-frame request: the report is written and
+    // says so, and the exit code tells a script that a section could not be read.
+    ASSERT_EQ(run.code, 1) << run.err.toStdString();
+    EXPECT_EQ(run.json()["report"].toString(), dir + "/r.xml");
+    EXPECT_EQ(run.json()["html"].toString(), dir + "/r.html");
+    EXPECT_EQ(QDir(dir).entryList(QDir::Files), QStringList({"DTCResults.xsl", "r.html", "r.xml"}));
+
+    const QStringList lines = linesOf(dir + "/r.xml");
+    for (const char* line :
+         {"      <ADDRESS1>Jane Doe</ADDRESS1>", "      <ADDRESS2>Elm Road 5</ADDRESS2>",
+          "      <ADDRESS3></ADDRESS3>", "      <VEHICLE_MODEL>Cavalier</VEHICLE_MODEL>",
+          "      <VEHICLE_VIN>1G1JC5444R7252367</VEHICLE_VIN>", "      <MIL_STATE>On</MIL_STATE>",
+          "      <TITLE_OXYGEN_SENSOR>O2 Sensors  (O2 location 1-1)</TITLE_OXYGEN_SENSOR>"})
+        EXPECT_TRUE(lines.contains(QLatin1String(line))) << line;
+    EXPECT_EQ(lines.count("<STORED_DTC_RESULTS>"), 9);
+    EXPECT_EQ(lines.count("<PENDING_DTC_RESULTS>"), 3);
+    EXPECT_TRUE(lines.join('\n').contains("Freeze frame could not be read"));
+
+    QFile html(dir + "/r.html");
+    ASSERT_TRUE(html.open(QIODevice::ReadOnly));
+    const QString page = QString::fromUtf8(html.readAll());
+    EXPECT_TRUE(page.contains("B2427"));
+    EXPECT_TRUE(page.contains("Jane Doe"));
+
+    // A VIN given on the command line takes the place of the vehicle's.
+    runTool({"--demo", "report", "--out", dir + "/v.xml", "--vin", "WVWZZZ1JZXW000001"});
+    EXPECT_TRUE(
+        linesOf(dir + "/v.xml").contains("      <VEHICLE_VIN>WVWZZZ1JZXW000001</VEHICLE_VIN>"));
+}
+
+TEST_F(ReportCli, GermanRunWritesGermanTitles) {
+    const QString out = test_env::freshDir("cli-german") + "/r.xml";
+    const CliRun run = runTool({"--demo", "--lang", "de", "report", "--out", out});
+    ASSERT_EQ(run.code, 1) << run.err.toStdString(); // the freeze frame, as above
+    const QStringList lines = linesOf(out);
+    EXPECT_TRUE(lines.contains("      <TITLE>OBD-II-Diagnosebericht</TITLE>"));
+    EXPECT_TRUE(lines.contains(QString::fromUtf8("      <TEST_1_C>Zündaussetzer:</TEST_1_C>")));
+}
+
+TEST_F(ReportCli, FileThatCannotBeWrittenEndsWithCodeThree) {
+    const QString dir = test_env::freshDir("cli-unwritable");
+    const CliRun run = runTool({"--demo", "report", "--out", dir + "/missing/r.xml"});
+    EXPECT_EQ(run.code, 3);
+    EXPECT_TRUE(run.err.contains("The file \"" + dir + "/missing/r.xml\" could not be written"))
+        << run.err.toStdString();
+
+    // In this process there is no GUI application object, which PDF output needs.
+    const CliRun pdf =
+        runTool({"--demo", "report", "--out", dir + "/r.xml", "--pdf", dir + "/r.pdf"});
+    EXPECT_EQ(pdf.code, 3);
+    EXPECT_FALSE(QFile::exists(dir + "/r.pdf"));
+}
+
+TEST_F(ReportCli, ToolWritesAPdfWithTheCodes) {
+    const QString dir = test_env::freshDir("cli-pdf");
+    QProcess tool;
+    tool.start(QStringLiteral(QUORVANE_CLI_PATH),
+               {"--demo", "report", "--out", dir + "/r.xml", "--pdf", dir + "/r.pdf"});
+    ASSERT_TRUE(tool.waitForFinished(60000));
+    ASSERT_EQ(tool.exitCode(), 1) << tool.readAllStandardError().toStdString(); // freeze frame
+
+    QProcess text;
+    text.start("pdftotext", {dir + "/r.pdf", "-"});
+    ASSERT_TRUE(text.waitForFinished(30000));
+    ASSERT_EQ(text.exitCode(), 0) << "pdftotext (Debian poppler-utils) is needed";
+    const QString pdf = QString::fromUtf8(text.readAllStandardOutput());
+    for (const char* code : {"P0125", "P0736", "B2427", "1G1JC5444R7252367"})
+        EXPECT_TRUE(pdf.contains(QLatin1String(code))) << code;
+}
+
+} // namespace
