@@ -7,6 +7,9 @@
 #include "core/link/serial_channel.h"
 #include "core/link/serial_port_error.h"
 #include "core/link/simulated_vehicle.h"
+#include "core/link/stop_signal.h"
+
+#include <chrono>
 
 ElmExchange::ElmExchange(SerialChannel* channel) : m_channel(channel) {}
 
@@ -20,9 +23,8 @@ QString ElmExchange::PendingDemoRequest() const {
     return m_pendingDemoRequest;
 }
 
-void ElmExchange::setReadLimits(int silenceTimeoutMs, int maxPasses) {
-    m_silenceTimeoutMs = silenceTimeoutMs;
-    m_maxPasses = maxPasses;
+void ElmExchange::setStopSignal(const StopSignal* signal) {
+    m_stop = signal;
 }
 
 bool ElmExchange::channelReady() const {
@@ -31,8 +33,15 @@ bool ElmExchange::channelReady() const {
 
 QString ElmExchange::Exchange(const QString& command) {
     std::lock_guard lock(m_exchangeMutex);
-    SendCommand(command);
-    return ReadAnswer();
+    // Read once, so that a switch made meanwhile cannot send to one side and read the other.
+    const bool demo = m_demoMode;
+    const StopSignal* stop = m_stop;
+    if (!demo && m_answerOutstanding)
+        finishAbortedAnswer(requireChannel(), stop);
+    if (stop != nullptr && stop->requested())
+        return const_str::Error; // nothing is sent once a stop has been asked for
+    SendCommand(command, demo);
+    return ReadAnswer(demo, stop);
 }
 
 SerialChannel& ElmExchange::requireChannel() const {
@@ -41,37 +50,81 @@ SerialChannel& ElmExchange::requireChannel() const {
     return *m_channel;
 }
 
-void ElmExchange::SendCommand(const QString& command) {
+void ElmExchange::SendCommand(const QString& command, bool demo) {
     if (m_commLogging)
         m_log.writeEvent(QStringLiteral(" - S: ") + command);
-    if (m_demoMode) {
+    if (demo) {
         m_pendingDemoRequest = command;
         return;
     }
     requireChannel().write(command.toLatin1() + '\r');
 }
 
-QString ElmExchange::ReadAnswer() {
+QString ElmExchange::ReadAnswer(bool demo, const StopSignal* stop) {
     QString result;
-    if (m_demoMode) {
-        result = answer_text::fromSimulation(SimulatedAnswer(m_pendingDemoRequest, m_demoDelayMs));
+    if (demo) {
+        // The simulated interface takes its time like a real one, and a stop cuts it short.
+        const int delay = m_demoDelayMs;
+        if (delay > 0 && stop != nullptr && !stop->sleepFor(delay))
+            result = const_str::Error;
+        else
+            result = answer_text::fromSimulation(
+                SimulatedAnswer(m_pendingDemoRequest, stop != nullptr ? 0 : delay));
     } else {
-        SerialChannel& channel = requireChannel();
-        QByteArray buffer;
-        for (int pass = 0; pass < m_maxPasses; ++pass) {
-            if (!channel.waitForData(m_silenceTimeoutMs))
-                break;
-            buffer += channel.readAll();
-            if (buffer.contains('>'))
-                break;
-        }
-        // Whatever follows the prompt belongs to no question we asked.
-        channel.purge();
+        const QByteArray buffer = readSerialAnswer(requireChannel(), stop);
         result = m_canLayout ? can_answer::fromSerial(buffer) : answer_text::fromSerial(buffer);
     }
     if (m_commLogging)
         m_log.writeEvent(QStringLiteral(" - R: ") + result);
     return result;
+}
+
+QByteArray ElmExchange::readSerialAnswer(SerialChannel& channel, const StopSignal* stop) {
+    QByteArray buffer;
+    for (;;) {
+        const SerialChannel::WaitOutcome outcome =
+            channel.waitForDataOrStop(m_silenceTimeoutMs, stop);
+        if (outcome == SerialChannel::WaitOutcome::Stopped) {
+            // What has come of the answer stays queued: the next exchange reads on to its prompt.
+            m_answerOutstanding = true;
+            return buffer;
+        }
+        if (outcome == SerialChannel::WaitOutcome::Silence)
+            break;
+        const qsizetype before = buffer.size();
+        buffer += channel.readUpTo(m_maxAnswerBytes - before);
+        // Only the new bytes are searched, so a long answer costs time in proportion to its size.
+        if (buffer.indexOf('>', before) >= 0 || buffer.size() >= m_maxAnswerBytes)
+            break;
+    }
+    // Whatever follows the prompt belongs to no question we asked. Most answers leave nothing
+    // behind, and the purge wakes the other end of the line, so it is made only when needed.
+    if (channel.receivedCount() > 0)
+        channel.purge();
+    return buffer;
+}
+
+void ElmExchange::finishAbortedAnswer(SerialChannel& channel, const StopSignal* stop) {
+    // The interface is still printing the answer to the stopped command; sent into that, the
+    // next command would be taken as an interruption and its answer would begin with the rest of
+    // the old one. Its prompt is awaited (no longer than one silence time-out in all) and dropped.
+    using Clock = std::chrono::steady_clock;
+    const auto deadline = Clock::now() + std::chrono::milliseconds(m_silenceTimeoutMs);
+    for (;;) {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+        if (left <= 0)
+            break;
+        const SerialChannel::WaitOutcome outcome = channel.waitForDataOrStop(int(left), stop);
+        if (outcome == SerialChannel::WaitOutcome::Stopped)
+            return; // still outstanding; the next exchange tries again
+        if (outcome == SerialChannel::WaitOutcome::Silence ||
+            channel.readUpTo(m_maxAnswerBytes).contains('>'))
+            break;
+    }
+    m_answerOutstanding = false;
+    if (channel.receivedCount() > 0)
+        channel.purge();
 }
 
 void ElmExchange::switchDemoMode(bool on) {

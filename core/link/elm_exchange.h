@@ -8,16 +8,21 @@
 #include <mutex>
 
 class SerialChannel;
+class StopSignal;
 class UserNotifier;
 
 // The command exchange with the interface: one command out, its answer back, cleaned. Runs against
 // the serial channel or, in Demo-Mode, against the simulated vehicle, with the same cleaning and
 // logging. Exchange() holds one lock across send and read, so the ui thread and the polling thread
 // can never interleave their commands.
+//
+// The read of an answer ends at the prompt, after 2.5 s of silence, at the stop signal, or when
+// the answer has grown to a size no interface chip sends (an adapter that babbles without a
+// prompt). It never counts wake-ups: on a slow line every byte can be one.
 class ElmExchange : public CommandLink {
 public:
     static constexpr int kSilenceTimeoutMs = 2500;
-    static constexpr int kMaxPasses = 200;
+    static constexpr qsizetype kMaxAnswerBytes = 64 * 1024;
 
     explicit ElmExchange(SerialChannel* channel = nullptr);
 
@@ -58,12 +63,18 @@ public:
     // no-communication message and returns true once the user has closed it.
     bool CommunicationLost(UserNotifier& notifier) const;
 
-    // Read-loop limits; only tests change them.
-    void setReadLimits(int silenceTimeoutMs, int maxPasses);
+    // Any thread, at any time; the exchange in progress reads it once. See CommandLink.
+    void setStopSignal(const StopSignal* signal) override;
+
+    // Read limits; only tests and benchmarks change them.
+    void setSilenceTimeout(int ms) { m_silenceTimeoutMs = ms; }
+    void setMaxAnswerBytes(qsizetype bytes) { m_maxAnswerBytes = bytes; }
 
 private:
-    void SendCommand(const QString& command);
-    QString ReadAnswer();
+    void SendCommand(const QString& command, bool demo);
+    QString ReadAnswer(bool demo, const StopSignal* stop);
+    QByteArray readSerialAnswer(SerialChannel& channel, const StopSignal* stop);
+    void finishAbortedAnswer(SerialChannel& channel, const StopSignal* stop);
     SerialChannel& requireChannel() const;
 
     mutable std::mutex m_exchangeMutex;
@@ -75,6 +86,9 @@ private:
     std::atomic<bool> m_noCommunication{true};
     std::atomic<bool> m_canLayout{false};
     std::atomic<int> m_demoDelayMs{100};
+    std::atomic<const StopSignal*> m_stop{nullptr};
+    // The last serial exchange was stopped before its prompt: the interface may still be answering.
+    bool m_answerOutstanding = false;
     int m_silenceTimeoutMs = kSilenceTimeoutMs;
-    int m_maxPasses = kMaxPasses;
+    qsizetype m_maxAnswerBytes = kMaxAnswerBytes;
 };
