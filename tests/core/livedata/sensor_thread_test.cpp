@@ -16,7 +16,9 @@
 
 namespace {
 
+// The lists are built from the catalogue's live-sensor marks.
 TSupportedSet supportedSet(std::initializer_list<int> pids) {
+    PrepareCatalogues();
     TSupportedSet set{};
     for (int pid : pids)
         set[std::size_t(pid - 1)] = true;
@@ -56,7 +58,6 @@ struct Worker {
 };
 
 TEST(SensorThread, PollsCycleAfterCycleAndHandsEachOneOver) {
-    PrepareCatalogues();
     ElmExchange link;
     link.setDemoMode(true);
     link.setDemoDelay(0);
