@@ -17,10 +17,12 @@
 #include "ui/app/main_window.h"
 #include "ui/app/options_page.h"
 #include "ui/app/window_translation.h"
+#include "ui/pages/data_log_bar.h"
 #include "ui/pages/dtc_page.h"
 #include "ui/pages/freeze_frame_page.h"
 #include "ui/pages/grid_heading_fanout.h"
 #include "ui/pages/o2_sensor_page.h"
+#include "ui/pages/sensor_data_page.h"
 
 #include <QAbstractButton>
 #include <QFile>
@@ -92,7 +94,7 @@ void TfMain::FormCreate() {
     m_options->showOptions(options);
     m_options->showLanguages(
         buildLanguageList(m_translator, FlagLibrary::defaultPath(), m_notifier));
-    GridHeadingFanout gridHeadings{m_freezeFrames, m_o2Sensors};
+    GridHeadingFanout gridHeadings{m_freezeFrames, m_o2Sensors, m_sensorData};
     lngTranslate(m_translator, &gridHeadings);
     m_dtc->emptyGrids();
     PrepareCatalogues();
@@ -106,7 +108,8 @@ void TfMain::FormCreate() {
     notebook->setCurrentWidget(notebook->findChild<QWidget*>(QStringLiteral("Page_Start")));
     if (auto* start = findChild<QAbstractButton*>(QStringLiteral("btnStart")))
         start->setChecked(true);
-    findChild<QTabWidget*>(QStringLiteral("PageControlSensorData"))->setCurrentIndex(0);
+    m_sensorData->RefreshSensorTable();
+    m_sensorData->tabs()->setCurrentIndex(0);
 
     if (m_context.autoConnect)
         m_autoConnectTimer->start();
@@ -125,6 +128,8 @@ void TfMain::FormClose() {
     m_context.mode09.reset();
     if (m_context.link.CommLogging())
         m_context.link.commLog().CloseCommLog();
+    if (m_sensorData->dataLog()->isFileOpen())
+        m_sensorData->dataLog()->btnLogStopClick();
     if (m_helpWindow != nullptr)
         m_helpWindow->close();
 }
