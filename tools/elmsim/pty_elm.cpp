@@ -2,6 +2,7 @@
 
 #include "tools/elmsim/vehicle_profile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
@@ -82,28 +83,65 @@ void PtyElm::closeMaster() {
         m_thread.join();
 }
 
-bool PtyElm::sleepUnlessWoken(int ms) {
-    pollfd pfd{m_wakeFd, POLLIN, 0};
-    return ::poll(&pfd, 1, ms) == 0 && !m_stop;
+bool PtyElm::sleepUntilUnlessWoken(Clock::time_point until) {
+    for (;;) {
+        if (m_stop)
+            return false;
+        const auto left = until - Clock::now();
+        if (left <= Clock::duration::zero())
+            return true;
+        const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(left).count();
+        const timespec timeout{time_t(ns / 1'000'000'000), long(ns % 1'000'000'000)};
+        pollfd pfd{m_wakeFd, POLLIN, 0};
+        if (::ppoll(&pfd, 1, &timeout, nullptr) > 0)
+            return false;
+    }
 }
 
-void PtyElm::send(const QByteArray& bytes) {
-    // At N baud one byte of 10 bits takes 10/N seconds.
-    const int chunk = m_config.baud > 0 ? 1 : int(bytes.size());
-    const auto perByte = m_config.baud > 0 ? std::chrono::microseconds(10'000'000 / m_config.baud)
-                                           : std::chrono::microseconds(0);
-    for (qsizetype sent = 0; sent < bytes.size() && !m_stop;) {
+PtyElm::Clock::duration PtyElm::byteTime() const {
+    // 8N1: a start bit, eight data bits and a stop bit.
+    return std::chrono::duration_cast<Clock::duration>(
+        std::chrono::nanoseconds(10 * 1'000'000'000LL / std::max(m_config.baud, 1)));
+}
+
+PtyElm::Clock::time_point PtyElm::receivedAt(qsizetype count) {
+    if (m_config.baud <= 0)
+        return Clock::now();
+    // The host's bytes come in as fast as it wrote them; on the line they follow one another.
+    const Clock::time_point start = std::max(Clock::now(), m_hostLineFree);
+    m_hostLineFree = start + byteTime() * count;
+    return m_hostLineFree;
+}
+
+void PtyElm::send(const QByteArray& bytes, Clock::time_point earliest) {
+    const bool paced = m_config.baud > 0;
+    if (!paced && !sleepUntilUnlessWoken(earliest))
+        return;
+    const Clock::time_point start = std::max({Clock::now(), m_chipLineFree, earliest});
+    if (paced)
+        m_chipLineFree = start + byteTime() * bytes.size();
+    qsizetype sent = 0;
+    while (sent < bytes.size() && !m_stop) {
+        qsizetype due = bytes.size();
+        if (paced) {
+            // Everything whose last bit is on the line by now goes out in one write; then wait
+            // for the next byte's time.
+            const auto elapsed = Clock::now() - start;
+            due = std::min<qsizetype>(bytes.size(), qsizetype(elapsed / byteTime()));
+            if (due <= sent) {
+                if (!sleepUntilUnlessWoken(start + byteTime() * (sent + 1)))
+                    return;
+                continue;
+            }
+        }
         const ssize_t n =
-            ::write(m_masterFd, bytes.constData() + sent,
-                    static_cast<size_t>(std::min<qsizetype>(chunk, bytes.size() - sent)));
+            ::write(m_masterFd, bytes.constData() + sent, static_cast<size_t>(due - sent));
         if (n < 0) {
             if (errno == EINTR)
                 continue;
             return; // nobody listens; the client's read will time out
         }
         sent += n;
-        if (perByte.count() > 0)
-            std::this_thread::sleep_for(perByte * n);
     }
 }
 
@@ -124,13 +162,14 @@ void PtyElm::run() {
         if (n <= 0)
             continue;
         const QByteArray input(buffer, n);
+        // The chip acts on a command once its carriage return has come down the line.
+        const Clock::time_point arrived = receivedAt(n);
+        if (!sleepUntilUnlessWoken(arrived))
+            break;
+        const Clock::time_point answerDue = arrived + std::chrono::milliseconds(m_config.latencyMs);
         for (const ElmEmulator::Output& piece :
-             m_elm327 ? m_elm327->feed(input) : m_emulator->feed(input)) {
-            if (piece.fromVehicle && m_config.latencyMs > 0 &&
-                !sleepUnlessWoken(m_config.latencyMs))
-                break;
-            send(piece.bytes);
-        }
+             m_elm327 ? m_elm327->feed(input) : m_emulator->feed(input))
+            send(piece.bytes, piece.fromVehicle ? answerDue : arrived);
         m_requests = m_elm327 ? m_elm327->requestCount() : m_emulator->requestCount();
     }
     if (m_pullMaster && m_masterFd >= 0) {
