@@ -41,7 +41,7 @@ void requireCommand(const CliOptions& options, const QString& option,
 
 CliOptions parseCliArguments(const QStringList& arguments) {
     CliOptions options;
-    bool countGiven = false, makerGiven = false, portGiven = false;
+    bool countGiven = false, makerGiven = false, portGiven = false, csvGiven = false;
     QStringList positional;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& a = arguments.at(i);
@@ -72,6 +72,9 @@ CliOptions parseCliArguments(const QStringList& arguments) {
                 throw CliUsageError(QStringLiteral("--count needs a whole number of at least 1"));
             options.count = n;
             countGiven = true;
+        } else if (a == QLatin1String("--csv")) {
+            options.csvFile = takeValue(arguments, i, a);
+            csvGiven = true;
         } else if (a == QLatin1String("--maker")) {
             options.maker = takeValue(arguments, i, a);
             makerGiven = true;
@@ -100,6 +103,11 @@ CliOptions parseCliArguments(const QStringList& arguments) {
         throw CliUsageError(QStringLiteral("--port needs a device path"));
     if (countGiven)
         requireCommand(options, QStringLiteral("--count"), {"watch"});
+    if (csvGiven) {
+        requireCommand(options, QStringLiteral("--csv"), {"watch"});
+        if (options.csvFile.trimmed().isEmpty())
+            throw CliUsageError(QStringLiteral("--csv needs a file name"));
+    }
     if (makerGiven)
         requireCommand(options, QStringLiteral("--maker"), {"lookup", "dtc", "freeze"});
     if (options.yes)
@@ -125,7 +133,9 @@ QString cliHelpText() {
   status                     MIL, stored code count, the seven readiness monitors, OBD type
   vin                        VIN, calibration IDs, CVNs
   pid PID...                 decoded value and unit of each service 01 PID (hex, e.g. 0C 05)
-  watch PID... [--count N]   poll the PIDs in cycles and print one line a cycle
+  watch PID... [--count N] [--csv FILE]
+                             poll the PIDs in cycles and print one line a cycle (with --json one
+                             JSON object a line); --csv also records them as the data log does
   dtc [--maker M]            stored and pending codes with descriptions
   clear --yes                the clearing request; without --yes nothing is sent
   freeze [--maker M]         freeze-frame code and values of frame 0

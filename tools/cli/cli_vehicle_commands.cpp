@@ -2,6 +2,7 @@
 #include "core/j1979/sensor_catalogue.h"
 #include "core/j1979/trouble_codes.h"
 #include "core/l10n/const_str.h"
+#include "core/livedata/data_log.h"
 #include "tools/cli/cli_commands.h"
 #include "tools/cli/cli_io.h"
 #include "tools/cli/cli_options.h"
@@ -209,6 +210,7 @@ int pid(CliSession& session, const CliOptions& options, CliIo& io) {
 int watch(CliSession& session, const CliOptions& options, CliIo& io) {
     const QList<int> pids = pidsOf(options);
     QStringList heading{QStringLiteral("Time")};
+    QStringList names;
     QJsonArray columns;
     for (int number : pids) {
         const TSensorData& entry = catalogueEntry(number);
@@ -216,30 +218,52 @@ int watch(CliSession& session, const CliOptions& options, CliIo& io) {
         heading << entry.pidCode + QLatin1Char(' ') + entry.name +
                        (unit.isEmpty() ? QString()
                                        : QStringLiteral(" [") + unit + QLatin1Char(']'));
+        names << entry.name;
         columns.append(QJsonObject{{QStringLiteral("pid"), entry.pidCode},
                                    {QStringLiteral("name"), entry.name},
                                    {QStringLiteral("unit"), unit}});
     }
-    io.line(heading.join(QLatin1Char('\t')));
+    // The program's data-log format, through its writer.
+    DataLogWriter csv;
+    if (!options.csvFile.isEmpty()) {
+        try {
+            csv.openFile(options.csvFile, names);
+        } catch (const DataLogError& e) {
+            io.error(QStringLiteral("quorvane-cli: ") + e.message());
+            return cli_exit::Usage;
+        }
+    }
+    // Every cycle goes out as it comes and is forgotten, so a watch of any length runs in the
+    // same memory: text lines, or with --json one JSON object per line.
+    io.streamed = true;
+    if (io.json)
+        io.jsonLine(QJsonObject{{QStringLiteral("pids"), columns}});
+    else
+        io.line(heading.join(QLatin1Char('\t')));
 
-    QJsonArray cycles;
     // Like the live-data table: every PID once per cycle, the cycles back to back.
     for (int cycle = 0; !options.count || cycle < *options.count; ++cycle) {
         if (session.stopRequested())
             break;
-        const QString time = QDateTime::currentDateTime().toString(QStringLiteral("HH:mm:ss.zzz"));
-        QStringList row{time};
+        const QDateTime now = QDateTime::currentDateTime();
+        QStringList values;
         for (int number : pids)
-            row << session.context().mode01->GetPIDValue(
+            values << session.context().mode01->GetPIDValue(
                 session.context().link, QStringLiteral("01"), catalogueEntry(number).pidCode,
                 session.english());
-        io.line(row.join(QLatin1Char('\t')));
-        cycles.append(
-            QJsonObject{{QStringLiteral("time"), time},
-                        {QStringLiteral("values"), QJsonArray::fromStringList(row.mid(1))}});
+        // A cycle cut short by the interrupt is not shown, as the window skips it too.
+        if (session.stopRequested())
+            break;
+        const QString time = now.toString(QStringLiteral("HH:mm:ss.zzz"));
+        if (io.json)
+            io.jsonLine(
+                QJsonObject{{QStringLiteral("time"), time},
+                            {QStringLiteral("values"), QJsonArray::fromStringList(values)}});
+        else
+            io.line(time + QLatin1Char('\t') + values.join(QLatin1Char('\t')));
+        if (csv.isOpen())
+            csv.writeRecord(now.time(), values);
     }
-    io.doc[QStringLiteral("pids")] = columns;
-    io.doc[QStringLiteral("cycles")] = cycles;
     return cli_exit::Success;
 }
 
