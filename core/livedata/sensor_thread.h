@@ -4,17 +4,24 @@
 
 #include <QThread>
 #include <atomic>
+#include <condition_variable>
 #include <exception>
 #include <functional>
 #include <mutex>
 
+class QSocketNotifier;
 class SensorPolling;
 
 // The live-data polling worker: a thread at the highest priority that runs cycles back to back
 // until a stop is requested, and after each cycle hands its results to the thread that started it
 // and waits until they are shown. A stop request also ends the exchange in progress; the cycle in
 // which it came is not handed over. Whatever the worker throws ends polling and is handed to
-// SensorThreadTerminate. Started, stopped and destroyed on the ui thread only.
+// SensorThreadTerminate. Started, stopped and destroyed on the starting (ui) thread only.
+//
+// The hand-off is the worker's own: it wakes the starting thread through an eventfd that a socket
+// notifier there watches, and waits on a condition variable until the cycle has been shown. No
+// data of a cycle passes through Qt's event queue, so every order between the two threads is one
+// that the thread checker can see.
 class SensorThread : public QThread {
     Q_OBJECT
 public:
@@ -40,7 +47,7 @@ public:
     // until the worker has ended and SensorThreadTerminate has run.
     void StopPollingAndWait();
 
-    // Completed cycles that were handed over (for tests and benchmarks).
+    // Cycles handed over and shown, since this object was made (for tests and benchmarks).
     long long handOffs() const { return m_handOffs; }
 
 protected:
@@ -48,17 +55,25 @@ protected:
 
 private:
     void SensorThreadExecute();
-    void handOff();
+    void wakeStarter();
+    void starterWoken();
     void workerFinished();
 
     SensorPolling& m_cycles;
     const std::atomic<int>& m_activeTab;
     StopSignal m_stop;
-    // Held by the worker while a cycle writes and by the ui thread while it shows: never
-    // contended (the hand-off protocol already keeps them apart), it makes that order explicit
-    // for the thread checker, which cannot see inside Qt's own waiting.
+    // Held by the worker while a cycle writes and by the starting thread while it shows the
+    // cycle; the hand-off protocol already keeps them apart, the lock makes it explicit.
     std::mutex m_cycleMutex;
+    // The hand-off's own state; held only for moments, so a stop request never waits on a cycle.
+    std::mutex m_handOffMutex;
+    std::condition_variable m_handedOver;
+    bool m_handOffPending = false;
+    bool m_workerDone = false;
     std::exception_ptr m_error;
+
+    int m_wakeFd = -1;
+    QSocketNotifier* m_wake = nullptr;
     bool m_running = false;
     long long m_handOffs = 0;
 };
