@@ -2,6 +2,7 @@
 // trip of the same bytes written and read directly on the device. The exchange should cost no
 // more than the raw round trip: its read is woken by the data, never by a timer.
 
+#include "bench/link/raw_device.h"
 #include "core/link/elm_commands.h"
 #include "core/link/elm_exchange.h"
 #include "core/link/serial_port.h"
@@ -9,11 +10,6 @@
 
 #include <benchmark/benchmark.h>
 #include <chrono>
-#include <cstring>
-#include <fcntl.h>
-#include <poll.h>
-#include <termios.h>
-#include <unistd.h>
 
 namespace {
 
@@ -35,33 +31,6 @@ void BM_Exchange010C(benchmark::State& state) {
         benchmark::DoNotOptimize(link.Exchange(QStringLiteral("010C")));
 }
 BENCHMARK(BM_Exchange010C)->UseRealTime();
-
-// The same bytes written and read directly: raw slave, poll, read until the prompt.
-class RawDevice {
-public:
-    explicit RawDevice(const QString& path)
-        : m_fd(::open(path.toLocal8Bit().constData(), O_RDWR | O_NOCTTY)) {
-        termios tio{};
-        ::tcgetattr(m_fd, &tio);
-        ::cfmakeraw(&tio);
-        ::tcsetattr(m_fd, TCSANOW, &tio);
-    }
-    ~RawDevice() { ::close(m_fd); }
-    void roundTrip(const char* command) {
-        [[maybe_unused]] auto w = ::write(m_fd, command, strlen(command));
-        char buffer[256];
-        for (;;) {
-            pollfd pfd{m_fd, POLLIN, 0};
-            ::poll(&pfd, 1, 2500);
-            const ssize_t n = ::read(m_fd, buffer, sizeof buffer);
-            if (n <= 0 || memchr(buffer, '>', static_cast<size_t>(n)) != nullptr)
-                return;
-        }
-    }
-
-private:
-    int m_fd;
-};
 
 void BM_RawRoundTrip010C(benchmark::State& state) {
     PtyElm elm(quietInterface());

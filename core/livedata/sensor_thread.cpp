@@ -93,6 +93,8 @@ void SensorThread::SensorThreadExecute() {
         m_handOffPending = true;
         wakeStarter();
         m_handedOver.wait(lock, [this] { return !m_handOffPending || m_stop.requested(); });
+        if (m_stop.requested())
+            return;
     }
 }
 

@@ -33,6 +33,7 @@ struct Worker {
     int starts = 0;
     int handOffs = 0;
     int terminations = 0;
+    QStringList shown;
     std::exception_ptr error;
 
     explicit Worker(CommandLink& link) : polling(link, data, [] { return false; }) {
@@ -41,7 +42,14 @@ struct Worker {
             EXPECT_FALSE(thread.isRunning());
             ++starts;
         };
-        thread.NotifyEvent1 = [this] { ++handOffs; };
+        // Reads what the cycle wrote, as the table does: the thread checker sees to it that the
+        // worker is not writing meanwhile.
+        thread.NotifyEvent1 = [this] {
+            ++handOffs;
+            shown.clear();
+            for (const SensorListItem& item : data.lists.MonitoredSensors)
+                shown << item.entry->valueText;
+        };
         thread.SensorThreadTerminate = [this](std::exception_ptr e) {
             ++terminations;
             error = e;
@@ -105,6 +113,7 @@ TEST(SensorThread, StopDuringACycleSkipsItsHandOffAndLeavesTheOtherValues) {
     worker.runUntilEnded();
 
     EXPECT_EQ(worker.handOffs, 2);
+    EXPECT_EQ(worker.shown, (QStringList{"-20", "    8"})); // the second cycle, as shown
     EXPECT_EQ(link.sent().size(), 5);
     const SensorList& monitored = worker.data.lists.MonitoredSensors;
     EXPECT_EQ(monitored[0].entry->valueText, "-10");   // the request under way finished
