@@ -284,4 +284,35 @@ TEST(SensorDataPage, PolledThroughThePtyUntilTheAdapterIsPulled) {
     run.click("btnLogStop");
 }
 
+TEST(SensorDataPage, AnElm327OnACanCarPollsTheSameValuesAsTheDemoVehicle) {
+    DefaultLocale locale(QLocale(QLocale::English, QLocale::UnitedStates));
+    auto pollOnce = [](SensorRun& run) {
+        run.showPage("btnSensorData");
+        run.click("btnSensorsRead");
+        run.pollUntilSamples(3);
+        run.page->StopPollingAndWait();
+        QTableWidget* grid = run.grid("SensorDataGrid");
+        QStringList rows;
+        for (int row = 0; row < grid->rowCount(); ++row)
+            if (grid->item(row, 1)->text() != "0C") // a fresh engine speed on every request
+                rows << grid->item(row, 1)->text() + "=" + grid->item(row, 3)->text();
+        return rows;
+    };
+    SensorRun demo;
+    demo.connectDemo();
+    const QStringList expected = pollOnce(demo);
+
+    PtyElm::Config config;
+    config.elm327 = true;
+    config.elm327Settings.headers = true;
+    config.elm327Settings.secondUnit = true;
+    SensorRun can;
+    can.elm = std::make_unique<PtyElm>(config);
+    can.elm->start();
+    can.context.comPort->setPortName(can.elm->slavePath());
+    can.click("NeuInitialisierenBtn");
+    EXPECT_EQ(pollOnce(can), expected);
+    EXPECT_EQ(can.samples(), can.page->sensorThread().handOffs());
+}
+
 } // namespace
