@@ -9,6 +9,7 @@
 #include "core/link/simulated_vehicle.h"
 #include "core/link/stop_signal.h"
 
+#include <algorithm>
 #include <chrono>
 
 ElmExchange::ElmExchange(SerialChannel* channel) : m_channel(channel) {}
@@ -36,12 +37,25 @@ QString ElmExchange::Exchange(const QString& command) {
     // Read once, so that a switch made meanwhile cannot send to one side and read the other.
     const bool demo = m_demoMode;
     const StopSignal* stop = m_stop;
+    const Deadline deadline =
+        m_exchangeTimeLimitMs > 0
+            ? Deadline::clock::now() + std::chrono::milliseconds(m_exchangeTimeLimitMs)
+            : Deadline::max();
     if (!demo && m_answerOutstanding)
-        finishAbortedAnswer(requireChannel(), stop);
+        finishAbortedAnswer(requireChannel(), stop, deadline);
     if (stop != nullptr && stop->requested())
         return const_str::Error; // nothing is sent once a stop has been asked for
     SendCommand(command, demo);
-    return ReadAnswer(demo, stop);
+    return ReadAnswer(demo, stop, deadline);
+}
+
+int ElmExchange::waitTime(Deadline deadline) const {
+    if (deadline == Deadline::max())
+        return m_silenceTimeoutMs;
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Deadline::clock::now())
+            .count();
+    return int(std::clamp<long long>(left, 0, m_silenceTimeoutMs));
 }
 
 SerialChannel& ElmExchange::requireChannel() const {
@@ -60,7 +74,7 @@ void ElmExchange::SendCommand(const QString& command, bool demo) {
     requireChannel().write(command.toLatin1() + '\r');
 }
 
-QString ElmExchange::ReadAnswer(bool demo, const StopSignal* stop) {
+QString ElmExchange::ReadAnswer(bool demo, const StopSignal* stop, Deadline deadline) {
     QString result;
     if (demo) {
         // The simulated interface takes its time like a real one, and a stop cuts it short.
@@ -71,7 +85,7 @@ QString ElmExchange::ReadAnswer(bool demo, const StopSignal* stop) {
             result = answer_text::fromSimulation(
                 SimulatedAnswer(m_pendingDemoRequest, stop != nullptr ? 0 : delay));
     } else {
-        const QByteArray buffer = readSerialAnswer(requireChannel(), stop);
+        const QByteArray buffer = readSerialAnswer(requireChannel(), stop, deadline);
         result = m_canLayout ? can_answer::fromSerial(buffer) : answer_text::fromSerial(buffer);
     }
     if (m_commLogging)
@@ -79,11 +93,14 @@ QString ElmExchange::ReadAnswer(bool demo, const StopSignal* stop) {
     return result;
 }
 
-QByteArray ElmExchange::readSerialAnswer(SerialChannel& channel, const StopSignal* stop) {
+QByteArray ElmExchange::readSerialAnswer(SerialChannel& channel, const StopSignal* stop,
+                                         Deadline deadline) {
     QByteArray buffer;
     for (;;) {
+        if (deadline != Deadline::max() && Deadline::clock::now() >= deadline)
+            break; // as silence: what came is no whole answer
         const SerialChannel::WaitOutcome outcome =
-            channel.waitForDataOrStop(m_silenceTimeoutMs, stop);
+            channel.waitForDataOrStop(waitTime(deadline), stop);
         if (outcome == SerialChannel::WaitOutcome::Stopped) {
             // What has come of the answer stays queued: the next exchange reads on to its prompt.
             m_answerOutstanding = true;
@@ -104,18 +121,18 @@ QByteArray ElmExchange::readSerialAnswer(SerialChannel& channel, const StopSigna
     return buffer;
 }
 
-void ElmExchange::finishAbortedAnswer(SerialChannel& channel, const StopSignal* stop) {
+void ElmExchange::finishAbortedAnswer(SerialChannel& channel, const StopSignal* stop,
+                                      Deadline deadline) {
     // The interface is still printing the answer to the stopped command; sent into that, the
     // next command would be taken as an interruption and its answer would begin with the rest of
     // the old one. Its prompt is awaited (no longer than one silence time-out in all) and dropped.
-    using Clock = std::chrono::steady_clock;
-    const auto deadline = Clock::now() + std::chrono::milliseconds(m_silenceTimeoutMs);
+    deadline =
+        std::min(deadline, Deadline::clock::now() + std::chrono::milliseconds(m_silenceTimeoutMs));
     for (;;) {
-        const auto left =
-            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+        const int left = waitTime(deadline);
         if (left <= 0)
             break;
-        const SerialChannel::WaitOutcome outcome = channel.waitForDataOrStop(int(left), stop);
+        const SerialChannel::WaitOutcome outcome = channel.waitForDataOrStop(left, stop);
         if (outcome == SerialChannel::WaitOutcome::Stopped)
             return; // still outstanding; the next exchange tries again
         if (outcome == SerialChannel::WaitOutcome::Silence ||

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <atomic>
+#include <chrono>
 #include <mutex>
 
 class SerialChannel;
@@ -66,15 +67,21 @@ public:
     // Any thread, at any time; the exchange in progress reads it once. See CommandLink.
     void setStopSignal(const StopSignal* signal) override;
 
-    // Read limits; only tests and benchmarks change them.
+    // Read limits; tests and benchmarks shorten them.
     void setSilenceTimeout(int ms) { m_silenceTimeoutMs = ms; }
+    int silenceTimeoutMs() const { return m_silenceTimeoutMs; }
     void setMaxAnswerBytes(qsizetype bytes) { m_maxAnswerBytes = bytes; }
+    // A bound on the whole of every exchange from now on (0: none), for moments such as the
+    // shut-down when nobody should wait for more than one answer time.
+    void setExchangeTimeLimit(int ms) { m_exchangeTimeLimitMs = ms; }
 
 private:
     void SendCommand(const QString& command, bool demo);
-    QString ReadAnswer(bool demo, const StopSignal* stop);
-    QByteArray readSerialAnswer(SerialChannel& channel, const StopSignal* stop);
-    void finishAbortedAnswer(SerialChannel& channel, const StopSignal* stop);
+    using Deadline = std::chrono::steady_clock::time_point;
+    QString ReadAnswer(bool demo, const StopSignal* stop, Deadline deadline);
+    QByteArray readSerialAnswer(SerialChannel& channel, const StopSignal* stop, Deadline deadline);
+    void finishAbortedAnswer(SerialChannel& channel, const StopSignal* stop, Deadline deadline);
+    int waitTime(Deadline deadline) const;
     SerialChannel& requireChannel() const;
 
     mutable std::mutex m_exchangeMutex;
@@ -91,4 +98,5 @@ private:
     bool m_answerOutstanding = false;
     int m_silenceTimeoutMs = kSilenceTimeoutMs;
     qsizetype m_maxAnswerBytes = kMaxAnswerBytes;
+    int m_exchangeTimeLimitMs = 0;
 };

@@ -118,7 +118,9 @@ void TfMain::FormCreate() {
 void TfMain::FormClose() {
     m_closed = true;
     StopPollingAndWait();
-    // The interface is put back to its start state; a port that is gone makes no difference now.
+    // The interface is put back to its start state, within one answer time at most (the rest of
+    // an answer that the stop cut short included); a port that is gone makes no difference now.
+    m_context.link.setExchangeTimeLimit(m_context.link.silenceTimeoutMs());
     runReportingErrors([this] { ElmReset(m_context.link); });
     m_context.link.setChannel(nullptr);
     CloseComPort(m_context.comPort);

@@ -157,6 +157,16 @@ TEST_F(OnPty, StopEndsTheWaitOnASilentInterface) {
     stopper.join();
 }
 
+TEST_F(OnPty, ATimeLimitEndsAnExchangeThatNeverSeesItsPrompt) {
+    PtyElm::Config config;
+    config.emulator.prompt = false; // answers, but never says it has finished
+    serve(config);
+    link.setSilenceTimeout(3'600'000); // only the limit can end these reads
+    link.setExchangeTimeLimit(50);
+    EXPECT_EQ(link.Exchange("ATE0"), const_str::Error);
+    EXPECT_EQ(link.Exchange("0100"), const_str::Error);
+}
+
 TEST(PacedLine, SixHundredByteAnswerArrivingByteByByteIsReadWhole) {
     const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
     ASSERT_GE(master, 0);
