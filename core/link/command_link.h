@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class StopSignal;
+
 // One command and its answer, as one indivisible operation. Every reader of the diagnostic
 // services is written against this: the interface exchange implements it for the serial line and
 // the simulated vehicle, tests implement it with scripted answers.
@@ -18,4 +20,9 @@ public:
     // already laid out as an ISO 9141 vehicle lays them out, but a CAN vehicle reports no message
     // counts of its vehicle information: the readers count the messages of the answer instead.
     virtual bool canLayout() const { return false; }
+
+    // From now on, a raised stop signal ends the exchange in progress with the "Error" sentinel
+    // and makes later exchanges return it without sending anything; null: nothing stops them.
+    // The signal must outlive its use; links that cannot be stopped ignore it.
+    virtual void setStopSignal(const StopSignal* /*signal*/) {}
 };

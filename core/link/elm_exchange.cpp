@@ -7,6 +7,10 @@
 #include "core/link/serial_channel.h"
 #include "core/link/serial_port_error.h"
 #include "core/link/simulated_vehicle.h"
+#include "core/link/stop_signal.h"
+
+#include <algorithm>
+#include <chrono>
 
 ElmExchange::ElmExchange(SerialChannel* channel) : m_channel(channel) {}
 
@@ -20,9 +24,8 @@ QString ElmExchange::PendingDemoRequest() const {
     return m_pendingDemoRequest;
 }
 
-void ElmExchange::setReadLimits(int silenceTimeoutMs, int maxPasses) {
-    m_silenceTimeoutMs = silenceTimeoutMs;
-    m_maxPasses = maxPasses;
+void ElmExchange::setStopSignal(const StopSignal* signal) {
+    m_stop = signal;
 }
 
 bool ElmExchange::channelReady() const {
@@ -36,12 +39,23 @@ void ElmExchange::setDeviceLostHandler(std::function<void(const QString&)> handl
 
 QString ElmExchange::Exchange(const QString& command) {
     std::lock_guard lock(m_exchangeMutex);
+    // Read once, so that a switch made meanwhile cannot send to one side and read the other.
+    const bool demo = m_demoMode;
+    const StopSignal* stop = m_stop;
+    const Deadline deadline =
+        m_exchangeTimeLimitMs > 0
+            ? Deadline::clock::now() + std::chrono::milliseconds(m_exchangeTimeLimitMs)
+            : Deadline::max();
+    if (stop != nullptr && stop->requested())
+        return const_str::Error; // nothing is sent once a stop has been asked for
     // Only a device that was there can get lost; a port that was never open is the caller's
     // mistake and stays a plain error.
-    const bool deviceOpen = !m_demoMode && m_channel != nullptr && m_channel->isOpen();
+    const bool deviceOpen = !demo && m_channel != nullptr && m_channel->isOpen();
     try {
-        SendCommand(command);
-        return ReadAnswer();
+        if (!demo && m_answerOutstanding)
+            finishAbortedAnswer(requireChannel(), stop, deadline);
+        SendCommand(command, demo);
+        return ReadAnswer(demo, stop, deadline);
     } catch (const SerialPortError& error) {
         if (deviceOpen)
             reportDeviceLost(error.message());
@@ -55,43 +69,99 @@ void ElmExchange::reportDeviceLost(const QString& reason) {
         m_deviceLostHandler(reason);
 }
 
+int ElmExchange::waitTime(Deadline deadline) const {
+    if (deadline == Deadline::max())
+        return m_silenceTimeoutMs;
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Deadline::clock::now())
+            .count();
+    return int(std::clamp<long long>(left, 0, m_silenceTimeoutMs));
+}
+
 SerialChannel& ElmExchange::requireChannel() const {
     if (m_channel == nullptr)
         throw SerialPortError(QStringLiteral("No serial port has been set up."));
     return *m_channel;
 }
 
-void ElmExchange::SendCommand(const QString& command) {
+void ElmExchange::SendCommand(const QString& command, bool demo) {
     if (m_commLogging)
         m_log.writeEvent(QStringLiteral(" - S: ") + command);
-    if (m_demoMode) {
+    if (demo) {
         m_pendingDemoRequest = command;
         return;
     }
     requireChannel().write(command.toLatin1() + '\r');
 }
 
-QString ElmExchange::ReadAnswer() {
+QString ElmExchange::ReadAnswer(bool demo, const StopSignal* stop, Deadline deadline) {
     QString result;
-    if (m_demoMode) {
-        result = answer_text::fromSimulation(SimulatedAnswer(m_pendingDemoRequest, m_demoDelayMs));
+    if (demo) {
+        // The simulated interface takes its time like a real one, and a stop cuts it short.
+        const int delay = m_demoDelayMs;
+        if (delay > 0 && stop != nullptr && !stop->sleepFor(delay))
+            result = const_str::Error;
+        else
+            result = answer_text::fromSimulation(
+                SimulatedAnswer(m_pendingDemoRequest, stop != nullptr ? 0 : delay));
     } else {
-        SerialChannel& channel = requireChannel();
-        QByteArray buffer;
-        for (int pass = 0; pass < m_maxPasses; ++pass) {
-            if (!channel.waitForData(m_silenceTimeoutMs))
-                break;
-            buffer += channel.readAll();
-            if (buffer.contains('>'))
-                break;
-        }
-        // Whatever follows the prompt belongs to no question we asked.
-        channel.purge();
+        const QByteArray buffer = readSerialAnswer(requireChannel(), stop, deadline);
         result = m_canLayout ? can_answer::fromSerial(buffer) : answer_text::fromSerial(buffer);
     }
     if (m_commLogging)
         m_log.writeEvent(QStringLiteral(" - R: ") + result);
     return result;
+}
+
+QByteArray ElmExchange::readSerialAnswer(SerialChannel& channel, const StopSignal* stop,
+                                         Deadline deadline) {
+    QByteArray buffer;
+    for (;;) {
+        if (deadline != Deadline::max() && Deadline::clock::now() >= deadline)
+            break; // as silence: what came is no whole answer
+        const SerialChannel::WaitOutcome outcome =
+            channel.waitForDataOrStop(waitTime(deadline), stop);
+        if (outcome == SerialChannel::WaitOutcome::Stopped) {
+            // What has come of the answer stays queued: the next exchange reads on to its prompt.
+            m_answerOutstanding = true;
+            return buffer;
+        }
+        if (outcome == SerialChannel::WaitOutcome::Silence)
+            break;
+        const qsizetype before = buffer.size();
+        buffer += channel.readUpTo(m_maxAnswerBytes - before);
+        // Only the new bytes are searched, so a long answer costs time in proportion to its size.
+        if (buffer.indexOf('>', before) >= 0 || buffer.size() >= m_maxAnswerBytes)
+            break;
+    }
+    // Whatever follows the prompt belongs to no question we asked. Most answers leave nothing
+    // behind, and the purge wakes the other end of the line, so it is made only when needed.
+    if (channel.receivedCount() > 0)
+        channel.purge();
+    return buffer;
+}
+
+void ElmExchange::finishAbortedAnswer(SerialChannel& channel, const StopSignal* stop,
+                                      Deadline deadline) {
+    // The interface is still printing the answer to the stopped command; sent into that, the
+    // next command would be taken as an interruption and its answer would begin with the rest of
+    // the old one. Its prompt is awaited (no longer than one silence time-out in all) and dropped.
+    deadline =
+        std::min(deadline, Deadline::clock::now() + std::chrono::milliseconds(m_silenceTimeoutMs));
+    for (;;) {
+        const int left = waitTime(deadline);
+        if (left <= 0)
+            break;
+        const SerialChannel::WaitOutcome outcome = channel.waitForDataOrStop(left, stop);
+        if (outcome == SerialChannel::WaitOutcome::Stopped)
+            return; // still outstanding; the next exchange tries again
+        if (outcome == SerialChannel::WaitOutcome::Silence ||
+            channel.readUpTo(m_maxAnswerBytes).contains('>'))
+            break;
+    }
+    m_answerOutstanding = false;
+    if (channel.receivedCount() > 0)
+        channel.purge();
 }
 
 void ElmExchange::switchDemoMode(bool on) {

@@ -5,20 +5,26 @@
 
 #include <QString>
 #include <atomic>
+#include <chrono>
 #include <functional>
 #include <mutex>
 
 class SerialChannel;
+class StopSignal;
 class UserNotifier;
 
 // The command exchange with the interface: one command out, its answer back, cleaned. Runs against
 // the serial channel or, in Demo-Mode, against the simulated vehicle, with the same cleaning and
 // logging. Exchange() holds one lock across send and read, so the ui thread and the polling thread
 // can never interleave their commands.
+//
+// The read of an answer ends at the prompt, after 2.5 s of silence, at the stop signal, or when
+// the answer has grown to a size no interface chip sends (an adapter that babbles without a
+// prompt). It never counts wake-ups: on a slow line every byte can be one.
 class ElmExchange : public CommandLink {
 public:
     static constexpr int kSilenceTimeoutMs = 2500;
-    static constexpr int kMaxPasses = 200;
+    static constexpr qsizetype kMaxAnswerBytes = 64 * 1024;
 
     explicit ElmExchange(SerialChannel* channel = nullptr);
 
@@ -66,13 +72,24 @@ public:
     // no-communication message and returns true once the user has closed it.
     bool CommunicationLost(UserNotifier& notifier) const;
 
-    // Read-loop limits; tests shorten them, shut-down allows a single wait.
-    void setReadLimits(int silenceTimeoutMs, int maxPasses);
+    // Any thread, at any time; the exchange in progress reads it once. See CommandLink.
+    void setStopSignal(const StopSignal* signal) override;
+
+    // Read limits; tests and benchmarks shorten them.
+    void setSilenceTimeout(int ms) { m_silenceTimeoutMs = ms; }
     int silenceTimeoutMs() const { return m_silenceTimeoutMs; }
+    void setMaxAnswerBytes(qsizetype bytes) { m_maxAnswerBytes = bytes; }
+    // A bound on the whole of every exchange from now on (0: none), for moments such as the
+    // shut-down when nobody should wait for more than one answer time.
+    void setExchangeTimeLimit(int ms) { m_exchangeTimeLimitMs = ms; }
 
 private:
-    void SendCommand(const QString& command);
-    QString ReadAnswer();
+    void SendCommand(const QString& command, bool demo);
+    using Deadline = std::chrono::steady_clock::time_point;
+    QString ReadAnswer(bool demo, const StopSignal* stop, Deadline deadline);
+    QByteArray readSerialAnswer(SerialChannel& channel, const StopSignal* stop, Deadline deadline);
+    void finishAbortedAnswer(SerialChannel& channel, const StopSignal* stop, Deadline deadline);
+    int waitTime(Deadline deadline) const;
     SerialChannel& requireChannel() const;
     void reportDeviceLost(const QString& reason);
 
@@ -86,6 +103,10 @@ private:
     std::atomic<bool> m_noCommunication{true};
     std::atomic<bool> m_canLayout{false};
     std::atomic<int> m_demoDelayMs{100};
+    std::atomic<const StopSignal*> m_stop{nullptr};
+    // The last serial exchange was stopped before its prompt: the interface may still be answering.
+    bool m_answerOutstanding = false;
     int m_silenceTimeoutMs = kSilenceTimeoutMs;
-    int m_maxPasses = kMaxPasses;
+    qsizetype m_maxAnswerBytes = kMaxAnswerBytes;
+    int m_exchangeTimeLimitMs = 0;
 };

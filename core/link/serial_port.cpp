@@ -3,12 +3,14 @@
 #include "core/link/network_address.h"
 #include "core/link/serial_port_error.h"
 #include "core/link/serial_speed.h"
+#include "core/link/stop_signal.h"
 #include "core/link/tcp_channel.h"
 
 #include <cerrno>
 #include <chrono>
 #include <cstring>
 #include <fcntl.h>
+#include <limits>
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
@@ -171,6 +173,10 @@ void SerialPort::write(const QByteArray& bytes) {
         }
         if (n < 0 && errno == EINTR)
             continue;
+        // A hung-up terminal answers a write with EIO, as it does a read.
+        if (n < 0 && errno == EIO)
+            throw SerialPortError(
+                QStringLiteral("The serial device %1 was disconnected.").arg(m_portName));
         if (n < 0 && errno != EAGAIN)
             fail(QStringLiteral("Cannot write to"), errno);
         pollfd pfd{m_fd, POLLOUT, 0};
@@ -186,26 +192,41 @@ void SerialPort::write(const QByteArray& bytes) {
 }
 
 bool SerialPort::waitForData(int timeoutMs) {
+    return waitFor(timeoutMs, -1) == WaitOutcome::Data;
+}
+
+SerialChannel::WaitOutcome SerialPort::waitForDataOrStop(int timeoutMs, const StopSignal* stop) {
+    if (stop == nullptr)
+        return waitFor(timeoutMs, -1);
+    if (stop->requested())
+        return WaitOutcome::Stopped;
+    return waitFor(timeoutMs, stop->fd());
+}
+
+SerialChannel::WaitOutcome SerialPort::waitFor(int timeoutMs, int stopFd) {
     requireOpen();
     if (m_network)
-        return m_network->waitForData(timeoutMs);
+        return m_network->waitFor(timeoutMs, stopFd);
     const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
     for (;;) {
-        pollfd pfd{m_fd, POLLIN, 0};
-        const int rc = ::poll(&pfd, 1, remainingMs(deadline));
+        // poll() leaves out entries with a negative descriptor.
+        pollfd fds[2] = {{m_fd, POLLIN, 0}, {stopFd, POLLIN, 0}};
+        const int rc = ::poll(fds, 2, remainingMs(deadline));
         if (rc < 0) {
             if (errno == EINTR)
                 continue;
             fail(QStringLiteral("Cannot wait for data on"), errno);
         }
         if (rc == 0)
-            return false;
+            return WaitOutcome::Silence;
+        if (fds[1].revents != 0)
+            return WaitOutcome::Stopped;
         // A pulled USB adapter (or a closed pseudo-terminal master) hangs up the line; waiting on
         // it would return at once forever.
-        if (pfd.revents & (POLLHUP | POLLERR | POLLNVAL))
+        if (fds[0].revents & (POLLHUP | POLLERR | POLLNVAL))
             throw SerialPortError(
                 QStringLiteral("The serial device %1 was disconnected.").arg(m_portName));
-        return true;
+        return WaitOutcome::Data;
     }
 }
 
@@ -245,6 +266,10 @@ QByteArray SerialPort::read(int count) {
 }
 
 QByteArray SerialPort::readAll() {
+    return readUpTo(std::numeric_limits<qsizetype>::max());
+}
+
+QByteArray SerialPort::readUpTo(qsizetype limit) {
     // A non-blocking read returns what the driver holds and never waits, so the count query is
     // not needed: one system call less on every pass of the answer loop.
     requireOpen();
@@ -252,11 +277,13 @@ QByteArray SerialPort::readAll() {
         return m_network->readAll();
     QByteArray bytes;
     char chunk[1024]; // the driver's input buffer size
-    for (;;) {
-        const ssize_t n = ::read(m_fd, chunk, sizeof chunk);
+    while (bytes.size() < limit) {
+        const size_t want =
+            size_t(std::min<qsizetype>(qsizetype(sizeof chunk), limit - bytes.size()));
+        const ssize_t n = ::read(m_fd, chunk, want);
         if (n > 0) {
             bytes.append(chunk, n);
-            if (n < ssize_t(sizeof chunk))
+            if (size_t(n) < want)
                 return bytes;
             continue;
         }
@@ -269,6 +296,7 @@ QByteArray SerialPort::readAll() {
                 QStringLiteral("The serial device %1 was disconnected.").arg(m_portName));
         fail(QStringLiteral("Cannot read from"), errno);
     }
+    return bytes;
 }
 
 void SerialPort::purge() {

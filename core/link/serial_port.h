@@ -35,15 +35,18 @@ public:
 
     void write(const QByteArray& bytes) override;
     bool waitForData(int timeoutMs) override;
+    WaitOutcome waitForDataOrStop(int timeoutMs, const StopSignal* stop) override;
     int receivedCount() override;
     QByteArray read(int count) override;
     QByteArray readAll() override;
+    QByteArray readUpTo(qsizetype limit) override;
     void purge() override;
 
 private:
     [[noreturn]] void fail(const QString& what, int error) const;
     void requireOpen() const;
     void applyLineSettings();
+    WaitOutcome waitFor(int timeoutMs, int stopFd);
 
     QString m_portName;
     LineSettings m_settings;

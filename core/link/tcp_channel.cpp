@@ -3,6 +3,7 @@
 #include "core/l10n/const_str.h"
 #include "core/link/network_address.h"
 #include "core/link/serial_port_error.h"
+#include "core/link/stop_signal.h"
 
 #include <cerrno>
 #include <chrono>
@@ -186,23 +187,39 @@ void TcpChannel::write(const QByteArray& bytes) {
 }
 
 bool TcpChannel::waitForData(int timeoutMs) {
+    return waitFor(timeoutMs, -1) == WaitOutcome::Data;
+}
+
+SerialChannel::WaitOutcome TcpChannel::waitForDataOrStop(int timeoutMs, const StopSignal* stop) {
+    if (stop == nullptr)
+        return waitFor(timeoutMs, -1);
+    if (stop->requested())
+        return WaitOutcome::Stopped;
+    return waitFor(timeoutMs, stop->fd());
+}
+
+SerialChannel::WaitOutcome TcpChannel::waitFor(int timeoutMs, int stopFd) {
     requireUsable();
     const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
     for (;;) {
-        pollfd pfd{m_fd, POLLIN, 0};
-        const int rc = ::poll(&pfd, 1, remainingMs(deadline));
+        // poll() leaves out entries with a negative descriptor.
+        pollfd fds[2] = {{m_fd, POLLIN, 0}, {stopFd, POLLIN, 0}};
+        pollfd& pfd = fds[0];
+        const int rc = ::poll(fds, 2, remainingMs(deadline));
         if (rc < 0 && errno == EINTR)
             continue;
         if (rc < 0)
             throw SerialPortError(
                 const_str::NetworkConnectFailed.arg(m_portName, systemText(errno)));
         if (rc == 0)
-            return false;
+            return WaitOutcome::Silence;
+        if (fds[1].revents != 0)
+            return WaitOutcome::Stopped;
         // Bytes that arrived before a hang-up are still worth reading; the end of the stream is
         // noticed by the read that finds it.
         if ((pfd.revents & POLLIN) == 0 && (pfd.revents & (POLLHUP | POLLERR | POLLNVAL)))
             dropped();
-        return true;
+        return WaitOutcome::Data;
     }
 }
 

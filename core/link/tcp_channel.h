@@ -30,6 +30,9 @@ public:
 
     void write(const QByteArray& bytes) override;
     bool waitForData(int timeoutMs) override;
+    WaitOutcome waitForDataOrStop(int timeoutMs, const StopSignal* stop) override;
+    // Waits for data, or for the descriptor stopFd (none when negative) to become readable.
+    WaitOutcome waitFor(int timeoutMs, int stopFd);
     int receivedCount() override;
     QByteArray read(int count) override;
     QByteArray readAll() override;

@@ -35,7 +35,7 @@ struct ProgramRun {
         context.link.setDemoDelay(0);
         context.autoDetect = false;
         // A silent interface costs one short wait per command instead of 2.5 s.
-        context.link.setReadLimits(500, 200);
+        context.link.setSilenceTimeout(500);
     }
     ~ProgramRun() {
         window.reset();

@@ -14,6 +14,9 @@ public:
     QList<QByteArray> written;
     int purges = 0;
     int waits = 0;
+    // Bytes the interface sends right behind a prompt: they are in the driver by the time the
+    // exchange has read the prompt (a stray character, the start of an unasked line).
+    QByteArray afterPrompt;
 
     // Chunks to deliver, in order, one per wait for data.
     void reply(std::initializer_list<QByteArray> chunks) {
@@ -48,6 +51,10 @@ public:
     QByteArray read(int count) override {
         const QByteArray out = m_pending.left(count);
         m_pending.remove(0, out.size());
+        if (out.contains('>') && !afterPrompt.isEmpty()) {
+            m_pending += afterPrompt;
+            afterPrompt.clear();
+        }
         return out;
     }
     void purge() override {

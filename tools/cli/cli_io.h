@@ -1,21 +1,28 @@
 #pragma once
 
+#include <QJsonDocument>
 #include <QJsonObject>
 #include <QString>
 #include <QTextStream>
 
 // Where a command puts its results: text lines at once (so a watch shows each cycle as it comes),
-// and always the JSON document, which the runner prints at the end with --json.
+// and always the JSON document, which the runner prints at the end with --json. A streaming
+// command prints its JSON as it goes, one object per line, and no document at the end.
 struct CliIo {
     QTextStream& out;
     QTextStream& err;
     bool json = false;
     QJsonObject doc;
+    bool streamed = false;
 
     void line(const QString& text) {
         if (json)
             return;
         out << text << '\n';
+        out.flush();
+    }
+    void jsonLine(const QJsonObject& object) {
+        out << QJsonDocument(object).toJson(QJsonDocument::Compact) << '\n';
         out.flush();
     }
     void error(const QString& text) {

@@ -61,7 +61,7 @@ QString* reportValue(CliOptions& options, const QString& option) {
 
 CliOptions parseCliArguments(const QStringList& arguments) {
     CliOptions options;
-    bool countGiven = false, makerGiven = false, portGiven = false;
+    bool countGiven = false, makerGiven = false, portGiven = false, csvGiven = false;
     QStringList positional;
     QStringList reportOptions;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
@@ -93,6 +93,9 @@ CliOptions parseCliArguments(const QStringList& arguments) {
                 throw CliUsageError(QStringLiteral("--count needs a whole number of at least 1"));
             options.count = n;
             countGiven = true;
+        } else if (a == QLatin1String("--csv")) {
+            options.csvFile = takeValue(arguments, i, a);
+            csvGiven = true;
         } else if (a == QLatin1String("--maker")) {
             options.maker = takeValue(arguments, i, a);
             makerGiven = true;
@@ -129,6 +132,11 @@ CliOptions parseCliArguments(const QStringList& arguments) {
         throw CliUsageError(QStringLiteral("--port needs a device path or tcp://HOST:PORT"));
     if (countGiven)
         requireCommand(options, QStringLiteral("--count"), {"watch"});
+    if (csvGiven) {
+        requireCommand(options, QStringLiteral("--csv"), {"watch"});
+        if (options.csvFile.trimmed().isEmpty())
+            throw CliUsageError(QStringLiteral("--csv needs a file name"));
+    }
     if (makerGiven)
         requireCommand(options, QStringLiteral("--maker"), {"lookup", "dtc", "freeze", "report"});
     for (const QString& option : reportOptions)
@@ -161,7 +169,9 @@ QString cliHelpText() {
                              supported set leaves out)
   pid PID... [--force]       decoded value and unit of each service 01 PID (hex, e.g. 0C 05);
                              --force asks PIDs the supported set leaves out
-  watch PID... [--count N]   poll the PIDs in cycles and print one line a cycle
+  watch PID... [--count N] [--csv FILE]
+                             poll the PIDs in cycles and print one line a cycle (with --json one
+                             JSON object a line); --csv also records them as the data log does
   dtc [--maker M]            stored and pending codes with descriptions
   clear --yes                the clearing request; without --yes nothing is sent
   freeze [--maker M]         freeze-frame code and values of frame 0

@@ -16,6 +16,7 @@ struct CliOptions {
     QString command;
     QStringList args;
     std::optional<int> count; // watch --count N
+    QString csvFile;          // watch --csv FILE
     QString maker;            // lookup/dtc/freeze --maker M
     bool yes = false;         // clear --yes
     bool force = false;       // vin/pid --force: ask whatever the supported set says

@@ -100,7 +100,7 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err,
         return usageError(err, e.message());
     }
 
-    CliIo io{out, err, options.json, {}};
+    CliIo io{out, err, options.json, {}, false};
     int code = cli_exit::Success;
     try {
         CliSession session(options, tuning);
@@ -121,7 +121,7 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err,
         io.error(QStringLiteral("quorvane-cli: ") + QString::fromLocal8Bit(e.what()));
         return cli_exit::NoAnswer;
     }
-    if (options.json) {
+    if (options.json && !io.streamed) {
         out << QJsonDocument(io.doc).toJson(QJsonDocument::Indented);
         out.flush();
     }

@@ -80,8 +80,9 @@ bool CliSession::connect() {
     link.setChannel(&port);
     link.setDemoMode(m_options.demo);
     link.setDemoDelay(m_tuning.demoDelayMs);
+    link.setStopSignal(m_tuning.stop);
     if (m_tuning.silenceTimeoutMs > 0)
-        link.setReadLimits(m_tuning.silenceTimeoutMs, ElmExchange::kMaxPasses);
+        link.setSilenceTimeout(m_tuning.silenceTimeoutMs);
     // A port named on the command line is meant as it stands; the stored choice keeps the
     // program's automatic detection.
     m_context.autoDetect = m_options.port.isEmpty() && !m_options.demo && m_storedAutoDetect;

@@ -5,9 +5,9 @@
 #include "core/connection/program_context.h"
 #include "core/j1979/o2_sensor_tests.h"
 #include "core/l10n/user_notifier.h"
+#include "core/link/stop_signal.h"
 
 #include <QStringList>
-#include <atomic>
 #include <optional>
 
 struct CliOptions;
@@ -54,8 +54,9 @@ public:
 struct CliTuning {
     int demoDelayMs = 100;
     int silenceTimeoutMs = 0; // 0: the exchange's own
-    // Set from outside (the interrupt signal) to end a watch without a count after its cycle.
-    const std::atomic<bool>* stop = nullptr;
+    // Raised from outside (the interrupt signal): ends the exchange in progress and a watch
+    // without a count; the signal handler may raise it.
+    const StopSignal* stop = nullptr;
 };
 
 // One run of the command-line tool over the program's core: settings read (never written), the
@@ -83,7 +84,7 @@ public:
     CliConnectionView& view() { return m_view; }
     CliNotifier& notifier() { return m_notifier; }
     QString chipVersion() const { return m_chipVersion; }
-    bool stopRequested() const { return m_tuning.stop && m_tuning.stop->load(); }
+    bool stopRequested() const { return m_tuning.stop && m_tuning.stop->requested(); }
 
 private:
     void readStoredSettings();

@@ -3,6 +3,7 @@
 #include "core/j1979/sensor_catalogue.h"
 #include "core/j1979/trouble_codes.h"
 #include "core/l10n/const_str.h"
+#include "core/livedata/data_log.h"
 #include "tools/cli/cli_commands.h"
 #include "tools/cli/cli_io.h"
 #include "tools/cli/cli_options.h"
@@ -269,6 +270,7 @@ int pid(CliSession& session, const CliOptions& options, CliIo& io) {
 int watch(CliSession& session, const CliOptions& options, CliIo& io) {
     const QList<int> pids = pidsOf(options);
     QStringList heading{QStringLiteral("Time")};
+    QStringList names;
     QJsonArray columns;
     for (int number : pids) {
         const TSensorData& entry = catalogueEntry(number);
@@ -276,37 +278,61 @@ int watch(CliSession& session, const CliOptions& options, CliIo& io) {
         heading << entry.pidCode + QLatin1Char(' ') + entry.name +
                        (unit.isEmpty() ? QString()
                                        : QStringLiteral(" [") + unit + QLatin1Char(']'));
+        names << entry.name;
         columns.append(QJsonObject{{QStringLiteral("pid"), entry.pidCode},
                                    {QStringLiteral("name"), entry.name},
                                    {QStringLiteral("unit"), unit}});
     }
-    io.line(heading.join(QLatin1Char('\t')));
+    // The program's data-log format, through its writer.
+    DataLogWriter csv;
+    if (!options.csvFile.isEmpty()) {
+        try {
+            csv.openFile(options.csvFile, names);
+        } catch (const DataLogError& e) {
+            io.error(QStringLiteral("quorvane-cli: ") + e.message());
+            return cli_exit::Usage;
+        }
+    }
+    // Every cycle goes out as it comes and is forgotten, so a watch of any length runs in the
+    // same memory: text lines, or with --json one JSON object per line.
+    io.streamed = true;
+    if (io.json)
+        io.jsonLine(QJsonObject{{QStringLiteral("pids"), columns}});
+    else
+        io.line(heading.join(QLatin1Char('\t')));
 
-    QJsonArray cycles;
     bool anyUnread = false;
     // Like the live-data table: every PID once per cycle, the cycles back to back.
     for (int cycle = 0; !options.count || cycle < *options.count; ++cycle) {
         if (session.stopRequested())
             break;
-        const QString time = QDateTime::currentDateTime().toString(QStringLiteral("HH:mm:ss.zzz"));
-        QStringList row{time};
+        const QDateTime now = QDateTime::currentDateTime();
+        QList<CliValue> read;
+        for (int number : pids)
+            read << readLiveValue(session, number);
+        // A cycle cut short by the interrupt is not shown, as the window skips it too.
+        if (session.stopRequested())
+            break;
+        QStringList texts;
         QJsonArray values;
         UnreadValues cycleUnread;
-        for (int number : pids) {
-            const CliValue value = readLiveValue(session, number);
-            row << value.text;
-            values.append(value.json());
-            if (!value.read())
-                cycleUnread.add(io, catalogueEntry(number).pidCode, value.error);
+        for (qsizetype i = 0; i < read.size(); ++i) {
+            texts << read[i].text;
+            values.append(read[i].json());
+            if (!read[i].read())
+                cycleUnread.add(io, catalogueEntry(pids[i]).pidCode, read[i].error);
         }
-        io.line(row.join(QLatin1Char('\t')));
+        const QString time = now.toString(QStringLiteral("HH:mm:ss.zzz"));
         QJsonObject json{{QStringLiteral("time"), time}, {QStringLiteral("values"), values}};
         if (cycleUnread.finish(json) != cli_exit::Success)
             anyUnread = true;
-        cycles.append(json);
+        if (io.json)
+            io.jsonLine(json);
+        else
+            io.line(time + QLatin1Char('\t') + texts.join(QLatin1Char('\t')));
+        if (csv.isOpen())
+            csv.writeRecord(now.time(), texts);
     }
-    io.doc[QStringLiteral("pids")] = columns;
-    io.doc[QStringLiteral("cycles")] = cycles;
     return anyUnread ? cli_exit::NoAnswer : cli_exit::Success;
 }
 

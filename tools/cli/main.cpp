@@ -4,29 +4,36 @@
 #include "tools/cli/cli_run.h"
 #include "tools/cli/cli_session.h"
 
+#include "core/link/stop_signal.h"
+
 #include <QCoreApplication>
-#include <atomic>
 #include <csignal>
 #include <cstdio>
 
 namespace {
 
-std::atomic<bool> interrupted{false};
+StopSignal* g_interrupted = nullptr;
 
-// An interrupted watch finishes its cycle and still prints its JSON document.
+// Ends the exchange in progress at once; an interrupted watch drops the cycle it was in and
+// ends with what it printed so far.
 extern "C" void onInterrupt(int) {
-    interrupted = true;
+    if (g_interrupted != nullptr)
+        g_interrupted->request();
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
     const std::unique_ptr<QCoreApplication> app = createCliApplication(argc, argv);
+    StopSignal interrupted;
+    g_interrupted = &interrupted;
     std::signal(SIGINT, onInterrupt);
     std::signal(SIGTERM, onInterrupt);
     QTextStream out(stdout);
     QTextStream err(stderr);
     CliTuning tuning;
     tuning.stop = &interrupted;
-    return runCli(app->arguments().mid(1), out, err, tuning);
+    const int code = runCli(app->arguments().mid(1), out, err, tuning);
+    g_interrupted = nullptr;
+    return code;
 }

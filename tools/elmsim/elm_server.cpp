@@ -10,7 +10,6 @@
 #include <stdexcept>
 #include <sys/eventfd.h>
 #include <sys/socket.h>
-#include <thread>
 #include <unistd.h>
 
 ElmServer::ElmServer(const Config& config) : m_config(config) {
@@ -39,18 +38,58 @@ void ElmServer::stop() {
         auto n = ::write(m_wakeFd, &one, sizeof one);
 }
 
-bool ElmServer::sleepUnlessWoken(int ms) {
-    pollfd pfd{m_wakeFd, POLLIN, 0};
-    return ::poll(&pfd, 1, ms) == 0 && !m_stop;
+bool ElmServer::sleepUntilUnlessWoken(Clock::time_point until) {
+    for (;;) {
+        if (m_stop)
+            return false;
+        const auto left = until - Clock::now();
+        if (left <= Clock::duration::zero())
+            return true;
+        const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(left).count();
+        const timespec timeout{time_t(ns / 1'000'000'000), long(ns % 1'000'000'000)};
+        pollfd pfd{m_wakeFd, POLLIN, 0};
+        if (::ppoll(&pfd, 1, &timeout, nullptr) > 0)
+            return false;
+    }
 }
 
-void ElmServer::send(int fd, Stream stream, const QByteArray& bytes) {
-    // At N baud one byte of 10 bits takes 10/N seconds.
-    const int chunk = m_config.baud > 0 ? 1 : int(bytes.size());
-    const auto perByte = m_config.baud > 0 ? std::chrono::microseconds(10'000'000 / m_config.baud)
-                                           : std::chrono::microseconds(0);
-    for (qsizetype sent = 0; sent < bytes.size() && !m_stop;) {
-        const auto size = static_cast<size_t>(std::min<qsizetype>(chunk, bytes.size() - sent));
+ElmServer::Clock::duration ElmServer::byteTime() const {
+    // 8N1: a start bit, eight data bits and a stop bit.
+    return std::chrono::duration_cast<Clock::duration>(
+        std::chrono::nanoseconds(10 * 1'000'000'000LL / std::max(m_config.baud, 1)));
+}
+
+ElmServer::Clock::time_point ElmServer::receivedAt(qsizetype count) {
+    if (m_config.baud <= 0)
+        return Clock::now();
+    // The client's bytes come in as fast as it wrote them; on the line they follow one another.
+    const Clock::time_point start = std::max(Clock::now(), m_hostLineFree);
+    m_hostLineFree = start + byteTime() * count;
+    return m_hostLineFree;
+}
+
+void ElmServer::send(int fd, Stream stream, const QByteArray& bytes, Clock::time_point earliest) {
+    const bool paced = m_config.baud > 0;
+    if (!paced && !sleepUntilUnlessWoken(earliest))
+        return;
+    const Clock::time_point start = std::max({Clock::now(), m_chipLineFree, earliest});
+    if (paced)
+        m_chipLineFree = start + byteTime() * bytes.size();
+    qsizetype sent = 0;
+    while (sent < bytes.size() && !m_stop) {
+        qsizetype due = bytes.size();
+        if (paced) {
+            // Everything whose last bit is on the line by now goes out in one write; then wait
+            // for the next byte's time.
+            const auto elapsed = Clock::now() - start;
+            due = std::min<qsizetype>(bytes.size(), qsizetype(elapsed / byteTime()));
+            if (due <= sent) {
+                if (!sleepUntilUnlessWoken(start + byteTime() * (sent + 1)))
+                    return;
+                continue;
+            }
+        }
+        const auto size = static_cast<size_t>(due - sent);
         // A client that went away must not end the emulator with SIGPIPE.
         const ssize_t n = stream == Stream::Socket
                               ? ::send(fd, bytes.constData() + sent, size, MSG_NOSIGNAL)
@@ -61,8 +100,6 @@ void ElmServer::send(int fd, Stream stream, const QByteArray& bytes) {
             return; // nobody listens; the client's read will time out
         }
         sent += n;
-        if (perByte.count() > 0)
-            std::this_thread::sleep_for(perByte * n);
     }
 }
 
@@ -88,13 +125,14 @@ ElmServer::End ElmServer::serve(int fd, Stream stream) {
             continue;
         }
         const QByteArray input(buffer, n);
+        // The chip acts on a command once its carriage return has come down the line.
+        const Clock::time_point arrived = receivedAt(n);
+        if (!sleepUntilUnlessWoken(arrived))
+            break;
+        const Clock::time_point answerDue = arrived + std::chrono::milliseconds(m_config.latencyMs);
         for (const ElmEmulator::Output& piece :
-             m_elm327 ? m_elm327->feed(input) : m_emulator->feed(input)) {
-            if (piece.fromVehicle && m_config.latencyMs > 0 &&
-                !sleepUnlessWoken(m_config.latencyMs))
-                break;
-            send(fd, stream, piece.bytes);
-        }
+             m_elm327 ? m_elm327->feed(input) : m_emulator->feed(input))
+            send(fd, stream, piece.bytes, piece.fromVehicle ? answerDue : arrived);
         m_requests = m_elm327 ? m_elm327->requestCount() : m_emulator->requestCount();
     }
     return End::Stopped;

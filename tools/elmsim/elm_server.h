@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QString>
 #include <atomic>
+#include <chrono>
 #include <memory>
 
 class VehicleProfile;
@@ -19,7 +20,7 @@ public:
         ElmEmulator::Options emulator;
         QString profile = QStringLiteral("demo");
         int latencyMs = 0;   // delay before each vehicle answer
-        int baud = 0;        // pace output like a line of this speed; 0 = as fast as possible
+        int baud = 0;        // pace both directions like a line of this speed; 0 = no pacing
         bool elm327 = false; // the chip is an ELM327 (with elm327Settings) instead of an ELM323
         Elm327Emulator::Settings elm327Settings;
     };
@@ -43,8 +44,16 @@ public:
     int requestCount() const { return m_requests; }
 
 private:
-    void send(int fd, Stream stream, const QByteArray& bytes);
-    bool sleepUnlessWoken(int ms);
+    using Clock = std::chrono::steady_clock;
+
+    // Pacing on an absolute schedule: byte k of a transfer that starts at t is complete at
+    // t + (k + 1) x 10 bits / baud, so an oversleep delays one write and is not added to the next.
+    Clock::duration byteTime() const;
+    // When the bytes read now have wholly arrived over the line from the client.
+    Clock::time_point receivedAt(qsizetype count);
+    // Writes the bytes as the line delivers them, starting no earlier than the time given.
+    void send(int fd, Stream stream, const QByteArray& bytes, Clock::time_point earliest);
+    bool sleepUntilUnlessWoken(Clock::time_point until);
 
     Config m_config;
     std::unique_ptr<VehicleProfile> m_vehicle;
@@ -53,4 +62,6 @@ private:
     int m_wakeFd = -1;
     std::atomic<bool> m_stop{false};
     std::atomic<int> m_requests{0};
+    Clock::time_point m_hostLineFree{};
+    Clock::time_point m_chipLineFree{};
 };

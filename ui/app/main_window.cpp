@@ -11,6 +11,7 @@
 #include "ui/pages/dtc_page.h"
 #include "ui/pages/freeze_frame_page.h"
 #include "ui/pages/o2_sensor_page.h"
+#include "ui/pages/sensor_data_page.h"
 #include "ui/pages/start_page.h"
 #include "ui/widgets/navigation_bar.h"
 #include "ui/widgets/pictures.h"
@@ -26,7 +27,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStackedWidget>
-#include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
@@ -115,6 +115,7 @@ void TfMain::wireConnection() {
     widgets.dtcPage = m_dtc;
     widgets.freezeFramePage = m_freezeFrames;
     widgets.o2SensorPage = m_o2Sensors;
+    widgets.sensorDataPage = m_sensorData;
     m_connectionView = std::make_unique<WindowConnectionView>(widgets);
     m_connection = std::make_unique<ConnectionSequence>(m_context, *m_connectionView);
 
@@ -309,18 +310,14 @@ QWidget* TfMain::buildMiddle() {
     m_notebook->addWidget(m_freezeFrames);
     m_o2Sensors = new O2SensorPage(m_context, m_notifier, m_notebook);
     m_notebook->addWidget(m_o2Sensors);
-    for (const char* name : {"Page_Sensordaten", "Page_Terminal", "Page_Tests"}) {
+    m_sensorData = new SensorDataPage(m_context, m_notifier, m_notebook);
+    m_notebook->addWidget(m_sensorData);
+    StopPollingAndWait = [this] { m_sensorData->StopPollingAndWait(); };
+    for (const char* name : {"Page_Terminal", "Page_Tests"}) {
         auto* page = new QWidget(m_notebook);
         page->setObjectName(QLatin1String(name));
         m_notebook->addWidget(page);
     }
-    // The sensor data page keeps its own tabs.
-    QWidget* sensorPage = m_notebook->findChild<QWidget*>(QStringLiteral("Page_Sensordaten"));
-    auto* tabs = new QTabWidget(sensorPage);
-    tabs->setObjectName(QStringLiteral("PageControlSensorData"));
-    for (const char* tab : {"Table Data", "Real Time Data", "Dashboard", "Sensor Options"})
-        tabs->addTab(new QWidget(tabs), QLatin1String(tab));
-    (new QVBoxLayout(sensorPage))->addWidget(tabs);
 
     m_options = new OptionsPage(m_context, m_notifier, m_notebook);
     m_notebook->addWidget(m_options);

@@ -12,6 +12,7 @@ class ConnectionSequence;
 class DtcPage;
 class FreezeFramePage;
 class O2SensorPage;
+class SensorDataPage;
 class StartPage;
 class QTimer;
 class WindowConnectionView;
@@ -54,6 +55,7 @@ public:
     DtcPage* dtcPage() const { return m_dtc; }
     FreezeFramePage* freezeFramePage() const { return m_freezeFrames; }
     O2SensorPage* o2SensorPage() const { return m_o2Sensors; }
+    SensorDataPage* sensorDataPage() const { return m_sensorData; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -96,6 +98,7 @@ private:
     DtcPage* m_dtc = nullptr;
     FreezeFramePage* m_freezeFrames = nullptr;
     O2SensorPage* m_o2Sensors = nullptr;
+    SensorDataPage* m_sensorData = nullptr;
     QTimer* m_autoConnectTimer = nullptr;
     std::unique_ptr<WindowConnectionView> m_connectionView;
     std::unique_ptr<ConnectionSequence> m_connection;

@@ -18,11 +18,13 @@
 #include "ui/app/main_window.h"
 #include "ui/app/options_page.h"
 #include "ui/app/window_translation.h"
+#include "ui/pages/data_log_bar.h"
 #include "ui/pages/dtc_page.h"
 #include "ui/pages/freeze_frame_page.h"
 #include "ui/pages/grid_heading_fanout.h"
 #include "ui/pages/o2_sensor_page.h"
 #include "ui/pages/start_page.h"
+#include "ui/pages/sensor_data_page.h"
 
 #include <QAbstractButton>
 #include <QFile>
@@ -102,7 +104,7 @@ void TfMain::FormCreate() {
         m_options->showLanguages(
             buildLanguageList(m_translator, FlagLibrary::defaultPath(), m_notifier));
     });
-    GridHeadingFanout gridHeadings{m_freezeFrames, m_o2Sensors};
+    GridHeadingFanout gridHeadings{m_freezeFrames, m_o2Sensors, m_sensorData};
     lngTranslate(m_translator, &gridHeadings);
     m_dtc->emptyGrids();
     PrepareCatalogues();
@@ -120,7 +122,8 @@ void TfMain::FormCreate() {
     notebook->setCurrentWidget(notebook->findChild<QWidget*>(QStringLiteral("Page_Start")));
     if (auto* start = findChild<QAbstractButton*>(QStringLiteral("btnStart")))
         start->setChecked(true);
-    findChild<QTabWidget*>(QStringLiteral("PageControlSensorData"))->setCurrentIndex(0);
+    m_sensorData->RefreshSensorTable();
+    m_sensorData->tabs()->setCurrentIndex(0);
 
     if (m_context.autoConnect)
         m_autoConnectTimer->start();
@@ -135,13 +138,13 @@ void TfMain::FormClose() {
     m_context.link.setDeviceLostHandler(nullptr);
     // Nobody should watch a window wait for an interface that may never answer.
     hide();
-    // The interface is put back to its start state, waiting one answer time at most.
-    m_context.link.setReadLimits(m_context.link.silenceTimeoutMs(), 1);
+    // The interface is put back to its start state, within one answer time at most (the rest of
+    // an answer that the stop cut short included); a port that is gone makes no difference now.
+    m_context.link.setExchangeTimeLimit(m_context.link.silenceTimeoutMs());
     runReportingErrors([this] {
         try {
             ElmReset(m_context.link);
         } catch (const SerialPortError&) {
-            // A port that is gone makes no difference now.
         }
     });
     m_context.link.setChannel(nullptr);
@@ -152,6 +155,8 @@ void TfMain::FormClose() {
     m_context.mode09.reset();
     if (m_context.link.CommLogging())
         m_context.link.commLog().CloseCommLog();
+    if (m_sensorData->dataLog()->isFileOpen())
+        m_sensorData->dataLog()->btnLogStopClick();
     if (m_helpWindow != nullptr)
         m_helpWindow->close();
 }

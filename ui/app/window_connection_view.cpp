@@ -5,6 +5,7 @@
 #include "ui/pages/dtc_page.h"
 #include "ui/pages/freeze_frame_page.h"
 #include "ui/pages/o2_sensor_page.h"
+#include "ui/pages/sensor_data_page.h"
 #include "ui/pages/start_page.h"
 #include "ui/widgets/qz_led.h"
 
@@ -80,4 +81,9 @@ void WindowConnectionView::showO2SensorLocations(const O2SensorList& locations) 
 void WindowConnectionView::showPendingCodes(const TroubleCodeList& codes) {
     if (m_w.dtcPage != nullptr)
         m_w.dtcPage->showPendingCodes(codes);
+}
+
+void WindowConnectionView::buildSensorLists(const TSupportedSet& mode01Supported) {
+    if (m_w.sensorDataPage != nullptr)
+        m_w.sensorDataPage->BuildSensorLists(mode01Supported);
 }

@@ -5,6 +5,7 @@
 class DtcPage;
 class FreezeFramePage;
 class O2SensorPage;
+class SensorDataPage;
 class QLabel;
 class QWidget;
 class StartPage;
@@ -25,6 +26,7 @@ public:
         DtcPage* dtcPage = nullptr;
         FreezeFramePage* freezeFramePage = nullptr;
         O2SensorPage* o2SensorPage = nullptr;
+        SensorDataPage* sensorDataPage = nullptr;
     };
 
     explicit WindowConnectionView(const Widgets& widgets) : m_w(widgets) {}
@@ -45,6 +47,7 @@ public:
     void showStoredCodes(const TroubleCodeList& codes) override;
     void showO2SensorLocations(const O2SensorList& locations) override;
     void showPendingCodes(const TroubleCodeList& codes) override;
+    void buildSensorLists(const TSupportedSet& mode01Supported) override;
 
 private:
     Widgets m_w;

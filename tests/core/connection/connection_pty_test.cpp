@@ -30,7 +30,7 @@ struct PtyConnection : testing::Test {
         context.comPort = CreateComPort();
         context.link.setChannel(context.comPort.get());
         // A silent interface costs one short wait per command instead of 2.5 s.
-        context.link.setReadLimits(300, 200);
+        context.link.setSilenceTimeout(300);
     }
 
     QString serve(int muteAfter = -1) {

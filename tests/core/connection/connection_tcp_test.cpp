@@ -26,7 +26,7 @@ struct TcpConnection : testing::Test {
         PrepareCatalogues();
         context.comPort = CreateComPort();
         context.link.setChannel(context.comPort.get());
-        context.link.setReadLimits(300, 200);
+        context.link.setSilenceTimeout(300);
     }
 
     QString serve() {

@@ -34,7 +34,7 @@ struct Connection {
         PrepareCatalogues();
         context.comPort = CreateComPort();
         context.link.setChannel(context.comPort.get());
-        context.link.setReadLimits(300, 200);
+        context.link.setSilenceTimeout(300);
         elm = std::make_unique<PtyElm>(config);
         elm->start();
         context.comPort->setPortName(elm->slavePath());

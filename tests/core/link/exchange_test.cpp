@@ -4,6 +4,7 @@
 #include "core/link/elm_commands.h"
 #include "core/link/elm_exchange.h"
 #include "core/link/serial_port_error.h"
+#include "core/link/stop_signal.h"
 #include "tests/support/log_file.h"
 #include "tests/support/qt_printers.h"
 #include "tests/support/recording_notifier.h"
@@ -45,28 +46,121 @@ TEST(AnswerText, CleansInterfaceOutputLikeTheReadersExpect) {
     EXPECT_EQ(answer_text::fromSimulation(" 49 04013131 "), "4904013131");
 }
 
-TEST_F(Exchange, ReadsUntilThePromptAcrossChunksAndPurgesAfterwards) {
-    channel.reply({"41 00 B", "E 1F E8", " 11\r\r", ">", "late junk"});
+TEST_F(Exchange, ReadsUntilThePromptAndPurgesOnlyWhatWasLeftBehind) {
+    channel.reply({"41 00 B", "E 1F E8", " 11\r\r", ">"});
     EXPECT_EQ(link.Exchange("0100"), "4100BE1FE811");
     ASSERT_EQ(channel.written.size(), 1);
     EXPECT_EQ(channel.written[0], QByteArray("0100\r"));
     EXPECT_EQ(channel.waits, 4);
-    EXPECT_EQ(channel.purges, 1);
-    // what came after the prompt was purged and never reaches the next answer
+    EXPECT_EQ(channel.purges, 0); // nothing behind the prompt: no purge
+
+    // What came after the prompt is purged and never reaches the next answer.
     channel.reply({"OK\r>"});
+    channel.afterPrompt = "late junk";
     EXPECT_EQ(link.Exchange("ATE0"), "OK");
+    EXPECT_EQ(channel.purges, 1);
+    channel.reply({"41 0C 1A F8\r>"});
+    EXPECT_EQ(link.Exchange("010C"), "410C1AF8");
 }
 
-TEST_F(Exchange, SilenceOrEndlessOutputWithoutPromptGiveTheSentinel) {
-    link.setReadLimits(10, ElmExchange::kMaxPasses);
+TEST_F(Exchange, ReadIsBoundedBySilenceAndSizeNeverByWakeUps) {
+    link.setSilenceTimeout(10);
     channel.reply({"41 00 BE"});
     EXPECT_EQ(link.Exchange("0100"), const_str::Error);
     EXPECT_EQ(channel.waits, 2); // one with data, one of silence
 
+    // Several control units with headers at 9600 baud: every byte its own wake-up.
+    QByteArray answer;
+    QString expected;
+    while (answer.size() < 600) {
+        answer += "41 00 BE 1F E8 11\r";
+        expected += "4100BE1FE811";
+    }
+    for (char byte : answer + "\r>")
+        channel.reply({QByteArray(1, byte)});
+    EXPECT_EQ(link.Exchange("0100"), expected);
+
+    // An adapter that babbles without a prompt ends at the size cap.
     channel.waits = 0;
     channel.babble("4");
     EXPECT_EQ(link.Exchange("0100"), const_str::Error);
-    EXPECT_EQ(channel.waits, ElmExchange::kMaxPasses);
+    EXPECT_EQ(channel.waits, ElmExchange::kMaxAnswerBytes);
+}
+
+// A channel that raises a stop after a number of waits, as the user pressing "Stop" would while
+// the answer is arriving.
+struct StoppingChannel : ScriptedChannel {
+    StopSignal* stop = nullptr;
+    int stopAfterWaits = -1;
+    WaitOutcome waitForDataOrStop(int timeoutMs, const StopSignal* signal) override {
+        if (stopAfterWaits >= 0 && waits >= stopAfterWaits)
+            stop->request();
+        return ScriptedChannel::waitForDataOrStop(timeoutMs, signal);
+    }
+};
+
+TEST(ExchangeStop, EndsTheExchangeInProgressAndSendsNothingAfterwards) {
+    StoppingChannel channel;
+    ElmExchange link(&channel);
+    StopSignal stop;
+    link.setStopSignal(&stop);
+    channel.stop = &stop;
+
+    // An adapter that never prompts: without the stop this would read up to the size cap.
+    channel.babble("41 ");
+    channel.stopAfterWaits = 3;
+    EXPECT_EQ(link.Exchange("0100"), const_str::Error);
+    EXPECT_EQ(channel.waits, 3);
+
+    channel.written.clear();
+    EXPECT_EQ(link.Exchange("010C"), const_str::Error);
+    EXPECT_TRUE(channel.written.isEmpty());
+
+    // Once the stop is cleared, the rest of the stopped answer is read away first, so it cannot
+    // become the beginning of the next one.
+    stop.reset();
+    channel.stopAfterWaits = -1;
+    channel.babble({});
+    channel.reply({"41 00 BE\r", "\r>", "41 0C 1A F8\r>"});
+    EXPECT_EQ(link.Exchange("010C"), "410C1AF8");
+    EXPECT_EQ(channel.written, QList<QByteArray>{"010C\r"});
+
+    link.setStopSignal(nullptr);
+    stop.request();
+    channel.reply({"OK\r>"});
+    EXPECT_EQ(link.Exchange("ATE0"), "OK"); // a signal no longer set stops nothing
+}
+
+TEST(ExchangeStop, CutsTheSimulatedInterfacesWaitShort) {
+    ElmExchange demo;
+    demo.setDemoMode(true);
+    demo.setDemoDelay(3'600'000); // an hour: only the stop can end this exchange
+    StopSignal stop;
+    demo.setStopSignal(&stop);
+    std::thread stopper([&stop] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        stop.request();
+    });
+    EXPECT_EQ(demo.Exchange("010C"), const_str::Error);
+    stopper.join();
+}
+
+TEST_F(Exchange, DemoModeIsReadOnceAnExchange) {
+    // Switching Demo-Mode on while a command is on the line must not read the answer from the
+    // simulated vehicle (nor the other way round).
+    struct SwitchingChannel : ScriptedChannel {
+        ElmExchange* link = nullptr;
+        void write(const QByteArray& bytes) override {
+            ScriptedChannel::write(bytes);
+            link->setDemoMode(true);
+        }
+    } switching;
+    ElmExchange serial(&switching);
+    serial.setDemoDelay(0);
+    switching.link = &serial;
+    switching.reply({"NO DATA\r>"});
+    EXPECT_EQ(serial.Exchange("010C"), "NO DATA");
+    EXPECT_TRUE(serial.DemoMode());
 }
 
 TEST_F(Exchange, ClosedChannelIsAPortErrorNotAnAnswer) {
@@ -234,7 +328,7 @@ TEST_F(LogFileTest, ALogThatDoesNotOpenLeavesLoggingOff) {
 TEST_F(LogFileTest, SentinelAnswersAreLoggedToo) {
     ScriptedChannel channel;
     ElmExchange link(&channel);
-    link.setReadLimits(5, 3);
+    link.setSilenceTimeout(5);
     link.setCommLogging(true);
     EXPECT_EQ(link.Exchange("03"), const_str::Error);
     link.setCommLogging(false);

@@ -8,6 +8,7 @@
 #include "core/link/serial_port.h"
 #include "core/link/serial_port_error.h"
 #include "core/link/simulated_vehicle.h"
+#include "core/link/stop_signal.h"
 #include "tools/elmsim/pty_elm.h"
 
 #include "tests/support/qt_printers.h"
@@ -16,9 +17,11 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <fcntl.h>
 #include <future>
 #include <gtest/gtest.h>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -103,7 +106,7 @@ TEST_F(OnPty, AnswerWithoutPromptIsTheSentinel) {
     PtyElm::Config config;
     config.emulator.prompt = false;
     serve(config);
-    link.setReadLimits(300, ElmExchange::kMaxPasses);
+    link.setSilenceTimeout(300);
     EXPECT_EQ(link.Exchange("ATE0"), const_str::Error);
 }
 
@@ -141,6 +144,78 @@ TEST_F(OnPty, OpenIsExclusiveAndRenamingReopens) {
     EXPECT_TRUE(port.isOpen());
     EXPECT_NO_THROW(second.open()); // the first device is free again
     EXPECT_EQ(link.Exchange("ATI"), "ATI ELM323 v2.0");
+}
+
+TEST_F(OnPty, StopEndsAnyWaitAndTheStoppedAnswerNeverReachesTheNextOne) {
+    PtyElm::Config config;
+    config.baud = 300; // about 33 ms a byte: the answer is still arriving when the stop comes
+    serve(config);
+    StopSignal stop;
+    link.setStopSignal(&stop);
+    link.setSilenceTimeout(3'600'000); // only the prompt or the stop can end a read
+    auto pending = std::async(std::launch::async, [&] { return link.Exchange("0100"); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(150));
+    stop.request();
+    EXPECT_EQ(pending.get(), const_str::Error);
+
+    stop.reset();
+    EXPECT_EQ(link.Exchange("ATI"), "ATI ELM323 v2.0");
+}
+
+TEST_F(OnPty, StopEndsTheWaitOnASilentInterface) {
+    PtyElm::Config config;
+    config.emulator.muteAfter = 0;
+    serve(config);
+    StopSignal stop;
+    link.setStopSignal(&stop);
+    link.setSilenceTimeout(3'600'000);
+    std::thread stopper([&stop] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        stop.request();
+    });
+    EXPECT_EQ(link.Exchange("0100"), const_str::Error);
+    stopper.join();
+}
+
+TEST_F(OnPty, ATimeLimitEndsAnExchangeThatNeverSeesItsPrompt) {
+    PtyElm::Config config;
+    config.emulator.prompt = false; // answers, but never says it has finished
+    serve(config);
+    link.setSilenceTimeout(3'600'000); // only the limit can end these reads
+    link.setExchangeTimeLimit(50);
+    EXPECT_EQ(link.Exchange("ATE0"), const_str::Error);
+    EXPECT_EQ(link.Exchange("0100"), const_str::Error);
+}
+
+TEST(PacedLine, SixHundredByteAnswerArrivingByteByByteIsReadWhole) {
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(master, 0);
+    ASSERT_EQ(::grantpt(master), 0);
+    ASSERT_EQ(::unlockpt(master), 0);
+    SerialPort port;
+    port.setPortName(QString::fromLocal8Bit(::ptsname(master)));
+    port.open();
+    ElmExchange link(&port);
+
+    QByteArray answer;
+    QString expected;
+    while (answer.size() < 600) {
+        answer += "41 00 BE 1F E8 11\r";
+        expected += "4100BE1FE811";
+    }
+    answer += "\r>";
+    std::thread interface([&] {
+        char request[16];
+        [[maybe_unused]] const ssize_t n = ::read(master, request, sizeof request);
+        for (char byte : answer) {
+            [[maybe_unused]] const ssize_t w = ::write(master, &byte, 1);
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+        }
+    });
+    EXPECT_EQ(link.Exchange("0100"), expected);
+    interface.join();
+    port.close();
+    ::close(master);
 }
 
 TEST(SerialPortErrors, AbsentDevicesAndClosedPortsFailWithTheirName) {

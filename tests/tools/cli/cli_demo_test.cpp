@@ -6,8 +6,13 @@
 #include "tests/support/qt_printers.h"
 #include "tests/tools/cli/cli_harness.h"
 
+#include "core/link/stop_signal.h"
+#include "tests/support/test_environment.h"
+
 #include <QFile>
 #include <QJsonArray>
+#include <QRegularExpression>
+#include <thread>
 
 namespace {
 
@@ -77,7 +82,7 @@ TEST_F(DemoCli, PidValuesInBothUnitSystems) {
     EXPECT_FALSE(value["value"].toString().isEmpty());
 }
 
-TEST_F(DemoCli, WatchPrintsOneLineACycle) {
+TEST_F(DemoCli, WatchStreamsOneLineACycleAsTextOrJsonLines) {
     const CliRun run = runTool({"--demo", "watch", "0C", "0D", "--count", "3"});
     ASSERT_EQ(run.code, 0);
     const QStringList lines = run.outLines();
@@ -86,9 +91,61 @@ TEST_F(DemoCli, WatchPrintsOneLineACycle) {
     for (int i = 1; i < 4; ++i)
         EXPECT_EQ(lines[i].count('\t'), 2) << lines[i].toStdString();
 
-    const QJsonObject json = runTool({"--demo", "--json", "watch", "0C", "--count", "2"}).json();
-    EXPECT_EQ(json["cycles"].toArray().size(), 2);
-    EXPECT_EQ(json["pids"].toArray().size(), 1);
+    // JSON Lines: the columns, then one object a cycle, each a line of its own.
+    const CliRun json = runTool({"--demo", "--json", "watch", "0C", "0D", "--count", "2"});
+    ASSERT_EQ(json.code, 0);
+    const QStringList objects = json.outLines();
+    ASSERT_EQ(objects.size(), 3) << json.out.toStdString();
+    QList<QJsonObject> parsed;
+    for (const QString& line : objects) {
+        QJsonParseError error;
+        parsed << QJsonDocument::fromJson(line.toUtf8(), &error).object();
+        EXPECT_EQ(error.error, QJsonParseError::NoError) << line.toStdString();
+    }
+    EXPECT_EQ(parsed[0]["pids"].toArray().size(), 2);
+    EXPECT_EQ(parsed[0]["pids"].toArray()[1].toObject()["pid"].toString(), "0D");
+    EXPECT_EQ(parsed[2]["values"].toArray().size(), 2);
+    EXPECT_EQ(parsed[2]["values"].toArray()[1].toString(), "0"); // the demo vehicle stands
+    EXPECT_FALSE(parsed[1]["time"].toString().isEmpty());
+}
+
+TEST_F(DemoCli, WatchRecordsTheDataLogFormatToTheNamedFile) {
+    const QString path = test_env::freshDir("cli-watch") + "/run.csv";
+    // 3C is named "Catalyst Temperature Bank 1, Sensor 1"; the demo vehicle does not answer it.
+    const CliRun run = runTool({"--demo", "watch", "0D", "3C", "--count", "2", "--csv", path});
+    EXPECT_EQ(run.code, 1) << run.err.toStdString(); // a value that was never read is a failure
+    EXPECT_TRUE(run.err.contains("not read: 3C")) << run.err.toStdString();
+    const QStringList lines = readCrLfLines(path);
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_EQ(lines[0], "\"Time\",\"Vehicle Speed\",\"Catalyst Temperature Bank 1, Sensor 1\"");
+    const QRegularExpression record(R"(^"\d\d:\d\d:\d\d","0","Error"$)");
+    EXPECT_TRUE(record.match(lines[1]).hasMatch()) << lines[1].toStdString();
+    EXPECT_TRUE(record.match(lines[2]).hasMatch()) << lines[2].toStdString();
+
+    const CliRun bad = runTool({"--demo", "watch", "0D", "--count", "1", "--csv",
+                                test_env::freshDir("cli-watch-bad") + "/no/such/dir/x.csv"});
+    EXPECT_EQ(bad.code, 2);
+    EXPECT_TRUE(bad.out.isEmpty());
+    EXPECT_EQ(runTool({"--demo", "pid", "0D", "--csv", path}).code, 2); // only for watch
+}
+
+TEST_F(DemoCli, InterruptEndsAWatchWithoutCountAfterWholeCyclesOnly) {
+    StopSignal interrupt;
+    CliTuning tuning = fastTuning();
+    tuning.demoDelayMs = 5;
+    tuning.stop = &interrupt;
+    std::thread user([&interrupt] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        interrupt.request();
+    });
+    const CliRun run = runTool({"--demo", "watch", "0C", "05"}, tuning);
+    user.join();
+    EXPECT_EQ(run.code, 0);
+    const QStringList lines = run.outLines();
+    ASSERT_GE(lines.size(), 1);
+    // The cycle the interrupt cut short is not printed with its "Error".
+    for (const QString& line : lines.mid(1))
+        EXPECT_FALSE(line.contains("Error")) << line.toStdString();
 }
 
 TEST_F(DemoCli, DtcListsNineStoredAndThreePendingCodes) {
@@ -148,11 +205,13 @@ TEST_F(DemoCli, PidValuesTheVehicleDidNotSendAreNotReadAndExitOne) {
 
     const CliRun watch = runTool({"--demo", "--json", "watch", "0D", "12", "--count", "2"});
     EXPECT_EQ(watch.code, 1);
-    const QJsonArray cycles = watch.json()["cycles"].toArray();
-    ASSERT_EQ(cycles.size(), 2);
-    EXPECT_EQ(cycles[0].toObject()["values"].toArray()[0].toString(), "0");
-    EXPECT_TRUE(cycles[0].toObject()["values"].toArray()[1].isNull());
-    EXPECT_TRUE(cycles[1].toObject()["error"].toString().startsWith("12: negative response"));
+    QList<QJsonObject> cycles;
+    for (const QString& line : watch.outLines().mid(1))
+        cycles << QJsonDocument::fromJson(line.toUtf8()).object();
+    ASSERT_EQ(cycles.size(), 2) << watch.out.toStdString();
+    EXPECT_EQ(cycles[0]["values"].toArray()[0].toString(), "0");
+    EXPECT_TRUE(cycles[0]["values"].toArray()[1].isNull());
+    EXPECT_TRUE(cycles[1]["error"].toString().startsWith("12: negative response"));
     EXPECT_EQ(runTool({"--demo", "watch", "0D", "--count", "1"}).code, 0);
     EXPECT_EQ(runTool({"--demo", "vin", "--force"}).code, 0);
     EXPECT_EQ(runTool({"--demo", "clear", "--force"}).code, 2);

@@ -1,0 +1,112 @@
+#include "core/livedata/sensor_polling.h"
+
+#include "core/l10n/const_str.h"
+#include "core/link/command_link.h"
+#include "core/link/stop_signal.h"
+#include "core/livedata/live_data.h"
+
+#include <QLocale>
+
+namespace {
+
+QString pidCodeOf(int pidNumber) {
+    return QStringLiteral("%1").arg(pidNumber, 2, 16, QLatin1Char('0')).toUpper();
+}
+
+// The oxygen-sensor voltages carry a trim part behind the voltage ("0.035 V, trim: 0.0 %").
+bool isOxygenSensorVoltage(int pidNumber) {
+    return pidNumber >= 0x14 && pidNumber <= 0x1B;
+}
+
+} // namespace
+
+SensorPolling::SensorPolling(CommandLink& link, LiveData& data, std::function<bool()> english)
+    : m_link(link), m_data(data), m_english(std::move(english)) {}
+
+QString SensorPolling::decode(int pidNumber) {
+    return m_decoder.GetPIDValue(m_link, QStringLiteral("01"), pidCodeOf(pidNumber),
+                                 m_english && m_english());
+}
+
+bool SensorPolling::runCycle(int tab, const StopSignal& stop) {
+    switch (SensorTab(tab)) {
+    case SensorTab::Table:
+        pollTable(stop);
+        return true;
+    case SensorTab::Graph:
+        return pollGraph(stop);
+    case SensorTab::Dashboard:
+        pollDashboard(stop);
+        return true;
+    case SensorTab::Options:
+        break;
+    }
+    return true;
+}
+
+void SensorPolling::pollTable(const StopSignal& stop) {
+    for (const SensorListItem& item : m_data.lists.MonitoredSensors) {
+        if (stop.requested())
+            return;
+        item.entry->valueText = decode(item.entry->pidNumber);
+    }
+}
+
+SeriesReading readSeries(const QString& text) {
+    SeriesReading reading;
+    bool number = false;
+    const double value = QLocale().toDouble(text.trimmed(), &number);
+    if (number) {
+        reading.value = value;
+        reading.caption = QStringLiteral("-");
+        reading.display = text;
+    } else {
+        reading.value = 0.0;
+        reading.caption = text;
+        reading.display = QStringLiteral("-");
+    }
+    return reading;
+}
+
+bool SensorPolling::pollGraph(const StopSignal& stop) {
+    const int pids[2] = {m_data.SeriesPid1.load(), m_data.SeriesPid2.load()};
+    if (pids[0] < 1 && pids[1] < 1)
+        return false;
+    QString texts[2];
+    for (int series = 0; series < 2; ++series) {
+        if (pids[series] < 1)
+            continue;
+        if (stop.requested())
+            return true;
+        texts[series] = decode(pids[series]);
+        if (isOxygenSensorVoltage(pids[series]))
+            texts[series].truncate(5);
+    }
+    m_data.seriesReadings[0] = readSeries(texts[0]);
+    m_data.seriesReadings[1] = readSeries(texts[1]);
+    m_data.history.append({m_data.seriesReadings[0].value, m_data.seriesReadings[1].value});
+    return true;
+}
+
+void SensorPolling::pollDashboard(const StopSignal& stop) {
+    // Engine speed and coolant temperature first, as the gauges were always fed; vehicle speed
+    // and load follow so that their gauges move too.
+    static constexpr struct {
+        TDashBoard::Gauge gauge;
+        int pid;
+    } kGauges[] = {{TDashBoard::EngineSpeed, 0x0C},
+                   {TDashBoard::CoolantTemperature, 0x05},
+                   {TDashBoard::VehicleSpeed, 0x0D},
+                   {TDashBoard::Load, 0x04}};
+    for (const auto& gauge : kGauges) {
+        TDashBoard::Entry& entry = m_data.dashboard[gauge.gauge];
+        if (!entry.enabled)
+            continue;
+        if (stop.requested())
+            return;
+        entry.valueText = decode(gauge.pid);
+        // The vehicle does not have it: the gauge stays off until the user switches it on.
+        if (entry.valueText == const_str::NotAvailable)
+            entry.enabled = false;
+    }
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "core/j1979/mode01.h"
+
+#include <QString>
+#include <functional>
+
+class CommandLink;
+class StopSignal;
+struct LiveData;
+struct SeriesReading;
+
+// What one cycle of the polling worker asks the vehicle for, by the tab active when it runs:
+// every monitored sensor for the table, the one or two graph sensors for the graph, the gauges'
+// values for the dashboard, nothing for the sensor options. Each value is one request through the
+// PID decoder; its text is stored as it comes, words such as "Error" included.
+class SensorPolling {
+public:
+    SensorPolling(CommandLink& link, LiveData& data, std::function<bool()> english);
+
+    CommandLink& link() const { return m_link; }
+
+    // One cycle. A stop raised meanwhile leaves the cycle before its next request (the request
+    // in progress ends with the sentinel). False when the cycle itself asks the worker to stop:
+    // the graph tab with no sensor on either series.
+    bool runCycle(int tab, const StopSignal& stop);
+
+    void pollTable(const StopSignal& stop);
+    bool pollGraph(const StopSignal& stop);
+    void pollDashboard(const StopSignal& stop);
+
+private:
+    QString decode(int pidNumber);
+
+    CommandLink& m_link;
+    LiveData& m_data;
+    std::function<bool()> m_english;
+    TMode01 m_decoder;
+};
+
+// A graph series' decoded text as the graph shows it: a number in the locale's format (blanks
+// around it allowed) is plotted and shown in the segment display; anything else plots as 0 and
+// shows in the caption panel.
+SeriesReading readSeries(const QString& text);

@@ -1,0 +1,167 @@
+#include "core/j1979/sensor_catalogue.h"
+#include "core/l10n/const_str.h"
+#include "core/link/stop_signal.h"
+#include "core/livedata/live_data.h"
+#include "core/livedata/sensor_polling.h"
+#include "tests/core/j1979/scripted_link.h"
+#include "tests/support/qt_printers.h"
+
+#include <QLocale>
+#include <gtest/gtest.h>
+
+namespace {
+
+TSupportedSet supportedSet(std::initializer_list<int> pids) {
+    TSupportedSet set{};
+    for (int pid : pids)
+        set[std::size_t(pid - 1)] = true;
+    return set;
+}
+
+QStringList codesOf(const SensorList& list) {
+    QStringList codes;
+    for (const SensorListItem& item : list)
+        codes << item.entry->pidCode;
+    return codes;
+}
+
+struct LiveDataTest : testing::Test {
+    void SetUp() override {
+        PrepareCatalogues();
+        RefreshCatalogueTexts();
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    }
+    void TearDown() override { QLocale::setDefault(QLocale::system()); }
+
+    LiveData data;
+    ScriptedLink link;
+    bool english = false;
+    SensorPolling polling{link, data, [this] { return english; }};
+    StopSignal stop;
+};
+
+TEST_F(LiveDataTest, SupportedLiveSensorsAreMonitoredInPidOrderAndTheRestNotSupported) {
+    BuildSensorLists(data.lists, supportedSet({0x0D, 0x04, 0x0C, 0x05, 0x01, 0x13}));
+    // 01 and 13 are no live sensors: in no list, though supported.
+    EXPECT_EQ(codesOf(data.lists.MonitoredSensors), (QStringList{"04", "05", "0C", "0D"}));
+    EXPECT_TRUE(data.lists.SupportedSensors.isEmpty());
+    const QStringList notSupported = codesOf(data.lists.NotSupportedSensors);
+    EXPECT_FALSE(notSupported.contains("01"));
+    EXPECT_FALSE(notSupported.contains("0C"));
+    EXPECT_TRUE(notSupported.contains("03"));
+    EXPECT_TRUE(notSupported.contains("4E"));
+
+    const TSensorData_SL& rpm = *data.lists.MonitoredSensors[2].entry;
+    EXPECT_EQ(data.lists.MonitoredSensors[2].displayName, SensorCatalogue[0x0B].name);
+    EXPECT_EQ(rpm.pidNumber, 0x0C);
+    EXPECT_EQ(rpm.valueText, "0");
+    EXPECT_TRUE(rpm.supported);
+    EXPECT_EQ(rpm.graphMax, 8000.0);
+    EXPECT_TRUE(SensorCatalogue[0x0B].supported); // the catalogue learns it too
+    EXPECT_EQ(data.lists.entries.size(), std::size_t(CataloguePidCount));
+
+    const TSensorData_SL& none = data.lists.PlaceholderSensor;
+    EXPECT_EQ(none.pidNumber, 0);
+    EXPECT_EQ(none.pidCode, "00");
+    EXPECT_EQ(none.name, "<--->");
+    EXPECT_EQ(none.valueText, "0");
+    EXPECT_TRUE(none.liveSensor);
+    EXPECT_FALSE(none.supported);
+
+    // A new connection replaces everything.
+    BuildSensorLists(data.lists, supportedSet({0x0C}));
+    EXPECT_EQ(codesOf(data.lists.MonitoredSensors), QStringList{"0C"});
+    EXPECT_FALSE(SensorCatalogue[0x03].supported);
+}
+
+TEST_F(LiveDataTest, TableCycleAsksEveryMonitoredSensorOnceAndKeepsEveryText) {
+    BuildSensorLists(data.lists, supportedSet({0x05, 0x0C, 0x0D}));
+    link.answer("0105", "41057B");
+    link.answer("010C", "410C118C");
+    // 010D unanswered: "NO DATA" gives the sentinel, which is kept like any text.
+    EXPECT_TRUE(polling.runCycle(int(SensorTab::Table), stop));
+    EXPECT_EQ(link.sent(), (QStringList{"0105", "010C", "010D"}));
+    const SensorList& monitored = data.lists.MonitoredSensors;
+    EXPECT_EQ(monitored[0].entry->valueText, "83");
+    EXPECT_EQ(monitored[1].entry->valueText, " 1123");
+    EXPECT_EQ(monitored[2].entry->valueText, const_str::Error);
+
+    english = true; // the next request on decodes in the other unit system
+    polling.runCycle(int(SensorTab::Table), stop);
+    EXPECT_EQ(monitored[0].entry->valueText, "181");
+
+    // An empty list asks nothing; the options tab never asks.
+    data.lists.MonitoredSensors.clear();
+    const qsizetype sent = link.sent().size();
+    EXPECT_TRUE(polling.runCycle(int(SensorTab::Table), stop));
+    EXPECT_TRUE(polling.runCycle(int(SensorTab::Options), stop));
+    EXPECT_EQ(link.sent().size(), sent);
+}
+
+TEST_F(LiveDataTest, AStopLeavesTheRestOfTheCycleUntouched) {
+    BuildSensorLists(data.lists, supportedSet({0x05, 0x0C}));
+    stop.request();
+    polling.runCycle(int(SensorTab::Table), stop);
+    polling.runCycle(int(SensorTab::Graph), stop);
+    EXPECT_TRUE(link.sent().isEmpty());
+    EXPECT_EQ(data.lists.MonitoredSensors[0].entry->valueText, "0");
+}
+
+TEST_F(LiveDataTest, GraphCyclePlotsNumbersAndShowsWordsInTheCaption) {
+    BuildSensorLists(data.lists, supportedSet({0x0C, 0x14}));
+    // Neither series has a sensor: nothing is asked and the cycle asks the worker to stop.
+    EXPECT_FALSE(polling.runCycle(int(SensorTab::Graph), stop));
+    EXPECT_TRUE(link.sent().isEmpty());
+    EXPECT_EQ(data.history.size(), 0u);
+
+    data.SeriesPid1 = 0x14;
+    data.SeriesPid2 = 0x0C;
+    link.answer("0114", "41140780"); // "0.035 V, trim: 0.0 %" -> its voltage only
+    link.answer("010C", "410C118C");
+    EXPECT_TRUE(polling.runCycle(int(SensorTab::Graph), stop));
+    EXPECT_EQ(data.seriesReadings[0].display, "0.035");
+    EXPECT_EQ(data.seriesReadings[0].caption, "-");
+    EXPECT_DOUBLE_EQ(data.seriesReadings[0].value, 0.035);
+    EXPECT_DOUBLE_EQ(data.seriesReadings[1].value, 1123.0); // leading blank allowed
+
+    data.SeriesPid2 = 0; // a series without a sensor plots 0 and is not asked for
+    link.answer("0114", "NO DATA");
+    polling.runCycle(int(SensorTab::Graph), stop);
+    EXPECT_EQ(data.seriesReadings[0].caption, const_str::Error);
+    EXPECT_EQ(data.seriesReadings[0].display, "-");
+    EXPECT_DOUBLE_EQ(data.seriesReadings[0].value, 0.0);
+    EXPECT_EQ(link.sent(), (QStringList{"0114", "010C", "0114"}));
+
+    const std::vector<GraphSample> samples = data.history.range(0, 10);
+    ASSERT_EQ(samples.size(), 2u);
+    EXPECT_DOUBLE_EQ(samples[0].series1, 0.035);
+    EXPECT_DOUBLE_EQ(samples[0].series2, 1123.0);
+    EXPECT_DOUBLE_EQ(samples[1].series1, 0.0);
+    EXPECT_DOUBLE_EQ(samples[1].series2, 0.0);
+}
+
+TEST_F(LiveDataTest, NumbersAreReadInTheLocalesFormat) {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_DOUBLE_EQ(readSeries(" 12,5 ").value, 12.5);
+    EXPECT_EQ(readSeries(" 12,5 ").display, " 12,5 ");
+    EXPECT_EQ(readSeries("N/A").caption, "N/A");
+    EXPECT_EQ(readSeries("").caption, ""); // a series without a sensor
+    EXPECT_DOUBLE_EQ(readSeries("abc").value, 0.0);
+}
+
+TEST_F(LiveDataTest, DashboardCycleFillsTheEnabledGaugesOnly) {
+    link.answer("010C", "410C1F40");
+    link.answer("0105", "41057B");
+    link.answer("010D", "410D64");
+    link.answer("0104", "410480");
+    data.dashboard[TDashBoard::Load].enabled = false;
+    polling.runCycle(int(SensorTab::Dashboard), stop);
+    EXPECT_EQ(link.sent(), (QStringList{"010C", "0105", "010D"}));
+    EXPECT_EQ(data.dashboard[TDashBoard::EngineSpeed].valueText, " 2000");
+    EXPECT_EQ(data.dashboard[TDashBoard::CoolantTemperature].valueText, "83");
+    EXPECT_EQ(data.dashboard[TDashBoard::VehicleSpeed].valueText, "100");
+    EXPECT_EQ(data.dashboard[TDashBoard::Load].valueText, "0");
+    EXPECT_TRUE(data.dashboard[TDashBoard::EngineSpeed].enabled);
+}
+
+} // namespace

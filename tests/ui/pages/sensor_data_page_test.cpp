@@ -1,0 +1,318 @@
+// The live-data page: the sensor table filled by the polling worker, the samples counter, Read
+// and Stop, the data-logging bar and its files, through the Demo-Mode vehicle and the emulated
+// interface on a pseudo-terminal.
+
+#include "core/l10n/const_str.h"
+#include "core/livedata/sensor_thread.h"
+#include "tests/support/grid_pixels.h"
+#include "tests/support/log_file.h"
+#include "tests/support/program_run.h"
+#include "tests/support/qt_printers.h"
+#include "ui/pages/data_log_bar.h"
+#include "ui/pages/sensor_data_page.h"
+#include "ui/widgets/qz_led.h"
+#include "ui/widgets/segment_display.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+
+namespace {
+
+const QDateTime kClock(QDate(2024, 3, 9), QTime(14, 3, 7));
+
+struct SensorRun : ProgramRun {
+    SensorDataPage* page = window->sensorDataPage();
+    QString logFolder = test_env::freshDir("sensor-logs");
+    QStringList boxes;
+    QTimer boxCloser;
+
+    SensorRun() {
+        page->dataLog()->folder = [this] { return logFolder; };
+        page->dataLog()->now = [] { return kClock; };
+        // Error boxes are modal; they are read and closed as the user would.
+        QObject::connect(&boxCloser, &QTimer::timeout, [this] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
+                    boxes << box->text();
+                    box->accept();
+                }
+        });
+        boxCloser.start(10);
+    }
+    // The window closes while boxes are still being closed: shut-down may report a pulled port.
+    ~SensorRun() { window.reset(); }
+    int samples() const { return page->counter()->text().toInt(); }
+    void pollUntilSamples(int count) {
+        while (page->sensorThread().isPolling() && samples() < count)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    void waitUntilStopped() {
+        while (page->sensorThread().isPolling())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    QStringList logLines() const {
+        const QStringList files = QDir(logFolder).entryList({"*.csv"}, QDir::Files, QDir::Name);
+        return files.isEmpty() ? QStringList() : readCrLfLines(logFolder + "/" + files.last());
+    }
+};
+
+TEST(SensorDataPage, PageHasItsFourTabsAndStartsIdle) {
+    SensorRun run;
+    run.showPage("btnSensorData");
+    QTabWidget* tabs = run.find<QTabWidget>("nbSensordata");
+    ASSERT_EQ(tabs->count(), 4);
+    EXPECT_EQ(tabs->tabText(0), "Table Data");
+    EXPECT_EQ(tabs->widget(0)->objectName(), "tsTabelle");
+    EXPECT_EQ(tabs->widget(1)->objectName(), "tsEinzeln");
+    EXPECT_EQ(tabs->widget(2)->objectName(), "tsDashboard");
+    EXPECT_EQ(tabs->widget(3)->objectName(), "tsSensorOptions");
+    EXPECT_EQ(tabs->currentIndex(), 0);
+    EXPECT_TRUE(run.find<QPushButton>("btnSensorsRead")->isEnabled());
+    EXPECT_FALSE(run.find<QPushButton>("btnSensorsStop")->isEnabled());
+    EXPECT_EQ(run.find<SegmentDisplay>("labCounter")->text(), "0");
+    EXPECT_EQ(run.find<QLabel>("labDataLogFile")->text(), "-");
+    QTableWidget* grid = run.grid("SensorDataGrid");
+    EXPECT_EQ(grid->rowCount(), 1); // one body row before any connection
+    EXPECT_EQ(grid->horizontalHeaderItem(0)->text(), " S");
+    EXPECT_EQ(grid->horizontalHeaderItem(3)->text(), "Value");
+    // The sensor column takes what the others leave, less 30 pixels.
+    auto* panel = run.find<QWidget>("SensorDataGrid_Panel");
+    EXPECT_EQ(grid->columnWidth(2), panel->width() - (17 + 18 + 98 + 52 + 50) - 30);
+}
+
+TEST(SensorDataPage, DemoVehiclePolledCycleAfterCycleCountsEveryCycleShown) {
+    DefaultLocale locale(QLocale(QLocale::English, QLocale::UnitedStates));
+    SensorRun run;
+    run.connectDemo();
+    run.showPage("btnSensorData");
+    QTableWidget* grid = run.grid("SensorDataGrid");
+    // The supported live sensors of the demo vehicle, in PID order, not yet polled.
+    EXPECT_EQ(columnTexts(grid, 1), QStringList({"03", "04", "05", "06", "07", "0C", "0D", "0E",
+                                                 "0F", "10", "11", "12", "15"}));
+    EXPECT_EQ(columnTexts(grid, 3).first(), "0");
+    EXPECT_EQ(columnTexts(grid, 0), QStringList(13, "1"));
+    EXPECT_EQ(columnTexts(grid, 4)[2], "°C");
+
+    run.click("btnSensorsRead");
+    EXPECT_FALSE(run.find<QPushButton>("btnSensorsRead")->isEnabled());
+    EXPECT_TRUE(run.find<QPushButton>("btnSensorsStop")->isEnabled());
+    run.pollUntilSamples(100);
+    run.click("btnSensorsStop");
+    run.waitUntilStopped();
+    EXPECT_TRUE(run.find<QPushButton>("btnSensorsRead")->isEnabled());
+    EXPECT_FALSE(run.find<QPushButton>("btnSensorsStop")->isEnabled());
+    EXPECT_EQ(run.samples(), run.page->sensorThread().handOffs());
+    EXPECT_GE(run.samples(), 100);
+    EXPECT_EQ(columnTexts(grid, 3)[2], "40"); // coolant of the demo vehicle
+    EXPECT_TRUE(showsMark(renderedCell(grid, 0, 0), QPoint(1, 2), QStringLiteral("BMP_OK")));
+
+    // The count goes on across a restart, until Reset.
+    const int before = run.samples();
+    run.click("btnSensorsRead");
+    run.pollUntilSamples(before + 5);
+    run.click("btnStart"); // navigation stops polling before it changes the page
+    EXPECT_FALSE(run.page->sensorThread().isPolling());
+    run.click("btnReset");
+    EXPECT_EQ(run.samples(), 0);
+    EXPECT_TRUE(run.boxes.isEmpty()) << run.boxes.join('\n').toStdString();
+}
+
+TEST(SensorDataPage, ReadIsRefusedWithoutAConnectionAndDoesNothingOnTheOptionsTab) {
+    SensorRun run;
+    run.showPage("btnSensorData");
+    run.click("btnSensorsRead");
+    ASSERT_EQ(run.notifier.messages.size(), 1);
+    EXPECT_TRUE(run.notifier.messages[0].text.startsWith("Kommunikation mit dem Fahrzeug"));
+    EXPECT_FALSE(run.page->sensorThread().isPolling());
+
+    run.connectDemo();
+    run.page->tabs()->setCurrentIndex(3);
+    run.click("btnSensorsRead");
+    EXPECT_FALSE(run.page->sensorThread().isPolling());
+    EXPECT_EQ(run.notifier.messages.size(), 1);
+
+    // A control unit that stopped answering keeps the worker from starting.
+    run.page->tabs()->setCurrentIndex(0);
+    run.context.link.setDemoMode(false);
+    run.click("btnSensorsRead");
+    EXPECT_FALSE(run.page->sensorThread().isPolling());
+}
+
+TEST(SensorDataPage, EmptyMonitoredListStillShowsOneRowAndCounts) {
+    SensorRun run;
+    run.connectDemo();
+    run.showPage("btnSensorData");
+    run.page->liveData().lists.MonitoredSensors.clear();
+    run.page->RefreshSensorTable();
+    QTableWidget* grid = run.grid("SensorDataGrid");
+    EXPECT_EQ(grid->rowCount(), 1);
+    EXPECT_EQ(columnTexts(grid, 1), QStringList{""});
+    run.click("btnSensorsRead");
+    run.pollUntilSamples(20);
+    run.page->StopPollingAndWait();
+    EXPECT_GE(run.samples(), 20);
+}
+
+TEST(SensorDataPage, GraphTabWithoutSensorsPollsNothingAndEndsAtOnce) {
+    SensorRun run;
+    run.connectDemo();
+    run.showPage("btnSensorData");
+    run.page->tabs()->setCurrentIndex(1);
+    run.click("btnSensorsRead");
+    run.waitUntilStopped();
+    EXPECT_EQ(run.samples(), 0);
+    EXPECT_TRUE(run.find<QPushButton>("btnSensorsRead")->isEnabled());
+}
+
+TEST(SensorDataPage, ValuesAndUnitsFollowTheUnitSystemAndErrorsShowAsTheyCame) {
+    DefaultLocale locale(QLocale(QLocale::English, QLocale::UnitedStates));
+    SensorRun run;
+    run.connectDemo();
+    run.showPage("btnSensorData");
+    run.page->liveData().lists.MonitoredSensors[0].entry->valueText = const_str::Error;
+    run.context.unitSystem = 1;
+    run.page->RefreshSensorTable();
+    QTableWidget* grid = run.grid("SensorDataGrid");
+    EXPECT_EQ(columnTexts(grid, 3)[0], "Error");
+    EXPECT_EQ(columnTexts(grid, 4)[2], "°F");
+    run.click("btnSensorsRead");
+    run.pollUntilSamples(1);
+    run.page->StopPollingAndWait();
+    EXPECT_EQ(columnTexts(grid, 3)[2], "104"); // 40 °C
+}
+
+TEST(SensorDataPage, RecordPauseRecordStopWritesOneFileOfWholeRecords) {
+    SensorRun run;
+    run.connectDemo();
+    run.showPage("btnSensorData");
+    SensorList& monitored = run.page->liveData().lists.MonitoredSensors;
+    monitored = monitored.mid(0, 2);
+    monitored[0].displayName = "Temp, \"raw\"";
+    monitored[0].entry->valueText = "12,5";
+    monitored[1].entry->valueText = const_str::Error;
+    run.page->RefreshSensorTable();
+    auto* led = run.find<TQzLed>("ledLog");
+    EXPECT_EQ(led->shownColor(), QColor(0xFF, 0x00, 0x00));
+    EXPECT_FALSE(led->Blink());
+
+    run.click("btnLogRecord");
+    EXPECT_EQ(run.find<QLabel>("labDataLogFile")->text(), "240309140307.csv");
+    EXPECT_TRUE(led->Blink());
+    EXPECT_EQ(led->LedOnColor(), QColor(0x00, 0xFF, 0x00));
+    EXPECT_EQ(led->LedOffColor(), QColor(0x00, 0x80, 0x00));
+    EXPECT_FALSE(run.find<QPushButton>("btnLogRecord")->isEnabled());
+    run.page->RefreshSensorTable();
+
+    run.click("btnLogPause");
+    EXPECT_FALSE(led->Blink());
+    EXPECT_EQ(led->shownColor(), QColor(0xFF, 0xFF, 0x00));
+    EXPECT_FALSE(run.find<QPushButton>("btnLogPause")->isEnabled());
+    run.page->RefreshSensorTable(); // paused: nothing written
+
+    run.click("btnLogRecord");
+    EXPECT_EQ(run.find<QLabel>("labDataLogFile")->text(), "240309140307.csv");
+    run.page->RefreshSensorTable();
+    run.click("btnLogStop");
+    EXPECT_EQ(run.find<QLabel>("labDataLogFile")->text(), "-");
+    EXPECT_EQ(led->shownColor(), QColor(0xFF, 0x00, 0x00));
+    EXPECT_FALSE(run.find<QPushButton>("btnLogStop")->isEnabled());
+
+    QFile file(run.logFolder + "/240309140307.csv");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString name = run.grid("SensorDataGrid")->item(1, 2)->text();
+    EXPECT_EQ(QString::fromUtf8(file.readAll()), "\"Time\",\"Temp, \"\"raw\"\"\",\"" + name +
+                                                     "\"\r\n"
+                                                     "\"14:03:07\",\"12,5\",\"Error\"\r\n"
+                                                     "\"14:03:07\",\"12,5\",\"Error\"\r\n");
+
+    // A second recording in the same second gets a name of its own.
+    run.click("btnLogRecord");
+    EXPECT_EQ(run.find<QLabel>("labDataLogFile")->text(), "240309140307-2.csv");
+    // Another tab ends the recording.
+    run.page->tabs()->setCurrentIndex(2);
+    EXPECT_EQ(run.find<QLabel>("labDataLogFile")->text(), "-");
+    EXPECT_TRUE(run.find<QPushButton>("btnLogRecord")->isEnabled());
+}
+
+TEST(SensorDataPage, RecordingWhilePollingLogsTheStartAndEveryCycle) {
+    SensorRun run;
+    run.connectDemo();
+    run.showPage("btnSensorData");
+    run.click("btnLogRecord");
+    run.click("btnSensorsRead");
+    run.pollUntilSamples(2);
+    run.page->StopPollingAndWait();
+    const int cycles = run.samples();
+    run.click("btnLogStop");
+    const QStringList lines = run.logLines();
+    ASSERT_EQ(lines.size(), 1 + 1 + cycles); // header, the start of Read, one per cycle shown
+    EXPECT_EQ(lines[0].count("\",\""), 13);
+    for (const QString& line : lines.mid(1))
+        EXPECT_EQ(line.count("\",\""), 13) << line.toStdString();
+}
+
+TEST(SensorDataPage, PolledThroughThePtyUntilTheAdapterIsPulled) {
+    DefaultLocale locale(QLocale(QLocale::English, QLocale::UnitedStates));
+    SensorRun run;
+    run.connectElmsim();
+    run.showPage("btnSensorData");
+    const int sensors = int(run.page->liveData().lists.MonitoredSensors.size());
+    ASSERT_GT(sensors, 0);
+    run.click("btnLogRecord");
+    run.click("btnSensorsRead");
+    run.pollUntilSamples(300);
+    EXPECT_EQ(run.samples(), run.page->sensorThread().handOffs());
+    EXPECT_EQ(columnTexts(run.grid("SensorDataGrid"), 3)[2], "50"); // 41 05 5A
+
+    run.elm->closeMaster();
+    run.waitUntilStopped();
+    QTRY_COMPARE_WITH_TIMEOUT(run.boxes.size(), 1, 5000);
+    EXPECT_TRUE(run.boxes[0].contains("disconnected")) << run.boxes[0].toStdString();
+    EXPECT_TRUE(run.find<QPushButton>("btnSensorsRead")->isEnabled());
+
+    // Every line of the log is a whole record; the file is still open and intact.
+    const QStringList lines = run.logLines();
+    ASSERT_GE(lines.size(), 2);
+    for (const QString& line : lines) {
+        EXPECT_TRUE(line.startsWith('"') && line.endsWith('"')) << line.toStdString();
+        EXPECT_EQ(line.count("\",\""), sensors) << line.toStdString();
+    }
+    run.click("btnLogStop");
+}
+
+TEST(SensorDataPage, AnElm327OnACanCarPollsTheSameValuesAsTheDemoVehicle) {
+    DefaultLocale locale(QLocale(QLocale::English, QLocale::UnitedStates));
+    auto pollOnce = [](SensorRun& run) {
+        run.showPage("btnSensorData");
+        run.click("btnSensorsRead");
+        run.pollUntilSamples(3);
+        run.page->StopPollingAndWait();
+        QTableWidget* grid = run.grid("SensorDataGrid");
+        QStringList rows;
+        for (int row = 0; row < grid->rowCount(); ++row)
+            if (grid->item(row, 1)->text() != "0C") // a fresh engine speed on every request
+                rows << grid->item(row, 1)->text() + "=" + grid->item(row, 3)->text();
+        return rows;
+    };
+    SensorRun demo;
+    demo.connectDemo();
+    const QStringList expected = pollOnce(demo);
+
+    PtyElm::Config config;
+    config.elm327 = true;
+    config.elm327Settings.headers = true;
+    config.elm327Settings.secondUnit = true;
+    SensorRun can;
+    can.elm = std::make_unique<PtyElm>(config);
+    can.elm->start();
+    can.context.comPort->setPortName(can.elm->slavePath());
+    can.click("NeuInitialisierenBtn");
+    EXPECT_EQ(pollOnce(can), expected);
+    EXPECT_EQ(can.samples(), can.page->sensorThread().handOffs());
+}
+
+} // namespace

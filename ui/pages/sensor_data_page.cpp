@@ -1,0 +1,271 @@
+#include "ui/pages/sensor_data_page.h"
+
+#include "core/connection/program_context.h"
+#include "core/j1979/supported_pids.h"
+#include "core/l10n/const_str.h"
+#include "core/l10n/user_notifier.h"
+#include "core/livedata/sensor_polling.h"
+#include "core/livedata/sensor_thread.h"
+#include "ui/app/error_display.h"
+#include "ui/pages/data_log_bar.h"
+#include "ui/pages/result_grid.h"
+#include "ui/pages/striped_grid_delegate.h"
+#include "ui/widgets/segment_display.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kSensorColumn = 2;
+
+} // namespace
+
+SensorDataPage::SensorDataPage(ProgramContext& context, UserNotifier& notifier, QWidget* parent)
+    : QWidget(parent), m_context(context), m_notifier(notifier) {
+    setObjectName(QStringLiteral("Page_Sensordaten"));
+    m_polling = std::make_unique<SensorPolling>(m_context.link, m_data,
+                                                [this] { return m_context.unitSystem == 1; });
+    m_thread = std::make_unique<SensorThread>(*m_polling, m_data.activeTab);
+    m_thread->SensorThreadStart = [this] { SensorThreadStart(); };
+    m_thread->NotifyEvent1 = [this] { NotifyEvent1(); };
+    m_thread->SensorThreadTerminate = [this](std::exception_ptr error) {
+        SensorThreadTerminate(error);
+    };
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("nbSensordata"));
+    m_tabs->addTab(buildTableTab(), QStringLiteral("Table Data"));
+    const char* const otherTabs[][2] = {{"tsEinzeln", "Real Time Data"},
+                                        {"tsDashboard", "Dashboard"},
+                                        {"tsSensorOptions", "Sensor Options"}};
+    for (const auto& tab : otherTabs) {
+        auto* page = new QWidget(m_tabs);
+        page->setObjectName(QLatin1String(tab[0]));
+        m_tabs->addTab(page, QLatin1String(tab[1]));
+    }
+    layout->addWidget(m_tabs, 1);
+    layout->addWidget(buildBottomBar());
+    connect(m_tabs, &QTabWidget::currentChanged, this, guarded([this] { nbSensordataChanging(); }));
+    setGridHeadings(gridHeadingTexts());
+    RefreshSensorTable();
+}
+
+SensorDataPage::~SensorDataPage() {
+    // The worker reaches into the widgets through the hand-off; it ends before they do.
+    m_thread->SensorThreadTerminate = nullptr;
+    m_thread->NotifyEvent1 = nullptr;
+    m_thread->StopPollingAndWait();
+}
+
+QWidget* SensorDataPage::buildTableTab() {
+    auto* tab = new QWidget(this);
+    tab->setObjectName(QStringLiteral("tsTabelle"));
+    auto* column = new QVBoxLayout(tab);
+    column->setContentsMargins(2, 2, 2, 2);
+    column->setSpacing(2);
+    m_gridPanel = new QWidget(tab);
+    m_gridPanel->setObjectName(QStringLiteral("SensorDataGrid_Panel"));
+    auto* panel = new QVBoxLayout(m_gridPanel);
+    panel->setContentsMargins(0, 0, 0, 0);
+    m_grid = createResultGrid(QStringLiteral("SensorDataGrid"),
+                              {{17, 18, 255, 98, 52, 50}, 17, true, true}, m_gridPanel);
+    m_grid->setItemDelegate(new StripedGridDelegate({3}, 0, m_grid));
+    panel->addWidget(m_grid);
+    m_gridPanel->installEventFilter(this);
+    column->addWidget(m_gridPanel, 1);
+
+    m_log = new DataLogBar(tab);
+    m_log->sensorNames = [this] { return monitoredNames(); };
+    column->addWidget(m_log);
+    return tab;
+}
+
+QWidget* SensorDataPage::buildBottomBar() {
+    auto* bar = new QWidget(this);
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(8, 4, 8, 4);
+    row->setSpacing(6);
+
+    auto* counterPanel = new QFrame(bar);
+    counterPanel->setObjectName(QStringLiteral("panCounter"));
+    auto* counterRow = new QHBoxLayout(counterPanel);
+    counterRow->setContentsMargins(0, 0, 0, 0);
+    counterRow->addWidget(new QLabel(QStringLiteral("Samples"), counterPanel));
+    m_counter = new SegmentDisplay(6, counterPanel);
+    m_counter->setObjectName(QStringLiteral("labCounter"));
+    m_counter->setText(QStringLiteral("0"));
+    m_counter->setFixedSize(100, 26);
+    counterRow->addWidget(m_counter);
+    auto* reset = new QPushButton(QStringLiteral("Reset"), counterPanel);
+    reset->setObjectName(QStringLiteral("btnReset"));
+    counterRow->addWidget(reset);
+    row->addWidget(counterPanel);
+    row->addStretch(1);
+
+    m_read = new QPushButton(QStringLiteral("Read"), bar);
+    m_read->setObjectName(QStringLiteral("btnSensorsRead"));
+    m_read->setFixedWidth(75);
+    m_stop = new QPushButton(QStringLiteral("Stop"), bar);
+    m_stop->setObjectName(QStringLiteral("btnSensorsStop"));
+    m_stop->setFixedWidth(75);
+    m_stop->setEnabled(false);
+    row->addWidget(m_read);
+    row->addWidget(m_stop);
+
+    connect(reset, &QPushButton::clicked, this, guarded([this] { btnResetClick(); }));
+    connect(m_read, &QPushButton::clicked, this, guarded([this] { btnSensorsReadClick(); }));
+    connect(m_stop, &QPushButton::clicked, this, guarded([this] { btnSensorsStopClick(); }));
+    return bar;
+}
+
+QWidget* SensorDataPage::graphTab() const {
+    return m_tabs->widget(int(SensorTab::Graph));
+}
+QWidget* SensorDataPage::dashboardTab() const {
+    return m_tabs->widget(int(SensorTab::Dashboard));
+}
+QWidget* SensorDataPage::optionsTab() const {
+    return m_tabs->widget(int(SensorTab::Options));
+}
+
+void SensorDataPage::BuildSensorLists(const TSupportedSet& supported) {
+    // The lists are never rebuilt under a running cycle.
+    StopPollingAndWait();
+    ::BuildSensorLists(m_data.lists, supported);
+    RefreshSensorTable();
+}
+
+QStringList SensorDataPage::monitoredNames() const {
+    QStringList names;
+    for (const SensorListItem& item : m_data.lists.MonitoredSensors)
+        names << item.displayName;
+    return names;
+}
+
+void SensorDataPage::RefreshSensorTable() {
+    const bool recording = m_log->isRecording();
+    const QDateTime recordTime = recording ? m_log->now() : QDateTime();
+    const SensorList& sensors = m_data.lists.MonitoredSensors;
+    const bool english = m_context.unitSystem == 1;
+    // One body row even without sensors, as the grid always shows one.
+    if (m_grid->rowCount() != std::max<int>(int(sensors.size()), 1))
+        m_grid->setRowCount(std::max<int>(int(sensors.size()), 1));
+    if (sensors.isEmpty())
+        for (int column = 0; column < m_grid->columnCount(); ++column)
+            setCellText(m_grid, 0, column, QString());
+    QStringList record;
+    for (int row = 0; row < sensors.size(); ++row) {
+        const TSensorData_SL& entry = *sensors[row].entry;
+        setCellText(m_grid, row, 1, entry.pidCode);
+        setCellText(m_grid, row, kSensorColumn, sensors[row].displayName);
+        setCellText(m_grid, row, 3, entry.valueText);
+        setCellText(m_grid, row, 4, entry.unit(english));
+        setCellText(m_grid, row, 0, entry.supported ? QStringLiteral("1") : QStringLiteral("0"));
+        if (recording)
+            record << cellText(m_grid, row, 3);
+    }
+    if (recording)
+        m_log->writeRecord(recordTime, record);
+}
+
+void SensorDataPage::btnSensorsReadClick() {
+    if (m_tabs->currentIndex() == int(SensorTab::Options) || m_thread->isPolling())
+        return;
+    m_context.link.logEvent(QStringLiteral(" - Sensordata read"));
+    if (m_context.link.CommunicationLost(m_notifier))
+        return;
+    if (!CheckEcuConnection(m_context.link)) {
+        m_notifier.showMessage(UserNotifier::Icon::Error, const_str::LostCommunication);
+        return;
+    }
+    RefreshSensorTable();
+    m_data.activeTab = m_tabs->currentIndex();
+    m_thread->startPolling();
+}
+
+void SensorDataPage::btnSensorsStopClick() {
+    m_thread->requestStop();
+}
+
+void SensorDataPage::StopPollingAndWait() {
+    m_thread->StopPollingAndWait();
+}
+
+void SensorDataPage::btnResetClick() {
+    m_counter->setText(QStringLiteral("0"));
+    m_data.history.clear();
+    if (graphReset)
+        graphReset();
+}
+
+void SensorDataPage::nbSensordataChanging() {
+    m_thread->requestStop();
+    m_data.activeTab = m_tabs->currentIndex();
+    if (m_log->isFileOpen())
+        m_log->btnLogStopClick();
+}
+
+void SensorDataPage::SensorThreadStart() {
+    m_read->setEnabled(false);
+    m_stop->setEnabled(true);
+}
+
+void SensorDataPage::SensorThreadTerminate(std::exception_ptr error) {
+    m_read->setEnabled(true);
+    m_stop->setEnabled(false);
+    if (error)
+        runReportingErrors([&error] { std::rethrow_exception(error); });
+}
+
+void SensorDataPage::NotifyEvent1() {
+    // Whatever goes wrong in showing one cycle is reported; the worker waits for us regardless.
+    runReportingErrors([this] {
+        bool isNumber = false;
+        const int samples = m_counter->text().toInt(&isNumber);
+        switch (SensorTab(m_tabs->currentIndex())) {
+        case SensorTab::Table:
+            RefreshSensorTable();
+            break;
+        case SensorTab::Graph:
+            if (graphHandOff)
+                graphHandOff();
+            break;
+        case SensorTab::Dashboard:
+            if (dashboardHandOff)
+                dashboardHandOff();
+            break;
+        case SensorTab::Options:
+            break;
+        }
+        m_counter->setText(QString::number(isNumber ? samples + 1 : 1));
+    });
+}
+
+bool SensorDataPage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_gridPanel && event->type() == QEvent::Resize)
+        SensorDataGrid_PanelResize();
+    return QWidget::eventFilter(watched, event);
+}
+
+void SensorDataPage::SensorDataGrid_PanelResize() {
+    int others = 0;
+    for (int column : {0, 1, 3, 4, 5})
+        others += m_grid->columnWidth(column);
+    setFillingColumnWidth(m_grid, kSensorColumn, m_gridPanel->width() - others - 30);
+}
+
+void SensorDataPage::setGridHeadings(const GridHeadingTexts& texts) {
+    for (int column = 0; column < texts.sensorTable.size() && column < m_grid->columnCount();
+         ++column)
+        m_grid->horizontalHeaderItem(column)->setText(texts.sensorTable[column]);
+}

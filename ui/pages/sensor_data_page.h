@@ -1,0 +1,84 @@
+#pragma once
+
+#include "core/l10n/grid_headings.h"
+#include "core/livedata/live_data.h"
+
+#include <QWidget>
+#include <exception>
+#include <functional>
+#include <memory>
+
+struct ProgramContext;
+class DataLogBar;
+class QPushButton;
+class QTabWidget;
+class QTableWidget;
+class SegmentDisplay;
+class SensorPolling;
+class SensorThread;
+class UserNotifier;
+
+// "Page_Sensordaten": live engine data. The tab control nbSensordata holds the sensor table with
+// its data-logging bar, the real-time graph, the dashboard and the sensor options; below it the
+// "Samples" counter with "Reset", and "Read" and "Stop", which start and stop the polling worker.
+// The page owns the live-data state and the worker.
+class SensorDataPage : public QWidget, public GridHeadingSink {
+    Q_OBJECT
+public:
+    SensorDataPage(ProgramContext& context, UserNotifier& notifier, QWidget* parent = nullptr);
+    ~SensorDataPage() override;
+
+    // After a connection: the sensor lists of the vehicle, then the table.
+    void BuildSensorLists(const TSupportedSet& supported);
+    // The table's rows from the monitored list; one log record while recording.
+    void RefreshSensorTable();
+    // If the worker runs: asks it to stop and handles events until it has ended.
+    void StopPollingAndWait();
+
+    void btnSensorsReadClick();
+    void btnSensorsStopClick();
+    void btnResetClick();
+    void nbSensordataChanging();
+    void SensorDataGrid_PanelResize();
+    void setGridHeadings(const GridHeadingTexts& texts) override;
+
+    // The graph and dashboard sides of the hand-off and of "Reset", for the tabs that draw them.
+    std::function<void()> graphHandOff;
+    std::function<void()> dashboardHandOff;
+    std::function<void()> graphReset;
+
+    LiveData& liveData() { return m_data; }
+    SensorThread& sensorThread() { return *m_thread; }
+    DataLogBar* dataLog() const { return m_log; }
+    QTabWidget* tabs() const { return m_tabs; }
+    QTableWidget* grid() const { return m_grid; }
+    SegmentDisplay* counter() const { return m_counter; }
+    // The tab pages that the graph, dashboard and sensor-option controls go on.
+    QWidget* graphTab() const;
+    QWidget* dashboardTab() const;
+    QWidget* optionsTab() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* buildTableTab();
+    QWidget* buildBottomBar();
+    void NotifyEvent1();
+    void SensorThreadStart();
+    void SensorThreadTerminate(std::exception_ptr error);
+    QStringList monitoredNames() const;
+
+    ProgramContext& m_context;
+    UserNotifier& m_notifier;
+    LiveData m_data;
+    std::unique_ptr<SensorPolling> m_polling;
+    std::unique_ptr<SensorThread> m_thread;
+    QTabWidget* m_tabs = nullptr;
+    QWidget* m_gridPanel = nullptr;
+    QTableWidget* m_grid = nullptr;
+    DataLogBar* m_log = nullptr;
+    SegmentDisplay* m_counter = nullptr;
+    QPushButton* m_read = nullptr;
+    QPushButton* m_stop = nullptr;
+};
