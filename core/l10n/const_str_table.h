@@ -285,3 +285,6 @@ CONST_STR(CliOxygenSensorHeater, "Oxygen sensor heater:")
 CONST_STR(CliFreezeFrames, "Freeze Frames")
 CONST_STR(CliManufacturer, "Manufacturer")
 CONST_STR(CliNoDefinition, "No definition is available for this code")
+
+// faultcodes/, link/ (damaged or hostile input)
+CONST_STR(FaultTableTooLarge, "The fault-code table of the language module is too large")
