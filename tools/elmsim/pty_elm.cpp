@@ -22,7 +22,7 @@ namespace {
 } // namespace
 
 PtyElm::PtyElm(const Config& config) : m_config(config) {
-    m_vehicle = makeVehicleProfile(config.profile);
+    m_vehicle = config.vehicle ? config.vehicle() : makeVehicleProfile(config.profile);
     if (!m_vehicle)
         throw std::runtime_error("unknown vehicle profile: " + config.profile.toStdString());
     if (config.elm327)

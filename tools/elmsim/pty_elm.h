@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <thread>
 
@@ -22,6 +23,8 @@ public:
         int baud = 0;        // pace output like a line of this speed; 0 = as fast as possible
         bool elm327 = false; // the chip is an ELM327 (with elm327Settings) instead of an ELM323
         Elm327Emulator::Settings elm327Settings;
+        // A vehicle of the caller's own instead of the named profile (tests).
+        std::function<std::unique_ptr<VehicleProfile>()> vehicle;
     };
 
     explicit PtyElm(const Config& config); // throws std::runtime_error

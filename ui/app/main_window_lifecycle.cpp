@@ -98,6 +98,8 @@ void TfMain::FormCreate() {
     PrepareCatalogues();
 
     m_options->selectPort(m_context.comPort->portName());
+    // A full disk ends the log, not the reading that was being logged.
+    m_context.link.commLog().setFailureHandler(showErrorMessageLater);
     if (options.commLogging)
         m_context.link.setCommLogging(true);
     m_dtc->selectFirstManufacturer();

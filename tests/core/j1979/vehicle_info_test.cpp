@@ -65,12 +65,12 @@ TEST(VehicleInfo, TruncatedVinAnswerGivesWhatItHolds) {
     ScriptedLink link;
     link.answer(QStringLiteral("0900"), supportedTypes("C0"));
     link.answer(QStringLiteral("0901"), QStringLiteral("4901FF"));
-    // The second message is cut inside its first byte; a control byte 03 is left out too.
+    // The second message is cut inside its first byte; a control byte 03 is shown, not obeyed.
     link.answer(QStringLiteral("0902"), QStringLiteral("49020131033233490202"
                                                        "3"));
     TMode09 mode09;
     mode09.ReadVehicleInfo(link);
-    EXPECT_EQ(mode09.vin(), QStringLiteral("123"));
+    EXPECT_EQ(mode09.vin(), QStringLiteral("1\\x0323"));
 }
 
 TEST(VehicleInfo, CalibrationIdsTakeFourMessagesEach) {
