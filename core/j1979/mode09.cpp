@@ -151,6 +151,7 @@ void TMode09::readCalibrationVerificationNumbers(CommandLink& link) {
         if (cvn.size() < 2 * bytesPerMessage) {
             break;
         }
-        m_cvns << cvn;
+        // The digits are shown as the vehicle sent them, so whatever else it sent is shown too.
+        m_cvns << visibleText(cvn);
     }
 }

@@ -143,6 +143,17 @@ TEST(VehicleInfo, VerificationNumbersAreHexText) {
     EXPECT_EQ(mode09.calibrationVerificationNumbers(), QStringList({"AE6D46B4", "0000771D"}));
 }
 
+TEST(VehicleInfo, VerificationNumbersWithControlCharactersShowThem) {
+    // The number is the answer's own text; a hostile interface can put anything there.
+    ScriptedLink link;
+    link.answer(QStringLiteral("0900"), supportedTypes("0C"));
+    link.answer(QStringLiteral("0905"), QStringLiteral("490501"));
+    link.answer(QStringLiteral("0906"), QStringLiteral("490601AE\x1B[2J45"));
+    TMode09 mode09;
+    mode09.ReadVehicleInfo(link);
+    EXPECT_EQ(mode09.calibrationVerificationNumbers(), QStringList({R"(AE\x1B[2J45)"}));
+}
+
 TEST(VehicleInfo, UnansweredVerificationNumbersLeaveAnEmptyList) {
     ScriptedLink link;
     link.answer(QStringLiteral("0900"), supportedTypes("0C"));
