@@ -84,11 +84,23 @@ private:
         return true;
     }
 
+    // Within the file, and one path segment: a name that is empty, "." or "..", or holds a
+    // slash, would make a walk of the tree by paths visit the same directory again and again.
     bool nameIsSound(qint64 node) const {
         const qint64 name = qint64(m_names) + u32(nodeAt(node));
         if (!within(name, 6))
             return false;
-        return within(name + 6, 2 * qint64(u16(name)));
+        const qint64 length = u16(name);
+        if (length == 0 || !within(name + 6, 2 * length))
+            return false;
+        int dots = 0;
+        for (qint64 i = 0; i < length; ++i) {
+            const quint16 unit = u16(name + 6 + 2 * i);
+            if (unit == u'/' || unit == 0)
+                return false;
+            dots += unit == u'.' ? 1 : 0;
+        }
+        return !(dots == length && length <= 2);
     }
 
     bool dataIsSound(qint64 node, quint16 flags) const {

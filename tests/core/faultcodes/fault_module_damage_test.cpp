@@ -153,6 +153,19 @@ TEST(FaultModuleDamage, FilesThatAreNoModuleAreRefused) {
     EXPECT_FALSE(resource_file::isSound(module.bytes.left(module.bytes.size() - 1)));
     EXPECT_FALSE(resource_file::isSound(withWord(module.bytes, 4, 9)));
 
+    // Names that are no path segment: listing the module's tree by paths would never end.
+    const qsizetype name = wordAt(module.bytes, 16);
+    QByteArray emptyName = module.bytes;
+    qToBigEndian(quint16(0), emptyName.data() + name);
+    EXPECT_FALSE(resource_file::isSound(emptyName));
+    QByteArray dotDot = module.bytes;
+    qToBigEndian(quint16(2), dotDot.data() + name);
+    qToBigEndian(quint32(0x002E002E), dotDot.data() + name + 6);
+    EXPECT_FALSE(resource_file::isSound(dotDot));
+    QByteArray slash = module.bytes;
+    qToBigEndian(quint16('/'), slash.data() + name + 8);
+    EXPECT_FALSE(resource_file::isSound(slash));
+
     // A device that never ends is read up to the limit and refused, not read forever.
     QFile::remove(module.path);
     ASSERT_TRUE(QFile::link("/dev/zero", module.path));
