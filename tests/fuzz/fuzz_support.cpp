@@ -13,3 +13,8 @@ void fuzzRequire(bool promiseKept, const char* promise) {
     throw fuzz_registry::Finding(promise);
 #endif
 }
+
+void fuzzRequireShowable(QStringView text, const char* promise) {
+    for (QChar c : text)
+        fuzzRequire(c.unicode() >= 0x20 && (c.unicode() < 0x7F || c.unicode() > 0x9F), promise);
+}

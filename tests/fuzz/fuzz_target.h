@@ -11,6 +11,7 @@
 //   }
 
 #include <QByteArrayView>
+#include <QStringView>
 #include <cstddef>
 #include <cstdint>
 #include <stdexcept>
@@ -33,6 +34,9 @@ public:
 // Under the fuzzer a broken promise is a crash with the input saved; in the suite it fails the
 // replayed input.
 void fuzzRequire(bool promiseKept, const char* promise);
+
+// The promise of every text shown from the device: no C0 or C1 control character, no DEL.
+void fuzzRequireShowable(QStringView text, const char* promise);
 
 #ifdef QUORVANE_FUZZ_MAIN
 #define QUORVANE_FUZZ_TARGET(name)                                                                 \

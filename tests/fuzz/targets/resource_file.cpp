@@ -5,21 +5,11 @@
 #include "core/faultcodes/fault_code_table.h"
 #include "core/faultcodes/fault_table_error.h"
 #include "core/faultcodes/fault_table_loader.h"
-#include "core/l10n/user_notifier.h"
 #include "tests/fuzz/fuzz_target.h"
+#include "tests/support/recording_notifier.h"
 
 #include <QDirIterator>
 #include <QFile>
-
-namespace {
-
-class SilentNotifier : public UserNotifier {
-public:
-    void showMessage(Icon, const QString&) override {}
-    void setBusy(bool) override {}
-};
-
-} // namespace
 
 QUORVANE_FUZZ_TARGET(resource_file) {
     const QByteArray bytes = input.toByteArray();
@@ -38,7 +28,7 @@ QUORVANE_FUZZ_TARGET(resource_file) {
         }
     }
     FaultCodeTable table;
-    SilentNotifier notifier;
+    RecordingNotifier notifier;
     try {
         loadFaultModuleBytes(table, bytes, notifier);
     } catch (const FaultTableError&) {

@@ -3,24 +3,16 @@
 #include "core/j1979/trouble_codes.h"
 #include "core/j1979/hex_conversions.h"
 #include "core/j1979/trouble_code_text.h"
-#include "core/l10n/user_notifier.h"
 #include "tests/fuzz/fuzz_link.h"
 #include "tests/fuzz/fuzz_target.h"
+#include "tests/support/recording_notifier.h"
 
 namespace {
-
-class SilentNotifier : public UserNotifier {
-public:
-    void showMessage(Icon, const QString&) override {}
-    void setBusy(bool) override {}
-};
 
 void requireShowableCodes(const QStringList& codes) {
     for (const QString& code : codes) {
         fuzzRequire(code.size() >= 5, "a code has its prefix and three characters");
-        for (QChar c : code)
-            fuzzRequire(c.unicode() >= 0x20 && (c.unicode() < 0x7F || c.unicode() > 0x9F),
-                        "a code holds no control character");
+        fuzzRequireShowable(code, "a code holds no control character");
     }
 }
 
@@ -32,7 +24,7 @@ QUORVANE_FUZZ_TARGET(trouble_codes) {
     FuzzLink link(input.sliced(1), input[0] & 1);
     requireShowableCodes(TMode03().GetStoredCodes(link));
     requireShowableCodes(TMode07().GetPendingCodes(link));
-    SilentNotifier notifier;
+    RecordingNotifier notifier;
     (void)ClearTroubleCodes(link, notifier);
     if (const auto code = DecodeTroubleCode(
             QString::fromLatin1(input.first(std::min<qsizetype>(4, input.size())))))

@@ -5,16 +5,6 @@
 #include "tests/fuzz/fuzz_link.h"
 #include "tests/fuzz/fuzz_target.h"
 
-namespace {
-
-void requireShowable(const QString& text) {
-    for (QChar c : text)
-        fuzzRequire(c.unicode() >= 0x20 && (c.unicode() < 0x7F || c.unicode() > 0x9F),
-                    "vehicle information holds no control character");
-}
-
-} // namespace
-
 QUORVANE_FUZZ_TARGET(vehicle_info) {
     if (input.isEmpty())
         return;
@@ -25,9 +15,9 @@ QUORVANE_FUZZ_TARGET(vehicle_info) {
     } catch (const HexConversionError&) {
         return;
     }
-    requireShowable(mode09.vin());
+    fuzzRequireShowable(mode09.vin(), "a VIN holds no control character");
     for (const QString& id : mode09.calibrationIds())
-        requireShowable(id);
+        fuzzRequireShowable(id, "a calibration ID holds no control character");
     for (const QString& cvn : mode09.calibrationVerificationNumbers())
-        requireShowable(cvn);
+        fuzzRequireShowable(cvn, "a verification number holds no control character");
 }
