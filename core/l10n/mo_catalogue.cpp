@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QStringList>
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -113,7 +114,8 @@ bool MoCatalogue::parse(const QByteArray& data) {
         return false;
 
     QHash<QByteArray, QString> messages;
-    messages.reserve(count);
+    // Reserved for a real catalogue's size at most: a count of empty entries costs nothing else.
+    messages.reserve(std::min<std::uint32_t>(count, 1u << 16));
     QString header;
     for (std::uint32_t i = 0; i < count; ++i) {
         const QByteArray original = reader.firstForm(std::uint64_t(originals) + 8ull * i);
