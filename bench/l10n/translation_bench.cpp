@@ -30,6 +30,37 @@ void BM_ParseGermanCatalogue(benchmark::State& state) {
 }
 BENCHMARK(BM_ParseGermanCatalogue);
 
+// A damaged catalogue of the given size whose entries all name the same half of the file: read
+// whole, it cost the square of its size (a mebibyte took over a minute).
+QByteArray overlappingCatalogue(qsizetype size) {
+    const quint32 entries = quint32(size / 32);
+    const quint32 shared = quint32(size / 2);
+    QByteArray mo;
+    const auto put = [&mo](quint32 value) { mo.append(reinterpret_cast<const char*>(&value), 4); };
+    const quint32 originals = 28;
+    const quint32 translations = originals + 8 * entries;
+    const quint32 strings = translations + 8 * entries;
+    for (quint32 word : {0x950412deu, 0u, entries, originals, translations, 0u, 0u})
+        put(word);
+    for (quint32 i = 0; i < 2 * entries; ++i) {
+        put(shared);
+        put(strings);
+    }
+    mo.append(QByteArray(qsizetype(shared) + 1, 'x'));
+    return mo;
+}
+
+void BM_RejectOverlappingCatalogue(benchmark::State& state) {
+    const QByteArray data = overlappingCatalogue(state.range(0));
+    for (auto _ : state) {
+        MoCatalogue catalogue;
+        if (catalogue.parse(data))
+            state.SkipWithError("the damaged catalogue was read");
+    }
+    state.SetBytesProcessed(state.iterations() * data.size());
+}
+BENCHMARK(BM_RejectOverlappingCatalogue)->Arg(1 << 20)->Arg(4 << 20)->Unit(benchmark::kMillisecond);
+
 void BM_TranslateStringTable(benchmark::State& state) {
     PrepareCatalogues();
     for (auto _ : state) {

@@ -8,6 +8,7 @@
 #include "core/link/elm_commands.h"
 #include "core/link/network_address.h"
 #include "core/link/serial_port_error.h"
+#include "core/link/visible_text.h"
 
 namespace {
 
@@ -38,7 +39,9 @@ bool ConnectionSequence::channelOpen() const {
 }
 
 void ConnectionSequence::addLine(const QString& text, bool ok) {
-    m_view.addLogLine(text, ok ? ConnectionView::Mark::Ok : ConnectionView::Mark::Error);
+    // Lines quote the interface's answers.
+    m_view.addLogLine(visibleText(text),
+                      ok ? ConnectionView::Mark::Ok : ConnectionView::Mark::Error);
 }
 
 bool ConnectionSequence::InitializeConnection() {
@@ -64,7 +67,8 @@ bool ConnectionSequence::InitializeConnection() {
     if (ok)
         ok = configureStage(const_str::LfOff, ElmLinefeeds(link, false));
     if (ok) {
-        m_chipVersion = ElmIdentify(link);
+        // Shown in the window, the command line's output and the report.
+        m_chipVersion = visibleText(ElmIdentify(link));
         m_view.setChipVersion(m_chipVersion);
         m_view.setInterfaceLabel(joined(const_str::Interface, m_chipVersion));
         ok = configureStage(const_str::ChipVersionLine, m_chipVersion);

@@ -131,6 +131,10 @@ FaultRecords parse(QByteArrayView data) {
     // checking it first keeps a bad count from reserving memory.
     if (count > quint64(in.left()) / (2 * quint64(fieldCount)))
         unreadable();
+    // Each record costs far more memory than its six smallest bytes; a count far beyond any
+    // real table is refused before it is built.
+    if (count > kMaxRecords)
+        throw FaultTableError(const_str::FaultTableTooLarge);
 
     FaultRecords records;
     records.reserve(count);

@@ -5,6 +5,7 @@
 #include "core/faultcodes/fault_table_error.h"
 #include "core/faultcodes/lzh_container.h"
 #include "core/l10n/const_str.h"
+#include "core/l10n/resource_file.h"
 #include "core/l10n/user_notifier.h"
 
 #include <QBuffer>
@@ -25,25 +26,6 @@ bool isModuleCode(const QString& code) {
     return code.size() == 2 && code[0].isLetterOrNumber() && code[1].isLetterOrNumber();
 }
 
-// The module stays registered only while its table is read.
-class RegisteredModule {
-public:
-    explicit RegisteredModule(const QString& path)
-        : m_path(path), m_loaded(QResource::registerResource(path, kMapRoot)) {}
-    ~RegisteredModule() {
-        if (m_loaded)
-            QResource::unregisterResource(m_path, kMapRoot);
-    }
-    RegisteredModule(const RegisteredModule&) = delete;
-    RegisteredModule& operator=(const RegisteredModule&) = delete;
-
-    bool loaded() const { return m_loaded; }
-
-private:
-    QString m_path;
-    bool m_loaded;
-};
-
 } // namespace
 
 QString faultModulePath(const QString& programDir, const QString& languageCode) {
@@ -60,9 +42,14 @@ void LoadFaultCodeTable(FaultCodeTable& table, const QString& languageCode, User
 }
 
 void loadFaultModule(FaultCodeTable& table, const QString& modulePath, UserNotifier& notifier) {
+    loadFaultModuleBytes(table, resource_file::readSound(modulePath), notifier);
+}
+
+void loadFaultModuleBytes(FaultCodeTable& table, QByteArray moduleBytes, UserNotifier& notifier) {
     table.clear();
-    const RegisteredModule module(modulePath);
-    if (!module.loaded()) {
+    // Registered only while its table is read, and only once the whole file has been checked.
+    const MountedResourceFile module(std::move(moduleBytes), kMapRoot);
+    if (!module.mounted()) {
         notifier.showMessage(UserNotifier::Icon::Error, const_str::BadLanguageDllLoad);
         return;
     }

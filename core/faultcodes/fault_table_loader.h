@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 class FaultCodeTable;
@@ -17,5 +18,9 @@ QString faultModulePath(const QString& programDir, const QString& languageCode);
 void LoadFaultCodeTable(FaultCodeTable& table, const QString& languageCode, UserNotifier& notifier,
                         const QString& programDir);
 
-// The same for one module file, without the path rule.
+// The same for one module file, without the path rule. A file that is no sound resource file
+// (resource_file::isSound) is not loaded at all: "Bad language.dll Load".
 void loadFaultModule(FaultCodeTable& table, const QString& modulePath, UserNotifier& notifier);
+
+// The same for the bytes of a module file.
+void loadFaultModuleBytes(FaultCodeTable& table, QByteArray moduleBytes, UserNotifier& notifier);

@@ -49,6 +49,8 @@ QByteArray unpack(QByteArrayView container) {
         throw FaultTableError(const_str::DecompressionSizeMismatch);
     const auto size = qFromLittleEndian<quint32>(container.data() + 4);
     const auto crc = qFromLittleEndian<quint32>(container.data() + 8);
+    if (size > kMaxUnpackedSize)
+        throw FaultTableError(const_str::FaultTableTooLarge);
 
     lzhuf::DecodeResult result = lzhuf::decode(container.sliced(kHeaderSize), size);
     if (result.inputExhausted || result.data.size() != qsizetype(size))

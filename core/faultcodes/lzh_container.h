@@ -13,10 +13,15 @@ class UserNotifier;
 //  12     the data packed with LZHUF
 namespace lzh_container {
 
+// The largest unpacked table accepted: fifty times the tables we ship. Without a bound, a small
+// damaged module could state (and really hold) hundreds of megabytes of zeros.
+inline constexpr quint32 kMaxUnpackedSize = 16 * 1024 * 1024;
+
 QByteArray pack(QByteArrayView raw);
 
 // The unpacked data; throws FaultTableError with the user's message when the container is not
-// one, its data do not have the stated size, or their CRC differs.
+// one, states more than kMaxUnpackedSize, its data do not have the stated size, or their CRC
+// differs.
 QByteArray unpack(QByteArrayView container);
 
 } // namespace lzh_container

@@ -1,11 +1,13 @@
 #include "core/j1979/hex_conversions.h"
 
 #include "core/l10n/const_str.h"
+#include "core/link/visible_text.h"
 
 namespace {
 
 QString conversionMessage(const QString& text) {
-    return const_str::NotAHexNumber.arg(QLatin1Char('$') + text);
+    // The text comes from the vehicle and reaches the error box and the terminal.
+    return const_str::NotAHexNumber.arg(QLatin1Char('$') + visibleText(text));
 }
 
 int bitPosition(int bit) {

@@ -3,6 +3,7 @@
 #include "core/j1979/response_fields.h"
 #include "core/l10n/const_str.h"
 #include "core/link/command_link.h"
+#include "core/link/visible_text.h"
 
 #include <optional>
 
@@ -48,24 +49,26 @@ std::optional<qint64> readCount(CommandLink& link, const QString& request) {
     return response_fields::pairAt(answer, 5);
 }
 
-// Appends the data bytes of messages first..last as characters, until the answer ends or the
-// text has reached maxLength. The zero bytes that pad short values, and any other control byte,
-// are left out: they cannot be shown, and the report's XML could not hold them.
-void appendMessageCharacters(const QString& answer, int first, int last, qsizetype maxLength,
-                             QString& text) {
+// The data bytes of messages first..last as characters, until the answer ends or maxLength
+// characters are taken. The zero bytes that pad short values are left out; any other control
+// byte is written out visibly (\x1B), so that it neither acts on a terminal nor breaks the
+// report's XML.
+QString messageCharacters(const QString& answer, int first, int last, qsizetype maxLength) {
+    QString text;
     for (int m = first; m <= last; ++m) {
         for (int n = 1; n <= bytesPerMessage; ++n) {
             const qsizetype position = messageData(m) + 2 * (n - 1);
             // A digit without its partner would make a wrong character.
             if (position + 1 > answer.size() || text.size() >= maxLength) {
-                return;
+                return visibleText(text);
             }
             const qint64 byte = response_fields::pairAt(answer, position);
-            if (byte >= 0x20) {
+            if (byte != 0) {
                 text += QChar(char16_t(byte));
             }
         }
     }
+    return visibleText(text);
 }
 
 } // namespace
@@ -105,8 +108,7 @@ void TMode09::readVin(CommandLink& link, bool askAll) {
         return;
     }
     m_vinMessageCount = int(messagesToRead(count, counted, askAll, answer));
-    m_vin.clear();
-    appendMessageCharacters(answer, 1, m_vinMessageCount, vinLength, m_vin);
+    m_vin = messageCharacters(answer, 1, m_vinMessageCount, vinLength);
     if (!m_vin.isEmpty()) {
         m_vinState = ItemState::Read;
     }
@@ -137,9 +139,7 @@ void TMode09::readCalibrationIds(CommandLink& link, bool askAll) {
         if (messageData(first) > answer.size()) {
             break;
         }
-        QString id;
-        appendMessageCharacters(answer, first, 4 * k, 4 * bytesPerMessage, id);
-        m_calibrationIds << id;
+        m_calibrationIds << messageCharacters(answer, first, 4 * k, 4 * bytesPerMessage);
     }
     if (!m_calibrationIds.isEmpty()) {
         m_cidState = ItemState::Read;
@@ -171,7 +171,8 @@ void TMode09::readCalibrationVerificationNumbers(CommandLink& link, bool askAll)
         if (cvn.size() < 2 * bytesPerMessage) {
             break;
         }
-        m_cvns << cvn;
+        // The digits are shown as the vehicle sent them, so whatever else it sent is shown too.
+        m_cvns << visibleText(cvn);
     }
     if (!m_cvns.isEmpty()) {
         m_cvnState = ItemState::Read;

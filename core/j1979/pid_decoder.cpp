@@ -5,6 +5,7 @@
 #include "core/j1979/state_texts.h"
 #include "core/j1979/trouble_code_text.h"
 #include "core/l10n/const_str.h"
+#include "core/link/visible_text.h"
 
 #include <QStringList>
 
@@ -295,7 +296,8 @@ int DataByteCount(int pid) {
 QString DecodePid(int pid, const QString& answer, qsizetype firstData, bool english) {
     const PidRule* rule = ruleFor(pid);
     if (rule == nullptr) {
-        return answer.mid(firstData - 1, 8);
+        // The vehicle's characters as they stand, but never a control character.
+        return visibleText(answer.mid(firstData - 1, 8));
     }
     if (rule->byteCount == 0) {
         return const_str::Error;

@@ -1,5 +1,7 @@
 #include "core/j1979/trouble_code_text.h"
 
+#include "core/link/visible_text.h"
+
 std::optional<QString> DecodeTroubleCode(const QString& fourCharacters) {
     if (fourCharacters.size() < 4) {
         return std::nullopt;
@@ -16,5 +18,7 @@ std::optional<QString> DecodeTroubleCode(const QString& fourCharacters) {
     if (digit < 0) {
         return std::nullopt;
     }
-    return QLatin1String(prefixes[digit]) + fourCharacters.mid(1, 3);
+    // The other three characters are copied as the vehicle sent them; a control character among
+    // them is shown, not obeyed.
+    return QLatin1String(prefixes[digit]) + visibleText(QStringView(fourCharacters).mid(1, 3));
 }

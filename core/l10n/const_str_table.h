@@ -326,3 +326,5 @@ CONST_STR(ExportPdf, "Export PDF")
 
 // dialogs/ (the trouble-code search)
 CONST_STR(NoDefinition, "No definition is available for this code")
+// faultcodes/, link/ (damaged or hostile input)
+CONST_STR(FaultTableTooLarge, "The fault-code table of the language module is too large")

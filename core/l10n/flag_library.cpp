@@ -1,9 +1,9 @@
 #include "core/l10n/flag_library.h"
 
+#include "core/l10n/resource_file.h"
 #include "core/settings/data_dirs.h"
 
 #include <QFile>
-#include <QResource>
 
 namespace {
 // Mounted below a root of its own so that its names never meet another resource file's.
@@ -21,14 +21,16 @@ FlagLibrary::~FlagLibrary() {
 }
 
 bool FlagLibrary::load() {
-    if (!m_loaded)
-        m_loaded = QResource::registerResource(m_path, MapRoot);
+    if (!m_loaded) {
+        m_mounted =
+            std::make_unique<MountedResourceFile>(resource_file::readSound(m_path), MapRoot);
+        m_loaded = m_mounted->mounted();
+    }
     return m_loaded;
 }
 
 void FlagLibrary::release() {
-    if (m_loaded)
-        QResource::unregisterResource(m_path, MapRoot);
+    m_mounted.reset();
     m_loaded = false;
 }
 

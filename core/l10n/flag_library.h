@@ -2,6 +2,9 @@
 
 #include <QByteArray>
 #include <QString>
+#include <memory>
+
+class MountedResourceFile;
 
 // lang_fl.dll: a Qt binary resource file beside the program holding one SVG picture per language,
 // FLAG_<CODE> (upper-case code), and FLAG_NIL for languages without one of their own.
@@ -16,7 +19,7 @@ public:
     FlagLibrary(const FlagLibrary&) = delete;
     FlagLibrary& operator=(const FlagLibrary&) = delete;
 
-    // Registers the resource file; false when it is missing or no resource file.
+    // Registers the resource file; false when it is missing, no resource file or damaged.
     bool load();
     void release();
 
@@ -27,5 +30,6 @@ private:
     QByteArray picture(const QString& name) const;
 
     QString m_path;
+    std::unique_ptr<MountedResourceFile> m_mounted;
     bool m_loaded = false;
 };

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QStringList>
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -11,6 +12,8 @@ constexpr std::uint32_t MoMagicSwapped = 0xde120495;
 
 // Catalogues are a few hundred kilobytes; anything far beyond is not one of ours.
 constexpr qint64 MaxCatalogueSize = 64 * 1024 * 1024;
+// How many times its own size the strings of a catalogue may add up to.
+constexpr std::uint64_t MaxOverlap = 2;
 
 class Reader {
 public:
@@ -28,17 +31,24 @@ public:
         return true;
     }
 
-    // The string described by the table entry (length, offset) at tableOffset.
-    bool string(std::uint64_t tableOffset, QByteArray& text) const {
-        std::uint32_t length = 0;
+    // The length of the string described by the table entry (length, offset) at tableOffset;
+    // false when the string or its terminating NUL, which the format promises, lies outside.
+    bool stringLength(std::uint64_t tableOffset, std::uint32_t& length) const {
         std::uint32_t offset = 0;
         if (!word(tableOffset, length) || !word(tableOffset + 4, offset))
             return false;
-        // The format promises a terminating NUL after each string; a file without it is damaged.
-        if (std::uint64_t(offset) + length + 1 > static_cast<std::uint64_t>(m_data.size()))
-            return false;
-        text = QByteArray(m_data.constData() + offset, length);
-        return true;
+        return std::uint64_t(offset) + length + 1 <= static_cast<std::uint64_t>(m_data.size());
+    }
+
+    // The string of a checked table entry, up to its first NUL: plural entries hold
+    // "singular\0plural", and the program asks by the singular and shows the first form.
+    QByteArray firstForm(std::uint64_t tableOffset) const {
+        std::uint32_t length = 0;
+        std::uint32_t offset = 0;
+        word(tableOffset, length);
+        word(tableOffset + 4, offset);
+        const char* begin = m_data.constData() + offset;
+        return QByteArray(begin, qsizetype(qstrnlen(begin, length)));
     }
 
 private:
@@ -52,9 +62,13 @@ bool MoCatalogue::load(const QString& path) {
     m_messages.clear();
     m_header.clear();
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxCatalogueSize)
+    if (!file.open(QIODevice::ReadOnly))
         return false;
-    return parse(file.readAll());
+    // Read with a limit rather than by the stated size: a device or a growing file has none.
+    const QByteArray data = file.read(MaxCatalogueSize + 1);
+    if (data.size() > MaxCatalogueSize)
+        return false;
+    return parse(data);
 }
 
 bool MoCatalogue::parse(const QByteArray& data) {
@@ -83,23 +97,29 @@ bool MoCatalogue::parse(const QByteArray& data) {
     if (std::uint64_t(count) * 8 > static_cast<std::uint64_t>(data.size()))
         return false;
 
+    // Every entry may name any part of the file, so a crafted catalogue of n entries that each
+    // name the whole file would cost n times its size. A catalogue tool writes each string once;
+    // allowing twice the file size in all leaves room for one that shares strings, and keeps the
+    // work linear in the size of the file.
+    std::uint64_t total = 0;
+    for (std::uint32_t i = 0; i < count; ++i) {
+        std::uint32_t originalLength = 0;
+        std::uint32_t translationLength = 0;
+        if (!reader.stringLength(std::uint64_t(originals) + 8ull * i, originalLength) ||
+            !reader.stringLength(std::uint64_t(translations) + 8ull * i, translationLength))
+            return false;
+        total += std::uint64_t(originalLength) + translationLength;
+    }
+    if (total > MaxOverlap * static_cast<std::uint64_t>(data.size()))
+        return false;
+
     QHash<QByteArray, QString> messages;
-    messages.reserve(count);
+    // Reserved for a real catalogue's size at most: a count of empty entries costs nothing else.
+    messages.reserve(std::min<std::uint32_t>(count, 1u << 16));
     QString header;
     for (std::uint32_t i = 0; i < count; ++i) {
-        QByteArray original;
-        QByteArray translation;
-        if (!reader.string(std::uint64_t(originals) + 8ull * i, original) ||
-            !reader.string(std::uint64_t(translations) + 8ull * i, translation))
-            return false;
-        // Plural entries hold "singular\0plural"; the program asks by the singular only and
-        // shows the first form.
-        const qsizetype nul = original.indexOf('\0');
-        if (nul >= 0)
-            original.truncate(nul);
-        const qsizetype formEnd = translation.indexOf('\0');
-        if (formEnd >= 0)
-            translation.truncate(formEnd);
+        const QByteArray original = reader.firstForm(std::uint64_t(originals) + 8ull * i);
+        const QByteArray translation = reader.firstForm(std::uint64_t(translations) + 8ull * i);
         if (original.isEmpty()) {
             header = QString::fromUtf8(translation);
             continue;

@@ -1,10 +1,11 @@
 #include "core/link/comm_log.h"
 
+#include "core/link/visible_text.h"
 #include "core/settings/data_dirs.h"
 
 #include <QDateTime>
 #include <QLocale>
-#include <stdexcept>
+#include <QtGlobal>
 
 namespace {
 
@@ -28,55 +29,94 @@ QString CommLog::path() {
     return data_dirs::dataDir() + QStringLiteral("/LogFile.txt");
 }
 
+void CommLog::setFailureHandler(FailureHandler handler) {
+    std::lock_guard lock(m_mutex);
+    m_onFailure = std::move(handler);
+}
+
 bool CommLog::isOpen() const {
     std::lock_guard lock(m_mutex);
     return m_file.isOpen();
 }
 
-void CommLog::OpenCommLog() {
+bool CommLog::failed() const {
     std::lock_guard lock(m_mutex);
-    if (m_file.isOpen())
-        return;
-    m_file.setFileName(path());
-    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append))
-        throw std::runtime_error(QStringLiteral("Cannot open the communication log %1: %2")
-                                     .arg(m_file.fileName(), m_file.errorString())
-                                     .toStdString());
-    try {
-        writeLine(QStringLiteral(" "));
-        writeLine(kAsterisks);
-        writeLine(timestamp() + QStringLiteral(" - Programm start"));
-    } catch (...) {
-        // A log that cannot take its first lines is not open: nothing would reach the disk.
-        m_file.close();
-        throw;
+    return m_failed;
+}
+
+bool CommLog::OpenCommLog(QString* failure) {
+    {
+        std::lock_guard lock(m_mutex);
+        if (m_file.isOpen())
+            return true;
+        m_failed = false;
+        m_file.setFileName(path());
+        if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append))
+            failWith(QStringLiteral("Cannot open the communication log %1: %2"));
+        else if (writeLine(QStringLiteral(" ")) && writeLine(kAsterisks))
+            writeLine(timestamp() + QStringLiteral(" - Programm start"));
+        if (failure != nullptr && m_failed) {
+            *failure = m_failure;
+            m_reported = true;
+            return false;
+        }
     }
+    reportFailure();
+    return isOpen();
 }
 
 void CommLog::CloseCommLog() {
-    std::lock_guard lock(m_mutex);
-    if (!m_file.isOpen())
-        return;
-    try {
-        writeLine(timestamp() + QStringLiteral(" - Programm terminated"));
-        writeLine(kAsterisks);
-    } catch (...) {
-        m_file.close(); // closed whatever the disk says, so that logging is off as asked
-        throw;
+    {
+        std::lock_guard lock(m_mutex);
+        if (!m_file.isOpen())
+            return;
+        if (writeLine(timestamp() + QStringLiteral(" - Programm terminated")) &&
+            writeLine(kAsterisks))
+            m_file.close();
     }
-    m_file.close();
+    reportFailure();
 }
 
 void CommLog::writeEvent(const QString& text) {
-    std::lock_guard lock(m_mutex);
-    if (m_file.isOpen())
-        writeLine(timestamp() + text);
+    {
+        std::lock_guard lock(m_mutex);
+        // Commands and answers carry the interface's bytes: NUL, ESC and the like are written out.
+        if (m_file.isOpen())
+            writeLine(timestamp() + visibleText(text));
+    }
+    reportFailure();
 }
 
-void CommLog::writeLine(const QString& line) {
+bool CommLog::writeLine(const QString& line) {
     const QByteArray bytes = line.toUtf8() + "\r\n";
-    if (m_file.write(bytes) != bytes.size() || !m_file.flush())
-        throw std::runtime_error(QStringLiteral("Cannot write the communication log %1: %2")
-                                     .arg(m_file.fileName(), m_file.errorString())
-                                     .toStdString());
+    if (m_file.write(bytes) == bytes.size() && m_file.flush())
+        return true;
+    failWith(QStringLiteral("Cannot write the communication log %1: %2"));
+    return false;
+}
+
+void CommLog::failWith(const QString& what) {
+    m_failure = what.arg(m_file.fileName(), m_file.errorString());
+    m_failed = true;
+    m_reported = false;
+    // What is still buffered cannot be written either; closing drops it, so no later flush (in
+    // the destructor or at the next line) meets the same error again.
+    m_file.close();
+}
+
+void CommLog::reportFailure() {
+    FailureHandler handler;
+    QString message;
+    {
+        std::lock_guard lock(m_mutex);
+        if (m_reported)
+            return;
+        m_reported = true;
+        handler = m_onFailure;
+        message = m_failure;
+    }
+    if (handler)
+        handler(message);
+    else
+        qWarning("%s", qPrintable(message));
 }

@@ -169,14 +169,14 @@ void ElmExchange::switchDemoMode(bool on) {
     logEvent(on ? QStringLiteral(" - Demo-Mode ON") : QStringLiteral(" - Demo-Mode OFF"));
 }
 
-void ElmExchange::setCommLogging(bool on) {
+bool ElmExchange::setCommLogging(bool on, QString* failure) {
     if (on) {
-        m_log.OpenCommLog();
-        m_commLogging = true;
+        m_commLogging = m_log.OpenCommLog(failure);
     } else {
         m_commLogging = false;
         m_log.CloseCommLog();
     }
+    return m_commLogging == on;
 }
 
 void ElmExchange::logEvent(const QString& text) {

@@ -52,9 +52,10 @@ public:
     bool channelReady() const;
 
     // The communication log is open exactly while logging is on. Switching on opens the file
-    // first and throws (logging stays off) when it cannot be opened.
+    // first; when it cannot be opened logging stays off, false is returned, and the reason goes to
+    // `failure` when given (the caller reports it) or else to the log's failure handler.
     bool CommLogging() const { return m_commLogging; }
-    void setCommLogging(bool on);
+    bool setCommLogging(bool on, QString* failure = nullptr);
     // An action line such as " - Read DTC"; written only while logging is on.
     void logEvent(const QString& text);
     CommLog& commLog() { return m_log; }

@@ -104,6 +104,11 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err,
     int code = cli_exit::Success;
     try {
         CliSession session(options, tuning);
+        // A log that cannot be written is told once and stops; the command's result stands.
+        session.context().link.commLog().setFailureHandler([&io](const QString& message) {
+            io.error(QStringLiteral("quorvane-cli: ") + message +
+                     QStringLiteral(" (logging stopped)"));
+        });
         code = runCommand(session, options, io);
     } catch (const CliUsageError& e) {
         return usageError(err, e.message());

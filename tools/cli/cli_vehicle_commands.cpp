@@ -3,6 +3,7 @@
 #include "core/j1979/sensor_catalogue.h"
 #include "core/j1979/trouble_codes.h"
 #include "core/l10n/const_str.h"
+#include "core/link/visible_text.h"
 #include "core/livedata/data_log.h"
 #include "tools/cli/cli_commands.h"
 #include "tools/cli/cli_io.h"
@@ -463,7 +464,8 @@ int o2(CliSession& session, const CliOptions& options, CliIo& io) {
 
 int raw(CliSession& session, const CliOptions& options, CliIo& io) {
     const QString request = options.args.first().trimmed();
-    const QString answer = session.context().link.Exchange(request);
+    // The interface's own characters: an escape sequence is shown, never sent to the terminal.
+    const QString answer = visibleText(session.context().link.Exchange(request));
     io.line(answer);
     io.doc[QStringLiteral("command")] = request;
     io.doc[QStringLiteral("answer")] = answer;

@@ -13,10 +13,14 @@
 namespace {
 
 StopSignal* g_interrupted = nullptr;
+volatile std::sig_atomic_t g_signal = 0;
 
-// Ends the exchange in progress at once; an interrupted watch drops the cycle it was in and
-// ends with what it printed so far.
-extern "C" void onInterrupt(int) {
+// Ends the exchange in progress at once; every exchange after it returns at once too, so the
+// command runs to its end without waiting on the interface, the log gets its closing lines, and
+// the tool exits as a shell expects of a program ended by that signal (128 + its number). An
+// interrupted watch drops the cycle it was in and ends with what it printed so far.
+extern "C" void onInterrupt(int signal) {
+    g_signal = signal;
     if (g_interrupted != nullptr)
         g_interrupted->request();
 }
@@ -35,5 +39,7 @@ int main(int argc, char** argv) {
     tuning.stop = &interrupted;
     const int code = runCli(app->arguments().mid(1), out, err, tuning);
     g_interrupted = nullptr;
-    return code;
+    out.flush();
+    err.flush();
+    return g_signal != 0 ? 128 + int(g_signal) : code;
 }

@@ -13,7 +13,7 @@
 #include <unistd.h>
 
 ElmServer::ElmServer(const Config& config) : m_config(config) {
-    m_vehicle = makeVehicleProfile(config.profile);
+    m_vehicle = config.vehicle ? config.vehicle() : makeVehicleProfile(config.profile);
     if (!m_vehicle)
         throw std::runtime_error("unknown vehicle profile: " + config.profile.toStdString());
     if (config.elm327)

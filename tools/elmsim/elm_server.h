@@ -7,6 +7,7 @@
 #include <QString>
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <memory>
 
 class VehicleProfile;
@@ -23,6 +24,8 @@ public:
         int baud = 0;        // pace both directions like a line of this speed; 0 = no pacing
         bool elm327 = false; // the chip is an ELM327 (with elm327Settings) instead of an ELM323
         Elm327Emulator::Settings elm327Settings;
+        // A vehicle of the caller's own instead of the named profile (tests).
+        std::function<std::unique_ptr<VehicleProfile>()> vehicle;
     };
 
     enum class Stream { Terminal, Socket };

@@ -47,6 +47,12 @@ void showCurrentException() {
             app, [message] { showErrorBox(message); }, Qt::QueuedConnection);
 }
 
+void showErrorMessageLater(const QString& message) {
+    if (QCoreApplication* app = QCoreApplication::instance())
+        QMetaObject::invokeMethod(
+            app, [message] { showErrorBox(message); }, Qt::QueuedConnection);
+}
+
 QuorvaneApplication::QuorvaneApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 
 bool QuorvaneApplication::notify(QObject* receiver, QEvent* event) {

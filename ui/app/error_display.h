@@ -22,6 +22,11 @@ QString errorBoxText(const QString& message);
 // box is shown on the ui thread, and the caller does not wait for it.
 void showCurrentException();
 
+// Shows a failure that is no exception (a log that cannot be written) once the current event has
+// been handled: the caller may hold the exchange, which a box's own event loop must not re-enter.
+// Any thread.
+void showErrorMessageLater(const QString& message);
+
 // Wraps a slot so that whatever it throws is reported here and never unwinds through Qt's own
 // frames (Qt's widget code is not exception-safe). Every ui action is connected through it:
 //   connect(button, &QPushButton::clicked, this, guarded([this] { ... }));

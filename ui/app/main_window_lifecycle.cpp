@@ -110,6 +110,8 @@ void TfMain::FormCreate() {
     PrepareCatalogues();
 
     m_options->selectPort(m_context.comPort->portName());
+    // A full disk ends the log, not the reading that was being logged.
+    m_context.link.commLog().setFailureHandler(showErrorMessageLater);
     // A log that cannot be opened (a directory of that name, a read-only data directory) must
     // not keep the program from starting: it is reported once and stays off for this run.
     if (options.commLogging)

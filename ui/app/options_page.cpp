@@ -326,15 +326,11 @@ void OptionsPage::COM_CBChange(const QString& text) {
 }
 
 bool OptionsPage::switchOnCommLogging() {
-    bool opened = true;
-    try {
-        m_context.link.setCommLogging(true);
-    } catch (const std::exception& error) {
-        opened = false;
-        m_notifier.showMessage(UserNotifier::Icon::Error, const_str::CommLogNotOpened +
-                                                              QLatin1Char('\n') +
-                                                              QString::fromUtf8(error.what()));
-    }
+    QString failure;
+    const bool opened = m_context.link.setCommLogging(true, &failure);
+    if (!opened)
+        m_notifier.showMessage(UserNotifier::Icon::Error,
+                               const_str::CommLogNotOpened + QLatin1Char('\n') + failure);
     const QSignalBlocker block(m_commLog);
     m_commLog->setChecked(opened);
     return opened;

@@ -8,12 +8,15 @@
 #include "core/link/serial_port.h"
 #include "core/link/serial_port_error.h"
 #include "core/link/simulated_vehicle.h"
+#include "core/link/visible_text.h"
 #include "tools/elmsim/pty_elm.h"
 
 #include "tests/core/connection/connection_recording_view.h"
 #include "tests/support/answering_channel.h"
+#include "tests/support/hostile_vehicle.h"
 #include "tests/support/qt_printers.h"
 
+#include <QFile>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -167,6 +170,34 @@ TEST_F(PtyConnection, DeviceErrorMidwayLeavesNoConnectionBehind) {
     unplugged = true;
     EXPECT_THROW(sequence.InitializeConnection(), SerialPortError);
     EXPECT_TRUE(context.link.NoCommunication());
+}
+
+TEST_F(PtyConnection, WhatAHostileInterfaceSendsIsShownAndLoggedVisibly) {
+    PtyElm::Config config;
+    config.vehicle = [] { return std::make_unique<HostileVehicle>(); };
+    elms.push_back(std::make_unique<PtyElm>(config));
+    elms.back()->start();
+    context.comPort->setPortName(elms.back()->slavePath());
+    QFile::remove(CommLog::path());
+    context.link.setCommLogging(true);
+    ASSERT_TRUE(sequence.InitializeConnection());
+    const QString rawAnswer = context.link.Exchange("010C");
+    context.link.setCommLogging(false);
+
+    // What the start page and the report show.
+    EXPECT_EQ(view.vin, HostileVehicle::shownVin());
+    ASSERT_FALSE(view.cids.isEmpty());
+    EXPECT_EQ(view.cids.first(), HostileVehicle::shownFirstCalibrationId());
+    EXPECT_EQ(visibleText(rawAnswer), HostileVehicle::shownEngineSpeed());
+
+    // The communication log holds no control character but its line ends.
+    QFile log(CommLog::path());
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    const QByteArray bytes = log.readAll();
+    for (char c : bytes)
+        ASSERT_TRUE(c == '\r' || c == '\n' || uchar(c) >= 0x20) << int(c);
+    EXPECT_TRUE(bytes.contains(" - R: " + HostileVehicle::shownEngineSpeed().toUtf8() + "\r\n"));
+    QFile::remove(CommLog::path());
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "core/faultcodes/fault_code_table.h"
 #include "core/faultcodes/fault_record_format.h"
 #include "core/faultcodes/fault_table_error.h"
+#include "core/l10n/const_str.h"
 
 #include <gtest/gtest.h>
 
@@ -95,4 +96,23 @@ TEST(FaultRecordFormat, RejectsDataOfAnotherLayout) {
     const qsizetype countAt = good.indexOf("Description") + 11 + 2;
     hugeCount[countAt + 3] = char(0x7F);
     EXPECT_THROW(fault_record_format::parse(hugeCount), FaultTableError);
+}
+
+TEST(FaultRecordFormat, RefusesMoreRecordsThanAnyTableHolds) {
+    // Records of three empty fields take six bytes each in the data but far more in memory; a
+    // small module must not make the program build millions of them.
+    const auto tableOf = [](quint32 count) {
+        QByteArray data = fault_record_format::serialize({});
+        const qsizetype countAt = data.size() - 4;
+        for (int i = 0; i < 4; ++i)
+            data[countAt + i] = char((count >> (8 * i)) & 0xFF);
+        return data + QByteArray(qsizetype(count) * 6, '\0');
+    };
+    EXPECT_EQ(fault_record_format::parse(tableOf(1000)).size(), 1000);
+    try {
+        fault_record_format::parse(tableOf(fault_record_format::kMaxRecords + 1));
+        FAIL() << "no error";
+    } catch (const FaultTableError& e) {
+        EXPECT_EQ(e.message(), const_str::FaultTableTooLarge);
+    }
 }

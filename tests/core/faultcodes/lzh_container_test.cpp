@@ -79,6 +79,16 @@ TEST(LzhContainer, DamageGivesTheMatchingMessage) {
     EXPECT_EQ(unpackError(good.left(12)), const_str::DecompressionSizeMismatch);
 }
 
+TEST(LzhContainer, StatedSizeBeyondTheLimitIsRefusedBeforeUnpacking) {
+    // A module of a few megabytes can really hold hundreds of megabytes of zeros; the table is
+    // never unpacked past the limit, whatever the data hold.
+    QByteArray huge = lzh_container::pack(sampleText());
+    setSize(huge, lzh_container::kMaxUnpackedSize + 1);
+    EXPECT_EQ(unpackError(huge), const_str::FaultTableTooLarge);
+    setSize(huge, 0xFFFFFFFF);
+    EXPECT_EQ(unpackError(huge), const_str::FaultTableTooLarge);
+}
+
 TEST(LzhContainer, RandomCorruptionIsCaughtOrHarmless) {
     // Bounded so that it stays quick under the sanitizers, which watch every access.
     const QByteArray raw = sampleText().left(20000);
@@ -101,7 +111,8 @@ TEST(LzhContainer, RandomCorruptionIsCaughtOrHarmless) {
             ++caught;
             EXPECT_TRUE(e.message() == const_str::NotLzhCompressed ||
                         e.message() == const_str::DecompressionSizeMismatch ||
-                        e.message() == const_str::CrcDecompressionError);
+                        e.message() == const_str::CrcDecompressionError ||
+                        e.message() == const_str::FaultTableTooLarge);
         }
     }
     EXPECT_GT(caught, 350);

@@ -65,12 +65,12 @@ TEST(VehicleInfo, TruncatedVinAnswerGivesWhatItHolds) {
     ScriptedLink link;
     link.answer(QStringLiteral("0900"), supportedTypes("C0"));
     link.answer(QStringLiteral("0901"), QStringLiteral("4901FF"));
-    // The second message is cut inside its first byte; a control byte 03 is left out too.
+    // The second message is cut inside its first byte; a control byte 03 is shown, not obeyed.
     link.answer(QStringLiteral("0902"), QStringLiteral("49020131033233490202"
                                                        "3"));
     TMode09 mode09;
     mode09.ReadVehicleInfo(link);
-    EXPECT_EQ(mode09.vin(), QStringLiteral("123"));
+    EXPECT_EQ(mode09.vin(), QStringLiteral("1\\x0323"));
 }
 
 TEST(VehicleInfo, CalibrationIdsTakeFourMessagesEach) {
@@ -141,6 +141,17 @@ TEST(VehicleInfo, VerificationNumbersAreHexText) {
     TMode09 mode09;
     mode09.ReadVehicleInfo(link);
     EXPECT_EQ(mode09.calibrationVerificationNumbers(), QStringList({"AE6D46B4", "0000771D"}));
+}
+
+TEST(VehicleInfo, VerificationNumbersWithControlCharactersShowThem) {
+    // The number is the answer's own text; a hostile interface can put anything there.
+    ScriptedLink link;
+    link.answer(QStringLiteral("0900"), supportedTypes("0C"));
+    link.answer(QStringLiteral("0905"), QStringLiteral("490501"));
+    link.answer(QStringLiteral("0906"), QStringLiteral("490601AE\x1B[2J45"));
+    TMode09 mode09;
+    mode09.ReadVehicleInfo(link);
+    EXPECT_EQ(mode09.calibrationVerificationNumbers(), QStringList({R"(AE\x1B[2J45)"}));
 }
 
 TEST(VehicleInfo, UnansweredVerificationNumbersLeaveAnEmptyList) {

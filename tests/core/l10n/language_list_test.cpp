@@ -12,6 +12,7 @@
 #include "tests/support/test_environment.h"
 
 #include <QFile>
+#include <QtEndian>
 #include <gtest/gtest.h>
 
 namespace {
@@ -112,6 +113,20 @@ TEST_F(LanguageListTest, ALibraryThatIsNoResourceFileCountsAsMissing) {
     FlagLibrary flags(bogus);
     EXPECT_FALSE(flags.load());
     EXPECT_TRUE(flags.flag(QStringLiteral("de")).isEmpty());
+
+    // The real library with its tree offset pointing at its last bytes: refused before Qt
+    // would walk it.
+    QFile staged(stagedFlags());
+    ASSERT_TRUE(staged.open(QIODevice::ReadOnly));
+    QByteArray damaged = staged.readAll();
+    ASSERT_GT(damaged.size(), 32);
+    qToBigEndian(quint32(damaged.size() - 4), damaged.data() + 8);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(damaged);
+    file.close();
+    FlagLibrary damagedFlags(bogus);
+    EXPECT_FALSE(damagedFlags.load());
+    EXPECT_TRUE(damagedFlags.flag(QStringLiteral("de")).isEmpty());
 }
 
 TEST_F(LanguageListTest, NoLocaleDirectoryGivesAnEmptyList) {

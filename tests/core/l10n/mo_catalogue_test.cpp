@@ -95,6 +95,52 @@ TEST(MoCatalogue, HostileTableEntriesAreRejected) {
     EXPECT_FALSE(catalogue.parse(poke(int(originals) + 4, 0xFFFFFFFE)));
 }
 
+// A little-endian catalogue whose entry i translates "k<i>" by the shared string: each
+// translation entry names the same bytes.
+QByteArray sharedTranslationCatalogue(int entries, const QByteArray& shared) {
+    const quint32 tables = 28;
+    const quint32 translations = tables + 8 * entries;
+    quint32 strings = translations + 8 * entries;
+    QByteArray keys;
+    QList<quint32> keyOffsets;
+    for (int i = 0; i < entries; ++i) {
+        keyOffsets << quint32(keys.size());
+        keys += "k" + QByteArray::number(i) + '\0';
+    }
+    const quint32 sharedOffset = strings + quint32(keys.size());
+    QByteArray mo;
+    const auto put = [&mo](quint32 value) {
+        for (int i = 0; i < 4; ++i)
+            mo += char((value >> (8 * i)) & 0xFF);
+    };
+    for (quint32 word : {0x950412deu, 0u, quint32(entries), tables, translations, 0u, 0u})
+        put(word);
+    for (int i = 0; i < entries; ++i) {
+        put(quint32(QByteArray::number(i).size() + 1));
+        put(strings + keyOffsets[i]);
+    }
+    for (int i = 0; i < entries; ++i) {
+        put(quint32(shared.size()));
+        put(sharedOffset);
+    }
+    return mo + keys + shared + '\0';
+}
+
+TEST(MoCatalogue, EntriesSharingOneStringAreReadWithinReason) {
+    // A tool may store a translation that several entries share only once.
+    MoCatalogue catalogue;
+    ASSERT_TRUE(catalogue.parse(sharedTranslationCatalogue(3, "Wert")));
+    EXPECT_EQ(lookup(catalogue, "k2"), QStringLiteral("Wert"));
+
+    // Hundreds of entries that all name the same large string would make the reading cost
+    // hundreds of times the file size (a few megabytes of file: minutes at start-up). Such a
+    // catalogue is damaged and loads nothing.
+    const QByteArray crafted = sharedTranslationCatalogue(400, QByteArray(8000, 'x'));
+    ASSERT_LT(crafted.size(), 20000);
+    EXPECT_FALSE(catalogue.parse(crafted));
+    EXPECT_TRUE(catalogue.isEmpty());
+}
+
 TEST(MoCatalogue, RandomDamageNeverCrashes) {
     const QByteArray whole = readAll(locale_tree::testMo(QStringLiteral("sample_de_be.mo")));
     QRandomGenerator random(20261209);

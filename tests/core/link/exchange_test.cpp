@@ -316,7 +316,9 @@ TEST_F(LogFileTest, EveryExchangeAndActionIsOneLineBetweenOpeningAndClosingLines
 TEST_F(LogFileTest, ALogThatDoesNotOpenLeavesLoggingOff) {
     ASSERT_TRUE(QDir().mkpath(CommLog::path()));
     ElmExchange link;
-    EXPECT_THROW(link.setCommLogging(true), std::runtime_error);
+    QString failure;
+    EXPECT_FALSE(link.setCommLogging(true, &failure));
+    EXPECT_TRUE(failure.contains(CommLog::path())) << failure.toStdString();
     EXPECT_FALSE(link.CommLogging());
     EXPECT_FALSE(link.commLog().isOpen());
     QDir(CommLog::path()).removeRecursively();
@@ -336,6 +338,76 @@ TEST_F(LogFileTest, SentinelAnswersAreLoggedToo) {
     ASSERT_GE(lines.size(), 5);
     EXPECT_TRUE(endsWith(lines[3], " - S: 03"));
     EXPECT_TRUE(endsWith(lines[4], " - R: Error"));
+}
+
+TEST_F(LogFileTest, AnswerBytesThatControlATerminalAreWrittenOutVisibly) {
+    ScriptedChannel channel;
+    ElmExchange link(&channel);
+    link.setCommLogging(true);
+    // A hostile adapter: a title-setting sequence, a screen clear, a NUL and a C1 control.
+    static const char hostile[] = "41 0C \x1B]0;owned\x07\x1B[2J\0\x9B\r>";
+    channel.reply({QByteArray(hostile, sizeof hostile - 1)});
+    const QString answer = link.Exchange("010C");
+    link.setCommLogging(false);
+
+    QFile file(CommLog::path());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    for (char c : bytes)
+        EXPECT_TRUE(c == '\r' || c == '\n' || uchar(c) >= 0x20) << int(c);
+    EXPECT_TRUE(bytes.contains(" - R: 410C\\x1B]0;owned\\x07\\x1B[2J\\x00\\x9B\r\n"))
+        << bytes.toStdString();
+    // The answer itself reaches the readers unchanged; only what is shown is written out.
+    static const char packed[] = "410C\x1B]0;owned\x07\x1B[2J\0\x9B";
+    EXPECT_EQ(answer, QString::fromLatin1(packed, sizeof packed - 1));
+}
+
+TEST_F(LogFileTest, ALogThatCannotBeWrittenIsReportedOnceAndTheExchangeGoesOn) {
+    if (!QFile::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full";
+    // A full disk: opening works, every write fails.
+    ASSERT_TRUE(QFile::link("/dev/full", CommLog::path()));
+    ElmExchange link;
+    link.setDemoDelay(0);
+    link.switchDemoMode(true);
+    QStringList failures;
+    link.commLog().setFailureHandler([&failures](const QString& m) { failures << m; });
+
+    link.setCommLogging(true);
+    EXPECT_EQ(link.Exchange("0100"), "4100BE1FE811");
+    EXPECT_EQ(link.Exchange("0101"), link.Exchange("0101"));
+    link.logEvent(" - Read DTC");
+    EXPECT_NO_THROW(link.setCommLogging(false));
+    ASSERT_EQ(failures.size(), 1);
+    EXPECT_TRUE(failures[0].contains(CommLog::path())) << failures[0].toStdString();
+    EXPECT_TRUE(link.commLog().failed());
+    EXPECT_FALSE(link.commLog().isOpen());
+
+    // Ticking the box again tries again, and again tells once.
+    link.setCommLogging(true);
+    EXPECT_EQ(failures.size(), 2);
+    QFile::remove(CommLog::path());
+    link.setCommLogging(false);
+    link.setCommLogging(true);
+    EXPECT_FALSE(link.commLog().failed());
+    EXPECT_TRUE(link.commLog().isOpen());
+    link.setCommLogging(false);
+    EXPECT_EQ(failures.size(), 2);
+}
+
+TEST_F(LogFileTest, ALogInAReadOnlyDirectoryIsReportedAndNothingThrows) {
+    CommLog log;
+    QStringList failures;
+    log.setFailureHandler([&failures](const QString& m) { failures << m; });
+    // A directory where the file should be cannot be opened as a file, whoever runs the test.
+    ASSERT_TRUE(QDir().mkpath(CommLog::path()));
+    EXPECT_NO_THROW(log.OpenCommLog());
+    EXPECT_FALSE(log.isOpen());
+    EXPECT_EQ(failures.size(), 1);
+    log.writeEvent(" - S: 0100");
+    log.CloseCommLog();
+    EXPECT_EQ(failures.size(), 1);
+    QDir(CommLog::path()).removeRecursively();
 }
 
 } // namespace
