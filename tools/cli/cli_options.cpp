@@ -187,6 +187,7 @@ QString cliHelpText() {
                              the vehicle unless --vin gives one
 Values that could not be read print as N/A or Error (null in JSON, with an "error" field).
 Exit codes: 0 success, 1 the vehicle or interface did not answer (also for any value not
-read), 2 bad usage or bad input, 3 a report file could not be written.
+read), 2 bad usage or bad input, 3 a report file could not be written, 130/143 ended by
+SIGINT/SIGTERM.
 )");
 }
