@@ -3,8 +3,32 @@
 #include "core/l10n/const_str.h"
 #include "core/link/elm_exchange.h"
 
+#include <QRegularExpression>
+
 bool IsElm327(const QString& chipVersion) {
     return chipVersion.contains(QLatin1String("ELM327"));
+}
+
+bool TakesAnswerCount(const QString& chipVersion) {
+    if (!IsElm327(chipVersion))
+        return false;
+    // "ELM327 v1.5", "ELM327 v2.1", "ELM327 v1.3a": major and minor number after the "v".
+    static const QRegularExpression version(QStringLiteral("ELM327\\s*v(\\d{1,3})\\.(\\d{1,3})"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = version.match(chipVersion);
+    if (!match.hasMatch())
+        return false;
+    const int major = match.captured(1).toInt();
+    const int minor = match.captured(2).toInt();
+    return major > 1 || (major == 1 && minor >= 3);
+}
+
+QString ElmAdaptiveTiming(ElmExchange& link) {
+    if (!link.channelReady())
+        return const_str::Error;
+    return link.Exchange(QStringLiteral("ATAT1")).contains(QLatin1String("OK"))
+               ? QStringLiteral("OK")
+               : const_str::Error;
 }
 
 QString ElmProtocolNumber(ElmExchange& link) {
