@@ -5,6 +5,18 @@
 
 #include <QRegularExpression>
 
+namespace {
+
+// A setting the chip confirms with "OK".
+QString okCommand(ElmExchange& link, const QString& command) {
+    if (!link.channelReady())
+        return const_str::Error;
+    return link.Exchange(command).contains(QLatin1String("OK")) ? QStringLiteral("OK")
+                                                                : const_str::Error;
+}
+
+} // namespace
+
 bool IsElm327(const QString& chipVersion) {
     return chipVersion.contains(QLatin1String("ELM327"));
 }
@@ -24,11 +36,7 @@ bool TakesAnswerCount(const QString& chipVersion) {
 }
 
 QString ElmAdaptiveTiming(ElmExchange& link) {
-    if (!link.channelReady())
-        return const_str::Error;
-    return link.Exchange(QStringLiteral("ATAT1")).contains(QLatin1String("OK"))
-               ? QStringLiteral("OK")
-               : const_str::Error;
+    return okCommand(link, QStringLiteral("ATAT1"));
 }
 
 QString ElmProtocolNumber(ElmExchange& link) {
@@ -50,9 +58,5 @@ bool IsFixedProtocol(const QString& protocolNumber) {
 }
 
 QString ElmAutomaticProtocol(ElmExchange& link) {
-    if (!link.channelReady())
-        return const_str::Error;
-    return link.Exchange(QStringLiteral("ATSP0")).contains(QLatin1String("OK"))
-               ? QStringLiteral("OK")
-               : const_str::Error;
+    return okCommand(link, QStringLiteral("ATSP0"));
 }

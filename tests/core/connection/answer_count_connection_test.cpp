@@ -2,16 +2,11 @@
 // that follow carry the count, fall back where a unit stays silent, and never change on the
 // ELM323. What goes out is read from the communication log, which shows requests as sent.
 
-#include "core/connection/connection_sequence.h"
-#include "core/connection/program_context.h"
-#include "core/j1979/sensor_catalogue.h"
-#include "core/link/com_port.h"
+#include "core/j1979/mode01.h"
 #include "core/link/comm_log.h"
 #include "core/link/elm327_commands.h"
-#include "core/link/serial_port.h"
-#include "tools/elmsim/pty_elm.h"
 
-#include "tests/core/connection/connection_recording_view.h"
+#include "tests/core/connection/pty_connection.h"
 #include "tests/support/log_file.h"
 #include "tests/support/qt_printers.h"
 
@@ -29,21 +24,9 @@ TEST(TakesAnswerCount, FromVersion13OfTheElm327On) {
         EXPECT_FALSE(TakesAnswerCount(no)) << no;
 }
 
-struct Connected {
-    ProgramContext context;
-    RecordingConnectionView view;
-    ConnectionSequence sequence{context, view};
-    std::unique_ptr<PtyElm> elm;
-
-    explicit Connected(const PtyElm::Config& config) {
+struct Connected : PtyConnection {
+    explicit Connected(const PtyElm::Config& config) : PtyConnection(config) {
         QFile::remove(CommLog::path());
-        PrepareCatalogues();
-        context.comPort = CreateComPort();
-        context.link.setChannel(context.comPort.get());
-        context.link.setSilenceTimeout(300);
-        elm = std::make_unique<PtyElm>(config);
-        elm->start();
-        context.comPort->setPortName(elm->slavePath());
         context.link.setCommLogging(true);
     }
     ~Connected() {
