@@ -201,6 +201,10 @@ void ConnectionSequence::readServices() {
 
     TMode01& mode01 = ensure(m_context.mode01);
     mode01.ReadStatus(link);
+    // Its first request has shown how many control units answer service 01; an ELM327 that
+    // takes the count then returns as soon as they have all answered.
+    if (TakesAnswerCount(m_chipVersion) && link.canLayout())
+        link.startAnswerCount(link.service01Units());
     addLine(const_str::Mode01Init, true);
     m_view.buildSensorLists(mode01.supportedPids());
     m_view.showObdType(mode01.obdType());
@@ -244,6 +248,9 @@ void ConnectionSequence::readServices() {
 
 bool ConnectionSequence::setUpProtocolSearch() {
     ElmExchange& link = m_context.link;
+    // Adaptive timing keeps the chip's wait for more answers short; a chip that does not know the
+    // command waits its fixed time-out and works all the same, so its answer is not a stage.
+    ElmAdaptiveTiming(link);
     // A protocol the user fixed in the chip is his choice; otherwise the chip searches.
     const QString current = ElmProtocolNumber(link);
     if (IsFixedProtocol(current))

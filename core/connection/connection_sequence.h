@@ -41,7 +41,8 @@ private:
     bool resetInterface();
     bool configureStage(const QString& label, const QString& result);
     bool checkEcu();
-    // ELM327 only: the protocol search before the control-unit check, the protocol after it.
+    // ELM327 only: adaptive timing and the protocol search before the control-unit check, the
+    // protocol after it.
     bool setUpProtocolSearch();
     void readProtocol();
     void readServices();

@@ -154,6 +154,27 @@ void vehicleInfoMessages(const QByteArray& m, QStringList& lines) {
     }
 }
 
+// The lines of a raw serial answer, status lines left out and the bus-error words apart; false
+// when the prompt is missing.
+bool splitSerial(const QByteArray& raw, QStringList& lines, QStringList& busErrors) {
+    QString buffer = QString::fromLatin1(raw);
+    const qsizetype prompt = buffer.indexOf(QLatin1Char('>'));
+    if (prompt < 0)
+        return false;
+    buffer[prompt] = QLatin1Char('\r');
+    buffer.replace(QLatin1Char('\n'), QLatin1Char('\r'));
+    for (const QString& piece : buffer.split(QLatin1Char('\r'), Qt::SkipEmptyParts)) {
+        const QString line = answer_text::trimControls(piece);
+        if (line.isEmpty() || isStatusLine(line))
+            continue;
+        if (isBusErrorLine(line))
+            busErrors << line;
+        else
+            lines << line;
+    }
+    return true;
+}
+
 } // namespace
 
 namespace can_answer {
@@ -217,24 +238,10 @@ QString toIsoLayout(const QList<Message>& messages) {
 }
 
 QString fromSerial(const QByteArray& raw) {
-    QString buffer = QString::fromLatin1(raw);
-    const qsizetype prompt = buffer.indexOf(QLatin1Char('>'));
-    if (prompt < 0)
-        return const_str::Error;
-    buffer[prompt] = QLatin1Char('\r');
-    buffer.replace(QLatin1Char('\n'), QLatin1Char('\r'));
-
     QStringList lines;
     QStringList busErrors;
-    for (const QString& piece : buffer.split(QLatin1Char('\r'), Qt::SkipEmptyParts)) {
-        const QString line = answer_text::trimControls(piece);
-        if (line.isEmpty() || isStatusLine(line))
-            continue;
-        if (isBusErrorLine(line))
-            busErrors << line;
-        else
-            lines << line;
-    }
+    if (!splitSerial(raw, lines, busErrors))
+        return const_str::Error;
     // One control unit's error says nothing about the others' answers.
     if (lines.isEmpty())
         return busErrors.join(QLatin1Char(' '));
@@ -242,6 +249,17 @@ QString fromSerial(const QByteArray& raw) {
     if (!messages.isEmpty())
         return toIsoLayout(messages);
     return answer_text::pack(lines.join(QLatin1Char(' ')));
+}
+
+int messageCount(const QByteArray& raw) {
+    QStringList lines;
+    QStringList busErrors;
+    if (!splitSerial(raw, lines, busErrors))
+        return 0;
+    int count = 0;
+    for (const Message& message : parseFrames(lines))
+        count += message.bytes.isEmpty() ? 0 : 1;
+    return count;
 }
 
 } // namespace can_answer

@@ -42,4 +42,8 @@ QString toIsoLayout(const QList<Message>& messages);
 // layout; anything else (answers to AT commands) cleaned as any answer is.
 QString fromSerial(const QByteArray& raw);
 
+// How many messages (control units' responses) a raw serial answer holds: 0 without a prompt,
+// for bus-error words alone, and for text that is no CAN data.
+int messageCount(const QByteArray& raw);
+
 } // namespace can_answer

@@ -3,8 +3,40 @@
 #include "core/l10n/const_str.h"
 #include "core/link/elm_exchange.h"
 
+#include <QRegularExpression>
+
+namespace {
+
+// A setting the chip confirms with "OK".
+QString okCommand(ElmExchange& link, const QString& command) {
+    if (!link.channelReady())
+        return const_str::Error;
+    return link.Exchange(command).contains(QLatin1String("OK")) ? QStringLiteral("OK")
+                                                                : const_str::Error;
+}
+
+} // namespace
+
 bool IsElm327(const QString& chipVersion) {
     return chipVersion.contains(QLatin1String("ELM327"));
+}
+
+bool TakesAnswerCount(const QString& chipVersion) {
+    if (!IsElm327(chipVersion))
+        return false;
+    // "ELM327 v1.5", "ELM327 v2.1", "ELM327 v1.3a": major and minor number after the "v".
+    static const QRegularExpression version(QStringLiteral("ELM327\\s*v(\\d{1,3})\\.(\\d{1,3})"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = version.match(chipVersion);
+    if (!match.hasMatch())
+        return false;
+    const int major = match.captured(1).toInt();
+    const int minor = match.captured(2).toInt();
+    return major > 1 || (major == 1 && minor >= 3);
+}
+
+QString ElmAdaptiveTiming(ElmExchange& link) {
+    return okCommand(link, QStringLiteral("ATAT1"));
 }
 
 QString ElmProtocolNumber(ElmExchange& link) {
@@ -26,9 +58,5 @@ bool IsFixedProtocol(const QString& protocolNumber) {
 }
 
 QString ElmAutomaticProtocol(ElmExchange& link) {
-    if (!link.channelReady())
-        return const_str::Error;
-    return link.Exchange(QStringLiteral("ATSP0")).contains(QLatin1String("OK"))
-               ? QStringLiteral("OK")
-               : const_str::Error;
+    return okCommand(link, QStringLiteral("ATSP0"));
 }

@@ -10,6 +10,14 @@ class ElmExchange;
 // Whether the identify answer names an ELM327 rather than an ELM323.
 bool IsElm327(const QString& chipVersion);
 
+// Whether the identify answer names an ELM327 v1.3 or later, which takes the number of answers to
+// expect after a request ("010C1").
+bool TakesAnswerCount(const QString& chipVersion);
+
+// "ATAT1": adaptive timing, the chip's time-out shortened to what the vehicle needs; "OK". A chip
+// older than the command answers "?" and keeps its fixed time-out.
+QString ElmAdaptiveTiming(ElmExchange& link);
+
 // "ATDPN": the protocol number, "A" in front when the chip found it by its automatic search.
 QString ElmProtocolNumber(ElmExchange& link);
 

@@ -54,13 +54,48 @@ QString ElmExchange::Exchange(const QString& command) {
     try {
         if (!demo && m_answerOutstanding)
             finishAbortedAnswer(requireChannel(), stop, deadline);
-        SendCommand(command, demo);
-        return ReadAnswer(demo, stop, deadline);
+        const unsigned generation = m_countGeneration;
+        if (generation != m_answerCountGeneration) {
+            m_answerCount.start(m_countUnits);
+            m_answerCountGeneration = generation;
+        }
+        const QString counted =
+            demo || !m_canLayout ? QString() : m_answerCount.countedRequest(command);
+        if (counted.isEmpty())
+            return transfer(command, demo, stop, deadline);
+        const QString answer = transfer(counted, false, stop, deadline);
+        // A stopped exchange ends here; its cut answer says nothing about the count.
+        if ((stop != nullptr && stop->requested()) ||
+            m_answerCount.judge(command, answer, m_lastMessages) == AnswerCount::Verdict::Keep)
+            return answer;
+        return transfer(command, false, stop, deadline);
     } catch (const SerialPortError& error) {
         if (deviceOpen)
             reportDeviceLost(error.message());
         throw;
     }
+}
+
+QString ElmExchange::transfer(const QString& command, bool demo, const StopSignal* stop,
+                              Deadline deadline) {
+    SendCommand(command, demo);
+    const QString answer = ReadAnswer(demo, stop, deadline);
+    if (!demo && m_canLayout && command == QLatin1String("0100"))
+        m_service01Units = m_lastMessages;
+    return answer;
+}
+
+void ElmExchange::setCanLayout(bool on) {
+    m_canLayout = on;
+    if (!on) {
+        m_service01Units = 0;
+        startAnswerCount(0);
+    }
+}
+
+void ElmExchange::startAnswerCount(int units) {
+    m_countUnits = m_answerCountAllowed ? units : 0;
+    ++m_countGeneration;
 }
 
 void ElmExchange::reportDeviceLost(const QString& reason) {
@@ -107,6 +142,7 @@ QString ElmExchange::ReadAnswer(bool demo, const StopSignal* stop, Deadline dead
     } else {
         const QByteArray buffer = readSerialAnswer(requireChannel(), stop, deadline);
         result = m_canLayout ? can_answer::fromSerial(buffer) : answer_text::fromSerial(buffer);
+        m_lastMessages = m_canLayout ? can_answer::messageCount(buffer) : 0;
     }
     if (m_commLogging)
         m_log.writeEvent(QStringLiteral(" - R: ") + result);

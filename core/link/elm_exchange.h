@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/link/answer_count.h"
 #include "core/link/comm_log.h"
 #include "core/link/command_link.h"
 
@@ -37,7 +38,19 @@ public:
     // Set by the connection sequence once the interface has named a CAN protocol; from then on
     // serial answers are reassembled by can_answer. The simulated vehicle is never a CAN one.
     bool canLayout() const override { return m_canLayout && !m_demoMode; }
-    void setCanLayout(bool on) { m_canLayout = on; }
+    // Switching the CAN layout off also ends the answer count and forgets the units counted.
+    void setCanLayout(bool on);
+
+    // The answer count (answer_count.h) for `units` control units from the next exchange on;
+    // 0 ends it. Only serial exchanges in the CAN layout count, and only while allowed. Any
+    // thread; the exchange in progress is not affected.
+    void startAnswerCount(int units);
+    // Whether the answer count may be used at all (on unless a front end switches it off).
+    void setAnswerCountAllowed(bool on) { m_answerCountAllowed = on; }
+    bool answerCountAllowed() const { return m_answerCountAllowed; }
+    // How many control units answered the last "0100" of a serial exchange in the CAN layout;
+    // 0 before any.
+    int service01Units() const { return m_service01Units; }
 
     // Demo-Mode: the simulated vehicle answers and the serial channel is not needed at all.
     bool DemoMode() const { return m_demoMode; }
@@ -85,8 +98,10 @@ public:
     void setExchangeTimeLimit(int ms) { m_exchangeTimeLimitMs = ms; }
 
 private:
-    void SendCommand(const QString& command, bool demo);
     using Deadline = std::chrono::steady_clock::time_point;
+    // One command out and its answer back.
+    QString transfer(const QString& command, bool demo, const StopSignal* stop, Deadline deadline);
+    void SendCommand(const QString& command, bool demo);
     QString ReadAnswer(bool demo, const StopSignal* stop, Deadline deadline);
     QByteArray readSerialAnswer(SerialChannel& channel, const StopSignal* stop, Deadline deadline);
     void finishAbortedAnswer(SerialChannel& channel, const StopSignal* stop, Deadline deadline);
@@ -105,6 +120,15 @@ private:
     std::atomic<bool> m_canLayout{false};
     std::atomic<int> m_demoDelayMs{100};
     std::atomic<const StopSignal*> m_stop{nullptr};
+    // The answer count, restarted inside the exchange whenever startAnswerCount has been called
+    // since (the generation tells), so that no other thread ever touches it.
+    AnswerCount m_answerCount;
+    unsigned m_answerCountGeneration = 0;
+    std::atomic<unsigned> m_countGeneration{0};
+    std::atomic<int> m_countUnits{0};
+    std::atomic<bool> m_answerCountAllowed{true};
+    std::atomic<int> m_service01Units{0};
+    int m_lastMessages = 0; // messages in the last serial answer in the CAN layout
     // The last serial exchange was stopped before its prompt: the interface may still be answering.
     bool m_answerOutstanding = false;
     int m_silenceTimeoutMs = kSilenceTimeoutMs;

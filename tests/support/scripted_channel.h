@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/link/serial_channel.h"
+#include "core/link/stop_signal.h"
 
 #include <QByteArray>
 #include <QList>
@@ -70,4 +71,16 @@ private:
     std::deque<QByteArray> m_chunks;
     QByteArray m_pending;
     QByteArray m_babble;
+};
+
+// A channel that raises a stop after a number of waits, as the user pressing "Stop" would while
+// the answer is arriving.
+struct StoppingChannel : ScriptedChannel {
+    StopSignal* stop = nullptr;
+    int stopAfterWaits = -1;
+    WaitOutcome waitForDataOrStop(int timeoutMs, const StopSignal* signal) override {
+        if (stopAfterWaits >= 0 && waits >= stopAfterWaits)
+            stop->request();
+        return ScriptedChannel::waitForDataOrStop(timeoutMs, signal);
+    }
 };

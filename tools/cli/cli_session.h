@@ -57,6 +57,9 @@ struct CliTuning {
     // Raised from outside (the interrupt signal): ends the exchange in progress and a watch
     // without a count; the signal handler may raise it.
     const StopSignal* stop = nullptr;
+    // An ELM327 that takes it gets the number of answers to expect after each current-data
+    // request; off, the requests go out plain (benchmarks compare the two).
+    bool answerCount = true;
 };
 
 // One run of the command-line tool over the program's core: settings read (never written), the

@@ -78,8 +78,14 @@ QList<QByteArray> answer(VehicleProfile& vehicle, const QString& request, bool s
     if (!secondUnit || units.size() != 1)
         return units;
 
+    // The transmission reads load, coolant temperature, engine and vehicle speed off the bus and
+    // reports them as its bitmap says: the same values as the engine.
+    static const QStringList sharedValues{QStringLiteral("0104"), QStringLiteral("0105"),
+                                          QStringLiteral("010C"), QStringLiteral("010D")};
     if (request == QLatin1String("0100"))
         units << bytesOf(QStringLiteral("41 00 98 18 00 00"));
+    else if (sharedValues.contains(request))
+        units << QByteArray(units.first());
     else if (request == QLatin1String("0101"))
         units << bytesOf(QStringLiteral("41 01 00 00 00 00"));
     else if (request == QLatin1String("04"))

@@ -14,8 +14,9 @@ namespace can_vehicle {
 
 // The messages of every control unit that answers the request, engine first. Each line of the
 // profile's answer is one unit. With `secondUnit` a transmission unit joins where the profile has
-// only one: it reports a supported-PID bitmap and a status, confirms a clearing, and holds the last
-// two stored codes (the engine keeps the rest), so codes come from two units and in long messages.
+// only one: it reports a supported-PID bitmap and a status, the four live values its bitmap names,
+// confirms a clearing, and holds the last two stored codes (the engine keeps the rest), so codes
+// come from two units and in long messages.
 QList<QByteArray> answer(VehicleProfile& vehicle, const QString& request, bool secondUnit);
 
 // One unit's message in ISO layout (all of its frames) as a CAN message.

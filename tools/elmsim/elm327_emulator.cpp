@@ -28,7 +28,8 @@ QString protocolDigit(int protocol) {
 
 Elm327Emulator::Elm327Emulator(VehicleProfile& vehicle, ElmEmulator::Options options,
                                Settings settings)
-    : m_vehicle(vehicle), m_line(options), m_settings(settings) {
+    : m_vehicle(vehicle), m_line(options), m_settings(settings), m_timing(settings.timing) {
+    m_line.repeatOnEmptyLine = true;
     reset();
 }
 
@@ -38,6 +39,7 @@ void Elm327Emulator::reset() {
     m_headers = m_settings.headers;
     m_spaces = m_settings.spaces;
     m_found = false;
+    m_timing.reset();
 }
 
 std::vector<ElmEmulator::Output> Elm327Emulator::feed(const QByteArray& input) {
@@ -51,9 +53,33 @@ std::vector<ElmEmulator::Output> Elm327Emulator::handleLine(const QString& line)
         const bool restarted = command == QLatin1String("Z") || command == QLatin1String("WS");
         return {{m_line.finish(answer, restarted), false}};
     }
-    if (!ElmEmulator::Line::isHexRequest(line))
-        return {{m_line.finish(QStringLiteral("?")), false}};
-    return {{m_line.finish(vehicleAnswer(line)), true}};
+    if (ElmEmulator::Line::isHexRequest(line))
+        return handleRequest(line, 0);
+    // One digit more than whole bytes: the number of answers to expect, 1 to F.
+    const QString request = line.chopped(1);
+    const int expected = QString(line.back()).toInt(nullptr, 16);
+    if (request.size() >= 2 && ElmEmulator::Line::isHexRequest(request) && expected > 0)
+        return handleRequest(request, expected);
+    return {{m_line.finish(QStringLiteral("?")), false}};
+}
+
+std::vector<ElmEmulator::Output> Elm327Emulator::handleRequest(const QString& request,
+                                                               int expectedAnswers) {
+    const VehicleAnswer answer = vehicleAnswer(request, expectedAnswers);
+    const QByteArray whole = m_line.finish(answer.text);
+    if (!m_timing.realtime())
+        return {{whole, true}};
+    const int wait = m_timing.waitMs();
+    // Nobody answered: the chip says so when it stops listening.
+    if (answer.units == 0)
+        return {{whole, true, wait}};
+    m_timing.answered();
+    // The answers come as the units send them; the prompt follows at once when the expected
+    // number has come, else when the chip has listened in vain for one more.
+    const QByteArray closing = m_line.finish(QString());
+    const bool complete = expectedAnswers > 0 && answer.units >= expectedAnswers;
+    return {{whole.chopped(closing.size()), true, m_timing.responseMs()},
+            {closing, false, complete ? 0 : wait}};
 }
 
 QString Elm327Emulator::handleAt(const QString& command) {
@@ -102,9 +128,10 @@ QString Elm327Emulator::handleAt(const QString& command) {
         m_found = false;
         return ok;
     }
-    if ((command.startsWith(QLatin1String("AT")) && command.size() == 3) ||
-        (command.startsWith(QLatin1String("ST")) && command.size() == 4))
-        return ok;
+    if (command.startsWith(QLatin1String("AT")) && command.size() == 3)
+        return m_timing.setAdaptive(command.mid(2)) ? ok : QStringLiteral("?");
+    if (command.startsWith(QLatin1String("ST")) && command.size() == 4)
+        return m_timing.setTimeout(command.mid(2)) ? ok : QStringLiteral("?");
     if (command == QLatin1String("DPN") || command == QLatin1String("DP")) {
         const bool automatic = m_chosenProtocol == 0;
         const int shown =
@@ -117,27 +144,41 @@ QString Elm327Emulator::handleAt(const QString& command) {
     return QStringLiteral("?");
 }
 
-QString Elm327Emulator::vehicleAnswer(const QString& request) {
+Elm327Emulator::VehicleAnswer Elm327Emulator::vehicleAnswer(const QString& request,
+                                                            int expectedAnswers) {
     QString prefix;
     if (m_chosenProtocol == 0 && !m_found) {
         prefix = QStringLiteral("SEARCHING...\r");
         m_found = true;
     } else if (m_chosenProtocol != 0 && m_chosenProtocol != m_settings.protocol) {
-        return QStringLiteral("UNABLE TO CONNECT");
+        return {QStringLiteral("UNABLE TO CONNECT"), 0};
     }
-    if (m_line.vehicleSilent())
-        return prefix + QStringLiteral("NO DATA");
+    const QString noData = prefix + QStringLiteral("NO DATA");
+    // A time-out set shorter than the units take to answer hears nothing.
+    if (m_line.vehicleSilent() || (m_timing.realtime() && !m_timing.answerInTime()))
+        return {noData, 0};
+    // The chip stops listening after the expected number of answers; later ones are lost.
+    const auto cut = [expectedAnswers](auto& list) {
+        if (expectedAnswers > 0 && list.size() > expectedAnswers)
+            list.resize(expectedAnswers);
+    };
     if (!isCan()) {
-        const QString answer = m_vehicle.answer(request);
-        return prefix + (answer.isEmpty() ? QStringLiteral("NO DATA") : answer);
+        // Each line is one message on these protocols.
+        QStringList messages =
+            m_vehicle.answer(request).split(QLatin1Char('\r'), Qt::SkipEmptyParts);
+        cut(messages);
+        if (messages.isEmpty())
+            return {noData, 0};
+        return {prefix + messages.join(QLatin1Char('\r')), int(messages.size())};
     }
-    const QList<QByteArray> units = can_vehicle::answer(m_vehicle, request, m_settings.secondUnit);
+    QList<QByteArray> units = can_vehicle::answer(m_vehicle, request, m_settings.secondUnit);
+    cut(units);
     QStringList lines;
     for (qsizetype unit = 0; unit < units.size(); ++unit)
         lines << canLines(int(unit), units.at(unit));
     if (lines.isEmpty())
-        return prefix + QStringLiteral("NO DATA");
-    return prefix + lines.join(QLatin1Char('\r'));
+        return {noData, 0};
+    return {prefix + lines.join(QLatin1Char('\r')), int(units.size())};
 }
 
 QString Elm327Emulator::header(int unit) const {

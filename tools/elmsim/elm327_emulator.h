@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tools/elmsim/chip_timing.h"
 #include "tools/elmsim/elm_emulator.h"
 
 #include <QByteArray>
@@ -13,7 +14,10 @@ class VehicleProfile;
 // and on the CAN protocols (6 to 9) the answers laid out as the chip prints them: headers with the
 // frame's length byte after ATH1, blanks between bytes unless ATS0, long messages as numbered
 // frames, "SEARCHING..." before the first answer of an automatic search, and one line per control
-// unit. On the other protocols the vehicle answers as behind an ELM323.
+// unit. On the other protocols the vehicle answers as behind an ELM323. A request may end in one
+// more hexadecimal digit, the number of answers to expect ("010C1"): the chip prints no more than
+// that many. An empty line repeats the last command. With realtime timing (chip_timing.h) the
+// answer and the prompt come when the chip would send them.
 class Elm327Emulator {
 public:
     struct Settings {
@@ -21,6 +25,7 @@ public:
         bool headers = false; // the chip's defaults, restored by ATZ, ATWS and ATD
         bool spaces = true;
         bool secondUnit = false; // a transmission unit answers beside the engine (can_vehicle)
+        ChipTiming::Settings timing;
     };
 
     Elm327Emulator(VehicleProfile& vehicle, ElmEmulator::Options options, Settings settings);
@@ -29,9 +34,17 @@ public:
     int requestCount() const { return m_line.requestCount(); }
 
 private:
+    // What the vehicle said to one request: the text to print and how many control units it
+    // holds answers from (0: none answered, the text says why).
+    struct VehicleAnswer {
+        QString text;
+        int units = 0;
+    };
+
     std::vector<ElmEmulator::Output> handleLine(const QString& line);
+    std::vector<ElmEmulator::Output> handleRequest(const QString& request, int expectedAnswers);
     QString handleAt(const QString& command);
-    QString vehicleAnswer(const QString& request);
+    VehicleAnswer vehicleAnswer(const QString& request, int expectedAnswers);
     QStringList canLines(int unit, const QByteArray& message) const;
     QString header(int unit) const;
     QString bytesText(const QByteArray& bytes) const;
@@ -41,6 +54,7 @@ private:
     VehicleProfile& m_vehicle;
     ElmEmulator::Line m_line;
     Settings m_settings;
+    ChipTiming m_timing;
     bool m_headers = false;
     bool m_spaces = true;
     int m_chosenProtocol = 0; // 0: automatic search

@@ -60,10 +60,13 @@ ElmEmulator::Line::feed(const QByteArray& input,
         QString line = QString::fromLatin1(m_buffer).toUpper();
         line.remove(QLatin1Char(' '));
         m_buffer.clear();
+        if (line.isEmpty() && repeatOnEmptyLine)
+            line = m_lastLine;
         if (line.isEmpty()) {
             out.push_back({m_options.prompt ? QByteArray(">") : QByteArray(), false});
             continue;
         }
+        m_lastLine = line;
         ++m_requests;
         for (Output& piece : handleLine(line))
             out.push_back(std::move(piece));

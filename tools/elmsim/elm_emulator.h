@@ -25,6 +25,9 @@ public:
     struct Output {
         QByteArray bytes;
         bool fromVehicle = false;
+        // The chip's own silence before this piece, counted from when the piece before it has
+        // gone out (or the command came in): the time it listens for control units.
+        int pauseMs = 0;
     };
 
     // What every ELM chip does on the line before it reads a command: the echo, line feeds after
@@ -36,9 +39,11 @@ public:
 
         bool echo = true;
         bool linefeeds = false;
+        // An empty line repeats the last command (an ELM327 does; the ELM323 only prompts).
+        bool repeatOnEmptyLine = false;
 
         // Feeds received bytes; each complete command line goes to handleLine, an empty line
-        // only brings the prompt back.
+        // brings the prompt back or repeats the last command.
         std::vector<Output>
         feed(const QByteArray& input,
              const std::function<std::vector<Output>(const QString&)>& handleLine);
@@ -58,6 +63,7 @@ public:
     private:
         Options m_options;
         QByteArray m_buffer;
+        QString m_lastLine;
         int m_requests = 0;
     };
 

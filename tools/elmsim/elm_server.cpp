@@ -68,10 +68,11 @@ ElmServer::Clock::time_point ElmServer::receivedAt(qsizetype count) {
     return m_hostLineFree;
 }
 
-void ElmServer::send(int fd, Stream stream, const QByteArray& bytes, Clock::time_point earliest) {
+ElmServer::Clock::time_point ElmServer::send(int fd, Stream stream, const QByteArray& bytes,
+                                             Clock::time_point earliest) {
     const bool paced = m_config.baud > 0;
     if (!paced && !sleepUntilUnlessWoken(earliest))
-        return;
+        return Clock::now();
     const Clock::time_point start = std::max({Clock::now(), m_chipLineFree, earliest});
     if (paced)
         m_chipLineFree = start + byteTime() * bytes.size();
@@ -85,7 +86,7 @@ void ElmServer::send(int fd, Stream stream, const QByteArray& bytes, Clock::time
             due = std::min<qsizetype>(bytes.size(), qsizetype(elapsed / byteTime()));
             if (due <= sent) {
                 if (!sleepUntilUnlessWoken(start + byteTime() * (sent + 1)))
-                    return;
+                    return Clock::now();
                 continue;
             }
         }
@@ -97,10 +98,11 @@ void ElmServer::send(int fd, Stream stream, const QByteArray& bytes, Clock::time
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            return; // nobody listens; the client's read will time out
+            break; // nobody listens; the client's read will time out
         }
         sent += n;
     }
+    return paced ? m_chipLineFree : Clock::now();
 }
 
 ElmServer::End ElmServer::serve(int fd, Stream stream) {
@@ -130,9 +132,14 @@ ElmServer::End ElmServer::serve(int fd, Stream stream) {
         if (!sleepUntilUnlessWoken(arrived))
             break;
         const Clock::time_point answerDue = arrived + std::chrono::milliseconds(m_config.latencyMs);
+        Clock::time_point lineFree = arrived; // when the piece before has gone out
         for (const ElmEmulator::Output& piece :
-             m_elm327 ? m_elm327->feed(input) : m_emulator->feed(input))
-            send(fd, stream, piece.bytes, piece.fromVehicle ? answerDue : arrived);
+             m_elm327 ? m_elm327->feed(input) : m_emulator->feed(input)) {
+            Clock::time_point earliest = piece.fromVehicle ? answerDue : arrived;
+            if (piece.pauseMs > 0)
+                earliest = std::max(earliest, lineFree) + std::chrono::milliseconds(piece.pauseMs);
+            lineFree = send(fd, stream, piece.bytes, earliest);
+        }
         m_requests = m_elm327 ? m_elm327->requestCount() : m_emulator->requestCount();
     }
     return End::Stopped;

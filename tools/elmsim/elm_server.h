@@ -54,8 +54,10 @@ private:
     Clock::duration byteTime() const;
     // When the bytes read now have wholly arrived over the line from the client.
     Clock::time_point receivedAt(qsizetype count);
-    // Writes the bytes as the line delivers them, starting no earlier than the time given.
-    void send(int fd, Stream stream, const QByteArray& bytes, Clock::time_point earliest);
+    // Writes the bytes as the line delivers them, starting no earlier than the time given;
+    // returns when their last byte is through.
+    Clock::time_point send(int fd, Stream stream, const QByteArray& bytes,
+                           Clock::time_point earliest);
     bool sleepUntilUnlessWoken(Clock::time_point until);
 
     Config m_config;

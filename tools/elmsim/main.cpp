@@ -32,7 +32,8 @@ void onSignal(int) {
                  "              [--mute-after N] [--no-data-after N]\n"
                  "              [--no-prompt] [--profile NAME]\n"
                  "              [--chip elm323|elm327] [--protocol N] [--headers on|off]\n"
-                 "              [--spaces on|off] [--units 1|2]\n",
+                 "              [--spaces on|off] [--units 1|2]\n"
+                 "              [--realtime] [--response-ms MS]\n",
                  problem);
     std::exit(2);
 }
@@ -78,6 +79,10 @@ bool elm327Option(const QStringList& args, qsizetype& i, ElmServer::Config& conf
         if (units < 1 || units > 2)
             usage("--units needs 1 or 2");
         settings.secondUnit = units == 2;
+    } else if (a == QLatin1String("--realtime")) {
+        settings.timing.realtime = true;
+    } else if (a == QLatin1String("--response-ms")) {
+        settings.timing.responseMs = numberArgument(args, i, "--response-ms");
     } else {
         return false;
     }
@@ -132,6 +137,8 @@ int main(int argc, char* argv[]) {
         else if (!elm327Option(args, i, config))
             usage(("unknown argument " + a.toStdString()).c_str());
     }
+    if (config.elm327Settings.timing.realtime && !config.elm327)
+        usage("--realtime models the timing of --chip elm327");
     if (tcpPort >= 0 && !linkPath.isEmpty())
         usage("--link names a pseudo-terminal; a TCP port needs none");
 

@@ -2,14 +2,7 @@
 // headers on and off, spaces on and off, one and two control units, must give the pages exactly
 // what the same vehicle gives behind an ELM323.
 
-#include "core/connection/connection_sequence.h"
-#include "core/connection/program_context.h"
-#include "core/j1979/sensor_catalogue.h"
-#include "core/link/com_port.h"
-#include "core/link/serial_port.h"
-#include "tools/elmsim/pty_elm.h"
-
-#include "tests/core/connection/connection_recording_view.h"
+#include "tests/core/connection/pty_connection.h"
 #include "tests/support/qt_printers.h"
 
 #include <gtest/gtest.h>
@@ -24,21 +17,8 @@ struct Shown {
     TSupportedSet sensors{};
 };
 
-struct Connection {
-    ProgramContext context;
-    RecordingConnectionView view;
-    ConnectionSequence sequence{context, view};
-    std::unique_ptr<PtyElm> elm;
-
-    explicit Connection(const PtyElm::Config& config) {
-        PrepareCatalogues();
-        context.comPort = CreateComPort();
-        context.link.setChannel(context.comPort.get());
-        context.link.setSilenceTimeout(300);
-        elm = std::make_unique<PtyElm>(config);
-        elm->start();
-        context.comPort->setPortName(elm->slavePath());
-    }
+struct Connection : PtyConnection {
+    using PtyConnection::PtyConnection;
 
     Shown shown() const {
         Shown s;

@@ -87,18 +87,6 @@ TEST_F(Exchange, ReadIsBoundedBySilenceAndSizeNeverByWakeUps) {
     EXPECT_EQ(channel.waits, ElmExchange::kMaxAnswerBytes);
 }
 
-// A channel that raises a stop after a number of waits, as the user pressing "Stop" would while
-// the answer is arriving.
-struct StoppingChannel : ScriptedChannel {
-    StopSignal* stop = nullptr;
-    int stopAfterWaits = -1;
-    WaitOutcome waitForDataOrStop(int timeoutMs, const StopSignal* signal) override {
-        if (stopAfterWaits >= 0 && waits >= stopAfterWaits)
-            stop->request();
-        return ScriptedChannel::waitForDataOrStop(timeoutMs, signal);
-    }
-};
-
 TEST(ExchangeStop, EndsTheExchangeInProgressAndSendsNothingAfterwards) {
     StoppingChannel channel;
     ElmExchange link(&channel);

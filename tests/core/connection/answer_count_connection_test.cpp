@@ -1,0 +1,111 @@
+// The connection sequence sets up an ELM327's timing and answer count, and the live-data requests
+// that follow carry the count, fall back where a unit stays silent, and never change on the
+// ELM323. What goes out is read from the communication log, which shows requests as sent.
+
+#include "core/j1979/mode01.h"
+#include "core/link/comm_log.h"
+#include "core/link/elm327_commands.h"
+
+#include "tests/core/connection/pty_connection.h"
+#include "tests/support/log_file.h"
+#include "tests/support/qt_printers.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(TakesAnswerCount, FromVersion13OfTheElm327On) {
+    for (const char* yes : {"ELM327 v1.3", "ELM327 v1.3a", "ELM327 v1.5", "ELM327 v2.1",
+                            "ELM327 v1.4b", "OBDII ELM327 v2.2"})
+        EXPECT_TRUE(TakesAnswerCount(yes)) << yes;
+    for (const char* no : {"ELM327 v1.0", "ELM327 v1.2a", "ELM327 v0.9", "ELM323 v2.0", "ELM327",
+                           "ELM327 vX.Y", "", "Error"})
+        EXPECT_FALSE(TakesAnswerCount(no)) << no;
+}
+
+struct Connected : PtyConnection {
+    explicit Connected(const PtyElm::Config& config) : PtyConnection(config) {
+        QFile::remove(CommLog::path());
+        context.link.setCommLogging(true);
+    }
+    ~Connected() {
+        context.link.setCommLogging(false);
+        QFile::remove(CommLog::path());
+    }
+
+    QString value(const char* pid) {
+        return TMode01().GetPIDValue(context.link, QStringLiteral("01"), QLatin1String(pid), false);
+    }
+    // The commands sent since the log was opened.
+    static QStringList sent() {
+        QStringList commands;
+        for (const QString& line : readCrLfLines(CommLog::path())) {
+            const qsizetype at = line.indexOf(QLatin1String(" - S: "));
+            if (at >= 0)
+                commands << line.mid(at + 6);
+        }
+        return commands;
+    }
+};
+
+PtyElm::Config elm327(int units) {
+    PtyElm::Config config;
+    config.elm327 = true;
+    config.elm327Settings.secondUnit = units == 2;
+    return config;
+}
+
+class CountedLiveData : public testing::TestWithParam<int> {};
+
+TEST_P(CountedLiveData, RequestsCarryTheUnitsThatAnswerService01) {
+    const int units = GetParam();
+    Connected c(elm327(units));
+    ASSERT_TRUE(c.sequence.InitializeConnection());
+    EXPECT_EQ(c.context.link.service01Units(), units);
+    const QStringList setup = Connected::sent();
+    ASSERT_TRUE(setup.contains("ATAT1"));
+    EXPECT_LT(setup.indexOf("ATAT1"), setup.indexOf("0100")); // before the vehicle is asked
+
+    const qsizetype before = Connected::sent().size();
+    EXPECT_EQ(c.value("05"), "40");
+    EXPECT_EQ(c.value("0D"), "0");
+    const QString digit = QString::number(units);
+    EXPECT_EQ(Connected::sent().mid(before), QStringList({"0105" + digit, "010D" + digit}));
+
+    // The same count on the next connection; none once the link is down.
+    ASSERT_TRUE(c.sequence.InitializeConnection());
+    EXPECT_EQ(c.context.link.service01Units(), units);
+    c.sequence.disconnect();
+    EXPECT_EQ(c.context.link.service01Units(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(OneAndTwoUnits, CountedLiveData, testing::Values(1, 2));
+
+TEST(CountedLiveDataFallback, PidOnlyTheEngineAnswersGoesPlainWithoutLosingAValue) {
+    Connected c(elm327(2));
+    ASSERT_TRUE(c.sequence.InitializeConnection());
+    const qsizetype before = Connected::sent().size();
+    // Throttle position: the transmission does not report it.
+    const QString throttle = c.value("11");
+    EXPECT_EQ(throttle, c.value("11"));
+    EXPECT_NE(throttle, "Error");
+    EXPECT_EQ(c.value("05"), "40");
+    EXPECT_EQ(Connected::sent().mid(before), QStringList({"01112", "0111", "0111", "01052"}));
+}
+
+TEST(CountedLiveDataFallback, SwitchedOffOrAnElm323SendsThePlainRequests) {
+    PtyElm::Config plainChip;
+    for (bool elm327Chip : {true, false}) {
+        Connected c(elm327Chip ? elm327(1) : plainChip);
+        c.context.link.setAnswerCountAllowed(!elm327Chip);
+        ASSERT_TRUE(c.sequence.InitializeConnection());
+        const QStringList setup = Connected::sent();
+        EXPECT_EQ(setup.contains("ATAT1"), elm327Chip);
+        const qsizetype before = setup.size();
+        EXPECT_EQ(c.value("05"), "40");
+        EXPECT_EQ(Connected::sent().mid(before), QStringList({"0105"}));
+    }
+}
+
+} // namespace

@@ -1,0 +1,162 @@
+// The answer count of an ELM327: which requests carry it, what an answer with it means, and the
+// exchange's way back to the plain request, against scripted interface output.
+
+#include "core/l10n/const_str.h"
+#include "core/link/answer_count.h"
+#include "core/link/can_answer.h"
+#include "core/link/elm_exchange.h"
+#include "core/link/stop_signal.h"
+#include "tests/support/qt_printers.h"
+#include "tests/support/scripted_channel.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList sent(const ScriptedChannel& channel) {
+    QStringList commands;
+    for (const QByteArray& bytes : channel.written)
+        commands << QString::fromLatin1(bytes.chopped(1));
+    return commands;
+}
+
+TEST(AnswerCount, OnlyCurrentDataRequestsCarryTheCount) {
+    AnswerCount count;
+    EXPECT_EQ(count.countedRequest("010C"), QString()); // not started
+    count.start(1);
+    EXPECT_EQ(count.countedRequest("010C"), "010C1");
+    EXPECT_EQ(count.countedRequest("0100"), "01001");
+    for (const char* other : {"03", "07", "0902", "020C00", "ATZ", "01", "010C1", "01 0C", "010g"})
+        EXPECT_EQ(count.countedRequest(other), QString()) << other;
+    count.start(2);
+    EXPECT_EQ(count.countedRequest("0105"), "01052");
+    count.start(12);
+    EXPECT_EQ(count.countedRequest("0105"), "0105C");
+    for (int impossible : {0, 16, -1}) {
+        count.start(impossible);
+        EXPECT_FALSE(count.active());
+        EXPECT_EQ(count.countedRequest("0105"), QString());
+    }
+}
+
+TEST(AnswerCount, MissingUnitsAndRefusalsFallBackToThePlainRequest) {
+    using V = AnswerCount::Verdict;
+    AnswerCount count;
+    count.start(2);
+    EXPECT_EQ(count.judge("010C", "410C1AF8410C1AF8", 2), V::Keep);
+    // One unit stayed silent: asked again plainly, and plainly from now on; others keep it.
+    EXPECT_EQ(count.judge("0111", "41114C", 1), V::SendPlain);
+    EXPECT_EQ(count.countedRequest("0111"), QString());
+    EXPECT_EQ(count.judge("0142", "NO DATA", 0), V::SendPlain);
+    EXPECT_EQ(count.countedRequest("010C"), "010C2");
+    // An interface that fell silent is not asked twice, but the PID goes plain.
+    EXPECT_EQ(count.judge("010D", const_str::Error, 0), V::Keep);
+    EXPECT_EQ(count.countedRequest("010D"), QString());
+    // A new connection starts over.
+    count.start(2);
+    EXPECT_EQ(count.countedRequest("0111"), "01112");
+    // A chip that does not know the digit gets it no more at all.
+    EXPECT_EQ(count.judge("010C", "?", 0), V::SendPlain);
+    EXPECT_FALSE(count.active());
+    EXPECT_EQ(count.countedRequest("0105"), QString());
+}
+
+TEST(CanMessageCount, CountsResponsesNotLines) {
+    EXPECT_EQ(can_answer::messageCount("41 0C 1A F8\r\r>"), 1);
+    EXPECT_EQ(can_answer::messageCount("SEARCHING...\r7E8 06 41 00 BE 1F E8 11\r"
+                                       "7E9 06 41 00 98 18 00 00\r\r>"),
+              2);
+    // One long message in three frames, and a second unit's short one.
+    EXPECT_EQ(can_answer::messageCount("7E8 10 08 47 03 01 25 07 36\r7E8 21 04 55 AA AA AA AA AA\r"
+                                       "7E9 03 47 00 00\r\r>"),
+              2);
+    EXPECT_EQ(can_answer::messageCount("014\r0: 49 02 01 31 47 31\r1: 4A 43 35 34 34 34 52\r"
+                                       "2: 37 32 35 32 33 36 37\r\r>"),
+              1);
+    for (const QByteArray& none :
+         {QByteArray("NO DATA\r\r>"), QByteArray("?\r\r>"), QByteArray("41 0C 1A F8\r"),
+          QByteArray(""), QByteArray("STOPPED\r\r>")})
+        EXPECT_EQ(can_answer::messageCount(none), 0) << none.constData();
+}
+
+struct CountedExchange : testing::Test {
+    ScriptedChannel channel;
+    ElmExchange link{&channel};
+
+    void SetUp() override {
+        link.setSilenceTimeout(50);
+        link.setCanLayout(true);
+    }
+};
+
+TEST_F(CountedExchange, UnitsOfService01SetTheCountOfEveryCurrentDataRequest) {
+    channel.reply({"41 00 BE 1F E8 11\r41 00 98 18 00 00\r\r>"});
+    EXPECT_EQ(link.Exchange("0100"), "4100BE1FE811410098180000");
+    EXPECT_EQ(link.service01Units(), 2);
+    link.startAnswerCount(link.service01Units());
+
+    channel.reply({"41 0C 1A F8\r41 0C 1A F8\r\r>", "43 01 01 25\r\r>"});
+    EXPECT_EQ(link.Exchange("010C"), "410C1AF8410C1AF8");
+    EXPECT_EQ(link.Exchange("03"), "43012500000000"); // codes go out as they are
+    EXPECT_EQ(sent(channel), QStringList({"0100", "010C2", "03"}));
+}
+
+TEST_F(CountedExchange, SilentUnitGetsThePlainRequestAndNoValueIsLost) {
+    link.startAnswerCount(2);
+    channel.reply(
+        {"41 11 4C\r\r>", "41 11 4D\r\r>", "41 11 4E\r\r>", "41 0C 1A F8\r41 0C 1A F8\r\r>"});
+    EXPECT_EQ(link.Exchange("0111"), "41114D"); // the plain request's answer
+    EXPECT_EQ(link.Exchange("0111"), "41114E");
+    EXPECT_EQ(link.Exchange("010C"), "410C1AF8410C1AF8");
+    EXPECT_EQ(sent(channel), QStringList({"01112", "0111", "0111", "010C2"}));
+}
+
+TEST_F(CountedExchange, ChipThatRefusesTheDigitGetsPlainRequestsOnly) {
+    link.startAnswerCount(1);
+    channel.reply({"?\r\r>", "41 0C 1A F8\r\r>", "41 0D 32\r\r>"});
+    EXPECT_EQ(link.Exchange("010C"), "410C1AF8");
+    EXPECT_EQ(link.Exchange("010D"), "410D32");
+    EXPECT_EQ(sent(channel), QStringList({"010C1", "010C", "010D"}));
+}
+
+TEST_F(CountedExchange, SilenceAndOtherLinksGetNoSecondRequest) {
+    link.startAnswerCount(1);
+    EXPECT_EQ(link.Exchange("010C"), const_str::Error); // nothing came
+    EXPECT_EQ(sent(channel), QStringList({"010C1"}));
+
+    // The count belongs to a serial CAN link that allows it.
+    channel.written.clear();
+    link.setCanLayout(false);
+    channel.reply({"41 0D 32\r\r>"});
+    link.Exchange("010D");
+    link.setCanLayout(true);
+    link.setAnswerCountAllowed(false);
+    link.startAnswerCount(1);
+    channel.reply({"41 0D 32\r\r>"});
+    link.Exchange("010D");
+    EXPECT_EQ(sent(channel), QStringList({"010D", "010D"}));
+    EXPECT_EQ(link.service01Units(), 0);
+}
+
+TEST(CountedExchangeStop, StoppedAnswerIsNeitherRepeatedNorHeldAgainstThePid) {
+    StoppingChannel channel;
+    ElmExchange link(&channel);
+    StopSignal stop;
+    channel.stop = &stop;
+    link.setStopSignal(&stop);
+    link.setCanLayout(true);
+    link.startAnswerCount(1);
+    channel.babble("41 ");
+    channel.stopAfterWaits = 2;
+    EXPECT_EQ(link.Exchange("010C"), const_str::Error);
+    EXPECT_EQ(sent(channel), QStringList({"010C1"}));
+
+    stop.reset();
+    channel.stopAfterWaits = -1;
+    channel.babble({});
+    channel.reply({"\r>", "41 0C 1A F8\r\r>"});
+    EXPECT_EQ(link.Exchange("010C"), "410C1AF8");
+    EXPECT_EQ(sent(channel), QStringList({"010C1", "010C1"}));
+}
+
+} // namespace
