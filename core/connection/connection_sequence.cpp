@@ -5,6 +5,7 @@
 #include "core/l10n/const_str.h"
 #include "core/link/can_answer.h"
 #include "core/link/elm327_commands.h"
+#include "core/link/elm327_protocols.h"
 #include "core/link/elm_commands.h"
 #include "core/link/network_address.h"
 #include "core/link/serial_port_error.h"
@@ -254,7 +255,7 @@ bool ConnectionSequence::setUpProtocolSearch() {
     // A protocol the user fixed in the chip is his choice; otherwise the chip searches.
     const QString current = ElmProtocolNumber(link);
     if (IsFixedProtocol(current))
-        return configureStage(const_str::ProtocolSetInInterface, current);
+        return configureStage(const_str::ProtocolSetInInterface, ElmProtocolDescription(current));
     return configureStage(const_str::AutomaticProtocolSearch, ElmAutomaticProtocol(link));
 }
 
@@ -263,7 +264,8 @@ void ConnectionSequence::readProtocol() {
     // The chip knows the protocol only after the first request has found the vehicle.
     const QString protocol = ElmProtocolNumber(link);
     link.setCanLayout(protocol != const_str::Error && can_answer::isCanProtocol(protocol));
-    addLine(joined(const_str::ProtocolNumber, protocol), protocol != const_str::Error);
+    addLine(joined(const_str::ProtocolNumber, ElmProtocolDescription(protocol)),
+            protocol != const_str::Error);
     m_view.updateLog();
 }
 

@@ -18,10 +18,10 @@ const std::vector<Entry>& entries() {
 }
 
 bool isUntranslated(const Entry& entry) {
-    // "ready" is compared with the interface's own answers, and the no-communication message is
-    // deliberately German in every language; the language-module failure is English in all.
+    // "ready" is compared with the interface's own answers; the language-module failure is English
+    // in all. (The no-communication message keeps its German original in the table, and every
+    // catalogue, the English one included, gives its own text.)
     return std::strcmp(entry.name, "ready") == 0 ||
-           std::strncmp(entry.name, "NoCommunication", 15) == 0 ||
            std::strcmp(entry.name, "BadLanguageDllLoad") == 0;
 }
 

@@ -19,8 +19,9 @@ struct TLanguageData {
 
 struct LanguageList {
     std::vector<TLanguageData> entries;
-    // Position of the run's language, compared without regard to case; -1 when it is not listed
-    // ("de_DE" is not "de": no selection then).
+    // Position of the language the run's texts are in, compared without regard to case: the run's
+    // code, else the language of its catalogue ("de" for "de_DE"), else English; -1 only when
+    // none of them is listed.
     int selected = -1;
 };
 
@@ -33,9 +34,11 @@ LanguageList buildLanguageList(Translator& translator, const QString& flagLibrar
 // What the options page shows about the catalogue of the run.
 struct TranslationInfo {
     QString translator; // LAST-TRANSLATOR
-    QString language;   // X-Poedit-Language
+    // The run's language in its own words (languagenames), else X-Poedit-Language.
+    QString language;
 };
-TranslationInfo translationInfo(const Translator& translator);
+// Binds "languagenames" as the language list does.
+TranslationInfo translationInfo(Translator& translator);
 
 // cbLanguage changed: the code is stored at once and the user is told to restart; the running
 // language (and so translationInfo) stays as it is until then.

@@ -63,11 +63,7 @@ const MoCatalogue& Translator::catalogue(const QString& domain) const {
         catalogue.load(bound.value());
         return catalogue;
     }
-    QStringList candidates{m_language};
-    const qsizetype country = m_language.indexOf(QLatin1Char('_'));
-    if (country > 0)
-        candidates.append(m_language.left(country));
-    for (const QString& code : candidates) {
+    for (const QString& code : candidateCodes()) {
         const QString file = catalogueFile(code, domain);
         if (!file.isEmpty()) {
             catalogue.load(file);
@@ -75,6 +71,22 @@ const MoCatalogue& Translator::catalogue(const QString& domain) const {
         }
     }
     return catalogue;
+}
+
+QStringList Translator::candidateCodes() const {
+    QStringList candidates{m_language};
+    const qsizetype country = m_language.indexOf(QLatin1Char('_'));
+    if (country > 0)
+        candidates.append(m_language.left(country));
+    return candidates;
+}
+
+QString Translator::catalogueLanguage() const {
+    for (const QString& code : candidateCodes()) {
+        if (!catalogueFile(code, DefaultDomain).isEmpty())
+            return code.toLower();
+    }
+    return {};
 }
 
 QString Translator::catalogueFile(const QString& code, const QString& domain) const {

@@ -25,6 +25,10 @@ public:
     // The code in effect, as chosen ("de_DE" stays "de_DE").
     const QString& currentLanguage() const { return m_language; }
 
+    // The language whose default catalogue the run's texts come from, as the language list names
+    // it ("de" for a run in "de_DE"); empty when there is none and the texts stay English.
+    QString catalogueLanguage() const;
+
     // Ties a domain to one catalogue file whatever the language ("languagenames").
     void bindDomain(const QString& domain, const QString& moFile);
 
@@ -44,6 +48,8 @@ private:
     const MoCatalogue& catalogue(const QString& domain) const;
     // The catalogue of a domain for one code, or empty.
     QString catalogueFile(const QString& code, const QString& domain) const;
+    // The run's code, then its language without the country.
+    QStringList candidateCodes() const;
 
     QString m_localeDir;
     QString m_language;

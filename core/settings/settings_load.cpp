@@ -78,7 +78,6 @@ SettingsLoadResult LoadSettings(SettingsStore& store, const SerialSettingsIo& se
         store.writeInt(SystemOfMeasurements, 0);
         options.unitSystem = 0;
     }
-    options.unitSystemSelected = true;
 
     options.widthGraph1 = loadWidth(store, WidthGraph1);
     options.widthGraph2 = loadWidth(store, WidthGraph2);

@@ -14,9 +14,9 @@ struct PersistedOptions {
     bool commLogging = false;
     bool autoDetect = false;
     bool autoConnect = false;
-    int unitSystem = 0; // 0 metric, 1 English
-    // On the first run the unit-system list shows no selection although the unit system is metric.
-    bool unitSystemSelected = false;
+    // 0 metric, 1 English. The unit-system list always shows it selected, on a first run too,
+    // since the decoders use it from the start.
+    int unitSystem = 0;
     int widthGraph1 = 1;
     int widthGraph2 = 1;
     // Nothing: the graph keeps its built-in colour. Colours as 0x00BBGGRR.

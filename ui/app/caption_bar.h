@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QStyle>
 #include <QWidget>
 
+class QIcon;
 class QToolButton;
 
 // The main window's own caption bar: a grey line on every second pixel row, the application title
@@ -26,8 +26,13 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
+    // The symbols of the buttons, drawn in the caption's text colour so that they read as well as
+    // the title does on the striped bar.
+    enum class Symbol { Minimize, Maximize, Restore, Close };
+    static QIcon symbolIcon(Symbol symbol, const QColor& color);
+
 private:
-    QToolButton* addButton(const QString& name, QStyle::StandardPixmap symbol);
+    QToolButton* addButton(const QString& name, Symbol symbol);
 
     QString m_title;
     QToolButton* m_maximize;

@@ -17,24 +17,44 @@
 #include "ui/app/error_display.h"
 #include "ui/app/main_window.h"
 #include "ui/app/options_page.h"
+#include "ui/app/window_connection_view.h"
 #include "ui/app/window_translation.h"
 #include "ui/pages/data_log_bar.h"
 #include "ui/pages/dtc_page.h"
 #include "ui/pages/freeze_frame_page.h"
 #include "ui/pages/grid_heading_fanout.h"
 #include "ui/pages/o2_sensor_page.h"
-#include "ui/pages/start_page.h"
 #include "ui/pages/sensor_data_page.h"
+#include "ui/pages/start_page.h"
 
 #include <QAbstractButton>
 #include <QFile>
 #include <QLabel>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
+
+namespace {
+
+// Right of the window if the screen has room there, else left of it, else as far right as the
+// screen allows; the top edges level, inside the screen.
+QPoint besideWindow(const QRect& window, const QSize& size, const QRect& screen) {
+    int x = window.right() + 1;
+    if (x + size.width() - 1 > screen.right()) {
+        x = window.left() - size.width();
+        if (x < screen.left())
+            x = std::max(screen.left(), screen.right() + 1 - size.width());
+    }
+    const int y = std::clamp(window.top(), screen.top(),
+                             std::max(screen.top(), screen.bottom() + 1 - size.height()));
+    return {x, y};
+}
+
+} // namespace
 
 void TfMain::locateHelpFile() {
     QString code = m_translator.currentLanguage();
@@ -112,6 +132,9 @@ void TfMain::FormCreate() {
     m_options->selectPort(m_context.comPort->portName());
     // A full disk ends the log, not the reading that was being logged.
     m_context.link.commLog().setFailureHandler(showErrorMessageLater);
+    // Before the first connection the status strip names the port the connection will try.
+    if (!m_context.comPort->portName().isEmpty())
+        m_connectionView->setComLabel(m_context.comPort->portName());
     // A log that cannot be opened (a directory of that name, a read-only data directory) must
     // not keep the program from starting: it is reported once and stays off for this run.
     if (options.commLogging)
@@ -164,17 +187,24 @@ void TfMain::FormClose() {
 }
 
 void TfMain::btnHelpClick() {
-    if (m_helpWindow == nullptr) {
+    const bool first = m_helpWindow == nullptr;
+    if (first) {
         auto* browser = new QTextBrowser(this);
         browser->setWindowFlag(Qt::Window);
         browser->setObjectName(QStringLiteral("HelpWindow"));
-        browser->setWindowTitle(QStringLiteral("OBD-II Quorvane"));
         browser->setOpenExternalLinks(true);
         browser->resize(640, 560);
         m_helpWindow = browser;
     }
-    static_cast<QTextBrowser*>(m_helpWindow)
-        ->setSource(QUrl::fromLocalFile(m_context.helpFilePath));
+    auto* browser = static_cast<QTextBrowser*>(m_helpWindow);
+    browser->setSource(QUrl::fromLocalFile(m_context.helpFilePath));
+    // The book's own title names it in the taskbar, in the run's language.
+    const QString title = browser->documentTitle().trimmed();
+    browser->setWindowTitle(title.isEmpty() ? QStringLiteral("OBD-II Quorvane") : title);
+    // Opened beside the window it explains, so that the user reads both; later the user's place.
+    if (first)
+        m_helpWindow->move(besideWindow(frameGeometry(), m_helpWindow->frameGeometry().size(),
+                                        screen()->availableGeometry()));
     m_helpWindow->show();
     m_helpWindow->raise();
 }

@@ -262,7 +262,7 @@ void OptionsPage::showOptions(const PersistedOptions& options) {
     m_commLog->setChecked(options.commLogging);
     m_autodetect->setChecked(options.autoDetect);
     m_autoConnect->setChecked(options.autoConnect);
-    m_units->setCurrentIndex(options.unitSystemSelected ? options.unitSystem : -1);
+    m_units->setCurrentIndex(options.unitSystem);
     m_width[0]->setValue(options.widthGraph1);
     m_width[1]->setValue(options.widthGraph2);
     if (options.colorGraph1)

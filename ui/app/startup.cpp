@@ -1,6 +1,7 @@
 #include "ui/app/startup.h"
 
 #include "core/connection/program_context.h"
+#include "core/l10n/qt_translations.h"
 #include "core/l10n/startup_language.h"
 #include "core/l10n/translator.h"
 #include "ui/app/error_display.h"
@@ -47,6 +48,8 @@ int runProgram(int argc, char** argv) {
         SettingsStore store;
         chooseRunLanguage(translator, store);
     });
+    // Qt's own buttons and dialogs speak the language the window speaks.
+    installQtTranslations(translator.catalogueLanguage(), &app);
 
     QApplication::setApplicationName(QStringLiteral("OBD-II Quorvane"));
     QApplication::setApplicationDisplayName(QStringLiteral("OBD-II Quorvane"));

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMetaProperty>
 #include <QTabWidget>
 #include <QWidget>
 
@@ -33,6 +34,19 @@ void translateProperty(QObject* object, const char* property, const Translate& t
         object->setProperty(property, tr(text));
 }
 
+// Our own widgets name the texts they show themselves "Caption..." (the MIL lamp's "On" and
+// "Off", the oxygen-sensor diagram's "Rich" and "Lean"); Qt's classes have none of that name.
+void translateCaptionProperties(QWidget* widget, const Translate& tr,
+                                const TranslationExclusions& ex) {
+    const QMetaObject* meta = widget->metaObject();
+    for (int i = QWidget::staticMetaObject.propertyCount(); i < meta->propertyCount(); ++i) {
+        const QMetaProperty property = meta->property(i);
+        if (property.typeId() == QMetaType::QString && property.isWritable() &&
+            QLatin1String(property.name()).startsWith(QLatin1String("Caption")))
+            translateProperty(widget, property.name(), tr, ex);
+    }
+}
+
 void translateWidget(QWidget* widget, const Translate& tr, const TranslationExclusions& ex) {
     if (widget->isWindow())
         translateProperty(widget, "windowTitle", tr, ex);
@@ -49,6 +63,7 @@ void translateWidget(QWidget* widget, const Translate& tr, const TranslationExcl
     if (auto* tabs = qobject_cast<QTabWidget*>(widget); tabs && !ex.excludes(tabs, "tabs"))
         for (int i = 0; i < tabs->count(); ++i)
             tabs->setTabText(i, tr(tabs->tabText(i)));
+    translateCaptionProperties(widget, tr, ex);
 }
 
 } // namespace

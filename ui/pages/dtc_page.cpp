@@ -253,10 +253,18 @@ void DtcPage::TroubleCodesDeleteClick() {
         troubleCodesCleared();
 }
 
+std::unique_ptr<QMessageBox> DtcPage::clearCodesBox(const QString& warning, QWidget* parent) {
+    auto box = std::make_unique<QMessageBox>(
+        QMessageBox::Warning, QStringLiteral("OBD-II Quorvane"), warning,
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    // Erasing cannot be undone: Enter must not do it.
+    box->setDefaultButton(QMessageBox::No);
+    box->setEscapeButton(QMessageBox::Cancel);
+    return box;
+}
+
 QMessageBox::StandardButton DtcPage::askWithMessageBox(const QString& warning) {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("OBD-II Quorvane"), warning,
-                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
-    return QMessageBox::StandardButton(box.exec());
+    return QMessageBox::StandardButton(clearCodesBox(warning, this)->exec());
 }
 
 void DtcPage::fillManufacturers(const QStringList& manufacturers) {

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 struct ProgramContext;
 struct ShownCodeGrid;
@@ -65,6 +66,9 @@ public:
     std::function<void()> manufacturerChanged;
     std::function<QMessageBox::StandardButton(const QString& warning)> askClearCodes;
     std::function<bool(QPrinter& printer)> choosePrinter;
+
+    // The question before the codes are cleared, "No" its default.
+    static std::unique_ptr<QMessageBox> clearCodesBox(const QString& warning, QWidget* parent);
 
     QTableWidget* storedGrid() const { return m_stored; }
     QTableWidget* pendingGrid() const { return m_pending; }

@@ -12,8 +12,10 @@
 #include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -33,6 +35,7 @@ FreezeFramePage::FreezeFramePage(ProgramContext& context, UserNotifier& notifier
     client->addWidget(buildFrameSelector(m_client));
 
     QFrame* codeBox = createResultBox(m_client);
+    m_codeBox = codeBox;
     codeBox->setFixedHeight(64);
     auto* codeColumn = new QVBoxLayout(codeBox);
     codeColumn->setContentsMargins(6, 3, 6, 3);
@@ -44,7 +47,8 @@ FreezeFramePage::FreezeFramePage(ProgramContext& context, UserNotifier& notifier
     m_code->setItemDelegate(new DtcGridDelegate(m_code));
     m_code->setFixedHeight(19);
     m_code->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_code->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // A description wider than the box (German ones can be) scrolls; the row keeps its height.
+    m_code->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_code->setFrameShape(QFrame::NoFrame);
     codeColumn->addWidget(m_code);
     codeColumn->addWidget(createCodeLegend(codeBox));
@@ -59,6 +63,9 @@ FreezeFramePage::FreezeFramePage(ProgramContext& context, UserNotifier& notifier
     valueColumn->addWidget(m_values);
     client->addWidget(valueBox, 1);
     m_client->installEventFilter(this);
+    m_code->installEventFilter(this);
+    connect(m_code->horizontalHeader(), &QHeaderView::sectionResized, this,
+            [this] { fitCodeGridHeight(); });
     layout->addWidget(m_client, 1);
 
     auto* bar = new QWidget(this);
@@ -95,6 +102,9 @@ QWidget* FreezeFramePage::buildFrameSelector(QWidget* parent) {
 bool FreezeFramePage::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_client && event->type() == QEvent::Resize)
         Panel14Resize();
+    // The grid's own width is only known once the box has laid it out.
+    if (watched == m_code && event->type() == QEvent::Resize)
+        fitCodeGridHeight();
     return QWidget::eventFilter(watched, event);
 }
 
@@ -104,6 +114,18 @@ void FreezeFramePage::Panel14Resize() {
     setFillingColumnWidth(m_values, 1,
                           width - m_values->columnWidth(0) - m_values->columnWidth(2) -
                               m_values->columnWidth(3) - 48);
+}
+
+void FreezeFramePage::fitCodeGridHeight() {
+    int columns = 0;
+    for (int column = 0; column < m_code->columnCount(); ++column)
+        columns += m_code->columnWidth(column);
+    const int bar =
+        columns > m_code->width() ? m_code->horizontalScrollBar()->sizeHint().height() : 0;
+    if (m_code->height() == 19 + bar)
+        return;
+    m_code->setFixedHeight(19 + bar);
+    m_codeBox->setFixedHeight(64 + bar);
 }
 
 void FreezeFramePage::setGridHeadings(const GridHeadingTexts& texts) {

@@ -29,6 +29,8 @@ public:
     void refreshDescription();
 
     void Panel14Resize();
+    // The one-row code grid grows by its scroll bar while a description is wider than the box.
+    void fitCodeGridHeight();
     void setGridHeadings(const GridHeadingTexts& texts) override;
 
     // The maker chosen on the trouble-code page; nothing while none is chosen.
@@ -50,6 +52,7 @@ private:
     UserNotifier& m_notifier;
     QWidget* m_client = nullptr;
     QTableWidget* m_code = nullptr;
+    QWidget* m_codeBox = nullptr;
     QTableWidget* m_values = nullptr;
     QStringList m_codes;
 };

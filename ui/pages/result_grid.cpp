@@ -1,5 +1,7 @@
 #include "ui/pages/result_grid.h"
 
+#include "ui/pages/grid_column_fit.h"
+
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
@@ -29,6 +31,7 @@ QTableWidget* createResultGrid(const QString& name, const ResultGridStyle& style
                                        "#C0C0C0; } QHeaderView::section { background: #DFDFDF; "
                                        "border: 0px; border-right: 1px solid #C0C0C0; "
                                        "padding-left: 2px; }"));
+    keepColumnsWideEnough(grid);
     return grid;
 }
 
@@ -45,8 +48,9 @@ void setCellText(QTableWidget* grid, int row, int column, const QString& text) {
 }
 
 void setFillingColumnWidth(QTableWidget* grid, int column, int width) {
-    // A box narrower than the fixed columns leaves the column at nothing rather than negative.
-    grid->setColumnWidth(column, std::max(width, 0));
+    // A box narrower than the fixed columns leaves the column at nothing rather than negative; a
+    // text wider than the box keeps the column wide enough to read it (the grid scrolls).
+    grid->setColumnWidth(column, std::max({width, 0, columnContentWidth(grid, column)}));
 }
 
 void resetRows(QTableWidget* grid, int rows) {

@@ -24,7 +24,8 @@ QTableWidget* createResultGrid(const QString& name, const ResultGridStyle& style
 QString cellText(const QTableWidget* grid, int row, int column);
 void setCellText(QTableWidget* grid, int row, int column, const QString& text);
 
-// The width of the column that takes what the other columns leave of the grid's box.
+// The width of the column that takes what the other columns leave of the grid's box, or the
+// width of its widest text when that is more.
 void setFillingColumnWidth(QTableWidget* grid, int column, int width);
 
 // Empties every cell and sets the row count; a grid always keeps at least one row.

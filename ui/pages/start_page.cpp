@@ -64,7 +64,9 @@ StartPage::StartPage(QWidget* parent) : QWidget(parent) {
     m_log = new QListWidget(this);
     m_log->setObjectName(QStringLiteral("LogListBox"));
     m_log->setItemDelegate(new LogListDelegate(m_log));
-    m_log->setUniformItemSizes(true);
+    // Each line is as wide as its text needs (not as the first line), so the list scrolls
+    // sideways to the end of the longest one; a few dozen lines cost nothing to measure.
+    m_log->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     m_log->setSelectionMode(QAbstractItemView::NoSelection);
     QPalette pal = m_log->palette();
     pal.setColor(QPalette::Base, QColor(0xF0, 0xF0, 0xF0));

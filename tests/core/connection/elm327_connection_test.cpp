@@ -2,6 +2,7 @@
 // headers on and off, spaces on and off, one and two control units, must give the pages exactly
 // what the same vehicle gives behind an ELM323.
 
+#include "core/link/elm327_protocols.h"
 #include "tests/core/connection/pty_connection.h"
 #include "tests/support/qt_printers.h"
 
@@ -97,7 +98,10 @@ TEST_P(Elm327Layouts, DemoVehicleShowsWhatItShowsBehindAnElm323) {
     const auto [headers, spaces, twoUnits] = GetParam();
     Connection c(elm327(QStringLiteral("demo"), headers, spaces, twoUnits));
     ASSERT_TRUE(c.sequence.InitializeConnection()) << c.view.texts().join('|').toStdString();
-    EXPECT_EQ(c.view.texts(), elm327Lines(c.elm->slavePath(), QStringLiteral("A6")));
+    EXPECT_EQ(c.view.texts(),
+              elm327Lines(c.elm->slavePath(),
+                          QStringLiteral(
+                              "A6 (Automatic protocol search), ISO 15765-4 CAN 11 bit 500 kbaud")));
     EXPECT_EQ(c.view.marks(), QStringList(17, "OK"));
     EXPECT_EQ(c.view.interfaceLabel, "Interface: ELM327 v1.5");
     EXPECT_TRUE(c.context.link.canLayout());
@@ -115,7 +119,10 @@ TEST(Elm327Connection, FullVehicleWithTwoUnitsOn29BitHeaders) {
     ASSERT_FALSE(expected.freezeValues.isEmpty());
     Connection c(elm327(QStringLiteral("full"), true, true, false, 7));
     ASSERT_TRUE(c.sequence.InitializeConnection());
-    EXPECT_EQ(c.view.texts(), elm327Lines(c.elm->slavePath(), QStringLiteral("A7")));
+    EXPECT_EQ(c.view.texts(),
+              elm327Lines(c.elm->slavePath(),
+                          QStringLiteral(
+                              "A7 (Automatic protocol search), ISO 15765-4 CAN 29 bit 500 kbaud")));
     expectSameAsElm323(c.shown(), expected);
 }
 
@@ -123,7 +130,11 @@ TEST(Elm327Connection, IsoVehicleBehindAnElm327KeepsTheIsoLayout) {
     const Shown expected = throughElm323(QStringLiteral("demo"));
     Connection c(elm327(QStringLiteral("demo"), false, true, false, 3));
     ASSERT_TRUE(c.sequence.InitializeConnection());
-    EXPECT_EQ(c.view.texts(), elm327Lines(c.elm->slavePath(), QStringLiteral("A3")));
+    EXPECT_EQ(
+        c.view.texts(),
+        elm327Lines(
+            c.elm->slavePath(),
+            QStringLiteral("A3 (Automatic protocol search), ISO 9141-2 5 baud init 10.4 kbaud")));
     EXPECT_FALSE(c.context.link.canLayout());
     expectSameAsElm323(c.shown(), expected);
 }
@@ -135,10 +146,25 @@ TEST(Elm327Connection, ProtocolFixedInTheChipIsKept) {
     EXPECT_EQ(c.context.link.Exchange(QStringLiteral("ATSP6")), QStringLiteral("OK"));
 
     ASSERT_TRUE(c.sequence.InitializeConnection());
-    QStringList expected = elm327Lines(c.elm->slavePath(), QStringLiteral("6"));
-    expected[5] = QStringLiteral("Protocol set in the interface: 6");
+    const QString can11 = QStringLiteral("6, ISO 15765-4 CAN 11 bit 500 kbaud");
+    QStringList expected = elm327Lines(c.elm->slavePath(), can11);
+    expected[5] = QStringLiteral("Protocol set in the interface: ") + can11;
     EXPECT_EQ(c.view.texts(), expected);
     EXPECT_EQ(c.view.vin, "1G1JC5444R7252367");
+}
+
+// The protocol numbers the chip answers get their names; anything else is shown as it came.
+TEST(Elm327Connection, ProtocolNumbersAreShownWithTheirNames) {
+    EXPECT_EQ(ElmProtocolDescription("A1"),
+              "A1 (Automatic protocol search), SAE J1850 PWM 41.6 kbaud");
+    EXPECT_EQ(ElmProtocolDescription("5"), "5, ISO 14230-4 KWP fast init 10.4 kbaud");
+    EXPECT_EQ(ElmProtocolDescription("AC"),
+              "AC (Automatic protocol search), USER2 CAN 11 bit 50 kbaud");
+    EXPECT_EQ(ElmProtocolDescription("0"), "0 (Automatic protocol search)");
+    // A fixed protocol A is a number too, not a search.
+    EXPECT_EQ(ElmProtocolDescription("A"), "A, SAE J1939 CAN 29 bit 250 kbaud");
+    for (const char* raw : {"Error", "AD", "", "D", "A66", "-1", "7F"})
+        EXPECT_EQ(ElmProtocolDescription(QLatin1String(raw)), QLatin1String(raw));
 }
 
 TEST(Elm327Connection, WrongFixedProtocolLeavesNoConnection) {
@@ -149,7 +175,7 @@ TEST(Elm327Connection, WrongFixedProtocolLeavesNoConnection) {
     EXPECT_FALSE(c.sequence.InitializeConnection());
     const QStringList texts = c.view.texts();
     ASSERT_EQ(texts.size(), 8) << texts.join('|').toStdString();
-    EXPECT_EQ(texts[5], "Protocol set in the interface: 3");
+    EXPECT_EQ(texts[5], "Protocol set in the interface: 3, ISO 9141-2 5 baud init 10.4 kbaud");
     EXPECT_EQ(texts[7], "UNABLE TO CONNECT");
     EXPECT_FALSE(c.context.link.canLayout());
     EXPECT_TRUE(c.context.link.NoCommunication());

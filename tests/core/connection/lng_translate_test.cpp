@@ -116,3 +116,33 @@ TEST(GermanCatalogue, TranslatesEveryEntryOfTheTable) {
 }
 
 } // namespace
+
+namespace {
+
+// The string table keeps two German originals (the no-communication message): every shipped
+// catalogue, English included, must give them in its own language, or an English window shows
+// German.
+TEST(ShippedCatalogues, GiveTheGermanOriginalsInTheirLanguage) {
+    Translator translator(data_dirs::programDir() + QStringLiteral("/locale"));
+    const QStringList languages = translator.availableLanguages();
+    ASSERT_TRUE(languages.contains(QStringLiteral("en")));
+    for (const QString& code : languages) {
+        SCOPED_TRACE(code.toStdString());
+        translator.chooseLanguage(code);
+        for (const char* german : {"Kommunikation mit dem Fahrzeug ist nicht möglich.",
+                                   "Initialisieren Sie das Interface neu."}) {
+            const QString original = QString::fromUtf8(german);
+            const QString shown = translator.translate(original);
+            if (code == QLatin1String("de"))
+                EXPECT_EQ(shown, original);
+            else
+                EXPECT_NE(shown, original);
+        }
+    }
+    translator.chooseLanguage(QStringLiteral("en"));
+    EXPECT_EQ(translator.translate(
+                  QString::fromUtf8("Kommunikation mit dem Fahrzeug ist nicht möglich.")),
+              "Communication with the vehicle is not possible.");
+}
+
+} // namespace

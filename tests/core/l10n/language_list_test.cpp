@@ -74,14 +74,25 @@ TEST_F(LanguageListTest, EntriesCarryCodeNameAndFlag) {
     EXPECT_EQ(list.selected, int(de - list.entries.data()));
 }
 
-TEST_F(LanguageListTest, ACountryCodeSelectsNothing) {
+// The list selects the language the window speaks, also when the run's code is not listed
+// itself (a first start takes the system's "de_DE" or a language without a catalogue).
+TEST_F(LanguageListTest, SelectsTheLanguageTheTextsAreIn) {
     Translator translator(m_root);
     translator.chooseLanguage(QStringLiteral("de_DE"));
-    const LanguageList list = buildLanguageList(translator, stagedFlags(), m_notifier);
+    LanguageList list = buildLanguageList(translator, stagedFlags(), m_notifier);
     EXPECT_EQ(list.entries.size(), 3u);
-    EXPECT_EQ(list.selected, -1);
-    // The texts are German all the same.
     EXPECT_EQ(translator.translate(QStringLiteral("Value")), QStringLiteral("Wert"));
+    EXPECT_EQ(list.selected, int(find(list, "de") - list.entries.data()));
+    EXPECT_EQ(translationInfo(translator).language, QStringLiteral("Deutsch"));
+
+    // No catalogue for the language: the texts stay English, and without an English entry
+    // nothing can be selected truthfully.
+    translator.chooseLanguage(QStringLiteral("ja_JP"));
+    EXPECT_EQ(buildLanguageList(translator, stagedFlags(), m_notifier).selected, -1);
+    addCatalogue(m_root, QStringLiteral("en"), QStringLiteral("sample_fr.mo"));
+    list = buildLanguageList(translator, stagedFlags(), m_notifier);
+    EXPECT_EQ(list.selected, int(find(list, "en") - list.entries.data()));
+    EXPECT_TRUE(translator.catalogueLanguage().isEmpty());
 }
 
 TEST_F(LanguageListTest, WithoutNamesTheCodesAreShown) {
@@ -150,9 +161,13 @@ TEST_F(LanguageListTest, ChoosingALanguageStoresItAndAsksForARestart) {
     store.close();
     EXPECT_EQ(m_notifier.texts(),
               QStringList{"You must restart OBD-II Quorvane for this change to take effect."});
-    // The labels keep describing the catalogue of the run.
-    const TranslationInfo info = translationInfo(translator);
+    // The labels keep describing the catalogue of the run, its language in its own words.
+    TranslationInfo info = translationInfo(translator);
     EXPECT_EQ(info.translator, QStringLiteral("Erika Muster <erika@example.org>"));
+    EXPECT_EQ(info.language, QStringLiteral("Deutsch"));
+    // Without a name for it, the catalogue's own field.
+    QFile::remove(m_root + QStringLiteral("/languagenames.mo"));
+    info = translationInfo(translator);
     EXPECT_EQ(info.language, QStringLiteral("German"));
 }
 

@@ -60,8 +60,7 @@ TEST(SettingsLoad, FirstRunCreatesTheKeyWithItsValues) {
     EXPECT_TRUE(result.firstRun);
     EXPECT_EQ(serial.stores, 1);
     EXPECT_TRUE(serial.restoredFrom.isEmpty());
-    // The controls keep their built-in states: no unit-system selection, metric all the same.
-    EXPECT_FALSE(result.options.unitSystemSelected);
+    // The controls keep their built-in states: metric units.
     EXPECT_EQ(result.options.unitSystem, 0);
     EXPECT_FALSE(result.options.autoConnect);
 
@@ -89,7 +88,6 @@ TEST(SettingsLoad, SecondRunAddsAutoConnectAndRestoresTheSerialGroup) {
 
     const SettingsLoadResult second = LoadSettings(store, serial.io());
     EXPECT_FALSE(second.firstRun);
-    EXPECT_TRUE(second.options.unitSystemSelected);
     EXPECT_EQ(serial.restoredFrom, (QStringList{"/dev/ttyUSB0", "9600", "1", "8", "None", "None"}));
     QStringList expected = afterFirst;
     expected.append(QStringLiteral("AutoConnect"));
@@ -147,7 +145,6 @@ TEST(SettingsLoad, MissingValuesAreWrittenWithTheirDefaults) {
     EXPECT_EQ(serial.restoredFrom, QStringList(6, QStringLiteral("<missing>")));
     EXPECT_EQ(serial.stores, 0);
     EXPECT_EQ(result.options.unitSystem, 0);
-    EXPECT_TRUE(result.options.unitSystemSelected);
     // The graphs keep their built-in colours although the defaults are now stored.
     EXPECT_EQ(result.options.colorGraph1, std::nullopt);
     EXPECT_EQ(result.options.colorGraph2, std::nullopt);

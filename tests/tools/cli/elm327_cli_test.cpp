@@ -34,7 +34,8 @@ TEST_P(Elm327Cli, ConnectDtcAndVinLikeTheElm323) {
     ASSERT_EQ(connect327.code, 0) << connect327.lines.join('|').toStdString();
     ASSERT_EQ(connect323.code, 0);
     EXPECT_EQ(connect327.lines.size(), 17);
-    EXPECT_TRUE(connect327.lines.contains("OK   Protocol: A6"))
+    EXPECT_TRUE(connect327.lines.contains(
+        "OK   Protocol: A6 (Automatic protocol search), ISO 15765-4 CAN 11 bit 500 kbaud"))
         << connect327.lines.join('|').toStdString();
     EXPECT_EQ(comparableStages(connect327.lines), comparableStages(connect323.lines));
 

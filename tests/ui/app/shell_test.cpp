@@ -16,12 +16,14 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocalServer>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTest>
@@ -106,6 +108,46 @@ TEST_F(Shell, GermanRunTranslatesCaptionsButKeepsPageNamesAndWindowTitle) {
     EXPECT_TRUE(run.find<QLabel>("panelWWW")->text().contains(QLatin1String(kWebAddress)));
 }
 
+// A first start (no settings) shows which language and units are in effect, whatever the system
+// language's spelling; the language is named in its own words.
+TEST_F(Shell, FirstRunShowsTheLanguageAndUnitsInEffect) {
+    const struct {
+        const char* run;
+        const char* listed;
+        const char* ownName;
+    } cases[] = {{"en", "en", "English"}, {"de_DE", "de", "Deutsch"}, {"ja_JP", "en", ""}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.run);
+        QFile::remove(SettingsStore::defaultPath());
+        ProgramRun run(QLatin1String(c.run));
+        EXPECT_EQ(run.find<QComboBox>("cbLanguage")->currentData().toString(), c.listed);
+        EXPECT_EQ(run.find<QComboBox>("cbSystemOfMeasurements")->currentIndex(), 0);
+        EXPECT_EQ(run.find<QLabel>("LabelTranslationLanguage")->text(), c.ownName);
+    }
+}
+
+// The help window carries its book's title and opens beside the main window where the screen has
+// room, so neither hides the other.
+TEST_F(Shell, HelpOpensBesideTheWindowTitledWithTheBook) {
+    for (const char* language : {"en", "de"}) {
+        SCOPED_TRACE(language);
+        ProgramRun run{QString::fromLatin1(language)};
+        const QRect screen = run.window->screen()->availableGeometry();
+        run.window->move(screen.topLeft());
+        QTest::mouseClick(run.find<QAbstractButton>("btnHelp"), Qt::LeftButton);
+        auto* help = run.window->findChild<QWidget*>("HelpWindow");
+        ASSERT_NE(help, nullptr);
+        EXPECT_TRUE(help->isVisible());
+        EXPECT_EQ(help->windowTitle(), QLatin1String(language) == QLatin1String("de")
+                                           ? "OBD-II Quorvane Hilfe"
+                                           : "OBD-II Quorvane Help");
+        EXPECT_TRUE(screen.contains(help->geometry().topLeft()));
+        if (screen.width() >= run.window->frameGeometry().width() + help->frameGeometry().width()) {
+            EXPECT_FALSE(help->frameGeometry().intersects(run.window->frameGeometry()));
+        }
+    }
+}
+
 TEST_F(Shell, SettingsThatNameGermanGiveAGermanWindow) {
     {
         SettingsStore store;
@@ -124,10 +166,11 @@ TEST_F(Shell, SettingsThatNameGermanGiveAGermanWindow) {
     EXPECT_TRUE(notifier.messages.isEmpty()); // German help book and fault table are there
 }
 
-TEST_F(Shell, StatusStripStartsDarkWithUnknownPort) {
+TEST_F(Shell, StatusStripStartsDarkNamingTheStoredPort) {
     ProgramRun run;
     EXPECT_EQ(run.find<QLabel>("InterfaceLabel")->text(), "Initializing...");
-    EXPECT_EQ(run.find<QLabel>("COM_Label")->text(), "COM?");
+    EXPECT_EQ(run.find<QLabel>("COM_Label")->text(), run.context.comPort->portName());
+    EXPECT_FALSE(run.context.comPort->portName().isEmpty());
     for (const char* name : {"COM_Led", "ELM_Led", "ECU_Led"}) {
         QWidget* led = run.find<QWidget>(name);
         EXPECT_EQ(led->size(), QSize(17, 9));
@@ -210,6 +253,29 @@ TEST_F(Shell, MaximiseTwiceRestoresTheWindow) {
     QTest::mouseClick(maximize, Qt::LeftButton);
     EXPECT_FALSE(run.window->isMaximized());
     EXPECT_EQ(run.window->size(), normal);
+}
+
+// The caption bar's buttons are drawn in the text colour on a plain face, as readable as the
+// title, not in the faint grey of the stripes.
+TEST_F(Shell, CaptionButtonsAreDrawnInTheTextColour) {
+    ProgramRun run;
+    QApplication::processEvents();
+    for (const char* name : {"tbMinimize", "tbMaximize", "tbClose"}) {
+        SCOPED_TRACE(name);
+        auto* button = run.find<QAbstractButton>(name);
+        const QColor text = button->palette().color(QPalette::ButtonText);
+        const QImage shown = button->grab().toImage();
+        int textPixels = 0;
+        int stripePixels = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x) {
+                const QColor pixel = shown.pixelColor(x, y);
+                textPixels += pixel == text;
+                stripePixels += pixel == QColor(128, 128, 128);
+            }
+        EXPECT_GE(textPixels, 6);
+        EXPECT_EQ(stripePixels, 0);
+    }
 }
 
 TEST(ErrorDisplay, AddsAFullStopOnlyAfterLettersAndDigits) {

@@ -2,6 +2,7 @@
 // its warning, the manufacturer choice, resizing and printing.
 
 #include "core/l10n/const_str.h"
+#include "core/l10n/qt_translations.h"
 #include "core/link/comm_log.h"
 #include "tests/support/grid_pixels.h"
 #include "tests/support/log_file.h"
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
+#include <QTranslator>
 
 namespace {
 
@@ -134,6 +136,24 @@ TEST(DtcPage, ClearAnsweredNoOrCancelSendsNothing) {
     EXPECT_EQ(warnings[0].count(QLatin1Char('\n')), 17);
     EXPECT_EQ(columnTexts(run.grid("DTC_Grid"), 1), QStringList({"P0133", "P0171", "P0300"}));
     EXPECT_TRUE(run.notifier.messages.isEmpty());
+}
+
+// Enter on the question must not erase the codes; in a German run Qt's own buttons are German.
+TEST(DtcPage, TheClearQuestionDefaultsToNoInTheRunsLanguage) {
+    auto box = DtcPage::clearCodesBox(QStringLiteral("WARNING!!!"), nullptr);
+    EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::No));
+    EXPECT_EQ(box->escapeButton(), box->button(QMessageBox::Cancel));
+    EXPECT_EQ(box->button(QMessageBox::Yes)->text().remove(QLatin1Char('&')), "Yes");
+
+    std::unique_ptr<QTranslator> qtGerman(installQtTranslations(QStringLiteral("de_DE"), nullptr));
+    ASSERT_NE(qtGerman, nullptr) << "qtbase_de.qm missing in " << qtTranslationsDir().toStdString();
+    box = DtcPage::clearCodesBox(QStringLiteral("WARNING!!!"), nullptr);
+    EXPECT_EQ(box->button(QMessageBox::Yes)->text().remove(QLatin1Char('&')), "Ja");
+    EXPECT_EQ(box->button(QMessageBox::No)->text().remove(QLatin1Char('&')), "Nein");
+    EXPECT_EQ(box->button(QMessageBox::Cancel)->text().remove(QLatin1Char('&')), "Abbrechen");
+    QCoreApplication::removeTranslator(qtGerman.get());
+    // A language Qt has no catalogue for installs nothing.
+    EXPECT_EQ(installQtTranslations(QStringLiteral("xx"), nullptr), nullptr);
 }
 
 TEST(DtcPage, ClearAnsweredYesClearsAndReadsEverythingAgain) {

@@ -35,9 +35,9 @@ struct Window {
     RecordingNotifier notifier;
     std::unique_ptr<TfMain> main;
 
-    Window() {
+    explicit Window(const QString& language = QStringLiteral("en")) {
         QFile::remove(SettingsStore::defaultPath());
-        translator.chooseLanguage(QStringLiteral("en"));
+        translator.chooseLanguage(language);
         main = std::make_unique<TfMain>(context, translator, notifier);
         main->show();
         context.link.setDemoDelay(0);
@@ -126,6 +126,19 @@ TEST(StartPage, DemoModeConnectFillsThePageWithoutAnySerialPort) {
     EXPECT_TRUE(w.context.link.NoCommunication());
     EXPECT_TRUE(w.context.link.CommunicationLost(w.notifier));
     EXPECT_EQ(w.notifier.messages.size(), 1);
+}
+
+// The lamp's own captions are translated with the window: a German run never says "On".
+TEST(StartPage, GermanRunShowsTheLampStateInGerman) {
+    Window w(QStringLiteral("de"));
+    auto* lamp = w.find<TQzMILLamp>("MILLamp");
+    EXPECT_EQ(lamp->CaptionOn(), "An");
+    EXPECT_EQ(lamp->CaptionOff(), "Aus");
+    EXPECT_EQ(w.text("labMIL_Status"), "Aus");
+    w.click("cbDemoMode");
+    w.click("NeuInitialisierenBtn");
+    EXPECT_TRUE(lamp->MILOn());
+    EXPECT_EQ(w.text("labMIL_Status"), "An");
 }
 
 TEST(StartPage, ConnectThroughThePseudoTerminalShowsTheSameLines) {

@@ -1,0 +1,126 @@
+// Every page of the window at its default size, in every language the program offers, after a
+// Demo-Mode connection: each is grabbed (into the build tree, for a person to look at) and every
+// text in its lists and grids must fit its cell, or be reachable by a scroll bar that works.
+
+#include "tests/support/program_run.h"
+#include "ui/widgets/navigation_bar.h"
+
+#include <QAbstractItemView>
+#include <QDir>
+#include <QHeaderView>
+#include <QListView>
+#include <QScrollBar>
+#include <QStackedWidget>
+#include <QTableView>
+#include <QToolButton>
+
+namespace {
+
+// The grabs go beside the test binaries, never into the sources.
+QString grabDir(const QString& language) {
+    const QString dir =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/screens/") + language;
+    QDir().mkpath(dir);
+    return dir;
+}
+
+// Row -1 is the heading.
+QString describe(const QAbstractItemView* view, int row, int column, const QString& text,
+                 int needed, int got) {
+    return QStringLiteral("%1 row %2 column %3 \"%4\": needs %5 pixels, has %6")
+        .arg(view->objectName())
+        .arg(row)
+        .arg(column)
+        .arg(text)
+        .arg(needed)
+        .arg(got);
+}
+
+// A cell whose columns reach past the visible area can only be read if the view scrolls.
+bool reachable(const QAbstractItemView* view, const QRect& cell) {
+    if (cell.right() < view->viewport()->width())
+        return true;
+    return view->horizontalScrollBarPolicy() != Qt::ScrollBarAlwaysOff;
+}
+
+// Grid cells are drawn 2 pixels inside the cell; a list item needs what its delegate asks for
+// (mark and text).
+QStringList clippedTexts(const QAbstractItemView* view) {
+    QStringList clipped;
+    const QAbstractItemModel* model = view->model();
+    if (model == nullptr)
+        return clipped;
+    const QFontMetrics metrics = view->fontMetrics();
+    for (int row = 0; row < model->rowCount(); ++row) {
+        for (int column = 0; column < model->columnCount(); ++column) {
+            const QModelIndex index = model->index(row, column);
+            const QString text = index.data(Qt::DisplayRole).toString();
+            if (text.isEmpty())
+                continue;
+            const QRect cell = view->visualRect(index);
+            int needed = metrics.horizontalAdvance(text) + 2;
+            if (qobject_cast<const QListView*>(view) != nullptr) {
+                QStyleOptionViewItem option;
+                option.initFrom(view);
+                option.font = view->font();
+                option.fontMetrics = metrics;
+                option.decorationSize = view->iconSize();
+                option.widget = view;
+                needed = view->itemDelegateForIndex(index)->sizeHint(option, index).width();
+            }
+            if (needed > cell.width() || !reachable(view, cell))
+                clipped << describe(view, row, column, text, needed, cell.width());
+        }
+    }
+    if (const auto* table = qobject_cast<const QTableView*>(view)) {
+        const QHeaderView* header = table->horizontalHeader();
+        for (int column = 0; header->isVisible() && column < model->columnCount(); ++column) {
+            const QString text = model->headerData(column, Qt::Horizontal).toString();
+            const int needed = header->fontMetrics().horizontalAdvance(text) + 2;
+            if (!text.isEmpty() && needed > header->sectionSize(column))
+                clipped << describe(view, -1, column, text, needed, header->sectionSize(column));
+        }
+    }
+    return clipped;
+}
+
+TEST(ReadableTexts, EveryPageInEveryLanguageShowsItsListAndGridTextsWhole) {
+    const QStringList languages =
+        Translator(data_dirs::programDir() + QStringLiteral("/locale")).availableLanguages();
+    ASSERT_TRUE(languages.contains(QStringLiteral("en")));
+    ASSERT_TRUE(languages.contains(QStringLiteral("de")));
+    for (const QString& language : languages) {
+        SCOPED_TRACE(language.toStdString());
+        ProgramRun run(language);
+        run.window->show();
+        const QSize defaultSize = run.window->size();
+        run.connectDemo();
+        ASSERT_FALSE(run.context.link.NoCommunication());
+        run.showPage(QStringLiteral("btnO2Sensor"));
+        run.click(QStringLiteral("dxButton11"));
+
+        auto* bar = run.find<NavigationBar>(QStringLiteral("OutlookBar"));
+        auto* notebook = run.find<QStackedWidget>(QStringLiteral("Notebook"));
+        const QList<QToolButton*> buttons = bar->findChildren<QToolButton*>();
+        ASSERT_GE(buttons.size(), 8);
+        const QString dir = grabDir(language);
+        for (QToolButton* button : buttons) {
+            run.showPage(button->objectName());
+            ASSERT_EQ(run.window->size(), defaultSize);
+            QWidget* page = notebook->currentWidget();
+            EXPECT_TRUE(run.window->grab().save(dir + QLatin1Char('/') + page->objectName() +
+                                                QStringLiteral(".png")));
+            for (const QAbstractItemView* view : page->findChildren<QAbstractItemView*>()) {
+                // Headers are views too; their texts are checked with their grid.
+                if (!view->isVisibleTo(run.window.get()) || view->window() != run.window.get() ||
+                    qobject_cast<const QHeaderView*>(view) != nullptr)
+                    continue;
+                const QStringList clipped = clippedTexts(view);
+                EXPECT_TRUE(clipped.isEmpty()) << page->objectName().toStdString() << ":\n"
+                                               << clipped.join(QLatin1Char('\n')).toStdString();
+            }
+        }
+    }
+}
+
+} // namespace
