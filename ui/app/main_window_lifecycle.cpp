@@ -23,8 +23,8 @@
 #include "ui/pages/freeze_frame_page.h"
 #include "ui/pages/grid_heading_fanout.h"
 #include "ui/pages/o2_sensor_page.h"
-#include "ui/pages/sensor_data_page.h"
 #include "ui/pages/start_page.h"
+#include "ui/pages/sensor_data_page.h"
 
 #include <QAbstractButton>
 #include <QFile>

@@ -97,16 +97,6 @@ TEST_F(Shell, OptionsPutsTheFocusOnPortAutoDetection) {
     EXPECT_EQ(QApplication::focusWidget(), run.find<QCheckBox>("cbAutodetect"));
 }
 
-TEST_F(Shell, GermanRunTranslatesCaptionsButKeepsPageNamesAndWindowTitle) {
-    ProgramRun run(QStringLiteral("de"));
-    QTest::mouseClick(run.find<QAbstractButton>("btnOptions"), Qt::LeftButton);
-    EXPECT_EQ(run.currentPage(), "Page_General Options");
-    EXPECT_EQ(run.title(), "  Optionen");
-    EXPECT_EQ(run.find<QCheckBox>("cbAutodetect")->text(), "COM-Port automatisch erkennen");
-    EXPECT_EQ(run.window->windowTitle(), "OBD-II Quorvane");
-    EXPECT_TRUE(run.find<QLabel>("panelWWW")->text().contains(QLatin1String(kWebAddress)));
-}
-
 // French and Spanish have their captions and help book; their trouble-code descriptions come
 // from the English table without any complaint.
 TEST_F(Shell, FrenchAndSpanishRunsShowTheirCaptionsHelpBookAndEnglishDescriptions) {
@@ -136,6 +126,16 @@ TEST_F(Shell, FrenchAndSpanishRunsShowTheirCaptionsHelpBookAndEnglishDescription
                   QStringLiteral("Insufficient Coolant Temperature for Closed Loop Fuel Control"));
         EXPECT_TRUE(run.notifier.messages.isEmpty());
     }
+}
+
+TEST_F(Shell, GermanRunTranslatesCaptionsButKeepsPageNamesAndWindowTitle) {
+    ProgramRun run(QStringLiteral("de"));
+    QTest::mouseClick(run.find<QAbstractButton>("btnOptions"), Qt::LeftButton);
+    EXPECT_EQ(run.currentPage(), "Page_General Options");
+    EXPECT_EQ(run.title(), "  Optionen");
+    EXPECT_EQ(run.find<QCheckBox>("cbAutodetect")->text(), "COM-Port automatisch erkennen");
+    EXPECT_EQ(run.window->windowTitle(), "OBD-II Quorvane");
+    EXPECT_TRUE(run.find<QLabel>("panelWWW")->text().contains(QLatin1String(kWebAddress)));
 }
 
 TEST_F(Shell, SettingsThatNameGermanGiveAGermanWindow) {
