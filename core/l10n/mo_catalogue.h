@@ -16,6 +16,8 @@ public:
 
     bool isEmpty() const { return m_messages.isEmpty(); }
     qsizetype size() const { return m_messages.size(); }
+    // Every translated entry by its UTF-8 message identifier (the header is not among them).
+    const QHash<QByteArray, QString>& messages() const { return m_messages; }
 
     // The translation of the UTF-8 message identifier, or nothing when the catalogue has none.
     // Untranslated entries (empty message string) count as missing.

@@ -82,6 +82,9 @@ void TfMain::FormCreate() {
                                    QStringLiteral("panelWWW.text")};
     translateWindow(
         this, [this](const QString& text) { return m_translator.translate(text); }, exclusions);
+    // The title strip's padded caption is no catalogue text: it names the start page as its
+    // button now does.
+    m_infoPanel->setText(QStringLiteral("  ") + m_translator.translate(QStringLiteral("Start")));
 
     const TranslationInfo info = translationInfo(m_translator);
     m_options->showTranslationInfo(info.language, info.translator);

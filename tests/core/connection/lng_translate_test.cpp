@@ -10,6 +10,7 @@
 #include "tests/core/l10n/locale_tree.h"
 #include "tests/support/test_environment.h"
 
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 namespace {
@@ -100,19 +101,89 @@ TEST_F(LngTranslateTest, TheO2TestRowsHaveTheirFixedTexts) {
     EXPECT_EQ(units, QStringLiteral("VVVVssVVss"));
 }
 
-// The shipped German catalogue covers every entry of the table.
-TEST(GermanCatalogue, TranslatesEveryEntryOfTheTable) {
-    MoCatalogue german;
-    ASSERT_TRUE(
-        german.load(data_dirs::programDir() + QStringLiteral("/locale/de/LC_MESSAGES/default.mo")));
-    EXPECT_FALSE(german.headerField(QStringLiteral("Last-Translator")).isEmpty());
-    EXPECT_EQ(german.headerField(QStringLiteral("X-Poedit-Language")), QStringLiteral("German"));
+// Every shipped catalogue other than English translates every entry of the table and every
+// window caption (the German catalogue is the reference for the captions, which live in the ui
+// code), and keeps each placeholder and each piece of markup of the original.
+struct ShippedLanguage {
+    const char* code;
+    const char* name; // X-Poedit-Language
+};
+void PrintTo(const ShippedLanguage& language, std::ostream* out) {
+    *out << language.code;
+}
+
+class ShippedCatalogue : public testing::TestWithParam<ShippedLanguage> {
+protected:
+    static MoCatalogue load(const char* code) {
+        MoCatalogue catalogue;
+        EXPECT_TRUE(catalogue.load(data_dirs::programDir() + QStringLiteral("/locale/") +
+                                   QLatin1String(code) + QStringLiteral("/LC_MESSAGES/default.mo")))
+            << code;
+        return catalogue;
+    }
+};
+
+// The %1 … %99 of QString::arg and the tags of rich text, in order of appearance, then sorted:
+// a translation may reorder them but must keep each one.
+QStringList markers(const QString& text) {
+    static const QRegularExpression marker(QStringLiteral("%L?\\d{1,2}|<[^<>]*>"));
+    QStringList found;
+    for (auto it = marker.globalMatch(text); it.hasNext();)
+        found.append(it.next().captured());
+    found.sort();
+    return found;
+}
+
+TEST_P(ShippedCatalogue, TranslatesEveryTableEntryAndWindowCaption) {
+    const MoCatalogue catalogue = load(GetParam().code);
+    EXPECT_FALSE(catalogue.headerField(QStringLiteral("Last-Translator")).isEmpty());
+    EXPECT_EQ(catalogue.headerField(QStringLiteral("X-Poedit-Language")),
+              QLatin1String(GetParam().name));
+
     QStringList missing;
     for (const const_str::Entry& entry : const_str::entries()) {
-        if (!const_str::isUntranslated(entry) && german.find(QByteArray(entry.english)) == nullptr)
+        if (!const_str::isUntranslated(entry) &&
+            catalogue.find(QByteArray(entry.english)) == nullptr)
             missing.append(QString::fromLatin1(entry.name));
     }
-    EXPECT_TRUE(missing.isEmpty()) << qPrintable(missing.join(QLatin1Char(' ')));
+    const MoCatalogue german = load("de");
+    for (auto it = german.messages().cbegin(); it != german.messages().cend(); ++it) {
+        if (catalogue.find(it.key()) == nullptr)
+            missing.append(QString::fromUtf8(it.key()));
+    }
+    EXPECT_TRUE(missing.isEmpty()) << qPrintable(missing.join(QStringLiteral(" | ")));
+}
+
+TEST_P(ShippedCatalogue, KeepsThePlaceholdersAndMarkupOfEachOriginal) {
+    const MoCatalogue catalogue = load(GetParam().code);
+    int withMarkers = 0;
+    for (auto it = catalogue.messages().cbegin(); it != catalogue.messages().cend(); ++it) {
+        const QString original = QString::fromUtf8(it.key());
+        EXPECT_EQ(markers(it.value()), markers(original)) << qPrintable(original);
+        withMarkers += markers(original).isEmpty() ? 0 : 1;
+    }
+    // The check saw the texts it is there for (the report's and the network's messages).
+    EXPECT_GE(withMarkers, 10);
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, ShippedCatalogue,
+                         testing::Values(ShippedLanguage{"de", "German"},
+                                         ShippedLanguage{"fr", "French"},
+                                         ShippedLanguage{"es", "Spanish"}),
+                         [](const testing::TestParamInfo<ShippedLanguage>& info) {
+                             return std::string(info.param.code);
+                         });
+
+// The check itself: a lost or renumbered placeholder and a lost tag are seen; reordering is
+// allowed.
+TEST(CatalogueMarkers, APlaceholderLostOrMisnumberedIsSeen) {
+    EXPECT_EQ(markers(QStringLiteral("Cannot connect to %1: %2")),
+              markers(QStringLiteral("Connexion à %2 impossible : %1")));
+    EXPECT_NE(markers(QStringLiteral("Cannot connect to %1: %2")),
+              markers(QStringLiteral("Connexion à %1 impossible")));
+    EXPECT_NE(markers(QStringLiteral("%1 of %2")), markers(QStringLiteral("%1 de %3")));
+    EXPECT_NE(markers(QStringLiteral("<b>Read</b>")), markers(QStringLiteral("<b>Lire")));
+    EXPECT_EQ(markers(QStringLiteral("Load %")), QStringList());
 }
 
 } // namespace

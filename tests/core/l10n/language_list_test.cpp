@@ -12,6 +12,7 @@
 #include "tests/support/test_environment.h"
 
 #include <QFile>
+#include <QSet>
 #include <QtEndian>
 #include <gtest/gtest.h>
 
@@ -171,19 +172,40 @@ TEST_F(LanguageListTest, ChoosingALanguageStoresItAndAsksForARestart) {
     EXPECT_EQ(info.language, QStringLiteral("German"));
 }
 
-TEST(StagedLanguages, TheProgramShipsEnglishAndGermanWithNamesAndFlags) {
-    Translator translator(data_dirs::programDir() + QStringLiteral("/locale"));
-    translator.chooseLanguage(QStringLiteral("de"));
-    RecordingNotifier notifier;
-    const LanguageList list = buildLanguageList(translator, stagedFlags(), notifier);
-    QStringList names;
-    for (const TLanguageData& entry : list.entries) {
-        names.append(entry.code + QLatin1Char('=') + entry.name);
-        EXPECT_TRUE(entry.flag.startsWith("<svg")) << qPrintable(entry.code);
+// The language list offers English, German, French and Spanish, each with a flag of its own
+// and named in the language of the run.
+TEST(StagedLanguages, TheProgramShipsFourLanguagesWithNamesAndFlags) {
+    const struct {
+        const char* run;
+        QStringList names;
+    } runs[] = {
+        {"de", {"de=Deutsch", "en=Englisch", "es=Spanisch", "fr=Französisch"}},
+        {"fr", {"de=Allemand", "en=Anglais", "es=Espagnol", "fr=Français"}},
+        {"es", {"de=Alemán", "en=Inglés", "es=Español", "fr=Francés"}},
+        {"en", {"de=Deutsch", "en=English", "es=Español", "fr=Français"}},
+    };
+    FlagLibrary flags(stagedFlags());
+    ASSERT_TRUE(flags.load());
+    for (const auto& run : runs) {
+        SCOPED_TRACE(run.run);
+        Translator translator(data_dirs::programDir() + QStringLiteral("/locale"));
+        translator.chooseLanguage(QLatin1String(run.run));
+        RecordingNotifier notifier;
+        const LanguageList list = buildLanguageList(translator, stagedFlags(), notifier);
+        QStringList names;
+        QSet<QByteArray> pictures;
+        for (const TLanguageData& entry : list.entries) {
+            names.append(entry.code + QLatin1Char('=') + entry.name);
+            EXPECT_TRUE(entry.flag.startsWith("<svg")) << qPrintable(entry.code);
+            EXPECT_NE(entry.flag, flags.flag(QStringLiteral("nil"))) << qPrintable(entry.code);
+            pictures.insert(entry.flag);
+        }
+        EXPECT_EQ(names, run.names);
+        EXPECT_EQ(pictures.size(), 4);
+        ASSERT_GE(list.selected, 0);
+        EXPECT_EQ(list.entries[std::size_t(list.selected)].code, QLatin1String(run.run));
+        EXPECT_TRUE(notifier.messages.isEmpty());
     }
-    names.sort();
-    EXPECT_EQ(names, (QStringList{"de=Deutsch", "en=Englisch"}));
-    EXPECT_TRUE(notifier.messages.isEmpty());
 }
 
 } // namespace

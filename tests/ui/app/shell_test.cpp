@@ -1,5 +1,6 @@
 // The main window as a user meets it: navigation, the options page and its persistence, the
-// German translation of the window, the general error display and the single-instance rule.
+// German, French and Spanish translation of the window, the general error display and the
+// single-instance rule.
 
 #include "core/connection/program_context.h"
 #include "core/l10n/startup_language.h"
@@ -96,6 +97,37 @@ TEST_F(Shell, OptionsPutsTheFocusOnPortAutoDetection) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(run.window.get()));
     QTest::mouseClick(run.find<QAbstractButton>("btnOptions"), Qt::LeftButton);
     EXPECT_EQ(QApplication::focusWidget(), run.find<QCheckBox>("cbAutodetect"));
+}
+
+// French and Spanish have their captions and help book; their trouble-code descriptions come
+// from the English table without any complaint.
+TEST_F(Shell, FrenchAndSpanishRunsShowTheirCaptionsHelpBookAndEnglishDescriptions) {
+    const struct {
+        const char* language;
+        const char* start;
+        const char* options;
+        const char* autodetect;
+    } runs[] = {
+        {"fr", "Démarrer", "Options", "Détection automatique du port COM"},
+        {"es", "Iniciar", "Opciones", "Detección automática del puerto COM"},
+    };
+    for (const auto& expected : runs) {
+        SCOPED_TRACE(expected.language);
+        ProgramRun run(QLatin1String(expected.language));
+        EXPECT_EQ(run.title(), QStringLiteral("  ") + QString::fromUtf8(expected.start));
+        EXPECT_EQ(run.find<QAbstractButton>("btnStart")->text(), QString::fromUtf8(expected.start));
+        QTest::mouseClick(run.find<QAbstractButton>("btnOptions"), Qt::LeftButton);
+        EXPECT_EQ(run.title(), QStringLiteral("  ") + QString::fromUtf8(expected.options));
+        EXPECT_EQ(run.find<QCheckBox>("cbAutodetect")->text(),
+                  QString::fromUtf8(expected.autodetect));
+        EXPECT_TRUE(run.context.helpFilePath.endsWith(QStringLiteral("/locale/") +
+                                                      QLatin1String(expected.language) +
+                                                      QStringLiteral("/help/index.html")))
+            << qPrintable(run.context.helpFilePath);
+        EXPECT_EQ(run.context.kbmFaultCodesTable.FindFaultDescription("P0125", "Generic"),
+                  QStringLiteral("Insufficient Coolant Temperature for Closed Loop Fuel Control"));
+        EXPECT_TRUE(run.notifier.messages.isEmpty());
+    }
 }
 
 TEST_F(Shell, GermanRunTranslatesCaptionsButKeepsPageNamesAndWindowTitle) {

@@ -46,7 +46,7 @@ TEST(HelpBook, NamesTheDialogsControlsAsEachLanguageShowsThem) {
                                "O2 Sensors",
                                "Save",
                                "View"};
-    for (const char* language : {"en", "de"}) {
+    for (const char* language : {"en", "de", "fr", "es"}) {
         SCOPED_TRACE(language);
         Translator translator(data_dirs::programDir() + QStringLiteral("/locale"));
         translator.chooseLanguage(QLatin1String(language));
