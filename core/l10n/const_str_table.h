@@ -338,3 +338,6 @@ CONST_STR(SensorFileType, "Sensor Opions")
 CONST_STR(BitmapFileType, "Bitmaps")
 CONST_STR(PngFileType, "PNG pictures")
 CONST_STR(SaveCaption, "Save")
+// Captions of the engine-speed and load gauges.
+CONST_STR(GaugeEngineSpeed, "RPM x1000")
+CONST_STR(GaugeLoad, "Load %")
