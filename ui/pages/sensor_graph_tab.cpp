@@ -197,7 +197,8 @@ void SensorGraphTab::buildChart() {
         Side& side = m_sides[g];
         side.axis = new QValueAxis(m_chart);
         side.axis->setRange(0, 100);
-        side.axis->setTitleText(const_str::NotAvailable);
+        setAxisTitle(side, const_str::NotAvailable);
+        side.axis->setLabelFormat(QStringLiteral("%g"));
         side.axis->setLinePenColor(kInitialColour[g]);
         m_chart->addAxis(side.axis, sides[g]);
         side.series = new QLineSeries(m_chart);
@@ -254,11 +255,18 @@ void SensorGraphTab::sensorChosen(int graph) {
     side.appliedPosition = position;
     bool isHex = false;
     const int pid = entry->pidCode.toInt(&isHex, 16);
-    side.axis->setTitleText(graphAxisTitle(*entry, english()));
+    setAxisTitle(side, graphAxisTitle(*entry, english()));
     side.axis->setMax(entry->graphMax);
     side.axis->setMin(entry->graphMin);
     std::atomic<int>& seriesPid = graph == 1 ? m_data.SeriesPid1 : m_data.SeriesPid2;
     seriesPid = isHex ? pid : 0;
+}
+
+void SensorGraphTab::setAxisTitle(Side& side, const QString& title) {
+    side.title = title;
+    // Axis titles are rich text: "<" would open a tag and runs of blanks would collapse.
+    side.axis->setTitleText(
+        title.toHtmlEscaped().replace(QLatin1Char(' '), QStringLiteral("&nbsp;")));
 }
 
 void SensorGraphTab::showWindow(const GraphWindow& window) {

@@ -63,6 +63,8 @@ public:
     QLineSeries* series(int graph) const { return m_sides[graph - 1].series; }
     QValueAxis* bottomAxis() const { return m_bottom; }
     QValueAxis* axis(int graph) const { return m_sides[graph - 1].axis; }
+    // The title of a series' axis as text (the chart is given it as rich text).
+    QString axisTitle(int graph) const { return m_sides[graph - 1].title; }
     QComboBox* selector(int graph) const { return m_sides[graph - 1].selector; }
     QSlider* slider() const { return m_slider; }
 
@@ -75,6 +77,7 @@ private:
         QFrame* captionPanel = nullptr;
         QLineSeries* series = nullptr;
         QValueAxis* axis = nullptr;
+        QString title;
         // The selector position last applied; -1 after a refill: any choice takes effect.
         int appliedPosition = 0;
     };
@@ -84,6 +87,7 @@ private:
     void sensorChosen(int graph);
     void showWindow(const GraphWindow& window);
     void printChart(QPrinter& printer) const;
+    void setAxisTitle(Side& side, const QString& title);
 
     LiveData& m_data;
     Side m_sides[2];

@@ -161,20 +161,21 @@ void AnalogGauge::paintEvent(QPaintEvent*) {
         painter.drawText(box, Qt::AlignCenter, tickText(value));
     }
 
-    // The caption, where the needle seldom is: below the centre, or beside the quarter's pivot.
-    font.setPixelSize(std::max(8, int(radius * 0.16)));
+    // The caption where no tick is: in the open bottom of the round scale, or beside the
+    // quarter's pivot.
+    font.setPixelSize(std::max(8, int(radius * 0.14)));
     font.setBold(true);
     painter.setFont(font);
     painter.setPen(kMarkings);
-    const QRectF captionBox =
-        m_sweep == Sweep::Degrees270
-            ? QRectF(centre.x() - radius * 0.6, centre.y() + radius * 0.3, radius * 1.2,
-                     radius * 0.25)
-            : QRectF(area.left(), centre.y() - radius * 0.2, radius * 0.55, radius * 0.22);
-    painter.drawText(captionBox,
-                     m_sweep == Sweep::Degrees270 ? Qt::AlignCenter
-                                                  : Qt::AlignLeft | Qt::AlignVCenter,
-                     m_caption);
+    if (m_sweep == Sweep::Degrees270) {
+        const QRectF box(centre.x() - radius * 0.5, centre.y() + radius * 0.58, radius,
+                         radius * 0.3);
+        painter.drawText(box, Qt::AlignCenter, m_caption);
+    } else {
+        const QRectF box(area.left(), centre.y() - radius * 0.22,
+                         std::max(0.0, centre.x() - radius * 0.2 - area.left()), radius * 0.24);
+        painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, m_caption);
+    }
 
     // The needle and the cap over its pivot.
     const double needleAngle = angleOf(m_value);
