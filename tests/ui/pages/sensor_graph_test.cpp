@@ -4,6 +4,7 @@
 
 #include "core/l10n/const_str.h"
 #include "core/livedata/sensor_thread.h"
+#include "tests/support/error_boxes.h"
 #include "tests/support/program_run.h"
 #include "tests/support/qt_printers.h"
 #include "ui/pages/dashboard_tab.h"
@@ -21,12 +22,10 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QLineSeries>
-#include <QMessageBox>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QSlider>
 #include <QTabWidget>
-#include <QTimer>
 #include <QValueAxis>
 
 namespace {
@@ -243,19 +242,10 @@ TEST(SensorGraph, ChartDrawsTheSeriesInTheChosenColourAndWidthAndSavesAPicture) 
         asked = true;
         return QString();
     };
-    QStringList boxes;
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&] {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
-                boxes << box->text();
-                box->accept();
-            }
-    });
-    closer.start(10);
+    ErrorBoxes boxes;
     run.click("dxButton7");
     EXPECT_FALSE(asked);
-    EXPECT_EQ(boxes, QStringList{"Directory \"graphs\" can not be created."});
+    EXPECT_EQ(boxes.texts, QStringList{"Directory \"graphs\" can not be created."});
 
     // Printed through the print dialog: here into a PDF file.
     const QString pdf = test_env::freshDir("graph-print") + "/chart.pdf";

@@ -3,6 +3,7 @@
 
 #include "core/livedata/sensor_selection.h"
 #include "core/livedata/sensor_thread.h"
+#include "tests/support/error_boxes.h"
 #include "tests/support/grid_pixels.h"
 #include "tests/support/program_run.h"
 #include "tests/support/qt_printers.h"
@@ -13,9 +14,7 @@
 
 #include <QComboBox>
 #include <QLineSeries>
-#include <QMessageBox>
 #include <QTabWidget>
-#include <QTimer>
 
 namespace {
 
@@ -24,21 +23,12 @@ struct OptionsRun : ProgramRun {
     SensorOptionsTab* options = page->optionsTab();
     QString folder = test_env::freshDir("sensor-files") + "/sensors";
     QString chosenFile;
-    QStringList boxes;
-    QTimer boxCloser;
+    ErrorBoxes boxes;
 
     OptionsRun() {
         options->sensorsFolder = [this] { return folder; };
         options->chooseSaveFile = [this](const QString&) { return chosenFile; };
         options->chooseOpenFile = [this](const QString&) { return chosenFile; };
-        QObject::connect(&boxCloser, &QTimer::timeout, [this] {
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
-                    boxes << box->text();
-                    box->accept();
-                }
-        });
-        boxCloser.start(10);
     }
     void connectAndOpenTab() {
         connectDemo();
@@ -190,7 +180,7 @@ TEST(SensorOptions, SavedSelectionOpensInFileOrderAfterANewConnection) {
     EXPECT_EQ(run.applied(), kDemoMonitored); // not applied yet
     run.click("btnApplySensors");
     EXPECT_EQ(run.applied(), (QStringList{"0C", "05"}));
-    EXPECT_TRUE(run.boxes.isEmpty()) << run.boxes.join('\n').toStdString();
+    EXPECT_TRUE(run.boxes.texts.isEmpty()) << run.boxes.texts.join('\n').toStdString();
 }
 
 TEST(SensorOptions, OpeningTakesUnsupportedSensorsAndRefusesWhatIsNoSensorList) {
@@ -216,15 +206,16 @@ TEST(SensorOptions, OpeningTakesUnsupportedSensorsAndRefusesWhatIsNoSensorList) 
     log.write("\"Time\",\"Engine RPM\"\r\n");
     log.close();
     run.click("btnSensConfigOpen");
-    QTRY_COMPARE_WITH_TIMEOUT(run.boxes.size(), 1, 5000);
-    EXPECT_TRUE(run.boxes[0].contains("holds no sensor list")) << run.boxes[0].toStdString();
+    QTRY_COMPARE_WITH_TIMEOUT(run.boxes.texts.size(), 1, 5000);
+    EXPECT_TRUE(run.boxes.texts[0].contains("holds no sensor list"))
+        << run.boxes.texts[0].toStdString();
     EXPECT_EQ(OptionsRun::codes(tab.monitored()), (QStringList{"0C", "0A"}));
 
     // Cancelled dialogs do nothing.
     run.chosenFile.clear();
     run.click("btnSensConfigOpen");
     run.click("btnSensConfigSave");
-    EXPECT_EQ(run.boxes.size(), 1);
+    EXPECT_EQ(run.boxes.texts.size(), 1);
     run.click("btnCancelSensos");
     EXPECT_EQ(OptionsRun::codes(tab.monitored()), kDemoMonitored);
 }
