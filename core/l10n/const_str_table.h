@@ -328,3 +328,18 @@ CONST_STR(ExportPdf, "Export PDF")
 CONST_STR(NoDefinition, "No definition is available for this code")
 // faultcodes/, link/ (damaged or hostile input)
 CONST_STR(FaultTableTooLarge, "The fault-code table of the language module is too large")
+
+// livedata/ graph, dashboard and sensor files
+// %1 is the file's path, %2 the system's reason.
+CONST_STR(FileNotRead, "The file \"%1\" could not be read: %2")
+// %1 is the file's path.
+CONST_STR(SensorFileTooLarge, "The file \"%1\" is too large for a sensor list")
+CONST_STR(SensorFileWithoutSensors, "The file \"%1\" holds no sensor list")
+// File type names of the sensor and picture dialogs.
+CONST_STR(SensorFileType, "Sensor Opions")
+CONST_STR(BitmapFileType, "Bitmaps")
+CONST_STR(PngFileType, "PNG pictures")
+CONST_STR(SaveCaption, "Save")
+// Captions of the engine-speed and load gauges.
+CONST_STR(GaugeEngineSpeed, "RPM x1000")
+CONST_STR(GaugeLoad, "Load %")

@@ -4,8 +4,7 @@
 #include "core/link/command_link.h"
 #include "core/link/stop_signal.h"
 #include "core/livedata/live_data.h"
-
-#include <QLocale>
+#include "core/livedata/live_number.h"
 
 namespace {
 
@@ -54,10 +53,9 @@ void SensorPolling::pollTable(const StopSignal& stop) {
 
 SeriesReading readSeries(const QString& text) {
     SeriesReading reading;
-    bool number = false;
-    const double value = QLocale().toDouble(text.trimmed(), &number);
+    const std::optional<double> number = readLocaleNumber(text);
     if (number) {
-        reading.value = value;
+        reading.value = *number;
         reading.caption = QStringLiteral("-");
         reading.display = text;
     } else {

@@ -321,6 +321,12 @@ QWidget* TfMain::buildMiddle() {
 
     m_options = new OptionsPage(m_context, m_notifier, m_notebook);
     m_notebook->addWidget(m_options);
+    connect(m_options, &OptionsPage::unitSystemChanged, m_sensorData,
+            [this](int unitSystem) { m_sensorData->setUnitSystem(unitSystem == 1); });
+    connect(m_options, &OptionsPage::graphWidthChanged, m_sensorData,
+            &SensorDataPage::setGraphWidth);
+    connect(m_options, &OptionsPage::graphColorChanged, m_sensorData,
+            &SensorDataPage::setGraphColour);
     column->addWidget(m_notebook, 1);
     layout->addWidget(right, 1);
     return middle;

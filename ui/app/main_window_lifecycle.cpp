@@ -129,6 +129,13 @@ void TfMain::FormCreate() {
     });
     GridHeadingFanout gridHeadings{m_freezeFrames, m_o2Sensors, m_sensorData};
     lngTranslate(m_translator, &gridHeadings);
+    m_sensorData->showDashboardTexts(m_context.unitSystem == 1);
+    m_sensorData->setGraphWidth(1, options.widthGraph1);
+    m_sensorData->setGraphWidth(2, options.widthGraph2);
+    if (options.colorGraph1)
+        m_sensorData->setGraphColour(1, storedToColor(*options.colorGraph1));
+    if (options.colorGraph2)
+        m_sensorData->setGraphColour(2, storedToColor(*options.colorGraph2));
     m_dtc->emptyGrids();
     PrepareCatalogues();
 

@@ -7,8 +7,11 @@
 #include "core/livedata/sensor_polling.h"
 #include "core/livedata/sensor_thread.h"
 #include "ui/app/error_display.h"
+#include "ui/pages/dashboard_tab.h"
 #include "ui/pages/data_log_bar.h"
 #include "ui/pages/result_grid.h"
+#include "ui/pages/sensor_graph_tab.h"
+#include "ui/pages/sensor_options_tab.h"
 #include "ui/pages/striped_grid_delegate.h"
 #include "ui/widgets/segment_display.h"
 
@@ -45,14 +48,23 @@ SensorDataPage::SensorDataPage(ProgramContext& context, UserNotifier& notifier, 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("nbSensordata"));
     m_tabs->addTab(buildTableTab(), QStringLiteral("Table Data"));
-    const char* const otherTabs[][2] = {{"tsEinzeln", "Real Time Data"},
-                                        {"tsDashboard", "Dashboard"},
-                                        {"tsSensorOptions", "Sensor Options"}};
-    for (const auto& tab : otherTabs) {
-        auto* page = new QWidget(m_tabs);
-        page->setObjectName(QLatin1String(tab[0]));
-        m_tabs->addTab(page, QLatin1String(tab[1]));
-    }
+    m_graph = new SensorGraphTab(m_data, m_tabs);
+    m_tabs->addTab(m_graph, QStringLiteral("Real Time Data"));
+    m_dashboard = new DashboardTab(m_data.dashboard, m_tabs);
+    m_tabs->addTab(m_dashboard, QStringLiteral("Dashboard"));
+    m_sensorOptions = new SensorOptionsTab(m_data.lists, m_tabs);
+    m_tabs->addTab(m_sensorOptions, QStringLiteral("Sensor Options"));
+    graphHandOff = [this] { m_graph->graphHandOff(); };
+    graphReset = [this] { m_graph->graphReset(); };
+    dashboardHandOff = [this] { m_dashboard->dashboardHandOff(); };
+    m_graph->polling = [this] { return m_thread->isPolling(); };
+    m_graph->english = [this] { return m_context.unitSystem == 1; };
+    m_graph->resetRequested = [this] { btnResetClick(); };
+    m_sensorOptions->stopPolling = [this] { StopPollingAndWait(); };
+    m_sensorOptions->applied = [this] {
+        m_graph->fillSelectors(m_data.lists.MonitoredSensors, false);
+        RefreshSensorTable();
+    };
     layout->addWidget(m_tabs, 1);
     layout->addWidget(buildBottomBar());
     connect(m_tabs, &QTabWidget::currentChanged, this, guarded([this] { nbSensordataChanging(); }));
@@ -128,20 +140,12 @@ QWidget* SensorDataPage::buildBottomBar() {
     return bar;
 }
 
-QWidget* SensorDataPage::graphTab() const {
-    return m_tabs->widget(int(SensorTab::Graph));
-}
-QWidget* SensorDataPage::dashboardTab() const {
-    return m_tabs->widget(int(SensorTab::Dashboard));
-}
-QWidget* SensorDataPage::optionsTab() const {
-    return m_tabs->widget(int(SensorTab::Options));
-}
-
 void SensorDataPage::BuildSensorLists(const TSupportedSet& supported) {
     // The lists are never rebuilt under a running cycle.
     StopPollingAndWait();
     ::BuildSensorLists(m_data.lists, supported);
+    m_sensorOptions->showLists();
+    m_graph->fillSelectors(m_data.lists.MonitoredSensors, true);
     RefreshSensorTable();
 }
 
@@ -191,6 +195,22 @@ void SensorDataPage::btnSensorsReadClick() {
     RefreshSensorTable();
     m_data.activeTab = m_tabs->currentIndex();
     m_thread->startPolling();
+}
+
+void SensorDataPage::showDashboardTexts(bool english) {
+    m_dashboard->showTexts(english);
+}
+
+void SensorDataPage::setUnitSystem(bool english) {
+    m_dashboard->setUnitSystem(english);
+}
+
+void SensorDataPage::setGraphWidth(int graph, int width) {
+    m_graph->setGraphWidth(graph, width);
+}
+
+void SensorDataPage::setGraphColour(int graph, const QColor& colour) {
+    m_graph->setGraphColour(graph, colour);
 }
 
 void SensorDataPage::btnSensorsStopClick() {

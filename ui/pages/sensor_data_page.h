@@ -9,11 +9,14 @@
 #include <memory>
 
 struct ProgramContext;
+class DashboardTab;
 class DataLogBar;
 class QPushButton;
 class QTabWidget;
 class QTableWidget;
 class SegmentDisplay;
+class SensorGraphTab;
+class SensorOptionsTab;
 class SensorPolling;
 class SensorThread;
 class UserNotifier;
@@ -42,10 +45,18 @@ public:
     void SensorDataGrid_PanelResize();
     void setGridHeadings(const GridHeadingTexts& texts) override;
 
-    // The graph and dashboard sides of the hand-off and of "Reset", for the tabs that draw them.
+    // The graph and dashboard sides of the hand-off and of "Reset"; the tabs that draw them set
+    // them.
     std::function<void()> graphHandOff;
     std::function<void()> dashboardHandOff;
     std::function<void()> graphReset;
+
+    // At start-up, once the texts are translated, and at every change of the unit system.
+    void showDashboardTexts(bool english);
+    void setUnitSystem(bool english);
+    // The graph options: line width and colour of series 1 or 2.
+    void setGraphWidth(int graph, int width);
+    void setGraphColour(int graph, const QColor& colour);
 
     LiveData& liveData() { return m_data; }
     SensorThread& sensorThread() { return *m_thread; }
@@ -54,9 +65,9 @@ public:
     QTableWidget* grid() const { return m_grid; }
     SegmentDisplay* counter() const { return m_counter; }
     // The tab pages that the graph, dashboard and sensor-option controls go on.
-    QWidget* graphTab() const;
-    QWidget* dashboardTab() const;
-    QWidget* optionsTab() const;
+    SensorGraphTab* graphTab() const { return m_graph; }
+    DashboardTab* dashboardTab() const { return m_dashboard; }
+    SensorOptionsTab* optionsTab() const { return m_sensorOptions; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -81,4 +92,7 @@ private:
     SegmentDisplay* m_counter = nullptr;
     QPushButton* m_read = nullptr;
     QPushButton* m_stop = nullptr;
+    SensorGraphTab* m_graph = nullptr;
+    DashboardTab* m_dashboard = nullptr;
+    SensorOptionsTab* m_sensorOptions = nullptr;
 };

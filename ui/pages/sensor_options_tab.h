@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+struct SensorLists;
+struct SensorSelection;
+class SensorListBox;
+
+// "Sensor Options": the monitored, supported and not supported sensors as three list boxes, the
+// six buttons that move sensors between them, reordering by dragging within the monitored list,
+// "Apply" and "Cancel", and "Open" and "Save" of sensor files in sensors/ of the data directory.
+// Edits stay in the list boxes until "Apply" copies them into the applied lists.
+class SensorOptionsTab : public QWidget {
+    Q_OBJECT
+public:
+    SensorOptionsTab(SensorLists& lists, QWidget* parent = nullptr);
+
+    // Before "Apply" changes the lists: the owner makes sure no polling cycle still reads them.
+    std::function<void()> stopPolling;
+    // After "Apply" has copied the lists: the owner refills the selectors and the table.
+    std::function<void()> applied;
+    // The file dialogs, opened in the folder; an empty name when the user cancels. Tests
+    // replace them.
+    std::function<QString(const QString& folder)> chooseSaveFile;
+    std::function<QString(const QString& folder)> chooseOpenFile;
+    // The sensors folder of the data directory (tests give their own).
+    std::function<QString()> sensorsFolder;
+
+    // The list boxes from the applied lists (after a connection, and "Cancel").
+    void showLists();
+
+    void btnSLeftClick();
+    void btnSAllRightClick();
+    void dxButton1Click();
+    void dxButton12Click();
+    void btnSRightClick();
+    void btnSAllLeftClick();
+    void btnApplySensorsClick();
+    void btnCancelSensosClick();
+    void btnSensConfigSaveClick();
+    void btnSensConfigOpenClick();
+
+    SensorListBox* monitored() const { return m_monitored; }
+    SensorListBox* supported() const { return m_supported; }
+    SensorListBox* notSupported() const { return m_notSupported; }
+
+private:
+    QWidget* listPanel(const QString& heading, SensorListBox* box);
+    SensorSelection edited() const;
+    void show(const SensorSelection& selection);
+
+    SensorLists& m_lists;
+    SensorListBox* m_supported = nullptr;
+    SensorListBox* m_notSupported = nullptr;
+    SensorListBox* m_monitored = nullptr;
+};
