@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tools/elmsim/drive_profile.h"
 #include "tools/elmsim/elm327_emulator.h"
 #include "tools/elmsim/elm_emulator.h"
 
@@ -23,6 +24,7 @@ public:
         int baud = 0;        // pace both directions like a line of this speed; 0 = no pacing
         bool elm327 = false; // the chip is an ELM327 (with elm327Settings) instead of an ELM323
         Elm327Emulator::Settings elm327Settings;
+        DriveSettings drive; // the vehicle drives off (profile "drive", --accel-seconds)
     };
 
     enum class Stream { Terminal, Socket };

@@ -3,6 +3,7 @@
 // adapter serves it.
 // Prints the port name to connect to as its first line.
 
+#include "tools/elmsim/drive_profile.h"
 #include "tools/elmsim/pty_elm.h"
 #include "tools/elmsim/tcp_elm.h"
 
@@ -32,7 +33,8 @@ void onSignal(int) {
                  "              [--mute-after N] [--no-data-after N]\n"
                  "              [--no-prompt] [--profile NAME]\n"
                  "              [--chip elm323|elm327] [--protocol N] [--headers on|off]\n"
-                 "              [--spaces on|off] [--units 1|2]\n",
+                 "              [--spaces on|off] [--units 1|2]\n"
+                 "              [--accel-seconds S] [--stand-requests N]\n",
                  problem);
     std::exit(2);
 }
@@ -129,7 +131,10 @@ int main(int argc, char* argv[]) {
             config.emulator.prompt = false;
         else if (a == QLatin1String("--profile") && i + 1 < args.size())
             config.profile = args.at(++i);
-        else if (!elm327Option(args, i, config))
+        else if (QString problem; driveOption(args, i, config.drive, problem)) {
+            if (!problem.isEmpty())
+                usage(qPrintable(problem));
+        } else if (!elm327Option(args, i, config))
             usage(("unknown argument " + a.toStdString()).c_str());
     }
     if (tcpPort >= 0 && !linkPath.isEmpty())

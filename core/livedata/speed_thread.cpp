@@ -1,0 +1,46 @@
+#include "core/livedata/speed_thread.h"
+
+#include "core/link/command_link.h"
+#include "core/livedata/acceleration_test.h"
+
+SpeedThread::SpeedThread(AccelerationTest& test, CommandLink& link, QObject* parent)
+    : HandOffThread(parent), m_test(test), m_link(link) {
+    setObjectName(QStringLiteral("SpeedThread"));
+}
+
+SpeedThread::~SpeedThread() {
+    SpeedThreadTerminate = nullptr;
+    stopAndWait();
+}
+
+bool SpeedThread::startTest() {
+    return startWorker(QThread::NormalPriority);
+}
+
+void SpeedThread::workerStarting() {
+    m_link.setStopSignal(&stopSignal());
+    if (SpeedThreadStart)
+        SpeedThreadStart();
+}
+
+void SpeedThread::execute() {
+    auto relay = [this](const std::function<void()>& show) {
+        return [this, &show] {
+            if (show)
+                handOff(show);
+        };
+    };
+    AccelerationTest::View view;
+    view.showStartValues = relay(showStartValues);
+    view.showRunning = relay(showRunning);
+    view.synchronise = relay(SynchroniseAccTest);
+    m_test.execute(m_link, stopSignal(), view);
+    // The end of the run is the end of the worker, as if "Stop" had been pressed.
+    requestStop();
+}
+
+void SpeedThread::workerEnded(std::exception_ptr error) {
+    m_link.setStopSignal(nullptr);
+    if (SpeedThreadTerminate)
+        SpeedThreadTerminate(error);
+}
