@@ -23,8 +23,9 @@
 #include "ui/pages/freeze_frame_page.h"
 #include "ui/pages/grid_heading_fanout.h"
 #include "ui/pages/o2_sensor_page.h"
-#include "ui/pages/start_page.h"
 #include "ui/pages/sensor_data_page.h"
+#include "ui/pages/start_page.h"
+#include "ui/pages/tests_page.h"
 
 #include <QAbstractButton>
 #include <QFile>
@@ -106,6 +107,8 @@ void TfMain::FormCreate() {
     });
     GridHeadingFanout gridHeadings{m_freezeFrames, m_o2Sensors, m_sensorData};
     lngTranslate(m_translator, &gridHeadings);
+    // The units are known and translated from here on.
+    m_tests->showStartValues();
     m_dtc->emptyGrids();
     PrepareCatalogues();
 
