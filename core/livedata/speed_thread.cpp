@@ -24,16 +24,19 @@ void SpeedThread::workerStarting() {
 }
 
 void SpeedThread::execute() {
-    auto relay = [this](const std::function<void()>& show) {
-        return [this, &show] {
-            if (show)
-                handOff(show);
+    // The hooks are read on the starting thread only, where they are also changed.
+    auto relay = [this](std::function<void()> SpeedThread::*hook) {
+        return [this, hook] {
+            handOff([this, hook] {
+                if (this->*hook)
+                    (this->*hook)();
+            });
         };
     };
     AccelerationTest::View view;
-    view.showStartValues = relay(showStartValues);
-    view.showRunning = relay(showRunning);
-    view.synchronise = relay(SynchroniseAccTest);
+    view.showStartValues = relay(&SpeedThread::showStartValues);
+    view.showRunning = relay(&SpeedThread::showRunning);
+    view.synchronise = relay(&SpeedThread::SynchroniseAccTest);
     m_test.execute(m_link, stopSignal(), view);
     // The end of the run is the end of the worker, as if "Stop" had been pressed.
     requestStop();
