@@ -343,3 +343,13 @@ CONST_STR(SaveCaption, "Save")
 // Captions of the engine-speed and load gauges.
 CONST_STR(GaugeEngineSpeed, "RPM x1000")
 CONST_STR(GaugeLoad, "Load %")
+
+// livedata/ acceleration test and terminal
+// %1 is what the vehicle's speed request gave ("Error", "NO DATA").
+CONST_STR(SpeedNotReadable,
+          "The vehicle speed could not be read (\"%1\"), so the test was not started")
+// %1 is the text of the calculator's decimal field.
+CONST_STR(NotAnIntegerNumber, "'%1' is not a valid integer value")
+// Word of the terminal transcript's request line ("Mode: 01 PID: 0C").
+CONST_STR(TerminalPid, "PID")
+CONST_STR(SaveTranscriptCaption, "Save LogData to...")

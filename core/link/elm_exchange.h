@@ -3,6 +3,7 @@
 #include "core/link/answer_count.h"
 #include "core/link/comm_log.h"
 #include "core/link/command_link.h"
+#include "core/link/fair_mutex.h"
 
 #include <QString>
 #include <atomic>
@@ -109,7 +110,8 @@ private:
     SerialChannel& requireChannel() const;
     void reportDeviceLost(const QString& reason);
 
-    mutable std::mutex m_exchangeMutex;
+    // Fair, so that a request of the user is not starved by a worker polling without a pause.
+    mutable FairMutex m_exchangeMutex;
     SerialChannel* m_channel = nullptr;
     CommLog m_log;
     std::function<void(const QString&)> m_deviceLostHandler;

@@ -1,5 +1,6 @@
 #include "tools/elmsim/elm_server.h"
 
+#include "tools/elmsim/drive_profile.h"
 #include "tools/elmsim/vehicle_profile.h"
 
 #include <algorithm>
@@ -13,7 +14,7 @@
 #include <unistd.h>
 
 ElmServer::ElmServer(const Config& config) : m_config(config) {
-    m_vehicle = config.vehicle ? config.vehicle() : makeVehicleProfile(config.profile);
+    m_vehicle = config.vehicle ? config.vehicle() : makeVehicleProfile(config.profile, config.drive);
     if (!m_vehicle)
         throw std::runtime_error("unknown vehicle profile: " + config.profile.toStdString());
     if (config.elm327)

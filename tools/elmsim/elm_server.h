@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tools/elmsim/drive_profile.h"
 #include "tools/elmsim/elm327_emulator.h"
 #include "tools/elmsim/elm_emulator.h"
 
@@ -26,6 +27,7 @@ public:
         Elm327Emulator::Settings elm327Settings;
         // A vehicle of the caller's own instead of the named profile (tests).
         std::function<std::unique_ptr<VehicleProfile>()> vehicle;
+        DriveSettings drive; // the vehicle drives off (profile "drive", --accel-seconds)
     };
 
     enum class Stream { Terminal, Socket };

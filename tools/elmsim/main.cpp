@@ -3,6 +3,7 @@
 // adapter serves it.
 // Prints the port name to connect to as its first line.
 
+#include "tools/elmsim/drive_profile.h"
 #include "tools/elmsim/pty_elm.h"
 #include "tools/elmsim/tcp_elm.h"
 
@@ -33,7 +34,8 @@ void onSignal(int) {
                  "              [--no-prompt] [--profile NAME]\n"
                  "              [--chip elm323|elm327] [--protocol N] [--headers on|off]\n"
                  "              [--spaces on|off] [--units 1|2]\n"
-                 "              [--realtime] [--response-ms MS]\n",
+                 "              [--realtime] [--response-ms MS]\n"
+                 "              [--accel-seconds S] [--stand-requests N]\n",
                  problem);
     std::exit(2);
 }
@@ -134,7 +136,10 @@ int main(int argc, char* argv[]) {
             config.emulator.prompt = false;
         else if (a == QLatin1String("--profile") && i + 1 < args.size())
             config.profile = args.at(++i);
-        else if (!elm327Option(args, i, config))
+        else if (QString problem; driveOption(args, i, config.drive, problem)) {
+            if (!problem.isEmpty())
+                usage(qPrintable(problem));
+        } else if (!elm327Option(args, i, config))
             usage(("unknown argument " + a.toStdString()).c_str());
     }
     if (config.elm327Settings.timing.realtime && !config.elm327)

@@ -13,6 +13,8 @@
 #include "ui/pages/o2_sensor_page.h"
 #include "ui/pages/sensor_data_page.h"
 #include "ui/pages/start_page.h"
+#include "ui/pages/terminal_page.h"
+#include "ui/pages/tests_page.h"
 #include "ui/widgets/navigation_bar.h"
 #include "ui/widgets/pictures.h"
 #include "ui/widgets/qz_led.h"
@@ -312,12 +314,16 @@ QWidget* TfMain::buildMiddle() {
     m_notebook->addWidget(m_o2Sensors);
     m_sensorData = new SensorDataPage(m_context, m_notifier, m_notebook);
     m_notebook->addWidget(m_sensorData);
-    StopPollingAndWait = [this] { m_sensorData->StopPollingAndWait(); };
-    for (const char* name : {"Page_Terminal", "Page_Tests"}) {
-        auto* page = new QWidget(m_notebook);
-        page->setObjectName(QLatin1String(name));
-        m_notebook->addWidget(page);
-    }
+    m_terminal = new TerminalPage(m_context, m_notebook);
+    m_notebook->addWidget(m_terminal);
+    m_tests = new TestsPage(m_context, m_notifier, m_notebook);
+    m_notebook->addWidget(m_tests);
+    // Only one of them talks to the interface at a time, and none once this returns.
+    StopPollingAndWait = [this] {
+        m_sensorData->StopPollingAndWait();
+        m_tests->StopTestAndWait();
+        m_terminal->waitForRequest();
+    };
 
     m_options = new OptionsPage(m_context, m_notifier, m_notebook);
     m_notebook->addWidget(m_options);

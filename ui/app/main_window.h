@@ -14,6 +14,8 @@ class FreezeFramePage;
 class O2SensorPage;
 class SensorDataPage;
 class StartPage;
+class TerminalPage;
+class TestsPage;
 class QTimer;
 class WindowConnectionView;
 class NavigationBar;
@@ -38,8 +40,9 @@ public:
     // The shared click handler of the navigation buttons.
     void MenuBarBtnClick(QAbstractButton* button);
 
-    // Stops the live-data polling and waits for it, processing window events meanwhile; called
-    // before every navigation and at shut-down. Does nothing while no polling exists.
+    // Stops the live-data polling and the acceleration test and waits for them and for a terminal
+    // request, processing window events meanwhile; called before every navigation, every new
+    // connection and at shut-down. Does nothing while none of them runs.
     std::function<void()> StopPollingAndWait = [] {};
 
     // Called first when the window closes, before the interface is talked to: gives up the
@@ -56,6 +59,8 @@ public:
     FreezeFramePage* freezeFramePage() const { return m_freezeFrames; }
     O2SensorPage* o2SensorPage() const { return m_o2Sensors; }
     SensorDataPage* sensorDataPage() const { return m_sensorData; }
+    TestsPage* testsPage() const { return m_tests; }
+    TerminalPage* terminalPage() const { return m_terminal; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -99,6 +104,8 @@ private:
     FreezeFramePage* m_freezeFrames = nullptr;
     O2SensorPage* m_o2Sensors = nullptr;
     SensorDataPage* m_sensorData = nullptr;
+    TestsPage* m_tests = nullptr;
+    TerminalPage* m_terminal = nullptr;
     QTimer* m_autoConnectTimer = nullptr;
     std::unique_ptr<WindowConnectionView> m_connectionView;
     std::unique_ptr<ConnectionSequence> m_connection;

@@ -26,6 +26,7 @@
 #include "ui/pages/o2_sensor_page.h"
 #include "ui/pages/sensor_data_page.h"
 #include "ui/pages/start_page.h"
+#include "ui/pages/tests_page.h"
 
 #include <QAbstractButton>
 #include <QFile>
@@ -136,6 +137,8 @@ void TfMain::FormCreate() {
         m_sensorData->setGraphColour(1, storedToColor(*options.colorGraph1));
     if (options.colorGraph2)
         m_sensorData->setGraphColour(2, storedToColor(*options.colorGraph2));
+    // The units are known and translated from here on.
+    m_tests->showStartValues();
     m_dtc->emptyGrids();
     PrepareCatalogues();
 

@@ -1,0 +1,116 @@
+#include "core/livedata/acceleration_test.h"
+
+#include "core/j1979/display_number.h"
+#include "core/l10n/const_str.h"
+#include "core/link/stop_signal.h"
+
+#include <QLocale>
+
+Stopwatch::Stopwatch(Now now) : m_now(now ? std::move(now) : Now([] { return Clock::now(); })) {}
+
+void Stopwatch::start() {
+    m_start = m_now();
+    m_started = true;
+}
+
+long double Stopwatch::seconds() const {
+    if (!m_started)
+        return 0.0L;
+    return std::chrono::duration<long double>(m_now() - m_start).count();
+}
+
+AccelerationTest::AccelerationTest(std::function<bool()> english, Stopwatch::Now now)
+    : m_english(std::move(english)), m_stopwatch(std::move(now)) {}
+
+QString AccelerationTest::unitText(bool english) {
+    return english ? const_str::UnitMilesPerHour : const_str::UnitKmPerHour;
+}
+
+QString AccelerationTest::secondsText(long double seconds) {
+    return display_number::format("%3.2f", double(seconds)) + QStringLiteral(" Sec.");
+}
+
+StandstillCheck AccelerationTest::checkStandstill(CommandLink& link) const {
+    StandstillCheck check;
+    check.speedText =
+        m_decoder.GetPIDValue(link, QStringLiteral("01"), QStringLiteral("0D"), false);
+    bool isInteger = false;
+    const int speed = check.speedText.trimmed().toInt(&isInteger);
+    if (!isInteger)
+        check.result = StandstillCheck::NotANumber;
+    else
+        check.result = speed > 0 ? StandstillCheck::Moving : StandstillCheck::Standing;
+    return check;
+}
+
+void AccelerationTest::arm() {
+    m_targetSpeed = english() ? 60 : 100;
+}
+
+AccelerationTest::Shown AccelerationTest::startValues() const {
+    return {QStringLiteral("0 ") + (m_unitText.isEmpty() ? unitText(english()) : m_unitText),
+            secondsText(0.0L)};
+}
+
+void AccelerationTest::execute(CommandLink& link, const StopSignal& stop, const View& view) {
+    m_unitText = unitText(english());
+    m_sampleCounter = 0;
+    m_speed = 0.0;
+    m_started = false;
+    m_handOffSeconds = 0.0L;
+    m_handedOverSample = 0;
+    m_outcome = Outcome::Stopped;
+    if (view.showStartValues)
+        view.showStartValues();
+    while (!stop.requested()) {
+        ++m_sampleCounter;
+        const QString text =
+            m_decoder.GetPIDValue(link, QStringLiteral("01"), QStringLiteral("0D"), english());
+        // A stop ends the request in progress with "Error": that is no answer of the vehicle.
+        if (stop.requested())
+            break;
+        m_lastSpeedText = text;
+        bool isNumber = false;
+        const double speed = QLocale().toDouble(text.trimmed(), &isNumber);
+        if (!isNumber) {
+            m_outcome = Outcome::SpeedUnreadable;
+            return;
+        }
+        m_speed = speed;
+        if (m_speed > 0) {
+            if (!m_started) {
+                m_started = true;
+                // Started at the sample, not after the display has changed: the ui's delay is
+                // not part of the run.
+                m_stopwatch.start();
+                if (view.showRunning)
+                    view.showRunning();
+            }
+            if (view.synchronise)
+                view.synchronise();
+        }
+        if (m_sampleCounter > kSampleLimit) {
+            m_outcome = Outcome::SampleLimit;
+            return;
+        }
+        if (m_speed >= m_targetSpeed) {
+            m_outcome = Outcome::TargetReached;
+            return;
+        }
+    }
+}
+
+AccelerationTest::Shown AccelerationTest::synchronise() {
+    m_handOffSeconds = m_stopwatch.seconds();
+    m_handedOverSample = m_sampleCounter;
+    return {m_lastSpeedText + QLatin1Char(' ') + m_unitText, secondsText(m_handOffSeconds)};
+}
+
+std::optional<AccelerationTest::Shown> AccelerationTest::result() const {
+    // A final sample that a stop kept from being shown has no stopwatch reading of its own.
+    if (m_outcome != Outcome::TargetReached || m_speed <= m_targetSpeed ||
+        m_handedOverSample != m_sampleCounter)
+        return std::nullopt;
+    const long double atTarget = m_targetSpeed * m_handOffSeconds / m_speed;
+    return Shown{QString::asprintf("%d ", m_targetSpeed) + m_unitText, secondsText(atTarget)};
+}

@@ -1,0 +1,111 @@
+#pragma once
+
+#include "core/j1979/mode01.h"
+
+#include <QString>
+#include <chrono>
+#include <functional>
+#include <optional>
+
+class CommandLink;
+class StopSignal;
+
+// The elapsed-time clock of the acceleration test: started at the first speed above zero; reading
+// it gives the seconds since then and does not stop it. The clock is injectable for tests.
+class Stopwatch {
+public:
+    using Clock = std::chrono::steady_clock;
+    using Now = std::function<Clock::time_point()>;
+
+    explicit Stopwatch(Now now = {});
+    void start();
+    // Seconds since start(); 0 before the first start.
+    long double seconds() const;
+
+private:
+    Now m_now;
+    Clock::time_point m_start{};
+    bool m_started = false;
+};
+
+// What the speed request at the start of a test found.
+struct StandstillCheck {
+    enum Result { Standing, Moving, NotANumber };
+    Result result = NotANumber;
+    QString speedText;
+};
+
+// A timed standing start: from the first speed above zero to 100 km/h (60 mph in English
+// units), the time at the target taken from the last sample by proportion. The loop runs on the
+// speed worker; the displays are the ui's, reached through the View (each call returns once the
+// ui has shown it). The state the worker writes is read by the ui thread only while the worker
+// waits in a View call, or after it has ended.
+class AccelerationTest {
+public:
+    // The test ends once the sample counter exceeds this.
+    static constexpr int kSampleLimit = 10000;
+
+    struct View {
+        std::function<void()> showStartValues; // the start texts of speed and time
+        std::function<void()> showRunning;     // the first speed above zero has come
+        std::function<void()> synchronise;     // a sample above zero: show it (SynchroniseAccTest)
+    };
+
+    // Why the last run ended.
+    enum class Outcome { None, TargetReached, Stopped, SampleLimit, SpeedUnreadable };
+
+    // The texts of the speed and time displays.
+    struct Shown {
+        QString speed;
+        QString time;
+    };
+
+    explicit AccelerationTest(std::function<bool()> english, Stopwatch::Now now = {});
+
+    // The speed at the start, always asked in km/h: the vehicle has to stand.
+    StandstillCheck checkStandstill(CommandLink& link) const;
+    // Fixes the target speed for the next run by the unit system active now.
+    void arm();
+
+    // The worker's loop: samples the speed until the target, the sample limit, a speed that is
+    // not a number, or the stop signal.
+    void execute(CommandLink& link, const StopSignal& stop, const View& view);
+
+    // The hand-off, on the ui thread while the worker waits: the last speed and the stopwatch
+    // reading, which is also what the result is computed from.
+    Shown synchronise();
+    // What the displays show before a sample above zero: "0 km/h" and "0,00 Sec." (the locale's
+    // decimal separator).
+    Shown startValues() const;
+    // After the run: the target speed and the time at it, when the last sample lay above the
+    // target and was shown; otherwise nothing, and the displays keep what they show.
+    std::optional<Shown> result() const;
+
+    int targetSpeed() const { return m_targetSpeed; }
+    int sampleCounter() const { return m_sampleCounter; }
+    const QString& lastSpeedText() const { return m_lastSpeedText; }
+    bool started() const { return m_started; }
+    double speed() const { return m_speed; }
+    Outcome outcome() const { return m_outcome; }
+    // The stopwatch as the hand-off reads it (for the end step).
+    long double stopwatchSeconds() const { return m_stopwatch.seconds(); }
+
+    static QString unitText(bool english);
+    static QString secondsText(long double seconds);
+
+private:
+    bool english() const { return m_english && m_english(); }
+
+    std::function<bool()> m_english;
+    TMode01 m_decoder;
+    Stopwatch m_stopwatch;
+    int m_targetSpeed = 100;
+    int m_sampleCounter = 0;
+    QString m_lastSpeedText;
+    QString m_unitText;
+    bool m_started = false;
+    double m_speed = 0.0;
+    long double m_handOffSeconds = 0.0;
+    int m_handedOverSample = 0; // the sample counter at the last hand-off
+    Outcome m_outcome = Outcome::None;
+};

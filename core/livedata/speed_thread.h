@@ -1,0 +1,40 @@
+#pragma once
+
+#include "core/livedata/hand_off_thread.h"
+
+#include <exception>
+#include <functional>
+
+class AccelerationTest;
+class CommandLink;
+
+// The acceleration test's worker, at normal priority: runs the test's loop and has every display
+// change made on the thread that started it, waiting until it is shown. Ends by itself at the
+// target, the sample limit or a speed that is not a number, or on a stop request; a stop also
+// ends the exchange in progress.
+class SpeedThread : public HandOffThread {
+    Q_OBJECT
+public:
+    SpeedThread(AccelerationTest& test, CommandLink& link, QObject* parent = nullptr);
+    ~SpeedThread() override;
+
+    // Run on the starting thread: just before the worker begins; the worker's display changes
+    // (the start values, the change to "running", each sample above zero); after the worker has
+    // ended, with what ended it (null unless it threw). None of them may throw.
+    std::function<void()> SpeedThreadStart;
+    std::function<void()> showStartValues;
+    std::function<void()> showRunning;
+    std::function<void()> SynchroniseAccTest;
+    std::function<void(std::exception_ptr error)> SpeedThreadTerminate;
+
+    // Starts the worker unless it runs; true when it was started.
+    bool startTest();
+
+private:
+    void execute() override;
+    void workerStarting() override;
+    void workerEnded(std::exception_ptr error) override;
+
+    AccelerationTest& m_test;
+    CommandLink& m_link;
+};

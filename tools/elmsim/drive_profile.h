@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <chrono>
+#include <functional>
+#include <memory>
+
+class VehicleProfile;
+
+// A vehicle that drives off, so that an acceleration test runs end to end: it stands for a
+// number of speed requests (service 01, PID 0D), then speeds up from 0 to 130 km/h along
+// v(t) = 130 x sqrt(t / T) (T the acceleration time, in wall-clock seconds from the first
+// request after standing; at least 1 km/h from that request on), holds 130 km/h for a few seconds,
+// stops, and stands again. Everything but the speed is the vehicle it drives (the demo vehicle for
+// the profile "drive").
+struct DriveSettings {
+    static constexpr double kTopSpeed = 130.0;
+    static constexpr double kCruiseSeconds = 3.0;
+
+    bool enabled = false;
+    int standingRequests = 20;
+    double accelSeconds = 8.0;
+};
+
+// The options --accel-seconds S (more than 0, fractions allowed; also makes the full profile
+// drive) and --stand-requests N. True when args[i] is one of them (i then stands on its value);
+// a bad value leaves a message in problem.
+bool driveOption(const QStringList& args, qsizetype& i, DriveSettings& settings, QString& problem);
+
+// The seconds the curve takes from standing to the given speed in km/h.
+double secondsToReach(double kmh, const DriveSettings& settings);
+
+using DriveClock = std::function<std::chrono::steady_clock::time_point()>;
+
+// The vehicle given, driving as the settings say; the clock is injectable for tests.
+std::unique_ptr<VehicleProfile> makeDrivingProfile(std::unique_ptr<VehicleProfile> vehicle,
+                                                   const DriveSettings& settings,
+                                                   DriveClock now = {});
+
+// The vehicle of the named profile ("demo", "full", "drive": the demo vehicle driving), driving
+// when the settings say so; nullptr for an unknown name.
+std::unique_ptr<VehicleProfile> makeVehicleProfile(const QString& name, const DriveSettings& drive);

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <functional>
+
+struct ProgramContext;
+class BackgroundExchange;
+class QCheckBox;
+class QComboBox;
+class QKeyEvent;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+// "Page_Terminal": the number calculator (base 2, decimal and hexadecimal, with the 32 bits of the
+// hexadecimal value), one raw interface command with its answer, and J1979 requests picked from
+// two lists with a transcript that can be saved. Requests run beside the window, so it stays
+// responsive while a worker holds the exchange or the interface is slow.
+class TerminalPage : public QWidget {
+    Q_OBJECT
+public:
+    TerminalPage(ProgramContext& context, QWidget* parent = nullptr);
+    ~TerminalPage() override;
+
+    void SendenClick();
+    void FlatButton1Click();
+    void FlatSpeedButton2Click();
+    void FlatSpeedButton1Click();
+    void BinEdit1Change();
+    void IntEdit1Change();
+    void HexEdit1Change();
+
+    // Handles events until a request in progress has been answered; before the interface closes.
+    void waitForRequest();
+
+    // Asks where to save the transcript, starting from the proposed path; empty: cancelled.
+    // Tests replace the save dialog.
+    std::function<QString(const QString& proposedPath)> askSavePath;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* buildCalculator();
+    QWidget* buildElmCommand();
+    QWidget* buildJ1979Command();
+    // The key filters of the three inputs; true when the key was dealt with here.
+    bool filterKeyPress(QLineEdit* edit, QKeyEvent* event);
+    // Sends the command unless a request is in progress; the answer goes to done.
+    void sendRequest(const QString& command, std::function<void(const QString&)> done);
+    void setRequestButtonsEnabled(bool enabled);
+    QString saveDialog(const QString& proposedPath);
+
+    ProgramContext& m_context;
+    BackgroundExchange* m_exchange = nullptr;
+    QLineEdit* m_binInput = nullptr;
+    QLineEdit* m_intInput = nullptr;
+    QLineEdit* m_hexInput = nullptr;
+    std::array<QLineEdit*, 6> m_outputs{};
+    std::array<QCheckBox*, 32> m_bits{};
+    QLineEdit* m_elmCommand = nullptr;
+    QLineEdit* m_elmAnswer = nullptr;
+    QPushButton* m_elmSend = nullptr;
+    QComboBox* m_mode = nullptr;
+    QComboBox* m_pid = nullptr;
+    QLineEdit* m_result = nullptr;
+    QPushButton* m_j1979Send = nullptr;
+    QPlainTextEdit* m_transcript = nullptr;
+};

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QWidget>
+#include <exception>
+#include <memory>
+
+struct ProgramContext;
+class AccelerationTest;
+class DotMatrixDisplay;
+class QPushButton;
+class QTabWidget;
+class SpeedThread;
+class UserNotifier;
+
+// "Page_Tests": the acceleration test on the tab tsAcceleration. The vehicle must stand at
+// "Start"; the speed worker then times the run from the first speed above zero to 100 km/h (60
+// mph), showing speed and time live on dot-matrix displays. The page owns the test and its worker.
+class TestsPage : public QWidget {
+    Q_OBJECT
+public:
+    TestsPage(ProgramContext& context, UserNotifier& notifier, QWidget* parent = nullptr);
+    ~TestsPage() override;
+
+    void btnAccTestStarClick();
+    void btnAccTestStopClick();
+    // If the worker runs: asks it to stop and handles events until it has ended. Before anything
+    // else uses or closes the interface.
+    void StopTestAndWait();
+    // The speed and time displays' start texts, in the unit system and language of now.
+    void showStartValues();
+
+    AccelerationTest& accelerationTest() { return *m_test; }
+    SpeedThread& speedThread() { return *m_thread; }
+
+private:
+    QWidget* buildAccelerationTab();
+    void SpeedThreadStart();
+    void SynchroniseAccTest();
+    void SpeedThreadTerminate(std::exception_ptr error);
+    void showRunning();
+    void showMain(const QString& text, const QColor& colour);
+
+    ProgramContext& m_context;
+    UserNotifier& m_notifier;
+    std::unique_ptr<AccelerationTest> m_test;
+    std::unique_ptr<SpeedThread> m_thread;
+    QTabWidget* m_tabs = nullptr;
+    DotMatrixDisplay* m_main = nullptr;
+    DotMatrixDisplay* m_speed = nullptr;
+    DotMatrixDisplay* m_seconds = nullptr;
+    QPushButton* m_start = nullptr;
+    QPushButton* m_stop = nullptr;
+};
