@@ -18,8 +18,9 @@ inline constexpr quint32 kMaxUnpackedEntry = 16 * 1024 * 1024;
 
 // Whether QResource can walk the bytes without leaving them: the header, every node of the tree
 // reachable from the root (each at most once, so no loops), every name (one path segment, not
-// "." or "..") and every entry's data within the bytes. Entries compressed with zstd are refused (their unpacked size is not checked
-// here); zlib-compressed ones must claim at most kMaxUnpackedEntry bytes.
+// "." or "..") and every entry's data within the bytes. Entries compressed with zstd are refused
+// (their unpacked size is not checked here); zlib-compressed ones must claim at most
+// kMaxUnpackedEntry bytes.
 bool isSound(QByteArrayView bytes);
 
 // The bytes of the file when it exists, is at most kMaxFileSize and is sound; else empty.

@@ -14,7 +14,8 @@
 #include <unistd.h>
 
 ElmServer::ElmServer(const Config& config) : m_config(config) {
-    m_vehicle = config.vehicle ? config.vehicle() : makeVehicleProfile(config.profile, config.drive);
+    m_vehicle =
+        config.vehicle ? config.vehicle() : makeVehicleProfile(config.profile, config.drive);
     if (!m_vehicle)
         throw std::runtime_error("unknown vehicle profile: " + config.profile.toStdString());
     if (config.elm327)

@@ -30,12 +30,15 @@ TEST(ShownResults, CodeGridsDescribeCodesAsThePageDoes) {
     EXPECT_EQ(unread.rows, QList<ShownCodeRow>({{"", "Not read"}}));
 
     // P0 codes under "Generic", the others under the chosen maker, unknown ones without text.
-    const ShownCodeGrid codes = shownCodeGrid(QStringList{"P0133", "P1107", "P1299"}, table, "Ford", "-", "-");
+    const ShownCodeGrid codes =
+        shownCodeGrid(QStringList{"P0133", "P1107", "P1299"}, table, "Ford", "-", "-");
     EXPECT_EQ(codes.rows,
               QList<ShownCodeRow>({{"P0133", "O2 Sensor Circuit Slow Response"},
                                    {"P1107", "Dual Alternator Lamp Circuit Malfunction"},
                                    {"P1299", ""}}));
-    EXPECT_EQ(shownCodeGrid(QStringList{"P1107"}, table, "Toyota", "-", "-").rows.first().description, "");
+    EXPECT_EQ(
+        shownCodeGrid(QStringList{"P1107"}, table, "Toyota", "-", "-").rows.first().description,
+        "");
 }
 
 TEST(ShownResults, MonitorStatusUsesTheStartPagesSevenMonitors) {
@@ -68,8 +71,7 @@ TEST(ShownResults, FreezeFrameWithoutCodeOrRows) {
     EXPECT_EQ(empty.rows, QList<ShownFreezeFrameRow>({{}}));
     const ShownFreezeFrame unread = shownFreezeFrame(FreezeFrameReading{}, sampleTable(), "Ford");
     EXPECT_EQ(unread.state, ReadState::CouldNotBeRead);
-    EXPECT_EQ(unread.code.rows,
-              QList<ShownCodeRow>({{"", "Freeze frame could not be read"}}));
+    EXPECT_EQ(unread.code.rows, QList<ShownCodeRow>({{"", "Freeze frame could not be read"}}));
 
     FreezeFrameReading reading;
     reading.codes = QStringList{"P0133"};

@@ -45,7 +45,8 @@ QUORVANE_FUZZ_TARGET(pid_values) {
         TMode02 mode02;
         mode02.ReadSupported(link);
         const FreezeFrameReading reading = ReadFreezeFrameData(link, mode02, english);
-        fuzzRequire(!reading.codes || reading.codes->size() <= 1, "a freeze frame names at most one code");
+        fuzzRequire(!reading.codes || reading.codes->size() <= 1,
+                    "a freeze frame names at most one code");
     } catch (const HexConversionError&) {
     }
 }
