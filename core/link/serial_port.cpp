@@ -3,7 +3,6 @@
 #include "core/link/network_address.h"
 #include "core/link/serial_port_error.h"
 #include "core/link/serial_speed.h"
-#include "core/link/stop_signal.h"
 #include "core/link/tcp_channel.h"
 
 #include <cerrno>
@@ -189,18 +188,6 @@ void SerialPort::write(const QByteArray& bytes) {
             throw SerialPortError(
                 QStringLiteral("The serial device %1 was disconnected.").arg(m_portName));
     }
-}
-
-bool SerialPort::waitForData(int timeoutMs) {
-    return waitFor(timeoutMs, -1) == WaitOutcome::Data;
-}
-
-SerialChannel::WaitOutcome SerialPort::waitForDataOrStop(int timeoutMs, const StopSignal* stop) {
-    if (stop == nullptr)
-        return waitFor(timeoutMs, -1);
-    if (stop->requested())
-        return WaitOutcome::Stopped;
-    return waitFor(timeoutMs, stop->fd());
 }
 
 SerialChannel::WaitOutcome SerialPort::waitFor(int timeoutMs, int stopFd) {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/link/line_settings.h"
-#include "core/link/serial_channel.h"
+#include "core/link/polled_channel.h"
 
 #include <QString>
 #include <memory>
@@ -12,7 +12,7 @@ class TcpChannel;
 // DTR and RTS asserted. The device path is the port name ("/dev/ttyUSB0").
 // A port name "tcp://HOST:PORT" names a network adapter instead: the port then talks through a
 // TcpChannel and its line settings are kept (and stored) but do not apply.
-class SerialPort : public SerialChannel {
+class SerialPort : public PolledChannel {
 public:
     static constexpr int kWriteTimeoutMs = 5000;
 
@@ -34,8 +34,6 @@ public:
     bool isOpen() const override;
 
     void write(const QByteArray& bytes) override;
-    bool waitForData(int timeoutMs) override;
-    WaitOutcome waitForDataOrStop(int timeoutMs, const StopSignal* stop) override;
     int receivedCount() override;
     QByteArray read(int count) override;
     QByteArray readAll() override;
@@ -46,7 +44,7 @@ private:
     [[noreturn]] void fail(const QString& what, int error) const;
     void requireOpen() const;
     void applyLineSettings();
-    WaitOutcome waitFor(int timeoutMs, int stopFd);
+    WaitOutcome waitFor(int timeoutMs, int stopFd) override;
 
     QString m_portName;
     LineSettings m_settings;

@@ -3,7 +3,6 @@
 #include "core/l10n/const_str.h"
 #include "core/link/network_address.h"
 #include "core/link/serial_port_error.h"
-#include "core/link/stop_signal.h"
 
 #include <cerrno>
 #include <chrono>
@@ -184,18 +183,6 @@ void TcpChannel::write(const QByteArray& bytes) {
         if (pfd.revents & (POLLHUP | POLLERR | POLLNVAL))
             dropped();
     }
-}
-
-bool TcpChannel::waitForData(int timeoutMs) {
-    return waitFor(timeoutMs, -1) == WaitOutcome::Data;
-}
-
-SerialChannel::WaitOutcome TcpChannel::waitForDataOrStop(int timeoutMs, const StopSignal* stop) {
-    if (stop == nullptr)
-        return waitFor(timeoutMs, -1);
-    if (stop->requested())
-        return WaitOutcome::Stopped;
-    return waitFor(timeoutMs, stop->fd());
 }
 
 SerialChannel::WaitOutcome TcpChannel::waitFor(int timeoutMs, int stopFd) {

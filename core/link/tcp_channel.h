@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/link/serial_channel.h"
+#include "core/link/polled_channel.h"
 
 #include <QString>
 
@@ -9,7 +9,7 @@
 // exchange above cannot tell the two apart. Line settings do not exist here. Every failure throws
 // SerialPortError with a message that says what went wrong (refused, unknown host, unreachable,
 // dropped), so the lost-device handling of the serial path applies unchanged.
-class TcpChannel : public SerialChannel {
+class TcpChannel : public PolledChannel {
 public:
     static constexpr int kConnectTimeoutMs = 5000;
     static constexpr int kWriteTimeoutMs = 5000;
@@ -29,10 +29,7 @@ public:
     bool isOpen() const override { return m_fd >= 0; }
 
     void write(const QByteArray& bytes) override;
-    bool waitForData(int timeoutMs) override;
-    WaitOutcome waitForDataOrStop(int timeoutMs, const StopSignal* stop) override;
-    // Waits for data, or for the descriptor stopFd (none when negative) to become readable.
-    WaitOutcome waitFor(int timeoutMs, int stopFd);
+    WaitOutcome waitFor(int timeoutMs, int stopFd) override;
     int receivedCount() override;
     QByteArray read(int count) override;
     QByteArray readAll() override;
