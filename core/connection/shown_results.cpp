@@ -15,7 +15,7 @@ QString yesNo(bool flag) {
 
 } // namespace
 
-ShownMonitorStatus shownMonitorStatus(const TMonitorStatus& status) {
+ShownMonitorStatus shownMonitorStatus(const MonitorStatus& status) {
     ShownMonitorStatus shown;
     if (!status.answered) {
         shown.state = ReadState::CouldNotBeRead;
@@ -57,7 +57,7 @@ ShownCodeGrid shownCodeGrid(const std::optional<QStringList>& codes, const Fault
     if (codes->isEmpty())
         grid.rows.append({QStringLiteral("P0000"), noCodesText});
     for (const QString& code : *codes)
-        grid.rows.append({code, table.FindFaultDescription(code, manufacturerForCode(code, maker))
+        grid.rows.append({code, table.findDescription(code, manufacturerForCode(code, maker))
                                     .value_or(QString())});
     return grid;
 }

@@ -14,8 +14,8 @@ constexpr qsizetype wholeRecord = 4 + 2 * 4;
 
 } // namespace
 
-TMonitorStatus ParseMonitorStatus(const QString& answer) {
-    TMonitorStatus status;
+MonitorStatus parseMonitorStatus(const QString& answer) {
+    MonitorStatus status;
     if (!answer.startsWith(QLatin1String("4101")) || answer.size() < wholeRecord) {
         return status;
     }
@@ -25,19 +25,19 @@ TMonitorStatus ParseMonitorStatus(const QString& answer) {
     const qint64 d = response_fields::dataByte(answer, 4, 5);
 
     status.answered = true;
-    status.milOn = IsBitSet(a, 7);
+    status.milOn = isBitSet(a, 7);
     status.troubleCodeCount = int(a & 0x7F);
     for (int bit = 0; bit < 3; ++bit) {
-        status.continuousSupported[bit] = IsBitSet(b, bit);
-        status.continuousCompleted[bit] = IsBitSet(b, bit) && !IsBitSet(b, bit + 4);
+        status.continuousSupported[bit] = isBitSet(b, bit);
+        status.continuousCompleted[bit] = isBitSet(b, bit) && !isBitSet(b, bit + 4);
     }
     for (int bit : evaluatedNonContinuous) {
-        status.nonContinuousSupported[bit] = IsBitSet(c, bit);
-        status.nonContinuousCompleted[bit] = IsBitSet(c, bit) && !IsBitSet(d, bit);
+        status.nonContinuousSupported[bit] = isBitSet(c, bit);
+        status.nonContinuousCompleted[bit] = isBitSet(c, bit) && !isBitSet(d, bit);
     }
     return status;
 }
 
-TMonitorStatus ReadMonitorStatus(CommandLink& link) {
-    return ParseMonitorStatus(link.Exchange(QStringLiteral("0101")));
+MonitorStatus readMonitorStatus(CommandLink& link) {
+    return parseMonitorStatus(link.exchange(QStringLiteral("0101")));
 }

@@ -6,7 +6,7 @@
 class CommandLink;
 
 // Trouble-code count, lamp and readiness of the emission monitors, from service 01 PID 01.
-struct TMonitorStatus {
+struct MonitorStatus {
     // False when the vehicle did not answer "0101" with the whole record; then every other field
     // keeps its empty value and shows as not read, never as "No", "Off" or 0.
     bool answered = false;
@@ -25,7 +25,7 @@ struct TMonitorStatus {
 // The record held by an answer to "0101"; an answer that does not start with "4101" followed by
 // the four data bytes gives the empty, unanswered record. Only the first control unit's status
 // counts.
-TMonitorStatus ParseMonitorStatus(const QString& answer);
+MonitorStatus parseMonitorStatus(const QString& answer);
 
 // Sends "0101" and parses the answer.
-TMonitorStatus ReadMonitorStatus(CommandLink& link);
+MonitorStatus readMonitorStatus(CommandLink& link);

@@ -11,7 +11,7 @@ QString runWrapper(ElmExchange& link, const QString& command, const QString& mar
                    const QString& success) {
     if (!link.channelReady())
         return const_str::Error;
-    const QString answer = link.Exchange(command);
+    const QString answer = link.exchange(command);
     if (!answer.contains(marker))
         return const_str::Error;
     return success.isNull() ? answer : success;
@@ -19,20 +19,20 @@ QString runWrapper(ElmExchange& link, const QString& command, const QString& mar
 
 } // namespace
 
-QString ElmReset(ElmExchange& link) {
+QString elmReset(ElmExchange& link) {
     return runWrapper(link, QStringLiteral("ATZ"), QStringLiteral("ELM32"), QStringLiteral("OK"));
 }
 
-QString ElmIdentify(ElmExchange& link) {
+QString elmIdentify(ElmExchange& link) {
     return runWrapper(link, QStringLiteral("ATI"), QStringLiteral("ELM32"), QString());
 }
 
-QString ElmEcho(ElmExchange& link, bool on) {
+QString elmEcho(ElmExchange& link, bool on) {
     return runWrapper(link, on ? QStringLiteral("ATE1") : QStringLiteral("ATE0"),
                       QStringLiteral("OK"), QStringLiteral("OK"));
 }
 
-QString ElmLinefeeds(ElmExchange& link, bool on) {
+QString elmLinefeeds(ElmExchange& link, bool on) {
     return runWrapper(link, on ? QStringLiteral("ATL1") : QStringLiteral("ATL0"),
                       QStringLiteral("OK"), QStringLiteral("OK"));
 }

@@ -19,7 +19,7 @@ void ElmExchange::setChannel(SerialChannel* channel) {
     m_channel = channel;
 }
 
-QString ElmExchange::PendingDemoRequest() const {
+QString ElmExchange::pendingDemoRequest() const {
     std::lock_guard lock(m_exchangeMutex);
     return m_pendingDemoRequest;
 }
@@ -37,7 +37,7 @@ void ElmExchange::setDeviceLostHandler(std::function<void(const QString&)> handl
     m_deviceLostHandler = std::move(handler);
 }
 
-QString ElmExchange::Exchange(const QString& command) {
+QString ElmExchange::exchange(const QString& command) {
     std::lock_guard lock(m_exchangeMutex);
     // Read once, so that a switch made meanwhile cannot send to one side and read the other.
     const bool demo = m_demoMode;
@@ -78,8 +78,8 @@ QString ElmExchange::Exchange(const QString& command) {
 
 QString ElmExchange::transfer(const QString& command, bool demo, const StopSignal* stop,
                               Deadline deadline) {
-    SendCommand(command, demo);
-    const QString answer = ReadAnswer(demo, stop, deadline);
+    sendCommand(command, demo);
+    const QString answer = readAnswer(demo, stop, deadline);
     if (!demo && m_canLayout && command == QLatin1String("0100"))
         m_service01Units = m_lastMessages;
     return answer;
@@ -119,7 +119,7 @@ SerialChannel& ElmExchange::requireChannel() const {
     return *m_channel;
 }
 
-void ElmExchange::SendCommand(const QString& command, bool demo) {
+void ElmExchange::sendCommand(const QString& command, bool demo) {
     if (m_commLogging)
         m_log.writeEvent(QStringLiteral(" - S: ") + command);
     if (demo) {
@@ -129,7 +129,7 @@ void ElmExchange::SendCommand(const QString& command, bool demo) {
     requireChannel().write(command.toLatin1() + '\r');
 }
 
-QString ElmExchange::ReadAnswer(bool demo, const StopSignal* stop, Deadline deadline) {
+QString ElmExchange::readAnswer(bool demo, const StopSignal* stop, Deadline deadline) {
     QString result;
     if (demo) {
         // The simulated interface takes its time like a real one, and a stop cuts it short.
@@ -138,7 +138,7 @@ QString ElmExchange::ReadAnswer(bool demo, const StopSignal* stop, Deadline dead
             result = const_str::Error;
         else
             result = answer_text::fromSimulation(
-                SimulatedAnswer(m_pendingDemoRequest, stop != nullptr ? 0 : delay));
+                simulatedAnswer(m_pendingDemoRequest, stop != nullptr ? 0 : delay));
     } else {
         const QByteArray buffer = readSerialAnswer(requireChannel(), stop, deadline);
         result = m_canLayout ? can_answer::fromSerial(buffer) : answer_text::fromSerial(buffer);
@@ -207,10 +207,10 @@ void ElmExchange::switchDemoMode(bool on) {
 
 bool ElmExchange::setCommLogging(bool on, QString* failure) {
     if (on) {
-        m_commLogging = m_log.OpenCommLog(failure);
+        m_commLogging = m_log.open(failure);
     } else {
         m_commLogging = false;
-        m_log.CloseCommLog();
+        m_log.close();
     }
     return m_commLogging == on;
 }
@@ -220,7 +220,7 @@ void ElmExchange::logEvent(const QString& text) {
         m_log.writeEvent(text);
 }
 
-bool ElmExchange::CommunicationLost(UserNotifier& notifier) const {
+bool ElmExchange::communicationLost(UserNotifier& notifier) const {
     if (!m_noCommunication)
         return false;
     notifier.showMessage(UserNotifier::Icon::Error, const_str::NoCommunicationLine1 +

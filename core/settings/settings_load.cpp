@@ -34,7 +34,7 @@ void writeFirstRunValues(SettingsStore& store, const SerialSettingsIo& serial) {
     if (serial.store)
         serial.store(store);
     store.writeText(Language, QStringLiteral("en"));
-    store.writeBool(CommLogging, false);
+    store.writeBool(commLogging, false);
     store.writeBool(AutoDetect, false);
     store.writeInt(SystemOfMeasurements, 0);
     store.writeInt(WidthGraph1, 1);
@@ -45,7 +45,7 @@ void writeFirstRunValues(SettingsStore& store, const SerialSettingsIo& serial) {
 
 } // namespace
 
-SettingsLoadResult LoadSettings(SettingsStore& store, const SerialSettingsIo& serial) {
+SettingsLoadResult loadSettings(SettingsStore& store, const SerialSettingsIo& serial) {
     using namespace setting_names;
     SettingsLoadResult result;
     PersistedOptions& options = result.options;
@@ -65,7 +65,7 @@ SettingsLoadResult LoadSettings(SettingsStore& store, const SerialSettingsIo& se
     result.unreadable = store.damaged();
     if (serial.restore)
         serial.restore(store);
-    options.commLogging = loadFlag(store, CommLogging);
+    options.commLogging = loadFlag(store, commLogging);
     options.autoDetect = loadFlag(store, AutoDetect);
     options.autoConnect = loadFlag(store, AutoConnect);
 
@@ -91,7 +91,7 @@ SettingsLoadResult LoadSettings(SettingsStore& store, const SerialSettingsIo& se
     return result;
 }
 
-void StoreSerialSettings(SettingsStore& store, const SerialSettingsIo& serial) {
+void storeSerialSettings(SettingsStore& store, const SerialSettingsIo& serial) {
     if (!serial.store || !store.open(true))
         return;
     serial.store(store);

@@ -26,12 +26,12 @@ struct ProgramRun {
     Translator translator{data_dirs::programDir() + QStringLiteral("/locale")};
     RecordingNotifier notifier;
     std::unique_ptr<PtyElm> elm;
-    std::unique_ptr<TfMain> window;
+    std::unique_ptr<MainWindow> window;
 
     explicit ProgramRun(const QString& language = QStringLiteral("en")) {
         QFile::remove(SettingsStore::defaultPath());
         translator.chooseLanguage(language);
-        window = std::make_unique<TfMain>(context, translator, notifier);
+        window = std::make_unique<MainWindow>(context, translator, notifier);
         context.link.setDemoDelay(0);
         context.autoDetect = false;
         // A silent interface costs one short wait per command instead of 2.5 s.

@@ -1,7 +1,7 @@
 #include "tools/cli/cli_session.h"
 
 #include "core/connection/connection_sequence.h"
-#include "core/connection/lng_translate.h"
+#include "core/connection/catalogue_translation.h"
 #include "core/faultcodes/fault_table_loader.h"
 #include "core/j1979/sensor_catalogue.h"
 #include "core/l10n/startup_language.h"
@@ -28,18 +28,18 @@ CliSession::~CliSession() {
     // The log gets its closing lines, as when the program ends.
     m_context.link.setCommLogging(false);
     m_context.link.setChannel(nullptr);
-    CloseComPort(m_context.comPort);
+    closeComPort(m_context.comPort);
 }
 
 void CliSession::readStoredSettings() {
     // Read only: a script must not create or change the program's settings.
     SettingsStore& store = m_context.settings;
-    m_context.comPort = CreateComPort();
+    m_context.comPort = createComPort();
     if (!store.keyExists() || !store.open(false))
         return;
     m_storedLanguage = store.readText(setting_names::Language).value_or(QString()).trimmed();
     m_storedAutoDetect = store.readBool(setting_names::AutoDetect).value_or(false);
-    ReadComPortSettings(*m_context.comPort, store);
+    readPortSettings(*m_context.comPort, store);
     m_storedPort = m_context.comPort->portName();
     store.close();
 }
@@ -57,8 +57,8 @@ void CliSession::prepareTexts() {
     }
     translator.chooseLanguage(code);
     m_language = translator.currentLanguage();
-    PrepareCatalogues();
-    lngTranslate(translator, nullptr);
+    prepareCatalogues();
+    translateCatalogues(translator, nullptr);
 }
 
 bool CliSession::loadFaultCodes() {
@@ -66,8 +66,8 @@ bool CliSession::loadFaultCodes() {
     QString code = m_language;
     if (code.size() > 2 && (code.at(2) == QLatin1Char('_') || code.at(2) == QLatin1Char('-')))
         code.truncate(2);
-    LoadFaultCodeTable(m_context.kbmFaultCodesTable, code, m_notifier, data_dirs::programDir());
-    return !m_context.kbmFaultCodesTable.isEmpty();
+    loadFaultCodeTable(m_context.faultCodeTable, code, m_notifier, data_dirs::programDir());
+    return !m_context.faultCodeTable.isEmpty();
 }
 
 bool CliSession::connect() {
@@ -87,13 +87,13 @@ bool CliSession::connect() {
     // A port named on the command line is meant as it stands; the stored choice keeps the
     // program's automatic detection.
     m_context.autoDetect = m_options.port.isEmpty() && !m_options.demo && m_storedAutoDetect;
-    m_context.ComPortList = m_context.autoDetect ? ComPortList() : QStringList();
+    m_context.serialPortNames = m_context.autoDetect ? serialPortNames() : QStringList();
     m_context.unitSystem = m_english ? 1 : 0;
     if (m_options.log)
         link.setCommLogging(true);
 
     ConnectionSequence sequence(m_context, m_view);
     const bool ok = sequence.reconnect();
-    m_chipVersion = sequence.ChipVersion();
+    m_chipVersion = sequence.chipVersion();
     return ok;
 }

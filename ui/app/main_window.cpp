@@ -17,7 +17,7 @@
 #include "ui/pages/tests_page.h"
 #include "ui/widgets/navigation_bar.h"
 #include "ui/widgets/pictures.h"
-#include "ui/widgets/qz_led.h"
+#include "ui/widgets/status_led.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -84,7 +84,7 @@ constexpr int kResizeBorder = 4;
 
 } // namespace
 
-TfMain::TfMain(ProgramContext& context, Translator& translator, UserNotifier& notifier,
+MainWindow::MainWindow(ProgramContext& context, Translator& translator, UserNotifier& notifier,
                QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::FramelessWindowHint), m_context(context),
       m_translator(translator), m_notifier(notifier) {
@@ -96,24 +96,24 @@ TfMain::TfMain(ProgramContext& context, Translator& translator, UserNotifier& no
     setMouseTracking(true);
     buildFrame();
     wireConnection();
-    FormCreate();
+    startUp();
 }
 
-TfMain::~TfMain() {
+MainWindow::~MainWindow() {
     // A window destroyed without being closed (a test, say) still shuts down in order.
     if (!m_closed)
-        FormClose();
+        shutDown();
 }
 
-void TfMain::wireConnection() {
+void MainWindow::wireConnection() {
     WindowConnectionView::Widgets widgets;
     widgets.window = this;
     widgets.startPage = m_start;
     widgets.comLabel = findChild<QLabel*>(QStringLiteral("COM_Label"));
     widgets.interfaceLabel = findChild<QLabel*>(QStringLiteral("InterfaceLabel"));
-    widgets.comLed = findChild<TQzLed*>(QStringLiteral("COM_Led"));
-    widgets.elmLed = findChild<TQzLed*>(QStringLiteral("ELM_Led"));
-    widgets.ecuLed = findChild<TQzLed*>(QStringLiteral("ECU_Led"));
+    widgets.comLed = findChild<StatusLed*>(QStringLiteral("COM_Led"));
+    widgets.elmLed = findChild<StatusLed*>(QStringLiteral("ELM_Led"));
+    widgets.ecuLed = findChild<StatusLed*>(QStringLiteral("ECU_Led"));
     widgets.dtcPage = m_dtc;
     widgets.freezeFramePage = m_freezeFrames;
     widgets.o2SensorPage = m_o2Sensors;
@@ -122,11 +122,11 @@ void TfMain::wireConnection() {
     m_connection = std::make_unique<ConnectionSequence>(m_context, *m_connectionView);
 
     connect(m_start->connectButton(), &QPushButton::clicked, this,
-            guarded([this] { NeuInitialisierenBtnClick(); }));
+            guarded([this] { onConnectClicked(); }));
     connect(m_start->disconnectButton(), &QPushButton::clicked, this,
-            guarded([this] { btnDisconnectClick(); }));
+            guarded([this] { onDisconnectClicked(); }));
     connect(m_start->demoModeBox(), &QCheckBox::clicked, this,
-            guarded([this](bool checked) { DemoModeClick(checked); }));
+            guarded([this](bool checked) { onDemoModeToggled(checked); }));
 
     // The exchange reports a lost device while it is locked, perhaps on the polling thread: the
     // window answers afterwards, on its own thread.
@@ -136,18 +136,18 @@ void TfMain::wireConnection() {
             Qt::QueuedConnection);
     });
     m_options->connectionLost = [this](const QString& reason) {
-        StopPollingAndWait();
+        stopPollingAndWait();
         m_connection->connectionLost(reason);
     };
 
-    m_dtc->showMonitorStatus = [this](const TMonitorStatus& status) {
-        m_start->ShowMonitorStatus(status);
+    m_dtc->showMonitorStatus = [this](const MonitorStatus& status) {
+        m_start->showMonitorStatus(status);
     };
     // Clearing erased the frame too: its supported set and its values are read again.
     m_dtc->troubleCodesCleared = [this] {
-        if (m_context.mode02)
-            m_context.mode02->ReadSupported(m_context.link);
-        m_freezeFrames->ReadFreezeFrames();
+        if (m_context.service02)
+            m_context.service02->readSupported(m_context.link);
+        m_freezeFrames->readFreezeFrames();
     };
     m_dtc->manufacturerChanged = [this] { m_freezeFrames->refreshDescription(); };
     m_freezeFrames->selectedManufacturer = [this] { return m_dtc->selectedManufacturer(); };
@@ -157,33 +157,33 @@ void TfMain::wireConnection() {
     m_autoConnectTimer->setSingleShot(true);
     m_autoConnectTimer->setInterval(500);
     connect(m_autoConnectTimer, &QTimer::timeout, this,
-            guarded([this] { AutoConnectTimerTimer(); }));
+            guarded([this] { onAutoConnectTimeout(); }));
 }
 
-void TfMain::NeuInitialisierenBtnClick() {
-    StopPollingAndWait();
+void MainWindow::onConnectClicked() {
+    stopPollingAndWait();
     m_connection->reconnect();
 }
 
-void TfMain::btnDisconnectClick() {
-    StopPollingAndWait();
+void MainWindow::onDisconnectClicked() {
+    stopPollingAndWait();
     m_connection->disconnect();
 }
 
-void TfMain::DemoModeClick(bool checked) {
+void MainWindow::onDemoModeToggled(bool checked) {
     m_context.link.switchDemoMode(checked);
 }
 
-void TfMain::interfaceLost(const QString& reason) {
+void MainWindow::interfaceLost(const QString& reason) {
     // Disconnect, a new connection or the shut-down may have closed the port meanwhile; then the
     // loss has been dealt with.
     if (m_closed || !m_context.comPort || !m_context.comPort->isOpen())
         return;
-    StopPollingAndWait();
+    stopPollingAndWait();
     m_connection->connectionLost(reason);
 }
 
-void TfMain::AutoConnectTimerTimer() {
+void MainWindow::onAutoConnectTimeout() {
     m_autoConnectTimer->stop();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     // The cursor comes back whatever the sequence does, errors included.
@@ -193,13 +193,13 @@ void TfMain::AutoConnectTimerTimer() {
     m_connection->reconnect();
 }
 
-void TfMain::setDialogs(QWidget* info, QWidget* dtcSearch, QWidget* reportSettings) {
+void MainWindow::setDialogs(QWidget* info, QWidget* dtcSearch, QWidget* reportSettings) {
     m_infoDialog = info;
     m_dtcSearch = dtcSearch;
     m_reportSettings = reportSettings;
 }
 
-void TfMain::buildFrame() {
+void MainWindow::buildFrame() {
     auto* central = new QWidget(this);
     central->setMouseTracking(true);
     auto* layout = new QVBoxLayout(central);
@@ -208,7 +208,7 @@ void TfMain::buildFrame() {
     layout->setSpacing(0);
     m_caption = new CaptionBar(windowTitle(), central);
     connect(m_caption, &CaptionBar::minimizeClicked, this, &QWidget::showMinimized);
-    connect(m_caption, &CaptionBar::maximizeClicked, this, guarded([this] { tbMaximizeClick(); }));
+    connect(m_caption, &CaptionBar::maximizeClicked, this, guarded([this] { onMaximizeClicked(); }));
     connect(m_caption, &CaptionBar::closeClicked, this, &QWidget::close);
     layout->addWidget(m_caption);
     layout->addSpacing(2);
@@ -218,7 +218,7 @@ void TfMain::buildFrame() {
     setCentralWidget(central);
 }
 
-QToolButton* TfMain::toolButton(QWidget* parent, const QString& name, const QString& pictureName,
+QToolButton* MainWindow::toolButton(QWidget* parent, const QString& name, const QString& pictureName,
                                 int x) {
     auto* button = new QToolButton(parent);
     button->setObjectName(name);
@@ -229,7 +229,7 @@ QToolButton* TfMain::toolButton(QWidget* parent, const QString& name, const QStr
     return button;
 }
 
-QWidget* TfMain::buildToolbar() {
+QWidget* MainWindow::buildToolbar() {
     auto* bar = new QWidget(this);
     bar->setObjectName(QStringLiteral("ToolBar"));
     bar->setFixedHeight(40);
@@ -262,12 +262,12 @@ QWidget* TfMain::buildToolbar() {
             guarded([this, execDialog] { execDialog(m_reportSettings); }));
     connect(info, &QToolButton::clicked, this,
             guarded([this, execDialog] { execDialog(m_infoDialog); }));
-    connect(m_help, &QToolButton::clicked, this, guarded([this] { btnHelpClick(); }));
+    connect(m_help, &QToolButton::clicked, this, guarded([this] { onHelpClicked(); }));
     connect(close, &QToolButton::clicked, this, &QWidget::close);
     return bar;
 }
 
-QWidget* TfMain::buildMiddle() {
+QWidget* MainWindow::buildMiddle() {
     auto* middle = new QWidget(this);
     auto* layout = new QHBoxLayout(middle);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -281,7 +281,7 @@ QWidget* TfMain::buildMiddle() {
         m_navigation->addButton(QLatin1String(entry.button), QLatin1String(entry.caption),
                                 QLatin1String(entry.picture), entry.tag);
     connect(m_navigation, &NavigationBar::buttonClicked, this,
-            guarded([this](QAbstractButton* button) { MenuBarBtnClick(button); }));
+            guarded([this](QAbstractButton* button) { onNavigationClicked(button); }));
     layout->addWidget(m_navigation);
 
     auto* right = new QWidget(middle);
@@ -319,9 +319,9 @@ QWidget* TfMain::buildMiddle() {
     m_tests = new TestsPage(m_context, m_notifier, m_notebook);
     m_notebook->addWidget(m_tests);
     // Only one of them talks to the interface at a time, and none once this returns.
-    StopPollingAndWait = [this] {
-        m_sensorData->StopPollingAndWait();
-        m_tests->StopTestAndWait();
+    stopPollingAndWait = [this] {
+        m_sensorData->stopPollingAndWait();
+        m_tests->stopTestAndWait();
         m_terminal->waitForRequest();
     };
 
@@ -338,19 +338,19 @@ QWidget* TfMain::buildMiddle() {
     return middle;
 }
 
-TQzLed* TfMain::statusLed(QWidget* parent, const QString& name) {
-    auto* led = new TQzLed(parent);
+StatusLed* MainWindow::statusLed(QWidget* parent, const QString& name) {
+    auto* led = new StatusLed(parent);
     led->setObjectName(name);
     led->setFixedSize(17, 9);
     led->setInterval(200);
     led->setLedOnColor(QColor(0x00, 0xFF, 0x00));
     led->setLedOffColor(QColor(0x00, 0x80, 0x00));
-    led->setLedStyle(TQzLed::Rectangle);
+    led->setLedStyle(StatusLed::Rectangle);
     led->setLedOn(false);
     return led;
 }
 
-QWidget* TfMain::buildStatusStrip() {
+QWidget* MainWindow::buildStatusStrip() {
     auto* strip = new QFrame(this);
     strip->setObjectName(QStringLiteral("StatusBar"));
     strip->setFixedHeight(21);
@@ -399,13 +399,13 @@ QWidget* TfMain::buildStatusStrip() {
                                 "text-decoration:none\">%1</a>")
                      .arg(QString::fromLatin1(kWebAddress)));
     web->setCursor(Qt::PointingHandCursor);
-    connect(web, &QLabel::linkActivated, this, guarded([this] { panelWWWClick(); }));
+    connect(web, &QLabel::linkActivated, this, guarded([this] { onWebsiteClicked(); }));
     webField->addWidget(web, 1);
     return strip;
 }
 
-void TfMain::MenuBarBtnClick(QAbstractButton* button) {
-    StopPollingAndWait();
+void MainWindow::onNavigationClicked(QAbstractButton* button) {
+    stopPollingAndWait();
     const int tag = button->property("tag").toInt();
     if (QWidget* page = m_notebook->findChild<QWidget*>(pageForTag(tag)))
         m_notebook->setCurrentWidget(page);
@@ -415,24 +415,24 @@ void TfMain::MenuBarBtnClick(QAbstractButton* button) {
     m_infoPanel->setText(QStringLiteral("  ") + button->text());
 }
 
-void TfMain::tbMaximizeClick() {
+void MainWindow::onMaximizeClicked() {
     if (isMaximized())
         showNormal();
     else
         showMaximized();
 }
 
-void TfMain::changeEvent(QEvent* event) {
+void MainWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange)
         m_caption->showMaximized(isMaximized());
     QMainWindow::changeEvent(event);
 }
 
-void TfMain::panelWWWClick() {
+void MainWindow::onWebsiteClicked() {
     QDesktopServices::openUrl(QUrl(QString::fromLatin1(kWebAddress)));
 }
 
-Qt::Edges TfMain::edgesAt(const QPoint& pos) const {
+Qt::Edges MainWindow::edgesAt(const QPoint& pos) const {
     Qt::Edges edges;
     if (isMaximized())
         return edges;
@@ -447,7 +447,7 @@ Qt::Edges TfMain::edgesAt(const QPoint& pos) const {
     return edges;
 }
 
-void TfMain::mousePressEvent(QMouseEvent* event) {
+void MainWindow::mousePressEvent(QMouseEvent* event) {
     const Qt::Edges edges = edgesAt(event->position().toPoint());
     if (edges && windowHandle() != nullptr) {
         windowHandle()->startSystemResize(edges);
@@ -457,7 +457,7 @@ void TfMain::mousePressEvent(QMouseEvent* event) {
     QMainWindow::mousePressEvent(event);
 }
 
-void TfMain::mouseMoveEvent(QMouseEvent* event) {
+void MainWindow::mouseMoveEvent(QMouseEvent* event) {
     const Qt::Edges edges = edgesAt(event->position().toPoint());
     if ((edges & (Qt::LeftEdge | Qt::TopEdge)) == (Qt::LeftEdge | Qt::TopEdge) ||
         (edges & (Qt::RightEdge | Qt::BottomEdge)) == (Qt::RightEdge | Qt::BottomEdge))
@@ -473,8 +473,8 @@ void TfMain::mouseMoveEvent(QMouseEvent* event) {
     QMainWindow::mouseMoveEvent(event);
 }
 
-void TfMain::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     if (!m_closed)
-        FormClose();
+        shutDown();
     QMainWindow::closeEvent(event);
 }

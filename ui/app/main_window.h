@@ -24,26 +24,26 @@ class QAbstractButton;
 class QLabel;
 class QStackedWidget;
 class QToolButton;
-class TQzLed;
+class StatusLed;
 class Translator;
 class UserNotifier;
 
 // The program's one main window: its own caption bar, the toolbar, the navigation bar with the
 // title strip and the pages, and the status strip with the three connection lamps.
-class TfMain : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    TfMain(ProgramContext& context, Translator& translator, UserNotifier& notifier,
+    MainWindow(ProgramContext& context, Translator& translator, UserNotifier& notifier,
            QWidget* parent = nullptr);
-    ~TfMain() override;
+    ~MainWindow() override;
 
     // The shared click handler of the navigation buttons.
-    void MenuBarBtnClick(QAbstractButton* button);
+    void onNavigationClicked(QAbstractButton* button);
 
     // Stops the live-data polling and the acceleration test and waits for them and for a terminal
     // request, processing window events meanwhile; called before every navigation, every new
     // connection and at shut-down. Does nothing while none of them runs.
-    std::function<void()> StopPollingAndWait = [] {};
+    std::function<void()> stopPollingAndWait = [] {};
 
     // Called first when the window closes, before the interface is talked to: gives up the
     // single-instance lock, so that a start during shut-down is a new program, not a call on
@@ -75,20 +75,20 @@ private:
     QWidget* buildStatusStrip();
     QToolButton* toolButton(QWidget* parent, const QString& name, const QString& pictureName,
                             int x);
-    TQzLed* statusLed(QWidget* parent, const QString& name);
+    StatusLed* statusLed(QWidget* parent, const QString& name);
 
-    void FormCreate();
+    void startUp();
     void wireConnection();
-    void AutoConnectTimerTimer();
-    void NeuInitialisierenBtnClick();
-    void btnDisconnectClick();
-    void DemoModeClick(bool checked);
+    void onAutoConnectTimeout();
+    void onConnectClicked();
+    void onDisconnectClicked();
+    void onDemoModeToggled(bool checked);
     void interfaceLost(const QString& reason);
-    void FormClose();
+    void shutDown();
     void locateHelpFile();
-    void tbMaximizeClick();
-    void btnHelpClick();
-    void panelWWWClick();
+    void onMaximizeClicked();
+    void onHelpClicked();
+    void onWebsiteClicked();
     Qt::Edges edgesAt(const QPoint& pos) const;
 
     ProgramContext& m_context;

@@ -21,7 +21,7 @@ class OptionsPage : public QWidget {
 public:
     OptionsPage(ProgramContext& context, UserNotifier& notifier, QWidget* parent = nullptr);
 
-    // COM_CB receives the port names (ComPortList) and selects the channel's port name.
+    // COM_CB receives the port names (serialPortNames) and selects the channel's port name.
     void fillPorts(const QStringList& names);
     void selectPort(const QString& name);
     // The controls from what the settings load found.
@@ -53,14 +53,14 @@ private:
     QWidget* buildGraphGroup();
     QWidget* buildAddressGroup();
 
-    void cbSystemOfMeasurementsChange(int index);
-    void COM_CBChange(const QString& text);
-    void cbCommunicationLogClick(bool checked);
-    void cbAutodetectClick(bool checked);
-    void cbAutoConnectClick(bool checked);
-    void cbLanguageChange(int index);
-    void spinEditGraphChange(int graph, int width);
-    void cbColorGraphChange(int graph, int index);
+    void onUnitSystemChanged(int index);
+    void onPortChanged(const QString& text);
+    void onCommunicationLogToggled(bool checked);
+    void onAutodetectToggled(bool checked);
+    void onAutoConnectToggled(bool checked);
+    void onLanguageChanged(int index);
+    void onGraphWidthChanged(int graph, int width);
+    void onGraphColourChanged(int graph, int index);
     void showNetworkNote(const QString& portName);
 
     ProgramContext& m_context;

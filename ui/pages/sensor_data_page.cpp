@@ -36,10 +36,10 @@ SensorDataPage::SensorDataPage(ProgramContext& context, UserNotifier& notifier, 
     m_polling = std::make_unique<SensorPolling>(m_context.link, m_data,
                                                 [this] { return m_context.unitSystem == 1; });
     m_thread = std::make_unique<SensorThread>(*m_polling, m_data.activeTab);
-    m_thread->SensorThreadStart = [this] { SensorThreadStart(); };
-    m_thread->NotifyEvent1 = [this] { NotifyEvent1(); };
-    m_thread->SensorThreadTerminate = [this](std::exception_ptr error) {
-        SensorThreadTerminate(error);
+    m_thread->onPollingStarted = [this] { onPollingStarted(); };
+    m_thread->onCycleReady = [this] { onCycleReady(); };
+    m_thread->onPollingFinished = [this](std::exception_ptr error) {
+        onPollingFinished(error);
     };
 
     auto* layout = new QVBoxLayout(this);
@@ -59,24 +59,24 @@ SensorDataPage::SensorDataPage(ProgramContext& context, UserNotifier& notifier, 
     dashboardHandOff = [this] { m_dashboard->dashboardHandOff(); };
     m_graph->polling = [this] { return m_thread->isPolling(); };
     m_graph->english = [this] { return m_context.unitSystem == 1; };
-    m_graph->resetRequested = [this] { btnResetClick(); };
-    m_sensorOptions->stopPolling = [this] { StopPollingAndWait(); };
+    m_graph->resetRequested = [this] { onResetClicked(); };
+    m_sensorOptions->stopPolling = [this] { stopPollingAndWait(); };
     m_sensorOptions->applied = [this] {
         m_graph->fillSelectors(m_data.lists.MonitoredSensors, false);
-        RefreshSensorTable();
+        refreshSensorTable();
     };
     layout->addWidget(m_tabs, 1);
     layout->addWidget(buildBottomBar());
     connect(m_tabs, &QTabWidget::currentChanged, this, guarded([this] { nbSensordataChanging(); }));
     setGridHeadings(gridHeadingTexts());
-    RefreshSensorTable();
+    refreshSensorTable();
 }
 
 SensorDataPage::~SensorDataPage() {
     // The worker reaches into the widgets through the hand-off; it ends before they do.
-    m_thread->SensorThreadTerminate = nullptr;
-    m_thread->NotifyEvent1 = nullptr;
-    m_thread->StopPollingAndWait();
+    m_thread->onPollingFinished = nullptr;
+    m_thread->onCycleReady = nullptr;
+    m_thread->stopPollingAndWait();
 }
 
 QWidget* SensorDataPage::buildTableTab() {
@@ -134,19 +134,19 @@ QWidget* SensorDataPage::buildBottomBar() {
     row->addWidget(m_read);
     row->addWidget(m_stop);
 
-    connect(reset, &QPushButton::clicked, this, guarded([this] { btnResetClick(); }));
-    connect(m_read, &QPushButton::clicked, this, guarded([this] { btnSensorsReadClick(); }));
-    connect(m_stop, &QPushButton::clicked, this, guarded([this] { btnSensorsStopClick(); }));
+    connect(reset, &QPushButton::clicked, this, guarded([this] { onResetClicked(); }));
+    connect(m_read, &QPushButton::clicked, this, guarded([this] { onStartPollingClicked(); }));
+    connect(m_stop, &QPushButton::clicked, this, guarded([this] { onStopPollingClicked(); }));
     return bar;
 }
 
-void SensorDataPage::BuildSensorLists(const TSupportedSet& supported) {
+void SensorDataPage::buildSensorLists(const SupportedPidSet& supported) {
     // The lists are never rebuilt under a running cycle.
-    StopPollingAndWait();
-    ::BuildSensorLists(m_data.lists, supported);
+    stopPollingAndWait();
+    ::buildSensorLists(m_data.lists, supported);
     m_sensorOptions->showLists();
     m_graph->fillSelectors(m_data.lists.MonitoredSensors, true);
-    RefreshSensorTable();
+    refreshSensorTable();
 }
 
 QStringList SensorDataPage::monitoredNames() const {
@@ -156,7 +156,7 @@ QStringList SensorDataPage::monitoredNames() const {
     return names;
 }
 
-void SensorDataPage::RefreshSensorTable() {
+void SensorDataPage::refreshSensorTable() {
     const bool recording = m_log->isRecording();
     const QDateTime recordTime = recording ? m_log->now() : QDateTime();
     const SensorList& sensors = m_data.lists.MonitoredSensors;
@@ -169,7 +169,7 @@ void SensorDataPage::RefreshSensorTable() {
             setCellText(m_grid, 0, column, QString());
     QStringList record;
     for (int row = 0; row < sensors.size(); ++row) {
-        const TSensorData_SL& entry = *sensors[row].entry;
+        const LiveSensor& entry = *sensors[row].entry;
         setCellText(m_grid, row, 1, entry.pidCode);
         setCellText(m_grid, row, kSensorColumn, sensors[row].displayName);
         setCellText(m_grid, row, 3, entry.valueText);
@@ -182,17 +182,17 @@ void SensorDataPage::RefreshSensorTable() {
         m_log->writeRecord(recordTime, record);
 }
 
-void SensorDataPage::btnSensorsReadClick() {
+void SensorDataPage::onStartPollingClicked() {
     if (m_tabs->currentIndex() == int(SensorTab::Options) || m_thread->isPolling())
         return;
     m_context.link.logEvent(QStringLiteral(" - Sensordata read"));
-    if (m_context.link.CommunicationLost(m_notifier))
+    if (m_context.link.communicationLost(m_notifier))
         return;
-    if (!CheckEcuConnection(m_context.link)) {
+    if (!checkEcuConnection(m_context.link)) {
         m_notifier.showMessage(UserNotifier::Icon::Error, const_str::LostCommunication);
         return;
     }
-    RefreshSensorTable();
+    refreshSensorTable();
     m_data.activeTab = m_tabs->currentIndex();
     m_thread->startPolling();
 }
@@ -213,15 +213,15 @@ void SensorDataPage::setGraphColour(int graph, const QColor& colour) {
     m_graph->setGraphColour(graph, colour);
 }
 
-void SensorDataPage::btnSensorsStopClick() {
+void SensorDataPage::onStopPollingClicked() {
     m_thread->requestStop();
 }
 
-void SensorDataPage::StopPollingAndWait() {
-    m_thread->StopPollingAndWait();
+void SensorDataPage::stopPollingAndWait() {
+    m_thread->stopPollingAndWait();
 }
 
-void SensorDataPage::btnResetClick() {
+void SensorDataPage::onResetClicked() {
     m_counter->setText(QStringLiteral("0"));
     m_data.history.clear();
     if (graphReset)
@@ -232,29 +232,29 @@ void SensorDataPage::nbSensordataChanging() {
     m_thread->requestStop();
     m_data.activeTab = m_tabs->currentIndex();
     if (m_log->isFileOpen())
-        m_log->btnLogStopClick();
+        m_log->onStopRecordingClicked();
 }
 
-void SensorDataPage::SensorThreadStart() {
+void SensorDataPage::onPollingStarted() {
     m_read->setEnabled(false);
     m_stop->setEnabled(true);
 }
 
-void SensorDataPage::SensorThreadTerminate(std::exception_ptr error) {
+void SensorDataPage::onPollingFinished(std::exception_ptr error) {
     m_read->setEnabled(true);
     m_stop->setEnabled(false);
     if (error)
         runReportingErrors([&error] { std::rethrow_exception(error); });
 }
 
-void SensorDataPage::NotifyEvent1() {
+void SensorDataPage::onCycleReady() {
     // Whatever goes wrong in showing one cycle is reported; the worker waits for us regardless.
     runReportingErrors([this] {
         bool isNumber = false;
         const int samples = m_counter->text().toInt(&isNumber);
         switch (SensorTab(m_tabs->currentIndex())) {
         case SensorTab::Table:
-            RefreshSensorTable();
+            refreshSensorTable();
             break;
         case SensorTab::Graph:
             if (graphHandOff)
@@ -273,11 +273,11 @@ void SensorDataPage::NotifyEvent1() {
 
 bool SensorDataPage::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_gridPanel && event->type() == QEvent::Resize)
-        SensorDataGrid_PanelResize();
+        fitSensorColumns();
     return QWidget::eventFilter(watched, event);
 }
 
-void SensorDataPage::SensorDataGrid_PanelResize() {
+void SensorDataPage::fitSensorColumns() {
     int others = 0;
     for (int column : {0, 1, 3, 4, 5})
         others += m_grid->columnWidth(column);

@@ -32,17 +32,17 @@ public:
     ~SensorDataPage() override;
 
     // After a connection: the sensor lists of the vehicle, then the table.
-    void BuildSensorLists(const TSupportedSet& supported);
+    void buildSensorLists(const SupportedPidSet& supported);
     // The table's rows from the monitored list; one log record while recording.
-    void RefreshSensorTable();
+    void refreshSensorTable();
     // If the worker runs: asks it to stop and handles events until it has ended.
-    void StopPollingAndWait();
+    void stopPollingAndWait();
 
-    void btnSensorsReadClick();
-    void btnSensorsStopClick();
-    void btnResetClick();
+    void onStartPollingClicked();
+    void onStopPollingClicked();
+    void onResetClicked();
     void nbSensordataChanging();
-    void SensorDataGrid_PanelResize();
+    void fitSensorColumns();
     void setGridHeadings(const GridHeadingTexts& texts) override;
 
     // The graph and dashboard sides of the hand-off and of "Reset"; the tabs that draw them set
@@ -75,9 +75,9 @@ protected:
 private:
     QWidget* buildTableTab();
     QWidget* buildBottomBar();
-    void NotifyEvent1();
-    void SensorThreadStart();
-    void SensorThreadTerminate(std::exception_ptr error);
+    void onCycleReady();
+    void onPollingStarted();
+    void onPollingFinished(std::exception_ptr error);
     QStringList monitoredNames() const;
 
     ProgramContext& m_context;

@@ -131,9 +131,9 @@ SensorGraphTab::SensorGraphTab(LiveData& data, QWidget* parent) : QWidget(parent
     }
     layout->addLayout(bottom);
 
-    connect(m_slider, &QSlider::valueChanged, this, guarded([this] { tbGraphChange(); }));
-    connect(made[0], &QToolButton::clicked, this, guarded([this] { dxButton7Click(); }));
-    connect(made[1], &QToolButton::clicked, this, guarded([this] { dxButton13Click(); }));
+    connect(m_slider, &QSlider::valueChanged, this, guarded([this] { onHistorySliderMoved(); }));
+    connect(made[0], &QToolButton::clicked, this, guarded([this] { onSaveChartClicked(); }));
+    connect(made[1], &QToolButton::clicked, this, guarded([this] { onPrintChartClicked(); }));
 }
 
 QWidget* SensorGraphTab::buildSensorPanel(int graph, QWidget* parent) {
@@ -246,7 +246,7 @@ void SensorGraphTab::sensorChosen(int graph) {
     const int position = side.selector->currentIndex();
     if (position < 0 || position == side.appliedPosition)
         return;
-    const TSensorData_SL* entry =
+    const LiveSensor* entry =
         SensorItemDelegate::entryOf(side.selector->model()->index(position, 0));
     if (entry == nullptr)
         return;
@@ -303,7 +303,7 @@ void SensorGraphTab::graphReset() {
     m_bottom->setRange(0, double(GraphWindow::kSpan));
 }
 
-void SensorGraphTab::tbGraphChange() {
+void SensorGraphTab::onHistorySliderMoved() {
     if (polling())
         return;
     showWindow(sliderGraphWindow(m_data.history.size(), m_slider->value()));
@@ -317,7 +317,7 @@ QImage SensorGraphTab::chartPicture() const {
     return image;
 }
 
-void SensorGraphTab::dxButton7Click() {
+void SensorGraphTab::onSaveChartClicked() {
     const QString folder = graphsFolder();
     if (!QDir().mkpath(folder))
         fail(const_str::DirectoryNotCreated.arg(QStringLiteral("graphs")));
@@ -340,7 +340,7 @@ void SensorGraphTab::dxButton7Click() {
         fail(const_str::FileNotWritten.arg(path, file.errorString()));
 }
 
-void SensorGraphTab::dxButton13Click() {
+void SensorGraphTab::onPrintChartClicked() {
     QPrinter printer;
     if (!choosePrinter(printer))
         return;

@@ -48,9 +48,9 @@ public:
     void cbSD2Change();
     void graphHandOff();
     void graphReset();
-    void tbGraphChange();
-    void dxButton7Click();
-    void dxButton13Click();
+    void onHistorySliderMoved();
+    void onSaveChartClicked();
+    void onPrintChartClicked();
 
     // The graph options: line width 1..5 and colour of series 1 or 2.
     void setGraphWidth(int graph, int width);

@@ -30,16 +30,16 @@ public:
     // The list boxes from the applied lists (after a connection, and "Cancel").
     void showLists();
 
-    void btnSLeftClick();
-    void btnSAllRightClick();
-    void dxButton1Click();
-    void dxButton12Click();
-    void btnSRightClick();
-    void btnSAllLeftClick();
-    void btnApplySensorsClick();
-    void btnCancelSensosClick();
-    void btnSensConfigSaveClick();
-    void btnSensConfigOpenClick();
+    void onMonitorSelectedSupportedClicked();
+    void onMonitorAllSupportedClicked();
+    void onMonitorSelectedUnsupportedClicked();
+    void onMonitorAllUnsupportedClicked();
+    void onUnmonitorSelectedClicked();
+    void onUnmonitorAllClicked();
+    void onApplySensorsClicked();
+    void onCancelSensorsClicked();
+    void onSaveSensorChoiceClicked();
+    void onOpenSensorChoiceClicked();
 
     SensorListBox* monitored() const { return m_monitored; }
     SensorListBox* supported() const { return m_supported; }

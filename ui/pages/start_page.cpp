@@ -1,12 +1,12 @@
 #include "ui/pages/start_page.h"
 
 #include "core/connection/shown_results.h"
-#include "core/j1979/mode09.h"
+#include "core/j1979/service09.h"
 #include "core/j1979/monitor_status.h"
 #include "core/l10n/const_str.h"
 #include "ui/pages/log_list_delegate.h"
 #include "ui/widgets/pictures.h"
-#include "ui/widgets/qz_mil_lamp.h"
+#include "ui/widgets/mil_lamp.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -104,7 +104,7 @@ QWidget* StartPage::buildStatusColumn() {
     QFrame* dtc = panel(column);
     auto* dtcLayout = new QGridLayout(dtc);
     dtcLayout->addWidget(heading(QStringLiteral("DTC-Status"), dtc), 0, 0, 1, 3);
-    m_lamp = new TQzMILLamp(dtc);
+    m_lamp = new MilLamp(dtc);
     m_lamp->setObjectName(QStringLiteral("MILLamp"));
     dtcLayout->addWidget(m_lamp, 1, 0, 2, 1);
     dtcLayout->addWidget(new QLabel(QStringLiteral("MIL Status:"), dtc), 1, 1);
@@ -187,14 +187,14 @@ void StartPage::addLogLine(const QString& text, Icon icon) {
     m_log->scrollToItem(item);
 }
 
-void StartPage::ShowMonitorStatus(const TMonitorStatus& status) {
+void StartPage::showMonitorStatus(const MonitorStatus& status) {
     // An unanswered status is not a car without codes and monitors: every value says "N/A".
     const bool read = status.answered;
-    m_lamp->setMILOn(read && status.milOn);
-    if (QLabel* milStatus = m_lamp->MILLabel())
+    m_lamp->setMilOn(read && status.milOn);
+    if (QLabel* milStatus = m_lamp->milLabel())
         milStatus->setText(!read          ? const_str::NotAvailable
-                           : status.milOn ? m_lamp->CaptionOn()
-                                          : m_lamp->CaptionOff());
+                           : status.milOn ? m_lamp->captionOn()
+                                          : m_lamp->captionOff());
     m_dtcCount->setText(read ? QString::number(status.troubleCodeCount) : const_str::NotAvailable);
     auto flagText = [read](bool flag) {
         return !read ? const_str::NotAvailable : flag ? const_str::Yes : const_str::No;
@@ -238,7 +238,7 @@ void StartPage::showObdType(const QString& text) {
     m_obdType->setText(text);
 }
 
-void StartPage::showVehicleInfo(const TMode09& info) {
+void StartPage::showVehicleInfo(const Service09& info) {
     m_vin->setText(info.vin());
     m_cin->clear();
     for (const QString& id : info.calibrationIds())

@@ -55,7 +55,7 @@ TEST(SettingsLoad, FirstRunCreatesTheKeyWithItsValues) {
     const QString path = freshIni("load_first");
     SettingsStore store(path);
     FakeSerial serial;
-    const SettingsLoadResult result = LoadSettings(store, serial.io());
+    const SettingsLoadResult result = loadSettings(store, serial.io());
 
     EXPECT_TRUE(result.firstRun);
     EXPECT_EQ(serial.stores, 1);
@@ -83,10 +83,10 @@ TEST(SettingsLoad, SecondRunAddsAutoConnectAndRestoresTheSerialGroup) {
     const QString path = freshIni("load_second");
     SettingsStore store(path);
     FakeSerial serial;
-    LoadSettings(store, serial.io());
+    loadSettings(store, serial.io());
     const QStringList afterFirst = keysOf(path);
 
-    const SettingsLoadResult second = LoadSettings(store, serial.io());
+    const SettingsLoadResult second = loadSettings(store, serial.io());
     EXPECT_FALSE(second.firstRun);
     EXPECT_EQ(serial.restoredFrom, (QStringList{"/dev/ttyUSB0", "9600", "1", "8", "None", "None"}));
     QStringList expected = afterFirst;
@@ -96,7 +96,7 @@ TEST(SettingsLoad, SecondRunAddsAutoConnectAndRestoresTheSerialGroup) {
     QSettings raw(path, QSettings::IniFormat);
     EXPECT_EQ(raw.value("AutoConnect").toString(), QStringLiteral("0"));
     // Written once; a third run changes nothing.
-    LoadSettings(store, serial.io());
+    loadSettings(store, serial.io());
     EXPECT_EQ(keysOf(path), expected);
 }
 
@@ -117,7 +117,7 @@ TEST(SettingsLoad, StoredValuesAreApplied) {
     }
     SettingsStore store(path);
     FakeSerial serial;
-    const PersistedOptions options = LoadSettings(store, serial.io()).options;
+    const PersistedOptions options = loadSettings(store, serial.io()).options;
     EXPECT_TRUE(options.commLogging);
     EXPECT_FALSE(options.autoDetect);
     EXPECT_TRUE(options.autoConnect);
@@ -139,7 +139,7 @@ TEST(SettingsLoad, MissingValuesAreWrittenWithTheirDefaults) {
     }
     SettingsStore store(path);
     FakeSerial serial;
-    const SettingsLoadResult result = LoadSettings(store, serial.io());
+    const SettingsLoadResult result = loadSettings(store, serial.io());
     EXPECT_FALSE(result.firstRun);
     // Missing serial values reach the channel as missing; its read-back rules decide.
     EXPECT_EQ(serial.restoredFrom, QStringList(6, QStringLiteral("<missing>")));
@@ -171,7 +171,7 @@ TEST(SettingsLoad, ValuesOutsideTheirRangeAreNotTakenAsTheyStand) {
         raw.setValue("WidthGraph2", 40);
     }
     SettingsStore store(path);
-    const PersistedOptions options = LoadSettings(store, FakeSerial().io()).options;
+    const PersistedOptions options = loadSettings(store, FakeSerial().io()).options;
     EXPECT_EQ(options.unitSystem, 0);
     EXPECT_EQ(options.widthGraph1, 1);
     EXPECT_EQ(options.widthGraph2, 5);
@@ -184,7 +184,7 @@ TEST(SettingsLoad, ThePortChangeStoresTheWholeSerialGroup) {
     SettingsStore store(path);
     FakeSerial serial;
     serial.port = QStringLiteral("/dev/ttyACM1");
-    StoreSerialSettings(store, serial.io());
+    storeSerialSettings(store, serial.io());
     const QStringList keys = keysOf(path);
     EXPECT_EQ(keys,
               (QStringList{"BaudRate", "DataBits", "FlowControl", "Parity", "Port", "StopBits"}));
@@ -198,7 +198,7 @@ TEST(SettingsLoad, TheSerialChannelKeepsItsPortAcrossRuns) {
     SettingsStore store(path);
     SerialPort first;
     first.setPortName(QStringLiteral("/dev/ttyACM3"));
-    LoadSettings(store, serialSettingsOf(first));
+    loadSettings(store, serialSettingsOf(first));
     {
         QSettings raw(path, QSettings::IniFormat);
         EXPECT_EQ(raw.value("Port").toString(), QStringLiteral("/dev/ttyACM3"));
@@ -206,11 +206,11 @@ TEST(SettingsLoad, TheSerialChannelKeepsItsPortAcrossRuns) {
         EXPECT_EQ(raw.value("Parity").toString(), QStringLiteral("None"));
     }
     SerialPort next;
-    LoadSettings(store, serialSettingsOf(next));
+    loadSettings(store, serialSettingsOf(next));
     EXPECT_EQ(next.portName(), QStringLiteral("/dev/ttyACM3"));
 
     next.setPortName(QStringLiteral("/dev/rfcomm0"));
-    StoreSerialSettings(store, serialSettingsOf(next));
+    storeSerialSettings(store, serialSettingsOf(next));
     QSettings raw(path, QSettings::IniFormat);
     EXPECT_EQ(raw.value("Port").toString(), QStringLiteral("/dev/rfcomm0"));
     EXPECT_EQ(raw.value("FlowControl").toString(), QStringLiteral("None"));
@@ -240,7 +240,7 @@ TEST(StartupLanguage, FollowsTheStoreAndTheSystem) {
 TEST(StartupLanguage, TheFirstRunIsInTheSystemsLanguageTheSecondInEnglish) {
     SettingsStore store(freshIni("first_second_language"));
     EXPECT_EQ(chooseStartupLanguage(store, QStringLiteral("de_AT")), QStringLiteral("de_AT"));
-    LoadSettings(store, FakeSerial().io());
+    loadSettings(store, FakeSerial().io());
     EXPECT_EQ(chooseStartupLanguage(store, QStringLiteral("de_AT")), QStringLiteral("en"));
 }
 

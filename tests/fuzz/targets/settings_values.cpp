@@ -20,8 +20,8 @@ QUORVANE_FUZZ_TARGET(settings_values) {
         file.write(input.data(), input.size());
     }
     SettingsStore store(path);
-    const std::unique_ptr<SerialPort> port = CreateComPort();
-    const SettingsLoadResult loaded = LoadSettings(store, serialSettingsOf(*port));
+    const std::unique_ptr<SerialPort> port = createComPort();
+    const SettingsLoadResult loaded = loadSettings(store, serialSettingsOf(*port));
     const PersistedOptions& options = loaded.options;
     fuzzRequire(options.unitSystem == 0 || options.unitSystem == 1, "a known unit system");
     fuzzRequire(options.widthGraph1 >= 1 && options.widthGraph1 <= 5, "a drawable width");

@@ -40,11 +40,11 @@ struct ProgramRun {
     ProgramContext context;
     Translator translator{data_dirs::programDir() + QStringLiteral("/locale")};
     RecordingNotifier notifier;
-    std::unique_ptr<TfMain> window;
+    std::unique_ptr<MainWindow> window;
 
     explicit ProgramRun(const QString& language = QStringLiteral("en")) {
         translator.chooseLanguage(language);
-        window = std::make_unique<TfMain>(context, translator, notifier);
+        window = std::make_unique<MainWindow>(context, translator, notifier);
         window->show();
     }
     template <typename T>
@@ -82,7 +82,7 @@ TEST_F(Shell, EachNavigationButtonShowsItsPageAndCaption) {
         {"btnStart", "Page_Start", "  Start"},
     };
     int stops = 0;
-    run.window->StopPollingAndWait = [&stops] { ++stops; };
+    run.window->stopPollingAndWait = [&stops] { ++stops; };
     for (const auto& e : expected) {
         QTest::mouseClick(run.find<QAbstractButton>(e.button), Qt::LeftButton);
         EXPECT_EQ(run.currentPage(), e.page);
@@ -124,7 +124,7 @@ TEST_F(Shell, FrenchAndSpanishRunsShowTheirCaptionsHelpBookAndEnglishDescription
                                                       QLatin1String(expected.language) +
                                                       QStringLiteral("/help/index.html")))
             << qPrintable(run.context.helpFilePath);
-        EXPECT_EQ(run.context.kbmFaultCodesTable.FindFaultDescription("P0125", "Generic"),
+        EXPECT_EQ(run.context.faultCodeTable.findDescription("P0125", "Generic"),
                   QStringLiteral("Insufficient Coolant Temperature for Closed Loop Fuel Control"));
         EXPECT_TRUE(run.notifier.messages.isEmpty());
     }
@@ -192,7 +192,7 @@ TEST_F(Shell, SettingsThatNameGermanGiveAGermanWindow) {
     chooseRunLanguage(translator, context.settings);
     EXPECT_EQ(translator.currentLanguage(), "de");
     RecordingNotifier notifier;
-    TfMain window(context, translator, notifier);
+    MainWindow window(context, translator, notifier);
     EXPECT_EQ(window.findChild<QAbstractButton*>("btnOptions")->text(), "Optionen");
     EXPECT_EQ(window.findChild<QAbstractButton*>("NeuInitialisierenBtn")->text(), "Verbinden");
     EXPECT_TRUE(notifier.messages.isEmpty()); // German help book and fault table are there
@@ -219,7 +219,7 @@ TEST_F(Shell, EveryOptionIsWrittenAtOnceAndRestoredByTheNextRun) {
         QTest::mouseClick(run.find<QCheckBox>("cbAutodetect"), Qt::LeftButton);
         QTest::mouseClick(run.find<QCheckBox>("cbAutoConnect"), Qt::LeftButton);
         QTest::mouseClick(run.find<QCheckBox>("cbCommunicationLog"), Qt::LeftButton);
-        EXPECT_TRUE(run.context.link.CommLogging());
+        EXPECT_TRUE(run.context.link.commLogging());
         run.find<QComboBox>("cbSystemOfMeasurements")->setCurrentIndex(1);
         EXPECT_EQ(run.context.unitSystem, 1);
         run.find<QSpinBox>("spinEditGraph1")->setValue(3);
@@ -247,7 +247,7 @@ TEST_F(Shell, EveryOptionIsWrittenAtOnceAndRestoredByTheNextRun) {
     EXPECT_TRUE(again.find<QCheckBox>("cbAutodetect")->isChecked());
     EXPECT_TRUE(again.find<QCheckBox>("cbAutoConnect")->isChecked());
     EXPECT_TRUE(again.find<QCheckBox>("cbCommunicationLog")->isChecked());
-    EXPECT_TRUE(again.context.link.CommLogging());
+    EXPECT_TRUE(again.context.link.commLogging());
     EXPECT_EQ(again.find<QComboBox>("cbSystemOfMeasurements")->currentIndex(), 1);
     EXPECT_EQ(again.context.unitSystem, 1);
     EXPECT_EQ(again.find<QSpinBox>("spinEditGraph1")->value(), 3);

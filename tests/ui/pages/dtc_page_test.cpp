@@ -235,12 +235,12 @@ TEST(DtcPage, ManufacturerChoiceDescribesTheShownCodesAtOnce) {
 
     // The buttons walk to either end of the list and no further.
     for (int i = 0; i < makers->count() + 2; ++i)
-        run.window->dtcPage()->btnNextManufacturerClick();
+        run.window->dtcPage()->onNextManufacturerClicked();
     EXPECT_EQ(makers->currentIndex(), makers->count() - 1);
     EXPECT_FALSE(next->isEnabled());
     EXPECT_TRUE(prev->isEnabled());
     for (int i = 0; i < makers->count() + 2; ++i)
-        run.window->dtcPage()->btnPrevManufacturerClick();
+        run.window->dtcPage()->onPreviousManufacturerClicked();
     EXPECT_EQ(makers->currentIndex(), 0);
     EXPECT_FALSE(prev->isEnabled());
 }
@@ -254,8 +254,8 @@ TEST(DtcPage, WithoutFaultTableNoMakerIsChosenAndCodesStayUndescribed) {
     EXPECT_EQ(page.selectedManufacturer(), QString());
     EXPECT_FALSE(page.findChild<QPushButton*>("btnPrevManufacturer")->isEnabled());
     EXPECT_FALSE(page.findChild<QPushButton*>("btnNextManufacturer")->isEnabled());
-    page.btnNextManufacturerClick();
-    page.btnPrevManufacturerClick();
+    page.onNextManufacturerClicked();
+    page.onPreviousManufacturerClicked();
 
     page.showStoredCodes(QStringList{"P0125", "P1107"});
     EXPECT_EQ(columnTexts(page.storedGrid(), 1), QStringList({"P0125", "P1107"}));

@@ -75,7 +75,7 @@ TEST(FreezeFramePage, ParametersWithoutLiveValueAreNeverListed) {
     };
     run.context.link.setChannel(&channel);
     run.context.link.setNoCommunication(false);
-    run.context.mode02->ReadSupported(run.context.link);
+    run.context.service02->readSupported(run.context.link);
     run.find<QComboBox>("cbManufacturer")->setCurrentText("Volkswagen");
     run.click("btnFreezeFramesRead");
 

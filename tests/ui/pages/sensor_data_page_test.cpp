@@ -10,7 +10,7 @@
 #include "tests/support/qt_printers.h"
 #include "ui/pages/data_log_bar.h"
 #include "ui/pages/sensor_data_page.h"
-#include "ui/widgets/qz_led.h"
+#include "ui/widgets/status_led.h"
 #include "ui/widgets/segment_display.h"
 
 #include <QDir>
@@ -153,13 +153,13 @@ TEST(SensorDataPage, EmptyMonitoredListStillShowsOneRowAndCounts) {
     run.connectDemo();
     run.showPage("btnSensorData");
     run.page->liveData().lists.MonitoredSensors.clear();
-    run.page->RefreshSensorTable();
+    run.page->refreshSensorTable();
     QTableWidget* grid = run.grid("SensorDataGrid");
     EXPECT_EQ(grid->rowCount(), 1);
     EXPECT_EQ(columnTexts(grid, 1), QStringList{""});
     run.click("btnSensorsRead");
     run.pollUntilSamples(20);
-    run.page->StopPollingAndWait();
+    run.page->stopPollingAndWait();
     EXPECT_GE(run.samples(), 20);
 }
 
@@ -181,13 +181,13 @@ TEST(SensorDataPage, ValuesAndUnitsFollowTheUnitSystemAndErrorsShowAsTheyCame) {
     run.showPage("btnSensorData");
     run.page->liveData().lists.MonitoredSensors[0].entry->valueText = const_str::Error;
     run.context.unitSystem = 1;
-    run.page->RefreshSensorTable();
+    run.page->refreshSensorTable();
     QTableWidget* grid = run.grid("SensorDataGrid");
     EXPECT_EQ(columnTexts(grid, 3)[0], "Error");
     EXPECT_EQ(columnTexts(grid, 4)[2], "°F");
     run.click("btnSensorsRead");
     run.pollUntilSamples(1);
-    run.page->StopPollingAndWait();
+    run.page->stopPollingAndWait();
     EXPECT_EQ(columnTexts(grid, 3)[2], "104"); // 40 °C
 }
 
@@ -200,28 +200,28 @@ TEST(SensorDataPage, RecordPauseRecordStopWritesOneFileOfWholeRecords) {
     monitored[0].displayName = "Temp, \"raw\"";
     monitored[0].entry->valueText = "12,5";
     monitored[1].entry->valueText = const_str::Error;
-    run.page->RefreshSensorTable();
-    auto* led = run.find<TQzLed>("ledLog");
+    run.page->refreshSensorTable();
+    auto* led = run.find<StatusLed>("ledLog");
     EXPECT_EQ(led->shownColor(), QColor(0xFF, 0x00, 0x00));
-    EXPECT_FALSE(led->Blink());
+    EXPECT_FALSE(led->blink());
 
     run.click("btnLogRecord");
     EXPECT_EQ(run.find<QLabel>("labDataLogFile")->text(), "240309140307.csv");
-    EXPECT_TRUE(led->Blink());
-    EXPECT_EQ(led->LedOnColor(), QColor(0x00, 0xFF, 0x00));
-    EXPECT_EQ(led->LedOffColor(), QColor(0x00, 0x80, 0x00));
+    EXPECT_TRUE(led->blink());
+    EXPECT_EQ(led->ledOnColor(), QColor(0x00, 0xFF, 0x00));
+    EXPECT_EQ(led->ledOffColor(), QColor(0x00, 0x80, 0x00));
     EXPECT_FALSE(run.find<QPushButton>("btnLogRecord")->isEnabled());
-    run.page->RefreshSensorTable();
+    run.page->refreshSensorTable();
 
     run.click("btnLogPause");
-    EXPECT_FALSE(led->Blink());
+    EXPECT_FALSE(led->blink());
     EXPECT_EQ(led->shownColor(), QColor(0xFF, 0xFF, 0x00));
     EXPECT_FALSE(run.find<QPushButton>("btnLogPause")->isEnabled());
-    run.page->RefreshSensorTable(); // paused: nothing written
+    run.page->refreshSensorTable(); // paused: nothing written
 
     run.click("btnLogRecord");
     EXPECT_EQ(run.find<QLabel>("labDataLogFile")->text(), "240309140307.csv");
-    run.page->RefreshSensorTable();
+    run.page->refreshSensorTable();
     run.click("btnLogStop");
     EXPECT_EQ(run.find<QLabel>("labDataLogFile")->text(), "-");
     EXPECT_EQ(led->shownColor(), QColor(0xFF, 0x00, 0x00));
@@ -251,7 +251,7 @@ TEST(SensorDataPage, RecordingWhilePollingLogsTheStartAndEveryCycle) {
     run.click("btnLogRecord");
     run.click("btnSensorsRead");
     run.pollUntilSamples(2);
-    run.page->StopPollingAndWait();
+    run.page->stopPollingAndWait();
     const int cycles = run.samples();
     run.click("btnLogStop");
     const QStringList lines = run.logLines();
@@ -296,7 +296,7 @@ TEST(SensorDataPage, AnElm327OnACanCarPollsTheSameValuesAsTheDemoVehicle) {
         run.showPage("btnSensorData");
         run.click("btnSensorsRead");
         run.pollUntilSamples(3);
-        run.page->StopPollingAndWait();
+        run.page->stopPollingAndWait();
         QTableWidget* grid = run.grid("SensorDataGrid");
         QStringList rows;
         for (int row = 0; row < grid->rowCount(); ++row)

@@ -42,9 +42,9 @@ struct TestsRun : ProgramRun {
                 record();
             };
         };
-        wrap(thread.SpeedThreadStart);
+        wrap(thread.onTestStarted);
         wrap(thread.showRunning);
-        thread.SpeedThreadTerminate = [original = thread.SpeedThreadTerminate,
+        thread.onTestFinished = [original = thread.onTestFinished,
                                        record](std::exception_ptr error) {
             original(error);
             record();
@@ -95,7 +95,7 @@ TEST(TestsPage, FullRunAgainstTheDrivingVehicleOfTheEmulator) {
     config.drive.accelSeconds = 1.5;
     config.drive.standingRequests = 5;
     run.connectElmsim(config);
-    ASSERT_FALSE(run.context.link.NoCommunication());
+    ASSERT_FALSE(run.context.link.noCommunication());
     // A loaded machine may answer late; only a silent interface should end this run.
     run.context.link.setSilenceTimeout(2500);
     run.showPage("btnTests");

@@ -1,13 +1,13 @@
 // The oxygen-sensor diagram: its property limits and where it draws.
 
-#include "ui/widgets/qz_o2_sensor_graph.h"
+#include "ui/widgets/o2_sensor_graph.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
 
 namespace {
 
-QImage rendered(TQzO2SensorGraph& graph) {
+QImage rendered(O2SensorGraph& graph) {
     return graph.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
@@ -16,40 +16,40 @@ QRgb rgb(const QImage& image, int x, int y) {
 }
 
 TEST(QzO2SensorGraph, DefaultsAndLimitsOfTheProperties) {
-    TQzO2SensorGraph graph;
+    O2SensorGraph graph;
     EXPECT_EQ(graph.size(), QSize(400, 150));
-    EXPECT_EQ(graph.Color(), QColor(0, 0, 0));
-    EXPECT_EQ(graph.ColorGraph(), QColor(0, 0xFF, 0));
-    EXPECT_EQ(graph.FontColor(), QColor(0xFF, 0xFF, 0));
-    EXPECT_EQ(graph.Divisions(), 98);
-    EXPECT_EQ(graph.CaptionRich(), "Rich");
-    EXPECT_EQ(graph.CaptionLean(), "Lean");
+    EXPECT_EQ(graph.color(), QColor(0, 0, 0));
+    EXPECT_EQ(graph.colorGraph(), QColor(0, 0xFF, 0));
+    EXPECT_EQ(graph.fontColor(), QColor(0xFF, 0xFF, 0));
+    EXPECT_EQ(graph.divisions(), 98);
+    EXPECT_EQ(graph.captionRich(), "Rich");
+    EXPECT_EQ(graph.captionLean(), "Lean");
 
     graph.setMaxVal(0);
-    EXPECT_EQ(graph.MaxVal(), 1);
+    EXPECT_EQ(graph.maxVal(), 1);
     graph.setMaxVal(100);
     graph.setMinVal(100);
-    EXPECT_EQ(graph.MinVal(), 99);
+    EXPECT_EQ(graph.minVal(), 99);
     graph.setMinVal(-20);
-    EXPECT_EQ(graph.MinVal(), -20);
+    EXPECT_EQ(graph.minVal(), -20);
 
     graph.setDivisions(1);
-    EXPECT_EQ(graph.Divisions(), 2);
+    EXPECT_EQ(graph.divisions(), 2);
     graph.setDivisions(500);
-    EXPECT_EQ(graph.Divisions(), 200);
+    EXPECT_EQ(graph.divisions(), 200);
 
     graph.setOffsetLeft(-3);
     graph.setOffsetRight(-1);
     graph.setOffsetTop(-7);
     graph.setOffsetBottom(-2);
-    EXPECT_EQ(graph.OffsetLeft() + graph.OffsetRight() + graph.OffsetTop() + graph.OffsetBottom(),
+    EXPECT_EQ(graph.offsetLeft() + graph.offsetRight() + graph.offsetTop() + graph.offsetBottom(),
               0);
     // The widest setting draws without touching data beyond the hundred samples.
     EXPECT_FALSE(rendered(graph).isNull());
 }
 
 TEST(QzO2SensorGraph, CurveIsComputedOnceFromTheSensorModel) {
-    TQzO2SensorGraph graph;
+    O2SensorGraph graph;
     const auto& curve = graph.curve();
     EXPECT_EQ(curve[0], 54);
     EXPECT_EQ(curve[1], 47);
@@ -62,7 +62,7 @@ TEST(QzO2SensorGraph, CurveIsComputedOnceFromTheSensorModel) {
 }
 
 TEST(QzO2SensorGraph, ThresholdLinesBandAndCurveAtTheirPixels) {
-    TQzO2SensorGraph graph;
+    O2SensorGraph graph;
     graph.resize(400, 104); // plot height 104: one pixel per unit, y(0) = 102
     ASSERT_EQ(graph.yOf(0), 102);
     const QImage image = rendered(graph);
@@ -98,7 +98,7 @@ TEST(QzO2SensorGraph, ThresholdLinesBandAndCurveAtTheirPixels) {
 }
 
 TEST(QzO2SensorGraph, ChangedPropertiesShowAtTheNextPaint) {
-    TQzO2SensorGraph graph;
+    O2SensorGraph graph;
     graph.resize(400, 104);
     graph.setColorDashLines(QColor(0xFF, 0, 0));
     graph.setColor(QColor(0, 0, 0x40));

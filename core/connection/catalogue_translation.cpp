@@ -1,4 +1,4 @@
-#include "core/connection/lng_translate.h"
+#include "core/connection/catalogue_translation.h"
 
 #include "core/l10n/const_str.h"
 #include "core/l10n/grid_headings.h"
@@ -6,13 +6,13 @@
 
 #include "core/j1979/sensor_catalogue.h"
 
-void lngTranslate(const Translator& translator, GridHeadingSink* sink) {
+void translateCatalogues(const Translator& translator, GridHeadingSink* sink) {
     for (const const_str::Entry& entry : const_str::entries()) {
         if (const_str::isUntranslated(entry))
             continue;
         *entry.value = translator.translateUtf8(Translator::DefaultDomain, entry.english);
     }
-    RefreshCatalogueTexts();
+    refreshCatalogueTexts();
     if (sink != nullptr)
         sink->setGridHeadings(gridHeadingTexts());
 }

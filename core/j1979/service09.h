@@ -10,7 +10,7 @@ class CommandLink;
 // Service 09, vehicle information: VIN, calibration IDs and calibration verification numbers.
 // Every answer is read as 14-character messages: response code and information type, message
 // number, four data bytes.
-class TMode09 {
+class Service09 {
 public:
     // How one item (VIN, calibration IDs, CVNs) came out of the last reading.
     enum class ItemState {
@@ -19,7 +19,7 @@ public:
         NotAnswered, // asked, but no usable answer came
     };
 
-    TMode09();
+    Service09();
 
     // The service 09 part of the connection sequence. Asks only for the information types the
     // vehicle supports; whatever stays unanswered keeps "N/A". An answer shorter than its message
@@ -27,9 +27,9 @@ public:
     // the answer's own messages are counted. With askAll, every type is asked whatever the
     // supported set says (some vehicles do not answer "0900" but answer "0902"); a count that
     // does not come is then taken from the answer's own messages.
-    void ReadVehicleInfo(CommandLink& link, bool askAll = false);
+    void readVehicleInfo(CommandLink& link, bool askAll = false);
 
-    const TSupportedSet& supportedPids() const { return m_supported; }
+    const SupportedPidSet& supportedPids() const { return m_supported; }
     int vinMessageCount() const { return m_vinMessageCount; }
     const QString& vin() const { return m_vin; }
     const QStringList& calibrationIds() const { return m_calibrationIds; }
@@ -44,7 +44,7 @@ private:
     void readCalibrationIds(CommandLink& link, bool askAll);
     void readCalibrationVerificationNumbers(CommandLink& link, bool askAll);
 
-    TSupportedSet m_supported{};
+    SupportedPidSet m_supported{};
     int m_vinMessageCount = 0;
     QString m_vin;
     QStringList m_calibrationIds;

@@ -9,59 +9,59 @@
 // The oxygen-sensor diagram: a typical sensor voltage swinging between lean and rich, with the
 // quantities of the service 05 tests $01..$0A marked on it. It explains the test grid and never
 // shows live data; only its properties change it.
-class TQzO2SensorGraph : public QWidget {
+class O2SensorGraph : public QWidget {
     Q_OBJECT
-    Q_PROPERTY(QColor Color READ Color WRITE setColor)
-    Q_PROPERTY(QColor ColorGraph READ ColorGraph WRITE setColorGraph)
-    Q_PROPERTY(QColor ColorMass READ ColorMass WRITE setColorMass)
-    Q_PROPERTY(QColor ColorCenterLine READ ColorCenterLine WRITE setColorCenterLine)
-    Q_PROPERTY(QColor ColorDashLines READ ColorDashLines WRITE setColorDashLines)
-    Q_PROPERTY(int MinVal READ MinVal WRITE setMinVal)
-    Q_PROPERTY(int MaxVal READ MaxVal WRITE setMaxVal)
-    Q_PROPERTY(int OffsetLeft READ OffsetLeft WRITE setOffsetLeft)
-    Q_PROPERTY(int OffsetRight READ OffsetRight WRITE setOffsetRight)
-    Q_PROPERTY(int OffsetTop READ OffsetTop WRITE setOffsetTop)
-    Q_PROPERTY(int OffsetBottom READ OffsetBottom WRITE setOffsetBottom)
-    Q_PROPERTY(int Divisions READ Divisions WRITE setDivisions)
-    Q_PROPERTY(QString CaptionRich READ CaptionRich WRITE setCaptionRich)
-    Q_PROPERTY(QString CaptionLean READ CaptionLean WRITE setCaptionLean)
-    Q_PROPERTY(QColor FontColor READ FontColor WRITE setFontColor)
+    Q_PROPERTY(QColor Color READ color WRITE setColor)
+    Q_PROPERTY(QColor ColorGraph READ colorGraph WRITE setColorGraph)
+    Q_PROPERTY(QColor ColorMass READ colorMass WRITE setColorMass)
+    Q_PROPERTY(QColor ColorCenterLine READ colorCenterLine WRITE setColorCenterLine)
+    Q_PROPERTY(QColor ColorDashLines READ colorDashLines WRITE setColorDashLines)
+    Q_PROPERTY(int MinVal READ minVal WRITE setMinVal)
+    Q_PROPERTY(int MaxVal READ maxVal WRITE setMaxVal)
+    Q_PROPERTY(int OffsetLeft READ offsetLeft WRITE setOffsetLeft)
+    Q_PROPERTY(int OffsetRight READ offsetRight WRITE setOffsetRight)
+    Q_PROPERTY(int OffsetTop READ offsetTop WRITE setOffsetTop)
+    Q_PROPERTY(int OffsetBottom READ offsetBottom WRITE setOffsetBottom)
+    Q_PROPERTY(int Divisions READ divisions WRITE setDivisions)
+    Q_PROPERTY(QString CaptionRich READ captionRich WRITE setCaptionRich)
+    Q_PROPERTY(QString CaptionLean READ captionLean WRITE setCaptionLean)
+    Q_PROPERTY(QColor FontColor READ fontColor WRITE setFontColor)
 public:
     static constexpr int kCurvePoints = 100;
 
-    explicit TQzO2SensorGraph(QWidget* parent = nullptr);
+    explicit O2SensorGraph(QWidget* parent = nullptr);
 
-    QColor Color() const { return m_color; }
+    QColor color() const { return m_color; }
     void setColor(const QColor& color);
-    QColor ColorGraph() const { return m_colorGraph; }
+    QColor colorGraph() const { return m_colorGraph; }
     void setColorGraph(const QColor& color);
-    QColor ColorMass() const { return m_colorMass; }
+    QColor colorMass() const { return m_colorMass; }
     void setColorMass(const QColor& color);
-    QColor ColorCenterLine() const { return m_colorCenterLine; }
+    QColor colorCenterLine() const { return m_colorCenterLine; }
     void setColorCenterLine(const QColor& color);
-    QColor ColorDashLines() const { return m_colorDashLines; }
+    QColor colorDashLines() const { return m_colorDashLines; }
     void setColorDashLines(const QColor& color);
-    QColor FontColor() const { return m_fontColor; }
+    QColor fontColor() const { return m_fontColor; }
     void setFontColor(const QColor& color);
 
-    int MinVal() const { return m_minVal; }
+    int minVal() const { return m_minVal; }
     void setMinVal(int value);
-    int MaxVal() const { return m_maxVal; }
+    int maxVal() const { return m_maxVal; }
     void setMaxVal(int value);
-    int OffsetLeft() const { return m_offsetLeft; }
+    int offsetLeft() const { return m_offsetLeft; }
     void setOffsetLeft(int value);
-    int OffsetRight() const { return m_offsetRight; }
+    int offsetRight() const { return m_offsetRight; }
     void setOffsetRight(int value);
-    int OffsetTop() const { return m_offsetTop; }
+    int offsetTop() const { return m_offsetTop; }
     void setOffsetTop(int value);
-    int OffsetBottom() const { return m_offsetBottom; }
+    int offsetBottom() const { return m_offsetBottom; }
     void setOffsetBottom(int value);
-    int Divisions() const { return m_divisions; }
+    int divisions() const { return m_divisions; }
     void setDivisions(int value);
 
-    QString CaptionRich() const { return m_captionRich; }
+    QString captionRich() const { return m_captionRich; }
     void setCaptionRich(const QString& text);
-    QString CaptionLean() const { return m_captionLean; }
+    QString captionLean() const { return m_captionLean; }
     void setCaptionLean(const QString& text);
 
     // The curve on the 0..100 scale, computed once at creation.

@@ -1,15 +1,15 @@
-#include "ui/widgets/qz_led.h"
+#include "ui/widgets/status_led.h"
 
 #include <QPainter>
 #include <QTimerEvent>
 
-TQzLed::TQzLed(QWidget* parent) : QWidget(parent) {
+StatusLed::StatusLed(QWidget* parent) : QWidget(parent) {
     resize(10, 10);
     // Paint over what is there without clearing it first.
     setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
 
-void TQzLed::setInterval(int ms) {
+void StatusLed::setInterval(int ms) {
     m_interval = ms;
     if (m_timerId != 0) {
         killTimer(m_timerId);
@@ -17,7 +17,7 @@ void TQzLed::setInterval(int ms) {
     }
 }
 
-void TQzLed::setBlink(bool blink) {
+void StatusLed::setBlink(bool blink) {
     if (blink) {
         if (m_timerId != 0)
             killTimer(m_timerId);
@@ -30,39 +30,39 @@ void TQzLed::setBlink(bool blink) {
     setLedOn(m_on);
 }
 
-void TQzLed::setLedOn(bool on) {
+void StatusLed::setLedOn(bool on) {
     m_on = on;
     m_shown = on ? m_onColor : m_offColor;
     update();
 }
 
-void TQzLed::setLedStyle(TLedStyle style) {
+void StatusLed::setLedStyle(Shape style) {
     if (style == m_style)
         return;
     m_style = style;
     update();
 }
 
-void TQzLed::setPenWidth(int width) {
+void StatusLed::setPenWidth(int width) {
     if (width == m_penWidth)
         return;
     m_penWidth = width;
     update();
 }
 
-void TQzLed::setPenColor(const QColor& color) {
+void StatusLed::setPenColor(const QColor& color) {
     if (color == m_penColor)
         return;
     m_penColor = color;
     update();
 }
 
-QRect TQzLed::shapeRect() const {
+QRect StatusLed::shapeRect() const {
     const int i = m_penWidth / 2;
     return QRect(QPoint(i, i), QPoint(width() - i, height() - i));
 }
 
-void TQzLed::paintEvent(QPaintEvent*) {
+void StatusLed::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, m_style == Ellipse);
     QPen pen(m_penColor, m_penWidth);
@@ -77,7 +77,7 @@ void TQzLed::paintEvent(QPaintEvent*) {
         painter.drawEllipse(r);
 }
 
-void TQzLed::timerEvent(QTimerEvent* event) {
+void StatusLed::timerEvent(QTimerEvent* event) {
     if (event->timerId() != m_timerId) {
         QWidget::timerEvent(event);
         return;

@@ -1,4 +1,4 @@
-#include "ui/widgets/qz_o2_sensor_graph.h"
+#include "ui/widgets/o2_sensor_graph.h"
 
 #include <QFontMetrics>
 #include <QPaintEvent>
@@ -29,7 +29,7 @@ void drawLabel(QPainter& painter, int x, int y, const QString& text, Anchor anch
 
 } // namespace
 
-TQzO2SensorGraph::TQzO2SensorGraph(QWidget* parent) : QWidget(parent) {
+O2SensorGraph::O2SensorGraph(QWidget* parent) : QWidget(parent) {
     // The samples are pushed through a window of as many points as the diagram has divisions,
     // the oldest falling out at the front. Sample 15 is left out: the curve steps down there, from
     // the rich start to the mean it keeps.
@@ -48,7 +48,7 @@ TQzO2SensorGraph::TQzO2SensorGraph(QWidget* parent) : QWidget(parent) {
     resize(sizeHint());
 }
 
-void TQzO2SensorGraph::changed() {
+void O2SensorGraph::changed() {
     update();
 }
 
@@ -64,85 +64,85 @@ bool assign(T& member, const T& value) {
 
 } // namespace
 
-void TQzO2SensorGraph::setColor(const QColor& color) {
+void O2SensorGraph::setColor(const QColor& color) {
     if (assign(m_color, color))
         changed();
 }
-void TQzO2SensorGraph::setColorGraph(const QColor& color) {
+void O2SensorGraph::setColorGraph(const QColor& color) {
     if (assign(m_colorGraph, color))
         changed();
 }
-void TQzO2SensorGraph::setColorMass(const QColor& color) {
+void O2SensorGraph::setColorMass(const QColor& color) {
     if (assign(m_colorMass, color))
         changed();
 }
-void TQzO2SensorGraph::setColorCenterLine(const QColor& color) {
+void O2SensorGraph::setColorCenterLine(const QColor& color) {
     if (assign(m_colorCenterLine, color))
         changed();
 }
-void TQzO2SensorGraph::setColorDashLines(const QColor& color) {
+void O2SensorGraph::setColorDashLines(const QColor& color) {
     if (assign(m_colorDashLines, color))
         changed();
 }
-void TQzO2SensorGraph::setFontColor(const QColor& color) {
+void O2SensorGraph::setFontColor(const QColor& color) {
     if (assign(m_fontColor, color))
         changed();
 }
 
 // The value range never collapses: y() divides by its width.
-void TQzO2SensorGraph::setMinVal(int value) {
+void O2SensorGraph::setMinVal(int value) {
     if (assign(m_minVal, std::min(value, m_maxVal - 1)))
         changed();
 }
-void TQzO2SensorGraph::setMaxVal(int value) {
+void O2SensorGraph::setMaxVal(int value) {
     if (assign(m_maxVal, std::max(value, m_minVal + 1)))
         changed();
 }
 
-void TQzO2SensorGraph::setOffsetLeft(int value) {
+void O2SensorGraph::setOffsetLeft(int value) {
     if (assign(m_offsetLeft, std::max(value, 0)))
         changed();
 }
-void TQzO2SensorGraph::setOffsetRight(int value) {
+void O2SensorGraph::setOffsetRight(int value) {
     if (assign(m_offsetRight, std::max(value, 0)))
         changed();
 }
-void TQzO2SensorGraph::setOffsetTop(int value) {
+void O2SensorGraph::setOffsetTop(int value) {
     if (assign(m_offsetTop, std::max(value, 0)))
         changed();
 }
-void TQzO2SensorGraph::setOffsetBottom(int value) {
+void O2SensorGraph::setOffsetBottom(int value) {
     if (assign(m_offsetBottom, std::max(value, 0)))
         changed();
 }
 
-void TQzO2SensorGraph::setDivisions(int value) {
+void O2SensorGraph::setDivisions(int value) {
     if (assign(m_divisions, std::clamp(value, 2, 200)))
         changed();
 }
 
-void TQzO2SensorGraph::setCaptionRich(const QString& text) {
+void O2SensorGraph::setCaptionRich(const QString& text) {
     if (assign(m_captionRich, text))
         changed();
 }
-void TQzO2SensorGraph::setCaptionLean(const QString& text) {
+void O2SensorGraph::setCaptionLean(const QString& text) {
     if (assign(m_captionLean, text))
         changed();
 }
 
-int TQzO2SensorGraph::yOf(int value) const {
+int O2SensorGraph::yOf(int value) const {
     const int plotHeight = height() - m_offsetBottom - m_offsetTop;
     return plotHeight + m_offsetTop - 2 -
            (plotHeight - 4) * (value - m_minVal) / (m_maxVal - m_minVal);
 }
 
-int TQzO2SensorGraph::xOf(double step) const {
+int O2SensorGraph::xOf(double step) const {
     const int plotWidth = width() - m_offsetRight - m_offsetLeft;
     const double stepWidth = double(plotWidth - 4) / m_divisions;
     return m_offsetLeft + int(std::lrint(2.0 + step * stepWidth));
 }
 
-void TQzO2SensorGraph::paintEvent(QPaintEvent* /*event*/) {
+void O2SensorGraph::paintEvent(QPaintEvent* /*event*/) {
     // Drawn whole off screen and copied in one piece, so a repaint never flickers.
     if (m_bitmap.size() != size())
         m_bitmap = QImage(size(), QImage::Format_RGB32);
@@ -150,7 +150,7 @@ void TQzO2SensorGraph::paintEvent(QPaintEvent* /*event*/) {
     QPainter(this).drawImage(0, 0, m_bitmap);
 }
 
-void TQzO2SensorGraph::drawDiagram(QImage& image) const {
+void O2SensorGraph::drawDiagram(QImage& image) const {
     QPainter painter(&image);
     const int w = width();
     const int h = height();

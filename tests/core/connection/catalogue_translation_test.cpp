@@ -1,4 +1,4 @@
-#include "core/connection/lng_translate.h"
+#include "core/connection/catalogue_translation.h"
 
 #include "core/j1979/sensor_catalogue.h"
 #include "core/l10n/const_str.h"
@@ -29,13 +29,13 @@ struct RecordingSink : GridHeadingSink {
 class LngTranslateTest : public testing::Test {
 protected:
     void SetUp() override {
-        PrepareCatalogues();
+        prepareCatalogues();
         m_root = test_env::freshDir(QStringLiteral("lng_translate"));
         locale_tree::addCatalogue(m_root, QStringLiteral("de"), QStringLiteral("sample_de_le.mo"));
     }
-    void TearDown() override { lngTranslate(Translator(QStringLiteral("/nonexistent")), nullptr); }
+    void TearDown() override { translateCatalogues(Translator(QStringLiteral("/nonexistent")), nullptr); }
 
-    static const TSensorData& pid(const TSensorCatalogue& catalogue, int number) {
+    static const PidInfo& pid(const PidCatalogue& catalogue, int number) {
         return catalogue[number - 1];
     }
 
@@ -46,18 +46,18 @@ TEST_F(LngTranslateTest, GermanTextsReachTableCataloguesAndGrids) {
     Translator translator(m_root);
     translator.chooseLanguage(QStringLiteral("de_DE"));
     RecordingSink sink;
-    lngTranslate(translator, &sink);
+    translateCatalogues(translator, &sink);
 
     EXPECT_EQ(const_str::GridValue, QStringLiteral("Wert"));
-    EXPECT_EQ(pid(SensorCatalogue, 0x05).name, QStringLiteral("Kühlmitteltemperatur"));
-    EXPECT_EQ(pid(SensorCatalogue, 0x05).englishUnit, QStringLiteral("°F (Fahren"));
-    EXPECT_EQ(pid(SensorCatalogue, 0x0C).metricUnit, QStringLiteral("1/min"));
-    EXPECT_EQ(pid(FreezeFrameCatalogue, 0x0D).name, QStringLiteral("Fahrzeuggeschwindigkeit"));
-    EXPECT_EQ(pid(FreezeFrameCatalogue, 0x05).name, QStringLiteral("Kühlmitteltemperatur"));
-    EXPECT_EQ(pid(FreezeFrameCatalogue, 0x0C).metricUnit, QStringLiteral("1/min"));
+    EXPECT_EQ(pid(sensorCatalogue, 0x05).name, QStringLiteral("Kühlmitteltemperatur"));
+    EXPECT_EQ(pid(sensorCatalogue, 0x05).englishUnit, QStringLiteral("°F (Fahren"));
+    EXPECT_EQ(pid(sensorCatalogue, 0x0C).metricUnit, QStringLiteral("1/min"));
+    EXPECT_EQ(pid(freezeFrameCatalogue, 0x0D).name, QStringLiteral("Fahrzeuggeschwindigkeit"));
+    EXPECT_EQ(pid(freezeFrameCatalogue, 0x05).name, QStringLiteral("Kühlmitteltemperatur"));
+    EXPECT_EQ(pid(freezeFrameCatalogue, 0x0C).metricUnit, QStringLiteral("1/min"));
     // Untranslated names stay English; the graph range is no text.
-    EXPECT_EQ(pid(SensorCatalogue, 0x0B).name, QStringLiteral("Intake Manifold Absolute Pressure"));
-    EXPECT_EQ(pid(SensorCatalogue, 0x0C).graphMax, 8000.0);
+    EXPECT_EQ(pid(sensorCatalogue, 0x0B).name, QStringLiteral("Intake Manifold Absolute Pressure"));
+    EXPECT_EQ(pid(sensorCatalogue, 0x0C).graphMax, 8000.0);
 
     ASSERT_EQ(sink.calls, 1);
     EXPECT_EQ(sink.texts.sensorTable,
@@ -70,7 +70,7 @@ TEST_F(LngTranslateTest, GermanTextsReachTableCataloguesAndGrids) {
 TEST_F(LngTranslateTest, TheFewDeliberatelyEnglishOrGermanTextsStay) {
     Translator translator(m_root);
     translator.chooseLanguage(QStringLiteral("de"));
-    lngTranslate(translator, nullptr);
+    translateCatalogues(translator, nullptr);
     // "ready" is compared with the interface's answer; the catalogue's "bereit" must not win.
     EXPECT_EQ(const_str::ready, QStringLiteral("ready"));
     EXPECT_EQ(const_str::NoCommunicationLine1,
@@ -80,15 +80,15 @@ TEST_F(LngTranslateTest, TheFewDeliberatelyEnglishOrGermanTextsStay) {
 TEST_F(LngTranslateTest, ASecondPassTranslatesTheOriginalsAgain) {
     Translator translator(m_root);
     translator.chooseLanguage(QStringLiteral("de"));
-    lngTranslate(translator, nullptr);
-    lngTranslate(translator, nullptr);
+    translateCatalogues(translator, nullptr);
+    translateCatalogues(translator, nullptr);
     EXPECT_EQ(const_str::GridSensor, QStringLiteral("Messwert"));
-    EXPECT_EQ(pid(SensorCatalogue, 0x05).name, QStringLiteral("Kühlmitteltemperatur"));
+    EXPECT_EQ(pid(sensorCatalogue, 0x05).name, QStringLiteral("Kühlmitteltemperatur"));
 }
 
 TEST_F(LngTranslateTest, TheO2TestRowsHaveTheirFixedTexts) {
     RecordingSink sink;
-    lngTranslate(Translator(m_root), &sink);
+    translateCatalogues(Translator(m_root), &sink);
     const auto& rows = sink.texts.o2TestRows;
     EXPECT_EQ(rows[0].status, QStringLiteral("0"));
     EXPECT_EQ(rows[0].testId, QStringLiteral("$01"));

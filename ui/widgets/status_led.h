@@ -5,37 +5,37 @@
 
 // A signal lamp: a rectangle or ellipse in its on or off colour, optionally blinking between the
 // two. It takes no input and raises no events.
-class TQzLed : public QWidget {
+class StatusLed : public QWidget {
     Q_OBJECT
-    Q_PROPERTY(int Interval READ Interval WRITE setInterval)
-    Q_PROPERTY(QColor LedOnColor READ LedOnColor WRITE setLedOnColor)
-    Q_PROPERTY(QColor LedOffColor READ LedOffColor WRITE setLedOffColor)
-    Q_PROPERTY(bool Blink READ Blink WRITE setBlink)
-    Q_PROPERTY(bool LedOn READ LedOn WRITE setLedOn)
-    Q_PROPERTY(TLedStyle LedStyle READ LedStyle WRITE setLedStyle)
-    Q_PROPERTY(int PenWidth READ PenWidth WRITE setPenWidth)
-    Q_PROPERTY(QColor PenColor READ PenColor WRITE setPenColor)
+    Q_PROPERTY(int Interval READ interval WRITE setInterval)
+    Q_PROPERTY(QColor LedOnColor READ ledOnColor WRITE setLedOnColor)
+    Q_PROPERTY(QColor LedOffColor READ ledOffColor WRITE setLedOffColor)
+    Q_PROPERTY(bool Blink READ blink WRITE setBlink)
+    Q_PROPERTY(bool LedOn READ ledOn WRITE setLedOn)
+    Q_PROPERTY(Shape LedStyle READ ledStyle WRITE setLedStyle)
+    Q_PROPERTY(int PenWidth READ penWidth WRITE setPenWidth)
+    Q_PROPERTY(QColor PenColor READ penColor WRITE setPenColor)
 public:
-    enum TLedStyle { Rectangle = 0, Ellipse = 1 };
-    Q_ENUM(TLedStyle)
+    enum Shape { Rectangle = 0, Ellipse = 1 };
+    Q_ENUM(Shape)
 
-    explicit TQzLed(QWidget* parent = nullptr);
+    explicit StatusLed(QWidget* parent = nullptr);
 
-    int Interval() const { return m_interval; }
+    int interval() const { return m_interval; }
     void setInterval(int ms);
-    QColor LedOnColor() const { return m_onColor; }
+    QColor ledOnColor() const { return m_onColor; }
     void setLedOnColor(const QColor& color) { m_onColor = color; }
-    QColor LedOffColor() const { return m_offColor; }
+    QColor ledOffColor() const { return m_offColor; }
     void setLedOffColor(const QColor& color) { m_offColor = color; }
-    bool Blink() const { return m_timerId != 0; }
+    bool blink() const { return m_timerId != 0; }
     void setBlink(bool blink);
-    bool LedOn() const { return m_on; }
+    bool ledOn() const { return m_on; }
     void setLedOn(bool on);
-    TLedStyle LedStyle() const { return m_style; }
-    void setLedStyle(TLedStyle style);
-    int PenWidth() const { return m_penWidth; }
+    Shape ledStyle() const { return m_style; }
+    void setLedStyle(Shape style);
+    int penWidth() const { return m_penWidth; }
     void setPenWidth(int width);
-    QColor PenColor() const { return m_penColor; }
+    QColor penColor() const { return m_penColor; }
     void setPenColor(const QColor& color);
 
     // The colour on show now.
@@ -54,7 +54,7 @@ private:
     QColor m_onColor{0x00, 0xFF, 0x00};
     QColor m_offColor{0xFF, 0x00, 0x00};
     bool m_on = false;
-    TLedStyle m_style = Ellipse;
+    Shape m_style = Ellipse;
     int m_penWidth = 1;
     QColor m_penColor{Qt::black};
     QColor m_shown{0xFF, 0x00, 0x00};

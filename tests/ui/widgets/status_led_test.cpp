@@ -1,5 +1,5 @@
 #include "tests/support/qt_printers.h"
-#include "ui/widgets/qz_led.h"
+#include "ui/widgets/status_led.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -11,21 +11,21 @@ const QColor kRed(0xFF, 0x00, 0x00);
 const QColor kDarkGreen(0x00, 0x80, 0x00);
 
 TEST(QzLed, StartsAsAnEllipseLampThatIsOffAndRed) {
-    TQzLed led;
+    StatusLed led;
     EXPECT_EQ(led.size(), QSize(10, 10));
-    EXPECT_EQ(led.Interval(), 500);
-    EXPECT_EQ(led.LedOnColor(), kLime);
-    EXPECT_EQ(led.LedOffColor(), kRed);
-    EXPECT_EQ(led.LedStyle(), TQzLed::Ellipse);
-    EXPECT_EQ(led.PenWidth(), 1);
-    EXPECT_EQ(led.PenColor(), QColor(Qt::black));
-    EXPECT_FALSE(led.LedOn());
-    EXPECT_FALSE(led.Blink());
+    EXPECT_EQ(led.interval(), 500);
+    EXPECT_EQ(led.ledOnColor(), kLime);
+    EXPECT_EQ(led.ledOffColor(), kRed);
+    EXPECT_EQ(led.ledStyle(), StatusLed::Ellipse);
+    EXPECT_EQ(led.penWidth(), 1);
+    EXPECT_EQ(led.penColor(), QColor(Qt::black));
+    EXPECT_FALSE(led.ledOn());
+    EXPECT_FALSE(led.blink());
     EXPECT_EQ(led.shownColor(), kRed);
 }
 
 TEST(QzLed, ColourChangesShowOnlyWhenTheLampIsSetAgain) {
-    TQzLed led;
+    StatusLed led;
     led.setLedOn(true);
     led.setLedOnColor(QColor(0xFF, 0xFF, 0x00));
     EXPECT_EQ(led.shownColor(), kLime); // steady: the old colour stays
@@ -34,16 +34,16 @@ TEST(QzLed, ColourChangesShowOnlyWhenTheLampIsSetAgain) {
 }
 
 TEST(QzLed, BlinksOnlyWhileOnAndReturnsToSteadyOnWhenStopped) {
-    TQzLed led;
+    StatusLed led;
     led.setInterval(20);
     led.setLedOffColor(kDarkGreen);
     led.setLedOn(true);
     led.setBlink(true);
-    EXPECT_TRUE(led.Blink());
+    EXPECT_TRUE(led.blink());
     QTRY_COMPARE_WITH_TIMEOUT(led.shownColor(), kDarkGreen, 2000); // mid-blink: off colour
     led.setBlink(false);
     EXPECT_EQ(led.shownColor(), kLime);
-    EXPECT_FALSE(led.Blink());
+    EXPECT_FALSE(led.blink());
 
     led.setLedOn(false);
     led.setBlink(true);
@@ -52,7 +52,7 @@ TEST(QzLed, BlinksOnlyWhileOnAndReturnsToSteadyOnWhenStopped) {
 }
 
 TEST(QzLed, ShapeIsInsetByHalfThePenWidth) {
-    TQzLed led;
+    StatusLed led;
     led.setPenWidth(3);
     EXPECT_EQ(led.shapeRect().topLeft(), QPoint(1, 1));
     EXPECT_EQ(led.shapeRect().bottomRight(), QPoint(9, 9));

@@ -8,30 +8,30 @@
 
 // The malfunction indicator lamp as a picture, lit or unlit, with an optional label that shows
 // "On" or "Off" to match.
-class TQzMILLamp : public QWidget {
+class MilLamp : public QWidget {
     Q_OBJECT
-    Q_PROPERTY(QPixmap BitmapOn READ BitmapOn WRITE setBitmapOn)
-    Q_PROPERTY(QPixmap BitmapOff READ BitmapOff WRITE setBitmapOff)
-    Q_PROPERTY(QColor Color READ Color WRITE setColor)
-    Q_PROPERTY(QString CaptionOn READ CaptionOn WRITE setCaptionOn)
-    Q_PROPERTY(QString CaptionOff READ CaptionOff WRITE setCaptionOff)
-    Q_PROPERTY(bool MILOn READ MILOn WRITE setMILOn)
+    Q_PROPERTY(QPixmap BitmapOn READ bitmapOn WRITE setBitmapOn)
+    Q_PROPERTY(QPixmap BitmapOff READ bitmapOff WRITE setBitmapOff)
+    Q_PROPERTY(QColor Color READ color WRITE setColor)
+    Q_PROPERTY(QString CaptionOn READ captionOn WRITE setCaptionOn)
+    Q_PROPERTY(QString CaptionOff READ captionOff WRITE setCaptionOff)
+    Q_PROPERTY(bool MILOn READ milOn WRITE setMilOn)
 public:
-    explicit TQzMILLamp(QWidget* parent = nullptr);
+    explicit MilLamp(QWidget* parent = nullptr);
 
-    QPixmap BitmapOn() const { return m_on; }
+    QPixmap bitmapOn() const { return m_on; }
     void setBitmapOn(const QPixmap& pixmap);
-    QPixmap BitmapOff() const { return m_off; }
+    QPixmap bitmapOff() const { return m_off; }
     void setBitmapOff(const QPixmap& pixmap);
-    QColor Color() const { return m_color; }
+    QColor color() const { return m_color; }
     void setColor(const QColor& color);
-    QString CaptionOn() const { return m_captionOn; }
+    QString captionOn() const { return m_captionOn; }
     void setCaptionOn(const QString& caption);
-    QString CaptionOff() const { return m_captionOff; }
+    QString captionOff() const { return m_captionOff; }
     void setCaptionOff(const QString& caption);
-    bool MILOn() const { return m_milOn; }
-    void setMILOn(bool on);
-    QLabel* MILLabel() const { return m_label; }
+    bool milOn() const { return m_milOn; }
+    void setMilOn(bool on);
+    QLabel* milLabel() const { return m_label; }
     void setMILLabel(QLabel* label);
 
     // How many times the lamp has been painted (tests see whether a change repainted it).

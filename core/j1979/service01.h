@@ -9,29 +9,29 @@ class CommandLink;
 
 // Service 01, current data: what the connection sequence read about the vehicle, and the value
 // decoder of the live data.
-class TMode01 {
+class Service01 {
 public:
     // The display text of one PID: one exchange, the value in the chosen unit system. "Error"
     // (without a request) for another service than 01 and for PIDs 20 and 40, "N/A" for PID 00,
     // "Error" when the answer lacks the response or its data bytes. Texts longer than two
     // characters are cut.
     // Non-hexadecimal data throw HexConversionError. Safe on any thread that owns the link.
-    QString GetPIDValue(CommandLink& link, const QString& service, const QString& pid,
+    QString pidValue(CommandLink& link, const QString& service, const QString& pid,
                         bool english) const;
 
     // The service 01 part of the connection sequence: supported PIDs, monitor status, OBD type.
     // Always reports success.
-    bool ReadStatus(CommandLink& link);
+    bool readStatus(CommandLink& link);
 
     // Reads the monitor status again and keeps it.
-    const TMonitorStatus& ReadMonitorStatus(CommandLink& link);
+    const MonitorStatus& readMonitorStatus(CommandLink& link);
 
-    const TSupportedSet& supportedPids() const { return m_supported; }
-    const TMonitorStatus& monitorStatus() const { return m_monitorStatus; }
+    const SupportedPidSet& supportedPids() const { return m_supported; }
+    const MonitorStatus& monitorStatus() const { return m_monitorStatus; }
     const QString& obdType() const { return m_obdType; }
 
 private:
-    TSupportedSet m_supported{};
-    TMonitorStatus m_monitorStatus;
+    SupportedPidSet m_supported{};
+    MonitorStatus m_monitorStatus;
     QString m_obdType;
 };

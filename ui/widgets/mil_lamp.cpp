@@ -1,48 +1,48 @@
-#include "ui/widgets/qz_mil_lamp.h"
+#include "ui/widgets/mil_lamp.h"
 
 #include "ui/widgets/pictures.h"
 
 #include <QLabel>
 #include <QPainter>
 
-TQzMILLamp::TQzMILLamp(QWidget* parent)
+MilLamp::MilLamp(QWidget* parent)
     : QWidget(parent), m_on(picture(QStringLiteral("MIL_ON"), QSize(48, 32))),
       m_off(picture(QStringLiteral("MIL_OFF"), QSize(48, 32))) {
     setFixedSize(m_on.deviceIndependentSize().toSize());
 }
 
-void TQzMILLamp::setBitmapOn(const QPixmap& pixmap) {
+void MilLamp::setBitmapOn(const QPixmap& pixmap) {
     m_on = pixmap;
     update();
 }
 
-void TQzMILLamp::setBitmapOff(const QPixmap& pixmap) {
+void MilLamp::setBitmapOff(const QPixmap& pixmap) {
     m_off = pixmap;
     update();
 }
 
-void TQzMILLamp::setColor(const QColor& color) {
+void MilLamp::setColor(const QColor& color) {
     if (color == m_color)
         return;
     m_color = color;
     update();
 }
 
-void TQzMILLamp::setCaptionOn(const QString& caption) {
+void MilLamp::setCaptionOn(const QString& caption) {
     if (caption == m_captionOn)
         return;
     m_captionOn = caption;
     update();
 }
 
-void TQzMILLamp::setCaptionOff(const QString& caption) {
+void MilLamp::setCaptionOff(const QString& caption) {
     if (caption == m_captionOff)
         return;
     m_captionOff = caption;
     update();
 }
 
-void TQzMILLamp::setMILOn(bool on) {
+void MilLamp::setMilOn(bool on) {
     if (on == m_milOn)
         return;
     m_milOn = on;
@@ -51,7 +51,7 @@ void TQzMILLamp::setMILOn(bool on) {
     update();
 }
 
-void TQzMILLamp::setMILLabel(QLabel* label) {
+void MilLamp::setMILLabel(QLabel* label) {
     if (label == m_label)
         return;
     m_label = label;
@@ -60,7 +60,7 @@ void TQzMILLamp::setMILLabel(QLabel* label) {
     update();
 }
 
-void TQzMILLamp::paintEvent(QPaintEvent*) {
+void MilLamp::paintEvent(QPaintEvent*) {
     ++m_paints;
     QPainter painter(this);
     painter.fillRect(rect(), m_color);

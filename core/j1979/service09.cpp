@@ -1,4 +1,4 @@
-#include "core/j1979/mode09.h"
+#include "core/j1979/service09.h"
 
 #include "core/j1979/response_fields.h"
 #include "core/l10n/const_str.h"
@@ -35,14 +35,14 @@ qint64 messagesToRead(std::optional<qint64> count, bool counted, bool askAll,
     return !counted || askAll ? messagesIn(answer) : 0;
 }
 
-bool hasInfoType(const TSupportedSet& set, int infoType) {
+bool hasInfoType(const SupportedPidSet& set, int infoType) {
     return set[size_t(infoType - 1)];
 }
 
 // The message count that a count request (0901, 0903, 0905) answers, or nothing when the answer
 // lacks the response.
 std::optional<qint64> readCount(CommandLink& link, const QString& request) {
-    const QString answer = link.Exchange(request);
+    const QString answer = link.exchange(request);
     if (!answer.contains(QLatin1Char('4') + request.mid(1))) {
         return std::nullopt;
     }
@@ -73,11 +73,11 @@ QString messageCharacters(const QString& answer, int first, int last, qsizetype 
 
 } // namespace
 
-TMode09::TMode09() {
+Service09::Service09() {
     reset();
 }
 
-void TMode09::reset() {
+void Service09::reset() {
     m_vinMessageCount = 0;
     m_vin = const_str::NotAvailable;
     m_calibrationIds = QStringList{const_str::NotAvailable};
@@ -85,15 +85,15 @@ void TMode09::reset() {
     m_vinState = m_cidState = m_cvnState = ItemState::NotAsked;
 }
 
-void TMode09::ReadVehicleInfo(CommandLink& link, bool askAll) {
-    m_supported = ReadSupportedPIDs(link, QStringLiteral("09"), QStringLiteral("00"));
+void Service09::readVehicleInfo(CommandLink& link, bool askAll) {
+    m_supported = readSupportedPids(link, QStringLiteral("09"), QStringLiteral("00"));
     reset();
     readVin(link, askAll);
     readCalibrationIds(link, askAll);
     readCalibrationVerificationNumbers(link, askAll);
 }
 
-void TMode09::readVin(CommandLink& link, bool askAll) {
+void Service09::readVin(CommandLink& link, bool askAll) {
     const bool counted = !link.canLayout();
     std::optional<qint64> count;
     if (counted && (askAll || hasInfoType(m_supported, 0x01))) {
@@ -103,7 +103,7 @@ void TMode09::readVin(CommandLink& link, bool askAll) {
         return;
     }
     m_vinState = ItemState::NotAnswered;
-    const QString answer = link.Exchange(QStringLiteral("0902"));
+    const QString answer = link.exchange(QStringLiteral("0902"));
     if (!answer.contains(QLatin1String("4902"))) {
         return;
     }
@@ -114,7 +114,7 @@ void TMode09::readVin(CommandLink& link, bool askAll) {
     }
 }
 
-void TMode09::readCalibrationIds(CommandLink& link, bool askAll) {
+void Service09::readCalibrationIds(CommandLink& link, bool askAll) {
     const bool counted = !link.canLayout();
     if (counted && !askAll && !hasInfoType(m_supported, 0x03)) {
         return;
@@ -127,7 +127,7 @@ void TMode09::readCalibrationIds(CommandLink& link, bool askAll) {
         return;
     }
     m_cidState = ItemState::NotAnswered;
-    const QString answer = link.Exchange(QStringLiteral("0904"));
+    const QString answer = link.exchange(QStringLiteral("0904"));
     if (!answer.contains(QLatin1String("4904"))) {
         return;
     }
@@ -146,7 +146,7 @@ void TMode09::readCalibrationIds(CommandLink& link, bool askAll) {
     }
 }
 
-void TMode09::readCalibrationVerificationNumbers(CommandLink& link, bool askAll) {
+void Service09::readCalibrationVerificationNumbers(CommandLink& link, bool askAll) {
     const bool counted = !link.canLayout();
     if (counted && !askAll && !hasInfoType(m_supported, 0x05)) {
         return;
@@ -159,7 +159,7 @@ void TMode09::readCalibrationVerificationNumbers(CommandLink& link, bool askAll)
         return;
     }
     m_cvnState = ItemState::NotAnswered;
-    const QString answer = link.Exchange(QStringLiteral("0906"));
+    const QString answer = link.exchange(QStringLiteral("0906"));
     m_cvns.clear();
     if (!answer.contains(QLatin1String("4906"))) {
         return;
