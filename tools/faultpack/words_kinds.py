@@ -73,6 +73,8 @@ Resistance Low | résistance trop faible | resistencia demasiado baja
 Signal Circuit | circuit de signal | circuito de señal
 Control | commande | control
 Control Range/Performance | plage/performances de la commande | rango/rendimiento del control
+Control Circuit Open | circuit de commande ouvert | circuito de control abierto
+Control Circuit Shorted | circuit de commande en court-circuit | circuito de control en cortocircuito
 Control Circuit or Circuit Low | circuit de commande ou circuit tension basse | circuito de control o circuito tensión baja
 Control Circuit Malfunction | dysfonctionnement du circuit de commande | mal funcionamiento del circuito de control
 Control Out of Range | commande hors plage | control fuera de rango

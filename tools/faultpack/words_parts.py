@@ -137,7 +137,7 @@ NOx Trap | Piège à NOx | Trampa de NOx
 Particulate Trap | Filtre à particules | Filtro de partículas
 Evaporative Emission System | Système EVAP | Sistema EVAP
 Evaporative Emission System Purge Control Valve | Électrovanne de purge canister | Electroválvula de purga del cánister
-Evaporative Emission System Vent Control | Commande de mise à l'air EVAP | Control de ventilación EVAP
+Evaporative Emission System Vent | Mise à l'air EVAP | Ventilación EVAP
 Evaporative Emission System Vent Valve | Vanne de mise à l'air EVAP | Válvula de ventilación EVAP
 Evaporative Emission System Vent Valve/Solenoid | Vanne/électrovanne de mise à l'air EVAP | Válvula/electroválvula de ventilación EVAP
 Evaporative Emission System Pressure Sensor/Switch | Capteur/contacteur de pression EVAP | Sensor/interruptor de presión EVAP

@@ -96,5 +96,5 @@ Auto Shift Manual Mode | Mode manuel de la boîte pilotée | Modo manual de la c
 Transmission Friction Element "?" | Élément de friction de boîte de vitesses "?" | Elemento de fricción de la caja de cambios "?"
 Unexpected Mechanical Gear Disengagement | Désengagement mécanique inattendu du rapport | Desengrane mecánico inesperado de la marcha
 Transmission Fluid Cooler | Refroidisseur d'huile de boîte de vitesses | Enfriador del aceite de la caja de cambios
-Auxiliary Transmission Fluid Pump | Pompe à huile auxiliaire de boîte de vitesses | Bomba de aceite auxiliar de la caja de cambios
+Auxiliary Transmission Fluid Pump | Pompe auxiliaire d'huile de boîte de vitesses | Bomba auxiliar de aceite de la caja de cambios
 """
