@@ -57,13 +57,18 @@ def kind_list():
     return kinds
 
 
+def phrase_list():
+    phrases = {}
+    for block in (words_parts.PARTS, words_transmission.PARTS, words_modules.PARTS, words_makers.PHRASES):
+        for key, translations in parse(block).items():
+            merge(phrases, key, translations)
+    return phrases
+
+
 KINDS = kind_list()
 NOTES = parse(words_kinds.NOTES)
 LEADS = parse(words_kinds.LEADS)
-PHRASES = {}
-for _block in (words_parts.PARTS, words_transmission.PARTS, words_modules.PARTS, words_makers.PHRASES):
-    for _key, _value in parse(_block).items():
-        merge(PHRASES, _key, _value)
+PHRASES = phrase_list()
 
 
 def lower_first(text):
@@ -118,11 +123,15 @@ def describe(text):
     return None
 
 
+def template_of(english):
+    """The English text with "#" for each number and '"?"' for each quoted letter."""
+    return TOKEN.sub(lambda m: '"?"' if m.group().startswith('"') else "#", english)
+
+
 def translate(english):
     """(French, Spanish) for an English description; None where the lists lack a phrase."""
     tokens = TOKEN.findall(english)
-    template = TOKEN.sub(lambda m: '"?"' if m.group().startswith('"') else "#", english)
-    found = describe(template)
+    found = describe(template_of(english))
     if not found:
         return None
     result = []
@@ -138,5 +147,5 @@ def missing(english_texts):
     seen = {}
     for english in english_texts:
         if translate(english) is None:
-            seen.setdefault(TOKEN.sub(lambda m: '"?"' if m.group().startswith('"') else "#", english))
+            seen.setdefault(template_of(english))
     return list(seen)
