@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
-"""Writes data/faultcodes/en.tsv and de.tsv, the sources of the language modules.
+"""Writes data/faultcodes/en.tsv, de.tsv, fr.tsv and es.tsv, the sources of the language modules.
 
 The regular families of J2012 (a sensor with its circuit, range, low, high and intermittent codes;
 one code per cylinder, bank or sensor) are generated from the vocabulary in table_words.py; the
-rest is listed one code at a time. Run it from anywhere after changing a list:
+rest is listed one code at a time, in English and German. The French and Spanish texts are read off
+the English ones phrase by phrase (translator.py with the lists words_*.py). Run it from anywhere
+after changing a list:
     tools/faultpack/make_tables.py
 """
 
@@ -18,6 +20,7 @@ import generic_p2  # noqa: E402
 import generic_ucb  # noqa: E402
 import makers_a  # noqa: E402
 import makers_b  # noqa: E402
+import translator  # noqa: E402
 from table_builder import Table  # noqa: E402
 
 HEADER = {
@@ -25,7 +28,12 @@ HEADER = {
           "# Code<TAB>Manufacturer<TAB>Description; generic codes first, then one block per maker.\n",
     "de": "# Fehlercode-Beschreibungen (Deutsch). Erzeugt von tools/faultpack/make_tables.py.\n"
           "# Code<TAB>Hersteller<TAB>Beschreibung; zuerst die generischen Codes, dann je Hersteller ein Block.\n",
+    "fr": "# Descriptions des codes défaut (français). Produit par tools/faultpack/make_tables.py.\n"
+          "# Code<TAB>Constructeur<TAB>Description ; d'abord les codes génériques, puis un bloc par constructeur.\n",
+    "es": "# Descripciones de los códigos de avería (español). Generado por tools/faultpack/make_tables.py.\n"
+          "# Código<TAB>Fabricante<TAB>Descripción; primero los códigos genéricos, luego un bloque por fabricante.\n",
 }
+LANGUAGES = ("en", "de", "fr", "es")
 
 
 def tables():
@@ -46,16 +54,22 @@ def main():
     top = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
     out_dir = os.path.join(top, "data", "faultcodes")
     rows = [row for table in tables() for row in table.rows()]
-    for index, language in enumerate(("en", "de")):
+    untranslated = translator.missing(en for _, _, en, _ in rows)
+    if untranslated:
+        raise SystemExit("no French and Spanish phrases for:\n" + "\n".join(untranslated))
+    rows = [(code, maker, en, de) + translator.translate(en) for code, maker, en, de in rows]
+    # Every table is checked before any is written, so a failed run leaves the four in step.
+    for code, maker, *texts in rows:
+        for language, text in zip(LANGUAGES, texts):
+            if len(text) > 128:
+                raise SystemExit(f"{code} {maker}: {language} description longer than 128: {text}")
+    for index, language in enumerate(LANGUAGES):
         with open(os.path.join(out_dir, f"{language}.tsv"), "w", encoding="utf-8", newline="\n") as f:
             f.write(HEADER[language])
-            for code, maker, en, de in rows:
-                text = (en, de)[index]
-                if len(text) > 128:
-                    raise SystemExit(f"{code} {maker}: {language} description longer than 128: {text}")
-                f.write(f"{code}\t{maker}\t{text}\n")
+            for code, maker, *texts in rows:
+                f.write(f"{code}\t{maker}\t{texts[index]}\n")
     counts = {}
-    for _, maker, _, _ in rows:
+    for _, maker, *_ in rows:
         counts[maker] = counts.get(maker, 0) + 1
     for maker, n in counts.items():
         print(f"{maker}: {n}")

@@ -113,7 +113,7 @@ def families(t, start, parts, kinds):
     n = int(start[1:])
     for part in parts:
         for kind in kinds:
-            en_kind, de_kind = MAKER_KINDS[kind]
+            en_kind, de_kind = MAKER_KINDS[kind][:2]
             t.one(f"{start[0]}{n:04d}", f"{part[0]}: {en_kind}", f"{part[1]}: {de_kind}")
             n += 1
 

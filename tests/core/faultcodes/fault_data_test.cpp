@@ -16,7 +16,7 @@ using Key = std::pair<QString, QString>;
 } // namespace
 
 TEST(FaultData, TablesAreWellFormedAndUnique) {
-    for (const char* language : {"en", "de"}) {
+    for (const char* language : {"en", "de", "fr", "es"}) {
         // read() already rejects bad codes, empty or over-long fields.
         const FaultRecords records = table(language);
         QSet<Key> keys;

@@ -99,17 +99,21 @@ TEST_F(Shell, OptionsPutsTheFocusOnPortAutoDetection) {
     EXPECT_EQ(QApplication::focusWidget(), run.find<QCheckBox>("cbAutodetect"));
 }
 
-// French and Spanish have their captions and help book; their trouble-code descriptions come
-// from the English table without any complaint.
-TEST_F(Shell, FrenchAndSpanishRunsShowTheirCaptionsHelpBookAndEnglishDescriptions) {
+// French and Spanish have their captions, help book and trouble-code table, loaded without any
+// complaint.
+TEST_F(Shell, FrenchAndSpanishRunsShowTheirCaptionsHelpBookAndDescriptions) {
     const struct {
         const char* language;
         const char* start;
         const char* options;
         const char* autodetect;
+        const char* p0125;
     } runs[] = {
-        {"fr", "Démarrer", "Options", "Détection automatique du port COM"},
-        {"es", "Iniciar", "Opciones", "Detección automática del puerto COM"},
+        {"fr", "Démarrer", "Options", "Détection automatique du port COM",
+         "Température du liquide de refroidissement insuffisante pour la régulation de richesse "
+         "en boucle fermée"},
+        {"es", "Iniciar", "Opciones", "Detección automática del puerto COM",
+         "Temperatura del refrigerante insuficiente para el control de mezcla en lazo cerrado"},
     };
     for (const auto& expected : runs) {
         SCOPED_TRACE(expected.language);
@@ -125,7 +129,7 @@ TEST_F(Shell, FrenchAndSpanishRunsShowTheirCaptionsHelpBookAndEnglishDescription
                                                       QStringLiteral("/help/index.html")))
             << qPrintable(run.context.helpFilePath);
         EXPECT_EQ(run.context.faultCodeTable.findDescription("P0125", "Generic"),
-                  QStringLiteral("Insufficient Coolant Temperature for Closed Loop Fuel Control"));
+                  QString::fromUtf8(expected.p0125));
         EXPECT_TRUE(run.notifier.messages.isEmpty());
     }
 }

@@ -69,12 +69,25 @@ TEST(DtcPage, DemoConnectionListsStoredAndPendingCodesWithFailureMarks) {
     expectEveryRowMarked(pending, QStringLiteral("BMP_ERROR"));
 }
 
-TEST(DtcPage, GermanRunDescribesCodesInGerman) {
-    ProgramRun run(QStringLiteral("de"));
-    run.connectDemo();
-    EXPECT_EQ(run.grid("DTC_Grid")->item(0, 2)->text(),
-              "Kühlmitteltemperatur für Lambdaregelung nicht ausreichend");
-    EXPECT_EQ(run.find<QPushButton>("TroubleCodesRead")->text(), "Lesen");
+// Each language's run describes the codes the emulated vehicle reports (P0133 first) from its
+// own module.
+TEST(DtcPage, EachLanguageDescribesCodesInItsOwnWords) {
+    const struct {
+        const char* language;
+        const char* description;
+        const char* read;
+    } cases[] = {
+        {"de", "Lambdasonde – Ansprechverhalten zu langsam (Bank 1 Sonde 1)", "Lesen"},
+        {"fr", "Sonde lambda – réponse lente (Banc 1 Sonde 1)", "Lire"},
+        {"es", "Sonda lambda – respuesta lenta (Bancada 1 Sonda 1)", "Leer"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.language);
+        ProgramRun run(QString::fromLatin1(c.language));
+        run.connectElmsim();
+        EXPECT_EQ(run.grid("DTC_Grid")->item(0, 2)->text(), QString::fromUtf8(c.description));
+        EXPECT_EQ(run.find<QPushButton>("TroubleCodesRead")->text(), QString::fromUtf8(c.read));
+    }
 }
 
 TEST(DtcPage, ReadWithoutConnectionOnlyShowsTheGuardMessage) {
