@@ -6,6 +6,7 @@
 #include "core/link/serial_port.h"
 #include "ui/app/caption_bar.h"
 #include "ui/app/error_display.h"
+#include "ui/app/frame_edges.h"
 #include "ui/app/options_page.h"
 #include "ui/app/window_connection_view.h"
 #include "ui/pages/dtc_page.h"
@@ -25,7 +26,6 @@
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QStackedWidget>
@@ -33,7 +33,6 @@
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
-#include <QWindow>
 
 namespace {
 
@@ -80,8 +79,6 @@ QString pageForTag(int tag) {
     }
 }
 
-constexpr int kResizeBorder = 4;
-
 } // namespace
 
 MainWindow::MainWindow(ProgramContext& context, Translator& translator, UserNotifier& notifier,
@@ -93,7 +90,7 @@ MainWindow::MainWindow(ProgramContext& context, Translator& translator, UserNoti
     resize(666, 612);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
-    setMouseTracking(true);
+    new FrameEdges(this);
     buildFrame();
     wireConnection();
     startUp();
@@ -204,7 +201,8 @@ void MainWindow::buildFrame() {
     central->setMouseTracking(true);
     auto* layout = new QVBoxLayout(central);
     // The thin border left free around the content is where the window is resized.
-    layout->setContentsMargins(kResizeBorder, kResizeBorder, kResizeBorder, kResizeBorder);
+    layout->setContentsMargins(FrameEdges::kBorder, FrameEdges::kBorder, FrameEdges::kBorder,
+                               FrameEdges::kBorder);
     layout->setSpacing(0);
     m_caption = new CaptionBar(windowTitle(), central);
     connect(m_caption, &CaptionBar::minimizeClicked, this, &QWidget::showMinimized);
@@ -430,47 +428,6 @@ void MainWindow::changeEvent(QEvent* event) {
 
 void MainWindow::onWebsiteClicked() {
     QDesktopServices::openUrl(QUrl(QString::fromLatin1(kWebAddress)));
-}
-
-Qt::Edges MainWindow::edgesAt(const QPoint& pos) const {
-    Qt::Edges edges;
-    if (isMaximized())
-        return edges;
-    if (pos.x() < kResizeBorder)
-        edges |= Qt::LeftEdge;
-    if (pos.x() >= width() - kResizeBorder)
-        edges |= Qt::RightEdge;
-    if (pos.y() < kResizeBorder)
-        edges |= Qt::TopEdge;
-    if (pos.y() >= height() - kResizeBorder)
-        edges |= Qt::BottomEdge;
-    return edges;
-}
-
-void MainWindow::mousePressEvent(QMouseEvent* event) {
-    const Qt::Edges edges = edgesAt(event->position().toPoint());
-    if (edges && windowHandle() != nullptr) {
-        windowHandle()->startSystemResize(edges);
-        event->accept();
-        return;
-    }
-    QMainWindow::mousePressEvent(event);
-}
-
-void MainWindow::mouseMoveEvent(QMouseEvent* event) {
-    const Qt::Edges edges = edgesAt(event->position().toPoint());
-    if ((edges & (Qt::LeftEdge | Qt::TopEdge)) == (Qt::LeftEdge | Qt::TopEdge) ||
-        (edges & (Qt::RightEdge | Qt::BottomEdge)) == (Qt::RightEdge | Qt::BottomEdge))
-        setCursor(Qt::SizeFDiagCursor);
-    else if (edges & (Qt::LeftEdge | Qt::RightEdge) && edges & (Qt::TopEdge | Qt::BottomEdge))
-        setCursor(Qt::SizeBDiagCursor);
-    else if (edges & (Qt::LeftEdge | Qt::RightEdge))
-        setCursor(Qt::SizeHorCursor);
-    else if (edges & (Qt::TopEdge | Qt::BottomEdge))
-        setCursor(Qt::SizeVerCursor);
-    else
-        unsetCursor();
-    QMainWindow::mouseMoveEvent(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

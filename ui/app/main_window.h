@@ -65,8 +65,6 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     void buildFrame();
@@ -89,7 +87,6 @@ private:
     void onMaximizeClicked();
     void onHelpClicked();
     void onWebsiteClicked();
-    Qt::Edges edgesAt(const QPoint& pos) const;
 
     ProgramContext& m_context;
     Translator& m_translator;
