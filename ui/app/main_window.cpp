@@ -1,7 +1,7 @@
 #include "ui/app/main_window.h"
 
-#include "core/connection/connection_sequence.h"
 #include "core/connection/program_context.h"
+#include "core/connection/session.h"
 #include "core/j1979/monitor_status.h"
 #include "core/link/serial_port.h"
 #include "ui/app/caption_bar.h"
@@ -116,7 +116,7 @@ void MainWindow::wireConnection() {
     widgets.o2SensorPage = m_o2Sensors;
     widgets.sensorDataPage = m_sensorData;
     m_connectionView = std::make_unique<WindowConnectionView>(widgets);
-    m_connection = std::make_unique<ConnectionSequence>(m_context, *m_connectionView);
+    m_session = std::make_unique<Session>(m_context, *m_connectionView);
 
     connect(m_start->connectButton(), &QPushButton::clicked, this,
             guarded([this] { onConnectClicked(); }));
@@ -134,7 +134,7 @@ void MainWindow::wireConnection() {
     });
     m_options->connectionLost = [this](const QString& reason) {
         stopPollingAndWait();
-        m_connection->connectionLost(reason);
+        m_session->connectionLost(reason);
     };
 
     m_dtc->showMonitorStatus = [this](const MonitorStatus& status) {
@@ -159,12 +159,12 @@ void MainWindow::wireConnection() {
 
 void MainWindow::onConnectClicked() {
     stopPollingAndWait();
-    m_connection->reconnect();
+    m_session->connect();
 }
 
 void MainWindow::onDisconnectClicked() {
     stopPollingAndWait();
-    m_connection->disconnect();
+    m_session->disconnect();
 }
 
 void MainWindow::onDemoModeToggled(bool checked) {
@@ -177,7 +177,7 @@ void MainWindow::interfaceLost(const QString& reason) {
     if (m_closed || !m_context.comPort || !m_context.comPort->isOpen())
         return;
     stopPollingAndWait();
-    m_connection->connectionLost(reason);
+    m_session->connectionLost(reason);
 }
 
 void MainWindow::onAutoConnectTimeout() {
@@ -187,7 +187,7 @@ void MainWindow::onAutoConnectTimeout() {
     struct RestoreCursor {
         ~RestoreCursor() { QApplication::restoreOverrideCursor(); }
     } restore;
-    m_connection->reconnect();
+    m_session->connect();
 }
 
 void MainWindow::setDialogs(QWidget* info, QWidget* dtcSearch, QWidget* reportSettings) {

@@ -8,7 +8,6 @@
 
 struct ProgramContext;
 class CaptionBar;
-class ConnectionSequence;
 class DtcPage;
 class FreezeFramePage;
 class O2SensorPage;
@@ -20,6 +19,7 @@ class QTimer;
 class WindowConnectionView;
 class NavigationBar;
 class OptionsPage;
+class Session;
 class QAbstractButton;
 class QLabel;
 class QStackedWidget;
@@ -105,7 +105,7 @@ private:
     TerminalPage* m_terminal = nullptr;
     QTimer* m_autoConnectTimer = nullptr;
     std::unique_ptr<WindowConnectionView> m_connectionView;
-    std::unique_ptr<ConnectionSequence> m_connection;
+    std::unique_ptr<Session> m_session;
     QToolButton* m_help = nullptr;
     QWidget* m_infoDialog = nullptr;
     QWidget* m_dtcSearch = nullptr;

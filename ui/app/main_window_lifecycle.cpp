@@ -2,7 +2,7 @@
 
 #include "core/connection/catalogue_translation.h"
 #include "core/connection/program_context.h"
-#include "core/faultcodes/fault_table_loader.h"
+#include "core/connection/session.h"
 #include "core/j1979/sensor_catalogue.h"
 #include "core/l10n/const_str.h"
 #include "core/l10n/flag_library.h"
@@ -10,8 +10,6 @@
 #include "core/l10n/translator.h"
 #include "core/l10n/user_notifier.h"
 #include "core/link/com_port.h"
-#include "core/link/elm_commands.h"
-#include "core/link/serial_port_error.h"
 #include "core/settings/data_dirs.h"
 #include "core/settings/settings_load.h"
 #include "ui/app/error_display.h"
@@ -90,31 +88,18 @@ void MainWindow::startUp() {
     const TranslationInfo info = translationInfo(m_translator);
     m_options->showTranslationInfo(info.language, info.translator);
 
-    m_context.service01.emplace();
-    m_context.service02.emplace();
-    m_context.service03.emplace();
-    m_context.service05.emplace();
-    m_context.service06.emplace();
-    m_context.service07.emplace();
-    m_context.service08.emplace();
-    m_context.service09.emplace();
-
+    m_session->open();
     // A damaged table is reported, and the program still starts (without descriptions).
-    runReportingErrors([this] {
-        loadFaultCodeTable(m_context.faultCodeTable, m_translator.currentLanguage(), m_notifier,
-                           data_dirs::programDir());
-    });
+    runReportingErrors(
+        [this] { m_session->loadFaultTable(m_translator.currentLanguage(), m_notifier); });
     m_dtc->fillManufacturers(m_context.faultCodeTable.manufacturers());
 
-    m_context.comPort = createComPort();
-    m_context.link.setChannel(m_context.comPort.get());
     m_context.serialPortNames = serialPortNames();
     m_options->fillPorts(m_context.serialPortNames);
 
     // Every step that reads a file reports a damaged or unreadable one, and start-up goes on.
     SettingsLoadResult loaded;
-    runReportingErrors(
-        [&] { loaded = loadSettings(m_context.settings, serialSettingsOf(*m_context.comPort)); });
+    runReportingErrors([&] { loaded = m_session->loadSettings(); });
     if (loaded.unreadable)
         m_notifier.showMessage(UserNotifier::Icon::Error, const_str::SettingsNotReadable +
                                                               QLatin1Char('\n') +
@@ -172,27 +157,9 @@ void MainWindow::shutDown() {
     releaseInstanceLock();
     m_autoConnectTimer->stop();
     stopPollingAndWait();
-    // From here on a lost device is only the close's business.
-    m_context.link.setDeviceLostHandler(nullptr);
     // Nobody should watch a window wait for an interface that may never answer.
     hide();
-    // The interface is put back to its start state, within one answer time at most (the rest of
-    // an answer that the stop cut short included); a port that is gone makes no difference now.
-    m_context.link.setExchangeTimeLimit(m_context.link.silenceTimeoutMs());
-    runReportingErrors([this] {
-        try {
-            elmReset(m_context.link);
-        } catch (const SerialPortError&) {
-        }
-    });
-    m_context.link.setChannel(nullptr);
-    closeComPort(m_context.comPort);
-    m_context.serialPortNames.clear();
-    m_context.service01.reset();
-    m_context.service03.reset();
-    m_context.service09.reset();
-    if (m_context.link.commLogging())
-        m_context.link.commLog().close();
+    runReportingErrors([this] { m_session->shutDown(); });
     if (m_sensorData->dataLog()->isFileOpen())
         m_sensorData->dataLog()->onStopRecordingClicked();
     if (m_helpWindow != nullptr)
