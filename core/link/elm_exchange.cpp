@@ -1,7 +1,6 @@
 #include "core/link/elm_exchange.h"
 
 #include "core/l10n/const_str.h"
-#include "core/l10n/user_notifier.h"
 #include "core/link/answer_text.h"
 #include "core/link/can_answer.h"
 #include "core/link/serial_channel.h"
@@ -218,13 +217,4 @@ bool ElmExchange::setCommLogging(bool on, QString* failure) {
 void ElmExchange::logEvent(const QString& text) {
     if (m_commLogging)
         m_log.writeEvent(text);
-}
-
-bool ElmExchange::communicationLost(UserNotifier& notifier) const {
-    if (!m_noCommunication)
-        return false;
-    notifier.showMessage(UserNotifier::Icon::Error, const_str::NoCommunicationLine1 +
-                                                        QLatin1Char('\n') +
-                                                        const_str::NoCommunicationLine2);
-    return true;
 }

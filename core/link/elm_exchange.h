@@ -13,7 +13,6 @@
 
 class SerialChannel;
 class StopSignal;
-class UserNotifier;
 
 // The command exchange with the interface: one command out, its answer back, cleaned. Runs against
 // the serial channel or, in Demo-Mode, against the simulated vehicle, with the same cleaning and
@@ -82,10 +81,6 @@ public:
     // locked: queue the work, never exchange from inside. noCommunication is already true then,
     // so the guarded actions stop at once; the error itself is still thrown to the caller.
     void setDeviceLostHandler(std::function<void(const QString& reason)> handler);
-
-    // The guard of the actions that need a vehicle: false while connected; otherwise shows the
-    // no-communication message and returns true once the user has closed it.
-    bool communicationLost(UserNotifier& notifier) const;
 
     // Any thread, at any time; the exchange in progress reads it once. See CommandLink.
     void setStopSignal(const StopSignal* signal) override;

@@ -1,6 +1,7 @@
 #include "ui/pages/dtc_page.h"
 #include "ui/app/error_display.h"
 
+#include "core/connection/communication_guard.h"
 #include "core/connection/program_context.h"
 #include "core/j1979/monitor_status.h"
 #include "core/l10n/const_str.h"
@@ -234,14 +235,14 @@ void DtcPage::readStatusAndCodes() {
 
 void DtcPage::onReadCodesClicked() {
     m_context.link.logEvent(QStringLiteral(" - Read DTC"));
-    if (m_context.link.communicationLost(m_notifier))
+    if (communicationLost(m_context.link, m_notifier))
         return;
     readStatusAndCodes();
 }
 
 void DtcPage::onClearCodesClicked() {
     m_context.link.logEvent(QStringLiteral(" - Delete DTC"));
-    if (m_context.link.communicationLost(m_notifier))
+    if (communicationLost(m_context.link, m_notifier))
         return;
     if (askClearCodes(const_str::ClearCodesWarning) != QMessageBox::Yes)
         return;

@@ -2,6 +2,7 @@
 #include "ui/app/error_display.h"
 
 #include "core/connection/freeze_frame_reading.h"
+#include "core/connection/communication_guard.h"
 #include "core/connection/program_context.h"
 #include "core/l10n/const_str.h"
 #include "ui/pages/dtc_grid_draw_cell.h"
@@ -144,7 +145,7 @@ void FreezeFramePage::emptyGrids() {
 }
 
 void FreezeFramePage::onReadFreezeFrameClicked() {
-    if (m_context.link.communicationLost(m_notifier))
+    if (communicationLost(m_context.link, m_notifier))
         return;
     readFreezeFrames();
 }

@@ -1,6 +1,7 @@
 #include "ui/pages/o2_sensor_page.h"
 #include "ui/app/error_display.h"
 
+#include "core/connection/communication_guard.h"
 #include "core/connection/program_context.h"
 #include "core/j1979/o2_sensor_tests.h"
 #include "core/l10n/const_str.h"
@@ -150,7 +151,7 @@ void O2SensorPage::onReadO2TestsClicked() {
     const int index = m_locations->currentIndex();
     if (index < 0)
         return;
-    if (m_context.link.communicationLost(m_notifier))
+    if (communicationLost(m_context.link, m_notifier))
         return;
     const Service05 reader = m_context.service05.value_or(Service05{});
     const auto results =

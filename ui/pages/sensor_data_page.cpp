@@ -1,5 +1,6 @@
 #include "ui/pages/sensor_data_page.h"
 
+#include "core/connection/communication_guard.h"
 #include "core/connection/program_context.h"
 #include "core/j1979/supported_pids.h"
 #include "core/l10n/const_str.h"
@@ -186,7 +187,7 @@ void SensorDataPage::onStartPollingClicked() {
     if (m_tabs->currentIndex() == int(SensorTab::Options) || m_thread->isPolling())
         return;
     m_context.link.logEvent(QStringLiteral(" - Sensordata read"));
-    if (m_context.link.communicationLost(m_notifier))
+    if (communicationLost(m_context.link, m_notifier))
         return;
     if (!checkEcuConnection(m_context.link)) {
         m_notifier.showMessage(UserNotifier::Icon::Error, const_str::LostCommunication);

@@ -1,5 +1,6 @@
 #include "ui/pages/tests_page.h"
 
+#include "core/connection/communication_guard.h"
 #include "core/connection/program_context.h"
 #include "core/l10n/const_str.h"
 #include "core/l10n/user_notifier.h"
@@ -126,7 +127,7 @@ void TestsPage::onStartTestClicked() {
     if (m_thread->isWorking())
         return;
     m_context.link.logEvent(QStringLiteral(" - Acceleration Test"));
-    if (m_context.link.communicationLost(m_notifier))
+    if (communicationLost(m_context.link, m_notifier))
         return;
     const StandstillCheck check = m_test->checkStandstill(m_context.link);
     if (check.result == StandstillCheck::NotANumber) {

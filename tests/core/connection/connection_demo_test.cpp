@@ -1,5 +1,6 @@
 // The connection sequence against the simulated vehicle, with and without a port that opens.
 
+#include "core/connection/communication_guard.h"
 #include "core/connection/connection_sequence.h"
 #include "core/connection/program_context.h"
 #include "core/j1979/sensor_catalogue.h"
@@ -93,7 +94,7 @@ TEST_F(DemoConnection, DisconnectReportsThreeLinesAndTheGuardRefusesAfterwards) 
     EXPECT_TRUE(context.link.noCommunication());
 
     RecordingNotifier notifier;
-    EXPECT_TRUE(context.link.communicationLost(notifier));
+    EXPECT_TRUE(communicationLost(context.link, notifier));
     EXPECT_EQ(notifier.messages.size(), 1);
 }
 

@@ -7,7 +7,6 @@
 #include "core/link/stop_signal.h"
 #include "tests/support/log_file.h"
 #include "tests/support/qt_printers.h"
-#include "tests/support/recording_notifier.h"
 #include "tests/support/scripted_channel.h"
 
 #include <QDir>
@@ -236,22 +235,6 @@ TEST_F(exchange, TwoThreadsNeverInterleaveTheirCommands) {
     hammer(QStringLiteral("BBB"));
     other.join();
     EXPECT_EQ(mismatches, 0);
-}
-
-TEST(CommunicationGuard, RefusesUntilConnectedWithTheGermanMessage) {
-    ElmExchange link;
-    RecordingNotifier notifier;
-    EXPECT_TRUE(link.communicationLost(notifier));
-    ASSERT_EQ(notifier.messages.size(), 1);
-    EXPECT_EQ(notifier.messages[0].icon, UserNotifier::Icon::Error);
-    EXPECT_EQ(notifier.messages[0].text, QString::fromUtf8("Kommunikation mit dem Fahrzeug ist "
-                                                           "nicht möglich.\nInitialisieren Sie das "
-                                                           "Interface neu."));
-    link.setNoCommunication(false);
-    EXPECT_FALSE(link.communicationLost(notifier));
-    link.setNoCommunication(true); // after Disconnect
-    EXPECT_TRUE(link.communicationLost(notifier));
-    EXPECT_EQ(notifier.messages.size(), 2);
 }
 
 struct LogFileTest : testing::Test {

@@ -1,6 +1,7 @@
 // The start page as the user drives it: Connect in Demo-Mode and through the serial line, what the
 // page shows afterwards, Disconnect, the init-Status drawing and the MIL lamp.
 
+#include "core/connection/communication_guard.h"
 #include "core/connection/program_context.h"
 #include "core/j1979/monitor_status.h"
 #include "core/l10n/translator.h"
@@ -124,7 +125,7 @@ TEST(StartPage, DemoModeConnectFillsThePageWithoutAnySerialPort) {
     EXPECT_EQ(w.logLines().size(), 18);
     EXPECT_EQ(w.text("DTCCountLabel"), "9");
     EXPECT_TRUE(w.context.link.noCommunication());
-    EXPECT_TRUE(w.context.link.communicationLost(w.notifier));
+    EXPECT_TRUE(communicationLost(w.context.link, w.notifier));
     EXPECT_EQ(w.notifier.messages.size(), 1);
 }
 
