@@ -4,6 +4,7 @@
 #include "core/link/comm_log.h"
 #include "core/link/command_link.h"
 #include "core/link/fair_mutex.h"
+#include "core/link/simulated_channel.h"
 
 #include <QString>
 #include <atomic>
@@ -58,7 +59,7 @@ public:
     // What the user's switch does: switches and writes " - Demo-Mode ON" / " - Demo-Mode OFF".
     void switchDemoMode(bool on);
     // The simulated vehicle's answer delay (100 ms; tests shorten it).
-    void setDemoDelay(int ms) { m_demoDelayMs = ms; }
+    void setDemoDelay(int ms) { m_simulated.setDelay(ms); }
     QString pendingDemoRequest() const;
 
     // True when commands can go out: Demo-Mode, or a channel that is open.
@@ -96,9 +97,10 @@ public:
 private:
     using Deadline = std::chrono::steady_clock::time_point;
     // One command out and its answer back.
-    QString transfer(const QString& command, bool demo, const StopSignal* stop, Deadline deadline);
-    void sendCommand(const QString& command, bool demo);
-    QString readAnswer(bool demo, const StopSignal* stop, Deadline deadline);
+    QString simulatedExchange(const QString& command, const StopSignal* stop);
+    QString transfer(const QString& command, const StopSignal* stop, Deadline deadline);
+    void sendCommand(const QString& command);
+    QString readAnswer(const StopSignal* stop, Deadline deadline);
     QByteArray readSerialAnswer(SerialChannel& channel, const StopSignal* stop, Deadline deadline);
     void finishAbortedAnswer(SerialChannel& channel, const StopSignal* stop, Deadline deadline);
     int waitTime(Deadline deadline) const;
@@ -110,12 +112,11 @@ private:
     SerialChannel* m_channel = nullptr;
     CommLog m_log;
     std::function<void(const QString&)> m_deviceLostHandler;
-    QString m_pendingDemoRequest;
+    SimulatedChannel m_simulated;
     std::atomic<bool> m_demoMode{false};
     std::atomic<bool> m_commLogging{false};
     std::atomic<bool> m_noCommunication{true};
     std::atomic<bool> m_canLayout{false};
-    std::atomic<int> m_demoDelayMs{100};
     std::atomic<const StopSignal*> m_stop{nullptr};
     // The answer count, restarted inside the exchange whenever startAnswerCount has been called
     // since (the generation tells), so that no other thread ever touches it.
