@@ -3,6 +3,7 @@
 #include "core/link/answer_count.h"
 #include "core/link/comm_log.h"
 #include "core/link/command_link.h"
+#include "core/link/deadline.h"
 #include "core/link/fair_mutex.h"
 
 #include <QString>
@@ -99,7 +100,6 @@ public:
     void setExchangeTimeLimit(int ms) { m_exchangeTimeLimitMs = ms; }
 
 private:
-    using Deadline = std::chrono::steady_clock::time_point;
     // One command out and its answer back.
     QString transfer(const QString& command, bool demo, const StopSignal* stop, Deadline deadline);
     void sendCommand(const QString& command, bool demo);
