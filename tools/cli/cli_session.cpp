@@ -1,7 +1,7 @@
 #include "tools/cli/cli_session.h"
 
-#include "core/connection/connection_sequence.h"
 #include "core/connection/catalogue_translation.h"
+#include "core/connection/connection_sequence.h"
 #include "core/faultcodes/fault_table_loader.h"
 #include "core/j1979/sensor_catalogue.h"
 #include "core/l10n/startup_language.h"
@@ -88,7 +88,7 @@ bool CliSession::connect() {
     // program's automatic detection.
     m_context.autoDetect = m_options.port.isEmpty() && !m_options.demo && m_storedAutoDetect;
     m_context.serialPortNames = m_context.autoDetect ? serialPortNames() : QStringList();
-    m_context.unitSystem = m_english ? 1 : 0;
+    m_context.unitSystem = m_english ? UnitSystem::English : UnitSystem::Metric;
     if (m_options.log)
         link.setCommLogging(true);
 
