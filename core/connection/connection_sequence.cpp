@@ -69,10 +69,12 @@ bool ConnectionSequence::initializeConnection() {
         ok = configureStage(const_str::LfOff, elmLinefeeds(link, false));
     if (ok) {
         // Shown in the window, the command line's output and the report.
-        m_chipVersion = visibleText(elmIdentify(link));
+        const ElmReply identified = elmIdentify(link);
+        m_chipVersion = identified ? visibleText(*identified) : const_str::Error;
         m_view.setChipVersion(m_chipVersion);
         m_view.setInterfaceLabel(joined(const_str::Interface, m_chipVersion));
-        ok = configureStage(const_str::ChipVersionLine, m_chipVersion);
+        ok = configureStage(const_str::ChipVersionLine,
+                            identified ? ElmReply(m_chipVersion) : std::nullopt);
     }
     if (ok && isElm327(m_chipVersion))
         ok = setUpProtocolSearch();
@@ -112,9 +114,9 @@ bool ConnectionSequence::openCurrentPort(const QString& name) {
 }
 
 bool ConnectionSequence::resetInterface() {
-    const QString result = elmReset(m_context.link);
-    const bool answered = result != const_str::Error;
-    addLine(joined(const_str::ResponseFromInterface, result), answered);
+    const ElmReply result = elmReset(m_context.link);
+    const bool answered = result.has_value();
+    addLine(joined(const_str::ResponseFromInterface, result.value_or(const_str::Error)), answered);
     m_view.setElmLed(answered);
     m_view.updateLog();
     return answered;
@@ -173,9 +175,9 @@ bool ConnectionSequence::runPortLoop() {
     return verdict;
 }
 
-bool ConnectionSequence::configureStage(const QString& label, const QString& result) {
-    const bool ok = result != const_str::Error;
-    addLine(joined(label, result), ok);
+bool ConnectionSequence::configureStage(const QString& label, const ElmReply& result) {
+    const bool ok = result.has_value();
+    addLine(joined(label, result.value_or(const_str::Error)), ok);
     m_view.updateLog();
     return ok;
 }
@@ -193,7 +195,7 @@ bool ConnectionSequence::checkEcu() {
 
 void ConnectionSequence::readServices() {
     ElmExchange& link = m_context.link;
-    const bool english = m_context.unitSystem == 1;
+    const bool english = isEnglish(m_context.unitSystem);
 
     addLine(const_str::EcuConnectionOk, true);
     m_view.setEcuLed(true);
@@ -253,19 +255,20 @@ bool ConnectionSequence::setUpProtocolSearch() {
     // command waits its fixed time-out and works all the same, so its answer is not a stage.
     elmAdaptiveTiming(link);
     // A protocol the user fixed in the chip is his choice; otherwise the chip searches.
-    const QString current = elmProtocolNumber(link);
-    if (isFixedProtocol(current))
-        return configureStage(const_str::ProtocolSetInInterface, elmProtocolDescription(current));
+    const ElmReply current = elmProtocolNumber(link);
+    if (current && isFixedProtocol(*current))
+        return configureStage(const_str::ProtocolSetInInterface, elmProtocolDescription(*current));
     return configureStage(const_str::AutomaticProtocolSearch, elmAutomaticProtocol(link));
 }
 
 void ConnectionSequence::readProtocol() {
     ElmExchange& link = m_context.link;
     // The chip knows the protocol only after the first request has found the vehicle.
-    const QString protocol = elmProtocolNumber(link);
-    link.setCanLayout(protocol != const_str::Error && can_answer::isCanProtocol(protocol));
-    addLine(joined(const_str::ProtocolNumber, elmProtocolDescription(protocol)),
-            protocol != const_str::Error);
+    const ElmReply protocol = elmProtocolNumber(link);
+    link.setCanLayout(protocol && can_answer::isCanProtocol(*protocol));
+    addLine(joined(const_str::ProtocolNumber,
+                   protocol ? elmProtocolDescription(*protocol) : const_str::Error),
+            protocol.has_value());
     m_view.updateLog();
 }
 

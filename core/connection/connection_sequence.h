@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/connection/connection_view.h"
+#include "core/link/elm_reply.h"
 
 #include <QString>
 
@@ -39,7 +40,7 @@ private:
     bool runPortLoop();
     bool openCurrentPort(const QString& name);
     bool resetInterface();
-    bool configureStage(const QString& label, const QString& result);
+    bool configureStage(const QString& label, const ElmReply& result);
     bool checkEcu();
     // ELM327 only: adaptive timing and the protocol search before the control-unit check, the
     // protocol after it.

@@ -2,15 +2,16 @@
 
 #include "core/connection/shown_results.h"
 #include "core/faultcodes/fault_code_table.h"
+#include "core/j1979/o2_sensor_tests.h"
 #include "core/j1979/service01.h"
 #include "core/j1979/service02.h"
 #include "core/j1979/service09.h"
-#include "core/j1979/o2_sensor_tests.h"
 #include "core/j1979/service_objects.h"
 #include "core/j1979/trouble_codes.h"
 #include "core/link/elm_exchange.h"
 #include "core/link/serial_port.h"
 #include "core/settings/settings_store.h"
+#include "core/settings/unit_system.h"
 
 #include <QStringList>
 #include <memory>
@@ -40,7 +41,7 @@ struct ProgramContext {
     // What the result pages show, for the report.
     ShownResults shown;
 
-    int unitSystem = 0; // 0 metric, 1 English
+    UnitSystem unitSystem = UnitSystem::Metric;
     bool autoDetect = false;
     bool autoConnect = false;
     QString helpFilePath;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/j1979/monitor_status.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -34,9 +36,8 @@ struct ShownCodeGrid {
     bool operator==(const ShownCodeGrid&) const = default;
 };
 
-// The monitor order of the start page: misfire, fuel system, components (continuous), then
-// catalyst, evaporative system, oxygen sensor, oxygen sensor heater.
-inline constexpr int ShownMonitorCount = 7;
+// One entry per evaluated monitor, in the order of evaluatedMonitors.
+inline constexpr int ShownMonitorCount = int(evaluatedMonitors.size());
 
 struct ShownMonitorStatus {
     ReadState state = ReadState::NotYetRead;

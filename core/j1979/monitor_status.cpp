@@ -6,9 +6,6 @@
 
 namespace {
 
-// Of the non-continuous monitors only these are read from the answer.
-constexpr int evaluatedNonContinuous[] = {0, 2, 5, 6};
-
 // "4101" and the data bytes A to D.
 constexpr qsizetype wholeRecord = 4 + 2 * 4;
 
@@ -27,15 +24,25 @@ MonitorStatus parseMonitorStatus(const QString& answer) {
     status.answered = true;
     status.milOn = isBitSet(a, 7);
     status.troubleCodeCount = int(a & 0x7F);
-    for (int bit = 0; bit < 3; ++bit) {
-        status.continuousSupported[bit] = isBitSet(b, bit);
-        status.continuousCompleted[bit] = isBitSet(b, bit) && !isBitSet(b, bit + 4);
-    }
-    for (int bit : evaluatedNonContinuous) {
-        status.nonContinuousSupported[bit] = isBitSet(c, bit);
-        status.nonContinuousCompleted[bit] = isBitSet(c, bit) && !isBitSet(d, bit);
+    for (const EvaluatedMonitor& m : evaluatedMonitors) {
+        const std::size_t bit = std::size_t(m.bit);
+        if (m.continuous) {
+            status.continuousSupported[bit] = isBitSet(b, m.bit);
+            status.continuousCompleted[bit] = isBitSet(b, m.bit) && !isBitSet(b, m.bit + 4);
+        } else {
+            status.nonContinuousSupported[bit] = isBitSet(c, m.bit);
+            status.nonContinuousCompleted[bit] = isBitSet(c, m.bit) && !isBitSet(d, m.bit);
+        }
     }
     return status;
+}
+
+MonitorReadiness readiness(const MonitorStatus& status, const EvaluatedMonitor& monitor) {
+    const std::size_t bit = std::size_t(monitor.bit);
+    return monitor.continuous
+               ? MonitorReadiness{status.continuousSupported[bit], status.continuousCompleted[bit]}
+               : MonitorReadiness{status.nonContinuousSupported[bit],
+                                  status.nonContinuousCompleted[bit]};
 }
 
 MonitorStatus readMonitorStatus(CommandLink& link) {

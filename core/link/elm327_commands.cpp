@@ -1,6 +1,5 @@
 #include "core/link/elm327_commands.h"
 
-#include "core/l10n/const_str.h"
 #include "core/link/elm_exchange.h"
 
 #include <QRegularExpression>
@@ -8,11 +7,10 @@
 namespace {
 
 // A setting the chip confirms with "OK".
-QString okCommand(ElmExchange& link, const QString& command) {
-    if (!link.channelReady())
-        return const_str::Error;
-    return link.exchange(command).contains(QLatin1String("OK")) ? QStringLiteral("OK")
-                                                                : const_str::Error;
+ElmReply okCommand(ElmExchange& link, const QString& command) {
+    if (!link.channelReady() || !link.exchange(command).contains(QLatin1String("OK")))
+        return std::nullopt;
+    return QStringLiteral("OK");
 }
 
 } // namespace
@@ -35,13 +33,13 @@ bool takesAnswerCount(const QString& chipVersion) {
     return major > 1 || (major == 1 && minor >= 3);
 }
 
-QString elmAdaptiveTiming(ElmExchange& link) {
+ElmReply elmAdaptiveTiming(ElmExchange& link) {
     return okCommand(link, QStringLiteral("ATAT1"));
 }
 
-QString elmProtocolNumber(ElmExchange& link) {
+ElmReply elmProtocolNumber(ElmExchange& link) {
     if (!link.channelReady())
-        return const_str::Error;
+        return std::nullopt;
     const QString answer = link.exchange(QStringLiteral("ATDPN"));
     // "A6", "6": one protocol digit (1..C), optionally after the "A".
     const QString number =
@@ -49,7 +47,7 @@ QString elmProtocolNumber(ElmExchange& link) {
     bool ok = false;
     const int value = number.toInt(&ok, 16);
     if (number.size() != 1 || !ok || value > 0xC)
-        return const_str::Error;
+        return std::nullopt;
     return answer;
 }
 
@@ -57,6 +55,6 @@ bool isFixedProtocol(const QString& protocolNumber) {
     return protocolNumber.size() == 1 && protocolNumber != QLatin1String("0");
 }
 
-QString elmAutomaticProtocol(ElmExchange& link) {
+ElmReply elmAutomaticProtocol(ElmExchange& link) {
     return okCommand(link, QStringLiteral("ATSP0"));
 }

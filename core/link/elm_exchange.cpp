@@ -45,9 +45,7 @@ QString ElmExchange::exchange(const QString& command) {
     if (m_demoMode)
         return simulatedExchange(command, stop);
     const Deadline deadline =
-        m_exchangeTimeLimitMs > 0
-            ? Deadline::clock::now() + std::chrono::milliseconds(m_exchangeTimeLimitMs)
-            : Deadline::max();
+        m_exchangeTimeLimitMs > 0 ? deadlineIn(m_exchangeTimeLimitMs) : kNoDeadline;
     // Only a device that was there can get lost; a port that was never open is the caller's
     // mistake and stays a plain error.
     const bool deviceOpen = m_channel != nullptr && m_channel->isOpen();
@@ -112,12 +110,7 @@ void ElmExchange::reportDeviceLost(const QString& reason) {
 }
 
 int ElmExchange::waitTime(Deadline deadline) const {
-    if (deadline == Deadline::max())
-        return m_silenceTimeoutMs;
-    const auto left =
-        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Deadline::clock::now())
-            .count();
-    return int(std::clamp<long long>(left, 0, m_silenceTimeoutMs));
+    return msUntil(deadline, m_silenceTimeoutMs);
 }
 
 SerialChannel& ElmExchange::requireChannel() const {
@@ -146,7 +139,7 @@ QByteArray ElmExchange::readSerialAnswer(SerialChannel& channel, const StopSigna
                                          Deadline deadline) {
     QByteArray buffer;
     for (;;) {
-        if (deadline != Deadline::max() && Deadline::clock::now() >= deadline)
+        if (hasPassed(deadline))
             break; // as silence: what came is no whole answer
         const SerialChannel::WaitOutcome outcome =
             channel.waitForDataOrStop(waitTime(deadline), stop);
@@ -175,8 +168,7 @@ void ElmExchange::finishAbortedAnswer(SerialChannel& channel, const StopSignal* 
     // The interface is still printing the answer to the stopped command; sent into that, the
     // next command would be taken as an interruption and its answer would begin with the rest of
     // the old one. Its prompt is awaited (no longer than one silence time-out in all) and dropped.
-    deadline =
-        std::min(deadline, Deadline::clock::now() + std::chrono::milliseconds(m_silenceTimeoutMs));
+    deadline = std::min(deadline, deadlineIn(m_silenceTimeoutMs));
     for (;;) {
         const int left = waitTime(deadline);
         if (left <= 0)

@@ -3,6 +3,7 @@
 #include "core/link/answer_count.h"
 #include "core/link/comm_log.h"
 #include "core/link/command_link.h"
+#include "core/link/deadline.h"
 #include "core/link/fair_mutex.h"
 #include "core/link/simulated_channel.h"
 
@@ -95,7 +96,6 @@ public:
     void setExchangeTimeLimit(int ms) { m_exchangeTimeLimitMs = ms; }
 
 private:
-    using Deadline = std::chrono::steady_clock::time_point;
     // One command out and its answer back.
     QString simulatedExchange(const QString& command, const StopSignal* stop);
     QString transfer(const QString& command, const StopSignal* stop, Deadline deadline);

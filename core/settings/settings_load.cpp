@@ -34,7 +34,7 @@ void writeFirstRunValues(SettingsStore& store, const SerialSettingsIo& serial) {
     if (serial.store)
         serial.store(store);
     store.writeText(Language, QStringLiteral("en"));
-    store.writeBool(commLogging, false);
+    store.writeBool(CommLogging, false);
     store.writeBool(AutoDetect, false);
     store.writeInt(SystemOfMeasurements, 0);
     store.writeInt(WidthGraph1, 1);
@@ -65,18 +65,18 @@ SettingsLoadResult loadSettings(SettingsStore& store, const SerialSettingsIo& se
     result.unreadable = store.damaged();
     if (serial.restore)
         serial.restore(store);
-    options.commLogging = loadFlag(store, commLogging);
+    options.commLogging = loadFlag(store, CommLogging);
     options.autoDetect = loadFlag(store, AutoDetect);
     options.autoConnect = loadFlag(store, AutoConnect);
 
     const auto unitSystem = store.readInt(SystemOfMeasurements);
     if (unitSystem && (*unitSystem == 0 || *unitSystem == 1)) {
-        options.unitSystem = *unitSystem;
+        options.unitSystem = UnitSystem(*unitSystem);
     } else {
         // A value that names no entry would leave the decoders with an unknown unit system;
         // it is treated like a missing one.
         store.writeInt(SystemOfMeasurements, 0);
-        options.unitSystem = 0;
+        options.unitSystem = UnitSystem::Metric;
     }
 
     options.widthGraph1 = loadWidth(store, WidthGraph1);

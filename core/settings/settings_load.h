@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/settings/unit_system.h"
+
 #include <QString>
 #include <array>
 #include <functional>
@@ -14,9 +16,9 @@ struct PersistedOptions {
     bool commLogging = false;
     bool autoDetect = false;
     bool autoConnect = false;
-    // 0 metric, 1 English. The unit-system list always shows it selected, on a first run too,
-    // since the decoders use it from the start.
-    int unitSystem = 0;
+    // The unit-system list always shows it selected, on a first run too, since the decoders use
+    // it from the start.
+    UnitSystem unitSystem = UnitSystem::Metric;
     int widthGraph1 = 1;
     int widthGraph2 = 1;
     // Nothing: the graph keeps its built-in colour. Colours as 0x00BBGGRR.

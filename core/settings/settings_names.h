@@ -7,7 +7,7 @@
 namespace setting_names {
 
 inline constexpr QLatin1String Language{"Language"};
-inline constexpr QLatin1String commLogging{"CommLogging"};
+inline constexpr QLatin1String CommLogging{"CommLogging"};
 inline constexpr QLatin1String AutoDetect{"AutoDetect"};
 inline constexpr QLatin1String AutoConnect{"AutoConnect"};
 inline constexpr QLatin1String SystemOfMeasurements{"SystemOfMeasurements"};

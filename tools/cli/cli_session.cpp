@@ -81,7 +81,7 @@ bool CliSession::connect() {
     // program's automatic detection.
     m_context.autoDetect = m_options.port.isEmpty() && !m_options.demo && m_storedAutoDetect;
     m_context.serialPortNames = m_context.autoDetect ? serialPortNames() : QStringList();
-    m_context.unitSystem = m_english ? 1 : 0;
+    m_context.unitSystem = m_english ? UnitSystem::English : UnitSystem::Metric;
     if (m_options.log)
         link.setCommLogging(true);
 

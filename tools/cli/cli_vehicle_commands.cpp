@@ -1,4 +1,5 @@
 #include "core/faultcodes/fault_code_table.h"
+#include "core/j1979/monitor_status.h"
 #include "core/j1979/pid_request.h"
 #include "core/j1979/sensor_catalogue.h"
 #include "core/j1979/trouble_codes.h"
@@ -17,6 +18,27 @@
 #include <bit>
 
 namespace {
+
+// A monitor's line label and its key in the JSON document.
+struct MonitorLine {
+    Monitor monitor;
+    const char* key;
+    const QString& label;
+};
+
+const MonitorLine& monitorLine(Monitor monitor) {
+    static const MonitorLine lines[] = {
+        {Monitor::Misfire, "misfire", const_str::CliMisfire},
+        {Monitor::FuelSystem, "fuelSystem", const_str::CliFuelSystem},
+        {Monitor::Components, "components", const_str::CliComponents},
+        {Monitor::Catalyst, "catalyst", const_str::CliCatalyst},
+        {Monitor::EvaporativeSystem, "evaporativeSystem", const_str::CliEvaporativeSystem},
+        {Monitor::OxygenSensor, "oxygenSensor", const_str::CliOxygenSensor},
+        {Monitor::OxygenSensorHeater, "oxygenSensorHeater", const_str::CliOxygenSensorHeater},
+    };
+    return *std::find_if(std::begin(lines), std::end(lines),
+                         [monitor](const MonitorLine& line) { return line.monitor == monitor; });
+}
 
 QString yesNo(bool value) {
     return value ? const_str::Yes : const_str::No;
@@ -155,31 +177,9 @@ int status(CliSession& session, CliIo& io) {
             (read ? QString::number(status.troubleCodeCount) : const_str::NotAvailable));
     io.line(const_str::CliObdType + QStringLiteral(": ") + service01.obdType());
 
-    struct Monitor {
-        const char* key;
-        const QString& label;
-        bool supported;
-        bool completed;
-    };
-    const Monitor monitors[] = {
-        {"misfire", const_str::CliMisfire, status.continuousSupported[0],
-         status.continuousCompleted[0]},
-        {"fuelSystem", const_str::CliFuelSystem, status.continuousSupported[1],
-         status.continuousCompleted[1]},
-        {"components", const_str::CliComponents, status.continuousSupported[2],
-         status.continuousCompleted[2]},
-        {"catalyst", const_str::CliCatalyst, status.nonContinuousSupported[0],
-         status.nonContinuousCompleted[0]},
-        {"evaporativeSystem", const_str::CliEvaporativeSystem, status.nonContinuousSupported[2],
-         status.nonContinuousCompleted[2]},
-        {"oxygenSensor", const_str::CliOxygenSensor, status.nonContinuousSupported[5],
-         status.nonContinuousCompleted[5]},
-        {"oxygenSensorHeater", const_str::CliOxygenSensorHeater, status.nonContinuousSupported[6],
-         status.nonContinuousCompleted[6]},
-    };
     int width = 0;
-    for (const Monitor& m : monitors)
-        width = std::max(width, int(m.label.size()));
+    for (const EvaluatedMonitor& m : evaluatedMonitors)
+        width = std::max(width, int(monitorLine(m.monitor).label.size()));
     const int column = int(std::max({const_str::CliSupported.size(), const_str::Yes.size(),
                                      const_str::No.size(), const_str::NotAvailable.size()})) +
                        2;
@@ -187,13 +187,16 @@ int status(CliSession& session, CliIo& io) {
             const_str::CliCompleted);
     auto flagText = [read](bool flag) { return read ? yesNo(flag) : const_str::NotAvailable; };
     QJsonObject monitorJson;
-    for (const Monitor& m : monitors) {
+    for (const EvaluatedMonitor& m : evaluatedMonitors) {
+        const MonitorLine& line = monitorLine(m.monitor);
+        const MonitorReadiness flags = readiness(status, m);
         // The page's rule: an unsupported monitor is "No" in both columns.
-        const bool completed = m.supported && m.completed;
-        io.line(m.label.leftJustified(width + 2) + flagText(m.supported).leftJustified(column) +
-                flagText(completed));
-        monitorJson[QLatin1String(m.key)] = QJsonObject{{QStringLiteral("supported"), m.supported},
-                                                        {QStringLiteral("completed"), completed}};
+        const bool completed = flags.supported && flags.completed;
+        io.line(line.label.leftJustified(width + 2) +
+                flagText(flags.supported).leftJustified(column) + flagText(completed));
+        monitorJson[QLatin1String(line.key)] =
+            QJsonObject{{QStringLiteral("supported"), flags.supported},
+                        {QStringLiteral("completed"), completed}};
     }
     const QJsonValue null(QJsonValue::Null);
     io.doc[QStringLiteral("mil")] = read ? QJsonValue(status.milOn) : null;

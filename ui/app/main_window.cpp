@@ -34,55 +34,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-namespace {
-
-struct NavigationEntry {
-    const char* button;
-    const char* caption;
-    const char* picture;
-    int tag;
-};
-
-// Top to bottom as the bar shows them.
-constexpr NavigationEntry kNavigation[] = {
-    {"btnStart", "Start", "NAV_START", 0},
-    {"btnFehlercodes", "DTCs", "NAV_DTC", 1},
-    {"btnSensorData", "Sensor Data", "NAV_SENSOR", 5},
-    {"btnFreezeFrames", "Freeze Frames", "NAV_FREEZE", 2},
-    {"btnO2Sensor", "O2 Sensors", "NAV_O2", 3},
-    {"btnTerminal", "Terminal", "NAV_TERMINAL", 4},
-    {"btnTests", "Tests", "NAV_TESTS", 10},
-    {"btnOptions", "Options", "NAV_OPTIONS", 7},
-};
-
-// The page of each tag; page names are navigation keys and never translated.
-QString pageForTag(int tag) {
-    switch (tag) {
-    case 0:
-        return QStringLiteral("Page_Start");
-    case 1:
-        return QStringLiteral("Page_DTC");
-    case 2:
-        return QStringLiteral("Page_FreezeFrames");
-    case 3:
-        return QStringLiteral("Page_O2Sensors");
-    case 4:
-        return QStringLiteral("Page_Terminal");
-    case 5:
-        return QStringLiteral("Page_Sensordaten");
-    case 7:
-        return QStringLiteral("Page_General Options");
-    case 10:
-        return QStringLiteral("Page_Tests");
-    default:
-        return QString();
-    }
-}
-
-} // namespace
-
 MainWindow::MainWindow(ProgramContext& context, Translator& translator, UserNotifier& notifier,
-               QWidget* parent)
+                       QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::FramelessWindowHint), m_context(context),
       m_translator(translator), m_notifier(notifier) {
     setObjectName(QStringLiteral("TfMain"));
@@ -206,7 +159,8 @@ void MainWindow::buildFrame() {
     layout->setSpacing(0);
     m_caption = new CaptionBar(windowTitle(), central);
     connect(m_caption, &CaptionBar::minimizeClicked, this, &QWidget::showMinimized);
-    connect(m_caption, &CaptionBar::maximizeClicked, this, guarded([this] { onMaximizeClicked(); }));
+    connect(m_caption, &CaptionBar::maximizeClicked, this,
+            guarded([this] { onMaximizeClicked(); }));
     connect(m_caption, &CaptionBar::closeClicked, this, &QWidget::close);
     layout->addWidget(m_caption);
     layout->addSpacing(2);
@@ -216,8 +170,8 @@ void MainWindow::buildFrame() {
     setCentralWidget(central);
 }
 
-QToolButton* MainWindow::toolButton(QWidget* parent, const QString& name, const QString& pictureName,
-                                int x) {
+QToolButton* MainWindow::toolButton(QWidget* parent, const QString& name,
+                                    const QString& pictureName, int x) {
     auto* button = new QToolButton(parent);
     button->setObjectName(name);
     button->setAutoRaise(true);
@@ -275,9 +229,6 @@ QWidget* MainWindow::buildMiddle() {
     m_navigation->setObjectName(QStringLiteral("OutlookBar"));
     m_navigation->setFixedWidth(108);
     m_navigation->setGroup(QStringLiteral("hdr_obdii"), QStringLiteral("OBD-II"));
-    for (const NavigationEntry& entry : kNavigation)
-        m_navigation->addButton(QLatin1String(entry.button), QLatin1String(entry.caption),
-                                QLatin1String(entry.picture), entry.tag);
     connect(m_navigation, &NavigationBar::buttonClicked, this,
             guarded([this](QAbstractButton* button) { onNavigationClicked(button); }));
     layout->addWidget(m_navigation);
@@ -326,13 +277,33 @@ QWidget* MainWindow::buildMiddle() {
     m_options = new OptionsPage(m_context, m_notifier, m_notebook);
     m_notebook->addWidget(m_options);
     connect(m_options, &OptionsPage::unitSystemChanged, m_sensorData,
-            [this](int unitSystem) { m_sensorData->setUnitSystem(unitSystem == 1); });
+            [this](UnitSystem units) { m_sensorData->setUnitSystem(isEnglish(units)); });
     connect(m_options, &OptionsPage::graphWidthChanged, m_sensorData,
             &SensorDataPage::setGraphWidth);
     connect(m_options, &OptionsPage::graphColorChanged, m_sensorData,
             &SensorDataPage::setGraphColour);
     column->addWidget(m_notebook, 1);
     layout->addWidget(right, 1);
+
+    // Top to bottom as the bar shows them.
+    const struct {
+        const char* button;
+        const char* caption;
+        const char* picture;
+        QWidget* page;
+    } navigation[] = {
+        {"btnStart", "Start", "NAV_START", m_start},
+        {"btnFehlercodes", "DTCs", "NAV_DTC", m_dtc},
+        {"btnSensorData", "Sensor Data", "NAV_SENSOR", m_sensorData},
+        {"btnFreezeFrames", "Freeze Frames", "NAV_FREEZE", m_freezeFrames},
+        {"btnO2Sensor", "O2 Sensors", "NAV_O2", m_o2Sensors},
+        {"btnTerminal", "Terminal", "NAV_TERMINAL", m_terminal},
+        {"btnTests", "Tests", "NAV_TESTS", m_tests},
+        {"btnOptions", "Options", "NAV_OPTIONS", m_options},
+    };
+    for (const auto& entry : navigation)
+        m_navigation->addButton(QLatin1String(entry.button), QLatin1String(entry.caption),
+                                QLatin1String(entry.picture), entry.page);
     return middle;
 }
 
@@ -404,10 +375,10 @@ QWidget* MainWindow::buildStatusStrip() {
 
 void MainWindow::onNavigationClicked(QAbstractButton* button) {
     stopPollingAndWait();
-    const int tag = button->property("tag").toInt();
-    if (QWidget* page = m_notebook->findChild<QWidget*>(pageForTag(tag)))
+    QWidget* page = m_navigation->pageOf(button);
+    if (page != nullptr)
         m_notebook->setCurrentWidget(page);
-    if (tag == 7)
+    if (page == m_options)
         m_options->autodetectBox()->setFocus();
     button->setChecked(true);
     m_infoPanel->setText(QStringLiteral("  ") + button->text());

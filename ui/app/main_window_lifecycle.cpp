@@ -115,7 +115,7 @@ void MainWindow::startUp() {
     });
     GridHeadingFanout gridHeadings{m_freezeFrames, m_o2Sensors, m_sensorData};
     translateCatalogues(m_translator, &gridHeadings);
-    m_sensorData->showDashboardTexts(m_context.unitSystem == 1);
+    m_sensorData->showDashboardTexts(isEnglish(m_context.unitSystem));
     m_sensorData->setGraphWidth(1, options.widthGraph1);
     m_sensorData->setGraphWidth(2, options.widthGraph2);
     if (options.colorGraph1)

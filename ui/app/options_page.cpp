@@ -262,7 +262,7 @@ void OptionsPage::showOptions(const PersistedOptions& options) {
     m_commLog->setChecked(options.commLogging);
     m_autodetect->setChecked(options.autoDetect);
     m_autoConnect->setChecked(options.autoConnect);
-    m_units->setCurrentIndex(options.unitSystem);
+    m_units->setCurrentIndex(int(options.unitSystem));
     m_width[0]->setValue(options.widthGraph1);
     m_width[1]->setValue(options.widthGraph2);
     if (options.colorGraph1)
@@ -290,9 +290,9 @@ void OptionsPage::showTranslationInfo(const QString& language, const QString& tr
 void OptionsPage::onUnitSystemChanged(int index) {
     if (index < 0)
         return;
-    m_context.unitSystem = index;
+    m_context.unitSystem = UnitSystem(index);
     storeInt(setting_names::SystemOfMeasurements, index, m_context.settings);
-    Q_EMIT unitSystemChanged(index);
+    Q_EMIT unitSystemChanged(m_context.unitSystem);
 }
 
 void OptionsPage::onPortChanged(const QString& text) {
@@ -341,10 +341,10 @@ void OptionsPage::onCommunicationLogToggled(bool checked) {
     // fail again at every start.
     if (checked) {
         if (switchOnCommLogging())
-            storeBool(setting_names::commLogging, true, m_context.settings);
+            storeBool(setting_names::CommLogging, true, m_context.settings);
         return;
     }
-    storeBool(setting_names::commLogging, false, m_context.settings);
+    storeBool(setting_names::CommLogging, false, m_context.settings);
     m_context.link.setCommLogging(false);
 }
 

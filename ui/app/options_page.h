@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/settings/unit_system.h"
+
 #include <QWidget>
 #include <functional>
 
@@ -40,7 +42,7 @@ public:
     std::function<void(const QString& reason)> connectionLost;
 
 Q_SIGNALS:
-    void unitSystemChanged(int unitSystem);
+    void unitSystemChanged(UnitSystem units);
     void graphWidthChanged(int graph, int width);
     void graphColorChanged(int graph, const QColor& color);
 

@@ -155,7 +155,7 @@ void FreezeFramePage::readFreezeFrames() {
     if (!m_context.service02)
         m_context.service02.emplace();
     showFreezeFrame(
-        readFreezeFrameData(m_context.link, *m_context.service02, m_context.unitSystem == 1));
+        readFreezeFrameData(m_context.link, *m_context.service02, isEnglish(m_context.unitSystem)));
 }
 
 void FreezeFramePage::showFreezeFrame(const FreezeFrameReading& reading) {
@@ -196,8 +196,7 @@ void FreezeFramePage::refreshDescription() {
     for (int row = 0; row < m_codes.size(); ++row) {
         const QString& code = m_codes[row];
         setCellText(m_code, row, 2,
-                    m_context.faultCodeTable
-                        .findDescription(code, manufacturerForCode(code, maker))
+                    m_context.faultCodeTable.findDescription(code, manufacturerForCode(code, maker))
                         .value_or(QString()));
     }
     m_code->viewport()->update();

@@ -35,13 +35,11 @@ SensorDataPage::SensorDataPage(ProgramContext& context, UserNotifier& notifier, 
     : QWidget(parent), m_context(context), m_notifier(notifier) {
     setObjectName(QStringLiteral("Page_Sensordaten"));
     m_polling = std::make_unique<SensorPolling>(m_context.link, m_data,
-                                                [this] { return m_context.unitSystem == 1; });
+                                                [this] { return isEnglish(m_context.unitSystem); });
     m_thread = std::make_unique<SensorThread>(*m_polling, m_data.activeTab);
     m_thread->onPollingStarted = [this] { onPollingStarted(); };
     m_thread->onCycleReady = [this] { onCycleReady(); };
-    m_thread->onPollingFinished = [this](std::exception_ptr error) {
-        onPollingFinished(error);
-    };
+    m_thread->onPollingFinished = [this](std::exception_ptr error) { onPollingFinished(error); };
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -59,7 +57,7 @@ SensorDataPage::SensorDataPage(ProgramContext& context, UserNotifier& notifier, 
     graphReset = [this] { m_graph->graphReset(); };
     dashboardHandOff = [this] { m_dashboard->dashboardHandOff(); };
     m_graph->polling = [this] { return m_thread->isPolling(); };
-    m_graph->english = [this] { return m_context.unitSystem == 1; };
+    m_graph->english = [this] { return isEnglish(m_context.unitSystem); };
     m_graph->resetRequested = [this] { onResetClicked(); };
     m_sensorOptions->stopPolling = [this] { stopPollingAndWait(); };
     m_sensorOptions->applied = [this] {
@@ -161,7 +159,7 @@ void SensorDataPage::refreshSensorTable() {
     const bool recording = m_log->isRecording();
     const QDateTime recordTime = recording ? m_log->now() : QDateTime();
     const SensorList& sensors = m_data.lists.MonitoredSensors;
-    const bool english = m_context.unitSystem == 1;
+    const bool english = isEnglish(m_context.unitSystem);
     // One body row even without sensors, as the grid always shows one.
     if (m_grid->rowCount() != std::max<int>(int(sensors.size()), 1))
         m_grid->setRowCount(std::max<int>(int(sensors.size()), 1));

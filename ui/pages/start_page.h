@@ -40,7 +40,7 @@ public:
 
 private:
     QWidget* buildStatusColumn();
-    QWidget* monitorPanel(const QString& title, const QStringList& rows, const QStringList& names);
+    QWidget* monitorPanel(const QString& title, bool continuous);
 
     QPushButton* m_connect;
     QPushButton* m_disconnect;

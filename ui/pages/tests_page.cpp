@@ -40,15 +40,13 @@ QGroupBox* groupAround(const QString& title, QWidget* content, QWidget* parent) 
 TestsPage::TestsPage(ProgramContext& context, UserNotifier& notifier, QWidget* parent)
     : QWidget(parent), m_context(context), m_notifier(notifier) {
     setObjectName(QStringLiteral("Page_Tests"));
-    m_test = std::make_unique<AccelerationTest>([this] { return m_context.unitSystem == 1; });
+    m_test = std::make_unique<AccelerationTest>([this] { return isEnglish(m_context.unitSystem); });
     m_thread = std::make_unique<SpeedThread>(*m_test, m_context.link);
     m_thread->onTestStarted = [this] { onTestStarted(); };
     m_thread->showStartValues = [this] { runReportingErrors([this] { showStartValues(); }); };
     m_thread->showRunning = [this] { runReportingErrors([this] { showRunning(); }); };
     m_thread->showTestProgress = [this] { runReportingErrors([this] { showTestProgress(); }); };
-    m_thread->onTestFinished = [this](std::exception_ptr error) {
-        onTestFinished(error);
-    };
+    m_thread->onTestFinished = [this](std::exception_ptr error) { onTestFinished(error); };
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

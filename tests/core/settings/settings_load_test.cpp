@@ -61,7 +61,7 @@ TEST(SettingsLoad, FirstRunCreatesTheKeyWithItsValues) {
     EXPECT_EQ(serial.stores, 1);
     EXPECT_TRUE(serial.restoredFrom.isEmpty());
     // The controls keep their built-in states: metric units.
-    EXPECT_EQ(result.options.unitSystem, 0);
+    EXPECT_EQ(result.options.unitSystem, UnitSystem::Metric);
     EXPECT_FALSE(result.options.autoConnect);
 
     QSettings raw(path, QSettings::IniFormat);
@@ -121,7 +121,7 @@ TEST(SettingsLoad, StoredValuesAreApplied) {
     EXPECT_TRUE(options.commLogging);
     EXPECT_FALSE(options.autoDetect);
     EXPECT_TRUE(options.autoConnect);
-    EXPECT_EQ(options.unitSystem, 1);
+    EXPECT_EQ(options.unitSystem, UnitSystem::English);
     EXPECT_EQ(options.widthGraph1, 3);
     EXPECT_EQ(options.widthGraph2, 5);
     EXPECT_EQ(options.colorGraph1, 0x00FF00);
@@ -144,7 +144,7 @@ TEST(SettingsLoad, MissingValuesAreWrittenWithTheirDefaults) {
     // Missing serial values reach the channel as missing; its read-back rules decide.
     EXPECT_EQ(serial.restoredFrom, QStringList(6, QStringLiteral("<missing>")));
     EXPECT_EQ(serial.stores, 0);
-    EXPECT_EQ(result.options.unitSystem, 0);
+    EXPECT_EQ(result.options.unitSystem, UnitSystem::Metric);
     // The graphs keep their built-in colours although the defaults are now stored.
     EXPECT_EQ(result.options.colorGraph1, std::nullopt);
     EXPECT_EQ(result.options.colorGraph2, std::nullopt);
@@ -172,7 +172,7 @@ TEST(SettingsLoad, ValuesOutsideTheirRangeAreNotTakenAsTheyStand) {
     }
     SettingsStore store(path);
     const PersistedOptions options = loadSettings(store, FakeSerial().io()).options;
-    EXPECT_EQ(options.unitSystem, 0);
+    EXPECT_EQ(options.unitSystem, UnitSystem::Metric);
     EXPECT_EQ(options.widthGraph1, 1);
     EXPECT_EQ(options.widthGraph2, 5);
     QSettings raw(path, QSettings::IniFormat);

@@ -161,13 +161,13 @@ TEST_F(UnopenableLog, TickingTheBoxReportsItAndStoresNothing) {
     EXPECT_TRUE(run.notifier.messages[0].text.startsWith(const_str::CommLogNotOpened));
     SettingsStore store;
     ASSERT_TRUE(store.open(false));
-    EXPECT_NE(store.readBool(setting_names::commLogging), std::optional<bool>(true));
+    EXPECT_NE(store.readBool(setting_names::CommLogging), std::optional<bool>(true));
 }
 
 TEST_F(UnopenableLog, AStoredLogOptionNeverKeepsTheProgramFromStarting) {
     QFile::remove(SettingsStore::defaultPath());
     SettingsStore stored;
-    storeBool(setting_names::commLogging, true, stored);
+    storeBool(setting_names::CommLogging, true, stored);
     const StartOverStoredSettings start;
     ASSERT_TRUE(start.window);
     EXPECT_EQ(start.notifier.texts().filter(const_str::CommLogNotOpened).size(), 1);
@@ -176,7 +176,7 @@ TEST_F(UnopenableLog, AStoredLogOptionNeverKeepsTheProgramFromStarting) {
     // The user's choice stays for the next start, when the file may be usable again.
     SettingsStore store;
     ASSERT_TRUE(store.open(false));
-    EXPECT_EQ(store.readBool(setting_names::commLogging), std::optional<bool>(true));
+    EXPECT_EQ(store.readBool(setting_names::CommLogging), std::optional<bool>(true));
 }
 
 TEST(DamagedSettings, AreReportedAndTheProgramStarts) {

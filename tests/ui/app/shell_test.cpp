@@ -225,7 +225,7 @@ TEST_F(Shell, EveryOptionIsWrittenAtOnceAndRestoredByTheNextRun) {
         QTest::mouseClick(run.find<QCheckBox>("cbCommunicationLog"), Qt::LeftButton);
         EXPECT_TRUE(run.context.link.commLogging());
         run.find<QComboBox>("cbSystemOfMeasurements")->setCurrentIndex(1);
-        EXPECT_EQ(run.context.unitSystem, 1);
+        EXPECT_EQ(run.context.unitSystem, UnitSystem::English);
         run.find<QSpinBox>("spinEditGraph1")->setValue(3);
         QComboBox* color = run.find<QComboBox>("cbColorGraph2");
         const int green = color->findData(QColor(0x00, 0x80, 0x00));
@@ -253,7 +253,7 @@ TEST_F(Shell, EveryOptionIsWrittenAtOnceAndRestoredByTheNextRun) {
     EXPECT_TRUE(again.find<QCheckBox>("cbCommunicationLog")->isChecked());
     EXPECT_TRUE(again.context.link.commLogging());
     EXPECT_EQ(again.find<QComboBox>("cbSystemOfMeasurements")->currentIndex(), 1);
-    EXPECT_EQ(again.context.unitSystem, 1);
+    EXPECT_EQ(again.context.unitSystem, UnitSystem::English);
     EXPECT_EQ(again.find<QSpinBox>("spinEditGraph1")->value(), 3);
     EXPECT_EQ(again.find<QComboBox>("cbColorGraph2")->currentData().value<QColor>(),
               QColor(0x00, 0x80, 0x00));

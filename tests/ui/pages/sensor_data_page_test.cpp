@@ -10,8 +10,8 @@
 #include "tests/support/qt_printers.h"
 #include "ui/pages/data_log_bar.h"
 #include "ui/pages/sensor_data_page.h"
-#include "ui/widgets/status_led.h"
 #include "ui/widgets/segment_display.h"
+#include "ui/widgets/status_led.h"
 
 #include <QDir>
 #include <QLabel>
@@ -180,7 +180,7 @@ TEST(SensorDataPage, ValuesAndUnitsFollowTheUnitSystemAndErrorsShowAsTheyCame) {
     run.connectDemo();
     run.showPage("btnSensorData");
     run.page->liveData().lists.MonitoredSensors[0].entry->valueText = const_str::Error;
-    run.context.unitSystem = 1;
+    run.context.unitSystem = UnitSystem::English;
     run.page->refreshSensorTable();
     QTableWidget* grid = run.grid("SensorDataGrid");
     EXPECT_EQ(columnTexts(grid, 3)[0], "Error");

@@ -45,7 +45,7 @@ struct TestsRun : ProgramRun {
         wrap(thread.onTestStarted);
         wrap(thread.showRunning);
         thread.onTestFinished = [original = thread.onTestFinished,
-                                       record](std::exception_ptr error) {
+                                 record](std::exception_ptr error) {
             original(error);
             record();
         };
@@ -81,7 +81,7 @@ TEST(TestsPage, ShowsReadyWithTheStartValuesOfTheUnitSystem) {
     EXPECT_NE(run.find<QWidget>("panTestDisplay"), nullptr);
 
     // The English unit system, chosen before the window is made, starts with mph.
-    run.context.unitSystem = 1;
+    run.context.unitSystem = UnitSystem::English;
     run.page->showStartValues();
     EXPECT_EQ(run.speed->text(), "0 mph");
 }
