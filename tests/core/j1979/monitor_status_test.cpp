@@ -26,6 +26,29 @@ TEST(MonitorStatus, LampCountAndCompletedMonitors) {
     EXPECT_EQ(status.nonContinuousCompleted, evaluatedOnly);
 }
 
+// Each monitor alone, written where J1979 puts it: its "supported" bit set, its "incomplete" bit
+// clear (byte B bits 0..2 with incomplete bits 4..6; bytes C and D for the others).
+TEST(MonitorStatus, EachEvaluatedMonitorReadsItsOwnBits) {
+    const struct {
+        Monitor monitor;
+        const char* answer;
+    } cases[] = {
+        {Monitor::Misfire, "410100010000"},           {Monitor::FuelSystem, "410100020000"},
+        {Monitor::Components, "410100040000"},        {Monitor::Catalyst, "410100000100"},
+        {Monitor::EvaporativeSystem, "410100000400"}, {Monitor::OxygenSensor, "410100002000"},
+        {Monitor::OxygenSensorHeater, "410100004000"},
+    };
+    for (const auto& c : cases) {
+        const MonitorStatus status = parseMonitorStatus(QLatin1String(c.answer));
+        for (const EvaluatedMonitor& m : evaluatedMonitors) {
+            const MonitorReadiness flags = readiness(status, m);
+            const bool self = m.monitor == c.monitor;
+            EXPECT_EQ(flags.supported, self) << c.answer << " monitor " << int(m.monitor);
+            EXPECT_EQ(flags.completed, self) << c.answer << " monitor " << int(m.monitor);
+        }
+    }
+}
+
 TEST(MonitorStatus, SupportedButNotCompleted) {
     const MonitorStatus status = parseMonitorStatus(QStringLiteral("410100776565"));
     EXPECT_FALSE(status.milOn);
