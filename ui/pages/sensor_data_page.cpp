@@ -66,7 +66,7 @@ SensorDataPage::SensorDataPage(ProgramContext& context, UserNotifier& notifier, 
     };
     layout->addWidget(m_tabs, 1);
     layout->addWidget(buildBottomBar());
-    connect(m_tabs, &QTabWidget::currentChanged, this, guarded([this] { nbSensordataChanging(); }));
+    connect(m_tabs, &QTabWidget::currentChanged, this, guarded([this] { onTabChanged(); }));
     setGridHeadings(gridHeadingTexts());
     refreshSensorTable();
 }
@@ -227,7 +227,7 @@ void SensorDataPage::onResetClicked() {
         graphReset();
 }
 
-void SensorDataPage::nbSensordataChanging() {
+void SensorDataPage::onTabChanged() {
     m_thread->requestStop();
     m_data.activeTab = m_tabs->currentIndex();
     if (m_log->isFileOpen())

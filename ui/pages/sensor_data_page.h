@@ -21,9 +21,9 @@ class SensorPolling;
 class SensorThread;
 class UserNotifier;
 
-// "Page_Sensordaten": live engine data. The tab control nbSensordata holds the sensor table with
-// its data-logging bar, the real-time graph, the dashboard and the sensor options; below it the
-// "Samples" counter with "Reset", and "Read" and "Stop", which start and stop the polling worker.
+// "Page_Sensordaten": live engine data. Its tabs hold the sensor table with its data-logging bar,
+// the real-time graph, the dashboard and the sensor options; below them the "Samples" counter
+// with "Reset", and "Read" and "Stop", which start and stop the polling worker.
 // The page owns the live-data state and the worker.
 class SensorDataPage : public QWidget, public GridHeadingSink {
     Q_OBJECT
@@ -41,7 +41,7 @@ public:
     void onStartPollingClicked();
     void onStopPollingClicked();
     void onResetClicked();
-    void nbSensordataChanging();
+    void onTabChanged();
     void fitSensorColumns();
     void setGridHeadings(const GridHeadingTexts& texts) override;
 

@@ -269,7 +269,7 @@ void TerminalPage::onHexInputChanged() {
     m_outputs[4]->setText(converted.first);
     m_outputs[5]->setText(converted.second);
     for (int bit = 0; bit < 32; ++bit) {
-        // cb1 is bit 7, cb8 bit 0, cb9 bit 15, ... cb32 bit 24.
+        // Each byte's boxes run from its highest bit down, as the byte is written in hex.
         const int number = (bit / 8) * 8 + (7 - bit % 8) + 1;
         m_bits[std::size_t(number - 1)]->setChecked((converted.bits >> bit) & 1U);
     }

@@ -7,6 +7,7 @@
 #include "core/l10n/translator.h"
 #include "core/settings/data_dirs.h"
 #include "core/settings/settings_store.h"
+#include "tests/support/program_run.h"
 #include "tests/support/qt_printers.h"
 #include "tests/support/recording_notifier.h"
 #include "ui/app/error_display.h"
@@ -35,36 +36,18 @@
 
 namespace {
 
-// A program run: context, translator and main window over the test's settings file.
-struct ProgramRun {
-    ProgramContext context;
-    Translator translator{data_dirs::programDir() + QStringLiteral("/locale")};
-    RecordingNotifier notifier;
-    std::unique_ptr<MainWindow> window;
-
-    explicit ProgramRun(const QString& language = QStringLiteral("en")) {
-        translator.chooseLanguage(language);
-        window = std::make_unique<MainWindow>(context, translator, notifier);
-        window->show();
-    }
-    template <typename T>
-    T* find(const QString& name) const {
-        T* widget = window->findChild<T*>(name);
-        EXPECT_NE(widget, nullptr) << name.toStdString();
-        return widget;
-    }
-    QString currentPage() const {
-        return find<QStackedWidget>(QStringLiteral("Notebook"))->currentWidget()->objectName();
-    }
-    QString title() const { return find<QLabel>(QStringLiteral("InfoPanel"))->text(); }
-};
+// The window as the program shows it at start, over the settings file the test's runs share.
+ProgramStart asStarted(const QString& language = QStringLiteral("en")) {
+    return {language, /*freshSettings=*/false, /*shown=*/true, /*instantDemo=*/false,
+            /*quickSerial=*/false};
+}
 
 struct Shell : testing::Test {
     void SetUp() override { QFile::remove(SettingsStore::defaultPath()); }
 };
 
 TEST_F(Shell, EachNavigationButtonShowsItsPageAndCaption) {
-    ProgramRun run;
+    ProgramRun run(asStarted());
     EXPECT_EQ(run.currentPage(), "Page_Start");
     EXPECT_EQ(run.title(), "  Start");
     const struct {
@@ -92,7 +75,7 @@ TEST_F(Shell, EachNavigationButtonShowsItsPageAndCaption) {
 }
 
 TEST_F(Shell, OptionsPutsTheFocusOnPortAutoDetection) {
-    ProgramRun run;
+    ProgramRun run(asStarted());
     run.window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(run.window.get()));
     QTest::mouseClick(run.find<QAbstractButton>("btnOptions"), Qt::LeftButton);
@@ -117,7 +100,7 @@ TEST_F(Shell, FrenchAndSpanishRunsShowTheirCaptionsHelpBookAndDescriptions) {
     };
     for (const auto& expected : runs) {
         SCOPED_TRACE(expected.language);
-        ProgramRun run(QLatin1String(expected.language));
+        ProgramRun run(asStarted(QLatin1String(expected.language)));
         EXPECT_EQ(run.title(), QStringLiteral("  ") + QString::fromUtf8(expected.start));
         EXPECT_EQ(run.find<QAbstractButton>("btnStart")->text(), QString::fromUtf8(expected.start));
         QTest::mouseClick(run.find<QAbstractButton>("btnOptions"), Qt::LeftButton);
@@ -135,7 +118,7 @@ TEST_F(Shell, FrenchAndSpanishRunsShowTheirCaptionsHelpBookAndDescriptions) {
 }
 
 TEST_F(Shell, GermanRunTranslatesCaptionsButKeepsPageNamesAndWindowTitle) {
-    ProgramRun run(QStringLiteral("de"));
+    ProgramRun run(asStarted(QStringLiteral("de")));
     QTest::mouseClick(run.find<QAbstractButton>("btnOptions"), Qt::LeftButton);
     EXPECT_EQ(run.currentPage(), "Page_General Options");
     EXPECT_EQ(run.title(), "  Optionen");
@@ -155,7 +138,7 @@ TEST_F(Shell, FirstRunShowsTheLanguageAndUnitsInEffect) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.run);
         QFile::remove(SettingsStore::defaultPath());
-        ProgramRun run(QLatin1String(c.run));
+        ProgramRun run(asStarted(QLatin1String(c.run)));
         EXPECT_EQ(run.find<QComboBox>("cbLanguage")->currentData().toString(), c.listed);
         EXPECT_EQ(run.find<QComboBox>("cbSystemOfMeasurements")->currentIndex(), 0);
         EXPECT_EQ(run.find<QLabel>("LabelTranslationLanguage")->text(), c.ownName);
@@ -167,7 +150,7 @@ TEST_F(Shell, FirstRunShowsTheLanguageAndUnitsInEffect) {
 TEST_F(Shell, HelpOpensBesideTheWindowTitledWithTheBook) {
     for (const char* language : {"en", "de"}) {
         SCOPED_TRACE(language);
-        ProgramRun run{QString::fromLatin1(language)};
+        ProgramRun run(asStarted(QString::fromLatin1(language)));
         const QRect screen = run.window->screen()->availableGeometry();
         run.window->move(screen.topLeft());
         QTest::mouseClick(run.find<QAbstractButton>("btnHelp"), Qt::LeftButton);
@@ -203,7 +186,7 @@ TEST_F(Shell, SettingsThatNameGermanGiveAGermanWindow) {
 }
 
 TEST_F(Shell, StatusStripStartsDarkNamingTheStoredPort) {
-    ProgramRun run;
+    ProgramRun run(asStarted());
     EXPECT_EQ(run.find<QLabel>("InterfaceLabel")->text(), "Initializing...");
     EXPECT_EQ(run.find<QLabel>("COM_Label")->text(), run.context.comPort->portName());
     EXPECT_FALSE(run.context.comPort->portName().isEmpty());
@@ -218,7 +201,7 @@ TEST_F(Shell, StatusStripStartsDarkNamingTheStoredPort) {
 
 TEST_F(Shell, EveryOptionIsWrittenAtOnceAndRestoredByTheNextRun) {
     {
-        ProgramRun run;
+        ProgramRun run(asStarted());
         QTest::mouseClick(run.find<QAbstractButton>("btnOptions"), Qt::LeftButton);
         QTest::mouseClick(run.find<QCheckBox>("cbAutodetect"), Qt::LeftButton);
         QTest::mouseClick(run.find<QCheckBox>("cbAutoConnect"), Qt::LeftButton);
@@ -247,7 +230,7 @@ TEST_F(Shell, EveryOptionIsWrittenAtOnceAndRestoredByTheNextRun) {
         EXPECT_EQ(store.readText("Port"), "/dev/ttyQUORVANE7");
         EXPECT_EQ(store.readText("BaudRate"), "9600"); // the whole serial group
     }
-    ProgramRun again;
+    ProgramRun again(asStarted());
     EXPECT_TRUE(again.find<QCheckBox>("cbAutodetect")->isChecked());
     EXPECT_TRUE(again.find<QCheckBox>("cbAutoConnect")->isChecked());
     EXPECT_TRUE(again.find<QCheckBox>("cbCommunicationLog")->isChecked());
@@ -261,7 +244,7 @@ TEST_F(Shell, EveryOptionIsWrittenAtOnceAndRestoredByTheNextRun) {
 }
 
 TEST_F(Shell, AddressFieldsAreWrittenOnlyWhenLeft) {
-    ProgramRun run;
+    ProgramRun run(asStarted());
     run.window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(run.window.get()));
     QTest::mouseClick(run.find<QAbstractButton>("btnOptions"), Qt::LeftButton);
@@ -281,7 +264,7 @@ TEST_F(Shell, AddressFieldsAreWrittenOnlyWhenLeft) {
 }
 
 TEST_F(Shell, MaximiseTwiceRestoresTheWindow) {
-    ProgramRun run;
+    ProgramRun run(asStarted());
     const QSize normal = run.window->size();
     QAbstractButton* maximize = run.find<QAbstractButton>("tbMaximize");
     QTest::mouseClick(maximize, Qt::LeftButton);
@@ -294,7 +277,7 @@ TEST_F(Shell, MaximiseTwiceRestoresTheWindow) {
 // The caption bar's buttons are drawn in the text colour on a plain face, as readable as the
 // title, not in the faint grey of the stripes.
 TEST_F(Shell, CaptionButtonsAreDrawnInTheTextColour) {
-    ProgramRun run;
+    ProgramRun run(asStarted());
     QApplication::processEvents();
     for (const char* name : {"tbMinimize", "tbMaximize", "tbClose"}) {
         SCOPED_TRACE(name);

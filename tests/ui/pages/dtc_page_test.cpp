@@ -192,6 +192,16 @@ TEST(DtcPage, ClearAnsweredYesClearsAndReadsEverythingAgain) {
 // Neither grid may then look like a car without codes.
 TEST(DtcPage, CodesThatDidNotComeShowTheFailureRowNotACleanCar) {
     ProgramRun run;
+    // The answered requests are waited for as long as a hang takes; the short wait for silence
+    // starts once the status has been shown, before the first unanswered request goes out.
+    const int silence = run.context.link.silenceTimeoutMs();
+    run.context.link.setSilenceTimeout(120'000);
+    DtcPage* page = run.window->dtcPage();
+    page->showMonitorStatus = [&run, silence,
+                               show = page->showMonitorStatus](const MonitorStatus& status) {
+        run.context.link.setSilenceTimeout(silence);
+        show(status);
+    };
     run.connectElmsimFallingSilent(1);
     run.showPage("btnFehlercodes");
     run.click("TroubleCodesRead");

@@ -5,8 +5,8 @@
 #include "core/l10n/const_str.h"
 #include "core/livedata/sensor_thread.h"
 #include "tests/support/grid_pixels.h"
+#include "tests/support/live_run.h"
 #include "tests/support/log_file.h"
-#include "tests/support/program_run.h"
 #include "tests/support/qt_printers.h"
 #include "ui/pages/data_log_bar.h"
 #include "ui/pages/sensor_data_page.h"
@@ -22,46 +22,8 @@
 
 namespace {
 
-const QDateTime kClock(QDate(2024, 3, 9), QTime(14, 3, 7));
-
-struct SensorRun : ProgramRun {
-    SensorDataPage* page = window->sensorDataPage();
-    QString logFolder = test_env::freshDir("sensor-logs");
-    QStringList boxes;
-    QTimer boxCloser;
-
-    SensorRun() {
-        page->dataLog()->folder = [this] { return logFolder; };
-        page->dataLog()->now = [] { return kClock; };
-        // Error boxes are modal; they are read and closed as the user would.
-        QObject::connect(&boxCloser, &QTimer::timeout, [this] {
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
-                    boxes << box->text();
-                    box->accept();
-                }
-        });
-        boxCloser.start(10);
-    }
-    // The window closes while boxes are still being closed: shut-down may report a pulled port.
-    ~SensorRun() { window.reset(); }
-    int samples() const { return page->counter()->text().toInt(); }
-    void pollUntilSamples(int count) {
-        while (page->sensorThread().isPolling() && samples() < count)
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
-    void waitUntilStopped() {
-        while (page->sensorThread().isPolling())
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
-    QStringList logLines() const {
-        const QStringList files = QDir(logFolder).entryList({"*.csv"}, QDir::Files, QDir::Name);
-        return files.isEmpty() ? QStringList() : readCrLfLines(logFolder + "/" + files.last());
-    }
-};
-
 TEST(SensorDataPage, PageHasItsFourTabsAndStartsIdle) {
-    SensorRun run;
+    LiveRun run;
     run.showPage("btnSensorData");
     QTabWidget* tabs = run.find<QTabWidget>("nbSensordata");
     ASSERT_EQ(tabs->count(), 4);
@@ -92,7 +54,7 @@ TEST(SensorDataPage, PageHasItsFourTabsAndStartsIdle) {
 
 TEST(SensorDataPage, DemoVehiclePolledCycleAfterCycleCountsEveryCycleShown) {
     DefaultLocale locale(QLocale(QLocale::English, QLocale::UnitedStates));
-    SensorRun run;
+    LiveRun run;
     run.connectDemo();
     run.showPage("btnSensorData");
     QTableWidget* grid = run.grid("SensorDataGrid");
@@ -128,7 +90,7 @@ TEST(SensorDataPage, DemoVehiclePolledCycleAfterCycleCountsEveryCycleShown) {
 }
 
 TEST(SensorDataPage, ReadIsRefusedWithoutAConnectionAndDoesNothingOnTheOptionsTab) {
-    SensorRun run;
+    LiveRun run;
     run.showPage("btnSensorData");
     run.click("btnSensorsRead");
     ASSERT_EQ(run.notifier.messages.size(), 1);
@@ -149,7 +111,7 @@ TEST(SensorDataPage, ReadIsRefusedWithoutAConnectionAndDoesNothingOnTheOptionsTa
 }
 
 TEST(SensorDataPage, EmptyMonitoredListStillShowsOneRowAndCounts) {
-    SensorRun run;
+    LiveRun run;
     run.connectDemo();
     run.showPage("btnSensorData");
     run.page->liveData().lists.MonitoredSensors.clear();
@@ -164,7 +126,7 @@ TEST(SensorDataPage, EmptyMonitoredListStillShowsOneRowAndCounts) {
 }
 
 TEST(SensorDataPage, GraphTabWithoutSensorsPollsNothingAndEndsAtOnce) {
-    SensorRun run;
+    LiveRun run;
     run.connectDemo();
     run.showPage("btnSensorData");
     run.page->tabs()->setCurrentIndex(1);
@@ -176,7 +138,7 @@ TEST(SensorDataPage, GraphTabWithoutSensorsPollsNothingAndEndsAtOnce) {
 
 TEST(SensorDataPage, ValuesAndUnitsFollowTheUnitSystemAndErrorsShowAsTheyCame) {
     DefaultLocale locale(QLocale(QLocale::English, QLocale::UnitedStates));
-    SensorRun run;
+    LiveRun run;
     run.connectDemo();
     run.showPage("btnSensorData");
     run.page->liveData().lists.MonitoredSensors[0].entry->valueText = const_str::Error;
@@ -192,7 +154,7 @@ TEST(SensorDataPage, ValuesAndUnitsFollowTheUnitSystemAndErrorsShowAsTheyCame) {
 }
 
 TEST(SensorDataPage, RecordPauseRecordStopWritesOneFileOfWholeRecords) {
-    SensorRun run;
+    LiveRun run;
     run.connectDemo();
     run.showPage("btnSensorData");
     SensorList& monitored = run.page->liveData().lists.MonitoredSensors;
@@ -245,7 +207,7 @@ TEST(SensorDataPage, RecordPauseRecordStopWritesOneFileOfWholeRecords) {
 }
 
 TEST(SensorDataPage, RecordingWhilePollingLogsTheStartAndEveryCycle) {
-    SensorRun run;
+    LiveRun run;
     run.connectDemo();
     run.showPage("btnSensorData");
     run.click("btnLogRecord");
@@ -254,7 +216,7 @@ TEST(SensorDataPage, RecordingWhilePollingLogsTheStartAndEveryCycle) {
     run.page->stopPollingAndWait();
     const int cycles = run.samples();
     run.click("btnLogStop");
-    const QStringList lines = run.logLines();
+    const QStringList lines = run.csvLines();
     ASSERT_EQ(lines.size(), 1 + 1 + cycles); // header, the start of Read, one per cycle shown
     EXPECT_EQ(lines[0].count("\",\""), 13);
     for (const QString& line : lines.mid(1))
@@ -263,7 +225,7 @@ TEST(SensorDataPage, RecordingWhilePollingLogsTheStartAndEveryCycle) {
 
 TEST(SensorDataPage, PolledThroughThePtyUntilTheAdapterIsPulled) {
     DefaultLocale locale(QLocale(QLocale::English, QLocale::UnitedStates));
-    SensorRun run;
+    LiveRun run;
     run.connectElmsim();
     run.showPage("btnSensorData");
     const int sensors = int(run.page->liveData().lists.MonitoredSensors.size());
@@ -281,7 +243,7 @@ TEST(SensorDataPage, PolledThroughThePtyUntilTheAdapterIsPulled) {
     EXPECT_TRUE(run.find<QPushButton>("btnSensorsRead")->isEnabled());
 
     // Every line of the log is a whole record; the file is still open and intact.
-    const QStringList lines = run.logLines();
+    const QStringList lines = run.csvLines();
     ASSERT_GE(lines.size(), 2);
     for (const QString& line : lines) {
         EXPECT_TRUE(line.startsWith('"') && line.endsWith('"')) << line.toStdString();
@@ -292,7 +254,7 @@ TEST(SensorDataPage, PolledThroughThePtyUntilTheAdapterIsPulled) {
 
 TEST(SensorDataPage, AnElm327OnACanCarPollsTheSameValuesAsTheDemoVehicle) {
     DefaultLocale locale(QLocale(QLocale::English, QLocale::UnitedStates));
-    auto pollOnce = [](SensorRun& run) {
+    auto pollOnce = [](LiveRun& run) {
         run.showPage("btnSensorData");
         run.click("btnSensorsRead");
         run.pollUntilSamples(3);
@@ -304,7 +266,7 @@ TEST(SensorDataPage, AnElm327OnACanCarPollsTheSameValuesAsTheDemoVehicle) {
                 rows << grid->item(row, 1)->text() + "=" + grid->item(row, 3)->text();
         return rows;
     };
-    SensorRun demo;
+    LiveRun demo;
     demo.connectDemo();
     const QStringList expected = pollOnce(demo);
 
@@ -312,7 +274,7 @@ TEST(SensorDataPage, AnElm327OnACanCarPollsTheSameValuesAsTheDemoVehicle) {
     config.elm327 = true;
     config.elm327Settings.headers = true;
     config.elm327Settings.secondUnit = true;
-    SensorRun can;
+    LiveRun can;
     can.elm = std::make_unique<PtyElm>(config);
     can.elm->start();
     can.context.comPort->setPortName(can.elm->slavePath());

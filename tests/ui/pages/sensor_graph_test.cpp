@@ -5,7 +5,7 @@
 #include "core/l10n/const_str.h"
 #include "core/livedata/sensor_thread.h"
 #include "tests/support/error_boxes.h"
-#include "tests/support/program_run.h"
+#include "tests/support/live_run.h"
 #include "tests/support/qt_printers.h"
 #include "ui/pages/dashboard_tab.h"
 #include "ui/pages/sensor_data_page.h"
@@ -29,48 +29,6 @@
 #include <QValueAxis>
 
 namespace {
-
-struct LiveRun : ProgramRun {
-    SensorDataPage* page = window->sensorDataPage();
-    SensorGraphTab* graph = page->graphTab();
-    DashboardTab* dashboard = page->dashboardTab();
-
-    int samples() const { return page->counter()->text().toInt(); }
-    void pollUntilSamples(int count) {
-        while (page->sensorThread().isPolling() && samples() < count)
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
-    void waitUntilStopped() {
-        while (page->sensorThread().isPolling())
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
-    // Picks the selector item of a PID code as the user does.
-    void choose(int graphNumber, const QString& pidCode) {
-        QComboBox* box = graph->selector(graphNumber);
-        const int row = pidCode.isEmpty() ? 0 : box->findText(nameOf(pidCode));
-        ASSERT_GE(row, 0) << pidCode.toStdString();
-        box->setCurrentIndex(row);
-        Q_EMIT box->activated(row);
-    }
-    QString nameOf(const QString& pidCode) const {
-        for (const SensorListItem& item : page->liveData().lists.MonitoredSensors)
-            if (item.entry->pidCode == pidCode)
-                return item.displayName;
-        return {};
-    }
-    // Samples with known values, as polling would have left them.
-    void keepSamples(int count) {
-        page->liveData().history.clear();
-        for (int i = 0; i < count; ++i)
-            page->liveData().history.append({double(i), double(1000 + i)});
-    }
-    static QList<double> xs(const QLineSeries* series) {
-        QList<double> x;
-        for (const QPointF& p : series->points())
-            x << p.x();
-        return x;
-    }
-};
 
 TEST(SensorGraph, DemoVehicleEngineSpeedAndCoolantGrowOnTheirAxes) {
     DefaultLocale locale(QLocale(QLocale::English, QLocale::UnitedStates));
@@ -242,7 +200,7 @@ TEST(SensorGraph, ChartDrawsTheSeriesInTheChosenColourAndWidthAndSavesAPicture) 
         asked = true;
         return QString();
     };
-    ErrorBoxes boxes;
+    ErrorBoxes& boxes = run.errorBoxes;
     run.click("dxButton7");
     EXPECT_FALSE(asked);
     EXPECT_EQ(boxes.texts, QStringList{"Directory \"graphs\" can not be created."});

@@ -7,6 +7,7 @@
 #include "core/l10n/translator.h"
 #include "core/settings/data_dirs.h"
 #include "core/settings/settings_store.h"
+#include "tests/support/program_run.h"
 #include "tests/support/qt_printers.h"
 #include "tests/support/recording_notifier.h"
 #include "tools/elmsim/pty_elm.h"
@@ -30,57 +31,18 @@
 
 namespace {
 
-struct Window {
-    ProgramContext context;
-    Translator translator{data_dirs::programDir() + QStringLiteral("/locale")};
-    RecordingNotifier notifier;
-    std::unique_ptr<MainWindow> main;
-
-    explicit Window(const QString& language = QStringLiteral("en")) {
-        QFile::remove(SettingsStore::defaultPath());
-        translator.chooseLanguage(language);
-        main = std::make_unique<MainWindow>(context, translator, notifier);
-        main->show();
-        context.link.setDemoDelay(0);
-    }
-    template <typename T>
-    T* find(const char* name) const {
-        T* widget = main->findChild<T*>(QLatin1String(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-    QString text(const char* name) const {
-        if (auto* label = main->findChild<QLabel*>(QLatin1String(name)))
-            return label->text();
-        if (auto* edit = main->findChild<QLineEdit*>(QLatin1String(name)))
-            return edit->text();
-        if (auto* box = main->findChild<QComboBox*>(QLatin1String(name)))
-            return box->currentText();
-        ADD_FAILURE() << "no text widget " << name;
-        return {};
-    }
-    QStringList logLines(bool* allOk = nullptr) const {
-        QListWidget* list = find<QListWidget>("LogListBox");
-        QStringList lines;
-        if (allOk)
-            *allOk = true;
-        for (int i = 0; i < list->count(); ++i) {
-            lines << list->item(i)->text();
-            const QPixmap mark = list->item(i)->data(Qt::DecorationRole).value<QPixmap>();
-            if (allOk && (mark.isNull() || mark.toImage().pixelColor(7, 6).red() > 150))
-                *allOk = false; // no mark, or the red failure mark
-        }
-        return lines;
-    }
-    void click(const char* name) { QTest::mouseClick(find<QAbstractButton>(name), Qt::LeftButton); }
-};
+// The window as the program shows it, connecting through the port each test names.
+ProgramStart startPage(const QString& language = QStringLiteral("en")) {
+    return {language, /*freshSettings=*/true, /*shown=*/true, /*instantDemo=*/true,
+            /*quickSerial=*/false};
+}
 
 const QStringList kFifteenLinesAfterPort = {
     "response from interface: OK", "Echo off: OK",       "LF off: OK",
     "Chip Version: ELM323 v2.0",   "Interface is ready", "Connection to ECU: OK",
 };
 
-void expectConnectedPage(const Window& w) {
+void expectConnectedPage(const ProgramRun& w) {
     EXPECT_TRUE(w.find<MilLamp>("MILLamp")->milOn());
     EXPECT_EQ(w.text("labMIL_Status"), "On");
     EXPECT_EQ(w.text("DTCCountLabel"), "9");
@@ -102,7 +64,7 @@ void expectConnectedPage(const Window& w) {
 }
 
 TEST(StartPage, DemoModeConnectFillsThePageWithoutAnySerialPort) {
-    Window w;
+    ProgramRun w(startPage());
     w.context.comPort->setPortName("/dev/quorvane-no-such-port");
     EXPECT_EQ(w.text("labMisfire_S"), "N/A");
     EXPECT_EQ(w.text("labMIL_Status"), "Off");
@@ -131,7 +93,7 @@ TEST(StartPage, DemoModeConnectFillsThePageWithoutAnySerialPort) {
 
 // The lamp's own captions are translated with the window: a German run never says "On".
 TEST(StartPage, GermanRunShowsTheLampStateInGerman) {
-    Window w(QStringLiteral("de"));
+    ProgramRun w(startPage(QStringLiteral("de")));
     auto* lamp = w.find<MilLamp>("MILLamp");
     EXPECT_EQ(lamp->captionOn(), "An");
     EXPECT_EQ(lamp->captionOff(), "Aus");
@@ -145,7 +107,7 @@ TEST(StartPage, GermanRunShowsTheLampStateInGerman) {
 TEST(StartPage, ConnectThroughThePseudoTerminalShowsTheSameLines) {
     PtyElm elm({});
     elm.start();
-    Window w;
+    ProgramRun w(startPage());
     w.context.comPort->setPortName(elm.slavePath());
     w.click("NeuInitialisierenBtn");
     bool allOk = false;
@@ -168,7 +130,7 @@ TEST(StartPage, AnElm327OnACanCarFillsTheWindowLikeTheElm323) {
         config.elm327Settings.headers = headers;
         PtyElm elm(config);
         elm.start();
-        Window w;
+        ProgramRun w(startPage());
         w.context.comPort->setPortName(elm.slavePath());
         w.click("NeuInitialisierenBtn");
         EXPECT_TRUE(w.logLines().join('\n').contains("Protocol"))
