@@ -85,7 +85,7 @@ constexpr int kResizeBorder = 4;
 } // namespace
 
 MainWindow::MainWindow(ProgramContext& context, Translator& translator, UserNotifier& notifier,
-               QWidget* parent)
+                       QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::FramelessWindowHint), m_context(context),
       m_translator(translator), m_notifier(notifier) {
     setObjectName(QStringLiteral("TfMain"));
@@ -135,21 +135,20 @@ void MainWindow::wireConnection() {
             this, [this, reason] { runReportingErrors([&] { interfaceLost(reason); }); },
             Qt::QueuedConnection);
     });
-    m_options->connectionLost = [this](const QString& reason) {
+    connect(m_options, &OptionsPage::connectionLost, this, [this](const QString& reason) {
         stopPollingAndWait();
         m_connection->connectionLost(reason);
-    };
+    });
 
-    m_dtc->showMonitorStatus = [this](const MonitorStatus& status) {
-        m_start->showMonitorStatus(status);
-    };
+    connect(m_dtc, &DtcPage::monitorStatusRead, m_start, &StartPage::showMonitorStatus);
     // Clearing erased the frame too: its supported set and its values are read again.
-    m_dtc->troubleCodesCleared = [this] {
+    connect(m_dtc, &DtcPage::troubleCodesCleared, this, [this] {
         if (m_context.service02)
             m_context.service02->readSupported(m_context.link);
         m_freezeFrames->readFreezeFrames();
-    };
-    m_dtc->manufacturerChanged = [this] { m_freezeFrames->refreshDescription(); };
+    });
+    connect(m_dtc, &DtcPage::manufacturerChanged, m_freezeFrames,
+            &FreezeFramePage::refreshDescription);
     m_freezeFrames->selectedManufacturer = [this] { return m_dtc->selectedManufacturer(); };
 
     m_autoConnectTimer = new QTimer(this);
@@ -208,7 +207,8 @@ void MainWindow::buildFrame() {
     layout->setSpacing(0);
     m_caption = new CaptionBar(windowTitle(), central);
     connect(m_caption, &CaptionBar::minimizeClicked, this, &QWidget::showMinimized);
-    connect(m_caption, &CaptionBar::maximizeClicked, this, guarded([this] { onMaximizeClicked(); }));
+    connect(m_caption, &CaptionBar::maximizeClicked, this,
+            guarded([this] { onMaximizeClicked(); }));
     connect(m_caption, &CaptionBar::closeClicked, this, &QWidget::close);
     layout->addWidget(m_caption);
     layout->addSpacing(2);
@@ -218,8 +218,8 @@ void MainWindow::buildFrame() {
     setCentralWidget(central);
 }
 
-QToolButton* MainWindow::toolButton(QWidget* parent, const QString& name, const QString& pictureName,
-                                int x) {
+QToolButton* MainWindow::toolButton(QWidget* parent, const QString& name,
+                                    const QString& pictureName, int x) {
     auto* button = new QToolButton(parent);
     button->setObjectName(name);
     button->setAutoRaise(true);

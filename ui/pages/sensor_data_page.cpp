@@ -38,9 +38,7 @@ SensorDataPage::SensorDataPage(ProgramContext& context, UserNotifier& notifier, 
     m_thread = std::make_unique<SensorThread>(*m_polling, m_data.activeTab);
     m_thread->onPollingStarted = [this] { onPollingStarted(); };
     m_thread->onCycleReady = [this] { onCycleReady(); };
-    m_thread->onPollingFinished = [this](std::exception_ptr error) {
-        onPollingFinished(error);
-    };
+    m_thread->onPollingFinished = [this](std::exception_ptr error) { onPollingFinished(error); };
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -54,17 +52,15 @@ SensorDataPage::SensorDataPage(ProgramContext& context, UserNotifier& notifier, 
     m_tabs->addTab(m_dashboard, QStringLiteral("Dashboard"));
     m_sensorOptions = new SensorOptionsTab(m_data.lists, m_tabs);
     m_tabs->addTab(m_sensorOptions, QStringLiteral("Sensor Options"));
-    graphHandOff = [this] { m_graph->graphHandOff(); };
-    graphReset = [this] { m_graph->graphReset(); };
-    dashboardHandOff = [this] { m_dashboard->dashboardHandOff(); };
     m_graph->polling = [this] { return m_thread->isPolling(); };
     m_graph->english = [this] { return m_context.unitSystem == 1; };
-    m_graph->resetRequested = [this] { onResetClicked(); };
-    m_sensorOptions->stopPolling = [this] { stopPollingAndWait(); };
-    m_sensorOptions->applied = [this] {
+    connect(m_graph, &SensorGraphTab::resetRequested, this, &SensorDataPage::onResetClicked);
+    connect(m_sensorOptions, &SensorOptionsTab::aboutToApply, this,
+            &SensorDataPage::stopPollingAndWait);
+    connect(m_sensorOptions, &SensorOptionsTab::applied, this, [this] {
         m_graph->fillSelectors(m_data.lists.MonitoredSensors, false);
         refreshSensorTable();
-    };
+    });
     layout->addWidget(m_tabs, 1);
     layout->addWidget(buildBottomBar());
     connect(m_tabs, &QTabWidget::currentChanged, this, guarded([this] { nbSensordataChanging(); }));
@@ -224,8 +220,19 @@ void SensorDataPage::stopPollingAndWait() {
 void SensorDataPage::onResetClicked() {
     m_counter->setText(QStringLiteral("0"));
     m_data.history.clear();
-    if (graphReset)
-        graphReset();
+    graphReset();
+}
+
+void SensorDataPage::graphHandOff() {
+    m_graph->graphHandOff();
+}
+
+void SensorDataPage::dashboardHandOff() {
+    m_dashboard->dashboardHandOff();
+}
+
+void SensorDataPage::graphReset() {
+    m_graph->graphReset();
 }
 
 void SensorDataPage::nbSensordataChanging() {
@@ -257,12 +264,10 @@ void SensorDataPage::onCycleReady() {
             refreshSensorTable();
             break;
         case SensorTab::Graph:
-            if (graphHandOff)
-                graphHandOff();
+            graphHandOff();
             break;
         case SensorTab::Dashboard:
-            if (dashboardHandOff)
-                dashboardHandOff();
+            dashboardHandOff();
             break;
         case SensorTab::Options:
             break;

@@ -250,8 +250,7 @@ void SensorGraphTab::sensorChosen(int graph) {
         SensorItemDelegate::entryOf(side.selector->model()->index(position, 0));
     if (entry == nullptr)
         return;
-    if (resetRequested)
-        resetRequested();
+    Q_EMIT resetRequested();
     side.appliedPosition = position;
     bool isHex = false;
     const int pid = entry->pidCode.toInt(&isHex, 16);

@@ -32,8 +32,6 @@ public:
     // Whether the polling worker runs; the slider only pages while it does not.
     std::function<bool()> polling;
     std::function<bool()> english;
-    // "Reset" of the page: counter, chart and history.
-    std::function<void()> resetRequested;
     // The picture's file name, offered the suggestion; empty when the user cancels.
     std::function<QString(const QString& suggested)> choosePictureFile;
     std::function<bool(QPrinter& printer)> choosePrinter;
@@ -67,6 +65,10 @@ public:
     QString axisTitle(int graph) const { return m_sides[graph - 1].title; }
     QComboBox* selector(int graph) const { return m_sides[graph - 1].selector; }
     QSlider* slider() const { return m_slider; }
+
+Q_SIGNALS:
+    // A new sensor in a series asks for the page's "Reset": counter, chart and history.
+    void resetRequested();
 
 private:
     struct Side {
