@@ -6,6 +6,7 @@
 #include "core/link/serial_port.h"
 #include "ui/app/caption_bar.h"
 #include "ui/app/error_display.h"
+#include "ui/app/input_pause.h"
 #include "ui/app/options_page.h"
 #include "ui/app/window_connection_view.h"
 #include "ui/pages/dtc_page.h"
@@ -136,6 +137,7 @@ void MainWindow::wireConnection() {
             Qt::QueuedConnection);
     });
     connect(m_options, &OptionsPage::connectionLost, this, [this](const QString& reason) {
+        const InputPause pause(this);
         stopPollingAndWait();
         m_connection->connectionLost(reason);
     });
@@ -160,11 +162,13 @@ void MainWindow::wireConnection() {
 }
 
 void MainWindow::onConnectClicked() {
+    const InputPause pause(this);
     stopPollingAndWait();
     m_connection->reconnect();
 }
 
 void MainWindow::onDisconnectClicked() {
+    const InputPause pause(this);
     stopPollingAndWait();
     m_connection->disconnect();
 }
@@ -178,6 +182,7 @@ void MainWindow::interfaceLost(const QString& reason) {
     // loss has been dealt with.
     if (m_closed || !m_context.comPort || !m_context.comPort->isOpen())
         return;
+    const InputPause pause(this);
     stopPollingAndWait();
     m_connection->connectionLost(reason);
 }
@@ -189,6 +194,7 @@ void MainWindow::onAutoConnectTimeout() {
     struct RestoreCursor {
         ~RestoreCursor() { QApplication::restoreOverrideCursor(); }
     } restore;
+    const InputPause pause(this);
     m_connection->reconnect();
 }
 
@@ -405,6 +411,7 @@ QWidget* MainWindow::buildStatusStrip() {
 }
 
 void MainWindow::onNavigationClicked(QAbstractButton* button) {
+    const InputPause pause(this);
     stopPollingAndWait();
     const int tag = button->property("tag").toInt();
     if (QWidget* page = m_notebook->findChild<QWidget*>(pageForTag(tag)))
