@@ -5,6 +5,7 @@
 #include "core/l10n/const_str.h"
 #include "core/livedata/sensor_thread.h"
 #include "tests/support/error_boxes.h"
+#include "tests/support/fake_graph_dialogs.h"
 #include "tests/support/program_run.h"
 #include "tests/support/qt_printers.h"
 #include "ui/pages/dashboard_tab.h"
@@ -34,6 +35,9 @@ struct LiveRun : ProgramRun {
     SensorDataPage* page = window->sensorDataPage();
     SensorGraphTab* graph = page->graphTab();
     DashboardTab* dashboard = page->dashboardTab();
+    FakeGraphDialogs dialogs;
+
+    LiveRun() { graph->setDialogs(dialogs); }
 
     int samples() const { return page->counter()->text().toInt(); }
     void pollUntilSamples(int count) {
@@ -217,7 +221,7 @@ TEST(SensorGraph, ChartDrawsTheSeriesInTheChosenColourAndWidthAndSavesAPicture) 
     QString offered;
     const QString folder = test_env::freshDir("graph-pictures") + "/graphs";
     run.graph->graphsFolder = [&] { return folder; };
-    run.graph->choosePictureFile = [&](const QString& suggested) {
+    run.dialogs.pictureFile = [&](const QString& suggested) {
         offered = suggested;
         return suggested;
     };
@@ -228,7 +232,7 @@ TEST(SensorGraph, ChartDrawsTheSeriesInTheChosenColourAndWidthAndSavesAPicture) 
     QImageReader bitmap(offered);
     EXPECT_EQ(bitmap.format(), "bmp");
     EXPECT_EQ(bitmap.size(), view->size());
-    run.graph->choosePictureFile = [&](const QString&) { return folder + "/chart.png"; };
+    run.dialogs.pictureFile = [&](const QString&) { return folder + "/chart.png"; };
     run.click("dxButton7");
     EXPECT_EQ(QImageReader(folder + "/chart.png").format(), "png");
 
@@ -238,7 +242,7 @@ TEST(SensorGraph, ChartDrawsTheSeriesInTheChosenColourAndWidthAndSavesAPicture) 
     blocker.close();
     run.graph->graphsFolder = [&] { return blocker.fileName(); };
     bool asked = false;
-    run.graph->choosePictureFile = [&](const QString&) {
+    run.dialogs.pictureFile = [&](const QString&) {
         asked = true;
         return QString();
     };
@@ -249,7 +253,7 @@ TEST(SensorGraph, ChartDrawsTheSeriesInTheChosenColourAndWidthAndSavesAPicture) 
 
     // Printed through the print dialog: here into a PDF file.
     const QString pdf = test_env::freshDir("graph-print") + "/chart.pdf";
-    run.graph->choosePrinter = [&](QPrinter& printer) {
+    run.dialogs.printer = [&](QPrinter& printer) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
         return true;
