@@ -136,19 +136,20 @@ void MainWindow::wireConnection() {
             this, [this, reason] { runReportingErrors([&] { interfaceLost(reason); }); },
             Qt::QueuedConnection);
     });
-    connect(m_options, &OptionsPage::connectionLost, this, [this](const QString& reason) {
-        const InputPause pause(this);
-        stopPollingAndWait();
-        m_connection->connectionLost(reason);
-    });
+    // Slots that talk to the interface may throw; guarded() keeps that out of Qt's signal code.
+    connect(m_options, &OptionsPage::connectionLost, this, guarded([this](const QString& reason) {
+                const InputPause pause(this);
+                stopPollingAndWait();
+                m_connection->connectionLost(reason);
+            }));
 
     connect(m_dtc, &DtcPage::monitorStatusRead, m_start, &StartPage::showMonitorStatus);
     // Clearing erased the frame too: its supported set and its values are read again.
-    connect(m_dtc, &DtcPage::troubleCodesCleared, this, [this] {
-        if (m_context.service02)
-            m_context.service02->readSupported(m_context.link);
-        m_freezeFrames->readFreezeFrames();
-    });
+    connect(m_dtc, &DtcPage::troubleCodesCleared, this, guarded([this] {
+                if (m_context.service02)
+                    m_context.service02->readSupported(m_context.link);
+                m_freezeFrames->readFreezeFrames();
+            }));
     connect(m_dtc, &DtcPage::manufacturerChanged, m_freezeFrames,
             &FreezeFramePage::refreshDescription);
     m_freezeFrames->selectedManufacturer = [this] { return m_dtc->selectedManufacturer(); };
