@@ -4,7 +4,6 @@
 #include "core/livedata/sensor_thread.h"
 #include "tests/support/program_run.h"
 #include "ui/pages/sensor_data_page.h"
-
 #include "ui/widgets/segment_display.h"
 
 #include <QLineEdit>
