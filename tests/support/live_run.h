@@ -5,6 +5,7 @@
 
 #include "core/livedata/sensor_thread.h"
 #include "tests/support/error_boxes.h"
+#include "tests/support/fake_graph_dialogs.h"
 #include "tests/support/log_file.h"
 #include "tests/support/program_run.h"
 #include "tests/support/test_environment.h"
@@ -30,8 +31,11 @@ struct LiveRun : ProgramRun {
     // Error boxes are modal; they are read and closed as the user would.
     ErrorBoxes errorBoxes;
     QStringList& boxes = errorBoxes.texts;
+    // The graph's file and printer choosers, answered by the test.
+    FakeGraphDialogs dialogs;
 
     LiveRun() {
+        graph->setDialogs(dialogs);
         page->dataLog()->folder = [this] { return logFolder; };
         page->dataLog()->now = [] { return Clock; };
     }

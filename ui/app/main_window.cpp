@@ -7,6 +7,7 @@
 #include "ui/app/caption_bar.h"
 #include "ui/app/error_display.h"
 #include "ui/app/frame_edges.h"
+#include "ui/app/input_pause.h"
 #include "ui/app/options_page.h"
 #include "ui/app/window_connection_view.h"
 #include "ui/pages/dtc_page.h"
@@ -85,21 +86,22 @@ void MainWindow::wireConnection() {
             this, [this, reason] { runReportingErrors([&] { interfaceLost(reason); }); },
             Qt::QueuedConnection);
     });
-    m_options->connectionLost = [this](const QString& reason) {
-        stopPollingAndWait();
-        m_session->connectionLost(reason);
-    };
+    // Slots that talk to the interface may throw; guarded() keeps that out of Qt's signal code.
+    connect(m_options, &OptionsPage::connectionLost, this, guarded([this](const QString& reason) {
+                const InputPause pause(this);
+                stopPollingAndWait();
+                m_session->connectionLost(reason);
+            }));
 
-    m_dtc->showMonitorStatus = [this](const MonitorStatus& status) {
-        m_start->showMonitorStatus(status);
-    };
+    connect(m_dtc, &DtcPage::monitorStatusRead, m_start, &StartPage::showMonitorStatus);
     // Clearing erased the frame too: its supported set and its values are read again.
-    m_dtc->troubleCodesCleared = [this] {
-        if (m_context.service02)
-            m_context.service02->readSupported(m_context.link);
-        m_freezeFrames->readFreezeFrames();
-    };
-    m_dtc->manufacturerChanged = [this] { m_freezeFrames->refreshDescription(); };
+    connect(m_dtc, &DtcPage::troubleCodesCleared, this, guarded([this] {
+                if (m_context.service02)
+                    m_context.service02->readSupported(m_context.link);
+                m_freezeFrames->readFreezeFrames();
+            }));
+    connect(m_dtc, &DtcPage::manufacturerChanged, m_freezeFrames,
+            &FreezeFramePage::refreshDescription);
     m_freezeFrames->selectedManufacturer = [this] { return m_dtc->selectedManufacturer(); };
 
     m_autoConnectTimer = new QTimer(this);
@@ -111,11 +113,13 @@ void MainWindow::wireConnection() {
 }
 
 void MainWindow::onConnectClicked() {
+    const InputPause pause(this);
     stopPollingAndWait();
     m_session->connect();
 }
 
 void MainWindow::onDisconnectClicked() {
+    const InputPause pause(this);
     stopPollingAndWait();
     m_session->disconnect();
 }
@@ -129,6 +133,7 @@ void MainWindow::interfaceLost(const QString& reason) {
     // loss has been dealt with.
     if (m_closed || !m_context.comPort || !m_context.comPort->isOpen())
         return;
+    const InputPause pause(this);
     stopPollingAndWait();
     m_session->connectionLost(reason);
 }
@@ -140,6 +145,7 @@ void MainWindow::onAutoConnectTimeout() {
     struct RestoreCursor {
         ~RestoreCursor() { QApplication::restoreOverrideCursor(); }
     } restore;
+    const InputPause pause(this);
     m_session->connect();
 }
 
@@ -374,6 +380,7 @@ QWidget* MainWindow::buildStatusStrip() {
 }
 
 void MainWindow::onNavigationClicked(QAbstractButton* button) {
+    const InputPause pause(this);
     stopPollingAndWait();
     QWidget* page = m_navigation->pageOf(button);
     if (page != nullptr)

@@ -13,6 +13,7 @@
 #include "core/settings/data_dirs.h"
 #include "core/settings/settings_load.h"
 #include "ui/app/error_display.h"
+#include "ui/app/input_pause.h"
 #include "ui/app/main_window.h"
 #include "ui/app/options_page.h"
 #include "ui/app/window_connection_view.h"
@@ -156,6 +157,7 @@ void MainWindow::shutDown() {
     m_closed = true;
     releaseInstanceLock();
     m_autoConnectTimer->stop();
+    const InputPause pause(this);
     stopPollingAndWait();
     // Nobody should watch a window wait for an interface that may never answer.
     hide();

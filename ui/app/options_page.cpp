@@ -316,8 +316,7 @@ void OptionsPage::onPortChanged(const QString& text) {
     try {
         port.open();
     } catch (const SerialPortError& error) {
-        if (connectionLost)
-            connectionLost(error.message());
+        Q_EMIT connectionLost(error.message());
         m_notifier.showMessage(UserNotifier::Icon::Error, const_str::Port + QStringLiteral(": ") +
                                                               name + QLatin1Char(' ') +
                                                               const_str::CouldNotBeOpened +

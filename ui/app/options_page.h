@@ -37,11 +37,9 @@ public:
     // the box stays clear and false is returned; nothing is stored here.
     bool switchOnCommLogging();
 
-    // Where a port that does not open after a change of port ends the connection; the window
-    // sets it.
-    std::function<void(const QString& reason)> connectionLost;
-
 Q_SIGNALS:
+    // A port that does not open after a change of port ends the connection.
+    void connectionLost(const QString& reason);
     void unitSystemChanged(UnitSystem units);
     void graphWidthChanged(int graph, int width);
     void graphColorChanged(int graph, const QColor& color);

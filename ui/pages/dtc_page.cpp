@@ -124,7 +124,8 @@ QWidget* DtcPage::buildBottomBar() {
     connect(read, &QPushButton::clicked, this, guarded([this] { onReadCodesClicked(); }));
     connect(clear, &QPushButton::clicked, this, guarded([this] { onClearCodesClicked(); }));
     connect(print, &QPushButton::clicked, this, guarded([this] { onPrintCodesClicked(); }));
-    connect(m_prev, &QPushButton::clicked, this, guarded([this] { onPreviousManufacturerClicked(); }));
+    connect(m_prev, &QPushButton::clicked, this,
+            guarded([this] { onPreviousManufacturerClicked(); }));
     connect(m_next, &QPushButton::clicked, this, guarded([this] { onNextManufacturerClicked(); }));
     connect(m_manufacturer, &QComboBox::currentIndexChanged, this,
             guarded([this] { onManufacturerChanged(); }));
@@ -225,10 +226,9 @@ void DtcPage::fillPendingCodes() {
 
 void DtcPage::readStatusAndCodes() {
     const MonitorStatus status = m_context.service01
-                                      ? m_context.service01->readMonitorStatus(m_context.link)
-                                      : readMonitorStatus(m_context.link);
-    if (showMonitorStatus)
-        showMonitorStatus(status);
+                                     ? m_context.service01->readMonitorStatus(m_context.link)
+                                     : readMonitorStatus(m_context.link);
+    Q_EMIT monitorStatusRead(status);
     fillStoredCodes();
     fillPendingCodes();
 }
@@ -250,8 +250,7 @@ void DtcPage::onClearCodesClicked() {
         return;
     // What the grids, the start page and the freeze frame showed is gone from the vehicle now.
     readStatusAndCodes();
-    if (troubleCodesCleared)
-        troubleCodesCleared();
+    Q_EMIT troubleCodesCleared();
 }
 
 std::unique_ptr<QMessageBox> DtcPage::clearCodesBox(const QString& warning, QWidget* parent) {
@@ -295,8 +294,7 @@ void DtcPage::onManufacturerChanged() {
     updateManufacturerButtons();
     fillDescriptions(m_stored, m_storedCodes);
     fillDescriptions(m_pending, m_pendingCodes);
-    if (manufacturerChanged)
-        manufacturerChanged();
+    Q_EMIT manufacturerChanged();
 }
 
 void DtcPage::updateManufacturerButtons() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/j1979/monitor_status.h"
 #include "core/j1979/trouble_codes.h"
 
 #include <QList>
@@ -11,7 +12,6 @@
 
 struct ProgramContext;
 struct ShownCodeGrid;
-struct MonitorStatus;
 class QComboBox;
 class QLabel;
 class QPrinter;
@@ -59,11 +59,7 @@ public:
     QList<PrintLine> printLines() const;
     void printLists(QPrinter& printer) const;
 
-    // Where the page hands on what it read, and how it asks the user; the window sets the first
-    // three, tests replace the questions.
-    std::function<void(const MonitorStatus&)> showMonitorStatus;
-    std::function<void()> troubleCodesCleared;
-    std::function<void()> manufacturerChanged;
+    // How the page asks the user; tests replace the questions.
     std::function<QMessageBox::StandardButton(const QString& warning)> askClearCodes;
     std::function<bool(QPrinter& printer)> choosePrinter;
 
@@ -72,6 +68,12 @@ public:
 
     QTableWidget* storedGrid() const { return m_stored; }
     QTableWidget* pendingGrid() const { return m_pending; }
+
+Q_SIGNALS:
+    void monitorStatusRead(const MonitorStatus& status);
+    // The vehicle erased its codes, and with them its freeze frame.
+    void troubleCodesCleared();
+    void manufacturerChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -53,17 +53,15 @@ SensorDataPage::SensorDataPage(ProgramContext& context, UserNotifier& notifier, 
     m_tabs->addTab(m_dashboard, QStringLiteral("Dashboard"));
     m_sensorOptions = new SensorOptionsTab(m_data.lists, m_tabs);
     m_tabs->addTab(m_sensorOptions, QStringLiteral("Sensor Options"));
-    graphHandOff = [this] { m_graph->graphHandOff(); };
-    graphReset = [this] { m_graph->graphReset(); };
-    dashboardHandOff = [this] { m_dashboard->dashboardHandOff(); };
     m_graph->polling = [this] { return m_thread->isPolling(); };
     m_graph->english = [this] { return isEnglish(m_context.unitSystem); };
-    m_graph->resetRequested = [this] { onResetClicked(); };
-    m_sensorOptions->stopPolling = [this] { stopPollingAndWait(); };
-    m_sensorOptions->applied = [this] {
+    connect(m_graph, &SensorGraphTab::resetRequested, this, &SensorDataPage::onResetClicked);
+    connect(m_sensorOptions, &SensorOptionsTab::aboutToApply, this,
+            &SensorDataPage::stopPollingAndWait);
+    connect(m_sensorOptions, &SensorOptionsTab::applied, this, [this] {
         m_graph->fillSelectors(m_data.lists.MonitoredSensors, false);
         refreshSensorTable();
-    };
+    });
     layout->addWidget(m_tabs, 1);
     layout->addWidget(buildBottomBar());
     connect(m_tabs, &QTabWidget::currentChanged, this, guarded([this] { onTabChanged(); }));
@@ -223,8 +221,19 @@ void SensorDataPage::stopPollingAndWait() {
 void SensorDataPage::onResetClicked() {
     m_counter->setText(QStringLiteral("0"));
     m_data.history.clear();
-    if (graphReset)
-        graphReset();
+    graphReset();
+}
+
+void SensorDataPage::graphHandOff() {
+    m_graph->graphHandOff();
+}
+
+void SensorDataPage::dashboardHandOff() {
+    m_dashboard->dashboardHandOff();
+}
+
+void SensorDataPage::graphReset() {
+    m_graph->graphReset();
 }
 
 void SensorDataPage::onTabChanged() {
@@ -256,12 +265,10 @@ void SensorDataPage::onCycleReady() {
             refreshSensorTable();
             break;
         case SensorTab::Graph:
-            if (graphHandOff)
-                graphHandOff();
+            graphHandOff();
             break;
         case SensorTab::Dashboard:
-            if (dashboardHandOff)
-                dashboardHandOff();
+            dashboardHandOff();
             break;
         case SensorTab::Options:
             break;

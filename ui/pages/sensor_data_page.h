@@ -45,11 +45,10 @@ public:
     void fitSensorColumns();
     void setGridHeadings(const GridHeadingTexts& texts) override;
 
-    // The graph and dashboard sides of the hand-off and of "Reset"; the tabs that draw them set
-    // them.
-    std::function<void()> graphHandOff;
-    std::function<void()> dashboardHandOff;
-    std::function<void()> graphReset;
+    // The graph and dashboard sides of the hand-off and of "Reset".
+    void graphHandOff();
+    void dashboardHandOff();
+    void graphReset();
 
     // At start-up, once the texts are translated, and at every change of the unit system.
     void showDashboardTexts(bool english);

@@ -6,6 +6,7 @@
 #include "core/livedata/live_number.h"
 #include "core/settings/data_dirs.h"
 #include "ui/app/error_display.h"
+#include "ui/pages/sensor_graph_dialogs.h"
 #include "ui/pages/sensor_item_delegate.h"
 #include "ui/widgets/pictures.h"
 #include "ui/widgets/segment_display.h"
@@ -73,19 +74,29 @@ QString runPictureDialog(QWidget* parent, const QString& suggested) {
     return dialog.selectedFiles().first();
 }
 
+class FileDialogs : public SensorGraphDialogs {
+public:
+    explicit FileDialogs(QWidget* parent) : m_parent(parent) {}
+    QString choosePictureFile(const QString& suggested) override {
+        return runPictureDialog(m_parent, suggested);
+    }
+    bool choosePrinter(QPrinter& printer) override {
+        QPrintDialog dialog(&printer, m_parent);
+        return dialog.exec() == QDialog::Accepted;
+    }
+
+private:
+    QWidget* m_parent;
+};
+
 } // namespace
 
 SensorGraphTab::SensorGraphTab(LiveData& data, QWidget* parent) : QWidget(parent), m_data(data) {
     setObjectName(QStringLiteral("tsEinzeln"));
     polling = [] { return false; };
     english = [] { return false; };
-    choosePictureFile = [this](const QString& suggested) {
-        return runPictureDialog(this, suggested);
-    };
-    choosePrinter = [this](QPrinter& printer) {
-        QPrintDialog dialog(&printer, this);
-        return dialog.exec() == QDialog::Accepted;
-    };
+    m_ownDialogs = std::make_unique<FileDialogs>(this);
+    m_dialogs = m_ownDialogs.get();
     graphsFolder = [] { return data_dirs::dataDir() + QStringLiteral("/graphs"); };
 
     auto* layout = new QVBoxLayout(this);
@@ -135,6 +146,8 @@ SensorGraphTab::SensorGraphTab(LiveData& data, QWidget* parent) : QWidget(parent
     connect(made[0], &QToolButton::clicked, this, guarded([this] { onSaveChartClicked(); }));
     connect(made[1], &QToolButton::clicked, this, guarded([this] { onPrintChartClicked(); }));
 }
+
+SensorGraphTab::~SensorGraphTab() = default;
 
 QWidget* SensorGraphTab::buildSensorPanel(int graph, QWidget* parent) {
     Side& side = m_sides[graph - 1];
@@ -250,8 +263,7 @@ void SensorGraphTab::sensorChosen(int graph) {
         SensorItemDelegate::entryOf(side.selector->model()->index(position, 0));
     if (entry == nullptr)
         return;
-    if (resetRequested)
-        resetRequested();
+    Q_EMIT resetRequested();
     side.appliedPosition = position;
     bool isHex = false;
     const int pid = entry->pidCode.toInt(&isHex, 16);
@@ -325,7 +337,7 @@ void SensorGraphTab::onSaveChartClicked() {
         folder + QLatin1Char('/') +
         QDateTime::currentDateTime().toString(QStringLiteral("yyMMddhhmmss")) +
         QStringLiteral(".bmp");
-    const QString path = choosePictureFile(suggested);
+    const QString path = m_dialogs->choosePictureFile(suggested);
     if (path.isEmpty())
         return;
     const QByteArray format =
@@ -342,7 +354,7 @@ void SensorGraphTab::onSaveChartClicked() {
 
 void SensorGraphTab::onPrintChartClicked() {
     QPrinter printer;
-    if (!choosePrinter(printer))
+    if (!m_dialogs->choosePrinter(printer))
         return;
     printChart(printer);
 }

@@ -88,9 +88,11 @@ SensorOptionsTab::SensorOptionsTab(SensorLists& lists, QWidget* parent)
         void (SensorOptionsTab::*one)();
         void (SensorOptionsTab::*all)();
     } sources[] = {{m_supported, "Supported Sensors", "btnSLeft", "btnSAllRight",
-                    &SensorOptionsTab::onMonitorSelectedSupportedClicked, &SensorOptionsTab::onMonitorAllSupportedClicked},
+                    &SensorOptionsTab::onMonitorSelectedSupportedClicked,
+                    &SensorOptionsTab::onMonitorAllSupportedClicked},
                    {m_notSupported, "Not Supported Sensors", "dxButton1", "dxButton12",
-                    &SensorOptionsTab::onMonitorSelectedUnsupportedClicked, &SensorOptionsTab::onMonitorAllUnsupportedClicked}};
+                    &SensorOptionsTab::onMonitorSelectedUnsupportedClicked,
+                    &SensorOptionsTab::onMonitorAllUnsupportedClicked}};
     int row = 0;
     for (const auto& source : sources) {
         auto* buttons = new QVBoxLayout;
@@ -120,7 +122,8 @@ SensorOptionsTab::SensorOptionsTab(SensorLists& lists, QWidget* parent)
     right->addLayout(back, row, 1);
     layout->addLayout(right, 1);
 
-    connect(oneBack, &QPushButton::clicked, this, guarded([this] { onUnmonitorSelectedClicked(); }));
+    connect(oneBack, &QPushButton::clicked, this,
+            guarded([this] { onUnmonitorSelectedClicked(); }));
     connect(allBack, &QPushButton::clicked, this, guarded([this] { onUnmonitorAllClicked(); }));
     connect(apply, &QPushButton::clicked, this, guarded([this] { onApplySensorsClicked(); }));
     connect(cancel, &QPushButton::clicked, this, guarded([this] { onCancelSensorsClicked(); }));
@@ -197,14 +200,12 @@ void SensorOptionsTab::onUnmonitorAllClicked() {
 void SensorOptionsTab::onApplySensorsClicked() {
     // Reaching this tab asked the worker to stop, but its last cycle may still be reading the
     // monitored list.
-    if (stopPolling)
-        stopPolling();
+    Q_EMIT aboutToApply();
     const SensorSelection s = edited();
     m_lists.MonitoredSensors = s.monitored;
     m_lists.SupportedSensors = s.supported;
     m_lists.NotSupportedSensors = s.notSupported;
-    if (applied)
-        applied();
+    Q_EMIT applied();
 }
 
 void SensorOptionsTab::onCancelSensorsClicked() {

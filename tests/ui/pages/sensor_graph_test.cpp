@@ -175,7 +175,7 @@ TEST(SensorGraph, ChartDrawsTheSeriesInTheChosenColourAndWidthAndSavesAPicture) 
     QString offered;
     const QString folder = test_env::freshDir("graph-pictures") + "/graphs";
     run.graph->graphsFolder = [&] { return folder; };
-    run.graph->choosePictureFile = [&](const QString& suggested) {
+    run.dialogs.pictureFile = [&](const QString& suggested) {
         offered = suggested;
         return suggested;
     };
@@ -186,7 +186,7 @@ TEST(SensorGraph, ChartDrawsTheSeriesInTheChosenColourAndWidthAndSavesAPicture) 
     QImageReader bitmap(offered);
     EXPECT_EQ(bitmap.format(), "bmp");
     EXPECT_EQ(bitmap.size(), view->size());
-    run.graph->choosePictureFile = [&](const QString&) { return folder + "/chart.png"; };
+    run.dialogs.pictureFile = [&](const QString&) { return folder + "/chart.png"; };
     run.click("dxButton7");
     EXPECT_EQ(QImageReader(folder + "/chart.png").format(), "png");
 
@@ -196,7 +196,7 @@ TEST(SensorGraph, ChartDrawsTheSeriesInTheChosenColourAndWidthAndSavesAPicture) 
     blocker.close();
     run.graph->graphsFolder = [&] { return blocker.fileName(); };
     bool asked = false;
-    run.graph->choosePictureFile = [&](const QString&) {
+    run.dialogs.pictureFile = [&](const QString&) {
         asked = true;
         return QString();
     };
@@ -207,7 +207,7 @@ TEST(SensorGraph, ChartDrawsTheSeriesInTheChosenColourAndWidthAndSavesAPicture) 
 
     // Printed through the print dialog: here into a PDF file.
     const QString pdf = test_env::freshDir("graph-print") + "/chart.pdf";
-    run.graph->choosePrinter = [&](QPrinter& printer) {
+    run.dialogs.printer = [&](QPrinter& printer) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
         return true;
