@@ -197,11 +197,8 @@ TEST(DtcPage, CodesThatDidNotComeShowTheFailureRowNotACleanCar) {
     const int silence = run.context.link.silenceTimeoutMs();
     run.context.link.setSilenceTimeout(120'000);
     DtcPage* page = run.window->dtcPage();
-    page->showMonitorStatus = [&run, silence,
-                               show = page->showMonitorStatus](const MonitorStatus& status) {
-        run.context.link.setSilenceTimeout(silence);
-        show(status);
-    };
+    QObject::connect(page, &DtcPage::monitorStatusRead, page,
+                     [&run, silence] { run.context.link.setSilenceTimeout(silence); });
     run.connectElmsimFallingSilent(1);
     run.showPage("btnFehlercodes");
     run.click("TroubleCodesRead");

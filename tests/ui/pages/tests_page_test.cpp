@@ -94,6 +94,9 @@ TEST(TestsPage, FullRunAgainstTheDrivingVehicleOfTheEmulator) {
     config.profile = QStringLiteral("drive");
     config.drive.accelSeconds = 1.5;
     config.drive.standingRequests = 5;
+    // Paced like a vehicle: an emulator answering at once lets a fast machine send more requests
+    // in the 1.5 s than the test's sample limit allows, and the run ends before 100 km/h.
+    config.latencyMs = 5;
     run.connectElmsim(config);
     ASSERT_FALSE(run.context.link.noCommunication());
     // A loaded machine may answer late; only a silent interface should end this run.
