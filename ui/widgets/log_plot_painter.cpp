@@ -4,6 +4,7 @@
 #include "core/livedata/log_table.h"
 
 #include <QDir>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -125,7 +126,7 @@ void drawTimeAxis(QPainter& p, const QRectF& data, const LogTable& table, const 
         const QString text = elapsedText(t, step < 1);
         p.drawText(QPointF(x - metrics.horizontalAdvance(text) / 2, data.bottom() + 16), text);
     }
-    QString title = QStringLiteral("Time since the first record (h:mm:ss)");
+    QString title = QStringLiteral("Time since the first record");
     if (table.clockTime)
         title += QStringLiteral(", which was at %1").arg(clockText(table, 0).left(8));
     p.drawText(QRectF(data.left(), data.bottom() + 20, data.width(), 18), Qt::AlignHCenter, title);
@@ -148,6 +149,13 @@ void drawLegend(QPainter& p, const QRectF& area, const LogTable& table, const Lo
         p.drawText(QPointF(x + 18, area.top() + 16), text);
         x += 18 + metrics.horizontalAdvance(text) + 14;
     }
+}
+
+// Text needs the fonts of a GUI application object; without one Qt would abort.
+QString missingGuiApplication() {
+    return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr
+               ? QStringLiteral("drawing needs the GUI application object (none was made)")
+               : QString();
 }
 
 } // namespace
@@ -229,6 +237,8 @@ void paintLogPlot(QPainter& p, const QRectF& area, const LogTable& table, const 
 
 QString saveLogPlotPng(const QString& path, QSize size, const LogTable& table,
                        const LogPlotView& view) {
+    if (const QString missing = missingGuiApplication(); !missing.isEmpty())
+        return missing;
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
     {
@@ -243,6 +253,8 @@ QString saveLogPlotPng(const QString& path, QSize size, const LogTable& table,
 
 QString saveLogPlotSvg(const QString& path, QSize size, const LogTable& table,
                        const LogPlotView& view) {
+    if (const QString missing = missingGuiApplication(); !missing.isEmpty())
+        return missing;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
