@@ -7,7 +7,6 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <QPainterPath>
 #include <QSaveFile>
 #include <QSvgGenerator>
 #include <cmath>
@@ -53,50 +52,54 @@ void drawSeries(QPainter& p, const Strip& strip, const LogTable& table, const Lo
     const QRectF& r = strip.rect;
     const double xScale = r.width() / (view.to - view.from);
     const int width = std::max(1, int(r.width()));
-    QPainterPath path;
-    bool joined = false;
-    if (last - first > 2 * width) {
+    p.save();
+    p.setClipRect(r.adjusted(0, -1, 0, 1));
+    if (last - first > width) {
+        // Each pixel column as one vertical stroke from its lowest to its highest value, joined
+        // to the column before; plain lines without antialiasing keep this cheap.
         const std::vector<ColumnRange> columns =
             columnRanges(table, series, view.from, view.to, width);
+        QVector<QLineF> lines;
+        lines.reserve(2 * width);
+        const ColumnRange* previous = nullptr;
         for (int x = 0; x < width; ++x) {
             const ColumnRange& c = columns[size_t(x)];
             if (c.empty)
                 continue;
-            const QPointF low(r.left() + x + 0.5, strip.y(c.low));
-            const QPointF high(r.left() + x + 0.5, strip.y(c.high));
-            if (joined && !c.gapBefore)
-                path.lineTo(low);
-            else
-                path.moveTo(low);
-            path.lineTo(high);
-            joined = true;
+            const double px = r.left() + x + 0.5;
+            if (previous != nullptr && !c.gapBefore)
+                lines.append(QLineF(px - 1, strip.y((previous->low + previous->high) / 2), px,
+                                    strip.y((c.low + c.high) / 2)));
+            lines.append(QLineF(px, strip.y(c.low), px, strip.y(c.high)));
+            previous = &c;
         }
+        p.setPen(QPen(p.pen().color(), 1));
+        p.drawLines(lines);
     } else {
         // Few enough samples to draw each; a lone sample between gaps gets a dot.
+        p.setRenderHint(QPainter::Antialiasing, true);
+        QPolygonF run;
+        auto flush = [&p, &run] {
+            if (run.size() == 1)
+                p.drawEllipse(run.first(), 1.2, 1.2);
+            else if (run.size() > 1)
+                p.drawPolyline(run);
+            run.clear();
+        };
         double previous = -1e300;
         for (qsizetype i = std::max<qsizetype>(first - 1, 0);
              i < std::min(last + 1, table.rowCount()); ++i) {
             const double t = table.times[size_t(i)];
             const double v = series.values[size_t(i)];
             if (std::isnan(v) || t - previous > table.gapSeconds)
-                joined = false;
+                flush();
             previous = t;
-            if (std::isnan(v))
-                continue;
-            const QPointF point(r.left() + (t - view.from) * xScale, strip.y(v));
-            if (joined) {
-                path.lineTo(point);
-            } else {
-                path.moveTo(point);
-                path.addEllipse(point, 1.2, 1.2);
-                path.moveTo(point);
-            }
-            joined = true;
+            if (!std::isnan(v))
+                run.append(QPointF(r.left() + (t - view.from) * xScale, strip.y(v)));
         }
+        flush();
+        p.setRenderHint(QPainter::Antialiasing, false);
     }
-    p.save();
-    p.setClipRect(r.adjusted(0, -1, 0, 1));
-    p.drawPath(path);
     // Marks under the records without a value, at most one per pixel column.
     p.setPen(Qt::NoPen);
     p.setBrush(kMissingMark);
@@ -211,9 +214,8 @@ void paintLogPlot(QPainter& p, const QRectF& area, const LogTable& table, const 
                    Qt::AlignRight | Qt::AlignVCenter | Qt::TextWordWrap,
                    series.unit.isEmpty() ? series.name.left(12) : series.unit);
         p.setPen(QPen(logSeriesColour(n), 1.3));
-        p.setRenderHint(QPainter::Antialiasing, true);
+        p.setBrush(logSeriesColour(n));
         drawSeries(p, strip, table, series, view, first, last);
-        p.setRenderHint(QPainter::Antialiasing, false);
     }
     drawTimeAxis(p, data, table, view);
     if (view.cursor && *view.cursor >= view.from && *view.cursor <= view.to) {
