@@ -211,8 +211,8 @@ void paintLogPlot(QPainter& p, const QRectF& area, const LogTable& table, const 
         p.drawText(QPointF(rect.left() - 4 - metrics.horizontalAdvance(low), rect.bottom()), low);
         p.setPen(logSeriesColour(n));
         p.drawText(QRectF(area.left() + 2, rect.top() + 12, kLeft - 6, rect.height() - 24),
-                   Qt::AlignRight | Qt::AlignVCenter | Qt::TextWordWrap,
-                   series.unit.isEmpty() ? series.name.left(12) : series.unit);
+                   Qt::AlignRight | Qt::AlignVCenter | Qt::TextWrapAnywhere,
+                   series.unit.isEmpty() ? series.name : series.unit);
         p.setPen(QPen(logSeriesColour(n), 1.3));
         p.setBrush(logSeriesColour(n));
         drawSeries(p, strip, table, series, view, first, last);
