@@ -13,6 +13,10 @@ namespace {
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kDay = 86400.0;
 constexpr qsizetype kMaxUnitBytes = 16;
+// Short records of a wide header would otherwise turn a few bytes into many stored values: the
+// values kept are bounded (256 MB), far beyond any real log within MaxLogFileBytes.
+constexpr qsizetype kMaxColumns = 1000;
+constexpr qsizetype kMaxValues = 32 * 1024 * 1024;
 
 bool isControl(char c) {
     const auto u = static_cast<unsigned char>(c);
@@ -233,7 +237,12 @@ LogTable parseLogTable(const QByteArray& bytes) {
         table.series.push_back({name, {}, {}});
         columnOf.push_back(i);
     }
-    const qsizetype lineEstimate = std::count(p, end, '\n') + 1;
+    if (qsizetype(table.series.size()) > kMaxColumns)
+        throw LogReadError(
+            QStringLiteral("the header names more than %1 columns").arg(kMaxColumns));
+    const qsizetype perRecord = std::max<qsizetype>(1, qsizetype(table.series.size()));
+    const qsizetype lineEstimate =
+        std::min<qsizetype>(std::count(p, end, '\n') + 1, kMaxValues / perRecord);
     table.times.reserve(size_t(lineEstimate));
     for (LogSeries& s : table.series)
         s.values.reserve(size_t(lineEstimate));
@@ -265,6 +274,9 @@ LogTable parseLogTable(const QByteArray& bytes) {
             ++table.skippedLines;
             continue;
         }
+        if (qsizetype(table.times.size()) >= kMaxValues / perRecord)
+            throw LogReadError(
+                QStringLiteral("the file holds more than %1 values").arg(kMaxValues));
         if (table.times.empty()) {
             first = previous = t;
             table.startClock = t;

@@ -167,6 +167,8 @@ int runPlotCommand(const QStringList& arguments, QTextStream& /*out*/, QTextStre
         return fail(err, e.message(), cli_exit::Usage);
     } catch (const CliUsageError& e) {
         return fail(err, e.message(), cli_exit::Usage);
+    } catch (const std::exception& e) {
+        return fail(err, QString::fromLocal8Bit(e.what()), cli_exit::NoAnswer);
     }
     LogPlotView view;
     view.from = 0;

@@ -124,6 +124,10 @@ TEST(LogTable, BadFilesGiveTheReason) {
         {"Time,A\n", "no record"},
         {"Time,A\nlater,1\n", "no record"},
         {QByteArray(int(MaxLogFileBytes) + 1, 'x'), "larger than 64 MiB"},
+        {"Time" + QByteArray(1001, ',') + "\n1\n", "more than 1000 columns"},
+        // A wide header over many two-byte records would store far more than it reads.
+        {"Time" + QByteArray(999, ',') + "\n" + QByteArray(40000, '1').replace("1", "1\n"),
+         "more than 33554432 values"},
     };
     for (const auto& c : cases) {
         try {
