@@ -175,7 +175,16 @@ void LogViewerTab::refreshStats() {
 QString LogViewerTab::chooseSaveFile(const QString& filter, const QString& suffix) {
     const QString suggested =
         m_folder + QLatin1Char('/') + QFileInfo(m_fileName).completeBaseName() + suffix;
-    return QFileDialog::getSaveFileName(this, QStringLiteral("Save"), suggested, filter);
+    QString chosenFilter;
+    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save"), suggested, filter,
+                                                &chosenFilter);
+    // A name typed without an ending gets the one of the chosen kind, so the file is written in
+    // the form that was picked.
+    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
+        path += chosenFilter.contains(QLatin1String("*.svg"))
+                    ? QStringLiteral(".svg")
+                    : QLatin1Char('.') + QFileInfo(suffix).suffix();
+    return path;
 }
 
 void LogViewerTab::onOpenClicked() {
