@@ -44,6 +44,9 @@ TEST(IncludeDirections, EachForbiddenKindIsNamedWithFileAndLine) {
     writeFile(top, "tools/cli/window.cpp", "#include \"ui/app/startup.h\"\n");
     writeFile(top, "tools/cli/cli_report_pdf.cpp", "#include <QPdfWriter>\n#include <QString>\n");
     writeFile(top, "tools/cli/paint.cpp", "#include <QPdfWriter>\n");
+    writeFile(top, "tools/cli/cli_plot_command.cpp",
+              "#include \"ui/widgets/log_plot_painter.h\"\n#include \"ui/widgets/mil_lamp.h\"\n");
+    writeFile(top, "tools/cli/other.cpp", "#include \"ui/widgets/log_plot_painter.h\"\n");
 
     QStringList found = include_rules::violations(top, QtCoreDir);
     found.sort();
@@ -57,6 +60,10 @@ TEST(IncludeDirections, EachForbiddenKindIsNamedWithFileAndLine) {
                   "core/link/up.cpp:2: core/j1979/service01.h (core/link may not use core/j1979)",
                   "core/settings/gui.cpp:1: QPixmap (not a QtCore header)",
                   "core/settings/gui.cpp:2: QtWidgets/QLabel (a Qt module other than QtCore)",
+                  "tools/cli/cli_plot_command.cpp:2: ui/widgets/mil_lamp.h (the tools link the "
+                  "core alone)",
+                  "tools/cli/other.cpp:1: ui/widgets/log_plot_painter.h (the tools link the core "
+                  "alone)",
                   "tools/cli/paint.cpp:1: QPdfWriter (not a QtCore header)",
                   "tools/cli/window.cpp:1: ui/app/startup.h (the tools link the core alone)",
                   "ui/dialogs/page.cpp:1: ui/pages/dtc_page.h (ui/dialogs may not use ui/pages)",

@@ -10,6 +10,7 @@
 #include "ui/app/error_display.h"
 #include "ui/pages/dashboard_tab.h"
 #include "ui/pages/data_log_bar.h"
+#include "ui/pages/log_viewer_tab.h"
 #include "ui/pages/result_grid.h"
 #include "ui/pages/sensor_graph_tab.h"
 #include "ui/pages/sensor_options_tab.h"
@@ -53,6 +54,7 @@ SensorDataPage::SensorDataPage(ProgramContext& context, UserNotifier& notifier, 
     m_tabs->addTab(m_dashboard, QStringLiteral("Dashboard"));
     m_sensorOptions = new SensorOptionsTab(m_data.lists, m_tabs);
     m_tabs->addTab(m_sensorOptions, QStringLiteral("Sensor Options"));
+    m_tabs->addTab(new LogViewerTab(m_tabs), QStringLiteral("Log Viewer"));
     m_graph->polling = [this] { return m_thread->isPolling(); };
     m_graph->english = [this] { return isEnglish(m_context.unitSystem); };
     connect(m_graph, &SensorGraphTab::resetRequested, this, &SensorDataPage::onResetClicked);
@@ -180,7 +182,8 @@ void SensorDataPage::refreshSensorTable() {
 }
 
 void SensorDataPage::onStartPollingClicked() {
-    if (m_tabs->currentIndex() == int(SensorTab::Options) || m_thread->isPolling())
+    // The options and the log viewer (beyond them) poll nothing.
+    if (m_tabs->currentIndex() >= int(SensorTab::Options) || m_thread->isPolling())
         return;
     m_context.link.logEvent(QStringLiteral(" - Sensordata read"));
     if (communicationLost(m_context.link, m_notifier))

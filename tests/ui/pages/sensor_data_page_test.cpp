@@ -22,16 +22,17 @@
 
 namespace {
 
-TEST(SensorDataPage, PageHasItsFourTabsAndStartsIdle) {
+TEST(SensorDataPage, PageHasItsTabsAndStartsIdle) {
     LiveRun run;
     run.showPage("btnSensorData");
     QTabWidget* tabs = run.find<QTabWidget>("nbSensordata");
-    ASSERT_EQ(tabs->count(), 4);
+    ASSERT_EQ(tabs->count(), 5);
     EXPECT_EQ(tabs->tabText(0), "Table Data");
     EXPECT_EQ(tabs->widget(0)->objectName(), "tsTabelle");
     EXPECT_EQ(tabs->widget(1)->objectName(), "tsEinzeln");
     EXPECT_EQ(tabs->widget(2)->objectName(), "tsDashboard");
     EXPECT_EQ(tabs->widget(3)->objectName(), "tsSensorOptions");
+    EXPECT_EQ(tabs->widget(4)->objectName(), "tsLogViewer");
     EXPECT_EQ(tabs->currentIndex(), 0);
     EXPECT_TRUE(run.find<QPushButton>("btnSensorsRead")->isEnabled());
     EXPECT_FALSE(run.find<QPushButton>("btnSensorsStop")->isEnabled());
