@@ -27,30 +27,30 @@ public:
 };
 
 void BM_ConnectDemoMode(benchmark::State& state) {
-    PrepareCatalogues();
+    prepareCatalogues();
     ProgramContext context;
     context.link.setDemoDelay(0);
     context.link.setDemoMode(true);
     NullView view;
     ConnectionSequence sequence(context, view);
     for (auto _ : state)
-        benchmark::DoNotOptimize(sequence.InitializeConnection());
+        benchmark::DoNotOptimize(sequence.initializeConnection());
 }
 BENCHMARK(BM_ConnectDemoMode)->Unit(benchmark::kMicrosecond);
 
 // The sequence against an emulated interface on a pseudo-terminal, again and again.
 void connectThroughPty(benchmark::State& state, const PtyElm::Config& config) {
-    PrepareCatalogues();
+    prepareCatalogues();
     PtyElm elm(config);
     elm.start();
     ProgramContext context;
-    context.comPort = CreateComPort();
+    context.comPort = createComPort();
     context.comPort->setPortName(elm.slavePath());
     context.link.setChannel(context.comPort.get());
     NullView view;
     ConnectionSequence sequence(context, view);
     for (auto _ : state)
-        benchmark::DoNotOptimize(sequence.InitializeConnection());
+        benchmark::DoNotOptimize(sequence.initializeConnection());
 }
 
 void BM_ConnectThroughPty(benchmark::State& state) {

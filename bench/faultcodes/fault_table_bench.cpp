@@ -35,7 +35,7 @@ void LoadEnglishModule(benchmark::State& state) {
     SilentNotifier notifier;
     FaultCodeTable table;
     for (auto _ : state) {
-        LoadFaultCodeTable(table, QStringLiteral("en"), notifier, kProgramDir);
+        loadFaultCodeTable(table, QStringLiteral("en"), notifier, kProgramDir);
         benchmark::DoNotOptimize(table.records().size());
     }
     state.counters["records"] = double(table.records().size());
@@ -59,11 +59,11 @@ BENCHMARK(UnpackEnglishContainer)->Unit(benchmark::kMillisecond);
 void LookupOneCode(benchmark::State& state) {
     SilentNotifier notifier;
     FaultCodeTable table;
-    LoadFaultCodeTable(table, QStringLiteral("en"), notifier, kProgramDir);
+    loadFaultCodeTable(table, QStringLiteral("en"), notifier, kProgramDir);
     const QString code = QStringLiteral("P0125");
     const QString generic = QStringLiteral("Generic");
     for (auto _ : state)
-        benchmark::DoNotOptimize(table.FindFaultDescription(code, generic));
+        benchmark::DoNotOptimize(table.findDescription(code, generic));
 }
 BENCHMARK(LookupOneCode);
 

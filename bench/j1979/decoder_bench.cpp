@@ -12,7 +12,7 @@ namespace {
 // Answers every service 01 request at once with a four-byte response.
 class InstantLink : public CommandLink {
 public:
-    QString Exchange(const QString& command) override {
+    QString exchange(const QString& command) override {
         if (command.startsWith(QLatin1String("09"))) {
             return m_vehicleInfo.value(command, QStringLiteral("NO DATA"));
         }
@@ -34,7 +34,7 @@ private:
 
 void BM_AllCataloguePids(benchmark::State& state) {
     InstantLink link;
-    TMode01 mode01;
+    Service01 service01;
     QStringList codes;
     for (int pid = 1; pid <= 0x4E; ++pid) {
         codes << QStringLiteral("%1").arg(pid, 2, 16, QLatin1Char('0')).toUpper();
@@ -42,7 +42,7 @@ void BM_AllCataloguePids(benchmark::State& state) {
     const QString service = QStringLiteral("01");
     for (auto _ : state) {
         for (const QString& code : codes) {
-            benchmark::DoNotOptimize(mode01.GetPIDValue(link, service, code, state.range(0) != 0));
+            benchmark::DoNotOptimize(service01.pidValue(link, service, code, state.range(0) != 0));
         }
     }
     state.SetItemsProcessed(state.iterations() * codes.size());
@@ -51,10 +51,10 @@ BENCHMARK(BM_AllCataloguePids)->Arg(0)->Arg(1);
 
 void BM_ReadVehicleInfo(benchmark::State& state) {
     InstantLink link;
-    TMode09 mode09;
+    Service09 service09;
     for (auto _ : state) {
-        mode09.ReadVehicleInfo(link);
-        benchmark::DoNotOptimize(mode09.vin());
+        service09.readVehicleInfo(link);
+        benchmark::DoNotOptimize(service09.vin());
     }
 }
 BENCHMARK(BM_ReadVehicleInfo);
@@ -62,13 +62,13 @@ BENCHMARK(BM_ReadVehicleInfo);
 void BM_StoredCodes(benchmark::State& state) {
     class CodesLink : public CommandLink {
     public:
-        QString Exchange(const QString&) override {
+        QString exchange(const QString&) override {
             return QStringLiteral("430125073604554311071299119843949199"
                                   "92A427");
         }
     } link;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(TMode03().GetStoredCodes(link));
+        benchmark::DoNotOptimize(Service03().storedCodes(link));
     }
 }
 BENCHMARK(BM_StoredCodes);

@@ -27,9 +27,9 @@ void BM_Exchange010C(benchmark::State& state) {
     port.setPortName(elm.slavePath());
     port.open();
     ElmExchange link(&port);
-    ElmEcho(link, false);
+    elmEcho(link, false);
     for (auto _ : state)
-        benchmark::DoNotOptimize(link.Exchange(QStringLiteral("010C")));
+        benchmark::DoNotOptimize(link.exchange(QStringLiteral("010C")));
 }
 BENCHMARK(BM_Exchange010C)->UseRealTime();
 
@@ -58,7 +58,7 @@ void BM_ExchangeOverRaw(benchmark::State& state) {
     port.setPortName(elm.slavePath());
     port.open();
     ElmExchange link(&port);
-    ElmEcho(link, false);
+    elmEcho(link, false);
     using Clock = std::chrono::steady_clock;
     auto cpu = [] {
         timespec ts{};
@@ -73,7 +73,7 @@ void BM_ExchangeOverRaw(benchmark::State& state) {
         raw.roundTrip("010C\r");
         const auto t1 = Clock::now();
         const double c1 = cpu();
-        benchmark::DoNotOptimize(link.Exchange(QStringLiteral("010C")));
+        benchmark::DoNotOptimize(link.exchange(QStringLiteral("010C")));
         const auto t2 = Clock::now();
         const double c2 = cpu();
         rawTotal += t1 - t0;

@@ -20,7 +20,7 @@ struct OpenLink {
     explicit OpenLink(const QString& name) {
         port.setPortName(name);
         port.open();
-        ElmEcho(link, false);
+        elmEcho(link, false);
     }
 };
 
@@ -29,7 +29,7 @@ void BM_ExchangeOverTcp(benchmark::State& state) {
     elm.start();
     OpenLink tcp(elm.address());
     for (auto _ : state)
-        benchmark::DoNotOptimize(tcp.link.Exchange(QStringLiteral("010C")));
+        benchmark::DoNotOptimize(tcp.link.exchange(QStringLiteral("010C")));
 }
 BENCHMARK(BM_ExchangeOverTcp)->UseRealTime();
 
@@ -46,9 +46,9 @@ void BM_TcpOverPty(benchmark::State& state) {
     Clock::duration tcpTotal{}, ptyTotal{};
     for (auto _ : state) {
         const auto t0 = Clock::now();
-        benchmark::DoNotOptimize(pty.link.Exchange(QStringLiteral("010C")));
+        benchmark::DoNotOptimize(pty.link.exchange(QStringLiteral("010C")));
         const auto t1 = Clock::now();
-        benchmark::DoNotOptimize(tcp.link.Exchange(QStringLiteral("010C")));
+        benchmark::DoNotOptimize(tcp.link.exchange(QStringLiteral("010C")));
         const auto t2 = Clock::now();
         ptyTotal += t1 - t0;
         tcpTotal += t2 - t1;

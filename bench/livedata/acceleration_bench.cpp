@@ -48,11 +48,11 @@ void BM_AccelerationRunOverPty(benchmark::State& state) {
         port.setPortName(elm.slavePath());
         port.open();
         ElmExchange link(&port);
-        ElmEcho(link, false);
+        elmEcho(link, false);
         AccelerationTest test([] { return false; });
         AccelerationTest::Shown shown;
         SpeedThread thread(test, link);
-        thread.SynchroniseAccTest = [&] { shown = test.synchronise(); };
+        thread.showTestProgress = [&] { shown = test.synchronise(); };
         test.arm();
         state.ResumeTiming();
 
@@ -86,7 +86,7 @@ BENCHMARK(BM_AccelerationRunOverPty)
 // A vehicle that answers at once and never moves: the loop runs its 10001 samples.
 class StandingVehicle : public CommandLink {
 public:
-    QString Exchange(const QString&) override { return QStringLiteral("410D00"); }
+    QString exchange(const QString&) override { return QStringLiteral("410D00"); }
 };
 
 void BM_SampleCostAboveTheExchange(benchmark::State& state) {

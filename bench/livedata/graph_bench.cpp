@@ -31,8 +31,8 @@ public:
     void setBusy(bool) override {}
 };
 
-TSupportedSet allSupported() {
-    TSupportedSet set{};
+SupportedPidSet allSupported() {
+    SupportedPidSet set{};
     set.fill(true);
     return set;
 }
@@ -77,15 +77,15 @@ void BM_DashboardHandOff(benchmark::State& state) {
     page.show();
     page.tabs()->setCurrentIndex(2);
     QApplication::processEvents();
-    TDashBoard& board = page.liveData().dashboard;
+    DashboardValues& board = page.liveData().dashboard;
     QImage target(page.dashboardTab()->size(), QImage::Format_ARGB32_Premultiplied);
     int n = 0;
     for (auto _ : state) {
         ++n;
-        board[TDashBoard::EngineSpeed].valueText = QString::number(800 + n % 5000);
-        board[TDashBoard::VehicleSpeed].valueText = QString::number(n % 200);
-        board[TDashBoard::CoolantTemperature].valueText = QString::number(n % 120);
-        board[TDashBoard::Load].valueText = QString::number(n % 100) + QStringLiteral(".5");
+        board[DashboardValues::EngineSpeed].valueText = QString::number(800 + n % 5000);
+        board[DashboardValues::VehicleSpeed].valueText = QString::number(n % 200);
+        board[DashboardValues::CoolantTemperature].valueText = QString::number(n % 120);
+        board[DashboardValues::Load].valueText = QString::number(n % 100) + QStringLiteral(".5");
         page.dashboardHandOff();
         QPainter painter(&target);
         page.dashboardTab()->render(&painter);
@@ -117,7 +117,7 @@ BENCHMARK(BM_ParseSensorFile)->ArgName("overlong")->Arg(0)->Arg(1)->Unit(benchma
 // supports them all.
 void BM_LoadSelection(benchmark::State& state) {
     SensorLists lists;
-    BuildSensorLists(lists, allSupported());
+    buildSensorLists(lists, allSupported());
     QStringList codes = pidCodesOf(lists.MonitoredSensors);
     std::reverse(codes.begin(), codes.end());
     for (auto _ : state) {
@@ -132,8 +132,8 @@ BENCHMARK(BM_LoadSelection)->Unit(benchmark::kMicrosecond);
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    PrepareCatalogues();
-    RefreshCatalogueTexts();
+    prepareCatalogues();
+    refreshCatalogueTexts();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -51,8 +51,8 @@ public:
 // The demo vehicle's first ten supported live sensors.
 const char* const kPids[] = {"03", "04", "05", "06", "07", "0C", "0D", "0E", "0F", "10"};
 
-TSupportedSet tenSensors() {
-    TSupportedSet set{};
+SupportedPidSet tenSensors() {
+    SupportedPidSet set{};
     for (const char* pid : kPids)
         set[std::size_t(QString::fromLatin1(pid).toInt(nullptr, 16) - 1)] = true;
     return set;
@@ -72,27 +72,27 @@ struct PolledPage {
         context.comPort->setPortName(elm.slavePath());
         context.comPort->open();
         context.link.setChannel(context.comPort.get());
-        ElmEcho(context.link, false);
+        elmEcho(context.link, false);
         context.link.setNoCommunication(false);
-        page.BuildSensorLists(tenSensors());
+        page.buildSensorLists(tenSensors());
         page.dataLog()->folder = [this] { return logs.path(); };
-        page.dataLog()->btnLogRecordClick();
+        page.dataLog()->onRecordClicked();
     }
-    ~PolledPage() { page.dataLog()->btnLogStopClick(); }
+    ~PolledPage() { page.dataLog()->onStopRecordingClicked(); }
 
     int samples() const { return page.counter()->text().toInt(); }
     // Polls until the counter has risen by count + 1; returns the seconds of the last count
     // cycles, from the first cycle shown to the last (the start of polling left out).
     double poll(int count) {
         const int start = samples();
-        page.btnSensorsReadClick();
+        page.onStartPollingClicked();
         while (samples() < start + 1)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         const auto t0 = Clock::now();
         while (samples() < start + 1 + count)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         const auto t1 = Clock::now();
-        page.StopPollingAndWait();
+        page.stopPollingAndWait();
         return std::chrono::duration<double>(t1 - t0).count();
     }
 };
@@ -171,8 +171,8 @@ void BM_CycleCostAboveTheExchanges(benchmark::State& state) {
     double polledSeconds = 0, bareSeconds = 0, polledCpu = 0, bareCpu = 0, handOffCpu = 0;
     int cycles = 0;
     // CPU time the ui thread spends showing each cycle.
-    auto show = polled.page.sensorThread().NotifyEvent1;
-    polled.page.sensorThread().NotifyEvent1 = [&] {
+    auto show = polled.page.sensorThread().onCycleReady;
+    polled.page.sensorThread().onCycleReady = [&] {
         const double t0 = cpuSeconds(CLOCK_THREAD_CPUTIME_ID);
         show();
         handOffCpu += cpuSeconds(CLOCK_THREAD_CPUTIME_ID) - t0;
@@ -212,17 +212,17 @@ void BM_TableRefresh(benchmark::State& state) {
     SensorDataPage page(context, notifier);
     QTemporaryDir logs;
     page.dataLog()->folder = [&logs] { return logs.path(); };
-    page.BuildSensorLists(tenSensors());
+    page.buildSensorLists(tenSensors());
     if (state.range(0) != 0)
-        page.dataLog()->btnLogRecordClick();
+        page.dataLog()->onRecordClicked();
     int n = 0;
     for (auto _ : state) {
         const QString value = QString::number(++n);
         for (const SensorListItem& item : page.liveData().lists.MonitoredSensors)
             item.entry->valueText = value;
-        page.RefreshSensorTable();
+        page.refreshSensorTable();
     }
-    page.dataLog()->btnLogStopClick();
+    page.dataLog()->onStopRecordingClicked();
 }
 BENCHMARK(BM_TableRefresh)->ArgName("recording")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
@@ -231,8 +231,8 @@ BENCHMARK(BM_TableRefresh)->ArgName("recording")->Arg(0)->Arg(1)->Unit(benchmark
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    PrepareCatalogues();
-    RefreshCatalogueTexts();
+    prepareCatalogues();
+    refreshCatalogueTexts();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

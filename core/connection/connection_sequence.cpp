@@ -32,7 +32,7 @@ ConnectionSequence::ConnectionSequence(ProgramContext& context, ConnectionView& 
 
 bool ConnectionSequence::reconnect() {
     m_context.link.logEvent(QStringLiteral(" - New Init"));
-    return InitializeConnection();
+    return initializeConnection();
 }
 
 bool ConnectionSequence::channelOpen() const {
@@ -45,7 +45,7 @@ void ConnectionSequence::addLine(const QString& text, bool ok) {
                       ok ? ConnectionView::Mark::Ok : ConnectionView::Mark::Error);
 }
 
-bool ConnectionSequence::InitializeConnection() {
+bool ConnectionSequence::initializeConnection() {
     ElmExchange& link = m_context.link;
     // The owner normally wires the exchange to the port; a front end that did not gets it here.
     if (!link.channel() && m_context.comPort)
@@ -64,17 +64,19 @@ bool ConnectionSequence::InitializeConnection() {
 
     bool ok = runPortLoop();
     if (ok)
-        ok = configureStage(const_str::EchoOff, ElmEcho(link, false));
+        ok = configureStage(const_str::EchoOff, elmEcho(link, false));
     if (ok)
-        ok = configureStage(const_str::LfOff, ElmLinefeeds(link, false));
+        ok = configureStage(const_str::LfOff, elmLinefeeds(link, false));
     if (ok) {
         // Shown in the window, the command line's output and the report.
-        m_chipVersion = visibleText(ElmIdentify(link));
+        const ElmReply identified = elmIdentify(link);
+        m_chipVersion = identified ? visibleText(*identified) : const_str::Error;
         m_view.setChipVersion(m_chipVersion);
         m_view.setInterfaceLabel(joined(const_str::Interface, m_chipVersion));
-        ok = configureStage(const_str::ChipVersionLine, m_chipVersion);
+        ok = configureStage(const_str::ChipVersionLine,
+                            identified ? ElmReply(m_chipVersion) : std::nullopt);
     }
-    if (ok && IsElm327(m_chipVersion))
+    if (ok && isElm327(m_chipVersion))
         ok = setUpProtocolSearch();
 
     // This stage reports in every case, so a failed sequence always ends with a verdict line.
@@ -112,18 +114,18 @@ bool ConnectionSequence::openCurrentPort(const QString& name) {
 }
 
 bool ConnectionSequence::resetInterface() {
-    const QString result = ElmReset(m_context.link);
-    const bool answered = result != const_str::Error;
-    addLine(joined(const_str::ResponseFromInterface, result), answered);
+    const ElmReply result = elmReset(m_context.link);
+    const bool answered = result.has_value();
+    addLine(joined(const_str::ResponseFromInterface, result.value_or(const_str::Error)), answered);
     m_view.setElmLed(answered);
     m_view.updateLog();
     return answered;
 }
 
 bool ConnectionSequence::runPortLoop() {
-    const QStringList ports = m_context.ComPortList;
+    const QStringList ports = m_context.serialPortNames;
     const bool autoDetect = m_context.autoDetect;
-    const bool demo = m_context.link.DemoMode();
+    const bool demo = m_context.link.demoMode();
     SerialPort* port = m_context.comPort.get();
 
     // Without any port there is nothing to try; the simulated vehicle needs none.
@@ -173,19 +175,19 @@ bool ConnectionSequence::runPortLoop() {
     return verdict;
 }
 
-bool ConnectionSequence::configureStage(const QString& label, const QString& result) {
-    const bool ok = result != const_str::Error;
-    addLine(joined(label, result), ok);
+bool ConnectionSequence::configureStage(const QString& label, const ElmReply& result) {
+    const bool ok = result.has_value();
+    addLine(joined(label, result.value_or(const_str::Error)), ok);
     m_view.updateLog();
     return ok;
 }
 
 bool ConnectionSequence::checkEcu() {
     ElmExchange& link = m_context.link;
-    if (CheckEcuConnection(link))
+    if (checkEcuConnection(link))
         return true;
     // The answer itself tells the user why: "NO DATA", "UNABLE TO CONNECT" or no answer at all.
-    addLine(link.Exchange(QStringLiteral("0100")), false);
+    addLine(link.exchange(QStringLiteral("0100")), false);
     m_view.setEcuLed(false);
     m_view.updateLog();
     return false;
@@ -193,57 +195,57 @@ bool ConnectionSequence::checkEcu() {
 
 void ConnectionSequence::readServices() {
     ElmExchange& link = m_context.link;
-    const bool english = m_context.unitSystem == 1;
+    const bool english = isEnglish(m_context.unitSystem);
 
     addLine(const_str::EcuConnectionOk, true);
     m_view.setEcuLed(true);
-    if (IsElm327(m_chipVersion))
+    if (isElm327(m_chipVersion))
         readProtocol();
 
-    TMode01& mode01 = ensure(m_context.mode01);
-    mode01.ReadStatus(link);
+    Service01& service01 = ensure(m_context.service01);
+    service01.readStatus(link);
     // Its first request has shown how many control units answer service 01; an ELM327 that
     // takes the count then returns as soon as they have all answered.
-    if (TakesAnswerCount(m_chipVersion) && link.canLayout())
+    if (takesAnswerCount(m_chipVersion) && link.canLayout())
         link.startAnswerCount(link.service01Units());
     addLine(const_str::Mode01Init, true);
-    m_view.buildSensorLists(mode01.supportedPids());
-    m_view.showObdType(mode01.obdType());
+    m_view.buildSensorLists(service01.supportedPids());
+    m_view.showObdType(service01.obdType());
     m_view.updateLog();
-    m_view.showMonitorStatus(mode01.monitorStatus());
+    m_view.showMonitorStatus(service01.monitorStatus());
     m_view.updateWindow(true);
 
-    TMode02& mode02 = ensure(m_context.mode02);
-    mode02.ReadSupported(link);
-    m_view.showFreezeFrame(ReadFreezeFrameData(link, mode02, english));
+    Service02& service02 = ensure(m_context.service02);
+    service02.readSupported(link);
+    m_view.showFreezeFrame(readFreezeFrameData(link, service02, english));
     addLine(const_str::Mode02Init, true);
     m_view.updateLog();
 
-    m_view.showStoredCodes(ensure(m_context.mode03).GetStoredCodes(link));
+    m_view.showStoredCodes(ensure(m_context.service03).storedCodes(link));
     addLine(const_str::Mode03Init, true);
     m_view.updateLog();
 
-    ensure(m_context.mode05);
-    m_view.showO2SensorLocations(GetO2SensorLocations(link));
+    ensure(m_context.service05);
+    m_view.showO2SensorLocations(o2SensorLocations(link));
     addLine(const_str::Mode05Init, true);
     m_view.updateLog();
 
-    ensure(m_context.mode06).Init();
+    ensure(m_context.service06).init();
     addLine(const_str::Mode06Init, true);
     m_view.updateLog();
 
-    m_view.showPendingCodes(ensure(m_context.mode07).GetPendingCodes(link));
+    m_view.showPendingCodes(ensure(m_context.service07).pendingCodes(link));
     addLine(const_str::Mode07Init, true);
     m_view.updateLog();
 
-    ensure(m_context.mode08).Init();
+    ensure(m_context.service08).init();
     addLine(const_str::Mode08Init, true);
     m_view.updateLog();
 
-    TMode09& mode09 = ensure(m_context.mode09);
-    mode09.ReadVehicleInfo(link);
+    Service09& service09 = ensure(m_context.service09);
+    service09.readVehicleInfo(link);
     addLine(const_str::Mode09Init, true);
-    m_view.showVehicleInfo(mode09);
+    m_view.showVehicleInfo(service09);
     m_view.updateLog();
 }
 
@@ -251,21 +253,22 @@ bool ConnectionSequence::setUpProtocolSearch() {
     ElmExchange& link = m_context.link;
     // Adaptive timing keeps the chip's wait for more answers short; a chip that does not know the
     // command waits its fixed time-out and works all the same, so its answer is not a stage.
-    ElmAdaptiveTiming(link);
+    elmAdaptiveTiming(link);
     // A protocol the user fixed in the chip is his choice; otherwise the chip searches.
-    const QString current = ElmProtocolNumber(link);
-    if (IsFixedProtocol(current))
-        return configureStage(const_str::ProtocolSetInInterface, ElmProtocolDescription(current));
-    return configureStage(const_str::AutomaticProtocolSearch, ElmAutomaticProtocol(link));
+    const ElmReply current = elmProtocolNumber(link);
+    if (current && isFixedProtocol(*current))
+        return configureStage(const_str::ProtocolSetInInterface, elmProtocolDescription(*current));
+    return configureStage(const_str::AutomaticProtocolSearch, elmAutomaticProtocol(link));
 }
 
 void ConnectionSequence::readProtocol() {
     ElmExchange& link = m_context.link;
     // The chip knows the protocol only after the first request has found the vehicle.
-    const QString protocol = ElmProtocolNumber(link);
-    link.setCanLayout(protocol != const_str::Error && can_answer::isCanProtocol(protocol));
-    addLine(joined(const_str::ProtocolNumber, ElmProtocolDescription(protocol)),
-            protocol != const_str::Error);
+    const ElmReply protocol = elmProtocolNumber(link);
+    link.setCanLayout(protocol && can_answer::isCanProtocol(*protocol));
+    addLine(joined(const_str::ProtocolNumber,
+                   protocol ? elmProtocolDescription(*protocol) : const_str::Error),
+            protocol.has_value());
     m_view.updateLog();
 }
 
@@ -273,7 +276,7 @@ void ConnectionSequence::disconnect() {
     ElmExchange& link = m_context.link;
     if (channelOpen()) {
         try {
-            ElmReset(link);
+            elmReset(link);
         } catch (const SerialPortError&) {
             // The reset is a courtesy to the interface; its result is ignored, its failure too.
         }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/connection/connection_view.h"
+#include "core/link/elm_reply.h"
 
 #include <QString>
 
@@ -8,9 +9,9 @@ struct ProgramContext;
 
 // The Connect and Disconnect actions: opening the port (or finding it), setting up the interface,
 // checking the control unit and reading everything the pages show. Its outcome is the link's
-// NoCommunication flag. Runs on the thread that owns the link; the polling worker must be stopped.
+// noCommunication flag. Runs on the thread that owns the link; the polling worker must be stopped.
 // Errors of the serial device (other than a port that does not open) and of number conversion
-// are thrown and end the sequence where they occur; NoCommunication is then true.
+// are thrown and end the sequence where they occur; noCommunication is then true.
 class ConnectionSequence {
 public:
     ConnectionSequence(ProgramContext& context, ConnectionView& view);
@@ -19,9 +20,9 @@ public:
     bool reconnect();
 
     // The whole sequence; true when the control unit answered and every stage was read.
-    bool InitializeConnection();
+    bool initializeConnection();
 
-    // Resets the interface, closes the port and reports it; NoCommunication becomes true. A reset
+    // Resets the interface, closes the port and reports it; noCommunication becomes true. A reset
     // or purge the device can no longer take (an adapter pulled out) is passed over: the port is
     // closed and the connection ends in every case.
     void disconnect();
@@ -29,17 +30,17 @@ public:
     // The device went away (a hang-up, write or read error during an exchange, or a port that
     // does not open again): what disconnect() does, without a word to the device. The port is
     // closed, the lamps go off, the status strip shows its not-connected texts, the log list and
-    // the communication log get one line each, and NoCommunication becomes true.
+    // the communication log get one line each, and noCommunication becomes true.
     void connectionLost(const QString& reason);
 
     // The interface's answer to the identify command of the last sequence that got that far.
-    const QString& ChipVersion() const { return m_chipVersion; }
+    const QString& chipVersion() const { return m_chipVersion; }
 
 private:
     bool runPortLoop();
     bool openCurrentPort(const QString& name);
     bool resetInterface();
-    bool configureStage(const QString& label, const QString& result);
+    bool configureStage(const QString& label, const ElmReply& result);
     bool checkEcu();
     // ELM327 only: adaptive timing and the protocol search before the control-unit check, the
     // protocol after it.

@@ -8,21 +8,21 @@
 #include <QString>
 #include <QStringList>
 
-struct TMonitorStatus;
+struct MonitorStatus;
 struct FreezeFrameReading;
-class TMode09;
+class Service09;
 
 // Everything the connection sequence shows. The window implements it with the start page's
-// Init-Status list, the status strip and the pages; tests and the command-line tool implement it
+// init-Status list, the status strip and the pages; tests and the command-line tool implement it
 // with plain records. The sequence never waits for the view: every call returns at once.
 class ConnectionView {
 public:
-    // The icon drawn before a line of the Init-Status list.
+    // The icon drawn before a line of the init-Status list.
     enum class Mark { Ok, Error };
 
     virtual ~ConnectionView() = default;
 
-    // The Init-Status list.
+    // The init-Status list.
     virtual void clearLog() = 0;
     virtual void addLogLine(const QString& text, Mark mark) = 0;
 
@@ -37,7 +37,7 @@ public:
     // The chip's answer to the identify command, kept for the status strip.
     virtual void setChipVersion(const QString& /*version*/) {}
 
-    // Repaint the Init-Status list now, so each new line is seen while the ui thread is blocked.
+    // Repaint the init-Status list now, so each new line is seen while the ui thread is blocked.
     virtual void updateLog() = 0;
     // Repaint the whole window now; with processEvents, also handle the pending window messages
     // once, so a click made meanwhile takes effect at this point.
@@ -47,13 +47,13 @@ public:
     // not exist yet leaves its hook empty; the reading is made all the same. A reading that the
     // vehicle did not answer arrives as nothing (code lists, sensor list) or marked unanswered
     // (monitor status), so that it is never shown as a result.
-    virtual void buildSensorLists(const TSupportedSet& /*mode01Supported*/) {}
+    virtual void buildSensorLists(const SupportedPidSet& /*mode01Supported*/) {}
     virtual void showObdType(const QString& /*text*/) {}
-    virtual void showMonitorStatus(const TMonitorStatus& /*status*/) {}
+    virtual void showMonitorStatus(const MonitorStatus& /*status*/) {}
     virtual void showFreezeFrame(const FreezeFrameReading& /*reading*/) {}
     virtual void showStoredCodes(const TroubleCodeList& /*codes*/) {}
     virtual void showO2SensorLocations(const O2SensorList& /*locations*/) {}
     virtual void showPendingCodes(const TroubleCodeList& /*codes*/) {}
     // VIN, calibration IDs and calibration verification numbers.
-    virtual void showVehicleInfo(const TMode09& /*info*/) {}
+    virtual void showVehicleInfo(const Service09& /*info*/) {}
 };

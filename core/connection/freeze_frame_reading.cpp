@@ -1,18 +1,18 @@
 #include "core/connection/freeze_frame_reading.h"
 
-#include "core/j1979/mode02.h"
+#include "core/j1979/service02.h"
 #include "core/j1979/sensor_catalogue.h"
 #include "core/j1979/supported_pids.h"
 
-FreezeFrameReading ReadFreezeFrameData(CommandLink& link, const TMode02& mode02, bool english) {
+FreezeFrameReading readFreezeFrameData(CommandLink& link, const Service02& service02, bool english) {
     FreezeFrameReading reading;
-    reading.codes = mode02.GetFreezeFrameCode(link);
+    reading.codes = service02.freezeFrameCode(link);
     // PID 01 (monitor status) has no value of its own in a frame; 4E is the last catalogue PID.
     for (int number = 2; number <= CataloguePidCount; ++number) {
-        const TSensorData& entry = FreezeFrameCatalogue[std::size_t(number - 1)];
-        if (!entry.liveSensor || !IsSupported(mode02.supportedPids(), entry.pidCode))
+        const PidInfo& entry = freezeFrameCatalogue[std::size_t(number - 1)];
+        if (!entry.liveSensor || !isSupported(service02.supportedPids(), entry.pidCode))
             continue;
-        const QString value = mode02.GetFreezeFrameValue(link, QStringLiteral("02"), entry.pidCode,
+        const QString value = service02.freezeFrameValue(link, QStringLiteral("02"), entry.pidCode,
                                                          english, QStringLiteral("00"));
         reading.rows.append(
             {entry.pidCode, entry.name, value, english ? entry.englishUnit : entry.metricUnit});

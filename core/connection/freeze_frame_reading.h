@@ -7,14 +7,14 @@
 #include <QStringList>
 
 class CommandLink;
-class TMode02;
+class Service02;
 
 // One value row of frame 00: a PID the vehicle stores in its freeze frame and that is a live
 // sensor of the catalogue.
 struct FreezeFrameRow {
     QString pid;   // "0C"
     QString name;  // catalogue name in the language of the run
-    QString value; // display text of GetFreezeFrameValue
+    QString value; // display text of freezeFrameValue
     QString unit;  // metric or English unit, as chosen
 };
 
@@ -26,5 +26,5 @@ struct FreezeFrameReading {
 };
 
 // Reads the code, then one value per shown PID in rising PID order (02..4E), using the service 02
-// supported set already read into mode02. Non-hexadecimal data throw HexConversionError.
-FreezeFrameReading ReadFreezeFrameData(CommandLink& link, const TMode02& mode02, bool english);
+// supported set already read into service02. Non-hexadecimal data throw HexConversionError.
+FreezeFrameReading readFreezeFrameData(CommandLink& link, const Service02& service02, bool english);

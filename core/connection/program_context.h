@@ -2,15 +2,16 @@
 
 #include "core/connection/shown_results.h"
 #include "core/faultcodes/fault_code_table.h"
-#include "core/j1979/mode01.h"
-#include "core/j1979/mode02.h"
-#include "core/j1979/mode09.h"
 #include "core/j1979/o2_sensor_tests.h"
+#include "core/j1979/service01.h"
+#include "core/j1979/service02.h"
+#include "core/j1979/service09.h"
 #include "core/j1979/service_objects.h"
 #include "core/j1979/trouble_codes.h"
 #include "core/link/elm_exchange.h"
 #include "core/link/serial_port.h"
 #include "core/settings/settings_store.h"
+#include "core/settings/unit_system.h"
 
 #include <QStringList>
 #include <memory>
@@ -23,24 +24,24 @@ struct ProgramContext {
     SettingsStore settings;
 
     std::unique_ptr<SerialPort> comPort;
-    QStringList ComPortList;
+    QStringList serialPortNames;
     ElmExchange link;
 
     // Created in this order when the main window is created.
-    std::optional<TMode01> mode01;
-    std::optional<TMode02> mode02;
-    std::optional<TMode03> mode03;
-    std::optional<TMode05> mode05;
-    std::optional<TMode06> mode06;
-    std::optional<TMode07> mode07;
-    std::optional<TMode08> mode08;
-    std::optional<TMode09> mode09;
+    std::optional<Service01> service01;
+    std::optional<Service02> service02;
+    std::optional<Service03> service03;
+    std::optional<Service05> service05;
+    std::optional<Service06> service06;
+    std::optional<Service07> service07;
+    std::optional<Service08> service08;
+    std::optional<Service09> service09;
 
-    FaultCodeTable kbmFaultCodesTable;
+    FaultCodeTable faultCodeTable;
     // What the result pages show, for the report.
     ShownResults shown;
 
-    int unitSystem = 0; // 0 metric, 1 English
+    UnitSystem unitSystem = UnitSystem::Metric;
     bool autoDetect = false;
     bool autoConnect = false;
     QString helpFilePath;

@@ -15,7 +15,7 @@ QString yesNo(bool flag) {
 
 } // namespace
 
-ShownMonitorStatus shownMonitorStatus(const TMonitorStatus& status) {
+ShownMonitorStatus shownMonitorStatus(const MonitorStatus& status) {
     ShownMonitorStatus shown;
     if (!status.answered) {
         shown.state = ReadState::CouldNotBeRead;
@@ -27,18 +27,10 @@ ShownMonitorStatus shownMonitorStatus(const TMonitorStatus& status) {
     shown.state = ReadState::Read;
     // The lamp's own captions, which the lamp writes into the label whenever it switches.
     shown.milStatus = status.milOn ? QStringLiteral("On") : QStringLiteral("Off");
-    const std::array<std::pair<bool, bool>, ShownMonitorCount> flags{{
-        {status.continuousSupported[0], status.continuousCompleted[0]},
-        {status.continuousSupported[1], status.continuousCompleted[1]},
-        {status.continuousSupported[2], status.continuousCompleted[2]},
-        {status.nonContinuousSupported[0], status.nonContinuousCompleted[0]},
-        {status.nonContinuousSupported[2], status.nonContinuousCompleted[2]},
-        {status.nonContinuousSupported[5], status.nonContinuousCompleted[5]},
-        {status.nonContinuousSupported[6], status.nonContinuousCompleted[6]},
-    }};
-    for (int i = 0; i < ShownMonitorCount; ++i) {
-        shown.supported[std::size_t(i)] = yesNo(flags[std::size_t(i)].first);
-        shown.completed[std::size_t(i)] = yesNo(flags[std::size_t(i)].second);
+    for (std::size_t i = 0; i < evaluatedMonitors.size(); ++i) {
+        const MonitorReadiness flags = readiness(status, evaluatedMonitors[i]);
+        shown.supported[i] = yesNo(flags.supported);
+        shown.completed[i] = yesNo(flags.completed);
     }
     return shown;
 }
@@ -57,8 +49,9 @@ ShownCodeGrid shownCodeGrid(const std::optional<QStringList>& codes, const Fault
     if (codes->isEmpty())
         grid.rows.append({QStringLiteral("P0000"), noCodesText});
     for (const QString& code : *codes)
-        grid.rows.append({code, table.FindFaultDescription(code, manufacturerForCode(code, maker))
-                                    .value_or(QString())});
+        grid.rows.append(
+            {code,
+             table.findDescription(code, manufacturerForCode(code, maker)).value_or(QString())});
     return grid;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/j1979/monitor_status.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -9,7 +11,7 @@
 class FaultCodeTable;
 struct FreezeFrameReading;
 struct O2TestResult;
-struct TMonitorStatus;
+struct MonitorStatus;
 
 // The texts the result pages show at this moment, kept on the core side so that the report can be
 // built from them by the window and by the command line alike. The window's pages write their
@@ -34,9 +36,8 @@ struct ShownCodeGrid {
     bool operator==(const ShownCodeGrid&) const = default;
 };
 
-// The monitor order of the start page: misfire, fuel system, components (continuous), then
-// catalyst, evaporative system, oxygen sensor, oxygen sensor heater.
-inline constexpr int ShownMonitorCount = 7;
+// One entry per evaluated monitor, in the order of evaluatedMonitors.
+inline constexpr int ShownMonitorCount = int(evaluatedMonitors.size());
 
 struct ShownMonitorStatus {
     ReadState state = ReadState::NotYetRead;
@@ -90,7 +91,7 @@ struct ShownResults {
 
 // The start page: the lamp's caption ("On"/"Off") and "Yes"/"No" for every flag; a status that was
 // not answered leaves every text at "N/A".
-ShownMonitorStatus shownMonitorStatus(const TMonitorStatus& status);
+ShownMonitorStatus shownMonitorStatus(const MonitorStatus& status);
 
 // A trouble-code grid: "P0000" and the no-codes message for an empty list, else each code with its
 // description ("Generic" for P0 codes, the given maker for the others; empty when none is found).

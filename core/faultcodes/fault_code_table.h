@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-// The read-only table of trouble-code descriptions of one language (kbmFaultCodesTable): the
+// The read-only table of trouble-code descriptions of one language (faultCodeTable): the
 // records in their order, an index for lookups, and the manufacturer list derived from them.
 class FaultCodeTable {
 public:
@@ -20,7 +20,7 @@ public:
 
     // The description of the first record whose Code and Manufacturer equal the arguments
     // exactly (case-sensitive, whole field), or nothing.
-    std::optional<QString> FindFaultDescription(const QString& code,
+    std::optional<QString> findDescription(const QString& code,
                                                 const QString& manufacturer) const;
 
     // Each record's maker, trimmed, whenever it differs from the previous record's (the first is

@@ -36,7 +36,7 @@ QString faultModulePath(const QString& programDir, const QString& languageCode) 
     return modulePathFor(programDir, QStringLiteral("en"));
 }
 
-void LoadFaultCodeTable(FaultCodeTable& table, const QString& languageCode, UserNotifier& notifier,
+void loadFaultCodeTable(FaultCodeTable& table, const QString& languageCode, UserNotifier& notifier,
                         const QString& programDir) {
     loadFaultModule(table, faultModulePath(programDir, languageCode), notifier);
 }
@@ -63,6 +63,6 @@ void loadFaultModuleBytes(FaultCodeTable& table, QByteArray moduleBytes, UserNot
     packed.open(QIODevice::ReadOnly);
     QBuffer unpacked;
     unpacked.open(QIODevice::ReadWrite);
-    kbmBINDeCompress(packed, unpacked, notifier);
+    unpackLzh(packed, unpacked, notifier);
     table.setRecords(fault_record_format::parse(unpacked.data()));
 }

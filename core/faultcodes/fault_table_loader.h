@@ -15,7 +15,7 @@ QString faultModulePath(const QString& programDir, const QString& languageCode);
 // any failure. A module that cannot be loaded is reported through notifier ("Bad language.dll
 // Load"); a missing resource or damaged table throws FaultTableError for the general error display.
 // The busy cursor is on while the table is unpacked.
-void LoadFaultCodeTable(FaultCodeTable& table, const QString& languageCode, UserNotifier& notifier,
+void loadFaultCodeTable(FaultCodeTable& table, const QString& languageCode, UserNotifier& notifier,
                         const QString& programDir);
 
 // The same for one module file, without the path rule. A file that is no sound resource file

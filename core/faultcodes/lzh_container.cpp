@@ -76,7 +76,7 @@ private:
 };
 } // namespace
 
-void kbmBINDeCompress(QIODevice& packed, QIODevice& out, UserNotifier& notifier) {
+void unpackLzh(QIODevice& packed, QIODevice& out, UserNotifier& notifier) {
     BusyScope busy(notifier);
     packed.seek(0);
     out.seek(0);

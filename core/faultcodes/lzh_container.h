@@ -28,4 +28,4 @@ QByteArray unpack(QByteArrayView container);
 
 // The decompression step of the table's stream format: unpacks the whole of packed into the empty
 // stream out, with the busy cursor on meanwhile (also when it throws). Throws as unpack() does.
-void kbmBINDeCompress(QIODevice& packed, QIODevice& out, UserNotifier& notifier);
+void unpackLzh(QIODevice& packed, QIODevice& out, UserNotifier& notifier);

@@ -21,7 +21,7 @@ HexConversionError::HexConversionError(const QString& text)
     : std::runtime_error(conversionMessage(text).toStdString()),
       m_message(conversionMessage(text)) {}
 
-qint64 HexToInt(const QString& text) {
+qint64 hexToInt(const QString& text) {
     if (text.isEmpty()) {
         return 0;
     }
@@ -47,7 +47,7 @@ qint64 HexToInt(const QString& text) {
     return qint64(value);
 }
 
-qint64 BinToInt(const QString& text) {
+qint64 binToInt(const QString& text) {
     qint64 value = 0;
     const qsizetype length = text.size();
     for (qsizetype k = 1; k <= length; ++k) {
@@ -58,14 +58,14 @@ qint64 BinToInt(const QString& text) {
     return value;
 }
 
-QString IntToBin(qint64 value, int topBit) {
+QString intToBin(qint64 value, int topBit) {
     QString text;
     for (int bit = topBit; bit >= 0; --bit) {
-        text += IsBitSet(value, bit) ? QLatin1Char('1') : QLatin1Char('0');
+        text += isBitSet(value, bit) ? QLatin1Char('1') : QLatin1Char('0');
     }
     return text;
 }
 
-bool IsBitSet(qint64 value, int bit) {
+bool isBitSet(qint64 value, int bit) {
     return ((quint64(value) >> bitPosition(bit)) & 1U) != 0;
 }

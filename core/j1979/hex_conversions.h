@@ -19,14 +19,14 @@ private:
 
 // The text read as a hexadecimal number; an empty text counts as "00". Throws HexConversionError
 // for anything else than up to 16 hexadecimal digits.
-qint64 HexToInt(const QString& text);
+qint64 hexToInt(const QString& text);
 
 // Every "1" adds its power of two (positions counted modulo 32 from the right); other characters
 // add nothing, so no text is rejected.
-qint64 BinToInt(const QString& text);
+qint64 binToInt(const QString& text);
 
 // Bits topBit down to 0 as "0" and "1" characters; bit positions are taken modulo 32.
-QString IntToBin(qint64 value, int topBit);
+QString intToBin(qint64 value, int topBit);
 
 // Whether bit (number modulo 32) of the value is set.
-bool IsBitSet(qint64 value, int bit);
+bool isBitSet(qint64 value, int bit);

@@ -6,16 +6,13 @@
 
 namespace {
 
-// Of the non-continuous monitors only these are read from the answer.
-constexpr int evaluatedNonContinuous[] = {0, 2, 5, 6};
-
 // "4101" and the data bytes A to D.
 constexpr qsizetype wholeRecord = 4 + 2 * 4;
 
 } // namespace
 
-TMonitorStatus ParseMonitorStatus(const QString& answer) {
-    TMonitorStatus status;
+MonitorStatus parseMonitorStatus(const QString& answer) {
+    MonitorStatus status;
     if (!answer.startsWith(QLatin1String("4101")) || answer.size() < wholeRecord) {
         return status;
     }
@@ -25,19 +22,29 @@ TMonitorStatus ParseMonitorStatus(const QString& answer) {
     const qint64 d = response_fields::dataByte(answer, 4, 5);
 
     status.answered = true;
-    status.milOn = IsBitSet(a, 7);
+    status.milOn = isBitSet(a, 7);
     status.troubleCodeCount = int(a & 0x7F);
-    for (int bit = 0; bit < 3; ++bit) {
-        status.continuousSupported[bit] = IsBitSet(b, bit);
-        status.continuousCompleted[bit] = IsBitSet(b, bit) && !IsBitSet(b, bit + 4);
-    }
-    for (int bit : evaluatedNonContinuous) {
-        status.nonContinuousSupported[bit] = IsBitSet(c, bit);
-        status.nonContinuousCompleted[bit] = IsBitSet(c, bit) && !IsBitSet(d, bit);
+    for (const EvaluatedMonitor& m : evaluatedMonitors) {
+        const std::size_t bit = std::size_t(m.bit);
+        if (m.continuous) {
+            status.continuousSupported[bit] = isBitSet(b, m.bit);
+            status.continuousCompleted[bit] = isBitSet(b, m.bit) && !isBitSet(b, m.bit + 4);
+        } else {
+            status.nonContinuousSupported[bit] = isBitSet(c, m.bit);
+            status.nonContinuousCompleted[bit] = isBitSet(c, m.bit) && !isBitSet(d, m.bit);
+        }
     }
     return status;
 }
 
-TMonitorStatus ReadMonitorStatus(CommandLink& link) {
-    return ParseMonitorStatus(link.Exchange(QStringLiteral("0101")));
+MonitorReadiness readiness(const MonitorStatus& status, const EvaluatedMonitor& monitor) {
+    const std::size_t bit = std::size_t(monitor.bit);
+    return monitor.continuous
+               ? MonitorReadiness{status.continuousSupported[bit], status.continuousCompleted[bit]}
+               : MonitorReadiness{status.nonContinuousSupported[bit],
+                                  status.nonContinuousCompleted[bit]};
+}
+
+MonitorStatus readMonitorStatus(CommandLink& link) {
+    return parseMonitorStatus(link.exchange(QStringLiteral("0101")));
 }

@@ -6,7 +6,7 @@
 class CommandLink;
 
 // Trouble-code count, lamp and readiness of the emission monitors, from service 01 PID 01.
-struct TMonitorStatus {
+struct MonitorStatus {
     // False when the vehicle did not answer "0101" with the whole record; then every other field
     // keeps its empty value and shows as not read, never as "No", "Off" or 0.
     bool answered = false;
@@ -22,10 +22,47 @@ struct TMonitorStatus {
     std::array<bool, 8> nonContinuousCompleted{};
 };
 
+// The seven monitors whose readiness the program evaluates, in the order every view shows them.
+enum class Monitor {
+    Misfire,
+    FuelSystem,
+    Components,
+    Catalyst,
+    EvaporativeSystem,
+    OxygenSensor,
+    OxygenSensorHeater
+};
+
+// Where a monitor's flags sit in the answer to "0101": a continuous monitor's "supported" bit in
+// byte B with its "incomplete" bit four places above; a non-continuous one's "supported" bit in
+// byte C and its "incomplete" bit at the same place in byte D.
+struct EvaluatedMonitor {
+    Monitor monitor;
+    bool continuous;
+    int bit;
+};
+
+inline constexpr std::array<EvaluatedMonitor, 7> evaluatedMonitors{{
+    {Monitor::Misfire, true, 0},
+    {Monitor::FuelSystem, true, 1},
+    {Monitor::Components, true, 2},
+    {Monitor::Catalyst, false, 0},
+    {Monitor::EvaporativeSystem, false, 2},
+    {Monitor::OxygenSensor, false, 5},
+    {Monitor::OxygenSensorHeater, false, 6},
+}};
+
+struct MonitorReadiness {
+    bool supported = false;
+    bool completed = false;
+};
+
+MonitorReadiness readiness(const MonitorStatus& status, const EvaluatedMonitor& monitor);
+
 // The record held by an answer to "0101"; an answer that does not start with "4101" followed by
 // the four data bytes gives the empty, unanswered record. Only the first control unit's status
 // counts.
-TMonitorStatus ParseMonitorStatus(const QString& answer);
+MonitorStatus parseMonitorStatus(const QString& answer);
 
 // Sends "0101" and parses the answer.
-TMonitorStatus ReadMonitorStatus(CommandLink& link);
+MonitorStatus readMonitorStatus(CommandLink& link);

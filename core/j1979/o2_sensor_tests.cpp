@@ -53,7 +53,7 @@ QString scaledByte(const QString& answer, qsizetype position, const O2TestRule& 
 O2TestResult readTest(CommandLink& link, int testId, const QString& sensor,
                       const O2TestRule& rule) {
     const QString tid = twoDigits(testId);
-    const QString answer = link.Exchange(QStringLiteral("05") + tid + sensor);
+    const QString answer = link.exchange(QStringLiteral("05") + tid + sensor);
     const qsizetype header = answer.indexOf(QStringLiteral("45") + tid + sensor);
     const O2TestResult failed{QStringLiteral("0"), {}, {}, {}};
     if (header < 0) {
@@ -69,8 +69,8 @@ O2TestResult readTest(CommandLink& link, int testId, const QString& sensor,
 
 } // namespace
 
-O2SensorList GetO2SensorLocations(CommandLink& link) {
-    const QString answer = link.Exchange(QStringLiteral("0113"));
+O2SensorList o2SensorLocations(CommandLink& link) {
+    const QString answer = link.exchange(QStringLiteral("0113"));
     // The byte is read from the start of the answer, so the answer must reach that far.
     if (!answer.contains(QLatin1String("4113")) || answer.size() < 6) {
         return std::nullopt;
@@ -95,14 +95,14 @@ std::array<O2TestInfo, O2TestCount> O2TestCatalogue() {
     return tests;
 }
 
-bool ReportsO2TestsThroughService06(const CommandLink& link) {
+bool reportsO2TestsThroughService06(const CommandLink& link) {
     return link.canLayout();
 }
 
-std::array<O2TestResult, O2TestCount> TMode05::ReadO2SensorTests(CommandLink& link,
+std::array<O2TestResult, O2TestCount> Service05::readO2SensorTests(CommandLink& link,
                                                                  int sensorMask) const {
     std::array<O2TestResult, O2TestCount> results;
-    if (ReportsO2TestsThroughService06(link)) {
+    if (reportsO2TestsThroughService06(link)) {
         results.fill({});
         return results;
     }

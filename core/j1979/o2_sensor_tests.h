@@ -19,12 +19,12 @@ using O2SensorList = std::optional<QList<O2SensorLocation>>;
 
 // Sends "0113"; the sensors whose bits are set, in rising bit order. Nothing (not read) when the
 // answer lacks "4113" or its byte. A non-hexadecimal byte throws HexConversionError.
-O2SensorList GetO2SensorLocations(CommandLink& link);
+O2SensorList o2SensorLocations(CommandLink& link);
 
 // A CAN vehicle (ISO 15765-4) has no service 05: it reports its oxygen-sensor monitors through
 // service 06, which the program does not read. Asking it the ten tests would only collect ten
 // refusals.
-bool ReportsO2TestsThroughService06(const CommandLink& link);
+bool reportsO2TestsThroughService06(const CommandLink& link);
 
 inline constexpr int O2TestCount = 10;
 
@@ -50,12 +50,12 @@ struct O2TestResult {
 };
 
 // Service 05, oxygen sensor monitoring test results.
-class TMode05 {
+class Service05 {
 public:
     // Asks for the ten tests of the sensor whose location mask is given ("05", the test ID, the
     // sensor number 01..08 from the lowest bit set), one exchange per test. A mask without a
     // sensor bit asks nothing and gives ten failed rows; a CAN vehicle is asked nothing and gives
     // ten empty rows.
-    std::array<O2TestResult, O2TestCount> ReadO2SensorTests(CommandLink& link,
+    std::array<O2TestResult, O2TestCount> readO2SensorTests(CommandLink& link,
                                                             int sensorMask) const;
 };

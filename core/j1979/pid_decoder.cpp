@@ -136,7 +136,7 @@ QString monitorStatusSinceClear(const PidBytes& v) {
 
 QString troubleCode(const PidBytes& v) {
     const QString digits = QStringLiteral("%1").arg(v.ab(), 4, 16, QLatin1Char('0')).toUpper();
-    return DecodeTroubleCode(digits).value_or(const_str::Error);
+    return decodeTroubleCode(digits).value_or(const_str::Error);
 }
 
 QString fuelSystemStatus(const PidBytes& v) {
@@ -283,17 +283,17 @@ const PidRule* ruleFor(int pid) {
 
 } // namespace
 
-bool IsRequested(int pid) {
+bool isRequested(int pid) {
     const PidRule* rule = ruleFor(pid);
     return rule == nullptr || rule->byteCount > 0;
 }
 
-int DataByteCount(int pid) {
+int dataByteCount(int pid) {
     const PidRule* rule = ruleFor(pid);
     return rule == nullptr ? 1 : rule->byteCount;
 }
 
-QString DecodePid(int pid, const QString& answer, qsizetype firstData, bool english) {
+QString decodePid(int pid, const QString& answer, qsizetype firstData, bool english) {
     const PidRule* rule = ruleFor(pid);
     if (rule == nullptr) {
         // The vehicle's characters as they stand, but never a control character.

@@ -9,16 +9,16 @@ namespace pid_decoder {
 
 // Whether a value of the PID is asked for at all. PIDs 20 and 40 only announce further PIDs, so
 // their value is the "Error" sentinel without a request.
-bool IsRequested(int pid);
+bool isRequested(int pid);
 
 // How many data bytes a value of the PID is made of; a PID without a rule shows at least one.
-int DataByteCount(int pid);
+int dataByteCount(int pid);
 
 // The display text of the PID in the chosen unit system, from the answer whose data byte A starts
 // at the 1-based position firstData (5 in service 01, 7 in service 02, behind the frame number).
 // Only the bytes the PID uses are read; missing ones read as 0 (a request makes sure they are
-// there, see DataByteCount). PIDs without a rule (above 4E) give their data digits as they stand.
+// there, see dataByteCount). PIDs without a rule (above 4E) give their data digits as they stand.
 // Non-hexadecimal data throw HexConversionError.
-QString DecodePid(int pid, const QString& answer, qsizetype firstData, bool english);
+QString decodePid(int pid, const QString& answer, qsizetype firstData, bool english);
 
 } // namespace pid_decoder

@@ -6,34 +6,34 @@
 #include "core/l10n/const_str.h"
 #include "core/link/command_link.h"
 
-QString RequestPidValue(CommandLink& link, const QString& serviceText, const QString& pidText,
+QString requestPidValue(CommandLink& link, const QString& serviceText, const QString& pidText,
                         int expectedService, const QString& frame, int dataPosition, bool english) {
     const QString service = response_fields::firstTwo(serviceText);
-    if (HexToInt(service) != expectedService) {
+    if (hexToInt(service) != expectedService) {
         return const_str::Error;
     }
     const QString pid = response_fields::firstTwo(pidText);
-    const qint64 pidNumber = HexToInt(pid);
+    const qint64 pidNumber = hexToInt(pid);
     if (pidNumber < 1) {
         return const_str::NotAvailable;
     }
-    if (!pid_decoder::IsRequested(int(pidNumber))) {
+    if (!pid_decoder::isRequested(int(pidNumber))) {
         return const_str::Error;
     }
-    const QString answer = link.Exchange(service + pid + frame);
+    const QString answer = link.exchange(service + pid + frame);
     // The data are read from the start of the answer even when the response stands further on.
     if (!answer.contains(response_fields::responseCode(service) + pid)) {
         return const_str::Error;
     }
     // A header without its data bytes (or with some of them) is no value: decoding it would show
     // a number the vehicle never sent.
-    const int needed = pid_decoder::DataByteCount(int(pidNumber));
+    const int needed = pid_decoder::dataByteCount(int(pidNumber));
     if (answer.size() < dataPosition - 1 + 2 * qsizetype(needed)) {
         return const_str::Error;
     }
-    return pid_decoder::DecodePid(int(pidNumber), answer, dataPosition, english);
+    return pid_decoder::decodePid(int(pidNumber), answer, dataPosition, english);
 }
 
-bool IsPidValueRead(const QString& text) {
+bool isPidValueRead(const QString& text) {
     return text != const_str::Error;
 }

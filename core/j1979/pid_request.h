@@ -9,9 +9,9 @@ class CommandLink;
 // from dataPosition of the answer. "Error" without a request for another service or a PID that is
 // never asked for, "N/A" for PID 00, "Error" when the answer lacks the response or ends before
 // the data bytes the PID needs.
-QString RequestPidValue(CommandLink& link, const QString& serviceText, const QString& pidText,
+QString requestPidValue(CommandLink& link, const QString& serviceText, const QString& pidText,
                         int expectedService, const QString& frame, int dataPosition, bool english);
 
-// Whether a display text of RequestPidValue is a value the vehicle sent. The "Error" sentinel is
+// Whether a display text of requestPidValue is a value the vehicle sent. The "Error" sentinel is
 // none: the request was not answered, answered without the response, or without its data.
-bool IsPidValueRead(const QString& text);
+bool isPidValueRead(const QString& text);

@@ -16,7 +16,7 @@ qint64 pairAt(const QString& answer, qsizetype position) {
     if (position < 1) {
         return 0;
     }
-    return HexToInt(answer.mid(position - 1, 2));
+    return hexToInt(answer.mid(position - 1, 2));
 }
 
 } // namespace response_fields

@@ -2,8 +2,8 @@
 
 #include "core/l10n/const_str.h"
 
-TSensorCatalogue SensorCatalogue;
-TSensorCatalogue FreezeFrameCatalogue;
+PidCatalogue sensorCatalogue;
+PidCatalogue freezeFrameCatalogue;
 
 namespace {
 
@@ -106,9 +106,9 @@ const std::array<CatalogueRow, CataloguePidCount> catalogueRows = {{
 
 // Leaves names, units and graph ranges alone: at start-up the texts are refreshed before the
 // tables are prepared.
-void prepare(TSensorCatalogue& table) {
+void prepare(PidCatalogue& table) {
     for (int k = 0; k < CataloguePidCount; ++k) {
-        TSensorData& entry = table[k];
+        PidInfo& entry = table[k];
         entry.pidNumber = k + 1;
         entry.pidCode = QStringLiteral("%1").arg(k + 1, 2, 16, QLatin1Char('0')).toUpper();
         entry.valueText = QStringLiteral("0");
@@ -120,15 +120,15 @@ void prepare(TSensorCatalogue& table) {
 
 } // namespace
 
-void PrepareCatalogues() {
-    prepare(SensorCatalogue);
-    prepare(FreezeFrameCatalogue);
+void prepareCatalogues() {
+    prepare(sensorCatalogue);
+    prepare(freezeFrameCatalogue);
 }
 
-void RefreshCatalogueTexts() {
+void refreshCatalogueTexts() {
     for (int k = 0; k < CataloguePidCount; ++k) {
         const CatalogueRow& row = catalogueRows[k];
-        TSensorData& entry = SensorCatalogue[k];
+        PidInfo& entry = sensorCatalogue[k];
         entry.name = row.name->left(127);
         entry.metricUnit = row.metricUnit->left(10);
         entry.englishUnit = row.englishUnit->left(10);
@@ -136,8 +136,8 @@ void RefreshCatalogueTexts() {
         entry.graphMax = row.graphMax;
     }
     for (int k = 0; k < CataloguePidCount; ++k) {
-        FreezeFrameCatalogue[k].name = SensorCatalogue[k].name;
-        FreezeFrameCatalogue[k].metricUnit = SensorCatalogue[k].metricUnit;
-        FreezeFrameCatalogue[k].englishUnit = SensorCatalogue[k].englishUnit;
+        freezeFrameCatalogue[k].name = sensorCatalogue[k].name;
+        freezeFrameCatalogue[k].metricUnit = sensorCatalogue[k].metricUnit;
+        freezeFrameCatalogue[k].englishUnit = sensorCatalogue[k].englishUnit;
     }
 }

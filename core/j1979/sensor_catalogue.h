@@ -4,7 +4,7 @@
 #include <array>
 
 // What the program knows about one service 01 parameter, independent of any vehicle.
-struct TSensorData {
+struct PidInfo {
     int pidNumber = 0;     // 1..78 (01..4E)
     QString pidCode;       // two upper-case hexadecimal digits, e.g. "0C"
     QString name;          // in the language of the run, at most 127 characters
@@ -22,18 +22,18 @@ struct TSensorData {
 // PIDs 01..4E occupy entries 0..77; the last two entries stay empty.
 inline constexpr int CatalogueSize = 80;
 inline constexpr int CataloguePidCount = 78;
-using TSensorCatalogue = std::array<TSensorData, CatalogueSize>;
+using PidCatalogue = std::array<PidInfo, CatalogueSize>;
 
 // Two tables of identical content: the live-data pages build their sensors from the first, the
 // freeze-frame page walks the second. Written only on the ui thread at start-up.
-extern TSensorCatalogue SensorCatalogue;
-extern TSensorCatalogue FreezeFrameCatalogue;
+extern PidCatalogue sensorCatalogue;
+extern PidCatalogue freezeFrameCatalogue;
 
 // Sets number, code, value text, flags and the live-sensor marks of both tables; run once when the
 // settings are loaded.
-void PrepareCatalogues();
+void prepareCatalogues();
 
 // Copies the (by then translated) names and unit texts of the string table, and the graph ranges,
-// into SensorCatalogue, then names and units into FreezeFrameCatalogue. Run once per run, right
+// into sensorCatalogue, then names and units into freezeFrameCatalogue. Run once per run, right
 // after the string table has been translated.
-void RefreshCatalogueTexts();
+void refreshCatalogueTexts();

@@ -29,9 +29,9 @@ bool dataFollowFrameByte(const QString& service) {
 
 } // namespace
 
-TSupportedSet ReadSupportedPIDs(CommandLink& link, const QString& serviceText,
+SupportedPidSet readSupportedPids(CommandLink& link, const QString& serviceText,
                                 const QString& frameText) {
-    TSupportedSet set{};
+    SupportedPidSet set{};
     const QString service = response_fields::firstTwo(serviceText);
     const bool withFrame = service == QLatin1String("02") || service == QLatin1String("05");
     const QString suffix = withFrame ? response_fields::firstTwo(frameText) : QString();
@@ -43,7 +43,7 @@ TSupportedSet ReadSupportedPIDs(CommandLink& link, const QString& serviceText,
             break;
         }
         const QString pid = QLatin1String(block.pid);
-        const QString answer = link.Exchange(service + pid + suffix);
+        const QString answer = link.exchange(service + pid + suffix);
         if (!answer.contains(code + pid)) {
             continue;
         }
@@ -53,21 +53,21 @@ TSupportedSet ReadSupportedPIDs(CommandLink& link, const QString& serviceText,
         for (int n = 1; n <= block.byteCount; ++n) {
             const qint64 byte = response_fields::dataByte(answer, n, firstData);
             for (int bit = 7; bit >= 0; --bit) {
-                set[entry++] = IsBitSet(byte, bit);
+                set[entry++] = isBitSet(byte, bit);
             }
         }
     }
     return set;
 }
 
-bool IsSupported(const TSupportedSet& set, const QString& pid) {
-    const qint64 index = HexToInt(pid) - 1;
+bool isSupported(const SupportedPidSet& set, const QString& pid) {
+    const qint64 index = hexToInt(pid) - 1;
     return index >= 0 && index < qint64(set.size()) && set[size_t(index)];
 }
 
-bool CheckEcuConnection(CommandLink& link) {
+bool checkEcuConnection(CommandLink& link) {
     for (int attempt = 0; attempt < 3; ++attempt) {
-        if (link.Exchange(QStringLiteral("0100")).contains(QLatin1String("41"))) {
+        if (link.exchange(QStringLiteral("0100")).contains(QLatin1String("41"))) {
             return true;
         }
     }

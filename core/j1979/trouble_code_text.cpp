@@ -2,7 +2,7 @@
 
 #include "core/link/visible_text.h"
 
-std::optional<QString> DecodeTroubleCode(const QString& fourCharacters) {
+std::optional<QString> decodeTroubleCode(const QString& fourCharacters) {
     if (fourCharacters.size() < 4) {
         return std::nullopt;
     }

@@ -7,4 +7,4 @@
 // first digit picks the prefix ("P0".."P3", "C0".."C3", "B0".."B3", "U0".."U3"), the other three
 // are copied. A first character that is not an upper-case hexadecimal digit makes no code, and
 // neither does a text shorter than four characters.
-std::optional<QString> DecodeTroubleCode(const QString& fourCharacters);
+std::optional<QString> decodeTroubleCode(const QString& fourCharacters);

@@ -21,7 +21,7 @@ TroubleCodeList codesOfFrames(const QString& answer, const QLatin1String& respon
     const qsizetype frames = answer.size() / frameLength;
     for (qsizetype frame = 0; frame < frames; ++frame) {
         for (int n = 0; n < codesPerFrame; ++n) {
-            const auto code = DecodeTroubleCode(answer.mid(frame * frameLength + 2 + 4 * n, 4));
+            const auto code = decodeTroubleCode(answer.mid(frame * frameLength + 2 + 4 * n, 4));
             if (code && *code != QLatin1String("P0000")) {
                 codes << *code;
             }
@@ -32,16 +32,16 @@ TroubleCodeList codesOfFrames(const QString& answer, const QLatin1String& respon
 
 } // namespace
 
-TroubleCodeList TMode03::GetStoredCodes(CommandLink& link) const {
-    return codesOfFrames(link.Exchange(QStringLiteral("03")), QLatin1String("43"));
+TroubleCodeList Service03::storedCodes(CommandLink& link) const {
+    return codesOfFrames(link.exchange(QStringLiteral("03")), QLatin1String("43"));
 }
 
-TroubleCodeList TMode07::GetPendingCodes(CommandLink& link) const {
-    return codesOfFrames(link.Exchange(QStringLiteral("07")), QLatin1String("47"));
+TroubleCodeList Service07::pendingCodes(CommandLink& link) const {
+    return codesOfFrames(link.exchange(QStringLiteral("07")), QLatin1String("47"));
 }
 
-bool ClearTroubleCodes(CommandLink& link, UserNotifier& notifier) {
-    const bool cleared = link.Exchange(QStringLiteral("04")).startsWith(QLatin1String("44"));
+bool clearTroubleCodes(CommandLink& link, UserNotifier& notifier) {
+    const bool cleared = link.exchange(QStringLiteral("04")).startsWith(QLatin1String("44"));
     if (cleared) {
         notifier.showMessage(UserNotifier::Icon::Information, const_str::TroubleCodesCleared);
     } else {

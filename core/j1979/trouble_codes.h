@@ -13,21 +13,21 @@ class UserNotifier;
 using TroubleCodeList = std::optional<QStringList>;
 
 // Service 03: the emission-related trouble codes stored in the control units.
-class TMode03 {
+class Service03 {
 public:
     // Sends "03"; the codes of every whole 14-character frame in answer order, without the filler
     // "P0000" and without codes whose first digit makes no prefix. Nothing unless the answer
     // starts with "43".
-    TroubleCodeList GetStoredCodes(CommandLink& link) const;
+    TroubleCodeList storedCodes(CommandLink& link) const;
 };
 
 // Service 07: the pending trouble codes of the current or last driving cycle.
-class TMode07 {
+class Service07 {
 public:
     // Sends "07"; as the stored codes, for answers starting with "47".
-    TroubleCodeList GetPendingCodes(CommandLink& link) const;
+    TroubleCodeList pendingCodes(CommandLink& link) const;
 };
 
 // Service 04: sends "04" and tells the user whether the answer confirmed the clearing (it begins
 // with "44"). Returns that outcome. The caller has asked the user before.
-bool ClearTroubleCodes(CommandLink& link, UserNotifier& notifier);
+bool clearTroubleCodes(CommandLink& link, UserNotifier& notifier);

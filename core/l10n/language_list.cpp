@@ -35,7 +35,7 @@ LanguageList buildLanguageList(Translator& translator, const QString& flagLibrar
     bindLanguageNames(translator);
 
     for (const QString& code : codes) {
-        TLanguageData entry;
+        LanguageEntry entry;
         entry.code = code;
         entry.name = translator.translate(QStringLiteral("languages"),
                                           translator.translate(LanguageNamesDomain, code));

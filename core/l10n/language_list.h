@@ -9,7 +9,7 @@ class Translator;
 class UserNotifier;
 
 // One entry of the language list of the options page.
-struct TLanguageData {
+struct LanguageEntry {
     QString code;
     // The code translated in "languagenames", then in "languages" (the run's language).
     QString name;
@@ -18,7 +18,7 @@ struct TLanguageData {
 };
 
 struct LanguageList {
-    std::vector<TLanguageData> entries;
+    std::vector<LanguageEntry> entries;
     // Position of the language the run's texts are in, compared without regard to case: the run's
     // code, else the language of its catalogue ("de" for "de_DE"), else English; -1 only when
     // none of them is listed.

@@ -78,17 +78,17 @@ bool isSerialDevice(const QString& entryPath) {
 
 } // namespace
 
-std::unique_ptr<SerialPort> CreateComPort() {
+std::unique_ptr<SerialPort> createComPort() {
     return std::make_unique<SerialPort>();
 }
 
-void CloseComPort(std::unique_ptr<SerialPort>& port) {
+void closeComPort(std::unique_ptr<SerialPort>& port) {
     if (port)
         port->close();
     port.reset();
 }
 
-QStringList ComPortList(const QString& ttyDir) {
+QStringList serialPortNames(const QString& ttyDir) {
     QStringList names;
     const QDir dir(ttyDir);
     // No sysfs tty class (a container, say) means no ports, not a failure.
@@ -101,7 +101,7 @@ QStringList ComPortList(const QString& ttyDir) {
     return names;
 }
 
-void WriteComPortSettings(const SerialPort& port, PortSettingsStore& store) {
+void writePortSettings(const SerialPort& port, PortSettingsStore& store) {
     const LineSettings& s = port.lineSettings();
     store.writeText(QStringLiteral("Port"), port.portName());
     store.writeText(QStringLiteral("BaudRate"), textOf(kBaudRates, s.baudRate));
@@ -111,7 +111,7 @@ void WriteComPortSettings(const SerialPort& port, PortSettingsStore& store) {
     store.writeText(QStringLiteral("FlowControl"), textOf(kFlowControls, int(s.flowControl)));
 }
 
-void ReadComPortSettings(SerialPort& port, PortSettingsStore& store) {
+void readPortSettings(SerialPort& port, PortSettingsStore& store) {
     LineSettings s;
     s.baudRate = valueOf(kBaudRates, store.readText(QStringLiteral("BaudRate")), 9600);
     s.stopBits = LineSettings::StopBits(valueOf(
@@ -130,7 +130,7 @@ void ReadComPortSettings(SerialPort& port, PortSettingsStore& store) {
 
 SerialSettingsIo serialSettingsOf(SerialPort& port) {
     SerialSettingsIo io;
-    io.store = [&port](PortSettingsStore& store) { WriteComPortSettings(port, store); };
-    io.restore = [&port](PortSettingsStore& store) { ReadComPortSettings(port, store); };
+    io.store = [&port](PortSettingsStore& store) { writePortSettings(port, store); };
+    io.restore = [&port](PortSettingsStore& store) { readPortSettings(port, store); };
     return io;
 }

@@ -44,7 +44,7 @@ bool CommLog::failed() const {
     return m_failed;
 }
 
-bool CommLog::OpenCommLog(QString* failure) {
+bool CommLog::open(QString* failure) {
     {
         std::lock_guard lock(m_mutex);
         if (m_file.isOpen())
@@ -65,7 +65,7 @@ bool CommLog::OpenCommLog(QString* failure) {
     return isOpen();
 }
 
-void CommLog::CloseCommLog() {
+void CommLog::close() {
     {
         std::lock_guard lock(m_mutex);
         if (!m_file.isOpen())

@@ -11,7 +11,7 @@
 //
 // The log never ends the action it records: when the file cannot be opened or written (a full
 // disk, a read-only directory), the failure handler is told once, the file is closed and logging
-// stops until the next OpenCommLog. Nothing here throws.
+// stops until the next open. Nothing here throws.
 class CommLog {
 public:
     // Gets the message naming the file and the reason. Called on the thread whose write failed,
@@ -28,11 +28,11 @@ public:
     // Appends (or creates) the file and writes the opening lines. With `failure`, a log that does
     // not open is the caller's to report: the reason lands there and the handler is not told.
     // Returns whether the log is open.
-    bool OpenCommLog(QString* failure = nullptr);
+    bool open(QString* failure = nullptr);
     // Writes the closing lines and closes the file; nothing happens when it is not open.
-    void CloseCommLog();
+    void close();
     bool isOpen() const;
-    // True from a failure until the next OpenCommLog.
+    // True from a failure until the next open.
     bool failed() const;
 
     // Writes timestamp + text, for example timestamp + " - S: 0100". Ignored while closed.

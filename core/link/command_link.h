@@ -14,7 +14,7 @@ public:
     // Sends the command (without line end) and returns the cleaned answer: the prompt and line ends
     // gone, blanks removed from answers that begin with "4", or the "Error" sentinel
     // (const_str::Error) when no complete answer arrived. Errors of the serial device are thrown.
-    virtual QString Exchange(const QString& command) = 0;
+    virtual QString exchange(const QString& command) = 0;
 
     // True while the answers come from a CAN vehicle (ISO 15765-4) through an ELM327. They are
     // already laid out as an ISO 9141 vehicle lays them out, but a CAN vehicle reports no message

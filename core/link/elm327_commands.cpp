@@ -1,6 +1,5 @@
 #include "core/link/elm327_commands.h"
 
-#include "core/l10n/const_str.h"
 #include "core/link/elm_exchange.h"
 
 #include <QRegularExpression>
@@ -8,21 +7,20 @@
 namespace {
 
 // A setting the chip confirms with "OK".
-QString okCommand(ElmExchange& link, const QString& command) {
-    if (!link.channelReady())
-        return const_str::Error;
-    return link.Exchange(command).contains(QLatin1String("OK")) ? QStringLiteral("OK")
-                                                                : const_str::Error;
+ElmReply okCommand(ElmExchange& link, const QString& command) {
+    if (!link.channelReady() || !link.exchange(command).contains(QLatin1String("OK")))
+        return std::nullopt;
+    return QStringLiteral("OK");
 }
 
 } // namespace
 
-bool IsElm327(const QString& chipVersion) {
+bool isElm327(const QString& chipVersion) {
     return chipVersion.contains(QLatin1String("ELM327"));
 }
 
-bool TakesAnswerCount(const QString& chipVersion) {
-    if (!IsElm327(chipVersion))
+bool takesAnswerCount(const QString& chipVersion) {
+    if (!isElm327(chipVersion))
         return false;
     // "ELM327 v1.5", "ELM327 v2.1", "ELM327 v1.3a": major and minor number after the "v".
     static const QRegularExpression version(QStringLiteral("ELM327\\s*v(\\d{1,3})\\.(\\d{1,3})"),
@@ -35,28 +33,28 @@ bool TakesAnswerCount(const QString& chipVersion) {
     return major > 1 || (major == 1 && minor >= 3);
 }
 
-QString ElmAdaptiveTiming(ElmExchange& link) {
+ElmReply elmAdaptiveTiming(ElmExchange& link) {
     return okCommand(link, QStringLiteral("ATAT1"));
 }
 
-QString ElmProtocolNumber(ElmExchange& link) {
+ElmReply elmProtocolNumber(ElmExchange& link) {
     if (!link.channelReady())
-        return const_str::Error;
-    const QString answer = link.Exchange(QStringLiteral("ATDPN"));
+        return std::nullopt;
+    const QString answer = link.exchange(QStringLiteral("ATDPN"));
     // "A6", "6": one protocol digit (1..C), optionally after the "A".
     const QString number =
         answer.startsWith(QLatin1Char('A')) && answer.size() == 2 ? answer.mid(1) : answer;
     bool ok = false;
     const int value = number.toInt(&ok, 16);
     if (number.size() != 1 || !ok || value > 0xC)
-        return const_str::Error;
+        return std::nullopt;
     return answer;
 }
 
-bool IsFixedProtocol(const QString& protocolNumber) {
+bool isFixedProtocol(const QString& protocolNumber) {
     return protocolNumber.size() == 1 && protocolNumber != QLatin1String("0");
 }
 
-QString ElmAutomaticProtocol(ElmExchange& link) {
+ElmReply elmAutomaticProtocol(ElmExchange& link) {
     return okCommand(link, QStringLiteral("ATSP0"));
 }

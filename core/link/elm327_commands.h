@@ -1,29 +1,31 @@
 #pragma once
 
+#include "core/link/elm_reply.h"
+
 #include <QString>
 
 class ElmExchange;
 
 // The commands only an ELM327 (and the chips that answer as one) knows. Like the other wrappers,
-// each returns the "Error" sentinel unless commands can go out and the answer is the expected one.
+// each returns nothing unless commands can go out and the answer is the expected one.
 
 // Whether the identify answer names an ELM327 rather than an ELM323.
-bool IsElm327(const QString& chipVersion);
+bool isElm327(const QString& chipVersion);
 
 // Whether the identify answer names an ELM327 v1.3 or later, which takes the number of answers to
 // expect after a request ("010C1").
-bool TakesAnswerCount(const QString& chipVersion);
+bool takesAnswerCount(const QString& chipVersion);
 
 // "ATAT1": adaptive timing, the chip's time-out shortened to what the vehicle needs; "OK". A chip
 // older than the command answers "?" and keeps its fixed time-out.
-QString ElmAdaptiveTiming(ElmExchange& link);
+ElmReply elmAdaptiveTiming(ElmExchange& link);
 
 // "ATDPN": the protocol number, "A" in front when the chip found it by its automatic search.
-QString ElmProtocolNumber(ElmExchange& link);
+ElmReply elmProtocolNumber(ElmExchange& link);
 
 // Whether an ATDPN answer names a protocol the user fixed in the chip (a number without the "A"
 // of the automatic search); such a choice is kept.
-bool IsFixedProtocol(const QString& protocolNumber);
+bool isFixedProtocol(const QString& protocolNumber);
 
 // "ATSP0": automatic protocol search; "OK".
-QString ElmAutomaticProtocol(ElmExchange& link);
+ElmReply elmAutomaticProtocol(ElmExchange& link);

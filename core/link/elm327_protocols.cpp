@@ -26,7 +26,7 @@ constexpr std::array<const char*, 13> kProtocolNames = {
 
 } // namespace
 
-QString ElmProtocolDescription(const QString& protocolNumber) {
+QString elmProtocolDescription(const QString& protocolNumber) {
     const bool automatic =
         protocolNumber.size() == 2 && protocolNumber.startsWith(QLatin1Char('A'));
     const QString digit = automatic ? protocolNumber.mid(1) : protocolNumber;

@@ -3,7 +3,7 @@
 #include <QString>
 
 // The vehicle protocols an ELM327 speaks, by the number "ATDPN" answers ("6", or "A6" when the
-// chip found it by its automatic search). The Init-Status list shows the number with its name:
+// chip found it by its automatic search). The init-Status list shows the number with its name:
 // "A6 (Automatic protocol search), ISO 15765-4 CAN 11 bit 500 kbaud". Anything that is no protocol
 // number (the "Error" sentinel, a garbled answer) is returned as it is.
-QString ElmProtocolDescription(const QString& protocolNumber);
+QString elmProtocolDescription(const QString& protocolNumber);

@@ -1,38 +1,37 @@
 #include "core/link/elm_commands.h"
 
-#include "core/l10n/const_str.h"
 #include "core/link/elm_exchange.h"
 
 namespace {
 
 // Sends the command when commands can go out; the result is `success` (or the whole answer when
-// `success` is empty) if the answer contains `marker`, else the sentinel.
-QString runWrapper(ElmExchange& link, const QString& command, const QString& marker,
-                   const QString& success) {
+// `success` is empty) if the answer contains `marker`.
+ElmReply runWrapper(ElmExchange& link, const QString& command, const QString& marker,
+                    const QString& success) {
     if (!link.channelReady())
-        return const_str::Error;
-    const QString answer = link.Exchange(command);
+        return std::nullopt;
+    const QString answer = link.exchange(command);
     if (!answer.contains(marker))
-        return const_str::Error;
+        return std::nullopt;
     return success.isNull() ? answer : success;
 }
 
 } // namespace
 
-QString ElmReset(ElmExchange& link) {
+ElmReply elmReset(ElmExchange& link) {
     return runWrapper(link, QStringLiteral("ATZ"), QStringLiteral("ELM32"), QStringLiteral("OK"));
 }
 
-QString ElmIdentify(ElmExchange& link) {
+ElmReply elmIdentify(ElmExchange& link) {
     return runWrapper(link, QStringLiteral("ATI"), QStringLiteral("ELM32"), QString());
 }
 
-QString ElmEcho(ElmExchange& link, bool on) {
+ElmReply elmEcho(ElmExchange& link, bool on) {
     return runWrapper(link, on ? QStringLiteral("ATE1") : QStringLiteral("ATE0"),
                       QStringLiteral("OK"), QStringLiteral("OK"));
 }
 
-QString ElmLinefeeds(ElmExchange& link, bool on) {
+ElmReply elmLinefeeds(ElmExchange& link, bool on) {
     return runWrapper(link, on ? QStringLiteral("ATL1") : QStringLiteral("ATL0"),
                       QStringLiteral("OK"), QStringLiteral("OK"));
 }

@@ -1,12 +1,11 @@
 #include "core/link/elm_exchange.h"
 
 #include "core/l10n/const_str.h"
-#include "core/l10n/user_notifier.h"
 #include "core/link/answer_text.h"
 #include "core/link/can_answer.h"
 #include "core/link/serial_channel.h"
 #include "core/link/serial_port_error.h"
-#include "core/link/simulated_vehicle.h"
+#include "core/link/simulated_channel.h"
 #include "core/link/stop_signal.h"
 
 #include <algorithm>
@@ -19,9 +18,9 @@ void ElmExchange::setChannel(SerialChannel* channel) {
     m_channel = channel;
 }
 
-QString ElmExchange::PendingDemoRequest() const {
+QString ElmExchange::pendingDemoRequest() const {
     std::lock_guard lock(m_exchangeMutex);
-    return m_pendingDemoRequest;
+    return m_simulated.lastRequest();
 }
 
 void ElmExchange::setStopSignal(const StopSignal* signal) {
@@ -37,38 +36,36 @@ void ElmExchange::setDeviceLostHandler(std::function<void(const QString&)> handl
     m_deviceLostHandler = std::move(handler);
 }
 
-QString ElmExchange::Exchange(const QString& command) {
+QString ElmExchange::exchange(const QString& command) {
     std::lock_guard lock(m_exchangeMutex);
-    // Read once, so that a switch made meanwhile cannot send to one side and read the other.
-    const bool demo = m_demoMode;
     const StopSignal* stop = m_stop;
-    const Deadline deadline =
-        m_exchangeTimeLimitMs > 0
-            ? Deadline::clock::now() + std::chrono::milliseconds(m_exchangeTimeLimitMs)
-            : Deadline::max();
     if (stop != nullptr && stop->requested())
         return const_str::Error; // nothing is sent once a stop has been asked for
+    // Read once, so that a switch made meanwhile cannot send to one side and read the other.
+    if (m_demoMode)
+        return simulatedExchange(command, stop);
+    const Deadline deadline =
+        m_exchangeTimeLimitMs > 0 ? deadlineIn(m_exchangeTimeLimitMs) : kNoDeadline;
     // Only a device that was there can get lost; a port that was never open is the caller's
     // mistake and stays a plain error.
-    const bool deviceOpen = !demo && m_channel != nullptr && m_channel->isOpen();
+    const bool deviceOpen = m_channel != nullptr && m_channel->isOpen();
     try {
-        if (!demo && m_answerOutstanding)
+        if (m_answerOutstanding)
             finishAbortedAnswer(requireChannel(), stop, deadline);
         const unsigned generation = m_countGeneration;
         if (generation != m_answerCountGeneration) {
             m_answerCount.start(m_countUnits);
             m_answerCountGeneration = generation;
         }
-        const QString counted =
-            demo || !m_canLayout ? QString() : m_answerCount.countedRequest(command);
+        const QString counted = m_canLayout ? m_answerCount.countedRequest(command) : QString();
         if (counted.isEmpty())
-            return transfer(command, demo, stop, deadline);
-        const QString answer = transfer(counted, false, stop, deadline);
+            return transfer(command, stop, deadline);
+        const QString answer = transfer(counted, stop, deadline);
         // A stopped exchange ends here; its cut answer says nothing about the count.
         if ((stop != nullptr && stop->requested()) ||
             m_answerCount.judge(command, answer, m_lastMessages) == AnswerCount::Verdict::Keep)
             return answer;
-        return transfer(command, false, stop, deadline);
+        return transfer(command, stop, deadline);
     } catch (const SerialPortError& error) {
         if (deviceOpen)
             reportDeviceLost(error.message());
@@ -76,11 +73,19 @@ QString ElmExchange::Exchange(const QString& command) {
     }
 }
 
-QString ElmExchange::transfer(const QString& command, bool demo, const StopSignal* stop,
-                              Deadline deadline) {
-    SendCommand(command, demo);
-    const QString answer = ReadAnswer(demo, stop, deadline);
-    if (!demo && m_canLayout && command == QLatin1String("0100"))
+QString ElmExchange::simulatedExchange(const QString& command, const StopSignal* stop) {
+    if (m_commLogging)
+        m_log.writeEvent(QStringLiteral(" - S: ") + command);
+    const QString answer = m_simulated.transfer(command, stop);
+    if (m_commLogging)
+        m_log.writeEvent(QStringLiteral(" - R: ") + answer);
+    return answer;
+}
+
+QString ElmExchange::transfer(const QString& command, const StopSignal* stop, Deadline deadline) {
+    sendCommand(command);
+    const QString answer = readAnswer(stop, deadline);
+    if (m_canLayout && command == QLatin1String("0100"))
         m_service01Units = m_lastMessages;
     return answer;
 }
@@ -105,12 +110,7 @@ void ElmExchange::reportDeviceLost(const QString& reason) {
 }
 
 int ElmExchange::waitTime(Deadline deadline) const {
-    if (deadline == Deadline::max())
-        return m_silenceTimeoutMs;
-    const auto left =
-        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Deadline::clock::now())
-            .count();
-    return int(std::clamp<long long>(left, 0, m_silenceTimeoutMs));
+    return msUntil(deadline, m_silenceTimeoutMs);
 }
 
 SerialChannel& ElmExchange::requireChannel() const {
@@ -119,31 +119,17 @@ SerialChannel& ElmExchange::requireChannel() const {
     return *m_channel;
 }
 
-void ElmExchange::SendCommand(const QString& command, bool demo) {
+void ElmExchange::sendCommand(const QString& command) {
     if (m_commLogging)
         m_log.writeEvent(QStringLiteral(" - S: ") + command);
-    if (demo) {
-        m_pendingDemoRequest = command;
-        return;
-    }
     requireChannel().write(command.toLatin1() + '\r');
 }
 
-QString ElmExchange::ReadAnswer(bool demo, const StopSignal* stop, Deadline deadline) {
-    QString result;
-    if (demo) {
-        // The simulated interface takes its time like a real one, and a stop cuts it short.
-        const int delay = m_demoDelayMs;
-        if (delay > 0 && stop != nullptr && !stop->sleepFor(delay))
-            result = const_str::Error;
-        else
-            result = answer_text::fromSimulation(
-                SimulatedAnswer(m_pendingDemoRequest, stop != nullptr ? 0 : delay));
-    } else {
-        const QByteArray buffer = readSerialAnswer(requireChannel(), stop, deadline);
-        result = m_canLayout ? can_answer::fromSerial(buffer) : answer_text::fromSerial(buffer);
-        m_lastMessages = m_canLayout ? can_answer::messageCount(buffer) : 0;
-    }
+QString ElmExchange::readAnswer(const StopSignal* stop, Deadline deadline) {
+    const QByteArray buffer = readSerialAnswer(requireChannel(), stop, deadline);
+    const QString result =
+        m_canLayout ? can_answer::fromSerial(buffer) : answer_text::fromSerial(buffer);
+    m_lastMessages = m_canLayout ? can_answer::messageCount(buffer) : 0;
     if (m_commLogging)
         m_log.writeEvent(QStringLiteral(" - R: ") + result);
     return result;
@@ -153,7 +139,7 @@ QByteArray ElmExchange::readSerialAnswer(SerialChannel& channel, const StopSigna
                                          Deadline deadline) {
     QByteArray buffer;
     for (;;) {
-        if (deadline != Deadline::max() && Deadline::clock::now() >= deadline)
+        if (hasPassed(deadline))
             break; // as silence: what came is no whole answer
         const SerialChannel::WaitOutcome outcome =
             channel.waitForDataOrStop(waitTime(deadline), stop);
@@ -182,8 +168,7 @@ void ElmExchange::finishAbortedAnswer(SerialChannel& channel, const StopSignal* 
     // The interface is still printing the answer to the stopped command; sent into that, the
     // next command would be taken as an interruption and its answer would begin with the rest of
     // the old one. Its prompt is awaited (no longer than one silence time-out in all) and dropped.
-    deadline =
-        std::min(deadline, Deadline::clock::now() + std::chrono::milliseconds(m_silenceTimeoutMs));
+    deadline = std::min(deadline, deadlineIn(m_silenceTimeoutMs));
     for (;;) {
         const int left = waitTime(deadline);
         if (left <= 0)
@@ -207,10 +192,10 @@ void ElmExchange::switchDemoMode(bool on) {
 
 bool ElmExchange::setCommLogging(bool on, QString* failure) {
     if (on) {
-        m_commLogging = m_log.OpenCommLog(failure);
+        m_commLogging = m_log.open(failure);
     } else {
         m_commLogging = false;
-        m_log.CloseCommLog();
+        m_log.close();
     }
     return m_commLogging == on;
 }
@@ -218,13 +203,4 @@ bool ElmExchange::setCommLogging(bool on, QString* failure) {
 void ElmExchange::logEvent(const QString& text) {
     if (m_commLogging)
         m_log.writeEvent(text);
-}
-
-bool ElmExchange::CommunicationLost(UserNotifier& notifier) const {
-    if (!m_noCommunication)
-        return false;
-    notifier.showMessage(UserNotifier::Icon::Error, const_str::NoCommunicationLine1 +
-                                                        QLatin1Char('\n') +
-                                                        const_str::NoCommunicationLine2);
-    return true;
 }

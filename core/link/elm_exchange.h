@@ -3,7 +3,9 @@
 #include "core/link/answer_count.h"
 #include "core/link/comm_log.h"
 #include "core/link/command_link.h"
+#include "core/link/deadline.h"
 #include "core/link/fair_mutex.h"
+#include "core/link/simulated_channel.h"
 
 #include <QString>
 #include <atomic>
@@ -13,11 +15,10 @@
 
 class SerialChannel;
 class StopSignal;
-class UserNotifier;
 
 // The command exchange with the interface: one command out, its answer back, cleaned. Runs against
 // the serial channel or, in Demo-Mode, against the simulated vehicle, with the same cleaning and
-// logging. Exchange() holds one lock across send and read, so the ui thread and the polling thread
+// logging. exchange() holds one lock across send and read, so the ui thread and the polling thread
 // can never interleave their commands.
 //
 // The read of an answer ends at the prompt, after 2.5 s of silence, at the stop signal, or when
@@ -34,7 +35,7 @@ public:
     void setChannel(SerialChannel* channel);
     SerialChannel* channel() const { return m_channel; }
 
-    QString Exchange(const QString& command) override;
+    QString exchange(const QString& command) override;
 
     // Set by the connection sequence once the interface has named a CAN protocol; from then on
     // serial answers are reassembled by can_answer. The simulated vehicle is never a CAN one.
@@ -54,13 +55,13 @@ public:
     int service01Units() const { return m_service01Units; }
 
     // Demo-Mode: the simulated vehicle answers and the serial channel is not needed at all.
-    bool DemoMode() const { return m_demoMode; }
+    bool demoMode() const { return m_demoMode; }
     void setDemoMode(bool on) { m_demoMode = on; }
     // What the user's switch does: switches and writes " - Demo-Mode ON" / " - Demo-Mode OFF".
     void switchDemoMode(bool on);
     // The simulated vehicle's answer delay (100 ms; tests shorten it).
-    void setDemoDelay(int ms) { m_demoDelayMs = ms; }
-    QString PendingDemoRequest() const;
+    void setDemoDelay(int ms) { m_simulated.setDelay(ms); }
+    QString pendingDemoRequest() const;
 
     // True when commands can go out: Demo-Mode, or a channel that is open.
     bool channelReady() const;
@@ -68,24 +69,20 @@ public:
     // The communication log is open exactly while logging is on. Switching on opens the file
     // first; when it cannot be opened logging stays off, false is returned, and the reason goes to
     // `failure` when given (the caller reports it) or else to the log's failure handler.
-    bool CommLogging() const { return m_commLogging; }
+    bool commLogging() const { return m_commLogging; }
     bool setCommLogging(bool on, QString* failure = nullptr);
     // An action line such as " - Read DTC"; written only while logging is on.
     void logEvent(const QString& text);
     CommLog& commLog() { return m_log; }
 
-    bool NoCommunication() const { return m_noCommunication; }
+    bool noCommunication() const { return m_noCommunication; }
     void setNoCommunication(bool value) { m_noCommunication = value; }
 
     // Called when the device of an open channel fails during an exchange (hang-up, write or read
     // error), with the error's message, on the thread of the exchange and with the exchange
-    // locked: queue the work, never exchange from inside. NoCommunication is already true then,
+    // locked: queue the work, never exchange from inside. noCommunication is already true then,
     // so the guarded actions stop at once; the error itself is still thrown to the caller.
     void setDeviceLostHandler(std::function<void(const QString& reason)> handler);
-
-    // The guard of the actions that need a vehicle: false while connected; otherwise shows the
-    // no-communication message and returns true once the user has closed it.
-    bool CommunicationLost(UserNotifier& notifier) const;
 
     // Any thread, at any time; the exchange in progress reads it once. See CommandLink.
     void setStopSignal(const StopSignal* signal) override;
@@ -99,11 +96,11 @@ public:
     void setExchangeTimeLimit(int ms) { m_exchangeTimeLimitMs = ms; }
 
 private:
-    using Deadline = std::chrono::steady_clock::time_point;
     // One command out and its answer back.
-    QString transfer(const QString& command, bool demo, const StopSignal* stop, Deadline deadline);
-    void SendCommand(const QString& command, bool demo);
-    QString ReadAnswer(bool demo, const StopSignal* stop, Deadline deadline);
+    QString simulatedExchange(const QString& command, const StopSignal* stop);
+    QString transfer(const QString& command, const StopSignal* stop, Deadline deadline);
+    void sendCommand(const QString& command);
+    QString readAnswer(const StopSignal* stop, Deadline deadline);
     QByteArray readSerialAnswer(SerialChannel& channel, const StopSignal* stop, Deadline deadline);
     void finishAbortedAnswer(SerialChannel& channel, const StopSignal* stop, Deadline deadline);
     int waitTime(Deadline deadline) const;
@@ -115,12 +112,11 @@ private:
     SerialChannel* m_channel = nullptr;
     CommLog m_log;
     std::function<void(const QString&)> m_deviceLostHandler;
-    QString m_pendingDemoRequest;
+    SimulatedChannel m_simulated;
     std::atomic<bool> m_demoMode{false};
     std::atomic<bool> m_commLogging{false};
     std::atomic<bool> m_noCommunication{true};
     std::atomic<bool> m_canLayout{false};
-    std::atomic<int> m_demoDelayMs{100};
     std::atomic<const StopSignal*> m_stop{nullptr};
     // The answer count, restarted inside the exchange whenever startAnswerCount has been called
     // since (the generation tells), so that no other thread ever touches it.

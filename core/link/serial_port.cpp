@@ -1,5 +1,6 @@
 #include "core/link/serial_port.h"
 
+#include "core/link/deadline.h"
 #include "core/link/network_address.h"
 #include "core/link/serial_port_error.h"
 #include "core/link/serial_speed.h"
@@ -17,14 +18,6 @@
 #include <unistd.h>
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-int remainingMs(Clock::time_point deadline) {
-    const auto left =
-        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-    return left > 0 ? static_cast<int>(left) : 0;
-}
 
 tcflag_t dataBitsFlag(int bits) {
     switch (bits) {
@@ -162,7 +155,7 @@ void SerialPort::write(const QByteArray& bytes) {
     requireOpen();
     if (m_network)
         return m_network->write(bytes);
-    const auto deadline = Clock::now() + std::chrono::milliseconds(kWriteTimeoutMs);
+    const auto deadline = deadlineIn(kWriteTimeoutMs);
     qsizetype sent = 0;
     while (sent < bytes.size()) {
         const ssize_t n = ::write(m_fd, bytes.constData() + sent, bytes.size() - sent);
@@ -179,7 +172,7 @@ void SerialPort::write(const QByteArray& bytes) {
         if (n < 0 && errno != EAGAIN)
             fail(QStringLiteral("Cannot write to"), errno);
         pollfd pfd{m_fd, POLLOUT, 0};
-        const int left = remainingMs(deadline);
+        const int left = msUntil(deadline);
         if (left == 0)
             return; // the missing answer will show the failure
         if (::poll(&pfd, 1, left) < 0 && errno != EINTR)
@@ -194,11 +187,11 @@ SerialChannel::WaitOutcome SerialPort::waitFor(int timeoutMs, int stopFd) {
     requireOpen();
     if (m_network)
         return m_network->waitFor(timeoutMs, stopFd);
-    const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    const auto deadline = deadlineIn(timeoutMs);
     for (;;) {
         // poll() leaves out entries with a negative descriptor.
         pollfd fds[2] = {{m_fd, POLLIN, 0}, {stopFd, POLLIN, 0}};
-        const int rc = ::poll(fds, 2, remainingMs(deadline));
+        const int rc = ::poll(fds, 2, msUntil(deadline));
         if (rc < 0) {
             if (errno == EINTR)
                 continue;

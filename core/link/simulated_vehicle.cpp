@@ -86,7 +86,7 @@ bool knows(const QString& command) {
 
 } // namespace simulated_vehicle
 
-QString SimulatedAnswer(const QString& command, int delayMs) {
+QString simulatedAnswer(const QString& command, int delayMs) {
     if (delayMs > 0)
         std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
     return simulated_vehicle::answerNow(command);

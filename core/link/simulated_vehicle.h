@@ -16,4 +16,4 @@ bool knows(const QString& command);
 } // namespace simulated_vehicle
 
 // The Demo-Mode answer: waits like a slow interface (100 ms unless told otherwise), then answers.
-QString SimulatedAnswer(const QString& command, int delayMs = 100);
+QString simulatedAnswer(const QString& command, int delayMs = 100);

@@ -1,5 +1,7 @@
 #include "core/link/stop_signal.h"
 
+#include "core/link/deadline.h"
+
 #include <cerrno>
 #include <chrono>
 #include <cstdint>
@@ -32,17 +34,15 @@ void StopSignal::reset() {
 }
 
 bool StopSignal::sleepFor(int ms) const {
-    using Clock = std::chrono::steady_clock;
-    const auto deadline = Clock::now() + std::chrono::milliseconds(ms);
+    const auto until = deadlineIn(ms);
     for (;;) {
         if (requested())
             return false;
-        const auto left =
-            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-        if (left <= 0)
+        const int left = msUntil(until);
+        if (left == 0)
             return true;
         pollfd pfd{m_fd, POLLIN, 0};
-        if (::poll(&pfd, 1, int(left)) < 0 && errno != EINTR)
+        if (::poll(&pfd, 1, left) < 0 && errno != EINTR)
             return !requested();
     }
 }

@@ -1,6 +1,7 @@
 #include "core/link/tcp_channel.h"
 
 #include "core/l10n/const_str.h"
+#include "core/link/deadline.h"
 #include "core/link/network_address.h"
 #include "core/link/serial_port_error.h"
 
@@ -17,14 +18,6 @@
 #include <unistd.h>
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-int remainingMs(Clock::time_point deadline) {
-    const auto left =
-        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-    return left > 0 ? static_cast<int>(left) : 0;
-}
 
 QString systemText(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
@@ -50,10 +43,10 @@ QString connectFailure(const QString& where, int error) {
 }
 
 // Waits for a non-blocking connect to finish; returns 0 or the error of the attempt.
-int finishConnect(int fd, Clock::time_point deadline) {
+int finishConnect(int fd, Deadline deadline) {
     for (;;) {
         pollfd pfd{fd, POLLOUT, 0};
-        const int rc = ::poll(&pfd, 1, remainingMs(deadline));
+        const int rc = ::poll(&pfd, 1, msUntil(deadline));
         if (rc < 0 && errno == EINTR)
             continue;
         if (rc < 0)
@@ -69,7 +62,7 @@ int finishConnect(int fd, Clock::time_point deadline) {
 }
 
 // One attempt on one resolved address; returns the connected descriptor or -1 with the error.
-int connectTo(const addrinfo& address, Clock::time_point deadline, int& error) {
+int connectTo(const addrinfo& address, Deadline deadline, int& error) {
     const int fd = ::socket(address.ai_family, address.ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC,
                             address.ai_protocol);
     if (fd < 0) {
@@ -119,14 +112,14 @@ void TcpChannel::open() {
     }
 
     // One time-out for all addresses of the host together, as the user sees one connect.
-    const auto deadline = Clock::now() + std::chrono::milliseconds(kConnectTimeoutMs);
+    const auto deadline = deadlineIn(kConnectTimeoutMs);
     int firstError = 0;
     for (const addrinfo* a = found; a != nullptr && m_fd < 0; a = a->ai_next) {
         int error = 0;
         m_fd = connectTo(*a, deadline, error);
         if (m_fd < 0 && firstError == 0)
             firstError = error;
-        if (remainingMs(deadline) == 0)
+        if (msUntil(deadline) == 0)
             break;
     }
     ::freeaddrinfo(found);
@@ -156,7 +149,7 @@ void TcpChannel::requireUsable() const {
 
 void TcpChannel::write(const QByteArray& bytes) {
     requireUsable();
-    const auto deadline = Clock::now() + std::chrono::milliseconds(kWriteTimeoutMs);
+    const auto deadline = deadlineIn(kWriteTimeoutMs);
     qsizetype sent = 0;
     while (sent < bytes.size()) {
         // MSG_NOSIGNAL: a connection the adapter closed must end the action, not the program.
@@ -173,7 +166,7 @@ void TcpChannel::write(const QByteArray& bytes) {
         if (n < 0 && errno != EAGAIN)
             throw SerialPortError(
                 const_str::NetworkConnectFailed.arg(m_portName, systemText(errno)));
-        const int left = remainingMs(deadline);
+        const int left = msUntil(deadline);
         if (left == 0)
             return; // as on the serial line: the missing answer will show the failure
         pollfd pfd{m_fd, POLLOUT, 0};
@@ -187,12 +180,12 @@ void TcpChannel::write(const QByteArray& bytes) {
 
 SerialChannel::WaitOutcome TcpChannel::waitFor(int timeoutMs, int stopFd) {
     requireUsable();
-    const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    const auto deadline = deadlineIn(timeoutMs);
     for (;;) {
         // poll() leaves out entries with a negative descriptor.
         pollfd fds[2] = {{m_fd, POLLIN, 0}, {stopFd, POLLIN, 0}};
         pollfd& pfd = fds[0];
-        const int rc = ::poll(fds, 2, remainingMs(deadline));
+        const int rc = ::poll(fds, 2, msUntil(deadline));
         if (rc < 0 && errno == EINTR)
             continue;
         if (rc < 0)

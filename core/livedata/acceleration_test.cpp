@@ -33,7 +33,7 @@ QString AccelerationTest::secondsText(long double seconds) {
 StandstillCheck AccelerationTest::checkStandstill(CommandLink& link) const {
     StandstillCheck check;
     check.speedText =
-        m_decoder.GetPIDValue(link, QStringLiteral("01"), QStringLiteral("0D"), false);
+        m_decoder.pidValue(link, QStringLiteral("01"), QStringLiteral("0D"), false);
     bool isInteger = false;
     const int speed = check.speedText.trimmed().toInt(&isInteger);
     if (!isInteger)
@@ -65,7 +65,7 @@ void AccelerationTest::execute(CommandLink& link, const StopSignal& stop, const 
     while (!stop.requested()) {
         ++m_sampleCounter;
         const QString text =
-            m_decoder.GetPIDValue(link, QStringLiteral("01"), QStringLiteral("0D"), english());
+            m_decoder.pidValue(link, QStringLiteral("01"), QStringLiteral("0D"), english());
         // A stop ends the request in progress with "Error": that is no answer of the vehicle.
         if (stop.requested())
             break;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/j1979/mode01.h"
+#include "core/j1979/service01.h"
 
 #include <QString>
 #include <chrono>
@@ -48,7 +48,7 @@ public:
     struct View {
         std::function<void()> showStartValues; // the start texts of speed and time
         std::function<void()> showRunning;     // the first speed above zero has come
-        std::function<void()> synchronise;     // a sample above zero: show it (SynchroniseAccTest)
+        std::function<void()> synchronise;     // a sample above zero: show it (showTestProgress)
     };
 
     // Why the last run ended.
@@ -97,7 +97,7 @@ private:
     bool english() const { return m_english && m_english(); }
 
     std::function<bool()> m_english;
-    TMode01 m_decoder;
+    Service01 m_decoder;
     Stopwatch m_stopwatch;
     int m_targetSpeed = 100;
     int m_sampleCounter = 0;

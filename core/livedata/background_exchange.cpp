@@ -24,7 +24,7 @@ bool BackgroundExchange::start(const QString& command, Done done) {
         QString answer;
         std::exception_ptr error;
         try {
-            answer = m_link.Exchange(command);
+            answer = m_link.exchange(command);
         } catch (...) {
             error = std::current_exception();
         }

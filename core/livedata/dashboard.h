@@ -7,7 +7,7 @@
 // The dashboard's four values. The polling worker writes the texts (the ui thread reads them in
 // the hand-off); the enabled flags are also switched by the dashboard's check boxes while the
 // worker runs, hence atomic.
-struct TDashBoard {
+struct DashboardValues {
     enum Gauge { VehicleSpeed = 0, EngineSpeed = 1, CoolantTemperature = 2, Load = 3 };
 
     struct Entry {

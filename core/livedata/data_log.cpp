@@ -30,9 +30,9 @@ DataLogWriter::~DataLogWriter() {
         m_file.close();
 }
 
-QString DataLogWriter::OpenDataLog(const QString& folder, const QDateTime& start,
+QString DataLogWriter::open(const QString& folder, const QDateTime& start,
                                    const QStringList& names) {
-    CloseDataLog();
+    close();
     if (!QDir().mkpath(folder))
         throw DataLogError(const_str::DirectoryNotCreated.arg(QDir(folder).dirName()));
     const QString stem = start.toString(QStringLiteral("yyMMddHHmmss"));
@@ -53,7 +53,7 @@ QString DataLogWriter::OpenDataLog(const QString& folder, const QDateTime& start
 }
 
 void DataLogWriter::openFile(const QString& path, const QStringList& names) {
-    CloseDataLog();
+    close();
     m_file.setFileName(path);
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         throw DataLogError(fileError(m_file));
@@ -77,7 +77,7 @@ void DataLogWriter::writeLine(const QStringList& fields) {
         throw DataLogError(fileError(m_file));
 }
 
-void DataLogWriter::CloseDataLog() {
+void DataLogWriter::close() {
     if (m_file.isOpen())
         m_file.close();
 }

@@ -34,7 +34,7 @@ public:
     // Creates a new file in the folder (made when missing), named by the start time
     // "yymmddhhnnss.csv", and writes the header. An existing file is never replaced: the next
     // free name "yymmddhhnnss-2.csv", "-3", ... is taken. Returns the file name without folder.
-    QString OpenDataLog(const QString& folder, const QDateTime& start, const QStringList& names);
+    QString open(const QString& folder, const QDateTime& start, const QStringList& names);
 
     // Creates or replaces the file at the path the user named, and writes the header.
     void openFile(const QString& path, const QStringList& names);
@@ -45,7 +45,7 @@ public:
     // One record: the time "hh:nn:ss" and the values in table order.
     void writeRecord(const QTime& time, const QStringList& values);
 
-    void CloseDataLog();
+    void close();
 
 private:
     void writeLine(const QStringList& fields);

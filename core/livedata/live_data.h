@@ -31,6 +31,6 @@ struct LiveData {
     std::atomic<int> SeriesPid1{0};
     std::atomic<int> SeriesPid2{0};
     std::array<SeriesReading, 2> seriesReadings;
-    TDashBoard dashboard;
+    DashboardValues dashboard;
     std::atomic<int> activeTab{int(SensorTab::Table)};
 };

@@ -38,7 +38,7 @@ QString shortestLocaleNumber(double value) {
     return strictLocale().toString(value, 'f', QLocale::FloatingPointShortest);
 }
 
-QString graphAxisTitle(const TSensorData_SL& sensor, bool english) {
+QString graphAxisTitle(const LiveSensor& sensor, bool english) {
     return shortestLocaleNumber(sensor.graphMin) + QStringLiteral("   < X <   ") +
            shortestLocaleNumber(sensor.graphMax) + QStringLiteral("  ") + sensor.unit(english);
 }

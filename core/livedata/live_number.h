@@ -3,7 +3,7 @@
 #include <QString>
 #include <optional>
 
-struct TSensorData_SL;
+struct LiveSensor;
 
 // The decoder writes its numbers with the current locale's decimal separator; these read them back
 // the same way. Group separators are never accepted: "1.234" is not one thousand in German, and
@@ -22,4 +22,4 @@ double readDashboardValue(const QString& text);
 QString shortestLocaleNumber(double value);
 
 // The graph axis title of a sensor: "min   < X <   max  unit", the unit of the unit system.
-QString graphAxisTitle(const TSensorData_SL& sensor, bool english);
+QString graphAxisTitle(const LiveSensor& sensor, bool english);

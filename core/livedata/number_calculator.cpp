@@ -52,7 +52,7 @@ std::optional<QChar> filterKey(Input input, const QString& text, QChar key) {
 }
 
 Converted fromBinary(const QString& text) {
-    const qint64 value = BinToInt(text);
+    const qint64 value = binToInt(text);
     return {QString::number(value), hexAtLeast8(value), quint32(value)};
 }
 
@@ -63,14 +63,14 @@ Converted fromInteger(const QString& text) {
     const qint64 value = text.toLongLong(&ok);
     if (!ok)
         throw NumberConversionError(const_str::NotAnIntegerNumber.arg(text));
-    return {hexAtLeast8(value), IntToBin(value, 31), quint32(value)};
+    return {hexAtLeast8(value), intToBin(value, 31), quint32(value)};
 }
 
 Converted fromHex(const QString& text) {
     if (text.isEmpty())
         return {QStringLiteral("0"), QStringLiteral("0"), 0};
-    const qint64 value = HexToInt(text);
-    return {QString::number(value), IntToBin(value, 31), quint32(value)};
+    const qint64 value = hexToInt(text);
+    return {QString::number(value), intToBin(value, 31), quint32(value)};
 }
 
 } // namespace number_calculator

@@ -6,7 +6,7 @@
 // One live sensor of the connected vehicle: the catalogue fields of its PID, whether the vehicle
 // supports it, and the last value the polling worker decoded for it. While polling runs the
 // worker writes valueText and the ui thread reads it only in the hand-off.
-struct TSensorData_SL {
+struct LiveSensor {
     int pidNumber = 0; // 1..78; 0 for the placeholder
     QString pidCode;   // two upper-case hexadecimal digits
     QString name;      // in the language of the run
@@ -24,6 +24,6 @@ struct TSensorData_SL {
 // An item of a sensor list: the name it is shown by, and the entry (owned by SensorLists).
 struct SensorListItem {
     QString displayName;
-    TSensorData_SL* entry = nullptr;
+    LiveSensor* entry = nullptr;
 };
 using SensorList = QList<SensorListItem>;

@@ -8,23 +8,23 @@ SensorLists::SensorLists() {
     PlaceholderSensor.liveSensor = true;
 }
 
-TSensorData_SL* SensorLists::entryOf(int pidNumber) const {
+LiveSensor* SensorLists::entryOf(int pidNumber) const {
     for (const auto& entry : entries)
         if (entry->pidNumber == pidNumber)
             return entry.get();
     return nullptr;
 }
 
-void BuildSensorLists(SensorLists& lists, const TSupportedSet& supported) {
+void buildSensorLists(SensorLists& lists, const SupportedPidSet& supported) {
     lists.MonitoredSensors.clear();
     lists.SupportedSensors.clear();
     lists.NotSupportedSensors.clear();
     lists.entries.clear();
     for (int index = 0; index < CataloguePidCount; ++index) {
-        TSensorData& catalogue = SensorCatalogue[std::size_t(index)];
+        PidInfo& catalogue = sensorCatalogue[std::size_t(index)];
         const bool isSupported = supported[std::size_t(index)];
         catalogue.supported = isSupported;
-        auto entry = std::make_unique<TSensorData_SL>();
+        auto entry = std::make_unique<LiveSensor>();
         entry->pidNumber = index + 1;
         entry->pidCode = QStringLiteral("%1").arg(index + 1, 2, 16, QLatin1Char('0')).toUpper();
         entry->name = catalogue.name;

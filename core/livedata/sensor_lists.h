@@ -11,20 +11,20 @@
 struct SensorLists {
     SensorLists();
 
-    std::vector<std::unique_ptr<TSensorData_SL>> entries;
+    std::vector<std::unique_ptr<LiveSensor>> entries;
     // Polled and shown, in display order: the table rows, the graph choices, the log columns.
     SensorList MonitoredSensors;
     // Live sensors that are not monitored, by whether the vehicle supports them.
     SensorList SupportedSensors;
     SensorList NotSupportedSensors;
     // Stands for "no sensor" in the graph selectors; in no list.
-    TSensorData_SL PlaceholderSensor;
+    LiveSensor PlaceholderSensor;
 
     // The entry of a PID number, or null when there is none.
-    TSensorData_SL* entryOf(int pidNumber) const;
+    LiveSensor* entryOf(int pidNumber) const;
 };
 
 // After a connection: one entry per catalogue PID (01..4E) with its supported flag, which is
 // also stored in the catalogue; every supported live sensor monitored in PID order, the other
 // live sensors not supported. Must not run while the polling worker runs.
-void BuildSensorLists(SensorLists& lists, const TSupportedSet& supported);
+void buildSensorLists(SensorLists& lists, const SupportedPidSet& supported);

@@ -23,7 +23,7 @@ SensorPolling::SensorPolling(CommandLink& link, LiveData& data, std::function<bo
     : m_link(link), m_data(data), m_english(std::move(english)) {}
 
 QString SensorPolling::decode(int pidNumber) {
-    return m_decoder.GetPIDValue(m_link, QStringLiteral("01"), pidCodeOf(pidNumber),
+    return m_decoder.pidValue(m_link, QStringLiteral("01"), pidCodeOf(pidNumber),
                                  m_english && m_english());
 }
 
@@ -90,14 +90,14 @@ void SensorPolling::pollDashboard(const StopSignal& stop) {
     // Engine speed and coolant temperature first, as the gauges were always fed; vehicle speed
     // and load follow so that their gauges move too.
     static constexpr struct {
-        TDashBoard::Gauge gauge;
+        DashboardValues::Gauge gauge;
         int pid;
-    } kGauges[] = {{TDashBoard::EngineSpeed, 0x0C},
-                   {TDashBoard::CoolantTemperature, 0x05},
-                   {TDashBoard::VehicleSpeed, 0x0D},
-                   {TDashBoard::Load, 0x04}};
+    } kGauges[] = {{DashboardValues::EngineSpeed, 0x0C},
+                   {DashboardValues::CoolantTemperature, 0x05},
+                   {DashboardValues::VehicleSpeed, 0x0D},
+                   {DashboardValues::Load, 0x04}};
     for (const auto& gauge : kGauges) {
-        TDashBoard::Entry& entry = m_data.dashboard[gauge.gauge];
+        DashboardValues::Entry& entry = m_data.dashboard[gauge.gauge];
         if (!entry.enabled)
             continue;
         if (stop.requested())

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/j1979/mode01.h"
+#include "core/j1979/service01.h"
 
 #include <QString>
 #include <functional>
@@ -35,7 +35,7 @@ private:
     CommandLink& m_link;
     LiveData& m_data;
     std::function<bool()> m_english;
-    TMode01 m_decoder;
+    Service01 m_decoder;
 };
 
 // A graph series' decoded text as the graph shows it: a number in the locale's format (blanks

@@ -71,7 +71,7 @@ int loadSensorSelection(SensorSelection& selection, const QStringList& pidCodes)
     for (Source& source : sources) {
         source.taken = QList<bool>(source.list->size(), false);
         for (int row = 0; row < source.list->size(); ++row)
-            if (const TSensorData_SL* entry = (*source.list)[row].entry;
+            if (const LiveSensor* entry = (*source.list)[row].entry;
                 entry != nullptr && !source.rowOf.contains(entry->pidCode))
                 source.rowOf.insert(entry->pidCode, row);
     }

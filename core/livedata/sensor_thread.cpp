@@ -10,7 +10,7 @@ SensorThread::SensorThread(SensorPolling& polling, const std::atomic<int>& activ
 }
 
 SensorThread::~SensorThread() {
-    StopPollingAndWait();
+    stopPollingAndWait();
 }
 
 bool SensorThread::startPolling() {
@@ -19,8 +19,8 @@ bool SensorThread::startPolling() {
 
 void SensorThread::workerStarting() {
     m_cycles.link().setStopSignal(&stopSignal());
-    if (SensorThreadStart)
-        SensorThreadStart();
+    if (onPollingStarted)
+        onPollingStarted();
 }
 
 void SensorThread::execute() {
@@ -40,12 +40,12 @@ void SensorThread::execute() {
 void SensorThread::showCycle() {
     std::lock_guard cycle(m_cycleMutex);
     ++m_handOffs;
-    if (NotifyEvent1)
-        NotifyEvent1();
+    if (onCycleReady)
+        onCycleReady();
 }
 
 void SensorThread::workerEnded(std::exception_ptr error) {
     m_cycles.link().setStopSignal(nullptr);
-    if (SensorThreadTerminate)
-        SensorThreadTerminate(error);
+    if (onPollingFinished)
+        onPollingFinished(error);
 }

@@ -13,7 +13,7 @@ class SensorPolling;
 // until a stop is requested, and after each cycle hands its results to the thread that started it
 // and waits until they are shown. A stop request also ends the exchange in progress; the cycle in
 // which it came is not handed over. Whatever the worker throws ends polling and is handed to
-// SensorThreadTerminate. Started, stopped and destroyed on the starting (ui) thread only.
+// onPollingFinished. Started, stopped and destroyed on the starting (ui) thread only.
 class SensorThread : public HandOffThread {
     Q_OBJECT
 public:
@@ -24,17 +24,17 @@ public:
     // Run on the starting thread: just before the worker begins; after each cycle, while the
     // worker waits (not after a stop request); after the worker has ended, with what ended it
     // (null after a stop). The hand-off must not throw.
-    std::function<void()> SensorThreadStart;
-    std::function<void()> NotifyEvent1;
-    std::function<void(std::exception_ptr error)> SensorThreadTerminate;
+    std::function<void()> onPollingStarted;
+    std::function<void()> onCycleReady;
+    std::function<void(std::exception_ptr error)> onPollingFinished;
 
     // Starts the worker unless it runs; true when it was started.
     bool startPolling();
-    // From startPolling until SensorThreadTerminate has run.
+    // From startPolling until onPollingFinished has run.
     bool isPolling() const { return isWorking(); }
     // Requests the stop, then handles the starting thread's events (the hand-off among them)
-    // until the worker has ended and SensorThreadTerminate has run.
-    void StopPollingAndWait() { stopAndWait(); }
+    // until the worker has ended and onPollingFinished has run.
+    void stopPollingAndWait() { stopAndWait(); }
 
     // Cycles handed over and shown, since this object was made (for tests and benchmarks).
     long long handOffs() const { return m_handOffs; }

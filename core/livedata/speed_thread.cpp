@@ -9,7 +9,7 @@ SpeedThread::SpeedThread(AccelerationTest& test, CommandLink& link, QObject* par
 }
 
 SpeedThread::~SpeedThread() {
-    SpeedThreadTerminate = nullptr;
+    onTestFinished = nullptr;
     stopAndWait();
 }
 
@@ -19,8 +19,8 @@ bool SpeedThread::startTest() {
 
 void SpeedThread::workerStarting() {
     m_link.setStopSignal(&stopSignal());
-    if (SpeedThreadStart)
-        SpeedThreadStart();
+    if (onTestStarted)
+        onTestStarted();
 }
 
 void SpeedThread::execute() {
@@ -36,7 +36,7 @@ void SpeedThread::execute() {
     AccelerationTest::View view;
     view.showStartValues = relay(&SpeedThread::showStartValues);
     view.showRunning = relay(&SpeedThread::showRunning);
-    view.synchronise = relay(&SpeedThread::SynchroniseAccTest);
+    view.synchronise = relay(&SpeedThread::showTestProgress);
     m_test.execute(m_link, stopSignal(), view);
     // The end of the run is the end of the worker, as if "Stop" had been pressed.
     requestStop();
@@ -44,6 +44,6 @@ void SpeedThread::execute() {
 
 void SpeedThread::workerEnded(std::exception_ptr error) {
     m_link.setStopSignal(nullptr);
-    if (SpeedThreadTerminate)
-        SpeedThreadTerminate(error);
+    if (onTestFinished)
+        onTestFinished(error);
 }

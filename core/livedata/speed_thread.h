@@ -21,11 +21,11 @@ public:
     // Run on the starting thread: just before the worker begins; the worker's display changes
     // (the start values, the change to "running", each sample above zero); after the worker has
     // ended, with what ended it (null unless it threw). None of them may throw.
-    std::function<void()> SpeedThreadStart;
+    std::function<void()> onTestStarted;
     std::function<void()> showStartValues;
     std::function<void()> showRunning;
-    std::function<void()> SynchroniseAccTest;
-    std::function<void(std::exception_ptr error)> SpeedThreadTerminate;
+    std::function<void()> showTestProgress;
+    std::function<void(std::exception_ptr error)> onTestFinished;
 
     // Starts the worker unless it runs; true when it was started.
     bool startTest();

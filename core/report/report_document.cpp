@@ -252,7 +252,7 @@ QString reportDateTimeText() {
            locale.toString(now.time(), QLocale::LongFormat);
 }
 
-QStringList BuildReport(const ReportInput& in) {
+QStringList buildReport(const ReportInput& in) {
     Lines out;
     out.raw(QStringLiteral("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>"));
     out.raw(QStringLiteral("<?xml-stylesheet type =\"text/xsl\" href=\"DTCResults.xsl\"?>"));

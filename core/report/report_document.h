@@ -66,7 +66,7 @@ QString reportDateTimeText();
 
 // The document's lines, without line ends: the head, the user's address and the title, then the
 // sections the choices ask for, and the end tag. Texts are escaped for XML.
-QStringList BuildReport(const ReportInput& input);
+QStringList buildReport(const ReportInput& input);
 
 // The file's bytes: ISO-8859-1 as the head declares, every line ended by CR LF. A character that
 // ISO-8859-1 cannot hold is written as a numeric character reference, so nothing is lost.

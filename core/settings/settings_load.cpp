@@ -45,7 +45,7 @@ void writeFirstRunValues(SettingsStore& store, const SerialSettingsIo& serial) {
 
 } // namespace
 
-SettingsLoadResult LoadSettings(SettingsStore& store, const SerialSettingsIo& serial) {
+SettingsLoadResult loadSettings(SettingsStore& store, const SerialSettingsIo& serial) {
     using namespace setting_names;
     SettingsLoadResult result;
     PersistedOptions& options = result.options;
@@ -71,12 +71,12 @@ SettingsLoadResult LoadSettings(SettingsStore& store, const SerialSettingsIo& se
 
     const auto unitSystem = store.readInt(SystemOfMeasurements);
     if (unitSystem && (*unitSystem == 0 || *unitSystem == 1)) {
-        options.unitSystem = *unitSystem;
+        options.unitSystem = UnitSystem(*unitSystem);
     } else {
         // A value that names no entry would leave the decoders with an unknown unit system;
         // it is treated like a missing one.
         store.writeInt(SystemOfMeasurements, 0);
-        options.unitSystem = 0;
+        options.unitSystem = UnitSystem::Metric;
     }
 
     options.widthGraph1 = loadWidth(store, WidthGraph1);
@@ -91,7 +91,7 @@ SettingsLoadResult LoadSettings(SettingsStore& store, const SerialSettingsIo& se
     return result;
 }
 
-void StoreSerialSettings(SettingsStore& store, const SerialSettingsIo& serial) {
+void storeSerialSettings(SettingsStore& store, const SerialSettingsIo& serial) {
     if (!serial.store || !store.open(true))
         return;
     serial.store(store);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/settings/unit_system.h"
+
 #include <QString>
 #include <array>
 #include <functional>
@@ -14,9 +16,9 @@ struct PersistedOptions {
     bool commLogging = false;
     bool autoDetect = false;
     bool autoConnect = false;
-    // 0 metric, 1 English. The unit-system list always shows it selected, on a first run too,
-    // since the decoders use it from the start.
-    int unitSystem = 0;
+    // The unit-system list always shows it selected, on a first run too, since the decoders use
+    // it from the start.
+    UnitSystem unitSystem = UnitSystem::Metric;
     int widthGraph1 = 1;
     int widthGraph2 = 1;
     // Nothing: the graph keeps its built-in colour. Colours as 0x00BBGGRR.
@@ -26,8 +28,8 @@ struct PersistedOptions {
     std::array<std::optional<QString>, 8> address;
 };
 
-// How the serial channel keeps its six values: bound to WriteComPortSettings and
-// ReadComPortSettings of the channel in use.
+// How the serial channel keeps its six values: bound to writePortSettings and
+// readPortSettings of the channel in use.
 struct SerialSettingsIo {
     std::function<void(PortSettingsStore&)> store;
     std::function<void(PortSettingsStore&)> restore;
@@ -44,7 +46,7 @@ struct SettingsLoadResult {
 
 // Reads every persisted value, writing the value of each rule where one is missing, and creates
 // the key with its first-run values when it does not exist yet. Restores the serial channel.
-SettingsLoadResult LoadSettings(SettingsStore& store, const SerialSettingsIo& serial);
+SettingsLoadResult loadSettings(SettingsStore& store, const SerialSettingsIo& serial);
 
 // COM_CB changed: the whole serial group is stored, never the port name alone.
-void StoreSerialSettings(SettingsStore& store, const SerialSettingsIo& serial);
+void storeSerialSettings(SettingsStore& store, const SerialSettingsIo& serial);

@@ -14,7 +14,7 @@ class FuzzLink : public CommandLink {
 public:
     FuzzLink(QByteArrayView input, bool canLayout) : m_input(input), m_canLayout(canLayout) {}
 
-    QString Exchange(const QString&) override {
+    QString exchange(const QString&) override {
         ++m_exchanges;
         const qsizetype prompt = m_input.indexOf('>');
         const qsizetype take = prompt < 0 ? m_input.size() : prompt + 1;

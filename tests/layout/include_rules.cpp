@@ -121,8 +121,14 @@ bool isQtGuiHeader(const QString& name, const QString& qtCoreDir) {
            QFileInfo::exists(qtCoreDir + QStringLiteral("/../QtGui/") + name);
 }
 
+// The one ui header the tools may use: the log plot's drawing, which needs QtGui alone.
+const QString CliPlot = QStringLiteral("tools/cli/cli_plot_command.cpp");
+const QString LogPlotPainter = QStringLiteral("ui/widgets/log_plot_painter.h");
+
 QString toolsReason(const QString& file, const QString& qtCoreDir, const Include& include) {
     const auto [layer, target] = layerAndFolder(include.target);
+    if (!include.system && file == CliPlot && include.target == LogPlotPainter)
+        return {};
     if (!include.system && layer == QLatin1String("ui"))
         return QStringLiteral("the tools link the core alone");
     if (include.system && file == CliPdfWriter && isQtGuiHeader(include.target, qtCoreDir))

@@ -14,28 +14,54 @@
 #include "ui/app/main_window.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QLocale>
+#include <QPixmap>
+#include <QStackedWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
+
+// How a run starts. The defaults suit a test that connects: a fresh settings file, the simulated
+// vehicle without its answer delay, the port the test names (no auto-detection) and a short wait
+// for a silent interface.
+struct ProgramStart {
+    QString language = QStringLiteral("en");
+    bool freshSettings = true; // off: the settings a run before it left behind
+    bool shown = false;
+    bool instantDemo = true;
+    bool quickSerial = true;
+};
 
 struct ProgramRun {
     ProgramContext context;
     Translator translator{data_dirs::programDir() + QStringLiteral("/locale")};
     RecordingNotifier notifier;
     std::unique_ptr<PtyElm> elm;
-    std::unique_ptr<TfMain> window;
+    std::unique_ptr<MainWindow> window;
 
-    explicit ProgramRun(const QString& language = QStringLiteral("en")) {
-        QFile::remove(SettingsStore::defaultPath());
-        translator.chooseLanguage(language);
-        window = std::make_unique<TfMain>(context, translator, notifier);
-        context.link.setDemoDelay(0);
-        context.autoDetect = false;
-        // A silent interface costs one short wait per command instead of 2.5 s.
-        context.link.setSilenceTimeout(500);
+    explicit ProgramRun(const QString& language = QStringLiteral("en"))
+        : ProgramRun(ProgramStart{language}) {}
+    explicit ProgramRun(const ProgramStart& start) {
+        if (start.freshSettings)
+            QFile::remove(SettingsStore::defaultPath());
+        translator.chooseLanguage(start.language);
+        window = std::make_unique<MainWindow>(context, translator, notifier);
+        if (start.shown)
+            window->show();
+        if (start.instantDemo)
+            context.link.setDemoDelay(0);
+        if (start.quickSerial) {
+            context.autoDetect = false;
+            // A silent interface costs one short wait per command instead of 2.5 s.
+            context.link.setSilenceTimeout(500);
+        }
     }
     ~ProgramRun() {
         window.reset();
@@ -53,6 +79,35 @@ struct ProgramRun {
         QTest::mouseClick(find<QAbstractButton>(name), Qt::LeftButton);
     }
     QTableWidget* grid(const QString& name) const { return find<QTableWidget>(name); }
+    // The text of a label, line edit or combo box.
+    QString text(const QString& name) const {
+        if (auto* label = window->findChild<QLabel*>(name))
+            return label->text();
+        if (auto* edit = window->findChild<QLineEdit*>(name))
+            return edit->text();
+        if (auto* box = window->findChild<QComboBox*>(name))
+            return box->currentText();
+        ADD_FAILURE() << "no text widget " << name.toStdString();
+        return {};
+    }
+    QString currentPage() const {
+        return find<QStackedWidget>(QStringLiteral("Notebook"))->currentWidget()->objectName();
+    }
+    QString title() const { return find<QLabel>(QStringLiteral("InfoPanel"))->text(); }
+    // The start page's log lines; allOk tells whether every line has the green mark.
+    QStringList logLines(bool* allOk = nullptr) const {
+        QListWidget* list = find<QListWidget>(QStringLiteral("LogListBox"));
+        QStringList lines;
+        if (allOk)
+            *allOk = true;
+        for (int i = 0; i < list->count(); ++i) {
+            lines << list->item(i)->text();
+            const QPixmap mark = list->item(i)->data(Qt::DecorationRole).value<QPixmap>();
+            if (allOk && (mark.isNull() || mark.toImage().pixelColor(7, 6).red() > 150))
+                *allOk = false; // no mark, or the red failure mark
+        }
+        return lines;
+    }
     // Shows the window with the page of a navigation button, laid out and painted.
     void showPage(const QString& navigationButton) {
         window->show();

@@ -1,6 +1,6 @@
 #include "core/faultcodes/fault_code_table.h"
-#include "core/j1979/mode01.h"
-#include "core/j1979/mode02.h"
+#include "core/j1979/service01.h"
+#include "core/j1979/service02.h"
 #include "core/j1979/negative_response.h"
 #include "core/j1979/pid_decoder.h"
 #include "core/j1979/sensor_catalogue.h"
@@ -24,7 +24,7 @@ namespace {
 class FixedAnswerLink : public CommandLink {
 public:
     explicit FixedAnswerLink(QString answer) : m_answer(std::move(answer)) {}
-    QString Exchange(const QString&) override { return m_answer; }
+    QString exchange(const QString&) override { return m_answer; }
 
 private:
     QString m_answer;
@@ -44,7 +44,7 @@ bool loadTable(CliSession& session, CliIo& io) {
 namespace cli_offline {
 
 int ports(CliIo& io) {
-    const QStringList names = ComPortList();
+    const QStringList names = serialPortNames();
     for (const QString& name : names)
         io.line(name);
     io.doc[QStringLiteral("ports")] = QJsonArray::fromStringList(names);
@@ -68,11 +68,11 @@ int decode(CliSession& session, const CliOptions& options, CliIo& io) {
     if (!hexOnly.match(answer).hasMatch())
         throw CliUsageError(QStringLiteral("not a hexadecimal answer: %1").arg(given));
 
-    const TSensorData& entry = SensorCatalogue[std::size_t(pid - 1)];
+    const PidInfo& entry = sensorCatalogue[std::size_t(pid - 1)];
     const QString serviceText = service == 1 ? QStringLiteral("01") : QStringLiteral("02");
     // Data stand behind the response code and PID, in service 02 behind the frame number too.
     const qsizetype dataStart = service == 1 ? 4 : 6;
-    const int needed = pid_decoder::DataByteCount(pid);
+    const int needed = pid_decoder::dataByteCount(pid);
     const qsizetype present = std::max<qsizetype>(answer.size() - dataStart, 0) / 2;
     if (answer.contains(QLatin1Char('4') + serviceText.mid(1) + entry.pidCode) && present < needed)
         throw CliUsageError(QStringLiteral("%1 holds %2 of the %3 data bytes of PID %4")
@@ -82,8 +82,8 @@ int decode(CliSession& session, const CliOptions& options, CliIo& io) {
                                 .arg(entry.pidCode));
     FixedAnswerLink link(answer);
     const QString value =
-        service == 1 ? TMode01().GetPIDValue(link, serviceText, entry.pidCode, session.english())
-                     : TMode02().GetFreezeFrameValue(link, serviceText, entry.pidCode,
+        service == 1 ? Service01().pidValue(link, serviceText, entry.pidCode, session.english())
+                     : Service02().freezeFrameValue(link, serviceText, entry.pidCode,
                                                      session.english(), QStringLiteral("00"));
     if (value == const_str::Error)
         throw CliUsageError(QStringLiteral("%1 is no answer to service %2 PID %3")
@@ -106,7 +106,7 @@ int lookup(CliSession& session, const CliOptions& options, CliIo& io) {
             QStringLiteral("%1 is no trouble code (like P0125)").arg(options.args.first()));
     if (!loadTable(session, io))
         return cli_exit::NoAnswer;
-    const FaultCodeTable& table = session.context().kbmFaultCodesTable;
+    const FaultCodeTable& table = session.context().faultCodeTable;
     QString maker = options.maker.trimmed();
     if (maker.isEmpty())
         maker =
@@ -115,7 +115,7 @@ int lookup(CliSession& session, const CliOptions& options, CliIo& io) {
         throw CliUsageError(QStringLiteral("unknown maker %1 (see: makers)").arg(maker));
 
     const QString usedMaker = manufacturerForCode(code, maker);
-    const auto description = table.FindFaultDescription(code, usedMaker);
+    const auto description = table.findDescription(code, usedMaker);
     io.line(code + QStringLiteral("  ") + usedMaker + QStringLiteral("  ") +
             description.value_or(const_str::CliNoDefinition));
     io.doc[QStringLiteral("code")] = code;
@@ -128,7 +128,7 @@ int lookup(CliSession& session, const CliOptions& options, CliIo& io) {
 int makers(CliSession& session, CliIo& io) {
     if (!loadTable(session, io))
         return cli_exit::NoAnswer;
-    const QStringList& names = session.context().kbmFaultCodesTable.manufacturers();
+    const QStringList& names = session.context().faultCodeTable.manufacturers();
     for (const QString& name : names)
         io.line(name);
     io.doc[QStringLiteral("makers")] = QJsonArray::fromStringList(names);

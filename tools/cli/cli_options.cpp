@@ -180,6 +180,9 @@ QString cliHelpText() {
   decode SERVICE PID ANSWER  decode an answer text offline (e.g. decode 01 0C "41 0C 1A F8")
   lookup CODE [--maker M]    description from the fault-code table
   makers                     the manufacturer list
+  plot LOG.csv [--columns A,B] [--png FILE] [--svg FILE] [--size WxH]
+                             draw a recorded log as the log viewer does; columns by header text
+                             or sensor PID (0C,05); the first six without --columns
   report --out FILE.xml [--html FILE.html] [--pdf FILE.pdf] [--customer LINE]...
          [--make TEXT --model TEXT --year TEXT] [--vin TEXT] [--maker M]
                              the diagnostic report of every section, as the window writes it, with

@@ -32,10 +32,10 @@ std::array<QString, 8> storedAddress(SettingsStore& store) {
 ShownResults shownResults(CliSession& session, const QString& maker) {
     ProgramContext& context = session.context();
     const CliConnectionView& view = session.view();
-    const FaultCodeTable& table = context.kbmFaultCodesTable;
+    const FaultCodeTable& table = context.faultCodeTable;
     ShownResults shown;
     shown.userAddress = storedAddress(context.settings);
-    shown.monitorStatus = shownMonitorStatus(context.mode01->monitorStatus());
+    shown.monitorStatus = shownMonitorStatus(context.service01->monitorStatus());
     shown.storedCodes = shownCodeGrid(view.storedCodes, table, maker, const_str::NoStoredCodes,
                                       const_str::TroubleCodesNotRead);
     shown.pendingCodes = shownCodeGrid(view.pendingCodes, table, maker, const_str::NoStoredCodes,
@@ -47,7 +47,7 @@ ShownResults shownResults(CliSession& session, const QString& maker) {
         shown.o2Tests = shownO2Tests(QString());
     } else {
         const O2SensorLocation& first = view.o2Locations->first();
-        const auto results = context.mode05->ReadO2SensorTests(context.link, first.mask);
+        const auto results = context.service05->readO2SensorTests(context.link, first.mask);
         shown.o2Tests = shownO2Tests(first.text, &results);
     }
     return shown;
@@ -70,7 +70,7 @@ ReportChoices choicesOf(CliSession& session, const CliOptions& options) {
     choices.model = options.model;
     choices.year = options.year;
     // Nobody types the VIN here: the vehicle's own serves unless one is given.
-    choices.vin = options.vin.isEmpty() ? session.context().mode09->vin() : options.vin;
+    choices.vin = options.vin.isEmpty() ? session.context().service09->vin() : options.vin;
     return choices;
 }
 
@@ -96,7 +96,7 @@ int report(CliSession& session, const CliOptions& options, CliIo& io) {
         reportCaptions([&translator](const QString& text) { return translator.translate(text); }),
         reportDateTimeText()};
     try {
-        if (!writeReportFile(options.reportOut, encodeReport(BuildReport(input))))
+        if (!writeReportFile(options.reportOut, encodeReport(buildReport(input))))
             io.error(QStringLiteral("quorvane-cli: the stylesheet could not be put beside the "
                                     "report (%1)")
                          .arg(stylesheetSourcePath()));

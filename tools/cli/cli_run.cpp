@@ -6,6 +6,7 @@
 #include "tools/cli/cli_commands.h"
 #include "tools/cli/cli_io.h"
 #include "tools/cli/cli_options.h"
+#include "tools/cli/cli_plot_command.h"
 #include "tools/cli/cli_session.h"
 
 #include <QJsonArray>
@@ -93,6 +94,8 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err,
         out.flush();
         return cli_exit::Success;
     }
+    if (isPlotCommand(arguments))
+        return runPlotCommand(arguments, out, err, tuning);
     CliOptions options;
     try {
         options = parseCliArguments(arguments);

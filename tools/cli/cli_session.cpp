@@ -1,14 +1,11 @@
 #include "tools/cli/cli_session.h"
 
-#include "core/connection/connection_sequence.h"
-#include "core/connection/lng_translate.h"
-#include "core/faultcodes/fault_table_loader.h"
+#include "core/connection/catalogue_translation.h"
 #include "core/j1979/sensor_catalogue.h"
 #include "core/l10n/startup_language.h"
 #include "core/l10n/translator.h"
 #include "core/link/com_port.h"
 #include "core/link/network_address.h"
-#include "core/settings/data_dirs.h"
 #include "core/settings/settings_names.h"
 #include "tools/cli/cli_options.h"
 
@@ -26,20 +23,18 @@ CliSession::CliSession(const CliOptions& options, const CliTuning& tuning)
 
 CliSession::~CliSession() {
     // The log gets its closing lines, as when the program ends.
-    m_context.link.setCommLogging(false);
-    m_context.link.setChannel(nullptr);
-    CloseComPort(m_context.comPort);
+    m_session.close();
 }
 
 void CliSession::readStoredSettings() {
     // Read only: a script must not create or change the program's settings.
     SettingsStore& store = m_context.settings;
-    m_context.comPort = CreateComPort();
+    m_session.open();
     if (!store.keyExists() || !store.open(false))
         return;
     m_storedLanguage = store.readText(setting_names::Language).value_or(QString()).trimmed();
     m_storedAutoDetect = store.readBool(setting_names::AutoDetect).value_or(false);
-    ReadComPortSettings(*m_context.comPort, store);
+    readPortSettings(*m_context.comPort, store);
     m_storedPort = m_context.comPort->portName();
     store.close();
 }
@@ -57,8 +52,8 @@ void CliSession::prepareTexts() {
     }
     translator.chooseLanguage(code);
     m_language = translator.currentLanguage();
-    PrepareCatalogues();
-    lngTranslate(translator, nullptr);
+    prepareCatalogues();
+    translateCatalogues(translator, nullptr);
 }
 
 bool CliSession::loadFaultCodes() {
@@ -66,18 +61,16 @@ bool CliSession::loadFaultCodes() {
     QString code = m_language;
     if (code.size() > 2 && (code.at(2) == QLatin1Char('_') || code.at(2) == QLatin1Char('-')))
         code.truncate(2);
-    LoadFaultCodeTable(m_context.kbmFaultCodesTable, code, m_notifier, data_dirs::programDir());
-    return !m_context.kbmFaultCodesTable.isEmpty();
+    return m_session.loadFaultTable(code, m_notifier);
 }
 
 bool CliSession::connect() {
     ElmExchange& link = m_context.link;
-    SerialPort& port = *m_context.comPort;
+    SerialPort& port = m_session.port();
     if (!m_options.port.isEmpty())
         port.setPortName(network_address::normalizedPortName(m_options.port));
     else if (m_storedPort.isEmpty())
         port.setPortName(kDefaultPort);
-    link.setChannel(&port);
     link.setDemoMode(m_options.demo);
     link.setDemoDelay(m_tuning.demoDelayMs);
     link.setStopSignal(m_tuning.stop);
@@ -87,13 +80,10 @@ bool CliSession::connect() {
     // A port named on the command line is meant as it stands; the stored choice keeps the
     // program's automatic detection.
     m_context.autoDetect = m_options.port.isEmpty() && !m_options.demo && m_storedAutoDetect;
-    m_context.ComPortList = m_context.autoDetect ? ComPortList() : QStringList();
-    m_context.unitSystem = m_english ? 1 : 0;
+    m_context.serialPortNames = m_context.autoDetect ? serialPortNames() : QStringList();
+    m_context.unitSystem = m_english ? UnitSystem::English : UnitSystem::Metric;
     if (m_options.log)
         link.setCommLogging(true);
 
-    ConnectionSequence sequence(m_context, m_view);
-    const bool ok = sequence.reconnect();
-    m_chipVersion = sequence.ChipVersion();
-    return ok;
+    return m_session.connect();
 }

@@ -3,6 +3,7 @@
 #include "core/connection/connection_view.h"
 #include "core/connection/freeze_frame_reading.h"
 #include "core/connection/program_context.h"
+#include "core/connection/session.h"
 #include "core/j1979/o2_sensor_tests.h"
 #include "core/l10n/user_notifier.h"
 #include "core/link/stop_signal.h"
@@ -62,7 +63,7 @@ struct CliTuning {
     bool answerCount = true;
 };
 
-// One run of the command-line tool over the program's core: settings read (never written), the
+// One run of the command-line tool over the program's session: settings read (never written), the
 // language of texts, the fault-code table on demand, and the connection to the vehicle.
 class CliSession {
 public:
@@ -86,7 +87,7 @@ public:
     ProgramContext& context() { return m_context; }
     CliConnectionView& view() { return m_view; }
     CliNotifier& notifier() { return m_notifier; }
-    QString chipVersion() const { return m_chipVersion; }
+    QString chipVersion() const { return m_session.chipVersion(); }
     bool stopRequested() const { return m_tuning.stop && m_tuning.stop->requested(); }
 
 private:
@@ -96,11 +97,11 @@ private:
     CliTuning m_tuning;
     ProgramContext m_context;
     CliConnectionView m_view;
+    Session m_session{m_context, m_view};
     CliNotifier m_notifier;
     QString m_storedLanguage;
     QString m_storedPort;
     bool m_storedAutoDetect = false;
     bool m_english = false;
     QString m_language;
-    QString m_chipVersion;
 };

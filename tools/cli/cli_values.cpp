@@ -1,6 +1,6 @@
 #include "tools/cli/cli_values.h"
 
-#include "core/j1979/mode01.h"
+#include "core/j1979/service01.h"
 #include "core/j1979/negative_response.h"
 #include "core/j1979/pid_request.h"
 #include "core/j1979/sensor_catalogue.h"
@@ -14,8 +14,8 @@ QJsonValue CliValue::json() const {
     return read() ? QJsonValue(text) : QJsonValue(QJsonValue::Null);
 }
 
-QString AnswerRecorder::Exchange(const QString& command) {
-    const QString answer = m_link.Exchange(command);
+QString AnswerRecorder::exchange(const QString& command) {
+    const QString answer = m_link.exchange(command);
     m_answers.insert(command, answer);
     return answer;
 }
@@ -38,12 +38,12 @@ QString describeUnusableAnswer(const QString& answer) {
 }
 
 CliValue readLiveValue(CliSession& session, int pid) {
-    const TSensorData& entry = SensorCatalogue[std::size_t(pid - 1)];
+    const PidInfo& entry = sensorCatalogue[std::size_t(pid - 1)];
     AnswerRecorder link(session.context().link);
-    const TMode01 reader = session.context().mode01.value_or(TMode01{});
+    const Service01 reader = session.context().service01.value_or(Service01{});
     const QString value =
-        reader.GetPIDValue(link, QStringLiteral("01"), entry.pidCode, session.english());
-    if (IsPidValueRead(value))
+        reader.pidValue(link, QStringLiteral("01"), entry.pidCode, session.english());
+    if (isPidValueRead(value))
         return {value, {}};
     return {value, link.whyNotRead(QStringLiteral("01") + entry.pidCode)};
 }

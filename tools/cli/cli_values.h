@@ -27,7 +27,7 @@ struct CliValue {
 class AnswerRecorder : public CommandLink {
 public:
     explicit AnswerRecorder(CommandLink& link) : m_link(link) {}
-    QString Exchange(const QString& command) override;
+    QString exchange(const QString& command) override;
     bool canLayout() const override { return m_link.canLayout(); }
 
     // Why the answer to the command holds no value: "no answer", a named negative response, or

@@ -1,4 +1,5 @@
 #include "core/faultcodes/fault_code_table.h"
+#include "core/j1979/monitor_status.h"
 #include "core/j1979/pid_request.h"
 #include "core/j1979/sensor_catalogue.h"
 #include "core/j1979/trouble_codes.h"
@@ -18,15 +19,36 @@
 
 namespace {
 
+// A monitor's line label and its key in the JSON document.
+struct MonitorLine {
+    Monitor monitor;
+    const char* key;
+    const QString& label;
+};
+
+const MonitorLine& monitorLine(Monitor monitor) {
+    static const MonitorLine lines[] = {
+        {Monitor::Misfire, "misfire", const_str::CliMisfire},
+        {Monitor::FuelSystem, "fuelSystem", const_str::CliFuelSystem},
+        {Monitor::Components, "components", const_str::CliComponents},
+        {Monitor::Catalyst, "catalyst", const_str::CliCatalyst},
+        {Monitor::EvaporativeSystem, "evaporativeSystem", const_str::CliEvaporativeSystem},
+        {Monitor::OxygenSensor, "oxygenSensor", const_str::CliOxygenSensor},
+        {Monitor::OxygenSensorHeater, "oxygenSensorHeater", const_str::CliOxygenSensorHeater},
+    };
+    return *std::find_if(std::begin(lines), std::end(lines),
+                         [monitor](const MonitorLine& line) { return line.monitor == monitor; });
+}
+
 QString yesNo(bool value) {
     return value ? const_str::Yes : const_str::No;
 }
 
-const TSensorData& catalogueEntry(int pid) {
-    return SensorCatalogue[std::size_t(pid - 1)];
+const PidInfo& catalogueEntry(int pid) {
+    return sensorCatalogue[std::size_t(pid - 1)];
 }
 
-QString unitOf(const TSensorData& entry, bool english) {
+QString unitOf(const PidInfo& entry, bool english) {
     return english ? entry.englishUnit : entry.metricUnit;
 }
 
@@ -45,7 +67,7 @@ QJsonValue describedCodes(CliSession& session, const TroubleCodeList& codes, con
     if (codes->isEmpty())
         io.line(QStringLiteral("P0000  ") + emptyText);
     for (const QString& code : *codes) {
-        const auto description = session.context().kbmFaultCodesTable.FindFaultDescription(
+        const auto description = session.context().faultCodeTable.findDescription(
             code, manufacturerForCode(code, maker));
         io.line(code + QStringLiteral("  ") + description.value_or(QString()));
         array.append(
@@ -64,7 +86,7 @@ QList<int> pidsOf(const CliOptions& options) {
 }
 
 // Why a supported set keeps a request from being sent.
-QString notAskedReason(const TSupportedSet& set, const QString& what) {
+QString notAskedReason(const SupportedPidSet& set, const QString& what) {
     // An empty set is one that could not be read: a vehicle that answers supports something.
     const bool setRead = std::any_of(set.begin(), set.end(), [](bool on) { return on; });
     const QString reason = setRead ? QStringLiteral("not in the vehicle's supported %1")
@@ -83,7 +105,7 @@ void requireFaultCodes(CliSession& session, CliIo& io) {
 QString chosenMaker(CliSession& session, const CliOptions& options) {
     if (!options.maker.isEmpty())
         return options.maker;
-    const QStringList& makers = session.context().kbmFaultCodesTable.manufacturers();
+    const QStringList& makers = session.context().faultCodeTable.manufacturers();
     return makers.isEmpty() ? kGenericManufacturer : makers.first();
 }
 
@@ -136,14 +158,14 @@ int connect(CliSession& session, CliIo& io) {
 }
 
 int status(CliSession& session, CliIo& io) {
-    const TMode01& mode01 = *session.context().mode01;
-    const TMonitorStatus& status = mode01.monitorStatus();
+    const Service01& service01 = *session.context().service01;
+    const MonitorStatus& status = service01.monitorStatus();
     // An unanswered status prints as not read, never as a car with the lamp off and no codes.
     const bool read = status.answered;
     UnreadValues unread;
     if (!read)
         unread.add(io, QStringLiteral("monitor status"), QStringLiteral("no valid answer to 0101"));
-    const bool obdTypeRead = IsPidValueRead(mode01.obdType());
+    const bool obdTypeRead = isPidValueRead(service01.obdType());
     if (!obdTypeRead)
         unread.add(io, QStringLiteral("OBD type"), QStringLiteral("no valid answer to 011C"));
 
@@ -153,33 +175,11 @@ int status(CliSession& session, CliIo& io) {
                             : const_str::CliOff));
     io.line(const_str::CliStoredDtcs + QStringLiteral(": ") +
             (read ? QString::number(status.troubleCodeCount) : const_str::NotAvailable));
-    io.line(const_str::CliObdType + QStringLiteral(": ") + mode01.obdType());
+    io.line(const_str::CliObdType + QStringLiteral(": ") + service01.obdType());
 
-    struct Monitor {
-        const char* key;
-        const QString& label;
-        bool supported;
-        bool completed;
-    };
-    const Monitor monitors[] = {
-        {"misfire", const_str::CliMisfire, status.continuousSupported[0],
-         status.continuousCompleted[0]},
-        {"fuelSystem", const_str::CliFuelSystem, status.continuousSupported[1],
-         status.continuousCompleted[1]},
-        {"components", const_str::CliComponents, status.continuousSupported[2],
-         status.continuousCompleted[2]},
-        {"catalyst", const_str::CliCatalyst, status.nonContinuousSupported[0],
-         status.nonContinuousCompleted[0]},
-        {"evaporativeSystem", const_str::CliEvaporativeSystem, status.nonContinuousSupported[2],
-         status.nonContinuousCompleted[2]},
-        {"oxygenSensor", const_str::CliOxygenSensor, status.nonContinuousSupported[5],
-         status.nonContinuousCompleted[5]},
-        {"oxygenSensorHeater", const_str::CliOxygenSensorHeater, status.nonContinuousSupported[6],
-         status.nonContinuousCompleted[6]},
-    };
     int width = 0;
-    for (const Monitor& m : monitors)
-        width = std::max(width, int(m.label.size()));
+    for (const EvaluatedMonitor& m : evaluatedMonitors)
+        width = std::max(width, int(monitorLine(m.monitor).label.size()));
     const int column = int(std::max({const_str::CliSupported.size(), const_str::Yes.size(),
                                      const_str::No.size(), const_str::NotAvailable.size()})) +
                        2;
@@ -187,33 +187,36 @@ int status(CliSession& session, CliIo& io) {
             const_str::CliCompleted);
     auto flagText = [read](bool flag) { return read ? yesNo(flag) : const_str::NotAvailable; };
     QJsonObject monitorJson;
-    for (const Monitor& m : monitors) {
+    for (const EvaluatedMonitor& m : evaluatedMonitors) {
+        const MonitorLine& line = monitorLine(m.monitor);
+        const MonitorReadiness flags = readiness(status, m);
         // The page's rule: an unsupported monitor is "No" in both columns.
-        const bool completed = m.supported && m.completed;
-        io.line(m.label.leftJustified(width + 2) + flagText(m.supported).leftJustified(column) +
-                flagText(completed));
-        monitorJson[QLatin1String(m.key)] = QJsonObject{{QStringLiteral("supported"), m.supported},
-                                                        {QStringLiteral("completed"), completed}};
+        const bool completed = flags.supported && flags.completed;
+        io.line(line.label.leftJustified(width + 2) +
+                flagText(flags.supported).leftJustified(column) + flagText(completed));
+        monitorJson[QLatin1String(line.key)] =
+            QJsonObject{{QStringLiteral("supported"), flags.supported},
+                        {QStringLiteral("completed"), completed}};
     }
     const QJsonValue null(QJsonValue::Null);
     io.doc[QStringLiteral("mil")] = read ? QJsonValue(status.milOn) : null;
     io.doc[QStringLiteral("storedCodeCount")] = read ? QJsonValue(status.troubleCodeCount) : null;
-    io.doc[QStringLiteral("obdType")] = obdTypeRead ? QJsonValue(mode01.obdType()) : null;
+    io.doc[QStringLiteral("obdType")] = obdTypeRead ? QJsonValue(service01.obdType()) : null;
     io.doc[QStringLiteral("monitors")] = read ? QJsonValue(monitorJson) : null;
     return unread.finish(io.doc);
 }
 
 int vin(CliSession& session, const CliOptions& options, CliIo& io) {
-    TMode09& info = *session.context().mode09;
+    Service09& info = *session.context().service09;
     // The connection read what the supported set lists; asked to, read everything once more.
     if (options.force)
-        info.ReadVehicleInfo(session.context().link, true);
+        info.readVehicleInfo(session.context().link, true);
     UnreadValues unread;
-    auto check = [&](TMode09::ItemState state, const QString& what, const char* request) {
-        if (state == TMode09::ItemState::Read)
+    auto check = [&](Service09::ItemState state, const QString& what, const char* request) {
+        if (state == Service09::ItemState::Read)
             return true;
         unread.add(io, what,
-                   state == TMode09::ItemState::NotAsked
+                   state == Service09::ItemState::NotAsked
                        ? notAskedReason(info.supportedPids(), QStringLiteral("information types"))
                        : QStringLiteral("no valid answer to %1").arg(QLatin1String(request)));
         return false;
@@ -240,13 +243,13 @@ int vin(CliSession& session, const CliOptions& options, CliIo& io) {
 }
 
 int pid(CliSession& session, const CliOptions& options, CliIo& io) {
-    const TSupportedSet& supported = session.context().mode01->supportedPids();
+    const SupportedPidSet& supported = session.context().service01->supportedPids();
     UnreadValues unread;
     QJsonArray values;
     for (int number : pidsOf(options)) {
-        const TSensorData& entry = catalogueEntry(number);
+        const PidInfo& entry = catalogueEntry(number);
         CliValue value;
-        if (options.force || IsSupported(supported, entry.pidCode))
+        if (options.force || isSupported(supported, entry.pidCode))
             value = readLiveValue(session, number);
         else
             value = {const_str::NotAvailable, notAskedReason(supported, QStringLiteral("PIDs"))};
@@ -274,7 +277,7 @@ int watch(CliSession& session, const CliOptions& options, CliIo& io) {
     QStringList names;
     QJsonArray columns;
     for (int number : pids) {
-        const TSensorData& entry = catalogueEntry(number);
+        const PidInfo& entry = catalogueEntry(number);
         const QString unit = unitOf(entry, session.english());
         heading << entry.pidCode + QLatin1Char(' ') + entry.name +
                        (unit.isEmpty() ? QString()
@@ -361,7 +364,7 @@ int dtc(CliSession& session, const CliOptions& options, CliIo& io) {
 int clear(CliSession& session, CliIo& io) {
     CliNotifier& notifier = session.notifier();
     notifier.messages.clear();
-    const bool cleared = ClearTroubleCodes(session.context().link, notifier);
+    const bool cleared = clearTroubleCodes(session.context().link, notifier);
     for (const QString& message : notifier.messages)
         io.line(message);
     io.doc[QStringLiteral("cleared")] = cleared;
@@ -382,7 +385,7 @@ int freeze(CliSession& session, const CliOptions& options, CliIo& io) {
                    QStringLiteral("no valid answer to 020200"));
     QJsonArray rows;
     for (const FreezeFrameRow& row : reading.rows) {
-        const bool read = IsPidValueRead(row.value);
+        const bool read = isPidValueRead(row.value);
         io.line(row.pid + QStringLiteral("  ") + row.name + QStringLiteral(": ") +
                 (read ? withUnit(row.value, row.unit) : row.value));
         QJsonObject json{
@@ -426,12 +429,12 @@ int o2(CliSession& session, const CliOptions& options, CliIo& io) {
     const int sensor = options.args.first().toInt();
     io.doc[QStringLiteral("sensor")] = sensor;
     AnswerRecorder link(session.context().link);
-    if (ReportsO2TestsThroughService06(link)) {
+    if (reportsO2TestsThroughService06(link)) {
         unread.add(io, QStringLiteral("oxygen-sensor tests"), const_str::O2TestsThroughService06);
         io.doc[QStringLiteral("tests")] = QJsonValue(QJsonValue::Null);
         return unread.finish(io.doc);
     }
-    const auto results = session.context().mode05->ReadO2SensorTests(link, 1 << (sensor - 1));
+    const auto results = session.context().service05->readO2SensorTests(link, 1 << (sensor - 1));
     const auto catalogue = O2TestCatalogue();
     const QString sensorDigits = QStringLiteral("%1").arg(sensor, 2, 10, QLatin1Char('0'));
     QJsonArray tests;
@@ -465,7 +468,7 @@ int o2(CliSession& session, const CliOptions& options, CliIo& io) {
 int raw(CliSession& session, const CliOptions& options, CliIo& io) {
     const QString request = options.args.first().trimmed();
     // The interface's own characters: an escape sequence is shown, never sent to the terminal.
-    const QString answer = visibleText(session.context().link.Exchange(request));
+    const QString answer = visibleText(session.context().link.exchange(request));
     io.line(answer);
     io.doc[QStringLiteral("command")] = request;
     io.doc[QStringLiteral("answer")] = answer;

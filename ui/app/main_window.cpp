@@ -1,11 +1,13 @@
 #include "ui/app/main_window.h"
 
-#include "core/connection/connection_sequence.h"
 #include "core/connection/program_context.h"
+#include "core/connection/session.h"
 #include "core/j1979/monitor_status.h"
 #include "core/link/serial_port.h"
 #include "ui/app/caption_bar.h"
 #include "ui/app/error_display.h"
+#include "ui/app/frame_edges.h"
+#include "ui/app/input_pause.h"
 #include "ui/app/options_page.h"
 #include "ui/app/window_connection_view.h"
 #include "ui/pages/dtc_page.h"
@@ -17,7 +19,7 @@
 #include "ui/pages/tests_page.h"
 #include "ui/widgets/navigation_bar.h"
 #include "ui/widgets/pictures.h"
-#include "ui/widgets/qz_led.h"
+#include "ui/widgets/status_led.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -25,7 +27,6 @@
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QStackedWidget>
@@ -33,59 +34,9 @@
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
-#include <QWindow>
 
-namespace {
-
-struct NavigationEntry {
-    const char* button;
-    const char* caption;
-    const char* picture;
-    int tag;
-};
-
-// Top to bottom as the bar shows them.
-constexpr NavigationEntry kNavigation[] = {
-    {"btnStart", "Start", "NAV_START", 0},
-    {"btnFehlercodes", "DTCs", "NAV_DTC", 1},
-    {"btnSensorData", "Sensor Data", "NAV_SENSOR", 5},
-    {"btnFreezeFrames", "Freeze Frames", "NAV_FREEZE", 2},
-    {"btnO2Sensor", "O2 Sensors", "NAV_O2", 3},
-    {"btnTerminal", "Terminal", "NAV_TERMINAL", 4},
-    {"btnTests", "Tests", "NAV_TESTS", 10},
-    {"btnOptions", "Options", "NAV_OPTIONS", 7},
-};
-
-// The page of each tag; page names are navigation keys and never translated.
-QString pageForTag(int tag) {
-    switch (tag) {
-    case 0:
-        return QStringLiteral("Page_Start");
-    case 1:
-        return QStringLiteral("Page_DTC");
-    case 2:
-        return QStringLiteral("Page_FreezeFrames");
-    case 3:
-        return QStringLiteral("Page_O2Sensors");
-    case 4:
-        return QStringLiteral("Page_Terminal");
-    case 5:
-        return QStringLiteral("Page_Sensordaten");
-    case 7:
-        return QStringLiteral("Page_General Options");
-    case 10:
-        return QStringLiteral("Page_Tests");
-    default:
-        return QString();
-    }
-}
-
-constexpr int kResizeBorder = 4;
-
-} // namespace
-
-TfMain::TfMain(ProgramContext& context, Translator& translator, UserNotifier& notifier,
-               QWidget* parent)
+MainWindow::MainWindow(ProgramContext& context, Translator& translator, UserNotifier& notifier,
+                       QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::FramelessWindowHint), m_context(context),
       m_translator(translator), m_notifier(notifier) {
     setObjectName(QStringLiteral("TfMain"));
@@ -93,40 +44,40 @@ TfMain::TfMain(ProgramContext& context, Translator& translator, UserNotifier& no
     resize(666, 612);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
-    setMouseTracking(true);
+    new FrameEdges(this);
     buildFrame();
     wireConnection();
-    FormCreate();
+    startUp();
 }
 
-TfMain::~TfMain() {
+MainWindow::~MainWindow() {
     // A window destroyed without being closed (a test, say) still shuts down in order.
     if (!m_closed)
-        FormClose();
+        shutDown();
 }
 
-void TfMain::wireConnection() {
+void MainWindow::wireConnection() {
     WindowConnectionView::Widgets widgets;
     widgets.window = this;
     widgets.startPage = m_start;
     widgets.comLabel = findChild<QLabel*>(QStringLiteral("COM_Label"));
     widgets.interfaceLabel = findChild<QLabel*>(QStringLiteral("InterfaceLabel"));
-    widgets.comLed = findChild<TQzLed*>(QStringLiteral("COM_Led"));
-    widgets.elmLed = findChild<TQzLed*>(QStringLiteral("ELM_Led"));
-    widgets.ecuLed = findChild<TQzLed*>(QStringLiteral("ECU_Led"));
+    widgets.comLed = findChild<StatusLed*>(QStringLiteral("COM_Led"));
+    widgets.elmLed = findChild<StatusLed*>(QStringLiteral("ELM_Led"));
+    widgets.ecuLed = findChild<StatusLed*>(QStringLiteral("ECU_Led"));
     widgets.dtcPage = m_dtc;
     widgets.freezeFramePage = m_freezeFrames;
     widgets.o2SensorPage = m_o2Sensors;
     widgets.sensorDataPage = m_sensorData;
     m_connectionView = std::make_unique<WindowConnectionView>(widgets);
-    m_connection = std::make_unique<ConnectionSequence>(m_context, *m_connectionView);
+    m_session = std::make_unique<Session>(m_context, *m_connectionView);
 
     connect(m_start->connectButton(), &QPushButton::clicked, this,
-            guarded([this] { NeuInitialisierenBtnClick(); }));
+            guarded([this] { onConnectClicked(); }));
     connect(m_start->disconnectButton(), &QPushButton::clicked, this,
-            guarded([this] { btnDisconnectClick(); }));
+            guarded([this] { onDisconnectClicked(); }));
     connect(m_start->demoModeBox(), &QCheckBox::clicked, this,
-            guarded([this](bool checked) { DemoModeClick(checked); }));
+            guarded([this](bool checked) { onDemoModeToggled(checked); }));
 
     // The exchange reports a lost device while it is locked, perhaps on the polling thread: the
     // window answers afterwards, on its own thread.
@@ -135,21 +86,22 @@ void TfMain::wireConnection() {
             this, [this, reason] { runReportingErrors([&] { interfaceLost(reason); }); },
             Qt::QueuedConnection);
     });
-    m_options->connectionLost = [this](const QString& reason) {
-        StopPollingAndWait();
-        m_connection->connectionLost(reason);
-    };
+    // Slots that talk to the interface may throw; guarded() keeps that out of Qt's signal code.
+    connect(m_options, &OptionsPage::connectionLost, this, guarded([this](const QString& reason) {
+                const InputPause pause(this);
+                stopPollingAndWait();
+                m_session->connectionLost(reason);
+            }));
 
-    m_dtc->showMonitorStatus = [this](const TMonitorStatus& status) {
-        m_start->ShowMonitorStatus(status);
-    };
+    connect(m_dtc, &DtcPage::monitorStatusRead, m_start, &StartPage::showMonitorStatus);
     // Clearing erased the frame too: its supported set and its values are read again.
-    m_dtc->troubleCodesCleared = [this] {
-        if (m_context.mode02)
-            m_context.mode02->ReadSupported(m_context.link);
-        m_freezeFrames->ReadFreezeFrames();
-    };
-    m_dtc->manufacturerChanged = [this] { m_freezeFrames->refreshDescription(); };
+    connect(m_dtc, &DtcPage::troubleCodesCleared, this, guarded([this] {
+                if (m_context.service02)
+                    m_context.service02->readSupported(m_context.link);
+                m_freezeFrames->readFreezeFrames();
+            }));
+    connect(m_dtc, &DtcPage::manufacturerChanged, m_freezeFrames,
+            &FreezeFramePage::refreshDescription);
     m_freezeFrames->selectedManufacturer = [this] { return m_dtc->selectedManufacturer(); };
 
     m_autoConnectTimer = new QTimer(this);
@@ -157,58 +109,64 @@ void TfMain::wireConnection() {
     m_autoConnectTimer->setSingleShot(true);
     m_autoConnectTimer->setInterval(500);
     connect(m_autoConnectTimer, &QTimer::timeout, this,
-            guarded([this] { AutoConnectTimerTimer(); }));
+            guarded([this] { onAutoConnectTimeout(); }));
 }
 
-void TfMain::NeuInitialisierenBtnClick() {
-    StopPollingAndWait();
-    m_connection->reconnect();
+void MainWindow::onConnectClicked() {
+    const InputPause pause(this);
+    stopPollingAndWait();
+    m_session->connect();
 }
 
-void TfMain::btnDisconnectClick() {
-    StopPollingAndWait();
-    m_connection->disconnect();
+void MainWindow::onDisconnectClicked() {
+    const InputPause pause(this);
+    stopPollingAndWait();
+    m_session->disconnect();
 }
 
-void TfMain::DemoModeClick(bool checked) {
+void MainWindow::onDemoModeToggled(bool checked) {
     m_context.link.switchDemoMode(checked);
 }
 
-void TfMain::interfaceLost(const QString& reason) {
+void MainWindow::interfaceLost(const QString& reason) {
     // Disconnect, a new connection or the shut-down may have closed the port meanwhile; then the
     // loss has been dealt with.
     if (m_closed || !m_context.comPort || !m_context.comPort->isOpen())
         return;
-    StopPollingAndWait();
-    m_connection->connectionLost(reason);
+    const InputPause pause(this);
+    stopPollingAndWait();
+    m_session->connectionLost(reason);
 }
 
-void TfMain::AutoConnectTimerTimer() {
+void MainWindow::onAutoConnectTimeout() {
     m_autoConnectTimer->stop();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     // The cursor comes back whatever the sequence does, errors included.
     struct RestoreCursor {
         ~RestoreCursor() { QApplication::restoreOverrideCursor(); }
     } restore;
-    m_connection->reconnect();
+    const InputPause pause(this);
+    m_session->connect();
 }
 
-void TfMain::setDialogs(QWidget* info, QWidget* dtcSearch, QWidget* reportSettings) {
+void MainWindow::setDialogs(QWidget* info, QWidget* dtcSearch, QWidget* reportSettings) {
     m_infoDialog = info;
     m_dtcSearch = dtcSearch;
     m_reportSettings = reportSettings;
 }
 
-void TfMain::buildFrame() {
+void MainWindow::buildFrame() {
     auto* central = new QWidget(this);
     central->setMouseTracking(true);
     auto* layout = new QVBoxLayout(central);
     // The thin border left free around the content is where the window is resized.
-    layout->setContentsMargins(kResizeBorder, kResizeBorder, kResizeBorder, kResizeBorder);
+    layout->setContentsMargins(FrameEdges::kBorder, FrameEdges::kBorder, FrameEdges::kBorder,
+                               FrameEdges::kBorder);
     layout->setSpacing(0);
     m_caption = new CaptionBar(windowTitle(), central);
     connect(m_caption, &CaptionBar::minimizeClicked, this, &QWidget::showMinimized);
-    connect(m_caption, &CaptionBar::maximizeClicked, this, guarded([this] { tbMaximizeClick(); }));
+    connect(m_caption, &CaptionBar::maximizeClicked, this,
+            guarded([this] { onMaximizeClicked(); }));
     connect(m_caption, &CaptionBar::closeClicked, this, &QWidget::close);
     layout->addWidget(m_caption);
     layout->addSpacing(2);
@@ -218,8 +176,8 @@ void TfMain::buildFrame() {
     setCentralWidget(central);
 }
 
-QToolButton* TfMain::toolButton(QWidget* parent, const QString& name, const QString& pictureName,
-                                int x) {
+QToolButton* MainWindow::toolButton(QWidget* parent, const QString& name,
+                                    const QString& pictureName, int x) {
     auto* button = new QToolButton(parent);
     button->setObjectName(name);
     button->setAutoRaise(true);
@@ -229,7 +187,7 @@ QToolButton* TfMain::toolButton(QWidget* parent, const QString& name, const QStr
     return button;
 }
 
-QWidget* TfMain::buildToolbar() {
+QWidget* MainWindow::buildToolbar() {
     auto* bar = new QWidget(this);
     bar->setObjectName(QStringLiteral("ToolBar"));
     bar->setFixedHeight(40);
@@ -262,12 +220,12 @@ QWidget* TfMain::buildToolbar() {
             guarded([this, execDialog] { execDialog(m_reportSettings); }));
     connect(info, &QToolButton::clicked, this,
             guarded([this, execDialog] { execDialog(m_infoDialog); }));
-    connect(m_help, &QToolButton::clicked, this, guarded([this] { btnHelpClick(); }));
+    connect(m_help, &QToolButton::clicked, this, guarded([this] { onHelpClicked(); }));
     connect(close, &QToolButton::clicked, this, &QWidget::close);
     return bar;
 }
 
-QWidget* TfMain::buildMiddle() {
+QWidget* MainWindow::buildMiddle() {
     auto* middle = new QWidget(this);
     auto* layout = new QHBoxLayout(middle);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -277,11 +235,8 @@ QWidget* TfMain::buildMiddle() {
     m_navigation->setObjectName(QStringLiteral("OutlookBar"));
     m_navigation->setFixedWidth(108);
     m_navigation->setGroup(QStringLiteral("hdr_obdii"), QStringLiteral("OBD-II"));
-    for (const NavigationEntry& entry : kNavigation)
-        m_navigation->addButton(QLatin1String(entry.button), QLatin1String(entry.caption),
-                                QLatin1String(entry.picture), entry.tag);
     connect(m_navigation, &NavigationBar::buttonClicked, this,
-            guarded([this](QAbstractButton* button) { MenuBarBtnClick(button); }));
+            guarded([this](QAbstractButton* button) { onNavigationClicked(button); }));
     layout->addWidget(m_navigation);
 
     auto* right = new QWidget(middle);
@@ -319,38 +274,58 @@ QWidget* TfMain::buildMiddle() {
     m_tests = new TestsPage(m_context, m_notifier, m_notebook);
     m_notebook->addWidget(m_tests);
     // Only one of them talks to the interface at a time, and none once this returns.
-    StopPollingAndWait = [this] {
-        m_sensorData->StopPollingAndWait();
-        m_tests->StopTestAndWait();
+    stopPollingAndWait = [this] {
+        m_sensorData->stopPollingAndWait();
+        m_tests->stopTestAndWait();
         m_terminal->waitForRequest();
     };
 
     m_options = new OptionsPage(m_context, m_notifier, m_notebook);
     m_notebook->addWidget(m_options);
     connect(m_options, &OptionsPage::unitSystemChanged, m_sensorData,
-            [this](int unitSystem) { m_sensorData->setUnitSystem(unitSystem == 1); });
+            [this](UnitSystem units) { m_sensorData->setUnitSystem(isEnglish(units)); });
     connect(m_options, &OptionsPage::graphWidthChanged, m_sensorData,
             &SensorDataPage::setGraphWidth);
     connect(m_options, &OptionsPage::graphColorChanged, m_sensorData,
             &SensorDataPage::setGraphColour);
     column->addWidget(m_notebook, 1);
     layout->addWidget(right, 1);
+
+    // Top to bottom as the bar shows them.
+    const struct {
+        const char* button;
+        const char* caption;
+        const char* picture;
+        QWidget* page;
+    } navigation[] = {
+        {"btnStart", "Start", "NAV_START", m_start},
+        {"btnFehlercodes", "DTCs", "NAV_DTC", m_dtc},
+        {"btnSensorData", "Sensor Data", "NAV_SENSOR", m_sensorData},
+        {"btnFreezeFrames", "Freeze Frames", "NAV_FREEZE", m_freezeFrames},
+        {"btnO2Sensor", "O2 Sensors", "NAV_O2", m_o2Sensors},
+        {"btnTerminal", "Terminal", "NAV_TERMINAL", m_terminal},
+        {"btnTests", "Tests", "NAV_TESTS", m_tests},
+        {"btnOptions", "Options", "NAV_OPTIONS", m_options},
+    };
+    for (const auto& entry : navigation)
+        m_navigation->addButton(QLatin1String(entry.button), QLatin1String(entry.caption),
+                                QLatin1String(entry.picture), entry.page);
     return middle;
 }
 
-TQzLed* TfMain::statusLed(QWidget* parent, const QString& name) {
-    auto* led = new TQzLed(parent);
+StatusLed* MainWindow::statusLed(QWidget* parent, const QString& name) {
+    auto* led = new StatusLed(parent);
     led->setObjectName(name);
     led->setFixedSize(17, 9);
     led->setInterval(200);
     led->setLedOnColor(QColor(0x00, 0xFF, 0x00));
     led->setLedOffColor(QColor(0x00, 0x80, 0x00));
-    led->setLedStyle(TQzLed::Rectangle);
+    led->setLedStyle(StatusLed::Rectangle);
     led->setLedOn(false);
     return led;
 }
 
-QWidget* TfMain::buildStatusStrip() {
+QWidget* MainWindow::buildStatusStrip() {
     auto* strip = new QFrame(this);
     strip->setObjectName(QStringLiteral("StatusBar"));
     strip->setFixedHeight(21);
@@ -399,82 +374,42 @@ QWidget* TfMain::buildStatusStrip() {
                                 "text-decoration:none\">%1</a>")
                      .arg(QString::fromLatin1(kWebAddress)));
     web->setCursor(Qt::PointingHandCursor);
-    connect(web, &QLabel::linkActivated, this, guarded([this] { panelWWWClick(); }));
+    connect(web, &QLabel::linkActivated, this, guarded([this] { onWebsiteClicked(); }));
     webField->addWidget(web, 1);
     return strip;
 }
 
-void TfMain::MenuBarBtnClick(QAbstractButton* button) {
-    StopPollingAndWait();
-    const int tag = button->property("tag").toInt();
-    if (QWidget* page = m_notebook->findChild<QWidget*>(pageForTag(tag)))
+void MainWindow::onNavigationClicked(QAbstractButton* button) {
+    const InputPause pause(this);
+    stopPollingAndWait();
+    QWidget* page = m_navigation->pageOf(button);
+    if (page != nullptr)
         m_notebook->setCurrentWidget(page);
-    if (tag == 7)
+    if (page == m_options)
         m_options->autodetectBox()->setFocus();
     button->setChecked(true);
     m_infoPanel->setText(QStringLiteral("  ") + button->text());
 }
 
-void TfMain::tbMaximizeClick() {
+void MainWindow::onMaximizeClicked() {
     if (isMaximized())
         showNormal();
     else
         showMaximized();
 }
 
-void TfMain::changeEvent(QEvent* event) {
+void MainWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange)
         m_caption->showMaximized(isMaximized());
     QMainWindow::changeEvent(event);
 }
 
-void TfMain::panelWWWClick() {
+void MainWindow::onWebsiteClicked() {
     QDesktopServices::openUrl(QUrl(QString::fromLatin1(kWebAddress)));
 }
 
-Qt::Edges TfMain::edgesAt(const QPoint& pos) const {
-    Qt::Edges edges;
-    if (isMaximized())
-        return edges;
-    if (pos.x() < kResizeBorder)
-        edges |= Qt::LeftEdge;
-    if (pos.x() >= width() - kResizeBorder)
-        edges |= Qt::RightEdge;
-    if (pos.y() < kResizeBorder)
-        edges |= Qt::TopEdge;
-    if (pos.y() >= height() - kResizeBorder)
-        edges |= Qt::BottomEdge;
-    return edges;
-}
-
-void TfMain::mousePressEvent(QMouseEvent* event) {
-    const Qt::Edges edges = edgesAt(event->position().toPoint());
-    if (edges && windowHandle() != nullptr) {
-        windowHandle()->startSystemResize(edges);
-        event->accept();
-        return;
-    }
-    QMainWindow::mousePressEvent(event);
-}
-
-void TfMain::mouseMoveEvent(QMouseEvent* event) {
-    const Qt::Edges edges = edgesAt(event->position().toPoint());
-    if ((edges & (Qt::LeftEdge | Qt::TopEdge)) == (Qt::LeftEdge | Qt::TopEdge) ||
-        (edges & (Qt::RightEdge | Qt::BottomEdge)) == (Qt::RightEdge | Qt::BottomEdge))
-        setCursor(Qt::SizeFDiagCursor);
-    else if (edges & (Qt::LeftEdge | Qt::RightEdge) && edges & (Qt::TopEdge | Qt::BottomEdge))
-        setCursor(Qt::SizeBDiagCursor);
-    else if (edges & (Qt::LeftEdge | Qt::RightEdge))
-        setCursor(Qt::SizeHorCursor);
-    else if (edges & (Qt::TopEdge | Qt::BottomEdge))
-        setCursor(Qt::SizeVerCursor);
-    else
-        unsetCursor();
-    QMainWindow::mouseMoveEvent(event);
-}
-
-void TfMain::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     if (!m_closed)
-        FormClose();
+        shutDown();
     QMainWindow::closeEvent(event);
 }

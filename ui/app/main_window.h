@@ -8,7 +8,6 @@
 
 struct ProgramContext;
 class CaptionBar;
-class ConnectionSequence;
 class DtcPage;
 class FreezeFramePage;
 class O2SensorPage;
@@ -20,30 +19,31 @@ class QTimer;
 class WindowConnectionView;
 class NavigationBar;
 class OptionsPage;
+class Session;
 class QAbstractButton;
 class QLabel;
 class QStackedWidget;
 class QToolButton;
-class TQzLed;
+class StatusLed;
 class Translator;
 class UserNotifier;
 
 // The program's one main window: its own caption bar, the toolbar, the navigation bar with the
 // title strip and the pages, and the status strip with the three connection lamps.
-class TfMain : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    TfMain(ProgramContext& context, Translator& translator, UserNotifier& notifier,
+    MainWindow(ProgramContext& context, Translator& translator, UserNotifier& notifier,
            QWidget* parent = nullptr);
-    ~TfMain() override;
+    ~MainWindow() override;
 
     // The shared click handler of the navigation buttons.
-    void MenuBarBtnClick(QAbstractButton* button);
+    void onNavigationClicked(QAbstractButton* button);
 
     // Stops the live-data polling and the acceleration test and waits for them and for a terminal
     // request, processing window events meanwhile; called before every navigation, every new
     // connection and at shut-down. Does nothing while none of them runs.
-    std::function<void()> StopPollingAndWait = [] {};
+    std::function<void()> stopPollingAndWait = [] {};
 
     // Called first when the window closes, before the interface is talked to: gives up the
     // single-instance lock, so that a start during shut-down is a new program, not a call on
@@ -65,8 +65,6 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     void buildFrame();
@@ -75,21 +73,20 @@ private:
     QWidget* buildStatusStrip();
     QToolButton* toolButton(QWidget* parent, const QString& name, const QString& pictureName,
                             int x);
-    TQzLed* statusLed(QWidget* parent, const QString& name);
+    StatusLed* statusLed(QWidget* parent, const QString& name);
 
-    void FormCreate();
+    void startUp();
     void wireConnection();
-    void AutoConnectTimerTimer();
-    void NeuInitialisierenBtnClick();
-    void btnDisconnectClick();
-    void DemoModeClick(bool checked);
+    void onAutoConnectTimeout();
+    void onConnectClicked();
+    void onDisconnectClicked();
+    void onDemoModeToggled(bool checked);
     void interfaceLost(const QString& reason);
-    void FormClose();
+    void shutDown();
     void locateHelpFile();
-    void tbMaximizeClick();
-    void btnHelpClick();
-    void panelWWWClick();
-    Qt::Edges edgesAt(const QPoint& pos) const;
+    void onMaximizeClicked();
+    void onHelpClicked();
+    void onWebsiteClicked();
 
     ProgramContext& m_context;
     Translator& m_translator;
@@ -108,7 +105,7 @@ private:
     TerminalPage* m_terminal = nullptr;
     QTimer* m_autoConnectTimer = nullptr;
     std::unique_ptr<WindowConnectionView> m_connectionView;
-    std::unique_ptr<ConnectionSequence> m_connection;
+    std::unique_ptr<Session> m_session;
     QToolButton* m_help = nullptr;
     QWidget* m_infoDialog = nullptr;
     QWidget* m_dtcSearch = nullptr;

@@ -1,8 +1,8 @@
 // The main window's creation and shut-down steps, in their fixed order.
 
-#include "core/connection/lng_translate.h"
+#include "core/connection/catalogue_translation.h"
 #include "core/connection/program_context.h"
-#include "core/faultcodes/fault_table_loader.h"
+#include "core/connection/session.h"
 #include "core/j1979/sensor_catalogue.h"
 #include "core/l10n/const_str.h"
 #include "core/l10n/flag_library.h"
@@ -10,11 +10,10 @@
 #include "core/l10n/translator.h"
 #include "core/l10n/user_notifier.h"
 #include "core/link/com_port.h"
-#include "core/link/elm_commands.h"
-#include "core/link/serial_port_error.h"
 #include "core/settings/data_dirs.h"
 #include "core/settings/settings_load.h"
 #include "ui/app/error_display.h"
+#include "ui/app/input_pause.h"
 #include "ui/app/main_window.h"
 #include "ui/app/options_page.h"
 #include "ui/app/window_connection_view.h"
@@ -57,7 +56,7 @@ QPoint besideWindow(const QRect& window, const QSize& size, const QRect& screen)
 
 } // namespace
 
-void TfMain::locateHelpFile() {
+void MainWindow::locateHelpFile() {
     QString code = m_translator.currentLanguage();
     if (code.size() != 2)
         code = QStringLiteral("en");
@@ -74,7 +73,7 @@ void TfMain::locateHelpFile() {
     m_context.helpFilePath = path;
 }
 
-void TfMain::FormCreate() {
+void MainWindow::startUp() {
     locateHelpFile();
 
     TranslationExclusions exclusions;
@@ -90,31 +89,18 @@ void TfMain::FormCreate() {
     const TranslationInfo info = translationInfo(m_translator);
     m_options->showTranslationInfo(info.language, info.translator);
 
-    m_context.mode01.emplace();
-    m_context.mode02.emplace();
-    m_context.mode03.emplace();
-    m_context.mode05.emplace();
-    m_context.mode06.emplace();
-    m_context.mode07.emplace();
-    m_context.mode08.emplace();
-    m_context.mode09.emplace();
-
+    m_session->open();
     // A damaged table is reported, and the program still starts (without descriptions).
-    runReportingErrors([this] {
-        LoadFaultCodeTable(m_context.kbmFaultCodesTable, m_translator.currentLanguage(), m_notifier,
-                           data_dirs::programDir());
-    });
-    m_dtc->fillManufacturers(m_context.kbmFaultCodesTable.manufacturers());
+    runReportingErrors(
+        [this] { m_session->loadFaultTable(m_translator.currentLanguage(), m_notifier); });
+    m_dtc->fillManufacturers(m_context.faultCodeTable.manufacturers());
 
-    m_context.comPort = CreateComPort();
-    m_context.link.setChannel(m_context.comPort.get());
-    m_context.ComPortList = ComPortList();
-    m_options->fillPorts(m_context.ComPortList);
+    m_context.serialPortNames = serialPortNames();
+    m_options->fillPorts(m_context.serialPortNames);
 
     // Every step that reads a file reports a damaged or unreadable one, and start-up goes on.
     SettingsLoadResult loaded;
-    runReportingErrors(
-        [&] { loaded = LoadSettings(m_context.settings, serialSettingsOf(*m_context.comPort)); });
+    runReportingErrors([&] { loaded = m_session->loadSettings(); });
     if (loaded.unreadable)
         m_notifier.showMessage(UserNotifier::Icon::Error, const_str::SettingsNotReadable +
                                                               QLatin1Char('\n') +
@@ -129,8 +115,8 @@ void TfMain::FormCreate() {
             buildLanguageList(m_translator, FlagLibrary::defaultPath(), m_notifier));
     });
     GridHeadingFanout gridHeadings{m_freezeFrames, m_o2Sensors, m_sensorData};
-    lngTranslate(m_translator, &gridHeadings);
-    m_sensorData->showDashboardTexts(m_context.unitSystem == 1);
+    translateCatalogues(m_translator, &gridHeadings);
+    m_sensorData->showDashboardTexts(isEnglish(m_context.unitSystem));
     m_sensorData->setGraphWidth(1, options.widthGraph1);
     m_sensorData->setGraphWidth(2, options.widthGraph2);
     if (options.colorGraph1)
@@ -140,7 +126,7 @@ void TfMain::FormCreate() {
     // The units are known and translated from here on.
     m_tests->showStartValues();
     m_dtc->emptyGrids();
-    PrepareCatalogues();
+    prepareCatalogues();
 
     m_options->selectPort(m_context.comPort->portName());
     // A full disk ends the log, not the reading that was being logged.
@@ -160,46 +146,29 @@ void TfMain::FormCreate() {
     notebook->setCurrentWidget(notebook->findChild<QWidget*>(QStringLiteral("Page_Start")));
     if (auto* start = findChild<QAbstractButton*>(QStringLiteral("btnStart")))
         start->setChecked(true);
-    m_sensorData->RefreshSensorTable();
+    m_sensorData->refreshSensorTable();
     m_sensorData->tabs()->setCurrentIndex(0);
 
     if (m_context.autoConnect)
         m_autoConnectTimer->start();
 }
 
-void TfMain::FormClose() {
+void MainWindow::shutDown() {
     m_closed = true;
     releaseInstanceLock();
     m_autoConnectTimer->stop();
-    StopPollingAndWait();
-    // From here on a lost device is only the close's business.
-    m_context.link.setDeviceLostHandler(nullptr);
+    const InputPause pause(this);
+    stopPollingAndWait();
     // Nobody should watch a window wait for an interface that may never answer.
     hide();
-    // The interface is put back to its start state, within one answer time at most (the rest of
-    // an answer that the stop cut short included); a port that is gone makes no difference now.
-    m_context.link.setExchangeTimeLimit(m_context.link.silenceTimeoutMs());
-    runReportingErrors([this] {
-        try {
-            ElmReset(m_context.link);
-        } catch (const SerialPortError&) {
-        }
-    });
-    m_context.link.setChannel(nullptr);
-    CloseComPort(m_context.comPort);
-    m_context.ComPortList.clear();
-    m_context.mode01.reset();
-    m_context.mode03.reset();
-    m_context.mode09.reset();
-    if (m_context.link.CommLogging())
-        m_context.link.commLog().CloseCommLog();
+    runReportingErrors([this] { m_session->shutDown(); });
     if (m_sensorData->dataLog()->isFileOpen())
-        m_sensorData->dataLog()->btnLogStopClick();
+        m_sensorData->dataLog()->onStopRecordingClicked();
     if (m_helpWindow != nullptr)
         m_helpWindow->close();
 }
 
-void TfMain::btnHelpClick() {
+void MainWindow::onHelpClicked() {
     const bool first = m_helpWindow == nullptr;
     if (first) {
         auto* browser = new QTextBrowser(this);

@@ -128,9 +128,9 @@ QWidget* OptionsPage::buildLanguageGroup() {
     grid->setColumnStretch(1, 1);
 
     connect(m_units, &QComboBox::currentIndexChanged, this,
-            guarded([this](int index) { cbSystemOfMeasurementsChange(index); }));
+            guarded([this](int index) { onUnitSystemChanged(index); }));
     connect(m_language, &QComboBox::currentIndexChanged, this,
-            guarded([this](int index) { cbLanguageChange(index); }));
+            guarded([this](int index) { onLanguageChanged(index); }));
     return group;
 }
 
@@ -164,18 +164,18 @@ QWidget* OptionsPage::buildCommunicationGroup() {
     layout->addWidget(m_commLog);
 
     connect(m_ports, &QComboBox::textActivated, this,
-            guarded([this](const QString& text) { COM_CBChange(text); }));
+            guarded([this](const QString& text) { onPortChanged(text); }));
     connect(m_ports->lineEdit(), &QLineEdit::editingFinished, this, guarded([this] {
                 const QString typed = network_address::normalizedPortName(m_ports->currentText());
                 if (!typed.isEmpty() && typed != m_context.comPort->portName())
-                    COM_CBChange(typed);
+                    onPortChanged(typed);
             }));
     connect(m_autodetect, &QCheckBox::clicked, this,
-            guarded([this](bool checked) { cbAutodetectClick(checked); }));
+            guarded([this](bool checked) { onAutodetectToggled(checked); }));
     connect(m_autoConnect, &QCheckBox::clicked, this,
-            guarded([this](bool checked) { cbAutoConnectClick(checked); }));
+            guarded([this](bool checked) { onAutoConnectToggled(checked); }));
     connect(m_commLog, &QCheckBox::clicked, this,
-            guarded([this](bool checked) { cbCommunicationLogClick(checked); }));
+            guarded([this](bool checked) { onCommunicationLogToggled(checked); }));
     return group;
 }
 
@@ -197,9 +197,9 @@ QWidget* OptionsPage::buildGraphGroup() {
         selectColor(m_color[g], storedToColor(g == 0 ? DefaultColorGraph1 : DefaultColorGraph2));
         grid->addWidget(m_color[g], g, 2);
         connect(m_width[g], &QSpinBox::valueChanged, this,
-                guarded([this, g](int width) { spinEditGraphChange(g + 1, width); }));
+                guarded([this, g](int width) { onGraphWidthChanged(g + 1, width); }));
         connect(m_color[g], &QComboBox::activated, this,
-                guarded([this, g](int index) { cbColorGraphChange(g + 1, index); }));
+                guarded([this, g](int index) { onGraphColourChanged(g + 1, index); }));
     }
     grid->setColumnStretch(3, 1);
     return group;
@@ -262,7 +262,7 @@ void OptionsPage::showOptions(const PersistedOptions& options) {
     m_commLog->setChecked(options.commLogging);
     m_autodetect->setChecked(options.autoDetect);
     m_autoConnect->setChecked(options.autoConnect);
-    m_units->setCurrentIndex(options.unitSystem);
+    m_units->setCurrentIndex(int(options.unitSystem));
     m_width[0]->setValue(options.widthGraph1);
     m_width[1]->setValue(options.widthGraph2);
     if (options.colorGraph1)
@@ -277,7 +277,7 @@ void OptionsPage::showOptions(const PersistedOptions& options) {
 void OptionsPage::showLanguages(const LanguageList& list) {
     const QSignalBlocker block(m_language);
     m_language->clear();
-    for (const TLanguageData& entry : list.entries)
+    for (const LanguageEntry& entry : list.entries)
         m_language->addItem(flagIcon(entry.flag), entry.name, entry.code);
     m_language->setCurrentIndex(list.selected);
 }
@@ -287,15 +287,15 @@ void OptionsPage::showTranslationInfo(const QString& language, const QString& tr
     m_translationLicense->setText(translator);
 }
 
-void OptionsPage::cbSystemOfMeasurementsChange(int index) {
+void OptionsPage::onUnitSystemChanged(int index) {
     if (index < 0)
         return;
-    m_context.unitSystem = index;
+    m_context.unitSystem = UnitSystem(index);
     storeInt(setting_names::SystemOfMeasurements, index, m_context.settings);
-    Q_EMIT unitSystemChanged(index);
+    Q_EMIT unitSystemChanged(m_context.unitSystem);
 }
 
-void OptionsPage::COM_CBChange(const QString& text) {
+void OptionsPage::onPortChanged(const QString& text) {
     SerialPort& port = *m_context.comPort;
     // A typed "HOST:PORT" is stored in the form every front end reads: "tcp://HOST:PORT".
     const QString name = network_address::normalizedPortName(text.trimmed());
@@ -310,14 +310,13 @@ void OptionsPage::COM_CBChange(const QString& text) {
     const bool reopen = port.isOpen();
     port.close();
     port.setPortName(name);
-    StoreSerialSettings(m_context.settings, serialSettingsOf(port));
+    storeSerialSettings(m_context.settings, serialSettingsOf(port));
     if (!reopen)
         return;
     try {
         port.open();
     } catch (const SerialPortError& error) {
-        if (connectionLost)
-            connectionLost(error.message());
+        Q_EMIT connectionLost(error.message());
         m_notifier.showMessage(UserNotifier::Icon::Error, const_str::Port + QStringLiteral(": ") +
                                                               name + QLatin1Char(' ') +
                                                               const_str::CouldNotBeOpened +
@@ -336,7 +335,7 @@ bool OptionsPage::switchOnCommLogging() {
     return opened;
 }
 
-void OptionsPage::cbCommunicationLogClick(bool checked) {
+void OptionsPage::onCommunicationLogToggled(bool checked) {
     // Stored only once the file is open: an option that cannot be carried out would otherwise
     // fail again at every start.
     if (checked) {
@@ -348,29 +347,29 @@ void OptionsPage::cbCommunicationLogClick(bool checked) {
     m_context.link.setCommLogging(false);
 }
 
-void OptionsPage::cbAutodetectClick(bool checked) {
+void OptionsPage::onAutodetectToggled(bool checked) {
     m_context.autoDetect = checked;
     storeBool(setting_names::AutoDetect, checked, m_context.settings);
 }
 
-void OptionsPage::cbAutoConnectClick(bool checked) {
+void OptionsPage::onAutoConnectToggled(bool checked) {
     m_context.autoConnect = checked;
     storeBool(setting_names::AutoConnect, checked, m_context.settings);
 }
 
-void OptionsPage::cbLanguageChange(int index) {
+void OptionsPage::onLanguageChanged(int index) {
     if (index < 0)
         return;
     languageChosen(m_language->itemData(index).toString(), m_context.settings, m_notifier);
 }
 
-void OptionsPage::spinEditGraphChange(int graph, int width) {
+void OptionsPage::onGraphWidthChanged(int graph, int width) {
     storeInt(graph == 1 ? setting_names::WidthGraph1 : setting_names::WidthGraph2, width,
              m_context.settings);
     Q_EMIT graphWidthChanged(graph, width);
 }
 
-void OptionsPage::cbColorGraphChange(int graph, int index) {
+void OptionsPage::onGraphColourChanged(int graph, int index) {
     const QColor color = m_color[graph - 1]->itemData(index).value<QColor>();
     storeInt(graph == 1 ? setting_names::ColorGraph1 : setting_names::ColorGraph2,
              colorToStored(color), m_context.settings);

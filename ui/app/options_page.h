@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/settings/unit_system.h"
+
 #include <QWidget>
 #include <functional>
 
@@ -21,7 +23,7 @@ class OptionsPage : public QWidget {
 public:
     OptionsPage(ProgramContext& context, UserNotifier& notifier, QWidget* parent = nullptr);
 
-    // COM_CB receives the port names (ComPortList) and selects the channel's port name.
+    // COM_CB receives the port names (serialPortNames) and selects the channel's port name.
     void fillPorts(const QStringList& names);
     void selectPort(const QString& name);
     // The controls from what the settings load found.
@@ -35,12 +37,10 @@ public:
     // the box stays clear and false is returned; nothing is stored here.
     bool switchOnCommLogging();
 
-    // Where a port that does not open after a change of port ends the connection; the window
-    // sets it.
-    std::function<void(const QString& reason)> connectionLost;
-
 Q_SIGNALS:
-    void unitSystemChanged(int unitSystem);
+    // A port that does not open after a change of port ends the connection.
+    void connectionLost(const QString& reason);
+    void unitSystemChanged(UnitSystem units);
     void graphWidthChanged(int graph, int width);
     void graphColorChanged(int graph, const QColor& color);
 
@@ -53,14 +53,14 @@ private:
     QWidget* buildGraphGroup();
     QWidget* buildAddressGroup();
 
-    void cbSystemOfMeasurementsChange(int index);
-    void COM_CBChange(const QString& text);
-    void cbCommunicationLogClick(bool checked);
-    void cbAutodetectClick(bool checked);
-    void cbAutoConnectClick(bool checked);
-    void cbLanguageChange(int index);
-    void spinEditGraphChange(int graph, int width);
-    void cbColorGraphChange(int graph, int index);
+    void onUnitSystemChanged(int index);
+    void onPortChanged(const QString& text);
+    void onCommunicationLogToggled(bool checked);
+    void onAutodetectToggled(bool checked);
+    void onAutoConnectToggled(bool checked);
+    void onLanguageChanged(int index);
+    void onGraphWidthChanged(int graph, int width);
+    void onGraphColourChanged(int graph, int index);
     void showNetworkNote(const QString& portName);
 
     ProgramContext& m_context;

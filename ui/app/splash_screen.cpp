@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QScreen>
 
-TfSplashScreen::TfSplashScreen(QWidget* parent)
+SplashScreen::SplashScreen(QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("TfSplashScreen"));
     setFixedSize(400, 300);
@@ -14,7 +14,7 @@ TfSplashScreen::TfSplashScreen(QWidget* parent)
         move(screen->geometry().center() - rect().center());
 }
 
-void TfSplashScreen::paintEvent(QPaintEvent*) {
+void SplashScreen::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawPixmap(0, 0, picture(QStringLiteral("SPLASH"), size()));
 }

@@ -3,10 +3,10 @@
 #include <QWidget>
 
 // The picture shown while the windows are built: 400 x 300, frameless, on top, centred.
-class TfSplashScreen : public QWidget {
+class SplashScreen : public QWidget {
     Q_OBJECT
 public:
-    explicit TfSplashScreen(QWidget* parent = nullptr);
+    explicit SplashScreen(QWidget* parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -55,30 +55,30 @@ int runProgram(int argc, char** argv) {
     QApplication::setApplicationDisplayName(QStringLiteral("OBD-II Quorvane"));
     QApplication::setApplicationVersion(QStringLiteral(QUORVANE_VERSION));
 
-    auto splash = std::make_unique<TfSplashScreen>();
+    auto splash = std::make_unique<SplashScreen>();
     splash->show();
     splash->repaint();
     QApplication::processEvents();
 
     ProgramContext context;
     UiNotifier notifier;
-    std::unique_ptr<TfMain> main;
-    std::unique_ptr<TfInfo> info;
-    std::unique_ptr<TfDTCSearch> dtcSearch;
-    std::unique_ptr<TfReportSettings> reportSettings;
-    std::unique_ptr<TfReportPreview> reportPreview;
+    std::unique_ptr<MainWindow> main;
+    std::unique_ptr<InfoDialog> info;
+    std::unique_ptr<DtcSearchDialog> dtcSearch;
+    std::unique_ptr<ReportSettingsDialog> reportSettings;
+    std::unique_ptr<ReportPreview> reportPreview;
     try {
-        main = std::make_unique<TfMain>(context, translator, notifier);
+        main = std::make_unique<MainWindow>(context, translator, notifier);
         instance.setWindow(main.get());
         main->releaseInstanceLock = [&instance] { instance.release(); };
-        info = std::make_unique<TfInfo>(QStringLiteral(QUORVANE_VERSION), main.get());
-        dtcSearch = std::make_unique<TfDTCSearch>(context.kbmFaultCodesTable, main.get());
+        info = std::make_unique<InfoDialog>(QStringLiteral(QUORVANE_VERSION), main.get());
+        dtcSearch = std::make_unique<DtcSearchDialog>(context.faultCodeTable, main.get());
         translateWindow(
             dtcSearch.get(), [&](const QString& t) { return translator.translate(t); },
             dialogExclusions());
         // The settings dialog shows the preview, so the preview is made first.
-        reportPreview = std::make_unique<TfReportPreview>(main.get());
-        reportSettings = std::make_unique<TfReportSettings>(context.shown, translator,
+        reportPreview = std::make_unique<ReportPreview>(main.get());
+        reportSettings = std::make_unique<ReportSettingsDialog>(context.shown, translator,
                                                             reportPreview.get(), main.get());
         translateWindow(
             reportSettings.get(), [&](const QString& t) { return translator.translate(t); },

@@ -7,7 +7,7 @@
 #include "ui/pages/o2_sensor_page.h"
 #include "ui/pages/sensor_data_page.h"
 #include "ui/pages/start_page.h"
-#include "ui/widgets/qz_led.h"
+#include "ui/widgets/status_led.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -53,11 +53,11 @@ void WindowConnectionView::showObdType(const QString& text) {
     m_w.startPage->showObdType(text);
 }
 
-void WindowConnectionView::showMonitorStatus(const TMonitorStatus& status) {
-    m_w.startPage->ShowMonitorStatus(status);
+void WindowConnectionView::showMonitorStatus(const MonitorStatus& status) {
+    m_w.startPage->showMonitorStatus(status);
 }
 
-void WindowConnectionView::showVehicleInfo(const TMode09& info) {
+void WindowConnectionView::showVehicleInfo(const Service09& info) {
     m_w.startPage->showVehicleInfo(info);
 }
 
@@ -83,7 +83,7 @@ void WindowConnectionView::showPendingCodes(const TroubleCodeList& codes) {
         m_w.dtcPage->showPendingCodes(codes);
 }
 
-void WindowConnectionView::buildSensorLists(const TSupportedSet& mode01Supported) {
+void WindowConnectionView::buildSensorLists(const SupportedPidSet& mode01Supported) {
     if (m_w.sensorDataPage != nullptr)
-        m_w.sensorDataPage->BuildSensorLists(mode01Supported);
+        m_w.sensorDataPage->buildSensorLists(mode01Supported);
 }

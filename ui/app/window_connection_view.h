@@ -9,9 +9,9 @@ class SensorDataPage;
 class QLabel;
 class QWidget;
 class StartPage;
-class TQzLed;
+class StatusLed;
 
-// The connection sequence as the main window shows it: the Init-Status list and the readings on
+// The connection sequence as the main window shows it: the init-Status list and the readings on
 // the start page, the port name, interface text and three lamps in the status strip.
 class WindowConnectionView : public ConnectionView {
 public:
@@ -20,9 +20,9 @@ public:
         StartPage* startPage = nullptr;
         QLabel* comLabel = nullptr;
         QLabel* interfaceLabel = nullptr;
-        TQzLed* comLed = nullptr;
-        TQzLed* elmLed = nullptr;
-        TQzLed* ecuLed = nullptr;
+        StatusLed* comLed = nullptr;
+        StatusLed* elmLed = nullptr;
+        StatusLed* ecuLed = nullptr;
         DtcPage* dtcPage = nullptr;
         FreezeFramePage* freezeFramePage = nullptr;
         O2SensorPage* o2SensorPage = nullptr;
@@ -41,13 +41,13 @@ public:
     void updateLog() override;
     void updateWindow(bool processEvents) override;
     void showObdType(const QString& text) override;
-    void showMonitorStatus(const TMonitorStatus& status) override;
-    void showVehicleInfo(const TMode09& info) override;
+    void showMonitorStatus(const MonitorStatus& status) override;
+    void showVehicleInfo(const Service09& info) override;
     void showFreezeFrame(const FreezeFrameReading& reading) override;
     void showStoredCodes(const TroubleCodeList& codes) override;
     void showO2SensorLocations(const O2SensorList& locations) override;
     void showPendingCodes(const TroubleCodeList& codes) override;
-    void buildSensorLists(const TSupportedSet& mode01Supported) override;
+    void buildSensorLists(const SupportedPidSet& mode01Supported) override;
 
 private:
     Widgets m_w;

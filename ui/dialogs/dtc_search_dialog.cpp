@@ -11,7 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-TfDTCSearch::TfDTCSearch(const FaultCodeTable& table, QWidget* parent)
+DtcSearchDialog::DtcSearchDialog(const FaultCodeTable& table, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_table(table) {
     setObjectName(QStringLiteral("TfDTCSearch"));
     setWindowTitle(QStringLiteral("DTC Search"));
@@ -57,25 +57,25 @@ TfDTCSearch::TfDTCSearch(const FaultCodeTable& table, QWidget* parent)
     close->setObjectName(QStringLiteral("btnClose"));
     close->setGeometry(352, 8, 75, 23);
 
-    connect(search, &QPushButton::clicked, this, guarded([this] { dxButton1Click(); }));
+    connect(search, &QPushButton::clicked, this, guarded([this] { onSearchClicked(); }));
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_manufacturer, &QComboBox::currentIndexChanged, this,
-            guarded([this] { cbManufacturerChange(); }));
-    FormCreate();
+            guarded([this] { onManufacturerChanged(); }));
+    fillManufacturerChoice();
 }
 
-void TfDTCSearch::FormCreate() {
+void DtcSearchDialog::fillManufacturerChoice() {
     m_manufacturer->clear();
     m_manufacturer->addItems(m_table.manufacturers());
     if (m_manufacturer->count() > 0)
         m_manufacturer->setCurrentIndex(0);
 }
 
-void TfDTCSearch::dxButton1Click() {
+void DtcSearchDialog::onSearchClicked() {
     // Without a maker (an empty table) nothing can be found.
     const std::optional<QString> description =
         m_manufacturer->currentIndex() < 0
             ? std::nullopt
-            : m_table.FindFaultDescription(m_code->text(), m_manufacturer->currentText());
+            : m_table.findDescription(m_code->text(), m_manufacturer->currentText());
     m_description->setText(description.value_or(const_str::NoDefinition));
 }

@@ -9,17 +9,17 @@ class QLineEdit;
 
 // "DTC Search": looks up the description of any trouble code in the fault-code table, for the
 // maker chosen, without a vehicle. Created once and reused, so the last result stays shown.
-class TfDTCSearch : public QDialog {
+class DtcSearchDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TfDTCSearch(const FaultCodeTable& table, QWidget* parent = nullptr);
+    explicit DtcSearchDialog(const FaultCodeTable& table, QWidget* parent = nullptr);
 
     // Copies the trouble-code page's manufacturer list (the table's) and selects the first maker.
-    void FormCreate();
+    void fillManufacturerChoice();
     // "Search": the code as typed (blanks of an incomplete code included) with the chosen maker.
-    void dxButton1Click();
+    void onSearchClicked();
     // The choice counts from the next search on.
-    void cbManufacturerChange() {}
+    void onManufacturerChanged() {}
 
 private:
     const FaultCodeTable& m_table;

@@ -51,7 +51,7 @@ QString fileVersionText(const QString& version) {
     return numbers.join(QLatin1Char('.'));
 }
 
-TfInfo::TfInfo(const QString& version, QWidget* parent)
+InfoDialog::InfoDialog(const QString& version, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("TfInfo"));
     setWindowTitle(QStringLiteral("Info"));
@@ -100,7 +100,7 @@ TfInfo::TfInfo(const QString& version, QWidget* parent)
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-QLabel* TfInfo::link(const QString& name, const QString& text, int y) {
+QLabel* InfoDialog::link(const QString& name, const QString& text, int y) {
     QLabel* label = textLabel(this, text, y);
     label->setObjectName(name);
     QFont font = label->font();
@@ -114,21 +114,21 @@ QLabel* TfInfo::link(const QString& name, const QString& text, int y) {
     return label;
 }
 
-bool TfInfo::eventFilter(QObject* watched, QEvent* event) {
+bool InfoDialog::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         if (watched == m_web)
-            guarded([this] { labInfoWebClick(); })();
+            guarded([this] { onWebsiteClicked(); })();
         else if (watched == m_mail)
-            guarded([this] { labInfoMailClick(); })();
+            guarded([this] { onMailClicked(); })();
     }
     return QDialog::eventFilter(watched, event);
 }
 
-void TfInfo::labInfoWebClick() {
+void InfoDialog::onWebsiteClicked() {
     openUrl(QUrl(QLatin1String(kWebAddress)));
 }
 
-void TfInfo::labInfoMailClick() {
+void InfoDialog::onMailClicked() {
     openUrl(QUrl(QStringLiteral("mailto:") + QLatin1String(kSupportMail)));
 }

@@ -8,14 +8,14 @@ class QLabel;
 
 // "Info": the program's name and version, and links to the maker's web page and support e-mail
 // address. Its texts stay English in every language.
-class TfInfo : public QDialog {
+class InfoDialog : public QDialog {
     Q_OBJECT
 public:
     // version: the program's version as the build knows it ("1.1" or "1.1.0.0").
-    explicit TfInfo(const QString& version, QWidget* parent = nullptr);
+    explicit InfoDialog(const QString& version, QWidget* parent = nullptr);
 
-    void labInfoWebClick();
-    void labInfoMailClick();
+    void onWebsiteClicked();
+    void onMailClicked();
 
     // Hands a link to the desktop (web browser, mail program); tests replace it.
     std::function<void(const QUrl&)> openUrl;

@@ -23,7 +23,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-TfReportPreview::TfReportPreview(QWidget* parent) : QDialog(parent) {
+ReportPreview::ReportPreview(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TfReportPreview"));
     setWindowTitle(QStringLiteral("Report Preview"));
     setSizeGripEnabled(true);
@@ -75,12 +75,12 @@ TfReportPreview::TfReportPreview(QWidget* parent) : QDialog(parent) {
         return QFileDialog::getSaveFileName(this, const_str::ExportPdf, suggested,
                                             const_str::PdfFileType + QStringLiteral(" (*.pdf)"));
     };
-    connect(print, &QToolButton::clicked, this, guarded([this] { ToolButton2Click(); }));
-    connect(preview, &QToolButton::clicked, this, guarded([this] { ToolButton3Click(); }));
-    connect(pdf, &QToolButton::clicked, this, guarded([this] { btnExportPdfClick(); }));
+    connect(print, &QToolButton::clicked, this, guarded([this] { onPrintClicked(); }));
+    connect(preview, &QToolButton::clicked, this, guarded([this] { onPrintPreviewClicked(); }));
+    connect(pdf, &QToolButton::clicked, this, guarded([this] { onExportPdfClicked(); }));
 }
 
-QToolButton* TfReportPreview::toolButton(const QString& name, const QString& pictureName,
+QToolButton* ReportPreview::toolButton(const QString& name, const QString& pictureName,
                                          const QString& tip) {
     auto* button = new QToolButton(this);
     button->setObjectName(name);
@@ -91,7 +91,7 @@ QToolButton* TfReportPreview::toolButton(const QString& name, const QString& pic
     return button;
 }
 
-void TfReportPreview::loadReport(const QString& path) {
+void ReportPreview::loadReport(const QString& path) {
     m_path = path;
     const ReportHtml report = transformReportFile(path);
     m_browser->document()->setBaseUrl(
@@ -109,22 +109,22 @@ void TfReportPreview::loadReport(const QString& path) {
     }
 }
 
-QString TfReportPreview::shownText() const {
+QString ReportPreview::shownText() const {
     return m_browser->toPlainText();
 }
 
-void TfReportPreview::ToolButton2Click() {
+void ReportPreview::onPrintClicked() {
     QPrinter printer;
     if (!choosePrinter(printer))
         return;
     m_browser->print(&printer);
 }
 
-void TfReportPreview::ToolButton3Click() {
+void ReportPreview::onPrintPreviewClicked() {
     showPrintPreview([this](QPrinter* printer) { m_browser->print(printer); });
 }
 
-void TfReportPreview::btnExportPdfClick() {
+void ReportPreview::onExportPdfClicked() {
     const QFileInfo report(m_path.isEmpty() ? previewReportPath() : m_path);
     const QString suggested =
         report.absolutePath() + QLatin1Char('/') +
@@ -139,7 +139,7 @@ void TfReportPreview::btnExportPdfClick() {
     exportPdf(path);
 }
 
-void TfReportPreview::exportPdf(const QString& path) const {
+void ReportPreview::exportPdf(const QString& path) const {
     // The PDF replaces an older one only once it is complete.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))

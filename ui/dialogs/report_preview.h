@@ -10,10 +10,10 @@ class QToolButton;
 // "Report Preview": the diagnostic report as its stylesheet formats it, with printing (after the
 // print dialog), a print preview and an export to PDF. Shown modally by the report settings
 // dialog after it has written the preview file.
-class TfReportPreview : public QDialog {
+class ReportPreview : public QDialog {
     Q_OBJECT
 public:
-    explicit TfReportPreview(QWidget* parent = nullptr);
+    explicit ReportPreview(QWidget* parent = nullptr);
 
     // Formats the report file through the stylesheet beside it and shows the result; a report or
     // stylesheet that cannot be read or applied shows why instead.
@@ -21,9 +21,9 @@ public:
     // The report file last loaded.
     const QString& reportPath() const { return m_path; }
 
-    void ToolButton2Click();
-    void ToolButton3Click();
-    void btnExportPdfClick();
+    void onPrintClicked();
+    void onPrintPreviewClicked();
+    void onExportPdfClicked();
 
     // The HTML shown (for tests and the PDF export).
     QString shownText() const;

@@ -35,8 +35,8 @@ QCheckBox* checkBox(const QString& name, const QString& text, QWidget* parent) {
 
 } // namespace
 
-TfReportSettings::TfReportSettings(const ShownResults& shown, const Translator& translator,
-                                   TfReportPreview* preview, QWidget* parent)
+ReportSettingsDialog::ReportSettingsDialog(const ShownResults& shown, const Translator& translator,
+                                   ReportPreview* preview, QWidget* parent)
     : QDialog(parent), m_shown(shown), m_translator(translator), m_preview(preview) {
     setObjectName(QStringLiteral("TfReportSettings"));
     setWindowTitle(QStringLiteral("OBD-II Diagnostic Report"));
@@ -76,11 +76,11 @@ TfReportSettings::TfReportSettings(const ShownResults& shown, const Translator& 
     dateTimeText = [] { return reportDateTimeText(); };
     for (QPushButton* button : {save, view})
         connect(button, &QPushButton::clicked, this,
-                guarded([this, button] { BuildReport(button->property("tag").toInt()); }));
+                guarded([this, button] { buildReport(button->property("tag").toInt()); }));
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-QWidget* TfReportSettings::buildCustomerTab() {
+QWidget* ReportSettingsDialog::buildCustomerTab() {
     auto* tab = new QWidget(this);
     tab->setObjectName(QStringLiteral("tsCustomer"));
     auto* column = new QVBoxLayout(tab);
@@ -92,7 +92,7 @@ QWidget* TfReportSettings::buildCustomerTab() {
     return tab;
 }
 
-QWidget* TfReportSettings::buildVehicleTab() {
+QWidget* ReportSettingsDialog::buildVehicleTab() {
     auto* tab = new QWidget(this);
     tab->setObjectName(QStringLiteral("tsVehicle"));
     auto* form = new QFormLayout(tab);
@@ -107,7 +107,7 @@ QWidget* TfReportSettings::buildVehicleTab() {
     return tab;
 }
 
-QWidget* TfReportSettings::buildReportDataGroup() {
+QWidget* ReportSettingsDialog::buildReportDataGroup() {
     auto* group = new QGroupBox(QStringLiteral("Report Data"), this);
     group->setObjectName(QStringLiteral("gbReportData"));
     auto* grid = new QGridLayout(group);
@@ -133,7 +133,7 @@ QWidget* TfReportSettings::buildReportDataGroup() {
     return group;
 }
 
-ReportChoices TfReportSettings::choices() const {
+ReportChoices ReportSettingsDialog::choices() const {
     ReportChoices c;
     c.vehicle = m_vehicle->isChecked();
     c.customer = m_customerBox->isChecked();
@@ -151,7 +151,7 @@ ReportChoices TfReportSettings::choices() const {
     return c;
 }
 
-QString TfReportSettings::askForFile(const QString& reportsDir) {
+QString ReportSettingsDialog::askForFile(const QString& reportsDir) {
     QFileDialog dialog(this, windowTitle(), reportsDir,
                        const_str::XmlFileType + QStringLiteral(" (*.xml)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -163,12 +163,12 @@ QString TfReportSettings::askForFile(const QString& reportsDir) {
     return dialog.selectedFiles().first();
 }
 
-void TfReportSettings::BuildReport(int tag) {
+void ReportSettingsDialog::buildReport(int tag) {
     const ReportInput input{m_shown, choices(), reportCaptions([this](const QString& text) {
                                 return m_translator.translate(text);
                             }),
                             dateTimeText()};
-    const QByteArray document = encodeReport(::BuildReport(input));
+    const QByteArray document = encodeReport(::buildReport(input));
     const QString dir = createReportsDir();
     if (tag == 1) {
         const QString path = chooseSaveFile(dir);

@@ -8,23 +8,23 @@ struct ReportChoices;
 struct ShownResults;
 class QCheckBox;
 class QLineEdit;
-class TfReportPreview;
+class ReportPreview;
 class Translator;
 
 // "OBD-II Diagnostic Report": the customer's address, the vehicle, which sections the report
 // holds, and Save or View. Created once and reused, so what the user typed stays until the program
 // ends; nothing of it is stored.
-class TfReportSettings : public QDialog {
+class ReportSettingsDialog : public QDialog {
     Q_OBJECT
 public:
     // shown: what the pages show, kept up to date by them; translator: the run's texts, for the
     // captions the report copies; preview: where View shows the report.
-    TfReportSettings(const ShownResults& shown, const Translator& translator,
-                     TfReportPreview* preview, QWidget* parent = nullptr);
+    ReportSettingsDialog(const ShownResults& shown, const Translator& translator,
+                     ReportPreview* preview, QWidget* parent = nullptr);
 
     // Save (tag 1) writes the report to a file the user names; View (tag 2) writes the preview
     // file and shows it. Both build the document from what the pages show at this moment.
-    void BuildReport(int tag);
+    void buildReport(int tag);
 
     // The dialog's fields and check boxes as the report builder takes them.
     ReportChoices choices() const;
@@ -44,7 +44,7 @@ private:
 
     const ShownResults& m_shown;
     const Translator& m_translator;
-    TfReportPreview* m_preview;
+    ReportPreview* m_preview;
     std::array<QLineEdit*, 4> m_customer{};
     QLineEdit* m_make = nullptr;
     QLineEdit* m_model = nullptr;

@@ -30,7 +30,7 @@ struct GaugeForm {
     bool blueLowZone; // blue/yellow/red with both outer zones, else green/yellow/red upper only
 };
 
-// By the entries of TDashBoard.
+// By the entries of DashboardValues.
 const GaugeForm kForms[4] = {
     {"labBD_ANALOG_KMH", "cbBD_ANALOG_KMH", "km/h", AnalogGauge::Sweep::Degrees270, 220, 11, 1, 139,
      false},
@@ -52,7 +52,7 @@ DotMatrixDisplay* readout(const QString& name, QWidget* parent) {
 
 } // namespace
 
-DashboardTab::DashboardTab(TDashBoard& dashboard, QWidget* parent)
+DashboardTab::DashboardTab(DashboardValues& dashboard, QWidget* parent)
     : QWidget(parent), m_dashboard(dashboard) {
     setObjectName(QStringLiteral("tsDashboard"));
     setAutoFillBackground(true);
@@ -98,10 +98,10 @@ DashboardTab::DashboardTab(TDashBoard& dashboard, QWidget* parent)
         box->addWidget(m_boxes[entry], 0, Qt::AlignHCenter);
         return box;
     };
-    grid->addLayout(column(TDashBoard::VehicleSpeed, m_speedDisplay), 0, 0, 2, 1);
-    grid->addLayout(column(TDashBoard::EngineSpeed, m_rpmDisplay), 0, 1, 2, 1);
-    grid->addLayout(column(TDashBoard::CoolantTemperature, nullptr), 0, 2);
-    grid->addLayout(column(TDashBoard::Load, nullptr), 1, 2);
+    grid->addLayout(column(DashboardValues::VehicleSpeed, m_speedDisplay), 0, 0, 2, 1);
+    grid->addLayout(column(DashboardValues::EngineSpeed, m_rpmDisplay), 0, 1, 2, 1);
+    grid->addLayout(column(DashboardValues::CoolantTemperature, nullptr), 0, 2);
+    grid->addLayout(column(DashboardValues::Load, nullptr), 1, 2);
     grid->setColumnStretch(0, 3);
     grid->setColumnStretch(1, 3);
     grid->setColumnStretch(2, 2);
@@ -109,15 +109,15 @@ DashboardTab::DashboardTab(TDashBoard& dashboard, QWidget* parent)
 
 void DashboardTab::dashboardHandOff() {
     const struct {
-        TDashBoard::Gauge entry;
+        DashboardValues::Gauge entry;
         double divisor;
         DotMatrixDisplay* display;
-    } order[] = {{TDashBoard::EngineSpeed, 1000.0, m_rpmDisplay},
-                 {TDashBoard::VehicleSpeed, 1.0, m_speedDisplay},
-                 {TDashBoard::CoolantTemperature, 1.0, nullptr},
-                 {TDashBoard::Load, 1.0, nullptr}};
+    } order[] = {{DashboardValues::EngineSpeed, 1000.0, m_rpmDisplay},
+                 {DashboardValues::VehicleSpeed, 1.0, m_speedDisplay},
+                 {DashboardValues::CoolantTemperature, 1.0, nullptr},
+                 {DashboardValues::Load, 1.0, nullptr}};
     for (const auto& step : order) {
-        const TDashBoard::Entry& entry = m_dashboard[step.entry];
+        const DashboardValues::Entry& entry = m_dashboard[step.entry];
         if (!entry.enabled) {
             // Set from code: the box's own handler does not run.
             m_boxes[step.entry]->setChecked(false);
@@ -130,16 +130,16 @@ void DashboardTab::dashboardHandOff() {
 }
 
 void DashboardTab::showTexts(bool english) {
-    m_gauges[TDashBoard::EngineSpeed]->setCaption(const_str::GaugeEngineSpeed);
-    m_gauges[TDashBoard::Load]->setCaption(const_str::GaugeLoad);
+    m_gauges[DashboardValues::EngineSpeed]->setCaption(const_str::GaugeEngineSpeed);
+    m_gauges[DashboardValues::Load]->setCaption(const_str::GaugeLoad);
     m_speedDisplay->setText(const_str::DisplayOff);
     m_rpmDisplay->setText(const_str::DisplayOff);
     setUnitSystem(english);
 }
 
 void DashboardTab::setUnitSystem(bool english) {
-    AnalogGauge* speed = m_gauges[TDashBoard::VehicleSpeed];
-    AnalogGauge* water = m_gauges[TDashBoard::CoolantTemperature];
+    AnalogGauge* speed = m_gauges[DashboardValues::VehicleSpeed];
+    AnalogGauge* water = m_gauges[DashboardValues::CoolantTemperature];
     if (english) {
         speed->setScale(140);
         speed->setMainTicks(14);
@@ -161,17 +161,17 @@ void DashboardTab::setUnitSystem(bool english) {
     }
 }
 
-void DashboardTab::cbBD_ANALOG_KMHClick() {
-    boxClicked(TDashBoard::VehicleSpeed);
+void DashboardTab::onSpeedGaugeToggled() {
+    boxClicked(DashboardValues::VehicleSpeed);
 }
-void DashboardTab::cbBD_ANALOG_RPMClick() {
-    boxClicked(TDashBoard::EngineSpeed);
+void DashboardTab::onRpmGaugeToggled() {
+    boxClicked(DashboardValues::EngineSpeed);
 }
-void DashboardTab::cbBD_ANALOG_WATERClick() {
-    boxClicked(TDashBoard::CoolantTemperature);
+void DashboardTab::onCoolantGaugeToggled() {
+    boxClicked(DashboardValues::CoolantTemperature);
 }
-void DashboardTab::cbBD_ANALOG_LOADClick() {
-    boxClicked(TDashBoard::Load);
+void DashboardTab::onLoadGaugeToggled() {
+    boxClicked(DashboardValues::Load);
 }
 
 void DashboardTab::boxClicked(int entry) {
@@ -180,8 +180,8 @@ void DashboardTab::boxClicked(int entry) {
     if (on)
         return; // gauge and readout follow at the next hand-off
     m_gauges[entry]->setValue(0);
-    if (entry == TDashBoard::VehicleSpeed)
+    if (entry == DashboardValues::VehicleSpeed)
         m_speedDisplay->setText(const_str::DisplayOff);
-    else if (entry == TDashBoard::EngineSpeed)
+    else if (entry == DashboardValues::EngineSpeed)
         m_rpmDisplay->setText(const_str::DisplayOff);
 }

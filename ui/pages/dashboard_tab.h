@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-struct TDashBoard;
+struct DashboardValues;
 class AnalogGauge;
 class DotMatrixDisplay;
 class QCheckBox;
@@ -13,7 +13,7 @@ class QCheckBox;
 class DashboardTab : public QWidget {
     Q_OBJECT
 public:
-    explicit DashboardTab(TDashBoard& dashboard, QWidget* parent = nullptr);
+    explicit DashboardTab(DashboardValues& dashboard, QWidget* parent = nullptr);
 
     // After a dashboard cycle: each enabled entry moves its gauge (and readout); an entry the
     // vehicle turned off ("N/A") clears its check box and leaves gauge and readout as they were.
@@ -24,10 +24,10 @@ public:
     // The speed and temperature scales of the unit system; the other two keep theirs.
     void setUnitSystem(bool english);
 
-    void cbBD_ANALOG_KMHClick();
-    void cbBD_ANALOG_RPMClick();
-    void cbBD_ANALOG_WATERClick();
-    void cbBD_ANALOG_LOADClick();
+    void onSpeedGaugeToggled();
+    void onRpmGaugeToggled();
+    void onCoolantGaugeToggled();
+    void onLoadGaugeToggled();
 
     AnalogGauge* gauge(int entry) const { return m_gauges[entry]; }
     QCheckBox* checkBox(int entry) const { return m_boxes[entry]; }
@@ -35,8 +35,8 @@ public:
 private:
     void boxClicked(int entry);
 
-    TDashBoard& m_dashboard;
-    // By the entries of TDashBoard: vehicle speed, engine speed, coolant temperature, load.
+    DashboardValues& m_dashboard;
+    // By the entries of DashboardValues: vehicle speed, engine speed, coolant temperature, load.
     AnalogGauge* m_gauges[4] = {};
     QCheckBox* m_boxes[4] = {};
     DotMatrixDisplay* m_speedDisplay = nullptr;

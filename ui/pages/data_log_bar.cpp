@@ -2,7 +2,7 @@
 
 #include "core/settings/data_dirs.h"
 #include "ui/app/error_display.h"
-#include "ui/widgets/qz_led.h"
+#include "ui/widgets/status_led.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -31,9 +31,9 @@ DataLogBar::DataLogBar(QWidget* parent) : QWidget(parent) {
     row->setContentsMargins(4, 2, 4, 2);
     row->setSpacing(6);
     row->addWidget(new QLabel(QStringLiteral("Data Logging"), this));
-    m_led = new TQzLed(this);
+    m_led = new StatusLed(this);
     m_led->setObjectName(QStringLiteral("ledLog"));
-    m_led->setLedStyle(TQzLed::Rectangle);
+    m_led->setLedStyle(StatusLed::Rectangle);
     m_led->setFixedSize(17, 9);
     m_led->setInterval(500);
     m_led->setLedOnColor(kRed);
@@ -54,9 +54,9 @@ DataLogBar::DataLogBar(QWidget* parent) : QWidget(parent) {
     m_fileLabel->setObjectName(QStringLiteral("labDataLogFile"));
     row->addWidget(m_fileLabel, 1);
 
-    connect(m_record, &QPushButton::clicked, this, guarded([this] { btnLogRecordClick(); }));
-    connect(m_stop, &QPushButton::clicked, this, guarded([this] { btnLogStopClick(); }));
-    connect(m_pause, &QPushButton::clicked, this, guarded([this] { btnLogPauseClick(); }));
+    connect(m_record, &QPushButton::clicked, this, guarded([this] { onRecordClicked(); }));
+    connect(m_stop, &QPushButton::clicked, this, guarded([this] { onStopRecordingClicked(); }));
+    connect(m_pause, &QPushButton::clicked, this, guarded([this] { onPauseClicked(); }));
 }
 
 bool DataLogBar::isRecording() const {
@@ -67,11 +67,11 @@ bool DataLogBar::isFileOpen() const {
     return m_stop->isEnabled();
 }
 
-void DataLogBar::btnLogRecordClick() {
+void DataLogBar::onRecordClicked() {
     if (!m_writer.isOpen()) {
         // A failure throws before anything here has changed.
         const QString name =
-            m_writer.OpenDataLog(folder(), now(), sensorNames ? sensorNames() : QStringList());
+            m_writer.open(folder(), now(), sensorNames ? sensorNames() : QStringList());
         m_fileLabel->setText(name);
     }
     m_led->setLedOnColor(kGreen);
@@ -82,7 +82,7 @@ void DataLogBar::btnLogRecordClick() {
     m_record->setEnabled(false);
 }
 
-void DataLogBar::btnLogPauseClick() {
+void DataLogBar::onPauseClicked() {
     m_led->setLedOnColor(kYellow);
     m_led->setBlink(false);
     m_led->setLedOn(true);
@@ -91,8 +91,8 @@ void DataLogBar::btnLogPauseClick() {
     m_record->setEnabled(true);
 }
 
-void DataLogBar::btnLogStopClick() {
-    m_writer.CloseDataLog();
+void DataLogBar::onStopRecordingClicked() {
+    m_writer.close();
     m_fileLabel->setText(QStringLiteral("-"));
     m_led->setLedOnColor(kRed);
     m_led->setBlink(false);
@@ -108,7 +108,7 @@ void DataLogBar::writeRecord(const QDateTime& time, const QStringList& values) {
     try {
         m_writer.writeRecord(time.time(), values);
     } catch (...) {
-        btnLogStopClick();
+        onStopRecordingClicked();
         showCurrentException();
     }
 }

@@ -9,7 +9,7 @@
 
 class QLabel;
 class QPushButton;
-class TQzLed;
+class StatusLed;
 
 // The data-logging bar under the sensor table: the status lamp ledLog, "Record", "Stop" and
 // "Pause", and the name of the open file. Idle: red lamp, only "Record". Recording: green lamp
@@ -27,9 +27,9 @@ public:
     // Where the files go; the data directory's logfiles/ unless a test says otherwise.
     std::function<QString()> folder;
 
-    void btnLogRecordClick();
-    void btnLogPauseClick();
-    void btnLogStopClick();
+    void onRecordClicked();
+    void onPauseClicked();
+    void onStopRecordingClicked();
 
     // "Record" is disabled exactly while recording, "Stop" enabled exactly while a file is open.
     bool isRecording() const;
@@ -42,7 +42,7 @@ public:
 
 private:
     DataLogWriter m_writer;
-    TQzLed* m_led = nullptr;
+    StatusLed* m_led = nullptr;
     QPushButton* m_record = nullptr;
     QPushButton* m_stop = nullptr;
     QPushButton* m_pause = nullptr;

@@ -1,6 +1,7 @@
 #include "ui/pages/dtc_page.h"
 #include "ui/app/error_display.h"
 
+#include "core/connection/communication_guard.h"
 #include "core/connection/program_context.h"
 #include "core/j1979/monitor_status.h"
 #include "core/l10n/const_str.h"
@@ -120,23 +121,24 @@ QWidget* DtcPage::buildBottomBar() {
     row->addWidget(group);
     updateManufacturerButtons();
 
-    connect(read, &QPushButton::clicked, this, guarded([this] { TroubleCodesReadClick(); }));
-    connect(clear, &QPushButton::clicked, this, guarded([this] { TroubleCodesDeleteClick(); }));
-    connect(print, &QPushButton::clicked, this, guarded([this] { btnDTCsPrintClick(); }));
-    connect(m_prev, &QPushButton::clicked, this, guarded([this] { btnPrevManufacturerClick(); }));
-    connect(m_next, &QPushButton::clicked, this, guarded([this] { btnNextManufacturerClick(); }));
+    connect(read, &QPushButton::clicked, this, guarded([this] { onReadCodesClicked(); }));
+    connect(clear, &QPushButton::clicked, this, guarded([this] { onClearCodesClicked(); }));
+    connect(print, &QPushButton::clicked, this, guarded([this] { onPrintCodesClicked(); }));
+    connect(m_prev, &QPushButton::clicked, this,
+            guarded([this] { onPreviousManufacturerClicked(); }));
+    connect(m_next, &QPushButton::clicked, this, guarded([this] { onNextManufacturerClicked(); }));
     connect(m_manufacturer, &QComboBox::currentIndexChanged, this,
-            guarded([this] { cbManufacturerChange(); }));
+            guarded([this] { onManufacturerChanged(); }));
     return bar;
 }
 
 bool DtcPage::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_client && event->type() == QEvent::Resize)
-        Panel10Resize();
+        fitDescriptionColumns();
     return QWidget::eventFilter(watched, event);
 }
 
-void DtcPage::Panel10Resize() {
+void DtcPage::fitDescriptionColumns() {
     for (QTableWidget* grid : {m_stored, m_pending})
         setFillingColumnWidth(grid, kDescriptionColumn,
                               m_client->width() - grid->columnWidth(0) - grid->columnWidth(1) - 42);
@@ -167,8 +169,8 @@ QString DtcPage::selectedManufacturer() const {
 }
 
 QString DtcPage::descriptionOf(const QString& code) const {
-    return m_context.kbmFaultCodesTable
-        .FindFaultDescription(code, manufacturerForCode(code, selectedManufacturer()))
+    return m_context.faultCodeTable
+        .findDescription(code, manufacturerForCode(code, selectedManufacturer()))
         .value_or(QString());
 }
 
@@ -208,49 +210,47 @@ void DtcPage::showPendingCodes(const TroubleCodeList& codes) {
     showCodes(m_pending, m_pendingCodes, codes);
 }
 
-void DtcPage::FillStoredCodes() {
+void DtcPage::fillStoredCodes() {
     resetRows(m_stored, m_stored->rowCount());
     recordShown(m_stored); // what the report sees should the reading fail
-    const TMode03 reader = m_context.mode03.value_or(TMode03{});
-    showStoredCodes(reader.GetStoredCodes(m_context.link));
+    const Service03 reader = m_context.service03.value_or(Service03{});
+    showStoredCodes(reader.storedCodes(m_context.link));
 }
 
-void DtcPage::FillPendingCodes() {
+void DtcPage::fillPendingCodes() {
     resetRows(m_pending, m_pending->rowCount());
     recordShown(m_pending);
-    const TMode07 reader = m_context.mode07.value_or(TMode07{});
-    showPendingCodes(reader.GetPendingCodes(m_context.link));
+    const Service07 reader = m_context.service07.value_or(Service07{});
+    showPendingCodes(reader.pendingCodes(m_context.link));
 }
 
 void DtcPage::readStatusAndCodes() {
-    const TMonitorStatus status = m_context.mode01
-                                      ? m_context.mode01->ReadMonitorStatus(m_context.link)
-                                      : ReadMonitorStatus(m_context.link);
-    if (showMonitorStatus)
-        showMonitorStatus(status);
-    FillStoredCodes();
-    FillPendingCodes();
+    const MonitorStatus status = m_context.service01
+                                     ? m_context.service01->readMonitorStatus(m_context.link)
+                                     : readMonitorStatus(m_context.link);
+    Q_EMIT monitorStatusRead(status);
+    fillStoredCodes();
+    fillPendingCodes();
 }
 
-void DtcPage::TroubleCodesReadClick() {
+void DtcPage::onReadCodesClicked() {
     m_context.link.logEvent(QStringLiteral(" - Read DTC"));
-    if (m_context.link.CommunicationLost(m_notifier))
+    if (communicationLost(m_context.link, m_notifier))
         return;
     readStatusAndCodes();
 }
 
-void DtcPage::TroubleCodesDeleteClick() {
+void DtcPage::onClearCodesClicked() {
     m_context.link.logEvent(QStringLiteral(" - Delete DTC"));
-    if (m_context.link.CommunicationLost(m_notifier))
+    if (communicationLost(m_context.link, m_notifier))
         return;
     if (askClearCodes(const_str::ClearCodesWarning) != QMessageBox::Yes)
         return;
-    if (!ClearTroubleCodes(m_context.link, m_notifier))
+    if (!clearTroubleCodes(m_context.link, m_notifier))
         return;
     // What the grids, the start page and the freeze frame showed is gone from the vehicle now.
     readStatusAndCodes();
-    if (troubleCodesCleared)
-        troubleCodesCleared();
+    Q_EMIT troubleCodesCleared();
 }
 
 std::unique_ptr<QMessageBox> DtcPage::clearCodesBox(const QString& warning, QWidget* parent) {
@@ -278,24 +278,23 @@ void DtcPage::selectFirstManufacturer() {
     updateManufacturerButtons();
 }
 
-void DtcPage::btnNextManufacturerClick() {
+void DtcPage::onNextManufacturerClicked() {
     const int index = m_manufacturer->currentIndex();
     if (index + 1 < m_manufacturer->count())
         m_manufacturer->setCurrentIndex(index + 1);
 }
 
-void DtcPage::btnPrevManufacturerClick() {
+void DtcPage::onPreviousManufacturerClicked() {
     const int index = m_manufacturer->currentIndex();
     if (index > 0)
         m_manufacturer->setCurrentIndex(index - 1);
 }
 
-void DtcPage::cbManufacturerChange() {
+void DtcPage::onManufacturerChanged() {
     updateManufacturerButtons();
     fillDescriptions(m_stored, m_storedCodes);
     fillDescriptions(m_pending, m_pendingCodes);
-    if (manufacturerChanged)
-        manufacturerChanged();
+    Q_EMIT manufacturerChanged();
 }
 
 void DtcPage::updateManufacturerButtons() {
@@ -349,7 +348,7 @@ bool DtcPage::chooseWithPrintDialog(QPrinter& printer) {
     return dialog.exec() == QDialog::Accepted;
 }
 
-void DtcPage::btnDTCsPrintClick() {
+void DtcPage::onPrintCodesClicked() {
     QPrinter printer;
     if (!choosePrinter(printer))
         return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/j1979/monitor_status.h"
 #include "core/j1979/trouble_codes.h"
 
 #include <QList>
@@ -11,7 +12,6 @@
 
 struct ProgramContext;
 struct ShownCodeGrid;
-struct TMonitorStatus;
 class QComboBox;
 class QLabel;
 class QPrinter;
@@ -28,8 +28,8 @@ public:
     DtcPage(ProgramContext& context, UserNotifier& notifier, QWidget* parent = nullptr);
 
     // Read the codes and show them; the connection sequence reads them itself and shows them.
-    void FillStoredCodes();
-    void FillPendingCodes();
+    void fillStoredCodes();
+    void fillPendingCodes();
     // Nothing: the vehicle did not answer; the grid says so with the failure mark.
     void showStoredCodes(const TroubleCodeList& codes);
     void showPendingCodes(const TroubleCodeList& codes);
@@ -43,13 +43,13 @@ public:
     // The description shown for a code: "Generic" for P0 codes, else the selected maker's.
     QString descriptionOf(const QString& code) const;
 
-    void TroubleCodesReadClick();
-    void TroubleCodesDeleteClick();
-    void btnNextManufacturerClick();
-    void btnPrevManufacturerClick();
-    void cbManufacturerChange();
-    void btnDTCsPrintClick();
-    void Panel10Resize();
+    void onReadCodesClicked();
+    void onClearCodesClicked();
+    void onNextManufacturerClicked();
+    void onPreviousManufacturerClicked();
+    void onManufacturerChanged();
+    void onPrintCodesClicked();
+    void fitDescriptionColumns();
 
     // One printed line: a list's heading (bold, underlined) or a code with its description.
     struct PrintLine {
@@ -59,11 +59,7 @@ public:
     QList<PrintLine> printLines() const;
     void printLists(QPrinter& printer) const;
 
-    // Where the page hands on what it read, and how it asks the user; the window sets the first
-    // three, tests replace the questions.
-    std::function<void(const TMonitorStatus&)> showMonitorStatus;
-    std::function<void()> troubleCodesCleared;
-    std::function<void()> manufacturerChanged;
+    // How the page asks the user; tests replace the questions.
     std::function<QMessageBox::StandardButton(const QString& warning)> askClearCodes;
     std::function<bool(QPrinter& printer)> choosePrinter;
 
@@ -72,6 +68,12 @@ public:
 
     QTableWidget* storedGrid() const { return m_stored; }
     QTableWidget* pendingGrid() const { return m_pending; }
+
+Q_SIGNALS:
+    void monitorStatusRead(const MonitorStatus& status);
+    // The vehicle erased its codes, and with them its freeze frame.
+    void troubleCodesCleared();
+    void manufacturerChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

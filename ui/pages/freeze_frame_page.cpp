@@ -2,6 +2,7 @@
 #include "ui/app/error_display.h"
 
 #include "core/connection/freeze_frame_reading.h"
+#include "core/connection/communication_guard.h"
 #include "core/connection/program_context.h"
 #include "core/l10n/const_str.h"
 #include "ui/pages/dtc_grid_draw_cell.h"
@@ -78,7 +79,7 @@ FreezeFramePage::FreezeFramePage(ProgramContext& context, UserNotifier& notifier
     row->addWidget(read);
     row->addStretch(1);
     layout->addWidget(bar);
-    connect(read, &QPushButton::clicked, this, guarded([this] { btnFreezeFramesReadClick(); }));
+    connect(read, &QPushButton::clicked, this, guarded([this] { onReadFreezeFrameClicked(); }));
     // Until the translation pass hands over its texts the headings are the English ones.
     setGridHeadings(gridHeadingTexts());
 }
@@ -101,14 +102,14 @@ QWidget* FreezeFramePage::buildFrameSelector(QWidget* parent) {
 
 bool FreezeFramePage::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_client && event->type() == QEvent::Resize)
-        Panel14Resize();
+        fitFreezeFrameColumns();
     // The grid's own width is only known once the box has laid it out.
     if (watched == m_code && event->type() == QEvent::Resize)
         fitCodeGridHeight();
     return QWidget::eventFilter(watched, event);
 }
 
-void FreezeFramePage::Panel14Resize() {
+void FreezeFramePage::fitFreezeFrameColumns() {
     const int width = m_client->width();
     setFillingColumnWidth(m_code, 2, width - m_code->columnWidth(0) - m_code->columnWidth(1) - 42);
     setFillingColumnWidth(m_values, 1,
@@ -143,18 +144,18 @@ void FreezeFramePage::emptyGrids() {
     recordShown();
 }
 
-void FreezeFramePage::btnFreezeFramesReadClick() {
-    if (m_context.link.CommunicationLost(m_notifier))
+void FreezeFramePage::onReadFreezeFrameClicked() {
+    if (communicationLost(m_context.link, m_notifier))
         return;
-    ReadFreezeFrames();
+    readFreezeFrames();
 }
 
-void FreezeFramePage::ReadFreezeFrames() {
+void FreezeFramePage::readFreezeFrames() {
     emptyGrids();
-    if (!m_context.mode02)
-        m_context.mode02.emplace();
+    if (!m_context.service02)
+        m_context.service02.emplace();
     showFreezeFrame(
-        ReadFreezeFrameData(m_context.link, *m_context.mode02, m_context.unitSystem == 1));
+        readFreezeFrameData(m_context.link, *m_context.service02, isEnglish(m_context.unitSystem)));
 }
 
 void FreezeFramePage::showFreezeFrame(const FreezeFrameReading& reading) {
@@ -195,8 +196,7 @@ void FreezeFramePage::refreshDescription() {
     for (int row = 0; row < m_codes.size(); ++row) {
         const QString& code = m_codes[row];
         setCellText(m_code, row, 2,
-                    m_context.kbmFaultCodesTable
-                        .FindFaultDescription(code, manufacturerForCode(code, maker))
+                    m_context.faultCodeTable.findDescription(code, manufacturerForCode(code, maker))
                         .value_or(QString()));
     }
     m_code->viewport()->update();

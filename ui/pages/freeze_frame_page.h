@@ -19,16 +19,16 @@ public:
     FreezeFramePage(ProgramContext& context, UserNotifier& notifier, QWidget* parent = nullptr);
 
     // Reads the frame with the service 02 supported set of the last connection and shows it.
-    void ReadFreezeFrames();
+    void readFreezeFrames();
     void showFreezeFrame(const FreezeFrameReading& reading);
     // "Read": refused with the no-communication message while no vehicle is connected, as the
     // other reading buttons are; a lost interface then gets that message, not a device error.
-    void btnFreezeFramesReadClick();
+    void onReadFreezeFrameClicked();
 
     // Describes the shown code again, for a changed maker selection.
     void refreshDescription();
 
-    void Panel14Resize();
+    void fitFreezeFrameColumns();
     // The one-row code grid grows by its scroll bar while a description is wider than the box.
     void fitCodeGridHeight();
     void setGridHeadings(const GridHeadingTexts& texts) override;

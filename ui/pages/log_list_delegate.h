@@ -2,7 +2,7 @@
 
 #include <QStyledItemDelegate>
 
-// Draws a line of the Init-Status list: the status mark 3 pixels in from the top-left corner, the
+// Draws a line of the init-Status list: the status mark 3 pixels in from the top-left corner, the
 // text after it (or 2 pixels from the left without a mark), 3 pixels below the top; 19 pixels a
 // line.
 class LogListDelegate : public QStyledItemDelegate {

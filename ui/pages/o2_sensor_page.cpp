@@ -1,6 +1,7 @@
 #include "ui/pages/o2_sensor_page.h"
 #include "ui/app/error_display.h"
 
+#include "core/connection/communication_guard.h"
 #include "core/connection/program_context.h"
 #include "core/j1979/o2_sensor_tests.h"
 #include "core/l10n/const_str.h"
@@ -8,7 +9,7 @@
 #include "ui/pages/result_grid.h"
 #include "ui/pages/shown_grid_texts.h"
 #include "ui/pages/striped_grid_delegate.h"
-#include "ui/widgets/qz_o2_sensor_graph.h"
+#include "ui/widgets/o2_sensor_graph.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -78,9 +79,9 @@ QWidget* O2SensorPage::buildTestBox() {
     column->addWidget(m_gridPanel, 1);
     m_gridPanel->installEventFilter(this);
 
-    connect(ok, &QPushButton::clicked, this, guarded([this] { dxButton11Click(); }));
+    connect(ok, &QPushButton::clicked, this, guarded([this] { onReadO2TestsClicked(); }));
     connect(m_locations, &QComboBox::currentIndexChanged, this, guarded([this] {
-                cbO2SensLocChange();
+                onO2SensorChanged();
                 recordShown();
             }));
     return box;
@@ -91,7 +92,7 @@ QWidget* O2SensorPage::buildGraphBox() {
     box->setFrameShadow(QFrame::Sunken);
     auto* column = new QVBoxLayout(box);
     column->setContentsMargins(1, 1, 1, 1);
-    m_graph = new TQzO2SensorGraph(box);
+    m_graph = new O2SensorGraph(box);
     m_graph->setObjectName(QStringLiteral("QzO2SensorGraph1"));
     QFont font = m_graph->font();
     font.setPointSize(8);
@@ -104,11 +105,11 @@ QWidget* O2SensorPage::buildGraphBox() {
 
 bool O2SensorPage::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_gridPanel && event->type() == QEvent::Resize)
-        gridO2_PanelResize();
+        fitO2Columns();
     return QWidget::eventFilter(watched, event);
 }
 
-void O2SensorPage::gridO2_PanelResize() {
+void O2SensorPage::fitO2Columns() {
     int others = 11;
     for (int column : {0, 1, 3, 4, 5, 6})
         others += m_grid->columnWidth(column);
@@ -146,17 +147,17 @@ void O2SensorPage::showO2SensorLocations(const QList<O2SensorLocation>& location
         m_locations->setCurrentIndex(0);
 }
 
-void O2SensorPage::dxButton11Click() {
+void O2SensorPage::onReadO2TestsClicked() {
     const int index = m_locations->currentIndex();
     if (index < 0)
         return;
-    if (m_context.link.CommunicationLost(m_notifier))
+    if (communicationLost(m_context.link, m_notifier))
         return;
-    const TMode05 reader = m_context.mode05.value_or(TMode05{});
+    const Service05 reader = m_context.service05.value_or(Service05{});
     const auto results =
-        reader.ReadO2SensorTests(m_context.link, m_locations->itemData(index).toInt());
+        reader.readO2SensorTests(m_context.link, m_locations->itemData(index).toInt());
     showResults(results);
-    if (ReportsO2TestsThroughService06(m_context.link))
+    if (reportsO2TestsThroughService06(m_context.link))
         m_notifier.showMessage(UserNotifier::Icon::Information, const_str::O2TestsThroughService06);
 }
 

@@ -10,7 +10,7 @@ struct ProgramContext;
 class QComboBox;
 class QTableWidget;
 class QWidget;
-class TQzO2SensorGraph;
+class O2SensorGraph;
 class UserNotifier;
 
 // "Page_O2Sensors": the oxygen sensors of the vehicle, the ten service 05 tests of the chosen one,
@@ -26,14 +26,14 @@ public:
     // "OK": reads the tests of the selected sensor into the grid. Without a sensor nothing is
     // read; without a connection the no-communication message is shown. A CAN vehicle has no
     // service 05: the user is told so and the rows are left empty.
-    void dxButton11Click();
+    void onReadO2TestsClicked();
     // The choice counts from the next "OK" on.
-    void cbO2SensLocChange() {}
-    void gridO2_PanelResize();
+    void onO2SensorChanged() {}
+    void fitO2Columns();
     void setGridHeadings(const GridHeadingTexts& texts) override;
 
     QTableWidget* grid() const { return m_grid; }
-    TQzO2SensorGraph* graph() const { return m_graph; }
+    O2SensorGraph* graph() const { return m_graph; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -50,5 +50,5 @@ private:
     QComboBox* m_locations = nullptr;
     QWidget* m_gridPanel = nullptr;
     QTableWidget* m_grid = nullptr;
-    TQzO2SensorGraph* m_graph = nullptr;
+    O2SensorGraph* m_graph = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "ui/pages/sensor_data_page.h"
 
+#include "core/connection/communication_guard.h"
 #include "core/connection/program_context.h"
 #include "core/j1979/supported_pids.h"
 #include "core/l10n/const_str.h"
@@ -9,6 +10,7 @@
 #include "ui/app/error_display.h"
 #include "ui/pages/dashboard_tab.h"
 #include "ui/pages/data_log_bar.h"
+#include "ui/pages/log_viewer_tab.h"
 #include "ui/pages/result_grid.h"
 #include "ui/pages/sensor_graph_tab.h"
 #include "ui/pages/sensor_options_tab.h"
@@ -34,13 +36,11 @@ SensorDataPage::SensorDataPage(ProgramContext& context, UserNotifier& notifier, 
     : QWidget(parent), m_context(context), m_notifier(notifier) {
     setObjectName(QStringLiteral("Page_Sensordaten"));
     m_polling = std::make_unique<SensorPolling>(m_context.link, m_data,
-                                                [this] { return m_context.unitSystem == 1; });
+                                                [this] { return isEnglish(m_context.unitSystem); });
     m_thread = std::make_unique<SensorThread>(*m_polling, m_data.activeTab);
-    m_thread->SensorThreadStart = [this] { SensorThreadStart(); };
-    m_thread->NotifyEvent1 = [this] { NotifyEvent1(); };
-    m_thread->SensorThreadTerminate = [this](std::exception_ptr error) {
-        SensorThreadTerminate(error);
-    };
+    m_thread->onPollingStarted = [this] { onPollingStarted(); };
+    m_thread->onCycleReady = [this] { onCycleReady(); };
+    m_thread->onPollingFinished = [this](std::exception_ptr error) { onPollingFinished(error); };
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -54,29 +54,28 @@ SensorDataPage::SensorDataPage(ProgramContext& context, UserNotifier& notifier, 
     m_tabs->addTab(m_dashboard, QStringLiteral("Dashboard"));
     m_sensorOptions = new SensorOptionsTab(m_data.lists, m_tabs);
     m_tabs->addTab(m_sensorOptions, QStringLiteral("Sensor Options"));
-    graphHandOff = [this] { m_graph->graphHandOff(); };
-    graphReset = [this] { m_graph->graphReset(); };
-    dashboardHandOff = [this] { m_dashboard->dashboardHandOff(); };
+    m_tabs->addTab(new LogViewerTab(m_tabs), QStringLiteral("Log Viewer"));
     m_graph->polling = [this] { return m_thread->isPolling(); };
-    m_graph->english = [this] { return m_context.unitSystem == 1; };
-    m_graph->resetRequested = [this] { btnResetClick(); };
-    m_sensorOptions->stopPolling = [this] { StopPollingAndWait(); };
-    m_sensorOptions->applied = [this] {
+    m_graph->english = [this] { return isEnglish(m_context.unitSystem); };
+    connect(m_graph, &SensorGraphTab::resetRequested, this, &SensorDataPage::onResetClicked);
+    connect(m_sensorOptions, &SensorOptionsTab::aboutToApply, this,
+            &SensorDataPage::stopPollingAndWait);
+    connect(m_sensorOptions, &SensorOptionsTab::applied, this, [this] {
         m_graph->fillSelectors(m_data.lists.MonitoredSensors, false);
-        RefreshSensorTable();
-    };
+        refreshSensorTable();
+    });
     layout->addWidget(m_tabs, 1);
     layout->addWidget(buildBottomBar());
-    connect(m_tabs, &QTabWidget::currentChanged, this, guarded([this] { nbSensordataChanging(); }));
+    connect(m_tabs, &QTabWidget::currentChanged, this, guarded([this] { onTabChanged(); }));
     setGridHeadings(gridHeadingTexts());
-    RefreshSensorTable();
+    refreshSensorTable();
 }
 
 SensorDataPage::~SensorDataPage() {
     // The worker reaches into the widgets through the hand-off; it ends before they do.
-    m_thread->SensorThreadTerminate = nullptr;
-    m_thread->NotifyEvent1 = nullptr;
-    m_thread->StopPollingAndWait();
+    m_thread->onPollingFinished = nullptr;
+    m_thread->onCycleReady = nullptr;
+    m_thread->stopPollingAndWait();
 }
 
 QWidget* SensorDataPage::buildTableTab() {
@@ -134,19 +133,19 @@ QWidget* SensorDataPage::buildBottomBar() {
     row->addWidget(m_read);
     row->addWidget(m_stop);
 
-    connect(reset, &QPushButton::clicked, this, guarded([this] { btnResetClick(); }));
-    connect(m_read, &QPushButton::clicked, this, guarded([this] { btnSensorsReadClick(); }));
-    connect(m_stop, &QPushButton::clicked, this, guarded([this] { btnSensorsStopClick(); }));
+    connect(reset, &QPushButton::clicked, this, guarded([this] { onResetClicked(); }));
+    connect(m_read, &QPushButton::clicked, this, guarded([this] { onStartPollingClicked(); }));
+    connect(m_stop, &QPushButton::clicked, this, guarded([this] { onStopPollingClicked(); }));
     return bar;
 }
 
-void SensorDataPage::BuildSensorLists(const TSupportedSet& supported) {
+void SensorDataPage::buildSensorLists(const SupportedPidSet& supported) {
     // The lists are never rebuilt under a running cycle.
-    StopPollingAndWait();
-    ::BuildSensorLists(m_data.lists, supported);
+    stopPollingAndWait();
+    ::buildSensorLists(m_data.lists, supported);
     m_sensorOptions->showLists();
     m_graph->fillSelectors(m_data.lists.MonitoredSensors, true);
-    RefreshSensorTable();
+    refreshSensorTable();
 }
 
 QStringList SensorDataPage::monitoredNames() const {
@@ -156,11 +155,11 @@ QStringList SensorDataPage::monitoredNames() const {
     return names;
 }
 
-void SensorDataPage::RefreshSensorTable() {
+void SensorDataPage::refreshSensorTable() {
     const bool recording = m_log->isRecording();
     const QDateTime recordTime = recording ? m_log->now() : QDateTime();
     const SensorList& sensors = m_data.lists.MonitoredSensors;
-    const bool english = m_context.unitSystem == 1;
+    const bool english = isEnglish(m_context.unitSystem);
     // One body row even without sensors, as the grid always shows one.
     if (m_grid->rowCount() != std::max<int>(int(sensors.size()), 1))
         m_grid->setRowCount(std::max<int>(int(sensors.size()), 1));
@@ -169,7 +168,7 @@ void SensorDataPage::RefreshSensorTable() {
             setCellText(m_grid, 0, column, QString());
     QStringList record;
     for (int row = 0; row < sensors.size(); ++row) {
-        const TSensorData_SL& entry = *sensors[row].entry;
+        const LiveSensor& entry = *sensors[row].entry;
         setCellText(m_grid, row, 1, entry.pidCode);
         setCellText(m_grid, row, kSensorColumn, sensors[row].displayName);
         setCellText(m_grid, row, 3, entry.valueText);
@@ -182,17 +181,18 @@ void SensorDataPage::RefreshSensorTable() {
         m_log->writeRecord(recordTime, record);
 }
 
-void SensorDataPage::btnSensorsReadClick() {
-    if (m_tabs->currentIndex() == int(SensorTab::Options) || m_thread->isPolling())
+void SensorDataPage::onStartPollingClicked() {
+    // The options and the log viewer (beyond them) poll nothing.
+    if (m_tabs->currentIndex() >= int(SensorTab::Options) || m_thread->isPolling())
         return;
     m_context.link.logEvent(QStringLiteral(" - Sensordata read"));
-    if (m_context.link.CommunicationLost(m_notifier))
+    if (communicationLost(m_context.link, m_notifier))
         return;
-    if (!CheckEcuConnection(m_context.link)) {
+    if (!checkEcuConnection(m_context.link)) {
         m_notifier.showMessage(UserNotifier::Icon::Error, const_str::LostCommunication);
         return;
     }
-    RefreshSensorTable();
+    refreshSensorTable();
     m_data.activeTab = m_tabs->currentIndex();
     m_thread->startPolling();
 }
@@ -213,56 +213,65 @@ void SensorDataPage::setGraphColour(int graph, const QColor& colour) {
     m_graph->setGraphColour(graph, colour);
 }
 
-void SensorDataPage::btnSensorsStopClick() {
+void SensorDataPage::onStopPollingClicked() {
     m_thread->requestStop();
 }
 
-void SensorDataPage::StopPollingAndWait() {
-    m_thread->StopPollingAndWait();
+void SensorDataPage::stopPollingAndWait() {
+    m_thread->stopPollingAndWait();
 }
 
-void SensorDataPage::btnResetClick() {
+void SensorDataPage::onResetClicked() {
     m_counter->setText(QStringLiteral("0"));
     m_data.history.clear();
-    if (graphReset)
-        graphReset();
+    graphReset();
 }
 
-void SensorDataPage::nbSensordataChanging() {
+void SensorDataPage::graphHandOff() {
+    m_graph->graphHandOff();
+}
+
+void SensorDataPage::dashboardHandOff() {
+    m_dashboard->dashboardHandOff();
+}
+
+void SensorDataPage::graphReset() {
+    m_graph->graphReset();
+}
+
+void SensorDataPage::onTabChanged() {
     m_thread->requestStop();
     m_data.activeTab = m_tabs->currentIndex();
     if (m_log->isFileOpen())
-        m_log->btnLogStopClick();
+        m_log->onStopRecordingClicked();
 }
 
-void SensorDataPage::SensorThreadStart() {
+void SensorDataPage::onPollingStarted() {
     m_read->setEnabled(false);
     m_stop->setEnabled(true);
 }
 
-void SensorDataPage::SensorThreadTerminate(std::exception_ptr error) {
+void SensorDataPage::onPollingFinished(std::exception_ptr error) {
     m_read->setEnabled(true);
     m_stop->setEnabled(false);
     if (error)
         runReportingErrors([&error] { std::rethrow_exception(error); });
 }
 
-void SensorDataPage::NotifyEvent1() {
+void SensorDataPage::onCycleReady() {
     // Whatever goes wrong in showing one cycle is reported; the worker waits for us regardless.
     runReportingErrors([this] {
         bool isNumber = false;
         const int samples = m_counter->text().toInt(&isNumber);
         switch (SensorTab(m_tabs->currentIndex())) {
         case SensorTab::Table:
-            RefreshSensorTable();
+            refreshSensorTable();
             break;
         case SensorTab::Graph:
-            if (graphHandOff)
-                graphHandOff();
+            graphHandOff();
             break;
         case SensorTab::Dashboard:
-            if (dashboardHandOff)
-                dashboardHandOff();
+            dashboardHandOff();
             break;
         case SensorTab::Options:
             break;
@@ -273,11 +282,11 @@ void SensorDataPage::NotifyEvent1() {
 
 bool SensorDataPage::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_gridPanel && event->type() == QEvent::Resize)
-        SensorDataGrid_PanelResize();
+        fitSensorColumns();
     return QWidget::eventFilter(watched, event);
 }
 
-void SensorDataPage::SensorDataGrid_PanelResize() {
+void SensorDataPage::fitSensorColumns() {
     int others = 0;
     for (int column : {0, 1, 3, 4, 5})
         others += m_grid->columnWidth(column);

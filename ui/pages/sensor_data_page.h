@@ -21,9 +21,9 @@ class SensorPolling;
 class SensorThread;
 class UserNotifier;
 
-// "Page_Sensordaten": live engine data. The tab control nbSensordata holds the sensor table with
-// its data-logging bar, the real-time graph, the dashboard and the sensor options; below it the
-// "Samples" counter with "Reset", and "Read" and "Stop", which start and stop the polling worker.
+// "Page_Sensordaten": live engine data. Its tabs hold the sensor table with its data-logging bar,
+// the real-time graph, the dashboard and the sensor options; below them the "Samples" counter
+// with "Reset", and "Read" and "Stop", which start and stop the polling worker.
 // The page owns the live-data state and the worker.
 class SensorDataPage : public QWidget, public GridHeadingSink {
     Q_OBJECT
@@ -32,24 +32,23 @@ public:
     ~SensorDataPage() override;
 
     // After a connection: the sensor lists of the vehicle, then the table.
-    void BuildSensorLists(const TSupportedSet& supported);
+    void buildSensorLists(const SupportedPidSet& supported);
     // The table's rows from the monitored list; one log record while recording.
-    void RefreshSensorTable();
+    void refreshSensorTable();
     // If the worker runs: asks it to stop and handles events until it has ended.
-    void StopPollingAndWait();
+    void stopPollingAndWait();
 
-    void btnSensorsReadClick();
-    void btnSensorsStopClick();
-    void btnResetClick();
-    void nbSensordataChanging();
-    void SensorDataGrid_PanelResize();
+    void onStartPollingClicked();
+    void onStopPollingClicked();
+    void onResetClicked();
+    void onTabChanged();
+    void fitSensorColumns();
     void setGridHeadings(const GridHeadingTexts& texts) override;
 
-    // The graph and dashboard sides of the hand-off and of "Reset"; the tabs that draw them set
-    // them.
-    std::function<void()> graphHandOff;
-    std::function<void()> dashboardHandOff;
-    std::function<void()> graphReset;
+    // The graph and dashboard sides of the hand-off and of "Reset".
+    void graphHandOff();
+    void dashboardHandOff();
+    void graphReset();
 
     // At start-up, once the texts are translated, and at every change of the unit system.
     void showDashboardTexts(bool english);
@@ -75,9 +74,9 @@ protected:
 private:
     QWidget* buildTableTab();
     QWidget* buildBottomBar();
-    void NotifyEvent1();
-    void SensorThreadStart();
-    void SensorThreadTerminate(std::exception_ptr error);
+    void onCycleReady();
+    void onPollingStarted();
+    void onPollingFinished(std::exception_ptr error);
     QStringList monitoredNames() const;
 
     ProgramContext& m_context;

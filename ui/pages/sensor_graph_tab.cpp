@@ -6,6 +6,7 @@
 #include "core/livedata/live_number.h"
 #include "core/settings/data_dirs.h"
 #include "ui/app/error_display.h"
+#include "ui/pages/sensor_graph_dialogs.h"
 #include "ui/pages/sensor_item_delegate.h"
 #include "ui/widgets/pictures.h"
 #include "ui/widgets/segment_display.h"
@@ -73,19 +74,29 @@ QString runPictureDialog(QWidget* parent, const QString& suggested) {
     return dialog.selectedFiles().first();
 }
 
+class FileDialogs : public SensorGraphDialogs {
+public:
+    explicit FileDialogs(QWidget* parent) : m_parent(parent) {}
+    QString choosePictureFile(const QString& suggested) override {
+        return runPictureDialog(m_parent, suggested);
+    }
+    bool choosePrinter(QPrinter& printer) override {
+        QPrintDialog dialog(&printer, m_parent);
+        return dialog.exec() == QDialog::Accepted;
+    }
+
+private:
+    QWidget* m_parent;
+};
+
 } // namespace
 
 SensorGraphTab::SensorGraphTab(LiveData& data, QWidget* parent) : QWidget(parent), m_data(data) {
     setObjectName(QStringLiteral("tsEinzeln"));
     polling = [] { return false; };
     english = [] { return false; };
-    choosePictureFile = [this](const QString& suggested) {
-        return runPictureDialog(this, suggested);
-    };
-    choosePrinter = [this](QPrinter& printer) {
-        QPrintDialog dialog(&printer, this);
-        return dialog.exec() == QDialog::Accepted;
-    };
+    m_ownDialogs = std::make_unique<FileDialogs>(this);
+    m_dialogs = m_ownDialogs.get();
     graphsFolder = [] { return data_dirs::dataDir() + QStringLiteral("/graphs"); };
 
     auto* layout = new QVBoxLayout(this);
@@ -131,10 +142,12 @@ SensorGraphTab::SensorGraphTab(LiveData& data, QWidget* parent) : QWidget(parent
     }
     layout->addLayout(bottom);
 
-    connect(m_slider, &QSlider::valueChanged, this, guarded([this] { tbGraphChange(); }));
-    connect(made[0], &QToolButton::clicked, this, guarded([this] { dxButton7Click(); }));
-    connect(made[1], &QToolButton::clicked, this, guarded([this] { dxButton13Click(); }));
+    connect(m_slider, &QSlider::valueChanged, this, guarded([this] { onHistorySliderMoved(); }));
+    connect(made[0], &QToolButton::clicked, this, guarded([this] { onSaveChartClicked(); }));
+    connect(made[1], &QToolButton::clicked, this, guarded([this] { onPrintChartClicked(); }));
 }
+
+SensorGraphTab::~SensorGraphTab() = default;
 
 QWidget* SensorGraphTab::buildSensorPanel(int graph, QWidget* parent) {
     Side& side = m_sides[graph - 1];
@@ -246,12 +259,11 @@ void SensorGraphTab::sensorChosen(int graph) {
     const int position = side.selector->currentIndex();
     if (position < 0 || position == side.appliedPosition)
         return;
-    const TSensorData_SL* entry =
+    const LiveSensor* entry =
         SensorItemDelegate::entryOf(side.selector->model()->index(position, 0));
     if (entry == nullptr)
         return;
-    if (resetRequested)
-        resetRequested();
+    Q_EMIT resetRequested();
     side.appliedPosition = position;
     bool isHex = false;
     const int pid = entry->pidCode.toInt(&isHex, 16);
@@ -303,7 +315,7 @@ void SensorGraphTab::graphReset() {
     m_bottom->setRange(0, double(GraphWindow::kSpan));
 }
 
-void SensorGraphTab::tbGraphChange() {
+void SensorGraphTab::onHistorySliderMoved() {
     if (polling())
         return;
     showWindow(sliderGraphWindow(m_data.history.size(), m_slider->value()));
@@ -317,7 +329,7 @@ QImage SensorGraphTab::chartPicture() const {
     return image;
 }
 
-void SensorGraphTab::dxButton7Click() {
+void SensorGraphTab::onSaveChartClicked() {
     const QString folder = graphsFolder();
     if (!QDir().mkpath(folder))
         fail(const_str::DirectoryNotCreated.arg(QStringLiteral("graphs")));
@@ -325,7 +337,7 @@ void SensorGraphTab::dxButton7Click() {
         folder + QLatin1Char('/') +
         QDateTime::currentDateTime().toString(QStringLiteral("yyMMddhhmmss")) +
         QStringLiteral(".bmp");
-    const QString path = choosePictureFile(suggested);
+    const QString path = m_dialogs->choosePictureFile(suggested);
     if (path.isEmpty())
         return;
     const QByteArray format =
@@ -340,9 +352,9 @@ void SensorGraphTab::dxButton7Click() {
         fail(const_str::FileNotWritten.arg(path, file.errorString()));
 }
 
-void SensorGraphTab::dxButton13Click() {
+void SensorGraphTab::onPrintChartClicked() {
     QPrinter printer;
-    if (!choosePrinter(printer))
+    if (!m_dialogs->choosePrinter(printer))
         return;
     printChart(printer);
 }

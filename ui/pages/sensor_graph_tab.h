@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 struct LiveData;
 struct GraphWindow;
@@ -19,6 +20,7 @@ class QPrinter;
 class QSlider;
 class QValueAxis;
 class SegmentDisplay;
+struct SensorGraphDialogs;
 
 // "Real Time Data": two sensors plotted against the sample number, the red series on the left
 // axis and the blue one on the right, each with its selector, a segment display of its latest
@@ -28,15 +30,14 @@ class SensorGraphTab : public QWidget {
     Q_OBJECT
 public:
     explicit SensorGraphTab(LiveData& data, QWidget* parent = nullptr);
+    ~SensorGraphTab() override;
 
     // Whether the polling worker runs; the slider only pages while it does not.
     std::function<bool()> polling;
     std::function<bool()> english;
-    // "Reset" of the page: counter, chart and history.
-    std::function<void()> resetRequested;
-    // The picture's file name, offered the suggestion; empty when the user cancels.
-    std::function<QString(const QString& suggested)> choosePictureFile;
-    std::function<bool(QPrinter& printer)> choosePrinter;
+    // The questions before a save or a print; the tab's own dialogs unless replaced. The
+    // replacement outlives the tab.
+    void setDialogs(SensorGraphDialogs& dialogs) { m_dialogs = &dialogs; }
     std::function<QString()> graphsFolder;
 
     // The selectors: the placeholder first, then the monitored sensors. After a connection both
@@ -48,9 +49,9 @@ public:
     void cbSD2Change();
     void graphHandOff();
     void graphReset();
-    void tbGraphChange();
-    void dxButton7Click();
-    void dxButton13Click();
+    void onHistorySliderMoved();
+    void onSaveChartClicked();
+    void onPrintChartClicked();
 
     // The graph options: line width 1..5 and colour of series 1 or 2.
     void setGraphWidth(int graph, int width);
@@ -67,6 +68,10 @@ public:
     QString axisTitle(int graph) const { return m_sides[graph - 1].title; }
     QComboBox* selector(int graph) const { return m_sides[graph - 1].selector; }
     QSlider* slider() const { return m_slider; }
+
+Q_SIGNALS:
+    // A new sensor in a series asks for the page's "Reset": counter, chart and history.
+    void resetRequested();
 
 private:
     struct Side {
@@ -90,6 +95,8 @@ private:
     void setAxisTitle(Side& side, const QString& title);
 
     LiveData& m_data;
+    std::unique_ptr<SensorGraphDialogs> m_ownDialogs;
+    SensorGraphDialogs* m_dialogs = nullptr;
     Side m_sides[2];
     QChart* m_chart = nullptr;
     QChartView* m_view = nullptr;

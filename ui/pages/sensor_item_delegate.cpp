@@ -19,8 +19,8 @@ int SensorItemDelegate::textLeft(const QModelIndex& index) {
     return mark.isNull() ? 2 : int(mark.deviceIndependentSize().width()) + 6;
 }
 
-TSensorData_SL* SensorItemDelegate::entryOf(const QModelIndex& index) {
-    return reinterpret_cast<TSensorData_SL*>(index.data(EntryRole).value<quintptr>());
+LiveSensor* SensorItemDelegate::entryOf(const QModelIndex& index) {
+    return reinterpret_cast<LiveSensor*>(index.data(EntryRole).value<quintptr>());
 }
 
 void SensorItemDelegate::setItem(QAbstractItemModel* model, int row, const SensorListItem& item) {

@@ -20,7 +20,7 @@ public:
 
     // Where an item's name starts, relative to its rectangle.
     static int textLeft(const QModelIndex& index);
-    static TSensorData_SL* entryOf(const QModelIndex& index);
+    static LiveSensor* entryOf(const QModelIndex& index);
     // Gives a model row the name, entry and mark of a sensor item.
     static void setItem(QAbstractItemModel* model, int row, const SensorListItem& item);
 

@@ -88,9 +88,11 @@ SensorOptionsTab::SensorOptionsTab(SensorLists& lists, QWidget* parent)
         void (SensorOptionsTab::*one)();
         void (SensorOptionsTab::*all)();
     } sources[] = {{m_supported, "Supported Sensors", "btnSLeft", "btnSAllRight",
-                    &SensorOptionsTab::btnSLeftClick, &SensorOptionsTab::btnSAllRightClick},
+                    &SensorOptionsTab::onMonitorSelectedSupportedClicked,
+                    &SensorOptionsTab::onMonitorAllSupportedClicked},
                    {m_notSupported, "Not Supported Sensors", "dxButton1", "dxButton12",
-                    &SensorOptionsTab::dxButton1Click, &SensorOptionsTab::dxButton12Click}};
+                    &SensorOptionsTab::onMonitorSelectedUnsupportedClicked,
+                    &SensorOptionsTab::onMonitorAllUnsupportedClicked}};
     int row = 0;
     for (const auto& source : sources) {
         auto* buttons = new QVBoxLayout;
@@ -120,12 +122,13 @@ SensorOptionsTab::SensorOptionsTab(SensorLists& lists, QWidget* parent)
     right->addLayout(back, row, 1);
     layout->addLayout(right, 1);
 
-    connect(oneBack, &QPushButton::clicked, this, guarded([this] { btnSRightClick(); }));
-    connect(allBack, &QPushButton::clicked, this, guarded([this] { btnSAllLeftClick(); }));
-    connect(apply, &QPushButton::clicked, this, guarded([this] { btnApplySensorsClick(); }));
-    connect(cancel, &QPushButton::clicked, this, guarded([this] { btnCancelSensosClick(); }));
-    connect(open, &QPushButton::clicked, this, guarded([this] { btnSensConfigOpenClick(); }));
-    connect(save, &QPushButton::clicked, this, guarded([this] { btnSensConfigSaveClick(); }));
+    connect(oneBack, &QPushButton::clicked, this,
+            guarded([this] { onUnmonitorSelectedClicked(); }));
+    connect(allBack, &QPushButton::clicked, this, guarded([this] { onUnmonitorAllClicked(); }));
+    connect(apply, &QPushButton::clicked, this, guarded([this] { onApplySensorsClicked(); }));
+    connect(cancel, &QPushButton::clicked, this, guarded([this] { onCancelSensorsClicked(); }));
+    connect(open, &QPushButton::clicked, this, guarded([this] { onOpenSensorChoiceClicked(); }));
+    connect(save, &QPushButton::clicked, this, guarded([this] { onSaveSensorChoiceClicked(); }));
 }
 
 QWidget* SensorOptionsTab::listPanel(const QString& heading, SensorListBox* box) {
@@ -156,62 +159,60 @@ void SensorOptionsTab::showLists() {
     show({m_lists.MonitoredSensors, m_lists.SupportedSensors, m_lists.NotSupportedSensors});
 }
 
-void SensorOptionsTab::btnSLeftClick() {
+void SensorOptionsTab::onMonitorSelectedSupportedClicked() {
     SensorSelection s = edited();
     moveSensorRows(s.supported, s.monitored, m_supported->selectedRows());
     show(s);
 }
 
-void SensorOptionsTab::btnSAllRightClick() {
+void SensorOptionsTab::onMonitorAllSupportedClicked() {
     SensorSelection s = edited();
     s.monitored += s.supported;
     s.supported.clear();
     show(s);
 }
 
-void SensorOptionsTab::dxButton1Click() {
+void SensorOptionsTab::onMonitorSelectedUnsupportedClicked() {
     SensorSelection s = edited();
     moveSensorRows(s.notSupported, s.monitored, m_notSupported->selectedRows());
     show(s);
 }
 
-void SensorOptionsTab::dxButton12Click() {
+void SensorOptionsTab::onMonitorAllUnsupportedClicked() {
     SensorSelection s = edited();
     s.monitored += s.notSupported;
     s.notSupported.clear();
     show(s);
 }
 
-void SensorOptionsTab::btnSRightClick() {
+void SensorOptionsTab::onUnmonitorSelectedClicked() {
     SensorSelection s = edited();
     moveMonitoredBack(s, m_monitored->selectedRows());
     show(s);
 }
 
-void SensorOptionsTab::btnSAllLeftClick() {
+void SensorOptionsTab::onUnmonitorAllClicked() {
     SensorSelection s = edited();
     moveAllMonitoredBack(s);
     show(s);
 }
 
-void SensorOptionsTab::btnApplySensorsClick() {
+void SensorOptionsTab::onApplySensorsClicked() {
     // Reaching this tab asked the worker to stop, but its last cycle may still be reading the
     // monitored list.
-    if (stopPolling)
-        stopPolling();
+    Q_EMIT aboutToApply();
     const SensorSelection s = edited();
     m_lists.MonitoredSensors = s.monitored;
     m_lists.SupportedSensors = s.supported;
     m_lists.NotSupportedSensors = s.notSupported;
-    if (applied)
-        applied();
+    Q_EMIT applied();
 }
 
-void SensorOptionsTab::btnCancelSensosClick() {
+void SensorOptionsTab::onCancelSensorsClicked() {
     showLists();
 }
 
-void SensorOptionsTab::btnSensConfigSaveClick() {
+void SensorOptionsTab::onSaveSensorChoiceClicked() {
     const QString folder = sensorsFolder();
     if (!QDir().mkpath(folder))
         throw SensorFileError(const_str::DirectoryNotCreated.arg(QDir(folder).dirName()));
@@ -222,7 +223,7 @@ void SensorOptionsTab::btnSensConfigSaveClick() {
     writeSensorFile(path, pidCodesOf(m_monitored->items()));
 }
 
-void SensorOptionsTab::btnSensConfigOpenClick() {
+void SensorOptionsTab::onOpenSensorChoiceClicked() {
     const QString path = chooseOpenFile(sensorsFolder());
     if (path.isEmpty())
         return;

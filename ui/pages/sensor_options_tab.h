@@ -16,10 +16,6 @@ class SensorOptionsTab : public QWidget {
 public:
     SensorOptionsTab(SensorLists& lists, QWidget* parent = nullptr);
 
-    // Before "Apply" changes the lists: the owner makes sure no polling cycle still reads them.
-    std::function<void()> stopPolling;
-    // After "Apply" has copied the lists: the owner refills the selectors and the table.
-    std::function<void()> applied;
     // The file dialogs, opened in the folder; an empty name when the user cancels. Tests
     // replace them.
     std::function<QString(const QString& folder)> chooseSaveFile;
@@ -30,20 +26,27 @@ public:
     // The list boxes from the applied lists (after a connection, and "Cancel").
     void showLists();
 
-    void btnSLeftClick();
-    void btnSAllRightClick();
-    void dxButton1Click();
-    void dxButton12Click();
-    void btnSRightClick();
-    void btnSAllLeftClick();
-    void btnApplySensorsClick();
-    void btnCancelSensosClick();
-    void btnSensConfigSaveClick();
-    void btnSensConfigOpenClick();
+    void onMonitorSelectedSupportedClicked();
+    void onMonitorAllSupportedClicked();
+    void onMonitorSelectedUnsupportedClicked();
+    void onMonitorAllUnsupportedClicked();
+    void onUnmonitorSelectedClicked();
+    void onUnmonitorAllClicked();
+    void onApplySensorsClicked();
+    void onCancelSensorsClicked();
+    void onSaveSensorChoiceClicked();
+    void onOpenSensorChoiceClicked();
 
     SensorListBox* monitored() const { return m_monitored; }
     SensorListBox* supported() const { return m_supported; }
     SensorListBox* notSupported() const { return m_notSupported; }
+
+Q_SIGNALS:
+    // Before "Apply" changes the lists: a direct connection makes sure no polling cycle still
+    // reads them when the signal returns.
+    void aboutToApply();
+    // After "Apply" has copied the lists: the owner refills the selectors and the table.
+    void applied();
 
 private:
     QWidget* listPanel(const QString& heading, SensorListBox* box);

@@ -1,12 +1,12 @@
 #include "ui/pages/start_page.h"
 
 #include "core/connection/shown_results.h"
-#include "core/j1979/mode09.h"
 #include "core/j1979/monitor_status.h"
+#include "core/j1979/service09.h"
 #include "core/l10n/const_str.h"
 #include "ui/pages/log_list_delegate.h"
+#include "ui/widgets/mil_lamp.h"
 #include "ui/widgets/pictures.h"
-#include "ui/widgets/qz_mil_lamp.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,8 +17,31 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
+
+// A monitor's caption on the page and the name its two value labels are made from.
+struct MonitorRow {
+    Monitor monitor;
+    const char* caption;
+    const char* name;
+};
+
+constexpr MonitorRow monitorRows[] = {
+    {Monitor::Misfire, "Misfire:", "labMisfire"},
+    {Monitor::FuelSystem, "Fuel system:", "labFuelsystem"},
+    {Monitor::Components, "Components:", "labComponents"},
+    {Monitor::Catalyst, "Catalyst:", "labCatalyst"},
+    {Monitor::EvaporativeSystem, "Evaporative system:", "labEvaporativesys"},
+    {Monitor::OxygenSensor, "Oxygen sensor:", "labOxygensensor"},
+    {Monitor::OxygenSensorHeater, "Oxygen sensor heater:", "labOxygensensorheater"},
+};
+
+const MonitorRow& monitorRow(Monitor monitor) {
+    return *std::find_if(std::begin(monitorRows), std::end(monitorRows),
+                         [monitor](const MonitorRow& row) { return row.monitor == monitor; });
+}
 
 // Panels: grey frame, light grey inside, bold heading.
 QFrame* panel(QWidget* parent) {
@@ -104,7 +127,7 @@ QWidget* StartPage::buildStatusColumn() {
     QFrame* dtc = panel(column);
     auto* dtcLayout = new QGridLayout(dtc);
     dtcLayout->addWidget(heading(QStringLiteral("DTC-Status"), dtc), 0, 0, 1, 3);
-    m_lamp = new TQzMILLamp(dtc);
+    m_lamp = new MilLamp(dtc);
     m_lamp->setObjectName(QStringLiteral("MILLamp"));
     dtcLayout->addWidget(m_lamp, 1, 0, 2, 1);
     dtcLayout->addWidget(new QLabel(QStringLiteral("MIL Status:"), dtc), 1, 1);
@@ -117,17 +140,8 @@ QWidget* StartPage::buildStatusColumn() {
     m_lamp->setMILLabel(milStatus);
     layout->addWidget(dtc);
 
-    layout->addWidget(monitorPanel(
-        QStringLiteral("Continuous Monitoring tests"),
-        {QStringLiteral("Misfire:"), QStringLiteral("Fuel system:"), QStringLiteral("Components:")},
-        {QStringLiteral("labMisfire"), QStringLiteral("labFuelsystem"),
-         QStringLiteral("labComponents")}));
-    layout->addWidget(
-        monitorPanel(QStringLiteral("non-Continuous Monitoring tests"),
-                     {QStringLiteral("Catalyst:"), QStringLiteral("Evaporative system:"),
-                      QStringLiteral("Oxygen sensor:"), QStringLiteral("Oxygen sensor heater:")},
-                     {QStringLiteral("labCatalyst"), QStringLiteral("labEvaporativesys"),
-                      QStringLiteral("labOxygensensor"), QStringLiteral("labOxygensensorheater")}));
+    layout->addWidget(monitorPanel(QStringLiteral("Continuous Monitoring tests"), true));
+    layout->addWidget(monitorPanel(QStringLiteral("non-Continuous Monitoring tests"), false));
 
     auto* rows = new QGridLayout;
     rows->setColumnMinimumWidth(0, 65);
@@ -154,20 +168,25 @@ QWidget* StartPage::buildStatusColumn() {
     return column;
 }
 
-QWidget* StartPage::monitorPanel(const QString& title, const QStringList& rows,
-                                 const QStringList& names) {
+QWidget* StartPage::monitorPanel(const QString& title, bool continuous) {
     QFrame* frame = panel(this);
     auto* grid = new QGridLayout(frame);
     grid->setVerticalSpacing(2);
     grid->addWidget(heading(title, frame), 0, 0, 1, 3);
     grid->addWidget(heading(QStringLiteral("Supported"), frame), 1, 1);
     grid->addWidget(heading(QStringLiteral("Completed"), frame), 1, 2);
-    for (int i = 0; i < rows.size(); ++i) {
-        grid->addWidget(new QLabel(rows[i], frame), i + 2, 0);
-        grid->addWidget(valueLabel(names[i] + QStringLiteral("_S"), QStringLiteral("N/A"), frame),
-                        i + 2, 1);
-        grid->addWidget(valueLabel(names[i] + QStringLiteral("_C"), QStringLiteral("N/A"), frame),
-                        i + 2, 2);
+    int row = 2;
+    for (const EvaluatedMonitor& m : evaluatedMonitors) {
+        if (m.continuous != continuous)
+            continue;
+        const MonitorRow& shown = monitorRow(m.monitor);
+        const QString name = QLatin1String(shown.name);
+        grid->addWidget(new QLabel(QLatin1String(shown.caption), frame), row, 0);
+        grid->addWidget(valueLabel(name + QStringLiteral("_S"), QStringLiteral("N/A"), frame), row,
+                        1);
+        grid->addWidget(valueLabel(name + QStringLiteral("_C"), QStringLiteral("N/A"), frame), row,
+                        2);
+        ++row;
     }
     grid->setColumnStretch(0, 1);
     return frame;
@@ -187,14 +206,14 @@ void StartPage::addLogLine(const QString& text, Icon icon) {
     m_log->scrollToItem(item);
 }
 
-void StartPage::ShowMonitorStatus(const TMonitorStatus& status) {
+void StartPage::showMonitorStatus(const MonitorStatus& status) {
     // An unanswered status is not a car without codes and monitors: every value says "N/A".
     const bool read = status.answered;
-    m_lamp->setMILOn(read && status.milOn);
-    if (QLabel* milStatus = m_lamp->MILLabel())
+    m_lamp->setMilOn(read && status.milOn);
+    if (QLabel* milStatus = m_lamp->milLabel())
         milStatus->setText(!read          ? const_str::NotAvailable
-                           : status.milOn ? m_lamp->CaptionOn()
-                                          : m_lamp->CaptionOff());
+                           : status.milOn ? m_lamp->captionOn()
+                                          : m_lamp->captionOff());
     m_dtcCount->setText(read ? QString::number(status.troubleCodeCount) : const_str::NotAvailable);
     auto flagText = [read](bool flag) {
         return !read ? const_str::NotAvailable : flag ? const_str::Yes : const_str::No;
@@ -204,14 +223,10 @@ void StartPage::ShowMonitorStatus(const TMonitorStatus& status) {
         findChild<QLabel*>(base + QStringLiteral("_S"))->setText(flagText(supported));
         findChild<QLabel*>(base + QStringLiteral("_C"))->setText(flagText(completed));
     };
-    show("labMisfire", status.continuousSupported[0], status.continuousCompleted[0]);
-    show("labFuelsystem", status.continuousSupported[1], status.continuousCompleted[1]);
-    show("labComponents", status.continuousSupported[2], status.continuousCompleted[2]);
-    show("labCatalyst", status.nonContinuousSupported[0], status.nonContinuousCompleted[0]);
-    show("labEvaporativesys", status.nonContinuousSupported[2], status.nonContinuousCompleted[2]);
-    show("labOxygensensor", status.nonContinuousSupported[5], status.nonContinuousCompleted[5]);
-    show("labOxygensensorheater", status.nonContinuousSupported[6],
-         status.nonContinuousCompleted[6]);
+    for (const EvaluatedMonitor& m : evaluatedMonitors) {
+        const MonitorReadiness flags = readiness(status, m);
+        show(monitorRow(m.monitor).name, flags.supported, flags.completed);
+    }
     if (m_shown != nullptr)
         m_shown->state = ReadState::Read;
     setShownRecord(m_shown);
@@ -222,15 +237,10 @@ void StartPage::setShownRecord(ShownMonitorStatus* record) {
     if (m_shown == nullptr)
         return;
     m_shown->milStatus = findChild<QLabel*>(QStringLiteral("labMIL_Status"))->text();
-    static const char* const names[ShownMonitorCount] = {
-        "labMisfire",        "labFuelsystem",   "labComponents",        "labCatalyst",
-        "labEvaporativesys", "labOxygensensor", "labOxygensensorheater"};
-    for (int i = 0; i < ShownMonitorCount; ++i) {
-        const QString base = QLatin1String(names[i]);
-        m_shown->supported[std::size_t(i)] =
-            findChild<QLabel*>(base + QStringLiteral("_S"))->text();
-        m_shown->completed[std::size_t(i)] =
-            findChild<QLabel*>(base + QStringLiteral("_C"))->text();
+    for (std::size_t i = 0; i < evaluatedMonitors.size(); ++i) {
+        const QString base = QLatin1String(monitorRow(evaluatedMonitors[i].monitor).name);
+        m_shown->supported[i] = findChild<QLabel*>(base + QStringLiteral("_S"))->text();
+        m_shown->completed[i] = findChild<QLabel*>(base + QStringLiteral("_C"))->text();
     }
 }
 
@@ -238,7 +248,7 @@ void StartPage::showObdType(const QString& text) {
     m_obdType->setText(text);
 }
 
-void StartPage::showVehicleInfo(const TMode09& info) {
+void StartPage::showVehicleInfo(const Service09& info) {
     m_vin->setText(info.vin());
     m_cin->clear();
     for (const QString& id : info.calibrationIds())

@@ -3,17 +3,17 @@
 #include <QWidget>
 
 struct ShownMonitorStatus;
-struct TMonitorStatus;
+struct MonitorStatus;
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class TQzMILLamp;
-class TMode09;
+class MilLamp;
+class Service09;
 
-// "Page_Start": Connect, Disconnect and Demo-Mode, the Init-Status list of the connection
+// "Page_Start": Connect, Disconnect and Demo-Mode, the init-Status list of the connection
 // sequence, and what it read: lamp, code count, monitor readiness, OBD type, VIN, CIDs, CVNs.
 // The page reads nothing itself.
 class StartPage : public QWidget {
@@ -26,27 +26,27 @@ public:
     QCheckBox* demoModeBox() const { return m_demoMode; }
     QListWidget* logList() const { return m_log; }
 
-    // A line of the Init-Status list, with the OK or error icon or none.
+    // A line of the init-Status list, with the OK or error icon or none.
     enum class Icon { None, Ok, Error };
     void clearLog();
     void addLogLine(const QString& text, Icon icon);
 
-    void ShowMonitorStatus(const TMonitorStatus& status);
+    void showMonitorStatus(const MonitorStatus& status);
     // Where the page keeps the report's record of the lamp and the readiness texts; it records what
-    // it shows at once and after every ShowMonitorStatus.
+    // it shows at once and after every showMonitorStatus.
     void setShownRecord(ShownMonitorStatus* record);
     void showObdType(const QString& text);
-    void showVehicleInfo(const TMode09& info);
+    void showVehicleInfo(const Service09& info);
 
 private:
     QWidget* buildStatusColumn();
-    QWidget* monitorPanel(const QString& title, const QStringList& rows, const QStringList& names);
+    QWidget* monitorPanel(const QString& title, bool continuous);
 
     QPushButton* m_connect;
     QPushButton* m_disconnect;
     QCheckBox* m_demoMode;
     QListWidget* m_log;
-    TQzMILLamp* m_lamp = nullptr;
+    MilLamp* m_lamp = nullptr;
     QLabel* m_dtcCount = nullptr;
     QLineEdit* m_obdType = nullptr;
     QLineEdit* m_vin = nullptr;

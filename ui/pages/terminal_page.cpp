@@ -112,9 +112,9 @@ QWidget* TerminalPage::buildCalculator() {
     }
     grid->addLayout(bits, 3, 0, 1, 6);
 
-    connect(m_binInput, &QLineEdit::textChanged, this, guarded([this] { BinEdit1Change(); }));
-    connect(m_intInput, &QLineEdit::textChanged, this, guarded([this] { IntEdit1Change(); }));
-    connect(m_hexInput, &QLineEdit::textChanged, this, guarded([this] { HexEdit1Change(); }));
+    connect(m_binInput, &QLineEdit::textChanged, this, guarded([this] { onBinaryInputChanged(); }));
+    connect(m_intInput, &QLineEdit::textChanged, this, guarded([this] { onDecimalInputChanged(); }));
+    connect(m_hexInput, &QLineEdit::textChanged, this, guarded([this] { onHexInputChanged(); }));
     return group;
 }
 
@@ -128,8 +128,8 @@ QWidget* TerminalPage::buildElmCommand() {
     row->addWidget(m_elmCommand, 1);
     row->addWidget(m_elmSend);
     row->addWidget(m_elmAnswer, 2);
-    connect(m_elmSend, &QPushButton::clicked, this, guarded([this] { SendenClick(); }));
-    connect(m_elmCommand, &QLineEdit::returnPressed, this, guarded([this] { SendenClick(); }));
+    connect(m_elmSend, &QPushButton::clicked, this, guarded([this] { onSendCommandClicked(); }));
+    connect(m_elmCommand, &QLineEdit::returnPressed, this, guarded([this] { onSendCommandClicked(); }));
     return group;
 }
 
@@ -175,9 +175,9 @@ QWidget* TerminalPage::buildJ1979Command() {
     buttons->addWidget(save);
     column->addLayout(buttons);
 
-    connect(m_j1979Send, &QPushButton::clicked, this, guarded([this] { FlatButton1Click(); }));
-    connect(clear, &QPushButton::clicked, this, guarded([this] { FlatSpeedButton2Click(); }));
-    connect(save, &QPushButton::clicked, this, guarded([this] { FlatSpeedButton1Click(); }));
+    connect(m_j1979Send, &QPushButton::clicked, this, guarded([this] { onSendRequestClicked(); }));
+    connect(clear, &QPushButton::clicked, this, guarded([this] { onClearTranscriptClicked(); }));
+    connect(save, &QPushButton::clicked, this, guarded([this] { onSaveTranscriptClicked(); }));
     return group;
 }
 
@@ -209,12 +209,12 @@ void TerminalPage::waitForRequest() {
     m_exchange->waitUntilDone();
 }
 
-void TerminalPage::SendenClick() {
+void TerminalPage::onSendCommandClicked() {
     sendRequest(m_elmCommand->text(),
                 [this](const QString& answer) { m_elmAnswer->setText(answer); });
 }
 
-void TerminalPage::FlatButton1Click() {
+void TerminalPage::onSendRequestClicked() {
     const QString mode = m_mode->currentText();
     const QString pid = m_pid->currentText();
     sendRequest(terminal_transcript::request(mode, pid), [this, mode, pid](const QString& answer) {
@@ -224,7 +224,7 @@ void TerminalPage::FlatButton1Click() {
     });
 }
 
-void TerminalPage::FlatSpeedButton2Click() {
+void TerminalPage::onClearTranscriptClicked() {
     m_transcript->clear();
 }
 
@@ -240,7 +240,7 @@ QString TerminalPage::saveDialog(const QString& proposedPath) {
     return dialog.selectedFiles().constFirst();
 }
 
-void TerminalPage::FlatSpeedButton1Click() {
+void TerminalPage::onSaveTranscriptClicked() {
     const QString proposed =
         QDir(data_dirs::dataDir())
             .filePath(terminal_transcript::proposedFileName(QDateTime::currentDateTime()) +
@@ -252,24 +252,24 @@ void TerminalPage::FlatSpeedButton1Click() {
     terminal_transcript::save(path, text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n')));
 }
 
-void TerminalPage::BinEdit1Change() {
+void TerminalPage::onBinaryInputChanged() {
     const calc::Converted converted = calc::fromBinary(m_binInput->text());
     m_outputs[0]->setText(converted.first);
     m_outputs[1]->setText(converted.second);
 }
 
-void TerminalPage::IntEdit1Change() {
+void TerminalPage::onDecimalInputChanged() {
     const calc::Converted converted = calc::fromInteger(m_intInput->text());
     m_outputs[2]->setText(converted.first);
     m_outputs[3]->setText(converted.second);
 }
 
-void TerminalPage::HexEdit1Change() {
+void TerminalPage::onHexInputChanged() {
     const calc::Converted converted = calc::fromHex(m_hexInput->text());
     m_outputs[4]->setText(converted.first);
     m_outputs[5]->setText(converted.second);
     for (int bit = 0; bit < 32; ++bit) {
-        // cb1 is bit 7, cb8 bit 0, cb9 bit 15, ... cb32 bit 24.
+        // Each byte's boxes run from its highest bit down, as the byte is written in hex.
         const int number = (bit / 8) * 8 + (7 - bit % 8) + 1;
         m_bits[std::size_t(number - 1)]->setChecked((converted.bits >> bit) & 1U);
     }

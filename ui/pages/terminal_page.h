@@ -23,13 +23,13 @@ public:
     TerminalPage(ProgramContext& context, QWidget* parent = nullptr);
     ~TerminalPage() override;
 
-    void SendenClick();
-    void FlatButton1Click();
-    void FlatSpeedButton2Click();
-    void FlatSpeedButton1Click();
-    void BinEdit1Change();
-    void IntEdit1Change();
-    void HexEdit1Change();
+    void onSendCommandClicked();
+    void onSendRequestClicked();
+    void onClearTranscriptClicked();
+    void onSaveTranscriptClicked();
+    void onBinaryInputChanged();
+    void onDecimalInputChanged();
+    void onHexInputChanged();
 
     // Handles events until a request in progress has been answered; before the interface closes.
     void waitForRequest();

@@ -1,5 +1,6 @@
 #include "ui/pages/tests_page.h"
 
+#include "core/connection/communication_guard.h"
 #include "core/connection/program_context.h"
 #include "core/l10n/const_str.h"
 #include "core/l10n/user_notifier.h"
@@ -39,15 +40,13 @@ QGroupBox* groupAround(const QString& title, QWidget* content, QWidget* parent) 
 TestsPage::TestsPage(ProgramContext& context, UserNotifier& notifier, QWidget* parent)
     : QWidget(parent), m_context(context), m_notifier(notifier) {
     setObjectName(QStringLiteral("Page_Tests"));
-    m_test = std::make_unique<AccelerationTest>([this] { return m_context.unitSystem == 1; });
+    m_test = std::make_unique<AccelerationTest>([this] { return isEnglish(m_context.unitSystem); });
     m_thread = std::make_unique<SpeedThread>(*m_test, m_context.link);
-    m_thread->SpeedThreadStart = [this] { SpeedThreadStart(); };
+    m_thread->onTestStarted = [this] { onTestStarted(); };
     m_thread->showStartValues = [this] { runReportingErrors([this] { showStartValues(); }); };
     m_thread->showRunning = [this] { runReportingErrors([this] { showRunning(); }); };
-    m_thread->SynchroniseAccTest = [this] { runReportingErrors([this] { SynchroniseAccTest(); }); };
-    m_thread->SpeedThreadTerminate = [this](std::exception_ptr error) {
-        SpeedThreadTerminate(error);
-    };
+    m_thread->showTestProgress = [this] { runReportingErrors([this] { showTestProgress(); }); };
+    m_thread->onTestFinished = [this](std::exception_ptr error) { onTestFinished(error); };
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -60,8 +59,8 @@ TestsPage::TestsPage(ProgramContext& context, UserNotifier& notifier, QWidget* p
 
 TestsPage::~TestsPage() {
     // The worker reaches into the displays through the hand-off; it ends before they do.
-    m_thread->SpeedThreadTerminate = nullptr;
-    m_thread->SynchroniseAccTest = nullptr;
+    m_thread->onTestFinished = nullptr;
+    m_thread->showTestProgress = nullptr;
     m_thread->stopAndWait();
 }
 
@@ -105,8 +104,8 @@ QWidget* TestsPage::buildAccelerationTab() {
     column->addLayout(buttons);
     column->addStretch(1);
 
-    connect(m_start, &QPushButton::clicked, this, guarded([this] { btnAccTestStarClick(); }));
-    connect(m_stop, &QPushButton::clicked, this, guarded([this] { btnAccTestStopClick(); }));
+    connect(m_start, &QPushButton::clicked, this, guarded([this] { onStartTestClicked(); }));
+    connect(m_stop, &QPushButton::clicked, this, guarded([this] { onStopTestClicked(); }));
     showMain(QStringLiteral("READY   "), kYellow);
     return tab;
 }
@@ -122,11 +121,11 @@ void TestsPage::showStartValues() {
     m_seconds->setText(shown.time);
 }
 
-void TestsPage::btnAccTestStarClick() {
+void TestsPage::onStartTestClicked() {
     if (m_thread->isWorking())
         return;
     m_context.link.logEvent(QStringLiteral(" - Acceleration Test"));
-    if (m_context.link.CommunicationLost(m_notifier))
+    if (communicationLost(m_context.link, m_notifier))
         return;
     const StandstillCheck check = m_test->checkStandstill(m_context.link);
     if (check.result == StandstillCheck::NotANumber) {
@@ -143,15 +142,15 @@ void TestsPage::btnAccTestStarClick() {
     m_thread->startTest();
 }
 
-void TestsPage::btnAccTestStopClick() {
+void TestsPage::onStopTestClicked() {
     m_thread->requestStop();
 }
 
-void TestsPage::StopTestAndWait() {
+void TestsPage::stopTestAndWait() {
     m_thread->stopAndWait();
 }
 
-void TestsPage::SpeedThreadStart() {
+void TestsPage::onTestStarted() {
     m_start->setEnabled(false);
     m_stop->setEnabled(true);
 }
@@ -160,13 +159,13 @@ void TestsPage::showRunning() {
     showMain(QStringLiteral("RUN    "), kGreen);
 }
 
-void TestsPage::SynchroniseAccTest() {
+void TestsPage::showTestProgress() {
     const AccelerationTest::Shown shown = m_test->synchronise();
     m_speed->setText(shown.speed);
     m_seconds->setText(shown.time);
 }
 
-void TestsPage::SpeedThreadTerminate(std::exception_ptr error) {
+void TestsPage::onTestFinished(std::exception_ptr error) {
     m_start->setEnabled(true);
     m_stop->setEnabled(false);
     showMain(QStringLiteral("STOP    "), kRed);

@@ -21,11 +21,11 @@ public:
     TestsPage(ProgramContext& context, UserNotifier& notifier, QWidget* parent = nullptr);
     ~TestsPage() override;
 
-    void btnAccTestStarClick();
-    void btnAccTestStopClick();
+    void onStartTestClicked();
+    void onStopTestClicked();
     // If the worker runs: asks it to stop and handles events until it has ended. Before anything
     // else uses or closes the interface.
-    void StopTestAndWait();
+    void stopTestAndWait();
     // The speed and time displays' start texts, in the unit system and language of now.
     void showStartValues();
 
@@ -34,9 +34,9 @@ public:
 
 private:
     QWidget* buildAccelerationTab();
-    void SpeedThreadStart();
-    void SynchroniseAccTest();
-    void SpeedThreadTerminate(std::exception_ptr error);
+    void onTestStarted();
+    void showTestProgress();
+    void onTestFinished(std::exception_ptr error);
     void showRunning();
     void showMain(const QString& text, const QColor& colour);
 

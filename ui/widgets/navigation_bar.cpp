@@ -48,7 +48,7 @@ void NavigationBar::setGroup(const QString& groupName, const QString& caption) {
 }
 
 QToolButton* NavigationBar::addButton(const QString& name, const QString& caption,
-                                      const QString& pictureName, int tag) {
+                                      const QString& pictureName, QWidget* page) {
     auto* button = new QToolButton(this);
     button->setObjectName(name);
     button->setText(caption);
@@ -58,11 +58,11 @@ QToolButton* NavigationBar::addButton(const QString& name, const QString& captio
     button->setAutoRaise(true);
     button->setCheckable(true);
     button->setFixedSize(98, 56);
-    button->setProperty("tag", tag);
     button->setStyleSheet(QStringLiteral(
         "QToolButton { color: white; border: 1px solid transparent; border-radius: 3px; }"
         "QToolButton:hover { border-color: #c8c8c8; }"
         "QToolButton:checked { background: #6a6a6a; border-color: #e0e0e0; }"));
+    m_pages.insert(button, page);
     m_group->addButton(button);
     m_buttons->addWidget(button, 0, Qt::AlignHCenter);
     return button;

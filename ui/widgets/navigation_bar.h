@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFrame>
+#include <QHash>
 
 class QAbstractButton;
 class QButtonGroup;
@@ -9,7 +10,7 @@ class QToolButton;
 class QVBoxLayout;
 
 // The navigation bar on the left of the main window: one group with a header and a column of
-// large picture buttons. Each button carries its tag in the property "tag".
+// large picture buttons, each of which stands for one page.
 class NavigationBar : public QFrame {
     Q_OBJECT
 public:
@@ -18,7 +19,9 @@ public:
     // The group's header (objectName groupName, caption as its text).
     void setGroup(const QString& groupName, const QString& caption);
     QToolButton* addButton(const QString& name, const QString& caption, const QString& pictureName,
-                           int tag);
+                           QWidget* page);
+    // The page a button of the bar stands for; null for any other button.
+    QWidget* pageOf(const QAbstractButton* button) const { return m_pages.value(button); }
 
 Q_SIGNALS:
     void buttonClicked(QAbstractButton* button);
@@ -27,4 +30,5 @@ private:
     QLabel* m_header;
     QVBoxLayout* m_buttons;
     QButtonGroup* m_group;
+    QHash<const QAbstractButton*, QWidget*> m_pages;
 };

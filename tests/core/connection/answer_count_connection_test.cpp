@@ -2,7 +2,7 @@
 // that follow carry the count, fall back where a unit stays silent, and never change on the
 // ELM323. What goes out is read from the communication log, which shows requests as sent.
 
-#include "core/j1979/mode01.h"
+#include "core/j1979/service01.h"
 #include "core/link/comm_log.h"
 #include "core/link/elm327_commands.h"
 
@@ -15,13 +15,13 @@
 
 namespace {
 
-TEST(TakesAnswerCount, FromVersion13OfTheElm327On) {
+TEST(takesAnswerCount, FromVersion13OfTheElm327On) {
     for (const char* yes : {"ELM327 v1.3", "ELM327 v1.3a", "ELM327 v1.5", "ELM327 v2.1",
                             "ELM327 v1.4b", "OBDII ELM327 v2.2"})
-        EXPECT_TRUE(TakesAnswerCount(yes)) << yes;
+        EXPECT_TRUE(takesAnswerCount(yes)) << yes;
     for (const char* no : {"ELM327 v1.0", "ELM327 v1.2a", "ELM327 v0.9", "ELM323 v2.0", "ELM327",
                            "ELM327 vX.Y", "", "Error"})
-        EXPECT_FALSE(TakesAnswerCount(no)) << no;
+        EXPECT_FALSE(takesAnswerCount(no)) << no;
 }
 
 struct Connected : PtyConnection {
@@ -35,7 +35,7 @@ struct Connected : PtyConnection {
     }
 
     QString value(const char* pid) {
-        return TMode01().GetPIDValue(context.link, QStringLiteral("01"), QLatin1String(pid), false);
+        return Service01().pidValue(context.link, QStringLiteral("01"), QLatin1String(pid), false);
     }
     // The commands sent since the log was opened.
     static QStringList sent() {
@@ -61,7 +61,7 @@ class CountedLiveData : public testing::TestWithParam<int> {};
 TEST_P(CountedLiveData, RequestsCarryTheUnitsThatAnswerService01) {
     const int units = GetParam();
     Connected c(elm327(units));
-    ASSERT_TRUE(c.sequence.InitializeConnection());
+    ASSERT_TRUE(c.sequence.initializeConnection());
     EXPECT_EQ(c.context.link.service01Units(), units);
     const QStringList setup = Connected::sent();
     ASSERT_TRUE(setup.contains("ATAT1"));
@@ -74,7 +74,7 @@ TEST_P(CountedLiveData, RequestsCarryTheUnitsThatAnswerService01) {
     EXPECT_EQ(Connected::sent().mid(before), QStringList({"0105" + digit, "010D" + digit}));
 
     // The same count on the next connection; none once the link is down.
-    ASSERT_TRUE(c.sequence.InitializeConnection());
+    ASSERT_TRUE(c.sequence.initializeConnection());
     EXPECT_EQ(c.context.link.service01Units(), units);
     c.sequence.disconnect();
     EXPECT_EQ(c.context.link.service01Units(), 0);
@@ -84,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(OneAndTwoUnits, CountedLiveData, testing::Values(1, 2))
 
 TEST(CountedLiveDataFallback, PidOnlyTheEngineAnswersGoesPlainWithoutLosingAValue) {
     Connected c(elm327(2));
-    ASSERT_TRUE(c.sequence.InitializeConnection());
+    ASSERT_TRUE(c.sequence.initializeConnection());
     const qsizetype before = Connected::sent().size();
     // Throttle position: the transmission does not report it.
     const QString throttle = c.value("11");
@@ -99,7 +99,7 @@ TEST(CountedLiveDataFallback, SwitchedOffOrAnElm323SendsThePlainRequests) {
     for (bool elm327Chip : {true, false}) {
         Connected c(elm327Chip ? elm327(1) : plainChip);
         c.context.link.setAnswerCountAllowed(!elm327Chip);
-        ASSERT_TRUE(c.sequence.InitializeConnection());
+        ASSERT_TRUE(c.sequence.initializeConnection());
         const QStringList setup = Connected::sent();
         EXPECT_EQ(setup.contains("ATAT1"), elm327Chip);
         const qsizetype before = setup.size();

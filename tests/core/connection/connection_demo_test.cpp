@@ -1,5 +1,6 @@
 // The connection sequence against the simulated vehicle, with and without a port that opens.
 
+#include "core/connection/communication_guard.h"
 #include "core/connection/connection_sequence.h"
 #include "core/connection/program_context.h"
 #include "core/j1979/sensor_catalogue.h"
@@ -23,8 +24,8 @@ struct DemoConnection : testing::Test {
     ConnectionSequence sequence{context, view};
 
     void SetUp() override {
-        PrepareCatalogues();
-        context.comPort = CreateComPort();
+        prepareCatalogues();
+        context.comPort = createComPort();
         // No device at this path: the machine has no serial port as far as the sequence knows.
         context.comPort->setPortName(test_env::freshDir("noport") + "/ttyUSB0");
         context.link.setChannel(context.comPort.get());
@@ -35,7 +36,7 @@ struct DemoConnection : testing::Test {
 
 TEST_F(DemoConnection, FillsEveryStageWithoutAnyOpenablePort) {
     const QString port = context.comPort->portName();
-    ASSERT_TRUE(sequence.InitializeConnection());
+    ASSERT_TRUE(sequence.initializeConnection());
 
     QStringList expected{"Port: " + port + " ready"};
     expected << successfulLinesAfterPort();
@@ -46,8 +47,8 @@ TEST_F(DemoConnection, FillsEveryStageWithoutAnyOpenablePort) {
     EXPECT_TRUE(view.comLed && view.elmLed && view.ecuLed);
     EXPECT_EQ(view.comLabel, port);
     EXPECT_EQ(view.interfaceLabel, "Interface: ELM323 v2.0");
-    EXPECT_EQ(sequence.ChipVersion(), "ELM323 v2.0");
-    EXPECT_FALSE(context.link.NoCommunication());
+    EXPECT_EQ(sequence.chipVersion(), "ELM323 v2.0");
+    EXPECT_FALSE(context.link.noCommunication());
 
     ASSERT_TRUE(view.monitorStatus);
     EXPECT_TRUE(view.monitorStatus->milOn);
@@ -62,7 +63,7 @@ TEST_F(DemoConnection, FillsEveryStageWithoutAnyOpenablePort) {
     EXPECT_EQ(view.storedCodes->size(), 9);
     EXPECT_EQ(view.pendingCodes->size(), 3);
     ASSERT_TRUE(view.sensorSet);
-    EXPECT_TRUE(IsSupported(*view.sensorSet, "0C"));
+    EXPECT_TRUE(isSupported(*view.sensorSet, "0C"));
     ASSERT_TRUE(view.o2Locations);
     EXPECT_FALSE(view.o2Locations->isEmpty());
     // The simulated vehicle knows no service 02 request with a frame number: no frame to show.
@@ -75,13 +76,13 @@ TEST_F(DemoConnection, FillsEveryStageWithoutAnyOpenablePort) {
 }
 
 TEST_F(DemoConnection, RunningAgainStartsFromAnEmptyList) {
-    ASSERT_TRUE(sequence.InitializeConnection());
-    ASSERT_TRUE(sequence.InitializeConnection());
+    ASSERT_TRUE(sequence.initializeConnection());
+    ASSERT_TRUE(sequence.initializeConnection());
     EXPECT_EQ(view.lines.size(), 15);
 }
 
 TEST_F(DemoConnection, DisconnectReportsThreeLinesAndTheGuardRefusesAfterwards) {
-    ASSERT_TRUE(sequence.InitializeConnection());
+    ASSERT_TRUE(sequence.initializeConnection());
     sequence.disconnect();
 
     const QStringList tail = view.texts().mid(15);
@@ -90,17 +91,17 @@ TEST_F(DemoConnection, DisconnectReportsThreeLinesAndTheGuardRefusesAfterwards) 
     EXPECT_EQ(view.marks(), QStringList(18, "OK"));
     EXPECT_FALSE(view.comLed || view.elmLed || view.ecuLed);
     EXPECT_EQ(view.comLabel, "COM?");
-    EXPECT_TRUE(context.link.NoCommunication());
+    EXPECT_TRUE(context.link.noCommunication());
 
     RecordingNotifier notifier;
-    EXPECT_TRUE(context.link.CommunicationLost(notifier));
+    EXPECT_TRUE(communicationLost(context.link, notifier));
     EXPECT_EQ(notifier.messages.size(), 1);
 }
 
 TEST_F(DemoConnection, AutoDetectionWithoutPortsStillReachesTheSimulatedVehicle) {
     context.autoDetect = true;
-    context.ComPortList.clear();
-    EXPECT_TRUE(sequence.InitializeConnection());
+    context.serialPortNames.clear();
+    EXPECT_TRUE(sequence.initializeConnection());
     EXPECT_EQ(view.lines.size(), 15);
 }
 
@@ -125,20 +126,20 @@ struct NoVehicle : DemoConnection {
 
 TEST_F(NoVehicle, StoredPortMissingShowsItsWholeName) {
     const QString port = context.comPort->portName();
-    EXPECT_FALSE(sequence.InitializeConnection());
+    EXPECT_FALSE(sequence.initializeConnection());
     EXPECT_EQ(view.texts(), QStringList({"Port: " + port + " could not be opened!",
                                          "Interface is not responding"}));
     EXPECT_EQ(view.marks(), QStringList({"ERR", "ERR"}));
     EXPECT_EQ(view.comLabel, "COM?");
     EXPECT_EQ(view.interfaceLabel, "Interface: Error");
     EXPECT_FALSE(view.comLed || view.elmLed || view.ecuLed);
-    EXPECT_TRUE(context.link.NoCommunication());
+    EXPECT_TRUE(context.link.noCommunication());
 }
 
 TEST_F(NoVehicle, AutoDetectionWithoutAnyPortSaysSo) {
     context.autoDetect = true;
-    context.ComPortList.clear();
-    EXPECT_FALSE(sequence.InitializeConnection());
+    context.serialPortNames.clear();
+    EXPECT_FALSE(sequence.initializeConnection());
     EXPECT_EQ(view.texts(), QStringList({"No serial port found", "Interface is not responding"}));
     EXPECT_EQ(view.marks(), QStringList({"ERR", "ERR"}));
     EXPECT_EQ(view.comLabel, "COM?");
@@ -147,8 +148,8 @@ TEST_F(NoVehicle, AutoDetectionWithoutAnyPortSaysSo) {
 TEST_F(NoVehicle, AutoDetectionReportsEveryPortThatDoesNotOpen) {
     context.autoDetect = true;
     const QString dir = test_env::freshDir("twomissing");
-    context.ComPortList = {dir + "/ttyS0", dir + "/ttyS1"};
-    EXPECT_FALSE(sequence.InitializeConnection());
+    context.serialPortNames = {dir + "/ttyS0", dir + "/ttyS1"};
+    EXPECT_FALSE(sequence.initializeConnection());
     EXPECT_EQ(view.texts(), QStringList({"Port: " + dir + "/ttyS0 could not be opened!",
                                          "Port: " + dir + "/ttyS1 could not be opened!",
                                          "Interface is not responding"}));
@@ -157,7 +158,7 @@ TEST_F(NoVehicle, AutoDetectionReportsEveryPortThatDoesNotOpen) {
 TEST_F(NoVehicle, DisconnectWithoutConnectionSendsNothingAndStillReports) {
     sequence.disconnect();
     EXPECT_EQ(view.lines.size(), 3);
-    EXPECT_TRUE(context.link.NoCommunication());
+    EXPECT_TRUE(context.link.noCommunication());
 }
 
 } // namespace

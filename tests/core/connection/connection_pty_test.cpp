@@ -29,8 +29,8 @@ struct PtyConnection : testing::Test {
     std::vector<std::unique_ptr<PtyElm>> elms;
 
     void SetUp() override {
-        PrepareCatalogues();
-        context.comPort = CreateComPort();
+        prepareCatalogues();
+        context.comPort = createComPort();
         context.link.setChannel(context.comPort.get());
         // A silent interface costs one short wait per command instead of 2.5 s.
         context.link.setSilenceTimeout(300);
@@ -48,7 +48,7 @@ struct PtyConnection : testing::Test {
 TEST_F(PtyConnection, ReachesEveryStageThroughTheSerialChannel) {
     const QString port = serve();
     context.comPort->setPortName(port);
-    ASSERT_TRUE(sequence.InitializeConnection());
+    ASSERT_TRUE(sequence.initializeConnection());
 
     QStringList expected{"Port: " + port + " ready"};
     expected << successfulLinesAfterPort();
@@ -57,7 +57,7 @@ TEST_F(PtyConnection, ReachesEveryStageThroughTheSerialChannel) {
     EXPECT_EQ(view.interfaceLabel, "Interface: ELM323 v2.0");
     EXPECT_EQ(view.vin, "1G1JC5444R7252367");
     EXPECT_TRUE(context.comPort->isOpen());
-    EXPECT_FALSE(context.link.NoCommunication());
+    EXPECT_FALSE(context.link.noCommunication());
 
     sequence.disconnect();
     EXPECT_FALSE(context.comPort->isOpen());
@@ -66,11 +66,11 @@ TEST_F(PtyConnection, ReachesEveryStageThroughTheSerialChannel) {
 
 TEST_F(PtyConnection, DisconnectWithTheAdapterPulledClosesAndEndsTheConnection) {
     context.comPort->setPortName(serve());
-    ASSERT_TRUE(sequence.InitializeConnection());
+    ASSERT_TRUE(sequence.initializeConnection());
     elms.back()->closeMaster();
     EXPECT_NO_THROW(sequence.disconnect());
     EXPECT_FALSE(context.comPort->isOpen());
-    EXPECT_TRUE(context.link.NoCommunication());
+    EXPECT_TRUE(context.link.noCommunication());
     EXPECT_FALSE(view.comLed || view.elmLed || view.ecuLed);
     EXPECT_NO_THROW(sequence.disconnect());
     EXPECT_EQ(view.lines.size(), 15 + 6);
@@ -79,11 +79,11 @@ TEST_F(PtyConnection, DisconnectWithTheAdapterPulledClosesAndEndsTheConnection) 
 // What a lost device leaves: the state of a Disconnect and one line saying why.
 TEST_F(PtyConnection, LostConnectionShowsTheNotConnectedState) {
     context.comPort->setPortName(serve());
-    ASSERT_TRUE(sequence.InitializeConnection());
+    ASSERT_TRUE(sequence.initializeConnection());
     const int requests = elms.back()->requestCount();
     sequence.connectionLost("The serial device went away");
     EXPECT_FALSE(context.comPort->isOpen());
-    EXPECT_TRUE(context.link.NoCommunication());
+    EXPECT_TRUE(context.link.noCommunication());
     EXPECT_FALSE(view.comLed || view.elmLed || view.ecuLed);
     EXPECT_EQ(view.comLabel, "COM?");
     EXPECT_EQ(view.interfaceLabel, "Initializing...");
@@ -97,10 +97,10 @@ TEST_F(PtyConnection, AutoDetectionStopsAtTheFirstPortWhoseInterfaceAnswers) {
     const QString answering = serve();
     const QString spare = serve();
     context.autoDetect = true;
-    context.ComPortList = {silent, answering, spare};
+    context.serialPortNames = {silent, answering, spare};
     context.comPort->setPortName("/dev/stored-port-is-ignored");
 
-    ASSERT_TRUE(sequence.InitializeConnection());
+    ASSERT_TRUE(sequence.initializeConnection());
     EXPECT_EQ(view.texts().mid(0, 4),
               QStringList({"Port: " + silent + " ready", "response from interface: Error",
                            "Port: " + answering + " ready", "response from interface: OK"}));
@@ -115,7 +115,7 @@ TEST_F(PtyConnection, AutoDetectionStopsAtTheFirstPortWhoseInterfaceAnswers) {
 TEST_F(PtyConnection, InterfaceThatResetsButRefusesEchoOffIsNotResponding) {
     const QString port = serve(1);
     context.comPort->setPortName(port);
-    EXPECT_FALSE(sequence.InitializeConnection());
+    EXPECT_FALSE(sequence.initializeConnection());
     EXPECT_EQ(view.texts(), QStringList({"Port: " + port + " ready", "response from interface: OK",
                                          "Echo off: Error", "Interface is not responding"}));
     EXPECT_EQ(view.marks(), QStringList({"OK", "OK", "ERR", "ERR"}));
@@ -124,7 +124,7 @@ TEST_F(PtyConnection, InterfaceThatResetsButRefusesEchoOffIsNotResponding) {
     EXPECT_EQ(view.interfaceLabel, "Interface: Error");
     // A failed sequence leaves an opened channel open.
     EXPECT_TRUE(context.comPort->isOpen());
-    EXPECT_TRUE(context.link.NoCommunication());
+    EXPECT_TRUE(context.link.noCommunication());
 }
 
 TEST_F(PtyConnection, ControlUnitThatNeverAnswersShowsTheFourthAnswer) {
@@ -137,7 +137,7 @@ TEST_F(PtyConnection, ControlUnitThatNeverAnswersShowsTheFourthAnswer) {
     };
     context.link.setChannel(&line);
 
-    EXPECT_FALSE(sequence.InitializeConnection());
+    EXPECT_FALSE(sequence.initializeConnection());
     const QStringList texts = view.texts();
     ASSERT_EQ(texts.size(), 7) << texts.join('|').toStdString();
     EXPECT_EQ(texts[5], "Interface is ready");
@@ -147,7 +147,7 @@ TEST_F(PtyConnection, ControlUnitThatNeverAnswersShowsTheFourthAnswer) {
     EXPECT_FALSE(view.ecuLed);
     EXPECT_EQ(line.written.count("0100\r"), 4);
     EXPECT_FALSE(view.monitorStatus.has_value());
-    EXPECT_TRUE(context.link.NoCommunication());
+    EXPECT_TRUE(context.link.noCommunication());
 }
 
 TEST_F(PtyConnection, DeviceErrorMidwayLeavesNoConnectionBehind) {
@@ -164,12 +164,12 @@ TEST_F(PtyConnection, DeviceErrorMidwayLeavesNoConnectionBehind) {
         return simulated_vehicle::answerNow(QString::fromLatin1(command)).toLatin1();
     };
     context.link.setChannel(&line);
-    ASSERT_TRUE(sequence.InitializeConnection());
-    ASSERT_FALSE(context.link.NoCommunication());
+    ASSERT_TRUE(sequence.initializeConnection());
+    ASSERT_FALSE(context.link.noCommunication());
 
     unplugged = true;
-    EXPECT_THROW(sequence.InitializeConnection(), SerialPortError);
-    EXPECT_TRUE(context.link.NoCommunication());
+    EXPECT_THROW(sequence.initializeConnection(), SerialPortError);
+    EXPECT_TRUE(context.link.noCommunication());
 }
 
 TEST_F(PtyConnection, WhatAHostileInterfaceSendsIsShownAndLoggedVisibly) {
@@ -180,8 +180,8 @@ TEST_F(PtyConnection, WhatAHostileInterfaceSendsIsShownAndLoggedVisibly) {
     context.comPort->setPortName(elms.back()->slavePath());
     QFile::remove(CommLog::path());
     context.link.setCommLogging(true);
-    ASSERT_TRUE(sequence.InitializeConnection());
-    const QString rawAnswer = context.link.Exchange("010C");
+    ASSERT_TRUE(sequence.initializeConnection());
+    const QString rawAnswer = context.link.exchange("010C");
     context.link.setCommLogging(false);
 
     // What the start page and the report show.

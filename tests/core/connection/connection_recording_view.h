@@ -2,7 +2,7 @@
 
 #include "core/connection/connection_view.h"
 #include "core/connection/freeze_frame_reading.h"
-#include "core/j1979/mode09.h"
+#include "core/j1979/service09.h"
 #include "core/j1979/monitor_status.h"
 #include "core/j1979/o2_sensor_tests.h"
 
@@ -24,9 +24,9 @@ public:
     int logUpdates = 0;
     int windowUpdates = 0;
     int eventPasses = 0;
-    std::optional<TSupportedSet> sensorSet;
+    std::optional<SupportedPidSet> sensorSet;
     QString obdType;
-    std::optional<TMonitorStatus> monitorStatus;
+    std::optional<MonitorStatus> monitorStatus;
     std::optional<FreezeFrameReading> freezeFrame;
     TroubleCodeList storedCodes, pendingCodes;
     O2SensorList o2Locations;
@@ -46,14 +46,14 @@ public:
         ++windowUpdates;
         eventPasses += processEvents ? 1 : 0;
     }
-    void buildSensorLists(const TSupportedSet& set) override { sensorSet = set; }
+    void buildSensorLists(const SupportedPidSet& set) override { sensorSet = set; }
     void showObdType(const QString& text) override { obdType = text; }
-    void showMonitorStatus(const TMonitorStatus& status) override { monitorStatus = status; }
+    void showMonitorStatus(const MonitorStatus& status) override { monitorStatus = status; }
     void showFreezeFrame(const FreezeFrameReading& reading) override { freezeFrame = reading; }
     void showStoredCodes(const TroubleCodeList& codes) override { storedCodes = codes; }
     void showO2SensorLocations(const O2SensorList& l) override { o2Locations = l; }
     void showPendingCodes(const TroubleCodeList& codes) override { pendingCodes = codes; }
-    void showVehicleInfo(const TMode09& info) override {
+    void showVehicleInfo(const Service09& info) override {
         vin = info.vin();
         cids = info.calibrationIds();
         cvns = info.calibrationVerificationNumbers();

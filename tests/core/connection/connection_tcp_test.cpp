@@ -23,8 +23,8 @@ struct TcpConnection : testing::Test {
     std::unique_ptr<TcpElm> elm;
 
     void SetUp() override {
-        PrepareCatalogues();
-        context.comPort = CreateComPort();
+        prepareCatalogues();
+        context.comPort = createComPort();
         context.link.setChannel(context.comPort.get());
         context.link.setSilenceTimeout(300);
     }
@@ -39,7 +39,7 @@ struct TcpConnection : testing::Test {
 TEST_F(TcpConnection, ReachesEveryStageThroughTheNetworkAndDisconnects) {
     const QString port = serve();
     context.comPort->setPortName(port);
-    ASSERT_TRUE(sequence.InitializeConnection());
+    ASSERT_TRUE(sequence.initializeConnection());
 
     QStringList expected{"Port: " + port + " ready"};
     expected << successfulLinesAfterPort();
@@ -47,7 +47,7 @@ TEST_F(TcpConnection, ReachesEveryStageThroughTheNetworkAndDisconnects) {
     EXPECT_EQ(view.marks(), QStringList(15, "OK"));
     EXPECT_EQ(view.comLabel, port);
     EXPECT_EQ(view.vin, "1G1JC5444R7252367");
-    EXPECT_FALSE(context.link.NoCommunication());
+    EXPECT_FALSE(context.link.noCommunication());
 
     // Connect again: the old connection is closed, a new one made.
     ASSERT_TRUE(sequence.reconnect());
@@ -55,7 +55,7 @@ TEST_F(TcpConnection, ReachesEveryStageThroughTheNetworkAndDisconnects) {
 
     sequence.disconnect();
     EXPECT_FALSE(context.comPort->isOpen());
-    EXPECT_TRUE(context.link.NoCommunication());
+    EXPECT_TRUE(context.link.noCommunication());
     EXPECT_EQ(view.texts().last(), "COM Port closed");
 }
 
@@ -63,7 +63,7 @@ TEST_F(TcpConnection, AdapterThatRefusesSaysWhyBelowThePortLine) {
     const QString port = serve();
     elm.reset(); // nobody listens there any more
     context.comPort->setPortName(port);
-    EXPECT_FALSE(sequence.InitializeConnection());
+    EXPECT_FALSE(sequence.initializeConnection());
     EXPECT_EQ(view.texts(),
               QStringList({"Port: " + port + " could not be opened!",
                            port + " refused the connection: is the adapter switched on, and is "
@@ -72,7 +72,7 @@ TEST_F(TcpConnection, AdapterThatRefusesSaysWhyBelowThePortLine) {
     EXPECT_EQ(view.marks(), QStringList({"ERR", "ERR", "ERR"}));
     EXPECT_EQ(view.comLabel, "COM?");
     EXPECT_FALSE(view.comLed);
-    EXPECT_TRUE(context.link.NoCommunication());
+    EXPECT_TRUE(context.link.noCommunication());
 }
 
 TEST_F(TcpConnection, AutomaticDetectionNeverTriesTheNetwork) {
@@ -80,13 +80,13 @@ TEST_F(TcpConnection, AutomaticDetectionNeverTriesTheNetwork) {
     context.comPort->setPortName(port);
     context.autoDetect = true;
 
-    context.ComPortList = {};
-    EXPECT_FALSE(sequence.InitializeConnection());
+    context.serialPortNames = {};
+    EXPECT_FALSE(sequence.initializeConnection());
     EXPECT_EQ(view.texts(), QStringList({"No serial port found", "Interface is not responding"}));
 
     const QString missing = test_env::freshDir("tcp-autodetect") + "/ttyUSB0";
-    context.ComPortList = {missing};
-    EXPECT_FALSE(sequence.InitializeConnection());
+    context.serialPortNames = {missing};
+    EXPECT_FALSE(sequence.initializeConnection());
     EXPECT_EQ(view.texts().first(), "Port: " + missing + " could not be opened!");
     EXPECT_EQ(view.texts().size(), 2); // a serial device keeps its single line
     EXPECT_EQ(elm->clientCount(), 0);

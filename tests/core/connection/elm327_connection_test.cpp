@@ -15,7 +15,7 @@ namespace {
 struct Shown {
     QStringList stored, pending, cids, cvns, freezeCodes, freezeValues;
     QString vin;
-    TSupportedSet sensors{};
+    SupportedPidSet sensors{};
 };
 
 struct Connection : PtyConnection {
@@ -59,7 +59,7 @@ PtyElm::Config elm327(const QString& profile, bool headers, bool spaces, bool tw
 // The reference: the same profile behind the ELM323.
 Shown throughElm323(const QString& profile) {
     Connection reference(elm323(profile));
-    EXPECT_TRUE(reference.sequence.InitializeConnection());
+    EXPECT_TRUE(reference.sequence.initializeConnection());
     return reference.shown();
 }
 
@@ -97,7 +97,7 @@ TEST_P(Elm327Layouts, DemoVehicleShowsWhatItShowsBehindAnElm323) {
 
     const auto [headers, spaces, twoUnits] = GetParam();
     Connection c(elm327(QStringLiteral("demo"), headers, spaces, twoUnits));
-    ASSERT_TRUE(c.sequence.InitializeConnection()) << c.view.texts().join('|').toStdString();
+    ASSERT_TRUE(c.sequence.initializeConnection()) << c.view.texts().join('|').toStdString();
     EXPECT_EQ(c.view.texts(),
               elm327Lines(c.elm->slavePath(),
                           QStringLiteral(
@@ -118,7 +118,7 @@ TEST(Elm327Connection, FullVehicleWithTwoUnitsOn29BitHeaders) {
     const Shown expected = throughElm323(QStringLiteral("full"));
     ASSERT_FALSE(expected.freezeValues.isEmpty());
     Connection c(elm327(QStringLiteral("full"), true, true, false, 7));
-    ASSERT_TRUE(c.sequence.InitializeConnection());
+    ASSERT_TRUE(c.sequence.initializeConnection());
     EXPECT_EQ(c.view.texts(),
               elm327Lines(c.elm->slavePath(),
                           QStringLiteral(
@@ -129,7 +129,7 @@ TEST(Elm327Connection, FullVehicleWithTwoUnitsOn29BitHeaders) {
 TEST(Elm327Connection, IsoVehicleBehindAnElm327KeepsTheIsoLayout) {
     const Shown expected = throughElm323(QStringLiteral("demo"));
     Connection c(elm327(QStringLiteral("demo"), false, true, false, 3));
-    ASSERT_TRUE(c.sequence.InitializeConnection());
+    ASSERT_TRUE(c.sequence.initializeConnection());
     EXPECT_EQ(
         c.view.texts(),
         elm327Lines(
@@ -141,11 +141,11 @@ TEST(Elm327Connection, IsoVehicleBehindAnElm327KeepsTheIsoLayout) {
 
 TEST(Elm327Connection, ProtocolFixedInTheChipIsKept) {
     Connection c(elm327(QStringLiteral("demo"), false, true, false));
-    ASSERT_TRUE(c.sequence.InitializeConnection());
+    ASSERT_TRUE(c.sequence.initializeConnection());
     // The user fixes the protocol, as a terminal would; the chip keeps it over a reset.
-    EXPECT_EQ(c.context.link.Exchange(QStringLiteral("ATSP6")), QStringLiteral("OK"));
+    EXPECT_EQ(c.context.link.exchange(QStringLiteral("ATSP6")), QStringLiteral("OK"));
 
-    ASSERT_TRUE(c.sequence.InitializeConnection());
+    ASSERT_TRUE(c.sequence.initializeConnection());
     const QString can11 = QStringLiteral("6, ISO 15765-4 CAN 11 bit 500 kbaud");
     QStringList expected = elm327Lines(c.elm->slavePath(), can11);
     expected[5] = QStringLiteral("Protocol set in the interface: ") + can11;
@@ -155,41 +155,41 @@ TEST(Elm327Connection, ProtocolFixedInTheChipIsKept) {
 
 // The protocol numbers the chip answers get their names; anything else is shown as it came.
 TEST(Elm327Connection, ProtocolNumbersAreShownWithTheirNames) {
-    EXPECT_EQ(ElmProtocolDescription("A1"),
+    EXPECT_EQ(elmProtocolDescription("A1"),
               "A1 (Automatic protocol search), SAE J1850 PWM 41.6 kbaud");
-    EXPECT_EQ(ElmProtocolDescription("5"), "5, ISO 14230-4 KWP fast init 10.4 kbaud");
-    EXPECT_EQ(ElmProtocolDescription("AC"),
+    EXPECT_EQ(elmProtocolDescription("5"), "5, ISO 14230-4 KWP fast init 10.4 kbaud");
+    EXPECT_EQ(elmProtocolDescription("AC"),
               "AC (Automatic protocol search), USER2 CAN 11 bit 50 kbaud");
-    EXPECT_EQ(ElmProtocolDescription("0"), "0 (Automatic protocol search)");
+    EXPECT_EQ(elmProtocolDescription("0"), "0 (Automatic protocol search)");
     // A fixed protocol A is a number too, not a search.
-    EXPECT_EQ(ElmProtocolDescription("A"), "A, SAE J1939 CAN 29 bit 250 kbaud");
+    EXPECT_EQ(elmProtocolDescription("A"), "A, SAE J1939 CAN 29 bit 250 kbaud");
     for (const char* raw : {"Error", "AD", "", "D", "A66", "-1", "7F"})
-        EXPECT_EQ(ElmProtocolDescription(QLatin1String(raw)), QLatin1String(raw));
+        EXPECT_EQ(elmProtocolDescription(QLatin1String(raw)), QLatin1String(raw));
 }
 
 TEST(Elm327Connection, WrongFixedProtocolLeavesNoConnection) {
     Connection c(elm327(QStringLiteral("demo"), false, true, false));
-    ASSERT_TRUE(c.sequence.InitializeConnection());
-    EXPECT_EQ(c.context.link.Exchange(QStringLiteral("ATSP3")), QStringLiteral("OK"));
+    ASSERT_TRUE(c.sequence.initializeConnection());
+    EXPECT_EQ(c.context.link.exchange(QStringLiteral("ATSP3")), QStringLiteral("OK"));
 
-    EXPECT_FALSE(c.sequence.InitializeConnection());
+    EXPECT_FALSE(c.sequence.initializeConnection());
     const QStringList texts = c.view.texts();
     ASSERT_EQ(texts.size(), 8) << texts.join('|').toStdString();
     EXPECT_EQ(texts[5], "Protocol set in the interface: 3, ISO 9141-2 5 baud init 10.4 kbaud");
     EXPECT_EQ(texts[7], "UNABLE TO CONNECT");
     EXPECT_FALSE(c.context.link.canLayout());
-    EXPECT_TRUE(c.context.link.NoCommunication());
+    EXPECT_TRUE(c.context.link.noCommunication());
 }
 
 TEST(Elm327Connection, Elm323AfterAnElm327GetsTheFifteenLinesAgain) {
     Connection c(elm327(QStringLiteral("demo"), true, false, false));
-    ASSERT_TRUE(c.sequence.InitializeConnection());
+    ASSERT_TRUE(c.sequence.initializeConnection());
     ASSERT_TRUE(c.context.link.canLayout());
 
     PtyElm plain(elm323(QStringLiteral("demo")));
     plain.start();
     c.context.comPort->setPortName(plain.slavePath());
-    ASSERT_TRUE(c.sequence.InitializeConnection());
+    ASSERT_TRUE(c.sequence.initializeConnection());
     EXPECT_FALSE(c.context.link.canLayout());
     EXPECT_EQ(c.view.lines.size(), 15);
     EXPECT_EQ(c.view.vin, "1G1JC5444R7252367");

@@ -20,8 +20,8 @@ struct PtyConnection {
     std::unique_ptr<PtyElm> elm;
 
     explicit PtyConnection(const PtyElm::Config& config) {
-        PrepareCatalogues();
-        context.comPort = CreateComPort();
+        prepareCatalogues();
+        context.comPort = createComPort();
         context.link.setChannel(context.comPort.get());
         context.link.setSilenceTimeout(300);
         elm = std::make_unique<PtyElm>(config);

@@ -23,17 +23,17 @@ FaultRecords sampleRecords() {
 TEST(FaultCodeTable, LookupIsExactAndTheFirstRecordWins) {
     FaultCodeTable table;
     table.setRecords(sampleRecords());
-    EXPECT_EQ(table.FindFaultDescription("P0125", "Generic"),
+    EXPECT_EQ(table.findDescription("P0125", "Generic"),
               QString("Coolant too cold for closed-loop fuel control"));
-    EXPECT_EQ(table.FindFaultDescription("p0125", "Generic"), std::nullopt);
-    EXPECT_EQ(table.FindFaultDescription("P0125", "generic"), std::nullopt);
-    EXPECT_EQ(table.FindFaultDescription("P012", "Generic"), std::nullopt);
-    EXPECT_EQ(table.FindFaultDescription("P1107", "Ford"), QString("Ford text"));
-    EXPECT_EQ(table.FindFaultDescription("P1107", "Ford "), QString("padded maker"));
-    EXPECT_EQ(table.FindFaultDescription("P1107", "Mazda"), std::nullopt);
-    EXPECT_EQ(table.FindFaultDescription("B1491", "Ford"),
+    EXPECT_EQ(table.findDescription("p0125", "Generic"), std::nullopt);
+    EXPECT_EQ(table.findDescription("P0125", "generic"), std::nullopt);
+    EXPECT_EQ(table.findDescription("P012", "Generic"), std::nullopt);
+    EXPECT_EQ(table.findDescription("P1107", "Ford"), QString("Ford text"));
+    EXPECT_EQ(table.findDescription("P1107", "Ford "), QString("padded maker"));
+    EXPECT_EQ(table.findDescription("P1107", "Mazda"), std::nullopt);
+    EXPECT_EQ(table.findDescription("B1491", "Ford"),
               QString("Ford again, after another maker"));
-    EXPECT_EQ(table.FindFaultDescription("P9999", ""), std::nullopt);
+    EXPECT_EQ(table.findDescription("P9999", ""), std::nullopt);
 }
 
 TEST(FaultCodeTable, ManufacturerListFollowsTheTableOrder) {
@@ -49,12 +49,12 @@ TEST(FaultCodeTable, ManufacturerListFollowsTheTableOrder) {
 TEST(FaultCodeTable, EmptyAndClearedTablesFindNothing) {
     FaultCodeTable table;
     EXPECT_TRUE(table.manufacturers().isEmpty());
-    EXPECT_EQ(table.FindFaultDescription("P0125", "Generic"), std::nullopt);
+    EXPECT_EQ(table.findDescription("P0125", "Generic"), std::nullopt);
     table.setRecords(sampleRecords());
     table.clear();
     EXPECT_TRUE(table.isEmpty());
     EXPECT_TRUE(table.manufacturers().isEmpty());
-    EXPECT_EQ(table.FindFaultDescription("P0125", "Generic"), std::nullopt);
+    EXPECT_EQ(table.findDescription("P0125", "Generic"), std::nullopt);
 }
 
 TEST(FaultCodeTable, P0CodesAreLookedUpAsGeneric) {

@@ -108,7 +108,7 @@ TEST(FaultModuleDamage, OneChangedFieldIsBadLanguageDllLoad) {
         RecordingNotifier notifier;
         FaultCodeTable table;
         table.setRecords(kRecords);
-        LoadFaultCodeTable(table, "en", notifier, module.programDir);
+        loadFaultCodeTable(table, "en", notifier, module.programDir);
         EXPECT_EQ(notifier.texts(), QStringList{"Bad language.dll Load"});
         EXPECT_TRUE(table.isEmpty());
         EXPECT_FALSE(notifier.isBusy);
@@ -118,7 +118,7 @@ TEST(FaultModuleDamage, OneChangedFieldIsBadLanguageDllLoad) {
     writeFile(module.path, intact);
     RecordingNotifier notifier;
     FaultCodeTable table;
-    LoadFaultCodeTable(table, "en", notifier, module.programDir);
+    loadFaultCodeTable(table, "en", notifier, module.programDir);
     EXPECT_EQ(table.records(), kRecords);
     EXPECT_TRUE(notifier.messages.isEmpty());
 }

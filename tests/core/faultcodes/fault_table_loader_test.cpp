@@ -38,7 +38,7 @@ QString programDirWith(const QString& name, const QStringList& languages) {
 
 QString loadError(FaultCodeTable& table, const QString& dir, RecordingNotifier& notifier) {
     try {
-        LoadFaultCodeTable(table, "en", notifier, dir);
+        loadFaultCodeTable(table, "en", notifier, dir);
     } catch (const FaultTableError& e) {
         return e.message();
     }
@@ -51,16 +51,16 @@ TEST(FaultTableLoader, LoadsTheModuleOfTheLanguage) {
     const QString dir = programDirWith("both", {"en", "de"});
     RecordingNotifier notifier;
     FaultCodeTable table;
-    LoadFaultCodeTable(table, "de", notifier, dir);
+    loadFaultCodeTable(table, "de", notifier, dir);
     EXPECT_EQ(table.records(), kGerman);
     EXPECT_EQ(table.manufacturers(), (QStringList{"Generic", "Ford"}));
     EXPECT_TRUE(notifier.messages.isEmpty());
     EXPECT_EQ(notifier.busyCalls, (QList<bool>{true, false}));
 
     // The module is released after loading, so loading again works the same way.
-    LoadFaultCodeTable(table, "en", notifier, dir);
-    EXPECT_EQ(table.FindFaultDescription("P0125", "Generic"), kEnglish[0].description);
-    EXPECT_EQ(table.FindFaultDescription("p0125", "Generic"), std::nullopt);
+    loadFaultCodeTable(table, "en", notifier, dir);
+    EXPECT_EQ(table.findDescription("P0125", "Generic"), kEnglish[0].description);
+    EXPECT_EQ(table.findDescription("p0125", "Generic"), std::nullopt);
 }
 
 TEST(FaultTableLoader, FallsBackToEnglish) {
@@ -77,9 +77,9 @@ TEST(FaultTableLoader, FallsBackToEnglish) {
 
     RecordingNotifier notifier;
     FaultCodeTable table;
-    LoadFaultCodeTable(table, "de", notifier, englishOnly);
+    loadFaultCodeTable(table, "de", notifier, englishOnly);
     EXPECT_EQ(table.records(), kEnglish);
-    LoadFaultCodeTable(table, "de_DE", notifier, both);
+    loadFaultCodeTable(table, "de_DE", notifier, both);
     EXPECT_EQ(table.records(), kEnglish);
     EXPECT_TRUE(notifier.messages.isEmpty());
 }
@@ -97,10 +97,10 @@ TEST(FaultTableLoader, MissingOrForeignModuleLeavesTheTableEmpty) {
         RecordingNotifier notifier;
         FaultCodeTable table;
         table.setRecords(kEnglish);
-        LoadFaultCodeTable(table, "de", notifier, dir);
+        loadFaultCodeTable(table, "de", notifier, dir);
         EXPECT_TRUE(table.isEmpty());
         EXPECT_TRUE(table.manufacturers().isEmpty());
-        EXPECT_EQ(table.FindFaultDescription("P0125", "Generic"), std::nullopt);
+        EXPECT_EQ(table.findDescription("P0125", "Generic"), std::nullopt);
         EXPECT_EQ(notifier.texts(), QStringList{"Bad language.dll Load"});
         EXPECT_FALSE(notifier.isBusy);
     }

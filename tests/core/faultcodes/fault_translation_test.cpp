@@ -111,13 +111,13 @@ TEST(FaultTranslations, BuiltModulesDescribeCodesInTheirLanguage) {
         SCOPED_TRACE(language);
         RecordingNotifier notifier;
         FaultCodeTable table;
-        LoadFaultCodeTable(table, QString::fromLatin1(language), notifier,
+        loadFaultCodeTable(table, QString::fromLatin1(language), notifier,
                            QStringLiteral(FAULTCODES_PROGRAM_DIR));
         EXPECT_TRUE(notifier.messages.isEmpty());
         const QMap<Key, QString> expected = descriptions(language);
         EXPECT_EQ(table.records().size(), expected.size());
         for (const Key& key : {Key{"Generic", "P0133"}, Key{"Ford", "P1107"}})
-            EXPECT_EQ(table.FindFaultDescription(key.second, key.first), expected.value(key));
+            EXPECT_EQ(table.findDescription(key.second, key.first), expected.value(key));
         EXPECT_EQ(table.manufacturers().first(), QString("Generic"));
     }
 }

@@ -126,7 +126,7 @@ TEST(LzhContainer, DecompressHandlerKeepsTheBusyCursorOnlyWhileWorking) {
     packed.seek(5); // the handler rewinds
     QBuffer out;
     out.open(QIODevice::ReadWrite);
-    kbmBINDeCompress(packed, out, notifier);
+    unpackLzh(packed, out, notifier);
     EXPECT_TRUE(out.data() == sampleText());
     EXPECT_EQ(notifier.busyCalls, (QList<bool>{true, false}));
 
@@ -136,7 +136,7 @@ TEST(LzhContainer, DecompressHandlerKeepsTheBusyCursorOnlyWhileWorking) {
     damaged.open(QIODevice::ReadOnly);
     QBuffer out2;
     out2.open(QIODevice::ReadWrite);
-    EXPECT_THROW(kbmBINDeCompress(damaged, out2, notifier), FaultTableError);
+    EXPECT_THROW(unpackLzh(damaged, out2, notifier), FaultTableError);
     EXPECT_FALSE(notifier.isBusy);
     EXPECT_TRUE(notifier.messages.isEmpty());
 }

@@ -1,5 +1,5 @@
 #include "core/j1979/hex_conversions.h"
-#include "core/j1979/mode02.h"
+#include "core/j1979/service02.h"
 #include "core/l10n/const_str.h"
 #include "locale_guard.h"
 #include "scripted_link.h"
@@ -12,13 +12,13 @@ class FreezeFrame : public testing::Test {
 protected:
     QString value(const QString& pid, const QString& reply, bool english = false) {
         m_link.answer(QStringLiteral("02") + pid + QStringLiteral("00"), reply);
-        return m_mode02.GetFreezeFrameValue(m_link, QStringLiteral("02"), pid, english,
+        return m_service02.freezeFrameValue(m_link, QStringLiteral("02"), pid, english,
                                             QStringLiteral("00"));
     }
 
     LocaleGuard m_locale{englishLocale()};
     ScriptedLink m_link;
-    TMode02 m_mode02;
+    Service02 m_service02;
 };
 
 TEST_F(FreezeFrame, DataStandBehindTheFrameNumber) {
@@ -38,8 +38,8 @@ TEST_F(FreezeFrame, SameRulesAsTheLiveValues) {
 }
 
 TEST_F(FreezeFrame, SentinelsAndRequests) {
-    EXPECT_EQ(m_mode02.GetFreezeFrameValue(m_link, "01", "05", false, "00"), const_str::Error);
-    EXPECT_EQ(m_mode02.GetFreezeFrameValue(m_link, "02", "00", false, "00"),
+    EXPECT_EQ(m_service02.freezeFrameValue(m_link, "01", "05", false, "00"), const_str::Error);
+    EXPECT_EQ(m_service02.freezeFrameValue(m_link, "02", "00", false, "00"),
               const_str::NotAvailable);
     EXPECT_EQ(value("20", "42200080000000"), const_str::Error);
     EXPECT_TRUE(m_link.sent().isEmpty());
@@ -56,7 +56,7 @@ TEST_F(FreezeFrame, SentinelsAndRequests) {
 
 TEST_F(FreezeFrame, LongArgumentsAreCut) {
     m_link.answer(QStringLiteral("020500"), QStringLiteral("4205007B"));
-    EXPECT_EQ(m_mode02.GetFreezeFrameValue(m_link, "0201", "0533", false, "0011"),
+    EXPECT_EQ(m_service02.freezeFrameValue(m_link, "0201", "0533", false, "0011"),
               QStringLiteral("83"));
     EXPECT_EQ(m_link.sent(), QStringList({"020500"}));
 }

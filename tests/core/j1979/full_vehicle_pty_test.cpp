@@ -25,7 +25,7 @@ protected:
         m_elm->start();
         m_port.setPortName(m_elm->slavePath());
         m_port.open();
-        ASSERT_EQ(ElmEcho(m_link, false), QStringLiteral("OK"));
+        ASSERT_EQ(elmEcho(m_link, false), QStringLiteral("OK"));
     }
 
     LocaleGuard m_locale{englishLocale()};
@@ -35,30 +35,30 @@ protected:
 };
 
 TEST_F(FullVehicle, FirstUnitCountsWhenTwoAnswer) {
-    TMode01 mode01;
-    mode01.ReadStatus(m_link);
+    Service01 service01;
+    service01.readStatus(m_link);
     // The engine unit announces the second and third blocks; the transmission unit does not.
-    EXPECT_TRUE(IsSupported(mode01.supportedPids(), QStringLiteral("21")));
-    EXPECT_TRUE(IsSupported(mode01.supportedPids(), QStringLiteral("4D")));
-    EXPECT_TRUE(mode01.monitorStatus().milOn);
-    EXPECT_EQ(mode01.monitorStatus().troubleCodeCount, 3);
-    EXPECT_EQ(mode01.obdType(), QStringLiteral("EOBD"));
-    EXPECT_EQ(mode01.GetPIDValue(m_link, "01", "05", false), QStringLiteral("50"));
+    EXPECT_TRUE(isSupported(service01.supportedPids(), QStringLiteral("21")));
+    EXPECT_TRUE(isSupported(service01.supportedPids(), QStringLiteral("4D")));
+    EXPECT_TRUE(service01.monitorStatus().milOn);
+    EXPECT_EQ(service01.monitorStatus().troubleCodeCount, 3);
+    EXPECT_EQ(service01.obdType(), QStringLiteral("EOBD"));
+    EXPECT_EQ(service01.pidValue(m_link, "01", "05", false), QStringLiteral("50"));
 }
 
 TEST_F(FullVehicle, FreezeFrameCodeAndValues) {
-    TMode02 mode02;
-    mode02.ReadSupported(m_link);
+    Service02 service02;
+    service02.readSupported(m_link);
     QStringList supported;
     for (int pid = 1; pid <= 0x50; ++pid) {
-        if (mode02.supportedPids()[size_t(pid - 1)]) {
+        if (service02.supportedPids()[size_t(pid - 1)]) {
             supported << QStringLiteral("%1").arg(pid, 2, 16, QLatin1Char('0')).toUpper();
         }
     }
     EXPECT_EQ(supported, QStringList({"02", "03", "04", "05", "06", "07", "0C", "0D", "11"}));
-    EXPECT_EQ(mode02.GetFreezeFrameCode(m_link), QStringList({"P0133"}));
+    EXPECT_EQ(service02.freezeFrameCode(m_link), QStringList({"P0133"}));
     auto value = [&](const char* pid, bool english = false) {
-        return mode02.GetFreezeFrameValue(m_link, "02", QString::fromLatin1(pid), english, "00");
+        return service02.freezeFrameValue(m_link, "02", QString::fromLatin1(pid), english, "00");
     };
     EXPECT_EQ(value("03"), QStringLiteral("closed loop"));
     EXPECT_EQ(value("04"), QStringLiteral("50.2"));
@@ -74,9 +74,9 @@ TEST_F(FullVehicle, FreezeFrameCodeAndValues) {
 }
 
 TEST_F(FullVehicle, AllTenOxygenSensorTestsOfSensorOne) {
-    const QList<O2SensorLocation> sensors = GetO2SensorLocations(m_link).value();
+    const QList<O2SensorLocation> sensors = o2SensorLocations(m_link).value();
     ASSERT_EQ(sensors.size(), 2);
-    const auto results = TMode05().ReadO2SensorTests(m_link, sensors[0].mask);
+    const auto results = Service05().readO2SensorTests(m_link, sensors[0].mask);
     const char* const expected[10][3] = {
         {"0.450", "0.000", "0.000"}, {"0.450", "0.000", "0.000"}, {"0.300", "0.000", "0.000"},
         {"0.600", "0.000", "0.000"}, {"0.100", "0.000", "0.200"}, {"0.120", "0.000", "0.200"},
@@ -90,28 +90,28 @@ TEST_F(FullVehicle, AllTenOxygenSensorTestsOfSensorOne) {
         EXPECT_EQ(results[size_t(k)].minimum, QString::fromLatin1(expected[k][1]));
         EXPECT_EQ(results[size_t(k)].maximum, QString::fromLatin1(expected[k][2]));
     }
-    const auto second = TMode05().ReadO2SensorTests(m_link, sensors[1].mask);
+    const auto second = Service05().readO2SensorTests(m_link, sensors[1].mask);
     EXPECT_EQ(second[4].value, QStringLiteral("0.108"));
-    const auto absent = TMode05().ReadO2SensorTests(m_link, 0x04);
+    const auto absent = Service05().readO2SensorTests(m_link, 0x04);
     EXPECT_EQ(absent[0].status, QStringLiteral("0"));
 }
 
 TEST_F(FullVehicle, ClearingThenReadingAgain) {
-    EXPECT_EQ(TMode03().GetStoredCodes(m_link), QStringList({"P0133", "P0171", "P0300"}));
-    EXPECT_EQ(TMode07().GetPendingCodes(m_link), QStringList({"P0171"}));
+    EXPECT_EQ(Service03().storedCodes(m_link), QStringList({"P0133", "P0171", "P0300"}));
+    EXPECT_EQ(Service07().pendingCodes(m_link), QStringList({"P0171"}));
 
     RecordingNotifier notifier;
-    EXPECT_TRUE(ClearTroubleCodes(m_link, notifier));
+    EXPECT_TRUE(clearTroubleCodes(m_link, notifier));
     ASSERT_EQ(notifier.messages.size(), 1);
     EXPECT_EQ(notifier.messages.front().text, QStringLiteral("Trouble codes cleared successfully"));
 
-    EXPECT_EQ(TMode03().GetStoredCodes(m_link), QStringList());
-    EXPECT_EQ(TMode07().GetPendingCodes(m_link), QStringList());
-    const TMonitorStatus status = ReadMonitorStatus(m_link);
+    EXPECT_EQ(Service03().storedCodes(m_link), QStringList());
+    EXPECT_EQ(Service07().pendingCodes(m_link), QStringList());
+    const MonitorStatus status = readMonitorStatus(m_link);
     EXPECT_TRUE(status.answered);
     EXPECT_FALSE(status.milOn);
     EXPECT_EQ(status.troubleCodeCount, 0);
-    EXPECT_EQ(TMode02().GetFreezeFrameCode(m_link), QStringList());
+    EXPECT_EQ(Service02().freezeFrameCode(m_link), QStringList());
 }
 
 // The emulator program itself, as a developer starts it to try the program without a car.
@@ -127,11 +127,11 @@ TEST(FullVehicleProgram, AnswersForTwoUnitsAndTheNewServices) {
     port.setPortName(device);
     port.open();
     ElmExchange link(&port);
-    EXPECT_EQ(ElmEcho(link, false), QStringLiteral("OK"));
-    EXPECT_EQ(link.Exchange(QStringLiteral("0100")), QStringLiteral("4100BE1FB8134100981800"
+    EXPECT_EQ(elmEcho(link, false), QStringLiteral("OK"));
+    EXPECT_EQ(link.exchange(QStringLiteral("0100")), QStringLiteral("4100BE1FB8134100981800"
                                                                     "00"));
-    EXPECT_EQ(TMode02().GetFreezeFrameCode(link), QStringList({"P0133"}));
-    EXPECT_EQ(link.Exchange(QStringLiteral("050A01")), QStringLiteral("450A01230A50"));
+    EXPECT_EQ(Service02().freezeFrameCode(link), QStringList({"P0133"}));
+    EXPECT_EQ(link.exchange(QStringLiteral("050A01")), QStringLiteral("450A01230A50"));
     port.close();
 
     elmsim.terminate();

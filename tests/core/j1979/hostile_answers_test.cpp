@@ -18,7 +18,7 @@ public:
     QString tail;
     bool withHeader = true;
 
-    QString Exchange(const QString& command) override {
+    QString exchange(const QString& command) override {
         if (!withHeader || command.size() < 2) {
             return tail;
         }
@@ -36,23 +36,23 @@ void survive(Read read) {
 }
 
 void readEverything(HostileLink& link) {
-    TMode01 mode01;
-    TMode02 mode02;
-    TMode09 mode09;
+    Service01 service01;
+    Service02 service02;
+    Service09 service09;
     for (int pid = 0; pid <= 0x52; ++pid) {
         const QString code = QStringLiteral("%1").arg(pid, 2, 16, QLatin1Char('0')).toUpper();
-        survive([&] { mode01.GetPIDValue(link, "01", code, pid % 2 == 0); });
-        survive([&] { mode02.GetFreezeFrameValue(link, "02", code, pid % 2 == 1, "00"); });
+        survive([&] { service01.pidValue(link, "01", code, pid % 2 == 0); });
+        survive([&] { service02.freezeFrameValue(link, "02", code, pid % 2 == 1, "00"); });
     }
-    survive([&] { mode01.ReadStatus(link); });
-    survive([&] { mode02.ReadSupported(link); });
-    survive([&] { mode02.GetFreezeFrameCode(link); });
-    survive([&] { TMode03().GetStoredCodes(link); });
-    survive([&] { TMode07().GetPendingCodes(link); });
-    survive([&] { GetO2SensorLocations(link); });
-    survive([&] { TMode05().ReadO2SensorTests(link, 0x81); });
-    survive([&] { mode09.ReadVehicleInfo(link); });
-    survive([&] { CheckEcuConnection(link); });
+    survive([&] { service01.readStatus(link); });
+    survive([&] { service02.readSupported(link); });
+    survive([&] { service02.freezeFrameCode(link); });
+    survive([&] { Service03().storedCodes(link); });
+    survive([&] { Service07().pendingCodes(link); });
+    survive([&] { o2SensorLocations(link); });
+    survive([&] { Service05().readO2SensorTests(link, 0x81); });
+    survive([&] { service09.readVehicleInfo(link); });
+    survive([&] { checkEcuConnection(link); });
 }
 
 TEST(HostileAnswers, HandPickedBreakage) {

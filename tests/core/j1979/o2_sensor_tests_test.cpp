@@ -12,7 +12,7 @@ QStringList locationTexts(const QString& reply, QList<int>* masks = nullptr) {
     link.answer(QStringLiteral("0113"), reply);
     QStringList texts;
     for (const O2SensorLocation& location :
-         GetO2SensorLocations(link).value_or(QList<O2SensorLocation>())) {
+         o2SensorLocations(link).value_or(QList<O2SensorLocation>())) {
         texts << location.text;
         if (masks) {
             masks->append(location.mask);
@@ -38,14 +38,14 @@ TEST(O2SensorLocations, OneEntryPerBitInRisingOrder) {
 TEST(O2SensorLocations, NoResponseIsNotReadNotNoSensors) {
     ScriptedLink none;
     none.answer(QStringLiteral("0113"), QStringLiteral("411300"));
-    const O2SensorList noSensors = GetO2SensorLocations(none);
+    const O2SensorList noSensors = o2SensorLocations(none);
     ASSERT_TRUE(noSensors.has_value());
     EXPECT_TRUE(noSensors->isEmpty());
     for (const char* reply : {"NO DATA", "7F 01 12", "Error", "4114FF", "4113", "41130"}) {
         SCOPED_TRACE(reply);
         ScriptedLink link;
         link.answer(QStringLiteral("0113"), QString::fromLatin1(reply));
-        EXPECT_FALSE(GetO2SensorLocations(link).has_value());
+        EXPECT_FALSE(o2SensorLocations(link).has_value());
         EXPECT_TRUE(locationTexts(QString::fromLatin1(reply)).isEmpty());
     }
     EXPECT_THROW(locationTexts(QStringLiteral("4113G3")), HexConversionError);
@@ -72,7 +72,7 @@ TEST(O2SensorTests, ScaledValuesForTheSelectedSensor) {
     link.answer(QStringLiteral("050502"), QStringLiteral("4505021E0032")); // 0.120 s, 0 .. 0.2
     link.answer(QStringLiteral("050702"), QStringLiteral("450702140028")); // 0.100 V, min 0.200
     link.answer(QStringLiteral("050A02"), QStringLiteral("450A02190A32")); // 1.00 s, 0.40 .. 2.00
-    const auto results = TMode05().ReadO2SensorTests(link, 2);
+    const auto results = Service05().readO2SensorTests(link, 2);
     EXPECT_EQ(link.sent().size(), 10);
     EXPECT_EQ(link.sent().front(), QStringLiteral("050102"));
     EXPECT_EQ(link.sent().back(), QStringLiteral("050A02"));
@@ -95,10 +95,10 @@ TEST(O2SensorTests, ScaledValuesForTheSelectedSensor) {
 
 TEST(O2SensorTests, SensorNumberFromTheLowestMaskBit) {
     ScriptedLink link;
-    TMode05().ReadO2SensorTests(link, 0x80);
+    Service05().readO2SensorTests(link, 0x80);
     EXPECT_EQ(link.sent().front(), QStringLiteral("050108"));
     ScriptedLink none;
-    const auto results = TMode05().ReadO2SensorTests(none, 0);
+    const auto results = Service05().readO2SensorTests(none, 0);
     EXPECT_TRUE(none.sent().isEmpty());
     EXPECT_EQ(results[3].status, QStringLiteral("0"));
 }
@@ -108,9 +108,9 @@ TEST(O2SensorTests, CanVehicleIsAskedNothing) {
     struct CanLink : ScriptedLink {
         bool canLayout() const override { return true; }
     } link;
-    EXPECT_TRUE(ReportsO2TestsThroughService06(link));
-    EXPECT_FALSE(ReportsO2TestsThroughService06(ScriptedLink()));
-    const auto results = TMode05().ReadO2SensorTests(link, 1);
+    EXPECT_TRUE(reportsO2TestsThroughService06(link));
+    EXPECT_FALSE(reportsO2TestsThroughService06(ScriptedLink()));
+    const auto results = Service05().readO2SensorTests(link, 1);
     EXPECT_TRUE(link.sent().isEmpty());
     for (const O2TestResult& result : results)
         EXPECT_TRUE(result.status.isEmpty() && result.value.isEmpty());
@@ -123,7 +123,7 @@ TEST(O2SensorTests, HostileAnswersFailTheTest) {
     link.answer(QStringLiteral("050301"), QStringLiteral("4503019"));  // half a value
     link.answer(QStringLiteral("050401"), QStringLiteral("450402FF")); // another sensor
     link.answer(QStringLiteral("050501"), QStringLiteral("41000000450501FF00FF"));
-    const auto results = TMode05().ReadO2SensorTests(link, 1);
+    const auto results = Service05().readO2SensorTests(link, 1);
     for (int k = 0; k < 4; ++k) {
         SCOPED_TRACE(k);
         EXPECT_EQ(results[size_t(k)].status, QStringLiteral("0"));
@@ -135,7 +135,7 @@ TEST(O2SensorTests, HostileAnswersFailTheTest) {
         [] {
             ScriptedLink bad;
             bad.answer(QStringLiteral("050101"), QStringLiteral("450101ZZ"));
-            TMode05().ReadO2SensorTests(bad, 1);
+            Service05().readO2SensorTests(bad, 1);
         }(),
         HexConversionError);
 }

@@ -1,7 +1,7 @@
 // Every catalogue PID decoded from one sample answer in both unit systems. The expected texts are
 // worked out by hand from the J1979 scalings and the program's formats, not taken from the code.
 
-#include "core/j1979/mode01.h"
+#include "core/j1979/service01.h"
 #include "locale_guard.h"
 #include "scripted_link.h"
 #include "tests/support/pid_samples.h"
@@ -24,16 +24,16 @@ TEST(PidTable, CoversEveryCataloguePid) {
 
 TEST(PidTable, EveryPidDecodesInBothUnitSystems) {
     LocaleGuard locale(englishLocale());
-    TMode01 mode01;
+    Service01 service01;
     for (const PidSample& c : kPidSamples) {
         const QString pid = QString::fromLatin1(c.pid);
         SCOPED_TRACE(c.pid);
         ScriptedLink link;
         link.answer(QStringLiteral("01") + pid,
                     QStringLiteral("41") + pid + QString::fromLatin1(c.data));
-        EXPECT_EQ(mode01.GetPIDValue(link, QStringLiteral("01"), pid, false),
+        EXPECT_EQ(service01.pidValue(link, QStringLiteral("01"), pid, false),
                   QString::fromUtf8(c.metric));
-        EXPECT_EQ(mode01.GetPIDValue(link, QStringLiteral("01"), pid, true),
+        EXPECT_EQ(service01.pidValue(link, QStringLiteral("01"), pid, true),
                   QString::fromUtf8(c.english));
     }
 }

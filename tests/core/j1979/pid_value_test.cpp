@@ -2,7 +2,7 @@
 // (pid_table_test.cpp).
 
 #include "core/j1979/hex_conversions.h"
-#include "core/j1979/mode01.h"
+#include "core/j1979/service01.h"
 #include "core/j1979/pid_request.h"
 #include "core/l10n/const_str.h"
 #include "locale_guard.h"
@@ -16,19 +16,19 @@ class PidValue : public testing::Test {
 protected:
     QString value(const QString& pid, const QString& reply, bool english = false) {
         m_link.answer(QStringLiteral("01") + pid, reply);
-        return m_mode01.GetPIDValue(m_link, QStringLiteral("01"), pid, english);
+        return m_service01.pidValue(m_link, QStringLiteral("01"), pid, english);
     }
 
     LocaleGuard m_locale{englishLocale()};
     ScriptedLink m_link;
-    TMode01 m_mode01;
+    Service01 m_service01;
 };
 
 TEST_F(PidValue, OtherServicesAndPidZeroSendNothing) {
-    EXPECT_EQ(m_mode01.GetPIDValue(m_link, "02", "05", false), const_str::Error);
-    EXPECT_EQ(m_mode01.GetPIDValue(m_link, "00", "05", false), const_str::Error);
-    EXPECT_EQ(m_mode01.GetPIDValue(m_link, "01", "00", false), const_str::NotAvailable);
-    EXPECT_EQ(m_mode01.GetPIDValue(m_link, "01", "", false), const_str::NotAvailable);
+    EXPECT_EQ(m_service01.pidValue(m_link, "02", "05", false), const_str::Error);
+    EXPECT_EQ(m_service01.pidValue(m_link, "00", "05", false), const_str::Error);
+    EXPECT_EQ(m_service01.pidValue(m_link, "01", "00", false), const_str::NotAvailable);
+    EXPECT_EQ(m_service01.pidValue(m_link, "01", "", false), const_str::NotAvailable);
     EXPECT_TRUE(m_link.sent().isEmpty());
 }
 
@@ -66,20 +66,20 @@ TEST_F(PidValue, MissingDataBytesGiveTheSentinelNeverANumber) {
     EXPECT_EQ(value("1F", "411F"), const_str::Error);
     EXPECT_EQ(value("01", "41010076"), const_str::Error);
     EXPECT_EQ(value("0C", "410C1AF8"), QStringLiteral(" 1726"));
-    EXPECT_FALSE(IsPidValueRead(value("05", "4105")));
-    EXPECT_TRUE(IsPidValueRead(value("05", "41057B")));
+    EXPECT_FALSE(isPidValueRead(value("05", "4105")));
+    EXPECT_TRUE(isPidValueRead(value("05", "41057B")));
 }
 
 TEST_F(PidValue, NonHexadecimalDataRaiseTheConversionError) {
     EXPECT_THROW(value("05", "4105ZZ"), HexConversionError);
     // Bytes the PID does not use are not read.
     EXPECT_EQ(value("05", "41057BNODATA"), QStringLiteral("83"));
-    EXPECT_THROW(m_mode01.GetPIDValue(m_link, "0G", "05", false), HexConversionError);
+    EXPECT_THROW(m_service01.pidValue(m_link, "0G", "05", false), HexConversionError);
 }
 
 TEST_F(PidValue, LongerArgumentsAreCutToTwoCharacters) {
     m_link.answer(QStringLiteral("010C"), QStringLiteral("410C118C"));
-    EXPECT_EQ(m_mode01.GetPIDValue(m_link, "0199", "0C12", false), QStringLiteral(" 1123"));
+    EXPECT_EQ(m_service01.pidValue(m_link, "0199", "0C12", false), QStringLiteral(" 1123"));
     EXPECT_EQ(m_link.sent(), QStringList({"010C"}));
 }
 

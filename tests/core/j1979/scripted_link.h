@@ -17,7 +17,7 @@ public:
         m_script[command] = replies;
     }
 
-    QString Exchange(const QString& command) override {
+    QString exchange(const QString& command) override {
         m_sent << command;
         auto it = m_script.find(command);
         if (it == m_script.end() || it->isEmpty()) {

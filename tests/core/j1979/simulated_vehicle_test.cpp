@@ -21,7 +21,7 @@ protected:
 };
 
 TEST_F(SimulatedVehicle, SupportedPidsOfServiceOne) {
-    const TSupportedSet set = ReadSupportedPIDs(m_exchange, QStringLiteral("01"), {});
+    const SupportedPidSet set = readSupportedPids(m_exchange, QStringLiteral("01"), {});
     QStringList supported;
     for (int pid = 1; pid <= 0x50; ++pid) {
         if (set[size_t(pid - 1)]) {
@@ -31,37 +31,37 @@ TEST_F(SimulatedVehicle, SupportedPidsOfServiceOne) {
     // "0120" is asked for and answered "DEMO", so nothing beyond 20.
     EXPECT_EQ(supported, QStringList({"01", "03", "04", "05", "06", "07", "0C", "0D", "0E", "0F",
                                       "10", "11", "12", "13", "15", "1C", "20"}));
-    EXPECT_TRUE(CheckEcuConnection(m_exchange));
+    EXPECT_TRUE(checkEcuConnection(m_exchange));
 }
 
 TEST_F(SimulatedVehicle, ConnectionReadsOfServicesOneAndTwo) {
-    TMode01 mode01;
-    mode01.ReadStatus(m_exchange);
-    EXPECT_TRUE(mode01.monitorStatus().milOn);
-    EXPECT_EQ(mode01.monitorStatus().troubleCodeCount, 9);
-    EXPECT_EQ(mode01.obdType(), QStringLiteral("OBD II (California ARB)"));
-    EXPECT_TRUE(IsSupported(mode01.supportedPids(), QStringLiteral("15")));
+    Service01 service01;
+    service01.readStatus(m_exchange);
+    EXPECT_TRUE(service01.monitorStatus().milOn);
+    EXPECT_EQ(service01.monitorStatus().troubleCodeCount, 9);
+    EXPECT_EQ(service01.obdType(), QStringLiteral("OBD II (California ARB)"));
+    EXPECT_TRUE(isSupported(service01.supportedPids(), QStringLiteral("15")));
 
-    TMode02 mode02;
-    EXPECT_TRUE(mode02.ReadSupported(m_exchange));
-    for (bool supported : mode02.supportedPids()) {
+    Service02 service02;
+    EXPECT_TRUE(service02.readSupported(m_exchange));
+    for (bool supported : service02.supportedPids()) {
         EXPECT_FALSE(supported);
     }
 }
 
 TEST_F(SimulatedVehicle, VehicleInformation) {
-    TMode09 mode09;
-    mode09.ReadVehicleInfo(m_exchange);
-    EXPECT_EQ(mode09.vinMessageCount(), 5);
-    EXPECT_EQ(mode09.vin(), QStringLiteral("1G1JC5444R7252367"));
-    EXPECT_EQ(mode09.calibrationIds(), QStringList({"1131533479060002", "0325451332060004"}));
-    EXPECT_EQ(mode09.calibrationVerificationNumbers(), QStringList({"AE6D46B4", "0000771D"}));
+    Service09 service09;
+    service09.readVehicleInfo(m_exchange);
+    EXPECT_EQ(service09.vinMessageCount(), 5);
+    EXPECT_EQ(service09.vin(), QStringLiteral("1G1JC5444R7252367"));
+    EXPECT_EQ(service09.calibrationIds(), QStringList({"1131533479060002", "0325451332060004"}));
+    EXPECT_EQ(service09.calibrationVerificationNumbers(), QStringList({"AE6D46B4", "0000771D"}));
 }
 
 TEST_F(SimulatedVehicle, LiveValues) {
-    TMode01 mode01;
+    Service01 service01;
     auto value = [&](const char* pid, bool english = false) {
-        return mode01.GetPIDValue(m_exchange, QStringLiteral("01"), QString::fromLatin1(pid),
+        return service01.pidValue(m_exchange, QStringLiteral("01"), QString::fromLatin1(pid),
                                   english);
     };
     EXPECT_EQ(value("03"), QStringLiteral("closed loop"));
@@ -87,15 +87,15 @@ TEST_F(SimulatedVehicle, LiveValues) {
 }
 
 TEST_F(SimulatedVehicle, TroubleCodesFreezeFrameAndOxygenSensors) {
-    EXPECT_EQ(TMode03().GetStoredCodes(m_exchange),
+    EXPECT_EQ(Service03().storedCodes(m_exchange),
               QStringList({"P0125", "P0736", "P0455", "P1107", "P1299", "P1198", "B1491", "B1992",
                            "B2427"}));
-    EXPECT_EQ(TMode07().GetPendingCodes(m_exchange), QStringList({"P0125", "P0736", "P0455"}));
+    EXPECT_EQ(Service07().pendingCodes(m_exchange), QStringList({"P0125", "P0736", "P0455"}));
     // No canned answers for the freeze frame: nothing read, which is not "no frame stored".
-    EXPECT_FALSE(TMode02().GetFreezeFrameCode(m_exchange).has_value());
-    EXPECT_EQ(TMode02().GetFreezeFrameValue(m_exchange, "02", "05", false, "00"),
+    EXPECT_FALSE(Service02().freezeFrameCode(m_exchange).has_value());
+    EXPECT_EQ(Service02().freezeFrameValue(m_exchange, "02", "05", false, "00"),
               QStringLiteral("Error"));
-    const QList<O2SensorLocation> sensors = GetO2SensorLocations(m_exchange).value();
+    const QList<O2SensorLocation> sensors = o2SensorLocations(m_exchange).value();
     ASSERT_EQ(sensors.size(), 2);
     EXPECT_EQ(sensors[0].text, QStringLiteral("O2 location 1-1"));
     EXPECT_EQ(sensors[1].mask, 2);

@@ -1,5 +1,5 @@
 #include "core/j1979/hex_conversions.h"
-#include "core/j1979/mode02.h"
+#include "core/j1979/service02.h"
 #include "core/j1979/supported_pids.h"
 #include "scripted_link.h"
 
@@ -7,7 +7,7 @@
 
 namespace {
 
-std::vector<int> supportedNumbers(const TSupportedSet& set) {
+std::vector<int> supportedNumbers(const SupportedPidSet& set) {
     std::vector<int> numbers;
     for (size_t i = 0; i < set.size(); ++i) {
         if (set[i]) {
@@ -17,32 +17,32 @@ std::vector<int> supportedNumbers(const TSupportedSet& set) {
     return numbers;
 }
 
-TEST(ReadSupportedPIDs, ReadsTheFirstBlockAndFollowsTheAnnouncement) {
+TEST(readSupportedPids, ReadsTheFirstBlockAndFollowsTheAnnouncement) {
     ScriptedLink link;
     link.answer(QStringLiteral("0100"), QStringLiteral("4100BE1FE811"));
-    const TSupportedSet set = ReadSupportedPIDs(link, QStringLiteral("01"), QStringLiteral("00"));
+    const SupportedPidSet set = readSupportedPids(link, QStringLiteral("01"), QStringLiteral("00"));
     const std::vector<int> expected = {0x01, 0x03, 0x04, 0x05, 0x06, 0x07, 0x0C, 0x0D, 0x0E,
                                        0x0F, 0x10, 0x11, 0x12, 0x13, 0x15, 0x1C, 0x20};
     EXPECT_EQ(supportedNumbers(set), expected);
     EXPECT_EQ(link.sent(), QStringList({"0100", "0120"}));
 }
 
-TEST(ReadSupportedPIDs, NoAnswerLeavesEverythingUnsupported) {
+TEST(readSupportedPids, NoAnswerLeavesEverythingUnsupported) {
     for (const char* reply : {"NO DATA", "7F 01 12", "Error", "", "4101BE1FE811"}) {
         SCOPED_TRACE(reply);
         ScriptedLink link;
         link.answer(QStringLiteral("0100"), QString::fromLatin1(reply));
-        EXPECT_TRUE(supportedNumbers(ReadSupportedPIDs(link, QStringLiteral("01"), {})).empty());
+        EXPECT_TRUE(supportedNumbers(readSupportedPids(link, QStringLiteral("01"), {})).empty());
         EXPECT_EQ(link.sent(), QStringList({"0100"}));
     }
 }
 
-TEST(ReadSupportedPIDs, ThirdBlockEndsAtParameter50) {
+TEST(readSupportedPids, ThirdBlockEndsAtParameter50) {
     ScriptedLink link;
     link.answer(QStringLiteral("0100"), QStringLiteral("410000000001"));
     link.answer(QStringLiteral("0120"), QStringLiteral("412080000001"));
     link.answer(QStringLiteral("0140"), QStringLiteral("4140FFFFFFFF"));
-    const TSupportedSet set = ReadSupportedPIDs(link, QStringLiteral("01"), QStringLiteral("00"));
+    const SupportedPidSet set = readSupportedPids(link, QStringLiteral("01"), QStringLiteral("00"));
     std::vector<int> expected = {0x20, 0x21, 0x40};
     for (int pid = 0x41; pid <= 0x50; ++pid) {
         expected.push_back(pid);
@@ -51,85 +51,85 @@ TEST(ReadSupportedPIDs, ThirdBlockEndsAtParameter50) {
     EXPECT_EQ(link.sent(), QStringList({"0100", "0120", "0140"}));
 }
 
-TEST(ReadSupportedPIDs, ServiceNineSkipsTheMessageCount) {
+TEST(readSupportedPids, ServiceNineSkipsTheMessageCount) {
     ScriptedLink link;
     link.answer(QStringLiteral("0900"), QStringLiteral("490001FC000000"));
-    const TSupportedSet set = ReadSupportedPIDs(link, QStringLiteral("09"), QStringLiteral("00"));
+    const SupportedPidSet set = readSupportedPids(link, QStringLiteral("09"), QStringLiteral("00"));
     EXPECT_EQ(supportedNumbers(set), std::vector<int>({1, 2, 3, 4, 5, 6}));
     EXPECT_EQ(link.sent(), QStringList({"0900"}));
 }
 
-TEST(ReadSupportedPIDs, ServiceTwoAsksForFrameAndSkipsIt) {
+TEST(readSupportedPids, ServiceTwoAsksForFrameAndSkipsIt) {
     ScriptedLink link;
     link.answer(QStringLiteral("020000"), QStringLiteral("4200007E180000"));
-    TMode02 mode02;
-    EXPECT_TRUE(mode02.ReadSupported(link));
-    EXPECT_EQ(supportedNumbers(mode02.supportedPids()),
+    Service02 service02;
+    EXPECT_TRUE(service02.readSupported(link));
+    EXPECT_EQ(supportedNumbers(service02.supportedPids()),
               std::vector<int>({2, 3, 4, 5, 6, 7, 0x0C, 0x0D}));
     EXPECT_EQ(link.sent(), QStringList({"020000"}));
 }
 
-TEST(ReadSupportedPIDs, OnlyTheFirstControlUnitCounts) {
+TEST(readSupportedPids, OnlyTheFirstControlUnitCounts) {
     ScriptedLink link;
     link.answer(QStringLiteral("0100"), QStringLiteral("4100BE1FE811410080000001"));
-    const TSupportedSet set = ReadSupportedPIDs(link, QStringLiteral("01"), QStringLiteral("00"));
+    const SupportedPidSet set = readSupportedPids(link, QStringLiteral("01"), QStringLiteral("00"));
     EXPECT_TRUE(set[0x01 - 1]);
     EXPECT_FALSE(set[0x1F - 1]); // the second unit's last bit is not taken
     EXPECT_TRUE(set[0x20 - 1]);
 }
 
-TEST(ReadSupportedPIDs, ShortAnswersReadMissingBytesAsZero) {
+TEST(readSupportedPids, ShortAnswersReadMissingBytesAsZero) {
     ScriptedLink link;
     link.answer(QStringLiteral("0100"), QStringLiteral("4100FF"));
-    const TSupportedSet set = ReadSupportedPIDs(link, QStringLiteral("01"), QStringLiteral("00"));
+    const SupportedPidSet set = readSupportedPids(link, QStringLiteral("01"), QStringLiteral("00"));
     EXPECT_EQ(supportedNumbers(set), std::vector<int>({1, 2, 3, 4, 5, 6, 7, 8}));
     EXPECT_EQ(link.sent(), QStringList({"0100"}));
 }
 
-TEST(ReadSupportedPIDs, LongTextsAreCutAndFrameOnlyGoesToServicesTwoAndFive) {
+TEST(readSupportedPids, LongTextsAreCutAndFrameOnlyGoesToServicesTwoAndFive) {
     ScriptedLink link;
-    ReadSupportedPIDs(link, QStringLiteral("0105"), QStringLiteral("00"));
-    ReadSupportedPIDs(link, QStringLiteral("05"), QStringLiteral("0107"));
-    ReadSupportedPIDs(link, QStringLiteral("09"), QStringLiteral("00"));
+    readSupportedPids(link, QStringLiteral("0105"), QStringLiteral("00"));
+    readSupportedPids(link, QStringLiteral("05"), QStringLiteral("0107"));
+    readSupportedPids(link, QStringLiteral("09"), QStringLiteral("00"));
     EXPECT_EQ(link.sent(), QStringList({"0100", "050001", "0900"}));
 }
 
-TEST(ReadSupportedPIDs, NonHexadecimalBitmapRaisesTheConversionError) {
+TEST(readSupportedPids, NonHexadecimalBitmapRaisesTheConversionError) {
     ScriptedLink link;
     link.answer(QStringLiteral("0100"), QStringLiteral("4100BG1FE811"));
-    EXPECT_THROW(ReadSupportedPIDs(link, QStringLiteral("01"), QStringLiteral("00")),
+    EXPECT_THROW(readSupportedPids(link, QStringLiteral("01"), QStringLiteral("00")),
                  HexConversionError);
 }
 
-TEST(IsSupported, LooksUpTheEntryBelowThePidNumber) {
-    TSupportedSet set{};
+TEST(isSupported, LooksUpTheEntryBelowThePidNumber) {
+    SupportedPidSet set{};
     set[0] = true;
     set[0x0C - 1] = true;
     set[79] = true;
-    EXPECT_TRUE(IsSupported(set, QStringLiteral("01")));
-    EXPECT_TRUE(IsSupported(set, QStringLiteral("C")));
-    EXPECT_TRUE(IsSupported(set, QStringLiteral("50")));
-    EXPECT_FALSE(IsSupported(set, QStringLiteral("02")));
-    EXPECT_FALSE(IsSupported(set, QStringLiteral("00")));
-    EXPECT_FALSE(IsSupported(set, QStringLiteral("51")));
-    EXPECT_FALSE(IsSupported(set, QStringLiteral("FF")));
+    EXPECT_TRUE(isSupported(set, QStringLiteral("01")));
+    EXPECT_TRUE(isSupported(set, QStringLiteral("C")));
+    EXPECT_TRUE(isSupported(set, QStringLiteral("50")));
+    EXPECT_FALSE(isSupported(set, QStringLiteral("02")));
+    EXPECT_FALSE(isSupported(set, QStringLiteral("00")));
+    EXPECT_FALSE(isSupported(set, QStringLiteral("51")));
+    EXPECT_FALSE(isSupported(set, QStringLiteral("FF")));
 }
 
-TEST(CheckEcuConnection, TriesThreeTimes) {
+TEST(checkEcuConnection, TriesThreeTimes) {
     ScriptedLink second;
     second.answerInTurn(QStringLiteral("0100"), {"NO DATA", "4100BE1FE811"});
-    EXPECT_TRUE(CheckEcuConnection(second));
+    EXPECT_TRUE(checkEcuConnection(second));
     EXPECT_EQ(second.sent().size(), 2);
 
     ScriptedLink silent;
     silent.answer(QStringLiteral("0100"), QStringLiteral("Error"));
-    EXPECT_FALSE(CheckEcuConnection(silent));
+    EXPECT_FALSE(checkEcuConnection(silent));
     EXPECT_EQ(silent.sent(), QStringList({"0100", "0100", "0100"}));
 
     // "41" anywhere counts, as the check has always done.
     ScriptedLink echo;
     echo.answer(QStringLiteral("0100"), QStringLiteral("0100 41 00 BE 1F E8 11"));
-    EXPECT_TRUE(CheckEcuConnection(echo));
+    EXPECT_TRUE(checkEcuConnection(echo));
 }
 
 } // namespace

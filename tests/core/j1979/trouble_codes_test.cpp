@@ -1,4 +1,4 @@
-#include "core/j1979/mode02.h"
+#include "core/j1979/service02.h"
 #include "core/j1979/trouble_code_text.h"
 #include "core/j1979/trouble_codes.h"
 #include "core/l10n/const_str.h"
@@ -13,28 +13,28 @@ namespace {
 TroubleCodeList storedCodes(const QString& reply) {
     ScriptedLink link;
     link.answer(QStringLiteral("03"), reply);
-    return TMode03().GetStoredCodes(link);
+    return Service03().storedCodes(link);
 }
 
 TroubleCodeList pendingCodes(const QString& reply) {
     ScriptedLink link;
     link.answer(QStringLiteral("07"), reply);
-    return TMode07().GetPendingCodes(link);
+    return Service07().pendingCodes(link);
 }
 
 TEST(TroubleCodeText, PrefixFromTheFirstDigit) {
-    EXPECT_EQ(DecodeTroubleCode(QStringLiteral("0125")), QStringLiteral("P0125"));
-    EXPECT_EQ(DecodeTroubleCode(QStringLiteral("3FFF")), QStringLiteral("P3FFF"));
-    EXPECT_EQ(DecodeTroubleCode(QStringLiteral("4123")), QStringLiteral("C0123"));
-    EXPECT_EQ(DecodeTroubleCode(QStringLiteral("7123")), QStringLiteral("C3123"));
-    EXPECT_EQ(DecodeTroubleCode(QStringLiteral("9491")), QStringLiteral("B1491"));
-    EXPECT_EQ(DecodeTroubleCode(QStringLiteral("C100")), QStringLiteral("U0100"));
-    EXPECT_EQ(DecodeTroubleCode(QStringLiteral("D100")), QStringLiteral("U1100"));
-    EXPECT_EQ(DecodeTroubleCode(QStringLiteral("E100")), QStringLiteral("U2100"));
-    EXPECT_EQ(DecodeTroubleCode(QStringLiteral("F100")), QStringLiteral("U3100"));
+    EXPECT_EQ(decodeTroubleCode(QStringLiteral("0125")), QStringLiteral("P0125"));
+    EXPECT_EQ(decodeTroubleCode(QStringLiteral("3FFF")), QStringLiteral("P3FFF"));
+    EXPECT_EQ(decodeTroubleCode(QStringLiteral("4123")), QStringLiteral("C0123"));
+    EXPECT_EQ(decodeTroubleCode(QStringLiteral("7123")), QStringLiteral("C3123"));
+    EXPECT_EQ(decodeTroubleCode(QStringLiteral("9491")), QStringLiteral("B1491"));
+    EXPECT_EQ(decodeTroubleCode(QStringLiteral("C100")), QStringLiteral("U0100"));
+    EXPECT_EQ(decodeTroubleCode(QStringLiteral("D100")), QStringLiteral("U1100"));
+    EXPECT_EQ(decodeTroubleCode(QStringLiteral("E100")), QStringLiteral("U2100"));
+    EXPECT_EQ(decodeTroubleCode(QStringLiteral("F100")), QStringLiteral("U3100"));
     for (const char* invalid : {"c100", "G100", " 100", "-100", "012"}) {
         SCOPED_TRACE(invalid);
-        EXPECT_FALSE(DecodeTroubleCode(QString::fromLatin1(invalid)).has_value());
+        EXPECT_FALSE(decodeTroubleCode(QString::fromLatin1(invalid)).has_value());
     }
 }
 
@@ -84,23 +84,23 @@ TEST(PendingCodes, CodesStandBackToBack) {
     EXPECT_FALSE(pendingCodes(QStringLiteral("43012507360455")).has_value());
 }
 
-TEST(ClearTroubleCodes, ConfirmedByFortyFour) {
+TEST(clearTroubleCodes, ConfirmedByFortyFour) {
     ScriptedLink link;
     link.answer(QStringLiteral("04"), QStringLiteral("44"));
     RecordingNotifier notifier;
-    EXPECT_TRUE(ClearTroubleCodes(link, notifier));
+    EXPECT_TRUE(clearTroubleCodes(link, notifier));
     EXPECT_EQ(link.sent(), QStringList({"04"}));
     EXPECT_EQ(notifier.texts(), QStringList({"Trouble codes cleared successfully"}));
     EXPECT_EQ(notifier.icons().front(), UserNotifier::Icon::Information);
 }
 
-TEST(ClearTroubleCodes, AnythingElseIsReportedAsFailure) {
+TEST(clearTroubleCodes, AnythingElseIsReportedAsFailure) {
     for (const char* reply : {"NO DATA", "7F 04 22", "Error", "DEMO"}) {
         SCOPED_TRACE(reply);
         ScriptedLink link;
         link.answer(QStringLiteral("04"), QString::fromLatin1(reply));
         RecordingNotifier notifier;
-        EXPECT_FALSE(ClearTroubleCodes(link, notifier));
+        EXPECT_FALSE(clearTroubleCodes(link, notifier));
         EXPECT_EQ(notifier.texts(), QStringList({"Trouble codes could not be cleared!"}));
         EXPECT_EQ(notifier.icons().front(), UserNotifier::Icon::Error);
     }
@@ -109,20 +109,20 @@ TEST(ClearTroubleCodes, AnythingElseIsReportedAsFailure) {
 TEST(FreezeFrameCode, CodeOfFrameZero) {
     ScriptedLink link;
     link.answer(QStringLiteral("020200"), QStringLiteral("4202000133"));
-    EXPECT_EQ(TMode02().GetFreezeFrameCode(link), QStringList({"P0133"}));
+    EXPECT_EQ(Service02().freezeFrameCode(link), QStringList({"P0133"}));
     EXPECT_EQ(link.sent(), QStringList({"020200"}));
 
     // The code 0000: the unit answered that no frame is stored.
     ScriptedLink none;
     none.answer(QStringLiteral("020200"), QStringLiteral("4202000000"));
-    EXPECT_EQ(TMode02().GetFreezeFrameCode(none), QStringList());
+    EXPECT_EQ(Service02().freezeFrameCode(none), QStringList());
 
     // No answer, the simulated vehicle's "no canned answer", or a header cut short: not read.
     for (const char* reply : {"NO DATA", "DEMO", "420200", "4202", "4202004", "7F 02 12"}) {
         SCOPED_TRACE(reply);
         ScriptedLink other;
         other.answer(QStringLiteral("020200"), QString::fromLatin1(reply));
-        EXPECT_FALSE(TMode02().GetFreezeFrameCode(other).has_value());
+        EXPECT_FALSE(Service02().freezeFrameCode(other).has_value());
     }
 }
 

@@ -1,4 +1,4 @@
-#include "core/j1979/mode09.h"
+#include "core/j1979/service09.h"
 #include "core/l10n/const_str.h"
 #include "scripted_link.h"
 
@@ -16,20 +16,20 @@ QString supportedTypes(const char* bitmap) {
 }
 
 TEST(VehicleInfo, UntouchedObjectHoldsNotAvailable) {
-    TMode09 mode09;
-    EXPECT_EQ(mode09.vin(), QStringLiteral("N/A"));
-    EXPECT_EQ(mode09.calibrationIds(), notAvailable);
-    EXPECT_EQ(mode09.calibrationVerificationNumbers(), notAvailable);
+    Service09 service09;
+    EXPECT_EQ(service09.vin(), QStringLiteral("N/A"));
+    EXPECT_EQ(service09.calibrationIds(), notAvailable);
+    EXPECT_EQ(service09.calibrationVerificationNumbers(), notAvailable);
 }
 
 TEST(VehicleInfo, NothingSupportedAsksForNothingElse) {
     ScriptedLink link;
-    TMode09 mode09;
-    mode09.ReadVehicleInfo(link);
+    Service09 service09;
+    service09.readVehicleInfo(link);
     EXPECT_EQ(link.sent(), QStringList({"0900"}));
-    EXPECT_EQ(mode09.vin(), QStringLiteral("N/A"));
-    EXPECT_EQ(mode09.calibrationIds(), notAvailable);
-    EXPECT_EQ(mode09.calibrationVerificationNumbers(), notAvailable);
+    EXPECT_EQ(service09.vin(), QStringLiteral("N/A"));
+    EXPECT_EQ(service09.calibrationIds(), notAvailable);
+    EXPECT_EQ(service09.calibrationVerificationNumbers(), notAvailable);
 }
 
 TEST(VehicleInfo, VinSkipsZeroBytesAndStopsAt17Characters) {
@@ -44,20 +44,20 @@ TEST(VehicleInfo, VinSkipsZeroBytesAndStopsAt17Characters) {
                                                        "49020532333637"
                                                        "49020641424344")
                                             .remove(QLatin1Char(' ')));
-    TMode09 mode09;
-    mode09.ReadVehicleInfo(link);
-    EXPECT_EQ(mode09.vinMessageCount(), 6);
-    EXPECT_EQ(mode09.vin(), QStringLiteral("1G1JC5444R7252367"));
+    Service09 service09;
+    service09.readVehicleInfo(link);
+    EXPECT_EQ(service09.vinMessageCount(), 6);
+    EXPECT_EQ(service09.vin(), QStringLiteral("1G1JC5444R7252367"));
 }
 
 TEST(VehicleInfo, VinWithoutCountIsEmpty) {
     ScriptedLink link;
     link.answer(QStringLiteral("0900"), supportedTypes("40")); // type 02 only
     link.answer(QStringLiteral("0902"), QStringLiteral("49020100000031"));
-    TMode09 mode09;
-    mode09.ReadVehicleInfo(link);
-    EXPECT_EQ(mode09.vinMessageCount(), 0);
-    EXPECT_EQ(mode09.vin(), QString());
+    Service09 service09;
+    service09.readVehicleInfo(link);
+    EXPECT_EQ(service09.vinMessageCount(), 0);
+    EXPECT_EQ(service09.vin(), QString());
     EXPECT_EQ(link.sent(), QStringList({"0900", "0902"}));
 }
 
@@ -68,9 +68,9 @@ TEST(VehicleInfo, TruncatedVinAnswerGivesWhatItHolds) {
     // The second message is cut inside its first byte; a control byte 03 is shown, not obeyed.
     link.answer(QStringLiteral("0902"), QStringLiteral("49020131033233490202"
                                                        "3"));
-    TMode09 mode09;
-    mode09.ReadVehicleInfo(link);
-    EXPECT_EQ(mode09.vin(), QStringLiteral("1\\x0323"));
+    Service09 service09;
+    service09.readVehicleInfo(link);
+    EXPECT_EQ(service09.vin(), QStringLiteral("1\\x0323"));
 }
 
 TEST(VehicleInfo, CalibrationIdsTakeFourMessagesEach) {
@@ -83,10 +83,10 @@ TEST(VehicleInfo, CalibrationIdsTakeFourMessagesEach) {
                                                        "49040430300000"
                                                        "49040530333235"
                                                        "49040634353133"));
-    TMode09 mode09;
-    mode09.ReadVehicleInfo(link);
+    Service09 service09;
+    service09.readVehicleInfo(link);
     // Messages 5 and 6 do not make a whole ID; the zero bytes that pad the first are left out.
-    EXPECT_EQ(mode09.calibrationIds(), QStringList({"11315334790600"}));
+    EXPECT_EQ(service09.calibrationIds(), QStringList({"11315334790600"}));
     EXPECT_EQ(link.sent(), QStringList({"0900", "0903", "0904"}));
 }
 
@@ -95,28 +95,28 @@ TEST(VehicleInfo, CalibrationCountBelowFourEmptiesTheList) {
     link.answer(QStringLiteral("0900"), supportedTypes("30"));
     link.answer(QStringLiteral("0903"), QStringLiteral("490303"));
     link.answer(QStringLiteral("0904"), QStringLiteral("49040131313331"));
-    TMode09 mode09;
-    mode09.ReadVehicleInfo(link);
-    EXPECT_TRUE(mode09.calibrationIds().isEmpty());
+    Service09 service09;
+    service09.readVehicleInfo(link);
+    EXPECT_TRUE(service09.calibrationIds().isEmpty());
 }
 
 TEST(VehicleInfo, UnansweredCalibrationIdsKeepNotAvailable) {
     ScriptedLink link;
     link.answer(QStringLiteral("0900"), supportedTypes("30"));
     link.answer(QStringLiteral("0903"), QStringLiteral("490308"));
-    TMode09 mode09;
-    mode09.ReadVehicleInfo(link);
-    EXPECT_EQ(mode09.calibrationIds(), notAvailable);
+    Service09 service09;
+    service09.readVehicleInfo(link);
+    EXPECT_EQ(service09.calibrationIds(), notAvailable);
 }
 
 TEST(VehicleInfo, CalibrationIdsNeedTheCountType) {
     ScriptedLink link;
     link.answer(QStringLiteral("0900"), supportedTypes("14")); // types 04 and 06 only
-    TMode09 mode09;
-    mode09.ReadVehicleInfo(link);
+    Service09 service09;
+    service09.readVehicleInfo(link);
     EXPECT_EQ(link.sent(), QStringList({"0900"}));
-    EXPECT_EQ(mode09.calibrationIds(), notAvailable);
-    EXPECT_EQ(mode09.calibrationVerificationNumbers(), notAvailable);
+    EXPECT_EQ(service09.calibrationIds(), notAvailable);
+    EXPECT_EQ(service09.calibrationVerificationNumbers(), notAvailable);
 }
 
 TEST(VehicleInfo, CalibrationCountLongerThanTheAnswer) {
@@ -128,9 +128,9 @@ TEST(VehicleInfo, CalibrationCountLongerThanTheAnswer) {
                                                        "49040337393036"
                                                        "49040430303032"
                                                        "490405303332"));
-    TMode09 mode09;
-    mode09.ReadVehicleInfo(link);
-    EXPECT_EQ(mode09.calibrationIds(), QStringList({"1131533479060002", "032"}));
+    Service09 service09;
+    service09.readVehicleInfo(link);
+    EXPECT_EQ(service09.calibrationIds(), QStringList({"1131533479060002", "032"}));
 }
 
 TEST(VehicleInfo, VerificationNumbersAreHexText) {
@@ -138,9 +138,9 @@ TEST(VehicleInfo, VerificationNumbersAreHexText) {
     link.answer(QStringLiteral("0900"), supportedTypes("0C"));
     link.answer(QStringLiteral("0905"), QStringLiteral("490502"));
     link.answer(QStringLiteral("0906"), QStringLiteral("490601AE6D46B44906020000771D"));
-    TMode09 mode09;
-    mode09.ReadVehicleInfo(link);
-    EXPECT_EQ(mode09.calibrationVerificationNumbers(), QStringList({"AE6D46B4", "0000771D"}));
+    Service09 service09;
+    service09.readVehicleInfo(link);
+    EXPECT_EQ(service09.calibrationVerificationNumbers(), QStringList({"AE6D46B4", "0000771D"}));
 }
 
 TEST(VehicleInfo, VerificationNumbersWithControlCharactersShowThem) {
@@ -149,18 +149,18 @@ TEST(VehicleInfo, VerificationNumbersWithControlCharactersShowThem) {
     link.answer(QStringLiteral("0900"), supportedTypes("0C"));
     link.answer(QStringLiteral("0905"), QStringLiteral("490501"));
     link.answer(QStringLiteral("0906"), QStringLiteral("490601AE\x1B[2J45"));
-    TMode09 mode09;
-    mode09.ReadVehicleInfo(link);
-    EXPECT_EQ(mode09.calibrationVerificationNumbers(), QStringList({R"(AE\x1B[2J45)"}));
+    Service09 service09;
+    service09.readVehicleInfo(link);
+    EXPECT_EQ(service09.calibrationVerificationNumbers(), QStringList({R"(AE\x1B[2J45)"}));
 }
 
 TEST(VehicleInfo, UnansweredVerificationNumbersLeaveAnEmptyList) {
     ScriptedLink link;
     link.answer(QStringLiteral("0900"), supportedTypes("0C"));
     link.answer(QStringLiteral("0905"), QStringLiteral("490502"));
-    TMode09 mode09;
-    mode09.ReadVehicleInfo(link);
-    EXPECT_TRUE(mode09.calibrationVerificationNumbers().isEmpty());
+    Service09 service09;
+    service09.readVehicleInfo(link);
+    EXPECT_TRUE(service09.calibrationVerificationNumbers().isEmpty());
 }
 
 TEST(VehicleInfo, VerificationNumberCutShortIsDropped) {
@@ -168,9 +168,9 @@ TEST(VehicleInfo, VerificationNumberCutShortIsDropped) {
     link.answer(QStringLiteral("0900"), supportedTypes("0C"));
     link.answer(QStringLiteral("0905"), QStringLiteral("490503"));
     link.answer(QStringLiteral("0906"), QStringLiteral("490601AE6D46B44906020000"));
-    TMode09 mode09;
-    mode09.ReadVehicleInfo(link);
-    EXPECT_EQ(mode09.calibrationVerificationNumbers(), QStringList({"AE6D46B4"}));
+    Service09 service09;
+    service09.readVehicleInfo(link);
+    EXPECT_EQ(service09.calibrationVerificationNumbers(), QStringList({"AE6D46B4"}));
 }
 
 TEST(VehicleInfo, ReadingAgainStartsFromNotAvailable) {
@@ -178,13 +178,13 @@ TEST(VehicleInfo, ReadingAgainStartsFromNotAvailable) {
     link.answer(QStringLiteral("0900"), supportedTypes("C0"));
     link.answer(QStringLiteral("0901"), QStringLiteral("490101"));
     link.answer(QStringLiteral("0902"), QStringLiteral("49020141424344"));
-    TMode09 mode09;
-    mode09.ReadVehicleInfo(link);
-    EXPECT_EQ(mode09.vin(), QStringLiteral("ABCD"));
+    Service09 service09;
+    service09.readVehicleInfo(link);
+    EXPECT_EQ(service09.vin(), QStringLiteral("ABCD"));
     ScriptedLink silent;
-    mode09.ReadVehicleInfo(silent);
-    EXPECT_EQ(mode09.vin(), QStringLiteral("N/A"));
-    EXPECT_EQ(mode09.vinMessageCount(), 0);
+    service09.readVehicleInfo(silent);
+    EXPECT_EQ(service09.vin(), QStringLiteral("N/A"));
+    EXPECT_EQ(service09.vinMessageCount(), 0);
 }
 
 // Some vehicles and adapters do not answer "0900" but answer "0902": asked for everything, the
@@ -196,19 +196,19 @@ TEST(VehicleInfo, AskingEverythingReadsWhatTheSupportedSetHides) {
                                                        "49020335343434"
                                                        "49020452373235"
                                                        "49020532333637"));
-    TMode09 mode09;
-    mode09.ReadVehicleInfo(link);
-    EXPECT_EQ(mode09.vin(), QStringLiteral("N/A"));
-    EXPECT_EQ(mode09.vinState(), TMode09::ItemState::NotAsked);
+    Service09 service09;
+    service09.readVehicleInfo(link);
+    EXPECT_EQ(service09.vin(), QStringLiteral("N/A"));
+    EXPECT_EQ(service09.vinState(), Service09::ItemState::NotAsked);
 
-    mode09.ReadVehicleInfo(link, true);
+    service09.readVehicleInfo(link, true);
     EXPECT_EQ(link.sent().mid(2), QStringList({"0901", "0902", "0903", "0904", "0905", "0906"}));
-    EXPECT_EQ(mode09.vin(), QStringLiteral("1G1JC5444R7252367"));
-    EXPECT_EQ(mode09.vinState(), TMode09::ItemState::Read);
+    EXPECT_EQ(service09.vin(), QStringLiteral("1G1JC5444R7252367"));
+    EXPECT_EQ(service09.vinState(), Service09::ItemState::Read);
     // Asked, not answered: told apart from not asked.
-    EXPECT_EQ(mode09.calibrationIdState(), TMode09::ItemState::NotAnswered);
-    EXPECT_EQ(mode09.calibrationIds(), notAvailable);
-    EXPECT_EQ(mode09.cvnState(), TMode09::ItemState::NotAnswered);
+    EXPECT_EQ(service09.calibrationIdState(), Service09::ItemState::NotAnswered);
+    EXPECT_EQ(service09.calibrationIds(), notAvailable);
+    EXPECT_EQ(service09.cvnState(), Service09::ItemState::NotAnswered);
 }
 
 } // namespace

@@ -37,8 +37,8 @@ protected:
                                 m_root + QStringLiteral("/languagenames.mo")));
     }
 
-    const TLanguageData* find(const LanguageList& list, const char* code) {
-        for (const TLanguageData& entry : list.entries) {
+    const LanguageEntry* find(const LanguageList& list, const char* code) {
+        for (const LanguageEntry& entry : list.entries) {
             if (entry.code == QLatin1String(code))
                 return &entry;
         }
@@ -56,9 +56,9 @@ TEST_F(LanguageListTest, EntriesCarryCodeNameAndFlag) {
 
     ASSERT_EQ(list.entries.size(), 3u);
     EXPECT_TRUE(m_notifier.messages.isEmpty());
-    const TLanguageData* de = find(list, "de");
-    const TLanguageData* fr = find(list, "fr");
-    const TLanguageData* xx = find(list, "xx");
+    const LanguageEntry* de = find(list, "de");
+    const LanguageEntry* fr = find(list, "fr");
+    const LanguageEntry* xx = find(list, "xx");
     ASSERT_TRUE(de && fr && xx);
     EXPECT_EQ(de->name, QStringLiteral("Deutsch"));
     // Display names reach the run's language through the "languages" catalogue.
@@ -112,7 +112,7 @@ TEST_F(LanguageListTest, AMissingFlagLibraryIsReportedOncePerLanguage) {
     const LanguageList list =
         buildLanguageList(translator, m_root + QStringLiteral("/lang_fl.dll"), m_notifier);
     EXPECT_EQ(m_notifier.texts(), QStringList(3, QStringLiteral("Bad lang_fl.dll Load")));
-    for (const TLanguageData& entry : list.entries)
+    for (const LanguageEntry& entry : list.entries)
         EXPECT_TRUE(entry.flag.isEmpty()) << qPrintable(entry.code);
 }
 
@@ -194,7 +194,7 @@ TEST(StagedLanguages, TheProgramShipsFourLanguagesWithNamesAndFlags) {
         const LanguageList list = buildLanguageList(translator, stagedFlags(), notifier);
         QStringList names;
         QSet<QByteArray> pictures;
-        for (const TLanguageData& entry : list.entries) {
+        for (const LanguageEntry& entry : list.entries) {
             names.append(entry.code + QLatin1Char('=') + entry.name);
             EXPECT_TRUE(entry.flag.startsWith("<svg")) << qPrintable(entry.code);
             EXPECT_NE(entry.flag, flags.flag(QStringLiteral("nil"))) << qPrintable(entry.code);

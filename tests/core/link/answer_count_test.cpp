@@ -91,13 +91,13 @@ struct CountedExchange : testing::Test {
 
 TEST_F(CountedExchange, UnitsOfService01SetTheCountOfEveryCurrentDataRequest) {
     channel.reply({"41 00 BE 1F E8 11\r41 00 98 18 00 00\r\r>"});
-    EXPECT_EQ(link.Exchange("0100"), "4100BE1FE811410098180000");
+    EXPECT_EQ(link.exchange("0100"), "4100BE1FE811410098180000");
     EXPECT_EQ(link.service01Units(), 2);
     link.startAnswerCount(link.service01Units());
 
     channel.reply({"41 0C 1A F8\r41 0C 1A F8\r\r>", "43 01 01 25\r\r>"});
-    EXPECT_EQ(link.Exchange("010C"), "410C1AF8410C1AF8");
-    EXPECT_EQ(link.Exchange("03"), "43012500000000"); // codes go out as they are
+    EXPECT_EQ(link.exchange("010C"), "410C1AF8410C1AF8");
+    EXPECT_EQ(link.exchange("03"), "43012500000000"); // codes go out as they are
     EXPECT_EQ(sent(channel), QStringList({"0100", "010C2", "03"}));
 }
 
@@ -105,35 +105,35 @@ TEST_F(CountedExchange, SilentUnitGetsThePlainRequestAndNoValueIsLost) {
     link.startAnswerCount(2);
     channel.reply(
         {"41 11 4C\r\r>", "41 11 4D\r\r>", "41 11 4E\r\r>", "41 0C 1A F8\r41 0C 1A F8\r\r>"});
-    EXPECT_EQ(link.Exchange("0111"), "41114D"); // the plain request's answer
-    EXPECT_EQ(link.Exchange("0111"), "41114E");
-    EXPECT_EQ(link.Exchange("010C"), "410C1AF8410C1AF8");
+    EXPECT_EQ(link.exchange("0111"), "41114D"); // the plain request's answer
+    EXPECT_EQ(link.exchange("0111"), "41114E");
+    EXPECT_EQ(link.exchange("010C"), "410C1AF8410C1AF8");
     EXPECT_EQ(sent(channel), QStringList({"01112", "0111", "0111", "010C2"}));
 }
 
 TEST_F(CountedExchange, ChipThatRefusesTheDigitGetsPlainRequestsOnly) {
     link.startAnswerCount(1);
     channel.reply({"?\r\r>", "41 0C 1A F8\r\r>", "41 0D 32\r\r>"});
-    EXPECT_EQ(link.Exchange("010C"), "410C1AF8");
-    EXPECT_EQ(link.Exchange("010D"), "410D32");
+    EXPECT_EQ(link.exchange("010C"), "410C1AF8");
+    EXPECT_EQ(link.exchange("010D"), "410D32");
     EXPECT_EQ(sent(channel), QStringList({"010C1", "010C", "010D"}));
 }
 
 TEST_F(CountedExchange, SilenceAndOtherLinksGetNoSecondRequest) {
     link.startAnswerCount(1);
-    EXPECT_EQ(link.Exchange("010C"), const_str::Error); // nothing came
+    EXPECT_EQ(link.exchange("010C"), const_str::Error); // nothing came
     EXPECT_EQ(sent(channel), QStringList({"010C1"}));
 
     // The count belongs to a serial CAN link that allows it.
     channel.written.clear();
     link.setCanLayout(false);
     channel.reply({"41 0D 32\r\r>"});
-    link.Exchange("010D");
+    link.exchange("010D");
     link.setCanLayout(true);
     link.setAnswerCountAllowed(false);
     link.startAnswerCount(1);
     channel.reply({"41 0D 32\r\r>"});
-    link.Exchange("010D");
+    link.exchange("010D");
     EXPECT_EQ(sent(channel), QStringList({"010D", "010D"}));
     EXPECT_EQ(link.service01Units(), 0);
 }
@@ -148,14 +148,14 @@ TEST(CountedExchangeStop, StoppedAnswerIsNeitherRepeatedNorHeldAgainstThePid) {
     link.startAnswerCount(1);
     channel.babble("41 ");
     channel.stopAfterWaits = 2;
-    EXPECT_EQ(link.Exchange("010C"), const_str::Error);
+    EXPECT_EQ(link.exchange("010C"), const_str::Error);
     EXPECT_EQ(sent(channel), QStringList({"010C1"}));
 
     stop.reset();
     channel.stopAfterWaits = -1;
     channel.babble({});
     channel.reply({"\r>", "41 0C 1A F8\r\r>"});
-    EXPECT_EQ(link.Exchange("010C"), "410C1AF8");
+    EXPECT_EQ(link.exchange("010C"), "410C1AF8");
     EXPECT_EQ(sent(channel), QStringList({"010C1", "010C1"}));
 }
 

@@ -1,7 +1,7 @@
 // Raw ELM327 answers from CAN vehicles, laid out as the chip's data sheet shows them, through the
 // one place that turns them into the ISO layout, and on through the readers.
 
-#include "core/j1979/mode09.h"
+#include "core/j1979/service09.h"
 #include "core/j1979/supported_pids.h"
 #include "core/j1979/trouble_codes.h"
 #include "core/l10n/const_str.h"
@@ -18,7 +18,7 @@ namespace {
 class RawCanLink : public CommandLink {
 public:
     void raw(const QString& command, const QByteArray& output) { m_raw[command] = output; }
-    QString Exchange(const QString& command) override {
+    QString exchange(const QString& command) override {
         return can_answer::fromSerial(m_raw.value(command, QByteArray("NO DATA\r\r>")));
     }
     bool canLayout() const override { return true; }
@@ -34,7 +34,7 @@ QString clean(const char* raw) {
 QStringList storedCodes(const char* raw) {
     RawCanLink link;
     link.raw(QStringLiteral("03"), QByteArray(raw));
-    return TMode03().GetStoredCodes(link).value_or(QStringList{QStringLiteral("not read")});
+    return Service03().storedCodes(link).value_or(QStringList{QStringLiteral("not read")});
 }
 
 TEST(CanAnswer, SingleFramesWithAndWithoutHeadersAndSpaces) {
@@ -78,11 +78,11 @@ TEST(CanAnswer, TwoUnitsKeepTheirOrderAndTheFirstOneGivesTheSupportedPids) {
     EXPECT_EQ(can_answer::fromSerial(raw), QStringLiteral("4100BE1FA8134100C0000000"));
     RawCanLink link;
     link.raw(QStringLiteral("0100"), raw);
-    const TSupportedSet set = ReadSupportedPIDs(link, QStringLiteral("01"), QString());
-    EXPECT_TRUE(IsSupported(set, QStringLiteral("01")));
-    EXPECT_TRUE(IsSupported(set, QStringLiteral("1C")));
+    const SupportedPidSet set = readSupportedPids(link, QStringLiteral("01"), QString());
+    EXPECT_TRUE(isSupported(set, QStringLiteral("01")));
+    EXPECT_TRUE(isSupported(set, QStringLiteral("1C")));
     // Only the transmission, which answered second, names PID 02.
-    EXPECT_FALSE(IsSupported(set, QStringLiteral("02")));
+    EXPECT_FALSE(isSupported(set, QStringLiteral("02")));
 }
 
 TEST(CanAnswer, TroubleCodeCountsOfZeroOneThreeAndSeven) {
@@ -127,28 +127,28 @@ TEST(CanAnswer, VinInOneMessageBecomesFiveNumberedMessages) {
     RawCanLink link;
     link.raw(QStringLiteral("0900"), "49 00 54 40 00 00\r\r>");
     link.raw(QStringLiteral("0902"), vin);
-    TMode09 mode09;
-    mode09.ReadVehicleInfo(link);
-    EXPECT_EQ(mode09.vin(), QStringLiteral("1D4GP00R55B123456"));
-    EXPECT_EQ(mode09.vinMessageCount(), 5);
+    Service09 service09;
+    service09.readVehicleInfo(link);
+    EXPECT_EQ(service09.vin(), QStringLiteral("1D4GP00R55B123456"));
+    EXPECT_EQ(service09.vinMessageCount(), 5);
 }
 
 TEST(CanAnswer, CalibrationIdsAndVerificationNumbersWithoutMessageCounts) {
     RawCanLink link;
     // Types 02, 04 and 06 only, as CAN vehicles report them; the bitmap gains its ISO count byte.
     link.raw(QStringLiteral("0900"), "7E8 06 49 00 54 00 00 00\r\r>");
-    EXPECT_EQ(link.Exchange(QStringLiteral("0900")), QStringLiteral("49000154000000"));
+    EXPECT_EQ(link.exchange(QStringLiteral("0900")), QStringLiteral("49000154000000"));
     link.raw(QStringLiteral("0904"),
              "7E8 10 23 49 04 02 31 31 33\r7E8 21 31 35 33 33 34 37 39\r"
              "7E8 22 30 36 30 30 30 32 30\r7E8 23 33 32 35 34 35 31 33\r"
              "7E8 24 33 32 30 36 30 30 30\r7E8 25 34 AA AA AA AA AA AA\r\r>");
     link.raw(QStringLiteral("0906"),
              "7E8 10 0B 49 06 02 AE 6D 46\r7E8 21 B4 00 00 77 1D AA AA\r\r>");
-    TMode09 mode09;
-    mode09.ReadVehicleInfo(link);
-    EXPECT_EQ(mode09.vin(), QStringLiteral("N/A")); // 0902 unanswered
-    EXPECT_EQ(mode09.calibrationIds(), QStringList({"1131533479060002", "0325451332060004"}));
-    EXPECT_EQ(mode09.calibrationVerificationNumbers(), QStringList({"AE6D46B4", "0000771D"}));
+    Service09 service09;
+    service09.readVehicleInfo(link);
+    EXPECT_EQ(service09.vin(), QStringLiteral("N/A")); // 0902 unanswered
+    EXPECT_EQ(service09.calibrationIds(), QStringList({"1131533479060002", "0325451332060004"}));
+    EXPECT_EQ(service09.calibrationVerificationNumbers(), QStringList({"AE6D46B4", "0000771D"}));
 }
 
 TEST(CanAnswer, FramesThatCannotBePlacedAreLeftOut) {

@@ -37,7 +37,7 @@ void makeTty(const QString& root, const QString& name, bool withDevice,
     }
 }
 
-TEST(ComPortList, ListsRealSerialDevicesSortedWithoutRegardToCase) {
+TEST(serialPortNames, ListsRealSerialDevicesSortedWithoutRegardToCase) {
     const QString root = test_env::freshDir("sys-class-tty");
     makeTty(root, "ttyUSB1", true);
     makeTty(root, "ttyS0", true, "4\n");
@@ -46,18 +46,18 @@ TEST(ComPortList, ListsRealSerialDevicesSortedWithoutRegardToCase) {
     makeTty(root, "tty1", false); // a virtual console
     makeTty(root, "rfcomm0", true);
     makeTty(root, "TTYX", true);
-    EXPECT_EQ(ComPortList(root), QStringList({"/dev/rfcomm0", "/dev/ttyACM0", "/dev/ttyS0",
+    EXPECT_EQ(serialPortNames(root), QStringList({"/dev/rfcomm0", "/dev/ttyACM0", "/dev/ttyS0",
                                               "/dev/ttyUSB1", "/dev/TTYX"}));
-    EXPECT_TRUE(ComPortList(root + "/missing").isEmpty());
+    EXPECT_TRUE(serialPortNames(root + "/missing").isEmpty());
 }
 
 TEST(ComPortSettings, WritesAllSixValuesAndReadsThemBackWithFallbacks) {
-    auto port = CreateComPort();
+    auto port = createComPort();
     EXPECT_FALSE(port->isOpen()); // creating never opens
     EXPECT_EQ(port->portName(), "/dev/ttyUSB0");
     MapStore store;
     port->setPortName("/dev/ttyACM3");
-    WriteComPortSettings(*port, store);
+    writePortSettings(*port, store);
     EXPECT_EQ(store.writes, 6);
     EXPECT_EQ(store.values, (QMap<QString, QString>{{"Port", "/dev/ttyACM3"},
                                                     {"BaudRate", "9600"},
@@ -68,7 +68,7 @@ TEST(ComPortSettings, WritesAllSixValuesAndReadsThemBackWithFallbacks) {
 
     store.values = {{"Port", "/dev/rfcomm0"}, {"BaudRate", "19200"}, {"StopBits", "1.5"},
                     {"DataBits", "7"},        {"Parity", "eVeN"},    {"FlowControl", "hardware"}};
-    ReadComPortSettings(*port, store);
+    readPortSettings(*port, store);
     EXPECT_EQ(port->portName(), "/dev/rfcomm0");
     LineSettings s = port->lineSettings();
     EXPECT_EQ(s.baudRate, 19200);
@@ -76,7 +76,7 @@ TEST(ComPortSettings, WritesAllSixValuesAndReadsThemBackWithFallbacks) {
     EXPECT_EQ(s.dataBits, 7);
     EXPECT_EQ(s.parity, LineSettings::Parity::Even);
     EXPECT_EQ(s.flowControl, LineSettings::FlowControl::Hardware);
-    WriteComPortSettings(*port, store);
+    writePortSettings(*port, store);
     EXPECT_EQ(store.values["Parity"], "Even");
     EXPECT_EQ(store.values["StopBits"], "1.5");
 
@@ -85,7 +85,7 @@ TEST(ComPortSettings, WritesAllSixValuesAndReadsThemBackWithFallbacks) {
                     {"DataBits", "9"},
                     {"Parity", ""},
                     {"FlowControl", ""}};
-    ReadComPortSettings(*port, store);
+    readPortSettings(*port, store);
     s = port->lineSettings();
     EXPECT_EQ(s.baudRate, 9600);
     EXPECT_EQ(s.stopBits, LineSettings::StopBits::One);
@@ -94,7 +94,7 @@ TEST(ComPortSettings, WritesAllSixValuesAndReadsThemBackWithFallbacks) {
     EXPECT_EQ(s.flowControl, LineSettings::FlowControl::Custom);
     EXPECT_EQ(port->portName(), ""); // no Port value: no device until one is chosen
 
-    CloseComPort(port);
+    closeComPort(port);
     EXPECT_EQ(port, nullptr);
 }
 

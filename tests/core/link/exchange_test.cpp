@@ -7,7 +7,6 @@
 #include "core/link/stop_signal.h"
 #include "tests/support/log_file.h"
 #include "tests/support/qt_printers.h"
-#include "tests/support/recording_notifier.h"
 #include "tests/support/scripted_channel.h"
 
 #include <QDir>
@@ -18,7 +17,7 @@
 
 namespace {
 
-struct Exchange : testing::Test {
+struct exchange : testing::Test {
     ScriptedChannel channel;
     ElmExchange link{&channel};
 };
@@ -46,9 +45,9 @@ TEST(AnswerText, CleansInterfaceOutputLikeTheReadersExpect) {
     EXPECT_EQ(answer_text::fromSimulation(" 49 04013131 "), "4904013131");
 }
 
-TEST_F(Exchange, ReadsUntilThePromptAndPurgesOnlyWhatWasLeftBehind) {
+TEST_F(exchange, ReadsUntilThePromptAndPurgesOnlyWhatWasLeftBehind) {
     channel.reply({"41 00 B", "E 1F E8", " 11\r\r", ">"});
-    EXPECT_EQ(link.Exchange("0100"), "4100BE1FE811");
+    EXPECT_EQ(link.exchange("0100"), "4100BE1FE811");
     ASSERT_EQ(channel.written.size(), 1);
     EXPECT_EQ(channel.written[0], QByteArray("0100\r"));
     EXPECT_EQ(channel.waits, 4);
@@ -57,16 +56,16 @@ TEST_F(Exchange, ReadsUntilThePromptAndPurgesOnlyWhatWasLeftBehind) {
     // What came after the prompt is purged and never reaches the next answer.
     channel.reply({"OK\r>"});
     channel.afterPrompt = "late junk";
-    EXPECT_EQ(link.Exchange("ATE0"), "OK");
+    EXPECT_EQ(link.exchange("ATE0"), "OK");
     EXPECT_EQ(channel.purges, 1);
     channel.reply({"41 0C 1A F8\r>"});
-    EXPECT_EQ(link.Exchange("010C"), "410C1AF8");
+    EXPECT_EQ(link.exchange("010C"), "410C1AF8");
 }
 
-TEST_F(Exchange, ReadIsBoundedBySilenceAndSizeNeverByWakeUps) {
+TEST_F(exchange, ReadIsBoundedBySilenceAndSizeNeverByWakeUps) {
     link.setSilenceTimeout(10);
     channel.reply({"41 00 BE"});
-    EXPECT_EQ(link.Exchange("0100"), const_str::Error);
+    EXPECT_EQ(link.exchange("0100"), const_str::Error);
     EXPECT_EQ(channel.waits, 2); // one with data, one of silence
 
     // Several control units with headers at 9600 baud: every byte its own wake-up.
@@ -78,12 +77,12 @@ TEST_F(Exchange, ReadIsBoundedBySilenceAndSizeNeverByWakeUps) {
     }
     for (char byte : answer + "\r>")
         channel.reply({QByteArray(1, byte)});
-    EXPECT_EQ(link.Exchange("0100"), expected);
+    EXPECT_EQ(link.exchange("0100"), expected);
 
     // An adapter that babbles without a prompt ends at the size cap.
     channel.waits = 0;
     channel.babble("4");
-    EXPECT_EQ(link.Exchange("0100"), const_str::Error);
+    EXPECT_EQ(link.exchange("0100"), const_str::Error);
     EXPECT_EQ(channel.waits, ElmExchange::kMaxAnswerBytes);
 }
 
@@ -97,11 +96,11 @@ TEST(ExchangeStop, EndsTheExchangeInProgressAndSendsNothingAfterwards) {
     // An adapter that never prompts: without the stop this would read up to the size cap.
     channel.babble("41 ");
     channel.stopAfterWaits = 3;
-    EXPECT_EQ(link.Exchange("0100"), const_str::Error);
+    EXPECT_EQ(link.exchange("0100"), const_str::Error);
     EXPECT_EQ(channel.waits, 3);
 
     channel.written.clear();
-    EXPECT_EQ(link.Exchange("010C"), const_str::Error);
+    EXPECT_EQ(link.exchange("010C"), const_str::Error);
     EXPECT_TRUE(channel.written.isEmpty());
 
     // Once the stop is cleared, the rest of the stopped answer is read away first, so it cannot
@@ -110,13 +109,13 @@ TEST(ExchangeStop, EndsTheExchangeInProgressAndSendsNothingAfterwards) {
     channel.stopAfterWaits = -1;
     channel.babble({});
     channel.reply({"41 00 BE\r", "\r>", "41 0C 1A F8\r>"});
-    EXPECT_EQ(link.Exchange("010C"), "410C1AF8");
+    EXPECT_EQ(link.exchange("010C"), "410C1AF8");
     EXPECT_EQ(channel.written, QList<QByteArray>{"010C\r"});
 
     link.setStopSignal(nullptr);
     stop.request();
     channel.reply({"OK\r>"});
-    EXPECT_EQ(link.Exchange("ATE0"), "OK"); // a signal no longer set stops nothing
+    EXPECT_EQ(link.exchange("ATE0"), "OK"); // a signal no longer set stops nothing
 }
 
 TEST(ExchangeStop, CutsTheSimulatedInterfacesWaitShort) {
@@ -129,11 +128,11 @@ TEST(ExchangeStop, CutsTheSimulatedInterfacesWaitShort) {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
         stop.request();
     });
-    EXPECT_EQ(demo.Exchange("010C"), const_str::Error);
+    EXPECT_EQ(demo.exchange("010C"), const_str::Error);
     stopper.join();
 }
 
-TEST_F(Exchange, DemoModeIsReadOnceAnExchange) {
+TEST_F(exchange, DemoModeIsReadOnceAnExchange) {
     // Switching Demo-Mode on while a command is on the line must not read the answer from the
     // simulated vehicle (nor the other way round).
     struct SwitchingChannel : ScriptedChannel {
@@ -147,64 +146,64 @@ TEST_F(Exchange, DemoModeIsReadOnceAnExchange) {
     serial.setDemoDelay(0);
     switching.link = &serial;
     switching.reply({"NO DATA\r>"});
-    EXPECT_EQ(serial.Exchange("010C"), "NO DATA");
-    EXPECT_TRUE(serial.DemoMode());
+    EXPECT_EQ(serial.exchange("010C"), "NO DATA");
+    EXPECT_TRUE(serial.demoMode());
 }
 
-TEST_F(Exchange, ClosedChannelIsAPortErrorNotAnAnswer) {
+TEST_F(exchange, ClosedChannelIsAPortErrorNotAnAnswer) {
     channel.open = false;
-    EXPECT_THROW(link.Exchange("0100"), SerialPortError);
+    EXPECT_THROW(link.exchange("0100"), SerialPortError);
     ElmExchange unattached;
-    EXPECT_THROW(unattached.Exchange("0100"), SerialPortError);
+    EXPECT_THROW(unattached.exchange("0100"), SerialPortError);
 }
 
-TEST_F(Exchange, DemoModeAnswersFromTheSimulatedVehicleWithoutAnyChannel) {
+TEST_F(exchange, DemoModeAnswersFromTheSimulatedVehicleWithoutAnyChannel) {
     ElmExchange demo; // no serial channel at all
     demo.setDemoMode(true);
     QElapsedTimer timer;
     timer.start();
-    EXPECT_EQ(demo.Exchange("0100"), "4100BE1FE811");
+    EXPECT_EQ(demo.exchange("0100"), "4100BE1FE811");
     EXPECT_GE(timer.elapsed(), 95); // the simulated interface takes its time
     demo.setDemoDelay(0);
-    EXPECT_EQ(demo.Exchange("ATZ"), "ATZ  ELM323 v2.0");
-    EXPECT_EQ(demo.Exchange("0120"), "DEMO");
-    EXPECT_EQ(demo.Exchange("atz"), "DEMO");
-    EXPECT_EQ(demo.PendingDemoRequest(), "atz");
+    EXPECT_EQ(demo.exchange("ATZ"), "ATZ  ELM323 v2.0");
+    EXPECT_EQ(demo.exchange("0120"), "DEMO");
+    EXPECT_EQ(demo.exchange("atz"), "DEMO");
+    EXPECT_EQ(demo.pendingDemoRequest(), "atz");
     const QStringList speeds{"410C118C", "410C2318", "410C34A4",
                              "410C4630", "410C57BC", "410C6948"};
     for (int i = 0; i < 10; ++i)
-        EXPECT_TRUE(speeds.contains(demo.Exchange("010C")));
-    EXPECT_EQ(demo.Exchange("0904").left(12), "490401313133");
-    EXPECT_EQ(demo.Exchange("03"), "43012507360455431107129911984394919992A427");
+        EXPECT_TRUE(speeds.contains(demo.exchange("010C")));
+    EXPECT_EQ(demo.exchange("0904").left(12), "490401313133");
+    EXPECT_EQ(demo.exchange("03"), "43012507360455431107129911984394919992A427");
 }
 
-TEST_F(Exchange, WrappersDemandTheirMarkerAndAnOpenChannel) {
+TEST_F(exchange, WrappersDemandTheirMarkerAndAnOpenChannel) {
     channel.reply({"ATZ\r\rELM323 v2.0\r\r>"});
-    EXPECT_EQ(ElmReset(link), "OK");
+    EXPECT_EQ(elmReset(link), "OK");
     channel.reply({"ELM323 v2.0\r\r>"});
-    EXPECT_EQ(ElmIdentify(link), "ELM323 v2.0");
+    EXPECT_EQ(elmIdentify(link), "ELM323 v2.0");
     channel.reply({"?\r\r>"});
-    EXPECT_EQ(ElmEcho(link, false), const_str::Error);
+    EXPECT_EQ(elmEcho(link, false), std::nullopt);
     channel.reply({"OK\r\r>"});
-    EXPECT_EQ(ElmLinefeeds(link, false), "OK");
+    EXPECT_EQ(elmLinefeeds(link, false), "OK");
     EXPECT_EQ(channel.written.last(), QByteArray("ATL0\r"));
 
     channel.open = false;
     channel.written.clear();
-    EXPECT_EQ(ElmReset(link), const_str::Error);
+    EXPECT_EQ(elmReset(link), std::nullopt);
     EXPECT_TRUE(channel.written.isEmpty());
 
     // Demo-Mode counts as an open channel; the table has no ATE1, so the wrapper fails.
     link.setDemoMode(true);
     link.setDemoDelay(0);
-    EXPECT_EQ(ElmReset(link), "OK");
-    EXPECT_EQ(ElmIdentify(link), "ELM323 v2.0");
-    EXPECT_EQ(ElmEcho(link, true), const_str::Error);
-    EXPECT_EQ(ElmLinefeeds(link, true), const_str::Error);
-    EXPECT_EQ(ElmEcho(link, false), "OK");
+    EXPECT_EQ(elmReset(link), "OK");
+    EXPECT_EQ(elmIdentify(link), "ELM323 v2.0");
+    EXPECT_EQ(elmEcho(link, true), std::nullopt);
+    EXPECT_EQ(elmLinefeeds(link, true), std::nullopt);
+    EXPECT_EQ(elmEcho(link, false), "OK");
 }
 
-TEST_F(Exchange, TwoThreadsNeverInterleaveTheirCommands) {
+TEST_F(exchange, TwoThreadsNeverInterleaveTheirCommands) {
     // Each command's answer echoes the command; a mixed-up exchange would return the other's.
     struct EchoChannel : SerialChannel {
         QByteArray pending;
@@ -229,29 +228,13 @@ TEST_F(Exchange, TwoThreadsNeverInterleaveTheirCommands) {
     int mismatches = 0;
     auto hammer = [&](const QString& cmd) {
         for (int i = 0; i < 2000; ++i)
-            if (shared.Exchange(cmd) != cmd)
+            if (shared.exchange(cmd) != cmd)
                 ++mismatches;
     };
     std::thread other(hammer, QStringLiteral("AAA"));
     hammer(QStringLiteral("BBB"));
     other.join();
     EXPECT_EQ(mismatches, 0);
-}
-
-TEST(CommunicationGuard, RefusesUntilConnectedWithTheGermanMessage) {
-    ElmExchange link;
-    RecordingNotifier notifier;
-    EXPECT_TRUE(link.CommunicationLost(notifier));
-    ASSERT_EQ(notifier.messages.size(), 1);
-    EXPECT_EQ(notifier.messages[0].icon, UserNotifier::Icon::Error);
-    EXPECT_EQ(notifier.messages[0].text, QString::fromUtf8("Kommunikation mit dem Fahrzeug ist "
-                                                           "nicht möglich.\nInitialisieren Sie das "
-                                                           "Interface neu."));
-    link.setNoCommunication(false);
-    EXPECT_FALSE(link.CommunicationLost(notifier));
-    link.setNoCommunication(true); // after Disconnect
-    EXPECT_TRUE(link.CommunicationLost(notifier));
-    EXPECT_EQ(notifier.messages.size(), 2);
 }
 
 struct LogFileTest : testing::Test {
@@ -272,7 +255,7 @@ TEST_F(LogFileTest, EveryExchangeAndActionIsOneLineBetweenOpeningAndClosingLines
 
     link.setCommLogging(true);
     link.switchDemoMode(true);
-    EXPECT_EQ(link.Exchange("0100"), "4100BE1FE811");
+    EXPECT_EQ(link.exchange("0100"), "4100BE1FE811");
     link.logEvent(" - Read DTC");
     link.switchDemoMode(false);
     link.setCommLogging(false);
@@ -307,11 +290,11 @@ TEST_F(LogFileTest, ALogThatDoesNotOpenLeavesLoggingOff) {
     QString failure;
     EXPECT_FALSE(link.setCommLogging(true, &failure));
     EXPECT_TRUE(failure.contains(CommLog::path())) << failure.toStdString();
-    EXPECT_FALSE(link.CommLogging());
+    EXPECT_FALSE(link.commLogging());
     EXPECT_FALSE(link.commLog().isOpen());
     QDir(CommLog::path()).removeRecursively();
     link.setCommLogging(true);
-    EXPECT_TRUE(link.CommLogging());
+    EXPECT_TRUE(link.commLogging());
     link.setCommLogging(false);
 }
 
@@ -320,7 +303,7 @@ TEST_F(LogFileTest, SentinelAnswersAreLoggedToo) {
     ElmExchange link(&channel);
     link.setSilenceTimeout(5);
     link.setCommLogging(true);
-    EXPECT_EQ(link.Exchange("03"), const_str::Error);
+    EXPECT_EQ(link.exchange("03"), const_str::Error);
     link.setCommLogging(false);
     const QStringList lines = readCrLfLines(CommLog::path());
     ASSERT_GE(lines.size(), 5);
@@ -335,7 +318,7 @@ TEST_F(LogFileTest, AnswerBytesThatControlATerminalAreWrittenOutVisibly) {
     // A hostile adapter: a title-setting sequence, a screen clear, a NUL and a C1 control.
     static const char hostile[] = "41 0C \x1B]0;owned\x07\x1B[2J\0\x9B\r>";
     channel.reply({QByteArray(hostile, sizeof hostile - 1)});
-    const QString answer = link.Exchange("010C");
+    const QString answer = link.exchange("010C");
     link.setCommLogging(false);
 
     QFile file(CommLog::path());
@@ -362,8 +345,8 @@ TEST_F(LogFileTest, ALogThatCannotBeWrittenIsReportedOnceAndTheExchangeGoesOn) {
     link.commLog().setFailureHandler([&failures](const QString& m) { failures << m; });
 
     link.setCommLogging(true);
-    EXPECT_EQ(link.Exchange("0100"), "4100BE1FE811");
-    EXPECT_EQ(link.Exchange("0101"), link.Exchange("0101"));
+    EXPECT_EQ(link.exchange("0100"), "4100BE1FE811");
+    EXPECT_EQ(link.exchange("0101"), link.exchange("0101"));
     link.logEvent(" - Read DTC");
     EXPECT_NO_THROW(link.setCommLogging(false));
     ASSERT_EQ(failures.size(), 1);
@@ -389,11 +372,11 @@ TEST_F(LogFileTest, ALogInAReadOnlyDirectoryIsReportedAndNothingThrows) {
     log.setFailureHandler([&failures](const QString& m) { failures << m; });
     // A directory where the file should be cannot be opened as a file, whoever runs the test.
     ASSERT_TRUE(QDir().mkpath(CommLog::path()));
-    EXPECT_NO_THROW(log.OpenCommLog());
+    EXPECT_NO_THROW(log.open());
     EXPECT_FALSE(log.isOpen());
     EXPECT_EQ(failures.size(), 1);
     log.writeEvent(" - S: 0100");
-    log.CloseCommLog();
+    log.close();
     EXPECT_EQ(failures.size(), 1);
     QDir(CommLog::path()).removeRecursively();
 }

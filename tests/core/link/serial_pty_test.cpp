@@ -40,26 +40,26 @@ struct OnPty : testing::Test {
 
 TEST_F(OnPty, ConnectsLikeTheConnectionSequence) {
     serve();
-    EXPECT_EQ(ElmReset(link), "OK");
-    EXPECT_EQ(link.Exchange("ATZ"), "ATZ  ELM323 v2.0"); // echo on after a reset, like the table
-    EXPECT_EQ(ElmEcho(link, false), "OK");
-    EXPECT_EQ(ElmLinefeeds(link, false), "OK");
-    EXPECT_EQ(ElmIdentify(link), "ELM323 v2.0");
-    EXPECT_EQ(link.Exchange("0100"), "4100BE1FE811");
-    EXPECT_EQ(link.Exchange("0120"), "NO DATA");
-    EXPECT_EQ(link.Exchange("ATXYZ"), "?");
+    EXPECT_EQ(elmReset(link), "OK");
+    EXPECT_EQ(link.exchange("ATZ"), "ATZ  ELM323 v2.0"); // echo on after a reset, like the table
+    EXPECT_EQ(elmEcho(link, false), "OK");
+    EXPECT_EQ(elmLinefeeds(link, false), "OK");
+    EXPECT_EQ(elmIdentify(link), "ELM323 v2.0");
+    EXPECT_EQ(link.exchange("0100"), "4100BE1FE811");
+    EXPECT_EQ(link.exchange("0120"), "NO DATA");
+    EXPECT_EQ(link.exchange("ATXYZ"), "?");
     // The vehicle is the simulated one, answer for answer.
     for (const char* request : {"0101", "0902", "0904", "0906", "03", "07"})
-        EXPECT_EQ(link.Exchange(request),
+        EXPECT_EQ(link.exchange(request),
                   answer_text::fromSimulation(simulated_vehicle::answerNow(request)))
             << request;
 }
 
 TEST_F(OnPty, LineFeedsAndEchoAreCleanedAway) {
     serve();
-    EXPECT_EQ(link.Exchange("ATL1"), "ATL1 OK");  // echo still on: blanks kept
-    EXPECT_EQ(link.Exchange("ATE0"), "ATE0  OK"); // the echoed CR came with a LF
-    EXPECT_EQ(link.Exchange("0101"), "410189076D00");
+    EXPECT_EQ(link.exchange("ATL1"), "ATL1 OK");  // echo still on: blanks kept
+    EXPECT_EQ(link.exchange("ATE0"), "ATE0  OK"); // the echoed CR came with a LF
+    EXPECT_EQ(link.exchange("0101"), "410189076D00");
 }
 
 TEST_F(OnPty, SlowLineAndSlowVehicleStillGiveTheWholeAnswer) {
@@ -67,7 +67,7 @@ TEST_F(OnPty, SlowLineAndSlowVehicleStillGiveTheWholeAnswer) {
     config.baud = 9600;
     config.latencyMs = 200;
     serve(config);
-    EXPECT_EQ(link.Exchange("0100"), "0100 41 00 BE 1F E8 11");
+    EXPECT_EQ(link.exchange("0100"), "0100 41 00 BE 1F E8 11");
 }
 
 // The adapter pulled out: the exchange that meets it ends the connection at once (so the guarded
@@ -77,16 +77,16 @@ TEST_F(OnPty, ALostDeviceIsReportedAndEndsTheConnection) {
     QStringList reported;
     link.setDeviceLostHandler([&reported](const QString& reason) { reported << reason; });
     link.setNoCommunication(false);
-    EXPECT_EQ(ElmEcho(link, false), "OK");
+    EXPECT_EQ(elmEcho(link, false), "OK");
     elm->closeMaster();
-    EXPECT_THROW(link.Exchange("0101"), SerialPortError);
+    EXPECT_THROW(link.exchange("0101"), SerialPortError);
     ASSERT_EQ(reported.size(), 1);
     EXPECT_TRUE(reported[0].contains(port.portName())) << reported[0].toStdString();
-    EXPECT_TRUE(link.NoCommunication());
+    EXPECT_TRUE(link.noCommunication());
 
     // A port that is not open was never a device that could get lost.
     port.close();
-    EXPECT_THROW(link.Exchange("0101"), SerialPortError);
+    EXPECT_THROW(link.exchange("0101"), SerialPortError);
     EXPECT_EQ(reported.size(), 1);
 }
 
@@ -94,10 +94,10 @@ TEST_F(OnPty, SilenceGivesTheSentinelAfterTheSilenceTimeout) {
     PtyElm::Config config;
     config.emulator.muteAfter = 1;
     serve(config);
-    EXPECT_EQ(ElmEcho(link, false), "OK");
+    EXPECT_EQ(elmEcho(link, false), "OK");
     QElapsedTimer timer;
     timer.start();
-    EXPECT_EQ(link.Exchange("0100"), const_str::Error);
+    EXPECT_EQ(link.exchange("0100"), const_str::Error);
     EXPECT_GE(timer.elapsed(), ElmExchange::kSilenceTimeoutMs - 50);
     EXPECT_LT(timer.elapsed(), ElmExchange::kSilenceTimeoutMs + 1500);
 }
@@ -107,14 +107,14 @@ TEST_F(OnPty, AnswerWithoutPromptIsTheSentinel) {
     config.emulator.prompt = false;
     serve(config);
     link.setSilenceTimeout(300);
-    EXPECT_EQ(link.Exchange("ATE0"), const_str::Error);
+    EXPECT_EQ(link.exchange("ATE0"), const_str::Error);
 }
 
 TEST_F(OnPty, PulledCableMidAnswerIsReportedAsAPortError) {
     PtyElm::Config config;
     config.baud = 300; // about 33 ms a byte: the answer is still arriving when we pull
     serve(config);
-    auto pending = std::async(std::launch::async, [&] { return link.Exchange("0100"); });
+    auto pending = std::async(std::launch::async, [&] { return link.exchange("0100"); });
     std::this_thread::sleep_for(std::chrono::milliseconds(250));
     QElapsedTimer timer;
     timer.start();
@@ -123,7 +123,7 @@ TEST_F(OnPty, PulledCableMidAnswerIsReportedAsAPortError) {
     EXPECT_LT(timer.elapsed(), 2000);
     // The channel is still "open" from the program's view until the sequence closes it; every
     // further use fails the same way instead of hanging.
-    EXPECT_THROW(link.Exchange("0100"), SerialPortError);
+    EXPECT_THROW(link.exchange("0100"), SerialPortError);
     port.close();
     EXPECT_FALSE(port.isOpen());
 }
@@ -143,7 +143,7 @@ TEST_F(OnPty, OpenIsExclusiveAndRenamingReopens) {
     port.setPortName(other.slavePath()); // open: closed and reopened under the new name
     EXPECT_TRUE(port.isOpen());
     EXPECT_NO_THROW(second.open()); // the first device is free again
-    EXPECT_EQ(link.Exchange("ATI"), "ATI ELM323 v2.0");
+    EXPECT_EQ(link.exchange("ATI"), "ATI ELM323 v2.0");
 }
 
 TEST_F(OnPty, StopEndsAnyWaitAndTheStoppedAnswerNeverReachesTheNextOne) {
@@ -153,13 +153,13 @@ TEST_F(OnPty, StopEndsAnyWaitAndTheStoppedAnswerNeverReachesTheNextOne) {
     StopSignal stop;
     link.setStopSignal(&stop);
     link.setSilenceTimeout(3'600'000); // only the prompt or the stop can end a read
-    auto pending = std::async(std::launch::async, [&] { return link.Exchange("0100"); });
+    auto pending = std::async(std::launch::async, [&] { return link.exchange("0100"); });
     std::this_thread::sleep_for(std::chrono::milliseconds(150));
     stop.request();
     EXPECT_EQ(pending.get(), const_str::Error);
 
     stop.reset();
-    EXPECT_EQ(link.Exchange("ATI"), "ATI ELM323 v2.0");
+    EXPECT_EQ(link.exchange("ATI"), "ATI ELM323 v2.0");
 }
 
 TEST_F(OnPty, StopEndsTheWaitOnASilentInterface) {
@@ -173,7 +173,7 @@ TEST_F(OnPty, StopEndsTheWaitOnASilentInterface) {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
         stop.request();
     });
-    EXPECT_EQ(link.Exchange("0100"), const_str::Error);
+    EXPECT_EQ(link.exchange("0100"), const_str::Error);
     stopper.join();
 }
 
@@ -183,8 +183,8 @@ TEST_F(OnPty, ATimeLimitEndsAnExchangeThatNeverSeesItsPrompt) {
     serve(config);
     link.setSilenceTimeout(3'600'000); // only the limit can end these reads
     link.setExchangeTimeLimit(50);
-    EXPECT_EQ(link.Exchange("ATE0"), const_str::Error);
-    EXPECT_EQ(link.Exchange("0100"), const_str::Error);
+    EXPECT_EQ(link.exchange("ATE0"), const_str::Error);
+    EXPECT_EQ(link.exchange("0100"), const_str::Error);
 }
 
 TEST(PacedLine, SixHundredByteAnswerArrivingByteByByteIsReadWhole) {
@@ -212,7 +212,7 @@ TEST(PacedLine, SixHundredByteAnswerArrivingByteByByteIsReadWhole) {
             std::this_thread::sleep_for(std::chrono::microseconds(200));
         }
     });
-    EXPECT_EQ(link.Exchange("0100"), expected);
+    EXPECT_EQ(link.exchange("0100"), expected);
     interface.join();
     port.close();
     ::close(master);
@@ -249,9 +249,9 @@ TEST(ElmsimProgram, PrintsItsDeviceAnswersAndEndsCleanlyOnSigterm) {
     port.setPortName(linkPath);
     port.open();
     ElmExchange link(&port);
-    EXPECT_EQ(ElmReset(link), "OK");
-    EXPECT_EQ(ElmEcho(link, false), "OK");
-    EXPECT_EQ(link.Exchange("0100"), "4100BE1FE811");
+    EXPECT_EQ(elmReset(link), "OK");
+    EXPECT_EQ(elmEcho(link, false), "OK");
+    EXPECT_EQ(link.exchange("0100"), "4100BE1FE811");
     port.close();
 
     elmsim.terminate();

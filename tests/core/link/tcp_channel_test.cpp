@@ -82,20 +82,20 @@ struct OnTcp : testing::Test {
 
 TEST_F(OnTcp, BothChipsAnswerThroughThePortAsOnAPseudoTerminal) {
     serve();
-    EXPECT_EQ(ElmReset(link), "OK");
-    EXPECT_EQ(ElmEcho(link, false), "OK");
-    EXPECT_EQ(ElmLinefeeds(link, false), "OK");
-    EXPECT_EQ(ElmIdentify(link), "ELM323 v2.0");
-    EXPECT_EQ(link.Exchange("0100"), "4100BE1FE811");
-    EXPECT_EQ(link.Exchange("0120"), "NO DATA");
+    EXPECT_EQ(elmReset(link), "OK");
+    EXPECT_EQ(elmEcho(link, false), "OK");
+    EXPECT_EQ(elmLinefeeds(link, false), "OK");
+    EXPECT_EQ(elmIdentify(link), "ELM323 v2.0");
+    EXPECT_EQ(link.exchange("0100"), "4100BE1FE811");
+    EXPECT_EQ(link.exchange("0120"), "NO DATA");
 
     TcpElm::Config can;
     can.elm327 = true;
     can.profile = "full";
     serve(can);
-    EXPECT_EQ(ElmReset(link), "OK");
-    EXPECT_EQ(ElmEcho(link, false), "OK");
-    EXPECT_EQ(ElmIdentify(link), "ELM327 v1.5");
+    EXPECT_EQ(elmReset(link), "OK");
+    EXPECT_EQ(elmEcho(link, false), "OK");
+    EXPECT_EQ(elmIdentify(link), "ELM327 v1.5");
 }
 
 TEST_F(OnTcp, LineSettingsOfTheStoreDoNotApplyToANetworkAdapter) {
@@ -107,13 +107,13 @@ TEST_F(OnTcp, LineSettingsOfTheStoreDoNotApplyToANetworkAdapter) {
     odd.flowControl = LineSettings::FlowControl::Hardware;
     port.setLineSettings(odd);
     serve();
-    EXPECT_EQ(ElmReset(link), "OK");
+    EXPECT_EQ(elmReset(link), "OK");
     EXPECT_EQ(port.lineSettings().baudRate, 110); // kept for the store, unused on the socket
 }
 
 TEST_F(OnTcp, PurgeDrainsWhatArrivedAndTheNextAnswerIsClean) {
     serve();
-    ASSERT_EQ(ElmEcho(link, false), "OK");
+    ASSERT_EQ(elmEcho(link, false), "OK");
     port.write("0100\r");
     // The whole answer with its prompt is pending, unread.
     QByteArray seen;
@@ -126,14 +126,14 @@ TEST_F(OnTcp, PurgeDrainsWhatArrivedAndTheNextAnswerIsClean) {
     port.purge();
     EXPECT_EQ(port.receivedCount(), 0);
     EXPECT_FALSE(port.waitForData(50));
-    EXPECT_EQ(link.Exchange("0101"), "410189076D00");
+    EXPECT_EQ(link.exchange("0101"), "410189076D00");
 }
 
 TEST_F(OnTcp, DroppedConnectionMidAnswerIsAPortErrorAndStaysOne) {
     TcpElm::Config config;
     config.baud = 300; // about 33 ms a byte: the answer is still arriving when the link drops
     serve(config);
-    auto pending = std::async(std::launch::async, [&] { return link.Exchange("0100"); });
+    auto pending = std::async(std::launch::async, [&] { return link.exchange("0100"); });
     std::this_thread::sleep_for(std::chrono::milliseconds(250));
     elm->dropClient();
     try {
@@ -143,7 +143,7 @@ TEST_F(OnTcp, DroppedConnectionMidAnswerIsAPortErrorAndStaysOne) {
         EXPECT_EQ(e.message(), "The connection to " + elm->address() + " was dropped");
     }
     // Every further use fails the same way instead of hanging or killing the program (SIGPIPE).
-    EXPECT_FALSE(portError([&] { link.Exchange("0100"); }).isEmpty());
+    EXPECT_FALSE(portError([&] { link.exchange("0100"); }).isEmpty());
     EXPECT_FALSE(portError([&] { port.write("0100\r"); }).isEmpty());
     EXPECT_FALSE(portError([&] { port.purge(); }).isEmpty());
     port.close();
@@ -151,16 +151,16 @@ TEST_F(OnTcp, DroppedConnectionMidAnswerIsAPortErrorAndStaysOne) {
 
     // The adapter takes the next client.
     port.open();
-    EXPECT_EQ(link.Exchange("ATI"), "ATI ELM323 v2.0");
+    EXPECT_EQ(link.exchange("ATI"), "ATI ELM323 v2.0");
     EXPECT_EQ(elm->clientCount(), 2);
 }
 
 TEST_F(OnTcp, ConnectionDroppedBetweenCommandsIsFoundByTheNextOne) {
     serve();
-    ASSERT_EQ(ElmReset(link), "OK");
+    ASSERT_EQ(elmReset(link), "OK");
     elm->dropClient();
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    EXPECT_TRUE(portError([&] { link.Exchange("0100"); }).contains("was dropped"));
+    EXPECT_TRUE(portError([&] { link.exchange("0100"); }).contains("was dropped"));
 }
 
 TEST(TcpFailures, RefusedUnknownAndMalformedAddressesSaySo) {
@@ -193,10 +193,10 @@ TEST(TcpFailures, ARenamedOpenPortMovesFromTheNetworkToADeviceAndBack) {
     ElmExchange link(&port);
     port.setPortName(first.address());
     port.open();
-    EXPECT_EQ(ElmReset(link), "OK");
+    EXPECT_EQ(elmReset(link), "OK");
     port.setPortName(second.address()); // open: closed and reopened under the new name
     EXPECT_TRUE(port.isOpen());
-    EXPECT_EQ(ElmReset(link), "OK");
+    EXPECT_EQ(elmReset(link), "OK");
     EXPECT_EQ(second.clientCount(), 1);
     EXPECT_THROW(port.setPortName("/dev/does-not-exist"), SerialPortError);
     EXPECT_FALSE(port.isOpen());
@@ -215,9 +215,9 @@ TEST(ElmsimProgram, ServesOnATcpPortAndEndsCleanlyOnSigterm) {
     port.setPortName(address);
     port.open();
     ElmExchange link(&port);
-    EXPECT_EQ(ElmReset(link), "OK");
-    EXPECT_EQ(ElmEcho(link, false), "OK");
-    EXPECT_EQ(ElmIdentify(link), "ELM327 v1.5");
+    EXPECT_EQ(elmReset(link), "OK");
+    EXPECT_EQ(elmEcho(link, false), "OK");
+    EXPECT_EQ(elmIdentify(link), "ELM327 v1.5");
     port.close();
 
     elmsim.terminate();

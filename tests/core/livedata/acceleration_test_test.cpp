@@ -25,9 +25,9 @@ struct TimedLink : ScriptedLink {
     StopSignal* stopAtSample = nullptr;
     int stopSample = 0;
 
-    QString Exchange(const QString& command) override {
+    QString exchange(const QString& command) override {
         now += exchangeTime;
-        QString answer = ScriptedLink::Exchange(command);
+        QString answer = ScriptedLink::exchange(command);
         if (stopAtSample != nullptr && sent().size() == stopSample)
             stopAtSample->request();
         return answer;
@@ -161,7 +161,7 @@ TEST(AccelerationTest, DrivingVehicleOfTheEmulatorGivesTheCurvesTime) {
     LocaleGuard locale(englishLocale());
     struct VehicleLink : TimedLink {
         std::unique_ptr<VehicleProfile> vehicle;
-        QString Exchange(const QString& command) override {
+        QString exchange(const QString& command) override {
             now += exchangeTime;
             return vehicle->answer(command).remove(QLatin1Char(' '));
         }

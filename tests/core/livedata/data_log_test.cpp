@@ -22,13 +22,13 @@ const QDateTime kStart(QDate(2024, 3, 9), QTime(14, 3, 7));
 TEST(DataLog, EveryFieldQuotedSoNamesWithCommasAndQuotesKeepTheirColumns) {
     const QString folder = test_env::freshDir("datalog-fields") + "/logfiles";
     DataLogWriter log;
-    const QString name = log.OpenDataLog(
+    const QString name = log.open(
         folder, kStart,
         {"A", "Catalyst Temperature Bank 1, Sensor 1", QString::fromUtf8("Drosselklappe \"B\" °")});
     EXPECT_EQ(name, "240309140307.csv");
     log.writeRecord(QTime(14, 3, 7), {"800", "12,5", "Error"});
     log.writeRecord(QTime(9, 5, 0), {"say \"hi\"", "", " 1123"});
-    log.CloseDataLog();
+    log.close();
     EXPECT_EQ(contents(folder + "/" + name),
               QString::fromUtf8("\"Time\",\"A\",\"Catalyst Temperature Bank 1, Sensor 1\","
                                 "\"Drosselklappe \"\"B\"\" °\"\r\n"
@@ -40,11 +40,11 @@ TEST(DataLog, EveryFieldQuotedSoNamesWithCommasAndQuotesKeepTheirColumns) {
 TEST(DataLog, RecordingsOfTheSameSecondNeverReplaceEachOther) {
     const QString folder = test_env::freshDir("datalog-names");
     DataLogWriter first, second, third;
-    EXPECT_EQ(first.OpenDataLog(folder, kStart, {"A"}), "240309140307.csv");
+    EXPECT_EQ(first.open(folder, kStart, {"A"}), "240309140307.csv");
     first.writeRecord(QTime(14, 3, 7), {"1"});
-    EXPECT_EQ(second.OpenDataLog(folder, kStart, {"A"}), "240309140307-2.csv");
-    EXPECT_EQ(third.OpenDataLog(folder, kStart, {"A"}), "240309140307-3.csv");
-    first.CloseDataLog();
+    EXPECT_EQ(second.open(folder, kStart, {"A"}), "240309140307-2.csv");
+    EXPECT_EQ(third.open(folder, kStart, {"A"}), "240309140307-3.csv");
+    first.close();
     // The first file still holds its record.
     EXPECT_EQ(contents(folder + "/240309140307.csv"), "\"Time\",\"A\"\r\n\"14:03:07\",\"1\"\r\n");
 }
@@ -52,7 +52,7 @@ TEST(DataLog, RecordingsOfTheSameSecondNeverReplaceEachOther) {
 TEST(DataLog, EachRecordIsOnDiskBeforeTheNextOneIsMade) {
     const QString folder = test_env::freshDir("datalog-flush");
     DataLogWriter log;
-    const QString name = log.OpenDataLog(folder, kStart, {"A", "B"});
+    const QString name = log.open(folder, kStart, {"A", "B"});
     log.writeRecord(QTime(1, 2, 3), {"1", "2"});
     // Read while the log is still open: a crash now would leave exactly this.
     EXPECT_EQ(contents(folder + "/" + name),
@@ -66,7 +66,7 @@ TEST(DataLog, FolderOrFileThatCannotBeMadeIsReportedAndNothingIsOpen) {
     blocker.close();
     DataLogWriter log;
     try {
-        log.OpenDataLog(dir + "/logfiles", kStart, {"A"});
+        log.open(dir + "/logfiles", kStart, {"A"});
         FAIL() << "opened a log inside a file";
     } catch (const DataLogError& e) {
         EXPECT_EQ(e.message(), "Directory \"logfiles\" can not be created");
@@ -85,7 +85,7 @@ TEST(DataLog, ANamedFileIsWrittenInTheSameFormat) {
     DataLogWriter log;
     log.openFile(path, {"Engine RPM"});
     log.writeRecord(QTime(23, 59, 59), {" 1123"});
-    log.CloseDataLog();
+    log.close();
     EXPECT_EQ(contents(path), "\"Time\",\"Engine RPM\"\r\n\"23:59:59\",\" 1123\"\r\n");
 }
 

@@ -101,16 +101,16 @@ TEST_F(LocaleTest, DashboardValuesAcceptLeadingBlanksAndReadTheLoadsDecimal) {
 }
 
 TEST_F(LocaleTest, AxisTitleWritesTheRangeShortestInTheLocaleWithTheUnitOfTheSystem) {
-    TSensorData_SL rpm;
+    LiveSensor rpm;
     rpm.graphMin = 0;
     rpm.graphMax = 8000;
     rpm.metricUnit = "U/min";
     rpm.englishUnit = "rpm";
-    TSensorData_SL o2;
+    LiveSensor o2;
     o2.graphMin = 0;
     o2.graphMax = 1.275;
     o2.metricUnit = o2.englishUnit = "V";
-    TSensorData_SL coolant;
+    LiveSensor coolant;
     coolant.graphMin = -40;
     coolant.graphMax = 215;
     coolant.metricUnit = "°C";

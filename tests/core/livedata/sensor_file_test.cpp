@@ -14,9 +14,9 @@ namespace {
 
 // Sensors by PID code; the supported ones are those named.
 struct Sensors {
-    std::vector<std::unique_ptr<TSensorData_SL>> entries;
+    std::vector<std::unique_ptr<LiveSensor>> entries;
     SensorListItem item(const QString& code, bool supported) {
-        auto entry = std::make_unique<TSensorData_SL>();
+        auto entry = std::make_unique<LiveSensor>();
         entry->pidCode = code;
         entry->pidNumber = code.toInt(nullptr, 16);
         entry->supported = supported;
@@ -60,7 +60,7 @@ TEST(SensorSelection, MovesTakeTheRowsInSourceOrderAndNothingWithoutRows) {
 TEST(SensorSelection, ReorderingMovesOneItemAndADropBelowTheLastGoesToTheEnd) {
     Sensors sensors;
     SensorList list = sensors.list({"04", "05", "0C", "0D"}, true);
-    TSensorData_SL* moved = list[0].entry;
+    LiveSensor* moved = list[0].entry;
     EXPECT_TRUE(moveSensorWithin(list, 0, 2));
     EXPECT_EQ(pidCodesOf(list), (QStringList{"05", "0C", "04", "0D"}));
     EXPECT_FALSE(moveSensorWithin(list, 1, 1)); // dropped on itself

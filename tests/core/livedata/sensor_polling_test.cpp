@@ -11,8 +11,8 @@
 
 namespace {
 
-TSupportedSet supportedSet(std::initializer_list<int> pids) {
-    TSupportedSet set{};
+SupportedPidSet supportedSet(std::initializer_list<int> pids) {
+    SupportedPidSet set{};
     for (int pid : pids)
         set[std::size_t(pid - 1)] = true;
     return set;
@@ -27,8 +27,8 @@ QStringList codesOf(const SensorList& list) {
 
 struct LiveDataTest : testing::Test {
     void SetUp() override {
-        PrepareCatalogues();
-        RefreshCatalogueTexts();
+        prepareCatalogues();
+        refreshCatalogueTexts();
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
     void TearDown() override { QLocale::setDefault(QLocale::system()); }
@@ -41,7 +41,7 @@ struct LiveDataTest : testing::Test {
 };
 
 TEST_F(LiveDataTest, SupportedLiveSensorsAreMonitoredInPidOrderAndTheRestNotSupported) {
-    BuildSensorLists(data.lists, supportedSet({0x0D, 0x04, 0x0C, 0x05, 0x01, 0x13}));
+    buildSensorLists(data.lists, supportedSet({0x0D, 0x04, 0x0C, 0x05, 0x01, 0x13}));
     // 01 and 13 are no live sensors: in no list, though supported.
     EXPECT_EQ(codesOf(data.lists.MonitoredSensors), (QStringList{"04", "05", "0C", "0D"}));
     EXPECT_TRUE(data.lists.SupportedSensors.isEmpty());
@@ -51,16 +51,16 @@ TEST_F(LiveDataTest, SupportedLiveSensorsAreMonitoredInPidOrderAndTheRestNotSupp
     EXPECT_TRUE(notSupported.contains("03"));
     EXPECT_TRUE(notSupported.contains("4E"));
 
-    const TSensorData_SL& rpm = *data.lists.MonitoredSensors[2].entry;
-    EXPECT_EQ(data.lists.MonitoredSensors[2].displayName, SensorCatalogue[0x0B].name);
+    const LiveSensor& rpm = *data.lists.MonitoredSensors[2].entry;
+    EXPECT_EQ(data.lists.MonitoredSensors[2].displayName, sensorCatalogue[0x0B].name);
     EXPECT_EQ(rpm.pidNumber, 0x0C);
     EXPECT_EQ(rpm.valueText, "0");
     EXPECT_TRUE(rpm.supported);
     EXPECT_EQ(rpm.graphMax, 8000.0);
-    EXPECT_TRUE(SensorCatalogue[0x0B].supported); // the catalogue learns it too
+    EXPECT_TRUE(sensorCatalogue[0x0B].supported); // the catalogue learns it too
     EXPECT_EQ(data.lists.entries.size(), std::size_t(CataloguePidCount));
 
-    const TSensorData_SL& none = data.lists.PlaceholderSensor;
+    const LiveSensor& none = data.lists.PlaceholderSensor;
     EXPECT_EQ(none.pidNumber, 0);
     EXPECT_EQ(none.pidCode, "00");
     EXPECT_EQ(none.name, "<--->");
@@ -69,13 +69,13 @@ TEST_F(LiveDataTest, SupportedLiveSensorsAreMonitoredInPidOrderAndTheRestNotSupp
     EXPECT_FALSE(none.supported);
 
     // A new connection replaces everything.
-    BuildSensorLists(data.lists, supportedSet({0x0C}));
+    buildSensorLists(data.lists, supportedSet({0x0C}));
     EXPECT_EQ(codesOf(data.lists.MonitoredSensors), QStringList{"0C"});
-    EXPECT_FALSE(SensorCatalogue[0x03].supported);
+    EXPECT_FALSE(sensorCatalogue[0x03].supported);
 }
 
 TEST_F(LiveDataTest, TableCycleAsksEveryMonitoredSensorOnceAndKeepsEveryText) {
-    BuildSensorLists(data.lists, supportedSet({0x05, 0x0C, 0x0D}));
+    buildSensorLists(data.lists, supportedSet({0x05, 0x0C, 0x0D}));
     link.answer("0105", "41057B");
     link.answer("010C", "410C118C");
     // 010D unanswered: "NO DATA" gives the sentinel, which is kept like any text.
@@ -99,7 +99,7 @@ TEST_F(LiveDataTest, TableCycleAsksEveryMonitoredSensorOnceAndKeepsEveryText) {
 }
 
 TEST_F(LiveDataTest, AStopLeavesTheRestOfTheCycleUntouched) {
-    BuildSensorLists(data.lists, supportedSet({0x05, 0x0C}));
+    buildSensorLists(data.lists, supportedSet({0x05, 0x0C}));
     stop.request();
     polling.runCycle(int(SensorTab::Table), stop);
     polling.runCycle(int(SensorTab::Graph), stop);
@@ -108,7 +108,7 @@ TEST_F(LiveDataTest, AStopLeavesTheRestOfTheCycleUntouched) {
 }
 
 TEST_F(LiveDataTest, GraphCyclePlotsNumbersAndShowsWordsInTheCaption) {
-    BuildSensorLists(data.lists, supportedSet({0x0C, 0x14}));
+    buildSensorLists(data.lists, supportedSet({0x0C, 0x14}));
     // Neither series has a sensor: nothing is asked and the cycle asks the worker to stop.
     EXPECT_FALSE(polling.runCycle(int(SensorTab::Graph), stop));
     EXPECT_TRUE(link.sent().isEmpty());
@@ -154,14 +154,14 @@ TEST_F(LiveDataTest, DashboardCycleFillsTheEnabledGaugesOnly) {
     link.answer("0105", "41057B");
     link.answer("010D", "410D64");
     link.answer("0104", "410480");
-    data.dashboard[TDashBoard::Load].enabled = false;
+    data.dashboard[DashboardValues::Load].enabled = false;
     polling.runCycle(int(SensorTab::Dashboard), stop);
     EXPECT_EQ(link.sent(), (QStringList{"010C", "0105", "010D"}));
-    EXPECT_EQ(data.dashboard[TDashBoard::EngineSpeed].valueText, " 2000");
-    EXPECT_EQ(data.dashboard[TDashBoard::CoolantTemperature].valueText, "83");
-    EXPECT_EQ(data.dashboard[TDashBoard::VehicleSpeed].valueText, "100");
-    EXPECT_EQ(data.dashboard[TDashBoard::Load].valueText, "0");
-    EXPECT_TRUE(data.dashboard[TDashBoard::EngineSpeed].enabled);
+    EXPECT_EQ(data.dashboard[DashboardValues::EngineSpeed].valueText, " 2000");
+    EXPECT_EQ(data.dashboard[DashboardValues::CoolantTemperature].valueText, "83");
+    EXPECT_EQ(data.dashboard[DashboardValues::VehicleSpeed].valueText, "100");
+    EXPECT_EQ(data.dashboard[DashboardValues::Load].valueText, "0");
+    EXPECT_TRUE(data.dashboard[DashboardValues::EngineSpeed].enabled);
 }
 
 } // namespace

@@ -17,9 +17,9 @@
 namespace {
 
 // The lists are built from the catalogue's live-sensor marks.
-TSupportedSet supportedSet(std::initializer_list<int> pids) {
-    PrepareCatalogues();
-    TSupportedSet set{};
+SupportedPidSet supportedSet(std::initializer_list<int> pids) {
+    prepareCatalogues();
+    SupportedPidSet set{};
     for (int pid : pids)
         set[std::size_t(pid - 1)] = true;
     return set;
@@ -37,20 +37,20 @@ struct Worker {
     std::exception_ptr error;
 
     explicit Worker(CommandLink& link) : polling(link, data, [] { return false; }) {
-        thread.SensorThreadStart = [this] {
+        thread.onPollingStarted = [this] {
             // Runs before the worker exists: nothing has been polled yet.
             EXPECT_FALSE(thread.isRunning());
             ++starts;
         };
         // Reads what the cycle wrote, as the table does: the thread checker sees to it that the
         // worker is not writing meanwhile.
-        thread.NotifyEvent1 = [this] {
+        thread.onCycleReady = [this] {
             ++handOffs;
             shown.clear();
             for (const SensorListItem& item : data.lists.MonitoredSensors)
                 shown << item.entry->valueText;
         };
-        thread.SensorThreadTerminate = [this](std::exception_ptr e) {
+        thread.onPollingFinished = [this](std::exception_ptr e) {
             ++terminations;
             error = e;
         };
@@ -70,11 +70,11 @@ TEST(SensorThread, PollsCycleAfterCycleAndHandsEachOneOver) {
     link.setDemoMode(true);
     link.setDemoDelay(0);
     Worker worker(link);
-    BuildSensorLists(worker.data.lists, supportedSet({0x05, 0x0C}));
+    buildSensorLists(worker.data.lists, supportedSet({0x05, 0x0C}));
     ASSERT_TRUE(worker.thread.startPolling());
     EXPECT_FALSE(worker.thread.startPolling()); // one worker at a time
     worker.runUntilHandOffs(200);
-    worker.thread.StopPollingAndWait();
+    worker.thread.stopPollingAndWait();
 
     EXPECT_EQ(worker.starts, 1);
     EXPECT_GE(worker.handOffs, 200);
@@ -83,12 +83,12 @@ TEST(SensorThread, PollsCycleAfterCycleAndHandsEachOneOver) {
     EXPECT_FALSE(worker.error);
     EXPECT_EQ(worker.data.lists.MonitoredSensors[0].entry->valueText, "40");
     // The link is the ui thread's again, and no longer stopped.
-    EXPECT_EQ(link.Exchange("0100"), "4100BE1FE811");
+    EXPECT_EQ(link.exchange("0100"), "4100BE1FE811");
 
     // A second run on the same worker.
     ASSERT_TRUE(worker.thread.startPolling());
     worker.runUntilHandOffs(worker.handOffs + 10);
-    worker.thread.StopPollingAndWait();
+    worker.thread.stopPollingAndWait();
     EXPECT_EQ(worker.starts, 2);
     EXPECT_EQ(worker.terminations, 2);
 }
@@ -98,17 +98,17 @@ TEST(SensorThread, StopDuringACycleSkipsItsHandOffAndLeavesTheOtherValues) {
     struct StoppingLink : ScriptedLink {
         SensorThread* thread = nullptr;
         int calls = 0;
-        QString Exchange(const QString& command) override {
+        QString exchange(const QString& command) override {
             if (++calls == 5)
                 thread->requestStop();
-            return ScriptedLink::Exchange(command);
+            return ScriptedLink::exchange(command);
         }
     } link;
     link.answerInTurn("0105", {"41050A", "410514", "41051E"});
     link.answerInTurn("010C", {"410C0010", "410C0020", "410C0030"});
     Worker worker(link);
     link.thread = &worker.thread;
-    BuildSensorLists(worker.data.lists, supportedSet({0x05, 0x0C}));
+    buildSensorLists(worker.data.lists, supportedSet({0x05, 0x0C}));
     worker.thread.startPolling();
     worker.runUntilEnded();
 
@@ -159,11 +159,11 @@ TEST(SensorThread, StopEndsTheExchangeAWorkerIsStuckIn) {
     ElmExchange link(&channel);
     link.setSilenceTimeout(3'600'000);
     Worker worker(link);
-    BuildSensorLists(worker.data.lists, supportedSet({0x05, 0x0D}));
+    buildSensorLists(worker.data.lists, supportedSet({0x05, 0x0D}));
     worker.thread.startPolling();
     while (!channel.hanging)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    worker.thread.StopPollingAndWait(); // would wait an hour if the stop did not reach the read
+    worker.thread.stopPollingAndWait(); // would wait an hour if the stop did not reach the read
 
     EXPECT_EQ(worker.handOffs, 2);
     const SensorList& monitored = worker.data.lists.MonitoredSensors;
@@ -188,7 +188,7 @@ TEST(SensorThread, WhatTheWorkerThrowsEndsPollingAndReachesTheStartingThread) {
     ScriptedLink link;
     link.answer("010C", "410CZZ10"); // no hexadecimal number
     Worker worker(link);
-    BuildSensorLists(worker.data.lists, supportedSet({0x0C}));
+    buildSensorLists(worker.data.lists, supportedSet({0x0C}));
     worker.thread.startPolling();
     worker.runUntilEnded();
     EXPECT_EQ(worker.terminations, 1);
@@ -198,7 +198,7 @@ TEST(SensorThread, WhatTheWorkerThrowsEndsPollingAndReachesTheStartingThread) {
     link.answer("010C", "410C0010");
     EXPECT_TRUE(worker.thread.startPolling());
     worker.runUntilHandOffs(3);
-    worker.thread.StopPollingAndWait();
+    worker.thread.stopPollingAndWait();
     EXPECT_FALSE(worker.error);
 }
 

@@ -21,11 +21,11 @@ struct Worker {
     std::exception_ptr error;
 
     explicit Worker(CommandLink& link) : thread(test, link) {
-        thread.SpeedThreadStart = [this] { events << "begin"; };
+        thread.onTestStarted = [this] { events << "begin"; };
         thread.showStartValues = [this] { events << test.startValues().speed; };
         thread.showRunning = [this] { events << "running"; };
-        thread.SynchroniseAccTest = [this] { events << test.synchronise().speed; };
-        thread.SpeedThreadTerminate = [this](std::exception_ptr e) {
+        thread.showTestProgress = [this] { events << test.synchronise().speed; };
+        thread.onTestFinished = [this](std::exception_ptr e) {
             ++terminations;
             error = e;
             events << "end";

@@ -59,7 +59,7 @@ inline ReportChoices nothingChosen() {
 
 inline QByteArray documentOf(const ShownResults& shown, const ReportChoices& choices,
                              const ReportCaptions& captions = englishCaptions()) {
-    return encodeReport(BuildReport({shown, choices, captions, "12/09/26 07:00:00"}));
+    return encodeReport(buildReport({shown, choices, captions, "12/09/26 07:00:00"}));
 }
 
 // The text of every leaf element, by name (the first of each name), as an XML reader sees the

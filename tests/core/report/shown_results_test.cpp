@@ -42,7 +42,7 @@ TEST(ShownResults, CodeGridsDescribeCodesAsThePageDoes) {
 }
 
 TEST(ShownResults, MonitorStatusUsesTheStartPagesSevenMonitors) {
-    TMonitorStatus status;
+    MonitorStatus status;
     status.milOn = true;
     status.continuousSupported = {true, false, true, true};
     status.continuousCompleted = {false, false, true, true};
@@ -56,7 +56,7 @@ TEST(ShownResults, MonitorStatusUsesTheStartPagesSevenMonitors) {
     EXPECT_EQ(shown.supported, (Texts{"Yes", "No", "Yes", "Yes", "No", "Yes", "No"}));
     EXPECT_EQ(shown.completed, (Texts{"No", "No", "Yes", "No", "Yes", "Yes", "Yes"}));
     // An unanswered "0101" leaves every text at N/A, as the start page does.
-    const ShownMonitorStatus unanswered = shownMonitorStatus(TMonitorStatus{});
+    const ShownMonitorStatus unanswered = shownMonitorStatus(MonitorStatus{});
     EXPECT_EQ(unanswered.state, ReadState::CouldNotBeRead);
     EXPECT_EQ(unanswered.milStatus, "N/A");
     EXPECT_EQ(unanswered.supported, (Texts{"N/A", "N/A", "N/A", "N/A", "N/A", "N/A", "N/A"}));

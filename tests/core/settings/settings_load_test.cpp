@@ -55,13 +55,13 @@ TEST(SettingsLoad, FirstRunCreatesTheKeyWithItsValues) {
     const QString path = freshIni("load_first");
     SettingsStore store(path);
     FakeSerial serial;
-    const SettingsLoadResult result = LoadSettings(store, serial.io());
+    const SettingsLoadResult result = loadSettings(store, serial.io());
 
     EXPECT_TRUE(result.firstRun);
     EXPECT_EQ(serial.stores, 1);
     EXPECT_TRUE(serial.restoredFrom.isEmpty());
     // The controls keep their built-in states: metric units.
-    EXPECT_EQ(result.options.unitSystem, 0);
+    EXPECT_EQ(result.options.unitSystem, UnitSystem::Metric);
     EXPECT_FALSE(result.options.autoConnect);
 
     QSettings raw(path, QSettings::IniFormat);
@@ -83,10 +83,10 @@ TEST(SettingsLoad, SecondRunAddsAutoConnectAndRestoresTheSerialGroup) {
     const QString path = freshIni("load_second");
     SettingsStore store(path);
     FakeSerial serial;
-    LoadSettings(store, serial.io());
+    loadSettings(store, serial.io());
     const QStringList afterFirst = keysOf(path);
 
-    const SettingsLoadResult second = LoadSettings(store, serial.io());
+    const SettingsLoadResult second = loadSettings(store, serial.io());
     EXPECT_FALSE(second.firstRun);
     EXPECT_EQ(serial.restoredFrom, (QStringList{"/dev/ttyUSB0", "9600", "1", "8", "None", "None"}));
     QStringList expected = afterFirst;
@@ -96,7 +96,7 @@ TEST(SettingsLoad, SecondRunAddsAutoConnectAndRestoresTheSerialGroup) {
     QSettings raw(path, QSettings::IniFormat);
     EXPECT_EQ(raw.value("AutoConnect").toString(), QStringLiteral("0"));
     // Written once; a third run changes nothing.
-    LoadSettings(store, serial.io());
+    loadSettings(store, serial.io());
     EXPECT_EQ(keysOf(path), expected);
 }
 
@@ -117,11 +117,11 @@ TEST(SettingsLoad, StoredValuesAreApplied) {
     }
     SettingsStore store(path);
     FakeSerial serial;
-    const PersistedOptions options = LoadSettings(store, serial.io()).options;
+    const PersistedOptions options = loadSettings(store, serial.io()).options;
     EXPECT_TRUE(options.commLogging);
     EXPECT_FALSE(options.autoDetect);
     EXPECT_TRUE(options.autoConnect);
-    EXPECT_EQ(options.unitSystem, 1);
+    EXPECT_EQ(options.unitSystem, UnitSystem::English);
     EXPECT_EQ(options.widthGraph1, 3);
     EXPECT_EQ(options.widthGraph2, 5);
     EXPECT_EQ(options.colorGraph1, 0x00FF00);
@@ -139,12 +139,12 @@ TEST(SettingsLoad, MissingValuesAreWrittenWithTheirDefaults) {
     }
     SettingsStore store(path);
     FakeSerial serial;
-    const SettingsLoadResult result = LoadSettings(store, serial.io());
+    const SettingsLoadResult result = loadSettings(store, serial.io());
     EXPECT_FALSE(result.firstRun);
     // Missing serial values reach the channel as missing; its read-back rules decide.
     EXPECT_EQ(serial.restoredFrom, QStringList(6, QStringLiteral("<missing>")));
     EXPECT_EQ(serial.stores, 0);
-    EXPECT_EQ(result.options.unitSystem, 0);
+    EXPECT_EQ(result.options.unitSystem, UnitSystem::Metric);
     // The graphs keep their built-in colours although the defaults are now stored.
     EXPECT_EQ(result.options.colorGraph1, std::nullopt);
     EXPECT_EQ(result.options.colorGraph2, std::nullopt);
@@ -171,8 +171,8 @@ TEST(SettingsLoad, ValuesOutsideTheirRangeAreNotTakenAsTheyStand) {
         raw.setValue("WidthGraph2", 40);
     }
     SettingsStore store(path);
-    const PersistedOptions options = LoadSettings(store, FakeSerial().io()).options;
-    EXPECT_EQ(options.unitSystem, 0);
+    const PersistedOptions options = loadSettings(store, FakeSerial().io()).options;
+    EXPECT_EQ(options.unitSystem, UnitSystem::Metric);
     EXPECT_EQ(options.widthGraph1, 1);
     EXPECT_EQ(options.widthGraph2, 5);
     QSettings raw(path, QSettings::IniFormat);
@@ -184,7 +184,7 @@ TEST(SettingsLoad, ThePortChangeStoresTheWholeSerialGroup) {
     SettingsStore store(path);
     FakeSerial serial;
     serial.port = QStringLiteral("/dev/ttyACM1");
-    StoreSerialSettings(store, serial.io());
+    storeSerialSettings(store, serial.io());
     const QStringList keys = keysOf(path);
     EXPECT_EQ(keys,
               (QStringList{"BaudRate", "DataBits", "FlowControl", "Parity", "Port", "StopBits"}));
@@ -198,7 +198,7 @@ TEST(SettingsLoad, TheSerialChannelKeepsItsPortAcrossRuns) {
     SettingsStore store(path);
     SerialPort first;
     first.setPortName(QStringLiteral("/dev/ttyACM3"));
-    LoadSettings(store, serialSettingsOf(first));
+    loadSettings(store, serialSettingsOf(first));
     {
         QSettings raw(path, QSettings::IniFormat);
         EXPECT_EQ(raw.value("Port").toString(), QStringLiteral("/dev/ttyACM3"));
@@ -206,11 +206,11 @@ TEST(SettingsLoad, TheSerialChannelKeepsItsPortAcrossRuns) {
         EXPECT_EQ(raw.value("Parity").toString(), QStringLiteral("None"));
     }
     SerialPort next;
-    LoadSettings(store, serialSettingsOf(next));
+    loadSettings(store, serialSettingsOf(next));
     EXPECT_EQ(next.portName(), QStringLiteral("/dev/ttyACM3"));
 
     next.setPortName(QStringLiteral("/dev/rfcomm0"));
-    StoreSerialSettings(store, serialSettingsOf(next));
+    storeSerialSettings(store, serialSettingsOf(next));
     QSettings raw(path, QSettings::IniFormat);
     EXPECT_EQ(raw.value("Port").toString(), QStringLiteral("/dev/rfcomm0"));
     EXPECT_EQ(raw.value("FlowControl").toString(), QStringLiteral("None"));
@@ -240,7 +240,7 @@ TEST(StartupLanguage, FollowsTheStoreAndTheSystem) {
 TEST(StartupLanguage, TheFirstRunIsInTheSystemsLanguageTheSecondInEnglish) {
     SettingsStore store(freshIni("first_second_language"));
     EXPECT_EQ(chooseStartupLanguage(store, QStringLiteral("de_AT")), QStringLiteral("de_AT"));
-    LoadSettings(store, FakeSerial().io());
+    loadSettings(store, FakeSerial().io());
     EXPECT_EQ(chooseStartupLanguage(store, QStringLiteral("de_AT")), QStringLiteral("en"));
 }
 

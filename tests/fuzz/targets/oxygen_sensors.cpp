@@ -11,9 +11,9 @@ QUORVANE_FUZZ_TARGET(oxygen_sensors) {
     const int mask = quint8(input[0]);
     try {
         FuzzLink link(input.sliced(1), false);
-        const O2SensorList sensors = GetO2SensorLocations(link);
+        const O2SensorList sensors = o2SensorLocations(link);
         fuzzRequire(!sensors || sensors->size() <= 8, "at most eight sensors");
-        const auto results = TMode05().ReadO2SensorTests(link, mask);
+        const auto results = Service05().readO2SensorTests(link, mask);
         for (const O2TestResult& r : results)
             fuzzRequire(r.status == QLatin1String("0") || r.status == QLatin1String("1"),
                         "a test either answered or not");

@@ -3,8 +3,8 @@
 
 #include "core/connection/freeze_frame_reading.h"
 #include "core/j1979/hex_conversions.h"
-#include "core/j1979/mode01.h"
-#include "core/j1979/mode02.h"
+#include "core/j1979/service01.h"
+#include "core/j1979/service02.h"
 #include "core/j1979/monitor_status.h"
 #include "core/j1979/pid_decoder.h"
 #include "core/j1979/supported_pids.h"
@@ -23,28 +23,28 @@ QUORVANE_FUZZ_TARGET(pid_values) {
 
     try {
         const QString answer = answer_text::fromSerial(rest.toByteArray() + '>');
-        (void)pid_decoder::DecodePid(pid, answer, serviceTwo ? 7 : 5, english);
+        (void)pid_decoder::decodePid(pid, answer, serviceTwo ? 7 : 5, english);
     } catch (const HexConversionError&) {
     }
     try {
-        (void)ParseMonitorStatus(answer_text::fromSerial(rest.toByteArray() + '>'));
+        (void)parseMonitorStatus(answer_text::fromSerial(rest.toByteArray() + '>'));
     } catch (const HexConversionError&) {
     }
     try {
         FuzzLink link(rest, false);
-        TMode01 mode01;
-        mode01.ReadStatus(link);
-        (void)mode01.GetPIDValue(link, QStringLiteral("01"),
+        Service01 service01;
+        service01.readStatus(link);
+        (void)service01.pidValue(link, QStringLiteral("01"),
                                  QStringLiteral("%1").arg(pid, 2, 16, QLatin1Char('0')).toUpper(),
                                  english);
-        (void)CheckEcuConnection(link);
+        (void)checkEcuConnection(link);
     } catch (const HexConversionError&) {
     }
     try {
         FuzzLink link(rest, input[1] & 4);
-        TMode02 mode02;
-        mode02.ReadSupported(link);
-        const FreezeFrameReading reading = ReadFreezeFrameData(link, mode02, english);
+        Service02 service02;
+        service02.readSupported(link);
+        const FreezeFrameReading reading = readFreezeFrameData(link, service02, english);
         fuzzRequire(!reading.codes || reading.codes->size() <= 1,
                     "a freeze frame names at most one code");
     } catch (const HexConversionError&) {

@@ -20,10 +20,12 @@ QUORVANE_FUZZ_TARGET(settings_values) {
         file.write(input.data(), input.size());
     }
     SettingsStore store(path);
-    const std::unique_ptr<SerialPort> port = CreateComPort();
-    const SettingsLoadResult loaded = LoadSettings(store, serialSettingsOf(*port));
+    const std::unique_ptr<SerialPort> port = createComPort();
+    const SettingsLoadResult loaded = loadSettings(store, serialSettingsOf(*port));
     const PersistedOptions& options = loaded.options;
-    fuzzRequire(options.unitSystem == 0 || options.unitSystem == 1, "a known unit system");
+    fuzzRequire(options.unitSystem == UnitSystem::Metric ||
+                    options.unitSystem == UnitSystem::English,
+                "a known unit system");
     fuzzRequire(options.widthGraph1 >= 1 && options.widthGraph1 <= 5, "a drawable width");
     fuzzRequire(options.widthGraph2 >= 1 && options.widthGraph2 <= 5, "a drawable width");
     if (store.open(false)) {

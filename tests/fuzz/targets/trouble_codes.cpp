@@ -25,11 +25,11 @@ QUORVANE_FUZZ_TARGET(trouble_codes) {
     if (input.isEmpty())
         return;
     FuzzLink link(input.sliced(1), input[0] & 1);
-    requireShowableCodes(TMode03().GetStoredCodes(link));
-    requireShowableCodes(TMode07().GetPendingCodes(link));
+    requireShowableCodes(Service03().storedCodes(link));
+    requireShowableCodes(Service07().pendingCodes(link));
     RecordingNotifier notifier;
-    (void)ClearTroubleCodes(link, notifier);
-    if (const auto code = DecodeTroubleCode(
+    (void)clearTroubleCodes(link, notifier);
+    if (const auto code = decodeTroubleCode(
             QString::fromLatin1(input.first(std::min<qsizetype>(4, input.size())))))
         requireShowableCodes(QStringList{*code});
 }

@@ -134,12 +134,20 @@ TEST_F(DemoCli, InterruptEndsAWatchWithoutCountAfterWholeCyclesOnly) {
     CliTuning tuning = fastTuning();
     tuning.demoDelayMs = 5;
     tuning.stop = &interrupt;
-    std::thread user([&interrupt] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    // The interrupt comes once the heading and a first whole cycle are out, never during the
+    // connection.
+    WatchedOutput output;
+    std::thread user([&] {
+        output.waitForLines(2);
         interrupt.request();
     });
-    const CliRun run = runTool({"--demo", "watch", "0C", "05"}, tuning);
+    CliRun run;
+    QTextStream out(&output);
+    QTextStream err(&run.err);
+    run.code = runCli({"--demo", "watch", "0C", "05"}, out, err, tuning);
+    output.end();
     user.join();
+    run.out = output.text();
     EXPECT_EQ(run.code, 0);
     const QStringList lines = run.outLines();
     ASSERT_GE(lines.size(), 1);

@@ -10,7 +10,7 @@
 #include "tests/support/log_file.h"
 #include "tests/support/program_run.h"
 #include "ui/app/single_instance.h"
-#include "ui/widgets/qz_led.h"
+#include "ui/widgets/status_led.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,7 +25,7 @@ namespace {
 
 bool anyLampOn(const ProgramRun& run) {
     for (const char* name : {"COM_Led", "ELM_Led", "ECU_Led"})
-        if (run.find<TQzLed>(name)->LedOn())
+        if (run.find<StatusLed>(name)->ledOn())
             return true;
     return false;
 }
@@ -51,7 +51,7 @@ TEST(LostInterface, IsHandledLikeDisconnectAndTheNextActionMeetsTheGuard) {
     ProgramRun run;
     run.connectElmsim();
     run.context.link.setCommLogging(true);
-    ASSERT_FALSE(run.context.link.NoCommunication());
+    ASSERT_FALSE(run.context.link.noCommunication());
     ASSERT_TRUE(anyLampOn(run));
     const int lostBefore = logLinesEndingWith(" - Connection lost");
     run.elm->closeMaster();
@@ -61,7 +61,7 @@ TEST(LostInterface, IsHandledLikeDisconnectAndTheNextActionMeetsTheGuard) {
     QApplication::processEvents();
     ASSERT_EQ(boxes.texts.size(), 1);
     EXPECT_TRUE(boxes.texts[0].contains(run.elm->slavePath()));
-    EXPECT_TRUE(run.context.link.NoCommunication());
+    EXPECT_TRUE(run.context.link.noCommunication());
     EXPECT_FALSE(run.context.comPort->isOpen());
     EXPECT_FALSE(anyLampOn(run));
     EXPECT_EQ(run.find<QLabel>("COM_Label")->text(), "COM?");
@@ -88,7 +88,7 @@ TEST(LostInterface, DisconnectEndsTheConnectionEvenWhenTheResetCannotBeSent) {
         run.click("btnDisconnect");
         QApplication::processEvents();
         EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join('|').toStdString();
-        EXPECT_TRUE(run.context.link.NoCommunication());
+        EXPECT_TRUE(run.context.link.noCommunication());
         EXPECT_FALSE(run.context.comPort->isOpen());
         EXPECT_FALSE(anyLampOn(run));
         EXPECT_EQ(lastLogLines(run, 3), QStringList({"ECU connection aborted",
@@ -117,7 +117,7 @@ TEST(PortChoice, APortThatDoesNotOpenIsStoredAndEndsTheConnection) {
     EXPECT_TRUE(run.notifier.messages[0].text.startsWith("Port: " + missing +
                                                          " could not be "
                                                          "opened!\n"));
-    EXPECT_TRUE(run.context.link.NoCommunication());
+    EXPECT_TRUE(run.context.link.noCommunication());
     EXPECT_FALSE(run.context.comPort->isOpen());
     EXPECT_EQ(run.context.comPort->portName(), missing);
     EXPECT_FALSE(anyLampOn(run));
@@ -130,12 +130,12 @@ struct StartOverStoredSettings {
     ProgramContext context;
     Translator translator{data_dirs::programDir() + QStringLiteral("/locale")};
     RecordingNotifier notifier;
-    std::unique_ptr<TfMain> window;
+    std::unique_ptr<MainWindow> window;
 
     StartOverStoredSettings() {
         translator.chooseLanguage(QStringLiteral("en"));
         try {
-            window = std::make_unique<TfMain>(context, translator, notifier);
+            window = std::make_unique<MainWindow>(context, translator, notifier);
         } catch (const std::exception& error) {
             ADD_FAILURE() << "the window was not created: " << error.what();
         }
@@ -156,7 +156,7 @@ TEST_F(UnopenableLog, TickingTheBoxReportsItAndStoresNothing) {
     auto* box = run.find<QCheckBox>("cbCommunicationLog");
     run.click("cbCommunicationLog");
     EXPECT_FALSE(box->isChecked());
-    EXPECT_FALSE(run.context.link.CommLogging());
+    EXPECT_FALSE(run.context.link.commLogging());
     ASSERT_EQ(run.notifier.messages.size(), 1);
     EXPECT_TRUE(run.notifier.messages[0].text.startsWith(const_str::CommLogNotOpened));
     SettingsStore store;
@@ -171,7 +171,7 @@ TEST_F(UnopenableLog, AStoredLogOptionNeverKeepsTheProgramFromStarting) {
     const StartOverStoredSettings start;
     ASSERT_TRUE(start.window);
     EXPECT_EQ(start.notifier.texts().filter(const_str::CommLogNotOpened).size(), 1);
-    EXPECT_FALSE(start.context.link.CommLogging());
+    EXPECT_FALSE(start.context.link.commLogging());
     EXPECT_FALSE(start.window->findChild<QCheckBox*>("cbCommunicationLog")->isChecked());
     // The user's choice stays for the next start, when the file may be usable again.
     SettingsStore store;

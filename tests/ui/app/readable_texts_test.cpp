@@ -95,7 +95,7 @@ TEST(ReadableTexts, EveryPageInEveryLanguageShowsItsListAndGridTextsWhole) {
         run.window->show();
         const QSize defaultSize = run.window->size();
         run.connectDemo();
-        ASSERT_FALSE(run.context.link.NoCommunication());
+        ASSERT_FALSE(run.context.link.noCommunication());
         run.showPage(QStringLiteral("btnO2Sensor"));
         run.click(QStringLiteral("dxButton11"));
 

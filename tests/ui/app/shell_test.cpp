@@ -7,6 +7,7 @@
 #include "core/l10n/translator.h"
 #include "core/settings/data_dirs.h"
 #include "core/settings/settings_store.h"
+#include "tests/support/program_run.h"
 #include "tests/support/qt_printers.h"
 #include "tests/support/recording_notifier.h"
 #include "ui/app/error_display.h"
@@ -35,36 +36,18 @@
 
 namespace {
 
-// A program run: context, translator and main window over the test's settings file.
-struct ProgramRun {
-    ProgramContext context;
-    Translator translator{data_dirs::programDir() + QStringLiteral("/locale")};
-    RecordingNotifier notifier;
-    std::unique_ptr<TfMain> window;
-
-    explicit ProgramRun(const QString& language = QStringLiteral("en")) {
-        translator.chooseLanguage(language);
-        window = std::make_unique<TfMain>(context, translator, notifier);
-        window->show();
-    }
-    template <typename T>
-    T* find(const QString& name) const {
-        T* widget = window->findChild<T*>(name);
-        EXPECT_NE(widget, nullptr) << name.toStdString();
-        return widget;
-    }
-    QString currentPage() const {
-        return find<QStackedWidget>(QStringLiteral("Notebook"))->currentWidget()->objectName();
-    }
-    QString title() const { return find<QLabel>(QStringLiteral("InfoPanel"))->text(); }
-};
+// The window as the program shows it at start, over the settings file the test's runs share.
+ProgramStart asStarted(const QString& language = QStringLiteral("en")) {
+    return {language, /*freshSettings=*/false, /*shown=*/true, /*instantDemo=*/false,
+            /*quickSerial=*/false};
+}
 
 struct Shell : testing::Test {
     void SetUp() override { QFile::remove(SettingsStore::defaultPath()); }
 };
 
 TEST_F(Shell, EachNavigationButtonShowsItsPageAndCaption) {
-    ProgramRun run;
+    ProgramRun run(asStarted());
     EXPECT_EQ(run.currentPage(), "Page_Start");
     EXPECT_EQ(run.title(), "  Start");
     const struct {
@@ -82,7 +65,7 @@ TEST_F(Shell, EachNavigationButtonShowsItsPageAndCaption) {
         {"btnStart", "Page_Start", "  Start"},
     };
     int stops = 0;
-    run.window->StopPollingAndWait = [&stops] { ++stops; };
+    run.window->stopPollingAndWait = [&stops] { ++stops; };
     for (const auto& e : expected) {
         QTest::mouseClick(run.find<QAbstractButton>(e.button), Qt::LeftButton);
         EXPECT_EQ(run.currentPage(), e.page);
@@ -92,7 +75,7 @@ TEST_F(Shell, EachNavigationButtonShowsItsPageAndCaption) {
 }
 
 TEST_F(Shell, OptionsPutsTheFocusOnPortAutoDetection) {
-    ProgramRun run;
+    ProgramRun run(asStarted());
     run.window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(run.window.get()));
     QTest::mouseClick(run.find<QAbstractButton>("btnOptions"), Qt::LeftButton);
@@ -117,7 +100,7 @@ TEST_F(Shell, FrenchAndSpanishRunsShowTheirCaptionsHelpBookAndDescriptions) {
     };
     for (const auto& expected : runs) {
         SCOPED_TRACE(expected.language);
-        ProgramRun run(QLatin1String(expected.language));
+        ProgramRun run(asStarted(QLatin1String(expected.language)));
         EXPECT_EQ(run.title(), QStringLiteral("  ") + QString::fromUtf8(expected.start));
         EXPECT_EQ(run.find<QAbstractButton>("btnStart")->text(), QString::fromUtf8(expected.start));
         QTest::mouseClick(run.find<QAbstractButton>("btnOptions"), Qt::LeftButton);
@@ -128,14 +111,14 @@ TEST_F(Shell, FrenchAndSpanishRunsShowTheirCaptionsHelpBookAndDescriptions) {
                                                       QLatin1String(expected.language) +
                                                       QStringLiteral("/help/index.html")))
             << qPrintable(run.context.helpFilePath);
-        EXPECT_EQ(run.context.kbmFaultCodesTable.FindFaultDescription("P0125", "Generic"),
+        EXPECT_EQ(run.context.faultCodeTable.findDescription("P0125", "Generic"),
                   QString::fromUtf8(expected.p0125));
         EXPECT_TRUE(run.notifier.messages.isEmpty());
     }
 }
 
 TEST_F(Shell, GermanRunTranslatesCaptionsButKeepsPageNamesAndWindowTitle) {
-    ProgramRun run(QStringLiteral("de"));
+    ProgramRun run(asStarted(QStringLiteral("de")));
     QTest::mouseClick(run.find<QAbstractButton>("btnOptions"), Qt::LeftButton);
     EXPECT_EQ(run.currentPage(), "Page_General Options");
     EXPECT_EQ(run.title(), "  Optionen");
@@ -155,7 +138,7 @@ TEST_F(Shell, FirstRunShowsTheLanguageAndUnitsInEffect) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.run);
         QFile::remove(SettingsStore::defaultPath());
-        ProgramRun run(QLatin1String(c.run));
+        ProgramRun run(asStarted(QLatin1String(c.run)));
         EXPECT_EQ(run.find<QComboBox>("cbLanguage")->currentData().toString(), c.listed);
         EXPECT_EQ(run.find<QComboBox>("cbSystemOfMeasurements")->currentIndex(), 0);
         EXPECT_EQ(run.find<QLabel>("LabelTranslationLanguage")->text(), c.ownName);
@@ -167,7 +150,7 @@ TEST_F(Shell, FirstRunShowsTheLanguageAndUnitsInEffect) {
 TEST_F(Shell, HelpOpensBesideTheWindowTitledWithTheBook) {
     for (const char* language : {"en", "de"}) {
         SCOPED_TRACE(language);
-        ProgramRun run{QString::fromLatin1(language)};
+        ProgramRun run(asStarted(QString::fromLatin1(language)));
         const QRect screen = run.window->screen()->availableGeometry();
         run.window->move(screen.topLeft());
         QTest::mouseClick(run.find<QAbstractButton>("btnHelp"), Qt::LeftButton);
@@ -196,14 +179,14 @@ TEST_F(Shell, SettingsThatNameGermanGiveAGermanWindow) {
     chooseRunLanguage(translator, context.settings);
     EXPECT_EQ(translator.currentLanguage(), "de");
     RecordingNotifier notifier;
-    TfMain window(context, translator, notifier);
+    MainWindow window(context, translator, notifier);
     EXPECT_EQ(window.findChild<QAbstractButton*>("btnOptions")->text(), "Optionen");
     EXPECT_EQ(window.findChild<QAbstractButton*>("NeuInitialisierenBtn")->text(), "Verbinden");
     EXPECT_TRUE(notifier.messages.isEmpty()); // German help book and fault table are there
 }
 
 TEST_F(Shell, StatusStripStartsDarkNamingTheStoredPort) {
-    ProgramRun run;
+    ProgramRun run(asStarted());
     EXPECT_EQ(run.find<QLabel>("InterfaceLabel")->text(), "Initializing...");
     EXPECT_EQ(run.find<QLabel>("COM_Label")->text(), run.context.comPort->portName());
     EXPECT_FALSE(run.context.comPort->portName().isEmpty());
@@ -218,14 +201,14 @@ TEST_F(Shell, StatusStripStartsDarkNamingTheStoredPort) {
 
 TEST_F(Shell, EveryOptionIsWrittenAtOnceAndRestoredByTheNextRun) {
     {
-        ProgramRun run;
+        ProgramRun run(asStarted());
         QTest::mouseClick(run.find<QAbstractButton>("btnOptions"), Qt::LeftButton);
         QTest::mouseClick(run.find<QCheckBox>("cbAutodetect"), Qt::LeftButton);
         QTest::mouseClick(run.find<QCheckBox>("cbAutoConnect"), Qt::LeftButton);
         QTest::mouseClick(run.find<QCheckBox>("cbCommunicationLog"), Qt::LeftButton);
-        EXPECT_TRUE(run.context.link.CommLogging());
+        EXPECT_TRUE(run.context.link.commLogging());
         run.find<QComboBox>("cbSystemOfMeasurements")->setCurrentIndex(1);
-        EXPECT_EQ(run.context.unitSystem, 1);
+        EXPECT_EQ(run.context.unitSystem, UnitSystem::English);
         run.find<QSpinBox>("spinEditGraph1")->setValue(3);
         QComboBox* color = run.find<QComboBox>("cbColorGraph2");
         const int green = color->findData(QColor(0x00, 0x80, 0x00));
@@ -247,13 +230,13 @@ TEST_F(Shell, EveryOptionIsWrittenAtOnceAndRestoredByTheNextRun) {
         EXPECT_EQ(store.readText("Port"), "/dev/ttyQUORVANE7");
         EXPECT_EQ(store.readText("BaudRate"), "9600"); // the whole serial group
     }
-    ProgramRun again;
+    ProgramRun again(asStarted());
     EXPECT_TRUE(again.find<QCheckBox>("cbAutodetect")->isChecked());
     EXPECT_TRUE(again.find<QCheckBox>("cbAutoConnect")->isChecked());
     EXPECT_TRUE(again.find<QCheckBox>("cbCommunicationLog")->isChecked());
-    EXPECT_TRUE(again.context.link.CommLogging());
+    EXPECT_TRUE(again.context.link.commLogging());
     EXPECT_EQ(again.find<QComboBox>("cbSystemOfMeasurements")->currentIndex(), 1);
-    EXPECT_EQ(again.context.unitSystem, 1);
+    EXPECT_EQ(again.context.unitSystem, UnitSystem::English);
     EXPECT_EQ(again.find<QSpinBox>("spinEditGraph1")->value(), 3);
     EXPECT_EQ(again.find<QComboBox>("cbColorGraph2")->currentData().value<QColor>(),
               QColor(0x00, 0x80, 0x00));
@@ -261,7 +244,7 @@ TEST_F(Shell, EveryOptionIsWrittenAtOnceAndRestoredByTheNextRun) {
 }
 
 TEST_F(Shell, AddressFieldsAreWrittenOnlyWhenLeft) {
-    ProgramRun run;
+    ProgramRun run(asStarted());
     run.window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(run.window.get()));
     QTest::mouseClick(run.find<QAbstractButton>("btnOptions"), Qt::LeftButton);
@@ -281,7 +264,7 @@ TEST_F(Shell, AddressFieldsAreWrittenOnlyWhenLeft) {
 }
 
 TEST_F(Shell, MaximiseTwiceRestoresTheWindow) {
-    ProgramRun run;
+    ProgramRun run(asStarted());
     const QSize normal = run.window->size();
     QAbstractButton* maximize = run.find<QAbstractButton>("tbMaximize");
     QTest::mouseClick(maximize, Qt::LeftButton);
@@ -294,7 +277,7 @@ TEST_F(Shell, MaximiseTwiceRestoresTheWindow) {
 // The caption bar's buttons are drawn in the text colour on a plain face, as readable as the
 // title, not in the faint grey of the stripes.
 TEST_F(Shell, CaptionButtonsAreDrawnInTheTextColour) {
-    ProgramRun run;
+    ProgramRun run(asStarted());
     QApplication::processEvents();
     for (const char* name : {"tbMinimize", "tbMaximize", "tbClose"}) {
         SCOPED_TRACE(name);

@@ -13,7 +13,7 @@ namespace {
 
 struct Search {
     ProgramRun run; // loads the fault-code table as the program does
-    TfDTCSearch dialog{run.context.kbmFaultCodesTable};
+    DtcSearchDialog dialog{run.context.faultCodeTable};
 
     QString search(const QString& maker, const QString& typed) {
         auto* makers = dialog.findChild<QComboBox*>("cbManufacturer");
@@ -31,7 +31,7 @@ struct Search {
 TEST(DtcSearch, StartsWithTheTablesMakersAndNoResult) {
     Search s;
     auto* makers = s.dialog.findChild<QComboBox*>("cbManufacturer");
-    EXPECT_EQ(makers->count(), s.run.context.kbmFaultCodesTable.manufacturers().size());
+    EXPECT_EQ(makers->count(), s.run.context.faultCodeTable.manufacturers().size());
     EXPECT_EQ(makers->currentText(), "Generic");
     EXPECT_EQ(s.dialog.findChild<QLabel*>("labDTCDescription")->text(), "N/A");
     EXPECT_EQ(s.dialog.size(), QSize(432, 162));
@@ -65,10 +65,10 @@ TEST(DtcSearch, IncompleteCodeOrEmptyTableFindsNothing) {
     EXPECT_EQ(s.search("Generic", "P01"), "No definition is available for this code");
 
     FaultCodeTable empty;
-    TfDTCSearch dialog(empty);
+    DtcSearchDialog dialog(empty);
     EXPECT_EQ(dialog.findChild<QComboBox*>("cbManufacturer")->count(), 0);
     QTest::keyClicks(dialog.findChild<QLineEdit*>("edDTC"), "P0125");
-    dialog.dxButton1Click();
+    dialog.onSearchClicked();
     EXPECT_EQ(dialog.findChild<QLabel*>("labDTCDescription")->text(),
               "No definition is available for this code");
 }

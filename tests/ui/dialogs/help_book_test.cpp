@@ -111,12 +111,12 @@ QSet<QString> windowCaptions(const QString& language) {
     TranslationExclusions exclusions;
     exclusions.properties = {QStringLiteral("font"), QStringLiteral("objectName")};
     exclusions.objectProperties = {QStringLiteral("cbManufacturer.items")};
-    TfDTCSearch search(run.context.kbmFaultCodesTable);
+    DtcSearchDialog search(run.context.faultCodeTable);
     translateWindow(&search, tr, exclusions);
-    TfReportPreview preview;
-    TfReportSettings settings(run.context.shown, run.translator, &preview);
+    ReportPreview preview;
+    ReportSettingsDialog settings(run.context.shown, run.translator, &preview);
     translateWindow(&settings, tr, exclusions);
-    TfInfo info(QStringLiteral("1.0.0.0"));
+    InfoDialog info(QStringLiteral("1.0.0.0"));
     QSet<QString> captions;
     for (const QWidget* window : std::initializer_list<const QWidget*>{run.window.get(), &search,
                                                                        &preview, &settings, &info})

@@ -19,13 +19,13 @@ TEST(InfoDialog, VersionIsShownAsFourNumbers) {
     for (const char* bad : {"", "x", "1.x", "65536.0", "1.2.3.4.5", "-1"})
         EXPECT_EQ(fileVersionText(bad), "0") << bad;
 
-    TfInfo info("1.1");
+    InfoDialog info("1.1");
     EXPECT_EQ(info.findChild<QLabel*>("labVersion")->text(), "Version: 1.1.0.0");
     EXPECT_EQ(info.size(), QSize(480, 374));
 }
 
 TEST(InfoDialog, LinksOpenTheWebPageAndANewMail) {
-    TfInfo info("1.1");
+    InfoDialog info("1.1");
     QList<QUrl> opened;
     info.openUrl = [&opened](const QUrl& url) { opened << url; };
     info.show();

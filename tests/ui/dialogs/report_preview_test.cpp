@@ -17,7 +17,7 @@ namespace {
 struct DemoReport : ReportRun {
     DemoReport() {
         connectDemo();
-        settings.BuildReport(2);
+        settings.buildReport(2);
     }
     void clickTool(const char* name) {
         QTest::mouseClick(preview.findChild<QToolButton*>(name), Qt::LeftButton);
@@ -88,7 +88,7 @@ TEST(ReportPreview, PdfExportHoldsTheCodes) {
 }
 
 TEST(ReportPreview, ReportThatCannotBeFormattedShowsWhy) {
-    TfReportPreview preview;
+    ReportPreview preview;
     const QString dir = test_env::freshDir("no-stylesheet");
     writeFileAtomically(dir + "/temp.xml", "<?xml version=\"1.0\"?>\r\n<doc>\r\n</doc>\r\n");
     preview.loadReport(dir + "/temp.xml");

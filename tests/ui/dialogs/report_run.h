@@ -12,8 +12,8 @@
 #include <QProcess>
 
 struct ReportRun : ProgramRun {
-    TfReportPreview preview;
-    TfReportSettings settings{context.shown, translator, &preview};
+    ReportPreview preview;
+    ReportSettingsDialog settings{context.shown, translator, &preview};
     QStringList previewed;
 
     explicit ReportRun(const QString& language = QStringLiteral("en")) : ProgramRun(language) {
@@ -33,7 +33,7 @@ struct ReportRun : ProgramRun {
 
     // "View": the lines of the preview file it wrote.
     QStringList view() {
-        settings.BuildReport(2);
+        settings.buildReport(2);
         return linesOf(previewReportPath());
     }
 

@@ -192,6 +192,13 @@ TEST(DtcPage, ClearAnsweredYesClearsAndReadsEverythingAgain) {
 // Neither grid may then look like a car without codes.
 TEST(DtcPage, CodesThatDidNotComeShowTheFailureRowNotACleanCar) {
     ProgramRun run;
+    // The answered requests are waited for as long as a hang takes; the short wait for silence
+    // starts once the status has been shown, before the first unanswered request goes out.
+    const int silence = run.context.link.silenceTimeoutMs();
+    run.context.link.setSilenceTimeout(120'000);
+    DtcPage* page = run.window->dtcPage();
+    QObject::connect(page, &DtcPage::monitorStatusRead, page,
+                     [&run, silence] { run.context.link.setSilenceTimeout(silence); });
     run.connectElmsimFallingSilent(1);
     run.showPage("btnFehlercodes");
     run.click("TroubleCodesRead");
@@ -248,12 +255,12 @@ TEST(DtcPage, ManufacturerChoiceDescribesTheShownCodesAtOnce) {
 
     // The buttons walk to either end of the list and no further.
     for (int i = 0; i < makers->count() + 2; ++i)
-        run.window->dtcPage()->btnNextManufacturerClick();
+        run.window->dtcPage()->onNextManufacturerClicked();
     EXPECT_EQ(makers->currentIndex(), makers->count() - 1);
     EXPECT_FALSE(next->isEnabled());
     EXPECT_TRUE(prev->isEnabled());
     for (int i = 0; i < makers->count() + 2; ++i)
-        run.window->dtcPage()->btnPrevManufacturerClick();
+        run.window->dtcPage()->onPreviousManufacturerClicked();
     EXPECT_EQ(makers->currentIndex(), 0);
     EXPECT_FALSE(prev->isEnabled());
 }
@@ -267,8 +274,8 @@ TEST(DtcPage, WithoutFaultTableNoMakerIsChosenAndCodesStayUndescribed) {
     EXPECT_EQ(page.selectedManufacturer(), QString());
     EXPECT_FALSE(page.findChild<QPushButton*>("btnPrevManufacturer")->isEnabled());
     EXPECT_FALSE(page.findChild<QPushButton*>("btnNextManufacturer")->isEnabled());
-    page.btnNextManufacturerClick();
-    page.btnPrevManufacturerClick();
+    page.onNextManufacturerClicked();
+    page.onPreviousManufacturerClicked();
 
     page.showStoredCodes(QStringList{"P0125", "P1107"});
     EXPECT_EQ(columnTexts(page.storedGrid(), 1), QStringList({"P0125", "P1107"}));

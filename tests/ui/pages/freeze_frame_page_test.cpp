@@ -54,7 +54,7 @@ TEST(FreezeFramePage, FullVehicleFrameInPidOrderWithUnitsOfTheSystem) {
     EXPECT_EQ(values->horizontalHeaderItem(2)->text(), "Value");
 
     // A changed unit system shows from the next reading on.
-    run.context.unitSystem = 1;
+    run.context.unitSystem = UnitSystem::English;
     EXPECT_EQ(values->item(2, 2)->text(), "83");
     run.click("btnFreezeFramesRead");
     EXPECT_EQ(values->item(2, 2)->text(), "181");
@@ -75,7 +75,7 @@ TEST(FreezeFramePage, ParametersWithoutLiveValueAreNeverListed) {
     };
     run.context.link.setChannel(&channel);
     run.context.link.setNoCommunication(false);
-    run.context.mode02->ReadSupported(run.context.link);
+    run.context.service02->readSupported(run.context.link);
     run.find<QComboBox>("cbManufacturer")->setCurrentText("Volkswagen");
     run.click("btnFreezeFramesRead");
 

@@ -7,7 +7,7 @@
 #include "tests/support/program_run.h"
 #include "tests/support/qt_printers.h"
 #include "ui/pages/o2_sensor_page.h"
-#include "ui/widgets/qz_o2_sensor_graph.h"
+#include "ui/widgets/o2_sensor_graph.h"
 
 #include <QComboBox>
 
@@ -77,7 +77,7 @@ TEST(O2SensorPage, CanVehicleIsToldToHaveItsTestsInServiceSix) {
     PtyElm::Config config = ProgramRun::fullVehicle();
     config.elm327 = true;
     run.connectElmsim(config);
-    ASSERT_FALSE(run.context.link.NoCommunication());
+    ASSERT_FALSE(run.context.link.noCommunication());
     run.showPage("btnO2Sensor");
     QTableWidget* grid = run.grid("gridO2");
     const int requests = run.elm->requestCount();
@@ -142,10 +142,10 @@ TEST(O2SensorPage, DescriptionColumnTakesTheFreeWidth) {
 
 TEST(O2SensorPage, GermanRunTranslatesGridAndDiagramCaptions) {
     ProgramRun run(QStringLiteral("de"));
-    auto* graph = run.find<TQzO2SensorGraph>("QzO2SensorGraph1");
-    EXPECT_EQ(graph->CaptionRich(), "Fett");
-    EXPECT_EQ(graph->CaptionLean(), "Mager");
-    EXPECT_EQ(graph->Divisions(), 98);
+    auto* graph = run.find<O2SensorGraph>("QzO2SensorGraph1");
+    EXPECT_EQ(graph->captionRich(), "Fett");
+    EXPECT_EQ(graph->captionLean(), "Mager");
+    EXPECT_EQ(graph->divisions(), 98);
     EXPECT_EQ(run.grid("gridO2")->horizontalHeaderItem(3)->text(), "Wert");
 }
 

@@ -5,13 +5,13 @@
 #include "core/l10n/const_str.h"
 #include "core/livedata/sensor_thread.h"
 #include "tests/support/grid_pixels.h"
+#include "tests/support/live_run.h"
 #include "tests/support/log_file.h"
-#include "tests/support/program_run.h"
 #include "tests/support/qt_printers.h"
 #include "ui/pages/data_log_bar.h"
 #include "ui/pages/sensor_data_page.h"
-#include "ui/widgets/qz_led.h"
 #include "ui/widgets/segment_display.h"
+#include "ui/widgets/status_led.h"
 
 #include <QDir>
 #include <QLabel>
@@ -22,54 +22,17 @@
 
 namespace {
 
-const QDateTime kClock(QDate(2024, 3, 9), QTime(14, 3, 7));
-
-struct SensorRun : ProgramRun {
-    SensorDataPage* page = window->sensorDataPage();
-    QString logFolder = test_env::freshDir("sensor-logs");
-    QStringList boxes;
-    QTimer boxCloser;
-
-    SensorRun() {
-        page->dataLog()->folder = [this] { return logFolder; };
-        page->dataLog()->now = [] { return kClock; };
-        // Error boxes are modal; they are read and closed as the user would.
-        QObject::connect(&boxCloser, &QTimer::timeout, [this] {
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
-                    boxes << box->text();
-                    box->accept();
-                }
-        });
-        boxCloser.start(10);
-    }
-    // The window closes while boxes are still being closed: shut-down may report a pulled port.
-    ~SensorRun() { window.reset(); }
-    int samples() const { return page->counter()->text().toInt(); }
-    void pollUntilSamples(int count) {
-        while (page->sensorThread().isPolling() && samples() < count)
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
-    void waitUntilStopped() {
-        while (page->sensorThread().isPolling())
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
-    QStringList logLines() const {
-        const QStringList files = QDir(logFolder).entryList({"*.csv"}, QDir::Files, QDir::Name);
-        return files.isEmpty() ? QStringList() : readCrLfLines(logFolder + "/" + files.last());
-    }
-};
-
-TEST(SensorDataPage, PageHasItsFourTabsAndStartsIdle) {
-    SensorRun run;
+TEST(SensorDataPage, PageHasItsTabsAndStartsIdle) {
+    LiveRun run;
     run.showPage("btnSensorData");
     QTabWidget* tabs = run.find<QTabWidget>("nbSensordata");
-    ASSERT_EQ(tabs->count(), 4);
+    ASSERT_EQ(tabs->count(), 5);
     EXPECT_EQ(tabs->tabText(0), "Table Data");
     EXPECT_EQ(tabs->widget(0)->objectName(), "tsTabelle");
     EXPECT_EQ(tabs->widget(1)->objectName(), "tsEinzeln");
     EXPECT_EQ(tabs->widget(2)->objectName(), "tsDashboard");
     EXPECT_EQ(tabs->widget(3)->objectName(), "tsSensorOptions");
+    EXPECT_EQ(tabs->widget(4)->objectName(), "tsLogViewer");
     EXPECT_EQ(tabs->currentIndex(), 0);
     EXPECT_TRUE(run.find<QPushButton>("btnSensorsRead")->isEnabled());
     EXPECT_FALSE(run.find<QPushButton>("btnSensorsStop")->isEnabled());
@@ -92,7 +55,7 @@ TEST(SensorDataPage, PageHasItsFourTabsAndStartsIdle) {
 
 TEST(SensorDataPage, DemoVehiclePolledCycleAfterCycleCountsEveryCycleShown) {
     DefaultLocale locale(QLocale(QLocale::English, QLocale::UnitedStates));
-    SensorRun run;
+    LiveRun run;
     run.connectDemo();
     run.showPage("btnSensorData");
     QTableWidget* grid = run.grid("SensorDataGrid");
@@ -128,7 +91,7 @@ TEST(SensorDataPage, DemoVehiclePolledCycleAfterCycleCountsEveryCycleShown) {
 }
 
 TEST(SensorDataPage, ReadIsRefusedWithoutAConnectionAndDoesNothingOnTheOptionsTab) {
-    SensorRun run;
+    LiveRun run;
     run.showPage("btnSensorData");
     run.click("btnSensorsRead");
     ASSERT_EQ(run.notifier.messages.size(), 1);
@@ -149,22 +112,22 @@ TEST(SensorDataPage, ReadIsRefusedWithoutAConnectionAndDoesNothingOnTheOptionsTa
 }
 
 TEST(SensorDataPage, EmptyMonitoredListStillShowsOneRowAndCounts) {
-    SensorRun run;
+    LiveRun run;
     run.connectDemo();
     run.showPage("btnSensorData");
     run.page->liveData().lists.MonitoredSensors.clear();
-    run.page->RefreshSensorTable();
+    run.page->refreshSensorTable();
     QTableWidget* grid = run.grid("SensorDataGrid");
     EXPECT_EQ(grid->rowCount(), 1);
     EXPECT_EQ(columnTexts(grid, 1), QStringList{""});
     run.click("btnSensorsRead");
     run.pollUntilSamples(20);
-    run.page->StopPollingAndWait();
+    run.page->stopPollingAndWait();
     EXPECT_GE(run.samples(), 20);
 }
 
 TEST(SensorDataPage, GraphTabWithoutSensorsPollsNothingAndEndsAtOnce) {
-    SensorRun run;
+    LiveRun run;
     run.connectDemo();
     run.showPage("btnSensorData");
     run.page->tabs()->setCurrentIndex(1);
@@ -176,23 +139,23 @@ TEST(SensorDataPage, GraphTabWithoutSensorsPollsNothingAndEndsAtOnce) {
 
 TEST(SensorDataPage, ValuesAndUnitsFollowTheUnitSystemAndErrorsShowAsTheyCame) {
     DefaultLocale locale(QLocale(QLocale::English, QLocale::UnitedStates));
-    SensorRun run;
+    LiveRun run;
     run.connectDemo();
     run.showPage("btnSensorData");
     run.page->liveData().lists.MonitoredSensors[0].entry->valueText = const_str::Error;
-    run.context.unitSystem = 1;
-    run.page->RefreshSensorTable();
+    run.context.unitSystem = UnitSystem::English;
+    run.page->refreshSensorTable();
     QTableWidget* grid = run.grid("SensorDataGrid");
     EXPECT_EQ(columnTexts(grid, 3)[0], "Error");
     EXPECT_EQ(columnTexts(grid, 4)[2], "°F");
     run.click("btnSensorsRead");
     run.pollUntilSamples(1);
-    run.page->StopPollingAndWait();
+    run.page->stopPollingAndWait();
     EXPECT_EQ(columnTexts(grid, 3)[2], "104"); // 40 °C
 }
 
 TEST(SensorDataPage, RecordPauseRecordStopWritesOneFileOfWholeRecords) {
-    SensorRun run;
+    LiveRun run;
     run.connectDemo();
     run.showPage("btnSensorData");
     SensorList& monitored = run.page->liveData().lists.MonitoredSensors;
@@ -200,28 +163,28 @@ TEST(SensorDataPage, RecordPauseRecordStopWritesOneFileOfWholeRecords) {
     monitored[0].displayName = "Temp, \"raw\"";
     monitored[0].entry->valueText = "12,5";
     monitored[1].entry->valueText = const_str::Error;
-    run.page->RefreshSensorTable();
-    auto* led = run.find<TQzLed>("ledLog");
+    run.page->refreshSensorTable();
+    auto* led = run.find<StatusLed>("ledLog");
     EXPECT_EQ(led->shownColor(), QColor(0xFF, 0x00, 0x00));
-    EXPECT_FALSE(led->Blink());
+    EXPECT_FALSE(led->blink());
 
     run.click("btnLogRecord");
     EXPECT_EQ(run.find<QLabel>("labDataLogFile")->text(), "240309140307.csv");
-    EXPECT_TRUE(led->Blink());
-    EXPECT_EQ(led->LedOnColor(), QColor(0x00, 0xFF, 0x00));
-    EXPECT_EQ(led->LedOffColor(), QColor(0x00, 0x80, 0x00));
+    EXPECT_TRUE(led->blink());
+    EXPECT_EQ(led->ledOnColor(), QColor(0x00, 0xFF, 0x00));
+    EXPECT_EQ(led->ledOffColor(), QColor(0x00, 0x80, 0x00));
     EXPECT_FALSE(run.find<QPushButton>("btnLogRecord")->isEnabled());
-    run.page->RefreshSensorTable();
+    run.page->refreshSensorTable();
 
     run.click("btnLogPause");
-    EXPECT_FALSE(led->Blink());
+    EXPECT_FALSE(led->blink());
     EXPECT_EQ(led->shownColor(), QColor(0xFF, 0xFF, 0x00));
     EXPECT_FALSE(run.find<QPushButton>("btnLogPause")->isEnabled());
-    run.page->RefreshSensorTable(); // paused: nothing written
+    run.page->refreshSensorTable(); // paused: nothing written
 
     run.click("btnLogRecord");
     EXPECT_EQ(run.find<QLabel>("labDataLogFile")->text(), "240309140307.csv");
-    run.page->RefreshSensorTable();
+    run.page->refreshSensorTable();
     run.click("btnLogStop");
     EXPECT_EQ(run.find<QLabel>("labDataLogFile")->text(), "-");
     EXPECT_EQ(led->shownColor(), QColor(0xFF, 0x00, 0x00));
@@ -245,16 +208,16 @@ TEST(SensorDataPage, RecordPauseRecordStopWritesOneFileOfWholeRecords) {
 }
 
 TEST(SensorDataPage, RecordingWhilePollingLogsTheStartAndEveryCycle) {
-    SensorRun run;
+    LiveRun run;
     run.connectDemo();
     run.showPage("btnSensorData");
     run.click("btnLogRecord");
     run.click("btnSensorsRead");
     run.pollUntilSamples(2);
-    run.page->StopPollingAndWait();
+    run.page->stopPollingAndWait();
     const int cycles = run.samples();
     run.click("btnLogStop");
-    const QStringList lines = run.logLines();
+    const QStringList lines = run.csvLines();
     ASSERT_EQ(lines.size(), 1 + 1 + cycles); // header, the start of Read, one per cycle shown
     EXPECT_EQ(lines[0].count("\",\""), 13);
     for (const QString& line : lines.mid(1))
@@ -263,7 +226,7 @@ TEST(SensorDataPage, RecordingWhilePollingLogsTheStartAndEveryCycle) {
 
 TEST(SensorDataPage, PolledThroughThePtyUntilTheAdapterIsPulled) {
     DefaultLocale locale(QLocale(QLocale::English, QLocale::UnitedStates));
-    SensorRun run;
+    LiveRun run;
     run.connectElmsim();
     run.showPage("btnSensorData");
     const int sensors = int(run.page->liveData().lists.MonitoredSensors.size());
@@ -281,7 +244,7 @@ TEST(SensorDataPage, PolledThroughThePtyUntilTheAdapterIsPulled) {
     EXPECT_TRUE(run.find<QPushButton>("btnSensorsRead")->isEnabled());
 
     // Every line of the log is a whole record; the file is still open and intact.
-    const QStringList lines = run.logLines();
+    const QStringList lines = run.csvLines();
     ASSERT_GE(lines.size(), 2);
     for (const QString& line : lines) {
         EXPECT_TRUE(line.startsWith('"') && line.endsWith('"')) << line.toStdString();
@@ -292,11 +255,11 @@ TEST(SensorDataPage, PolledThroughThePtyUntilTheAdapterIsPulled) {
 
 TEST(SensorDataPage, AnElm327OnACanCarPollsTheSameValuesAsTheDemoVehicle) {
     DefaultLocale locale(QLocale(QLocale::English, QLocale::UnitedStates));
-    auto pollOnce = [](SensorRun& run) {
+    auto pollOnce = [](LiveRun& run) {
         run.showPage("btnSensorData");
         run.click("btnSensorsRead");
         run.pollUntilSamples(3);
-        run.page->StopPollingAndWait();
+        run.page->stopPollingAndWait();
         QTableWidget* grid = run.grid("SensorDataGrid");
         QStringList rows;
         for (int row = 0; row < grid->rowCount(); ++row)
@@ -304,7 +267,7 @@ TEST(SensorDataPage, AnElm327OnACanCarPollsTheSameValuesAsTheDemoVehicle) {
                 rows << grid->item(row, 1)->text() + "=" + grid->item(row, 3)->text();
         return rows;
     };
-    SensorRun demo;
+    LiveRun demo;
     demo.connectDemo();
     const QStringList expected = pollOnce(demo);
 
@@ -312,7 +275,7 @@ TEST(SensorDataPage, AnElm327OnACanCarPollsTheSameValuesAsTheDemoVehicle) {
     config.elm327 = true;
     config.elm327Settings.headers = true;
     config.elm327Settings.secondUnit = true;
-    SensorRun can;
+    LiveRun can;
     can.elm = std::make_unique<PtyElm>(config);
     can.elm->start();
     can.context.comPort->setPortName(can.elm->slavePath());

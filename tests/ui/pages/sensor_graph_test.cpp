@@ -5,7 +5,7 @@
 #include "core/l10n/const_str.h"
 #include "core/livedata/sensor_thread.h"
 #include "tests/support/error_boxes.h"
-#include "tests/support/program_run.h"
+#include "tests/support/live_run.h"
 #include "tests/support/qt_printers.h"
 #include "ui/pages/dashboard_tab.h"
 #include "ui/pages/sensor_data_page.h"
@@ -30,48 +30,6 @@
 
 namespace {
 
-struct LiveRun : ProgramRun {
-    SensorDataPage* page = window->sensorDataPage();
-    SensorGraphTab* graph = page->graphTab();
-    DashboardTab* dashboard = page->dashboardTab();
-
-    int samples() const { return page->counter()->text().toInt(); }
-    void pollUntilSamples(int count) {
-        while (page->sensorThread().isPolling() && samples() < count)
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
-    void waitUntilStopped() {
-        while (page->sensorThread().isPolling())
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
-    // Picks the selector item of a PID code as the user does.
-    void choose(int graphNumber, const QString& pidCode) {
-        QComboBox* box = graph->selector(graphNumber);
-        const int row = pidCode.isEmpty() ? 0 : box->findText(nameOf(pidCode));
-        ASSERT_GE(row, 0) << pidCode.toStdString();
-        box->setCurrentIndex(row);
-        Q_EMIT box->activated(row);
-    }
-    QString nameOf(const QString& pidCode) const {
-        for (const SensorListItem& item : page->liveData().lists.MonitoredSensors)
-            if (item.entry->pidCode == pidCode)
-                return item.displayName;
-        return {};
-    }
-    // Samples with known values, as polling would have left them.
-    void keepSamples(int count) {
-        page->liveData().history.clear();
-        for (int i = 0; i < count; ++i)
-            page->liveData().history.append({double(i), double(1000 + i)});
-    }
-    static QList<double> xs(const QLineSeries* series) {
-        QList<double> x;
-        for (const QPointF& p : series->points())
-            x << p.x();
-        return x;
-    }
-};
-
 TEST(SensorGraph, DemoVehicleEngineSpeedAndCoolantGrowOnTheirAxes) {
     DefaultLocale locale(QLocale(QLocale::English, QLocale::UnitedStates));
     LiveRun run;
@@ -89,7 +47,7 @@ TEST(SensorGraph, DemoVehicleEngineSpeedAndCoolantGrowOnTheirAxes) {
     run.choose(2, "05");
     EXPECT_EQ(run.page->liveData().SeriesPid1, 0x0C);
     EXPECT_EQ(run.page->liveData().SeriesPid2, 0x05);
-    const TSensorData_SL* rpm = run.page->liveData().lists.entryOf(0x0C);
+    const LiveSensor* rpm = run.page->liveData().lists.entryOf(0x0C);
     EXPECT_EQ(run.graph->axisTitle(1), "0   < X <   8000  " + rpm->metricUnit);
     // The chart reads titles as rich text: the "<" and the blanks must reach it as characters.
     EXPECT_TRUE(run.graph->axis(1)->titleText().startsWith("0&nbsp;&nbsp;&nbsp;&lt;&nbsp;X"));
@@ -99,7 +57,7 @@ TEST(SensorGraph, DemoVehicleEngineSpeedAndCoolantGrowOnTheirAxes) {
 
     run.click("btnSensorsRead");
     run.pollUntilSamples(60);
-    run.page->StopPollingAndWait();
+    run.page->stopPollingAndWait();
     // The newest 51 samples shown on an axis that followed them; the slider at its end. The
     // cycle in which the stop came may have added one sample that was never shown.
     ASSERT_EQ(run.graph->series(1)->count(), 51);
@@ -217,7 +175,7 @@ TEST(SensorGraph, ChartDrawsTheSeriesInTheChosenColourAndWidthAndSavesAPicture) 
     QString offered;
     const QString folder = test_env::freshDir("graph-pictures") + "/graphs";
     run.graph->graphsFolder = [&] { return folder; };
-    run.graph->choosePictureFile = [&](const QString& suggested) {
+    run.dialogs.pictureFile = [&](const QString& suggested) {
         offered = suggested;
         return suggested;
     };
@@ -228,7 +186,7 @@ TEST(SensorGraph, ChartDrawsTheSeriesInTheChosenColourAndWidthAndSavesAPicture) 
     QImageReader bitmap(offered);
     EXPECT_EQ(bitmap.format(), "bmp");
     EXPECT_EQ(bitmap.size(), view->size());
-    run.graph->choosePictureFile = [&](const QString&) { return folder + "/chart.png"; };
+    run.dialogs.pictureFile = [&](const QString&) { return folder + "/chart.png"; };
     run.click("dxButton7");
     EXPECT_EQ(QImageReader(folder + "/chart.png").format(), "png");
 
@@ -238,18 +196,18 @@ TEST(SensorGraph, ChartDrawsTheSeriesInTheChosenColourAndWidthAndSavesAPicture) 
     blocker.close();
     run.graph->graphsFolder = [&] { return blocker.fileName(); };
     bool asked = false;
-    run.graph->choosePictureFile = [&](const QString&) {
+    run.dialogs.pictureFile = [&](const QString&) {
         asked = true;
         return QString();
     };
-    ErrorBoxes boxes;
+    ErrorBoxes& boxes = run.errorBoxes;
     run.click("dxButton7");
     EXPECT_FALSE(asked);
     EXPECT_EQ(boxes.texts, QStringList{"Directory \"graphs\" can not be created."});
 
     // Printed through the print dialog: here into a PDF file.
     const QString pdf = test_env::freshDir("graph-print") + "/chart.pdf";
-    run.graph->choosePrinter = [&](QPrinter& printer) {
+    run.dialogs.printer = [&](QPrinter& printer) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
         return true;
@@ -279,47 +237,47 @@ TEST(SensorDashboard, GaugesAndReadoutsFollowTheEntriesTheirBoxesAndTheUnitSyste
     run.page->tabs()->setCurrentIndex(2);
     run.click("btnSensorsRead");
     run.pollUntilSamples(3);
-    run.page->StopPollingAndWait();
-    TDashBoard& board = run.page->liveData().dashboard;
+    run.page->stopPollingAndWait();
+    DashboardValues& board = run.page->liveData().dashboard;
     EXPECT_GT(rpm->value(), 0.3); // the demo engine idles and revs
     EXPECT_EQ(water->value(), 40);
     EXPECT_NE(rpmText->text(), "OFF");
     // The cycle in which the stop came was not shown; showing it now shows what it polled.
     run.page->dashboardHandOff();
-    EXPECT_EQ(rpmText->text(), board[TDashBoard::EngineSpeed].valueText.left(5));
-    EXPECT_EQ(speedText->text(), board[TDashBoard::VehicleSpeed].valueText);
-    EXPECT_EQ(speed->value(), board[TDashBoard::VehicleSpeed].valueText.trimmed().toInt());
-    board[TDashBoard::Load].valueText = "39.2"; // the load's decimal is read, not taken for 0
+    EXPECT_EQ(rpmText->text(), board[DashboardValues::EngineSpeed].valueText.left(5));
+    EXPECT_EQ(speedText->text(), board[DashboardValues::VehicleSpeed].valueText);
+    EXPECT_EQ(speed->value(), board[DashboardValues::VehicleSpeed].valueText.trimmed().toInt());
+    board[DashboardValues::Load].valueText = "39.2"; // the load's decimal is read, not taken for 0
     run.page->dashboardHandOff();
     EXPECT_DOUBLE_EQ(load->value(), 39.2);
 
     // Leading blanks, a text that is no number, and "N/A".
-    board[TDashBoard::EngineSpeed].valueText = "  800";
-    board[TDashBoard::Load].valueText = const_str::Error;
+    board[DashboardValues::EngineSpeed].valueText = "  800";
+    board[DashboardValues::Load].valueText = const_str::Error;
     run.page->dashboardHandOff();
     EXPECT_DOUBLE_EQ(rpm->value(), 0.8);
     EXPECT_EQ(rpmText->text(), "  800");
     EXPECT_EQ(load->value(), 0);
-    board[TDashBoard::CoolantTemperature].enabled = false; // as the worker does after "N/A"
-    board[TDashBoard::CoolantTemperature].valueText = const_str::NotAvailable;
+    board[DashboardValues::CoolantTemperature].enabled = false; // as the worker does after "N/A"
+    board[DashboardValues::CoolantTemperature].valueText = const_str::NotAvailable;
     run.page->dashboardHandOff();
     EXPECT_FALSE(run.find<QCheckBox>("cbBD_ANALOG_WATER")->isChecked());
     EXPECT_EQ(water->value(), 40);
 
     // A box switched off: "OFF" and the needle at 0; on again: the next hand-off shows the text.
-    board[TDashBoard::VehicleSpeed].valueText = "57";
+    board[DashboardValues::VehicleSpeed].valueText = "57";
     run.click("cbBD_ANALOG_KMH");
-    EXPECT_FALSE(board[TDashBoard::VehicleSpeed].enabled);
+    EXPECT_FALSE(board[DashboardValues::VehicleSpeed].enabled);
     EXPECT_EQ(speedText->text(), "OFF");
     EXPECT_EQ(speed->value(), 0);
     run.click("cbBD_ANALOG_KMH");
-    EXPECT_TRUE(board[TDashBoard::VehicleSpeed].enabled);
+    EXPECT_TRUE(board[DashboardValues::VehicleSpeed].enabled);
     EXPECT_EQ(speedText->text(), "OFF");
     run.page->dashboardHandOff();
     EXPECT_EQ(speedText->text(), "57");
     EXPECT_EQ(speed->value(), 57);
     run.click("cbBD_ANALOG_LOAD");
-    EXPECT_FALSE(board[TDashBoard::Load].enabled);
+    EXPECT_FALSE(board[DashboardValues::Load].enabled);
     EXPECT_EQ(load->value(), 0);
 
     // English units change the speed and temperature scales at once.
@@ -357,7 +315,7 @@ TEST(SensorGraph, PolledThroughThePtyOnBothSeries) {
     run.choose(2, "05");
     run.click("btnSensorsRead");
     run.pollUntilSamples(5);
-    run.page->StopPollingAndWait();
+    run.page->stopPollingAndWait();
     EXPECT_GE(run.graph->series(1)->count(), 5);
     EXPECT_EQ(run.graph->series(2)->points().last().y(), 50); // 41 05 5A
 }

@@ -1,18 +1,20 @@
 // The start page as the user drives it: Connect in Demo-Mode and through the serial line, what the
-// page shows afterwards, Disconnect, the Init-Status drawing and the MIL lamp.
+// page shows afterwards, Disconnect, the init-Status drawing and the MIL lamp.
 
+#include "core/connection/communication_guard.h"
 #include "core/connection/program_context.h"
 #include "core/j1979/monitor_status.h"
 #include "core/l10n/translator.h"
 #include "core/settings/data_dirs.h"
 #include "core/settings/settings_store.h"
+#include "tests/support/program_run.h"
 #include "tests/support/qt_printers.h"
 #include "tests/support/recording_notifier.h"
 #include "tools/elmsim/pty_elm.h"
 #include "ui/app/main_window.h"
 #include "ui/pages/log_list_delegate.h"
 #include "ui/pages/start_page.h"
-#include "ui/widgets/qz_mil_lamp.h"
+#include "ui/widgets/mil_lamp.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -29,58 +31,19 @@
 
 namespace {
 
-struct Window {
-    ProgramContext context;
-    Translator translator{data_dirs::programDir() + QStringLiteral("/locale")};
-    RecordingNotifier notifier;
-    std::unique_ptr<TfMain> main;
-
-    explicit Window(const QString& language = QStringLiteral("en")) {
-        QFile::remove(SettingsStore::defaultPath());
-        translator.chooseLanguage(language);
-        main = std::make_unique<TfMain>(context, translator, notifier);
-        main->show();
-        context.link.setDemoDelay(0);
-    }
-    template <typename T>
-    T* find(const char* name) const {
-        T* widget = main->findChild<T*>(QLatin1String(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-    QString text(const char* name) const {
-        if (auto* label = main->findChild<QLabel*>(QLatin1String(name)))
-            return label->text();
-        if (auto* edit = main->findChild<QLineEdit*>(QLatin1String(name)))
-            return edit->text();
-        if (auto* box = main->findChild<QComboBox*>(QLatin1String(name)))
-            return box->currentText();
-        ADD_FAILURE() << "no text widget " << name;
-        return {};
-    }
-    QStringList logLines(bool* allOk = nullptr) const {
-        QListWidget* list = find<QListWidget>("LogListBox");
-        QStringList lines;
-        if (allOk)
-            *allOk = true;
-        for (int i = 0; i < list->count(); ++i) {
-            lines << list->item(i)->text();
-            const QPixmap mark = list->item(i)->data(Qt::DecorationRole).value<QPixmap>();
-            if (allOk && (mark.isNull() || mark.toImage().pixelColor(7, 6).red() > 150))
-                *allOk = false; // no mark, or the red failure mark
-        }
-        return lines;
-    }
-    void click(const char* name) { QTest::mouseClick(find<QAbstractButton>(name), Qt::LeftButton); }
-};
+// The window as the program shows it, connecting through the port each test names.
+ProgramStart startPage(const QString& language = QStringLiteral("en")) {
+    return {language, /*freshSettings=*/true, /*shown=*/true, /*instantDemo=*/true,
+            /*quickSerial=*/false};
+}
 
 const QStringList kFifteenLinesAfterPort = {
     "response from interface: OK", "Echo off: OK",       "LF off: OK",
     "Chip Version: ELM323 v2.0",   "Interface is ready", "Connection to ECU: OK",
 };
 
-void expectConnectedPage(const Window& w) {
-    EXPECT_TRUE(w.find<TQzMILLamp>("MILLamp")->MILOn());
+void expectConnectedPage(const ProgramRun& w) {
+    EXPECT_TRUE(w.find<MilLamp>("MILLamp")->milOn());
     EXPECT_EQ(w.text("labMIL_Status"), "On");
     EXPECT_EQ(w.text("DTCCountLabel"), "9");
     for (const char* name :
@@ -95,18 +58,18 @@ void expectConnectedPage(const Window& w) {
     EXPECT_EQ(w.find<QComboBox>("cbCIN")->itemText(1), "0325451332060004");
     EXPECT_EQ(w.text("cbCVN"), "AE6D46B4");
     EXPECT_EQ(w.text("InterfaceLabel"), "Interface: ELM323 v2.0");
-    EXPECT_FALSE(w.context.link.NoCommunication());
+    EXPECT_FALSE(w.context.link.noCommunication());
     for (const char* led : {"COM_Led", "ELM_Led", "ECU_Led"})
         EXPECT_TRUE(w.find<QWidget>(led)->property("LedOn").toBool()) << led;
 }
 
 TEST(StartPage, DemoModeConnectFillsThePageWithoutAnySerialPort) {
-    Window w;
+    ProgramRun w(startPage());
     w.context.comPort->setPortName("/dev/quorvane-no-such-port");
     EXPECT_EQ(w.text("labMisfire_S"), "N/A");
     EXPECT_EQ(w.text("labMIL_Status"), "Off");
     w.click("cbDemoMode");
-    EXPECT_TRUE(w.context.link.DemoMode());
+    EXPECT_TRUE(w.context.link.demoMode());
     w.click("NeuInitialisierenBtn");
 
     bool allOk = false;
@@ -123,28 +86,28 @@ TEST(StartPage, DemoModeConnectFillsThePageWithoutAnySerialPort) {
     w.click("btnDisconnect");
     EXPECT_EQ(w.logLines().size(), 18);
     EXPECT_EQ(w.text("DTCCountLabel"), "9");
-    EXPECT_TRUE(w.context.link.NoCommunication());
-    EXPECT_TRUE(w.context.link.CommunicationLost(w.notifier));
+    EXPECT_TRUE(w.context.link.noCommunication());
+    EXPECT_TRUE(communicationLost(w.context.link, w.notifier));
     EXPECT_EQ(w.notifier.messages.size(), 1);
 }
 
 // The lamp's own captions are translated with the window: a German run never says "On".
 TEST(StartPage, GermanRunShowsTheLampStateInGerman) {
-    Window w(QStringLiteral("de"));
-    auto* lamp = w.find<TQzMILLamp>("MILLamp");
-    EXPECT_EQ(lamp->CaptionOn(), "An");
-    EXPECT_EQ(lamp->CaptionOff(), "Aus");
+    ProgramRun w(startPage(QStringLiteral("de")));
+    auto* lamp = w.find<MilLamp>("MILLamp");
+    EXPECT_EQ(lamp->captionOn(), "An");
+    EXPECT_EQ(lamp->captionOff(), "Aus");
     EXPECT_EQ(w.text("labMIL_Status"), "Aus");
     w.click("cbDemoMode");
     w.click("NeuInitialisierenBtn");
-    EXPECT_TRUE(lamp->MILOn());
+    EXPECT_TRUE(lamp->milOn());
     EXPECT_EQ(w.text("labMIL_Status"), "An");
 }
 
 TEST(StartPage, ConnectThroughThePseudoTerminalShowsTheSameLines) {
     PtyElm elm({});
     elm.start();
-    Window w;
+    ProgramRun w(startPage());
     w.context.comPort->setPortName(elm.slavePath());
     w.click("NeuInitialisierenBtn");
     bool allOk = false;
@@ -167,7 +130,7 @@ TEST(StartPage, AnElm327OnACanCarFillsTheWindowLikeTheElm323) {
         config.elm327Settings.headers = headers;
         PtyElm elm(config);
         elm.start();
-        Window w;
+        ProgramRun w(startPage());
         w.context.comPort->setPortName(elm.slavePath());
         w.click("NeuInitialisierenBtn");
         EXPECT_TRUE(w.logLines().join('\n').contains("Protocol"))
@@ -206,7 +169,7 @@ TEST(StartPage, AutoConnectRunsTheSequenceOnceHalfASecondAfterStart) {
     Translator translator(data_dirs::programDir() + QStringLiteral("/locale"));
     translator.chooseLanguage("en");
     RecordingNotifier notifier;
-    TfMain window(context, translator, notifier);
+    MainWindow window(context, translator, notifier);
     auto* log = window.findChild<QListWidget*>("LogListBox");
     EXPECT_EQ(log->count(), 0); // not yet: the timer waits half a second
     QTRY_VERIFY_WITH_TIMEOUT(log->count() > 0, 3000);
@@ -237,17 +200,17 @@ TEST(StartPage, UnansweredStatusShowsNotAvailableUntilAnAnsweredOne) {
     StartPage page;
     auto* mil = page.findChild<QLabel*>("labMIL_Status");
     auto* count = page.findChild<QLabel*>("DTCCountLabel");
-    page.ShowMonitorStatus(TMonitorStatus{});
+    page.showMonitorStatus(MonitorStatus{});
     EXPECT_EQ(mil->text(), "N/A");
     EXPECT_EQ(count->text(), "N/A");
-    EXPECT_FALSE(page.findChild<TQzMILLamp*>("MILLamp")->MILOn());
+    EXPECT_FALSE(page.findChild<MilLamp*>("MILLamp")->milOn());
     EXPECT_EQ(page.findChild<QLabel*>("labFuelsystem_S")->text(), "N/A");
     EXPECT_EQ(page.findChild<QLabel*>("labEvaporativesys_C")->text(), "N/A");
 
-    TMonitorStatus clean;
+    MonitorStatus clean;
     clean.answered = true;
     clean.continuousSupported[1] = true;
-    page.ShowMonitorStatus(clean);
+    page.showMonitorStatus(clean);
     EXPECT_EQ(mil->text(), "Off");
     EXPECT_EQ(count->text(), "0");
     EXPECT_EQ(page.findChild<QLabel*>("labFuelsystem_S")->text(), "Yes");
@@ -255,32 +218,32 @@ TEST(StartPage, UnansweredStatusShowsNotAvailableUntilAnAnsweredOne) {
 }
 
 TEST(MilLamp, FollowsItsStateAndKeepsItsLabelInStep) {
-    TQzMILLamp lamp;
+    MilLamp lamp;
     EXPECT_EQ(lamp.size(), QSize(48, 32));
-    EXPECT_FALSE(lamp.MILOn());
-    EXPECT_EQ(lamp.Color(), QColor(Qt::black));
+    EXPECT_FALSE(lamp.milOn());
+    EXPECT_EQ(lamp.color(), QColor(Qt::black));
     QLabel label("unset");
     lamp.setMILLabel(&label);
     EXPECT_EQ(label.text(), "Off"); // assigning the label shows the current state at once
 
     lamp.setCaptionOn("Ein");
     EXPECT_EQ(label.text(), "Off"); // a caption reaches the label only with the next change
-    lamp.setMILOn(true);
+    lamp.setMilOn(true);
     EXPECT_EQ(label.text(), "Ein");
     label.setText("touched");
-    lamp.setMILOn(true); // same state: nothing changes
+    lamp.setMilOn(true); // same state: nothing changes
     EXPECT_EQ(label.text(), "touched");
 
     // The picture follows the state: lit and unlit lamps differ at the symbol's centre.
     lamp.show();
     const QImage lit = lamp.grab().toImage();
-    lamp.setMILOn(false);
+    lamp.setMilOn(false);
     const QImage unlit = lamp.grab().toImage();
     EXPECT_NE(lit.pixelColor(24, 16), unlit.pixelColor(24, 16));
 
-    TQzMILLamp alone; // without a label, state changes only repaint
-    alone.setMILOn(true);
-    EXPECT_TRUE(alone.MILOn());
+    MilLamp alone; // without a label, state changes only repaint
+    alone.setMilOn(true);
+    EXPECT_TRUE(alone.milOn());
 }
 
 } // namespace

@@ -117,7 +117,7 @@ TEST(TerminalPage, RequestsThroughTheSimulatedVehicleFillTheTranscript) {
     EXPECT_EQ(run.find<QComboBox>("ComboBox2")->currentText(), "00");
     EXPECT_EQ(run.find<QComboBox>("ComboBox2")->count(), 80);
     run.send("dxButton3");
-    EXPECT_EQ(run.context.link.PendingDemoRequest(), "0100");
+    EXPECT_EQ(run.context.link.pendingDemoRequest(), "0100");
     EXPECT_EQ(run.text("Edit1"), "4100BE1FE811");
     EXPECT_EQ(run.transcript(), (QStringList{"Mode: 01 PID: 00", "4100BE1FE811", ""}));
     run.find<QComboBox>("ComboBox2")->setCurrentText("0D");
@@ -147,22 +147,22 @@ TEST(TerminalPage, RequestsThroughTheSimulatedVehicleFillTheTranscript) {
 TEST(TerminalPage, RequestsWaitForTheRunningAccelerationTest) {
     TerminalRun run;
     run.connectElmsim(QStringLiteral("demo"));
-    ASSERT_FALSE(run.context.link.NoCommunication());
+    ASSERT_FALSE(run.context.link.noCommunication());
     TestsPage* tests = run.window->testsPage();
-    tests->btnAccTestStarClick();
+    tests->onStartTestClicked();
     ASSERT_TRUE(tests->speedThread().isWorking());
     for (int i = 0; i < 5; ++i) {
         run.page->findChild<QLineEdit*>("FlatEdit1")->setText("ATI");
-        run.page->SendenClick();
+        run.page->onSendCommandClicked();
         run.page->waitForRequest();
         EXPECT_EQ(run.text("FlatEdit2"), "ELM323 v2.0");
         run.page->findChild<QComboBox*>("ComboBox2")->setCurrentText("05");
-        run.page->FlatButton1Click();
+        run.page->onSendRequestClicked();
         run.page->waitForRequest();
         EXPECT_EQ(run.text("Edit1"), "410550");
     }
     EXPECT_TRUE(tests->speedThread().isWorking());
-    tests->StopTestAndWait();
+    tests->stopTestAndWait();
 }
 
 } // namespace

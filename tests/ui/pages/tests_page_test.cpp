@@ -42,10 +42,10 @@ struct TestsRun : ProgramRun {
                 record();
             };
         };
-        wrap(thread.SpeedThreadStart);
+        wrap(thread.onTestStarted);
         wrap(thread.showRunning);
-        thread.SpeedThreadTerminate = [original = thread.SpeedThreadTerminate,
-                                       record](std::exception_ptr error) {
+        thread.onTestFinished = [original = thread.onTestFinished,
+                                 record](std::exception_ptr error) {
             original(error);
             record();
         };
@@ -81,7 +81,7 @@ TEST(TestsPage, ShowsReadyWithTheStartValuesOfTheUnitSystem) {
     EXPECT_NE(run.find<QWidget>("panTestDisplay"), nullptr);
 
     // The English unit system, chosen before the window is made, starts with mph.
-    run.context.unitSystem = 1;
+    run.context.unitSystem = UnitSystem::English;
     run.page->showStartValues();
     EXPECT_EQ(run.speed->text(), "0 mph");
 }
@@ -94,8 +94,11 @@ TEST(TestsPage, FullRunAgainstTheDrivingVehicleOfTheEmulator) {
     config.profile = QStringLiteral("drive");
     config.drive.accelSeconds = 1.5;
     config.drive.standingRequests = 5;
+    // Paced like a vehicle: an emulator answering at once lets a fast machine send more requests
+    // in the 1.5 s than the test's sample limit allows, and the run ends before 100 km/h.
+    config.latencyMs = 5;
     run.connectElmsim(config);
-    ASSERT_FALSE(run.context.link.NoCommunication());
+    ASSERT_FALSE(run.context.link.noCommunication());
     // A loaded machine may answer late; only a silent interface should end this run.
     run.context.link.setSilenceTimeout(2500);
     run.showPage("btnTests");

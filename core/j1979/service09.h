@@ -1,0 +1,55 @@
+#pragma once
+
+#include "core/j1979/supported_pids.h"
+
+#include <QString>
+#include <QStringList>
+
+class CommandLink;
+
+// Service 09, vehicle information: VIN, calibration IDs and calibration verification numbers.
+// Every answer is read as 14-character messages: response code and information type, message
+// number, four data bytes.
+class Service09 {
+public:
+    // How one item (VIN, calibration IDs, CVNs) came out of the last reading.
+    enum class ItemState {
+        Read,        // the vehicle sent it
+        NotAsked,    // the supported set does not list it (or could not be read)
+        NotAnswered, // asked, but no usable answer came
+    };
+
+    Service09();
+
+    // The service 09 part of the connection sequence. Asks only for the information types the
+    // vehicle supports; whatever stays unanswered keeps "N/A". An answer shorter than its message
+    // count promises gives what it holds. A link in CAN layout is not asked for message counts:
+    // the answer's own messages are counted. With askAll, every type is asked whatever the
+    // supported set says (some vehicles do not answer "0900" but answer "0902"); a count that
+    // does not come is then taken from the answer's own messages.
+    void readVehicleInfo(CommandLink& link, bool askAll = false);
+
+    const SupportedPidSet& supportedPids() const { return m_supported; }
+    int vinMessageCount() const { return m_vinMessageCount; }
+    const QString& vin() const { return m_vin; }
+    const QStringList& calibrationIds() const { return m_calibrationIds; }
+    const QStringList& calibrationVerificationNumbers() const { return m_cvns; }
+    ItemState vinState() const { return m_vinState; }
+    ItemState calibrationIdState() const { return m_cidState; }
+    ItemState cvnState() const { return m_cvnState; }
+
+private:
+    void reset();
+    void readVin(CommandLink& link, bool askAll);
+    void readCalibrationIds(CommandLink& link, bool askAll);
+    void readCalibrationVerificationNumbers(CommandLink& link, bool askAll);
+
+    SupportedPidSet m_supported{};
+    int m_vinMessageCount = 0;
+    QString m_vin;
+    QStringList m_calibrationIds;
+    QStringList m_cvns;
+    ItemState m_vinState = ItemState::NotAsked;
+    ItemState m_cidState = ItemState::NotAsked;
+    ItemState m_cvnState = ItemState::NotAsked;
+};

@@ -1,0 +1,84 @@
+// The waits for the interface and for the polling worker run nested event loops. A click that
+// arrives meanwhile must not run its handler inside the one that waits.
+
+#include "core/livedata/sensor_thread.h"
+#include "tests/support/program_run.h"
+#include "ui/pages/sensor_data_page.h"
+#include "ui/widgets/segment_display.h"
+
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <functional>
+
+namespace {
+
+// A click as the window system delivers it: queued, and handled by whichever event loop runs
+// next.
+void postClick(QWidget* target) {
+    const QPointF centre = QRectF(target->rect()).center();
+    const QPointF global = target->mapToGlobal(centre);
+    QCoreApplication::postEvent(target,
+                                new QMouseEvent(QEvent::MouseButtonPress, centre, global,
+                                                Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(target,
+                                new QMouseEvent(QEvent::MouseButtonRelease, centre, global,
+                                                Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+}
+
+void startPolling(ProgramRun& run) {
+    run.connectDemo();
+    run.click(QStringLiteral("btnSensorData"));
+    run.click(QStringLiteral("btnSensorsRead"));
+    SensorDataPage* page = run.window->sensorDataPage();
+    // The first cycle shows that the worker is under way.
+    while (page->sensorThread().isPolling() && page->counter()->text().toInt() < 1)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    ASSERT_TRUE(page->sensorThread().isPolling());
+}
+
+void startTerminalRequest(ProgramRun& run) {
+    run.connectDemo();
+    run.click(QStringLiteral("btnTerminal"));
+    run.find<QLineEdit>(QStringLiteral("FlatEdit1"))->setText(QStringLiteral("ATI"));
+    run.click(QStringLiteral("dxButton2"));
+}
+
+struct Case {
+    const char* name;
+    std::function<void(ProgramRun&)> setUp;
+    const char* clicked; // the control whose handler waits; none: the window is closed
+    const char* clickedMeanwhile;
+};
+
+const Case kCases[] = {
+    {"ConnectDuringConnect", [](ProgramRun& run) { run.click(QStringLiteral("cbDemoMode")); },
+     "NeuInitialisierenBtn", "NeuInitialisierenBtn"},
+    {"NavigationDuringTheStopOfPolling", startPolling, "btnStart", "btnOptions"},
+    {"NavigationWhileClosingDuringATerminalRequest", startTerminalRequest, nullptr, "btnStart"},
+};
+
+} // namespace
+
+class Reentrancy : public ::testing::TestWithParam<Case> {};
+
+TEST_P(Reentrancy, AClickWhileAHandlerWaitsIsNotHandledInsideIt) {
+    ProgramRun run;
+    run.window->show();
+    GetParam().setUp(run);
+    auto* meanwhile = run.find<QAbstractButton>(QString::fromLatin1(GetParam().clickedMeanwhile));
+    int clicks = 0;
+    QObject::connect(meanwhile, &QAbstractButton::clicked, [&clicks] { ++clicks; });
+    postClick(meanwhile);
+    if (GetParam().clicked)
+        run.click(QString::fromLatin1(GetParam().clicked));
+    else
+        run.window->close();
+    // A click the waits never saw is left to nobody: it would only count after the handler.
+    QCoreApplication::removePostedEvents(meanwhile);
+    const bool sameControl =
+        GetParam().clicked && qstrcmp(GetParam().clicked, GetParam().clickedMeanwhile) == 0;
+    EXPECT_EQ(clicks, sameControl ? 1 : 0); // the handler's own click, nothing inside it
+}
+
+INSTANTIATE_TEST_SUITE_P(Waits, Reentrancy, ::testing::ValuesIn(kCases),
+                         [](const auto& info) { return std::string(info.param.name); });

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+class QWidget;
+
+// While it lives, clicks, key presses and wheel turns aimed at one window are dropped. The waits
+// for the interface and for the polling worker run nested event loops; without it a second
+// "Connect" or a page change would run its handler inside the first one. Dialogs opened meanwhile
+// (a message box) are windows of their own and stay usable.
+class InputPause : public QObject {
+public:
+    explicit InputPause(QWidget* window);
+    ~InputPause() override;
+    InputPause(const InputPause&) = delete;
+    InputPause& operator=(const InputPause&) = delete;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QPointer<QWidget> m_window;
+};
