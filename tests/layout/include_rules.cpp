@@ -138,16 +138,6 @@ QString toolsReason(const QString& file, const QString& qtCoreDir, const Include
     return {};
 }
 
-QStringList sourceFiles(const QString& root, const QString& dir) {
-    QStringList files;
-    QDirIterator it(root + QLatin1Char('/') + dir, {QStringLiteral("*.h"), QStringLiteral("*.cpp")},
-                    QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        files.append(QDir(root).relativeFilePath(it.next()));
-    files.sort();
-    return files;
-}
-
 } // namespace
 
 QStringList violations(const QString& root, const QString& qtCoreDir) {
@@ -217,6 +207,16 @@ QStringList duplicateClasses(const QString& dir) {
         }
     }
     return found;
+}
+
+QStringList sourceFiles(const QString& root, const QString& dir) {
+    QStringList files;
+    QDirIterator it(root + QLatin1Char('/') + dir, {QStringLiteral("*.h"), QStringLiteral("*.cpp")},
+                    QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files.append(QDir(root).relativeFilePath(it.next()));
+    files.sort();
+    return files;
 }
 
 } // namespace include_rules

@@ -16,4 +16,7 @@ QStringList violations(const QString& root, const QString& qtCoreDir);
 // one-definition rule without a word from the compiler.
 QStringList duplicateClasses(const QString& dir);
 
+// The .h and .cpp files under dir of the tree at root, relative to root and sorted.
+QStringList sourceFiles(const QString& root, const QString& dir);
+
 } // namespace include_rules

@@ -1,5 +1,7 @@
 #include "tests/layout/naming_rules.h"
 
+#include "tests/layout/include_rules.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -29,16 +31,6 @@ const QList<Rule>& rules() {
          QStringLiteral("handler named for a generic control")},
     };
     return all;
-}
-
-QStringList sourceFiles(const QString& root, const QString& dir) {
-    QStringList files;
-    QDirIterator it(root + QLatin1Char('/') + dir, {QStringLiteral("*.h"), QStringLiteral("*.cpp")},
-                    QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        files.append(QDir(root).relativeFilePath(it.next()));
-    files.sort();
-    return files;
 }
 
 // Blanks text[from, to) except its line breaks.
@@ -101,7 +93,7 @@ QStringList violations(const QString& root) {
     QStringList found;
     for (const QString& top :
          {QStringLiteral("core"), QStringLiteral("ui"), QStringLiteral("tools")}) {
-        for (const QString& file : sourceFiles(root, top)) {
+        for (const QString& file : include_rules::sourceFiles(root, top)) {
             QFile in(root + QLatin1Char('/') + file);
             if (!in.open(QIODevice::ReadOnly))
                 continue;

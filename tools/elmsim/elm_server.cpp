@@ -135,14 +135,15 @@ ElmServer::End ElmServer::serve(int fd, Stream stream) {
             break;
         const Clock::time_point answerDue = arrived + std::chrono::milliseconds(m_config.latencyMs);
         Clock::time_point lineFree = arrived; // when the piece before has gone out
-        for (const ElmEmulator::Output& piece :
-             m_elm327 ? m_elm327->feed(input) : m_emulator->feed(input)) {
+        const auto pieces = m_elm327 ? m_elm327->feed(input) : m_emulator->feed(input);
+        // Counted before the answer goes out: whoever has the answer finds its request counted.
+        m_requests = m_elm327 ? m_elm327->requestCount() : m_emulator->requestCount();
+        for (const ElmEmulator::Output& piece : pieces) {
             Clock::time_point earliest = piece.fromVehicle ? answerDue : arrived;
             if (piece.pauseMs > 0)
                 earliest = std::max(earliest, lineFree) + std::chrono::milliseconds(piece.pauseMs);
             lineFree = send(fd, stream, piece.bytes, earliest);
         }
-        m_requests = m_elm327 ? m_elm327->requestCount() : m_emulator->requestCount();
     }
     return End::Stopped;
 }
