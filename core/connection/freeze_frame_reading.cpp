@@ -1,10 +1,11 @@
 #include "core/connection/freeze_frame_reading.h"
 
-#include "core/j1979/service02.h"
 #include "core/j1979/sensor_catalogue.h"
+#include "core/j1979/service02.h"
 #include "core/j1979/supported_pids.h"
 
-FreezeFrameReading readFreezeFrameData(CommandLink& link, const Service02& service02, bool english) {
+FreezeFrameReading readFreezeFrameData(CommandLink& link, const Service02& service02,
+                                       bool english) {
     FreezeFrameReading reading;
     reading.codes = service02.freezeFrameCode(link);
     // PID 01 (monitor status) has no value of its own in a frame; 4E is the last catalogue PID.

@@ -31,7 +31,7 @@ void FaultCodeTable::setRecords(FaultRecords records) {
 }
 
 std::optional<QString> FaultCodeTable::findDescription(const QString& code,
-                                                            const QString& manufacturer) const {
+                                                       const QString& manufacturer) const {
     const auto it = m_firstByCode.constFind(code);
     if (it == m_firstByCode.constEnd())
         return std::nullopt;

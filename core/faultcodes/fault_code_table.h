@@ -20,8 +20,7 @@ public:
 
     // The description of the first record whose Code and Manufacturer equal the arguments
     // exactly (case-sensitive, whole field), or nothing.
-    std::optional<QString> findDescription(const QString& code,
-                                                const QString& manufacturer) const;
+    std::optional<QString> findDescription(const QString& code, const QString& manufacturer) const;
 
     // Each record's maker, trimmed, whenever it differs from the previous record's (the first is
     // compared with an empty text): a maker whose records are split is listed again, an empty

@@ -100,7 +100,7 @@ bool reportsO2TestsThroughService06(const CommandLink& link) {
 }
 
 std::array<O2TestResult, O2TestCount> Service05::readO2SensorTests(CommandLink& link,
-                                                                 int sensorMask) const {
+                                                                   int sensorMask) const {
     std::array<O2TestResult, O2TestCount> results;
     if (reportsO2TestsThroughService06(link)) {
         results.fill({});

@@ -3,7 +3,7 @@
 #include "core/j1979/pid_request.h"
 
 QString Service01::pidValue(CommandLink& link, const QString& serviceText, const QString& pidText,
-                             bool english) const {
+                            bool english) const {
     return requestPidValue(link, serviceText, pidText, 1, QString(), 5, english);
 }
 

@@ -17,7 +17,7 @@ public:
     // characters are cut.
     // Non-hexadecimal data throw HexConversionError. Safe on any thread that owns the link.
     QString pidValue(CommandLink& link, const QString& service, const QString& pid,
-                        bool english) const;
+                     bool english) const;
 
     // The service 01 part of the connection sequence: supported PIDs, monitor status, OBD type.
     // Always reports success.

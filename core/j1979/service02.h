@@ -19,7 +19,7 @@ public:
     // than 02 and for PIDs 20 and 40, "N/A" for PID 00, "Error" when the answer lacks the
     // response. Texts longer than two characters are cut.
     QString freezeFrameValue(CommandLink& link, const QString& service, const QString& pid,
-                                bool english, const QString& frame) const;
+                             bool english, const QString& frame) const;
 
     // The trouble code that caused frame 00 ("020200"): at most one code; none for the filler
     // "P0000". Nothing at all (not read) for an answer that does not start with "42" or ends

@@ -30,7 +30,7 @@ bool dataFollowFrameByte(const QString& service) {
 } // namespace
 
 SupportedPidSet readSupportedPids(CommandLink& link, const QString& serviceText,
-                                const QString& frameText) {
+                                  const QString& frameText) {
     SupportedPidSet set{};
     const QString service = response_fields::firstTwo(serviceText);
     const bool withFrame = service == QLatin1String("02") || service == QLatin1String("05");

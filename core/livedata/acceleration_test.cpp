@@ -32,8 +32,7 @@ QString AccelerationTest::secondsText(long double seconds) {
 
 StandstillCheck AccelerationTest::checkStandstill(CommandLink& link) const {
     StandstillCheck check;
-    check.speedText =
-        m_decoder.pidValue(link, QStringLiteral("01"), QStringLiteral("0D"), false);
+    check.speedText = m_decoder.pidValue(link, QStringLiteral("01"), QStringLiteral("0D"), false);
     bool isInteger = false;
     const int speed = check.speedText.trimmed().toInt(&isInteger);
     if (!isInteger)

@@ -31,7 +31,7 @@ DataLogWriter::~DataLogWriter() {
 }
 
 QString DataLogWriter::open(const QString& folder, const QDateTime& start,
-                                   const QStringList& names) {
+                            const QStringList& names) {
     close();
     if (!QDir().mkpath(folder))
         throw DataLogError(const_str::DirectoryNotCreated.arg(QDir(folder).dirName()));

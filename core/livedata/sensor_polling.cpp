@@ -24,7 +24,7 @@ SensorPolling::SensorPolling(CommandLink& link, LiveData& data, std::function<bo
 
 QString SensorPolling::decode(int pidNumber) {
     return m_decoder.pidValue(m_link, QStringLiteral("01"), pidCodeOf(pidNumber),
-                                 m_english && m_english());
+                              m_english && m_english());
 }
 
 bool SensorPolling::runCycle(int tab, const StopSignal& stop) {

@@ -1,9 +1,9 @@
 #include "core/faultcodes/fault_code_table.h"
-#include "core/j1979/service01.h"
-#include "core/j1979/service02.h"
 #include "core/j1979/negative_response.h"
 #include "core/j1979/pid_decoder.h"
 #include "core/j1979/sensor_catalogue.h"
+#include "core/j1979/service01.h"
+#include "core/j1979/service02.h"
 #include "core/l10n/const_str.h"
 #include "core/link/answer_text.h"
 #include "core/link/com_port.h"
@@ -84,7 +84,7 @@ int decode(CliSession& session, const CliOptions& options, CliIo& io) {
     const QString value =
         service == 1 ? Service01().pidValue(link, serviceText, entry.pidCode, session.english())
                      : Service02().freezeFrameValue(link, serviceText, entry.pidCode,
-                                                     session.english(), QStringLiteral("00"));
+                                                    session.english(), QStringLiteral("00"));
     if (value == const_str::Error)
         throw CliUsageError(QStringLiteral("%1 is no answer to service %2 PID %3")
                                 .arg(given, serviceText, entry.pidCode));

@@ -1,9 +1,9 @@
 #include "tools/cli/cli_values.h"
 
-#include "core/j1979/service01.h"
 #include "core/j1979/negative_response.h"
 #include "core/j1979/pid_request.h"
 #include "core/j1979/sensor_catalogue.h"
+#include "core/j1979/service01.h"
 #include "core/l10n/const_str.h"
 #include "tools/cli/cli_io.h"
 #include "tools/cli/cli_session.h"

@@ -34,7 +34,7 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     MainWindow(ProgramContext& context, Translator& translator, UserNotifier& notifier,
-           QWidget* parent = nullptr);
+               QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // The shared click handler of the navigation buttons.

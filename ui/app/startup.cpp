@@ -79,7 +79,7 @@ int runProgram(int argc, char** argv) {
         // The settings dialog shows the preview, so the preview is made first.
         reportPreview = std::make_unique<ReportPreview>(main.get());
         reportSettings = std::make_unique<ReportSettingsDialog>(context.shown, translator,
-                                                            reportPreview.get(), main.get());
+                                                                reportPreview.get(), main.get());
         translateWindow(
             reportSettings.get(), [&](const QString& t) { return translator.translate(t); },
             dialogExclusions());

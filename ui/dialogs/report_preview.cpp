@@ -81,7 +81,7 @@ ReportPreview::ReportPreview(QWidget* parent) : QDialog(parent) {
 }
 
 QToolButton* ReportPreview::toolButton(const QString& name, const QString& pictureName,
-                                         const QString& tip) {
+                                       const QString& tip) {
     auto* button = new QToolButton(this);
     button->setObjectName(name);
     button->setAutoRaise(true);

@@ -36,7 +36,7 @@ QCheckBox* checkBox(const QString& name, const QString& text, QWidget* parent) {
 } // namespace
 
 ReportSettingsDialog::ReportSettingsDialog(const ShownResults& shown, const Translator& translator,
-                                   ReportPreview* preview, QWidget* parent)
+                                           ReportPreview* preview, QWidget* parent)
     : QDialog(parent), m_shown(shown), m_translator(translator), m_preview(preview) {
     setObjectName(QStringLiteral("TfReportSettings"));
     setWindowTitle(QStringLiteral("OBD-II Diagnostic Report"));

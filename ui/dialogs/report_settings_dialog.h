@@ -20,7 +20,7 @@ public:
     // shown: what the pages show, kept up to date by them; translator: the run's texts, for the
     // captions the report copies; preview: where View shows the report.
     ReportSettingsDialog(const ShownResults& shown, const Translator& translator,
-                     ReportPreview* preview, QWidget* parent = nullptr);
+                         ReportPreview* preview, QWidget* parent = nullptr);
 
     // Save (tag 1) writes the report to a file the user names; View (tag 2) writes the preview
     // file and shows it. Both build the document from what the pages show at this moment.

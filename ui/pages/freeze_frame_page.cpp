@@ -1,8 +1,8 @@
 #include "ui/pages/freeze_frame_page.h"
 #include "ui/app/error_display.h"
 
-#include "core/connection/freeze_frame_reading.h"
 #include "core/connection/communication_guard.h"
+#include "core/connection/freeze_frame_reading.h"
 #include "core/connection/program_context.h"
 #include "core/l10n/const_str.h"
 #include "ui/pages/dtc_grid_draw_cell.h"

@@ -113,7 +113,8 @@ QWidget* TerminalPage::buildCalculator() {
     grid->addLayout(bits, 3, 0, 1, 6);
 
     connect(m_binInput, &QLineEdit::textChanged, this, guarded([this] { onBinaryInputChanged(); }));
-    connect(m_intInput, &QLineEdit::textChanged, this, guarded([this] { onDecimalInputChanged(); }));
+    connect(m_intInput, &QLineEdit::textChanged, this,
+            guarded([this] { onDecimalInputChanged(); }));
     connect(m_hexInput, &QLineEdit::textChanged, this, guarded([this] { onHexInputChanged(); }));
     return group;
 }
@@ -129,7 +130,8 @@ QWidget* TerminalPage::buildElmCommand() {
     row->addWidget(m_elmSend);
     row->addWidget(m_elmAnswer, 2);
     connect(m_elmSend, &QPushButton::clicked, this, guarded([this] { onSendCommandClicked(); }));
-    connect(m_elmCommand, &QLineEdit::returnPressed, this, guarded([this] { onSendCommandClicked(); }));
+    connect(m_elmCommand, &QLineEdit::returnPressed, this,
+            guarded([this] { onSendCommandClicked(); }));
     return group;
 }
 

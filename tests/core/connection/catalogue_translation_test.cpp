@@ -33,7 +33,9 @@ protected:
         m_root = test_env::freshDir(QStringLiteral("lng_translate"));
         locale_tree::addCatalogue(m_root, QStringLiteral("de"), QStringLiteral("sample_de_le.mo"));
     }
-    void TearDown() override { translateCatalogues(Translator(QStringLiteral("/nonexistent")), nullptr); }
+    void TearDown() override {
+        translateCatalogues(Translator(QStringLiteral("/nonexistent")), nullptr);
+    }
 
     static const PidInfo& pid(const PidCatalogue& catalogue, int number) {
         return catalogue[number - 1];

@@ -2,9 +2,9 @@
 
 #include "core/connection/connection_view.h"
 #include "core/connection/freeze_frame_reading.h"
-#include "core/j1979/service09.h"
 #include "core/j1979/monitor_status.h"
 #include "core/j1979/o2_sensor_tests.h"
+#include "core/j1979/service09.h"
 
 #include <QStringList>
 #include <optional>

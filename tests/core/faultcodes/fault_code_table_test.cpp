@@ -31,8 +31,7 @@ TEST(FaultCodeTable, LookupIsExactAndTheFirstRecordWins) {
     EXPECT_EQ(table.findDescription("P1107", "Ford"), QString("Ford text"));
     EXPECT_EQ(table.findDescription("P1107", "Ford "), QString("padded maker"));
     EXPECT_EQ(table.findDescription("P1107", "Mazda"), std::nullopt);
-    EXPECT_EQ(table.findDescription("B1491", "Ford"),
-              QString("Ford again, after another maker"));
+    EXPECT_EQ(table.findDescription("B1491", "Ford"), QString("Ford again, after another maker"));
     EXPECT_EQ(table.findDescription("P9999", ""), std::nullopt);
 }
 

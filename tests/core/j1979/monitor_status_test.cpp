@@ -1,6 +1,6 @@
 #include "core/j1979/hex_conversions.h"
-#include "core/j1979/service01.h"
 #include "core/j1979/monitor_status.h"
+#include "core/j1979/service01.h"
 #include "core/l10n/const_str.h"
 #include "scripted_link.h"
 
@@ -33,9 +33,12 @@ TEST(MonitorStatus, EachEvaluatedMonitorReadsItsOwnBits) {
         Monitor monitor;
         const char* answer;
     } cases[] = {
-        {Monitor::Misfire, "410100010000"},           {Monitor::FuelSystem, "410100020000"},
-        {Monitor::Components, "410100040000"},        {Monitor::Catalyst, "410100000100"},
-        {Monitor::EvaporativeSystem, "410100000400"}, {Monitor::OxygenSensor, "410100002000"},
+        {Monitor::Misfire, "410100010000"},
+        {Monitor::FuelSystem, "410100020000"},
+        {Monitor::Components, "410100040000"},
+        {Monitor::Catalyst, "410100000100"},
+        {Monitor::EvaporativeSystem, "410100000400"},
+        {Monitor::OxygenSensor, "410100002000"},
         {Monitor::OxygenSensorHeater, "410100004000"},
     };
     for (const auto& c : cases) {

@@ -2,8 +2,8 @@
 // (pid_table_test.cpp).
 
 #include "core/j1979/hex_conversions.h"
-#include "core/j1979/service01.h"
 #include "core/j1979/pid_request.h"
+#include "core/j1979/service01.h"
 #include "core/l10n/const_str.h"
 #include "locale_guard.h"
 #include "scripted_link.h"

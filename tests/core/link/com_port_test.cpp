@@ -47,7 +47,7 @@ TEST(serialPortNames, ListsRealSerialDevicesSortedWithoutRegardToCase) {
     makeTty(root, "rfcomm0", true);
     makeTty(root, "TTYX", true);
     EXPECT_EQ(serialPortNames(root), QStringList({"/dev/rfcomm0", "/dev/ttyACM0", "/dev/ttyS0",
-                                              "/dev/ttyUSB1", "/dev/TTYX"}));
+                                                  "/dev/ttyUSB1", "/dev/TTYX"}));
     EXPECT_TRUE(serialPortNames(root + "/missing").isEmpty());
 }
 

@@ -3,10 +3,10 @@
 
 #include "core/connection/freeze_frame_reading.h"
 #include "core/j1979/hex_conversions.h"
-#include "core/j1979/service01.h"
-#include "core/j1979/service02.h"
 #include "core/j1979/monitor_status.h"
 #include "core/j1979/pid_decoder.h"
+#include "core/j1979/service01.h"
+#include "core/j1979/service02.h"
 #include "core/j1979/supported_pids.h"
 #include "tests/fuzz/fuzz_link.h"
 #include "tests/fuzz/fuzz_target.h"
