@@ -73,7 +73,7 @@ struct PolledPage {
         context.comPort->open();
         context.link.setChannel(context.comPort.get());
         elmEcho(context.link, false);
-        context.link.setNoCommunication(false);
+        context.connection.setConnected(true);
         page.buildSensorLists(tenSensors());
         page.dataLog()->folder = [this] { return logs.path(); };
         page.dataLog()->onRecordClicked();

@@ -1,11 +1,11 @@
 #include "core/connection/communication_guard.h"
 
+#include "core/connection/connection_state.h"
 #include "core/l10n/const_str.h"
 #include "core/l10n/user_notifier.h"
-#include "core/link/elm_exchange.h"
 
-bool communicationLost(const ElmExchange& link, UserNotifier& notifier) {
-    if (!link.noCommunication())
+bool communicationLost(const ConnectionState& connection, UserNotifier& notifier) {
+    if (!connection.noCommunication())
         return false;
     notifier.showMessage(UserNotifier::Icon::Error, const_str::NoCommunicationLine1 +
                                                         QLatin1Char('\n') +

@@ -54,7 +54,7 @@ bool ConnectionSequence::initializeConnection() {
         m_context.comPort->close();
     // The old connection ends here. Cleared now rather than at the end, so that a device error
     // that breaks off the sequence cannot leave the guarded actions believing in a connection.
-    link.setNoCommunication(true);
+    m_context.connection.setConnected(false);
     link.setCanLayout(false);
     m_view.clearLog();
     m_view.setComLed(false);
@@ -92,7 +92,7 @@ bool ConnectionSequence::initializeConnection() {
         ok = checkEcu();
     if (ok)
         readServices();
-    link.setNoCommunication(!ok);
+    m_context.connection.setConnected(ok);
     return ok;
 }
 
@@ -299,7 +299,7 @@ void ConnectionSequence::disconnect() {
     m_view.updateLog();
     m_view.setComLabel(const_str::ComUnknown);
     m_view.setComLed(false);
-    link.setNoCommunication(true);
+    m_context.connection.setConnected(false);
 }
 
 void ConnectionSequence::connectionLost(const QString& reason) {
@@ -315,5 +315,5 @@ void ConnectionSequence::connectionLost(const QString& reason) {
     m_view.setComLed(false);
     m_view.setComLabel(const_str::ComUnknown);
     m_view.setInterfaceLabel(const_str::Initializing);
-    link.setNoCommunication(true);
+    m_context.connection.setConnected(false);
 }

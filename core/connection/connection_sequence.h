@@ -8,8 +8,8 @@
 struct ProgramContext;
 
 // The Connect and Disconnect actions: opening the port (or finding it), setting up the interface,
-// checking the control unit and reading everything the pages show. Its outcome is the link's
-// noCommunication flag. Runs on the thread that owns the link; the polling worker must be stopped.
+// checking the control unit and reading everything the pages show. Its outcome is the context's
+// connection state. Runs on the thread that owns the link; the polling worker must be stopped.
 // Errors of the serial device (other than a port that does not open) and of number conversion
 // are thrown and end the sequence where they occur; noCommunication is then true.
 class ConnectionSequence {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/connection/connection_state.h"
 #include "core/connection/shown_results.h"
 #include "core/faultcodes/fault_code_table.h"
 #include "core/j1979/o2_sensor_tests.h"
@@ -26,6 +27,7 @@ struct ProgramContext {
     std::unique_ptr<SerialPort> comPort;
     QStringList serialPortNames;
     ElmExchange link;
+    ConnectionState connection;
 
     // Created in this order when the main window is created.
     std::optional<Service01> service01;

@@ -7,17 +7,35 @@
 #include "core/link/serial_port_error.h"
 #include "core/settings/data_dirs.h"
 
+#include <QSignalBlocker>
 #include <exception>
+#include <stdexcept>
 
-Session::Session(ProgramContext& context, ConnectionView& view)
-    : m_context(context), m_sequence(context, view) {}
-
-ElmExchange& Session::link() const {
-    return m_context.link;
+Session::Session() {
+    m_context.link.setDeviceLostHandler([this](const QString& reason) {
+        m_context.connection.setConnected(false);
+        Q_EMIT deviceLost(reason);
+    });
 }
 
-SerialPort& Session::port() const {
-    return *m_context.comPort;
+Session::~Session() {
+    m_context.link.setDeviceLostHandler(nullptr);
+}
+
+void Session::attachView(ConnectionView* view) {
+    m_sequence.reset();
+    if (view != nullptr)
+        m_sequence.emplace(m_context, *view);
+}
+
+ConnectionSequence& Session::sequence() {
+    if (!m_sequence)
+        throw std::logic_error("The session has no view to report the connection to.");
+    return *m_sequence;
+}
+
+QString Session::chipVersion() const {
+    return m_sequence ? m_sequence->chipVersion() : QString();
 }
 
 void Session::open() {
@@ -43,15 +61,15 @@ SettingsLoadResult Session::loadSettings() {
 }
 
 bool Session::connect() {
-    return m_sequence.reconnect();
+    return sequence().reconnect();
 }
 
 void Session::disconnect() {
-    m_sequence.disconnect();
+    sequence().disconnect();
 }
 
 void Session::connectionLost(const QString& reason) {
-    m_sequence.connectionLost(reason);
+    sequence().connectionLost(reason);
 }
 
 void Session::close() {
@@ -70,8 +88,8 @@ void Session::close() {
 }
 
 void Session::shutDown() {
-    // From here on a lost device is only the close's business.
-    m_context.link.setDeviceLostHandler(nullptr);
+    // From here on a lost device is only the close's business: nobody is told.
+    const QSignalBlocker quiet(this);
     ElmExchange& link = m_context.link;
     link.setExchangeTimeLimit(link.silenceTimeoutMs());
     std::exception_ptr failure;

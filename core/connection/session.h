@@ -1,23 +1,31 @@
 #pragma once
 
 #include "core/connection/connection_sequence.h"
+#include "core/connection/program_context.h"
 #include "core/settings/settings_load.h"
 
+#include <QObject>
 #include <QString>
+#include <optional>
 
 class ConnectionView;
-class ElmExchange;
-class SerialPort;
 class UserNotifier;
-struct ProgramContext;
 
 // One run of a front end over the core, from the port's creation to the interface's reset at the
-// end: the window and the command-line tool both drive it. The context holds what the run owns
-// (port, exchange, service objects, fault-code table, shown results); the session is what is
-// done with it, in the one order both front ends share.
-class Session {
+// end: the window and the command-line tool both drive it. It owns what the run works with (the
+// context: port, exchange, connection state, service objects, fault-code table, shown results)
+// and does it in the one order both front ends share; the pages get the context.
+class Session : public QObject {
+    Q_OBJECT
 public:
-    Session(ProgramContext& context, ConnectionView& view);
+    Session();
+    ~Session() override;
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    // The view the connection sequence reports to, given by the front end before its first
+    // connect; null detaches it (the view goes away before the session).
+    void attachView(ConnectionView* view);
 
     // Builds the service objects and the serial port, unopened, as the exchange's channel.
     void open();
@@ -28,6 +36,7 @@ public:
     SettingsLoadResult loadSettings();
 
     // The connection sequence, with its " - New Init" event; true when every stage was read.
+    // Needs a view.
     bool connect();
     // Resets the interface and closes the port (see ConnectionSequence::disconnect).
     void disconnect();
@@ -42,13 +51,22 @@ public:
     // now), then closes. An error other than the device's is thrown after the run is closed.
     void shutDown();
 
-    ProgramContext& context() const { return m_context; }
-    ElmExchange& link() const;
-    SerialPort& port() const;
+    ProgramContext& context() { return m_context; }
+    const ProgramContext& context() const { return m_context; }
+    ElmExchange& link() { return m_context.link; }
+    SerialPort& port() const { return *m_context.comPort; }
     // The interface's answer to the identify command of the last connection that got that far.
-    const QString& chipVersion() const { return m_sequence.chipVersion(); }
+    QString chipVersion() const;
+
+Q_SIGNALS:
+    // The device of the open port failed during an exchange (see ElmExchange). Emitted on the
+    // thread of that exchange, with the exchange locked and the connection already marked ended:
+    // receivers queue their work.
+    void deviceLost(const QString& reason);
 
 private:
-    ProgramContext& m_context;
-    ConnectionSequence m_sequence;
+    ConnectionSequence& sequence();
+
+    ProgramContext m_context;
+    std::optional<ConnectionSequence> m_sequence;
 };

@@ -104,7 +104,6 @@ void ElmExchange::startAnswerCount(int units) {
 }
 
 void ElmExchange::reportDeviceLost(const QString& reason) {
-    m_noCommunication = true;
     if (m_deviceLostHandler)
         m_deviceLostHandler(reason);
 }

@@ -75,13 +75,10 @@ public:
     void logEvent(const QString& text);
     CommLog& commLog() { return m_log; }
 
-    bool noCommunication() const { return m_noCommunication; }
-    void setNoCommunication(bool value) { m_noCommunication = value; }
-
     // Called when the device of an open channel fails during an exchange (hang-up, write or read
     // error), with the error's message, on the thread of the exchange and with the exchange
-    // locked: queue the work, never exchange from inside. noCommunication is already true then,
-    // so the guarded actions stop at once; the error itself is still thrown to the caller.
+    // locked: mark the connection ended and queue the rest, never exchange from inside. The error
+    // itself is still thrown to the caller.
     void setDeviceLostHandler(std::function<void(const QString& reason)> handler);
 
     // Any thread, at any time; the exchange in progress reads it once. See CommandLink.
@@ -115,7 +112,6 @@ private:
     SimulatedChannel m_simulated;
     std::atomic<bool> m_demoMode{false};
     std::atomic<bool> m_commLogging{false};
-    std::atomic<bool> m_noCommunication{true};
     std::atomic<bool> m_canLayout{false};
     std::atomic<const StopSignal*> m_stop{nullptr};
     // The answer count, restarted inside the exchange whenever startAnswerCount has been called

@@ -3,7 +3,7 @@
 // A main window as the program creates it, over the test's own settings, optionally connected to
 // the emulated interface on a pseudo-terminal or to the Demo-Mode vehicle.
 
-#include "core/connection/program_context.h"
+#include "core/connection/session.h"
 #include "core/l10n/translator.h"
 #include "core/link/serial_port.h"
 #include "core/settings/data_dirs.h"
@@ -40,7 +40,8 @@ struct ProgramStart {
 };
 
 struct ProgramRun {
-    ProgramContext context;
+    Session session;
+    ProgramContext& context = session.context();
     Translator translator{data_dirs::programDir() + QStringLiteral("/locale")};
     RecordingNotifier notifier;
     std::unique_ptr<PtyElm> elm;
@@ -52,7 +53,7 @@ struct ProgramRun {
         if (start.freshSettings)
             QFile::remove(SettingsStore::defaultPath());
         translator.chooseLanguage(start.language);
-        window = std::make_unique<MainWindow>(context, translator, notifier);
+        window = std::make_unique<MainWindow>(session, translator, notifier);
         if (start.shown)
             window->show();
         if (start.instantDemo)

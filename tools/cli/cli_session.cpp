@@ -18,12 +18,14 @@ const QString kDefaultPort = QStringLiteral("/dev/ttyUSB0");
 
 CliSession::CliSession(const CliOptions& options, const CliTuning& tuning)
     : m_options(options), m_tuning(tuning), m_english(options.english) {
+    m_session.attachView(&m_view);
     readStoredSettings();
 }
 
 CliSession::~CliSession() {
     // The log gets its closing lines, as when the program ends.
     m_session.close();
+    m_session.attachView(nullptr);
 }
 
 void CliSession::readStoredSettings() {

@@ -95,9 +95,9 @@ private:
 
     const CliOptions& m_options;
     CliTuning m_tuning;
-    ProgramContext m_context;
+    Session m_session;
+    ProgramContext& m_context = m_session.context();
     CliConnectionView m_view;
-    Session m_session{m_context, m_view};
     CliNotifier m_notifier;
     QString m_storedLanguage;
     QString m_storedPort;

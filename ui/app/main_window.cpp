@@ -35,10 +35,10 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-MainWindow::MainWindow(ProgramContext& context, Translator& translator, UserNotifier& notifier,
+MainWindow::MainWindow(Session& session, Translator& translator, UserNotifier& notifier,
                        QWidget* parent)
-    : QMainWindow(parent, Qt::Window | Qt::FramelessWindowHint), m_context(context),
-      m_translator(translator), m_notifier(notifier) {
+    : QMainWindow(parent, Qt::Window | Qt::FramelessWindowHint), m_session(session),
+      m_context(session.context()), m_translator(translator), m_notifier(notifier) {
     setObjectName(QStringLiteral("TfMain"));
     setWindowTitle(QStringLiteral("OBD-II Quorvane"));
     resize(666, 612);
@@ -54,6 +54,7 @@ MainWindow::~MainWindow() {
     // A window destroyed without being closed (a test, say) still shuts down in order.
     if (!m_closed)
         shutDown();
+    m_session.attachView(nullptr);
 }
 
 void MainWindow::wireConnection() {
@@ -70,7 +71,7 @@ void MainWindow::wireConnection() {
     widgets.o2SensorPage = m_o2Sensors;
     widgets.sensorDataPage = m_sensorData;
     m_connectionView = std::make_unique<WindowConnectionView>(widgets);
-    m_session = std::make_unique<Session>(m_context, *m_connectionView);
+    m_session.attachView(m_connectionView.get());
 
     connect(m_start->connectButton(), &QPushButton::clicked, this,
             guarded([this] { onConnectClicked(); }));
@@ -81,16 +82,15 @@ void MainWindow::wireConnection() {
 
     // The exchange reports a lost device while it is locked, perhaps on the polling thread: the
     // window answers afterwards, on its own thread.
-    m_context.link.setDeviceLostHandler([this](const QString& reason) {
-        QMetaObject::invokeMethod(
-            this, [this, reason] { runReportingErrors([&] { interfaceLost(reason); }); },
-            Qt::QueuedConnection);
-    });
+    connect(
+        &m_session, &Session::deviceLost, this,
+        [this](const QString& reason) { runReportingErrors([&] { interfaceLost(reason); }); },
+        Qt::QueuedConnection);
     // Slots that talk to the interface may throw; guarded() keeps that out of Qt's signal code.
     connect(m_options, &OptionsPage::connectionLost, this, guarded([this](const QString& reason) {
                 const InputPause pause(this);
                 stopPollingAndWait();
-                m_session->connectionLost(reason);
+                m_session.connectionLost(reason);
             }));
 
     connect(m_dtc, &DtcPage::monitorStatusRead, m_start, &StartPage::showMonitorStatus);
@@ -115,13 +115,13 @@ void MainWindow::wireConnection() {
 void MainWindow::onConnectClicked() {
     const InputPause pause(this);
     stopPollingAndWait();
-    m_session->connect();
+    m_session.connect();
 }
 
 void MainWindow::onDisconnectClicked() {
     const InputPause pause(this);
     stopPollingAndWait();
-    m_session->disconnect();
+    m_session.disconnect();
 }
 
 void MainWindow::onDemoModeToggled(bool checked) {
@@ -135,7 +135,7 @@ void MainWindow::interfaceLost(const QString& reason) {
         return;
     const InputPause pause(this);
     stopPollingAndWait();
-    m_session->connectionLost(reason);
+    m_session.connectionLost(reason);
 }
 
 void MainWindow::onAutoConnectTimeout() {
@@ -146,7 +146,7 @@ void MainWindow::onAutoConnectTimeout() {
         ~RestoreCursor() { QApplication::restoreOverrideCursor(); }
     } restore;
     const InputPause pause(this);
-    m_session->connect();
+    m_session.connect();
 }
 
 void MainWindow::setDialogs(QWidget* info, QWidget* dtcSearch, QWidget* reportSettings) {

@@ -33,7 +33,7 @@ class UserNotifier;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    MainWindow(ProgramContext& context, Translator& translator, UserNotifier& notifier,
+    MainWindow(Session& session, Translator& translator, UserNotifier& notifier,
                QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -88,6 +88,7 @@ private:
     void onHelpClicked();
     void onWebsiteClicked();
 
+    Session& m_session;
     ProgramContext& m_context;
     Translator& m_translator;
     UserNotifier& m_notifier;
@@ -105,7 +106,6 @@ private:
     TerminalPage* m_terminal = nullptr;
     QTimer* m_autoConnectTimer = nullptr;
     std::unique_ptr<WindowConnectionView> m_connectionView;
-    std::unique_ptr<Session> m_session;
     QToolButton* m_help = nullptr;
     QWidget* m_infoDialog = nullptr;
     QWidget* m_dtcSearch = nullptr;

@@ -89,10 +89,10 @@ void MainWindow::startUp() {
     const TranslationInfo info = translationInfo(m_translator);
     m_options->showTranslationInfo(info.language, info.translator);
 
-    m_session->open();
+    m_session.open();
     // A damaged table is reported, and the program still starts (without descriptions).
     runReportingErrors(
-        [this] { m_session->loadFaultTable(m_translator.currentLanguage(), m_notifier); });
+        [this] { m_session.loadFaultTable(m_translator.currentLanguage(), m_notifier); });
     m_dtc->fillManufacturers(m_context.faultCodeTable.manufacturers());
 
     m_context.serialPortNames = serialPortNames();
@@ -100,7 +100,7 @@ void MainWindow::startUp() {
 
     // Every step that reads a file reports a damaged or unreadable one, and start-up goes on.
     SettingsLoadResult loaded;
-    runReportingErrors([&] { loaded = m_session->loadSettings(); });
+    runReportingErrors([&] { loaded = m_session.loadSettings(); });
     if (loaded.unreadable)
         m_notifier.showMessage(UserNotifier::Icon::Error, const_str::SettingsNotReadable +
                                                               QLatin1Char('\n') +
@@ -161,7 +161,7 @@ void MainWindow::shutDown() {
     stopPollingAndWait();
     // Nobody should watch a window wait for an interface that may never answer.
     hide();
-    runReportingErrors([this] { m_session->shutDown(); });
+    runReportingErrors([this] { m_session.shutDown(); });
     if (m_sensorData->dataLog()->isFileOpen())
         m_sensorData->dataLog()->onStopRecordingClicked();
     if (m_helpWindow != nullptr)

@@ -1,6 +1,6 @@
 #include "ui/app/startup.h"
 
-#include "core/connection/program_context.h"
+#include "core/connection/session.h"
 #include "core/l10n/qt_translations.h"
 #include "core/l10n/startup_language.h"
 #include "core/l10n/translator.h"
@@ -60,7 +60,8 @@ int runProgram(int argc, char** argv) {
     splash->repaint();
     QApplication::processEvents();
 
-    ProgramContext context;
+    Session session;
+    ProgramContext& context = session.context();
     UiNotifier notifier;
     std::unique_ptr<MainWindow> main;
     std::unique_ptr<InfoDialog> info;
@@ -68,7 +69,7 @@ int runProgram(int argc, char** argv) {
     std::unique_ptr<ReportSettingsDialog> reportSettings;
     std::unique_ptr<ReportPreview> reportPreview;
     try {
-        main = std::make_unique<MainWindow>(context, translator, notifier);
+        main = std::make_unique<MainWindow>(session, translator, notifier);
         instance.setWindow(main.get());
         main->releaseInstanceLock = [&instance] { instance.release(); };
         info = std::make_unique<InfoDialog>(QStringLiteral(QUORVANE_VERSION), main.get());

@@ -235,14 +235,14 @@ void DtcPage::readStatusAndCodes() {
 
 void DtcPage::onReadCodesClicked() {
     m_context.link.logEvent(QStringLiteral(" - Read DTC"));
-    if (communicationLost(m_context.link, m_notifier))
+    if (communicationLost(m_context.connection, m_notifier))
         return;
     readStatusAndCodes();
 }
 
 void DtcPage::onClearCodesClicked() {
     m_context.link.logEvent(QStringLiteral(" - Delete DTC"));
-    if (communicationLost(m_context.link, m_notifier))
+    if (communicationLost(m_context.connection, m_notifier))
         return;
     if (askClearCodes(const_str::ClearCodesWarning) != QMessageBox::Yes)
         return;

@@ -145,7 +145,7 @@ void FreezeFramePage::emptyGrids() {
 }
 
 void FreezeFramePage::onReadFreezeFrameClicked() {
-    if (communicationLost(m_context.link, m_notifier))
+    if (communicationLost(m_context.connection, m_notifier))
         return;
     readFreezeFrames();
 }

@@ -151,7 +151,7 @@ void O2SensorPage::onReadO2TestsClicked() {
     const int index = m_locations->currentIndex();
     if (index < 0)
         return;
-    if (communicationLost(m_context.link, m_notifier))
+    if (communicationLost(m_context.connection, m_notifier))
         return;
     const Service05 reader = m_context.service05.value_or(Service05{});
     const auto results =

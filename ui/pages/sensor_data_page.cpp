@@ -186,7 +186,7 @@ void SensorDataPage::onStartPollingClicked() {
     if (m_tabs->currentIndex() >= int(SensorTab::Options) || m_thread->isPolling())
         return;
     m_context.link.logEvent(QStringLiteral(" - Sensordata read"));
-    if (communicationLost(m_context.link, m_notifier))
+    if (communicationLost(m_context.connection, m_notifier))
         return;
     if (!checkEcuConnection(m_context.link)) {
         m_notifier.showMessage(UserNotifier::Icon::Error, const_str::LostCommunication);

@@ -125,7 +125,7 @@ void TestsPage::onStartTestClicked() {
     if (m_thread->isWorking())
         return;
     m_context.link.logEvent(QStringLiteral(" - Acceleration Test"));
-    if (communicationLost(m_context.link, m_notifier))
+    if (communicationLost(m_context.connection, m_notifier))
         return;
     const StandstillCheck check = m_test->checkStandstill(m_context.link);
     if (check.result == StandstillCheck::NotANumber) {

@@ -48,7 +48,7 @@ TEST_F(DemoConnection, FillsEveryStageWithoutAnyOpenablePort) {
     EXPECT_EQ(view.comLabel, port);
     EXPECT_EQ(view.interfaceLabel, "Interface: ELM323 v2.0");
     EXPECT_EQ(sequence.chipVersion(), "ELM323 v2.0");
-    EXPECT_FALSE(context.link.noCommunication());
+    EXPECT_FALSE(context.connection.noCommunication());
 
     ASSERT_TRUE(view.monitorStatus);
     EXPECT_TRUE(view.monitorStatus->milOn);
@@ -91,10 +91,10 @@ TEST_F(DemoConnection, DisconnectReportsThreeLinesAndTheGuardRefusesAfterwards) 
     EXPECT_EQ(view.marks(), QStringList(18, "OK"));
     EXPECT_FALSE(view.comLed || view.elmLed || view.ecuLed);
     EXPECT_EQ(view.comLabel, "COM?");
-    EXPECT_TRUE(context.link.noCommunication());
+    EXPECT_TRUE(context.connection.noCommunication());
 
     RecordingNotifier notifier;
-    EXPECT_TRUE(communicationLost(context.link, notifier));
+    EXPECT_TRUE(communicationLost(context.connection, notifier));
     EXPECT_EQ(notifier.messages.size(), 1);
 }
 
@@ -133,7 +133,7 @@ TEST_F(NoVehicle, StoredPortMissingShowsItsWholeName) {
     EXPECT_EQ(view.comLabel, "COM?");
     EXPECT_EQ(view.interfaceLabel, "Interface: Error");
     EXPECT_FALSE(view.comLed || view.elmLed || view.ecuLed);
-    EXPECT_TRUE(context.link.noCommunication());
+    EXPECT_TRUE(context.connection.noCommunication());
 }
 
 TEST_F(NoVehicle, AutoDetectionWithoutAnyPortSaysSo) {
@@ -158,7 +158,7 @@ TEST_F(NoVehicle, AutoDetectionReportsEveryPortThatDoesNotOpen) {
 TEST_F(NoVehicle, DisconnectWithoutConnectionSendsNothingAndStillReports) {
     sequence.disconnect();
     EXPECT_EQ(view.lines.size(), 3);
-    EXPECT_TRUE(context.link.noCommunication());
+    EXPECT_TRUE(context.connection.noCommunication());
 }
 
 } // namespace

@@ -57,7 +57,7 @@ TEST_F(PtyConnection, ReachesEveryStageThroughTheSerialChannel) {
     EXPECT_EQ(view.interfaceLabel, "Interface: ELM323 v2.0");
     EXPECT_EQ(view.vin, "1G1JC5444R7252367");
     EXPECT_TRUE(context.comPort->isOpen());
-    EXPECT_FALSE(context.link.noCommunication());
+    EXPECT_FALSE(context.connection.noCommunication());
 
     sequence.disconnect();
     EXPECT_FALSE(context.comPort->isOpen());
@@ -70,7 +70,7 @@ TEST_F(PtyConnection, DisconnectWithTheAdapterPulledClosesAndEndsTheConnection) 
     elms.back()->closeMaster();
     EXPECT_NO_THROW(sequence.disconnect());
     EXPECT_FALSE(context.comPort->isOpen());
-    EXPECT_TRUE(context.link.noCommunication());
+    EXPECT_TRUE(context.connection.noCommunication());
     EXPECT_FALSE(view.comLed || view.elmLed || view.ecuLed);
     EXPECT_NO_THROW(sequence.disconnect());
     EXPECT_EQ(view.lines.size(), 15 + 6);
@@ -83,7 +83,7 @@ TEST_F(PtyConnection, LostConnectionShowsTheNotConnectedState) {
     const int requests = elms.back()->requestCount();
     sequence.connectionLost("The serial device went away");
     EXPECT_FALSE(context.comPort->isOpen());
-    EXPECT_TRUE(context.link.noCommunication());
+    EXPECT_TRUE(context.connection.noCommunication());
     EXPECT_FALSE(view.comLed || view.elmLed || view.ecuLed);
     EXPECT_EQ(view.comLabel, "COM?");
     EXPECT_EQ(view.interfaceLabel, "Initializing...");
@@ -124,7 +124,7 @@ TEST_F(PtyConnection, InterfaceThatResetsButRefusesEchoOffIsNotResponding) {
     EXPECT_EQ(view.interfaceLabel, "Interface: Error");
     // A failed sequence leaves an opened channel open.
     EXPECT_TRUE(context.comPort->isOpen());
-    EXPECT_TRUE(context.link.noCommunication());
+    EXPECT_TRUE(context.connection.noCommunication());
 }
 
 TEST_F(PtyConnection, ControlUnitThatNeverAnswersShowsTheFourthAnswer) {
@@ -147,7 +147,7 @@ TEST_F(PtyConnection, ControlUnitThatNeverAnswersShowsTheFourthAnswer) {
     EXPECT_FALSE(view.ecuLed);
     EXPECT_EQ(line.written.count("0100\r"), 4);
     EXPECT_FALSE(view.monitorStatus.has_value());
-    EXPECT_TRUE(context.link.noCommunication());
+    EXPECT_TRUE(context.connection.noCommunication());
 }
 
 TEST_F(PtyConnection, DeviceErrorMidwayLeavesNoConnectionBehind) {
@@ -165,11 +165,11 @@ TEST_F(PtyConnection, DeviceErrorMidwayLeavesNoConnectionBehind) {
     };
     context.link.setChannel(&line);
     ASSERT_TRUE(sequence.initializeConnection());
-    ASSERT_FALSE(context.link.noCommunication());
+    ASSERT_FALSE(context.connection.noCommunication());
 
     unplugged = true;
     EXPECT_THROW(sequence.initializeConnection(), SerialPortError);
-    EXPECT_TRUE(context.link.noCommunication());
+    EXPECT_TRUE(context.connection.noCommunication());
 }
 
 TEST_F(PtyConnection, WhatAHostileInterfaceSendsIsShownAndLoggedVisibly) {

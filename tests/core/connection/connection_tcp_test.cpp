@@ -47,7 +47,7 @@ TEST_F(TcpConnection, ReachesEveryStageThroughTheNetworkAndDisconnects) {
     EXPECT_EQ(view.marks(), QStringList(15, "OK"));
     EXPECT_EQ(view.comLabel, port);
     EXPECT_EQ(view.vin, "1G1JC5444R7252367");
-    EXPECT_FALSE(context.link.noCommunication());
+    EXPECT_FALSE(context.connection.noCommunication());
 
     // Connect again: the old connection is closed, a new one made.
     ASSERT_TRUE(sequence.reconnect());
@@ -55,7 +55,7 @@ TEST_F(TcpConnection, ReachesEveryStageThroughTheNetworkAndDisconnects) {
 
     sequence.disconnect();
     EXPECT_FALSE(context.comPort->isOpen());
-    EXPECT_TRUE(context.link.noCommunication());
+    EXPECT_TRUE(context.connection.noCommunication());
     EXPECT_EQ(view.texts().last(), "COM Port closed");
 }
 
@@ -72,7 +72,7 @@ TEST_F(TcpConnection, AdapterThatRefusesSaysWhyBelowThePortLine) {
     EXPECT_EQ(view.marks(), QStringList({"ERR", "ERR", "ERR"}));
     EXPECT_EQ(view.comLabel, "COM?");
     EXPECT_FALSE(view.comLed);
-    EXPECT_TRUE(context.link.noCommunication());
+    EXPECT_TRUE(context.connection.noCommunication());
 }
 
 TEST_F(TcpConnection, AutomaticDetectionNeverTriesTheNetwork) {

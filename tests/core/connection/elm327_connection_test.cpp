@@ -178,7 +178,7 @@ TEST(Elm327Connection, WrongFixedProtocolLeavesNoConnection) {
     EXPECT_EQ(texts[5], "Protocol set in the interface: 3, ISO 9141-2 5 baud init 10.4 kbaud");
     EXPECT_EQ(texts[7], "UNABLE TO CONNECT");
     EXPECT_FALSE(c.context.link.canLayout());
-    EXPECT_TRUE(c.context.link.noCommunication());
+    EXPECT_TRUE(c.context.connection.noCommunication());
 }
 
 TEST(Elm327Connection, Elm323AfterAnElm327GetsTheFifteenLinesAgain) {

@@ -5,6 +5,7 @@
 #include "core/connection/session.h"
 #include "core/j1979/sensor_catalogue.h"
 #include "core/link/comm_log.h"
+#include "core/link/serial_port_error.h"
 #include "tools/elmsim/pty_elm.h"
 
 #include "tests/core/connection/connection_recording_view.h"
@@ -17,14 +18,15 @@
 namespace {
 
 struct SessionTest : testing::Test {
-    ProgramContext context;
+    Session session;
+    ProgramContext& context = session.context();
     RecordingConnectionView view;
-    Session session{context, view};
     std::unique_ptr<PtyElm> elm;
 
     void SetUp() override {
         QFile::remove(CommLog::path());
         prepareCatalogues();
+        session.attachView(&view);
         session.open();
         // A silent interface costs one short wait per command instead of 2.5 s.
         context.link.setSilenceTimeout(300);
@@ -33,6 +35,7 @@ struct SessionTest : testing::Test {
         session.port().setPortName(elm->slavePath());
     }
     void TearDown() override {
+        session.attachView(nullptr);
         elm->stop();
         QFile::remove(CommLog::path());
     }
@@ -47,16 +50,16 @@ TEST_F(SessionTest, OpenConnectAndDisconnectLeaveThePortAndTheLinkInStep) {
     ASSERT_NE(context.comPort, nullptr);
     EXPECT_EQ(context.link.channel(), context.comPort.get());
     EXPECT_FALSE(session.port().isOpen());
-    EXPECT_TRUE(context.link.noCommunication());
+    EXPECT_TRUE(context.connection.noCommunication());
 
     for (int round = 0; round < 2; ++round) {
         ASSERT_TRUE(session.connect()) << round;
         EXPECT_TRUE(session.port().isOpen());
-        EXPECT_FALSE(context.link.noCommunication());
+        EXPECT_FALSE(context.connection.noCommunication());
         EXPECT_EQ(session.chipVersion(), "ELM323 v2.0");
         session.disconnect();
         EXPECT_FALSE(session.port().isOpen());
-        EXPECT_TRUE(context.link.noCommunication());
+        EXPECT_TRUE(context.connection.noCommunication());
     }
 }
 
@@ -90,10 +93,27 @@ TEST_F(SessionTest, EndOfRunTalksToTheInterfaceOnlyOnShutDown) {
     }
 }
 
-TEST_F(SessionTest, ShutDownWithTheAdapterPulledStillClosesTheRun) {
+// The adapter pulled out: the exchange that meets it ends the connection at once (so the guarded
+// actions stop) and the session announces it; at shut-down the loss is nobody's news.
+TEST_F(SessionTest, ALostDeviceEndsTheConnectionAndIsAnnounced) {
+    QStringList reported;
+    QObject::connect(&session, &Session::deviceLost,
+                     [&reported](const QString& reason) { reported << reason; });
+    ASSERT_TRUE(session.connect());
+    elm->closeMaster();
+    EXPECT_THROW(context.link.exchange("0101"), SerialPortError);
+    EXPECT_TRUE(context.connection.noCommunication());
+    ASSERT_EQ(reported.size(), 1);
+    EXPECT_TRUE(reported[0].contains(elm->slavePath())) << reported[0].toStdString();
+}
+
+TEST_F(SessionTest, ShutDownWithTheAdapterPulledStillClosesTheRunWithoutAnnouncingIt) {
+    int reported = 0;
+    QObject::connect(&session, &Session::deviceLost, [&reported] { ++reported; });
     ASSERT_TRUE(session.connect());
     elm->closeMaster();
     EXPECT_NO_THROW(session.shutDown());
+    EXPECT_EQ(reported, 0);
     EXPECT_EQ(context.comPort, nullptr);
     EXPECT_FALSE(servicesBuilt());
 }

@@ -51,7 +51,7 @@ TEST(LostInterface, IsHandledLikeDisconnectAndTheNextActionMeetsTheGuard) {
     ProgramRun run;
     run.connectElmsim();
     run.context.link.setCommLogging(true);
-    ASSERT_FALSE(run.context.link.noCommunication());
+    ASSERT_FALSE(run.context.connection.noCommunication());
     ASSERT_TRUE(anyLampOn(run));
     const int lostBefore = logLinesEndingWith(" - Connection lost");
     run.elm->closeMaster();
@@ -61,7 +61,7 @@ TEST(LostInterface, IsHandledLikeDisconnectAndTheNextActionMeetsTheGuard) {
     QApplication::processEvents();
     ASSERT_EQ(boxes.texts.size(), 1);
     EXPECT_TRUE(boxes.texts[0].contains(run.elm->slavePath()));
-    EXPECT_TRUE(run.context.link.noCommunication());
+    EXPECT_TRUE(run.context.connection.noCommunication());
     EXPECT_FALSE(run.context.comPort->isOpen());
     EXPECT_FALSE(anyLampOn(run));
     EXPECT_EQ(run.find<QLabel>("COM_Label")->text(), "COM?");
@@ -88,7 +88,7 @@ TEST(LostInterface, DisconnectEndsTheConnectionEvenWhenTheResetCannotBeSent) {
         run.click("btnDisconnect");
         QApplication::processEvents();
         EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join('|').toStdString();
-        EXPECT_TRUE(run.context.link.noCommunication());
+        EXPECT_TRUE(run.context.connection.noCommunication());
         EXPECT_FALSE(run.context.comPort->isOpen());
         EXPECT_FALSE(anyLampOn(run));
         EXPECT_EQ(lastLogLines(run, 3), QStringList({"ECU connection aborted",
@@ -117,7 +117,7 @@ TEST(PortChoice, APortThatDoesNotOpenIsStoredAndEndsTheConnection) {
     EXPECT_TRUE(run.notifier.messages[0].text.startsWith("Port: " + missing +
                                                          " could not be "
                                                          "opened!\n"));
-    EXPECT_TRUE(run.context.link.noCommunication());
+    EXPECT_TRUE(run.context.connection.noCommunication());
     EXPECT_FALSE(run.context.comPort->isOpen());
     EXPECT_EQ(run.context.comPort->portName(), missing);
     EXPECT_FALSE(anyLampOn(run));
@@ -127,7 +127,8 @@ TEST(PortChoice, APortThatDoesNotOpenIsStoredAndEndsTheConnection) {
 // The program started over the settings file as it stands (ProgramRun starts without one). A
 // window that could not be created stays null.
 struct StartOverStoredSettings {
-    ProgramContext context;
+    Session session;
+    ProgramContext& context = session.context();
     Translator translator{data_dirs::programDir() + QStringLiteral("/locale")};
     RecordingNotifier notifier;
     std::unique_ptr<MainWindow> window;
@@ -135,7 +136,7 @@ struct StartOverStoredSettings {
     StartOverStoredSettings() {
         translator.chooseLanguage(QStringLiteral("en"));
         try {
-            window = std::make_unique<MainWindow>(context, translator, notifier);
+            window = std::make_unique<MainWindow>(session, translator, notifier);
         } catch (const std::exception& error) {
             ADD_FAILURE() << "the window was not created: " << error.what();
         }

@@ -50,7 +50,7 @@ TEST(NetworkPort, TypedAddressIsStoredNotedAndConnectedTo) {
     EXPECT_EQ(lines.first(), "Port: " + elm.address() + " ready");
     EXPECT_EQ(lines.last(), "Mode 09 Init, Vehicle Information");
     EXPECT_EQ(run.find<QLabel>(QStringLiteral("COM_Label"))->text(), elm.address());
-    EXPECT_FALSE(run.context.link.noCommunication());
+    EXPECT_FALSE(run.context.connection.noCommunication());
 
     // A serial device again: the note goes.
     run.click(QStringLiteral("btnDisconnect"));
@@ -74,7 +74,7 @@ TEST(NetworkPort, AdapterThatRefusesShowsWhyInTheLog) {
     ASSERT_EQ(lines.size(), 3) << lines.join('\n').toStdString();
     EXPECT_EQ(lines[0], "Port: " + address + " could not be opened!");
     EXPECT_TRUE(lines[1].startsWith(address + " refused the connection")) << lines[1].toStdString();
-    EXPECT_TRUE(run.context.link.noCommunication());
+    EXPECT_TRUE(run.context.connection.noCommunication());
 }
 
 } // namespace

@@ -95,7 +95,7 @@ TEST(ReadableTexts, EveryPageInEveryLanguageShowsItsListAndGridTextsWhole) {
         run.window->show();
         const QSize defaultSize = run.window->size();
         run.connectDemo();
-        ASSERT_FALSE(run.context.link.noCommunication());
+        ASSERT_FALSE(run.context.connection.noCommunication());
         run.showPage(QStringLiteral("btnO2Sensor"));
         run.click(QStringLiteral("dxButton11"));
 

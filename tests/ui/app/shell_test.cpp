@@ -3,6 +3,7 @@
 // single-instance rule.
 
 #include "core/connection/program_context.h"
+#include "core/connection/session.h"
 #include "core/l10n/startup_language.h"
 #include "core/l10n/translator.h"
 #include "core/settings/data_dirs.h"
@@ -174,12 +175,13 @@ TEST_F(Shell, SettingsThatNameGermanGiveAGermanWindow) {
         store.writeText("Language", "de");
         store.close();
     }
-    ProgramContext context;
+    Session session;
+    ProgramContext& context = session.context();
     Translator translator(data_dirs::programDir() + QStringLiteral("/locale"));
     chooseRunLanguage(translator, context.settings);
     EXPECT_EQ(translator.currentLanguage(), "de");
     RecordingNotifier notifier;
-    MainWindow window(context, translator, notifier);
+    MainWindow window(session, translator, notifier);
     EXPECT_EQ(window.findChild<QAbstractButton*>("btnOptions")->text(), "Optionen");
     EXPECT_EQ(window.findChild<QAbstractButton*>("NeuInitialisierenBtn")->text(), "Verbinden");
     EXPECT_TRUE(notifier.messages.isEmpty()); // German help book and fault table are there

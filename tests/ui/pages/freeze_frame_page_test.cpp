@@ -74,7 +74,7 @@ TEST(FreezeFramePage, ParametersWithoutLiveValueAreNeverListed) {
         return answers.value(command, "NO DATA");
     };
     run.context.link.setChannel(&channel);
-    run.context.link.setNoCommunication(false);
+    run.context.connection.setConnected(true);
     run.context.service02->readSupported(run.context.link);
     run.find<QComboBox>("cbManufacturer")->setCurrentText("Volkswagen");
     run.click("btnFreezeFramesRead");
@@ -99,7 +99,7 @@ TEST(FreezeFramePage, ParametersWithoutLiveValueAreNeverListed) {
     run.find<QComboBox>("cbManufacturer")->setCurrentText("Ford");
     EXPECT_EQ(code->item(0, 2)->text(), "Dual alternator lower circuit malfunction");
     run.context.link.setChannel(run.context.comPort.get());
-    run.context.link.setNoCommunication(true);
+    run.context.connection.setConnected(false);
 }
 
 TEST(FreezeFramePage, ReadWithoutConnectionShowsOnlyTheGuardMessage) {

@@ -77,7 +77,7 @@ TEST(O2SensorPage, CanVehicleIsToldToHaveItsTestsInServiceSix) {
     PtyElm::Config config = ProgramRun::fullVehicle();
     config.elm327 = true;
     run.connectElmsim(config);
-    ASSERT_FALSE(run.context.link.noCommunication());
+    ASSERT_FALSE(run.context.connection.noCommunication());
     run.showPage("btnO2Sensor");
     QTableWidget* grid = run.grid("gridO2");
     const int requests = run.elm->requestCount();

@@ -3,6 +3,7 @@
 
 #include "core/connection/communication_guard.h"
 #include "core/connection/program_context.h"
+#include "core/connection/session.h"
 #include "core/j1979/monitor_status.h"
 #include "core/l10n/translator.h"
 #include "core/settings/data_dirs.h"
@@ -58,7 +59,7 @@ void expectConnectedPage(const ProgramRun& w) {
     EXPECT_EQ(w.find<QComboBox>("cbCIN")->itemText(1), "0325451332060004");
     EXPECT_EQ(w.text("cbCVN"), "AE6D46B4");
     EXPECT_EQ(w.text("InterfaceLabel"), "Interface: ELM323 v2.0");
-    EXPECT_FALSE(w.context.link.noCommunication());
+    EXPECT_FALSE(w.context.connection.noCommunication());
     for (const char* led : {"COM_Led", "ELM_Led", "ECU_Led"})
         EXPECT_TRUE(w.find<QWidget>(led)->property("LedOn").toBool()) << led;
 }
@@ -86,8 +87,8 @@ TEST(StartPage, DemoModeConnectFillsThePageWithoutAnySerialPort) {
     w.click("btnDisconnect");
     EXPECT_EQ(w.logLines().size(), 18);
     EXPECT_EQ(w.text("DTCCountLabel"), "9");
-    EXPECT_TRUE(w.context.link.noCommunication());
-    EXPECT_TRUE(communicationLost(w.context.link, w.notifier));
+    EXPECT_TRUE(w.context.connection.noCommunication());
+    EXPECT_TRUE(communicationLost(w.context.connection, w.notifier));
     EXPECT_EQ(w.notifier.messages.size(), 1);
 }
 
@@ -165,11 +166,11 @@ TEST(StartPage, AutoConnectRunsTheSequenceOnceHalfASecondAfterStart) {
         store.writeText("Port", "/dev/quorvane-absent");
         store.close();
     }
-    ProgramContext context;
+    Session session;
     Translator translator(data_dirs::programDir() + QStringLiteral("/locale"));
     translator.chooseLanguage("en");
     RecordingNotifier notifier;
-    MainWindow window(context, translator, notifier);
+    MainWindow window(session, translator, notifier);
     auto* log = window.findChild<QListWidget*>("LogListBox");
     EXPECT_EQ(log->count(), 0); // not yet: the timer waits half a second
     QTRY_VERIFY_WITH_TIMEOUT(log->count() > 0, 3000);

@@ -147,7 +147,7 @@ TEST(TerminalPage, RequestsThroughTheSimulatedVehicleFillTheTranscript) {
 TEST(TerminalPage, RequestsWaitForTheRunningAccelerationTest) {
     TerminalRun run;
     run.connectElmsim(QStringLiteral("demo"));
-    ASSERT_FALSE(run.context.link.noCommunication());
+    ASSERT_FALSE(run.context.connection.noCommunication());
     TestsPage* tests = run.window->testsPage();
     tests->onStartTestClicked();
     ASSERT_TRUE(tests->speedThread().isWorking());

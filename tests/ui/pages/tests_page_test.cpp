@@ -60,7 +60,7 @@ struct TestsRun : ProgramRun {
         for (int i = 0; i < 4; ++i)
             channel.reply({answer + "\r\r>"});
         context.link.setChannel(&channel);
-        context.link.setNoCommunication(false);
+        context.connection.setConnected(true);
     }
 };
 
@@ -98,7 +98,7 @@ TEST(TestsPage, FullRunAgainstTheDrivingVehicleOfTheEmulator) {
     // in the 1.5 s than the test's sample limit allows, and the run ends before 100 km/h.
     config.latencyMs = 5;
     run.connectElmsim(config);
-    ASSERT_FALSE(run.context.link.noCommunication());
+    ASSERT_FALSE(run.context.connection.noCommunication());
     // A loaded machine may answer late; only a silent interface should end this run.
     run.context.link.setSilenceTimeout(2500);
     run.showPage("btnTests");
