@@ -15,6 +15,9 @@ ElmExchange::ElmExchange(SerialChannel* channel) : m_channel(channel) {}
 
 void ElmExchange::setChannel(SerialChannel* channel) {
     std::lock_guard lock(m_exchangeMutex);
+    // An answer still outstanding on the old channel is nothing the new one will send.
+    if (m_outstandingOn == m_channel && channel != m_channel)
+        m_outstandingOn = nullptr;
     m_channel = channel;
 }
 
@@ -41,31 +44,32 @@ QString ElmExchange::exchange(const QString& command) {
     const StopSignal* stop = m_stop;
     if (stop != nullptr && stop->requested())
         return const_str::Error; // nothing is sent once a stop has been asked for
-    // Read once, so that a switch made meanwhile cannot send to one side and read the other.
-    if (m_demoMode)
-        return simulatedExchange(command, stop);
-    const Deadline deadline =
-        m_exchangeTimeLimitMs > 0 ? deadlineIn(m_exchangeTimeLimitMs) : kNoDeadline;
+    // Chosen once, so that a switch made meanwhile cannot send to one side and read the other.
+    // The simulated vehicle is never a CAN one and has nothing to count.
+    const bool simulated = m_demoMode;
+    const Route route{simulated ? static_cast<SerialChannel*>(&m_simulated) : m_channel,
+                      !simulated && m_canLayout, stop,
+                      m_exchangeTimeLimitMs > 0 ? deadlineIn(m_exchangeTimeLimitMs) : kNoDeadline};
     // Only a device that was there can get lost; a port that was never open is the caller's
     // mistake and stays a plain error.
-    const bool deviceOpen = m_channel != nullptr && m_channel->isOpen();
+    const bool deviceOpen = route.channel != nullptr && route.channel->isOpen();
     try {
-        if (m_answerOutstanding)
-            finishAbortedAnswer(requireChannel(), stop, deadline);
+        if (route.channel != nullptr && m_outstandingOn == route.channel)
+            finishAbortedAnswer(route);
         const unsigned generation = m_countGeneration;
         if (generation != m_answerCountGeneration) {
             m_answerCount.start(m_countUnits);
             m_answerCountGeneration = generation;
         }
-        const QString counted = m_canLayout ? m_answerCount.countedRequest(command) : QString();
+        const QString counted = route.canLayout ? m_answerCount.countedRequest(command) : QString();
         if (counted.isEmpty())
-            return transfer(command, stop, deadline);
-        const QString answer = transfer(counted, stop, deadline);
+            return transfer(route, command);
+        const QString answer = transfer(route, counted);
         // A stopped exchange ends here; its cut answer says nothing about the count.
         if ((stop != nullptr && stop->requested()) ||
             m_answerCount.judge(command, answer, m_lastMessages) == AnswerCount::Verdict::Keep)
             return answer;
-        return transfer(command, stop, deadline);
+        return transfer(route, command);
     } catch (const SerialPortError& error) {
         if (deviceOpen)
             reportDeviceLost(error.message());
@@ -73,19 +77,10 @@ QString ElmExchange::exchange(const QString& command) {
     }
 }
 
-QString ElmExchange::simulatedExchange(const QString& command, const StopSignal* stop) {
-    if (m_commLogging)
-        m_log.writeEvent(QStringLiteral(" - S: ") + command);
-    const QString answer = m_simulated.transfer(command, stop);
-    if (m_commLogging)
-        m_log.writeEvent(QStringLiteral(" - R: ") + answer);
-    return answer;
-}
-
-QString ElmExchange::transfer(const QString& command, const StopSignal* stop, Deadline deadline) {
-    sendCommand(command);
-    const QString answer = readAnswer(stop, deadline);
-    if (m_canLayout && command == QLatin1String("0100"))
+QString ElmExchange::transfer(const Route& route, const QString& command) {
+    sendCommand(route, command);
+    const QString answer = readAnswer(route);
+    if (route.canLayout && command == QLatin1String("0100"))
         m_service01Units = m_lastMessages;
     return answer;
 }
@@ -112,23 +107,23 @@ int ElmExchange::waitTime(Deadline deadline) const {
     return msUntil(deadline, m_silenceTimeoutMs);
 }
 
-SerialChannel& ElmExchange::requireChannel() const {
-    if (m_channel == nullptr)
+SerialChannel& ElmExchange::requireChannel(const Route& route) {
+    if (route.channel == nullptr)
         throw SerialPortError(QStringLiteral("No serial port has been set up."));
-    return *m_channel;
+    return *route.channel;
 }
 
-void ElmExchange::sendCommand(const QString& command) {
+void ElmExchange::sendCommand(const Route& route, const QString& command) {
     if (m_commLogging)
         m_log.writeEvent(QStringLiteral(" - S: ") + command);
-    requireChannel().write(command.toLatin1() + '\r');
+    requireChannel(route).write(command.toLatin1() + '\r');
 }
 
-QString ElmExchange::readAnswer(const StopSignal* stop, Deadline deadline) {
-    const QByteArray buffer = readSerialAnswer(requireChannel(), stop, deadline);
+QString ElmExchange::readAnswer(const Route& route) {
+    const QByteArray buffer = readSerialAnswer(requireChannel(route), route.stop, route.deadline);
     const QString result =
-        m_canLayout ? can_answer::fromSerial(buffer) : answer_text::fromSerial(buffer);
-    m_lastMessages = m_canLayout ? can_answer::messageCount(buffer) : 0;
+        route.canLayout ? can_answer::fromSerial(buffer) : answer_text::fromSerial(buffer);
+    m_lastMessages = route.canLayout ? can_answer::messageCount(buffer) : 0;
     if (m_commLogging)
         m_log.writeEvent(QStringLiteral(" - R: ") + result);
     return result;
@@ -144,7 +139,7 @@ QByteArray ElmExchange::readSerialAnswer(SerialChannel& channel, const StopSigna
             channel.waitForDataOrStop(waitTime(deadline), stop);
         if (outcome == SerialChannel::WaitOutcome::Stopped) {
             // What has come of the answer stays queued: the next exchange reads on to its prompt.
-            m_answerOutstanding = true;
+            m_outstandingOn = &channel;
             return buffer;
         }
         if (outcome == SerialChannel::WaitOutcome::Silence)
@@ -162,24 +157,24 @@ QByteArray ElmExchange::readSerialAnswer(SerialChannel& channel, const StopSigna
     return buffer;
 }
 
-void ElmExchange::finishAbortedAnswer(SerialChannel& channel, const StopSignal* stop,
-                                      Deadline deadline) {
+void ElmExchange::finishAbortedAnswer(const Route& route) {
+    SerialChannel& channel = *route.channel;
     // The interface is still printing the answer to the stopped command; sent into that, the
     // next command would be taken as an interruption and its answer would begin with the rest of
     // the old one. Its prompt is awaited (no longer than one silence time-out in all) and dropped.
-    deadline = std::min(deadline, deadlineIn(m_silenceTimeoutMs));
+    const Deadline deadline = std::min(route.deadline, deadlineIn(m_silenceTimeoutMs));
     for (;;) {
         const int left = waitTime(deadline);
         if (left <= 0)
             break;
-        const SerialChannel::WaitOutcome outcome = channel.waitForDataOrStop(left, stop);
+        const SerialChannel::WaitOutcome outcome = channel.waitForDataOrStop(left, route.stop);
         if (outcome == SerialChannel::WaitOutcome::Stopped)
             return; // still outstanding; the next exchange tries again
         if (outcome == SerialChannel::WaitOutcome::Silence ||
             channel.readUpTo(m_maxAnswerBytes).contains('>'))
             break;
     }
-    m_answerOutstanding = false;
+    m_outstandingOn = nullptr;
     if (channel.receivedCount() > 0)
         channel.purge();
 }

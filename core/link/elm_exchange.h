@@ -17,9 +17,9 @@ class SerialChannel;
 class StopSignal;
 
 // The command exchange with the interface: one command out, its answer back, cleaned. Runs against
-// the serial channel or, in Demo-Mode, against the simulated vehicle, with the same cleaning and
-// logging. exchange() holds one lock across send and read, so the ui thread and the polling thread
-// can never interleave their commands.
+// the serial channel or, in Demo-Mode, against the simulated interface's channel, through the same
+// read loop, cleaning and logging. exchange() holds one lock across send and read, so the ui thread
+// and the polling thread can never interleave their commands.
 //
 // The read of an answer ends at the prompt, after 2.5 s of silence, at the stop signal, or when
 // the answer has grown to a size no interface chip sends (an adapter that babbles without a
@@ -93,15 +93,22 @@ public:
     void setExchangeTimeLimit(int ms) { m_exchangeTimeLimitMs = ms; }
 
 private:
+    // Where one exchange goes: the channel and answer layout chosen at its start, its stop signal
+    // and its deadline.
+    struct Route {
+        SerialChannel* channel;
+        bool canLayout;
+        const StopSignal* stop;
+        Deadline deadline;
+    };
     // One command out and its answer back.
-    QString simulatedExchange(const QString& command, const StopSignal* stop);
-    QString transfer(const QString& command, const StopSignal* stop, Deadline deadline);
-    void sendCommand(const QString& command);
-    QString readAnswer(const StopSignal* stop, Deadline deadline);
+    QString transfer(const Route& route, const QString& command);
+    void sendCommand(const Route& route, const QString& command);
+    QString readAnswer(const Route& route);
     QByteArray readSerialAnswer(SerialChannel& channel, const StopSignal* stop, Deadline deadline);
-    void finishAbortedAnswer(SerialChannel& channel, const StopSignal* stop, Deadline deadline);
+    void finishAbortedAnswer(const Route& route);
     int waitTime(Deadline deadline) const;
-    SerialChannel& requireChannel() const;
+    static SerialChannel& requireChannel(const Route& route);
     void reportDeviceLost(const QString& reason);
 
     // Fair, so that a request of the user is not starved by a worker polling without a pause.
@@ -123,8 +130,9 @@ private:
     std::atomic<bool> m_answerCountAllowed{true};
     std::atomic<int> m_service01Units{0};
     int m_lastMessages = 0; // messages in the last serial answer in the CAN layout
-    // The last serial exchange was stopped before its prompt: the interface may still be answering.
-    bool m_answerOutstanding = false;
+    // The channel whose last exchange was stopped before its prompt: that interface may still be
+    // answering. Null when none.
+    SerialChannel* m_outstandingOn = nullptr;
     int m_silenceTimeoutMs = kSilenceTimeoutMs;
     qsizetype m_maxAnswerBytes = kMaxAnswerBytes;
     int m_exchangeTimeLimitMs = 0;

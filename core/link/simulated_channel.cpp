@@ -1,15 +1,50 @@
 #include "core/link/simulated_channel.h"
 
-#include "core/l10n/const_str.h"
-#include "core/link/answer_text.h"
 #include "core/link/simulated_vehicle.h"
 #include "core/link/stop_signal.h"
 
-QString SimulatedChannel::transfer(const QString& command, const StopSignal* stop) {
-    m_lastRequest = command;
-    // The simulated interface takes its time like a real one, and a stop cuts it short.
-    const int delay = m_delayMs;
-    if (delay > 0 && stop != nullptr && !stop->sleepFor(delay))
-        return const_str::Error;
-    return answer_text::fromSimulation(simulatedAnswer(m_lastRequest, stop != nullptr ? 0 : delay));
+#include <thread>
+
+void SimulatedChannel::write(const QByteArray& bytes) {
+    QByteArray command = bytes;
+    if (command.endsWith('\r'))
+        command.chop(1);
+    m_lastRequest = QString::fromLatin1(command);
+    m_pending = true;
+    m_answerAt = Clock::now() + std::chrono::milliseconds(m_delayMs.load());
+}
+
+bool SimulatedChannel::waitForData(int timeoutMs) {
+    return waitForDataOrStop(timeoutMs, nullptr) == WaitOutcome::Data;
+}
+
+SerialChannel::WaitOutcome SimulatedChannel::waitForDataOrStop(int /*timeoutMs*/,
+                                                               const StopSignal* stop) {
+    if (!m_received.isEmpty())
+        return WaitOutcome::Data;
+    if (!m_pending)
+        return WaitOutcome::Silence;
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(m_answerAt - Clock::now());
+    if (left.count() > 0) {
+        if (stop == nullptr) {
+            std::this_thread::sleep_for(left);
+        } else if (!stop->sleepFor(int(left.count()))) {
+            m_pending = false;
+            return WaitOutcome::Stopped;
+        }
+    }
+    m_pending = false;
+    m_received = (simulated_vehicle::answerNow(m_lastRequest) + QStringLiteral("\r\r>")).toLatin1();
+    return WaitOutcome::Data;
+}
+
+QByteArray SimulatedChannel::read(int count) {
+    const QByteArray part = m_received.left(count);
+    m_received.remove(0, part.size());
+    return part;
+}
+
+void SimulatedChannel::purge() {
+    m_received.clear();
+    m_pending = false;
 }

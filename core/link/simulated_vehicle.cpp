@@ -2,7 +2,6 @@
 
 #include <chrono>
 #include <random>
-#include <thread>
 
 namespace {
 
@@ -85,9 +84,3 @@ bool knows(const QString& command) {
 }
 
 } // namespace simulated_vehicle
-
-QString simulatedAnswer(const QString& command, int delayMs) {
-    if (delayMs > 0)
-        std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
-    return simulated_vehicle::answerNow(command);
-}

@@ -14,6 +14,3 @@ QString answerNow(const QString& command);
 bool knows(const QString& command);
 
 } // namespace simulated_vehicle
-
-// The Demo-Mode answer: waits like a slow interface (100 ms unless told otherwise), then answers.
-QString simulatedAnswer(const QString& command, int delayMs = 100);

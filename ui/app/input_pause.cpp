@@ -10,6 +10,10 @@ InputPause::InputPause(QWidget* window) : m_window(window) {
 
 InputPause::~InputPause() {
     QCoreApplication::instance()->removeEventFilter(this);
+    // Queued, so that it comes after the handler that waited has returned; an outer pause that
+    // still lives holds it back again.
+    if (m_closeHeldBack && m_window)
+        QMetaObject::invokeMethod(m_window, &QWidget::close, Qt::QueuedConnection);
 }
 
 bool InputPause::eventFilter(QObject* watched, QEvent* event) {
@@ -22,6 +26,12 @@ bool InputPause::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::Shortcut:
     case QEvent::Wheel:
         break;
+    case QEvent::Close:
+        if (watched != m_window)
+            return false;
+        event->ignore();
+        m_closeHeldBack = true;
+        return true;
     default:
         return false;
     }

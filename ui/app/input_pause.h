@@ -8,7 +8,9 @@ class QWidget;
 // While it lives, clicks, key presses and wheel turns aimed at one window are dropped. The waits
 // for the interface and for the polling worker run nested event loops; without it a second
 // "Connect" or a page change would run its handler inside the first one. Dialogs opened meanwhile
-// (a message box) are windows of their own and stay usable.
+// (a message box) are windows of their own and stay usable. A request to close the window (the
+// window manager's close, Alt+F4) is held back and made again when the pause ends, so that the
+// shut-down never runs inside the handler that waits.
 class InputPause : public QObject {
 public:
     explicit InputPause(QWidget* window);
@@ -21,4 +23,5 @@ protected:
 
 private:
     QPointer<QWidget> m_window;
+    bool m_closeHeldBack = false;
 };

@@ -6,6 +6,7 @@
 #include "ui/pages/sensor_data_page.h"
 #include "ui/widgets/segment_display.h"
 
+#include <QCloseEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <functional>
@@ -82,3 +83,38 @@ TEST_P(Reentrancy, AClickWhileAHandlerWaitsIsNotHandledInsideIt) {
 
 INSTANTIATE_TEST_SUITE_P(Waits, Reentrancy, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+namespace {
+
+// Notes the state of the connection when a close request reaches the window itself.
+struct CloseWatch : QObject {
+    const ProgramRun& run;
+    bool closed = false;
+    bool connectedWhenClosed = false;
+    explicit CloseWatch(const ProgramRun& r) : run(r) { run.window->installEventFilter(this); }
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() == QEvent::Close && !closed) {
+            closed = true;
+            connectedWhenClosed = !run.context.connection.noCommunication();
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+// The window manager's close (Alt+F4) is no click: while Connect waits it is held back, and the
+// program shuts down after the connection sequence, not inside it.
+TEST(Reentrancy, ACloseWhileConnectWaitsShutsDownAfterIt) {
+    ProgramRun run;
+    run.window->show();
+    run.click(QStringLiteral("cbDemoMode"));
+    CloseWatch watch(run);
+    QCoreApplication::postEvent(run.window.get(), new QCloseEvent);
+    run.click(QStringLiteral("NeuInitialisierenBtn"));
+    for (int round = 0; round < 1000 && !watch.closed; ++round)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    ASSERT_TRUE(watch.closed);
+    EXPECT_TRUE(watch.connectedWhenClosed);
+    EXPECT_FALSE(run.window->isVisible());
+}
