@@ -130,6 +130,10 @@ TEST(ExchangeStop, CutsTheSimulatedInterfacesWaitShort) {
     });
     EXPECT_EQ(demo.exchange("010C"), const_str::Error);
     stopper.join();
+    // The stopped command is abandoned: the next one is answered, and for itself.
+    demo.setStopSignal(nullptr);
+    demo.setDemoDelay(0);
+    EXPECT_EQ(demo.exchange("0100"), "4100BE1FE811");
 }
 
 TEST_F(exchange, DemoModeIsReadOnceAnExchange) {
