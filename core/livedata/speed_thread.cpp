@@ -5,6 +5,7 @@
 
 #include <QScopeGuard>
 #include <array>
+#include <functional>
 
 SpeedThread::SpeedThread(AccelerationTest& test, CommandLink& link, QObject* parent)
     : HandOffThread(parent), m_test(test), m_link(link) {
@@ -31,10 +32,10 @@ void SpeedThread::execute() {
     // itself would wait on its own hand-off.
     const auto relay = [this](void (AccelerationTest::*testSignal)(),
                               void (SpeedThread::*shown)()) {
+        // std::invoke of a signal emits it.
         return connect(
             &m_test, testSignal, this,
-            [this, shown] { handOff([this, shown] { Q_EMIT(this->*shown)
-                                                    (); }); },
+            [this, shown] { handOff([this, shown] { std::invoke(shown, this); }); },
             Qt::DirectConnection);
     };
     const std::array relays{relay(&AccelerationTest::startValuesDue, &SpeedThread::startValuesDue),
