@@ -52,7 +52,9 @@ void BM_AccelerationRunOverPty(benchmark::State& state) {
         AccelerationTest test([] { return false; });
         AccelerationTest::Shown shown;
         SpeedThread thread(test, link);
-        thread.showTestProgress = [&] { shown = test.synchronise(); };
+        QObject::connect(
+            &thread, &SpeedThread::sampleReady, &thread, [&] { shown = test.synchronise(); },
+            Qt::DirectConnection);
         test.arm();
         state.ResumeTiming();
 
@@ -95,7 +97,7 @@ void BM_SampleCostAboveTheExchange(benchmark::State& state) {
     AccelerationTest test([] { return false; });
     for (auto _ : state) {
         test.arm();
-        test.execute(link, stop, {});
+        test.execute(link, stop);
     }
     state.counters["time_per_sample"] =
         benchmark::Counter(double(state.iterations()) * (AccelerationTest::kSampleLimit + 1),

@@ -19,8 +19,9 @@ long double Stopwatch::seconds() const {
     return std::chrono::duration<long double>(m_now() - m_start).count();
 }
 
-AccelerationTest::AccelerationTest(std::function<bool()> english, Stopwatch::Now now)
-    : m_english(std::move(english)), m_stopwatch(std::move(now)) {}
+AccelerationTest::AccelerationTest(std::function<bool()> english, Stopwatch::Now now,
+                                   QObject* parent)
+    : QObject(parent), m_english(std::move(english)), m_stopwatch(std::move(now)) {}
 
 QString AccelerationTest::unitText(bool english) {
     return english ? const_str::UnitMilesPerHour : const_str::UnitKmPerHour;
@@ -51,7 +52,7 @@ AccelerationTest::Shown AccelerationTest::startValues() const {
             secondsText(0.0L)};
 }
 
-void AccelerationTest::execute(CommandLink& link, const StopSignal& stop, const View& view) {
+void AccelerationTest::execute(CommandLink& link, const StopSignal& stop) {
     m_unitText = unitText(english());
     m_sampleCounter = 0;
     m_speed = 0.0;
@@ -59,8 +60,7 @@ void AccelerationTest::execute(CommandLink& link, const StopSignal& stop, const 
     m_handOffSeconds = 0.0L;
     m_handedOverSample = 0;
     m_outcome = Outcome::Stopped;
-    if (view.showStartValues)
-        view.showStartValues();
+    Q_EMIT startValuesDue();
     while (!stop.requested()) {
         ++m_sampleCounter;
         const QString text =
@@ -82,11 +82,9 @@ void AccelerationTest::execute(CommandLink& link, const StopSignal& stop, const 
                 // Started at the sample, not after the display has changed: the ui's delay is
                 // not part of the run.
                 m_stopwatch.start();
-                if (view.showRunning)
-                    view.showRunning();
+                Q_EMIT runningStarted();
             }
-            if (view.synchronise)
-                view.synchronise();
+            Q_EMIT sampleReady();
         }
         if (m_sampleCounter > kSampleLimit) {
             m_outcome = Outcome::SampleLimit;

@@ -2,6 +2,7 @@
 
 #include "core/j1979/service01.h"
 
+#include <QObject>
 #include <QString>
 #include <chrono>
 #include <functional>
@@ -37,19 +38,14 @@ struct StandstillCheck {
 
 // A timed standing start: from the first speed above zero to 100 km/h (60 mph in English
 // units), the time at the target taken from the last sample by proportion. The loop runs on the
-// speed worker; the displays are the ui's, reached through the View (each call returns once the
-// ui has shown it). The state the worker writes is read by the ui thread only while the worker
-// waits in a View call, or after it has ended.
-class AccelerationTest {
+// speed worker; the displays are the ui's, reached through the signals the loop emits (each
+// emit returns once the ui has shown it). The state the worker writes is read by the ui thread
+// only while the worker waits in such an emit, or after it has ended.
+class AccelerationTest : public QObject {
+    Q_OBJECT
 public:
     // The test ends once the sample counter exceeds this.
     static constexpr int kSampleLimit = 10000;
-
-    struct View {
-        std::function<void()> showStartValues; // the start texts of speed and time
-        std::function<void()> showRunning;     // the first speed above zero has come
-        std::function<void()> synchronise;     // a sample above zero: show it (showTestProgress)
-    };
 
     // Why the last run ended.
     enum class Outcome { None, TargetReached, Stopped, SampleLimit, SpeedUnreadable };
@@ -60,7 +56,8 @@ public:
         QString time;
     };
 
-    explicit AccelerationTest(std::function<bool()> english, Stopwatch::Now now = {});
+    explicit AccelerationTest(std::function<bool()> english, Stopwatch::Now now = {},
+                              QObject* parent = nullptr);
 
     // The speed at the start, always asked in km/h: the vehicle has to stand.
     StandstillCheck checkStandstill(CommandLink& link) const;
@@ -69,7 +66,7 @@ public:
 
     // The worker's loop: samples the speed until the target, the sample limit, a speed that is
     // not a number, or the stop signal.
-    void execute(CommandLink& link, const StopSignal& stop, const View& view);
+    void execute(CommandLink& link, const StopSignal& stop);
 
     // The hand-off, on the ui thread while the worker waits: the last speed and the stopwatch
     // reading, which is also what the result is computed from.
@@ -92,6 +89,15 @@ public:
 
     static QString unitText(bool english);
     static QString secondsText(long double seconds);
+
+Q_SIGNALS:
+    // Emitted by execute() on the thread that runs it; connect with Qt::DirectConnection so
+    // that the loop goes on only once the display has changed. The start texts of speed and
+    // time are due; the first speed above zero has come; a sample above zero is to be shown
+    // (through synchronise()).
+    void startValuesDue();
+    void runningStarted();
+    void sampleReady();
 
 private:
     bool english() const { return m_english && m_english(); }

@@ -19,8 +19,7 @@ bool SensorThread::startPolling() {
 
 void SensorThread::workerStarting() {
     m_cycles.link().setStopSignal(&stopSignal());
-    if (onPollingStarted)
-        onPollingStarted();
+    Q_EMIT pollingStarted();
 }
 
 void SensorThread::execute() {
@@ -40,12 +39,10 @@ void SensorThread::execute() {
 void SensorThread::showCycle() {
     std::lock_guard cycle(m_cycleMutex);
     ++m_handOffs;
-    if (onCycleReady)
-        onCycleReady();
+    Q_EMIT cycleReady();
 }
 
 void SensorThread::workerEnded(std::exception_ptr error) {
     m_cycles.link().setStopSignal(nullptr);
-    if (onPollingFinished)
-        onPollingFinished(error);
+    Q_EMIT pollingFinished(error);
 }

@@ -13,7 +13,7 @@ class SensorPolling;
 // until a stop is requested, and after each cycle hands its results to the thread that started it
 // and waits until they are shown. A stop request also ends the exchange in progress; the cycle in
 // which it came is not handed over. Whatever the worker throws ends polling and is handed to
-// onPollingFinished. Started, stopped and destroyed on the starting (ui) thread only.
+// pollingFinished. Started, stopped and destroyed on the starting (ui) thread only.
 class SensorThread : public HandOffThread {
     Q_OBJECT
 public:
@@ -21,23 +21,25 @@ public:
                  QObject* parent = nullptr);
     ~SensorThread() override;
 
-    // Run on the starting thread: just before the worker begins; after each cycle, while the
-    // worker waits (not after a stop request); after the worker has ended, with what ended it
-    // (null after a stop). The hand-off must not throw.
-    std::function<void()> onPollingStarted;
-    std::function<void()> onCycleReady;
-    std::function<void(std::exception_ptr error)> onPollingFinished;
-
     // Starts the worker unless it runs; true when it was started.
     bool startPolling();
-    // From startPolling until onPollingFinished has run.
+    // From startPolling until pollingFinished has been handled.
     bool isPolling() const { return isWorking(); }
     // Requests the stop, then handles the starting thread's events (the hand-off among them)
-    // until the worker has ended and onPollingFinished has run.
+    // until the worker has ended and pollingFinished has been handled.
     void stopPollingAndWait() { stopAndWait(); }
 
     // Cycles handed over and shown, since this object was made (for tests and benchmarks).
     long long handOffs() const { return m_handOffs; }
+
+Q_SIGNALS:
+    // Emitted on the starting thread and handled there before the emit returns: connect with
+    // Qt::DirectConnection. Just before the worker begins; after each cycle, while the worker
+    // waits (not after a stop request); after the worker has ended, with what ended it (null
+    // after a stop). A receiver of cycleReady must not throw.
+    void pollingStarted();
+    void cycleReady();
+    void pollingFinished(std::exception_ptr error);
 
 private:
     void execute() override;

@@ -3,7 +3,6 @@
 #include "core/livedata/hand_off_thread.h"
 
 #include <exception>
-#include <functional>
 
 class AccelerationTest;
 class CommandLink;
@@ -18,17 +17,19 @@ public:
     SpeedThread(AccelerationTest& test, CommandLink& link, QObject* parent = nullptr);
     ~SpeedThread() override;
 
-    // Run on the starting thread: just before the worker begins; the worker's display changes
-    // (the start values, the change to "running", each sample above zero); after the worker has
-    // ended, with what ended it (null unless it threw). None of them may throw.
-    std::function<void()> onTestStarted;
-    std::function<void()> showStartValues;
-    std::function<void()> showRunning;
-    std::function<void()> showTestProgress;
-    std::function<void(std::exception_ptr error)> onTestFinished;
-
     // Starts the worker unless it runs; true when it was started.
     bool startTest();
+
+Q_SIGNALS:
+    // Emitted on the starting thread and handled there before the emit returns: connect with
+    // Qt::DirectConnection. Just before the worker begins; the worker's display changes (the
+    // start values, the change to "running", each sample above zero) while it waits; after the
+    // worker has ended, with what ended it (null unless it threw). No receiver may throw.
+    void testStarted();
+    void startValuesDue();
+    void runningStarted();
+    void sampleReady();
+    void testFinished(std::exception_ptr error);
 
 private:
     void execute() override;

@@ -2,6 +2,7 @@
 
 #include "ui/app/error_display.h"
 #include "ui/dialogs/maker_contact.h"
+#include "ui/dialogs/url_opener.h"
 #include "ui/widgets/pictures.h"
 #include "ui/widgets/title_strip.h"
 
@@ -30,6 +31,10 @@ QLabel* textLabel(QWidget* parent, const QString& text, int y) {
     label->adjustSize();
     return label;
 }
+
+struct DesktopOpener : UrlOpener {
+    void openUrl(const QUrl& url) override { QDesktopServices::openUrl(url); }
+};
 
 } // namespace
 
@@ -60,7 +65,8 @@ InfoDialog::InfoDialog(const QString& version, QWidget* parent)
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(251, 247, 172));
     setPalette(pal);
-    openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+    m_ownOpener = std::make_unique<DesktopOpener>();
+    m_opener = m_ownOpener.get();
 
     auto* caption = new TitleStrip(QStringLiteral("About"), this);
     caption->setObjectName(QStringLiteral("dxContainer1"));
@@ -100,6 +106,8 @@ InfoDialog::InfoDialog(const QString& version, QWidget* parent)
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
+InfoDialog::~InfoDialog() = default;
+
 QLabel* InfoDialog::link(const QString& name, const QString& text, int y) {
     QLabel* label = textLabel(this, text, y);
     label->setObjectName(name);
@@ -126,9 +134,9 @@ bool InfoDialog::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void InfoDialog::onWebsiteClicked() {
-    openUrl(QUrl(QLatin1String(kWebAddress)));
+    m_opener->openUrl(QUrl(QLatin1String(kWebAddress)));
 }
 
 void InfoDialog::onMailClicked() {
-    openUrl(QUrl(QStringLiteral("mailto:") + QLatin1String(kSupportMail)));
+    m_opener->openUrl(QUrl(QStringLiteral("mailto:") + QLatin1String(kSupportMail)));
 }

@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QDialog>
-#include <QUrl>
-#include <functional>
+#include <memory>
 
 class QLabel;
+struct UrlOpener;
 
 // "Info": the program's name and version, and links to the maker's web page and support e-mail
 // address. Its texts stay English in every language.
@@ -13,12 +13,13 @@ class InfoDialog : public QDialog {
 public:
     // version: the program's version as the build knows it ("1.1" or "1.1.0.0").
     explicit InfoDialog(const QString& version, QWidget* parent = nullptr);
+    ~InfoDialog() override;
 
     void onWebsiteClicked();
     void onMailClicked();
 
-    // Hands a link to the desktop (web browser, mail program); tests replace it.
-    std::function<void(const QUrl&)> openUrl;
+    // Tests take the links instead of the desktop; the opener outlives the dialog.
+    void setUrlOpener(UrlOpener& opener) { m_opener = &opener; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -26,6 +27,8 @@ protected:
 private:
     QLabel* link(const QString& name, const QString& text, int y);
 
+    std::unique_ptr<UrlOpener> m_ownOpener;
+    UrlOpener* m_opener = nullptr;
     QLabel* m_web = nullptr;
     QLabel* m_mail = nullptr;
 };

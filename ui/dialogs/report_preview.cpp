@@ -4,6 +4,7 @@
 #include "core/report/report_files.h"
 #include "core/report/report_transform.h"
 #include "ui/app/error_display.h"
+#include "ui/dialogs/report_preview_dialogs.h"
 #include "ui/widgets/pictures.h"
 
 #include <QDir>
@@ -22,6 +23,33 @@
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
+
+namespace {
+
+class PrintDialogs : public ReportPreviewDialogs {
+public:
+    explicit PrintDialogs(QWidget* parent) : m_parent(parent) {}
+    bool choosePrinter(QPrinter& printer) override {
+        QPrintDialog dialog(&printer, m_parent);
+        return dialog.exec() == QDialog::Accepted;
+    }
+    void showPrintPreview(const std::function<void(QPrinter*)>& paint) override {
+        QPrintPreviewDialog dialog(m_parent);
+        dialog.setObjectName(QStringLiteral("PrintPreview"));
+        QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, m_parent,
+                         [&paint](QPrinter* printer) { paint(printer); });
+        dialog.exec();
+    }
+    QString choosePdfFile(const QString& suggested) override {
+        return QFileDialog::getSaveFileName(m_parent, const_str::ExportPdf, suggested,
+                                            const_str::PdfFileType + QStringLiteral(" (*.pdf)"));
+    }
+
+private:
+    QWidget* m_parent;
+};
+
+} // namespace
 
 ReportPreview::ReportPreview(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TfReportPreview"));
@@ -60,25 +88,14 @@ ReportPreview::ReportPreview(QWidget* parent) : QDialog(parent) {
     status->setFixedHeight(19);
     layout->addWidget(status);
 
-    choosePrinter = [this](QPrinter& printer) {
-        QPrintDialog dialog(&printer, this);
-        return dialog.exec() == QDialog::Accepted;
-    };
-    showPrintPreview = [this](const std::function<void(QPrinter*)>& paint) {
-        QPrintPreviewDialog dialog(this);
-        dialog.setObjectName(QStringLiteral("PrintPreview"));
-        connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
-                [&paint](QPrinter* printer) { paint(printer); });
-        dialog.exec();
-    };
-    choosePdfFile = [this](const QString& suggested) {
-        return QFileDialog::getSaveFileName(this, const_str::ExportPdf, suggested,
-                                            const_str::PdfFileType + QStringLiteral(" (*.pdf)"));
-    };
+    m_ownDialogs = std::make_unique<PrintDialogs>(this);
+    m_dialogs = m_ownDialogs.get();
     connect(print, &QToolButton::clicked, this, guarded([this] { onPrintClicked(); }));
     connect(preview, &QToolButton::clicked, this, guarded([this] { onPrintPreviewClicked(); }));
     connect(pdf, &QToolButton::clicked, this, guarded([this] { onExportPdfClicked(); }));
 }
+
+ReportPreview::~ReportPreview() = default;
 
 QToolButton* ReportPreview::toolButton(const QString& name, const QString& pictureName,
                                        const QString& tip) {
@@ -115,13 +132,13 @@ QString ReportPreview::shownText() const {
 
 void ReportPreview::onPrintClicked() {
     QPrinter printer;
-    if (!choosePrinter(printer))
+    if (!m_dialogs->choosePrinter(printer))
         return;
     m_browser->print(&printer);
 }
 
 void ReportPreview::onPrintPreviewClicked() {
-    showPrintPreview([this](QPrinter* printer) { m_browser->print(printer); });
+    m_dialogs->showPrintPreview([this](QPrinter* printer) { m_browser->print(printer); });
 }
 
 void ReportPreview::onExportPdfClicked() {
@@ -131,7 +148,7 @@ void ReportPreview::onExportPdfClicked() {
         (report.completeBaseName() == QLatin1String("temp") ? QStringLiteral("report")
                                                             : report.completeBaseName()) +
         QStringLiteral(".pdf");
-    QString path = choosePdfFile(suggested);
+    QString path = m_dialogs->choosePdfFile(suggested);
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())

@@ -1,9 +1,10 @@
 #pragma once
 
 #include <QDialog>
-#include <functional>
+#include <memory>
 
 class QPrinter;
+struct ReportPreviewDialogs;
 class QTextBrowser;
 class QToolButton;
 
@@ -14,6 +15,7 @@ class ReportPreview : public QDialog {
     Q_OBJECT
 public:
     explicit ReportPreview(QWidget* parent = nullptr);
+    ~ReportPreview() override;
 
     // Formats the report file through the stylesheet beside it and shows the result; a report or
     // stylesheet that cannot be read or applied shows why instead.
@@ -28,12 +30,8 @@ public:
     // The HTML shown (for tests and the PDF export).
     QString shownText() const;
 
-    // How the user is asked; tests replace them. choosePrinter: the print dialog, true to print.
-    // showPrintPreview: runs the preview dialog that calls back for its pages.
-    // choosePdfFile: the save dialog, an empty text to cancel.
-    std::function<bool(QPrinter& printer)> choosePrinter;
-    std::function<void(const std::function<void(QPrinter*)>& paint)> showPrintPreview;
-    std::function<QString(const QString& suggested)> choosePdfFile;
+    // Tests answer the preview's questions instead of the user; the dialogs outlive the preview.
+    void setDialogs(ReportPreviewDialogs& dialogs) { m_dialogs = &dialogs; }
 
     // Writes what the preview shows as a PDF file, atomically; throws ReportError naming the file.
     void exportPdf(const QString& path) const;
@@ -41,6 +39,8 @@ public:
 private:
     QToolButton* toolButton(const QString& name, const QString& picture, const QString& tip);
 
+    std::unique_ptr<ReportPreviewDialogs> m_ownDialogs;
+    ReportPreviewDialogs* m_dialogs = nullptr;
     QTextBrowser* m_browser = nullptr;
     QString m_path;
 };

@@ -6,6 +6,7 @@
 #include "core/report/report_files.h"
 #include "ui/app/error_display.h"
 #include "ui/dialogs/report_preview.h"
+#include "ui/dialogs/report_settings_dialogs.h"
 
 #include <QCheckBox>
 #include <QFileDialog>
@@ -33,11 +34,39 @@ QCheckBox* checkBox(const QString& name, const QString& text, QWidget* parent) {
     return box;
 }
 
+class SaveAndPreview : public ReportSettingsDialogs {
+public:
+    SaveAndPreview(QWidget* parent, ReportPreview* preview)
+        : m_parent(parent), m_preview(preview) {}
+    QString chooseSaveFile(const QString& reportsDir) override {
+        QFileDialog dialog(m_parent, m_parent->windowTitle(), reportsDir,
+                           const_str::XmlFileType + QStringLiteral(" (*.xml)"));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(QStringLiteral("xml"));
+        // Replacing a file of that name is what Save does; the dialog need not ask.
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return QString();
+        return dialog.selectedFiles().first();
+    }
+    void showPreview(const QString& path) override {
+        if (m_preview == nullptr)
+            return;
+        m_preview->loadReport(path);
+        m_preview->exec();
+    }
+
+private:
+    QWidget* m_parent;
+    ReportPreview* m_preview;
+};
+
 } // namespace
 
 ReportSettingsDialog::ReportSettingsDialog(const ShownResults& shown, const Translator& translator,
                                            ReportPreview* preview, QWidget* parent)
-    : QDialog(parent), m_shown(shown), m_translator(translator), m_preview(preview) {
+    : QDialog(parent), m_shown(shown), m_translator(translator),
+      m_ownDialogs(std::make_unique<SaveAndPreview>(this, preview)), m_dialogs(m_ownDialogs.get()) {
     setObjectName(QStringLiteral("TfReportSettings"));
     setWindowTitle(QStringLiteral("OBD-II Diagnostic Report"));
     setFixedSize(393, 305);
@@ -66,13 +95,6 @@ ReportSettingsDialog::ReportSettingsDialog(const ShownResults& shown, const Tran
     buttons->addWidget(close);
     layout->addLayout(buttons);
 
-    chooseSaveFile = [this](const QString& dir) { return askForFile(dir); };
-    showPreview = [this](const QString& path) {
-        if (m_preview == nullptr)
-            return;
-        m_preview->loadReport(path);
-        m_preview->exec();
-    };
     dateTimeText = [] { return reportDateTimeText(); };
     for (QPushButton* button : {save, view})
         connect(button, &QPushButton::clicked, this,
@@ -151,17 +173,7 @@ ReportChoices ReportSettingsDialog::choices() const {
     return c;
 }
 
-QString ReportSettingsDialog::askForFile(const QString& reportsDir) {
-    QFileDialog dialog(this, windowTitle(), reportsDir,
-                       const_str::XmlFileType + QStringLiteral(" (*.xml)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("xml"));
-    // Replacing a file of that name is what Save does; the dialog need not ask.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return QString();
-    return dialog.selectedFiles().first();
-}
+ReportSettingsDialog::~ReportSettingsDialog() = default;
 
 void ReportSettingsDialog::buildReport(int tag) {
     const ReportInput input{m_shown, choices(), reportCaptions([this](const QString& text) {
@@ -171,12 +183,12 @@ void ReportSettingsDialog::buildReport(int tag) {
     const QByteArray document = encodeReport(::buildReport(input));
     const QString dir = createReportsDir();
     if (tag == 1) {
-        const QString path = chooseSaveFile(dir);
+        const QString path = m_dialogs->chooseSaveFile(dir);
         if (!path.isEmpty())
             writeReportFile(path, document);
         return;
     }
     const QString path = previewReportPath();
     writeReportFile(path, document);
-    showPreview(path);
+    m_dialogs->showPreview(path);
 }

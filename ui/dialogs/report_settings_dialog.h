@@ -3,8 +3,10 @@
 #include <QDialog>
 #include <array>
 #include <functional>
+#include <memory>
 
 struct ReportChoices;
+struct ReportSettingsDialogs;
 struct ShownResults;
 class QCheckBox;
 class QLineEdit;
@@ -21,6 +23,7 @@ public:
     // captions the report copies; preview: where View shows the report.
     ReportSettingsDialog(const ShownResults& shown, const Translator& translator,
                          ReportPreview* preview, QWidget* parent = nullptr);
+    ~ReportSettingsDialog() override;
 
     // Save (tag 1) writes the report to a file the user names; View (tag 2) writes the preview
     // file and shows it. Both build the document from what the pages show at this moment.
@@ -29,10 +32,9 @@ public:
     // The dialog's fields and check boxes as the report builder takes them.
     ReportChoices choices() const;
 
-    // How the user is asked; tests replace them. chooseSaveFile: the save dialog opened in the
-    // reports directory, an empty text to cancel. showPreview: the preview of the written file.
-    std::function<QString(const QString& reportsDir)> chooseSaveFile;
-    std::function<void(const QString& path)> showPreview;
+    // Tests answer the save dialog and take the preview instead of the user; the dialogs outlive
+    // this one.
+    void setDialogs(ReportSettingsDialogs& dialogs) { m_dialogs = &dialogs; }
     // The date and time the report shows; tests fix it.
     std::function<QString()> dateTimeText;
 
@@ -40,11 +42,11 @@ private:
     QWidget* buildCustomerTab();
     QWidget* buildVehicleTab();
     QWidget* buildReportDataGroup();
-    QString askForFile(const QString& reportsDir);
 
     const ShownResults& m_shown;
     const Translator& m_translator;
-    ReportPreview* m_preview;
+    std::unique_ptr<ReportSettingsDialogs> m_ownDialogs;
+    ReportSettingsDialogs* m_dialogs = nullptr;
     std::array<QLineEdit*, 4> m_customer{};
     QLineEdit* m_make = nullptr;
     QLineEdit* m_model = nullptr;

@@ -7,6 +7,7 @@
 #include "core/l10n/const_str.h"
 #include "core/l10n/user_notifier.h"
 #include "ui/pages/dtc_grid_draw_cell.h"
+#include "ui/pages/dtc_page_dialogs.h"
 #include "ui/pages/result_grid.h"
 #include "ui/pages/shown_grid_texts.h"
 
@@ -34,13 +35,32 @@ QPushButton* barButton(const QString& name, const QString& text, QWidget* parent
     return button;
 }
 
+class MessageDialogs : public DtcPageDialogs {
+public:
+    explicit MessageDialogs(QWidget* parent) : m_parent(parent) {}
+    QMessageBox::StandardButton askClearCodes(const QString& warning) override {
+        return QMessageBox::StandardButton(DtcPage::clearCodesBox(warning, m_parent)->exec());
+    }
+    bool choosePrinter(QPrinter& printer) override {
+        QPrintDialog dialog(&printer, m_parent);
+        dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+        dialog.setOption(QAbstractPrintDialog::PrintSelection, true);
+        dialog.setMinMax(1, 1);
+        dialog.setFromTo(1, 1);
+        return dialog.exec() == QDialog::Accepted;
+    }
+
+private:
+    QWidget* m_parent;
+};
+
 } // namespace
 
 DtcPage::DtcPage(ProgramContext& context, UserNotifier& notifier, QWidget* parent)
     : QWidget(parent), m_context(context), m_notifier(notifier) {
     setObjectName(QStringLiteral("Page_DTC"));
-    askClearCodes = [this](const QString& warning) { return askWithMessageBox(warning); };
-    choosePrinter = [this](QPrinter& printer) { return chooseWithPrintDialog(printer); };
+    m_ownDialogs = std::make_unique<MessageDialogs>(this);
+    m_dialogs = m_ownDialogs.get();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -49,6 +69,8 @@ DtcPage::DtcPage(ProgramContext& context, UserNotifier& notifier, QWidget* paren
     layout->addWidget(buildBottomBar());
     emptyGrids();
 }
+
+DtcPage::~DtcPage() = default;
 
 QWidget* DtcPage::buildCodeBox(QTableWidget*& grid, QLabel*& heading, const QString& name,
                                const QString& title) {
@@ -244,7 +266,7 @@ void DtcPage::onClearCodesClicked() {
     m_context.link.logEvent(QStringLiteral(" - Delete DTC"));
     if (communicationLost(m_context.connection, m_notifier))
         return;
-    if (askClearCodes(const_str::ClearCodesWarning) != QMessageBox::Yes)
+    if (m_dialogs->askClearCodes(const_str::ClearCodesWarning) != QMessageBox::Yes)
         return;
     if (!clearTroubleCodes(m_context.link, m_notifier))
         return;
@@ -261,10 +283,6 @@ std::unique_ptr<QMessageBox> DtcPage::clearCodesBox(const QString& warning, QWid
     box->setDefaultButton(QMessageBox::No);
     box->setEscapeButton(QMessageBox::Cancel);
     return box;
-}
-
-QMessageBox::StandardButton DtcPage::askWithMessageBox(const QString& warning) {
-    return QMessageBox::StandardButton(clearCodesBox(warning, this)->exec());
 }
 
 void DtcPage::fillManufacturers(const QStringList& manufacturers) {
@@ -339,18 +357,9 @@ void DtcPage::printLists(QPrinter& printer) const {
     painter.end();
 }
 
-bool DtcPage::chooseWithPrintDialog(QPrinter& printer) {
-    QPrintDialog dialog(&printer, this);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, true);
-    dialog.setMinMax(1, 1);
-    dialog.setFromTo(1, 1);
-    return dialog.exec() == QDialog::Accepted;
-}
-
 void DtcPage::onPrintCodesClicked() {
     QPrinter printer;
-    if (!choosePrinter(printer))
+    if (!m_dialogs->choosePrinter(printer))
         return;
     printLists(printer);
 }

@@ -7,9 +7,9 @@
 #include <QMessageBox>
 #include <QStringList>
 #include <QWidget>
-#include <functional>
 #include <memory>
 
+struct DtcPageDialogs;
 struct ProgramContext;
 struct ShownCodeGrid;
 class QComboBox;
@@ -26,6 +26,7 @@ class DtcPage : public QWidget {
     Q_OBJECT
 public:
     DtcPage(ProgramContext& context, UserNotifier& notifier, QWidget* parent = nullptr);
+    ~DtcPage() override;
 
     // Read the codes and show them; the connection sequence reads them itself and shows them.
     void fillStoredCodes();
@@ -59,9 +60,8 @@ public:
     QList<PrintLine> printLines() const;
     void printLists(QPrinter& printer) const;
 
-    // How the page asks the user; tests replace the questions.
-    std::function<QMessageBox::StandardButton(const QString& warning)> askClearCodes;
-    std::function<bool(QPrinter& printer)> choosePrinter;
+    // Tests answer the page's questions instead of the user; the dialogs outlive the page.
+    void setDialogs(DtcPageDialogs& dialogs) { m_dialogs = &dialogs; }
 
     // The question before the codes are cleared, "No" its default.
     static std::unique_ptr<QMessageBox> clearCodesBox(const QString& warning, QWidget* parent);
@@ -90,11 +90,11 @@ private:
     // Keeps the report's record of a grid up to date with what it shows.
     ShownCodeGrid& shownGrid(const QTableWidget* grid);
     void recordShown(const QTableWidget* grid);
-    QMessageBox::StandardButton askWithMessageBox(const QString& warning);
-    bool chooseWithPrintDialog(QPrinter& printer);
 
     ProgramContext& m_context;
     UserNotifier& m_notifier;
+    std::unique_ptr<DtcPageDialogs> m_ownDialogs;
+    DtcPageDialogs* m_dialogs = nullptr;
     QWidget* m_client = nullptr;
     QTableWidget* m_stored = nullptr;
     QTableWidget* m_pending = nullptr;

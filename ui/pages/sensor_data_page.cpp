@@ -38,9 +38,13 @@ SensorDataPage::SensorDataPage(ProgramContext& context, UserNotifier& notifier, 
     m_polling = std::make_unique<SensorPolling>(m_context.link, m_data,
                                                 [this] { return isEnglish(m_context.unitSystem); });
     m_thread = std::make_unique<SensorThread>(*m_polling, m_data.activeTab);
-    m_thread->onPollingStarted = [this] { onPollingStarted(); };
-    m_thread->onCycleReady = [this] { onCycleReady(); };
-    m_thread->onPollingFinished = [this](std::exception_ptr error) { onPollingFinished(error); };
+    // Direct: the worker waits in the hand-off until the cycle is shown.
+    connect(m_thread.get(), &SensorThread::pollingStarted, this, &SensorDataPage::onPollingStarted,
+            Qt::DirectConnection);
+    connect(m_thread.get(), &SensorThread::cycleReady, this, &SensorDataPage::onCycleReady,
+            Qt::DirectConnection);
+    connect(m_thread.get(), &SensorThread::pollingFinished, this,
+            &SensorDataPage::onPollingFinished, Qt::DirectConnection);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -73,8 +77,8 @@ SensorDataPage::SensorDataPage(ProgramContext& context, UserNotifier& notifier, 
 
 SensorDataPage::~SensorDataPage() {
     // The worker reaches into the widgets through the hand-off; it ends before they do.
-    m_thread->onPollingFinished = nullptr;
-    m_thread->onCycleReady = nullptr;
+    disconnect(m_thread.get(), &SensorThread::pollingFinished, nullptr, nullptr);
+    disconnect(m_thread.get(), &SensorThread::cycleReady, nullptr, nullptr);
     m_thread->stopPollingAndWait();
 }
 

@@ -45,6 +45,8 @@ public:
     void fitSensorColumns();
     void setGridHeadings(const GridHeadingTexts& texts) override;
 
+    // The ui side of every hand-off: shows the cycle the worker has just written.
+    void onCycleReady();
     // The graph and dashboard sides of the hand-off and of "Reset".
     void graphHandOff();
     void dashboardHandOff();
@@ -74,7 +76,6 @@ protected:
 private:
     QWidget* buildTableTab();
     QWidget* buildBottomBar();
-    void onCycleReady();
     void onPollingStarted();
     void onPollingFinished(std::exception_ptr error);
     QStringList monitoredNames() const;

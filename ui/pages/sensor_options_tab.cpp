@@ -6,6 +6,7 @@
 #include "core/livedata/sensor_selection.h"
 #include "core/settings/data_dirs.h"
 #include "ui/app/error_display.h"
+#include "ui/pages/sensor_file_dialogs.h"
 #include "ui/pages/sensor_list_box.h"
 
 #include <QDir>
@@ -36,6 +37,20 @@ QString runFileDialog(QWidget* parent, const QString& folder, QFileDialog::Accep
     return dialog.selectedFiles().first();
 }
 
+class FileDialogs : public SensorFileDialogs {
+public:
+    explicit FileDialogs(QWidget* parent) : m_parent(parent) {}
+    QString chooseSaveFile(const QString& folder) override {
+        return runFileDialog(m_parent, folder, QFileDialog::AcceptSave);
+    }
+    QString chooseOpenFile(const QString& folder) override {
+        return runFileDialog(m_parent, folder, QFileDialog::AcceptOpen);
+    }
+
+private:
+    QWidget* m_parent;
+};
+
 QPushButton* button(const QString& name, const QString& text, QWidget* parent) {
     auto* b = new QPushButton(text, parent);
     b->setObjectName(name);
@@ -47,12 +62,8 @@ QPushButton* button(const QString& name, const QString& text, QWidget* parent) {
 SensorOptionsTab::SensorOptionsTab(SensorLists& lists, QWidget* parent)
     : QWidget(parent), m_lists(lists) {
     setObjectName(QStringLiteral("tsSensorOptions"));
-    chooseSaveFile = [this](const QString& folder) {
-        return runFileDialog(this, folder, QFileDialog::AcceptSave);
-    };
-    chooseOpenFile = [this](const QString& folder) {
-        return runFileDialog(this, folder, QFileDialog::AcceptOpen);
-    };
+    m_ownDialogs = std::make_unique<FileDialogs>(this);
+    m_dialogs = m_ownDialogs.get();
     sensorsFolder = [] { return data_dirs::dataDir() + QStringLiteral("/sensors"); };
 
     m_supported = new SensorListBox(QStringLiteral("lbSupportedSensors"), false, this);
@@ -130,6 +141,8 @@ SensorOptionsTab::SensorOptionsTab(SensorLists& lists, QWidget* parent)
     connect(open, &QPushButton::clicked, this, guarded([this] { onOpenSensorChoiceClicked(); }));
     connect(save, &QPushButton::clicked, this, guarded([this] { onSaveSensorChoiceClicked(); }));
 }
+
+SensorOptionsTab::~SensorOptionsTab() = default;
 
 QWidget* SensorOptionsTab::listPanel(const QString& heading, SensorListBox* box) {
     auto* panel = new QWidget(this);
@@ -216,7 +229,7 @@ void SensorOptionsTab::onSaveSensorChoiceClicked() {
     const QString folder = sensorsFolder();
     if (!QDir().mkpath(folder))
         throw SensorFileError(const_str::DirectoryNotCreated.arg(QDir(folder).dirName()));
-    const QString path = chooseSaveFile(folder);
+    const QString path = m_dialogs->chooseSaveFile(folder);
     if (path.isEmpty())
         return;
     // What the list box shows is saved, applied or not.
@@ -224,7 +237,7 @@ void SensorOptionsTab::onSaveSensorChoiceClicked() {
 }
 
 void SensorOptionsTab::onOpenSensorChoiceClicked() {
-    const QString path = chooseOpenFile(sensorsFolder());
+    const QString path = m_dialogs->chooseOpenFile(sensorsFolder());
     if (path.isEmpty())
         return;
     // The file is read whole before the lists change, so a file that cannot be read or is no

@@ -2,7 +2,9 @@
 
 #include <QWidget>
 #include <functional>
+#include <memory>
 
+struct SensorFileDialogs;
 struct SensorLists;
 struct SensorSelection;
 class SensorListBox;
@@ -15,11 +17,10 @@ class SensorOptionsTab : public QWidget {
     Q_OBJECT
 public:
     SensorOptionsTab(SensorLists& lists, QWidget* parent = nullptr);
+    ~SensorOptionsTab() override;
 
-    // The file dialogs, opened in the folder; an empty name when the user cancels. Tests
-    // replace them.
-    std::function<QString(const QString& folder)> chooseSaveFile;
-    std::function<QString(const QString& folder)> chooseOpenFile;
+    // Tests answer the file dialogs instead of the user; the dialogs outlive the tab.
+    void setDialogs(SensorFileDialogs& dialogs) { m_dialogs = &dialogs; }
     // The sensors folder of the data directory (tests give their own).
     std::function<QString()> sensorsFolder;
 
@@ -54,6 +55,8 @@ private:
     void show(const SensorSelection& selection);
 
     SensorLists& m_lists;
+    std::unique_ptr<SensorFileDialogs> m_ownDialogs;
+    SensorFileDialogs* m_dialogs = nullptr;
     SensorListBox* m_supported = nullptr;
     SensorListBox* m_notSupported = nullptr;
     SensorListBox* m_monitored = nullptr;

@@ -7,6 +7,7 @@
 #include "core/livedata/terminal_transcript.h"
 #include "core/settings/data_dirs.h"
 #include "ui/app/error_display.h"
+#include "ui/pages/transcript_dialogs.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -43,13 +44,33 @@ QPushButton* button(const QString& name, const QString& text, QWidget* parent) {
     return b;
 }
 
+class SaveDialog : public TranscriptDialogs {
+public:
+    explicit SaveDialog(QWidget* parent) : m_parent(parent) {}
+    QString askSavePath(const QString& proposedPath) override {
+        QFileDialog dialog(m_parent, const_str::SaveTranscriptCaption);
+        dialog.setObjectName(QStringLiteral("SaveDialog1"));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setNameFilters({QStringLiteral("txt (*.txt)"), QStringLiteral("log (*.log)")});
+        dialog.setDefaultSuffix(QStringLiteral("txt"));
+        dialog.selectFile(proposedPath);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return QString();
+        return dialog.selectedFiles().constFirst();
+    }
+
+private:
+    QWidget* m_parent;
+};
+
 } // namespace
 
 TerminalPage::TerminalPage(ProgramContext& context, QWidget* parent)
     : QWidget(parent), m_context(context) {
     setObjectName(QStringLiteral("Page_Terminal"));
     m_exchange = new BackgroundExchange(m_context.link, this);
-    askSavePath = [this](const QString& proposed) { return saveDialog(proposed); };
+    m_ownDialogs = std::make_unique<SaveDialog>(this);
+    m_dialogs = m_ownDialogs.get();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addWidget(buildCalculator());
@@ -230,24 +251,12 @@ void TerminalPage::onClearTranscriptClicked() {
     m_transcript->clear();
 }
 
-QString TerminalPage::saveDialog(const QString& proposedPath) {
-    QFileDialog dialog(this, const_str::SaveTranscriptCaption);
-    dialog.setObjectName(QStringLiteral("SaveDialog1"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters({QStringLiteral("txt (*.txt)"), QStringLiteral("log (*.log)")});
-    dialog.setDefaultSuffix(QStringLiteral("txt"));
-    dialog.selectFile(proposedPath);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return QString();
-    return dialog.selectedFiles().constFirst();
-}
-
 void TerminalPage::onSaveTranscriptClicked() {
     const QString proposed =
         QDir(data_dirs::dataDir())
             .filePath(terminal_transcript::proposedFileName(QDateTime::currentDateTime()) +
                       QStringLiteral(".txt"));
-    const QString path = askSavePath(proposed);
+    const QString path = m_dialogs->askSavePath(proposed);
     if (path.isEmpty())
         return;
     const QString text = m_transcript->toPlainText();

@@ -3,8 +3,10 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <memory>
 
 struct ProgramContext;
+struct TranscriptDialogs;
 class BackgroundExchange;
 class QCheckBox;
 class QComboBox;
@@ -34,9 +36,8 @@ public:
     // Handles events until a request in progress has been answered; before the interface closes.
     void waitForRequest();
 
-    // Asks where to save the transcript, starting from the proposed path; empty: cancelled.
-    // Tests replace the save dialog.
-    std::function<QString(const QString& proposedPath)> askSavePath;
+    // Tests answer the save dialog instead of the user; the dialogs outlive the page.
+    void setDialogs(TranscriptDialogs& dialogs) { m_dialogs = &dialogs; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -50,9 +51,10 @@ private:
     // Sends the command unless a request is in progress; the answer goes to done.
     void sendRequest(const QString& command, std::function<void(const QString&)> done);
     void setRequestButtonsEnabled(bool enabled);
-    QString saveDialog(const QString& proposedPath);
 
     ProgramContext& m_context;
+    std::unique_ptr<TranscriptDialogs> m_ownDialogs;
+    TranscriptDialogs* m_dialogs = nullptr;
     BackgroundExchange* m_exchange = nullptr;
     QLineEdit* m_binInput = nullptr;
     QLineEdit* m_intInput = nullptr;

@@ -42,11 +42,21 @@ TestsPage::TestsPage(ProgramContext& context, UserNotifier& notifier, QWidget* p
     setObjectName(QStringLiteral("Page_Tests"));
     m_test = std::make_unique<AccelerationTest>([this] { return isEnglish(m_context.unitSystem); });
     m_thread = std::make_unique<SpeedThread>(*m_test, m_context.link);
-    m_thread->onTestStarted = [this] { onTestStarted(); };
-    m_thread->showStartValues = [this] { runReportingErrors([this] { showStartValues(); }); };
-    m_thread->showRunning = [this] { runReportingErrors([this] { showRunning(); }); };
-    m_thread->showTestProgress = [this] { runReportingErrors([this] { showTestProgress(); }); };
-    m_thread->onTestFinished = [this](std::exception_ptr error) { onTestFinished(error); };
+    // Direct: the worker waits in the hand-off until the displays have changed.
+    SpeedThread* thread = m_thread.get();
+    connect(thread, &SpeedThread::testStarted, this, &TestsPage::onTestStarted,
+            Qt::DirectConnection);
+    connect(
+        thread, &SpeedThread::startValuesDue, this,
+        [this] { runReportingErrors([this] { showStartValues(); }); }, Qt::DirectConnection);
+    connect(
+        thread, &SpeedThread::runningStarted, this,
+        [this] { runReportingErrors([this] { showRunning(); }); }, Qt::DirectConnection);
+    connect(
+        thread, &SpeedThread::sampleReady, this,
+        [this] { runReportingErrors([this] { showTestProgress(); }); }, Qt::DirectConnection);
+    connect(thread, &SpeedThread::testFinished, this, &TestsPage::onTestFinished,
+            Qt::DirectConnection);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -59,8 +69,8 @@ TestsPage::TestsPage(ProgramContext& context, UserNotifier& notifier, QWidget* p
 
 TestsPage::~TestsPage() {
     // The worker reaches into the displays through the hand-off; it ends before they do.
-    m_thread->onTestFinished = nullptr;
-    m_thread->showTestProgress = nullptr;
+    disconnect(m_thread.get(), &SpeedThread::testFinished, nullptr, nullptr);
+    disconnect(m_thread.get(), &SpeedThread::sampleReady, nullptr, nullptr);
     m_thread->stopAndWait();
 }
 

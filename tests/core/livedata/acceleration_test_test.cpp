@@ -7,6 +7,7 @@
 #include "core/livedata/acceleration_test.h"
 #include "tests/core/j1979/locale_guard.h"
 #include "tests/core/j1979/scripted_link.h"
+#include "tests/support/direct_signal.h"
 #include "tools/elmsim/drive_profile.h"
 #include "tools/elmsim/vehicle_profile.h"
 
@@ -40,7 +41,7 @@ struct TimedLink : ScriptedLink {
     }
 };
 
-// Runs the loop on this thread; the view's calls are the ui's, made here in order.
+// Runs the loop on this thread; the receivers of its signals are the ui's, run here in order.
 struct TestRun {
     TimedLink link;
     bool english = false;
@@ -49,19 +50,20 @@ struct TestRun {
     QStringList events;
     AccelerationTest::Shown shown;
 
-    void execute() {
-        AccelerationTest::View view;
-        view.showStartValues = [this] {
+    TestRun() {
+        onSignal(&test, &AccelerationTest::startValuesDue, [this] {
             shown = test.startValues();
             events << "start";
-        };
-        view.showRunning = [this] { events << "running"; };
-        view.synchronise = [this] {
+        });
+        onSignal(&test, &AccelerationTest::runningStarted, [this] { events << "running"; });
+        onSignal(&test, &AccelerationTest::sampleReady, [this] {
             shown = test.synchronise();
             events << shown.speed;
-        };
+        });
+    }
+    void execute() {
         test.arm();
-        test.execute(link, stop, view);
+        test.execute(link, stop);
     }
 };
 
@@ -177,10 +179,9 @@ TEST(AccelerationTest, DrivingVehicleOfTheEmulatorGivesTheCurvesTime) {
             makeDrivingProfile(makeVehicleProfile("demo"), settings, [&link] { return link.now; });
         AccelerationTest test([] { return false; }, [&link] { return link.now; });
         test.arm();
-        AccelerationTest::View view;
         AccelerationTest::Shown shown;
-        view.synchronise = [&] { shown = test.synchronise(); };
-        test.execute(link, run.stop, view);
+        onSignal(&test, &AccelerationTest::sampleReady, [&] { shown = test.synchronise(); });
+        test.execute(link, run.stop);
 
         // A last sample of exactly 100 is the crossing itself and needs no correction.
         const QString time = test.result() ? test.result()->time : shown.time;

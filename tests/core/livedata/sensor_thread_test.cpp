@@ -8,6 +8,7 @@
 #include "core/livedata/sensor_polling.h"
 #include "core/livedata/sensor_thread.h"
 #include "tests/core/j1979/scripted_link.h"
+#include "tests/support/direct_signal.h"
 #include "tests/support/qt_printers.h"
 
 #include <QCoreApplication>
@@ -37,23 +38,23 @@ struct Worker {
     std::exception_ptr error;
 
     explicit Worker(CommandLink& link) : polling(link, data, [] { return false; }) {
-        thread.onPollingStarted = [this] {
+        onSignal(&thread, &SensorThread::pollingStarted, [this] {
             // Runs before the worker exists: nothing has been polled yet.
             EXPECT_FALSE(thread.isRunning());
             ++starts;
-        };
+        });
         // Reads what the cycle wrote, as the table does: the thread checker sees to it that the
         // worker is not writing meanwhile.
-        thread.onCycleReady = [this] {
+        onSignal(&thread, &SensorThread::cycleReady, [this] {
             ++handOffs;
             shown.clear();
             for (const SensorListItem& item : data.lists.MonitoredSensors)
                 shown << item.entry->valueText;
-        };
-        thread.onPollingFinished = [this](std::exception_ptr e) {
+        });
+        onSignal(&thread, &SensorThread::pollingFinished, [this](std::exception_ptr e) {
             ++terminations;
             error = e;
-        };
+        });
     }
     void runUntilEnded() {
         while (thread.isPolling())

@@ -7,6 +7,7 @@
 #include "core/livedata/speed_thread.h"
 #include "tests/core/j1979/locale_guard.h"
 #include "tests/core/j1979/scripted_link.h"
+#include "tests/support/direct_signal.h"
 
 #include <QCoreApplication>
 #include <gtest/gtest.h>
@@ -21,15 +22,17 @@ struct Worker {
     std::exception_ptr error;
 
     explicit Worker(CommandLink& link) : thread(test, link) {
-        thread.onTestStarted = [this] { events << "begin"; };
-        thread.showStartValues = [this] { events << test.startValues().speed; };
-        thread.showRunning = [this] { events << "running"; };
-        thread.showTestProgress = [this] { events << test.synchronise().speed; };
-        thread.onTestFinished = [this](std::exception_ptr e) {
+        onSignal(&thread, &SpeedThread::testStarted, [this] { events << "begin"; });
+        onSignal(&thread, &SpeedThread::startValuesDue,
+                 [this] { events << test.startValues().speed; });
+        onSignal(&thread, &SpeedThread::runningStarted, [this] { events << "running"; });
+        onSignal(&thread, &SpeedThread::sampleReady,
+                 [this] { events << test.synchronise().speed; });
+        onSignal(&thread, &SpeedThread::testFinished, [this](std::exception_ptr e) {
             ++terminations;
             error = e;
             events << "end";
-        };
+        });
     }
     void runUntilEnded() {
         while (thread.isWorking())

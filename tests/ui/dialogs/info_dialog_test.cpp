@@ -1,5 +1,6 @@
 // The information dialog: the version in four numbers, and the two links handed to the desktop.
 
+#include "tests/support/fake_url_opener.h"
 #include "tests/support/qt_printers.h"
 #include "ui/dialogs/info_dialog.h"
 #include "ui/dialogs/maker_contact.h"
@@ -26,13 +27,13 @@ TEST(InfoDialog, VersionIsShownAsFourNumbers) {
 
 TEST(InfoDialog, LinksOpenTheWebPageAndANewMail) {
     InfoDialog info("1.1");
-    QList<QUrl> opened;
-    info.openUrl = [&opened](const QUrl& url) { opened << url; };
+    FakeUrlOpener links;
+    info.setUrlOpener(links);
     info.show();
     QTest::mouseClick(info.findChild<QLabel*>("labInfoWeb"), Qt::LeftButton);
     QTest::mouseClick(info.findChild<QLabel*>("labInfoMail"), Qt::LeftButton);
-    EXPECT_EQ(opened, QList<QUrl>({QUrl(kWebAddress),
-                                   QUrl(QStringLiteral("mailto:") + QLatin1String(kSupportMail))}));
+    EXPECT_EQ(links.opened, QList<QUrl>({QUrl(kWebAddress), QUrl(QStringLiteral("mailto:") +
+                                                                 QLatin1String(kSupportMail))}));
 }
 
 } // namespace

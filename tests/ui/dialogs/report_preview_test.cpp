@@ -27,11 +27,12 @@ struct DemoReport : ReportRun {
 TEST(ReportPreview, PrintGoesThroughThePrintDialog) {
     DemoReport run;
     const QString dir = test_env::freshDir("printed");
-    run.preview.choosePrinter = [](QPrinter&) { return false; };
+    FakeReportPreviewDialogs dialogs; // cancels
+    run.preview.setDialogs(dialogs);
     run.clickTool("ToolButton2");
     EXPECT_TRUE(QDir(dir).isEmpty()) << "cancelled: nothing printed";
 
-    run.preview.choosePrinter = [&dir](QPrinter& printer) {
+    dialogs.printer = [&dir](QPrinter& printer) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(dir + "/printed.pdf");
         return true;
@@ -57,12 +58,14 @@ TEST(ReportPreview, PrintPreviewRendersThePages) {
 
     // What the preview asks to paint is the report.
     const QString pdf = test_env::freshDir("preview") + "/preview.pdf";
-    run.preview.showPrintPreview = [&pdf](const std::function<void(QPrinter*)>& paint) {
+    FakeReportPreviewDialogs dialogs;
+    dialogs.printPreview = [&pdf](const std::function<void(QPrinter*)>& paint) {
         QPrinter printer;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
         paint(&printer);
     };
+    run.preview.setDialogs(dialogs);
     run.clickTool("ToolButton3");
     EXPECT_TRUE(pdfText(pdf).contains("P0736"));
 }
@@ -71,10 +74,12 @@ TEST(ReportPreview, PdfExportHoldsTheCodes) {
     DemoReport run;
     const QString dir = test_env::freshDir("exported");
     QString suggested;
-    run.preview.choosePdfFile = [&](const QString& name) {
+    FakeReportPreviewDialogs dialogs;
+    dialogs.pdfFile = [&](const QString& name) {
         suggested = name;
         return dir + "/diagnosis"; // the extension is added
     };
+    run.preview.setDialogs(dialogs);
     run.clickTool("btnExportPdf");
     EXPECT_EQ(suggested, reportsDirPath() + "/report.pdf");
     const QString text = pdfText(dir + "/diagnosis.pdf");
@@ -82,7 +87,7 @@ TEST(ReportPreview, PdfExportHoldsTheCodes) {
         EXPECT_TRUE(text.contains(QLatin1String(code))) << code;
     EXPECT_EQ(QDir(dir).entryList(QDir::Files), QStringList({"diagnosis.pdf"}));
 
-    run.preview.choosePdfFile = [](const QString&) { return QString(); };
+    dialogs.pdfFile = [](const QString&) { return QString(); };
     run.clickTool("btnExportPdf");
     EXPECT_EQ(QDir(dir).entryList(QDir::Files), QStringList({"diagnosis.pdf"}));
 }

@@ -4,6 +4,7 @@
 // preview shown without waiting for the user.
 
 #include "core/report/report_files.h"
+#include "tests/support/fake_report_dialogs.h"
 #include "tests/support/program_run.h"
 #include "ui/dialogs/report_preview.h"
 #include "ui/dialogs/report_settings_dialog.h"
@@ -12,16 +13,18 @@
 #include <QProcess>
 
 struct ReportRun : ProgramRun {
+    FakeReportSettingsDialogs dialogs;
     ReportPreview preview;
     ReportSettingsDialog settings{context.shown, translator, &preview};
     QStringList previewed;
 
     explicit ReportRun(const QString& language = QStringLiteral("en")) : ProgramRun(language) {
         settings.dateTimeText = [] { return QStringLiteral("12/09/26 07:00:00"); };
-        settings.showPreview = [this](const QString& path) {
+        dialogs.preview = [this](const QString& path) {
             previewed << path;
             preview.loadReport(path);
         };
+        settings.setDialogs(dialogs);
     }
 
     template <typename T>

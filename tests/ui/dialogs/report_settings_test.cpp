@@ -110,7 +110,7 @@ TEST(ReportSettings, SaveWritesTheChosenFileAndCancelWritesNothing) {
     ReportRun run;
     const QString dir = test_env::freshDir("saved");
     QString askedIn;
-    run.settings.chooseSaveFile = [&](const QString& reportsDir) {
+    run.dialogs.saveFile = [&](const QString& reportsDir) {
         askedIn = reportsDir;
         return QString();
     };
@@ -118,7 +118,7 @@ TEST(ReportSettings, SaveWritesTheChosenFileAndCancelWritesNothing) {
     EXPECT_EQ(askedIn, reportsDirPath());
     EXPECT_TRUE(run.previewed.isEmpty());
 
-    run.settings.chooseSaveFile = [&dir](const QString&) { return dir + "/customer.xml"; };
+    run.dialogs.saveFile = [&dir](const QString&) { return dir + "/customer.xml"; };
     QTest::mouseClick(run.field<QPushButton>("btnSave"), Qt::LeftButton);
     EXPECT_EQ(QDir(dir).entryList(QDir::Files), QStringList({"customer.xml", "DTCResults.xsl"}));
     EXPECT_EQ(ReportRun::linesOf(dir + "/customer.xml").last(), "</doc>");

@@ -4,6 +4,7 @@
 #include "core/l10n/const_str.h"
 #include "core/l10n/qt_translations.h"
 #include "core/link/comm_log.h"
+#include "tests/support/fake_dtc_dialogs.h"
 #include "tests/support/grid_pixels.h"
 #include "tests/support/log_file.h"
 #include "tests/support/program_run.h"
@@ -99,10 +100,12 @@ TEST(DtcPage, ReadWithoutConnectionOnlyShowsTheGuardMessage) {
     EXPECT_EQ(columnTexts(run.grid("DTC_Grid"), 1), QStringList({QString()}));
 
     bool asked = false;
-    run.window->dtcPage()->askClearCodes = [&asked](const QString&) {
+    FakeDtcDialogs dialogs;
+    dialogs.clearAnswer = [&asked](const QString&) {
         asked = true;
         return QMessageBox::Yes;
     };
+    run.window->dtcPage()->setDialogs(dialogs);
     run.click("TroubleCodesDelete");
     EXPECT_FALSE(asked);
     EXPECT_EQ(run.notifier.messages.size(), 2);
@@ -134,8 +137,10 @@ TEST(DtcPage, ClearAnsweredNoOrCancelSendsNothing) {
     ProgramRun run;
     run.connectElmsim();
     QStringList warnings;
+    FakeDtcDialogs dialogs;
+    run.window->dtcPage()->setDialogs(dialogs);
     for (QMessageBox::StandardButton answer : {QMessageBox::No, QMessageBox::Cancel}) {
-        run.window->dtcPage()->askClearCodes = [&warnings, answer](const QString& text) {
+        dialogs.clearAnswer = [&warnings, answer](const QString& text) {
             warnings << text;
             return answer;
         };
@@ -174,7 +179,9 @@ TEST(DtcPage, ClearAnsweredYesClearsAndReadsEverythingAgain) {
     run.connectElmsim();
     run.showPage("btnFehlercodes");
     EXPECT_EQ(run.grid("DTC_Grid_FF")->item(0, 1)->text(), "P0133");
-    run.window->dtcPage()->askClearCodes = [](const QString&) { return QMessageBox::Yes; };
+    FakeDtcDialogs dialogs;
+    dialogs.clearAnswer = [](const QString&) { return QMessageBox::Yes; };
+    run.window->dtcPage()->setDialogs(dialogs);
     run.click("TroubleCodesDelete");
 
     ASSERT_EQ(run.notifier.messages.size(), 1);
@@ -318,7 +325,9 @@ TEST(DtcPage, PrintsBothListsAsTextLines) {
     EXPECT_EQ(lines[13].text.left(7), "P0455  ");
 
     const QString pdf = test_env::freshDir("print") + "/codes.pdf";
-    page->choosePrinter = [&pdf](QPrinter& printer) {
+    FakeDtcDialogs dialogs;
+    page->setDialogs(dialogs);
+    dialogs.printer = [&pdf](QPrinter& printer) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
         return true;
@@ -327,7 +336,7 @@ TEST(DtcPage, PrintsBothListsAsTextLines) {
     EXPECT_GT(QFileInfo(pdf).size(), 0);
 
     const QString cancelled = test_env::freshDir("cancelled") + "/codes.pdf";
-    page->choosePrinter = [&cancelled](QPrinter& printer) {
+    dialogs.printer = [&cancelled](QPrinter& printer) {
         printer.setOutputFileName(cancelled);
         return false;
     };

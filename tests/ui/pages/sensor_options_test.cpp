@@ -4,6 +4,7 @@
 #include "core/livedata/sensor_selection.h"
 #include "core/livedata/sensor_thread.h"
 #include "tests/support/error_boxes.h"
+#include "tests/support/fake_sensor_file_dialogs.h"
 #include "tests/support/grid_pixels.h"
 #include "tests/support/program_run.h"
 #include "tests/support/qt_printers.h"
@@ -24,11 +25,13 @@ struct OptionsRun : ProgramRun {
     QString folder = test_env::freshDir("sensor-files") + "/sensors";
     QString chosenFile;
     ErrorBoxes boxes;
+    FakeSensorFileDialogs dialogs;
 
     OptionsRun() {
         options->sensorsFolder = [this] { return folder; };
-        options->chooseSaveFile = [this](const QString&) { return chosenFile; };
-        options->chooseOpenFile = [this](const QString&) { return chosenFile; };
+        dialogs.saveFile = [this](const QString&) { return chosenFile; };
+        dialogs.openFile = [this](const QString&) { return chosenFile; };
+        options->setDialogs(dialogs);
     }
     void connectAndOpenTab() {
         connectDemo();

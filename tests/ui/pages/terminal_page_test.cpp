@@ -5,6 +5,7 @@
 #include "core/l10n/const_str.h"
 #include "core/livedata/speed_thread.h"
 #include "tests/support/error_boxes.h"
+#include "tests/support/fake_transcript_dialogs.h"
 #include "tests/support/program_run.h"
 #include "ui/pages/terminal_page.h"
 #include "ui/pages/tests_page.h"
@@ -127,10 +128,12 @@ TEST(TerminalPage, RequestsThroughTheSimulatedVehicleFillTheTranscript) {
     // Saved with CR LF under the name the user confirms; the proposal is in the data directory.
     const QString target = QDir(test_env::freshDir("terminal")).filePath("t.txt");
     QString proposed;
-    run.page->askSavePath = [&](const QString& path) {
+    FakeTranscriptDialogs dialogs;
+    dialogs.savePath = [&](const QString& path) {
         proposed = path;
         return target;
     };
+    run.page->setDialogs(dialogs);
     run.click("dxButton4");
     EXPECT_TRUE(QFileInfo(proposed).fileName().startsWith("TL"));
     EXPECT_EQ(QFileInfo(proposed).absolutePath(), QDir(data_dirs::dataDir()).absolutePath());

@@ -5,6 +5,7 @@
 #include "core/l10n/const_str.h"
 #include "core/livedata/acceleration_test.h"
 #include "core/livedata/speed_thread.h"
+#include "tests/support/direct_signal.h"
 #include "tests/support/program_run.h"
 #include "tests/support/scripted_channel.h"
 #include "tools/elmsim/drive_profile.h"
@@ -36,19 +37,10 @@ struct TestsRun : ProgramRun {
             mainTexts << main->text();
             mainColours << main->foreground();
         };
-        auto wrap = [record](std::function<void()>& hook) {
-            hook = [original = hook, record] {
-                original();
-                record();
-            };
-        };
-        wrap(thread.onTestStarted);
-        wrap(thread.showRunning);
-        thread.onTestFinished = [original = thread.onTestFinished,
-                                 record](std::exception_ptr error) {
-            original(error);
-            record();
-        };
+        // Connected after the page's own receivers: they run first.
+        onSignal(&thread, &SpeedThread::testStarted, record);
+        onSignal(&thread, &SpeedThread::runningStarted, record);
+        onSignal(&thread, &SpeedThread::testFinished, record);
     }
     bool running() { return page->speedThread().isWorking(); }
     void waitUntilEnded() {
