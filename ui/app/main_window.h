@@ -45,11 +45,6 @@ public:
     // connection and at shut-down. Does nothing while none of them runs.
     std::function<void()> stopPollingAndWait = [] {};
 
-    // Called first when the window closes, before the interface is talked to: gives up the
-    // single-instance lock, so that a start during shut-down is a new program, not a call on
-    // this dying window.
-    std::function<void()> releaseInstanceLock = [] {};
-
     // The dialogs the toolbar opens (created after the main window, owned by the caller).
     void setDialogs(QWidget* info, QWidget* dtcSearch, QWidget* reportSettings);
 
@@ -61,6 +56,12 @@ public:
     SensorDataPage* sensorDataPage() const { return m_sensorData; }
     TestsPage* testsPage() const { return m_tests; }
     TerminalPage* terminalPage() const { return m_terminal; }
+
+Q_SIGNALS:
+    // The first thing the window's shut-down does, before the interface is talked to: the owner
+    // gives up the single-instance lock, so that a start during shut-down is a new program, not a
+    // call on this dying window.
+    void shutDownStarted();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

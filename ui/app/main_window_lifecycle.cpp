@@ -155,7 +155,7 @@ void MainWindow::startUp() {
 
 void MainWindow::shutDown() {
     m_closed = true;
-    releaseInstanceLock();
+    Q_EMIT shutDownStarted();
     m_autoConnectTimer->stop();
     const InputPause pause(this);
     stopPollingAndWait();

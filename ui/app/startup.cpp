@@ -71,7 +71,8 @@ int runProgram(int argc, char** argv) {
     try {
         main = std::make_unique<MainWindow>(session, translator, notifier);
         instance.setWindow(main.get());
-        main->releaseInstanceLock = [&instance] { instance.release(); };
+        QObject::connect(main.get(), &MainWindow::shutDownStarted,
+                         [&instance] { instance.release(); });
         info = std::make_unique<InfoDialog>(QStringLiteral(QUORVANE_VERSION), main.get());
         dtcSearch = std::make_unique<DtcSearchDialog>(context.faultCodeTable, main.get());
         translateWindow(

@@ -220,7 +220,7 @@ TEST(ShutDown, FreesTheInstanceNameFirstAndResetsWithinOneAnswerTime) {
     SingleInstance first(name);
     ASSERT_TRUE(first.acquire());
     first.setWindow(run.window.get());
-    run.window->releaseInstanceLock = [&first] { first.release(); };
+    QObject::connect(run.window.get(), &MainWindow::shutDownStarted, [&first] { first.release(); });
 
     bool secondStartIsFirst = false;
     bool windowShown = true;
