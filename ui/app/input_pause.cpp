@@ -1,5 +1,7 @@
 #include "ui/app/input_pause.h"
 
+#include "ui/widgets/user_input.h"
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QWidget>
@@ -17,24 +19,13 @@ InputPause::~InputPause() {
 }
 
 bool InputPause::eventFilter(QObject* watched, QEvent* event) {
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-    case QEvent::Shortcut:
-    case QEvent::Wheel:
-        break;
-    case QEvent::Close:
-        if (watched != m_window)
-            return false;
+    if (event->type() == QEvent::Close && watched == m_window) {
         event->ignore();
         m_closeHeldBack = true;
         return true;
-    default:
-        return false;
     }
+    if (!isUserInput(*event))
+        return false;
     auto* widget = qobject_cast<QWidget*>(watched);
     return widget && m_window && widget->window() == m_window;
 }

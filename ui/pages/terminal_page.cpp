@@ -8,6 +8,7 @@
 #include "core/settings/data_dirs.h"
 #include "ui/app/error_display.h"
 #include "ui/pages/transcript_dialogs.h"
+#include "ui/widgets/user_input.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -307,18 +308,8 @@ bool TerminalPage::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress &&
         (watched == m_binInput || watched == m_intInput || watched == m_hexInput))
         return filterKeyPress(static_cast<QLineEdit*>(watched), static_cast<QKeyEvent*>(event));
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-        // The bit boxes show the hexadecimal value and take no input.
-        if (std::find(m_bits.begin(), m_bits.end(), watched) != m_bits.end())
-            return true;
-        break;
-    default:
-        break;
-    }
+    // The bit boxes show the hexadecimal value and take no input.
+    if (isUserInput(*event) && std::find(m_bits.begin(), m_bits.end(), watched) != m_bits.end())
+        return true;
     return QWidget::eventFilter(watched, event);
 }
