@@ -187,7 +187,7 @@ bool ConnectionSequence::checkEcu() {
     if (checkEcuConnection(link))
         return true;
     // The answer itself tells the user why: "NO DATA", "UNABLE TO CONNECT" or no answer at all.
-    addLine(link.exchange(QStringLiteral("0100")), false);
+    addLine(link.exchange(QStringLiteral("0100")).value_or(const_str::Error), false);
     m_view.setEcuLed(false);
     m_view.updateLog();
     return false;

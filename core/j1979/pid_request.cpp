@@ -20,11 +20,12 @@ QString requestPidValue(CommandLink& link, const QString& serviceText, const QSt
     if (!pid_decoder::isRequested(int(pidNumber))) {
         return const_str::Error;
     }
-    const QString answer = link.exchange(service + pid + frame);
+    const LinkAnswer reply = link.exchange(service + pid + frame);
     // The data are read from the start of the answer even when the response stands further on.
-    if (!answer.contains(response_fields::responseCode(service) + pid)) {
+    if (!reply || !reply->contains(response_fields::responseCode(service) + pid)) {
         return const_str::Error;
     }
+    const QString& answer = *reply;
     // A header without its data bytes (or with some of them) is no value: decoding it would show
     // a number the vehicle never sent.
     const int needed = pid_decoder::dataByteCount(int(pidNumber));

@@ -36,11 +36,11 @@ void ElmExchange::setDeviceLostHandler(std::function<void(const QString&)> handl
     m_deviceLostHandler = std::move(handler);
 }
 
-QString ElmExchange::exchange(const QString& command) {
+LinkAnswer ElmExchange::exchange(const QString& command) {
     std::lock_guard lock(m_exchangeMutex);
     const StopSignal* stop = m_stop;
     if (stop != nullptr && stop->requested())
-        return const_str::Error; // nothing is sent once a stop has been asked for
+        return std::nullopt; // nothing is sent once a stop has been asked for
     // Read once, so that a switch made meanwhile cannot send to one side and read the other.
     if (m_demoMode)
         return simulatedExchange(command, stop);
@@ -60,7 +60,7 @@ QString ElmExchange::exchange(const QString& command) {
         const QString counted = m_canLayout ? m_answerCount.countedRequest(command) : QString();
         if (counted.isEmpty())
             return transfer(command, stop, deadline);
-        const QString answer = transfer(counted, stop, deadline);
+        const LinkAnswer answer = transfer(counted, stop, deadline);
         // A stopped exchange ends here; its cut answer says nothing about the count.
         if ((stop != nullptr && stop->requested()) ||
             m_answerCount.judge(command, answer, m_lastMessages) == AnswerCount::Verdict::Keep)
@@ -73,18 +73,19 @@ QString ElmExchange::exchange(const QString& command) {
     }
 }
 
-QString ElmExchange::simulatedExchange(const QString& command, const StopSignal* stop) {
+LinkAnswer ElmExchange::simulatedExchange(const QString& command, const StopSignal* stop) {
     if (m_commLogging)
         m_log.writeEvent(QStringLiteral(" - S: ") + command);
-    const QString answer = m_simulated.transfer(command, stop);
+    const LinkAnswer answer = m_simulated.transfer(command, stop);
     if (m_commLogging)
-        m_log.writeEvent(QStringLiteral(" - R: ") + answer);
+        m_log.writeEvent(QStringLiteral(" - R: ") + answer.value_or(const_str::Error));
     return answer;
 }
 
-QString ElmExchange::transfer(const QString& command, const StopSignal* stop, Deadline deadline) {
+LinkAnswer ElmExchange::transfer(const QString& command, const StopSignal* stop,
+                                 Deadline deadline) {
     sendCommand(command);
-    const QString answer = readAnswer(stop, deadline);
+    const LinkAnswer answer = readAnswer(stop, deadline);
     if (m_canLayout && command == QLatin1String("0100"))
         m_service01Units = m_lastMessages;
     return answer;
@@ -125,13 +126,13 @@ void ElmExchange::sendCommand(const QString& command) {
     requireChannel().write(command.toLatin1() + '\r');
 }
 
-QString ElmExchange::readAnswer(const StopSignal* stop, Deadline deadline) {
+LinkAnswer ElmExchange::readAnswer(const StopSignal* stop, Deadline deadline) {
     const QByteArray buffer = readSerialAnswer(requireChannel(), stop, deadline);
-    const QString result =
+    const LinkAnswer result =
         m_canLayout ? can_answer::fromSerial(buffer) : answer_text::fromSerial(buffer);
     m_lastMessages = m_canLayout ? can_answer::messageCount(buffer) : 0;
     if (m_commLogging)
-        m_log.writeEvent(QStringLiteral(" - R: ") + result);
+        m_log.writeEvent(QStringLiteral(" - R: ") + result.value_or(const_str::Error));
     return result;
 }
 

@@ -35,7 +35,7 @@ public:
     void setChannel(SerialChannel* channel);
     SerialChannel* channel() const { return m_channel; }
 
-    QString exchange(const QString& command) override;
+    LinkAnswer exchange(const QString& command) override;
 
     // Set by the connection sequence once the interface has named a CAN protocol; from then on
     // serial answers are reassembled by can_answer. The simulated vehicle is never a CAN one.
@@ -97,10 +97,10 @@ public:
 
 private:
     // One command out and its answer back.
-    QString simulatedExchange(const QString& command, const StopSignal* stop);
-    QString transfer(const QString& command, const StopSignal* stop, Deadline deadline);
+    LinkAnswer simulatedExchange(const QString& command, const StopSignal* stop);
+    LinkAnswer transfer(const QString& command, const StopSignal* stop, Deadline deadline);
     void sendCommand(const QString& command);
-    QString readAnswer(const StopSignal* stop, Deadline deadline);
+    LinkAnswer readAnswer(const StopSignal* stop, Deadline deadline);
     QByteArray readSerialAnswer(SerialChannel& channel, const StopSignal* stop, Deadline deadline);
     void finishAbortedAnswer(SerialChannel& channel, const StopSignal* stop, Deadline deadline);
     int waitTime(Deadline deadline) const;

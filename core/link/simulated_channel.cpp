@@ -1,15 +1,14 @@
 #include "core/link/simulated_channel.h"
 
-#include "core/l10n/const_str.h"
 #include "core/link/answer_text.h"
 #include "core/link/simulated_vehicle.h"
 #include "core/link/stop_signal.h"
 
-QString SimulatedChannel::transfer(const QString& command, const StopSignal* stop) {
+LinkAnswer SimulatedChannel::transfer(const QString& command, const StopSignal* stop) {
     m_lastRequest = command;
     // The simulated interface takes its time like a real one, and a stop cuts it short.
     const int delay = m_delayMs;
     if (delay > 0 && stop != nullptr && !stop->sleepFor(delay))
-        return const_str::Error;
+        return std::nullopt;
     return answer_text::fromSimulation(simulatedAnswer(m_lastRequest, stop != nullptr ? 0 : delay));
 }

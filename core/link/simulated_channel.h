@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/link/link_answer.h"
+
 #include <QString>
 #include <atomic>
 
@@ -9,9 +11,8 @@ class StopSignal;
 // answer out, after the time an interface takes. Used under the exchange's lock.
 class SimulatedChannel {
 public:
-    // The cleaned answer to `command`; a stop raised during the delay cuts it short with the
-    // text of a failed read.
-    QString transfer(const QString& command, const StopSignal* stop);
+    // The cleaned answer to `command`; a stop raised during the delay cuts it short without one.
+    LinkAnswer transfer(const QString& command, const StopSignal* stop);
 
     // The answer delay (100 ms; tests shorten it). Any thread.
     void setDelay(int ms) { m_delayMs = ms; }

@@ -24,7 +24,7 @@ namespace {
 class FixedAnswerLink : public CommandLink {
 public:
     explicit FixedAnswerLink(QString answer) : m_answer(std::move(answer)) {}
-    QString exchange(const QString&) override { return m_answer; }
+    LinkAnswer exchange(const QString&) override { return m_answer; }
 
 private:
     QString m_answer;

@@ -27,7 +27,7 @@ struct CliValue {
 class AnswerRecorder : public CommandLink {
 public:
     explicit AnswerRecorder(CommandLink& link) : m_link(link) {}
-    QString exchange(const QString& command) override;
+    LinkAnswer exchange(const QString& command) override;
     bool canLayout() const override { return m_link.canLayout(); }
 
     // Why the answer to the command holds no value: "no answer", a named negative response, or
@@ -36,11 +36,11 @@ public:
 
 private:
     CommandLink& m_link;
-    QHash<QString, QString> m_answers;
+    QHash<QString, LinkAnswer> m_answers;
 };
 
 // Why an answer holds no value, as whyNotRead says it.
-QString describeUnusableAnswer(const QString& answer);
+QString describeUnusableAnswer(const LinkAnswer& answer);
 
 // One service 01 value as `pid` and `watch` print it, one exchange (the per-value rule: the
 // sentinel and the reason for a value that did not come).

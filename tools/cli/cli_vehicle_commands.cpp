@@ -468,11 +468,12 @@ int o2(CliSession& session, const CliOptions& options, CliIo& io) {
 int raw(CliSession& session, const CliOptions& options, CliIo& io) {
     const QString request = options.args.first().trimmed();
     // The interface's own characters: an escape sequence is shown, never sent to the terminal.
-    const QString answer = visibleText(session.context().link.exchange(request));
+    const LinkAnswer reply = session.context().link.exchange(request);
+    const QString answer = visibleText(reply.value_or(const_str::Error));
     io.line(answer);
     io.doc[QStringLiteral("command")] = request;
     io.doc[QStringLiteral("answer")] = answer;
-    return answer == const_str::Error ? cli_exit::NoAnswer : cli_exit::Success;
+    return reply ? cli_exit::Success : cli_exit::NoAnswer;
 }
 
 } // namespace cli_vehicle

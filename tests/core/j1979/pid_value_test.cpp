@@ -14,7 +14,7 @@ namespace {
 
 class PidValue : public testing::Test {
 protected:
-    QString value(const QString& pid, const QString& reply, bool english = false) {
+    QString value(const QString& pid, const LinkAnswer& reply, bool english = false) {
         m_link.answer(QStringLiteral("01") + pid, reply);
         return m_service01.pidValue(m_link, QStringLiteral("01"), pid, english);
     }
@@ -46,9 +46,11 @@ TEST_F(PidValue, LiveSensorsThatUsedToGiveTheSentinelAreAskedFor) {
 }
 
 TEST_F(PidValue, AnswersWithoutTheResponseGiveTheSentinel) {
-    for (const char* reply : {"NO DATA", "7F 01 12", "Error", "", "DEMO", "410D64", "4105"}) {
-        SCOPED_TRACE(reply);
-        EXPECT_EQ(value("0C", QString::fromLatin1(reply)), const_str::Error);
+    const LinkAnswer replies[] = {"NO DATA", "7F 01 12", std::nullopt, "",
+                                  "DEMO",    "410D64",   "4105"};
+    for (const LinkAnswer& reply : replies) {
+        SCOPED_TRACE(testing::PrintToString(reply));
+        EXPECT_EQ(value("0C", reply), const_str::Error);
     }
 }
 
