@@ -210,7 +210,7 @@ void ConnectionSequence::readServices() {
         link.startAnswerCount(link.service01Units());
     addLine(const_str::Mode01Init, true);
     m_view.buildSensorLists(service01.supportedPids());
-    m_view.showObdType(service01.obdType());
+    m_view.showObdType(service01.obdType().value_or(const_str::Error));
     m_view.updateLog();
     m_view.showMonitorStatus(service01.monitorStatus());
     m_view.updateWindow(true);

@@ -13,9 +13,9 @@ bool Service02::readSupported(CommandLink& link) {
     return true;
 }
 
-QString Service02::freezeFrameValue(CommandLink& link, const QString& serviceText,
-                                    const QString& pidText, bool english,
-                                    const QString& frameText) const {
+PidValue Service02::freezeFrameValue(CommandLink& link, const QString& serviceText,
+                                     const QString& pidText, bool english,
+                                     const QString& frameText) const {
     // The frame number follows the PID, so the data stand one byte further on.
     return requestPidValue(link, serviceText, pidText, 2, response_fields::firstTwo(frameText), 7,
                            english);

@@ -13,7 +13,7 @@ struct SeriesReading;
 // What one cycle of the polling worker asks the vehicle for, by the tab active when it runs:
 // every monitored sensor for the table, the one or two graph sensors for the graph, the gauges'
 // values for the dashboard, nothing for the sensor options. Each value is one request through the
-// PID decoder; its text is stored as it comes, words such as "Error" included.
+// PID decoder; its text is stored as it is shown, a value that did not come as "Error".
 class SensorPolling {
 public:
     SensorPolling(CommandLink& link, LiveData& data, std::function<bool()> english);

@@ -41,11 +41,11 @@ CliValue readLiveValue(CliSession& session, int pid) {
     const PidInfo& entry = sensorCatalogue[std::size_t(pid - 1)];
     AnswerRecorder link(session.context().link);
     const Service01 reader = session.context().service01.value_or(Service01{});
-    const QString value =
+    const PidValue value =
         reader.pidValue(link, QStringLiteral("01"), entry.pidCode, session.english());
-    if (isPidValueRead(value))
-        return {value, {}};
-    return {value, link.whyNotRead(QStringLiteral("01") + entry.pidCode)};
+    if (value)
+        return {*value, {}};
+    return {const_str::Error, link.whyNotRead(QStringLiteral("01") + entry.pidCode)};
 }
 
 void UnreadValues::add(CliIo& io, const QString& what, const QString& reason) {
