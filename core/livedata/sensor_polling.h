@@ -21,8 +21,8 @@ public:
     CommandLink& link() const { return m_link; }
 
     // One cycle. A stop raised meanwhile leaves the cycle before its next request (the request
-    // in progress ends with the sentinel). False when the cycle itself asks the worker to stop:
-    // the graph tab with no sensor on either series.
+    // in progress ends without a value, shown as "Error"). False when the cycle itself asks the
+    // worker to stop: the graph tab with no sensor on either series.
     bool runCycle(int tab, const StopSignal& stop);
 
     void pollTable(const StopSignal& stop);

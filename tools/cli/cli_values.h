@@ -12,7 +12,7 @@ class CliSession;
 class QJsonObject;
 
 // A printed value: the display text, or, for a value the vehicle did not send, the text that says
-// so (the sentinel or "N/A") and the reason. A value is never made from bytes that did not come.
+// so ("Error" or "N/A") and the reason. A value is never made from bytes that did not come.
 struct CliValue {
     QString text;
     QString error; // empty: the value was read
@@ -42,8 +42,8 @@ private:
 // Why an answer holds no value, as whyNotRead says it.
 QString describeUnusableAnswer(const LinkAnswer& answer);
 
-// One service 01 value as `pid` and `watch` print it, one exchange (the per-value rule: the
-// sentinel and the reason for a value that did not come).
+// One service 01 value as `pid` and `watch` print it, one exchange (the per-value rule: "Error"
+// and the reason for a value that did not come).
 CliValue readLiveValue(CliSession& session, int pid);
 
 // What a command could not read. Each entry goes to standard error as it is added; finish()

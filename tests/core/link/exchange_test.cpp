@@ -36,6 +36,8 @@ TEST(AnswerText, CleansInterfaceOutputLikeTheReadersExpect) {
         {"OK\r>>", "OK  >"},
         {"41 00 BE", std::nullopt},
         {"", std::nullopt},
+        // whatever came before the prompt is an answer, even a word that reads like a failure
+        {"Error\r>", "Error"},
         {"\r\n\t 41 0C 1A F8 \r\n>\r", "410C1AF8"},
     };
     for (const Case& c : cases)
