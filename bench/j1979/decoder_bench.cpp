@@ -12,7 +12,7 @@ namespace {
 // Answers every service 01 request at once with a four-byte response.
 class InstantLink : public CommandLink {
 public:
-    QString exchange(const QString& command) override {
+    LinkAnswer exchange(const QString& command) override {
         if (command.startsWith(QLatin1String("09"))) {
             return m_vehicleInfo.value(command, QStringLiteral("NO DATA"));
         }
@@ -62,7 +62,7 @@ BENCHMARK(BM_ReadVehicleInfo);
 void BM_StoredCodes(benchmark::State& state) {
     class CodesLink : public CommandLink {
     public:
-        QString exchange(const QString&) override {
+        LinkAnswer exchange(const QString&) override {
             return QStringLiteral("430125073604554311071299119843949199"
                                   "92A427");
         }

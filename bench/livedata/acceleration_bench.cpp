@@ -88,7 +88,7 @@ BENCHMARK(BM_AccelerationRunOverPty)
 // A vehicle that answers at once and never moves: the loop runs its 10001 samples.
 class StandingVehicle : public CommandLink {
 public:
-    QString exchange(const QString&) override { return QStringLiteral("410D00"); }
+    LinkAnswer exchange(const QString&) override { return QStringLiteral("410D00"); }
 };
 
 void BM_SampleCostAboveTheExchange(benchmark::State& state) {

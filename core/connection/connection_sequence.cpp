@@ -187,7 +187,7 @@ bool ConnectionSequence::checkEcu() {
     if (checkEcuConnection(link))
         return true;
     // The answer itself tells the user why: "NO DATA", "UNABLE TO CONNECT" or no answer at all.
-    addLine(link.exchange(QStringLiteral("0100")), false);
+    addLine(link.exchange(QStringLiteral("0100")).value_or(const_str::Error), false);
     m_view.setEcuLed(false);
     m_view.updateLog();
     return false;
@@ -210,7 +210,7 @@ void ConnectionSequence::readServices() {
         link.startAnswerCount(link.service01Units());
     addLine(const_str::Mode01Init, true);
     m_view.buildSensorLists(service01.supportedPids());
-    m_view.showObdType(service01.obdType());
+    m_view.showObdType(service01.obdType().value_or(const_str::Error));
     m_view.updateLog();
     m_view.showMonitorStatus(service01.monitorStatus());
     m_view.updateWindow(true);

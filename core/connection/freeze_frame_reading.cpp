@@ -13,8 +13,8 @@ FreezeFrameReading readFreezeFrameData(CommandLink& link, const Service02& servi
         const PidInfo& entry = freezeFrameCatalogue[std::size_t(number - 1)];
         if (!entry.liveSensor || !isSupported(service02.supportedPids(), entry.pidCode))
             continue;
-        const QString value = service02.freezeFrameValue(link, QStringLiteral("02"), entry.pidCode,
-                                                         english, QStringLiteral("00"));
+        const PidValue value = service02.freezeFrameValue(link, QStringLiteral("02"), entry.pidCode,
+                                                          english, QStringLiteral("00"));
         reading.rows.append(
             {entry.pidCode, entry.name, value, english ? entry.englishUnit : entry.metricUnit});
     }

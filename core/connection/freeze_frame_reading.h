@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/j1979/pid_value.h"
 #include "core/j1979/trouble_codes.h"
 
 #include <QList>
@@ -12,10 +13,10 @@ class Service02;
 // One value row of frame 00: a PID the vehicle stores in its freeze frame and that is a live
 // sensor of the catalogue.
 struct FreezeFrameRow {
-    QString pid;   // "0C"
-    QString name;  // catalogue name in the language of the run
-    QString value; // display text of freezeFrameValue
-    QString unit;  // metric or English unit, as chosen
+    QString pid;    // "0C"
+    QString name;   // catalogue name in the language of the run
+    PidValue value; // of freezeFrameValue
+    QString unit;   // metric or English unit, as chosen
 };
 
 // What the freeze-frame page shows: the code that caused frame 00 (none or one; nothing when the

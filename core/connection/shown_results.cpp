@@ -64,7 +64,7 @@ ShownFreezeFrame shownFreezeFrame(const FreezeFrameReading& reading, const Fault
     if (!reading.rows.isEmpty())
         shown.rows.clear();
     for (const FreezeFrameRow& row : reading.rows)
-        shown.rows.append({row.pid, row.name, row.value, row.unit});
+        shown.rows.append({row.pid, row.name, row.value.value_or(const_str::Error), row.unit});
     return shown;
 }
 

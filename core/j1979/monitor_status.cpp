@@ -46,5 +46,6 @@ MonitorReadiness readiness(const MonitorStatus& status, const EvaluatedMonitor& 
 }
 
 MonitorStatus readMonitorStatus(CommandLink& link) {
-    return parseMonitorStatus(link.exchange(QStringLiteral("0101")));
+    const LinkAnswer answer = link.exchange(QStringLiteral("0101"));
+    return answer ? parseMonitorStatus(*answer) : MonitorStatus();
 }

@@ -53,9 +53,13 @@ QString scaledByte(const QString& answer, qsizetype position, const O2TestRule& 
 O2TestResult readTest(CommandLink& link, int testId, const QString& sensor,
                       const O2TestRule& rule) {
     const QString tid = twoDigits(testId);
-    const QString answer = link.exchange(QStringLiteral("05") + tid + sensor);
-    const qsizetype header = answer.indexOf(QStringLiteral("45") + tid + sensor);
+    const LinkAnswer reply = link.exchange(QStringLiteral("05") + tid + sensor);
     const O2TestResult failed{QStringLiteral("0"), {}, {}, {}};
+    if (!reply) {
+        return failed;
+    }
+    const QString& answer = *reply;
+    const qsizetype header = answer.indexOf(QStringLiteral("45") + tid + sensor);
     if (header < 0) {
         return failed;
     }
@@ -70,13 +74,13 @@ O2TestResult readTest(CommandLink& link, int testId, const QString& sensor,
 } // namespace
 
 O2SensorList o2SensorLocations(CommandLink& link) {
-    const QString answer = link.exchange(QStringLiteral("0113"));
+    const LinkAnswer answer = link.exchange(QStringLiteral("0113"));
     // The byte is read from the start of the answer, so the answer must reach that far.
-    if (!answer.contains(QLatin1String("4113")) || answer.size() < 6) {
+    if (!answer || !answer->contains(QLatin1String("4113")) || answer->size() < 6) {
         return std::nullopt;
     }
     QList<O2SensorLocation> sensors;
-    const qint64 present = response_fields::pairAt(answer, 5);
+    const qint64 present = response_fields::pairAt(*answer, 5);
     for (int bit = 0; bit < 8; ++bit) {
         if (present & (1 << bit)) {
             sensors.append({state_texts::o2Location(bit), 1 << bit});

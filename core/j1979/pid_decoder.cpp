@@ -24,7 +24,7 @@ struct PidBytes {
 
 using ValueFn = double (*)(const PidBytes&);
 using EnglishFn = double (*)(double metric);
-using TextFn = QString (*)(const PidBytes&);
+using TextFn = std::optional<QString> (*)(const PidBytes&);
 
 // One rule covers the PIDs firstPid..lastPid. A numeric rule writes value() with metricFormat, or
 // in English units toEnglish(value()) with englishFormat (no toEnglish: the metric text serves
@@ -129,27 +129,27 @@ QString num(const char* conversion, double value) {
     return display_number::format(conversion, value);
 }
 
-QString monitorStatusSinceClear(const PidBytes& v) {
+std::optional<QString> monitorStatusSinceClear(const PidBytes& v) {
     const QString mil = (v.a & 0x80) ? const_str::MilOn : const_str::MilOff;
     return const_str::MilAndCodeCount.arg(mil, num("%d", double(v.a & 0x7F)));
 }
 
-QString troubleCode(const PidBytes& v) {
+std::optional<QString> troubleCode(const PidBytes& v) {
     const QString digits = QStringLiteral("%1").arg(v.ab(), 4, 16, QLatin1Char('0')).toUpper();
-    return decodeTroubleCode(digits).value_or(const_str::Error);
+    return decodeTroubleCode(digits);
 }
 
-QString fuelSystemStatus(const PidBytes& v) {
+std::optional<QString> fuelSystemStatus(const PidBytes& v) {
     return state_texts::fuelSystem(v.a);
 }
-QString secondaryAirStatus(const PidBytes& v) {
+std::optional<QString> secondaryAirStatus(const PidBytes& v) {
     return state_texts::secondaryAir(v.a);
 }
-QString obdType(const PidBytes& v) {
+std::optional<QString> obdType(const PidBytes& v) {
     return state_texts::obdType(v.a);
 }
 
-QString sensorsPresent(const PidBytes& v) {
+std::optional<QString> sensorsPresent(const PidBytes& v) {
     QStringList present;
     for (int bit = 0; bit < 8; ++bit) {
         if (v.a & (1 << bit)) {
@@ -159,8 +159,8 @@ QString sensorsPresent(const PidBytes& v) {
     return present.isEmpty() ? const_str::NotAvailable : present.join(QStringLiteral(", "));
 }
 
-QString lastSensorPresent(const PidBytes& v) {
-    QString text = const_str::Error;
+std::optional<QString> lastSensorPresent(const PidBytes& v) {
+    std::optional<QString> text; // no sensor, no value
     for (int bit = 0; bit < 8; ++bit) {
         if (v.a & (1 << bit)) {
             text = state_texts::o2Location(bit);
@@ -171,7 +171,7 @@ QString lastSensorPresent(const PidBytes& v) {
 
 // The voltage stands first and always takes five characters (0.000 to 1.275): the graph keeps
 // only those. A trim byte of FF means the sensor does not take part in fuel trim.
-QString narrowBandSensor(const PidBytes& v) {
+std::optional<QString> narrowBandSensor(const PidBytes& v) {
     const QString voltage =
         num("%1.3f", double(v.a) * voltsPerNarrowBandCount) + QStringLiteral(" V");
     if (v.b == 0xFF) {
@@ -181,30 +181,30 @@ QString narrowBandSensor(const PidBytes& v) {
            QStringLiteral(" %");
 }
 
-QString powerTakeOff(const PidBytes& v) {
+std::optional<QString> powerTakeOff(const PidBytes& v) {
     return (v.a & 1) ? const_str::PowerTakeOffOn : const_str::PowerTakeOffOff;
 }
 
-QString runTime(const PidBytes& v) {
+std::optional<QString> runTime(const PidBytes& v) {
     const qint64 seconds = v.ab();
     return num("%.2d", double(seconds / 3600)) + QLatin1Char(':') +
            num("%.2d", double((seconds % 3600) / 60)) + QLatin1Char(':') +
            num("%.2d", double((seconds % 3600) % 60));
 }
 
-QString wideRangeVoltage(const PidBytes& v) {
+std::optional<QString> wideRangeVoltage(const PidBytes& v) {
     return num("%.3f", double(v.cd()) * voltsPerWideRangeCount) + QStringLiteral(" V, ratio: ") +
            num("%.3f", double(v.ab()) * ratioPerCount);
 }
 
-QString wideRangeCurrent(const PidBytes& v) {
+std::optional<QString> wideRangeCurrent(const PidBytes& v) {
     return num("%1.3f", double(v.ab()) * ratioPerCount) + QStringLiteral(" - ") +
            num("%1.3f", double(v.cd()) * milliampPerCount - 128.0);
 }
 
 // Completed against enabled monitors; B and C say which run this cycle, a set bit in B's upper
 // half or in D says the monitor has not completed yet.
-QString monitorsThisCycle(const PidBytes& v) {
+std::optional<QString> monitorsThisCycle(const PidBytes& v) {
     int enabled = 0;
     int completed = 0;
     for (int bit = 0; bit < 3; ++bit) {
@@ -293,14 +293,14 @@ int dataByteCount(int pid) {
     return rule == nullptr ? 1 : rule->byteCount;
 }
 
-QString decodePid(int pid, const QString& answer, qsizetype firstData, bool english) {
+PidValue decodePid(int pid, const QString& answer, qsizetype firstData, bool english) {
     const PidRule* rule = ruleFor(pid);
     if (rule == nullptr) {
         // The vehicle's characters as they stand, but never a control character.
         return visibleText(answer.mid(firstData - 1, 8));
     }
     if (rule->byteCount == 0) {
-        return const_str::Error;
+        return std::nullopt;
     }
     PidBytes bytes;
     qint64* const fields[] = {&bytes.a, &bytes.b, &bytes.c, &bytes.d};

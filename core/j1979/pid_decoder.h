@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/j1979/pid_value.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -8,7 +10,7 @@
 namespace pid_decoder {
 
 // Whether a value of the PID is asked for at all. PIDs 20 and 40 only announce further PIDs, so
-// their value is the "Error" sentinel without a request.
+// they have no value and are not asked for.
 bool isRequested(int pid);
 
 // How many data bytes a value of the PID is made of; a PID without a rule shows at least one.
@@ -18,7 +20,8 @@ int dataByteCount(int pid);
 // at the 1-based position firstData (5 in service 01, 7 in service 02, behind the frame number).
 // Only the bytes the PID uses are read; missing ones read as 0 (a request makes sure they are
 // there, see dataByteCount). PIDs without a rule (above 4E) give their data digits as they stand.
-// Non-hexadecimal data throw HexConversionError.
-QString decodePid(int pid, const QString& answer, qsizetype firstData, bool english);
+// Nothing for PIDs 20 and 40, a trouble code of no known form (PID 02) and no oxygen sensor
+// present (PID 1D). Non-hexadecimal data throw HexConversionError.
+PidValue decodePid(int pid, const QString& answer, qsizetype firstData, bool english);
 
 } // namespace pid_decoder

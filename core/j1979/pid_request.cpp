@@ -6,11 +6,12 @@
 #include "core/l10n/const_str.h"
 #include "core/link/command_link.h"
 
-QString requestPidValue(CommandLink& link, const QString& serviceText, const QString& pidText,
-                        int expectedService, const QString& frame, int dataPosition, bool english) {
+PidValue requestPidValue(CommandLink& link, const QString& serviceText, const QString& pidText,
+                         int expectedService, const QString& frame, int dataPosition,
+                         bool english) {
     const QString service = response_fields::firstTwo(serviceText);
     if (hexToInt(service) != expectedService) {
-        return const_str::Error;
+        return std::nullopt;
     }
     const QString pid = response_fields::firstTwo(pidText);
     const qint64 pidNumber = hexToInt(pid);
@@ -18,22 +19,19 @@ QString requestPidValue(CommandLink& link, const QString& serviceText, const QSt
         return const_str::NotAvailable;
     }
     if (!pid_decoder::isRequested(int(pidNumber))) {
-        return const_str::Error;
+        return std::nullopt;
     }
-    const QString answer = link.exchange(service + pid + frame);
+    const LinkAnswer reply = link.exchange(service + pid + frame);
     // The data are read from the start of the answer even when the response stands further on.
-    if (!answer.contains(response_fields::responseCode(service) + pid)) {
-        return const_str::Error;
+    if (!reply || !reply->contains(response_fields::responseCode(service) + pid)) {
+        return std::nullopt;
     }
+    const QString& answer = *reply;
     // A header without its data bytes (or with some of them) is no value: decoding it would show
     // a number the vehicle never sent.
     const int needed = pid_decoder::dataByteCount(int(pidNumber));
     if (answer.size() < dataPosition - 1 + 2 * qsizetype(needed)) {
-        return const_str::Error;
+        return std::nullopt;
     }
     return pid_decoder::decodePid(int(pidNumber), answer, dataPosition, english);
-}
-
-bool isPidValueRead(const QString& text) {
-    return text != const_str::Error;
 }

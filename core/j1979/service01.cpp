@@ -2,8 +2,8 @@
 
 #include "core/j1979/pid_request.h"
 
-QString Service01::pidValue(CommandLink& link, const QString& serviceText, const QString& pidText,
-                            bool english) const {
+PidValue Service01::pidValue(CommandLink& link, const QString& serviceText, const QString& pidText,
+                             bool english) const {
     return requestPidValue(link, serviceText, pidText, 1, QString(), 5, english);
 }
 

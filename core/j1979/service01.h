@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/j1979/monitor_status.h"
+#include "core/j1979/pid_value.h"
 #include "core/j1979/supported_pids.h"
 
 #include <QString>
@@ -11,13 +12,13 @@ class CommandLink;
 // decoder of the live data.
 class Service01 {
 public:
-    // The display text of one PID: one exchange, the value in the chosen unit system. "Error"
+    // The display text of one PID: one exchange, the value in the chosen unit system. Nothing
     // (without a request) for another service than 01 and for PIDs 20 and 40, "N/A" for PID 00,
-    // "Error" when the answer lacks the response or its data bytes. Texts longer than two
+    // nothing when the answer lacks the response or its data bytes. Texts longer than two
     // characters are cut.
     // Non-hexadecimal data throw HexConversionError. Safe on any thread that owns the link.
-    QString pidValue(CommandLink& link, const QString& service, const QString& pid,
-                     bool english) const;
+    PidValue pidValue(CommandLink& link, const QString& service, const QString& pid,
+                      bool english) const;
 
     // The service 01 part of the connection sequence: supported PIDs, monitor status, OBD type.
     // Always reports success.
@@ -28,10 +29,10 @@ public:
 
     const SupportedPidSet& supportedPids() const { return m_supported; }
     const MonitorStatus& monitorStatus() const { return m_monitorStatus; }
-    const QString& obdType() const { return m_obdType; }
+    const PidValue& obdType() const { return m_obdType; }
 
 private:
     SupportedPidSet m_supported{};
     MonitorStatus m_monitorStatus;
-    QString m_obdType;
+    PidValue m_obdType;
 };

@@ -13,22 +13,22 @@ bool Service02::readSupported(CommandLink& link) {
     return true;
 }
 
-QString Service02::freezeFrameValue(CommandLink& link, const QString& serviceText,
-                                    const QString& pidText, bool english,
-                                    const QString& frameText) const {
+PidValue Service02::freezeFrameValue(CommandLink& link, const QString& serviceText,
+                                     const QString& pidText, bool english,
+                                     const QString& frameText) const {
     // The frame number follows the PID, so the data stand one byte further on.
     return requestPidValue(link, serviceText, pidText, 2, response_fields::firstTwo(frameText), 7,
                            english);
 }
 
 TroubleCodeList Service02::freezeFrameCode(CommandLink& link) const {
-    const QString answer = link.exchange(QStringLiteral("020200"));
+    const LinkAnswer answer = link.exchange(QStringLiteral("020200"));
     // "42", PID, frame number and the four digits of the code.
     constexpr qsizetype codeEnd = 10;
-    if (!answer.startsWith(QLatin1String("42")) || answer.size() < codeEnd) {
+    if (!answer || !answer->startsWith(QLatin1String("42")) || answer->size() < codeEnd) {
         return std::nullopt;
     }
-    const auto code = decodeTroubleCode(answer.mid(6, 4));
+    const auto code = decodeTroubleCode(answer->mid(6, 4));
     if (!code || *code == QLatin1String("P0000")) {
         return QStringList();
     }

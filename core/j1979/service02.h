@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/j1979/pid_value.h"
 #include "core/j1979/supported_pids.h"
 #include "core/j1979/trouble_codes.h"
 
@@ -15,11 +16,11 @@ public:
     bool readSupported(CommandLink& link);
 
     // The display text of one PID of the frame, decoded like its live value with the data one
-    // byte further on (behind the frame number). "Error" without a request for another service
-    // than 02 and for PIDs 20 and 40, "N/A" for PID 00, "Error" when the answer lacks the
+    // byte further on (behind the frame number). Nothing without a request for another service
+    // than 02 and for PIDs 20 and 40, "N/A" for PID 00, nothing when the answer lacks the
     // response. Texts longer than two characters are cut.
-    QString freezeFrameValue(CommandLink& link, const QString& service, const QString& pid,
-                             bool english, const QString& frame) const;
+    PidValue freezeFrameValue(CommandLink& link, const QString& service, const QString& pid,
+                              bool english, const QString& frame) const;
 
     // The trouble code that caused frame 00 ("020200"): at most one code; none for the filler
     // "P0000". Nothing at all (not read) for an answer that does not start with "42" or ends

@@ -42,11 +42,11 @@ bool hasInfoType(const SupportedPidSet& set, int infoType) {
 // The message count that a count request (0901, 0903, 0905) answers, or nothing when the answer
 // lacks the response.
 std::optional<qint64> readCount(CommandLink& link, const QString& request) {
-    const QString answer = link.exchange(request);
-    if (!answer.contains(QLatin1Char('4') + request.mid(1))) {
+    const LinkAnswer answer = link.exchange(request);
+    if (!answer || !answer->contains(QLatin1Char('4') + request.mid(1))) {
         return std::nullopt;
     }
-    return response_fields::pairAt(answer, 5);
+    return response_fields::pairAt(*answer, 5);
 }
 
 // The data bytes of messages first..last as characters, until the answer ends or maxLength
@@ -103,12 +103,12 @@ void Service09::readVin(CommandLink& link, bool askAll) {
         return;
     }
     m_vinState = ItemState::NotAnswered;
-    const QString answer = link.exchange(QStringLiteral("0902"));
-    if (!answer.contains(QLatin1String("4902"))) {
+    const LinkAnswer answer = link.exchange(QStringLiteral("0902"));
+    if (!answer || !answer->contains(QLatin1String("4902"))) {
         return;
     }
-    m_vinMessageCount = int(messagesToRead(count, counted, askAll, answer));
-    m_vin = messageCharacters(answer, 1, m_vinMessageCount, vinLength);
+    m_vinMessageCount = int(messagesToRead(count, counted, askAll, *answer));
+    m_vin = messageCharacters(*answer, 1, m_vinMessageCount, vinLength);
     if (!m_vin.isEmpty()) {
         m_vinState = ItemState::Read;
     }
@@ -127,10 +127,11 @@ void Service09::readCalibrationIds(CommandLink& link, bool askAll) {
         return;
     }
     m_cidState = ItemState::NotAnswered;
-    const QString answer = link.exchange(QStringLiteral("0904"));
-    if (!answer.contains(QLatin1String("4904"))) {
+    const LinkAnswer reply = link.exchange(QStringLiteral("0904"));
+    if (!reply || !reply->contains(QLatin1String("4904"))) {
         return;
     }
+    const QString& answer = *reply;
     const qint64 messages = messagesToRead(count, counted, askAll, answer);
     m_calibrationIds.clear();
     // Four messages make one 16-character ID; messages left over do not.
@@ -159,11 +160,12 @@ void Service09::readCalibrationVerificationNumbers(CommandLink& link, bool askAl
         return;
     }
     m_cvnState = ItemState::NotAnswered;
-    const QString answer = link.exchange(QStringLiteral("0906"));
+    const LinkAnswer reply = link.exchange(QStringLiteral("0906"));
     m_cvns.clear();
-    if (!answer.contains(QLatin1String("4906"))) {
+    if (!reply || !reply->contains(QLatin1String("4906"))) {
         return;
     }
+    const QString& answer = *reply;
     const qint64 messages = messagesToRead(count, counted, askAll, answer);
     for (int m = 1; m <= messages; ++m) {
         const QString cvn = answer.mid(messageData(m) - 1, 2 * bytesPerMessage);

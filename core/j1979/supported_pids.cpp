@@ -43,10 +43,11 @@ SupportedPidSet readSupportedPids(CommandLink& link, const QString& serviceText,
             break;
         }
         const QString pid = QLatin1String(block.pid);
-        const QString answer = link.exchange(service + pid + suffix);
-        if (!answer.contains(code + pid)) {
+        const LinkAnswer reply = link.exchange(service + pid + suffix);
+        if (!reply || !reply->contains(code + pid)) {
             continue;
         }
+        const QString& answer = *reply;
         // With several control units answering, the first response in the answer wins.
         const qsizetype firstData = answer.indexOf(code) + dataOffset + 1;
         int entry = block.firstEntry;
@@ -67,7 +68,8 @@ bool isSupported(const SupportedPidSet& set, const QString& pid) {
 
 bool checkEcuConnection(CommandLink& link) {
     for (int attempt = 0; attempt < 3; ++attempt) {
-        if (link.exchange(QStringLiteral("0100")).contains(QLatin1String("41"))) {
+        const LinkAnswer answer = link.exchange(QStringLiteral("0100"));
+        if (answer && answer->contains(QLatin1String("41"))) {
             return true;
         }
     }

@@ -13,10 +13,11 @@ constexpr int codesPerFrame = 3;
 // The codes of the whole frames of a service 03 or 07 answer. Each frame is the response code and
 // three four-digit codes; the response codes of the second and later frames are not examined, and
 // characters after the last whole frame are ignored.
-TroubleCodeList codesOfFrames(const QString& answer, const QLatin1String& responseCode) {
-    if (!answer.startsWith(responseCode)) {
+TroubleCodeList codesOfFrames(const LinkAnswer& reply, const QLatin1String& responseCode) {
+    if (!reply || !reply->startsWith(responseCode)) {
         return std::nullopt;
     }
+    const QString& answer = *reply;
     QStringList codes;
     const qsizetype frames = answer.size() / frameLength;
     for (qsizetype frame = 0; frame < frames; ++frame) {
@@ -41,7 +42,8 @@ TroubleCodeList Service07::pendingCodes(CommandLink& link) const {
 }
 
 bool clearTroubleCodes(CommandLink& link, UserNotifier& notifier) {
-    const bool cleared = link.exchange(QStringLiteral("04")).startsWith(QLatin1String("44"));
+    const LinkAnswer answer = link.exchange(QStringLiteral("04"));
+    const bool cleared = answer && answer->startsWith(QLatin1String("44"));
     if (cleared) {
         notifier.showMessage(UserNotifier::Icon::Information, const_str::TroubleCodesCleared);
     } else {

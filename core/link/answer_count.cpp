@@ -1,7 +1,5 @@
 #include "core/link/answer_count.h"
 
-#include "core/l10n/const_str.h"
-
 namespace {
 
 bool isHexDigit(QChar c) {
@@ -27,7 +25,7 @@ QString AnswerCount::countedRequest(const QString& command) const {
     return command + QString::number(m_units, 16).toUpper();
 }
 
-AnswerCount::Verdict AnswerCount::judge(const QString& command, const QString& answer,
+AnswerCount::Verdict AnswerCount::judge(const QString& command, const LinkAnswer& answer,
                                         int responses) {
     if (answer == QLatin1String("?")) {
         // A chip that names itself v1.3 or later but does not know the digit.
@@ -39,7 +37,7 @@ AnswerCount::Verdict AnswerCount::judge(const QString& command, const QString& a
     m_plain.insert(command);
     // No whole answer at all (the interface fell silent): asking again would double the wait
     // for an interface that has stopped answering.
-    if (answer == const_str::Error)
+    if (!answer)
         return Verdict::Keep;
     return Verdict::SendPlain;
 }

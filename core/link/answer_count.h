@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/link/link_answer.h"
+
 #include <QSet>
 #include <QString>
 
@@ -32,7 +34,7 @@ public:
     QString countedRequest(const QString& command) const;
 
     // The cleaned answer to countedRequest(command), holding `responses` messages.
-    Verdict judge(const QString& command, const QString& answer, int responses);
+    Verdict judge(const QString& command, const LinkAnswer& answer, int responses);
 
 private:
     int m_units = 0;

@@ -1,7 +1,5 @@
 #include "core/link/answer_text.h"
 
-#include "core/l10n/const_str.h"
-
 namespace answer_text {
 
 QString trimControls(const QString& text) {
@@ -22,12 +20,12 @@ QString pack(const QString& text) {
     return trimControls(packed);
 }
 
-QString fromSerial(const QByteArray& raw) {
+LinkAnswer fromSerial(const QByteArray& raw) {
     // Bytes are 8-bit characters as the interface sends them.
     QString buffer = QString::fromLatin1(raw);
     const qsizetype prompt = buffer.indexOf(QLatin1Char('>'));
     if (prompt < 0)
-        return const_str::Error;
+        return std::nullopt;
     buffer[prompt] = QLatin1Char(' ');
     buffer.replace(QLatin1Char('\r'), QLatin1Char(' '));
     buffer.replace(QLatin1Char('\n'), QLatin1Char(' '));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/link/link_answer.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -15,8 +17,8 @@ QString trimControls(const QString& text);
 QString pack(const QString& text);
 
 // Cleans the raw output of the serial line: the first ">" and every CR and LF become blanks, the
-// result is trimmed and packed. Without a ">" the result is the "Error" sentinel.
-QString fromSerial(const QByteArray& raw);
+// result is trimmed and packed. Without a ">" there is no answer.
+LinkAnswer fromSerial(const QByteArray& raw);
 
 // Cleans a simulated answer, which carries no prompt: trimmed and packed.
 QString fromSimulation(const QString& answer);

@@ -1,6 +1,5 @@
 #include "core/link/can_answer.h"
 
-#include "core/l10n/const_str.h"
 #include "core/link/answer_text.h"
 
 #include <QHash>
@@ -237,11 +236,11 @@ QString toIsoLayout(const QList<Message>& messages) {
     return answer_text::pack(lines.join(QLatin1Char(' ')));
 }
 
-QString fromSerial(const QByteArray& raw) {
+LinkAnswer fromSerial(const QByteArray& raw) {
     QStringList lines;
     QStringList busErrors;
     if (!splitSerial(raw, lines, busErrors))
-        return const_str::Error;
+        return std::nullopt;
     // One control unit's error says nothing about the others' answers.
     if (lines.isEmpty())
         return busErrors.join(QLatin1Char(' '));

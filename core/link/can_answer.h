@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/link/link_answer.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -36,11 +38,11 @@ QList<Message> parseFrames(const QStringList& lines);
 // service 09 bitmaps with a message count of 1; everything else unchanged.
 QString toIsoLayout(const QList<Message>& messages);
 
-// The whole cleaning of a raw serial answer from an ELM327 on a CAN protocol: the "Error"
-// sentinel without a prompt; the bus-error words ("NO DATA", "CAN ERROR", "BUS BUSY", "STOPPED",
+// The whole cleaning of a raw serial answer from an ELM327 on a CAN protocol: nothing without a
+// prompt; the bus-error words ("NO DATA", "CAN ERROR", "BUS BUSY", "STOPPED",
 // "UNABLE TO CONNECT", ...) as they stand, which no reader takes for data; frames in the ISO
 // layout; anything else (answers to AT commands) cleaned as any answer is.
-QString fromSerial(const QByteArray& raw);
+LinkAnswer fromSerial(const QByteArray& raw);
 
 // How many messages (control units' responses) a raw serial answer holds: 0 without a prompt,
 // for bus-error words alone, and for text that is no CAN data.

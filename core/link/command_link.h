@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/link/link_answer.h"
+
 #include <QString>
 
 class StopSignal;
@@ -12,17 +14,17 @@ public:
     virtual ~CommandLink() = default;
 
     // Sends the command (without line end) and returns the cleaned answer: the prompt and line ends
-    // gone, blanks removed from answers that begin with "4", or the "Error" sentinel
-    // (const_str::Error) when no complete answer arrived. Errors of the serial device are thrown.
-    virtual QString exchange(const QString& command) = 0;
+    // gone, blanks removed from answers that begin with "4"; nothing when no complete answer
+    // arrived. Errors of the serial device are thrown.
+    virtual LinkAnswer exchange(const QString& command) = 0;
 
     // True while the answers come from a CAN vehicle (ISO 15765-4) through an ELM327. They are
     // already laid out as an ISO 9141 vehicle lays them out, but a CAN vehicle reports no message
     // counts of its vehicle information: the readers count the messages of the answer instead.
     virtual bool canLayout() const { return false; }
 
-    // From now on, a raised stop signal ends the exchange in progress with the "Error" sentinel
-    // and makes later exchanges return it without sending anything; null: nothing stops them.
+    // From now on, a raised stop signal ends the exchange in progress without an answer and
+    // makes later exchanges return none without sending anything; null: nothing stops them.
     // The signal must outlive its use; links that cannot be stopped ignore it.
     virtual void setStopSignal(const StopSignal* /*signal*/) {}
 };

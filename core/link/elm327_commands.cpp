@@ -8,7 +8,10 @@ namespace {
 
 // A setting the chip confirms with "OK".
 ElmReply okCommand(ElmExchange& link, const QString& command) {
-    if (!link.channelReady() || !link.exchange(command).contains(QLatin1String("OK")))
+    if (!link.channelReady())
+        return std::nullopt;
+    const LinkAnswer answer = link.exchange(command);
+    if (!answer || !answer->contains(QLatin1String("OK")))
         return std::nullopt;
     return QStringLiteral("OK");
 }
@@ -40,7 +43,10 @@ ElmReply elmAdaptiveTiming(ElmExchange& link) {
 ElmReply elmProtocolNumber(ElmExchange& link) {
     if (!link.channelReady())
         return std::nullopt;
-    const QString answer = link.exchange(QStringLiteral("ATDPN"));
+    const LinkAnswer reply = link.exchange(QStringLiteral("ATDPN"));
+    if (!reply)
+        return std::nullopt;
+    const QString& answer = *reply;
     // "A6", "6": one protocol digit (1..C), optionally after the "A".
     const QString number =
         answer.startsWith(QLatin1Char('A')) && answer.size() == 2 ? answer.mid(1) : answer;

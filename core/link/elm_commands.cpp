@@ -10,8 +10,8 @@ ElmReply runWrapper(ElmExchange& link, const QString& command, const QString& ma
                     const QString& success) {
     if (!link.channelReady())
         return std::nullopt;
-    const QString answer = link.exchange(command);
-    if (!answer.contains(marker))
+    const LinkAnswer answer = link.exchange(command);
+    if (!answer || !answer->contains(marker))
         return std::nullopt;
     return success.isNull() ? answer : success;
 }

@@ -39,11 +39,11 @@ void ElmExchange::setDeviceLostHandler(std::function<void(const QString&)> handl
     m_deviceLostHandler = std::move(handler);
 }
 
-QString ElmExchange::exchange(const QString& command) {
+LinkAnswer ElmExchange::exchange(const QString& command) {
     std::lock_guard lock(m_exchangeMutex);
     const StopSignal* stop = m_stop;
     if (stop != nullptr && stop->requested())
-        return const_str::Error; // nothing is sent once a stop has been asked for
+        return std::nullopt; // nothing is sent once a stop has been asked for
     // Chosen once, so that a switch made meanwhile cannot send to one side and read the other.
     // The simulated vehicle is never a CAN one and has nothing to count.
     const bool simulated = m_demoMode;
@@ -64,7 +64,7 @@ QString ElmExchange::exchange(const QString& command) {
         const QString counted = route.canLayout ? m_answerCount.countedRequest(command) : QString();
         if (counted.isEmpty())
             return transfer(route, command);
-        const QString answer = transfer(route, counted);
+        const LinkAnswer answer = transfer(route, counted);
         // A stopped exchange ends here; its cut answer says nothing about the count.
         if ((stop != nullptr && stop->requested()) ||
             m_answerCount.judge(command, answer, m_lastMessages) == AnswerCount::Verdict::Keep)
@@ -77,9 +77,9 @@ QString ElmExchange::exchange(const QString& command) {
     }
 }
 
-QString ElmExchange::transfer(const Route& route, const QString& command) {
+LinkAnswer ElmExchange::transfer(const Route& route, const QString& command) {
     sendCommand(route, command);
-    const QString answer = readAnswer(route);
+    const LinkAnswer answer = readAnswer(route);
     if (route.canLayout && command == QLatin1String("0100"))
         m_service01Units = m_lastMessages;
     return answer;
@@ -119,13 +119,13 @@ void ElmExchange::sendCommand(const Route& route, const QString& command) {
     requireChannel(route).write(command.toLatin1() + '\r');
 }
 
-QString ElmExchange::readAnswer(const Route& route) {
+LinkAnswer ElmExchange::readAnswer(const Route& route) {
     const QByteArray buffer = readSerialAnswer(requireChannel(route), route.stop, route.deadline);
-    const QString result =
+    const LinkAnswer result =
         route.canLayout ? can_answer::fromSerial(buffer) : answer_text::fromSerial(buffer);
     m_lastMessages = route.canLayout ? can_answer::messageCount(buffer) : 0;
     if (m_commLogging)
-        m_log.writeEvent(QStringLiteral(" - R: ") + result);
+        m_log.writeEvent(QStringLiteral(" - R: ") + result.value_or(const_str::Error));
     return result;
 }
 

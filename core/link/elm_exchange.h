@@ -35,7 +35,7 @@ public:
     void setChannel(SerialChannel* channel);
     SerialChannel* channel() const { return m_channel; }
 
-    QString exchange(const QString& command) override;
+    LinkAnswer exchange(const QString& command) override;
 
     // Set by the connection sequence once the interface has named a CAN protocol; from then on
     // serial answers are reassembled by can_answer. The simulated vehicle is never a CAN one.
@@ -102,9 +102,9 @@ private:
         Deadline deadline;
     };
     // One command out and its answer back.
-    QString transfer(const Route& route, const QString& command);
+    LinkAnswer transfer(const Route& route, const QString& command);
     void sendCommand(const Route& route, const QString& command);
-    QString readAnswer(const Route& route);
+    LinkAnswer readAnswer(const Route& route);
     QByteArray readSerialAnswer(SerialChannel& channel, const StopSignal* stop, Deadline deadline);
     void finishAbortedAnswer(const Route& route);
     int waitTime(Deadline deadline) const;

@@ -33,7 +33,8 @@ QString AccelerationTest::secondsText(long double seconds) {
 
 StandstillCheck AccelerationTest::checkStandstill(CommandLink& link) const {
     StandstillCheck check;
-    check.speedText = m_decoder.pidValue(link, QStringLiteral("01"), QStringLiteral("0D"), false);
+    check.speedText = m_decoder.pidValue(link, QStringLiteral("01"), QStringLiteral("0D"), false)
+                          .value_or(const_str::Error);
     bool isInteger = false;
     const int speed = check.speedText.trimmed().toInt(&isInteger);
     if (!isInteger)
@@ -64,8 +65,9 @@ void AccelerationTest::execute(CommandLink& link, const StopSignal& stop) {
     while (!stop.requested()) {
         ++m_sampleCounter;
         const QString text =
-            m_decoder.pidValue(link, QStringLiteral("01"), QStringLiteral("0D"), english());
-        // A stop ends the request in progress with "Error": that is no answer of the vehicle.
+            m_decoder.pidValue(link, QStringLiteral("01"), QStringLiteral("0D"), english())
+                .value_or(const_str::Error);
+        // A stop ends the request in progress without an answer: that says nothing of the speed.
         if (stop.requested())
             break;
         m_lastSpeedText = text;

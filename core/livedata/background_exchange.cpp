@@ -21,7 +21,7 @@ bool BackgroundExchange::start(const QString& command, Done done) {
     m_busy = true;
     m_done = std::move(done);
     m_thread = std::thread([this, command] {
-        QString answer;
+        LinkAnswer answer;
         std::exception_ptr error;
         try {
             answer = m_link.exchange(command);
@@ -35,7 +35,7 @@ bool BackgroundExchange::start(const QString& command, Done done) {
     return true;
 }
 
-void BackgroundExchange::deliver(const QString& answer, std::exception_ptr error) {
+void BackgroundExchange::deliver(const LinkAnswer& answer, std::exception_ptr error) {
     m_thread.join();
     m_busy = false;
     Done done = std::move(m_done);

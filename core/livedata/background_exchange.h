@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/link/link_answer.h"
+
 #include <QObject>
 #include <QString>
 #include <exception>
@@ -15,7 +17,7 @@ class CommandLink;
 class BackgroundExchange : public QObject {
     Q_OBJECT
 public:
-    using Done = std::function<void(const QString& answer, std::exception_ptr error)>;
+    using Done = std::function<void(const LinkAnswer& answer, std::exception_ptr error)>;
 
     explicit BackgroundExchange(CommandLink& link, QObject* parent = nullptr);
     // Waits for an exchange in progress; its answer is not delivered.
@@ -28,7 +30,7 @@ public:
     void waitUntilDone();
 
 private:
-    void deliver(const QString& answer, std::exception_ptr error);
+    void deliver(const LinkAnswer& answer, std::exception_ptr error);
 
     CommandLink& m_link;
     std::thread m_thread;

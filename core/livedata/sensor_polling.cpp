@@ -23,8 +23,9 @@ SensorPolling::SensorPolling(CommandLink& link, LiveData& data, std::function<bo
     : m_link(link), m_data(data), m_english(std::move(english)) {}
 
 QString SensorPolling::decode(int pidNumber) {
-    return m_decoder.pidValue(m_link, QStringLiteral("01"), pidCodeOf(pidNumber),
-                              m_english && m_english());
+    return m_decoder
+        .pidValue(m_link, QStringLiteral("01"), pidCodeOf(pidNumber), m_english && m_english())
+        .value_or(const_str::Error);
 }
 
 bool SensorPolling::runCycle(int tab, const StopSignal& stop) {

@@ -13,7 +13,7 @@ struct SeriesReading;
 // What one cycle of the polling worker asks the vehicle for, by the tab active when it runs:
 // every monitored sensor for the table, the one or two graph sensors for the graph, the gauges'
 // values for the dashboard, nothing for the sensor options. Each value is one request through the
-// PID decoder; its text is stored as it comes, words such as "Error" included.
+// PID decoder; its text is stored as it is shown, a value that did not come as "Error".
 class SensorPolling {
 public:
     SensorPolling(CommandLink& link, LiveData& data, std::function<bool()> english);
@@ -21,8 +21,8 @@ public:
     CommandLink& link() const { return m_link; }
 
     // One cycle. A stop raised meanwhile leaves the cycle before its next request (the request
-    // in progress ends with the sentinel). False when the cycle itself asks the worker to stop:
-    // the graph tab with no sensor on either series.
+    // in progress ends without a value, shown as "Error"). False when the cycle itself asks the
+    // worker to stop: the graph tab with no sensor on either series.
     bool runCycle(int tab, const StopSignal& stop);
 
     void pollTable(const StopSignal& stop);

@@ -8,13 +8,13 @@
 
 // An interface that answers from the fuzzing input: each exchange takes the bytes up to and
 // including the next prompt ">" (or the rest) and cleans them as the serial exchange does, in
-// the CAN layout when asked to. Once the input is used up every answer is the "Error" sentinel,
-// so a reader that keeps asking ends like one facing a silent interface.
+// the CAN layout when asked to. Once the input is used up no exchange gets an answer, so a reader
+// that keeps asking ends like one facing a silent interface.
 class FuzzLink : public CommandLink {
 public:
     FuzzLink(QByteArrayView input, bool canLayout) : m_input(input), m_canLayout(canLayout) {}
 
-    QString exchange(const QString&) override {
+    LinkAnswer exchange(const QString&) override {
         ++m_exchanges;
         const qsizetype prompt = m_input.indexOf('>');
         const qsizetype take = prompt < 0 ? m_input.size() : prompt + 1;

@@ -24,7 +24,7 @@ namespace {
 class FixedAnswerLink : public CommandLink {
 public:
     explicit FixedAnswerLink(QString answer) : m_answer(std::move(answer)) {}
-    QString exchange(const QString&) override { return m_answer; }
+    LinkAnswer exchange(const QString&) override { return m_answer; }
 
 private:
     QString m_answer;
@@ -81,13 +81,14 @@ int decode(CliSession& session, const CliOptions& options, CliIo& io) {
                                 .arg(needed)
                                 .arg(entry.pidCode));
     FixedAnswerLink link(answer);
-    const QString value =
+    const PidValue decoded =
         service == 1 ? Service01().pidValue(link, serviceText, entry.pidCode, session.english())
                      : Service02().freezeFrameValue(link, serviceText, entry.pidCode,
                                                     session.english(), QStringLiteral("00"));
-    if (value == const_str::Error)
+    if (!decoded)
         throw CliUsageError(QStringLiteral("%1 is no answer to service %2 PID %3")
                                 .arg(given, serviceText, entry.pidCode));
+    const QString& value = *decoded;
     const QString unit = session.english() ? entry.englishUnit : entry.metricUnit;
     io.line(unit.isEmpty() ? value : value + QLatin1Char(' ') + unit);
     io.doc[QStringLiteral("service")] = serviceText;

@@ -14,8 +14,8 @@ QJsonValue CliValue::json() const {
     return read() ? QJsonValue(text) : QJsonValue(QJsonValue::Null);
 }
 
-QString AnswerRecorder::exchange(const QString& command) {
-    const QString answer = m_link.exchange(command);
+LinkAnswer AnswerRecorder::exchange(const QString& command) {
+    const LinkAnswer answer = m_link.exchange(command);
     m_answers.insert(command, answer);
     return answer;
 }
@@ -27,25 +27,25 @@ QString AnswerRecorder::whyNotRead(const QString& command) const {
     return describeUnusableAnswer(*it);
 }
 
-QString describeUnusableAnswer(const QString& answer) {
-    if (answer == const_str::Error)
+QString describeUnusableAnswer(const LinkAnswer& answer) {
+    if (!answer)
         return QStringLiteral("no answer");
-    if (const auto refusal = negative_response::parse(answer))
+    if (const auto refusal = negative_response::parse(*answer))
         return negative_response::describe(*refusal);
-    if (answer.trimmed().isEmpty())
+    if (answer->trimmed().isEmpty())
         return QStringLiteral("empty answer");
-    return QStringLiteral("unusable answer: ") + answer;
+    return QStringLiteral("unusable answer: ") + *answer;
 }
 
 CliValue readLiveValue(CliSession& session, int pid) {
     const PidInfo& entry = sensorCatalogue[std::size_t(pid - 1)];
     AnswerRecorder link(session.context().link);
     const Service01 reader = session.context().service01.value_or(Service01{});
-    const QString value =
+    const PidValue value =
         reader.pidValue(link, QStringLiteral("01"), entry.pidCode, session.english());
-    if (isPidValueRead(value))
-        return {value, {}};
-    return {value, link.whyNotRead(QStringLiteral("01") + entry.pidCode)};
+    if (value)
+        return {*value, {}};
+    return {const_str::Error, link.whyNotRead(QStringLiteral("01") + entry.pidCode)};
 }
 
 void UnreadValues::add(CliIo& io, const QString& what, const QString& reason) {

@@ -12,7 +12,7 @@ class CliSession;
 class QJsonObject;
 
 // A printed value: the display text, or, for a value the vehicle did not send, the text that says
-// so (the sentinel or "N/A") and the reason. A value is never made from bytes that did not come.
+// so ("Error" or "N/A") and the reason. A value is never made from bytes that did not come.
 struct CliValue {
     QString text;
     QString error; // empty: the value was read
@@ -27,7 +27,7 @@ struct CliValue {
 class AnswerRecorder : public CommandLink {
 public:
     explicit AnswerRecorder(CommandLink& link) : m_link(link) {}
-    QString exchange(const QString& command) override;
+    LinkAnswer exchange(const QString& command) override;
     bool canLayout() const override { return m_link.canLayout(); }
 
     // Why the answer to the command holds no value: "no answer", a named negative response, or
@@ -36,14 +36,14 @@ public:
 
 private:
     CommandLink& m_link;
-    QHash<QString, QString> m_answers;
+    QHash<QString, LinkAnswer> m_answers;
 };
 
 // Why an answer holds no value, as whyNotRead says it.
-QString describeUnusableAnswer(const QString& answer);
+QString describeUnusableAnswer(const LinkAnswer& answer);
 
-// One service 01 value as `pid` and `watch` print it, one exchange (the per-value rule: the
-// sentinel and the reason for a value that did not come).
+// One service 01 value as `pid` and `watch` print it, one exchange (the per-value rule: "Error"
+// and the reason for a value that did not come).
 CliValue readLiveValue(CliSession& session, int pid);
 
 // What a command could not read. Each entry goes to standard error as it is added; finish()

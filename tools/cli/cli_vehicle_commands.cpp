@@ -165,7 +165,7 @@ int status(CliSession& session, CliIo& io) {
     UnreadValues unread;
     if (!read)
         unread.add(io, QStringLiteral("monitor status"), QStringLiteral("no valid answer to 0101"));
-    const bool obdTypeRead = isPidValueRead(service01.obdType());
+    const bool obdTypeRead = service01.obdType().has_value();
     if (!obdTypeRead)
         unread.add(io, QStringLiteral("OBD type"), QStringLiteral("no valid answer to 011C"));
 
@@ -175,7 +175,8 @@ int status(CliSession& session, CliIo& io) {
                             : const_str::CliOff));
     io.line(const_str::CliStoredDtcs + QStringLiteral(": ") +
             (read ? QString::number(status.troubleCodeCount) : const_str::NotAvailable));
-    io.line(const_str::CliObdType + QStringLiteral(": ") + service01.obdType());
+    io.line(const_str::CliObdType + QStringLiteral(": ") +
+            service01.obdType().value_or(const_str::Error));
 
     int width = 0;
     for (const EvaluatedMonitor& m : evaluatedMonitors)
@@ -201,7 +202,7 @@ int status(CliSession& session, CliIo& io) {
     const QJsonValue null(QJsonValue::Null);
     io.doc[QStringLiteral("mil")] = read ? QJsonValue(status.milOn) : null;
     io.doc[QStringLiteral("storedCodeCount")] = read ? QJsonValue(status.troubleCodeCount) : null;
-    io.doc[QStringLiteral("obdType")] = obdTypeRead ? QJsonValue(service01.obdType()) : null;
+    io.doc[QStringLiteral("obdType")] = obdTypeRead ? QJsonValue(*service01.obdType()) : null;
     io.doc[QStringLiteral("monitors")] = read ? QJsonValue(monitorJson) : null;
     return unread.finish(io.doc);
 }
@@ -385,13 +386,13 @@ int freeze(CliSession& session, const CliOptions& options, CliIo& io) {
                    QStringLiteral("no valid answer to 020200"));
     QJsonArray rows;
     for (const FreezeFrameRow& row : reading.rows) {
-        const bool read = isPidValueRead(row.value);
+        const bool read = row.value.has_value();
         io.line(row.pid + QStringLiteral("  ") + row.name + QStringLiteral(": ") +
-                (read ? withUnit(row.value, row.unit) : row.value));
+                (read ? withUnit(*row.value, row.unit) : const_str::Error));
         QJsonObject json{
             {QStringLiteral("pid"), row.pid},
             {QStringLiteral("name"), row.name},
-            {QStringLiteral("value"), read ? QJsonValue(row.value) : QJsonValue(QJsonValue::Null)},
+            {QStringLiteral("value"), read ? QJsonValue(*row.value) : QJsonValue(QJsonValue::Null)},
             {QStringLiteral("unit"), row.unit}};
         if (!read) {
             const QString reason =
@@ -468,11 +469,12 @@ int o2(CliSession& session, const CliOptions& options, CliIo& io) {
 int raw(CliSession& session, const CliOptions& options, CliIo& io) {
     const QString request = options.args.first().trimmed();
     // The interface's own characters: an escape sequence is shown, never sent to the terminal.
-    const QString answer = visibleText(session.context().link.exchange(request));
+    const LinkAnswer reply = session.context().link.exchange(request);
+    const QString answer = visibleText(reply.value_or(const_str::Error));
     io.line(answer);
     io.doc[QStringLiteral("command")] = request;
     io.doc[QStringLiteral("answer")] = answer;
-    return answer == const_str::Error ? cli_exit::NoAnswer : cli_exit::Success;
+    return reply ? cli_exit::Success : cli_exit::NoAnswer;
 }
 
 } // namespace cli_vehicle

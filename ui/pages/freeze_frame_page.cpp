@@ -178,7 +178,7 @@ void FreezeFramePage::showFreezeFrame(const FreezeFrameReading& reading) {
         const FreezeFrameRow& value = reading.rows[row];
         setCellText(m_values, row, 0, value.pid);
         setCellText(m_values, row, 1, value.name);
-        setCellText(m_values, row, 2, value.value);
+        setCellText(m_values, row, 2, value.value.value_or(const_str::Error));
         setCellText(m_values, row, 3, value.unit);
     }
     m_context.shown.freezeFrame.state = reading.codes ? ReadState::Read : ReadState::CouldNotBeRead;

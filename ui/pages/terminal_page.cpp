@@ -219,14 +219,14 @@ void TerminalPage::sendRequest(const QString& command, std::function<void(const 
         return;
     }
     setRequestButtonsEnabled(false);
-    m_exchange->start(
-        command, [this, done = std::move(done)](const QString& answer, std::exception_ptr error) {
-            setRequestButtonsEnabled(true);
-            if (error)
-                runReportingErrors([&error] { std::rethrow_exception(error); });
-            else
-                runReportingErrors([&] { done(answer); });
-        });
+    m_exchange->start(command, [this, done = std::move(done)](const LinkAnswer& answer,
+                                                              std::exception_ptr error) {
+        setRequestButtonsEnabled(true);
+        if (error)
+            runReportingErrors([&error] { std::rethrow_exception(error); });
+        else
+            runReportingErrors([&] { done(answer.value_or(const_str::Error)); });
+    });
 }
 
 void TerminalPage::waitForRequest() {

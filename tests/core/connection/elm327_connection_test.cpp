@@ -33,7 +33,7 @@ struct Connection : PtyConnection {
         if (view.freezeFrame) {
             s.freezeCodes = view.freezeFrame->codes.value_or(QStringList{"unread"});
             for (const FreezeFrameRow& row : view.freezeFrame->rows)
-                s.freezeValues << row.pid + QLatin1Char('=') + row.value;
+                s.freezeValues << row.pid + QLatin1Char('=') + row.value.value_or("Error");
         }
         return s;
     }

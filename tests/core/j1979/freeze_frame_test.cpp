@@ -10,7 +10,8 @@ namespace {
 
 class FreezeFrame : public testing::Test {
 protected:
-    QString value(const QString& pid, const QString& reply, bool english = false) {
+    std::optional<QString> value(const QString& pid, const LinkAnswer& reply,
+                                 bool english = false) {
         m_link.answer(QStringLiteral("02") + pid + QStringLiteral("00"), reply);
         return m_service02.freezeFrameValue(m_link, QStringLiteral("02"), pid, english,
                                             QStringLiteral("00"));
@@ -38,19 +39,19 @@ TEST_F(FreezeFrame, SameRulesAsTheLiveValues) {
 }
 
 TEST_F(FreezeFrame, SentinelsAndRequests) {
-    EXPECT_EQ(m_service02.freezeFrameValue(m_link, "01", "05", false, "00"), const_str::Error);
+    EXPECT_EQ(m_service02.freezeFrameValue(m_link, "01", "05", false, "00"), std::nullopt);
     EXPECT_EQ(m_service02.freezeFrameValue(m_link, "02", "00", false, "00"),
               const_str::NotAvailable);
-    EXPECT_EQ(value("20", "42200080000000"), const_str::Error);
+    EXPECT_EQ(value("20", "42200080000000"), std::nullopt);
     EXPECT_TRUE(m_link.sent().isEmpty());
 
-    EXPECT_EQ(value("05", "NO DATA"), const_str::Error);
-    EXPECT_EQ(value("05", "7F 02 12"), const_str::Error);
-    EXPECT_EQ(value("05", "4105007B"), const_str::Error);
+    EXPECT_EQ(value("05", "NO DATA"), std::nullopt);
+    EXPECT_EQ(value("05", "7F 02 12"), std::nullopt);
+    EXPECT_EQ(value("05", "4105007B"), std::nullopt);
     // The frame number without the data, or with half of them, is no value.
-    EXPECT_EQ(value("0C", "420C00"), const_str::Error);
-    EXPECT_EQ(value("0C", "420C001A"), const_str::Error);
-    EXPECT_EQ(value("24", "4224008000400"), const_str::Error);
+    EXPECT_EQ(value("0C", "420C00"), std::nullopt);
+    EXPECT_EQ(value("0C", "420C001A"), std::nullopt);
+    EXPECT_EQ(value("24", "4224008000400"), std::nullopt);
     EXPECT_THROW(value("05", "420500XY"), HexConversionError);
 }
 

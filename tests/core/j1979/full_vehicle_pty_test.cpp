@@ -70,7 +70,7 @@ TEST_F(FullVehicle, FreezeFrameCodeAndValues) {
     EXPECT_EQ(value("0D"), QStringLiteral("50"));
     EXPECT_EQ(value("0D", true), QStringLiteral(" 31"));
     EXPECT_EQ(value("11"), QStringLiteral("20.0"));
-    EXPECT_EQ(value("0E"), QStringLiteral("Error")); // not in the frame
+    EXPECT_EQ(value("0E"), std::nullopt); // not in the frame
 }
 
 TEST_F(FullVehicle, AllTenOxygenSensorTestsOfSensorOne) {

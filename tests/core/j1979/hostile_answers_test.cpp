@@ -18,7 +18,7 @@ public:
     QString tail;
     bool withHeader = true;
 
-    QString exchange(const QString& command) override {
+    LinkAnswer exchange(const QString& command) override {
         if (!withHeader || command.size() < 2) {
             return tail;
         }

@@ -104,7 +104,7 @@ TEST(Service01, ObdTypeWithoutAnswerIsTheSentinel) {
     ScriptedLink link;
     Service01 service01;
     EXPECT_TRUE(service01.readStatus(link));
-    EXPECT_EQ(service01.obdType(), const_str::Error);
+    EXPECT_EQ(service01.obdType(), std::nullopt);
     EXPECT_FALSE(service01.monitorStatus().milOn);
 }
 

@@ -7,7 +7,7 @@
 
 namespace {
 
-QStringList locationTexts(const QString& reply, QList<int>* masks = nullptr) {
+QStringList locationTexts(const LinkAnswer& reply, QList<int>* masks = nullptr) {
     ScriptedLink link;
     link.answer(QStringLiteral("0113"), reply);
     QStringList texts;
@@ -41,12 +41,13 @@ TEST(O2SensorLocations, NoResponseIsNotReadNotNoSensors) {
     const O2SensorList noSensors = o2SensorLocations(none);
     ASSERT_TRUE(noSensors.has_value());
     EXPECT_TRUE(noSensors->isEmpty());
-    for (const char* reply : {"NO DATA", "7F 01 12", "Error", "4114FF", "4113", "41130"}) {
-        SCOPED_TRACE(reply);
+    const LinkAnswer replies[] = {"NO DATA", "7F 01 12", std::nullopt, "4114FF", "4113", "41130"};
+    for (const LinkAnswer& reply : replies) {
+        SCOPED_TRACE(testing::PrintToString(reply));
         ScriptedLink link;
-        link.answer(QStringLiteral("0113"), QString::fromLatin1(reply));
+        link.answer(QStringLiteral("0113"), reply);
         EXPECT_FALSE(o2SensorLocations(link).has_value());
-        EXPECT_TRUE(locationTexts(QString::fromLatin1(reply)).isEmpty());
+        EXPECT_TRUE(locationTexts(reply).isEmpty());
     }
     EXPECT_THROW(locationTexts(QStringLiteral("4113G3")), HexConversionError);
 }

@@ -12,12 +12,13 @@
 // as an interface does for a request the vehicle ignores.
 class ScriptedLink : public CommandLink {
 public:
-    void answer(const QString& command, const QString& reply) { m_script[command] = {reply}; }
-    void answerInTurn(const QString& command, const QStringList& replies) {
+    // A reply of std::nullopt is no complete answer (the interface fell silent).
+    void answer(const QString& command, const LinkAnswer& reply) { m_script[command] = {reply}; }
+    void answerInTurn(const QString& command, const QList<LinkAnswer>& replies) {
         m_script[command] = replies;
     }
 
-    QString exchange(const QString& command) override {
+    LinkAnswer exchange(const QString& command) override {
         m_sent << command;
         auto it = m_script.find(command);
         if (it == m_script.end() || it->isEmpty()) {
@@ -29,6 +30,6 @@ public:
     const QStringList& sent() const { return m_sent; }
 
 private:
-    QHash<QString, QStringList> m_script;
+    QHash<QString, QList<LinkAnswer>> m_script;
     QStringList m_sent;
 };

@@ -68,18 +68,18 @@ TEST_F(SimulatedVehicle, LiveValues) {
     EXPECT_EQ(value("04"), QStringLiteral("0.0"));
     EXPECT_EQ(value("05"), QStringLiteral("40"));
     EXPECT_EQ(value("05", true), QStringLiteral("104"));
-    EXPECT_EQ(value("06"), QStringLiteral("-3.9"));  // (123 - 128) * 100 / 128
-    EXPECT_EQ(value("09"), QStringLiteral("Error")); // 7F 01 12
+    EXPECT_EQ(value("06"), QStringLiteral("-3.9")); // (123 - 128) * 100 / 128
+    EXPECT_EQ(value("09"), std::nullopt);           // 7F 01 12
     EXPECT_EQ(value("0D"), QStringLiteral("0"));
     EXPECT_EQ(value("0E"), QStringLiteral("10.5"));
     EXPECT_EQ(value("0F"), QStringLiteral("18"));
     EXPECT_EQ(value("10"), QStringLiteral("0.00"));
-    EXPECT_EQ(value("12"), QStringLiteral("Error"));
+    EXPECT_EQ(value("12"), std::nullopt);
     EXPECT_EQ(value("13"), QStringLiteral("O2 location 1-1, O2 location 1-2"));
     EXPECT_EQ(value("14"), QStringLiteral("0.035 V, trim: 0.0 %"));
     EXPECT_EQ(value("15"), QStringLiteral("0.040 V"));
     EXPECT_EQ(value("1C"), QStringLiteral("OBD II (California ARB)"));
-    EXPECT_EQ(value("1F"), QStringLiteral("Error")); // "DEMO"
+    EXPECT_EQ(value("1F"), std::nullopt); // "DEMO"
     const QStringList speeds = {" 1123", " 2246", " 3369", " 4492", " 5615", " 6738"};
     for (int i = 0; i < 5; ++i) {
         EXPECT_TRUE(speeds.contains(value("0C")));
@@ -93,8 +93,7 @@ TEST_F(SimulatedVehicle, TroubleCodesFreezeFrameAndOxygenSensors) {
     EXPECT_EQ(Service07().pendingCodes(m_exchange), QStringList({"P0125", "P0736", "P0455"}));
     // No canned answers for the freeze frame: nothing read, which is not "no frame stored".
     EXPECT_FALSE(Service02().freezeFrameCode(m_exchange).has_value());
-    EXPECT_EQ(Service02().freezeFrameValue(m_exchange, "02", "05", false, "00"),
-              QStringLiteral("Error"));
+    EXPECT_EQ(Service02().freezeFrameValue(m_exchange, "02", "05", false, "00"), std::nullopt);
     const QList<O2SensorLocation> sensors = o2SensorLocations(m_exchange).value();
     ASSERT_EQ(sensors.size(), 2);
     EXPECT_EQ(sensors[0].text, QStringLiteral("O2 location 1-1"));

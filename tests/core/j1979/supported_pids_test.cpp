@@ -28,10 +28,11 @@ TEST(readSupportedPids, ReadsTheFirstBlockAndFollowsTheAnnouncement) {
 }
 
 TEST(readSupportedPids, NoAnswerLeavesEverythingUnsupported) {
-    for (const char* reply : {"NO DATA", "7F 01 12", "Error", "", "4101BE1FE811"}) {
-        SCOPED_TRACE(reply);
+    const LinkAnswer replies[] = {"NO DATA", "7F 01 12", std::nullopt, "", "4101BE1FE811"};
+    for (const LinkAnswer& reply : replies) {
+        SCOPED_TRACE(testing::PrintToString(reply));
         ScriptedLink link;
-        link.answer(QStringLiteral("0100"), QString::fromLatin1(reply));
+        link.answer(QStringLiteral("0100"), reply);
         EXPECT_TRUE(supportedNumbers(readSupportedPids(link, QStringLiteral("01"), {})).empty());
         EXPECT_EQ(link.sent(), QStringList({"0100"}));
     }
@@ -122,7 +123,7 @@ TEST(checkEcuConnection, TriesThreeTimes) {
     EXPECT_EQ(second.sent().size(), 2);
 
     ScriptedLink silent;
-    silent.answer(QStringLiteral("0100"), QStringLiteral("Error"));
+    silent.answer(QStringLiteral("0100"), std::nullopt);
     EXPECT_FALSE(checkEcuConnection(silent));
     EXPECT_EQ(silent.sent(), QStringList({"0100", "0100", "0100"}));
 

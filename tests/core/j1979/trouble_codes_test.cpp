@@ -10,13 +10,13 @@
 
 namespace {
 
-TroubleCodeList storedCodes(const QString& reply) {
+TroubleCodeList storedCodes(const LinkAnswer& reply) {
     ScriptedLink link;
     link.answer(QStringLiteral("03"), reply);
     return Service03().storedCodes(link);
 }
 
-TroubleCodeList pendingCodes(const QString& reply) {
+TroubleCodeList pendingCodes(const LinkAnswer& reply) {
     ScriptedLink link;
     link.answer(QStringLiteral("07"), reply);
     return Service07().pendingCodes(link);
@@ -63,14 +63,16 @@ TEST(StoredCodes, InvalidCodesAreSkippedAndOthersKept) {
 // A silent vehicle, a bus error or a refusal is no answer at all and must never read as a
 // vehicle without codes.
 TEST(StoredCodes, OtherAnswersAreNotRead) {
-    for (const char* reply : {"NO DATA", "7F 03 12", "Error", "", "47012507360455", "4",
-                              "UNABLE TO CONNECT", "CAN ERROR"}) {
-        SCOPED_TRACE(reply);
-        EXPECT_FALSE(storedCodes(QString::fromLatin1(reply)).has_value());
+    const LinkAnswer stored[] = {"NO DATA",        "7F 03 12", std::nullopt,        "",
+                                 "47012507360455", "4",        "UNABLE TO CONNECT", "CAN ERROR"};
+    for (const LinkAnswer& reply : stored) {
+        SCOPED_TRACE(testing::PrintToString(reply));
+        EXPECT_FALSE(storedCodes(reply).has_value());
     }
-    for (const char* reply : {"NO DATA", "7F 07 12", "Error", "BUS BUSY"}) {
-        SCOPED_TRACE(reply);
-        EXPECT_FALSE(pendingCodes(QString::fromLatin1(reply)).has_value());
+    const LinkAnswer pending[] = {"NO DATA", "7F 07 12", std::nullopt, "BUS BUSY"};
+    for (const LinkAnswer& reply : pending) {
+        SCOPED_TRACE(testing::PrintToString(reply));
+        EXPECT_FALSE(pendingCodes(reply).has_value());
     }
     EXPECT_EQ(pendingCodes(QStringLiteral("47000000000000")), QStringList());
 }
@@ -95,10 +97,11 @@ TEST(clearTroubleCodes, ConfirmedByFortyFour) {
 }
 
 TEST(clearTroubleCodes, AnythingElseIsReportedAsFailure) {
-    for (const char* reply : {"NO DATA", "7F 04 22", "Error", "DEMO"}) {
-        SCOPED_TRACE(reply);
+    const LinkAnswer replies[] = {"NO DATA", "7F 04 22", std::nullopt, "DEMO"};
+    for (const LinkAnswer& reply : replies) {
+        SCOPED_TRACE(testing::PrintToString(reply));
         ScriptedLink link;
-        link.answer(QStringLiteral("04"), QString::fromLatin1(reply));
+        link.answer(QStringLiteral("04"), reply);
         RecordingNotifier notifier;
         EXPECT_FALSE(clearTroubleCodes(link, notifier));
         EXPECT_EQ(notifier.texts(), QStringList({"Trouble codes could not be cleared!"}));

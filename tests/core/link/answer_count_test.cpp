@@ -1,7 +1,6 @@
 // The answer count of an ELM327: which requests carry it, what an answer with it means, and the
 // exchange's way back to the plain request, against scripted interface output.
 
-#include "core/l10n/const_str.h"
 #include "core/link/answer_count.h"
 #include "core/link/can_answer.h"
 #include "core/link/elm_exchange.h"
@@ -50,7 +49,7 @@ TEST(AnswerCount, MissingUnitsAndRefusalsFallBackToThePlainRequest) {
     EXPECT_EQ(count.judge("0142", "NO DATA", 0), V::SendPlain);
     EXPECT_EQ(count.countedRequest("010C"), "010C2");
     // An interface that fell silent is not asked twice, but the PID goes plain.
-    EXPECT_EQ(count.judge("010D", const_str::Error, 0), V::Keep);
+    EXPECT_EQ(count.judge("010D", std::nullopt, 0), V::Keep);
     EXPECT_EQ(count.countedRequest("010D"), QString());
     // A new connection starts over.
     count.start(2);
@@ -121,7 +120,7 @@ TEST_F(CountedExchange, ChipThatRefusesTheDigitGetsPlainRequestsOnly) {
 
 TEST_F(CountedExchange, SilenceAndOtherLinksGetNoSecondRequest) {
     link.startAnswerCount(1);
-    EXPECT_EQ(link.exchange("010C"), const_str::Error); // nothing came
+    EXPECT_EQ(link.exchange("010C"), std::nullopt); // nothing came
     EXPECT_EQ(sent(channel), QStringList({"010C1"}));
 
     // The count belongs to a serial CAN link that allows it.
@@ -148,7 +147,7 @@ TEST(CountedExchangeStop, StoppedAnswerIsNeitherRepeatedNorHeldAgainstThePid) {
     link.startAnswerCount(1);
     channel.babble("41 ");
     channel.stopAfterWaits = 2;
-    EXPECT_EQ(link.exchange("010C"), const_str::Error);
+    EXPECT_EQ(link.exchange("010C"), std::nullopt);
     EXPECT_EQ(sent(channel), QStringList({"010C1"}));
 
     stop.reset();

@@ -4,7 +4,6 @@
 #include "core/j1979/service09.h"
 #include "core/j1979/supported_pids.h"
 #include "core/j1979/trouble_codes.h"
-#include "core/l10n/const_str.h"
 #include "core/link/can_answer.h"
 #include "core/link/command_link.h"
 #include "tests/support/qt_printers.h"
@@ -18,7 +17,7 @@ namespace {
 class RawCanLink : public CommandLink {
 public:
     void raw(const QString& command, const QByteArray& output) { m_raw[command] = output; }
-    QString exchange(const QString& command) override {
+    LinkAnswer exchange(const QString& command) override {
         return can_answer::fromSerial(m_raw.value(command, QByteArray("NO DATA\r\r>")));
     }
     bool canLayout() const override { return true; }
@@ -27,7 +26,7 @@ private:
     QHash<QString, QByteArray> m_raw;
 };
 
-QString clean(const char* raw) {
+LinkAnswer clean(const char* raw) {
     return can_answer::fromSerial(QByteArray(raw));
 }
 
@@ -59,8 +58,8 @@ TEST(CanAnswer, StatusLinesAreDroppedAndBusErrorsStayNoData) {
     EXPECT_EQ(clean("STOPPED\r\r>"), QStringLiteral("STOPPED"));
     // One unit's error does not hide another unit's answer.
     EXPECT_EQ(clean("7E8 06 41 00 BE 1F A8 13\rCAN ERROR\r\r>"), QStringLiteral("4100BE1FA813"));
-    // No prompt: the sentinel, as for any answer.
-    EXPECT_EQ(clean("7E8 06 41 00 BE"), const_str::Error);
+    // No prompt: no answer, as for any answer.
+    EXPECT_EQ(clean("7E8 06 41 00 BE"), std::nullopt);
 }
 
 TEST(CanAnswer, AnswersThatAreNoFramesAreCleanedAsAlways) {

@@ -1,4 +1,3 @@
-#include "core/l10n/const_str.h"
 #include "core/link/answer_text.h"
 #include "core/link/comm_log.h"
 #include "core/link/elm_commands.h"
@@ -25,7 +24,7 @@ struct exchange : testing::Test {
 TEST(AnswerText, CleansInterfaceOutputLikeTheReadersExpect) {
     struct Case {
         QByteArray raw;
-        QString expected;
+        LinkAnswer expected;
     } cases[] = {
         {"41 00 BE 1F E8 11\r\r>", "4100BE1FE811"},
         {"41 00 BE 1F E8 11\r41 00 80 00 00 01\r\r>", "4100BE1FE811410080000001"},
@@ -35,8 +34,10 @@ TEST(AnswerText, CleansInterfaceOutputLikeTheReadersExpect) {
         {"0100\r41 00 BE 1F E8 11\r>", "0100 41 00 BE 1F E8 11"},
         // only the first prompt is the end; a second one is part of the answer
         {"OK\r>>", "OK  >"},
-        {"41 00 BE", const_str::Error},
-        {"", const_str::Error},
+        {"41 00 BE", std::nullopt},
+        {"", std::nullopt},
+        // whatever came before the prompt is an answer, even a word that reads like a failure
+        {"Error\r>", "Error"},
         {"\r\n\t 41 0C 1A F8 \r\n>\r", "410C1AF8"},
     };
     for (const Case& c : cases)
@@ -65,7 +66,7 @@ TEST_F(exchange, ReadsUntilThePromptAndPurgesOnlyWhatWasLeftBehind) {
 TEST_F(exchange, ReadIsBoundedBySilenceAndSizeNeverByWakeUps) {
     link.setSilenceTimeout(10);
     channel.reply({"41 00 BE"});
-    EXPECT_EQ(link.exchange("0100"), const_str::Error);
+    EXPECT_EQ(link.exchange("0100"), std::nullopt);
     EXPECT_EQ(channel.waits, 2); // one with data, one of silence
 
     // Several control units with headers at 9600 baud: every byte its own wake-up.
@@ -82,7 +83,7 @@ TEST_F(exchange, ReadIsBoundedBySilenceAndSizeNeverByWakeUps) {
     // An adapter that babbles without a prompt ends at the size cap.
     channel.waits = 0;
     channel.babble("4");
-    EXPECT_EQ(link.exchange("0100"), const_str::Error);
+    EXPECT_EQ(link.exchange("0100"), std::nullopt);
     EXPECT_EQ(channel.waits, ElmExchange::kMaxAnswerBytes);
 }
 
@@ -96,11 +97,11 @@ TEST(ExchangeStop, EndsTheExchangeInProgressAndSendsNothingAfterwards) {
     // An adapter that never prompts: without the stop this would read up to the size cap.
     channel.babble("41 ");
     channel.stopAfterWaits = 3;
-    EXPECT_EQ(link.exchange("0100"), const_str::Error);
+    EXPECT_EQ(link.exchange("0100"), std::nullopt);
     EXPECT_EQ(channel.waits, 3);
 
     channel.written.clear();
-    EXPECT_EQ(link.exchange("010C"), const_str::Error);
+    EXPECT_EQ(link.exchange("010C"), std::nullopt);
     EXPECT_TRUE(channel.written.isEmpty());
 
     // Once the stop is cleared, the rest of the stopped answer is read away first, so it cannot
@@ -128,7 +129,7 @@ TEST(ExchangeStop, CutsTheSimulatedInterfacesWaitShort) {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
         stop.request();
     });
-    EXPECT_EQ(demo.exchange("010C"), const_str::Error);
+    EXPECT_EQ(demo.exchange("010C"), std::nullopt);
     stopper.join();
     // The stopped command is abandoned: the next one is answered, and for itself.
     demo.setStopSignal(nullptr);
@@ -177,7 +178,7 @@ TEST_F(exchange, DemoModeAnswersFromTheSimulatedVehicleWithoutAnyChannel) {
                              "410C4630", "410C57BC", "410C6948"};
     for (int i = 0; i < 10; ++i)
         EXPECT_TRUE(speeds.contains(demo.exchange("010C")));
-    EXPECT_EQ(demo.exchange("0904").left(12), "490401313133");
+    EXPECT_EQ(demo.exchange("0904").value_or("").left(12), "490401313133");
     EXPECT_EQ(demo.exchange("03"), "43012507360455431107129911984394919992A427");
 }
 
@@ -307,7 +308,7 @@ TEST_F(LogFileTest, SentinelAnswersAreLoggedToo) {
     ElmExchange link(&channel);
     link.setSilenceTimeout(5);
     link.setCommLogging(true);
-    EXPECT_EQ(link.exchange("03"), const_str::Error);
+    EXPECT_EQ(link.exchange("03"), std::nullopt);
     link.setCommLogging(false);
     const QStringList lines = readCrLfLines(CommLog::path());
     ASSERT_GE(lines.size(), 5);
@@ -322,7 +323,7 @@ TEST_F(LogFileTest, AnswerBytesThatControlATerminalAreWrittenOutVisibly) {
     // A hostile adapter: a title-setting sequence, a screen clear, a NUL and a C1 control.
     static const char hostile[] = "41 0C \x1B]0;owned\x07\x1B[2J\0\x9B\r>";
     channel.reply({QByteArray(hostile, sizeof hostile - 1)});
-    const QString answer = link.exchange("010C");
+    const QString answer = link.exchange("010C").value_or("");
     link.setCommLogging(false);
 
     QFile file(CommLog::path());

@@ -26,15 +26,15 @@ struct TimedLink : ScriptedLink {
     StopSignal* stopAtSample = nullptr;
     int stopSample = 0;
 
-    QString exchange(const QString& command) override {
+    LinkAnswer exchange(const QString& command) override {
         now += exchangeTime;
-        QString answer = ScriptedLink::exchange(command);
+        LinkAnswer answer = ScriptedLink::exchange(command);
         if (stopAtSample != nullptr && sent().size() == stopSample)
             stopAtSample->request();
         return answer;
     }
     void speeds(std::initializer_list<int> kmh) {
-        QStringList answers;
+        QList<LinkAnswer> answers;
         for (int v : kmh)
             answers << QStringLiteral("410D%1").arg(v, 2, 16, QLatin1Char('0')).toUpper();
         answerInTurn(QStringLiteral("010D"), answers);
@@ -163,7 +163,7 @@ TEST(AccelerationTest, DrivingVehicleOfTheEmulatorGivesTheCurvesTime) {
     LocaleGuard locale(englishLocale());
     struct VehicleLink : TimedLink {
         std::unique_ptr<VehicleProfile> vehicle;
-        QString exchange(const QString& command) override {
+        LinkAnswer exchange(const QString& command) override {
             now += exchangeTime;
             return vehicle->answer(command).remove(QLatin1Char(' '));
         }

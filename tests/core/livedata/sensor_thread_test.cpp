@@ -99,7 +99,7 @@ TEST(SensorThread, StopDuringACycleSkipsItsHandOffAndLeavesTheOtherValues) {
     struct StoppingLink : ScriptedLink {
         SensorThread* thread = nullptr;
         int calls = 0;
-        QString exchange(const QString& command) override {
+        LinkAnswer exchange(const QString& command) override {
             if (++calls == 5)
                 thread->requestStop();
             return ScriptedLink::exchange(command);

@@ -1,6 +1,5 @@
 // An ELM327's answer from a CAN vehicle: headers, numbered frames, counts, several units.
 
-#include "core/l10n/const_str.h"
 #include "core/link/can_answer.h"
 #include "tests/fuzz/fuzz_target.h"
 
@@ -9,9 +8,9 @@
 
 QUORVANE_FUZZ_TARGET(can_reassembly) {
     const QByteArray raw = input.toByteArray();
-    const QString answer = can_answer::fromSerial(raw);
+    const LinkAnswer answer = can_answer::fromSerial(raw);
     if (!raw.contains('>'))
-        fuzzRequire(answer == const_str::Error, "no prompt gives the sentinel");
+        fuzzRequire(!answer, "no prompt gives no answer");
 
     // The frame parser and the layout on their own, line by line as the cleaning splits them.
     const QStringList lines = QString::fromLatin1(raw).split(

@@ -22,12 +22,12 @@ QUORVANE_FUZZ_TARGET(pid_values) {
     const QByteArrayView rest = input.sliced(2);
 
     try {
-        const QString answer = answer_text::fromSerial(rest.toByteArray() + '>');
+        const QString answer = answer_text::fromSerial(rest.toByteArray() + '>').value_or("");
         (void)pid_decoder::decodePid(pid, answer, serviceTwo ? 7 : 5, english);
     } catch (const HexConversionError&) {
     }
     try {
-        (void)parseMonitorStatus(answer_text::fromSerial(rest.toByteArray() + '>'));
+        (void)parseMonitorStatus(answer_text::fromSerial(rest.toByteArray() + '>').value_or(""));
     } catch (const HexConversionError&) {
     }
     try {
