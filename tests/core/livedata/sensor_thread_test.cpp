@@ -16,9 +16,7 @@
 
 namespace {
 
-// The lists are built from the catalogue's live-sensor marks.
 SupportedPidSet supportedSet(std::initializer_list<int> pids) {
-    prepareCatalogues();
     SupportedPidSet set{};
     for (int pid : pids)
         set[std::size_t(pid - 1)] = true;
@@ -70,7 +68,7 @@ TEST(SensorThread, PollsCycleAfterCycleAndHandsEachOneOver) {
     link.setDemoMode(true);
     link.setDemoDelay(0);
     Worker worker(link);
-    buildSensorLists(worker.data.lists, supportedSet({0x05, 0x0C}));
+    buildSensorLists(worker.data.lists, buildPidCatalogue(), supportedSet({0x05, 0x0C}));
     ASSERT_TRUE(worker.thread.startPolling());
     EXPECT_FALSE(worker.thread.startPolling()); // one worker at a time
     worker.runUntilHandOffs(200);
@@ -108,7 +106,7 @@ TEST(SensorThread, StopDuringACycleSkipsItsHandOffAndLeavesTheOtherValues) {
     link.answerInTurn("010C", {"410C0010", "410C0020", "410C0030"});
     Worker worker(link);
     link.thread = &worker.thread;
-    buildSensorLists(worker.data.lists, supportedSet({0x05, 0x0C}));
+    buildSensorLists(worker.data.lists, buildPidCatalogue(), supportedSet({0x05, 0x0C}));
     worker.thread.startPolling();
     worker.runUntilEnded();
 
@@ -159,7 +157,7 @@ TEST(SensorThread, StopEndsTheExchangeAWorkerIsStuckIn) {
     ElmExchange link(&channel);
     link.setSilenceTimeout(3'600'000);
     Worker worker(link);
-    buildSensorLists(worker.data.lists, supportedSet({0x05, 0x0D}));
+    buildSensorLists(worker.data.lists, buildPidCatalogue(), supportedSet({0x05, 0x0D}));
     worker.thread.startPolling();
     while (!channel.hanging)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
@@ -188,7 +186,7 @@ TEST(SensorThread, WhatTheWorkerThrowsEndsPollingAndReachesTheStartingThread) {
     ScriptedLink link;
     link.answer("010C", "410CZZ10"); // no hexadecimal number
     Worker worker(link);
-    buildSensorLists(worker.data.lists, supportedSet({0x0C}));
+    buildSensorLists(worker.data.lists, buildPidCatalogue(), supportedSet({0x0C}));
     worker.thread.startPolling();
     worker.runUntilEnded();
     EXPECT_EQ(worker.terminations, 1);
