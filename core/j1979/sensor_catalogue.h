@@ -30,6 +30,8 @@ public:
     const Entries& entries() const { return m_entries; }
 
 private:
+    // Only a build makes one, so no catalogue with empty entries exists.
+    PidCatalogue() = default;
     friend PidCatalogue buildPidCatalogue();
     Entries m_entries;
 };
