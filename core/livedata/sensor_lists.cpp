@@ -23,8 +23,7 @@ void buildSensorLists(SensorLists& lists, const PidCatalogue& catalogue,
     lists.entries.clear();
     for (const PidInfo& pid : catalogue.entries()) {
         const bool isSupported = supported[std::size_t(pid.pidNumber - 1)];
-        auto entry =
-            std::make_unique<LiveSensor>(LiveSensor{pid, QStringLiteral("0"), isSupported});
+        auto entry = std::make_unique<LiveSensor>(LiveSensor{.pid = pid, .supported = isSupported});
         if (pid.liveSensor) {
             SensorList& list = isSupported ? lists.MonitoredSensors : lists.NotSupportedSensors;
             list.append({pid.name, entry.get()});
