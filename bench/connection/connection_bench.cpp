@@ -5,7 +5,6 @@
 
 #include "core/connection/connection_sequence.h"
 #include "core/connection/program_context.h"
-#include "core/j1979/sensor_catalogue.h"
 #include "core/link/com_port.h"
 #include "tools/elmsim/pty_elm.h"
 
@@ -27,7 +26,6 @@ public:
 };
 
 void BM_ConnectDemoMode(benchmark::State& state) {
-    prepareCatalogues();
     ProgramContext context;
     context.link.setDemoDelay(0);
     context.link.setDemoMode(true);
@@ -40,7 +38,6 @@ BENCHMARK(BM_ConnectDemoMode)->Unit(benchmark::kMicrosecond);
 
 // The sequence against an emulated interface on a pseudo-terminal, again and again.
 void connectThroughPty(benchmark::State& state, const PtyElm::Config& config) {
-    prepareCatalogues();
     PtyElm elm(config);
     elm.start();
     ProgramContext context;

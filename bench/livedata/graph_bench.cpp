@@ -117,7 +117,7 @@ BENCHMARK(BM_ParseSensorFile)->ArgName("overlong")->Arg(0)->Arg(1)->Unit(benchma
 // supports them all.
 void BM_LoadSelection(benchmark::State& state) {
     SensorLists lists;
-    buildSensorLists(lists, allSupported());
+    buildSensorLists(lists, buildPidCatalogue(), allSupported());
     QStringList codes = pidCodesOf(lists.MonitoredSensors);
     std::reverse(codes.begin(), codes.end());
     for (auto _ : state) {
@@ -132,8 +132,6 @@ BENCHMARK(BM_LoadSelection)->Unit(benchmark::kMicrosecond);
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    prepareCatalogues();
-    refreshCatalogueTexts();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -10,7 +10,6 @@
 
 #include "bench/link/raw_device.h"
 #include "core/connection/program_context.h"
-#include "core/j1979/sensor_catalogue.h"
 #include "core/l10n/user_notifier.h"
 #include "core/link/elm_commands.h"
 #include "core/link/serial_port.h"
@@ -235,8 +234,6 @@ BENCHMARK(BM_TableRefresh)->ArgName("recording")->Arg(0)->Arg(1)->Unit(benchmark
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    prepareCatalogues();
-    refreshCatalogueTexts();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -4,15 +4,13 @@
 #include "core/l10n/grid_headings.h"
 #include "core/l10n/translator.h"
 
-#include "core/j1979/sensor_catalogue.h"
-
-void translateCatalogues(const Translator& translator, GridHeadingSink* sink) {
+PidCatalogue translateCatalogues(const Translator& translator, GridHeadingSink* sink) {
     for (const const_str::Entry& entry : const_str::entries()) {
         if (const_str::isUntranslated(entry))
             continue;
         *entry.value = translator.translateUtf8(Translator::DefaultDomain, entry.english);
     }
-    refreshCatalogueTexts();
     if (sink != nullptr)
         sink->setGridHeadings(gridHeadingTexts());
+    return buildPidCatalogue();
 }

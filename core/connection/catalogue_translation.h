@@ -1,14 +1,15 @@
 #pragma once
 
+#include "core/j1979/sensor_catalogue.h"
+
 class GridHeadingSink;
 class Translator;
 
 // Translates every entry of the string table in the default domain, except the few that stay
-// English ("ready", the no-communication message), then fills the names and units of
-// sensorCatalogue and freezeFrameCatalogue and hands the grid headings to the pages (sink may
-// be null before the pages exist).
+// English ("ready", the no-communication message), hands the grid headings to the pages (sink may
+// be null before the pages exist) and returns the PID catalogue in the translated texts.
 //
 // Each entry is looked up by its English original, not by its current text, so a further call
 // cannot translate a translation: it sets the same texts again (or English ones, for a
 // translator without catalogue).
-void translateCatalogues(const Translator& translator, GridHeadingSink* sink);
+[[nodiscard]] PidCatalogue translateCatalogues(const Translator& translator, GridHeadingSink* sink);

@@ -217,7 +217,7 @@ void ConnectionSequence::readServices() {
 
     Service02& service02 = ensure(m_context.service02);
     service02.readSupported(link);
-    m_view.showFreezeFrame(readFreezeFrameData(link, service02, english));
+    m_view.showFreezeFrame(readFreezeFrameData(link, service02, m_context.pidCatalogue, english));
     addLine(const_str::Mode02Init, true);
     m_view.updateLog();
 

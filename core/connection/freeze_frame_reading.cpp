@@ -5,18 +5,17 @@
 #include "core/j1979/supported_pids.h"
 
 FreezeFrameReading readFreezeFrameData(CommandLink& link, const Service02& service02,
-                                       bool english) {
+                                       const PidCatalogue& catalogue, bool english) {
     FreezeFrameReading reading;
     reading.codes = service02.freezeFrameCode(link);
     // PID 01 (monitor status) has no value of its own in a frame; 4E is the last catalogue PID.
     for (int number = 2; number <= CataloguePidCount; ++number) {
-        const PidInfo& entry = freezeFrameCatalogue[std::size_t(number - 1)];
+        const PidInfo& entry = catalogue.pid(number);
         if (!entry.liveSensor || !isSupported(service02.supportedPids(), entry.pidCode))
             continue;
         const PidValue value = service02.freezeFrameValue(link, QStringLiteral("02"), entry.pidCode,
                                                           english, QStringLiteral("00"));
-        reading.rows.append(
-            {entry.pidCode, entry.name, value, english ? entry.englishUnit : entry.metricUnit});
+        reading.rows.append({entry.pidCode, entry.name, value, entry.unit(english)});
     }
     return reading;
 }

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 class CommandLink;
+class PidCatalogue;
 class Service02;
 
 // One value row of frame 00: a PID the vehicle stores in its freeze frame and that is a live
@@ -27,5 +28,7 @@ struct FreezeFrameReading {
 };
 
 // Reads the code, then one value per shown PID in rising PID order (02..4E), using the service 02
-// supported set already read into service02. Non-hexadecimal data throw HexConversionError.
-FreezeFrameReading readFreezeFrameData(CommandLink& link, const Service02& service02, bool english);
+// supported set already read into service02, named as `catalogue` names them. Non-hexadecimal data
+// throw HexConversionError.
+FreezeFrameReading readFreezeFrameData(CommandLink& link, const Service02& service02,
+                                       const PidCatalogue& catalogue, bool english);

@@ -4,6 +4,7 @@
 #include "core/connection/shown_results.h"
 #include "core/faultcodes/fault_code_table.h"
 #include "core/j1979/o2_sensor_tests.h"
+#include "core/j1979/sensor_catalogue.h"
 #include "core/j1979/service01.h"
 #include "core/j1979/service02.h"
 #include "core/j1979/service09.h"
@@ -40,6 +41,9 @@ struct ProgramContext {
     std::optional<Service09> service09;
 
     FaultCodeTable faultCodeTable;
+    // In the string table's texts as they stood when the context was made; replaced (never
+    // changed) by the one the translation pass builds.
+    PidCatalogue pidCatalogue = buildPidCatalogue();
     // What the result pages show, for the report.
     ShownResults shown;
 

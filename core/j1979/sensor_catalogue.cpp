@@ -2,13 +2,10 @@
 
 #include "core/l10n/const_str.h"
 
-PidCatalogue sensorCatalogue;
-PidCatalogue freezeFrameCatalogue;
-
 namespace {
 
 // The texts are referenced, not copied: the translation pass replaces the string table's values
-// first, and the refresh reads them afterwards.
+// first, and a build reads them afterwards.
 struct CatalogueRow {
     const QString* name;
     const QString* metricUnit;
@@ -104,40 +101,21 @@ const std::array<CatalogueRow, CataloguePidCount> catalogueRows = {{
     {&Pid4EName, &UnitMinutes, &UnitMinutes, 0, 0, true},
 }};
 
-// Leaves names, units and graph ranges alone: at start-up the texts are refreshed before the
-// tables are prepared.
-void prepare(PidCatalogue& table) {
-    for (int k = 0; k < CataloguePidCount; ++k) {
-        PidInfo& entry = table[k];
-        entry.pidNumber = k + 1;
-        entry.pidCode = QStringLiteral("%1").arg(k + 1, 2, 16, QLatin1Char('0')).toUpper();
-        entry.valueText = QStringLiteral("0");
-        entry.liveSensor = catalogueRows[k].live;
-        entry.supported = false;
-        entry.monitored = false;
-    }
-}
-
 } // namespace
 
-void prepareCatalogues() {
-    prepare(sensorCatalogue);
-    prepare(freezeFrameCatalogue);
-}
-
-void refreshCatalogueTexts() {
+PidCatalogue buildPidCatalogue() {
+    PidCatalogue catalogue;
     for (int k = 0; k < CataloguePidCount; ++k) {
-        const CatalogueRow& row = catalogueRows[k];
-        PidInfo& entry = sensorCatalogue[k];
+        const CatalogueRow& row = catalogueRows[std::size_t(k)];
+        PidInfo& entry = catalogue.m_entries[std::size_t(k)];
+        entry.pidNumber = k + 1;
+        entry.pidCode = QStringLiteral("%1").arg(k + 1, 2, 16, QLatin1Char('0')).toUpper();
         entry.name = row.name->left(127);
         entry.metricUnit = row.metricUnit->left(10);
         entry.englishUnit = row.englishUnit->left(10);
         entry.graphMin = row.graphMin;
         entry.graphMax = row.graphMax;
+        entry.liveSensor = row.live;
     }
-    for (int k = 0; k < CataloguePidCount; ++k) {
-        freezeFrameCatalogue[k].name = sensorCatalogue[k].name;
-        freezeFrameCatalogue[k].metricUnit = sensorCatalogue[k].metricUnit;
-        freezeFrameCatalogue[k].englishUnit = sensorCatalogue[k].englishUnit;
-    }
+    return catalogue;
 }

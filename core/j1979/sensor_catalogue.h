@@ -3,7 +3,7 @@
 #include <QString>
 #include <array>
 
-// What the program knows about one service 01 parameter, independent of any vehicle.
+// What one service 01 parameter is, independent of any vehicle and of any run.
 struct PidInfo {
     int pidNumber = 0;     // 1..78 (01..4E)
     QString pidCode;       // two upper-case hexadecimal digits, e.g. "0C"
@@ -12,28 +12,30 @@ struct PidInfo {
     QString englishUnit;   // at most 10 characters
     double graphMin = 0.0; // value range of the graph axes
     double graphMax = 0.0;
-    QString valueText; // last decoded value; "0" after preparation
     bool liveSensor = false;
-    // Owned by the live-data pages: set from the vehicle's supported set and the sensor choice.
-    bool supported = false;
-    bool monitored = false;
+
+    const QString& unit(bool english) const { return english ? englishUnit : metricUnit; }
 };
 
-// PIDs 01..4E occupy entries 0..77; the last two entries stay empty.
-inline constexpr int CatalogueSize = 80;
 inline constexpr int CataloguePidCount = 78;
-using PidCatalogue = std::array<PidInfo, CatalogueSize>;
 
-// Two tables of identical content: the live-data pages build their sensors from the first, the
-// freeze-frame page walks the second. Written only on the ui thread at start-up.
-extern PidCatalogue sensorCatalogue;
-extern PidCatalogue freezeFrameCatalogue;
+// PIDs 01..4E. A value: once built it is only read, and a rebuild (other texts) leaves every
+// catalogue built before it as it was.
+class PidCatalogue {
+public:
+    using Entries = std::array<PidInfo, CataloguePidCount>;
 
-// Sets number, code, value text, flags and the live-sensor marks of both tables; run once when the
-// settings are loaded.
-void prepareCatalogues();
+    // Throws std::out_of_range outside 1..CataloguePidCount.
+    const PidInfo& pid(int number) const { return m_entries.at(std::size_t(number - 1)); }
+    const Entries& entries() const { return m_entries; }
 
-// Copies the (by then translated) names and unit texts of the string table, and the graph ranges,
-// into sensorCatalogue, then names and units into freezeFrameCatalogue. Run once per run, right
-// after the string table has been translated.
-void refreshCatalogueTexts();
+private:
+    // Only a build makes one, so no catalogue with empty entries exists.
+    PidCatalogue() = default;
+    friend PidCatalogue buildPidCatalogue();
+    Entries m_entries;
+};
+
+// From the string table as it stands, so after the translation pass for translated names and
+// units (cut to 127 and 10 characters).
+PidCatalogue buildPidCatalogue();

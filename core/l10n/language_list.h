@@ -40,6 +40,6 @@ struct TranslationInfo {
 // Binds "languagenames" as the language list does.
 TranslationInfo translationInfo(Translator& translator);
 
-// cbLanguage changed: the code is stored at once and the user is told to restart; the running
-// language (and so translationInfo) stays as it is until then.
+// The user chose a language: the code is stored at once and the user is told to restart; the
+// running language (and so translationInfo) stays as it is until then.
 void languageChosen(const QString& code, SettingsStore& store, UserNotifier& notifier);

@@ -1,6 +1,6 @@
 #include "core/livedata/live_number.h"
 
-#include "core/livedata/sensor_entry.h"
+#include "core/j1979/sensor_catalogue.h"
 
 #include <QLocale>
 
@@ -38,7 +38,7 @@ QString shortestLocaleNumber(double value) {
     return strictLocale().toString(value, 'f', QLocale::FloatingPointShortest);
 }
 
-QString graphAxisTitle(const LiveSensor& sensor, bool english) {
-    return shortestLocaleNumber(sensor.graphMin) + QStringLiteral("   < X <   ") +
-           shortestLocaleNumber(sensor.graphMax) + QStringLiteral("  ") + sensor.unit(english);
+QString graphAxisTitle(const PidInfo& pid, bool english) {
+    return shortestLocaleNumber(pid.graphMin) + QStringLiteral("   < X <   ") +
+           shortestLocaleNumber(pid.graphMax) + QStringLiteral("  ") + pid.unit(english);
 }

@@ -3,7 +3,7 @@
 #include <QString>
 #include <optional>
 
-struct LiveSensor;
+struct PidInfo;
 
 // The decoder writes its numbers with the current locale's decimal separator; these read them back
 // the same way. Group separators are never accepted: "1.234" is not one thousand in German, and
@@ -21,5 +21,5 @@ double readDashboardValue(const QString& text);
 // 8000, -40, 1,275 (German).
 QString shortestLocaleNumber(double value);
 
-// The graph axis title of a sensor: "min   < X <   max  unit", the unit of the unit system.
-QString graphAxisTitle(const LiveSensor& sensor, bool english);
+// The graph axis title of a PID: "min   < X <   max  unit", the unit of the unit system.
+QString graphAxisTitle(const PidInfo& pid, bool english);

@@ -24,7 +24,8 @@ struct SensorLists {
     LiveSensor* entryOf(int pidNumber) const;
 };
 
-// After a connection: one entry per catalogue PID (01..4E) with its supported flag, which is
-// also stored in the catalogue; every supported live sensor monitored in PID order, the other
-// live sensors not supported. Must not run while the polling worker runs.
-void buildSensorLists(SensorLists& lists, const SupportedPidSet& supported);
+// After a connection: one entry per catalogue PID (01..4E) with its supported flag; every
+// supported live sensor monitored in PID order, the other live sensors not supported. Must not
+// run while the polling worker runs.
+void buildSensorLists(SensorLists& lists, const PidCatalogue& catalogue,
+                      const SupportedPidSet& supported);

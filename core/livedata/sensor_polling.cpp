@@ -48,7 +48,7 @@ void SensorPolling::pollTable(const StopSignal& stop) {
     for (const SensorListItem& item : m_data.lists.MonitoredSensors) {
         if (stop.requested())
             return;
-        item.entry->valueText = decode(item.entry->pidNumber);
+        item.entry->valueText = decode(item.entry->pid.pidNumber);
     }
 }
 

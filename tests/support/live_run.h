@@ -66,7 +66,7 @@ struct LiveRun : ProgramRun {
     }
     QString nameOf(const QString& pidCode) const {
         for (const SensorListItem& item : page->liveData().lists.MonitoredSensors)
-            if (item.entry->pidCode == pidCode)
+            if (item.entry->pid.pidCode == pidCode)
                 return item.displayName;
         return {};
     }

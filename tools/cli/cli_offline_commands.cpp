@@ -68,7 +68,7 @@ int decode(CliSession& session, const CliOptions& options, CliIo& io) {
     if (!hexOnly.match(answer).hasMatch())
         throw CliUsageError(QStringLiteral("not a hexadecimal answer: %1").arg(given));
 
-    const PidInfo& entry = sensorCatalogue[std::size_t(pid - 1)];
+    const PidInfo& entry = session.context().pidCatalogue.pid(pid);
     const QString serviceText = service == 1 ? QStringLiteral("01") : QStringLiteral("02");
     // Data stand behind the response code and PID, in service 02 behind the frame number too.
     const qsizetype dataStart = service == 1 ? 4 : 6;

@@ -70,7 +70,7 @@ PlotOptions parsePlotArguments(const QStringList& arguments) {
 
 // The series a name on the command line means: the column of that header text, or the column
 // named as the program names the sensor of that PID in the language of the run.
-int seriesNamed(const LogTable& table, const QString& wanted) {
+int seriesNamed(const LogTable& table, const PidCatalogue& catalogue, const QString& wanted) {
     for (size_t i = 0; i < table.series.size(); ++i)
         if (table.series[i].name.compare(wanted, Qt::CaseInsensitive) == 0)
             return int(i);
@@ -78,7 +78,7 @@ int seriesNamed(const LogTable& table, const QString& wanted) {
     if (pid.match(wanted).hasMatch()) {
         const int number = wanted.toInt(nullptr, 16);
         if (number >= 1 && number <= CataloguePidCount) {
-            const QString& name = sensorCatalogue[size_t(number - 1)].name;
+            const QString& name = catalogue.pid(number).name;
             for (size_t i = 0; i < table.series.size(); ++i)
                 if (!name.isEmpty() && table.series[i].name.compare(name, Qt::CaseInsensitive) == 0)
                     return int(i);
@@ -91,7 +91,8 @@ int seriesNamed(const LogTable& table, const QString& wanted) {
                             .arg(wanted, names.join(QStringLiteral("; "))));
 }
 
-std::vector<int> chosenSeries(const LogTable& table, const QStringList& columns) {
+std::vector<int> chosenSeries(const LogTable& table, const PidCatalogue& catalogue,
+                              const QStringList& columns) {
     std::vector<int> chosen;
     if (columns.isEmpty()) {
         for (int i = 0; i < std::min<int>(6, int(table.series.size())); ++i)
@@ -115,8 +116,8 @@ std::vector<int> chosenSeries(const LogTable& table, const QStringList& columns)
                     taken = j - i;
                     break;
                 }
-            chosen.push_back(
-                seriesNamed(table, pieces.mid(i, taken).join(QLatin1Char(',')).trimmed()));
+            chosen.push_back(seriesNamed(table, catalogue,
+                                         pieces.mid(i, taken).join(QLatin1Char(',')).trimmed()));
             i += taken;
         }
     }
@@ -162,7 +163,7 @@ int runPlotCommand(const QStringList& arguments, QTextStream& /*out*/, QTextStre
         sessionOptions.language = options.language;
         CliSession session(sessionOptions, tuning);
         session.prepareTexts();
-        chosen = chosenSeries(table, options.columns);
+        chosen = chosenSeries(table, session.context().pidCatalogue, options.columns);
     } catch (const LogReadError& e) {
         return fail(err, e.message(), cli_exit::Usage);
     } catch (const CliUsageError& e) {

@@ -1,7 +1,6 @@
 #include "tools/cli/cli_session.h"
 
 #include "core/connection/catalogue_translation.h"
-#include "core/j1979/sensor_catalogue.h"
 #include "core/l10n/startup_language.h"
 #include "core/l10n/translator.h"
 #include "core/link/com_port.h"
@@ -54,8 +53,7 @@ void CliSession::prepareTexts() {
     }
     translator.chooseLanguage(code);
     m_language = translator.currentLanguage();
-    prepareCatalogues();
-    translateCatalogues(translator, nullptr);
+    m_context.pidCatalogue = translateCatalogues(translator, nullptr);
 }
 
 bool CliSession::loadFaultCodes() {

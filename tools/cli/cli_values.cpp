@@ -38,7 +38,7 @@ QString describeUnusableAnswer(const LinkAnswer& answer) {
 }
 
 CliValue readLiveValue(CliSession& session, int pid) {
-    const PidInfo& entry = sensorCatalogue[std::size_t(pid - 1)];
+    const PidInfo& entry = session.context().pidCatalogue.pid(pid);
     AnswerRecorder link(session.context().link);
     const Service01 reader = session.context().service01.value_or(Service01{});
     const PidValue value =

@@ -44,14 +44,6 @@ QString yesNo(bool value) {
     return value ? const_str::Yes : const_str::No;
 }
 
-const PidInfo& catalogueEntry(int pid) {
-    return sensorCatalogue[std::size_t(pid - 1)];
-}
-
-QString unitOf(const PidInfo& entry, bool english) {
-    return english ? entry.englishUnit : entry.metricUnit;
-}
-
 QString withUnit(const QString& value, const QString& unit) {
     return unit.isEmpty() ? value : value + QLatin1Char(' ') + unit;
 }
@@ -248,13 +240,13 @@ int pid(CliSession& session, const CliOptions& options, CliIo& io) {
     UnreadValues unread;
     QJsonArray values;
     for (int number : pidsOf(options)) {
-        const PidInfo& entry = catalogueEntry(number);
+        const PidInfo& entry = session.context().pidCatalogue.pid(number);
         CliValue value;
         if (options.force || isSupported(supported, entry.pidCode))
             value = readLiveValue(session, number);
         else
             value = {const_str::NotAvailable, notAskedReason(supported, QStringLiteral("PIDs"))};
-        const QString unit = unitOf(entry, session.english());
+        const QString unit = entry.unit(session.english());
         // A value that did not come has no unit: "Error U/min" would read like a reading.
         io.line(entry.pidCode + QStringLiteral("  ") + entry.name + QStringLiteral(": ") +
                 (value.read() ? withUnit(value.text, unit) : value.text));
@@ -278,8 +270,8 @@ int watch(CliSession& session, const CliOptions& options, CliIo& io) {
     QStringList names;
     QJsonArray columns;
     for (int number : pids) {
-        const PidInfo& entry = catalogueEntry(number);
-        const QString unit = unitOf(entry, session.english());
+        const PidInfo& entry = session.context().pidCatalogue.pid(number);
+        const QString unit = entry.unit(session.english());
         heading << entry.pidCode + QLatin1Char(' ') + entry.name +
                        (unit.isEmpty() ? QString()
                                        : QStringLiteral(" [") + unit + QLatin1Char(']'));
@@ -325,7 +317,8 @@ int watch(CliSession& session, const CliOptions& options, CliIo& io) {
             texts << read[i].text;
             values.append(read[i].json());
             if (!read[i].read())
-                cycleUnread.add(io, catalogueEntry(pids[i]).pidCode, read[i].error);
+                cycleUnread.add(io, session.context().pidCatalogue.pid(pids[i]).pidCode,
+                                read[i].error);
         }
         const QString time = now.toString(QStringLiteral("HH:mm:ss.zzz"));
         QJsonObject json{{QStringLiteral("time"), time}, {QStringLiteral("values"), values}};

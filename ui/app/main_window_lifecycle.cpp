@@ -3,7 +3,6 @@
 #include "core/connection/catalogue_translation.h"
 #include "core/connection/program_context.h"
 #include "core/connection/session.h"
-#include "core/j1979/sensor_catalogue.h"
 #include "core/l10n/const_str.h"
 #include "core/l10n/flag_library.h"
 #include "core/l10n/language_list.h"
@@ -115,7 +114,7 @@ void MainWindow::startUp() {
             buildLanguageList(m_translator, FlagLibrary::defaultPath(), m_notifier));
     });
     GridHeadingFanout gridHeadings{m_freezeFrames, m_o2Sensors, m_sensorData};
-    translateCatalogues(m_translator, &gridHeadings);
+    m_context.pidCatalogue = translateCatalogues(m_translator, &gridHeadings);
     m_sensorData->showDashboardTexts(isEnglish(m_context.unitSystem));
     m_sensorData->setGraphWidth(1, options.widthGraph1);
     m_sensorData->setGraphWidth(2, options.widthGraph2);
@@ -126,7 +125,6 @@ void MainWindow::startUp() {
     // The units are known and translated from here on.
     m_tests->showStartValues();
     m_dtc->emptyGrids();
-    prepareCatalogues();
 
     m_options->selectPort(m_context.comPort->portName());
     // A full disk ends the log, not the reading that was being logged.

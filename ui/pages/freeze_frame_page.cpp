@@ -154,8 +154,8 @@ void FreezeFramePage::readFreezeFrames() {
     emptyGrids();
     if (!m_context.service02)
         m_context.service02.emplace();
-    showFreezeFrame(
-        readFreezeFrameData(m_context.link, *m_context.service02, isEnglish(m_context.unitSystem)));
+    showFreezeFrame(readFreezeFrameData(m_context.link, *m_context.service02,
+                                        m_context.pidCatalogue, isEnglish(m_context.unitSystem)));
 }
 
 void FreezeFramePage::showFreezeFrame(const FreezeFrameReading& reading) {

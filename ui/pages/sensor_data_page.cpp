@@ -146,7 +146,7 @@ QWidget* SensorDataPage::buildBottomBar() {
 void SensorDataPage::buildSensorLists(const SupportedPidSet& supported) {
     // The lists are never rebuilt under a running cycle.
     stopPollingAndWait();
-    ::buildSensorLists(m_data.lists, supported);
+    ::buildSensorLists(m_data.lists, m_context.pidCatalogue, supported);
     m_sensorOptions->showLists();
     m_graph->fillSelectors(m_data.lists.MonitoredSensors, true);
     refreshSensorTable();
@@ -173,10 +173,10 @@ void SensorDataPage::refreshSensorTable() {
     QStringList record;
     for (int row = 0; row < sensors.size(); ++row) {
         const LiveSensor& entry = *sensors[row].entry;
-        setCellText(m_grid, row, 1, entry.pidCode);
+        setCellText(m_grid, row, 1, entry.pid.pidCode);
         setCellText(m_grid, row, kSensorColumn, sensors[row].displayName);
         setCellText(m_grid, row, 3, entry.valueText);
-        setCellText(m_grid, row, 4, entry.unit(english));
+        setCellText(m_grid, row, 4, entry.pid.unit(english));
         setCellText(m_grid, row, 0, entry.supported ? QStringLiteral("1") : QStringLiteral("0"));
         if (recording)
             record << cellText(m_grid, row, 3);

@@ -235,7 +235,8 @@ void SensorGraphTab::fillSelectors(const SensorList& monitored, bool selectPlace
     for (Side& side : m_sides) {
         const QSignalBlocker block(side.selector);
         side.selector->clear();
-        SensorList items{{m_data.lists.PlaceholderSensor.name, &m_data.lists.PlaceholderSensor}};
+        SensorList items{
+            {m_data.lists.PlaceholderSensor.pid.name, &m_data.lists.PlaceholderSensor}};
         items += monitored;
         for (int row = 0; row < items.size(); ++row) {
             side.selector->addItem(QString());
@@ -266,10 +267,10 @@ void SensorGraphTab::sensorChosen(int graph) {
     Q_EMIT resetRequested();
     side.appliedPosition = position;
     bool isHex = false;
-    const int pid = entry->pidCode.toInt(&isHex, 16);
-    setAxisTitle(side, graphAxisTitle(*entry, english()));
-    side.axis->setMax(entry->graphMax);
-    side.axis->setMin(entry->graphMin);
+    const int pid = entry->pid.pidCode.toInt(&isHex, 16);
+    setAxisTitle(side, graphAxisTitle(entry->pid, english()));
+    side.axis->setMax(entry->pid.graphMax);
+    side.axis->setMin(entry->pid.graphMin);
     std::atomic<int>& seriesPid = graph == 1 ? m_data.SeriesPid1 : m_data.SeriesPid2;
     seriesPid = isHex ? pid : 0;
 }

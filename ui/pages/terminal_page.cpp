@@ -115,7 +115,6 @@ QWidget* TerminalPage::buildCalculator() {
     grid->setColumnStretch(3, 2);
     grid->setColumnStretch(5, 3);
 
-    // Byte 1 holds cb1..cb8 = bits 7..0, Byte 4 cb25..cb32 = bits 31..24.
     auto* bits = new QGridLayout;
     bits->setHorizontalSpacing(4);
     bits->setVerticalSpacing(0);

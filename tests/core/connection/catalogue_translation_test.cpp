@@ -29,16 +29,11 @@ struct RecordingSink : GridHeadingSink {
 class LngTranslateTest : public testing::Test {
 protected:
     void SetUp() override {
-        prepareCatalogues();
         m_root = test_env::freshDir(QStringLiteral("lng_translate"));
         locale_tree::addCatalogue(m_root, QStringLiteral("de"), QStringLiteral("sample_de_le.mo"));
     }
     void TearDown() override {
-        translateCatalogues(Translator(QStringLiteral("/nonexistent")), nullptr);
-    }
-
-    static const PidInfo& pid(const PidCatalogue& catalogue, int number) {
-        return catalogue[number - 1];
+        (void)translateCatalogues(Translator(QStringLiteral("/nonexistent")), nullptr);
     }
 
     QString m_root;
@@ -48,18 +43,16 @@ TEST_F(LngTranslateTest, GermanTextsReachTableCataloguesAndGrids) {
     Translator translator(m_root);
     translator.chooseLanguage(QStringLiteral("de_DE"));
     RecordingSink sink;
-    translateCatalogues(translator, &sink);
+    const PidCatalogue catalogue = translateCatalogues(translator, &sink);
 
     EXPECT_EQ(const_str::GridValue, QStringLiteral("Wert"));
-    EXPECT_EQ(pid(sensorCatalogue, 0x05).name, QStringLiteral("Kühlmitteltemperatur"));
-    EXPECT_EQ(pid(sensorCatalogue, 0x05).englishUnit, QStringLiteral("°F (Fahren"));
-    EXPECT_EQ(pid(sensorCatalogue, 0x0C).metricUnit, QStringLiteral("1/min"));
-    EXPECT_EQ(pid(freezeFrameCatalogue, 0x0D).name, QStringLiteral("Fahrzeuggeschwindigkeit"));
-    EXPECT_EQ(pid(freezeFrameCatalogue, 0x05).name, QStringLiteral("Kühlmitteltemperatur"));
-    EXPECT_EQ(pid(freezeFrameCatalogue, 0x0C).metricUnit, QStringLiteral("1/min"));
+    EXPECT_EQ(catalogue.pid(0x05).name, QStringLiteral("Kühlmitteltemperatur"));
+    EXPECT_EQ(catalogue.pid(0x05).englishUnit, QStringLiteral("°F (Fahren"));
+    EXPECT_EQ(catalogue.pid(0x0C).metricUnit, QStringLiteral("1/min"));
+    EXPECT_EQ(catalogue.pid(0x0D).name, QStringLiteral("Fahrzeuggeschwindigkeit"));
     // Untranslated names stay English; the graph range is no text.
-    EXPECT_EQ(pid(sensorCatalogue, 0x0B).name, QStringLiteral("Intake Manifold Absolute Pressure"));
-    EXPECT_EQ(pid(sensorCatalogue, 0x0C).graphMax, 8000.0);
+    EXPECT_EQ(catalogue.pid(0x0B).name, QStringLiteral("Intake Manifold Absolute Pressure"));
+    EXPECT_EQ(catalogue.pid(0x0C).graphMax, 8000.0);
 
     ASSERT_EQ(sink.calls, 1);
     EXPECT_EQ(sink.texts.sensorTable,
@@ -72,7 +65,7 @@ TEST_F(LngTranslateTest, GermanTextsReachTableCataloguesAndGrids) {
 TEST_F(LngTranslateTest, TheFewDeliberatelyEnglishOrGermanTextsStay) {
     Translator translator(m_root);
     translator.chooseLanguage(QStringLiteral("de"));
-    translateCatalogues(translator, nullptr);
+    (void)translateCatalogues(translator, nullptr);
     // "ready" is compared with the interface's answer; the catalogue's "bereit" must not win.
     EXPECT_EQ(const_str::ready, QStringLiteral("ready"));
     EXPECT_EQ(const_str::NoCommunicationLine1,
@@ -82,15 +75,15 @@ TEST_F(LngTranslateTest, TheFewDeliberatelyEnglishOrGermanTextsStay) {
 TEST_F(LngTranslateTest, ASecondPassTranslatesTheOriginalsAgain) {
     Translator translator(m_root);
     translator.chooseLanguage(QStringLiteral("de"));
-    translateCatalogues(translator, nullptr);
-    translateCatalogues(translator, nullptr);
+    (void)translateCatalogues(translator, nullptr);
+    const PidCatalogue catalogue = translateCatalogues(translator, nullptr);
     EXPECT_EQ(const_str::GridSensor, QStringLiteral("Messwert"));
-    EXPECT_EQ(pid(sensorCatalogue, 0x05).name, QStringLiteral("Kühlmitteltemperatur"));
+    EXPECT_EQ(catalogue.pid(0x05).name, QStringLiteral("Kühlmitteltemperatur"));
 }
 
 TEST_F(LngTranslateTest, TheO2TestRowsHaveTheirFixedTexts) {
     RecordingSink sink;
-    translateCatalogues(Translator(m_root), &sink);
+    (void)translateCatalogues(Translator(m_root), &sink);
     const auto& rows = sink.texts.o2TestRows;
     EXPECT_EQ(rows[0].status, QStringLiteral("0"));
     EXPECT_EQ(rows[0].testId, QStringLiteral("$01"));

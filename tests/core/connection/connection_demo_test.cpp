@@ -3,7 +3,6 @@
 #include "core/connection/communication_guard.h"
 #include "core/connection/connection_sequence.h"
 #include "core/connection/program_context.h"
-#include "core/j1979/sensor_catalogue.h"
 #include "core/link/com_port.h"
 #include "core/link/serial_port.h"
 
@@ -24,7 +23,6 @@ struct DemoConnection : testing::Test {
     ConnectionSequence sequence{context, view};
 
     void SetUp() override {
-        prepareCatalogues();
         context.comPort = createComPort();
         // No device at this path: the machine has no serial port as far as the sequence knows.
         context.comPort->setPortName(test_env::freshDir("noport") + "/ttyUSB0");

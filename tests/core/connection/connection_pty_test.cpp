@@ -3,7 +3,6 @@
 
 #include "core/connection/connection_sequence.h"
 #include "core/connection/program_context.h"
-#include "core/j1979/sensor_catalogue.h"
 #include "core/link/com_port.h"
 #include "core/link/serial_port.h"
 #include "core/link/serial_port_error.h"
@@ -29,7 +28,6 @@ struct PtyConnection : testing::Test {
     std::vector<std::unique_ptr<PtyElm>> elms;
 
     void SetUp() override {
-        prepareCatalogues();
         context.comPort = createComPort();
         context.link.setChannel(context.comPort.get());
         // A silent interface costs one short wait per command instead of 2.5 s.

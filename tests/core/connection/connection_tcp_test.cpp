@@ -2,7 +2,6 @@
 
 #include "core/connection/connection_sequence.h"
 #include "core/connection/program_context.h"
-#include "core/j1979/sensor_catalogue.h"
 #include "core/link/com_port.h"
 #include "core/link/serial_port.h"
 #include "tools/elmsim/tcp_elm.h"
@@ -23,7 +22,6 @@ struct TcpConnection : testing::Test {
     std::unique_ptr<TcpElm> elm;
 
     void SetUp() override {
-        prepareCatalogues();
         context.comPort = createComPort();
         context.link.setChannel(context.comPort.get());
         context.link.setSilenceTimeout(300);

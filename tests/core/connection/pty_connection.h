@@ -2,7 +2,6 @@
 
 #include "core/connection/connection_sequence.h"
 #include "core/connection/program_context.h"
-#include "core/j1979/sensor_catalogue.h"
 #include "core/link/com_port.h"
 #include "core/link/serial_port.h"
 #include "tools/elmsim/pty_elm.h"
@@ -20,7 +19,6 @@ struct PtyConnection {
     std::unique_ptr<PtyElm> elm;
 
     explicit PtyConnection(const PtyElm::Config& config) {
-        prepareCatalogues();
         context.comPort = createComPort();
         context.link.setChannel(context.comPort.get());
         context.link.setSilenceTimeout(300);

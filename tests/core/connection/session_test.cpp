@@ -3,7 +3,6 @@
 
 #include "core/connection/program_context.h"
 #include "core/connection/session.h"
-#include "core/j1979/sensor_catalogue.h"
 #include "core/link/comm_log.h"
 #include "core/link/serial_port_error.h"
 #include "tools/elmsim/pty_elm.h"
@@ -25,7 +24,6 @@ struct SessionTest : testing::Test {
 
     void SetUp() override {
         QFile::remove(CommLog::path());
-        prepareCatalogues();
         session.attachView(&view);
         session.open();
         // A silent interface costs one short wait per command instead of 2.5 s.

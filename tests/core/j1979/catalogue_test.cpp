@@ -3,6 +3,7 @@
 
 #include <QStringList>
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 namespace {
 
@@ -21,82 +22,71 @@ private:
 
 class Catalogue : public testing::Test {
 protected:
-    void SetUp() override {
-        prepareCatalogues();
-        refreshCatalogueTexts();
-    }
-    void TearDown() override { refreshCatalogueTexts(); }
+    const PidCatalogue catalogue = buildPidCatalogue();
+
+    const PidInfo& pid(int number) const { return catalogue.pid(number); }
 };
 
-TEST_F(Catalogue, PreparationNumbersTheEntries) {
-    for (const PidCatalogue* table : {&sensorCatalogue, &freezeFrameCatalogue}) {
-        EXPECT_EQ((*table)[0].pidNumber, 1);
-        EXPECT_EQ((*table)[0].pidCode, QStringLiteral("01"));
-        EXPECT_EQ((*table)[0x0B].pidCode, QStringLiteral("0C"));
-        EXPECT_EQ((*table)[77].pidNumber, 78);
-        EXPECT_EQ((*table)[77].pidCode, QStringLiteral("4E"));
-        EXPECT_EQ((*table)[20].valueText, QStringLiteral("0"));
-        for (int k : {78, 79}) {
-            EXPECT_EQ((*table)[k].pidNumber, 0);
-            EXPECT_TRUE((*table)[k].pidCode.isEmpty());
-            EXPECT_TRUE((*table)[k].name.isEmpty());
-            EXPECT_FALSE((*table)[k].liveSensor);
-        }
-    }
+TEST_F(Catalogue, BuildNumbersTheEntries) {
+    EXPECT_EQ(pid(0x01).pidNumber, 1);
+    EXPECT_EQ(pid(0x01).pidCode, QStringLiteral("01"));
+    EXPECT_EQ(pid(0x0C).pidCode, QStringLiteral("0C"));
+    EXPECT_EQ(pid(0x4E).pidNumber, 78);
+    EXPECT_EQ(pid(0x4E).pidCode, QStringLiteral("4E"));
+    // Nothing beyond 4E: a number outside the table is refused, not read past its end.
+    EXPECT_EQ(catalogue.entries().size(), std::size_t(CataloguePidCount));
+    for (int number : {0, 0x4F, 0x50})
+        EXPECT_THROW((void)catalogue.pid(number), std::out_of_range) << number;
 }
 
 TEST_F(Catalogue, LiveSensorsAreTheDocumentedOnes) {
     QStringList notLive;
-    for (int k = 0; k < CataloguePidCount; ++k) {
-        if (!sensorCatalogue[k].liveSensor) {
-            notLive << sensorCatalogue[k].pidCode;
+    for (const PidInfo& entry : catalogue.entries()) {
+        if (!entry.liveSensor) {
+            notLive << entry.pidCode;
         }
     }
     EXPECT_EQ(notLive, QStringList({"01", "02", "13", "1C", "20", "40"}));
 }
 
 TEST_F(Catalogue, NamesUnitsAndRanges) {
-    const PidInfo& rpm = sensorCatalogue[0x0C - 1];
+    const PidInfo& rpm = pid(0x0C);
     EXPECT_EQ(rpm.name, QStringLiteral("Engine RPM"));
     EXPECT_EQ(rpm.metricUnit, QStringLiteral("U/min"));
     EXPECT_EQ(rpm.englishUnit, QStringLiteral("rpm"));
     EXPECT_EQ(rpm.graphMax, 8000.0);
 
-    const PidInfo& coolant = sensorCatalogue[0x05 - 1];
+    const PidInfo& coolant = pid(0x05);
     EXPECT_EQ(coolant.metricUnit, QStringLiteral("°C"));
     EXPECT_EQ(coolant.englishUnit, QStringLiteral("°F"));
     EXPECT_EQ(coolant.graphMin, -40.0);
 
-    EXPECT_EQ(sensorCatalogue[0x24 - 1].name, QStringLiteral("Bank 1 – Sensor 1 (wide range O2S)"));
-    EXPECT_EQ(sensorCatalogue[0x3B - 1].name, QStringLiteral("Bank 2 - Sensor 4 (wide range O2S)"));
-    EXPECT_EQ(sensorCatalogue[0x3B - 1].metricUnit, QStringLiteral("L - mA"));
-    EXPECT_EQ(sensorCatalogue[0x1D - 1].name, sensorCatalogue[0x13 - 1].name);
-    EXPECT_EQ(sensorCatalogue[0x23 - 1].name, QStringLiteral("Fuel Rail Pressure"));
-    EXPECT_EQ(sensorCatalogue[0x23 - 1].graphMax, 655350.0);
-    EXPECT_EQ(sensorCatalogue[0x14 - 1].graphMax, 1.275);
-    EXPECT_EQ(sensorCatalogue[0x32 - 1].englishUnit, QStringLiteral("H2O"));
-    EXPECT_EQ(sensorCatalogue[0x32 - 1].graphMin, -8192.0);
-    EXPECT_TRUE(sensorCatalogue[0x01 - 1].metricUnit.isEmpty());
+    EXPECT_EQ(pid(0x24).name, QStringLiteral("Bank 1 – Sensor 1 (wide range O2S)"));
+    EXPECT_EQ(pid(0x3B).name, QStringLiteral("Bank 2 - Sensor 4 (wide range O2S)"));
+    EXPECT_EQ(pid(0x3B).metricUnit, QStringLiteral("L - mA"));
+    EXPECT_EQ(pid(0x1D).name, pid(0x13).name);
+    EXPECT_EQ(pid(0x23).name, QStringLiteral("Fuel Rail Pressure"));
+    EXPECT_EQ(pid(0x23).graphMax, 655350.0);
+    EXPECT_EQ(pid(0x14).graphMax, 1.275);
+    EXPECT_EQ(pid(0x32).englishUnit, QStringLiteral("H2O"));
+    EXPECT_EQ(pid(0x32).graphMin, -8192.0);
+    EXPECT_TRUE(pid(0x01).metricUnit.isEmpty());
 }
 
-TEST_F(Catalogue, RefreshTakesTheTranslatedTextsAndCutsThem) {
+TEST_F(Catalogue, BuildTakesTheTranslatedTextsAndCutsThem) {
     const TextOverride name(const_str::Pid0CName, QString(200, QLatin1Char('D')));
     const TextOverride unit(const_str::UnitRevsPerMinuteMetric, QStringLiteral("Umdrehungen/min"));
-    refreshCatalogueTexts();
-    EXPECT_EQ(sensorCatalogue[0x0C - 1].name, QString(127, QLatin1Char('D')));
-    EXPECT_EQ(sensorCatalogue[0x0C - 1].metricUnit, QStringLiteral("Umdrehunge"));
-    EXPECT_EQ(freezeFrameCatalogue[0x0C - 1].name, sensorCatalogue[0x0C - 1].name);
-    EXPECT_EQ(freezeFrameCatalogue[0x0C - 1].metricUnit, QStringLiteral("Umdrehunge"));
-    EXPECT_EQ(freezeFrameCatalogue[0x0C - 1].englishUnit, QStringLiteral("rpm"));
+    const PidCatalogue translated = buildPidCatalogue();
+    EXPECT_EQ(translated.pid(0x0C).name, QString(127, QLatin1Char('D')));
+    EXPECT_EQ(translated.pid(0x0C).metricUnit, QStringLiteral("Umdrehunge"));
+    EXPECT_EQ(translated.pid(0x0C).englishUnit, QStringLiteral("rpm"));
 }
 
-TEST_F(Catalogue, PreparationKeepsTextsRefreshedBeforeIt) {
-    sensorCatalogue[4].supported = true;
-    sensorCatalogue[4].valueText = QStringLiteral("83");
-    prepareCatalogues();
-    EXPECT_EQ(sensorCatalogue[4].name, QStringLiteral("Engine Coolant Temperature"));
-    EXPECT_FALSE(sensorCatalogue[4].supported);
-    EXPECT_EQ(sensorCatalogue[4].valueText, QStringLiteral("0"));
+TEST_F(Catalogue, ALaterBuildLeavesOneBuiltBeforeItAsItWas) {
+    const TextOverride name(const_str::Pid05Name, QStringLiteral("Kühlmitteltemperatur"));
+    const PidCatalogue later = buildPidCatalogue();
+    EXPECT_EQ(pid(0x05).name, QStringLiteral("Engine Coolant Temperature"));
+    EXPECT_EQ(later.pid(0x05).name, QStringLiteral("Kühlmitteltemperatur"));
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 // What the graph shows of its history, and how texts become the numbers it plots.
 
+#include "core/j1979/sensor_catalogue.h"
 #include "core/livedata/graph_window.h"
 #include "core/livedata/live_number.h"
-#include "core/livedata/sensor_entry.h"
 #include "tests/support/qt_printers.h"
 
 #include <QLocale>
@@ -101,16 +101,16 @@ TEST_F(LocaleTest, DashboardValuesAcceptLeadingBlanksAndReadTheLoadsDecimal) {
 }
 
 TEST_F(LocaleTest, AxisTitleWritesTheRangeShortestInTheLocaleWithTheUnitOfTheSystem) {
-    LiveSensor rpm;
+    PidInfo rpm;
     rpm.graphMin = 0;
     rpm.graphMax = 8000;
     rpm.metricUnit = "U/min";
     rpm.englishUnit = "rpm";
-    LiveSensor o2;
+    PidInfo o2;
     o2.graphMin = 0;
     o2.graphMax = 1.275;
     o2.metricUnit = o2.englishUnit = "V";
-    LiveSensor coolant;
+    PidInfo coolant;
     coolant.graphMin = -40;
     coolant.graphMax = 215;
     coolant.metricUnit = "°C";

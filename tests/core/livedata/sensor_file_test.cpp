@@ -17,8 +17,8 @@ struct Sensors {
     std::vector<std::unique_ptr<LiveSensor>> entries;
     SensorListItem item(const QString& code, bool supported) {
         auto entry = std::make_unique<LiveSensor>();
-        entry->pidCode = code;
-        entry->pidNumber = code.toInt(nullptr, 16);
+        entry->pid.pidCode = code;
+        entry->pid.pidNumber = code.toInt(nullptr, 16);
         entry->supported = supported;
         entries.push_back(std::move(entry));
         return {QStringLiteral("Sensor ") + code, entries.back().get()};

@@ -21,18 +21,15 @@ SupportedPidSet supportedSet(std::initializer_list<int> pids) {
 QStringList codesOf(const SensorList& list) {
     QStringList codes;
     for (const SensorListItem& item : list)
-        codes << item.entry->pidCode;
+        codes << item.entry->pid.pidCode;
     return codes;
 }
 
 struct LiveDataTest : testing::Test {
-    void SetUp() override {
-        prepareCatalogues();
-        refreshCatalogueTexts();
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    }
+    void SetUp() override { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
     void TearDown() override { QLocale::setDefault(QLocale::system()); }
 
+    const PidCatalogue catalogue = buildPidCatalogue();
     LiveData data;
     ScriptedLink link;
     bool english = false;
@@ -41,7 +38,7 @@ struct LiveDataTest : testing::Test {
 };
 
 TEST_F(LiveDataTest, SupportedLiveSensorsAreMonitoredInPidOrderAndTheRestNotSupported) {
-    buildSensorLists(data.lists, supportedSet({0x0D, 0x04, 0x0C, 0x05, 0x01, 0x13}));
+    buildSensorLists(data.lists, catalogue, supportedSet({0x0D, 0x04, 0x0C, 0x05, 0x01, 0x13}));
     // 01 and 13 are no live sensors: in no list, though supported.
     EXPECT_EQ(codesOf(data.lists.MonitoredSensors), (QStringList{"04", "05", "0C", "0D"}));
     EXPECT_TRUE(data.lists.SupportedSensors.isEmpty());
@@ -52,30 +49,34 @@ TEST_F(LiveDataTest, SupportedLiveSensorsAreMonitoredInPidOrderAndTheRestNotSupp
     EXPECT_TRUE(notSupported.contains("4E"));
 
     const LiveSensor& rpm = *data.lists.MonitoredSensors[2].entry;
-    EXPECT_EQ(data.lists.MonitoredSensors[2].displayName, sensorCatalogue[0x0B].name);
-    EXPECT_EQ(rpm.pidNumber, 0x0C);
+    EXPECT_EQ(data.lists.MonitoredSensors[2].displayName, catalogue.pid(0x0C).name);
+    EXPECT_EQ(rpm.pid.pidNumber, 0x0C);
     EXPECT_EQ(rpm.valueText, "0");
     EXPECT_TRUE(rpm.supported);
-    EXPECT_EQ(rpm.graphMax, 8000.0);
-    EXPECT_TRUE(sensorCatalogue[0x0B].supported); // the catalogue learns it too
+    EXPECT_EQ(rpm.pid.graphMax, 8000.0);
+    EXPECT_EQ(data.lists.entryOf(0x0C), &rpm);
     EXPECT_EQ(data.lists.entries.size(), std::size_t(CataloguePidCount));
 
     const LiveSensor& none = data.lists.PlaceholderSensor;
-    EXPECT_EQ(none.pidNumber, 0);
-    EXPECT_EQ(none.pidCode, "00");
-    EXPECT_EQ(none.name, "<--->");
+    EXPECT_EQ(none.pid.pidNumber, 0);
+    EXPECT_EQ(none.pid.pidCode, "00");
+    EXPECT_EQ(none.pid.name, "<--->");
     EXPECT_EQ(none.valueText, "0");
-    EXPECT_TRUE(none.liveSensor);
+    EXPECT_TRUE(none.pid.liveSensor);
     EXPECT_FALSE(none.supported);
 
-    // A new connection replaces everything.
-    buildSensorLists(data.lists, supportedSet({0x0C}));
+    // A new connection replaces everything: support and values start afresh, the texts stay.
+    data.lists.entryOf(0x04)->valueText = "83";
+    buildSensorLists(data.lists, catalogue, supportedSet({0x0C}));
     EXPECT_EQ(codesOf(data.lists.MonitoredSensors), QStringList{"0C"});
-    EXPECT_FALSE(sensorCatalogue[0x03].supported);
+    const LiveSensor& load = *data.lists.entryOf(0x04);
+    EXPECT_FALSE(load.supported);
+    EXPECT_EQ(load.valueText, "0");
+    EXPECT_EQ(load.pid.name, catalogue.pid(0x04).name);
 }
 
 TEST_F(LiveDataTest, TableCycleAsksEveryMonitoredSensorOnceAndKeepsEveryText) {
-    buildSensorLists(data.lists, supportedSet({0x05, 0x0C, 0x0D}));
+    buildSensorLists(data.lists, catalogue, supportedSet({0x05, 0x0C, 0x0D}));
     link.answer("0105", "41057B");
     link.answer("010C", "410C118C");
     // 010D unanswered: "NO DATA" gives the sentinel, which is kept like any text.
@@ -99,7 +100,7 @@ TEST_F(LiveDataTest, TableCycleAsksEveryMonitoredSensorOnceAndKeepsEveryText) {
 }
 
 TEST_F(LiveDataTest, AStopLeavesTheRestOfTheCycleUntouched) {
-    buildSensorLists(data.lists, supportedSet({0x05, 0x0C}));
+    buildSensorLists(data.lists, catalogue, supportedSet({0x05, 0x0C}));
     stop.request();
     polling.runCycle(int(SensorTab::Table), stop);
     polling.runCycle(int(SensorTab::Graph), stop);
@@ -108,7 +109,7 @@ TEST_F(LiveDataTest, AStopLeavesTheRestOfTheCycleUntouched) {
 }
 
 TEST_F(LiveDataTest, GraphCyclePlotsNumbersAndShowsWordsInTheCaption) {
-    buildSensorLists(data.lists, supportedSet({0x0C, 0x14}));
+    buildSensorLists(data.lists, catalogue, supportedSet({0x0C, 0x14}));
     // Neither series has a sensor: nothing is asked and the cycle asks the worker to stop.
     EXPECT_FALSE(polling.runCycle(int(SensorTab::Graph), stop));
     EXPECT_TRUE(link.sent().isEmpty());

@@ -17,9 +17,7 @@
 
 namespace {
 
-// The lists are built from the catalogue's live-sensor marks.
 SupportedPidSet supportedSet(std::initializer_list<int> pids) {
-    prepareCatalogues();
     SupportedPidSet set{};
     for (int pid : pids)
         set[std::size_t(pid - 1)] = true;
@@ -71,7 +69,7 @@ TEST(SensorThread, PollsCycleAfterCycleAndHandsEachOneOver) {
     link.setDemoMode(true);
     link.setDemoDelay(0);
     Worker worker(link);
-    buildSensorLists(worker.data.lists, supportedSet({0x05, 0x0C}));
+    buildSensorLists(worker.data.lists, buildPidCatalogue(), supportedSet({0x05, 0x0C}));
     ASSERT_TRUE(worker.thread.startPolling());
     EXPECT_FALSE(worker.thread.startPolling()); // one worker at a time
     worker.runUntilHandOffs(200);
@@ -109,7 +107,7 @@ TEST(SensorThread, StopDuringACycleSkipsItsHandOffAndLeavesTheOtherValues) {
     link.answerInTurn("010C", {"410C0010", "410C0020", "410C0030"});
     Worker worker(link);
     link.thread = &worker.thread;
-    buildSensorLists(worker.data.lists, supportedSet({0x05, 0x0C}));
+    buildSensorLists(worker.data.lists, buildPidCatalogue(), supportedSet({0x05, 0x0C}));
     worker.thread.startPolling();
     worker.runUntilEnded();
 
@@ -160,7 +158,7 @@ TEST(SensorThread, StopEndsTheExchangeAWorkerIsStuckIn) {
     ElmExchange link(&channel);
     link.setSilenceTimeout(3'600'000);
     Worker worker(link);
-    buildSensorLists(worker.data.lists, supportedSet({0x05, 0x0D}));
+    buildSensorLists(worker.data.lists, buildPidCatalogue(), supportedSet({0x05, 0x0D}));
     worker.thread.startPolling();
     while (!channel.hanging)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
@@ -189,7 +187,7 @@ TEST(SensorThread, WhatTheWorkerThrowsEndsPollingAndReachesTheStartingThread) {
     ScriptedLink link;
     link.answer("010C", "410CZZ10"); // no hexadecimal number
     Worker worker(link);
-    buildSensorLists(worker.data.lists, supportedSet({0x0C}));
+    buildSensorLists(worker.data.lists, buildPidCatalogue(), supportedSet({0x0C}));
     worker.thread.startPolling();
     worker.runUntilEnded();
     EXPECT_EQ(worker.terminations, 1);

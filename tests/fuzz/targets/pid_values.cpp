@@ -5,6 +5,7 @@
 #include "core/j1979/hex_conversions.h"
 #include "core/j1979/monitor_status.h"
 #include "core/j1979/pid_decoder.h"
+#include "core/j1979/sensor_catalogue.h"
 #include "core/j1979/service01.h"
 #include "core/j1979/service02.h"
 #include "core/j1979/supported_pids.h"
@@ -44,7 +45,8 @@ QUORVANE_FUZZ_TARGET(pid_values) {
         FuzzLink link(rest, input[1] & 4);
         Service02 service02;
         service02.readSupported(link);
-        const FreezeFrameReading reading = readFreezeFrameData(link, service02, english);
+        const FreezeFrameReading reading =
+            readFreezeFrameData(link, service02, buildPidCatalogue(), english);
         fuzzRequire(!reading.codes || reading.codes->size() <= 1,
                     "a freeze frame names at most one code");
     } catch (const HexConversionError&) {

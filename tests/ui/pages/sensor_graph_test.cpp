@@ -48,7 +48,7 @@ TEST(SensorGraph, DemoVehicleEngineSpeedAndCoolantGrowOnTheirAxes) {
     EXPECT_EQ(run.page->liveData().SeriesPid1, 0x0C);
     EXPECT_EQ(run.page->liveData().SeriesPid2, 0x05);
     const LiveSensor* rpm = run.page->liveData().lists.entryOf(0x0C);
-    EXPECT_EQ(run.graph->axisTitle(1), "0   < X <   8000  " + rpm->metricUnit);
+    EXPECT_EQ(run.graph->axisTitle(1), "0   < X <   8000  " + rpm->pid.metricUnit);
     // The chart reads titles as rich text: the "<" and the blanks must reach it as characters.
     EXPECT_TRUE(run.graph->axis(1)->titleText().startsWith("0&nbsp;&nbsp;&nbsp;&lt;&nbsp;X"));
     EXPECT_EQ(run.graph->axis(1)->max(), 8000);
