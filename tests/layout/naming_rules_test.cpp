@@ -1,6 +1,7 @@
 #include "tests/layout/naming_rules.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -53,4 +54,19 @@ TEST(NamingStyle, EachOldNameIsFoundAndWidgetNamesAreLeftAlone) {
             expected.append(QStringLiteral("ui/pages/page.cpp:2: ") + name);
         EXPECT_EQ(naming_rules::violations(root.path()), expected) << c.line;
     }
+}
+
+// QTRY_COMPARE and QTRY_VERIFY report to QTest and return: inside a GoogleTest test a wait that
+// runs out passes silently. Waits in tests go through QTest::qWaitFor and an expectation.
+TEST(TestStyle, NoQtTestWaitMacroHidesAFailure) {
+    QStringList found;
+    QDirIterator it(SourceRoot + QStringLiteral("/tests"), {"*.cpp", "*.h"}, QDir::Files,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile in(it.next());
+        ASSERT_TRUE(in.open(QIODevice::ReadOnly)) << in.fileName().toStdString();
+        if (naming_rules::codeOnly(QString::fromUtf8(in.readAll())).contains("QTRY_"))
+            found.append(in.fileName());
+    }
+    EXPECT_TRUE(found.isEmpty()) << found.join(QLatin1Char('\n')).toStdString();
 }

@@ -344,7 +344,7 @@ TEST(SingleInstance, ASecondStartRaisesTheFirstWindowAndGivesUp) {
     window.showMinimized();
     SingleInstance second(name);
     EXPECT_FALSE(second.acquire());
-    QTRY_VERIFY_WITH_TIMEOUT(!window.isMinimized() && window.isVisible(), 3000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isMinimized() && window.isVisible(); }, 3000));
 }
 
 TEST(SingleInstance, SecondProgramProcessEndsWithExitCodeZero) {

@@ -239,7 +239,7 @@ TEST(SensorDataPage, PolledThroughThePtyUntilTheAdapterIsPulled) {
 
     run.elm->closeMaster();
     run.waitUntilStopped();
-    QTRY_COMPARE_WITH_TIMEOUT(run.boxes.size(), 1, 5000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return run.boxes.size() == 1; }, 5000));
     EXPECT_TRUE(run.boxes[0].contains("disconnected")) << run.boxes[0].toStdString();
     EXPECT_TRUE(run.find<QPushButton>("btnSensorsRead")->isEnabled());
 

@@ -209,7 +209,7 @@ TEST(SensorOptions, OpeningTakesUnsupportedSensorsAndRefusesWhatIsNoSensorList) 
     log.write("\"Time\",\"Engine RPM\"\r\n");
     log.close();
     run.click("btnSensConfigOpen");
-    QTRY_COMPARE_WITH_TIMEOUT(run.boxes.texts.size(), 1, 5000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return run.boxes.texts.size() == 1; }, 5000));
     EXPECT_TRUE(run.boxes.texts[0].contains("holds no sensor list"))
         << run.boxes.texts[0].toStdString();
     EXPECT_EQ(OptionsRun::codes(tab.monitored()), (QStringList{"0C", "0A"}));

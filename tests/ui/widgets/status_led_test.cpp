@@ -40,7 +40,8 @@ TEST(QzLed, BlinksOnlyWhileOnAndReturnsToSteadyOnWhenStopped) {
     led.setLedOn(true);
     led.setBlink(true);
     EXPECT_TRUE(led.blink());
-    QTRY_COMPARE_WITH_TIMEOUT(led.shownColor(), kDarkGreen, 2000); // mid-blink: off colour
+    // Mid-blink: the off colour.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return led.shownColor() == kDarkGreen; }, 2000));
     led.setBlink(false);
     EXPECT_EQ(led.shownColor(), kLime);
     EXPECT_FALSE(led.blink());
