@@ -68,7 +68,8 @@ TEST(StartPage, DemoModeConnectFillsThePageWithoutAnySerialPort) {
     ProgramRun w(startPage());
     w.context.comPort->setPortName("/dev/quorvane-no-such-port");
     EXPECT_EQ(w.text("labMisfire_S"), "N/A");
-    EXPECT_EQ(w.text("labMIL_Status"), "Off");
+    EXPECT_EQ(w.text("labMIL_Status"), "N/A"); // nothing read yet: neither "Off" nor 0 codes
+    EXPECT_EQ(w.text("DTCCountLabel"), "N/A");
     w.click("cbDemoMode");
     EXPECT_TRUE(w.context.link.demoMode());
     w.click("NeuInitialisierenBtn");
