@@ -251,7 +251,8 @@ void ConnectionSequence::readServices() {
     Service09& service09 = ensure(m_context.service09);
     service09.readVehicleInfo(link);
     addLine(const_str::Mode09Init, true);
-    m_context.shown.vin = service09.vin();
+    m_context.shown.vin =
+        service09.vinState() == Service09::ItemState::Read ? service09.vin() : QString();
     m_view.showVehicleInfo(service09);
     m_view.updateLog();
 }

@@ -11,7 +11,7 @@
 // ui thread reads it only in the hand-off.
 struct LiveSensor {
     PidInfo pid;       // pidNumber 0 for the placeholder
-    QString valueText; // empty until the first reading: no value is not a value of 0
+    QString valueText{}; // empty until the first reading: no value is not a value of 0
     bool supported = false;
 };
 

@@ -84,10 +84,10 @@ TEST(StartPage, DemoModeConnectFillsThePageWithoutAnySerialPort) {
     EXPECT_TRUE(lines[14].startsWith("Mode 09 Init")) << lines[14].toStdString();
     expectConnectedPage(w);
 
-    // Disconnect adds its lines and leaves the readings; guarded actions are refused again.
+    // Disconnect adds its lines and forgets the readings; guarded actions are refused again.
     w.click("btnDisconnect");
     EXPECT_EQ(w.logLines().size(), 18);
-    EXPECT_EQ(w.text("DTCCountLabel"), "9");
+    EXPECT_EQ(w.text("DTCCountLabel"), "N/A");
     EXPECT_TRUE(w.context.connection.noCommunication());
     EXPECT_TRUE(communicationLost(w.context.connection, w.notifier));
     EXPECT_EQ(w.notifier.messages.size(), 1);
