@@ -94,8 +94,8 @@ private:
     std::unique_ptr<VehicleProfile> m_demo = makeVehicleProfile("demo");
 };
 
-// The report's VIN field offers the VIN of the vehicle connected now, and never a VIN the user
-// typed over; the second vehicle's report holds none of the first one's oxygen-sensor tests.
+// The report's VIN field offers the VIN of the vehicle connected now and keeps a VIN the user
+// typed; the second vehicle's report holds none of the first one's oxygen-sensor tests.
 TEST(VehicleChange, ReportTakesTheVinAndTestsOfTheVehicleConnectedNow) {
     ReportRun run;
     const ShownO2Tests o2NotRead = run.context.shown.o2Tests;
