@@ -45,7 +45,13 @@ void ConnectionSequence::addLine(const QString& text, bool ok) {
                       ok ? ConnectionView::Mark::Ok : ConnectionView::Mark::Error);
 }
 
+void ConnectionSequence::forgetVehicle() {
+    forgetReadings(m_context.shown);
+    m_view.forgetVehicle();
+}
+
 bool ConnectionSequence::initializeConnection() {
+    forgetVehicle();
     ElmExchange& link = m_context.link;
     // The owner normally wires the exchange to the port; a front end that did not gets it here.
     if (!link.channel() && m_context.comPort)
@@ -245,6 +251,8 @@ void ConnectionSequence::readServices() {
     Service09& service09 = ensure(m_context.service09);
     service09.readVehicleInfo(link);
     addLine(const_str::Mode09Init, true);
+    m_context.shown.vin =
+        service09.vinState() == Service09::ItemState::Read ? service09.vin() : QString();
     m_view.showVehicleInfo(service09);
     m_view.updateLog();
 }
@@ -273,6 +281,7 @@ void ConnectionSequence::readProtocol() {
 }
 
 void ConnectionSequence::disconnect() {
+    forgetVehicle();
     ElmExchange& link = m_context.link;
     if (channelOpen()) {
         try {
@@ -303,6 +312,7 @@ void ConnectionSequence::disconnect() {
 }
 
 void ConnectionSequence::connectionLost(const QString& reason) {
+    forgetVehicle();
     ElmExchange& link = m_context.link;
     link.logEvent(QStringLiteral(" - Connection lost: ") + reason);
     link.setCanLayout(false);

@@ -48,6 +48,8 @@ private:
     void readProtocol();
     void readServices();
     bool channelOpen() const;
+    // What was read of the last vehicle, in the context and in the view, goes back to not read.
+    void forgetVehicle();
     void addLine(const QString& text, bool ok);
 
     ProgramContext& m_context;

@@ -56,4 +56,7 @@ public:
     virtual void showPendingCodes(const TroubleCodeList& /*codes*/) {}
     // VIN, calibration IDs and calibration verification numbers.
     virtual void showVehicleInfo(const Service09& /*info*/) {}
+    // A connection begins or ends: whatever was shown of the last vehicle goes back to its state
+    // before any reading.
+    virtual void forgetVehicle() {}
 };

@@ -15,6 +15,12 @@ QString yesNo(bool flag) {
 
 } // namespace
 
+void forgetReadings(ShownResults& shown) {
+    ShownResults fresh;
+    fresh.userAddress = shown.userAddress;
+    shown = fresh;
+}
+
 ShownMonitorStatus shownMonitorStatus(const MonitorStatus& status) {
     ShownMonitorStatus shown;
     if (!status.answered) {

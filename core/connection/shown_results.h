@@ -41,7 +41,8 @@ inline constexpr int ShownMonitorCount = int(evaluatedMonitors.size());
 
 struct ShownMonitorStatus {
     ReadState state = ReadState::NotYetRead;
-    QString milStatus = QStringLiteral("Off");
+    // Before a reading the lamp's state is as unknown as every monitor's.
+    QString milStatus = QStringLiteral("N/A");
     std::array<QString, ShownMonitorCount> supported{
         QStringLiteral("N/A"), QStringLiteral("N/A"), QStringLiteral("N/A"), QStringLiteral("N/A"),
         QStringLiteral("N/A"), QStringLiteral("N/A"), QStringLiteral("N/A")};
@@ -84,8 +85,14 @@ struct ShownResults {
     ShownCodeGrid pendingCodes;
     ShownFreezeFrame freezeFrame;
     ShownO2Tests o2Tests;
+    // The VIN the vehicle gave; empty when none was read.
+    QString vin;
     bool operator==(const ShownResults&) const = default;
 };
+
+// A connection begins or ends: every section of the vehicle goes back to not read, so that
+// nothing of one vehicle is reported as another's. The user's address stays.
+void forgetReadings(ShownResults& shown);
 
 // What the pages show for a reading, for a front end without pages. Each follows the page's rule.
 

@@ -10,8 +10,8 @@
 // value the polling worker decoded for it. While polling runs the worker writes valueText and the
 // ui thread reads it only in the hand-off.
 struct LiveSensor {
-    PidInfo pid; // pidNumber 0 for the placeholder
-    QString valueText = QStringLiteral("0");
+    PidInfo pid;         // pidNumber 0 for the placeholder
+    QString valueText{}; // empty until the first reading: no value is not a value of 0
     bool supported = false;
 };
 

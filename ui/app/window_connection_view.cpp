@@ -83,6 +83,18 @@ void WindowConnectionView::showPendingCodes(const TroubleCodeList& codes) {
         m_w.dtcPage->showPendingCodes(codes);
 }
 
+void WindowConnectionView::forgetVehicle() {
+    m_w.startPage->forgetVehicle();
+    if (m_w.dtcPage != nullptr)
+        m_w.dtcPage->emptyGrids();
+    if (m_w.freezeFramePage != nullptr)
+        m_w.freezeFramePage->forgetVehicle();
+    if (m_w.o2SensorPage != nullptr)
+        m_w.o2SensorPage->forgetVehicle();
+    if (m_w.sensorDataPage != nullptr)
+        m_w.sensorDataPage->forgetVehicle();
+}
+
 void WindowConnectionView::buildSensorLists(const SupportedPidSet& mode01Supported) {
     if (m_w.sensorDataPage != nullptr)
         m_w.sensorDataPage->buildSensorLists(mode01Supported);

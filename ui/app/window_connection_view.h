@@ -48,6 +48,7 @@ public:
     void showO2SensorLocations(const O2SensorList& locations) override;
     void showPendingCodes(const TroubleCodeList& codes) override;
     void buildSensorLists(const SupportedPidSet& mode01Supported) override;
+    void forgetVehicle() override;
 
 private:
     Widgets m_w;

@@ -1,5 +1,6 @@
 #include "ui/dialogs/report_settings_dialog.h"
 
+#include "core/connection/shown_results.h"
 #include "core/l10n/const_str.h"
 #include "core/l10n/translator.h"
 #include "core/report/report_document.h"
@@ -174,6 +175,14 @@ ReportChoices ReportSettingsDialog::choices() const {
 }
 
 ReportSettingsDialog::~ReportSettingsDialog() = default;
+
+void ReportSettingsDialog::showEvent(QShowEvent* event) {
+    if (m_vin->text().isEmpty() || m_vin->text() == m_filledVin) {
+        m_filledVin = m_shown.vin;
+        m_vin->setText(m_filledVin);
+    }
+    QDialog::showEvent(event);
+}
 
 void ReportSettingsDialog::buildReport(int tag) {
     const ReportInput input{m_shown, choices(), reportCaptions([this](const QString& text) {

@@ -38,6 +38,11 @@ public:
     // The date and time the report shows; tests fix it.
     std::function<QString()> dateTimeText;
 
+protected:
+    // An empty VIN field takes the VIN read from the vehicle; so does one that still holds the VIN
+    // of an earlier vehicle that this dialog put there. What the user typed stays.
+    void showEvent(QShowEvent* event) override;
+
 private:
     QWidget* buildCustomerTab();
     QWidget* buildVehicleTab();
@@ -52,6 +57,7 @@ private:
     QLineEdit* m_model = nullptr;
     QLineEdit* m_year = nullptr;
     QLineEdit* m_vin = nullptr;
+    QString m_filledVin; // what showEvent last put into m_vin
     QCheckBox* m_vehicle = nullptr;
     QCheckBox* m_customerBox = nullptr;
     QCheckBox* m_systemStatus = nullptr;

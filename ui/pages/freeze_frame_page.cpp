@@ -144,6 +144,11 @@ void FreezeFramePage::emptyGrids() {
     recordShown();
 }
 
+void FreezeFramePage::forgetVehicle() {
+    resetRows(m_code, 1);
+    emptyGrids();
+}
+
 void FreezeFramePage::onReadFreezeFrameClicked() {
     if (communicationLost(m_context.connection, m_notifier))
         return;

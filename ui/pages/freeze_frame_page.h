@@ -21,6 +21,8 @@ public:
     // Reads the frame with the service 02 supported set of the last connection and shows it.
     void readFreezeFrames();
     void showFreezeFrame(const FreezeFrameReading& reading);
+    // Back to the state before any reading: one empty row in each grid.
+    void forgetVehicle();
     // "Read": refused with the no-communication message while no vehicle is connected, as the
     // other reading buttons are; a lost interface then gets that message, not a device error.
     void onReadFreezeFrameClicked();

@@ -121,6 +121,7 @@ void O2SensorPage::setGridHeadings(const GridHeadingTexts& texts) {
         m_grid->horizontalHeaderItem(column)->setText(texts.o2Grid[column]);
     for (int row = 0; row < O2TestCount; ++row) {
         const GridHeadingTexts::O2TestRow& test = texts.o2TestRows[std::size_t(row)];
+        m_statusBeforeReading[std::size_t(row)] = test.status;
         setCellText(m_grid, row, kStatusColumn, test.status);
         setCellText(m_grid, row, kTestIdColumn, test.testId);
         setCellText(m_grid, row, kDescriptionColumn, test.description);
@@ -145,6 +146,15 @@ void O2SensorPage::showO2SensorLocations(const QList<O2SensorLocation>& location
         m_locations->addItem(location.text, location.mask);
     if (!locations.isEmpty())
         m_locations->setCurrentIndex(0);
+}
+
+void O2SensorPage::forgetVehicle() {
+    m_locations->clear();
+    std::array<O2TestResult, O2TestCount> none;
+    for (int row = 0; row < O2TestCount; ++row)
+        none[std::size_t(row)].status = m_statusBeforeReading[std::size_t(row)];
+    showResults(none);
+    m_context.shown.o2Tests.state = ReadState::NotYetRead;
 }
 
 void O2SensorPage::onReadO2TestsClicked() {

@@ -22,6 +22,8 @@ public:
 
     // The sensors the connection found; the first is selected.
     void showO2SensorLocations(const QList<O2SensorLocation>& locations);
+    // Back to the state before any reading: no sensor to choose, the grid's fixed texts only.
+    void forgetVehicle();
 
     // "OK": reads the tests of the selected sensor into the grid. Without a sensor nothing is
     // read; without a connection the no-communication message is shown. A CAN vehicle has no
@@ -51,4 +53,6 @@ private:
     QWidget* m_gridPanel = nullptr;
     QTableWidget* m_grid = nullptr;
     O2SensorGraph* m_graph = nullptr;
+    // The status column as the headings give it, shown until a test is read.
+    std::array<QString, O2TestCount> m_statusBeforeReading;
 };

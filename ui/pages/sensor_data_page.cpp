@@ -152,6 +152,20 @@ void SensorDataPage::buildSensorLists(const SupportedPidSet& supported) {
     refreshSensorTable();
 }
 
+void SensorDataPage::forgetVehicle() {
+    stopPollingAndWait();
+    SensorLists& lists = m_data.lists;
+    lists.MonitoredSensors.clear();
+    lists.SupportedSensors.clear();
+    lists.NotSupportedSensors.clear();
+    lists.entries.clear();
+    m_sensorOptions->showLists();
+    m_graph->fillSelectors(lists.MonitoredSensors, true);
+    // Not refreshSensorTable: a data log that records on must not get an empty record.
+    resetRows(m_grid, 1);
+    onResetClicked();
+}
+
 QStringList SensorDataPage::monitoredNames() const {
     QStringList names;
     for (const SensorListItem& item : m_data.lists.MonitoredSensors)

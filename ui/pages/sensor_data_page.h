@@ -33,6 +33,9 @@ public:
 
     // After a connection: the sensor lists of the vehicle, then the table.
     void buildSensorLists(const SupportedPidSet& supported);
+    // Back to the state before any connection: no sensor lists, an empty table, no samples and
+    // no graph history.
+    void forgetVehicle();
     // The table's rows from the monitored list; one log record while recording.
     void refreshSensorTable();
     // If the worker runs: asks it to stop and handles events until it has ended.

@@ -131,13 +131,15 @@ QWidget* StartPage::buildStatusColumn() {
     m_lamp->setObjectName(QStringLiteral("MILLamp"));
     dtcLayout->addWidget(m_lamp, 1, 0, 2, 1);
     dtcLayout->addWidget(new QLabel(QStringLiteral("MIL Status:"), dtc), 1, 1);
-    QLabel* milStatus = valueLabel(QStringLiteral("labMIL_Status"), QStringLiteral("Off"), dtc);
+    QLabel* milStatus = valueLabel(QStringLiteral("labMIL_Status"), QString(), dtc);
     dtcLayout->addWidget(milStatus, 1, 2);
     dtcLayout->addWidget(new QLabel(QStringLiteral("Number of DTCs:"), dtc), 2, 1);
-    m_dtcCount = valueLabel(QStringLiteral("DTCCountLabel"), QStringLiteral("0"), dtc);
+    m_dtcCount = valueLabel(QStringLiteral("DTCCountLabel"), QStringLiteral("N/A"), dtc);
     dtcLayout->addWidget(m_dtcCount, 2, 2);
     dtcLayout->setColumnStretch(2, 1);
     m_lamp->setMILLabel(milStatus);
+    // The lamp writes its "Off" caption; nothing has been read yet.
+    milStatus->setText(QStringLiteral("N/A"));
     layout->addWidget(dtc);
 
     layout->addWidget(monitorPanel(QStringLiteral("Continuous Monitoring tests"), true));
@@ -242,6 +244,16 @@ void StartPage::setShownRecord(ShownMonitorStatus* record) {
         m_shown->supported[i] = findChild<QLabel*>(base + QStringLiteral("_S"))->text();
         m_shown->completed[i] = findChild<QLabel*>(base + QStringLiteral("_C"))->text();
     }
+}
+
+void StartPage::forgetVehicle() {
+    showMonitorStatus(MonitorStatus{}); // unanswered: every value "N/A", the lamp off
+    if (m_shown != nullptr)
+        m_shown->state = ReadState::NotYetRead;
+    m_obdType->clear();
+    m_vin->clear();
+    m_cin->clear();
+    m_cvn->clear();
 }
 
 void StartPage::showObdType(const QString& text) {

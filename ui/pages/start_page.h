@@ -37,6 +37,9 @@ public:
     void setShownRecord(ShownMonitorStatus* record);
     void showObdType(const QString& text);
     void showVehicleInfo(const Service09& info);
+    // Back to the state before any reading: lamp off, "N/A" for its state, the code count and
+    // every monitor, the vehicle's identification fields empty.
+    void forgetVehicle();
 
 private:
     QWidget* buildStatusColumn();

@@ -51,7 +51,7 @@ TEST_F(LiveDataTest, SupportedLiveSensorsAreMonitoredInPidOrderAndTheRestNotSupp
     const LiveSensor& rpm = *data.lists.MonitoredSensors[2].entry;
     EXPECT_EQ(data.lists.MonitoredSensors[2].displayName, catalogue.pid(0x0C).name);
     EXPECT_EQ(rpm.pid.pidNumber, 0x0C);
-    EXPECT_EQ(rpm.valueText, "0");
+    EXPECT_EQ(rpm.valueText, "");
     EXPECT_TRUE(rpm.supported);
     EXPECT_EQ(rpm.pid.graphMax, 8000.0);
     EXPECT_EQ(data.lists.entryOf(0x0C), &rpm);
@@ -61,7 +61,7 @@ TEST_F(LiveDataTest, SupportedLiveSensorsAreMonitoredInPidOrderAndTheRestNotSupp
     EXPECT_EQ(none.pid.pidNumber, 0);
     EXPECT_EQ(none.pid.pidCode, "00");
     EXPECT_EQ(none.pid.name, "<--->");
-    EXPECT_EQ(none.valueText, "0");
+    EXPECT_EQ(none.valueText, "");
     EXPECT_TRUE(none.pid.liveSensor);
     EXPECT_FALSE(none.supported);
 
@@ -71,7 +71,7 @@ TEST_F(LiveDataTest, SupportedLiveSensorsAreMonitoredInPidOrderAndTheRestNotSupp
     EXPECT_EQ(codesOf(data.lists.MonitoredSensors), QStringList{"0C"});
     const LiveSensor& load = *data.lists.entryOf(0x04);
     EXPECT_FALSE(load.supported);
-    EXPECT_EQ(load.valueText, "0");
+    EXPECT_EQ(load.valueText, "");
     EXPECT_EQ(load.pid.name, catalogue.pid(0x04).name);
 }
 
@@ -105,7 +105,7 @@ TEST_F(LiveDataTest, AStopLeavesTheRestOfTheCycleUntouched) {
     polling.runCycle(int(SensorTab::Table), stop);
     polling.runCycle(int(SensorTab::Graph), stop);
     EXPECT_TRUE(link.sent().isEmpty());
-    EXPECT_EQ(data.lists.MonitoredSensors[0].entry->valueText, "0");
+    EXPECT_EQ(data.lists.MonitoredSensors[0].entry->valueText, "");
 }
 
 TEST_F(LiveDataTest, GraphCyclePlotsNumbersAndShowsWordsInTheCaption) {

@@ -205,8 +205,8 @@ TEST(ReportDocument, PagesBeforeAnyReadingGiveTheirStartTexts) {
     ReportChoices choices = nothingChosen();
     choices.systemStatus = choices.storedCodes = choices.freezeFrame = true;
     const QStringList lines = linesOf(documentOf(shown, choices));
-    EXPECT_TRUE(lines.contains("      <MIL_STATE>Off</MIL_STATE>"));
-    EXPECT_EQ(lines.filter("N/A").size(), 14);
+    EXPECT_TRUE(lines.contains("      <MIL_STATE>N/A</MIL_STATE>"));
+    EXPECT_EQ(lines.filter("N/A").size(), 15);
     // One empty row in the grid: one result section with empty leaves.
     EXPECT_EQ(lines.count("<STORED_DTC_RESULTS>"), 1);
     EXPECT_TRUE(lines.contains("      <DTC_NUMBER></DTC_NUMBER>"));

@@ -41,6 +41,20 @@ TEST(ShownResults, CodeGridsDescribeCodesAsThePageDoes) {
         "");
 }
 
+// Between two vehicles only the user's own address survives.
+TEST(ShownResults, ForgettingTheVehicleKeepsOnlyTheUsersAddress) {
+    ShownResults shown;
+    shown.userAddress[0] = "Workshop";
+    shown.vin = "1G1JC5444R7252367";
+    shown.monitorStatus.state = shown.o2Tests.state = ReadState::Read;
+    shown.storedCodes.rows = {{"P0133", "O2 Sensor Circuit Slow Response"}};
+    shown.freezeFrame.rows.first().value = "83";
+    forgetReadings(shown);
+    ShownResults expected;
+    expected.userAddress[0] = "Workshop";
+    EXPECT_TRUE(shown == expected);
+}
+
 TEST(ShownResults, MonitorStatusUsesTheStartPagesSevenMonitors) {
     MonitorStatus status;
     status.milOn = true;

@@ -68,7 +68,8 @@ TEST(StartPage, DemoModeConnectFillsThePageWithoutAnySerialPort) {
     ProgramRun w(startPage());
     w.context.comPort->setPortName("/dev/quorvane-no-such-port");
     EXPECT_EQ(w.text("labMisfire_S"), "N/A");
-    EXPECT_EQ(w.text("labMIL_Status"), "Off");
+    EXPECT_EQ(w.text("labMIL_Status"), "N/A"); // nothing read yet: neither "Off" nor 0 codes
+    EXPECT_EQ(w.text("DTCCountLabel"), "N/A");
     w.click("cbDemoMode");
     EXPECT_TRUE(w.context.link.demoMode());
     w.click("NeuInitialisierenBtn");
@@ -83,10 +84,10 @@ TEST(StartPage, DemoModeConnectFillsThePageWithoutAnySerialPort) {
     EXPECT_TRUE(lines[14].startsWith("Mode 09 Init")) << lines[14].toStdString();
     expectConnectedPage(w);
 
-    // Disconnect adds its lines and leaves the readings; guarded actions are refused again.
+    // Disconnect adds its lines and forgets the readings; guarded actions are refused again.
     w.click("btnDisconnect");
     EXPECT_EQ(w.logLines().size(), 18);
-    EXPECT_EQ(w.text("DTCCountLabel"), "9");
+    EXPECT_EQ(w.text("DTCCountLabel"), "N/A");
     EXPECT_TRUE(w.context.connection.noCommunication());
     EXPECT_TRUE(communicationLost(w.context.connection, w.notifier));
     EXPECT_EQ(w.notifier.messages.size(), 1);
@@ -98,7 +99,7 @@ TEST(StartPage, GermanRunShowsTheLampStateInGerman) {
     auto* lamp = w.find<MilLamp>("MILLamp");
     EXPECT_EQ(lamp->captionOn(), "An");
     EXPECT_EQ(lamp->captionOff(), "Aus");
-    EXPECT_EQ(w.text("labMIL_Status"), "Aus");
+    EXPECT_EQ(w.text("labMIL_Status"), "k.A."); // nothing read yet
     w.click("cbDemoMode");
     w.click("NeuInitialisierenBtn");
     EXPECT_TRUE(lamp->milOn());
