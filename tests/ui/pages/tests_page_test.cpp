@@ -12,6 +12,7 @@
 #include "ui/pages/tests_page.h"
 #include "ui/widgets/dot_matrix_display.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -86,8 +87,7 @@ TEST(TestsPage, FullRunAgainstTheDrivingVehicleOfTheEmulator) {
     config.profile = QStringLiteral("drive");
     config.drive.accelSeconds = 1.5;
     config.drive.standingRequests = 5;
-    // Paced like a vehicle: an emulator answering at once lets a fast machine send more requests
-    // in the 1.5 s than the test's sample limit allows, and the run ends before 100 km/h.
+    // Paced like a vehicle, so that the run is the same on a fast or a loaded machine.
     config.latencyMs = 5;
     run.connectElmsim(config);
     ASSERT_FALSE(run.context.connection.noCommunication());
@@ -108,8 +108,29 @@ TEST(TestsPage, FullRunAgainstTheDrivingVehicleOfTheEmulator) {
     bool isNumber = false;
     const double measured = run.seconds->text().section(' ', 0, 0).toDouble(&isNumber);
     EXPECT_TRUE(isNumber && measured > 0) << run.seconds->text().toStdString();
+    EXPECT_EQ(run.find<QLabel>("labAccEndReason")->text(), "");
     EXPECT_TRUE(run.find<QPushButton>("btnAccTestStar")->isEnabled());
     EXPECT_FALSE(run.find<QPushButton>("btnAccTestStop")->isEnabled());
+}
+
+TEST(TestsPage, ARunEndedShortOfTheTargetSaysWhyAndShowsNoTime) {
+    TestsRun run;
+    run.showPage("btnTests");
+    ScriptedChannel channel;
+    // Standing at the start check, then moving, then the speed is no longer readable.
+    for (const QByteArray answer : {"41 0D 00", "41 0D 00", "41 0D 0C", "NO DATA"})
+        channel.reply({answer + "\r\r>"});
+    run.context.link.setChannel(&channel);
+    run.context.connection.setConnected(true);
+    run.click("btnAccTestStar");
+    run.waitUntilEnded();
+
+    EXPECT_EQ(run.mainTexts, (QStringList{"START   ", "RUN    ", "STOP    "}));
+    EXPECT_EQ(run.speed->text(), "12 km/h");
+    EXPECT_EQ(run.seconds->text(), "--.-- Sec.");
+    EXPECT_EQ(run.find<QLabel>("labAccEndReason")->text(),
+              "Vehicle speed not readable (\"Error\")");
+    run.context.link.setChannel(run.context.comPort.get());
 }
 
 TEST(TestsPage, StartRefusesAMovingVehicleAnUnreadableSpeedAndNoConnection) {
