@@ -6,6 +6,7 @@
 #include "core/livedata/acceleration_test.h"
 #include "core/livedata/speed_thread.h"
 #include "tests/support/direct_signal.h"
+#include "tests/support/error_boxes.h"
 #include "tests/support/program_run.h"
 #include "tests/support/scripted_channel.h"
 #include "tools/elmsim/drive_profile.h"
@@ -131,6 +132,27 @@ TEST(TestsPage, ARunEndedShortOfTheTargetSaysWhyAndShowsNoTime) {
     EXPECT_EQ(run.find<QLabel>("labAccEndReason")->text(),
               "Vehicle speed not readable (\"Error\")");
     run.context.link.setChannel(run.context.comPort.get());
+}
+
+TEST(TestsPage, APulledAdapterEndsTheRunAndThePageSaysSo) {
+    TestsRun run;
+    ErrorBoxes boxes;
+    PtyElm::Config config;
+    config.profile = QStringLiteral("drive");
+    config.drive.standingRequests = 1'000'000; // the driver waits at standstill
+    config.latencyMs = 5;
+    run.connectElmsim(config);
+    ASSERT_FALSE(run.context.connection.noCommunication());
+    run.showPage("btnTests");
+    run.click("btnAccTestStar");
+    ASSERT_TRUE(run.running());
+
+    run.elm->closeMaster();
+    run.waitUntilEnded();
+    EXPECT_EQ(run.main->text(), "STOP    ");
+    EXPECT_EQ(run.seconds->text(), "--.-- Sec.");
+    EXPECT_EQ(run.find<QLabel>("labAccEndReason")->text(), const_str::InterfaceLost);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !boxes.texts.isEmpty(); }, 10000));
 }
 
 TEST(TestsPage, StartRefusesAMovingVehicleAnUnreadableSpeedAndNoConnection) {
