@@ -72,6 +72,8 @@ void AccelerationTest::execute(CommandLink& link, const StopSignal& stop) {
             m_outcome = Outcome::LinkLost;
             throw;
         } catch (...) {
+            // An answer that cannot be decoded: no speed came, whatever the error says.
+            m_lastSpeedText = const_str::Error;
             m_outcome = Outcome::SpeedUnreadable;
             throw;
         }
