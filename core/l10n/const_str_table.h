@@ -348,6 +348,11 @@ CONST_STR(GaugeLoad, "Load %")
 // %1 is what the vehicle's speed request gave ("Error", "NO DATA").
 CONST_STR(SpeedNotReadable,
           "The vehicle speed could not be read (\"%1\"), so the test was not started")
+// Why an acceleration run ended without a time; %1 is the limit in seconds, or what the speed
+// request gave ("Error", "NO DATA").
+CONST_STR(AccelerationStopped, "Stopped before the target speed")
+CONST_STR(AccelerationTimeLimit, "Target speed not reached within %1 s")
+CONST_STR(AccelerationSpeedUnreadable, "Vehicle speed not readable (\"%1\")")
 // %1 is the text of the calculator's decimal field.
 CONST_STR(NotAnIntegerNumber, "'%1' is not a valid integer value")
 // Word of the terminal transcript's request line ("Mode: 01 PID: 0C").

@@ -2,6 +2,7 @@
 
 #include "core/j1979/display_number.h"
 #include "core/l10n/const_str.h"
+#include "core/link/serial_port_error.h"
 #include "core/link/stop_signal.h"
 
 #include <QLocale>
@@ -64,9 +65,19 @@ void AccelerationTest::execute(CommandLink& link, const StopSignal& stop) {
     Q_EMIT startValuesDue();
     while (!stop.requested()) {
         ++m_sampleCounter;
-        const QString text =
-            m_decoder.pidValue(link, QStringLiteral("01"), QStringLiteral("0D"), english())
-                .value_or(const_str::Error);
+        PidValue value;
+        try {
+            value = m_decoder.pidValue(link, QStringLiteral("01"), QStringLiteral("0D"), english());
+        } catch (const SerialPortError&) {
+            m_outcome = Outcome::LinkLost;
+            throw;
+        } catch (...) {
+            // An answer that cannot be decoded: no speed came, whatever the error says.
+            m_lastSpeedText = const_str::Error;
+            m_outcome = Outcome::SpeedUnreadable;
+            throw;
+        }
+        const QString text = value.value_or(const_str::Error);
         // A stop ends the request in progress without an answer: that says nothing of the speed.
         if (stop.requested())
             break;
@@ -88,15 +99,34 @@ void AccelerationTest::execute(CommandLink& link, const StopSignal& stop) {
             }
             Q_EMIT sampleReady();
         }
-        if (m_sampleCounter > kSampleLimit) {
-            m_outcome = Outcome::SampleLimit;
-            return;
-        }
         if (m_speed >= m_targetSpeed) {
             m_outcome = Outcome::TargetReached;
             return;
         }
+        // Timed by the clock, not by a count of samples: how fast the adapter answers must not
+        // decide when a run ends.
+        if (m_started && m_stopwatch.seconds() >= kTimeLimitSeconds) {
+            m_outcome = Outcome::TimeLimit;
+            return;
+        }
     }
+}
+
+QString AccelerationTest::endReason() const {
+    switch (m_outcome) {
+    case Outcome::None:
+    case Outcome::TargetReached:
+        break;
+    case Outcome::Stopped:
+        return const_str::AccelerationStopped;
+    case Outcome::TimeLimit:
+        return const_str::AccelerationTimeLimit.arg(kTimeLimitSeconds);
+    case Outcome::SpeedUnreadable:
+        return const_str::AccelerationSpeedUnreadable.arg(m_lastSpeedText);
+    case Outcome::LinkLost:
+        return const_str::InterfaceLost;
+    }
+    return {};
 }
 
 AccelerationTest::Shown AccelerationTest::synchronise() {

@@ -37,18 +37,21 @@ struct StandstillCheck {
 };
 
 // A timed standing start: from the first speed above zero to 100 km/h (60 mph in English
-// units), the time at the target taken from the last sample by proportion. The loop runs on the
+// units), the time at the target taken from the last sample by proportion. A run that has not
+// reached the target 60 s after it began moving ends; before it moves it waits as long as the
+// driver does, however fast the adapter answers. The loop runs on the
 // speed worker; the displays are the ui's, reached through the signals the loop emits (each
 // emit returns once the ui has shown it). The state the worker writes is read by the ui thread
 // only while the worker waits in such an emit, or after it has ended.
 class AccelerationTest : public QObject {
     Q_OBJECT
 public:
-    // The test ends once the sample counter exceeds this.
-    static constexpr int kSampleLimit = 10000;
+    // Seconds from the first speed above zero after which a run that has not reached the target
+    // ends.
+    static constexpr int kTimeLimitSeconds = 60;
 
     // Why the last run ended.
-    enum class Outcome { None, TargetReached, Stopped, SampleLimit, SpeedUnreadable };
+    enum class Outcome { None, TargetReached, Stopped, TimeLimit, SpeedUnreadable, LinkLost };
 
     // The texts of the speed and time displays.
     struct Shown {
@@ -64,8 +67,8 @@ public:
     // Fixes the target speed for the next run by the unit system active now.
     void arm();
 
-    // The worker's loop: samples the speed until the target, the sample limit, a speed that is
-    // not a number, or the stop signal.
+    // The worker's loop: samples the speed until the target, the time limit, a speed that is
+    // not a number, a lost interface (its error is thrown on), or the stop signal.
     void execute(CommandLink& link, const StopSignal& stop);
 
     // The hand-off, on the ui thread while the worker waits: the last speed and the stopwatch
@@ -84,11 +87,16 @@ public:
     bool started() const { return m_started; }
     double speed() const { return m_speed; }
     Outcome outcome() const { return m_outcome; }
+    // Why a run ended without reaching the target, for the user (translated); empty after a
+    // run that reached it and before the first.
+    QString endReason() const;
     // The stopwatch as the hand-off reads it (for the end step).
     long double stopwatchSeconds() const { return m_stopwatch.seconds(); }
 
     static QString unitText(bool english);
     static QString secondsText(long double seconds);
+    // The time display of a run that gave no time.
+    static QString noTimeText() { return QStringLiteral("--.-- Sec."); }
 
 Q_SIGNALS:
     // Emitted by execute() on the thread that runs it; connect with Qt::DirectConnection so

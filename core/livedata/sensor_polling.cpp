@@ -22,10 +22,16 @@ bool isOxygenSensorVoltage(int pidNumber) {
 SensorPolling::SensorPolling(CommandLink& link, LiveData& data, std::function<bool()> english)
     : m_link(link), m_data(data), m_english(std::move(english)) {}
 
-QString SensorPolling::decode(int pidNumber) {
-    return m_decoder
-        .pidValue(m_link, QStringLiteral("01"), pidCodeOf(pidNumber), m_english && m_english())
-        .value_or(const_str::Error);
+std::optional<QString> SensorPolling::decode(int pidNumber, const StopSignal& stop) {
+    if (stop.requested())
+        return std::nullopt;
+    const PidValue value = m_decoder.pidValue(m_link, QStringLiteral("01"), pidCodeOf(pidNumber),
+                                              m_english && m_english());
+    // A stop ends the request in progress without an answer: that says nothing of the sensor.
+    // An answer that came before the stop took effect is a reading like any other.
+    if (!value && stop.requested())
+        return std::nullopt;
+    return value.value_or(const_str::Error);
 }
 
 bool SensorPolling::runCycle(int tab, const StopSignal& stop) {
@@ -46,9 +52,10 @@ bool SensorPolling::runCycle(int tab, const StopSignal& stop) {
 
 void SensorPolling::pollTable(const StopSignal& stop) {
     for (const SensorListItem& item : m_data.lists.MonitoredSensors) {
-        if (stop.requested())
+        std::optional<QString> text = decode(item.entry->pid.pidNumber, stop);
+        if (!text)
             return;
-        item.entry->valueText = decode(item.entry->pid.pidNumber);
+        item.entry->valueText = std::move(*text);
     }
 }
 
@@ -75,9 +82,10 @@ bool SensorPolling::pollGraph(const StopSignal& stop) {
     for (int series = 0; series < 2; ++series) {
         if (pids[series] < 1)
             continue;
-        if (stop.requested())
+        std::optional<QString> text = decode(pids[series], stop);
+        if (!text)
             return true;
-        texts[series] = decode(pids[series]);
+        texts[series] = std::move(*text);
         if (isOxygenSensorVoltage(pids[series]))
             texts[series].truncate(5);
     }
@@ -101,9 +109,10 @@ void SensorPolling::pollDashboard(const StopSignal& stop) {
         DashboardValues::Entry& entry = m_data.dashboard[gauge.gauge];
         if (!entry.enabled)
             continue;
-        if (stop.requested())
+        std::optional<QString> text = decode(gauge.pid, stop);
+        if (!text)
             return;
-        entry.valueText = decode(gauge.pid);
+        entry.valueText = std::move(*text);
         // The vehicle does not have it: the gauge stays off until the user switches it on.
         if (entry.valueText == const_str::NotAvailable)
             entry.enabled = false;

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 class CommandLink;
 class StopSignal;
@@ -13,15 +14,17 @@ struct SeriesReading;
 // What one cycle of the polling worker asks the vehicle for, by the tab active when it runs:
 // every monitored sensor for the table, the one or two graph sensors for the graph, the gauges'
 // values for the dashboard, nothing for the sensor options. Each value is one request through the
-// PID decoder; its text is stored as it is shown, a value that did not come as "Error".
+// PID decoder; its text is stored as it is shown, a value that did not come as "Error". A request
+// that a stop ended is no reading: the sensor keeps its previous value and the graph gets no
+// sample from that cycle.
 class SensorPolling {
 public:
     SensorPolling(CommandLink& link, LiveData& data, std::function<bool()> english);
 
     CommandLink& link() const { return m_link; }
 
-    // One cycle. A stop raised meanwhile leaves the cycle before its next request (the request
-    // in progress ends without a value, shown as "Error"). False when the cycle itself asks the
+    // One cycle. A stop raised meanwhile leaves the cycle before its next request; the request
+    // in progress ends without a value and changes nothing. False when the cycle itself asks the
     // worker to stop: the graph tab with no sensor on either series.
     bool runCycle(int tab, const StopSignal& stop);
 
@@ -30,7 +33,8 @@ public:
     void pollDashboard(const StopSignal& stop);
 
 private:
-    QString decode(int pidNumber);
+    // The shown text of one request; none when a stop came before it or ended it unanswered.
+    std::optional<QString> decode(int pidNumber, const StopSignal& stop);
 
     CommandLink& m_link;
     LiveData& m_data;

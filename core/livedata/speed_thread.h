@@ -9,8 +9,8 @@ class CommandLink;
 
 // The acceleration test's worker, at normal priority: runs the test's loop and has every display
 // change made on the thread that started it, waiting until it is shown. Ends by itself at the
-// target, the sample limit or a speed that is not a number, or on a stop request; a stop also
-// ends the exchange in progress.
+// target, the time limit, a speed that is not a number or a lost interface, or on a stop request; a
+// stop also ends the exchange in progress.
 class SpeedThread : public HandOffThread {
     Q_OBJECT
 public:

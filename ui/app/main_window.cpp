@@ -10,6 +10,7 @@
 #include "ui/app/input_pause.h"
 #include "ui/app/options_page.h"
 #include "ui/app/window_connection_view.h"
+#include "ui/pages/data_log_bar.h"
 #include "ui/pages/dtc_page.h"
 #include "ui/pages/freeze_frame_page.h"
 #include "ui/pages/o2_sensor_page.h"
@@ -90,6 +91,7 @@ void MainWindow::wireConnection() {
     connect(m_options, &OptionsPage::connectionLost, this, guarded([this](const QString& reason) {
                 const InputPause pause(this);
                 stopPollingAndWait();
+                m_sensorData->dataLog()->endRecording();
                 m_session.connectionLost(reason);
             }));
 
@@ -135,6 +137,8 @@ void MainWindow::interfaceLost(const QString& reason) {
         return;
     const InputPause pause(this);
     stopPollingAndWait();
+    // The file ends with the last whole record; a new session records into a new file.
+    m_sensorData->dataLog()->endRecording();
     m_session.connectionLost(reason);
 }
 

@@ -92,6 +92,10 @@ void DataLogBar::onPauseClicked() {
 }
 
 void DataLogBar::onStopRecordingClicked() {
+    endRecording();
+}
+
+void DataLogBar::endRecording() {
     m_writer.close();
     m_fileLabel->setText(QStringLiteral("-"));
     m_led->setLedOnColor(kRed);
@@ -108,7 +112,7 @@ void DataLogBar::writeRecord(const QDateTime& time, const QStringList& values) {
     try {
         m_writer.writeRecord(time.time(), values);
     } catch (...) {
-        onStopRecordingClicked();
+        endRecording();
         showCurrentException();
     }
 }

@@ -30,6 +30,9 @@ public:
     void onRecordClicked();
     void onPauseClicked();
     void onStopRecordingClicked();
+    // Closes the file and shows the bar idle, as "Stop" does: a lost link or a new connection
+    // ends the recording, so that one file never holds two sessions or rows nobody measured.
+    void endRecording();
 
     // "Record" is disabled exactly while recording, "Stop" enabled exactly while a file is open.
     bool isRecording() const;

@@ -146,6 +146,8 @@ QWidget* SensorDataPage::buildBottomBar() {
 void SensorDataPage::buildSensorLists(const SupportedPidSet& supported) {
     // The lists are never rebuilt under a running cycle.
     stopPollingAndWait();
+    // The file's columns are the old connection's sensors.
+    m_log->endRecording();
     ::buildSensorLists(m_data.lists, m_context.pidCatalogue, supported);
     m_sensorOptions->showLists();
     m_graph->fillSelectors(m_data.lists.MonitoredSensors, true);

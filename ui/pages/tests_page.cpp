@@ -12,6 +12,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -101,6 +102,10 @@ QWidget* TestsPage::buildAccelerationTab() {
     values->addWidget(groupAround(QStringLiteral("Speed"), m_speed, tab));
     values->addWidget(groupAround(QStringLiteral("Time"), m_seconds, tab));
     column->addLayout(values, 1);
+    m_endReason = new QLabel(tab);
+    m_endReason->setObjectName(QStringLiteral("labAccEndReason"));
+    m_endReason->setAlignment(Qt::AlignCenter);
+    column->addWidget(m_endReason);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -161,6 +166,7 @@ void TestsPage::stopTestAndWait() {
 }
 
 void TestsPage::onTestStarted() {
+    m_endReason->clear();
     m_start->setEnabled(false);
     m_stop->setEnabled(true);
 }
@@ -183,6 +189,13 @@ void TestsPage::onTestFinished(std::exception_ptr error) {
         m_speed->setText(result->speed);
         m_seconds->setText(result->time);
     }
+    m_endReason->setText(m_test->endReason());
+    // The user who pressed Stop knows the run was cut short; a run that ended by itself short of
+    // the target must not leave its last reading looking like a result.
+    const AccelerationTest::Outcome outcome = m_test->outcome();
+    if (outcome != AccelerationTest::Outcome::TargetReached &&
+        outcome != AccelerationTest::Outcome::Stopped)
+        m_seconds->setText(AccelerationTest::noTimeText());
     if (error)
         runReportingErrors([&error] { std::rethrow_exception(error); });
 }

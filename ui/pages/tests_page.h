@@ -7,6 +7,7 @@
 struct ProgramContext;
 class AccelerationTest;
 class DotMatrixDisplay;
+class QLabel;
 class QPushButton;
 class QTabWidget;
 class SpeedThread;
@@ -14,7 +15,9 @@ class UserNotifier;
 
 // "Page_Tests": the acceleration test on the tab tsAcceleration. The vehicle must stand at
 // "Start"; the speed worker then times the run from the first speed above zero to 100 km/h (60
-// mph), showing speed and time live on dot-matrix displays. The page owns the test and its worker.
+// mph), showing speed and time live on dot-matrix displays. A run that ends short of the target
+// says why under the displays, and one that ended by itself shows no time: a time there would
+// read as the result of a run. The page owns the test and its worker.
 class TestsPage : public QWidget {
     Q_OBJECT
 public:
@@ -48,6 +51,7 @@ private:
     DotMatrixDisplay* m_main = nullptr;
     DotMatrixDisplay* m_speed = nullptr;
     DotMatrixDisplay* m_seconds = nullptr;
+    QLabel* m_endReason = nullptr;
     QPushButton* m_start = nullptr;
     QPushButton* m_stop = nullptr;
 };

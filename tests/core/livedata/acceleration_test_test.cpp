@@ -3,6 +3,7 @@
 // vehicle of the emulator.
 
 #include "core/l10n/const_str.h"
+#include "core/link/serial_port_error.h"
 #include "core/link/stop_signal.h"
 #include "core/livedata/acceleration_test.h"
 #include "tests/core/j1979/locale_guard.h"
@@ -102,18 +103,21 @@ TEST(AccelerationTest, EndsWithoutCorrectionWhenTheLastSpeedIsExactlyTheTarget) 
     EXPECT_EQ(run.shown.time, "0.10 Sec.");
 }
 
-TEST(AccelerationTest, VehicleThatNeverMovesStopsAfterTheSampleLimit) {
+TEST(AccelerationTest, AnyStandstillIsWaitedOutAndSixtySecondsOfMotionEndTheRun) {
     LocaleGuard locale(germanLocale());
     TestRun run;
-    run.link.speeds({0});
+    // A fast adapter and a driver who waits: 20,000 answers of standstill, then a crawl.
+    QList<LinkAnswer> answers(20000, QStringLiteral("410D00"));
+    answers << QStringLiteral("410D0A");
+    run.link.answerInTurn(QStringLiteral("010D"), answers);
+    run.link.exchangeTime = 100ms;
     run.execute();
 
-    EXPECT_EQ(run.test.sampleCounter(), AccelerationTest::kSampleLimit + 1);
-    EXPECT_EQ(run.link.sent().size(), AccelerationTest::kSampleLimit + 1);
-    EXPECT_EQ(run.test.outcome(), AccelerationTest::Outcome::SampleLimit);
-    EXPECT_EQ(run.events, QStringList{"start"}); // nothing above zero was handed over
-    EXPECT_EQ(run.shown.speed, "0 km/h");
-    EXPECT_EQ(run.shown.time, "0,00 Sec.");
+    EXPECT_EQ(run.test.outcome(), AccelerationTest::Outcome::TimeLimit);
+    // Timed from the first answer of 10: 600 answers later the limit is reached.
+    EXPECT_EQ(run.test.sampleCounter(), 20000 + 1 + 600);
+    EXPECT_EQ(run.test.stopwatchSeconds(), AccelerationTest::kTimeLimitSeconds);
+    EXPECT_EQ(run.test.endReason(), "Target speed not reached within 60 s");
     EXPECT_FALSE(run.test.result());
 }
 
@@ -127,6 +131,7 @@ TEST(AccelerationTest, StopOrAnUnreadableSpeedKeepsTheLastShownValuesAndGivesNoR
         run.link.stopSample = 5;
         run.execute();
         EXPECT_EQ(run.test.outcome(), AccelerationTest::Outcome::Stopped);
+        EXPECT_EQ(run.test.endReason(), "Stopped before the target speed");
         EXPECT_EQ(run.shown.speed, "88 km/h");
         EXPECT_EQ(run.test.lastSpeedText(), "88");
         EXPECT_FALSE(run.test.result());
@@ -136,10 +141,29 @@ TEST(AccelerationTest, StopOrAnUnreadableSpeedKeepsTheLastShownValuesAndGivesNoR
         run.link.answerInTurn("010D", {"410D00", "410D0C", "NO DATA", "410D78"});
         run.execute();
         EXPECT_EQ(run.test.outcome(), AccelerationTest::Outcome::SpeedUnreadable);
+        EXPECT_EQ(run.test.endReason(), "Vehicle speed not readable (\"Error\")");
         EXPECT_EQ(run.link.sent().size(), 3); // ended at once
         EXPECT_EQ(run.shown.speed, "12 km/h");
         EXPECT_FALSE(run.test.result());
     }
+}
+
+TEST(AccelerationTest, ALostInterfaceEndsTheRunWithItsReasonAndItsError) {
+    struct PulledLink : TimedLink {
+        LinkAnswer exchange(const QString& command) override {
+            if (sent().size() == 2)
+                throw SerialPortError(QStringLiteral("disconnected"));
+            return TimedLink::exchange(command);
+        }
+    };
+    PulledLink link;
+    link.speeds({0, 12});
+    AccelerationTest test([] { return false; }, [&link] { return link.now; });
+    StopSignal stop;
+    EXPECT_THROW(test.execute(link, stop), SerialPortError);
+    EXPECT_EQ(test.outcome(), AccelerationTest::Outcome::LinkLost);
+    EXPECT_EQ(test.endReason(), "Connection to the interface lost");
+    EXPECT_FALSE(test.result());
 }
 
 TEST(AccelerationTest, StartCheckAsksInKilometresAndNeedsAStandingVehicle) {

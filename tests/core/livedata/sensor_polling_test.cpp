@@ -108,6 +108,56 @@ TEST_F(LiveDataTest, AStopLeavesTheRestOfTheCycleUntouched) {
     EXPECT_EQ(data.lists.MonitoredSensors[0].entry->valueText, "");
 }
 
+// Raises the stop while one command is in progress, which then ends without an answer.
+struct StoppingLink : ScriptedLink {
+    LinkAnswer exchange(const QString& command) override {
+        if (command != stopAt)
+            return ScriptedLink::exchange(command);
+        stop->request();
+        return std::nullopt;
+    }
+    QString stopAt;
+    StopSignal* stop = nullptr;
+};
+
+TEST_F(LiveDataTest, ARequestEndedByAStopIsNoReadingOnAnyTab) {
+    const struct {
+        SensorTab tab;
+        QString stopAt;
+    } cases[] = {{SensorTab::Table, "010C"},
+                 {SensorTab::Graph, "010C"},
+                 {SensorTab::Dashboard, "010C"},
+                 {SensorTab::Dashboard, "0105"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << int(c.tab) << " " << c.stopAt.toStdString());
+        LiveData live;
+        StoppingLink stopping;
+        StopSignal raised;
+        stopping.stop = &raised;
+        stopping.answer("0105", "41057B");
+        stopping.answer("010C", "410C118C");
+        SensorPolling cycles(stopping, live, [] { return false; });
+        buildSensorLists(live.lists, catalogue, supportedSet({0x05, 0x0C}));
+        live.SeriesPid1 = 0x05;
+        live.SeriesPid2 = 0x0C;
+        cycles.runCycle(int(c.tab), raised); // a whole cycle first
+        const std::size_t samples = live.history.size();
+        stopping.stopAt = c.stopAt;
+        cycles.runCycle(int(c.tab), raised);
+
+        // Every value stays what the last whole cycle read; the graph gets no sample.
+        EXPECT_EQ(live.lists.entryOf(0x0C)->valueText, c.tab == SensorTab::Table ? " 1123" : "0");
+        EXPECT_EQ(live.history.size(), samples);
+        if (c.tab == SensorTab::Graph) {
+            EXPECT_DOUBLE_EQ(live.seriesReadings[1].value, 1123.0);
+        }
+        if (c.tab == SensorTab::Dashboard) {
+            EXPECT_EQ(live.dashboard[DashboardValues::EngineSpeed].valueText, " 1123");
+            EXPECT_EQ(live.dashboard[DashboardValues::CoolantTemperature].valueText, "83");
+        }
+    }
+}
+
 TEST_F(LiveDataTest, GraphCyclePlotsNumbersAndShowsWordsInTheCaption) {
     buildSensorLists(data.lists, catalogue, supportedSet({0x0C, 0x14}));
     // Neither series has a sensor: nothing is asked and the cycle asks the worker to stop.

@@ -1,6 +1,5 @@
 #include "core/j1979/hex_conversions.h"
 #include "core/j1979/sensor_catalogue.h"
-#include "core/l10n/const_str.h"
 #include "core/link/elm_exchange.h"
 #include "core/link/serial_channel.h"
 #include "core/link/stop_signal.h"
@@ -166,8 +165,9 @@ TEST(SensorThread, StopEndsTheExchangeAWorkerIsStuckIn) {
 
     EXPECT_EQ(worker.handOffs, 2);
     const SensorList& monitored = worker.data.lists.MonitoredSensors;
-    EXPECT_EQ(monitored[0].entry->valueText, const_str::Error); // the stopped request
-    EXPECT_EQ(monitored[1].entry->valueText, "123");            // untouched
+    // The stopped request is no reading: both keep what the last whole cycle read.
+    EXPECT_EQ(monitored[0].entry->valueText, "83");
+    EXPECT_EQ(monitored[1].entry->valueText, "123");
     EXPECT_FALSE(worker.error);
 }
 

@@ -239,18 +239,32 @@ TEST(SensorDataPage, PolledThroughThePtyUntilTheAdapterIsPulled) {
 
     run.elm->closeMaster();
     run.waitUntilStopped();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return run.boxes.size() == 1; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return run.boxes.size() == 1; }, 10000));
     EXPECT_TRUE(run.boxes[0].contains("disconnected")) << run.boxes[0].toStdString();
     EXPECT_TRUE(run.find<QPushButton>("btnSensorsRead")->isEnabled());
 
-    // Every line of the log is a whole record; the file is still open and intact.
+    // The lost link ended the recording: the file is closed and ends with whole records.
+    auto* led = run.find<StatusLed>("ledLog");
+    EXPECT_FALSE(run.page->dataLog()->isFileOpen());
+    EXPECT_EQ(run.find<QLabel>("labDataLogFile")->text(), "-");
+    EXPECT_EQ(led->shownColor(), QColor(0xFF, 0x00, 0x00));
+    EXPECT_FALSE(led->blink());
     const QStringList lines = run.csvLines();
     ASSERT_GE(lines.size(), 2);
     for (const QString& line : lines) {
         EXPECT_TRUE(line.startsWith('"') && line.endsWith('"')) << line.toStdString();
         EXPECT_EQ(line.count("\",\""), sensors) << line.toStdString();
     }
-    run.click("btnLogStop");
+
+    // Reconnected, the next session never lands in the old file: Record starts a new one, and
+    // a new connection ends that one too.
+    run.connectElmsim();
+    run.click("btnLogRecord");
+    EXPECT_EQ(run.find<QLabel>("labDataLogFile")->text(), "240309140307-2.csv");
+    EXPECT_EQ(readCrLfLines(run.logFolder + "/240309140307-2.csv").size(), 1);
+    run.click("NeuInitialisierenBtn");
+    EXPECT_FALSE(run.page->dataLog()->isFileOpen());
+    EXPECT_EQ(readCrLfLines(run.logFolder + "/240309140307.csv"), lines);
 }
 
 TEST(SensorDataPage, AnElm327OnACanCarPollsTheSameValuesAsTheDemoVehicle) {

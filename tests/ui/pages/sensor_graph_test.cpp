@@ -86,8 +86,19 @@ TEST(SensorGraph, DemoVehicleEngineSpeedAndCoolantGrowOnTheirAxes) {
     EXPECT_EQ(run.graph->bottomAxis()->min(), 0);
     EXPECT_EQ(run.graph->bottomAxis()->max(), 50);
 
-    // The placeholder on both series: nothing is polled and the worker ends after one cycle.
+    // A stop in the middle of a request (slow answers) is no reading: the newest sample is the
+    // last whole one, not a 0 for the stopped request.
     run.choose(1, "");
+    run.choose(2, "05");
+    run.context.link.setDemoDelay(40);
+    run.click("btnSensorsRead");
+    run.pollUntilSamples(3);
+    run.page->stopPollingAndWait();
+    run.context.link.setDemoDelay(0);
+    const std::size_t newest = run.page->liveData().history.size() - 1;
+    EXPECT_EQ(run.page->liveData().history.range(newest, newest).at(0).series2, 40);
+
+    // The placeholder on both series: nothing is polled and the worker ends after one cycle.
     run.choose(2, "");
     EXPECT_EQ(run.page->liveData().SeriesPid1, 0);
     EXPECT_EQ(run.page->liveData().SeriesPid2, 0);

@@ -6,12 +6,14 @@
 #include "core/livedata/acceleration_test.h"
 #include "core/livedata/speed_thread.h"
 #include "tests/support/direct_signal.h"
+#include "tests/support/error_boxes.h"
 #include "tests/support/program_run.h"
 #include "tests/support/scripted_channel.h"
 #include "tools/elmsim/drive_profile.h"
 #include "ui/pages/tests_page.h"
 #include "ui/widgets/dot_matrix_display.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -86,8 +88,7 @@ TEST(TestsPage, FullRunAgainstTheDrivingVehicleOfTheEmulator) {
     config.profile = QStringLiteral("drive");
     config.drive.accelSeconds = 1.5;
     config.drive.standingRequests = 5;
-    // Paced like a vehicle: an emulator answering at once lets a fast machine send more requests
-    // in the 1.5 s than the test's sample limit allows, and the run ends before 100 km/h.
+    // Paced like a vehicle, so that the run is the same on a fast or a loaded machine.
     config.latencyMs = 5;
     run.connectElmsim(config);
     ASSERT_FALSE(run.context.connection.noCommunication());
@@ -108,8 +109,50 @@ TEST(TestsPage, FullRunAgainstTheDrivingVehicleOfTheEmulator) {
     bool isNumber = false;
     const double measured = run.seconds->text().section(' ', 0, 0).toDouble(&isNumber);
     EXPECT_TRUE(isNumber && measured > 0) << run.seconds->text().toStdString();
+    EXPECT_EQ(run.find<QLabel>("labAccEndReason")->text(), "");
     EXPECT_TRUE(run.find<QPushButton>("btnAccTestStar")->isEnabled());
     EXPECT_FALSE(run.find<QPushButton>("btnAccTestStop")->isEnabled());
+}
+
+TEST(TestsPage, ARunEndedShortOfTheTargetSaysWhyAndShowsNoTime) {
+    TestsRun run;
+    run.showPage("btnTests");
+    ScriptedChannel channel;
+    // Standing at the start check, then moving, then the speed is no longer readable.
+    for (const QByteArray answer : {"41 0D 00", "41 0D 00", "41 0D 0C", "NO DATA"})
+        channel.reply({answer + "\r\r>"});
+    run.context.link.setChannel(&channel);
+    run.context.connection.setConnected(true);
+    run.click("btnAccTestStar");
+    run.waitUntilEnded();
+
+    EXPECT_EQ(run.mainTexts, (QStringList{"START   ", "RUN    ", "STOP    "}));
+    EXPECT_EQ(run.speed->text(), "12 km/h");
+    EXPECT_EQ(run.seconds->text(), "--.-- Sec.");
+    EXPECT_EQ(run.find<QLabel>("labAccEndReason")->text(),
+              "Vehicle speed not readable (\"Error\")");
+    run.context.link.setChannel(run.context.comPort.get());
+}
+
+TEST(TestsPage, APulledAdapterEndsTheRunAndThePageSaysSo) {
+    TestsRun run;
+    ErrorBoxes boxes;
+    PtyElm::Config config;
+    config.profile = QStringLiteral("drive");
+    config.drive.standingRequests = 1'000'000; // the driver waits at standstill
+    config.latencyMs = 5;
+    run.connectElmsim(config);
+    ASSERT_FALSE(run.context.connection.noCommunication());
+    run.showPage("btnTests");
+    run.click("btnAccTestStar");
+    ASSERT_TRUE(run.running());
+
+    run.elm->closeMaster();
+    run.waitUntilEnded();
+    EXPECT_EQ(run.main->text(), "STOP    ");
+    EXPECT_EQ(run.seconds->text(), "--.-- Sec.");
+    EXPECT_EQ(run.find<QLabel>("labAccEndReason")->text(), const_str::InterfaceLost);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !boxes.texts.isEmpty(); }, 10000));
 }
 
 TEST(TestsPage, StartRefusesAMovingVehicleAnUnreadableSpeedAndNoConnection) {
