@@ -129,6 +129,15 @@ void DashboardTab::dashboardHandOff() {
     }
 }
 
+void DashboardTab::forgetVehicle() {
+    for (int entry = 0; entry < 4; ++entry) {
+        m_dashboard.entries[std::size_t(entry)].valueText.clear();
+        m_gauges[entry]->setValue(0);
+    }
+    m_speedDisplay->setText(const_str::DisplayOff);
+    m_rpmDisplay->setText(const_str::DisplayOff);
+}
+
 void DashboardTab::showTexts(bool english) {
     m_gauges[DashboardValues::EngineSpeed]->setCaption(const_str::GaugeEngineSpeed);
     m_gauges[DashboardValues::Load]->setCaption(const_str::GaugeLoad);

@@ -18,6 +18,9 @@ public:
     // After a dashboard cycle: each enabled entry moves its gauge (and readout); an entry the
     // vehicle turned off ("N/A") clears its check box and leaves gauge and readout as they were.
     void dashboardHandOff();
+    // Back to the state before any reading: every value empty, the gauges at rest, the readouts
+    // off. Which gauges are switched on stays the user's choice.
+    void forgetVehicle();
     // The captions and readouts in the language of the run, and the scales of the unit system;
     // at start-up, once the texts are translated.
     void showTexts(bool english);

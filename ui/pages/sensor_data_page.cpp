@@ -165,6 +165,7 @@ void SensorDataPage::forgetVehicle() {
     m_graph->fillSelectors(lists.MonitoredSensors, true);
     // Not refreshSensorTable: a data log that records on must not get an empty record.
     resetRows(m_grid, 1);
+    m_dashboard->forgetVehicle();
     onResetClicked();
 }
 

@@ -245,6 +245,12 @@ void SensorGraphTab::fillSelectors(const SensorList& monitored, bool selectPlace
         side.selector->setCurrentIndex(selectPlaceholder ? 0 : -1);
         side.appliedPosition = -1;
     }
+    // The placeholder shown is also the sensor polled: a series must not go on asking for a
+    // sensor of the last vehicle that no selector shows any more.
+    if (selectPlaceholder) {
+        sensorChosen(1);
+        sensorChosen(2);
+    }
 }
 
 void SensorGraphTab::cbSD1Change() {

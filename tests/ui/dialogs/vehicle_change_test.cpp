@@ -7,6 +7,8 @@
 #include "tests/ui/dialogs/report_run.h"
 #include "tools/elmsim/vehicle_profile.h"
 #include "ui/pages/sensor_data_page.h"
+#include "ui/widgets/analog_gauge.h"
+#include "ui/widgets/dot_matrix_display.h"
 #include "ui/widgets/segment_display.h"
 
 #include <QRegularExpression>
@@ -31,6 +33,10 @@ QStringList vehicleTexts(const ReportRun& run) {
         for (int column = 0; grid != nullptr && column < grid->columnCount(); ++column)
             texts << QLatin1String(name) + QLatin1Char('=') + columnTexts(grid, column).join('|');
     }
+    for (const AnalogGauge* gauge : run.window->findChildren<AnalogGauge*>())
+        texts << gauge->objectName() + QLatin1Char('=') + QString::number(gauge->value());
+    for (const DotMatrixDisplay* display : run.window->findChildren<DotMatrixDisplay*>())
+        texts << display->objectName() + QLatin1Char('=') + display->text();
     return texts;
 }
 
@@ -68,6 +74,9 @@ TEST_P(VehicleForgotten, EveryPageAndTheReportAreBackToNotRead) {
     run.click("dxButton11"); // the first oxygen sensor's tests
     SensorDataPage* live = run.window->sensorDataPage();
     live->onCycleReady(); // one table cycle, as the worker hands it over
+    for (DashboardValues::Entry& entry : live->liveData().dashboard.entries)
+        entry.valueText = QStringLiteral("42");
+    live->dashboardHandOff();
     live->liveData().history.append({1.0, 2.0});
     ASSERT_NE(vehicleTexts(run), notRead);
     ASSERT_EQ(run.context.shown.o2Tests.state, ReadState::Read);
