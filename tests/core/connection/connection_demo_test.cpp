@@ -72,8 +72,9 @@ TEST_F(DemoConnection, FillsEveryStageWithoutAnyOpenablePort) {
     EXPECT_TRUE(view.storedCodes->contains("P0125"));
     QStringList frame;
     for (const FreezeFrameRow& row : view.freezeFrame->rows)
-        frame << row.pid + "=" + row.value.value_or("none");
-    EXPECT_EQ(frame, QStringList({"03=CL", "04=23.5", "05=83", "06=0.0", "07=1.6", "0C=750", "0D=0"}));
+        frame << row.pid + "=" + row.value.value_or("none").trimmed();
+    EXPECT_EQ(frame, QStringList({"03=closed loop", "04=23.5", "05=83", "06=0.0", "07=1.6",
+                                  "0C=750", "0D=0"}));
 
     // Each stage is painted as it comes, and window messages are handled once, after service 01.
     EXPECT_GE(view.logUpdates, 14);
