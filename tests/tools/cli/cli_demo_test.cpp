@@ -178,13 +178,15 @@ TEST_F(DemoCli, DtcListsNineStoredAndThreePendingCodes) {
               "Dual alternator lower circuit malfunction");
 }
 
-TEST_F(DemoCli, FreezeTheSimulatedVehicleDoesNotAnswerSaysSo) {
+// The simulated vehicle stored its frame with one of its stored codes.
+TEST_F(DemoCli, FreezeShowsTheSimulatedVehiclesFrame) {
     const CliRun run = runTool({"--demo", "freeze"});
-    EXPECT_EQ(run.code, 1);
-    EXPECT_EQ(run.outLines(), QStringList({"Freeze Frames:", "Freeze frame could not be read"}));
+    EXPECT_EQ(run.code, 0) << run.err.toStdString();
+    ASSERT_EQ(run.outLines().size(), 9) << run.out.toStdString();
+    EXPECT_TRUE(run.outLines()[1].startsWith("P0125  ")) << run.out.toStdString();
     const QJsonObject json = runTool({"--demo", "--json", "freeze"}).json();
-    EXPECT_TRUE(json["codes"].isNull());
-    EXPECT_TRUE(json["error"].toString().contains("020200"));
+    EXPECT_EQ(json["codes"].toArray().size(), 1);
+    EXPECT_EQ(json["values"].toArray().size(), 7);
 }
 
 // The simulated vehicle refuses PID 12 ("7F 01 12") and does not list PID 09: neither prints a
