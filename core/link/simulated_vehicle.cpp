@@ -36,13 +36,13 @@ constexpr CannedAnswer kTable[] = {
     {"0114", "41 14 07 80"},
     {"0115", "41 15 08 FF"},
     {"011C", "41 1C 01"},
-    // Frame 00, stored with the first of the stored codes at idle: the PIDs its supported set
-    // lists, each asked with the frame number behind it.
+    // Frame 00, stored with the first stored code (the engine too cold for closed loop) at idle:
+    // the PIDs its supported set lists, each asked with the frame number behind it.
     {"020000", "42 00 00 7E 18 00 00"},
     {"020200", "42 02 00 01 25"},
-    {"020300", "42 03 00 02 00"},
+    {"020300", "42 03 00 01 00"},
     {"020400", "42 04 00 3C"},
-    {"020500", "42 05 00 7B"},
+    {"020500", "42 05 00 50"},
     {"020600", "42 06 00 80"},
     {"020700", "42 07 00 82"},
     {"020C00", "42 0C 00 0B B8"},
