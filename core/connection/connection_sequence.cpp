@@ -340,8 +340,7 @@ void ConnectionSequence::readServices() {
     const FreezeFrameReading frame =
         readFreezeFrameData(link, service02, m_context.pidCatalogue, english);
     m_view.showFreezeFrame(frame);
-    addStepLine(const_str::Mode02Init,
-                freezeFrameOutcome(link, service02, frame, refusedOrFailed));
+    addStepLine(const_str::Mode02Init, freezeFrameOutcome(link, service02, frame, refusedOrFailed));
 
     link.startStep();
     const TroubleCodeList stored = ensure(m_context.service03).storedCodes(link);

@@ -105,7 +105,8 @@ struct ProgramRun {
         for (int i = 0; i < list->count(); ++i) {
             lines << list->item(i)->text();
             const QPixmap mark = list->item(i)->data(Qt::DecorationRole).value<QPixmap>();
-            if (allOk && i >= firstMarked && (mark.isNull() || mark.toImage().pixelColor(7, 6).red() > 150))
+            if (allOk && i >= firstMarked &&
+                (mark.isNull() || mark.toImage().pixelColor(7, 6).red() > 150))
                 *allOk = false; // no mark, or the red failure mark
         }
         return lines;

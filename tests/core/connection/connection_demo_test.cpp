@@ -73,8 +73,8 @@ TEST_F(DemoConnection, FillsEveryStageWithoutAnyOpenablePort) {
     QStringList frame;
     for (const FreezeFrameRow& row : view.freezeFrame->rows)
         frame << row.pid + "=" + row.value.value_or("none").trimmed();
-    EXPECT_EQ(frame, QStringList({"03=open loop", "04=23.5", "05=40", "06=0.0", "07=1.6",
-                                  "0C=750", "0D=0"}));
+    EXPECT_EQ(frame, QStringList({"03=open loop", "04=23.5", "05=40", "06=0.0", "07=1.6", "0C=750",
+                                  "0D=0"}));
 
     // Each stage is painted as it comes, and window messages are handled once, after service 01.
     EXPECT_GE(view.logUpdates, 14);

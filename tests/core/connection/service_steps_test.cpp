@@ -67,11 +67,15 @@ const StepCase stepCases[] = {
      {ok(m01), unsupported(m02), ok(m03), unsupported(m05), ok(m06), ok(m07), ok(m08),
       unsupported(m09)}},
     // A frame whose set lists a PID that then gets no value was not read.
-    {"LeavesAFrameValueOut", {"020C"}, -1, {ok(m01), failed(m02), ok(m03), ok(m05), ok(m06),
-                                             ok(m07), ok(m08), ok(m09)}},
+    {"LeavesAFrameValueOut",
+     {"020C"},
+     -1,
+     {ok(m01), failed(m02), ok(m03), ok(m05), ok(m06), ok(m07), ok(m08), ok(m09)}},
     // Every vehicle has pending codes and a monitor status to read.
-    {"RefusesMandatoryReads", {"0101", "07"}, -1, {failed(m01), ok(m02), ok(m03), ok(m05),
-                                                    ok(m06), failed(m07), ok(m08), ok(m09)}},
+    {"RefusesMandatoryReads",
+     {"0101", "07"},
+     -1,
+     {failed(m01), ok(m02), ok(m03), ok(m05), ok(m06), failed(m07), ok(m08), ok(m09)}},
     // Found, then quiet: every step that asks the vehicle failed, none is "not supported".
     {"GoesQuietAfterTheCheck",
      {},
