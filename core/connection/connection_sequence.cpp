@@ -2,14 +2,20 @@
 
 #include "core/connection/freeze_frame_reading.h"
 #include "core/connection/program_context.h"
+#include "core/connection/refusal_witness.h"
+#include "core/j1979/supported_pids.h"
 #include "core/l10n/const_str.h"
 #include "core/link/can_answer.h"
+#include "core/link/command_link.h"
 #include "core/link/elm327_commands.h"
 #include "core/link/elm327_protocols.h"
 #include "core/link/elm_commands.h"
 #include "core/link/network_address.h"
 #include "core/link/serial_port_error.h"
 #include "core/link/visible_text.h"
+
+#include <QHash>
+#include <utility>
 
 namespace {
 
@@ -25,6 +31,72 @@ T& ensure(std::optional<T>& object) {
     return *object;
 }
 
+// Forwards the exchanges of one service step and keeps their answers, so that the step can be
+// judged by what the vehicle said and a failed step can name it.
+class StepLink : public CommandLink {
+public:
+    explicit StepLink(CommandLink& link) : m_link(link) {}
+
+    LinkAnswer exchange(const QString& command) override {
+        LinkAnswer answer = m_link.exchange(command);
+        m_answers.insert(command, answer);
+        return answer;
+    }
+    bool canLayout() const override { return m_link.canLayout(); }
+    void setStopSignal(const StopSignal* signal) override { m_link.setStopSignal(signal); }
+
+    void startStep() { m_answers.clear(); }
+    bool asked(const QString& command) const { return m_answers.contains(command); }
+    // The request was answered with the response that carries its data.
+    bool answered(const QString& command, const QString& response) const {
+        const LinkAnswer answer = m_answers.value(command);
+        return answer && answer->contains(response);
+    }
+    // What the request got, for the line of a failed step: the answer ("NO DATA") or none.
+    QString reason(const QString& command) const {
+        const LinkAnswer answer = m_answers.value(command);
+        return answer && !answer->isEmpty() ? *answer : const_str::NoAnswer;
+    }
+
+private:
+    CommandLink& m_link;
+    QHash<QString, LinkAnswer> m_answers;
+};
+
+// The freeze frame is read when its supported set came, with the code that caused it where the
+// set lists one, and with an answer to every value asked for.
+template <typename Refused>
+StepOutcome freezeFrameOutcome(const StepLink& link, const Service02& service02,
+                               const FreezeFrameReading& frame, Refused refused) {
+    if (!link.answered(QStringLiteral("020000"), QStringLiteral("4200")))
+        return refused(QStringLiteral("020000"));
+    if (isSupported(service02.supportedPids(), QStringLiteral("02")) && !frame.codes)
+        return {StepOutcome::Failed, link.reason(QStringLiteral("020200"))};
+    for (const FreezeFrameRow& row : frame.rows) {
+        const QString request = QStringLiteral("02") + row.pid + QStringLiteral("00");
+        if (link.asked(request) && !link.answered(request, QStringLiteral("42") + row.pid))
+            return {StepOutcome::Failed, link.reason(request)};
+    }
+    return {};
+}
+
+// Vehicle information is read when its supported set came and every item it lists was answered.
+template <typename Refused>
+StepOutcome vehicleInfoOutcome(const StepLink& link, const Service09& info, Refused refused) {
+    if (!link.answered(QStringLiteral("0900"), QStringLiteral("4900")))
+        return refused(QStringLiteral("0900"));
+    const std::pair<Service09::ItemState, const char*> items[] = {
+        {info.vinState(), "0902"},
+        {info.calibrationIdState(), "0904"},
+        {info.cvnState(), "0906"},
+    };
+    for (const auto& [state, request] : items) {
+        if (state == Service09::ItemState::NotAnswered)
+            return {StepOutcome::Failed, link.reason(QLatin1String(request))};
+    }
+    return {};
+}
+
 } // namespace
 
 ConnectionSequence::ConnectionSequence(ProgramContext& context, ConnectionView& view)
@@ -35,14 +107,42 @@ bool ConnectionSequence::reconnect() {
     return initializeConnection();
 }
 
+void ConnectionSequence::showNotConnected() {
+    // The port stays the one the user chose (or the search found), so he sees what Connect will
+    // open; the interface is gone until the next sequence identifies it again.
+    const QString port = m_context.comPort ? m_context.comPort->portName() : QString();
+    m_view.setComLabel(port.isEmpty() ? const_str::ComUnknown : port);
+    m_view.setInterfaceLabel(const_str::NotConnected);
+}
+
 bool ConnectionSequence::channelOpen() const {
     return m_context.comPort && m_context.comPort->isOpen();
 }
 
 void ConnectionSequence::addLine(const QString& text, bool ok) {
+    addLine(text, ok ? ConnectionView::Mark::Ok : ConnectionView::Mark::Error);
+}
+
+void ConnectionSequence::addLine(const QString& text, ConnectionView::Mark mark) {
     // Lines quote the interface's answers.
-    m_view.addLogLine(visibleText(text),
-                      ok ? ConnectionView::Mark::Ok : ConnectionView::Mark::Error);
+    m_view.addLogLine(visibleText(text), mark);
+}
+
+void ConnectionSequence::addStepLine(const QString& label, const StepOutcome& outcome) {
+    switch (outcome.result) {
+    case StepOutcome::Read:
+        addLine(label, ConnectionView::Mark::Ok);
+        break;
+    case StepOutcome::NotSupported:
+        addLine(joined(label, const_str::StepNotSupported), ConnectionView::Mark::Info);
+        break;
+    case StepOutcome::Failed:
+        addLine(joined(label, const_str::StepFailed) + QStringLiteral(" (") + outcome.reason +
+                    QLatin1Char(')'),
+                ConnectionView::Mark::Error);
+        break;
+    }
+    m_view.updateLog();
 }
 
 void ConnectionSequence::forgetVehicle() {
@@ -154,9 +254,13 @@ bool ConnectionSequence::runPortLoop() {
             name = ports.at(index);
         const bool open = openCurrentPort(name);
         if (open || demo) {
-            addLine(const_str::Port + QStringLiteral(": ") + name + QLatin1Char(' ') +
-                        const_str::ready,
-                    true);
+            // The simulated vehicle needs no port: none is claimed ready that did not open.
+            if (open)
+                addLine(const_str::Port + QStringLiteral(": ") + name + QLatin1Char(' ') +
+                            const_str::ready,
+                        true);
+            else
+                addLine(const_str::DemoNoPort, ConnectionView::Mark::Info);
             m_view.setComLabel(name);
             m_view.setComLed(true);
             if (open)
@@ -200,57 +304,77 @@ bool ConnectionSequence::checkEcu() {
 }
 
 void ConnectionSequence::readServices() {
-    ElmExchange& link = m_context.link;
+    ElmExchange& exchange = m_context.link;
+    StepLink link(exchange);
     const bool english = isEnglish(m_context.unitSystem);
+    using Outcome = StepOutcome;
+    const auto failed = [&link](const QString& command) {
+        return Outcome{Outcome::Failed, link.reason(command)};
+    };
+    // An optional service the vehicle did not answer: its refusal while it still answers the
+    // request it answered before, a failure when the link has gone quiet.
+    const auto refusedOrFailed = [&](const QString& command) {
+        return RefusalWitness(link).vehicleAnswers() ? Outcome{Outcome::NotSupported, {}}
+                                                     : failed(command);
+    };
 
     addLine(const_str::EcuConnectionOk, true);
     m_view.setEcuLed(true);
     if (isElm327(m_chipVersion))
         readProtocol();
 
+    link.startStep();
     Service01& service01 = ensure(m_context.service01);
     service01.readStatus(link);
     // Its first request has shown how many control units answer service 01; an ELM327 that
     // takes the count then returns as soon as they have all answered.
-    if (takesAnswerCount(m_chipVersion) && link.canLayout())
-        link.startAnswerCount(link.service01Units());
-    addLine(const_str::Mode01Init, true);
+    if (takesAnswerCount(m_chipVersion) && exchange.canLayout())
+        exchange.startAnswerCount(exchange.service01Units());
+    addStepLine(const_str::Mode01Init,
+                !link.answered(QStringLiteral("0100"), QStringLiteral("4100"))
+                    ? failed(QStringLiteral("0100"))
+                : !service01.monitorStatus().answered ? failed(QStringLiteral("0101"))
+                                                      : Outcome{});
     m_view.buildSensorLists(service01.supportedPids());
     m_view.showObdType(service01.obdType().value_or(const_str::Error));
-    m_view.updateLog();
     m_view.showMonitorStatus(service01.monitorStatus());
     m_view.updateWindow(true);
 
+    link.startStep();
     Service02& service02 = ensure(m_context.service02);
     service02.readSupported(link);
-    m_view.showFreezeFrame(readFreezeFrameData(link, service02, m_context.pidCatalogue, english));
-    addLine(const_str::Mode02Init, true);
-    m_view.updateLog();
+    const FreezeFrameReading frame =
+        readFreezeFrameData(link, service02, m_context.pidCatalogue, english);
+    m_view.showFreezeFrame(frame);
+    addStepLine(const_str::Mode02Init, freezeFrameOutcome(link, service02, frame, refusedOrFailed));
 
-    m_view.showStoredCodes(ensure(m_context.service03).storedCodes(link));
-    addLine(const_str::Mode03Init, true);
-    m_view.updateLog();
+    link.startStep();
+    const TroubleCodeList stored = ensure(m_context.service03).storedCodes(link);
+    m_view.showStoredCodes(stored);
+    addStepLine(const_str::Mode03Init, stored ? Outcome{} : failed(QStringLiteral("03")));
 
+    link.startStep();
     ensure(m_context.service05);
-    m_view.showO2SensorLocations(o2SensorLocations(link));
-    addLine(const_str::Mode05Init, true);
-    m_view.updateLog();
+    const O2SensorList o2 = o2SensorLocations(link);
+    m_view.showO2SensorLocations(o2);
+    addStepLine(const_str::Mode05Init, o2 ? Outcome{} : refusedOrFailed(QStringLiteral("0113")));
 
+    // Services 06 and 08 ask nothing here: their pages ask when the user starts them.
     ensure(m_context.service06).init();
-    addLine(const_str::Mode06Init, true);
-    m_view.updateLog();
+    addStepLine(const_str::Mode06Init, {});
 
-    m_view.showPendingCodes(ensure(m_context.service07).pendingCodes(link));
-    addLine(const_str::Mode07Init, true);
-    m_view.updateLog();
+    link.startStep();
+    const TroubleCodeList pending = ensure(m_context.service07).pendingCodes(link);
+    m_view.showPendingCodes(pending);
+    addStepLine(const_str::Mode07Init, pending ? Outcome{} : failed(QStringLiteral("07")));
 
     ensure(m_context.service08).init();
-    addLine(const_str::Mode08Init, true);
-    m_view.updateLog();
+    addStepLine(const_str::Mode08Init, {});
 
+    link.startStep();
     Service09& service09 = ensure(m_context.service09);
     service09.readVehicleInfo(link);
-    addLine(const_str::Mode09Init, true);
+    addStepLine(const_str::Mode09Init, vehicleInfoOutcome(link, service09, refusedOrFailed));
     m_context.shown.vin =
         service09.vinState() == Service09::ItemState::Read ? service09.vin() : QString();
     m_view.showVehicleInfo(service09);
@@ -291,8 +415,9 @@ void ConnectionSequence::disconnect() {
         }
     }
     link.setCanLayout(false);
-    addLine(const_str::EcuConnectionAborted, true);
-    addLine(const_str::ElmConnectionAborted, true);
+    // Ending the connection is no test the vehicle or the interface passed.
+    addLine(const_str::EcuConnectionAborted, ConnectionView::Mark::Info);
+    addLine(const_str::ElmConnectionAborted, ConnectionView::Mark::Info);
     m_view.updateLog();
     m_view.setEcuLed(false);
     m_view.setElmLed(false);
@@ -306,7 +431,7 @@ void ConnectionSequence::disconnect() {
     }
     addLine(const_str::ComPortClosed, true);
     m_view.updateLog();
-    m_view.setComLabel(const_str::ComUnknown);
+    showNotConnected();
     m_view.setComLed(false);
     m_context.connection.setConnected(false);
 }
@@ -323,7 +448,6 @@ void ConnectionSequence::connectionLost(const QString& reason) {
     m_view.setEcuLed(false);
     m_view.setElmLed(false);
     m_view.setComLed(false);
-    m_view.setComLabel(const_str::ComUnknown);
-    m_view.setInterfaceLabel(const_str::Initializing);
+    showNotConnected();
     m_context.connection.setConnected(false);
 }

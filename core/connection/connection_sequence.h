@@ -7,6 +7,13 @@
 
 struct ProgramContext;
 
+// What one service step of the sequence got from the vehicle.
+struct StepOutcome {
+    enum Result { Read, NotSupported, Failed };
+    Result result = Read;
+    QString reason; // Failed: the answer that came instead ("NO DATA"), or "no answer"
+};
+
 // The Connect and Disconnect actions: opening the port (or finding it), setting up the interface,
 // checking the control unit and reading everything the pages show. Its outcome is the context's
 // connection state. Runs on the thread that owns the link; the polling worker must be stopped.
@@ -19,7 +26,9 @@ public:
     // Connect: the log event " - New Init", then the sequence.
     bool reconnect();
 
-    // The whole sequence; true when the control unit answered and every stage was read.
+    // The whole sequence; true when the control unit answered and the service steps were made.
+    // Each service step reports in its own line whether it was read, is not supported by the
+    // vehicle, or failed.
     bool initializeConnection();
 
     // Resets the interface, closes the port and reports it; noCommunication becomes true. A reset
@@ -50,7 +59,10 @@ private:
     bool channelOpen() const;
     // What was read of the last vehicle, in the context and in the view, goes back to not read.
     void forgetVehicle();
+    void showNotConnected();
     void addLine(const QString& text, bool ok);
+    void addLine(const QString& text, ConnectionView::Mark mark);
+    void addStepLine(const QString& label, const StepOutcome& outcome);
 
     ProgramContext& m_context;
     ConnectionView& m_view;

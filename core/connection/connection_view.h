@@ -17,8 +17,9 @@ class Service09;
 // with plain records. The sequence never waits for the view: every call returns at once.
 class ConnectionView {
 public:
-    // The icon drawn before a line of the init-Status list.
-    enum class Mark { Ok, Error };
+    // The icon drawn before a line of the init-Status list; Info lines (a step the vehicle does
+    // not support, the lines of a disconnect) have none: they neither passed nor failed.
+    enum class Mark { Ok, Error, Info };
 
     virtual ~ConnectionView() = default;
 

@@ -10,8 +10,8 @@ struct CannedAnswer {
     const char* answer;
 };
 
-// The vehicle: a 1994 car with nine stored and three pending trouble codes, the lamp on, two
-// calibrations. Answers exactly as the interface prints them, blanks and all.
+// The vehicle: a 1994 car with nine stored and three pending trouble codes, the lamp on, a freeze
+// frame, two calibrations. Answers exactly as the interface prints them, blanks and all.
 constexpr CannedAnswer kTable[] = {
     {"ATZ", "ATZ  ELM323 v2.0"},
     {"ATE0", "OK"},
@@ -36,7 +36,17 @@ constexpr CannedAnswer kTable[] = {
     {"0114", "41 14 07 80"},
     {"0115", "41 15 08 FF"},
     {"011C", "41 1C 01"},
-    {"0200", "42 00 00 7E 18 00 00"},
+    // Frame 00, stored with the first stored code (the engine too cold for closed loop) at idle:
+    // the PIDs its supported set lists, each asked with the frame number behind it.
+    {"020000", "42 00 00 7E 18 00 00"},
+    {"020200", "42 02 00 01 25"},
+    {"020300", "42 03 00 01 00"},
+    {"020400", "42 04 00 3C"},
+    {"020500", "42 05 00 50"},
+    {"020600", "42 06 00 80"},
+    {"020700", "42 07 00 82"},
+    {"020C00", "42 0C 00 0B B8"},
+    {"020D00", "42 0D 00 00"},
     {"03", "43 01 25 07 36 04 55 43 11 07 12 99 11 98 43 94 91 99 92 A4 27"},
     {"04", "44"},
     {"07", "47 01 25 07 36 04 55"},

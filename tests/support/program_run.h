@@ -96,7 +96,8 @@ struct ProgramRun {
     }
     QString title() const { return find<QLabel>(QStringLiteral("InfoPanel"))->text(); }
     // The start page's log lines; allOk tells whether every line has the green mark.
-    QStringList logLines(bool* allOk = nullptr) const {
+    // allOk: every line from firstMarked on carries the OK mark.
+    QStringList logLines(bool* allOk = nullptr, int firstMarked = 0) const {
         QListWidget* list = find<QListWidget>(QStringLiteral("LogListBox"));
         QStringList lines;
         if (allOk)
@@ -104,7 +105,8 @@ struct ProgramRun {
         for (int i = 0; i < list->count(); ++i) {
             lines << list->item(i)->text();
             const QPixmap mark = list->item(i)->data(Qt::DecorationRole).value<QPixmap>();
-            if (allOk && (mark.isNull() || mark.toImage().pixelColor(7, 6).red() > 150))
+            if (allOk && i >= firstMarked &&
+                (mark.isNull() || mark.toImage().pixelColor(7, 6).red() > 150))
                 *allOk = false; // no mark, or the red failure mark
         }
         return lines;

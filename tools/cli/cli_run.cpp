@@ -24,7 +24,7 @@ QJsonArray stageArray(const CliConnectionView& view) {
 
 void printStages(const CliConnectionView& view, CliIo& io) {
     for (const CliConnectionView::Line& line : view.lines)
-        io.error((line.ok ? QStringLiteral("OK   ") : QStringLiteral("ERR  ")) + line.text);
+        io.error(CliConnectionView::prefix(line) + line.text);
 }
 
 int runVehicleCommand(CliSession& session, const CliOptions& options, CliIo& io) {

@@ -9,6 +9,7 @@
 #include "core/link/stop_signal.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <optional>
 
 struct CliOptions;
@@ -26,9 +27,21 @@ class CliConnectionView : public ConnectionView {
 public:
     struct Line {
         QString text;
-        bool ok = false;
+        bool ok = false;     // not failed: passed, or neither passed nor failed
+        bool passed = false; // the stage passed (an OK mark)
     };
     QList<Line> lines;
+
+    // The prefix a line is printed with: "OK", "ERR", or "--" for one that neither passed nor
+    // failed (a service the vehicle does not support).
+    static QString prefix(const Line& line) {
+        return line.passed ? QStringLiteral("OK   ")
+               : line.ok   ? QStringLiteral("--   ")
+                           : QStringLiteral("ERR  ");
+    }
+    bool anyFailed() const {
+        return std::any_of(lines.begin(), lines.end(), [](const Line& l) { return !l.ok; });
+    }
     QString comLabel;
     std::optional<FreezeFrameReading> freezeFrame;
     TroubleCodeList storedCodes;
@@ -37,7 +50,7 @@ public:
 
     void clearLog() override { lines.clear(); }
     void addLogLine(const QString& text, Mark mark) override {
-        lines.append({text, mark == Mark::Ok});
+        lines.append({text, mark != Mark::Error, mark == Mark::Ok});
     }
     void setComLed(bool) override {}
     void setElmLed(bool) override {}

@@ -138,7 +138,7 @@ void validate(const CliOptions& options) {
 int connect(CliSession& session, CliIo& io) {
     QJsonArray stages;
     for (const CliConnectionView::Line& line : session.view().lines) {
-        io.line((line.ok ? QStringLiteral("OK   ") : QStringLiteral("ERR  ")) + line.text);
+        io.line(CliConnectionView::prefix(line) + line.text);
         stages.append(
             QJsonObject{{QStringLiteral("text"), line.text}, {QStringLiteral("ok"), line.ok}});
     }
@@ -146,7 +146,8 @@ int connect(CliSession& session, CliIo& io) {
     io.doc[QStringLiteral("port")] = session.view().comLabel;
     io.doc[QStringLiteral("interface")] = session.chipVersion();
     io.doc[QStringLiteral("stages")] = stages;
-    return cli_exit::Success;
+    // Connected, but a step that failed left its page without what the vehicle holds.
+    return session.view().anyFailed() ? cli_exit::NoAnswer : cli_exit::Success;
 }
 
 int status(CliSession& session, CliIo& io) {

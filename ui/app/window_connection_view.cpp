@@ -18,8 +18,10 @@ void WindowConnectionView::clearLog() {
 }
 
 void WindowConnectionView::addLogLine(const QString& text, Mark mark) {
-    m_w.startPage->addLogLine(text,
-                              mark == Mark::Ok ? StartPage::Icon::Ok : StartPage::Icon::Error);
+    const StartPage::Icon icon = mark == Mark::Ok      ? StartPage::Icon::Ok
+                                 : mark == Mark::Error ? StartPage::Icon::Error
+                                                       : StartPage::Icon::None;
+    m_w.startPage->addLogLine(text, icon);
 }
 
 void WindowConnectionView::setComLed(bool on) {

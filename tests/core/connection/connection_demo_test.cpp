@@ -36,10 +36,11 @@ TEST_F(DemoConnection, FillsEveryStageWithoutAnyOpenablePort) {
     const QString port = context.comPort->portName();
     ASSERT_TRUE(sequence.initializeConnection());
 
-    QStringList expected{"Port: " + port + " ready"};
+    // No port opened, so none is claimed ready; every service step of the vehicle is read.
+    QStringList expected{"Demo-Mode: no port opened"};
     expected << successfulLinesAfterPort();
     EXPECT_EQ(view.texts(), expected);
-    EXPECT_EQ(view.marks(), QStringList(15, "OK"));
+    EXPECT_EQ(view.marks(), QStringList{"--"} + QStringList(14, "OK"));
     EXPECT_FALSE(context.comPort->isOpen());
 
     EXPECT_TRUE(view.comLed && view.elmLed && view.ecuLed);
@@ -64,9 +65,16 @@ TEST_F(DemoConnection, FillsEveryStageWithoutAnyOpenablePort) {
     EXPECT_TRUE(isSupported(*view.sensorSet, "0C"));
     ASSERT_TRUE(view.o2Locations);
     EXPECT_FALSE(view.o2Locations->isEmpty());
-    // The simulated vehicle knows no service 02 request with a frame number: no frame to show.
-    ASSERT_TRUE(view.freezeFrame);
-    EXPECT_TRUE(view.freezeFrame->rows.isEmpty());
+    // A frame consistent with the rest: stored with one of the stored codes, a value for each PID
+    // its supported set lists.
+    ASSERT_TRUE(view.freezeFrame && view.freezeFrame->codes);
+    EXPECT_EQ(*view.freezeFrame->codes, QStringList{"P0125"});
+    EXPECT_TRUE(view.storedCodes->contains("P0125"));
+    QStringList frame;
+    for (const FreezeFrameRow& row : view.freezeFrame->rows)
+        frame << row.pid + "=" + row.value.value_or("none").trimmed();
+    EXPECT_EQ(frame, QStringList({"03=open loop", "04=23.5", "05=40", "06=0.0", "07=1.6", "0C=750",
+                                  "0D=0"}));
 
     // Each stage is painted as it comes, and window messages are handled once, after service 01.
     EXPECT_GE(view.logUpdates, 14);
@@ -86,9 +94,11 @@ TEST_F(DemoConnection, DisconnectReportsThreeLinesAndTheGuardRefusesAfterwards) 
     const QStringList tail = view.texts().mid(15);
     EXPECT_EQ(tail,
               QStringList({"ECU connection aborted", "ELM connection aborted", "COM Port closed"}));
-    EXPECT_EQ(view.marks(), QStringList(18, "OK"));
+    // Ending a connection passes no test; the strip shows the port that Connect will open.
+    EXPECT_EQ(view.marks().mid(15), QStringList({"--", "--", "OK"}));
     EXPECT_FALSE(view.comLed || view.elmLed || view.ecuLed);
-    EXPECT_EQ(view.comLabel, "COM?");
+    EXPECT_EQ(view.comLabel, context.comPort->portName());
+    EXPECT_EQ(view.interfaceLabel, "Not connected");
     EXPECT_TRUE(context.connection.noCommunication());
 
     RecordingNotifier notifier;

@@ -83,8 +83,8 @@ TEST_F(PtyConnection, LostConnectionShowsTheNotConnectedState) {
     EXPECT_FALSE(context.comPort->isOpen());
     EXPECT_TRUE(context.connection.noCommunication());
     EXPECT_FALSE(view.comLed || view.elmLed || view.ecuLed);
-    EXPECT_EQ(view.comLabel, "COM?");
-    EXPECT_EQ(view.interfaceLabel, "Initializing...");
+    EXPECT_EQ(view.comLabel, context.comPort->portName());
+    EXPECT_EQ(view.interfaceLabel, "Not connected");
     EXPECT_EQ(view.texts().last(), "Connection to the interface lost");
     EXPECT_EQ(view.marks().last(), "ERR");
     EXPECT_EQ(elms.back()->requestCount(), requests); // not a word to the device

@@ -68,7 +68,9 @@ public:
     QStringList marks() const {
         QStringList out;
         for (const Line& line : lines)
-            out << (line.mark == Mark::Ok ? QStringLiteral("OK") : QStringLiteral("ERR"));
+            out << (line.mark == Mark::Ok      ? QStringLiteral("OK")
+                    : line.mark == Mark::Error ? QStringLiteral("ERR")
+                                               : QStringLiteral("--"));
         return out;
     }
 };

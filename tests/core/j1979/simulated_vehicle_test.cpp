@@ -44,9 +44,11 @@ TEST_F(SimulatedVehicle, ConnectionReadsOfServicesOneAndTwo) {
 
     Service02 service02;
     EXPECT_TRUE(service02.readSupported(m_exchange));
-    for (bool supported : service02.supportedPids()) {
-        EXPECT_FALSE(supported);
-    }
+    QStringList frame;
+    for (int pid = 1; pid <= 0x50; ++pid)
+        if (service02.supportedPids()[size_t(pid - 1)])
+            frame << QStringLiteral("%1").arg(pid, 2, 16, QLatin1Char('0')).toUpper();
+    EXPECT_EQ(frame, QStringList({"02", "03", "04", "05", "06", "07", "0C", "0D"}));
 }
 
 TEST_F(SimulatedVehicle, VehicleInformation) {
@@ -91,9 +93,9 @@ TEST_F(SimulatedVehicle, TroubleCodesFreezeFrameAndOxygenSensors) {
               QStringList({"P0125", "P0736", "P0455", "P1107", "P1299", "P1198", "B1491", "B1992",
                            "B2427"}));
     EXPECT_EQ(Service07().pendingCodes(m_exchange), QStringList({"P0125", "P0736", "P0455"}));
-    // No canned answers for the freeze frame: nothing read, which is not "no frame stored".
-    EXPECT_FALSE(Service02().freezeFrameCode(m_exchange).has_value());
-    EXPECT_EQ(Service02().freezeFrameValue(m_exchange, "02", "05", false, "00"), std::nullopt);
+    // The frame was stored with the first stored code.
+    EXPECT_EQ(Service02().freezeFrameCode(m_exchange), QStringList{"P0125"});
+    EXPECT_EQ(Service02().freezeFrameValue(m_exchange, "02", "05", false, "00"), "40");
     const QList<O2SensorLocation> sensors = o2SensorLocations(m_exchange).value();
     ASSERT_EQ(sensors.size(), 2);
     EXPECT_EQ(sensors[0].text, QStringLiteral("O2 location 1-1"));

@@ -136,6 +136,17 @@ TEST_F(PtyCli, SilentVehiclePrintsNoValueItDidNotSend) {
     EXPECT_TRUE(forced.json()["error"].toString().contains("no valid answer to 0902"));
 }
 
+// Connected, but the steps that asked the vehicle got nothing: they say so and connect fails.
+TEST_F(PtyCli, ConnectToASilentVehicleMarksItsStepsFailed) {
+    const CliRun run = runTool({"--port", serveSilentAfterConnecting(), "connect"});
+    EXPECT_EQ(run.code, 1);
+    const QStringList lines = run.outLines();
+    EXPECT_TRUE(lines.contains("ERR  Mode 03 Init, Diagnostic Trouble Codes: failed (NO DATA)"))
+        << run.out.toStdString();
+    EXPECT_TRUE(lines.contains("OK   Mode 06 Init, On-Board Monitoring Test Results"));
+    EXPECT_FALSE(lines.filter("Mode 09").first().startsWith("OK"));
+}
+
 TEST_F(PtyCli, OxygenTestsOfACanVehicleAreNotAskedAndSaySo) {
     PtyElm::Config config;
     config.profile = QStringLiteral("full");

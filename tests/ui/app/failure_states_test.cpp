@@ -64,8 +64,9 @@ TEST(LostInterface, IsHandledLikeDisconnectAndTheNextActionMeetsTheGuard) {
     EXPECT_TRUE(run.context.connection.noCommunication());
     EXPECT_FALSE(run.context.comPort->isOpen());
     EXPECT_FALSE(anyLampOn(run));
-    EXPECT_EQ(run.find<QLabel>("COM_Label")->text(), "COM?");
-    EXPECT_EQ(run.find<QLabel>("InterfaceLabel")->text(), "Initializing...");
+    // Plainly not connected: no interface, and the port Connect will open again.
+    EXPECT_EQ(run.find<QLabel>("COM_Label")->text(), run.elm->slavePath());
+    EXPECT_EQ(run.find<QLabel>("InterfaceLabel")->text(), "Not connected");
     EXPECT_EQ(lastLogLines(run, 1), QStringList({"Connection to the interface lost"}));
     EXPECT_EQ(logLinesEndingWith(" - Connection lost"), lostBefore + 1);
 
@@ -93,6 +94,12 @@ TEST(LostInterface, DisconnectEndsTheConnectionEvenWhenTheResetCannotBeSent) {
         EXPECT_FALSE(anyLampOn(run));
         EXPECT_EQ(lastLogLines(run, 3), QStringList({"ECU connection aborted",
                                                      "ELM connection aborted", "COM Port closed"}));
+        // The aborted connections passed nothing: no OK icon before them.
+        const QListWidget* log = run.find<QListWidget>("LogListBox");
+        EXPECT_TRUE(log->item(log->count() - 3)->data(Qt::DecorationRole).isNull());
+        EXPECT_TRUE(log->item(log->count() - 2)->data(Qt::DecorationRole).isNull());
+        EXPECT_EQ(run.find<QLabel>("COM_Label")->text(), run.elm->slavePath());
+        EXPECT_EQ(run.find<QLabel>("InterfaceLabel")->text(), "Not connected");
     }
 }
 
@@ -121,7 +128,7 @@ TEST(PortChoice, APortThatDoesNotOpenIsStoredAndEndsTheConnection) {
     EXPECT_FALSE(run.context.comPort->isOpen());
     EXPECT_EQ(run.context.comPort->portName(), missing);
     EXPECT_FALSE(anyLampOn(run));
-    EXPECT_EQ(run.find<QLabel>("COM_Label")->text(), "COM?");
+    EXPECT_EQ(run.find<QLabel>("COM_Label")->text(), missing);
 }
 
 // The program started over the settings file as it stands (ProgramRun starts without one). A

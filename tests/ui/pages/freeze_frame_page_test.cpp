@@ -18,16 +18,15 @@
 
 namespace {
 
-TEST(FreezeFramePage, DemoVehicleDoesNotAnswerTheFrameRequest) {
+TEST(FreezeFramePage, DemoVehicleShowsTheFrameOfItsFirstStoredCode) {
     ProgramRun run;
     run.connectDemo();
     run.showPage("btnFreezeFrames");
     QTableWidget* code = run.grid("DTC_Grid_FF");
-    // The simulated vehicle has no answer for "020200": not read, which is not "no frame".
-    EXPECT_EQ(columnTexts(code, 1), QStringList({QString()}));
-    EXPECT_EQ(columnTexts(code, 2), QStringList({"Freeze frame could not be read"}));
-    EXPECT_TRUE(showsMark(renderedCell(code, 0, 0), QPoint(2, 3), QStringLiteral("BMP_ERROR")));
-    EXPECT_EQ(run.grid("gridFreezeFrames")->rowCount(), 1);
+    EXPECT_EQ(columnTexts(code, 1), QStringList({"P0125"}));
+    EXPECT_EQ(columnTexts(code, 2),
+              QStringList({"Insufficient Coolant Temperature for Closed Loop Fuel Control"}));
+    EXPECT_EQ(run.grid("gridFreezeFrames")->rowCount(), 7);
     EXPECT_FALSE(run.find<QWidget>("FrameSelector")->isVisibleTo(run.window.get()));
 }
 
