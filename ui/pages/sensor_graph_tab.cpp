@@ -245,11 +245,15 @@ void SensorGraphTab::fillSelectors(const SensorList& monitored, bool selectPlace
         side.selector->setCurrentIndex(selectPlaceholder ? 0 : -1);
         side.appliedPosition = -1;
     }
-    // The placeholder shown is also the sensor polled: a series must not go on asking for a
-    // sensor of the last vehicle that no selector shows any more.
+    // The placeholder shown is also what is polled: a series must not go on asking for a sensor
+    // of the last vehicle that no selector shows any more. The axes stay as the start left them.
     if (selectPlaceholder) {
-        sensorChosen(1);
-        sensorChosen(2);
+        m_data.SeriesPid1 = 0;
+        m_data.SeriesPid2 = 0;
+        for (Side& side : m_sides) {
+            side.axis->setRange(0, 100);
+            setAxisTitle(side, const_str::NotAvailable);
+        }
     }
 }
 

@@ -77,6 +77,7 @@ TEST_P(VehicleForgotten, EveryPageAndTheReportAreBackToNotRead) {
     for (DashboardValues::Entry& entry : live->liveData().dashboard.entries)
         entry.valueText = QStringLiteral("42");
     live->dashboardHandOff();
+    live->liveData().SeriesPid1 = 0x0C; // as the red series' selector sets it
     live->liveData().history.append({1.0, 2.0});
     ASSERT_NE(vehicleTexts(run), notRead);
     ASSERT_EQ(run.context.shown.o2Tests.state, ReadState::Read);
@@ -85,6 +86,7 @@ TEST_P(VehicleForgotten, EveryPageAndTheReportAreBackToNotRead) {
     EXPECT_TRUE(run.context.connection.noCommunication());
     EXPECT_EQ(vehicleTexts(run), notRead);
     EXPECT_EQ(live->liveData().history.size(), 0);
+    EXPECT_EQ(live->liveData().SeriesPid1, 0); // nothing polled that no selector shows
     EXPECT_TRUE(run.context.shown == shownNotRead);
     EXPECT_EQ(run.view(), reportNotRead);
 }
