@@ -378,7 +378,6 @@ void ConnectionSequence::readServices() {
     m_context.shown.vin =
         service09.vinState() == Service09::ItemState::Read ? service09.vin() : QString();
     m_view.showVehicleInfo(service09);
-    m_view.updateLog();
 }
 
 bool ConnectionSequence::setUpProtocolSearch() {

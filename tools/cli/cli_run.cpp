@@ -18,7 +18,7 @@ QJsonArray stageArray(const CliConnectionView& view) {
     QJsonArray stages;
     for (const CliConnectionView::Line& line : view.lines)
         stages.append(
-            QJsonObject{{QStringLiteral("text"), line.text}, {QStringLiteral("ok"), line.ok}});
+            QJsonObject{{QStringLiteral("text"), line.text}, {QStringLiteral("ok"), line.ok()}});
     return stages;
 }
 

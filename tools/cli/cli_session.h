@@ -27,20 +27,21 @@ class CliConnectionView : public ConnectionView {
 public:
     struct Line {
         QString text;
-        bool ok = false;     // not failed: passed, or neither passed nor failed
-        bool passed = false; // the stage passed (an OK mark)
+        Mark mark = Mark::Error;
+        // Not failed: passed, or neither passed nor failed.
+        bool ok() const { return mark != Mark::Error; }
     };
     QList<Line> lines;
 
     // The prefix a line is printed with: "OK", "ERR", or "--" for one that neither passed nor
     // failed (a service the vehicle does not support).
     static QString prefix(const Line& line) {
-        return line.passed ? QStringLiteral("OK   ")
-               : line.ok   ? QStringLiteral("--   ")
-                           : QStringLiteral("ERR  ");
+        return line.mark == Mark::Ok      ? QStringLiteral("OK   ")
+               : line.mark == Mark::Error ? QStringLiteral("ERR  ")
+                                          : QStringLiteral("--   ");
     }
     bool anyFailed() const {
-        return std::any_of(lines.begin(), lines.end(), [](const Line& l) { return !l.ok; });
+        return std::any_of(lines.begin(), lines.end(), [](const Line& l) { return !l.ok(); });
     }
     QString comLabel;
     std::optional<FreezeFrameReading> freezeFrame;
@@ -49,9 +50,7 @@ public:
     O2SensorList o2Locations;
 
     void clearLog() override { lines.clear(); }
-    void addLogLine(const QString& text, Mark mark) override {
-        lines.append({text, mark != Mark::Error, mark == Mark::Ok});
-    }
+    void addLogLine(const QString& text, Mark mark) override { lines.append({text, mark}); }
     void setComLed(bool) override {}
     void setElmLed(bool) override {}
     void setEcuLed(bool) override {}

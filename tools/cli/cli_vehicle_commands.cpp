@@ -140,7 +140,7 @@ int connect(CliSession& session, CliIo& io) {
     for (const CliConnectionView::Line& line : session.view().lines) {
         io.line(CliConnectionView::prefix(line) + line.text);
         stages.append(
-            QJsonObject{{QStringLiteral("text"), line.text}, {QStringLiteral("ok"), line.ok}});
+            QJsonObject{{QStringLiteral("text"), line.text}, {QStringLiteral("ok"), line.ok()}});
     }
     io.doc[QStringLiteral("connected")] = true;
     io.doc[QStringLiteral("port")] = session.view().comLabel;
