@@ -71,6 +71,35 @@ QString messageCharacters(const QString& answer, int first, int last, qsizetype 
     return visibleText(text);
 }
 
+// True when messages 1..last of an answer are all there, whole and numbered in order: a message
+// lost on the way would otherwise move the next one's characters into its place.
+bool messagesComplete(const QString& answer, int last) {
+    if (last < 1 || answer.size() < messageLength * last) {
+        return false;
+    }
+    for (int m = 1; m <= last; ++m) {
+        if (response_fields::pairAt(answer, messageData(m) - 2) != m) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The number of messages a whole VIN takes: its 17 characters in four-byte messages, the first
+// padded with zero bytes in front.
+int messagesOfVin(const QString& answer, int available) {
+    int characters = 0;
+    for (int m = 1; m <= available; ++m) {
+        for (int n = 0; n < bytesPerMessage; ++n) {
+            if (response_fields::pairAt(answer, messageData(m) + 2 * n) != 0 &&
+                ++characters == vinLength) {
+                return m;
+            }
+        }
+    }
+    return 0;
+}
+
 } // namespace
 
 Service09::Service09() {
@@ -107,8 +136,18 @@ void Service09::readVin(CommandLink& link, bool askAll) {
     if (!answer || !answer->contains(QLatin1String("4902"))) {
         return;
     }
-    m_vinMessageCount = int(messagesToRead(count, counted, askAll, *answer));
-    m_vin = messageCharacters(*answer, 1, m_vinMessageCount, vinLength);
+    const int messages = int(messagesToRead(count, counted, askAll, *answer));
+    // Read only when whole: all 17 characters, or every message the vehicle's count announced.
+    // A fragment would pass for a VIN in the report and on the command line.
+    const int vinMessages =
+        messagesOfVin(*answer, int(qMin<qint64>(messages, messagesIn(*answer))));
+    const bool whole =
+        messagesComplete(*answer, vinMessages) || (count && messagesComplete(*answer, messages));
+    if (!whole) {
+        return;
+    }
+    m_vinMessageCount = messages;
+    m_vin = messageCharacters(*answer, 1, messages, vinLength);
     if (!m_vin.isEmpty()) {
         m_vinState = ItemState::Read;
     }

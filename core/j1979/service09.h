@@ -22,11 +22,12 @@ public:
     Service09();
 
     // The service 09 part of the connection sequence. Asks only for the information types the
-    // vehicle supports; whatever stays unanswered keeps "N/A". An answer shorter than its message
-    // count promises gives what it holds. A link in CAN layout is not asked for message counts:
-    // the answer's own messages are counted. With askAll, every type is asked whatever the
-    // supported set says (some vehicles do not answer "0900" but answer "0902"); a count that
-    // does not come is then taken from the answer's own messages.
+    // vehicle supports; whatever stays unanswered keeps "N/A". The VIN is read only whole (all
+    // 17 characters, or every message its count announced, numbered in order); calibration IDs
+    // and CVNs shorter than their count promises give what they hold. A link in CAN layout is not
+    // asked for message counts: the answer's own messages are counted. With askAll, every type is
+    // asked whatever the supported set says (some vehicles do not answer "0900" but answer "0902");
+    // a count that does not come is then taken from the answer's own messages.
     void readVehicleInfo(CommandLink& link, bool askAll = false);
 
     const SupportedPidSet& supportedPids() const { return m_supported; }

@@ -10,20 +10,37 @@ namespace {
 constexpr qsizetype frameLength = 14;
 constexpr int codesPerFrame = 3;
 
-// The codes of the whole frames of a service 03 or 07 answer. Each frame is the response code and
-// three four-digit codes; the response codes of the second and later frames are not examined, and
-// characters after the last whole frame are ignored.
+bool isHexDigits(const QString& text) {
+    for (QChar c : text) {
+        if (!((c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
+              (c >= QLatin1Char('A') && c <= QLatin1Char('F')))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The codes of a service 03 or 07 answer: whole frames of the response code and three four-digit
+// codes each. An answer cut inside a frame, a frame that does not start with the response code or
+// a code that is not four upper-case hexadecimal digits makes the whole answer unread: a list with
+// a code missing or invented would look like the vehicle's own.
 TroubleCodeList codesOfFrames(const LinkAnswer& reply, const QLatin1String& responseCode) {
-    if (!reply || !reply->startsWith(responseCode)) {
+    if (!reply || reply->isEmpty() || reply->size() % frameLength != 0) {
         return std::nullopt;
     }
     const QString& answer = *reply;
     QStringList codes;
-    const qsizetype frames = answer.size() / frameLength;
-    for (qsizetype frame = 0; frame < frames; ++frame) {
+    for (qsizetype frame = 0; frame < answer.size(); frame += frameLength) {
+        if (QStringView(answer).mid(frame, 2) != responseCode) {
+            return std::nullopt;
+        }
         for (int n = 0; n < codesPerFrame; ++n) {
-            const auto code = decodeTroubleCode(answer.mid(frame * frameLength + 2 + 4 * n, 4));
-            if (code && *code != QLatin1String("P0000")) {
+            const QString digits = answer.mid(frame + 2 + 4 * n, 4);
+            const auto code = decodeTroubleCode(digits);
+            if (!code || !isHexDigits(digits)) {
+                return std::nullopt;
+            }
+            if (*code != QLatin1String("P0000")) {
                 codes << *code;
             }
         }

@@ -15,9 +15,9 @@ using TroubleCodeList = std::optional<QStringList>;
 // Service 03: the emission-related trouble codes stored in the control units.
 class Service03 {
 public:
-    // Sends "03"; the codes of every whole 14-character frame in answer order, without the filler
-    // "P0000" and without codes whose first digit makes no prefix. Nothing unless the answer
-    // starts with "43".
+    // Sends "03"; the codes of the 14-character frames ("43" and three codes) in answer order,
+    // without the filler "P0000". Nothing when the answer is not whole frames of "43" and
+    // hexadecimal codes: a cut or garbled answer is not read, never a shorter list.
     TroubleCodeList storedCodes(CommandLink& link) const;
 };
 

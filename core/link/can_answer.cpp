@@ -117,10 +117,16 @@ private:
 };
 
 // Service 03, 07 and 0A: a count byte, then two bytes per code. The ISO layout has three codes a
-// frame, filled up with zero codes, and one empty frame when there is no code.
+// frame, filled up with zero codes, and one empty frame when there is no code. A message without
+// all the codes its count announces (cut, or its count garbled) becomes the chip's "DATA ERROR",
+// which no reader takes for codes: held to what arrived, it would hide the codes that did not.
 void troubleCodeFrames(const QByteArray& m, QStringList& lines) {
-    const int count = m.size() > 1 ? quint8(m.at(1)) : 0;
-    const QByteArray codes = m.mid(2, 2 * qMin<qsizetype>(count, (m.size() - 2) / 2));
+    const int count = m.size() > 1 ? quint8(m.at(1)) : -1;
+    if (count < 0 || m.size() < 2 + 2 * count) {
+        lines << QStringLiteral("DATA ERROR");
+        return;
+    }
+    const QByteArray codes = m.mid(2, 2 * count);
     qsizetype at = 0;
     do {
         QByteArray frame(1, m.at(0));

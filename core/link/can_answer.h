@@ -34,8 +34,9 @@ bool isCanProtocol(const QString& dpnAnswer);
 QList<Message> parseFrames(const QStringList& lines);
 
 // The messages laid out as an ISO 9141 vehicle answers, as one packed text: service 03/07/0A
-// answers as frames of three codes (zero-padded), service 09 data as numbered four-byte messages,
-// service 09 bitmaps with a message count of 1; everything else unchanged.
+// answers as frames of three codes (zero-padded; "DATA ERROR" for one short of its count),
+// service 09 data as numbered four-byte messages, service 09 bitmaps with a message count of 1;
+// everything else unchanged.
 QString toIsoLayout(const QList<Message>& messages);
 
 // The whole cleaning of a raw serial answer from an ELM327 on a CAN protocol: nothing without a

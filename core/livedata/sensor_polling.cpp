@@ -1,5 +1,6 @@
 #include "core/livedata/sensor_polling.h"
 
+#include "core/j1979/hex_conversions.h"
 #include "core/l10n/const_str.h"
 #include "core/link/command_link.h"
 #include "core/link/stop_signal.h"
@@ -25,8 +26,14 @@ SensorPolling::SensorPolling(CommandLink& link, LiveData& data, std::function<bo
 std::optional<QString> SensorPolling::decode(int pidNumber, const StopSignal& stop) {
     if (stop.requested())
         return std::nullopt;
-    const PidValue value = m_decoder.pidValue(m_link, QStringLiteral("01"), pidCodeOf(pidNumber),
-                                              m_english && m_english());
+    PidValue value;
+    try {
+        value = m_decoder.pidValue(m_link, QStringLiteral("01"), pidCodeOf(pidNumber),
+                                   m_english && m_english());
+    } catch (const HexConversionError&) {
+        // A garbled answer came: it is a reading, shown as "Error", and polling goes on.
+        return const_str::Error;
+    }
     // A stop ends the request in progress without an answer: that says nothing of the sensor.
     // An answer that came before the stop took effect is a reading like any other.
     if (!value && stop.requested())

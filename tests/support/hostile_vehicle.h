@@ -32,3 +32,22 @@ public:
 private:
     std::unique_ptr<VehicleProfile> m_demo = makeVehicleProfile(QStringLiteral("demo"));
 };
+
+// The simulated vehicle behind an interface that cuts and garbles answers: the stored codes and
+// the VIN end mid-way, every engine speed carries a digit that is no hexadecimal one. Everything
+// else answers as the demo vehicle does.
+class GarblingVehicle : public VehicleProfile {
+public:
+    QString answer(const QString& request) override {
+        if (request == QLatin1String("03"))
+            return QStringLiteral("43 01 33 01 71");
+        if (request == QLatin1String("0902"))
+            return QStringLiteral("49 02 01 00 00 00 31 49 02 02 47 31 4A 43 49 02 03 35 34");
+        if (request == QLatin1String("010C"))
+            return QStringLiteral("41 0C 1A Z8");
+        return m_demo->answer(request);
+    }
+
+private:
+    std::unique_ptr<VehicleProfile> m_demo = makeVehicleProfile(QStringLiteral("demo"));
+};

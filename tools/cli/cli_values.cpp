@@ -1,5 +1,6 @@
 #include "tools/cli/cli_values.h"
 
+#include "core/j1979/hex_conversions.h"
 #include "core/j1979/negative_response.h"
 #include "core/j1979/pid_request.h"
 #include "core/j1979/sensor_catalogue.h"
@@ -41,8 +42,13 @@ CliValue readLiveValue(CliSession& session, int pid) {
     const PidInfo& entry = session.context().pidCatalogue.pid(pid);
     AnswerRecorder link(session.context().link);
     const Service01 reader = session.context().service01.value_or(Service01{});
-    const PidValue value =
-        reader.pidValue(link, QStringLiteral("01"), entry.pidCode, session.english());
+    PidValue value;
+    try {
+        value = reader.pidValue(link, QStringLiteral("01"), entry.pidCode, session.english());
+    } catch (const HexConversionError&) {
+        // One garbled answer is one value not read: a watch goes on with the next.
+        value.reset();
+    }
     if (value)
         return {*value, {}};
     return {const_str::Error, link.whyNotRead(QStringLiteral("01") + entry.pidCode)};

@@ -48,16 +48,21 @@ TEST(StoredCodes, ThreeFramesInAnswerOrder) {
 TEST(StoredCodes, FillerAndWholeFramesOnly) {
     EXPECT_EQ(storedCodes(QStringLiteral("43013300000000")), QStringList({"P0133"}));
     EXPECT_EQ(storedCodes(QStringLiteral("43000000000000")), QStringList());
-    // 20 characters: the second frame is cut and ignored.
-    EXPECT_EQ(storedCodes(QStringLiteral("43013302220000430444")), QStringList({"P0133", "P0222"}));
-    // Answered, but without a whole frame: no codes, which is not the same as no answer.
-    EXPECT_EQ(storedCodes(QStringLiteral("4301330222")), QStringList());
     // The same code twice is listed twice.
     EXPECT_EQ(storedCodes(QStringLiteral("43013301330000")), QStringList({"P0133", "P0133"}));
 }
 
-TEST(StoredCodes, InvalidCodesAreSkippedAndOthersKept) {
-    EXPECT_EQ(storedCodes(QStringLiteral("43c100XYZW0455")), QStringList({"P0455"}));
+// A cut or garbled answer is not read at all: a shorter list would hide the codes that did not
+// arrive, a garbled digit would invent a code.
+TEST(StoredCodes, CutOrGarbledAnswersAreNotRead) {
+    for (const char* reply : {"43", "43ZZ", "4301330171", "4301330222", "43013302220000430444",
+                              "4301330171000!", "430G3301710000", "43c100XYZW0455",
+                              "43013300000000"
+                              "47013300000000",
+                              "430133000000004"}) {
+        SCOPED_TRACE(reply);
+        EXPECT_FALSE(storedCodes(QString::fromLatin1(reply)).has_value());
+    }
 }
 
 // A silent vehicle, a bus error or a refusal is no answer at all and must never read as a
@@ -84,6 +89,7 @@ TEST(PendingCodes, CodesStandBackToBack) {
                                           "47C10000000000")),
               QStringList({"P0125", "U0100"}));
     EXPECT_FALSE(pendingCodes(QStringLiteral("43012507360455")).has_value());
+    EXPECT_FALSE(pendingCodes(QStringLiteral("47012507360")).has_value());
 }
 
 TEST(clearTroubleCodes, ConfirmedByFortyFour) {

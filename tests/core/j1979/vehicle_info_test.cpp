@@ -57,20 +57,40 @@ TEST(VehicleInfo, VinWithoutCountIsEmpty) {
     Service09 service09;
     service09.readVehicleInfo(link);
     EXPECT_EQ(service09.vinMessageCount(), 0);
-    EXPECT_EQ(service09.vin(), QString());
+    EXPECT_EQ(service09.vin(), QStringLiteral("N/A"));
+    EXPECT_EQ(service09.vinState(), Service09::ItemState::NotAnswered);
     EXPECT_EQ(link.sent(), QStringList({"0900", "0902"}));
 }
 
-TEST(VehicleInfo, TruncatedVinAnswerGivesWhatItHolds) {
-    ScriptedLink link;
-    link.answer(QStringLiteral("0900"), supportedTypes("C0"));
-    link.answer(QStringLiteral("0901"), QStringLiteral("4901FF"));
-    // The second message is cut inside its first byte; a control byte 03 is shown, not obeyed.
-    link.answer(QStringLiteral("0902"), QStringLiteral("49020131033233490202"
-                                                       "3"));
-    Service09 service09;
-    service09.readVehicleInfo(link);
-    EXPECT_EQ(service09.vin(), QStringLiteral("1\\x0323"));
+// A VIN is read whole or not at all: all 17 characters, or every message of the vehicle's count.
+TEST(VehicleInfo, VinFragmentsAreNotRead) {
+    const QString whole = QStringLiteral("49020100000031"
+                                         "49020247314A43"
+                                         "49020335343434"
+                                         "49020452373235"
+                                         "49020532333637");
+    const struct {
+        const char* count; // the answer to 0901; null: unanswered
+        QString vin;
+    } cases[] = {
+        {"490105", whole.left(37)}, // cut after seven characters
+        {"4901FF", "49020131033233490202"
+                   "3"},                               // cut inside the second message
+        {"490105", whole.left(28) + whole.mid(56)},    // messages 3 and 4 lost
+        {nullptr, whole.left(28) + whole.mid(56)},     // the same, counted from the answer
+        {"490105", whole.left(56) + "49020632333637"}, // a message numbered 6 in place of 5
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.vin.toStdString());
+        ScriptedLink link;
+        if (c.count)
+            link.answer(QStringLiteral("0901"), QString::fromLatin1(c.count));
+        link.answer(QStringLiteral("0902"), c.vin);
+        Service09 service09;
+        service09.readVehicleInfo(link, true);
+        EXPECT_EQ(service09.vinState(), Service09::ItemState::NotAnswered);
+        EXPECT_EQ(service09.vin(), QStringLiteral("N/A"));
+    }
 }
 
 TEST(VehicleInfo, CalibrationIdsTakeFourMessagesEach) {

@@ -111,8 +111,14 @@ TEST(CanAnswer, CodesOfSeveralUnitsAndInterleavedFrames) {
     // A unit without codes adds its empty frame, which gives no code.
     EXPECT_EQ(clean("7E8 04 43 01 01 33\r7E9 02 43 00\r\r>"),
               QStringLiteral("43013300000000 43000000000000").remove(' '));
-    // A count larger than the codes sent is held to what arrived.
-    EXPECT_EQ(storedCodes("43 05 01 33\r\r>"), QStringList({"P0133"}));
+    // A message short of the codes its count announces is not read, whatever the other units
+    // sent.
+    for (const char* shortOfCount :
+         {"43 05 01 33\r\r>", "43 02 01\r\r>", "43\r\r>", "43 05 01 33 01 71\r\r>",
+          "7E8 04 43 01 01 33\r7E9 03 43 02 07\r\r>"}) {
+        SCOPED_TRACE(shortOfCount);
+        EXPECT_EQ(storedCodes(shortOfCount), QStringList({"not read"}));
+    }
 }
 
 TEST(CanAnswer, VinInOneMessageBecomesFiveNumberedMessages) {
@@ -155,8 +161,8 @@ TEST(CanAnswer, FramesThatCannotBePlacedAreLeftOut) {
     EXPECT_EQ(clean("7E8 21 03 00 00 00 00 00 00\r7E9 04 43 01 07 00\r\r>"),
               QStringLiteral("43070000000000"));
     EXPECT_EQ(clean("0: 43 03 01 33 01 71\r\r>"), QStringLiteral("0: 43 03 01 33 01 71"));
-    // A cut-off long message gives what arrived, as an ISO answer cut short does.
-    EXPECT_EQ(storedCodes("7E8 10 08 43 03 01 33 01 71\r\r>"), QStringList({"P0133", "P0171"}));
+    // A cut-off long message is not read, as an ISO answer cut short is not.
+    EXPECT_EQ(storedCodes("7E8 10 08 43 03 01 33 01 71\r\r>"), QStringList({"not read"}));
 }
 
 TEST(CanAnswer, ProtocolNumbersOfCan) {

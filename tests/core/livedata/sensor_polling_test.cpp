@@ -99,6 +99,19 @@ TEST_F(LiveDataTest, TableCycleAsksEveryMonitoredSensorOnceAndKeepsEveryText) {
     EXPECT_EQ(link.sent().size(), sent);
 }
 
+TEST_F(LiveDataTest, AnAnswerThatIsNoNumberIsAnErrorAndTheCycleGoesOn) {
+    buildSensorLists(data.lists, catalogue, supportedSet({0x05, 0x0C, 0x0D}));
+    link.answer("0105", "4105ZZ");
+    link.answer("010C", "410C118C");
+    link.answer("010D", "410D!");
+    EXPECT_TRUE(polling.runCycle(int(SensorTab::Table), stop));
+    EXPECT_EQ(link.sent(), (QStringList{"0105", "010C", "010D"}));
+    const SensorList& monitored = data.lists.MonitoredSensors;
+    EXPECT_EQ(monitored[0].entry->valueText, const_str::Error);
+    EXPECT_EQ(monitored[1].entry->valueText, " 1123");
+    EXPECT_EQ(monitored[2].entry->valueText, const_str::Error);
+}
+
 TEST_F(LiveDataTest, AStopLeavesTheRestOfTheCycleUntouched) {
     buildSensorLists(data.lists, catalogue, supportedSet({0x05, 0x0C}));
     stop.request();

@@ -1,7 +1,7 @@
-#include "core/j1979/hex_conversions.h"
 #include "core/j1979/sensor_catalogue.h"
 #include "core/link/elm_exchange.h"
 #include "core/link/serial_channel.h"
+#include "core/link/serial_port_error.h"
 #include "core/link/stop_signal.h"
 #include "core/livedata/live_data.h"
 #include "core/livedata/sensor_polling.h"
@@ -183,18 +183,28 @@ TEST(SensorThread, GraphWithoutSensorsEndsAfterOneEmptyCycle) {
     EXPECT_FALSE(worker.error);
 }
 
+// A serial device that has gone away until it is plugged in again.
+struct UnpluggedLink : ScriptedLink {
+    bool unplugged = true;
+    LinkAnswer exchange(const QString& command) override {
+        if (unplugged)
+            throw SerialPortError(QStringLiteral("device gone"));
+        return ScriptedLink::exchange(command);
+    }
+};
+
 TEST(SensorThread, WhatTheWorkerThrowsEndsPollingAndReachesTheStartingThread) {
-    ScriptedLink link;
-    link.answer("010C", "410CZZ10"); // no hexadecimal number
+    UnpluggedLink link;
+    link.answer("010C", "410C0010");
     Worker worker(link);
     buildSensorLists(worker.data.lists, buildPidCatalogue(), supportedSet({0x0C}));
     worker.thread.startPolling();
     worker.runUntilEnded();
     EXPECT_EQ(worker.terminations, 1);
     ASSERT_TRUE(worker.error);
-    EXPECT_THROW(std::rethrow_exception(worker.error), HexConversionError);
+    EXPECT_THROW(std::rethrow_exception(worker.error), SerialPortError);
     // Polling can start again.
-    link.answer("010C", "410C0010");
+    link.unplugged = false;
     EXPECT_TRUE(worker.thread.startPolling());
     worker.runUntilHandOffs(3);
     worker.thread.stopPollingAndWait();

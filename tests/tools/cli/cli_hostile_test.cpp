@@ -60,6 +60,33 @@ TEST_F(HostileCli, AnswersReachTheTerminalWithTheirControlCharactersShown) {
     }
 }
 
+// A cut or garbled answer is no result: no invented code, no VIN fragment, and a garbled sample
+// is one "Error" of a watch that goes on.
+TEST_F(HostileCli, CutAndGarbledAnswersAreNotReadAndAWatchGoesOn) {
+    PtyElm::Config config;
+    config.vehicle = [] { return std::make_unique<GarblingVehicle>(); };
+    elm = std::make_unique<PtyElm>(config);
+    elm->start();
+    const QString port = elm->slavePath();
+
+    const CliRun dtc = runTool({"--port", port, "dtc"});
+    EXPECT_EQ(dtc.code, 1) << dtc.out.toStdString();
+    EXPECT_TRUE(dtc.err.contains("stored codes: no valid answer to 03")) << dtc.err.toStdString();
+    EXPECT_EQ(dtc.outLines().mid(0, 3),
+              QStringList({"Stored DTCs:", "Trouble codes could not be read", "Pending DTCs:"}));
+
+    const CliRun vin = runTool({"--port", port, "vin"});
+    EXPECT_EQ(vin.code, 1);
+    EXPECT_EQ(vin.outLines().value(0), "VIN: N/A");
+
+    const CliRun watch = runTool({"--port", port, "watch", "0C", "--count", "3"});
+    EXPECT_EQ(watch.code, 1) << watch.err.toStdString();
+    const QStringList lines = watch.outLines();
+    ASSERT_EQ(lines.size(), 4) << watch.out.toStdString();
+    for (const QString& line : lines.mid(1))
+        EXPECT_TRUE(line.endsWith("\tError")) << line.toStdString();
+}
+
 TEST_F(HostileCli, ALogThatCannotBeWrittenIsToldOnceAndTheResultStands) {
     if (!QFile::exists("/dev/full"))
         GTEST_SKIP() << "no /dev/full";
