@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// English names of the standardised monitor and test IDs of on-board monitoring (service 06).
+// Plain English for now: the translation catalogues come with the page that shows them.
+namespace monitor_names {
+
+// "Catalyst monitor bank 1", "Misfire cylinder 3 data", "Supported monitors 21-40", a
+// manufacturer's monitor (E1..FF) as "Manufacturer monitor E1", any other as "Monitor 9A".
+QString monitorName(int mid);
+
+// The standardised tests 01..0C, a manufacturer's test (80..FF) as "Manufacturer test 85", any
+// other as "Test 1F".
+QString testName(int tid);
+
+} // namespace monitor_names
