@@ -129,6 +129,8 @@ void ConnectionSequence::addLine(const QString& text, ConnectionView::Mark mark)
 }
 
 void ConnectionSequence::addStepLine(const QString& label, const StepOutcome& outcome) {
+    if (stopped())
+        return; // cut short: neither passed nor failed
     switch (outcome.result) {
     case StepOutcome::Read:
         addLine(label, ConnectionView::Mark::Ok);
@@ -167,6 +169,8 @@ bool ConnectionSequence::initializeConnection() {
     m_view.setElmLed(false);
     m_view.setEcuLed(false);
     m_view.updateWindow(false);
+    // Silence is an answer while the interface is searched for.
+    link.declareLostAfterUnanswered(false);
 
     bool ok = runPortLoop();
     if (ok)
@@ -186,7 +190,9 @@ bool ConnectionSequence::initializeConnection() {
         ok = setUpProtocolSearch();
 
     // This stage reports in every case, so a failed sequence always ends with a verdict line.
-    if (ok) {
+    if (stopped()) {
+        ok = false;
+    } else if (ok) {
         addLine(const_str::InterfaceReady, true);
     } else {
         addLine(const_str::InterfaceNotResponding, false);
@@ -196,10 +202,23 @@ bool ConnectionSequence::initializeConnection() {
 
     if (ok)
         ok = checkEcu();
-    if (ok)
+    if (ok) {
+        // From here an interface that stops answering has gone, as one that hung up.
+        link.declareLostAfterUnanswered(true);
         readServices();
+    }
+    if (stopped()) {
+        ok = false;
+        link.declareLostAfterUnanswered(false);
+        addLine(const_str::ConnectionStopped, ConnectionView::Mark::Info);
+        m_view.updateLog();
+    }
     m_context.connection.setConnected(ok);
     return ok;
+}
+
+bool ConnectionSequence::stopped() const {
+    return m_context.link.stopRequested();
 }
 
 bool ConnectionSequence::openCurrentPort(const QString& name) {
@@ -221,6 +240,8 @@ bool ConnectionSequence::openCurrentPort(const QString& name) {
 
 bool ConnectionSequence::resetInterface() {
     const ElmReply result = elmReset(m_context.link);
+    if (stopped())
+        return false;
     const bool answered = result.has_value();
     addLine(joined(const_str::ResponseFromInterface, result.value_or(const_str::Error)), answered);
     m_view.setElmLed(answered);
@@ -281,11 +302,13 @@ bool ConnectionSequence::runPortLoop() {
         }
         m_view.updateLog();
         ++index;
-    } while (autoDetect && index < ports.size() && !interfaceAnswered);
+    } while (autoDetect && index < ports.size() && !interfaceAnswered && !stopped());
     return verdict;
 }
 
 bool ConnectionSequence::configureStage(const QString& label, const ElmReply& result) {
+    if (stopped())
+        return false; // cut short: neither passed nor failed
     const bool ok = result.has_value();
     addLine(joined(label, result.value_or(const_str::Error)), ok);
     m_view.updateLog();
@@ -296,6 +319,8 @@ bool ConnectionSequence::checkEcu() {
     ElmExchange& link = m_context.link;
     if (checkEcuConnection(link))
         return true;
+    if (stopped())
+        return false;
     // The answer itself tells the user why: "NO DATA", "UNABLE TO CONNECT" or no answer at all.
     addLine(link.exchange(QStringLiteral("0100")).value_or(const_str::Error), false);
     m_view.setEcuLed(false);
@@ -406,6 +431,7 @@ void ConnectionSequence::readProtocol() {
 void ConnectionSequence::disconnect() {
     forgetVehicle();
     ElmExchange& link = m_context.link;
+    link.declareLostAfterUnanswered(false);
     if (channelOpen()) {
         try {
             elmReset(link);
@@ -438,6 +464,7 @@ void ConnectionSequence::disconnect() {
 void ConnectionSequence::connectionLost(const QString& reason) {
     forgetVehicle();
     ElmExchange& link = m_context.link;
+    link.declareLostAfterUnanswered(false);
     link.logEvent(QStringLiteral(" - Connection lost: ") + reason);
     link.setCanLayout(false);
     if (m_context.comPort)

@@ -18,7 +18,9 @@ struct StepOutcome {
 // checking the control unit and reading everything the pages show. Its outcome is the context's
 // connection state. Runs on the thread that owns the link; the polling worker must be stopped.
 // Errors of the serial device (other than a port that does not open) and of number conversion
-// are thrown and end the sequence where they occur; noCommunication is then true.
+// are thrown and end the sequence where they occur; noCommunication is then true. A stop raised
+// on the link's stop signal ends it after the exchange in progress, with the line "Connection
+// stopped" and no verdict for the step it cut short.
 class ConnectionSequence {
 public:
     ConnectionSequence(ProgramContext& context, ConnectionView& view);
@@ -57,6 +59,8 @@ private:
     void readProtocol();
     void readServices();
     bool channelOpen() const;
+    // The front end asked the link to stop: the sequence ends after the exchange in progress.
+    bool stopped() const;
     // What was read of the last vehicle, in the context and in the view, goes back to not read.
     void forgetVehicle();
     void showNotConnected();

@@ -41,6 +41,7 @@ CONST_STR(StepFailed, "failed")
 CONST_STR(StepNotSupported, "not supported by this vehicle")
 CONST_STR(NoAnswer, "no answer")
 CONST_STR(DemoNoPort, "Demo-Mode: no port opened")
+CONST_STR(ConnectionStopped, "Connection stopped")
 
 // link/ elm327 (init-Status lines only an ELM327 interface gets)
 CONST_STR(AutomaticProtocolSearch, "Automatic protocol search")

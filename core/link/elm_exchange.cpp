@@ -8,8 +8,15 @@
 #include "core/link/simulated_channel.h"
 #include "core/link/stop_signal.h"
 
+#include <QScopeGuard>
+#include <QThread>
 #include <algorithm>
 #include <chrono>
+#include <stdexcept>
+
+namespace {
+constexpr int kWaitHookSliceMs = 50;
+}
 
 ElmExchange::ElmExchange(SerialChannel* channel) : m_channel(channel) {}
 
@@ -30,6 +37,23 @@ void ElmExchange::setStopSignal(const StopSignal* signal) {
     m_stop = signal;
 }
 
+bool ElmExchange::stopRequested() const {
+    const StopSignal* stop = m_stop;
+    return stop != nullptr && stop->requested();
+}
+
+void ElmExchange::declareLostAfterUnanswered(bool on) {
+    std::lock_guard lock(m_exchangeMutex);
+    m_declareLost = on;
+    m_unanswered = 0;
+}
+
+void ElmExchange::setWaitHook(std::function<void()> hook) {
+    std::lock_guard lock(m_exchangeMutex);
+    m_waitHook = std::move(hook);
+    m_waitHookThread = m_waitHook ? QThread::currentThread() : nullptr;
+}
+
 bool ElmExchange::channelReady() const {
     return m_demoMode || (m_channel != nullptr && m_channel->isOpen());
 }
@@ -40,6 +64,10 @@ void ElmExchange::setDeviceLostHandler(std::function<void(const QString&)> handl
 }
 
 LinkAnswer ElmExchange::exchange(const QString& command) {
+    // The lock is not recursive: an exchange from inside the wait of another would wait for
+    // itself for ever.
+    if (m_inWaitHook && QThread::currentThread() == m_waitHookThread)
+        throw std::logic_error("An exchange was started while another waits for its answer.");
     std::lock_guard lock(m_exchangeMutex);
     const StopSignal* stop = m_stop;
     if (stop != nullptr && stop->requested())
@@ -82,7 +110,25 @@ LinkAnswer ElmExchange::transfer(const Route& route, const QString& command) {
     const LinkAnswer answer = readAnswer(route);
     if (route.canLayout && command == QLatin1String("0100"))
         m_service01Units = m_lastMessages;
+    countAnswer(route, answer);
     return answer;
+}
+
+void ElmExchange::countAnswer(const Route& route, const LinkAnswer& answer) {
+    if (!m_declareLost || route.channel == &m_simulated)
+        return;
+    if (answer) {
+        m_unanswered = 0;
+        return;
+    }
+    // A stopped exchange says nothing about the interface.
+    if (route.stop != nullptr && route.stop->requested())
+        return;
+    if (++m_unanswered < kUnansweredLimit)
+        return;
+    m_unanswered = 0;
+    throw SerialPortError(QStringLiteral("The interface has not answered %1 requests in a row.")
+                              .arg(kUnansweredLimit));
 }
 
 void ElmExchange::setCanLayout(bool on) {
@@ -132,11 +178,15 @@ LinkAnswer ElmExchange::readAnswer(const Route& route) {
 QByteArray ElmExchange::readSerialAnswer(SerialChannel& channel, const StopSignal* stop,
                                          Deadline deadline) {
     QByteArray buffer;
+    const Deadline streamEnd = deadlineIn(kStreamLimitInSilenceTimes * m_silenceTimeoutMs);
     for (;;) {
         if (hasPassed(deadline))
             break; // as silence: what came is no whole answer
-        const SerialChannel::WaitOutcome outcome =
-            channel.waitForDataOrStop(waitTime(deadline), stop);
+        if (hasPassed(streamEnd)) {
+            interruptStream(channel);
+            return {};
+        }
+        const SerialChannel::WaitOutcome outcome = waitForData(channel, waitTime(deadline), stop);
         if (outcome == SerialChannel::WaitOutcome::Stopped) {
             // What has come of the answer stays queued: the next exchange reads on to its prompt.
             m_outstandingOn = &channel;
@@ -147,14 +197,42 @@ QByteArray ElmExchange::readSerialAnswer(SerialChannel& channel, const StopSigna
         const qsizetype before = buffer.size();
         buffer += channel.readUpTo(m_maxAnswerBytes - before);
         // Only the new bytes are searched, so a long answer costs time in proportion to its size.
-        if (buffer.indexOf('>', before) >= 0 || buffer.size() >= m_maxAnswerBytes)
+        if (buffer.indexOf('>', before) >= 0)
             break;
+        if (buffer.size() >= m_maxAnswerBytes) {
+            interruptStream(channel);
+            return {};
+        }
     }
     // Whatever follows the prompt belongs to no question we asked. Most answers leave nothing
     // behind, and the purge wakes the other end of the line, so it is made only when needed.
     if (channel.receivedCount() > 0)
         channel.purge();
     return buffer;
+}
+
+SerialChannel::WaitOutcome ElmExchange::waitForData(SerialChannel& channel, int timeoutMs,
+                                                    const StopSignal* stop) {
+    if (!m_waitHook || QThread::currentThread() != m_waitHookThread)
+        return channel.waitForDataOrStop(timeoutMs, stop);
+    const Deadline end = deadlineIn(timeoutMs);
+    for (;;) {
+        const SerialChannel::WaitOutcome outcome =
+            channel.waitForDataOrStop(std::min(msUntil(end), kWaitHookSliceMs), stop);
+        if (outcome != SerialChannel::WaitOutcome::Silence || hasPassed(end))
+            return outcome;
+        m_inWaitHook = true;
+        const auto leave = qScopeGuard([this] { m_inWaitHook = false; });
+        m_waitHook();
+    }
+}
+
+void ElmExchange::interruptStream(SerialChannel& channel) {
+    logEvent(QStringLiteral(" - The interface keeps sending without end"));
+    // Any character ends an ELM327's monitoring; what it prints up to its prompt then is dropped
+    // at the start of the next exchange.
+    channel.write("\r");
+    m_outstandingOn = &channel;
 }
 
 void ElmExchange::finishAbortedAnswer(const Route& route) {
@@ -167,7 +245,7 @@ void ElmExchange::finishAbortedAnswer(const Route& route) {
         const int left = waitTime(deadline);
         if (left <= 0)
             break;
-        const SerialChannel::WaitOutcome outcome = channel.waitForDataOrStop(left, route.stop);
+        const SerialChannel::WaitOutcome outcome = waitForData(channel, left, route.stop);
         if (outcome == SerialChannel::WaitOutcome::Stopped)
             return; // still outstanding; the next exchange tries again
         if (outcome == SerialChannel::WaitOutcome::Silence ||

@@ -13,6 +13,7 @@
 #include <functional>
 #include <mutex>
 
+class QThread;
 class SerialChannel;
 class StopSignal;
 
@@ -22,12 +23,18 @@ class StopSignal;
 // and the polling thread can never interleave their commands.
 //
 // The read of an answer ends at the prompt, after 2.5 s of silence, at the stop signal, or when
-// the answer has grown to a size no interface chip sends (an adapter that babbles without a
-// prompt). It never counts wake-ups: on a slow line every byte can be one.
+// the interface keeps sending without a prompt (an ELM327 left monitoring the bus, a clone
+// printing bus traffic, line noise): after four silence times in all (10 s; at 9600 baud ten
+// times more than any answer a chip sends), or once the answer has grown to a size no chip
+// sends. It never counts wake-ups: on a slow line every byte can be one.
 class ElmExchange : public CommandLink {
 public:
     static constexpr int kSilenceTimeoutMs = 2500;
+    static constexpr int kStreamLimitInSilenceTimes = 4;
     static constexpr qsizetype kMaxAnswerBytes = 64 * 1024;
+    // An interface that leaves this many requests in a row without an answer is gone, once
+    // declareLostAfterUnanswered has been switched on.
+    static constexpr int kUnansweredLimit = 3;
 
     explicit ElmExchange(SerialChannel* channel = nullptr);
 
@@ -83,6 +90,18 @@ public:
 
     // Any thread, at any time; the exchange in progress reads it once. See CommandLink.
     void setStopSignal(const StopSignal* signal) override;
+    bool stopRequested() const;
+
+    // While on, an open device that leaves kUnansweredLimit requests in a row without an answer
+    // (silence, or sending without end) is lost as a hung-up one is: the device-lost handler is
+    // told and the exchange throws SerialPortError. Switched on once a connection stands; off
+    // while the interface is searched for, where silence is an answer.
+    void declareLostAfterUnanswered(bool on);
+
+    // Called about every 50 ms while an exchange waits for its answer, on the thread that set
+    // it and only there (the window keeps painting and takes a Disconnect click); never with an
+    // exchange of its own. Null: none.
+    void setWaitHook(std::function<void()> hook);
 
     // Read limits; tests and benchmarks shorten them.
     void setSilenceTimeout(int ms) { m_silenceTimeoutMs = ms; }
@@ -106,6 +125,10 @@ private:
     void sendCommand(const Route& route, const QString& command);
     LinkAnswer readAnswer(const Route& route);
     QByteArray readSerialAnswer(SerialChannel& channel, const StopSignal* stop, Deadline deadline);
+    SerialChannel::WaitOutcome waitForData(SerialChannel& channel, int timeoutMs,
+                                           const StopSignal* stop);
+    void interruptStream(SerialChannel& channel);
+    void countAnswer(const Route& route, const LinkAnswer& answer);
     void finishAbortedAnswer(const Route& route);
     int waitTime(Deadline deadline) const;
     static SerialChannel& requireChannel(const Route& route);
@@ -136,4 +159,9 @@ private:
     int m_silenceTimeoutMs = kSilenceTimeoutMs;
     qsizetype m_maxAnswerBytes = kMaxAnswerBytes;
     int m_exchangeTimeLimitMs = 0;
+    std::atomic<bool> m_declareLost{false};
+    int m_unanswered = 0; // requests in a row the open device left without an answer
+    std::function<void()> m_waitHook;
+    std::atomic<const QThread*> m_waitHookThread{nullptr};
+    std::atomic<bool> m_inWaitHook{false};
 };

@@ -80,11 +80,101 @@ TEST_F(exchange, ReadIsBoundedBySilenceAndSizeNeverByWakeUps) {
         channel.reply({QByteArray(1, byte)});
     EXPECT_EQ(link.exchange("0100"), expected);
 
-    // An adapter that babbles without a prompt ends at the size cap.
-    channel.waits = 0;
-    channel.babble("4");
-    EXPECT_EQ(link.exchange("0100"), std::nullopt);
-    EXPECT_EQ(channel.waits, ElmExchange::kMaxAnswerBytes);
+    // An adapter that babbles without a prompt ends at the size cap, unless its time is up
+    // before (four silence times): either way it is interrupted with a carriage return.
+    for (const int silenceMs : {60'000, 10}) {
+        link.setSilenceTimeout(silenceMs);
+        channel.waits = 0;
+        channel.written.clear();
+        channel.babble("4");
+        EXPECT_EQ(link.exchange("0100"), std::nullopt);
+        EXPECT_EQ(channel.written, QList<QByteArray>({"0100\r", "\r"}));
+        if (silenceMs > 10) {
+            EXPECT_EQ(channel.waits, ElmExchange::kMaxAnswerBytes);
+        }
+    }
+    // What the interrupted interface prints up to its prompt is no part of the next answer.
+    channel.babble({});
+    channel.reply({"STOPPED\r>", "41 0C 1A F8\r>"});
+    EXPECT_EQ(link.exchange("010C"), "410C1AF8");
+}
+
+// Whether an open device that leaves requests unanswered is declared lost, and when.
+TEST(UnansweredRequests, ThreeInARowLoseTheDeviceAsAHangUpDoes) {
+    struct Case {
+        const char* name;
+        bool declare;
+        QList<QByteArray> replies; // per request; empty: silence
+        int lostAt;                // the request (from 1) that throws; 0: none
+    } cases[] = {
+        {"three silent", true, {{}, {}, {}}, 3},
+        {"an answer starts the count again", true, {{}, {}, "NO DATA\r>", {}, {}, {}}, 6},
+        {"a cut answer is no answer", true, {"41 0C", {}, "41 0C 1A"}, 3},
+        {"not declared while the interface is searched for", false, {{}, {}, {}, {}}, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScriptedChannel channel;
+        ElmExchange link(&channel);
+        link.setSilenceTimeout(5);
+        link.declareLostAfterUnanswered(c.declare);
+        QStringList lost;
+        link.setDeviceLostHandler([&lost](const QString& reason) { lost << reason; });
+        int thrownAt = 0;
+        for (int i = 0; i < c.replies.size() && thrownAt == 0; ++i) {
+            if (!c.replies[i].isEmpty())
+                channel.reply({c.replies[i]});
+            try {
+                link.exchange("010C");
+            } catch (const SerialPortError&) {
+                thrownAt = i + 1;
+            }
+        }
+        EXPECT_EQ(thrownAt, c.lostAt);
+        EXPECT_EQ(lost, c.lostAt
+                            ? QStringList{"The interface has not answered 3 requests in a row."}
+                            : QStringList{});
+    }
+
+    // A stopped exchange says nothing about the interface.
+    StoppingChannel channel;
+    ElmExchange link(&channel);
+    StopSignal stop;
+    channel.stop = &stop;
+    channel.stopAfterWaits = 0;
+    link.setStopSignal(&stop);
+    link.declareLostAfterUnanswered(true);
+    for (int i = 0; i < 5; ++i) {
+        stop.reset();
+        EXPECT_NO_THROW(link.exchange("010C"));
+    }
+}
+
+TEST(ExchangeWaitHook, RunsWhileTheSettingThreadWaitsAndRefusesAnExchangeOfItsOwn) {
+    ScriptedChannel channel;
+    ElmExchange link(&channel);
+    link.setSilenceTimeout(200);
+    int calls = 0;
+    bool nestedRefused = false;
+    link.setWaitHook([&] {
+        if (++calls == 1) {
+            try {
+                link.exchange("ATI");
+            } catch (const std::logic_error&) {
+                nestedRefused = true;
+            }
+        }
+    });
+    EXPECT_EQ(link.exchange("0100"), std::nullopt); // silence: the hook ran meanwhile
+    EXPECT_GE(calls, 1);
+    EXPECT_TRUE(nestedRefused);
+    EXPECT_EQ(channel.written, QList<QByteArray>({"0100\r"}));
+
+    // Another thread's exchange waits without it.
+    calls = 0;
+    std::thread other([&link] { link.exchange("0100"); });
+    other.join();
+    EXPECT_EQ(calls, 0);
 }
 
 TEST(ExchangeStop, EndsTheExchangeInProgressAndSendsNothingAfterwards) {

@@ -136,6 +136,20 @@ TEST_F(PtyCli, SilentVehiclePrintsNoValueItDidNotSend) {
     EXPECT_TRUE(forced.json()["error"].toString().contains("no valid answer to 0902"));
 }
 
+// An interface that falls silent is gone after three requests without an answer, as one that
+// hung up: a long watch ends with exit 1 instead of waiting out every sample.
+TEST_F(PtyCli, WatchOfAnInterfaceThatFallsSilentEndsAsALostConnection) {
+    const QString port = serve("full");
+    const CliRun probe = runTool({"--port", port, "watch", "0C", "--count", "1"});
+    ASSERT_EQ(probe.code, 0) << probe.err.toStdString();
+    const int connectRequests = elm->requestCount() - 1;
+    const QString muted = serve("full", connectRequests + 2);
+    const CliRun run = runTool({"--port", muted, "watch", "0C", "0D", "--count", "1000"});
+    EXPECT_EQ(run.code, 1);
+    EXPECT_TRUE(run.err.contains("has not answered 3 requests in a row")) << run.err.toStdString();
+    EXPECT_LT(run.outLines().size(), 10) << run.out.toStdString();
+}
+
 // Connected, but the steps that asked the vehicle got nothing: they say so and connect fails.
 TEST_F(PtyCli, ConnectToASilentVehicleMarksItsStepsFailed) {
     const CliRun run = runTool({"--port", serveSilentAfterConnecting(), "connect"});

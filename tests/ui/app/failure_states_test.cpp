@@ -241,7 +241,11 @@ TEST(ShutDown, FreesTheInstanceNameFirstAndResetsWithinOneAnswerTime) {
     run.window->show();
     run.window->close();
 
-    EXPECT_EQ(channel.written, QList<QByteArray>({"ATZ\r"}));
+    // A babble cut off at the answer cap is interrupted with a carriage return; nothing else goes.
+    const QList<QByteArray> reset{"ATZ\r"};
+    const QList<QByteArray> interrupted{"ATZ\r", "\r"};
+    EXPECT_TRUE(channel.written == reset || channel.written == interrupted)
+        << channel.written.size() << " writes";
     EXPECT_TRUE(secondStartIsFirst);
     EXPECT_FALSE(windowShown);
     // The reset's answer is cut off at the answer cap or the time limit, whichever comes first.
