@@ -6,7 +6,8 @@
 #include <QEvent>
 #include <QWidget>
 
-InputPause::InputPause(QWidget* window) : m_window(window) {
+InputPause::InputPause(QWidget* window, QWidget* stillUsable, std::function<void()> closeHeldBack)
+    : m_window(window), m_stillUsable(stillUsable), m_onCloseHeldBack(std::move(closeHeldBack)) {
     QCoreApplication::instance()->installEventFilter(this);
 }
 
@@ -22,10 +23,14 @@ bool InputPause::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Close && watched == m_window) {
         event->ignore();
         m_closeHeldBack = true;
+        if (m_onCloseHeldBack)
+            m_onCloseHeldBack();
         return true;
     }
     if (!isUserInput(*event))
         return false;
     auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget && m_stillUsable && (widget == m_stillUsable || m_stillUsable->isAncestorOf(widget)))
+        return false;
     return widget && m_window && widget->window() == m_window;
 }

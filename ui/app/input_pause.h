@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <functional>
 
 class QWidget;
 
@@ -11,9 +12,12 @@ class QWidget;
 // (a message box) are windows of their own and stay usable. A request to close the window (the
 // window manager's close, Alt+F4) is held back and made again when the pause ends, so that the
 // shut-down never runs inside the handler that waits.
+// One control can be left usable (the Disconnect button while a connection is made), and the
+// waiting handler can be told of a held-back close, so that it ends its wait early.
 class InputPause : public QObject {
 public:
-    explicit InputPause(QWidget* window);
+    explicit InputPause(QWidget* window, QWidget* stillUsable = nullptr,
+                        std::function<void()> closeHeldBack = {});
     ~InputPause() override;
     InputPause(const InputPause&) = delete;
     InputPause& operator=(const InputPause&) = delete;
@@ -23,5 +27,7 @@ protected:
 
 private:
     QPointer<QWidget> m_window;
+    QPointer<QWidget> m_stillUsable;
+    std::function<void()> m_onCloseHeldBack;
     bool m_closeHeldBack = false;
 };

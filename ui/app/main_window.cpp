@@ -4,7 +4,9 @@
 #include "core/connection/session.h"
 #include "core/j1979/monitor_status.h"
 #include "core/link/serial_port.h"
+#include "core/link/stop_signal.h"
 #include "ui/app/caption_bar.h"
+#include "ui/app/connect_run.h"
 #include "ui/app/error_display.h"
 #include "ui/app/frame_edges.h"
 #include "ui/app/input_pause.h"
@@ -29,6 +31,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QTimer>
@@ -39,7 +42,8 @@
 MainWindow::MainWindow(Session& session, Translator& translator, UserNotifier& notifier,
                        QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::FramelessWindowHint), m_session(session),
-      m_context(session.context()), m_translator(translator), m_notifier(notifier) {
+      m_context(session.context()), m_translator(translator), m_notifier(notifier),
+      m_connectStop(std::make_unique<StopSignal>()) {
     setObjectName(QStringLiteral("TfMain"));
     setWindowTitle(QStringLiteral("OBD-II Quorvane"));
     resize(666, 612);
@@ -115,12 +119,32 @@ void MainWindow::wireConnection() {
 }
 
 void MainWindow::onConnectClicked() {
-    const InputPause pause(this);
-    stopPollingAndWait();
-    m_session.connect();
+    connectNow();
+}
+
+void MainWindow::connectNow() {
+    if (m_connecting)
+        return;
+    m_disconnectAsked = false;
+    {
+        const ConnectRun run(this, m_start->disconnectButton(), m_context.link, *m_connectStop);
+        m_connecting = true;
+        const auto done = qScopeGuard([this] { m_connecting = false; });
+        stopPollingAndWait();
+        m_session.connect();
+    }
+    if (m_disconnectAsked)
+        onDisconnectClicked();
 }
 
 void MainWindow::onDisconnectClicked() {
+    if (m_connecting) {
+        // This click came from the wait of the sequence: it ends after the exchange in progress,
+        // and the disconnect follows.
+        m_disconnectAsked = true;
+        m_connectStop->request();
+        return;
+    }
     const InputPause pause(this);
     stopPollingAndWait();
     m_session.disconnect();
@@ -132,8 +156,9 @@ void MainWindow::onDemoModeToggled(bool checked) {
 
 void MainWindow::interfaceLost(const QString& reason) {
     // Disconnect, a new connection or the shut-down may have closed the port meanwhile; then the
-    // loss has been dealt with.
-    if (m_closed || !m_context.comPort || !m_context.comPort->isOpen())
+    // loss has been dealt with. A connection being made has replaced the lost one: a device it
+    // loses itself ends it with an error of its own.
+    if (m_closed || m_connecting || !m_context.comPort || !m_context.comPort->isOpen())
         return;
     const InputPause pause(this);
     stopPollingAndWait();
@@ -149,8 +174,7 @@ void MainWindow::onAutoConnectTimeout() {
     struct RestoreCursor {
         ~RestoreCursor() { QApplication::restoreOverrideCursor(); }
     } restore;
-    const InputPause pause(this);
-    m_session.connect();
+    connectNow();
 }
 
 void MainWindow::setDialogs(QWidget* info, QWidget* dtcSearch, QWidget* reportSettings) {

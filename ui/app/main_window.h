@@ -25,6 +25,7 @@ class QLabel;
 class QStackedWidget;
 class QToolButton;
 class StatusLed;
+class StopSignal;
 class Translator;
 class UserNotifier;
 
@@ -80,6 +81,9 @@ private:
     void wireConnection();
     void onAutoConnectTimeout();
     void onConnectClicked();
+    // The connection sequence, with the window kept alive meanwhile (ConnectRun); a Disconnect
+    // asked for during it is made when it has stopped.
+    void connectNow();
     void onDisconnectClicked();
     void onDemoModeToggled(bool checked);
     void interfaceLost(const QString& reason);
@@ -113,4 +117,7 @@ private:
     QWidget* m_reportSettings = nullptr;
     QWidget* m_helpWindow = nullptr;
     bool m_closed = false;
+    std::unique_ptr<StopSignal> m_connectStop;
+    bool m_connecting = false;
+    bool m_disconnectAsked = false;
 };

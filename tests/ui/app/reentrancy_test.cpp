@@ -103,9 +103,9 @@ struct CloseWatch : QObject {
 
 } // namespace
 
-// The window manager's close (Alt+F4) is no click: while Connect waits it is held back, and the
-// program shuts down after the connection sequence, not inside it.
-TEST(Reentrancy, ACloseWhileConnectWaitsShutsDownAfterIt) {
+// The window manager's close (Alt+F4) is no click: while Connect waits it is held back, stops
+// the connection sequence, and the program shuts down after the sequence, not inside it.
+TEST(Reentrancy, ACloseWhileConnectWaitsStopsItAndShutsDownAfterIt) {
     ProgramRun run;
     run.window->show();
     run.click(QStringLiteral("cbDemoMode"));
@@ -115,6 +115,30 @@ TEST(Reentrancy, ACloseWhileConnectWaitsShutsDownAfterIt) {
     for (int round = 0; round < 1000 && !watch.closed; ++round)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
     ASSERT_TRUE(watch.closed);
-    EXPECT_TRUE(watch.connectedWhenClosed);
+    EXPECT_FALSE(watch.connectedWhenClosed);
+    EXPECT_EQ(run.logLines().last(), "Connection stopped");
     EXPECT_FALSE(run.window->isVisible());
+}
+
+// The one control a connection leaves usable: Disconnect ends the sequence after the exchange in
+// progress (the simulated interface's answer time here), without a failed step, and then
+// disconnects.
+TEST(Reentrancy, DisconnectWhileConnectWaitsStopsTheSequenceAndDisconnects) {
+    ProgramRun run;
+    run.window->show();
+    run.click(QStringLiteral("cbDemoMode"));
+    run.context.link.setDemoDelay(200);
+    auto* disconnect = run.find<QAbstractButton>(QStringLiteral("btnDisconnect"));
+    int clicks = 0;
+    QObject::connect(disconnect, &QAbstractButton::clicked, [&clicks] { ++clicks; });
+    postClick(disconnect);
+    run.click(QStringLiteral("NeuInitialisierenBtn"));
+    EXPECT_EQ(clicks, 1);
+    const QStringList lines = run.logLines();
+    const qsizetype stopped = lines.indexOf("Connection stopped");
+    ASSERT_GE(stopped, 0) << lines.join('\n').toStdString();
+    EXPECT_TRUE(lines.mid(stopped).contains("COM Port closed")) << lines.join('\n').toStdString();
+    EXPECT_TRUE(lines.filter("Error").isEmpty() && lines.filter("failed").isEmpty())
+        << lines.join('\n').toStdString();
+    EXPECT_TRUE(run.context.connection.noCommunication());
 }
