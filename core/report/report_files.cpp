@@ -2,11 +2,11 @@
 
 #include "core/l10n/const_str.h"
 #include "core/settings/data_dirs.h"
+#include "core/settings/file_io.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -36,11 +36,8 @@ QString stylesheetSourcePath() {
 }
 
 void writeFileAtomically(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw ReportError(notWritten(path, file.errorString()));
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        throw ReportError(notWritten(path, file.errorString()));
+    if (const QString reason = saveWhole(path, bytes); !reason.isEmpty())
+        throw ReportError(notWritten(path, reason));
 }
 
 bool writeReportFile(const QString& path, const QByteArray& document) {
