@@ -1,6 +1,11 @@
 #include "core/settings/file_io.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 QString writeWhole(QFileDevice& file, const QByteArray& bytes) {
     qint64 done = 0;
@@ -42,4 +47,30 @@ QString saveWhole(const QString& path, const QByteArray& bytes) {
         return reason;
     }
     return commitSaveFile(file);
+}
+
+std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxBytes) {
+    const QByteArray native = QFile::encodeName(path);
+    struct stat info {};
+    if (::stat(native.constData(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > maxBytes)
+        return std::nullopt;
+    const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    QFile file;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    // One byte more than allowed tells a file that grew since the check.
+    QByteArray bytes = file.read(maxBytes + 1);
+    if (file.error() != QFileDevice::NoError || bytes.size() > maxBytes)
+        return std::nullopt;
+    return bytes;
+}
+
+bool isOtherThanRegularFile(const QString& path) {
+    const QFileInfo info(path);
+    return (info.exists() || info.isSymLink()) && !info.isFile();
 }

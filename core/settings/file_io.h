@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 class QFileDevice;
 class QSaveFile;
@@ -20,3 +21,13 @@ QString commitSaveFile(QSaveFile& file);
 
 // Replaces the file at path with bytes through commitSaveFile(); returns the reason it failed.
 QString saveWhole(const QString& path, const QByteArray& bytes);
+
+// The bytes of a regular file (a link to one will do) of at most maxBytes; nothing for anything
+// else. Whatever is at the path is never read without bound and never blocks the caller: a
+// device or a fifo under an expected name is refused before it is opened, and the open does not
+// wait should one take the file's place in between.
+std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxBytes);
+
+// Whether something other than a regular file, or a link to nothing, stands at the path. A
+// missing path is not.
+bool isOtherThanRegularFile(const QString& path);

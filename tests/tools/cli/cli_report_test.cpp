@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <sys/stat.h>
 
 namespace {
 
@@ -113,6 +114,17 @@ TEST_F(ReportCli, FullDiskKeepsTheEarlierReportAndEndsWithCodeThree) {
     QFile kept(out);
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept.readAll(), bytes);
+}
+
+TEST_F(ReportCli, StylesheetNameHeldByAFifoIsReportedOnceAndTheReportWritten) {
+    const QString dir = test_env::freshDir("cli-fifo");
+    ASSERT_EQ(mkfifo(QFile::encodeName(dir + "/DTCResults.xsl").constData(), 0644), 0);
+    const CliRun run = runTool({"--demo", "report", "--out", dir + "/r.xml"});
+    EXPECT_EQ(run.code, 0) << run.err.toStdString();
+    EXPECT_EQ(run.outLines(), QStringList{dir + "/r.xml"});
+    EXPECT_EQ(run.errLines().filter("DTCResults.xsl"),
+              QStringList{"quorvane-cli: DTCResults.xsl beside the report is not a regular file; "
+                          "it was left alone"});
 }
 
 TEST_F(ReportCli, ToolWritesAPdfWithTheCodes) {
