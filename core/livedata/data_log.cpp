@@ -1,6 +1,7 @@
 #include "core/livedata/data_log.h"
 
 #include "core/l10n/const_str.h"
+#include "core/settings/file_io.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -11,10 +12,17 @@ namespace {
 // with the folder, and the error says so.
 constexpr int kMaxNameAttempts = 1000;
 
-QString fileError(const QFile& file) {
-    return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(file.fileName()),
-                                        file.errorString());
+QString fileError(const QFile& file, const QString& reason) {
+    return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(file.fileName()), reason);
 }
+
+QString fileError(const QFile& file) {
+    return fileError(file, file.errorString());
+}
+
+// Each record goes straight to the file: nothing waits in a buffer for a crash to lose, and a
+// write the disk cuts short is seen at the record it cuts.
+constexpr QIODevice::OpenMode kWriting = QIODevice::WriteOnly | QIODevice::Unbuffered;
 
 } // namespace
 
@@ -42,7 +50,7 @@ QString DataLogWriter::open(const QString& folder, const QDateTime& start,
         m_file.setFileName(QDir(folder).filePath(name));
         // NewOnly fails on an existing name instead of truncating it, with no gap between the
         // test and the creation in which another recording could take the name.
-        if (m_file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        if (m_file.open(kWriting | QIODevice::NewOnly)) {
             writeLine(QStringList{QStringLiteral("Time")} + names);
             return name;
         }
@@ -55,7 +63,7 @@ QString DataLogWriter::open(const QString& folder, const QDateTime& start,
 void DataLogWriter::openFile(const QString& path, const QStringList& names) {
     close();
     m_file.setFileName(path);
-    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    if (!m_file.open(kWriting | QIODevice::Truncate))
         throw DataLogError(fileError(m_file));
     writeLine(QStringList{QStringLiteral("Time")} + names);
 }
@@ -72,9 +80,12 @@ void DataLogWriter::writeLine(const QStringList& fields) {
         line += csvField(field);
     }
     line += QLatin1String("\r\n");
-    const QByteArray bytes = line.toUtf8();
-    if (m_file.write(bytes) != bytes.size() || !m_file.flush())
-        throw DataLogError(fileError(m_file));
+    // A record the disk cuts short is taken back, so the log ends with its last whole record.
+    const qint64 end = m_file.pos();
+    if (const QString reason = writeWhole(m_file, line.toUtf8()); !reason.isEmpty()) {
+        m_file.resize(end);
+        throw DataLogError(fileError(m_file, reason));
+    }
 }
 
 void DataLogWriter::close() {

@@ -23,7 +23,8 @@ private:
 // table refresh (the time and the value of each sensor). Every field is in double quotes with
 // any quote inside doubled, so sensor names with commas ("Catalyst Temperature Bank 1, Sensor 1")
 // and values with decimal commas stay one field each; lines end with CR LF; UTF-8. Each record is
-// flushed as it is written, so a crash or a pulled adapter loses at most the line being written.
+// written whole or not at all and goes to the file at once, so a crash or a pulled adapter loses
+// at most the line being written and a full disk leaves the records before it.
 class DataLogWriter {
 public:
     DataLogWriter() = default;

@@ -1,6 +1,7 @@
 #include "core/livedata/log_span.h"
 
 #include "core/livedata/data_log.h"
+#include "core/settings/file_io.h"
 
 #include <QDir>
 #include <QSaveFile>
@@ -122,7 +123,8 @@ void writeSpanCsv(const QString& path, const LogTable& table, const std::vector<
                 text += QLatin1Char(',');
             text += csvField(field);
         }
-        file.write((text + QLatin1String("\r\n")).toUtf8());
+        // A failure stays with the file and stops the commit below.
+        writeWhole(file, (text + QLatin1String("\r\n")).toUtf8());
     };
     QStringList header{table.clockTime ? QStringLiteral("Time") : QStringLiteral("Time (s)")};
     for (int s : chosen)
@@ -145,6 +147,6 @@ void writeSpanCsv(const QString& path, const LogTable& table, const std::vector<
         }
         line(fields);
     }
-    if (!file.commit())
-        throw LogReadError(QStringLiteral("%1: %2").arg(shown, file.errorString()));
+    if (const QString reason = commitSaveFile(file); !reason.isEmpty())
+        throw LogReadError(QStringLiteral("%1: %2").arg(shown, reason));
 }

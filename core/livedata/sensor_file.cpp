@@ -1,9 +1,9 @@
 #include "core/livedata/sensor_file.h"
 
 #include "core/l10n/const_str.h"
+#include "core/settings/file_io.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QSet>
 
 namespace {
@@ -75,10 +75,6 @@ QStringList readSensorFile(const QString& path) {
 }
 
 void writeSensorFile(const QString& path, const QStringList& pidCodes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        fail(const_str::FileNotWritten.arg(path, file.errorString()));
-    const QByteArray bytes = formatSensorFile(pidCodes);
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        fail(const_str::FileNotWritten.arg(path, file.errorString()));
+    if (const QString reason = saveWhole(path, formatSensorFile(pidCodes)); !reason.isEmpty())
+        fail(const_str::FileNotWritten.arg(path, reason));
 }

@@ -1,11 +1,11 @@
 #include "core/livedata/terminal_transcript.h"
 
 #include "core/l10n/const_str.h"
+#include "core/settings/file_io.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QLocale>
-#include <QSaveFile>
 
 namespace terminal_transcript {
 
@@ -37,10 +37,9 @@ void save(const QString& path, const QStringList& lines) {
     QByteArray bytes;
     for (const QString& line : lines)
         bytes += line.toUtf8() + "\r\n";
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    if (const QString reason = saveWhole(path, bytes); !reason.isEmpty())
         throw TranscriptError(
-            const_str::FileNotWritten.arg(QDir::toNativeSeparators(path), file.errorString()));
+            const_str::FileNotWritten.arg(QDir::toNativeSeparators(path), reason));
 }
 
 } // namespace terminal_transcript

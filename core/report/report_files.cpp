@@ -2,13 +2,15 @@
 
 #include "core/l10n/const_str.h"
 #include "core/settings/data_dirs.h"
+#include "core/settings/file_io.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
+
+// The stylesheet we ship is under 10 KiB; anything much larger under its name is not ours.
+constexpr qint64 kStylesheetMaxBytes = 256 * 1024;
 
 QString notWritten(const QString& path, const QString& reason) {
     return const_str::FileNotWritten.arg(QDir::toNativeSeparators(path), reason);
@@ -36,36 +38,32 @@ QString stylesheetSourcePath() {
 }
 
 void writeFileAtomically(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw ReportError(notWritten(path, file.errorString()));
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        throw ReportError(notWritten(path, file.errorString()));
+    if (const QString reason = saveWhole(path, bytes); !reason.isEmpty())
+        throw ReportError(notWritten(path, reason));
 }
 
-bool writeReportFile(const QString& path, const QByteArray& document) {
+StylesheetPlacement writeReportFile(const QString& path, const QByteArray& document) {
     writeFileAtomically(path, document);
     return placeStylesheet(QFileInfo(path).absolutePath());
 }
 
-bool placeStylesheet(const QString& dir) {
+StylesheetPlacement placeStylesheet(const QString& dir) {
     const QFileInfo source(stylesheetSourcePath());
-    const QFileInfo target(dir + QLatin1Char('/') + QLatin1String(kReportStylesheet));
+    const QString target = dir + QLatin1Char('/') + QLatin1String(kReportStylesheet);
+    // A fifo there would block the open for good and a device would never end; neither is ours
+    // to replace.
+    if (isOtherThanRegularFile(target))
+        return StylesheetPlacement::NotRegularFile;
     // Running from the program directory, reports/ holds the staged stylesheet itself.
-    if (target.exists() && target.canonicalFilePath() == source.canonicalFilePath())
-        return true;
-    QFile in(source.filePath());
-    if (!in.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray stylesheet = in.readAll();
-    QFile existing(target.filePath());
-    if (existing.open(QIODevice::ReadOnly) && existing.readAll() == stylesheet)
-        return true;
-    existing.close();
-    try {
-        writeFileAtomically(target.filePath(), stylesheet);
-    } catch (const ReportError&) {
-        return false;
-    }
-    return true;
+    if (QFileInfo::exists(target) &&
+        QFileInfo(target).canonicalFilePath() == source.canonicalFilePath())
+        return StylesheetPlacement::Placed;
+    const std::optional<QByteArray> stylesheet =
+        readRegularFile(source.filePath(), kStylesheetMaxBytes);
+    if (!stylesheet)
+        return StylesheetPlacement::NotPlaced;
+    if (readRegularFile(target, kStylesheetMaxBytes) == stylesheet)
+        return StylesheetPlacement::Placed;
+    return saveWhole(target, *stylesheet).isEmpty() ? StylesheetPlacement::Placed
+                                                    : StylesheetPlacement::NotPlaced;
 }

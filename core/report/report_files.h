@@ -32,15 +32,21 @@ QString previewReportPath();
 // The stylesheet staged beside the program (reports/DTCResults.xsl of the program directory).
 QString stylesheetSourcePath();
 
+// Whether the stylesheet is beside a document. The document is complete without it.
+enum class StylesheetPlacement {
+    Placed,
+    NotPlaced,      // the program's stylesheet is missing, or the copy failed
+    NotRegularFile, // something else (a fifo, a device, a link to either) has its name; left alone
+};
+
 // Replaces the file atomically with the document (nothing half-written is ever left under the
 // name) and places the stylesheet beside it. Throws ReportError naming the file when it cannot be
-// written. Returns whether the stylesheet is now beside the document.
-bool writeReportFile(const QString& path, const QByteArray& document);
+// written.
+StylesheetPlacement writeReportFile(const QString& path, const QByteArray& document);
 
 // Puts the program's stylesheet into dir, replacing one that differs (an earlier version's), so a
-// document there opens by itself in a browser. False when the program's stylesheet is missing or
-// the copy fails; the document is complete without it.
-bool placeStylesheet(const QString& dir);
+// document there opens by itself in a browser.
+StylesheetPlacement placeStylesheet(const QString& dir);
 
 // Writes any file of a report (HTML, a copy) atomically; throws ReportError naming it.
 void writeFileAtomically(const QString& path, const QByteArray& bytes);

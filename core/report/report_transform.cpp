@@ -2,9 +2,9 @@
 
 #include "core/l10n/const_str.h"
 #include "core/report/report_files.h"
+#include "core/settings/file_io.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -126,10 +126,7 @@ ReportHtml failure(const ErrorSink& sink) {
 }
 
 std::optional<QByteArray> readSmallFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileSize)
-        return std::nullopt;
-    return file.read(kMaxFileSize + 1);
+    return readRegularFile(path, kMaxFileSize);
 }
 
 } // namespace

@@ -96,10 +96,20 @@ int report(CliSession& session, const CliOptions& options, CliIo& io) {
         reportCaptions([&translator](const QString& text) { return translator.translate(text); }),
         reportDateTimeText()};
     try {
-        if (!writeReportFile(options.reportOut, encodeReport(buildReport(input))))
+        switch (writeReportFile(options.reportOut, encodeReport(buildReport(input)))) {
+        case StylesheetPlacement::Placed:
+            break;
+        case StylesheetPlacement::NotPlaced:
             io.error(QStringLiteral("quorvane-cli: the stylesheet could not be put beside the "
                                     "report (%1)")
                          .arg(stylesheetSourcePath()));
+            break;
+        case StylesheetPlacement::NotRegularFile:
+            io.error(QStringLiteral("quorvane-cli: %1 beside the report is not a regular file; "
+                                    "it was left alone")
+                         .arg(QLatin1String(kReportStylesheet)));
+            break;
+        }
         io.line(options.reportOut);
         io.doc[QStringLiteral("report")] = options.reportOut;
         if (options.reportHtml.isEmpty() && options.reportPdf.isEmpty())

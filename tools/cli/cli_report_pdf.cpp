@@ -2,6 +2,7 @@
 
 #include "core/l10n/const_str.h"
 #include "core/report/report_files.h"
+#include "core/settings/file_io.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -39,7 +40,6 @@ void writeReportPdf(const QString& html, const QString& path) {
         writer.setCreator(QStringLiteral("OBD-II Quorvane"));
         document.print(&writer);
     }
-    if (!file.commit())
-        throw ReportError(
-            const_str::FileNotWritten.arg(QDir::toNativeSeparators(path), file.errorString()));
+    if (const QString reason = commitSaveFile(file); !reason.isEmpty())
+        throw ReportError(const_str::FileNotWritten.arg(QDir::toNativeSeparators(path), reason));
 }

@@ -9,12 +9,12 @@
 #include "core/faultcodes/fault_table_loader.h"
 #include "core/faultcodes/lzh_container.h"
 #include "core/l10n/user_notifier.h"
+#include "core/settings/file_io.h"
 #include "tools/faultpack/fault_table_tsv.h"
 #include "tools/faultpack/module_builder.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QSaveFile>
 #include <cstdio>
 
 namespace {
@@ -48,10 +48,8 @@ QByteArray readFile(const QString& path) {
 }
 
 void writeFile(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw std::runtime_error(
-            QStringLiteral("%1: %2").arg(path, file.errorString()).toStdString());
+    if (const QString reason = saveWhole(path, bytes); !reason.isEmpty())
+        throw std::runtime_error(QStringLiteral("%1: %2").arg(path, reason).toStdString());
 }
 
 int dump(const QString& modulePath) {

@@ -3,6 +3,7 @@
 #include "core/l10n/const_str.h"
 #include "core/report/report_files.h"
 #include "core/report/report_transform.h"
+#include "core/settings/file_io.h"
 #include "ui/app/error_display.h"
 #include "ui/dialogs/report_preview_dialogs.h"
 #include "ui/widgets/pictures.h"
@@ -170,7 +171,6 @@ void ReportPreview::exportPdf(const QString& path) const {
         writer.setCreator(QStringLiteral("OBD-II Quorvane"));
         m_browser->document()->print(&writer);
     }
-    if (!file.commit())
-        throw ReportError(
-            const_str::FileNotWritten.arg(QDir::toNativeSeparators(path), file.errorString()));
+    if (const QString reason = commitSaveFile(file); !reason.isEmpty())
+        throw ReportError(const_str::FileNotWritten.arg(QDir::toNativeSeparators(path), reason));
 }

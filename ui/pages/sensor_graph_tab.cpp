@@ -5,6 +5,7 @@
 #include "core/livedata/live_data.h"
 #include "core/livedata/live_number.h"
 #include "core/settings/data_dirs.h"
+#include "core/settings/file_io.h"
 #include "ui/app/error_display.h"
 #include "ui/pages/sensor_graph_dialogs.h"
 #include "ui/pages/sensor_item_delegate.h"
@@ -359,8 +360,13 @@ void SensorGraphTab::onSaveChartClicked() {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         fail(const_str::FileNotWritten.arg(path, file.errorString()));
-    if (!chartPicture().save(&file, format.constData()) || !file.commit())
-        fail(const_str::FileNotWritten.arg(path, file.errorString()));
+    if (!chartPicture().save(&file, format.constData())) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        fail(const_str::FileNotWritten.arg(path, reason));
+    }
+    if (const QString reason = commitSaveFile(file); !reason.isEmpty())
+        fail(const_str::FileNotWritten.arg(path, reason));
 }
 
 void SensorGraphTab::onPrintChartClicked() {

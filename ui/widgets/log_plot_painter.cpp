@@ -2,6 +2,7 @@
 
 #include "core/livedata/log_span.h"
 #include "core/livedata/log_table.h"
+#include "core/settings/file_io.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -248,8 +249,16 @@ QString saveLogPlotPng(const QString& path, QSize size, const LogTable& table,
         paintLogPlot(painter, QRectF(QPointF(0, 0), QSizeF(size)), table, view);
     }
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
-        return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+    const QString shown = QDir::toNativeSeparators(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QStringLiteral("%1: %2").arg(shown, file.errorString());
+    if (!image.save(&file, "PNG")) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return QStringLiteral("%1: %2").arg(shown, reason);
+    }
+    if (const QString reason = commitSaveFile(file); !reason.isEmpty())
+        return QStringLiteral("%1: %2").arg(shown, reason);
     return {};
 }
 
@@ -269,7 +278,7 @@ QString saveLogPlotSvg(const QString& path, QSize size, const LogTable& table,
         QPainter painter(&generator);
         paintLogPlot(painter, QRectF(QPointF(0, 0), QSizeF(size)), table, view);
     }
-    if (!file.commit())
-        return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+    if (const QString reason = commitSaveFile(file); !reason.isEmpty())
+        return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), reason);
     return {};
 }

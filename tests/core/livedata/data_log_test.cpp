@@ -1,5 +1,6 @@
 #include "core/l10n/const_str.h"
 #include "core/livedata/data_log.h"
+#include "tests/support/file_size_limit.h"
 #include "tests/support/qt_printers.h"
 #include "tests/support/test_environment.h"
 
@@ -57,6 +58,23 @@ TEST(DataLog, EachRecordIsOnDiskBeforeTheNextOneIsMade) {
     // Read while the log is still open: a crash now would leave exactly this.
     EXPECT_EQ(contents(folder + "/" + name),
               "\"Time\",\"A\",\"B\"\r\n\"01:02:03\",\"1\",\"2\"\r\n");
+}
+
+TEST(DataLog, FullDiskEndsTheLogWithItsLastWholeRecordAndNamesTheCause) {
+    const QString folder = test_env::freshDir("datalog-full");
+    DataLogWriter log;
+    const QString path = folder + "/" + log.open(folder, kStart, {"A", "B"});
+    log.writeRecord(QTime(1, 2, 3), {"1", "2"});
+    const QByteArray whole = contents(path);
+    try {
+        // Room for half of the next record.
+        const FileSizeLimit full(rlim_t(whole.size() + 10));
+        log.writeRecord(QTime(1, 2, 4), {"3", "4"});
+        FAIL() << "a cut record was taken for written";
+    } catch (const DataLogError& e) {
+        EXPECT_EQ(e.message(), path + ": " + FileSizeLimit::reason());
+    }
+    EXPECT_EQ(contents(path), whole);
 }
 
 TEST(DataLog, FolderOrFileThatCannotBeMadeIsReportedAndNothingIsOpen) {

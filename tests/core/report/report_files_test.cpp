@@ -9,7 +9,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -63,8 +66,8 @@ TEST(ReportFiles, DocumentReplacesTheOldOneAndGetsTheStylesheetBeside) {
     ASSERT_FALSE(programStylesheet().isEmpty()) << "the build stages the stylesheet";
     const QString dir = test_env::freshDir("written");
     const QString path = dir + "/temp.xml";
-    EXPECT_TRUE(writeReportFile(path, "<doc>first</doc>\r\n"));
-    EXPECT_TRUE(writeReportFile(path, "<doc>second</doc>\r\n"));
+    EXPECT_EQ(writeReportFile(path, "<doc>first</doc>\r\n"), StylesheetPlacement::Placed);
+    EXPECT_EQ(writeReportFile(path, "<doc>second</doc>\r\n"), StylesheetPlacement::Placed);
     EXPECT_EQ(contentOf(path), "<doc>second</doc>\r\n");
     EXPECT_EQ(contentOf(dir + "/DTCResults.xsl"), programStylesheet());
     // Nothing else is left behind (no temporary file of the atomic write).
@@ -77,7 +80,44 @@ TEST(ReportFiles, StylesheetOfAnEarlierVersionIsReplaced) {
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
     old.write("<xsl:stylesheet/>");
     old.close();
-    EXPECT_TRUE(placeStylesheet(dir));
+    EXPECT_EQ(placeStylesheet(dir), StylesheetPlacement::Placed);
+    EXPECT_EQ(contentOf(dir + "/DTCResults.xsl"), programStylesheet());
+}
+
+// A fifo there used to block the open for good, a device to be read until memory ran out. Should
+// the open block, the test hangs until ctest's time-out ends it.
+TEST(ReportFiles, StylesheetNameHeldByOtherThanAFileIsLeftAlone) {
+    const struct {
+        const char* name;
+        std::function<bool(const QString& path)> make;
+    } cases[] = {
+        {"fifo",
+         [](const QString& p) { return mkfifo(QFile::encodeName(p).constData(), 0644) == 0; }},
+        {"link to /dev/zero", [](const QString& p) { return QFile::link("/dev/zero", p); }},
+        {"link to /dev/full", [](const QString& p) { return QFile::link("/dev/full", p); }},
+        {"link to nothing", [](const QString& p) { return QFile::link(p + ".gone", p); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString dir = test_env::freshDir("not-a-stylesheet");
+        const QString stylesheet = dir + "/DTCResults.xsl";
+        ASSERT_TRUE(c.make(stylesheet));
+        const QFileInfo before(stylesheet);
+        EXPECT_EQ(writeReportFile(dir + "/r.xml", "<doc/>"), StylesheetPlacement::NotRegularFile);
+        EXPECT_EQ(contentOf(dir + "/r.xml"), "<doc/>");
+        const QFileInfo after(stylesheet);
+        EXPECT_EQ(after.isSymLink(), before.isSymLink());
+        EXPECT_EQ(after.symLinkTarget(), before.symLinkTarget());
+        EXPECT_FALSE(after.isFile());
+    }
+    // A link to a regular file is as good as the file.
+    const QString dir = test_env::freshDir("linked-stylesheet");
+    QFile old(dir + "/old.xsl");
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("<xsl:stylesheet/>");
+    old.close();
+    ASSERT_TRUE(QFile::link(old.fileName(), dir + "/DTCResults.xsl"));
+    EXPECT_EQ(writeReportFile(dir + "/r.xml", "<doc/>"), StylesheetPlacement::Placed);
     EXPECT_EQ(contentOf(dir + "/DTCResults.xsl"), programStylesheet());
 }
 

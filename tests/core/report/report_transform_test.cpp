@@ -117,7 +117,7 @@ TEST(ReportTransform, FileTakesTheStylesheetBesideIt) {
     EXPECT_FALSE(missing.ok);
     EXPECT_EQ(missing.error, "The stylesheet \"" + dir + "/DTCResults.xsl\" could not be loaded");
 
-    ASSERT_TRUE(placeStylesheet(dir));
+    ASSERT_EQ(placeStylesheet(dir), StylesheetPlacement::Placed);
     const ReportHtml html = transformReportFile(path);
     ASSERT_TRUE(html.ok) << html.error.toStdString();
     EXPECT_TRUE(html.html.contains("P0171"));

@@ -1,6 +1,7 @@
 // quorvane-cli report: its options, the document it writes for the simulated vehicle, the HTML
 // and PDF beside it, and files that cannot be written.
 
+#include "tests/support/file_size_limit.h"
 #include "tests/support/qt_printers.h"
 #include "tests/support/test_environment.h"
 #include "tests/tools/cli/cli_harness.h"
@@ -8,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <sys/stat.h>
 
 namespace {
 
@@ -93,6 +95,36 @@ TEST_F(ReportCli, FileThatCannotBeWrittenEndsWithCodeThree) {
         runTool({"--demo", "report", "--out", dir + "/r.xml", "--pdf", dir + "/r.pdf"});
     EXPECT_EQ(pdf.code, 3);
     EXPECT_FALSE(QFile::exists(dir + "/r.pdf"));
+}
+
+TEST_F(ReportCli, FullDiskKeepsTheEarlierReportAndEndsWithCodeThree) {
+    const QString out = test_env::freshDir("cli-full-disk") + "/r.xml";
+    ASSERT_EQ(runTool({"--demo", "report", "--out", out}).code, 0);
+    QFile earlier(out);
+    ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+    const QByteArray bytes = earlier.readAll();
+    CliRun run;
+    {
+        const FileSizeLimit full(1024);
+        run = runTool({"--demo", "report", "--out", out, "--vin", "WVWZZZ1JZXW000001"});
+    }
+    EXPECT_EQ(run.code, 3);
+    EXPECT_TRUE(run.err.contains(FileSizeLimit::reason())) << run.err.toStdString();
+    EXPECT_FALSE(run.outLines().contains(out));
+    QFile kept(out);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), bytes);
+}
+
+TEST_F(ReportCli, StylesheetNameHeldByAFifoIsReportedOnceAndTheReportWritten) {
+    const QString dir = test_env::freshDir("cli-fifo");
+    ASSERT_EQ(mkfifo(QFile::encodeName(dir + "/DTCResults.xsl").constData(), 0644), 0);
+    const CliRun run = runTool({"--demo", "report", "--out", dir + "/r.xml"});
+    EXPECT_EQ(run.code, 0) << run.err.toStdString();
+    EXPECT_EQ(run.outLines(), QStringList{dir + "/r.xml"});
+    EXPECT_EQ(run.errLines().filter("DTCResults.xsl"),
+              QStringList{"quorvane-cli: DTCResults.xsl beside the report is not a regular file; "
+                          "it was left alone"});
 }
 
 TEST_F(ReportCli, ToolWritesAPdfWithTheCodes) {

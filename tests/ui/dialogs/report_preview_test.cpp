@@ -102,7 +102,7 @@ TEST(ReportPreview, ReportThatCannotBeFormattedShowsWhy) {
         << preview.shownText().toStdString();
     EXPECT_TRUE(preview.shownText().contains("<doc>"));
 
-    ASSERT_TRUE(placeStylesheet(dir));
+    ASSERT_EQ(placeStylesheet(dir), StylesheetPlacement::Placed);
     writeFileAtomically(dir + "/temp.xml", "<doc><USER_INFO></doc>");
     preview.loadReport(dir + "/temp.xml");
     EXPECT_TRUE(preview.shownText().startsWith("The report could not be formatted"));
