@@ -229,7 +229,7 @@ bool ConnectionSequence::openCurrentPort(const QString& name) {
         port->setPortName(name);
     m_openFailure.clear();
     try {
-        port->open();
+        port->open(m_context.link.stopSignal());
     } catch (const SerialPortError& e) {
         // A port that does not open is reported by its log line, not as an error of the action.
         m_openFailure = e.message();
@@ -274,6 +274,8 @@ bool ConnectionSequence::runPortLoop() {
         if (autoDetect && index < ports.size())
             name = ports.at(index);
         const bool open = openCurrentPort(name);
+        if (stopped())
+            return false;
         if (open || demo) {
             // The simulated vehicle needs no port: none is claimed ready that did not open.
             if (open)

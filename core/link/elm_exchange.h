@@ -90,6 +90,7 @@ public:
 
     // Any thread, at any time; the exchange in progress reads it once. See CommandLink.
     void setStopSignal(const StopSignal* signal) override;
+    const StopSignal* stopSignal() const { return m_stop; }
     bool stopRequested() const;
 
     // While on, an open device that leaves kUnansweredLimit requests in a row without an answer

@@ -62,11 +62,11 @@ bool SerialPort::isOpen() const {
     return m_fd >= 0 || m_network != nullptr;
 }
 
-void SerialPort::open() {
+void SerialPort::open(const StopSignal* stop) {
     close();
     if (network_address::isNetworkPort(m_portName)) {
         auto network = std::make_unique<TcpChannel>(m_portName);
-        network->open();
+        network->open(stop);
         m_network = std::move(network);
         return;
     }

@@ -29,7 +29,8 @@ public:
     void setLineSettings(const LineSettings& settings) { m_settings = settings; }
 
     // Throws SerialPortError when the device is absent, in use, not a terminal or not accessible.
-    void open();
+    // The stop ends the wait for a network adapter's connect (a device opens at once).
+    void open(const StopSignal* stop = nullptr);
     void close();
     bool isOpen() const override;
 

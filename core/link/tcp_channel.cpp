@@ -4,17 +4,22 @@
 #include "core/link/deadline.h"
 #include "core/link/network_address.h"
 #include "core/link/serial_port_error.h"
+#include "core/link/stop_signal.h"
 
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
 #include <fcntl.h>
+#include <memory>
 #include <netdb.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <poll.h>
+#include <sys/eventfd.h>
 #include <sys/ioctl.h>
 #include <sys/socket.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -42,17 +47,85 @@ QString connectFailure(const QString& where, int error) {
     }
 }
 
-// Waits for a non-blocking connect to finish; returns 0 or the error of the attempt.
-int finishConnect(int fd, Deadline deadline) {
+// The error a wait reports when the stop signal ended it.
+constexpr int kStopped = -1;
+
+int stopFd(const StopSignal* stop) {
+    return stop != nullptr ? stop->fd() : -1;
+}
+
+// Waits until fd is ready for `events`, the deadline passes (ETIMEDOUT), the stop is raised
+// (kStopped) or poll fails (its errno); 0 when ready.
+int waitReady(int fd, short events, Deadline deadline, const StopSignal* stop) {
     for (;;) {
-        pollfd pfd{fd, POLLOUT, 0};
-        const int rc = ::poll(&pfd, 1, msUntil(deadline));
+        // poll() leaves out an entry with a negative descriptor.
+        pollfd fds[2] = {{fd, events, 0}, {stopFd(stop), POLLIN, 0}};
+        const int rc = ::poll(fds, 2, msUntil(deadline));
         if (rc < 0 && errno == EINTR)
             continue;
         if (rc < 0)
             return errno;
-        if (rc == 0)
-            return ETIMEDOUT;
+        if (fds[1].revents != 0)
+            return kStopped;
+        return rc == 0 ? ETIMEDOUT : 0;
+    }
+}
+
+// A name lookup that can be given up. getaddrinfo() has no time-out of its own and ignores
+// signals, so it runs on a thread of its own; the caller waits for it, its deadline or the stop,
+// and a lookup given up finishes there and cleans up after itself.
+class NameLookup {
+public:
+    NameLookup(const QByteArray& host, const QByteArray& port) : m_host(host), m_port(port) {
+        m_doneFd = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+        if (m_doneFd < 0)
+            throw SerialPortError(
+                const_str::NetworkConnectFailed.arg(QString::fromUtf8(host), systemText(errno)));
+    }
+    ~NameLookup() {
+        if (m_found != nullptr)
+            ::freeaddrinfo(m_found);
+        ::close(m_doneFd);
+    }
+
+    static void start(const std::shared_ptr<NameLookup>& lookup) {
+        std::thread([lookup] { lookup->run(); }).detach();
+    }
+    int doneFd() const { return m_doneFd; }
+    bool done() const { return m_done.load(std::memory_order_acquire); }
+    // Valid once done.
+    int result() const { return m_rc; }
+    int systemError() const { return m_errno; }
+    const addrinfo* found() const { return m_found; }
+
+private:
+    void run() {
+        addrinfo hints{};
+        hints.ai_family = AF_UNSPEC;
+        hints.ai_socktype = SOCK_STREAM;
+        hints.ai_flags = AI_NUMERICSERV;
+        m_rc = ::getaddrinfo(m_host.constData(), m_port.constData(), &hints, &m_found);
+        m_errno = errno;
+        m_done.store(true, std::memory_order_release);
+        const std::uint64_t one = 1;
+        [[maybe_unused]] const ssize_t n = ::write(m_doneFd, &one, sizeof one);
+    }
+
+    QByteArray m_host;
+    QByteArray m_port;
+    int m_doneFd = -1;
+    std::atomic<bool> m_done{false};
+    int m_rc = 0;
+    int m_errno = 0;
+    addrinfo* m_found = nullptr;
+};
+
+// Waits for a non-blocking connect to finish; returns 0, kStopped or the error of the attempt.
+int finishConnect(int fd, Deadline deadline, const StopSignal* stop) {
+    for (;;) {
+        const int waited = waitReady(fd, POLLOUT, deadline, stop);
+        if (waited != 0)
+            return waited;
         int error = 0;
         socklen_t length = sizeof error;
         if (::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &length) != 0)
@@ -62,7 +135,7 @@ int finishConnect(int fd, Deadline deadline) {
 }
 
 // One attempt on one resolved address; returns the connected descriptor or -1 with the error.
-int connectTo(const addrinfo& address, Deadline deadline, int& error) {
+int connectTo(const addrinfo& address, Deadline deadline, const StopSignal* stop, int& error) {
     const int fd = ::socket(address.ai_family, address.ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC,
                             address.ai_protocol);
     if (fd < 0) {
@@ -71,7 +144,7 @@ int connectTo(const addrinfo& address, Deadline deadline, int& error) {
     }
     error = 0;
     if (::connect(fd, address.ai_addr, address.ai_addrlen) != 0)
-        error = errno == EINPROGRESS ? finishConnect(fd, deadline) : errno;
+        error = errno == EINPROGRESS ? finishConnect(fd, deadline, stop) : errno;
     if (error != 0) {
         ::close(fd);
         return -1;
@@ -90,39 +163,41 @@ TcpChannel::~TcpChannel() {
     close();
 }
 
-void TcpChannel::open() {
+void TcpChannel::open(const StopSignal* stop) {
     close();
     const std::optional<NetworkAddress> address = network_address::parse(m_portName);
     if (!address)
         throw SerialPortError(const_str::NetworkAddressInvalid.arg(m_portName));
 
-    addrinfo hints{};
-    hints.ai_family = AF_UNSPEC;
-    hints.ai_socktype = SOCK_STREAM;
-    hints.ai_flags = AI_NUMERICSERV;
-    addrinfo* found = nullptr;
-    const QByteArray host = address->host.toUtf8();
-    const QByteArray port = QByteArray::number(address->port);
-    const int rc = ::getaddrinfo(host.constData(), port.constData(), &hints, &found);
-    if (rc != 0) {
+    // One time-out for the lookup and all addresses of the host together, as the user sees one
+    // connect.
+    const auto deadline = deadlineIn(kConnectTimeoutMs);
+    const auto lookup =
+        std::make_shared<NameLookup>(address->host.toUtf8(), QByteArray::number(address->port));
+    NameLookup::start(lookup);
+    const int waited = waitReady(lookup->doneFd(), POLLIN, deadline, stop);
+    if (waited == kStopped)
+        throw SerialPortError(const_str::ConnectionStopped);
+    if (!lookup->done())
+        throw SerialPortError(connectFailure(m_portName, waited != 0 ? waited : ETIMEDOUT));
+    if (const int rc = lookup->result(); rc != 0) {
         if (rc == EAI_SYSTEM)
             throw SerialPortError(
-                const_str::NetworkConnectFailed.arg(m_portName, systemText(errno)));
+                const_str::NetworkConnectFailed.arg(m_portName, systemText(lookup->systemError())));
         throw SerialPortError(const_str::NetworkHostUnknown.arg(address->host));
     }
 
-    // One time-out for all addresses of the host together, as the user sees one connect.
-    const auto deadline = deadlineIn(kConnectTimeoutMs);
     int firstError = 0;
-    for (const addrinfo* a = found; a != nullptr && m_fd < 0; a = a->ai_next) {
+    for (const addrinfo* a = lookup->found(); a != nullptr && m_fd < 0; a = a->ai_next) {
         int error = 0;
-        m_fd = connectTo(*a, deadline, error);
+        m_fd = connectTo(*a, deadline, stop, error);
+        if (error == kStopped)
+            throw SerialPortError(const_str::ConnectionStopped);
         if (m_fd < 0 && firstError == 0)
             firstError = error;
         if (msUntil(deadline) == 0)
             break;
     }
-    ::freeaddrinfo(found);
     if (m_fd < 0)
         throw SerialPortError(connectFailure(m_portName, firstError != 0 ? firstError : ETIMEDOUT));
     m_peerClosed = false;

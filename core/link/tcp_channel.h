@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class StopSignal;
+
 // The channel to a network adapter: a TCP connection to the address of a port name
 // "tcp://HOST:PORT". It waits with poll() and reads without waiting like the serial device, so the
 // exchange above cannot tell the two apart. Line settings do not exist here. Every failure throws
@@ -24,7 +26,9 @@ public:
     const QString& portName() const { return m_portName; }
 
     // Resolves the host and connects, trying each of its addresses within the connect time-out.
-    void open();
+    // A stop raised meanwhile ends the lookup's or the connect's wait at once ("Connection
+    // stopped").
+    void open(const StopSignal* stop = nullptr);
     void close();
     bool isOpen() const override { return m_fd >= 0; }
 

@@ -6,6 +6,7 @@
 #include "core/link/network_address.h"
 #include "core/link/serial_port.h"
 #include "core/link/serial_port_error.h"
+#include "core/link/stop_signal.h"
 #include "core/link/tcp_channel.h"
 #include "tools/elmsim/tcp_elm.h"
 
@@ -13,10 +14,15 @@
 
 #include <QCoreApplication>
 #include <QProcess>
+#include <arpa/inet.h>
 #include <future>
 #include <gtest/gtest.h>
 #include <memory>
+#include <netinet/in.h>
+#include <sys/socket.h>
 #include <thread>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -182,6 +188,56 @@ TEST(TcpFailures, RefusedUnknownAndMalformedAddressesSaySo) {
     EXPECT_FALSE(port.isOpen());
     EXPECT_FALSE(portError([&] { port.write("ATZ\r"); }).isEmpty());
     EXPECT_FALSE(portError([&] { port.waitForData(10); }).isEmpty());
+}
+
+// A loopback listener that accepts nobody, with its queue filled: a further connect waits for an
+// answer that does not come, as to an adapter that is switched off in a network that drops.
+struct DeafListener {
+    int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    std::vector<int> queued;
+    int port = 0;
+    DeafListener() {
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        ::bind(fd, reinterpret_cast<sockaddr*>(&address), length);
+        ::listen(fd, 0);
+        ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
+        port = ntohs(address.sin_port);
+        for (int i = 0; i < 4; ++i) {
+            const int client = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+            ::connect(client, reinterpret_cast<sockaddr*>(&address), length);
+            queued.push_back(client);
+        }
+    }
+    ~DeafListener() {
+        for (int client : queued)
+            ::close(client);
+        ::close(fd);
+    }
+};
+
+// The user's stop (Disconnect, closing the window, SIGTERM in the command-line tool) ends the
+// lookup and the connect at once instead of after the connect time-out.
+TEST(TcpFailures, AStopEndsTheConnectWait) {
+    StopSignal stop;
+    TcpElm elm({}, 0);
+    elm.start();
+    stop.request();
+    TcpChannel reachable(QStringLiteral("tcp://127.0.0.1:%1").arg(elm.port()));
+    EXPECT_EQ(portError([&] { reachable.open(&stop); }), "Connection stopped");
+    EXPECT_FALSE(reachable.isOpen());
+
+    stop.reset();
+    DeafListener deaf;
+    TcpChannel waiting(QStringLiteral("tcp://127.0.0.1:%1").arg(deaf.port));
+    std::thread stopper([&stop] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        stop.request();
+    });
+    EXPECT_EQ(portError([&] { waiting.open(&stop); }), "Connection stopped");
+    stopper.join();
 }
 
 TEST(TcpFailures, ARenamedOpenPortMovesFromTheNetworkToADeviceAndBack) {
