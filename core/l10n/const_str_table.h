@@ -313,6 +313,11 @@ CONST_STR(CommLogNotOpened,
           "The communication log could not be opened; communication logging stays off.")
 CONST_STR(SettingsNotReadable,
           "The settings file could not be read; the program starts with the standard settings:")
+// %1 is the path of the copy.
+CONST_STR(SettingsDamagedCopyKept, "The damaged file is kept as %1")
+// %1 is the catalogue's path, %2 the reason.
+CONST_STR(CatalogueRefused,
+          "The message catalogue %1 could not be used (%2); the texts stay English.")
 
 // report/ (writing, formatting and exporting the diagnostic report)
 // %1 is the file's path, %2 the system's reason.

@@ -63,24 +63,32 @@ bool MoCatalogue::load(const QString& path) {
     m_header.clear();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return false;
+        return refuse(file.errorString());
     // Read with a limit rather than by the stated size: a device or a growing file has none.
     const QByteArray data = file.read(MaxCatalogueSize + 1);
     if (data.size() > MaxCatalogueSize)
-        return false;
+        return refuse(QStringLiteral("larger than any catalogue"));
     return parse(data);
+}
+
+bool MoCatalogue::refuse(const QString& reason) {
+    m_messages.clear();
+    m_header.clear();
+    m_error = reason;
+    return false;
 }
 
 bool MoCatalogue::parse(const QByteArray& data) {
     m_messages.clear();
     m_header.clear();
+    m_error.clear();
 
     if (data.size() < 28)
-        return false;
+        return refuse(QStringLiteral("too short for a catalogue"));
     std::uint32_t magic = 0;
     Reader(data, false).word(0, magic);
     if (magic != MoMagic && magic != MoMagicSwapped)
-        return false;
+        return refuse(QStringLiteral("not a compiled message catalogue"));
     const Reader reader(data, magic == MoMagicSwapped);
 
     std::uint32_t revision = 0;
@@ -93,9 +101,9 @@ bool MoCatalogue::parse(const QByteArray& data) {
     reader.word(16, translations);
     // Only the major revision changes the layout.
     if ((revision >> 16) > 1)
-        return false;
+        return refuse(QStringLiteral("format revision %1 is unknown").arg(revision >> 16));
     if (std::uint64_t(count) * 8 > static_cast<std::uint64_t>(data.size()))
-        return false;
+        return refuse(QStringLiteral("states more entries than it can hold"));
 
     // Every entry may name any part of the file, so a crafted catalogue of n entries that each
     // name the whole file would cost n times its size. A catalogue tool writes each string once;
@@ -107,11 +115,11 @@ bool MoCatalogue::parse(const QByteArray& data) {
         std::uint32_t translationLength = 0;
         if (!reader.stringLength(std::uint64_t(originals) + 8ull * i, originalLength) ||
             !reader.stringLength(std::uint64_t(translations) + 8ull * i, translationLength))
-            return false;
+            return refuse(QStringLiteral("entry %1 lies outside the file").arg(i));
         total += std::uint64_t(originalLength) + translationLength;
     }
     if (total > MaxOverlap * static_cast<std::uint64_t>(data.size()))
-        return false;
+        return refuse(QStringLiteral("its entries overlap beyond reason"));
 
     QHash<QByteArray, QString> messages;
     // Reserved for a real catalogue's size at most: a count of empty entries costs nothing else.

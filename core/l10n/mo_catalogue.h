@@ -14,6 +14,9 @@ public:
     // Same from bytes already in memory.
     bool parse(const QByteArray& data);
 
+    // Why the last load or parse gave nothing, in words for the user; empty after a success.
+    const QString& error() const { return m_error; }
+
     bool isEmpty() const { return m_messages.isEmpty(); }
     qsizetype size() const { return m_messages.size(); }
     // Every translated entry by its UTF-8 message identifier (the header is not among them).
@@ -28,6 +31,10 @@ public:
     QString headerField(const QString& name) const;
 
 private:
+    // Empties the catalogue and keeps the reason; always false.
+    bool refuse(const QString& reason);
+
     QHash<QByteArray, QString> m_messages;
     QString m_header;
+    QString m_error;
 };

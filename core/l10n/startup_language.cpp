@@ -25,7 +25,9 @@ QString chooseStartupLanguage(SettingsStore& store, const QString& systemLanguag
     if (const auto stored = store.readText(setting_names::Language)) {
         if (!stored->trimmed().isEmpty())
             language = stored->trimmed();
-    } else {
+    } else if (!store.damaged()) {
+        // A damaged file is left to the settings load, which keeps a copy before it writes and
+        // tells the user; written here, it would be replaced without a word.
         store.writeText(setting_names::Language, QStringLiteral("de"));
     }
     store.close();

@@ -1,5 +1,6 @@
 #include "core/l10n/translator.h"
 
+#include "core/l10n/const_str.h"
 #include "core/l10n/startup_language.h"
 #include "core/settings/data_dirs.h"
 
@@ -11,11 +12,13 @@ Translator::Translator(QString localeDir) : m_localeDir(std::move(localeDir)) {}
 void Translator::chooseLanguage(const QString& code) {
     m_language = code.isEmpty() ? systemLanguage() : code;
     m_catalogues.clear();
+    m_refusedFiles.clear();
 }
 
 void Translator::bindDomain(const QString& domain, const QString& moFile) {
     m_boundFiles.insert(domain, moFile);
     m_catalogues.remove(domain);
+    m_refusedFiles.remove(domain);
 }
 
 QString Translator::translate(const QString& text) const {
@@ -34,6 +37,14 @@ QString Translator::translateUtf8(const QString& domain, const QByteArray& text)
 
 QString Translator::headerField(const QString& name) const {
     return catalogue(DefaultDomain).headerField(name);
+}
+
+QString Translator::refusedCatalogue() const {
+    const MoCatalogue& loaded = catalogue(DefaultDomain);
+    const auto refused = m_refusedFiles.constFind(DefaultDomain);
+    if (refused == m_refusedFiles.constEnd())
+        return {};
+    return const_str::CatalogueRefused.arg(refused.value(), loaded.error());
 }
 
 QStringList Translator::availableLanguages(const QString& domain) const {
@@ -59,17 +70,19 @@ const MoCatalogue& Translator::catalogue(const QString& domain) const {
 
     MoCatalogue& catalogue = m_catalogues[domain];
     const auto bound = m_boundFiles.constFind(domain);
+    QString file;
     if (bound != m_boundFiles.constEnd()) {
-        catalogue.load(bound.value());
-        return catalogue;
-    }
-    for (const QString& code : candidateCodes()) {
-        const QString file = catalogueFile(code, domain);
-        if (!file.isEmpty()) {
-            catalogue.load(file);
-            break;
+        file = bound.value();
+    } else {
+        for (const QString& code : candidateCodes()) {
+            file = catalogueFile(code, domain);
+            if (!file.isEmpty())
+                break;
         }
     }
+    // A bound file that is not there is no refusal: the domain simply stays untranslated.
+    if (!file.isEmpty() && !catalogue.load(file) && QFileInfo::exists(file))
+        m_refusedFiles.insert(domain, file);
     return catalogue;
 }
 

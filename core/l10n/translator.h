@@ -44,6 +44,11 @@ public:
     // A header field of the default domain's catalogue of the run (empty when absent).
     QString headerField(const QString& name) const;
 
+    // When the run's default catalogue exists but was refused as unreadable, the message that
+    // names it and says why; empty when it was read or there is none. The texts then stay
+    // English, which the user would otherwise take for a missing translation.
+    QString refusedCatalogue() const;
+
 private:
     const MoCatalogue& catalogue(const QString& domain) const;
     // The catalogue of a domain for one code, or empty.
@@ -55,6 +60,8 @@ private:
     QString m_language;
     QHash<QString, QString> m_boundFiles;
     mutable QHash<QString, MoCatalogue> m_catalogues;
+    // By domain: the file of a catalogue that was refused.
+    mutable QHash<QString, QString> m_refusedFiles;
 };
 
 // The program's translator: catalogues in locale/ beside the executable. Created on first use.

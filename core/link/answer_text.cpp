@@ -1,5 +1,39 @@
 #include "core/link/answer_text.h"
 
+namespace {
+
+// Only the exact lines of a search that went well; "BUS INIT: ...ERROR" is the answer itself.
+bool isStatusLine(const QString& line) {
+    return line == QLatin1String("SEARCHING...") || line == QLatin1String("BUS INIT: ...OK");
+}
+
+bool isLineEnd(QChar c) {
+    return c == QLatin1Char('\r') || c == QLatin1Char('\n');
+}
+
+// The text with the echo and the status lines cut out, each with its line end.
+QString withoutChipLines(const QString& text, const QString& sentCommand) {
+    QString kept;
+    kept.reserve(text.size());
+    bool firstLine = true;
+    qsizetype begin = 0;
+    while (begin < text.size()) {
+        qsizetype end = begin;
+        while (end < text.size() && !isLineEnd(text.at(end)))
+            ++end;
+        const QString line = answer_text::trimControls(text.mid(begin, end - begin));
+        const bool echo = firstLine && !sentCommand.isEmpty() && line == sentCommand;
+        if (!line.isEmpty())
+            firstLine = false;
+        if (!echo && !isStatusLine(line))
+            kept += text.mid(begin, end + 1 - begin);
+        begin = end + 1;
+    }
+    return kept;
+}
+
+} // namespace
+
 namespace answer_text {
 
 QString trimControls(const QString& text) {
@@ -20,13 +54,15 @@ QString pack(const QString& text) {
     return trimControls(packed);
 }
 
-LinkAnswer fromSerial(const QByteArray& raw) {
+LinkAnswer fromSerial(const QByteArray& raw, const QString& sentCommand) {
     // Bytes are 8-bit characters as the interface sends them.
-    QString buffer = QString::fromLatin1(raw);
-    const qsizetype prompt = buffer.indexOf(QLatin1Char('>'));
+    const QString text = QString::fromLatin1(raw);
+    const qsizetype prompt = text.indexOf(QLatin1Char('>'));
     if (prompt < 0)
         return std::nullopt;
-    buffer[prompt] = QLatin1Char(' ');
+    // Only what came before the prompt can hold the chip's own lines.
+    QString buffer =
+        withoutChipLines(text.left(prompt), sentCommand) + QLatin1Char(' ') + text.mid(prompt + 1);
     buffer.replace(QLatin1Char('\r'), QLatin1Char(' '));
     buffer.replace(QLatin1Char('\n'), QLatin1Char(' '));
     return pack(trimControls(buffer));

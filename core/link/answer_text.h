@@ -17,8 +17,11 @@ QString trimControls(const QString& text);
 QString pack(const QString& text);
 
 // Cleans the raw output of the serial line: the first ">" and every CR and LF become blanks, the
-// result is trimmed and packed. Without a ">" there is no answer.
-LinkAnswer fromSerial(const QByteArray& raw);
+// result is trimmed and packed. Without a ">" there is no answer. Lines the chip prints about
+// itself ("SEARCHING...", "BUS INIT: ...OK") are left out, and so is a first line that repeats
+// sentCommand: some clones keep echoing after ATE0, and either would keep the answer from
+// starting with its service byte.
+LinkAnswer fromSerial(const QByteArray& raw, const QString& sentCommand = QString());
 
 // Cleans a simulated answer, which carries no prompt: trimmed and packed.
 QString fromSimulation(const QString& answer);

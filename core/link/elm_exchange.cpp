@@ -107,7 +107,7 @@ LinkAnswer ElmExchange::exchange(const QString& command) {
 
 LinkAnswer ElmExchange::transfer(const Route& route, const QString& command) {
     sendCommand(route, command);
-    const LinkAnswer answer = readAnswer(route);
+    const LinkAnswer answer = readAnswer(route, command);
     if (route.canLayout && command == QLatin1String("0100"))
         m_service01Units = m_lastMessages;
     countAnswer(route, answer);
@@ -165,10 +165,10 @@ void ElmExchange::sendCommand(const Route& route, const QString& command) {
     requireChannel(route).write(command.toLatin1() + '\r');
 }
 
-LinkAnswer ElmExchange::readAnswer(const Route& route) {
+LinkAnswer ElmExchange::readAnswer(const Route& route, const QString& command) {
     const QByteArray buffer = readSerialAnswer(requireChannel(route), route.stop, route.deadline);
     const LinkAnswer result =
-        route.canLayout ? can_answer::fromSerial(buffer) : answer_text::fromSerial(buffer);
+        route.canLayout ? can_answer::fromSerial(buffer) : answer_text::fromSerial(buffer, command);
     m_lastMessages = route.canLayout ? can_answer::messageCount(buffer) : 0;
     if (m_commLogging)
         m_log.writeEvent(QStringLiteral(" - R: ") + result.value_or(const_str::Error));

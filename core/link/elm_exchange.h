@@ -124,7 +124,7 @@ private:
     // One command out and its answer back.
     LinkAnswer transfer(const Route& route, const QString& command);
     void sendCommand(const Route& route, const QString& command);
-    LinkAnswer readAnswer(const Route& route);
+    LinkAnswer readAnswer(const Route& route, const QString& command);
     QByteArray readSerialAnswer(SerialChannel& channel, const StopSignal* stop, Deadline deadline);
     SerialChannel::WaitOutcome waitForData(SerialChannel& channel, int timeoutMs,
                                            const StopSignal* stop);

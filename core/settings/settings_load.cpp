@@ -87,6 +87,7 @@ SettingsLoadResult loadSettings(SettingsStore& store, const SerialSettingsIo& se
     for (std::size_t i = 0; i < Address.size(); ++i)
         options.address[i] = store.readText(Address[i]);
 
+    result.damagedCopy = store.damagedCopy();
     store.close();
     return result;
 }

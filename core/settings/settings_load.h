@@ -42,6 +42,8 @@ struct SettingsLoadResult {
     // first-run ones (or what could be read), and an unreadable key is never written over. The
     // caller tells the user; the program starts all the same.
     bool unreadable = false;
+    // Where a damaged file was kept before the load wrote its missing values; empty otherwise.
+    QString damagedCopy;
 };
 
 // Reads every persisted value, writing the value of each rule where one is missing, and creates

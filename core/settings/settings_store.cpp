@@ -1,10 +1,13 @@
 #include "core/settings/settings_store.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSettings>
 #include <QStandardPaths>
+#include <mutex>
 
 QString SettingsStore::defaultPath() {
     const QString overridden = qEnvironmentVariable("QUORVANE_CONFIG");
@@ -24,9 +27,87 @@ bool SettingsStore::keyExists() const {
     return QFileInfo(m_path).isFile();
 }
 
+namespace {
+
+constexpr int kMaxDamagedCopies = 9;
+
+// QSettings keeps a file it has read in a process-wide cache and reports the file's damage only
+// to the first reader: a later one, given the cached content, sees no error. So the damage found
+// once is remembered here, for as long as the file keeps the size and time it had then (which is
+// when QSettings reads it again, too).
+struct FileStamp {
+    qint64 size = -1;
+    QDateTime modified;
+    bool operator==(const FileStamp&) const = default;
+};
+
+FileStamp stampOf(const QString& path) {
+    const QFileInfo info(path);
+    return {info.size(), info.lastModified()};
+}
+
+class DamagedFiles {
+public:
+    // Whether the file at path is damaged, given what the reader just reported.
+    bool damaged(const QString& path, bool reported) {
+        const QString key = QFileInfo(path).absoluteFilePath();
+        const FileStamp stamp = stampOf(path);
+        const std::lock_guard lock(m_mutex);
+        if (reported)
+            m_stamps.insert(key, stamp);
+        else if (m_stamps.value(key) != stamp)
+            m_stamps.remove(key);
+        return m_stamps.contains(key);
+    }
+
+private:
+    std::mutex m_mutex;
+    QHash<QString, FileStamp> m_stamps;
+};
+
+DamagedFiles& damagedFiles() {
+    static DamagedFiles files;
+    return files;
+}
+
+bool sameContent(const QString& path, const QString& other) {
+    QFile a(path);
+    QFile b(other);
+    if (a.size() != b.size() || !a.open(QIODevice::ReadOnly) || !b.open(QIODevice::ReadOnly))
+        return false;
+    constexpr qint64 kChunk = 64 * 1024;
+    while (!a.atEnd()) {
+        if (a.read(kChunk) != b.read(kChunk))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+QString keepDamagedCopy(const QString& path) {
+    for (int n = 1; n <= kMaxDamagedCopies; ++n) {
+        QString copy = path + QStringLiteral(".damaged");
+        if (n > 1)
+            copy += QLatin1Char('.') + QString::number(n);
+        // A dangling link counts as taken too: the copy never goes where a link points.
+        if (QFileInfo(copy).exists() || QFileInfo(copy).isSymLink()) {
+            if (sameContent(path, copy))
+                return copy;
+            continue;
+        }
+        // QFile::copy writes a temporary file and renames it: the copy is whole or absent, and
+        // it never replaces a file that appeared meanwhile.
+        return QFile::copy(path, copy) ? copy : QString();
+    }
+    return {};
+}
+
 bool SettingsStore::open(bool create) {
     if (isOpen())
         return true;
+    m_copyTried = false;
+    m_damagedCopy.clear();
     if (!keyExists()) {
         if (!create)
             return false;
@@ -43,11 +124,12 @@ bool SettingsStore::open(bool create) {
     m_settings = std::make_unique<QSettings>(m_path, QSettings::IniFormat);
     // QSettings writes through QSaveFile (temporary file, then rename): never half written.
     m_settings->setAtomicSyncRequired(true);
+    m_damaged = damagedFiles().damaged(m_path, m_settings->status() == QSettings::FormatError);
     return true;
 }
 
 bool SettingsStore::damaged() const {
-    return isOpen() && m_settings->status() == QSettings::FormatError;
+    return isOpen() && m_damaged;
 }
 
 void SettingsStore::close() {
@@ -97,13 +179,26 @@ void SettingsStore::writeBool(const QString& name, bool value) {
     writeInt(name, value ? 1 : 0);
 }
 
+bool SettingsStore::writable() {
+    if (!isOpen())
+        return false;
+    if (!damaged())
+        return true;
+    // The next sync replaces the file by what could be read of it.
+    if (!m_copyTried) {
+        m_copyTried = true;
+        m_damagedCopy = keepDamagedCopy(m_path);
+    }
+    return !m_damagedCopy.isEmpty();
+}
+
 void SettingsStore::writeInt(const QString& name, int value) {
-    if (isOpen())
+    if (writable())
         m_settings->setValue(name, value);
 }
 
 void SettingsStore::writeText(const QString& name, const QString& value) {
-    if (isOpen())
+    if (writable())
         m_settings->setValue(name, value);
 }
 

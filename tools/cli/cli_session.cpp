@@ -1,6 +1,7 @@
 #include "tools/cli/cli_session.h"
 
 #include "core/connection/catalogue_translation.h"
+#include "core/faultcodes/fault_table_error.h"
 #include "core/l10n/startup_language.h"
 #include "core/l10n/translator.h"
 #include "core/link/com_port.h"
@@ -61,7 +62,14 @@ bool CliSession::loadFaultCodes() {
     QString code = m_language;
     if (code.size() > 2 && (code.at(2) == QLatin1Char('_') || code.at(2) == QLatin1Char('-')))
         code.truncate(2);
-    return m_session.loadFaultTable(code, m_notifier);
+    // A table damaged inside is told like a damaged module file: the codes the vehicle sent are
+    // still worth printing, only without descriptions.
+    try {
+        return m_session.loadFaultTable(code, m_notifier);
+    } catch (const FaultTableError& e) {
+        m_notifier.showMessage(UserNotifier::Icon::Error, e.message());
+        return false;
+    }
 }
 
 bool CliSession::connect() {

@@ -50,7 +50,7 @@ ElmEmulator::Line::feed(const QByteArray& input,
             continue;
         if (c == '\n')
             continue; // the chip ignores line feeds from the host
-        if (echo)
+        if (echo || m_options.keepEcho)
             out.push_back({QByteArray(1, c) + (c == '\r' && linefeeds ? "\n" : ""), false});
         if (c != '\r') {
             if (m_buffer.size() < 256) // a chip has a small buffer; longer junk is cut

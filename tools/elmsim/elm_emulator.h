@@ -19,6 +19,8 @@ public:
         // The vehicle answers "NO DATA" to every request after this many (the chip still
         // answers its own commands); -1 never. A car that is found and then says nothing.
         int noDataAfter = -1;
+        // A clone that echoes whatever ATE0 says.
+        bool keepEcho = false;
     };
 
     // One piece of output. Vehicle answers are marked, so the line can delay them like a slow bus.

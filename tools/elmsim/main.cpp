@@ -31,7 +31,7 @@ void onSignal(int) {
                  "elmsim: %s\n"
                  "usage: elmsim [--link PATH | --tcp PORT] [--latency MS] [--baud N]\n"
                  "              [--mute-after N] [--no-data-after N]\n"
-                 "              [--no-prompt] [--profile NAME]\n"
+                 "              [--no-prompt] [--keep-echo] [--profile NAME]\n"
                  "              [--chip elm323|elm327] [--protocol N] [--headers on|off]\n"
                  "              [--spaces on|off] [--units 1|2]\n"
                  "              [--realtime] [--response-ms MS]\n"
@@ -134,6 +134,8 @@ int main(int argc, char* argv[]) {
             config.emulator.noDataAfter = numberArgument(args, i, "--no-data-after");
         else if (a == QLatin1String("--no-prompt"))
             config.emulator.prompt = false;
+        else if (a == QLatin1String("--keep-echo"))
+            config.emulator.keepEcho = true;
         else if (a == QLatin1String("--profile") && i + 1 < args.size())
             config.profile = args.at(++i);
         else if (QString problem; driveOption(args, i, config.drive, problem)) {

@@ -101,9 +101,13 @@ void MainWindow::startUp() {
     SettingsLoadResult loaded;
     runReportingErrors([&] { loaded = m_session.loadSettings(); });
     if (loaded.unreadable)
-        m_notifier.showMessage(UserNotifier::Icon::Error, const_str::SettingsNotReadable +
-                                                              QLatin1Char('\n') +
-                                                              m_context.settings.path());
+        m_notifier.showMessage(
+            UserNotifier::Icon::Error,
+            const_str::SettingsNotReadable + QLatin1Char('\n') + m_context.settings.path() +
+                (loaded.damagedCopy.isEmpty()
+                     ? QString()
+                     : QLatin1Char('\n') +
+                           const_str::SettingsDamagedCopyKept.arg(loaded.damagedCopy)));
     const PersistedOptions& options = loaded.options;
     m_context.unitSystem = options.unitSystem;
     m_context.autoDetect = options.autoDetect;

@@ -54,6 +54,9 @@ int runProgram(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("OBD-II Quorvane"));
     QApplication::setApplicationDisplayName(QStringLiteral("OBD-II Quorvane"));
     QApplication::setApplicationVersion(QStringLiteral(QUORVANE_VERSION));
+    // A damaged catalogue would leave the window English with no sign of why.
+    if (const QString refused = translator.refusedCatalogue(); !refused.isEmpty())
+        UiNotifier().showMessage(UserNotifier::Icon::Error, refused);
 
     auto splash = std::make_unique<SplashScreen>();
     splash->show();

@@ -79,6 +79,25 @@ TEST_F(TranslatorTest, ADamagedCatalogueLeavesTextsEnglish) {
     EXPECT_EQ(translator.translate(QStringLiteral("Value")), QStringLiteral("Value"));
 }
 
+// Only a catalogue that is there and cannot be read is told, by its path and the reason.
+TEST_F(TranslatorTest, ARefusedCatalogueIsNamedWithItsReason) {
+    const QString path = m_root + QStringLiteral("/de/LC_MESSAGES/default.mo");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.resize(file.size() / 2));
+    file.close();
+    Translator translator(m_root);
+    translator.chooseLanguage(QStringLiteral("de_AT"));
+    const QString refused = translator.refusedCatalogue();
+    EXPECT_TRUE(refused.contains(path)) << refused.toStdString();
+    EXPECT_TRUE(refused.contains(QStringLiteral("lies outside the file"))) << refused.toStdString();
+
+    for (const char* sound : {"fr", "it", "en"}) {
+        translator.chooseLanguage(QString::fromLatin1(sound));
+        EXPECT_EQ(translator.refusedCatalogue(), QString()) << sound;
+    }
+}
+
 TEST_F(TranslatorTest, ListsDirectoriesWithADefaultCatalogueOnce) {
     // A second spelling of an existing language is listed once.
     addCatalogue(m_root, QStringLiteral("De"), QStringLiteral("sample_de_le.mo"));

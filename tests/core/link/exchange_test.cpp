@@ -46,6 +46,30 @@ TEST(AnswerText, CleansInterfaceOutputLikeTheReadersExpect) {
     EXPECT_EQ(answer_text::fromSimulation(" 49 04013131 "), "4904013131");
 }
 
+// A clone that echoes despite ATE0, or reports its search, before the vehicle's data.
+TEST(AnswerText, LeavesOutTheEchoOfTheCommandSentAndTheChipsStatusLines) {
+    struct Case {
+        QByteArray raw;
+        QString sent;
+        LinkAnswer expected;
+    } cases[] = {
+        {"0100\r41 00 BE 1F E8 11\r\r>", "0100", "4100BE1FE811"},
+        {"0100\r\nSEARCHING...\r\n41 00 BE 1F E8 11\r\n\r\n>", "0100", "4100BE1FE811"},
+        {"BUS INIT: ...OK\r41 00 BE 1F E8 11\r\r>", "0100", "4100BE1FE811"},
+        {"ATI\rELM323 v2.0\r\r>", "ATI", "ELM323 v2.0"},
+        {"0100\rSEARCHING...\rUNABLE TO CONNECT\r\r>", "0100", "UNABLE TO CONNECT"},
+        // a failed bus start is the answer, not a status
+        {"BUS INIT: ...ERROR\r\r>", "0100", "BUS INIT: ...ERROR"},
+        // only the command just sent is an echo, and only as the first line
+        {"0100\r41 00 BE 1F E8 11\r\r>", "010C", "0100 41 00 BE 1F E8 11"},
+        {"41 00 BE 1F E8 11\r0100\r\r>", "0100",
+         "4100BE1FE811"
+         "0100"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(answer_text::fromSerial(c.raw, c.sent), c.expected) << c.raw.constData();
+}
+
 TEST_F(exchange, ReadsUntilThePromptAndPurgesOnlyWhatWasLeftBehind) {
     channel.reply({"41 00 B", "E 1F E8", " 11\r\r", ">"});
     EXPECT_EQ(link.exchange("0100"), "4100BE1FE811");
@@ -299,13 +323,13 @@ TEST_F(exchange, WrappersDemandTheirMarkerAndAnOpenChannel) {
 }
 
 TEST_F(exchange, TwoThreadsNeverInterleaveTheirCommands) {
-    // Each command's answer echoes the command; a mixed-up exchange would return the other's.
+    // Each command's answer names the command; a mixed-up exchange would return the other's.
     struct EchoChannel : SerialChannel {
         QByteArray pending;
         bool isOpen() const override { return true; }
         void write(const QByteArray& b) override {
             std::this_thread::yield();
-            pending = b.left(b.size() - 1) + "\r>";
+            pending = b.left(b.size() - 1) + " OK\r>";
         }
         bool waitForData(int) override {
             std::this_thread::yield();
@@ -323,7 +347,7 @@ TEST_F(exchange, TwoThreadsNeverInterleaveTheirCommands) {
     int mismatches = 0;
     auto hammer = [&](const QString& cmd) {
         for (int i = 0; i < 2000; ++i)
-            if (shared.exchange(cmd) != cmd)
+            if (shared.exchange(cmd) != cmd + " OK")
                 ++mismatches;
     };
     std::thread other(hammer, QStringLiteral("AAA"));

@@ -157,7 +157,7 @@ TEST_F(OnTcp, DroppedConnectionMidAnswerIsAPortErrorAndStaysOne) {
 
     // The adapter takes the next client.
     port.open();
-    EXPECT_EQ(link.exchange("ATI"), "ATI ELM323 v2.0");
+    EXPECT_EQ(link.exchange("ATI"), "ELM323 v2.0");
     EXPECT_EQ(elm->clientCount(), 2);
 }
 

@@ -8,6 +8,7 @@
 
 #include "tests/support/test_environment.h"
 
+#include <QFile>
 #include <QSettings>
 #include <gtest/gtest.h>
 
@@ -214,6 +215,59 @@ TEST(SettingsLoad, TheSerialChannelKeepsItsPortAcrossRuns) {
     QSettings raw(path, QSettings::IniFormat);
     EXPECT_EQ(raw.value("Port").toString(), QStringLiteral("/dev/rfcomm0"));
     EXPECT_EQ(raw.value("FlowControl").toString(), QStringLiteral("None"));
+}
+
+QByteArray contentOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+// A start-up over a damaged file: the language choice writes nothing into it, the load keeps a
+// copy before its writes replace it and says where. Every damaged version gets its own copy; one
+// already kept is not copied again.
+TEST(SettingsLoad, ADamagedFileIsKeptBesideItBeforeItIsWrittenAnew) {
+    const QString path = freshIni("damaged");
+    const QByteArray first = "[General\nAutoDetect=1\n";
+    const QByteArray second = "[Serial\nPort=/dev/ttyS1\n";
+    const struct {
+        QByteArray damaged;
+        QString copy;
+    } runs[] = {
+        {first, path + ".damaged"}, {second, path + ".damaged.2"}, {first, path + ".damaged"}};
+    for (const auto& run : runs) {
+        writeFile(path, run.damaged);
+        SettingsStore store(path);
+        EXPECT_EQ(chooseStartupLanguage(store, QStringLiteral("fr_FR")), QStringLiteral("fr_FR"));
+        const SettingsLoadResult loaded = loadSettings(store, FakeSerial().io());
+        EXPECT_TRUE(loaded.unreadable);
+        EXPECT_EQ(loaded.damagedCopy, run.copy);
+        EXPECT_EQ(contentOf(run.copy), run.damaged);
+        ASSERT_TRUE(store.open(false));
+        EXPECT_FALSE(store.damaged());
+        store.close();
+    }
+    EXPECT_EQ(contentOf(path + ".damaged"), first);
+    EXPECT_FALSE(QFile::exists(path + ".damaged.3"));
+}
+
+// With every name taken by other versions, the damaged file is not written over at all.
+TEST(SettingsLoad, ADamagedFileWithoutRoomForACopyStaysAsItIs) {
+    const QString path = freshIni("damaged_full");
+    writeFile(path, "[kept elsewhere");
+    for (int n = 1; n <= 9; ++n)
+        writeFile(path + ".damaged" + (n > 1 ? "." + QString::number(n) : QString()),
+                  QByteArray::number(n));
+    SettingsStore store(path);
+    const SettingsLoadResult loaded = loadSettings(store, FakeSerial().io());
+    EXPECT_TRUE(loaded.unreadable);
+    EXPECT_EQ(loaded.damagedCopy, QString());
+    EXPECT_EQ(contentOf(path), "[kept elsewhere");
 }
 
 TEST(StartupLanguage, FollowsTheStoreAndTheSystem) {

@@ -9,8 +9,11 @@
 #include "core/link/stop_signal.h"
 #include "tests/support/test_environment.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
+#include <QProcess>
 #include <QRegularExpression>
 #include <thread>
 
@@ -187,6 +190,52 @@ TEST_F(DemoCli, FreezeShowsTheSimulatedVehiclesFrame) {
     const QJsonObject json = runTool({"--demo", "--json", "freeze"}).json();
     EXPECT_EQ(json["codes"].toArray().size(), 1);
     EXPECT_EQ(json["values"].toArray().size(), 7);
+}
+
+// The program copied beside a language module whose packed table lost a bit after it was built
+// (in its stated check value, so the damage is found by the check and nowhere earlier).
+QString programWithDamagedTable() {
+    const QString dir = test_env::freshDir("damaged-table");
+    const QString program = dir + "/quorvane-cli";
+    const QString built = QFileInfo(QStringLiteral(QUORVANE_CLI_PATH)).absolutePath();
+    QFile module(built + "/locale/en/language.dll");
+    if (!QFile::copy(QStringLiteral(QUORVANE_CLI_PATH), program) ||
+        !QDir().mkpath(dir + "/locale/en") || !module.open(QIODevice::ReadOnly))
+        return {};
+    QByteArray bytes = module.readAll();
+    const qsizetype container = bytes.indexOf("@LHC");
+    if (container < 0)
+        return {};
+    bytes[container + 9] = char(bytes[container + 9] ^ 0x10);
+    QFile damaged(dir + "/locale/en/language.dll");
+    if (!damaged.open(QIODevice::WriteOnly) || damaged.write(bytes) != bytes.size())
+        return {};
+    return program;
+}
+
+// As with a module file that is no resource file at all: the codes without their descriptions,
+// and the reason on standard error.
+TEST_F(DemoCli, DamagedTableStillPrintsTheCodesWithoutDescriptions) {
+    const QString program = programWithDamagedTable();
+    ASSERT_FALSE(program.isEmpty());
+    const QString report = test_env::freshDir("damaged-table-report") + "/report.xml";
+    for (const QStringList& command :
+         {QStringList{"dtc"}, QStringList{"freeze"}, QStringList{"report", "--out", report}}) {
+        QProcess tool;
+        tool.start(program, QStringList{"--demo"} + command);
+        ASSERT_TRUE(tool.waitForFinished(60000));
+        const QString out = QString::fromUtf8(tool.readAllStandardOutput());
+        const QString err = QString::fromUtf8(tool.readAllStandardError());
+        EXPECT_EQ(tool.exitCode(), 0) << err.toStdString();
+        EXPECT_EQ(err.section('\n', 0, 0), "CRC Decompression Error !");
+        if (command.first() == "report")
+            continue;
+        const QStringList intact = runTool({"--demo", command.first()}).outLines();
+        const QStringList bare = out.split('\n', Qt::SkipEmptyParts);
+        ASSERT_EQ(bare.size(), intact.size()) << out.toStdString();
+        EXPECT_EQ(bare[1], intact[1].section("  ", 0, 0) + "  ");
+    }
+    EXPECT_TRUE(QFileInfo::exists(report));
 }
 
 // The simulated vehicle refuses PID 12 ("7F 01 12") and does not list PID 09: neither prints a

@@ -50,6 +50,25 @@ TEST_P(Elm327Cli, ConnectDtcAndVinLikeTheElm323) {
 
 INSTANTIATE_TEST_SUITE_P(HeadersOnAndOff, Elm327Cli, testing::Bool());
 
+// A clone that echoes every command despite ATE0, as an ELM323 and as an ELM327 on an ISO 9141
+// vehicle (where it also reports its protocol search), reads like the chip that keeps quiet.
+TEST(Elm327Cli, EchoingCloneReadsLikeAQuietChip) {
+    for (const QStringList& chip :
+         {QStringList{}, QStringList{"--chip", "elm327", "--protocol", "3"}}) {
+        ElmsimProcess quiet(chip);
+        ElmsimProcess echoing(chip + QStringList{"--keep-echo"});
+        ASSERT_FALSE(quiet.device().isEmpty());
+        ASSERT_FALSE(echoing.device().isEmpty());
+        for (const char* command : {"connect", "dtc"}) {
+            const ToolRun expected = runCliProcess(quiet.device(), QLatin1String(command));
+            const ToolRun got = runCliProcess(echoing.device(), QLatin1String(command));
+            ASSERT_EQ(expected.code, 0) << command;
+            EXPECT_EQ(got.code, 0) << command << got.errLines.join('|').toStdString();
+            EXPECT_EQ(comparableStages(got.lines), comparableStages(expected.lines)) << command;
+        }
+    }
+}
+
 TEST(Elm327Cli, EmulatorRefusesOptionsItDoesNotKnow) {
     for (const QStringList& arguments :
          {QStringList{"--chip", "elm329"}, QStringList{"--protocol", "11"},
