@@ -4,6 +4,7 @@
 #include "core/l10n/qt_translations.h"
 #include "core/l10n/startup_language.h"
 #include "core/l10n/translator.h"
+#include "ui/app/close_on_signal.h"
 #include "ui/app/error_display.h"
 #include "ui/app/main_window.h"
 #include "ui/app/single_instance.h"
@@ -100,7 +101,11 @@ int runProgram(int argc, char** argv) {
     QTimer::singleShot(kSplashMs, splash.get(), [&splash] { splash.reset(); });
     if (!main)
         return 1;
-    const int code = QApplication::exec();
+    const CloseOnSignal closeOnSignal(main.get());
+    int code = QApplication::exec();
+    // Ended by a signal, the program exits as a shell expects (128 + its number).
+    if (closeOnSignal.signalNumber() != 0)
+        code = 128 + closeOnSignal.signalNumber();
     // Dialogs belong to the main window's lifetime but are released first.
     reportSettings.reset();
     reportPreview.reset();

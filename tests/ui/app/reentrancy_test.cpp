@@ -3,12 +3,14 @@
 
 #include "core/livedata/sensor_thread.h"
 #include "tests/support/program_run.h"
+#include "ui/app/close_on_signal.h"
 #include "ui/pages/sensor_data_page.h"
 #include "ui/widgets/segment_display.h"
 
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <csignal>
 #include <functional>
 
 namespace {
@@ -141,4 +143,32 @@ TEST(Reentrancy, DisconnectWhileConnectWaitsStopsTheSequenceAndDisconnects) {
     EXPECT_TRUE(lines.filter("Error").isEmpty() && lines.filter("failed").isEmpty())
         << lines.join('\n').toStdString();
     EXPECT_TRUE(run.context.connection.noCommunication());
+}
+
+// SIGTERM, SIGINT and SIGHUP close the window with its shut-down, as the close button does; one
+// that comes while Connect waits stops the connection first.
+TEST(Reentrancy, ASignalClosesTheWindowWithItsShutDownEvenWhileConnecting) {
+    for (const bool connecting : {false, true}) {
+        for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+            SCOPED_TRACE(testing::Message()
+                         << "signal " << signal << ", connecting " << connecting);
+            ProgramRun run;
+            run.window->show();
+            run.click(QStringLiteral("cbDemoMode"));
+            run.context.link.setDemoDelay(50);
+            bool shutDown = false;
+            QObject::connect(run.window.get(), &MainWindow::shutDownStarted,
+                             [&shutDown] { shutDown = true; });
+            CloseOnSignal closer(run.window.get());
+            ::raise(signal);
+            if (connecting) {
+                run.click(QStringLiteral("NeuInitialisierenBtn"));
+                EXPECT_EQ(run.logLines().last(), "Connection stopped");
+            }
+            while (!shutDown)
+                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+            EXPECT_FALSE(run.window->isVisible());
+            EXPECT_EQ(closer.signalNumber(), signal);
+        }
+    }
 }
