@@ -267,6 +267,24 @@ TEST(SensorDataPage, PolledThroughThePtyUntilTheAdapterIsPulled) {
     EXPECT_EQ(readCrLfLines(run.logFolder + "/240309140307.csv"), lines);
 }
 
+// An interface that falls silent while polling is lost after three requests without an answer,
+// as a pulled one: polling ends, the recording is closed whole and the window says so.
+TEST(SensorDataPage, PollingOfAnInterfaceThatFallsSilentEndsAsALostLink) {
+    LiveRun run;
+    run.connectElmsimFallingSilent(20);
+    run.showPage("btnSensorData");
+    run.click("btnLogRecord");
+    run.click("btnSensorsRead");
+    run.waitUntilStopped();
+    while (!run.logLines().contains(const_str::InterfaceLost))
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    EXPECT_EQ(run.boxes, QStringList({"The interface has not answered 3 requests in a row."}));
+    EXPECT_FALSE(run.page->dataLog()->isFileOpen());
+    EXPECT_TRUE(run.context.connection.noCommunication());
+    for (const QString& line : run.csvLines())
+        EXPECT_TRUE(line.startsWith('"') && line.endsWith('"')) << line.toStdString();
+}
+
 TEST(SensorDataPage, AnElm327OnACanCarPollsTheSameValuesAsTheDemoVehicle) {
     DefaultLocale locale(QLocale(QLocale::English, QLocale::UnitedStates));
     auto pollOnce = [](LiveRun& run) {
