@@ -8,7 +8,6 @@
 ConnectRun::ConnectRun(QWidget* window, QWidget* disconnectButton, ElmExchange& link,
                        StopSignal& stop)
     : m_pause(window, disconnectButton, [&stop] { stop.request(); }), m_link(link), m_stop(stop) {
-    m_stop.reset();
     m_link.setStopSignal(&m_stop);
     m_link.setWaitHook([] { QCoreApplication::processEvents(); });
 }

@@ -126,11 +126,18 @@ void MainWindow::connectNow() {
     if (m_connecting)
         return;
     m_disconnectAsked = false;
+    m_connectStop->reset();
     {
-        const ConnectRun run(this, m_start->disconnectButton(), m_context.link, *m_connectStop);
         m_connecting = true;
         const auto done = qScopeGuard([this] { m_connecting = false; });
-        stopPollingAndWait();
+        {
+            // Stopped first: the polling worker gives the link's stop signal back when it ends.
+            // Disconnect and a close already count.
+            const InputPause pause(this, m_start->disconnectButton(),
+                                   [this] { m_connectStop->request(); });
+            stopPollingAndWait();
+        }
+        const ConnectRun run(this, m_start->disconnectButton(), m_context.link, *m_connectStop);
         m_session.connect();
     }
     if (m_disconnectAsked)

@@ -124,25 +124,32 @@ TEST(Reentrancy, ACloseWhileConnectWaitsStopsItAndShutsDownAfterIt) {
 
 // The one control a connection leaves usable: Disconnect ends the sequence after the exchange in
 // progress (the simulated interface's answer time here), without a failed step, and then
-// disconnects.
+// disconnects; also when the connection began by stopping live-data polling.
 TEST(Reentrancy, DisconnectWhileConnectWaitsStopsTheSequenceAndDisconnects) {
-    ProgramRun run;
-    run.window->show();
-    run.click(QStringLiteral("cbDemoMode"));
-    run.context.link.setDemoDelay(200);
-    auto* disconnect = run.find<QAbstractButton>(QStringLiteral("btnDisconnect"));
-    int clicks = 0;
-    QObject::connect(disconnect, &QAbstractButton::clicked, [&clicks] { ++clicks; });
-    postClick(disconnect);
-    run.click(QStringLiteral("NeuInitialisierenBtn"));
-    EXPECT_EQ(clicks, 1);
-    const QStringList lines = run.logLines();
-    const qsizetype stopped = lines.indexOf("Connection stopped");
-    ASSERT_GE(stopped, 0) << lines.join('\n').toStdString();
-    EXPECT_TRUE(lines.mid(stopped).contains("COM Port closed")) << lines.join('\n').toStdString();
-    EXPECT_TRUE(lines.filter("Error").isEmpty() && lines.filter("failed").isEmpty())
-        << lines.join('\n').toStdString();
-    EXPECT_TRUE(run.context.connection.noCommunication());
+    for (const bool polling : {false, true}) {
+        SCOPED_TRACE(polling ? "while polling" : "idle");
+        ProgramRun run;
+        run.window->show();
+        if (polling)
+            startPolling(run);
+        else
+            run.click(QStringLiteral("cbDemoMode"));
+        run.context.link.setDemoDelay(200);
+        auto* disconnect = run.find<QAbstractButton>(QStringLiteral("btnDisconnect"));
+        int clicks = 0;
+        QObject::connect(disconnect, &QAbstractButton::clicked, [&clicks] { ++clicks; });
+        postClick(disconnect);
+        run.click(QStringLiteral("NeuInitialisierenBtn"));
+        EXPECT_EQ(clicks, 1);
+        const QStringList lines = run.logLines();
+        const QString shown = lines.join('\n');
+        const qsizetype stopped = lines.indexOf("Connection stopped");
+        ASSERT_GE(stopped, 0) << shown.toStdString();
+        EXPECT_TRUE(lines.mid(stopped).contains("COM Port closed")) << shown.toStdString();
+        EXPECT_TRUE(lines.filter("Error").isEmpty() && lines.filter("failed").isEmpty())
+            << shown.toStdString();
+        EXPECT_TRUE(run.context.connection.noCommunication());
+    }
 }
 
 // SIGTERM, SIGINT and SIGHUP close the window with its shut-down, as the close button does; one
