@@ -7,6 +7,8 @@
 #include "core/l10n/const_str.h"
 #include "core/l10n/grid_headings.h"
 
+#include <algorithm>
+
 namespace {
 
 QString yesNo(bool flag) {
@@ -74,10 +76,18 @@ ShownFreezeFrame shownFreezeFrame(const FreezeFrameReading& reading, const Fault
     return shown;
 }
 
+ReadState o2TestsState(const std::array<O2TestResult, 10>& results) {
+    // Empty values of tests that did not come must not pass for a reading of the sensor.
+    const bool anyAnswered = std::any_of(results.begin(), results.end(), [](const O2TestResult& r) {
+        return r.status == QLatin1String("1");
+    });
+    return anyAnswered ? ReadState::Read : ReadState::CouldNotBeRead;
+}
+
 ShownO2Tests shownO2Tests(const QString& location, const std::array<O2TestResult, 10>* results) {
     const GridHeadingTexts texts = gridHeadingTexts();
     ShownO2Tests shown;
-    shown.state = results != nullptr ? ReadState::Read : ReadState::NotYetRead;
+    shown.state = results != nullptr ? o2TestsState(*results) : ReadState::NotYetRead;
     shown.location = location;
     shown.heading = texts.o2Grid;
     for (int i = 0; i < O2TestCount; ++i) {

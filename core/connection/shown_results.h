@@ -112,7 +112,11 @@ ShownCodeGrid shownCodeGrid(const std::optional<QStringList>& codes, const Fault
 ShownFreezeFrame shownFreezeFrame(const FreezeFrameReading& reading, const FaultCodeTable& table,
                                   const QString& maker);
 
+// The tests of one sensor were read when the vehicle answered at least one of them; a silent
+// vehicle, or one without service 05, leaves them not read.
+ReadState o2TestsState(const std::array<O2TestResult, 10>& results);
+
 // The oxygen-sensor page: its fixed texts in the language of the run, and the results of one
-// sensor when given (without, the rows keep status "0" and empty values).
+// sensor when given (without, the rows keep status "0" and empty values), in the state above.
 ShownO2Tests shownO2Tests(const QString& location,
                           const std::array<O2TestResult, 10>* results = nullptr);

@@ -196,6 +196,9 @@ void oxygenSensors(Lines& out, const ReportInput& in) {
     out.tag("OXYGEN_SENSOR");
     out.leaf("TITLE_OXYGEN_SENSOR",
              in.captions.o2Sensors + QStringLiteral("  (") + tests.location + QLatin1Char(')'));
+    // Added beside the grid, whose empty cells older stylesheets go on showing as before.
+    if (tests.state == ReadState::CouldNotBeRead)
+        out.listLeaf(QStringLiteral("O2_NOT_READ"), const_str::O2TestsNotRead);
     // Grid columns 2 to 6: name, value, minimum, maximum, unit.
     for (int column = 2; column <= 6; ++column)
         out.listLeaf(QStringLiteral("TITLE") + QLatin1String(suffixes[column - 2]),

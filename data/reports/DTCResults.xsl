@@ -198,6 +198,9 @@
   <!-- The ten tests of the chosen sensor under the grid's headings. -->
   <xsl:template match="OXYGEN_SENSOR">
     <h2><xsl:value-of select="TITLE_OXYGEN_SENSOR"/></h2>
+    <xsl:if test="O2_NOT_READ">
+      <p><b><xsl:value-of select="O2_NOT_READ"/></b></p>
+    </xsl:if>
     <table class="grid" border="1" cellspacing="0" cellpadding="3" width="100%">
       <tr>
         <th><xsl:value-of select="TITLE_LAB"/></th>

@@ -32,9 +32,11 @@ int makers(CliSession& session, CliIo& io);
 } // namespace cli_offline
 
 // The diagnostic report of every section; validate checks its options without any exchange.
+// lostConnection says why the connection went while the sequence read the vehicle: the report
+// then holds what came before it.
 namespace cli_report {
 void validate(const CliOptions& options);
-int report(CliSession& session, const CliOptions& options, CliIo& io);
+int report(CliSession& session, const CliOptions& options, CliIo& io, QString lostConnection = {});
 } // namespace cli_report
 
 // The maker for codes outside the "P0" range: the one asked for, else the first of the table, as

@@ -1,9 +1,13 @@
 // quorvane-cli report: the diagnostic report of the connected vehicle, written by the builder and
 // stylesheet the window uses, as XML and optionally as HTML and PDF.
 
+#include "core/connection/freeze_frame_reading.h"
 #include "core/connection/shown_results.h"
+#include "core/j1979/monitor_status.h"
+#include "core/j1979/service09.h"
 #include "core/l10n/const_str.h"
 #include "core/l10n/translator.h"
+#include "core/link/serial_port_error.h"
 #include "core/report/report_document.h"
 #include "core/report/report_files.h"
 #include "core/report/report_transform.h"
@@ -13,6 +17,7 @@
 #include "tools/cli/cli_options.h"
 #include "tools/cli/cli_report_pdf.h"
 #include "tools/cli/cli_session.h"
+#include "tools/cli/cli_values.h"
 
 namespace {
 
@@ -28,41 +33,67 @@ std::array<QString, 8> storedAddress(SettingsStore& store) {
 }
 
 // What the pages show once the connection sequence has filled them and "OK" has been pressed for
-// the first oxygen sensor.
-ShownResults shownResults(CliSession& session, const QString& maker) {
+// the first oxygen sensor. A connection that is lost (lostConnection holds why, before or during
+// the oxygen-sensor tests) leaves every section it did not come to as not read.
+ShownResults shownResults(CliSession& session, const QString& maker, QString& lostConnection) {
     ProgramContext& context = session.context();
     const CliConnectionView& view = session.view();
     const FaultCodeTable& table = context.faultCodeTable;
     ShownResults shown;
     shown.userAddress = storedAddress(context.settings);
-    shown.monitorStatus = shownMonitorStatus(context.service01->monitorStatus());
+    // Lost before its first request, the status was never asked: as unanswered as a silent one.
+    shown.monitorStatus = shownMonitorStatus(context.service01 ? context.service01->monitorStatus()
+                                                               : MonitorStatus{});
     shown.storedCodes = shownCodeGrid(view.storedCodes, table, maker, const_str::NoStoredCodes,
                                       const_str::TroubleCodesNotRead);
     shown.pendingCodes = shownCodeGrid(view.pendingCodes, table, maker, const_str::NoStoredCodes,
                                        const_str::TroubleCodesNotRead);
-    // A frame the sequence never came to read stays as the page starts.
+    // A frame the sequence never came to read stays as the page starts, unless the connection
+    // went first.
     if (view.freezeFrame)
         shown.freezeFrame = shownFreezeFrame(*view.freezeFrame, table, maker);
-    if (!view.o2Locations || view.o2Locations->isEmpty()) {
-        shown.o2Tests = shownO2Tests(QString());
-    } else {
+    else if (!lostConnection.isEmpty())
+        shown.freezeFrame = shownFreezeFrame(FreezeFrameReading{}, table, maker);
+    shown.o2Tests = shownO2Tests(QString());
+    if (view.o2Locations && !view.o2Locations->isEmpty()) {
         const O2SensorLocation& first = view.o2Locations->first();
-        const auto results = context.service05->readO2SensorTests(context.link, first.mask);
-        shown.o2Tests = shownO2Tests(first.text, &results);
+        shown.o2Tests.location = first.text;
+        try {
+            if (lostConnection.isEmpty()) {
+                const auto results = context.service05->readO2SensorTests(context.link, first.mask);
+                shown.o2Tests = shownO2Tests(first.text, &results);
+            }
+        } catch (const SerialPortError& e) {
+            lostConnection = e.message();
+        }
     }
+    // Tests never asked for, because the sensors were not found or the connection had gone.
+    if (shown.o2Tests.state == ReadState::NotYetRead &&
+        (!view.o2Locations || !lostConnection.isEmpty()))
+        shown.o2Tests.state = ReadState::CouldNotBeRead;
+    // Taken from the service itself: a connection lost after the VIN came keeps it.
+    if (context.service09 && context.service09->vinState() == Service09::ItemState::Read)
+        shown.vin = context.service09->vin();
     return shown;
 }
 
-// A section that could not be read is written as such, and the tool says so by its exit code.
-bool somethingNotRead(const ShownResults& shown) {
-    for (const ReadState state : {shown.monitorStatus.state, shown.storedCodes.state,
-                                  shown.pendingCodes.state, shown.freezeFrame.state})
+// Each section that could not be read, named on standard error; the document marks them as well.
+void listNotRead(const ShownResults& shown, const CliOptions& options, CliIo& io,
+                 UnreadValues& unread) {
+    const std::pair<ReadState, const char*> sections[] = {
+        {shown.monitorStatus.state, "monitor status"}, {shown.storedCodes.state, "stored codes"},
+        {shown.pendingCodes.state, "pending codes"},   {shown.freezeFrame.state, "freeze frame"},
+        {shown.o2Tests.state, "oxygen-sensor tests"},
+    };
+    for (const auto& [state, name] : sections)
         if (state == ReadState::CouldNotBeRead)
-            return true;
-    return false;
+            unread.add(io, QLatin1String(name));
+    // A VIN typed on the command line needs none from the vehicle.
+    if (options.vin.isEmpty() && shown.vin.isEmpty())
+        unread.add(io, QStringLiteral("VIN"));
 }
 
-ReportChoices choicesOf(CliSession& session, const CliOptions& options) {
+ReportChoices choicesOf(const ShownResults& shown, const CliOptions& options) {
     ReportChoices choices; // every section, as the dialog starts
     for (qsizetype i = 0; i < options.customer.size(); ++i)
         choices.customerAddress[std::size_t(i)] = options.customer.at(i);
@@ -70,7 +101,10 @@ ReportChoices choicesOf(CliSession& session, const CliOptions& options) {
     choices.model = options.model;
     choices.year = options.year;
     // Nobody types the VIN here: the vehicle's own serves unless one is given.
-    choices.vin = options.vin.isEmpty() ? session.context().service09->vin() : options.vin;
+    if (!options.vin.isEmpty())
+        choices.vin = options.vin;
+    else
+        choices.vin = shown.vin.isEmpty() ? const_str::NotAvailable : shown.vin;
     return choices;
 }
 
@@ -85,14 +119,18 @@ void validate(const CliOptions& options) {
         throw CliUsageError(QStringLiteral("at most four --customer lines"));
 }
 
-int report(CliSession& session, const CliOptions& options, CliIo& io) {
+int report(CliSession& session, const CliOptions& options, CliIo& io, QString lostConnection) {
     if (!session.loadFaultCodes())
         for (const QString& message : session.notifier().messages)
             io.error(message);
-    const ShownResults shown = shownResults(session, chosenMaker(session, options));
+    const ShownResults shown = shownResults(session, chosenMaker(session, options), lostConnection);
+    if (!lostConnection.isEmpty())
+        io.error(QStringLiteral("quorvane-cli: ") + lostConnection);
+    UnreadValues unread;
+    listNotRead(shown, options, io, unread);
     const Translator& translator = appTranslator();
     const ReportInput input{
-        shown, choicesOf(session, options),
+        shown, choicesOf(shown, options),
         reportCaptions([&translator](const QString& text) { return translator.translate(text); }),
         reportDateTimeText()};
     try {
@@ -113,7 +151,7 @@ int report(CliSession& session, const CliOptions& options, CliIo& io) {
         io.line(options.reportOut);
         io.doc[QStringLiteral("report")] = options.reportOut;
         if (options.reportHtml.isEmpty() && options.reportPdf.isEmpty())
-            return somethingNotRead(shown) ? cli_exit::NoAnswer : cli_exit::Success;
+            return unread.finish(io.doc);
         const ReportHtml html = transformReportFile(options.reportOut);
         if (!html.ok) {
             io.error(QStringLiteral("quorvane-cli: ") + html.error);
@@ -133,7 +171,7 @@ int report(CliSession& session, const CliOptions& options, CliIo& io) {
         io.error(QStringLiteral("quorvane-cli: ") + e.message());
         return cli_exit::WriteFailed;
     }
-    return somethingNotRead(shown) ? cli_exit::NoAnswer : cli_exit::Success;
+    return unread.finish(io.doc);
 }
 
 } // namespace cli_report

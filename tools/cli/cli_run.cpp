@@ -31,14 +31,24 @@ int runVehicleCommand(CliSession& session, const CliOptions& options, CliIo& io)
     cli_vehicle::validate(options);
     if (options.command == QLatin1String("report"))
         cli_report::validate(options);
-    const bool connected = session.connect();
+    const QString& command = options.command;
+    bool connected = false;
+    QString lostConnection;
+    try {
+        connected = session.connect();
+    } catch (const SerialPortError& e) {
+        // A report keeps what the vehicle sent before the connection went; nothing else does.
+        if (command != QLatin1String("report") || !session.view().vehicleAnswered())
+            throw;
+        lostConnection = e.message();
+        connected = true;
+    }
     if (!connected) {
         printStages(session.view(), io);
         io.doc[QStringLiteral("connected")] = false;
         io.doc[QStringLiteral("stages")] = stageArray(session.view());
         return cli_exit::NoAnswer;
     }
-    const QString& command = options.command;
     if (command == QLatin1String("connect"))
         return cli_vehicle::connect(session, io);
     // Other commands show the sequence only when asked to log, and then beside their output.
@@ -61,7 +71,7 @@ int runVehicleCommand(CliSession& session, const CliOptions& options, CliIo& io)
     if (command == QLatin1String("o2"))
         return cli_vehicle::o2(session, options, io);
     if (command == QLatin1String("report"))
-        return cli_report::report(session, options, io);
+        return cli_report::report(session, options, io, lostConnection);
     return cli_vehicle::raw(session, options, io);
 }
 

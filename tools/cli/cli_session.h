@@ -5,6 +5,7 @@
 #include "core/connection/program_context.h"
 #include "core/connection/session.h"
 #include "core/j1979/o2_sensor_tests.h"
+#include "core/l10n/const_str.h"
 #include "core/l10n/user_notifier.h"
 #include "core/link/stop_signal.h"
 
@@ -39,6 +40,12 @@ public:
         return line.mark == Mark::Ok      ? QStringLiteral("OK   ")
                : line.mark == Mark::Error ? QStringLiteral("ERR  ")
                                           : QStringLiteral("--   ");
+    }
+    // The control unit answered: the sequence went on to read the vehicle's services.
+    bool vehicleAnswered() const {
+        return std::any_of(lines.begin(), lines.end(), [](const Line& l) {
+            return l.mark == Mark::Ok && l.text == const_str::EcuConnectionOk;
+        });
     }
     bool anyFailed() const {
         return std::any_of(lines.begin(), lines.end(), [](const Line& l) { return !l.ok(); });

@@ -55,9 +55,12 @@ CliValue readLiveValue(CliSession& session, int pid) {
 }
 
 void UnreadValues::add(CliIo& io, const QString& what, const QString& reason) {
-    const QString entry = what + QStringLiteral(": ") + reason;
-    m_entries << entry;
-    io.error(QStringLiteral("quorvane-cli: not read: ") + entry);
+    add(io, what + QStringLiteral(": ") + reason);
+}
+
+void UnreadValues::add(CliIo& io, const QString& what) {
+    m_entries << what;
+    io.error(QStringLiteral("quorvane-cli: not read: ") + what);
 }
 
 int UnreadValues::finish(QJsonObject& doc) const {

@@ -51,6 +51,8 @@ CliValue readLiveValue(CliSession& session, int pid);
 class UnreadValues {
 public:
     void add(CliIo& io, const QString& what, const QString& reason);
+    // A whole section, whose reason its own lines or an earlier error have told.
+    void add(CliIo& io, const QString& what);
     bool isEmpty() const { return m_entries.isEmpty(); }
     QString joined() const { return m_entries.join(QStringLiteral("; ")); }
     int finish(QJsonObject& doc) const;

@@ -180,6 +180,6 @@ void O2SensorPage::showResults(const std::array<O2TestResult, O2TestCount>& resu
         setCellText(m_grid, row, kMaxColumn, result.maximum);
     }
     m_grid->viewport()->update();
-    m_context.shown.o2Tests.state = ReadState::Read;
+    m_context.shown.o2Tests.state = o2TestsState(results);
     recordShown();
 }

@@ -1,15 +1,33 @@
 // The commands through a real serial channel: the emulated interface on a pseudo-terminal.
 
 #include "tools/elmsim/pty_elm.h"
+#include "tools/elmsim/vehicle_profile.h"
 
 #include "tests/support/qt_printers.h"
 #include "tests/support/test_environment.h"
 #include "tests/tools/cli/cli_harness.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <memory>
 
 namespace {
+
+// The full vehicle, silent to the services given.
+class VehicleWithoutServices : public VehicleProfile {
+public:
+    explicit VehicleWithoutServices(QStringList silent) : m_silent(std::move(silent)) {}
+    QString answer(const QString& request) override {
+        for (const QString& service : m_silent)
+            if (request.startsWith(service))
+                return QString();
+        return m_demo->answer(request);
+    }
+
+private:
+    QStringList m_silent;
+    std::unique_ptr<VehicleProfile> m_demo = makeVehicleProfile(QStringLiteral("full"));
+};
 
 struct PtyCli : CliTest {
     std::unique_ptr<PtyElm> elm;
@@ -172,6 +190,57 @@ TEST_F(PtyCli, OxygenTestsOfACanVehicleAreNotAskedAndSaySo) {
     const QJsonObject json = run.json();
     EXPECT_TRUE(json["tests"].isNull());
     EXPECT_TRUE(json["error"].toString().contains("service 06"));
+}
+
+// The report holds what came: each section that did not, or that a lost interface cut off, is
+// marked in the document and on standard error, and the run ends with exit 1.
+TEST_F(PtyCli, ReportMarksEverySectionThatDidNotCome) {
+    ASSERT_EQ(runTool({"--port", serve("full"), "connect"}).code, 0);
+    const int sequence = elm->requestCount();
+    const struct {
+        const char* name;
+        QStringList silentServices;
+        int muteAfter;
+        QStringList notRead;
+    } cases[] = {
+        {"no service 05", {"05"}, -1, {"oxygen-sensor tests"}},
+        {"no service 09", {"09"}, -1, {"VIN"}},
+        {"lost during the oxygen-sensor tests", {}, sequence + 2, {"oxygen-sensor tests"}},
+        {"lost at the end of the sequence", {}, sequence - 3, {"oxygen-sensor tests"}},
+    };
+    const QString dir = test_env::freshDir("cli-report-not-read");
+    for (const auto& c : cases) {
+        PtyElm::Config config;
+        const QStringList silent = c.silentServices;
+        config.vehicle = [silent] { return std::make_unique<VehicleWithoutServices>(silent); };
+        config.emulator.muteAfter = c.muteAfter;
+        const QString out = dir + "/" + c.name + ".xml";
+        const CliRun run =
+            runTool({"--port", serve(config), "report", "--out", out, "--html", out + ".html"});
+        EXPECT_EQ(run.code, 1) << c.name;
+        EXPECT_EQ(run.err.contains("has not answered 3 requests in a row"), c.muteAfter >= 0)
+            << c.name << run.err.toStdString();
+        QStringList named;
+        for (const QString& section : c.notRead)
+            named << "quorvane-cli: not read: " + section;
+        EXPECT_EQ(run.errLines().filter("not read:"), named) << c.name;
+
+        QFile file(out);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << c.name << run.err.toStdString();
+        const QStringList lines = QString::fromLatin1(file.readAll()).split("\r\n");
+        EXPECT_TRUE(lines.filter("Trouble codes could not be read").isEmpty()) << c.name;
+        const bool o2NotRead = c.notRead.contains("oxygen-sensor tests");
+        EXPECT_EQ(
+            lines.contains("\t  <O2_NOT_READ>Oxygen-sensor tests could not be read</O2_NOT_READ>"),
+            o2NotRead)
+            << c.name;
+        EXPECT_EQ(lines.contains("      <VEHICLE_VIN>N/A</VEHICLE_VIN>"), c.notRead.contains("VIN"))
+            << c.name;
+        QFile html(out + ".html");
+        ASSERT_TRUE(html.open(QIODevice::ReadOnly)) << c.name;
+        EXPECT_EQ(html.readAll().contains("Oxygen-sensor tests could not be read"), o2NotRead)
+            << c.name;
+    }
 }
 
 TEST_F(PtyCli, MissingPortEndsWithExitOne) {
