@@ -226,7 +226,8 @@ TEST_F(DemoCli, DamagedTableStillPrintsTheCodesWithoutDescriptions) {
         ASSERT_TRUE(tool.waitForFinished(60000));
         const QString out = QString::fromUtf8(tool.readAllStandardOutput());
         const QString err = QString::fromUtf8(tool.readAllStandardError());
-        EXPECT_EQ(tool.exitCode(), 0) << err.toStdString();
+        // The demo vehicle sends no oxygen-sensor tests: its report says so by the exit code.
+        EXPECT_EQ(tool.exitCode(), command.first() == "report" ? 1 : 0) << err.toStdString();
         EXPECT_EQ(err.section('\n', 0, 0), "CRC Decompression Error !");
         if (command.first() == "report")
             continue;
