@@ -7,30 +7,30 @@ namespace {
 
 using State = MonitorTestState;
 
-struct CanLink : ScriptedLink {
+struct MonitorScriptedLink : ScriptedLink {
     bool can = true;
     bool canLayout() const override { return can; }
 };
 
 // One expected row: unit key, monitor (CAN) or test (older protocols), test or component, state.
-struct Row {
+struct ExpectedRow {
     const char* unit;
     int id;
     int sub;
     State state;
 };
 
-struct Case {
+struct ReadingCase {
     const char* name;
     bool can;
     QList<std::pair<const char*, const char*>> script;
-    QList<Row> rows;
+    QList<ExpectedRow> rows;
     bool complete;
 };
 
 // Answers as the link hands them over: packed, several units one after the other.
 TEST(MonitorReading, ReadsWhatEachAnnouncedMonitorAnswers) {
-    const Case cases[] = {
+    const ReadingCase cases[] = {
         {"multi-frame answer: two tests of one monitor, one past its limit",
          true,
          {{"0600", "460000000001"},
@@ -71,9 +71,9 @@ TEST(MonitorReading, ReadsWhatEachAnnouncedMonitorAnswers) {
           {"", 0x05, 0x01, State::Pass}},
          true},
     };
-    for (const Case& c : cases) {
+    for (const ReadingCase& c : cases) {
         SCOPED_TRACE(c.name);
-        CanLink link;
+        MonitorScriptedLink link;
         link.can = c.can;
         for (const auto& [command, answer] : c.script)
             link.answer(QString::fromLatin1(command), QString::fromLatin1(answer));
@@ -82,7 +82,7 @@ TEST(MonitorReading, ReadsWhatEachAnnouncedMonitorAnswers) {
         ASSERT_EQ(reading.results.size(), c.rows.size());
         for (qsizetype i = 0; i < c.rows.size(); ++i) {
             const MonitorTestResult& got = reading.results.at(i);
-            const Row& want = c.rows.at(i);
+            const ExpectedRow& want = c.rows.at(i);
             SCOPED_TRACE(i);
             EXPECT_EQ(got.unitKey, QString::fromLatin1(want.unit));
             EXPECT_EQ(c.can ? got.mid : got.tid, want.id);
