@@ -69,15 +69,16 @@ const QHash<QString, QString>& canMonitorResults() {
     return answers;
 }
 
-// Service 06 on the older protocols: one message per test and component (TID, limit type and
-// component, value, limit), unscaled. The sensor 1 switch test with a minimum; test 10, a
-// manufacturer's catalyst check, is above its maximum.
+// Service 06 on the older protocols: asked by test ID, one message per test and component (TID,
+// limit type and component, value, limit), unscaled, one limit a message. The sensor switch
+// tests are standard IDs; the catalyst check is the manufacturer's test 81, past its maximum,
+// announced only in the fifth block.
 const QHash<QString, QString>& legacyMonitorResults() {
     static const QHash<QString, QString> answers = {
-        {"0600", "46 00 88 01 00 00"},
-        {"0601", "46 01 01 00 5A 00 64\r46 01 02 00 5C 00 64"},
-        {"0605", "46 05 81 00 20 00 10"},
-        {"0610", "46 10 01 01 40 01 00"},
+        {"0600", "46 00 88 00 00 01"},    {"0601", "46 01 01 00 5A 00 64\r46 01 02 00 5C 00 64"},
+        {"0605", "46 05 81 00 20 00 10"}, {"0620", "46 20 00 00 00 01"},
+        {"0640", "46 40 00 00 00 01"},    {"0660", "46 60 00 00 00 01"},
+        {"0680", "46 80 80 00 00 00"},    {"0681", "46 81 01 01 40 01 00"},
     };
     return answers;
 }

@@ -204,7 +204,7 @@ TEST_F(PtyCli, MonitoringResultsOfTheFullVehicleOnEachChip) {
         QStringList({"Component 01\tRich to lean sensor threshold voltage\t90\t-\t100\traw\tPASS",
                      "Component 02\tRich to lean sensor threshold voltage\t92\t-\t100\traw\tPASS",
                      "Component 01\tRich to lean sensor switch time\t32\t16\t-\traw\tPASS",
-                     "Component 01\tTest 10\t320\t-\t256\traw\tFAIL"}));
+                     "Component 01\tTID 81\t320\t-\t256\traw\tFAIL"}));
 }
 
 TEST_F(PtyCli, MissingPortEndsWithExitOne) {
