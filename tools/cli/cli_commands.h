@@ -21,6 +21,9 @@ int clear(CliSession& session, CliIo& io);
 int freeze(CliSession& session, const CliOptions& options, CliIo& io);
 int o2(CliSession& session, const CliOptions& options, CliIo& io);
 int raw(CliSession& session, const CliOptions& options, CliIo& io);
+// The on-board monitoring test results (service 06), all supported or the monitors given.
+void validateMonitors(const CliOptions& options);
+int monitors(CliSession& session, const CliOptions& options, CliIo& io);
 } // namespace cli_vehicle
 
 // The commands that need no interface.
@@ -29,6 +32,8 @@ int ports(CliIo& io);
 int decode(CliSession& session, const CliOptions& options, CliIo& io);
 int lookup(CliSession& session, const CliOptions& options, CliIo& io);
 int makers(CliSession& session, CliIo& io);
+// "decode 06 MID ANSWER": the results of one service 06 answer of a CAN vehicle.
+int decodeMonitor(const CliOptions& options, CliIo& io);
 } // namespace cli_offline
 
 // The diagnostic report of every section; validate checks its options without any exchange.

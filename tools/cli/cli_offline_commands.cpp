@@ -54,9 +54,11 @@ int ports(CliIo& io) {
 int decode(CliSession& session, const CliOptions& options, CliIo& io) {
     bool ok = false;
     const int service = options.args.at(0).toInt(&ok, 16);
+    if (ok && service == 6 && options.args.at(0).size() <= 2)
+        return decodeMonitor(options, io);
     if (!ok || (service != 1 && service != 2) || options.args.at(0).size() > 2)
         throw CliUsageError(
-            QStringLiteral("decode knows services 01 and 02, not %1").arg(options.args.at(0)));
+            QStringLiteral("decode knows services 01, 02 and 06, not %1").arg(options.args.at(0)));
     const int pid = parseCataloguePid(options.args.at(1));
     const QString given = options.args.at(2).trimmed();
     const QString answer = answer_text::fromSimulation(options.args.at(2)).toUpper();

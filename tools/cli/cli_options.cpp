@@ -18,7 +18,7 @@ const QHash<QString, CommandRule>& commandRules() {
         {QStringLiteral("freeze"), {0, 0}}, {QStringLiteral("o2"), {0, 1}},
         {QStringLiteral("raw"), {1, 1}},    {QStringLiteral("decode"), {3, 3}},
         {QStringLiteral("lookup"), {1, 1}}, {QStringLiteral("makers"), {0, 0}},
-        {QStringLiteral("report"), {0, 0}},
+        {QStringLiteral("report"), {0, 0}}, {QStringLiteral("monitors"), {0, -1}},
     };
     return rules;
 }
@@ -176,8 +176,11 @@ QString cliHelpText() {
   clear --yes                the clearing request; without --yes nothing is sent
   freeze [--maker M]         freeze-frame code and values of frame 0
   o2 [SENSOR]                oxygen-sensor locations, or the ten service 05 rows of one sensor (1..8)
+  monitors [MID...]          on-board monitoring test results (service 06), one line a test:
+                             monitor, test, value, minimum, maximum, unit, PASS/FAIL/not read
   raw COMMAND                one exchange with the interface; prints the cleaned answer
-  decode SERVICE PID ANSWER  decode an answer text offline (e.g. decode 01 0C "41 0C 1A F8")
+  decode SERVICE PID ANSWER  decode an answer text offline (e.g. decode 01 0C "41 0C 1A F8");
+                             service 06 takes a monitor ID (decode 06 21 "46 21 80 01 ...")
   lookup CODE [--maker M]    description from the fault-code table
   makers                     the manufacturer list
   plot LOG.csv [--columns A,B] [--png FILE] [--svg FILE] [--size WxH]

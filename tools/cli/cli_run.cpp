@@ -70,6 +70,8 @@ int runVehicleCommand(CliSession& session, const CliOptions& options, CliIo& io)
         return cli_vehicle::freeze(session, options, io);
     if (command == QLatin1String("o2"))
         return cli_vehicle::o2(session, options, io);
+    if (command == QLatin1String("monitors"))
+        return cli_vehicle::monitors(session, options, io);
     if (command == QLatin1String("report"))
         return cli_report::report(session, options, io, lostConnection);
     return cli_vehicle::raw(session, options, io);

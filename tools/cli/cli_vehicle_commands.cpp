@@ -127,6 +127,8 @@ void validate(const CliOptions& options) {
         if (!ok || sensor < 1 || sensor > 8)
             throw CliUsageError(
                 QStringLiteral("oxygen sensor %1: give a number 1..8").arg(options.args.first()));
+    } else if (command == QLatin1String("monitors")) {
+        validateMonitors(options);
     } else if (command == QLatin1String("raw")) {
         const QString& request = options.args.first();
         if (request.trimmed().isEmpty() || request.contains(QLatin1Char('\r')) ||

@@ -70,7 +70,7 @@ QByteArray fromIsoLayout(const QByteArray& iso) {
 QList<QByteArray> answer(VehicleProfile& vehicle, const QString& request, bool secondUnit) {
     QList<QByteArray> units;
     for (const QString& line :
-         vehicle.answer(request).split(QLatin1Char('\r'), Qt::SkipEmptyParts)) {
+         vehicle.canAnswer(request).split(QLatin1Char('\r'), Qt::SkipEmptyParts)) {
         const QByteArray message = fromIsoLayout(bytesOf(line));
         if (!message.isEmpty())
             units << message;

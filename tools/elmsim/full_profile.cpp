@@ -43,6 +43,46 @@ const char* const oxygenSensorResults[10] = {
     "1E 00 32", "14 00 28", "B4 A0 FF", "19 0A 32", "23 0A 50",
 };
 
+// Service 06 on CAN: the supported-monitor blocks, then each monitor's tests as nine-byte blocks
+// (MID, TID, unit-and-scaling ID, value, minimum, maximum). The catalyst of bank 1 is past its
+// limit; cylinder 3 misfires now and then. The EVAP test 85 has a scaling ID the table lacks.
+const QHash<QString, QString>& canMonitorResults() {
+    static const QHash<QString, QString> answers = {
+        {"0600", "46 00 C0 00 00 01"},
+        {"0620", "46 20 80 00 80 21"},
+        {"0640", "46 40 00 00 00 01"},
+        {"0660", "46 60 00 00 00 01"},
+        {"0680", "46 80 00 00 00 01"},
+        {"06A0", "46 A0 F8 00 00 00"},
+        {"0601",
+         "46 01 01 0A 0E 69 0C CD 10 00 01 02 0A 0E 69 0C CD 10 00 01 05 10 00 48 00 00 01 90"},
+        {"0602", "46 02 07 0B 00 64 00 00 01 90 02 08 0B 03 20 02 BC FF FF"},
+        {"0621", "46 21 80 01 01 54 00 00 01 00"},
+        {"0631", "46 31 80 96 00 0C FF F6 00 14 31 81 14 02 A8 01 F4 0B B8"},
+        {"063B", "46 3B 80 FE 00 1E 00 00 00 64 3B 85 50 12 34 00 00 FF FF"},
+        {"06A1", "46 A1 0B 24 00 02 00 00 FF FF A1 0C 24 00 05 00 00 FF FF"},
+        {"06A2", "46 A2 0B 24 00 00 00 00 FF FF A2 0C 24 00 00 00 00 FF FF"},
+        {"06A3", "46 A3 0B 24 00 00 00 00 FF FF A3 0C 24 00 00 00 00 FF FF"},
+        {"06A4", "46 A4 0B 24 00 02 00 00 FF FF A4 0C 24 00 05 00 00 FF FF"},
+        {"06A5", "46 A5 0B 24 00 00 00 00 FF FF A5 0C 24 00 00 00 00 FF FF"},
+    };
+    return answers;
+}
+
+// Service 06 on the older protocols: asked by test ID, one message per test and component (TID,
+// limit type and component, value, limit), unscaled, one limit a message. The sensor switch
+// tests are standard IDs; the catalyst check is the manufacturer's test 81, past its maximum,
+// announced only in the fifth block.
+const QHash<QString, QString>& legacyMonitorResults() {
+    static const QHash<QString, QString> answers = {
+        {"0600", "46 00 88 00 00 01"},    {"0601", "46 01 01 00 5A 00 64\r46 01 02 00 5C 00 64"},
+        {"0605", "46 05 81 00 20 00 10"}, {"0620", "46 20 00 00 00 01"},
+        {"0640", "46 40 00 00 00 01"},    {"0660", "46 60 00 00 00 01"},
+        {"0680", "46 80 80 00 00 00"},    {"0681", "46 81 01 01 40 01 00"},
+    };
+    return answers;
+}
+
 QString hexByte(int value) {
     return QStringLiteral("%1").arg(value, 2, 16, QLatin1Char('0')).toUpper();
 }
@@ -56,6 +96,13 @@ public:
             return engine + transmission;
         }
         return engine + QLatin1Char('\r') + transmission;
+    }
+
+    QString canAnswer(const QString& request) override {
+        if (request.startsWith(QLatin1String("06"))) {
+            return canMonitorResults().value(request);
+        }
+        return answer(request);
     }
 
 private:
@@ -93,6 +140,9 @@ private:
         }
         if (request.startsWith(QLatin1String("05"))) {
             return oxygenSensorAnswer(request);
+        }
+        if (request.startsWith(QLatin1String("06"))) {
+            return legacyMonitorResults().value(request);
         }
         if (request.startsWith(QLatin1String("09")) && simulated_vehicle::knows(request)) {
             return simulated_vehicle::answerNow(request);

@@ -11,6 +11,9 @@ class VehicleProfile {
 public:
     virtual ~VehicleProfile() = default;
     virtual QString answer(const QString& request) = 0;
+    // The answer on a CAN bus (ISO 15765-4), for the requests whose data differ there from the
+    // older protocols beyond layout: service 06 reports other results in another form.
+    virtual QString canAnswer(const QString& request) { return answer(request); }
 };
 
 // "demo": the simulated vehicle of Demo-Mode, answer for answer. Returns nullptr for an unknown

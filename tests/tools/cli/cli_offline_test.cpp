@@ -32,22 +32,40 @@ TEST_F(OfflineCli, DecodeTextWithUnitAndTheFreezeFrameService) {
     EXPECT_EQ(runTool({"decode", "02", "05", "42 05 00 7B"}).out, "83 °C\n");
 }
 
+// Two blocks of one monitor: a ratio past its maximum and a scaling ID the table lacks.
+TEST_F(OfflineCli, DecodeMonitorResultsWithVerdictAndUnknownUnit) {
+    const QString answer = "46 21 80 01 01 54 00 00 01 00 21 85 50 12 34 00 00 FF FF";
+    const CliRun run = runTool({"decode", "06", "21", answer});
+    EXPECT_EQ(run.code, 0);
+    EXPECT_EQ(run.outLines(),
+              QStringList({"Catalyst monitor bank 1\tTID 80\t340\t0\t256\t\tFAIL",
+                           "Catalyst monitor bank 1\tTID 85\t4660\t0\t65535\tunknown unit\tPASS"}));
+    const QJsonArray rows =
+        runTool({"--json", "decode", "06", "21", answer}).json()["monitors"].toArray();
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_EQ(rows[0].toObject()["mid"].toString(), "21");
+    EXPECT_EQ(rows[0].toObject()["passed"], QJsonValue(false));
+    EXPECT_EQ(rows[1].toObject()["max"].toDouble(), 65535);
+}
+
 TEST_F(OfflineCli, BadInputIsOneLineAndExitTwo) {
     const QList<QStringList> cases{
-        {},                                    // no command
-        {"fly"},                               // unknown command
-        {"--speed", "ports"},                  // unknown option
-        {"--demo", "--port", "/dev/x", "vin"}, // two vehicles
-        {"--port"},                            // option without value
-        {"decode", "01", "0C"},                // too few arguments
-        {"decode", "01", "0C", "41 0C ZZ F8"}, // not hexadecimal
-        {"decode", "01", "0C", "NO DATA"},     // not an answer at all
-        {"decode", "01", "0C", "41 0D 1A F8"}, // the answer of another PID
-        {"decode", "03", "0C", "43 0C"},       // service without values
-        {"decode", "01", "4F", "41 4F 00"},    // beyond the catalogue
-        {"decode", "01", "20", "41 20 00"},    // announces PIDs, has no value
-        {"--demo", "pid", "XYZ"},              // unknown PID, nothing sent
-        {"--demo", "o2", "9"},                 // no such sensor
+        {},                                                      // no command
+        {"fly"},                                                 // unknown command
+        {"--speed", "ports"},                                    // unknown option
+        {"--demo", "--port", "/dev/x", "vin"},                   // two vehicles
+        {"--port"},                                              // option without value
+        {"decode", "01", "0C"},                                  // too few arguments
+        {"decode", "01", "0C", "41 0C ZZ F8"},                   // not hexadecimal
+        {"decode", "01", "0C", "NO DATA"},                       // not an answer at all
+        {"decode", "01", "0C", "41 0D 1A F8"},                   // the answer of another PID
+        {"decode", "06", "21", "46 22 80 01 00 01 00 00 00 02"}, // another monitor's answer
+        {"--demo", "monitors", "20"},                            // a block ID, no monitor
+        {"decode", "03", "0C", "43 0C"},                         // service without values
+        {"decode", "01", "4F", "41 4F 00"},                      // beyond the catalogue
+        {"decode", "01", "20", "41 20 00"},                      // announces PIDs, has no value
+        {"--demo", "pid", "XYZ"},                                // unknown PID, nothing sent
+        {"--demo", "o2", "9"},                                   // no such sensor
         {"--demo", "watch", "0C", "--count", "0"},
         {"--demo", "pid", "0C", "--count", "2"}, // option of another command
         {"lookup", "P12"},                       // malformed code

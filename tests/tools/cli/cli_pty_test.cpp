@@ -243,6 +243,39 @@ TEST_F(PtyCli, ReportMarksEverySectionThatDidNotCome) {
     }
 }
 
+// On CAN each monitor's tests come as one multi-frame message; the older form one message per
+// test and component, its values unscaled.
+TEST_F(PtyCli, MonitoringResultsOfTheFullVehicleOnEachChip) {
+    PtyElm::Config config;
+    config.profile = QStringLiteral("full");
+    config.elm327 = true;
+    const CliRun can = runTool({"--port", serve(config), "--json", "monitors"});
+    ASSERT_EQ(can.code, 0) << can.err.toStdString();
+    int failed = 0;
+    double cylinder3Counts = 0;
+    for (const QJsonValue& value : can.json()["monitors"].toArray()) {
+        const QJsonObject row = value.toObject();
+        if (row["passed"] == QJsonValue(false)) {
+            ++failed;
+            EXPECT_EQ(row["monitor"].toString(), "Catalyst monitor bank 1");
+        }
+        if (row["mid"].toString() == "A4")
+            cylinder3Counts += row["value"].toDouble();
+    }
+    EXPECT_EQ(failed, 1);
+    EXPECT_GT(cylinder3Counts, 0);
+    elm.reset();
+
+    const CliRun legacy = runTool({"--port", serve("full"), "monitors"});
+    ASSERT_EQ(legacy.code, 0) << legacy.err.toStdString();
+    EXPECT_EQ(
+        legacy.outLines(),
+        QStringList({"Component 01\tRich to lean sensor threshold voltage\t90\t-\t100\traw\tPASS",
+                     "Component 02\tRich to lean sensor threshold voltage\t92\t-\t100\traw\tPASS",
+                     "Component 01\tRich to lean sensor switch time\t32\t16\t-\traw\tPASS",
+                     "Component 01\tTID 81\t320\t-\t256\traw\tFAIL"}));
+}
+
 TEST_F(PtyCli, MissingPortEndsWithExitOne) {
     const QString missing = test_env::freshDir("cli-noport") + "/ttyUSB7";
     const CliRun run = runTool({"--port", missing, "--json", "connect"});
