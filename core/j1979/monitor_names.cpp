@@ -1,5 +1,7 @@
 #include "core/j1979/monitor_names.h"
 
+#include "core/j1979/monitor_tests.h"
+
 #include <array>
 
 namespace monitor_names {
@@ -102,6 +104,30 @@ QString testName(int tid) {
         return QStringLiteral("Manufacturer test ") + hex(tid);
     }
     return QStringLiteral("Test ") + hex(qBound(0, tid, 0xFF));
+}
+
+QString rowMonitorText(const MonitorTestResult& row) {
+    if (row.mid >= 0)
+        return monitorName(row.mid);
+    if (row.componentId >= 0)
+        return QStringLiteral("Component %1").arg(hex(row.componentId));
+    return QStringLiteral("Test ") + hex(row.tid);
+}
+
+QString rowTestText(const MonitorTestResult& row) {
+    if (row.tid < 0)
+        return QStringLiteral("-");
+    if (row.tid >= 0x80)
+        return QStringLiteral("TID ") + hex(row.tid);
+    return testName(row.tid);
+}
+
+QString rowUnitText(const MonitorTestResult& row) {
+    if (row.uasid >= 0 && !row.unitKnown)
+        return QStringLiteral("unknown unit");
+    if (row.uasid < 0 && row.value)
+        return QStringLiteral("raw");
+    return row.unit;
 }
 
 } // namespace monitor_names

@@ -23,31 +23,9 @@ QString numberText(const std::optional<double>& value) {
     return value ? QString::number(*value, 'g', 10) : QStringLiteral("-");
 }
 
-// A CAN result names its monitor; a result of the older protocols only its test and component.
-QString monitorText(const MonitorTestResult& row) {
-    if (row.mid >= 0)
-        return monitor_names::monitorName(row.mid);
-    if (row.componentId >= 0)
-        return QStringLiteral("Component %1").arg(hex(row.componentId));
-    return QStringLiteral("Test ") + hex(row.tid);
-}
-
-// A manufacturer's test has no name of its own: its ID says more than "Manufacturer test".
-QString testText(const MonitorTestResult& row) {
-    if (row.tid < 0)
-        return QStringLiteral("-");
-    if (row.tid >= 0x80)
-        return QStringLiteral("TID ") + hex(row.tid);
-    return monitor_names::testName(row.tid);
-}
-
-QString unitText(const MonitorTestResult& row) {
-    if (row.uasid >= 0 && !row.unitKnown)
-        return QStringLiteral("unknown unit");
-    if (row.uasid < 0 && row.value)
-        return QStringLiteral("raw"); // the older protocols send no scaling
-    return row.unit;
-}
+using monitor_names::rowMonitorText;
+using monitor_names::rowTestText;
+using monitor_names::rowUnitText;
 
 QString stateText(MonitorTestState state) {
     switch (state) {
@@ -68,8 +46,8 @@ int printResults(const QList<MonitorTestResult>& results, CliIo& io) {
     QJsonArray rows;
     int notRead = 0;
     for (const MonitorTestResult& row : results) {
-        const QString unit = unitText(row);
-        QStringList cells{monitorText(row),        testText(row),           numberText(row.value),
+        const QString unit = rowUnitText(row);
+        QStringList cells{rowMonitorText(row),     rowTestText(row),        numberText(row.value),
                           numberText(row.minimum), numberText(row.maximum), unit,
                           stateText(row.state)};
         if (!row.unitKey.isEmpty())
@@ -83,9 +61,9 @@ int printResults(const QList<MonitorTestResult>& results, CliIo& io) {
             return value >= 0 ? QJsonValue(hex(value)) : QJsonValue(QJsonValue::Null);
         };
         rows.append(QJsonObject{{QStringLiteral("unit_key"), row.unitKey},
-                                {QStringLiteral("monitor"), monitorText(row)},
+                                {QStringLiteral("monitor"), rowMonitorText(row)},
                                 {QStringLiteral("mid"), id(row.mid)},
-                                {QStringLiteral("test"), testText(row)},
+                                {QStringLiteral("test"), rowTestText(row)},
                                 {QStringLiteral("tid"), id(row.tid)},
                                 {QStringLiteral("component"), id(row.componentId)},
                                 {QStringLiteral("value"), number(row.value)},
