@@ -2,6 +2,8 @@
 
 #include "core/connection/freeze_frame_reading.h"
 #include "core/faultcodes/fault_code_table.h"
+#include "core/j1979/monitor_names.h"
+#include "core/j1979/monitor_reading.h"
 #include "core/j1979/monitor_status.h"
 #include "core/j1979/o2_sensor_tests.h"
 #include "core/l10n/const_str.h"
@@ -103,5 +105,18 @@ ShownO2Tests shownO2Tests(const QString& location, const std::array<O2TestResult
         }
         shown.rows.append(row);
     }
+    return shown;
+}
+
+ShownMonitorTests shownMonitorTests(const MonitorReading& reading) {
+    const auto number = [](const std::optional<double>& value) {
+        return value ? QString::number(*value, 'g', 10) : QStringLiteral("-");
+    };
+    ShownMonitorTests shown;
+    shown.state = reading.complete ? ReadState::Read : ReadState::CouldNotBeRead;
+    for (const MonitorTestResult& row : reading.results)
+        shown.rows.append({row.unitKey, monitor_names::rowMonitorText(row),
+                           monitor_names::rowTestText(row), number(row.value), number(row.minimum),
+                           number(row.maximum), monitor_names::rowUnitText(row), row.state});
     return shown;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/j1979/monitor_status.h"
+#include "core/j1979/monitor_tests.h"
 
 #include <QList>
 #include <QString>
@@ -12,6 +13,7 @@ class FaultCodeTable;
 struct FreezeFrameReading;
 struct O2TestResult;
 struct MonitorStatus;
+struct MonitorReading;
 
 // The texts the result pages show at this moment, kept on the core side so that the report can be
 // built from them by the window and by the command line alike. The window's pages write their
@@ -77,6 +79,26 @@ struct ShownO2Tests {
     bool operator==(const ShownO2Tests&) const = default;
 };
 
+// One row of the monitor-test grid: its texts, and the verdict that marks it.
+struct ShownMonitorTestRow {
+    QString unitKey; // the control unit when several answered, else empty
+    QString monitor;
+    QString test;
+    QString value;
+    QString minimum;
+    QString maximum;
+    QString unit;
+    MonitorTestState state = MonitorTestState::NotRead;
+    bool operator==(const ShownMonitorTestRow&) const = default;
+};
+
+// Every result of the on-board monitoring tests (service 06), in the order they were read.
+struct ShownMonitorTests {
+    ReadState state = ReadState::NotYetRead;
+    QList<ShownMonitorTestRow> rows;
+    bool operator==(const ShownMonitorTests&) const = default;
+};
+
 struct ShownResults {
     // The options page's address fields: name, three address lines, phone, fax, e-mail, internet.
     std::array<QString, 8> userAddress;
@@ -85,6 +107,8 @@ struct ShownResults {
     ShownCodeGrid pendingCodes;
     ShownFreezeFrame freezeFrame;
     ShownO2Tests o2Tests;
+    // Stays not yet read until a reading of the monitor tests is shown.
+    ShownMonitorTests monitorTests;
     // The VIN the vehicle gave; empty when none was read.
     QString vin;
     bool operator==(const ShownResults&) const = default;
@@ -120,3 +144,8 @@ ReadState o2TestsState(const std::array<O2TestResult, 10>& results);
 // sensor when given (without, the rows keep status "0" and empty values), in the state above.
 ShownO2Tests shownO2Tests(const QString& location,
                           const std::array<O2TestResult, 10>* results = nullptr);
+
+// The monitor tests as a reading gave them: read when it was complete, else could not be read
+// with whatever rows came (a row that did not come is one marked not read, never a pass). Values
+// as the command line prints them, a missing one as "-".
+ShownMonitorTests shownMonitorTests(const MonitorReading& reading);

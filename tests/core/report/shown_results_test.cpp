@@ -4,6 +4,7 @@
 
 #include "core/connection/freeze_frame_reading.h"
 #include "core/faultcodes/fault_code_table.h"
+#include "core/j1979/monitor_reading.h"
 #include "core/j1979/monitor_status.h"
 #include "core/j1979/o2_sensor_tests.h"
 #include "tests/support/qt_printers.h"
@@ -93,6 +94,34 @@ TEST(ShownResults, FreezeFrameWithoutCodeOrRows) {
     const ShownFreezeFrame frame = shownFreezeFrame(reading, sampleTable(), "Ford");
     EXPECT_EQ(frame.code.rows.first().description, "O2 Sensor Circuit Slow Response");
     EXPECT_EQ(frame.rows, QList<ShownFreezeFrameRow>({{"0C", "Engine RPM", "1726", "rpm"}}));
+}
+
+// A reading with a row that did not come is not read as a whole; its rows keep their verdicts.
+TEST(ShownResults, MonitorTestsTakeTheReadingsRowsAndCompleteness) {
+    MonitorTestResult catalyst;
+    catalyst.mid = 0x21;
+    catalyst.tid = 0x81;
+    catalyst.uasid = 0x24;
+    catalyst.value = 320;
+    catalyst.minimum = 0;
+    catalyst.maximum = 256;
+    catalyst.unit = "counts";
+    catalyst.unitKnown = true;
+    catalyst.state = MonitorTestState::Fail;
+    MonitorTestResult cut; // an older-protocol row whose answer ended early
+    cut.unitKey = "2";
+    cut.tid = 0x01;
+    cut.componentId = 0x11;
+    const ShownMonitorTests shown = shownMonitorTests({{catalyst, cut}, false});
+    EXPECT_EQ(shown.state, ReadState::CouldNotBeRead);
+    ASSERT_EQ(shown.rows.size(), 2);
+    EXPECT_EQ(shown.rows[0], (ShownMonitorTestRow{"", "Catalyst monitor bank 1", "TID 81", "320",
+                                                  "0", "256", "counts", MonitorTestState::Fail}));
+    EXPECT_EQ(shown.rows[1].monitor, "Component 11");
+    EXPECT_EQ(QStringList({shown.rows[1].value, shown.rows[1].minimum, shown.rows[1].unit}),
+              QStringList({"-", "-", ""}));
+    EXPECT_EQ(shown.rows[1].state, MonitorTestState::NotRead);
+    EXPECT_EQ(shownMonitorTests({{catalyst}, true}).state, ReadState::Read);
 }
 
 TEST(ShownResults, O2GridKeepsItsFixedTextsAndTakesResults) {
