@@ -306,6 +306,8 @@ CONST_STR(NetworkConnectionDropped, "The connection to %1 was dropped")
 CONST_STR(TroubleCodesNotRead, "Trouble codes could not be read")
 CONST_STR(FreezeFrameNotRead, "Freeze frame could not be read")
 CONST_STR(O2TestsNotRead, "Oxygen-sensor tests could not be read")
+CONST_STR(MonitorResultsNotRead, "Monitor test results could not be read")
+CONST_STR(MonitorResultsIncomplete, "Not every monitor test result could be read")
 CONST_STR(O2TestsThroughService06,
           "This vehicle reports its oxygen-sensor monitors through service 06 (on-board "
           "monitoring test results); it has no oxygen-sensor tests of service 05.")

@@ -212,6 +212,72 @@ void oxygenSensors(Lines& out, const ReportInput& in) {
     out.endTag("OXYGEN_SENSOR");
 }
 
+const char* stateCode(MonitorTestState state) {
+    switch (state) {
+    case MonitorTestState::Pass:
+        return "pass";
+    case MonitorTestState::Fail:
+        return "fail";
+    case MonitorTestState::LimitsInverted:
+        return "limits-inverted";
+    case MonitorTestState::NotRead:
+        break;
+    }
+    return "not-read";
+}
+
+// A section of its own after the others, so that stylesheets that do not know it skip it. Each
+// row carries its verdict twice: as the translated text shown, and as a fixed code (MT_STATE) a
+// stylesheet can mark rows by in every language.
+void monitorTests(Lines& out, const ReportInput& in) {
+    const ShownMonitorTests& tests = in.shown.monitorTests;
+    const ReportCaptions& c = in.captions;
+    static const char* const columns[7] = {"_MONITOR", "_TEST", "_VAL",   "_MIN",
+                                           "_MAX",     "_UNI",  "_RESULT"};
+    out.tag("MONITOR_TESTS");
+    out.leaf("TITLE_MONITOR_TESTS", c.monitorTests);
+    if (tests.state == ReadState::CouldNotBeRead)
+        out.listLeaf(QStringLiteral("MT_NOT_READ"), tests.rows.isEmpty()
+                                                        ? const_str::MonitorResultsNotRead
+                                                        : const_str::MonitorResultsIncomplete);
+    for (std::size_t i = 0; i < 7; ++i)
+        out.listLeaf(QStringLiteral("MT_TITLE") + QLatin1String(columns[i]),
+                     c.monitorTestColumns[i]);
+    const auto resultText = [&c](MonitorTestState state) {
+        switch (state) {
+        case MonitorTestState::Pass:
+            return c.monitorTestResults[0];
+        case MonitorTestState::Fail:
+            return c.monitorTestResults[1];
+        case MonitorTestState::LimitsInverted:
+            return c.monitorTestResults[3];
+        case MonitorTestState::NotRead:
+            break;
+        }
+        return c.monitorTestResults[2];
+    };
+    for (const ShownMonitorTestRow& row : tests.rows) {
+        out.raw(kListIndent + QStringLiteral("<MONITOR_TEST>"));
+        const QString monitor = row.unitKey.isEmpty()
+                                    ? row.monitor
+                                    : row.monitor + QStringLiteral(" (") + row.unitKey + u')';
+        const QString cells[7] = {monitor,
+                                  row.test,
+                                  row.value,
+                                  row.minimum,
+                                  row.maximum,
+                                  row.unit,
+                                  resultText(row.state)};
+        for (std::size_t i = 0; i < 7; ++i)
+            out.leaf(kListIndent + QStringLiteral("  "),
+                     QStringLiteral("MT") + QLatin1String(columns[i]), cells[i]);
+        out.leaf(kListIndent + QStringLiteral("  "), QStringLiteral("MT_STATE"),
+                 QLatin1String(stateCode(row.state)));
+        out.raw(kListIndent + QStringLiteral("</MONITOR_TEST>"));
+    }
+    out.endTag("MONITOR_TESTS");
+}
+
 } // namespace
 
 ReportCaptions reportCaptions(const std::function<QString(const QString&)>& translate) {
@@ -245,6 +311,10 @@ ReportCaptions reportCaptions(const std::function<QString(const QString&)>& tran
     c.freezeFrames = tr("Freeze Frames");
     c.freezeFrameCode = tr("Diagnostic Trouble Code (DTC)");
     c.o2Sensors = tr("O2 Sensors");
+    c.monitorTests = tr("Monitor Test Results");
+    c.monitorTestColumns = {tr("Monitor"), tr("Test"), tr("Value"), tr("Min"),
+                            tr("Max"),     tr("Unit"), tr("Result")};
+    c.monitorTestResults = {tr("Pass"), tr("Fail"), tr("Not read"), tr("Limits inverted")};
     return c;
 }
 
@@ -277,6 +347,8 @@ QStringList buildReport(const ReportInput& in) {
         freezeFrame(out, in);
     if (in.choices.o2Sensors)
         oxygenSensors(out, in);
+    if (in.choices.monitorTests && in.shown.monitorTests.state != ReadState::NotYetRead)
+        monitorTests(out, in);
     out.endTag("doc");
     return out.take();
 }

@@ -17,6 +17,7 @@ struct ReportChoices {
     bool pendingCodes = true;
     bool freezeFrame = true;
     bool o2Sensors = true;
+    bool monitorTests = true; // the dialog has no box for it yet: always, once read
     std::array<QString, 4> customerAddress;
     QString make;
     QString model;
@@ -48,6 +49,11 @@ struct ReportCaptions {
     QString freezeFrames;    // the freeze-frame page's frame box heading
     QString freezeFrameCode; // its code box heading
     QString o2Sensors;       // the navigation button of the oxygen-sensor page
+    // The monitor-test section: its heading; its columns monitor, test, value, min, max, unit
+    // and result; the results pass, fail, not read and limits inverted.
+    QString monitorTests;
+    std::array<QString, 7> monitorTestColumns;
+    std::array<QString, 4> monitorTestResults;
 };
 
 // The captions through the translation the windows use (their English texts in, the shown ones
@@ -65,7 +71,9 @@ struct ReportInput {
 QString reportDateTimeText();
 
 // The document's lines, without line ends: the head, the user's address and the title, then the
-// sections the choices ask for, and the end tag. Texts are escaped for XML.
+// sections the choices ask for, and the end tag. Texts are escaped for XML. The monitor tests
+// come only once something was read for them, so that a report of a window that never asked
+// looks as it always did.
 QStringList buildReport(const ReportInput& input);
 
 // The file's bytes: ISO-8859-1 as the head declares, every line ended by CR LF. A character that

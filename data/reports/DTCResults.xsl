@@ -2,7 +2,7 @@
 <!--
   The look of the diagnostic report: one printable page with the workshop's header, the vehicle
   and the customer, the readiness of the emission monitors, the stored and pending trouble codes,
-  the freeze frame and the oxygen-sensor tests. A section appears only when the document holds it.
+  the freeze frame, the oxygen-sensor tests and the monitor tests. A section appears only when the document holds it.
 
   The same HTML is shown by the program's preview (a rich-text view that knows tables, the table
   attributes and simple CSS) and by web browsers that open a saved report, so the layout keeps to
@@ -30,6 +30,8 @@
           td.code { font-weight: bold; }
           .workshop { font-size: 12pt; font-weight: bold; }
           .small { font-size: 8pt; color: #404040; }
+          td.fail { background-color: #F4C7C3; color: #A00000; font-weight: bold; }
+          td.notread { color: #707070; font-style: italic; }
         </style>
       </head>
       <body>
@@ -41,6 +43,7 @@
         <xsl:apply-templates select="PENDING_DTCS"/>
         <xsl:apply-templates select="FREEZE_FRAME"/>
         <xsl:apply-templates select="OXYGEN_SENSOR"/>
+        <xsl:apply-templates select="MONITOR_TESTS"/>
       </body>
     </html>
   </xsl:template>
@@ -219,5 +222,52 @@
         </tr>
       </xsl:for-each>
     </table>
+  </xsl:template>
+
+  <!-- Every monitor test; a failed test stands out in every cell of its row, and a test that
+       did not come is greyed rather than left to look passed. The cells carry the colour as an
+       attribute too, for the preview, which does not apply every class rule. -->
+  <xsl:template match="MONITOR_TESTS">
+    <h2><xsl:value-of select="TITLE_MONITOR_TESTS"/></h2>
+    <xsl:if test="MT_NOT_READ">
+      <p><b><xsl:value-of select="MT_NOT_READ"/></b></p>
+    </xsl:if>
+    <xsl:if test="MONITOR_TEST">
+      <table class="grid" border="1" cellspacing="0" cellpadding="3" width="100%">
+        <tr>
+          <th><xsl:value-of select="MT_TITLE_MONITOR"/></th>
+          <th><xsl:value-of select="MT_TITLE_TEST"/></th>
+          <th><xsl:value-of select="MT_TITLE_VAL"/></th>
+          <th><xsl:value-of select="MT_TITLE_MIN"/></th>
+          <th><xsl:value-of select="MT_TITLE_MAX"/></th>
+          <th><xsl:value-of select="MT_TITLE_UNI"/></th>
+          <th><xsl:value-of select="MT_TITLE_RESULT"/></th>
+        </tr>
+        <xsl:for-each select="MONITOR_TEST">
+          <xsl:variable name="mark">
+            <xsl:choose>
+              <xsl:when test="MT_STATE = 'fail'">fail</xsl:when>
+              <xsl:when test="MT_STATE = 'not-read'">notread</xsl:when>
+            </xsl:choose>
+          </xsl:variable>
+          <tr>
+            <xsl:for-each select="MT_MONITOR | MT_TEST | MT_VAL | MT_MIN | MT_MAX | MT_UNI | MT_RESULT">
+              <td>
+                <xsl:if test="$mark != ''">
+                  <xsl:attribute name="class"><xsl:value-of select="$mark"/></xsl:attribute>
+                </xsl:if>
+                <xsl:if test="$mark = 'fail'">
+                  <xsl:attribute name="bgcolor">#F4C7C3</xsl:attribute>
+                </xsl:if>
+                <xsl:choose>
+                  <xsl:when test="$mark = 'fail' and name() = 'MT_RESULT'"><b><xsl:value-of select="."/></b></xsl:when>
+                  <xsl:otherwise><xsl:value-of select="."/></xsl:otherwise>
+                </xsl:choose>
+              </td>
+            </xsl:for-each>
+          </tr>
+        </xsl:for-each>
+      </table>
+    </xsl:if>
   </xsl:template>
 </xsl:stylesheet>

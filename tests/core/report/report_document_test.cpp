@@ -250,6 +250,46 @@ TEST(ReportDocument, FuelSystemTakesTheValueAloneAndOddPidsAreSkipped) {
                            "\t  <FF_VEHICLE_SPEED>40 km/h</FF_VEHICLE_SPEED>"}));
 }
 
+// The monitor tests come once something was read for them, each row with its verdict as text and
+// as the code the stylesheet marks by; a reading that failed says so above whatever rows came.
+TEST(ReportDocument, MonitorTestsAfterTheOtherSectionsOnceRead) {
+    ShownResults shown;
+    const ReportChoices choices = sampleChoices();
+    EXPECT_EQ(linesOf(documentOf(shown, choices)).filter("MONITOR_TESTS").size(), 0);
+
+    shown.monitorTests = {
+        ReadState::Read,
+        {{"", "Catalyst monitor bank 1", "TID 81", "320", "-", "256", "raw",
+          MonitorTestState::Fail},
+         {"2", "EGR monitor bank 1", "-", "-", "-", "-", "", MonitorTestState::NotRead}}};
+    QStringList lines = linesOf(documentOf(shown, choices));
+    const qsizetype start = lines.indexOf("<MONITOR_TESTS>");
+    ASSERT_GT(start, lines.indexOf("</OXYGEN_SENSOR>"));
+    EXPECT_EQ(
+        lines.mid(start + 9, 10),
+        QStringList({"\t  <MONITOR_TEST>", "\t    <MT_MONITOR>Catalyst monitor bank 1</MT_MONITOR>",
+                     "\t    <MT_TEST>TID 81</MT_TEST>", "\t    <MT_VAL>320</MT_VAL>",
+                     "\t    <MT_MIN>-</MT_MIN>", "\t    <MT_MAX>256</MT_MAX>",
+                     "\t    <MT_UNI>raw</MT_UNI>", "\t    <MT_RESULT>Fail</MT_RESULT>",
+                     "\t    <MT_STATE>fail</MT_STATE>", "\t  </MONITOR_TEST>"}));
+    EXPECT_TRUE(lines.contains("\t    <MT_MONITOR>EGR monitor bank 1 (2)</MT_MONITOR>"));
+    EXPECT_TRUE(lines.contains("\t    <MT_STATE>not-read</MT_STATE>"));
+    EXPECT_TRUE(lines.filter("MT_NOT_READ").isEmpty());
+
+    for (const auto& [rows, mark] :
+         {std::pair{qsizetype(0), "Monitor test results could not be read"},
+          std::pair{qsizetype(2), "Not every monitor test result could be read"}}) {
+        shown.monitorTests.state = ReadState::CouldNotBeRead;
+        shown.monitorTests.rows.resize(rows);
+        lines = linesOf(documentOf(shown, choices));
+        EXPECT_TRUE(lines.contains(QStringLiteral("\t  <MT_NOT_READ>%1</MT_NOT_READ>").arg(mark)));
+        EXPECT_EQ(lines.count("\t  <MONITOR_TEST>"), rows);
+    }
+    ReportChoices without = choices;
+    without.monitorTests = false;
+    EXPECT_EQ(linesOf(documentOf(shown, without)).filter("MONITOR_TESTS").size(), 0);
+}
+
 TEST(ReportDocument, CaptionsComeThroughTheTranslation) {
     const QHash<QString, QString> german{
         {"Phone", "Telefon"},           {"Vehicle", "Fahrzeug"},
