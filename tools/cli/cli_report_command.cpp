@@ -3,6 +3,7 @@
 
 #include "core/connection/freeze_frame_reading.h"
 #include "core/connection/shown_results.h"
+#include "core/j1979/monitor_reading.h"
 #include "core/j1979/monitor_status.h"
 #include "core/j1979/service09.h"
 #include "core/l10n/const_str.h"
@@ -33,8 +34,9 @@ std::array<QString, 8> storedAddress(SettingsStore& store) {
 }
 
 // What the pages show once the connection sequence has filled them and "OK" has been pressed for
-// the first oxygen sensor. A connection that is lost (lostConnection holds why, before or during
-// the oxygen-sensor tests) leaves every section it did not come to as not read.
+// the first oxygen sensor, and the monitor tests. A connection that is lost (lostConnection holds
+// why, before or during the oxygen-sensor or monitor tests) leaves every section it did not come
+// to as not read.
 ShownResults shownResults(CliSession& session, const QString& maker, QString& lostConnection) {
     ProgramContext& context = session.context();
     const CliConnectionView& view = session.view();
@@ -71,6 +73,17 @@ ShownResults shownResults(CliSession& session, const QString& maker, QString& lo
     if (shown.o2Tests.state == ReadState::NotYetRead &&
         (!view.o2Locations || !lostConnection.isEmpty()))
         shown.o2Tests.state = ReadState::CouldNotBeRead;
+    // Read after every other section, the window's sequence knowing nothing of them; a vehicle
+    // without service 06, or a connection gone, leaves them marked as not read.
+    if (lostConnection.isEmpty()) {
+        try {
+            shown.monitorTests = shownMonitorTests(readMonitorTests(context.link));
+        } catch (const SerialPortError& e) {
+            lostConnection = e.message();
+        }
+    }
+    if (shown.monitorTests.state == ReadState::NotYetRead)
+        shown.monitorTests.state = ReadState::CouldNotBeRead;
     // Taken from the service itself: a connection lost after the VIN came keeps it.
     if (context.service09 && context.service09->vinState() == Service09::ItemState::Read)
         shown.vin = context.service09->vin();
@@ -83,7 +96,7 @@ void listNotRead(const ShownResults& shown, const CliOptions& options, CliIo& io
     const std::pair<ReadState, const char*> sections[] = {
         {shown.monitorStatus.state, "monitor status"}, {shown.storedCodes.state, "stored codes"},
         {shown.pendingCodes.state, "pending codes"},   {shown.freezeFrame.state, "freeze frame"},
-        {shown.o2Tests.state, "oxygen-sensor tests"},
+        {shown.o2Tests.state, "oxygen-sensor tests"},  {shown.monitorTests.state, "monitor tests"},
     };
     for (const auto& [state, name] : sections)
         if (state == ReadState::CouldNotBeRead)

@@ -205,8 +205,14 @@ TEST_F(PtyCli, ReportMarksEverySectionThatDidNotCome) {
     } cases[] = {
         {"no service 05", {"05"}, -1, {"oxygen-sensor tests"}},
         {"no service 09", {"09"}, -1, {"VIN"}},
-        {"lost during the oxygen-sensor tests", {}, sequence + 2, {"oxygen-sensor tests"}},
-        {"lost at the end of the sequence", {}, sequence - 3, {"oxygen-sensor tests"}},
+        {"lost during the oxygen-sensor tests",
+         {},
+         sequence + 2,
+         {"oxygen-sensor tests", "monitor tests"}},
+        {"lost at the end of the sequence",
+         {},
+         sequence - 3,
+         {"oxygen-sensor tests", "monitor tests"}},
     };
     const QString dir = test_env::freshDir("cli-report-not-read");
     for (const auto& c : cases) {
@@ -240,6 +246,43 @@ TEST_F(PtyCli, ReportMarksEverySectionThatDidNotCome) {
         ASSERT_TRUE(html.open(QIODevice::ReadOnly)) << c.name;
         EXPECT_EQ(html.readAll().contains("Oxygen-sensor tests could not be read"), o2NotRead)
             << c.name;
+    }
+}
+
+// The monitor tests follow the other sections, the failing catalyst test marked in the document
+// and in the HTML: on CAN by its monitor, in the older form by its manufacturer's test.
+TEST_F(PtyCli, ReportListsTheMonitorTestsWithTheFailedOneMarked) {
+    const struct {
+        const char* name;
+        bool elm327;
+        const char* failed; // the first cell of the failing row that names it
+    } cases[] = {{"can", true, "Catalyst monitor bank 1"}, {"older form", false, "TID 81"}};
+    const QString dir = test_env::freshDir("cli-report-monitors");
+    for (const auto& c : cases) {
+        PtyElm::Config config;
+        config.profile = QStringLiteral("full");
+        config.elm327 = c.elm327;
+        const QString out = dir + "/" + c.name + ".xml";
+        const CliRun run =
+            runTool({"--port", serve(config), "report", "--out", out, "--html", out + ".html"});
+        EXPECT_TRUE(run.errLines().filter("monitor tests").isEmpty())
+            << c.name << run.err.toStdString();
+        QFile file(out);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << c.name << run.err.toStdString();
+        const QStringList lines = QString::fromLatin1(file.readAll()).split("\r\n");
+        EXPECT_GT(lines.count("\t  <MONITOR_TEST>"), 3) << c.name;
+        EXPECT_EQ(lines.filter("<MT_STATE>not-read</MT_STATE>").size(), 0) << c.name;
+        ASSERT_EQ(lines.filter("<MT_STATE>fail</MT_STATE>").size(), 1) << c.name;
+        const qsizetype fail = lines.indexOf("\t    <MT_STATE>fail</MT_STATE>");
+        EXPECT_TRUE(lines.mid(fail - 8, 8).join("").contains(c.failed)) << c.name;
+        EXPECT_TRUE(lines.contains("\t    <MT_RESULT>Fail</MT_RESULT>")) << c.name;
+        QFile html(out + ".html");
+        ASSERT_TRUE(html.open(QIODevice::ReadOnly)) << c.name;
+        const QString page = QString::fromUtf8(html.readAll());
+        EXPECT_EQ(page.count("class=\"fail\""), 7) << c.name;
+        EXPECT_TRUE(page.contains(QStringLiteral("class=\"fail\" bgcolor=\"#F4C7C3\">") + c.failed))
+            << c.name << page.toStdString();
+        elm.reset();
     }
 }
 

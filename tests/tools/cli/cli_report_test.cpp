@@ -21,12 +21,13 @@ QStringList linesOf(const QString& path) {
     return QString::fromLatin1(file.readAll()).split("\r\n", Qt::SkipEmptyParts);
 }
 
-// The demo vehicle sends no oxygen-sensor tests: the one section its report misses, said so by
-// exit 1 and one line.
-void expectOnlyOxygenTestsNotRead(const CliRun& run) {
+// The demo vehicle sends neither oxygen-sensor nor monitor tests: the sections its report misses,
+// said so by exit 1 and one line each.
+void expectOnlyTheDemosGapsNotRead(const CliRun& run) {
     EXPECT_EQ(run.code, 1) << run.err.toStdString();
     EXPECT_EQ(run.errLines().filter("not read:"),
-              QStringList{"quorvane-cli: not read: oxygen-sensor tests"});
+              QStringList({"quorvane-cli: not read: oxygen-sensor tests",
+                           "quorvane-cli: not read: monitor tests"}));
 }
 
 TEST_F(ReportCli, OptionsAreCheckedBeforeAnyExchange) {
@@ -54,7 +55,7 @@ TEST_F(ReportCli, DemoReportHoldsTheVehicleTheCustomerAndTheCodes) {
         runTool({"--demo", "--json", "report", "--out", dir + "/r.xml", "--html", dir + "/r.html",
                  "--customer", "Jane Doe", "--customer", "Elm Road 5", "--make", "Chevrolet",
                  "--model", "Cavalier", "--year", "1994"});
-    expectOnlyOxygenTestsNotRead(run);
+    expectOnlyTheDemosGapsNotRead(run);
     EXPECT_EQ(run.json()["report"].toString(), dir + "/r.xml");
     EXPECT_EQ(run.json()["html"].toString(), dir + "/r.html");
     EXPECT_EQ(QDir(dir).entryList(QDir::Files), QStringList({"DTCResults.xsl", "r.html", "r.xml"}));
@@ -128,7 +129,7 @@ TEST_F(ReportCli, StylesheetNameHeldByAFifoIsReportedOnceAndTheReportWritten) {
     const QString dir = test_env::freshDir("cli-fifo");
     ASSERT_EQ(mkfifo(QFile::encodeName(dir + "/DTCResults.xsl").constData(), 0644), 0);
     const CliRun run = runTool({"--demo", "report", "--out", dir + "/r.xml"});
-    expectOnlyOxygenTestsNotRead(run);
+    expectOnlyTheDemosGapsNotRead(run);
     EXPECT_EQ(run.outLines(), QStringList{dir + "/r.xml"});
     EXPECT_EQ(run.errLines().filter("DTCResults.xsl"),
               QStringList{"quorvane-cli: DTCResults.xsl beside the report is not a regular file; "
