@@ -308,7 +308,15 @@ CONST_STR(FreezeFrameNotRead, "Freeze frame could not be read")
 CONST_STR(O2TestsNotRead, "Oxygen-sensor tests could not be read")
 CONST_STR(O2TestsThroughService06,
           "This vehicle reports its oxygen-sensor monitors through service 06 (on-board "
-          "monitoring test results); it has no oxygen-sensor tests of service 05.")
+          "monitoring test results); it has no oxygen-sensor tests of service 05. The page "
+          "Monitor Tests shows them.")
+CONST_STR(MonitorTestsNotRead, "Monitor tests could not be read")
+// %1 failed tests of %2 read.
+CONST_STR(MonitorTestsOutsideLimits, "%1 of %2 tests outside their limits")
+// %1 tests read, none failed.
+CONST_STR(MonitorTestsWithinLimits, "All %1 tests within their limits")
+// Follows the line above: %1 tests that gave no verdict.
+CONST_STR(MonitorTestsUnread, "%1 not read")
 CONST_STR(InterfaceLost, "Connection to the interface lost")
 CONST_STR(CommLogNotOpened,
           "The communication log could not be opened; communication logging stays off.")
@@ -370,3 +378,22 @@ CONST_STR(NotAnIntegerNumber, "'%1' is not a valid integer value")
 // Word of the terminal transcript's request line ("Mode: 01 PID: 0C").
 CONST_STR(TerminalPid, "PID")
 CONST_STR(SaveTranscriptCaption, "Save LogData to...")
+
+// pages/ monitor tests (the grid, its verdicts and the misfire chart; Value, Min and Max as
+// the other grids)
+CONST_STR(MonitorGridTest, "Test")
+CONST_STR(MonitorGridUnit, "Unit")
+CONST_STR(MonitorGridResult, "Result")
+CONST_STR(MonitorTestPassed, "within limits")
+CONST_STR(MonitorTestFailed, "outside limits")
+CONST_STR(MonitorTestNotRead, "not read")
+CONST_STR(MonitorTestLimitsInverted, "limits inverted")
+CONST_STR(MonitorUnknownUnit, "unknown unit")
+// The value of an older protocol, which sends no scaling.
+CONST_STR(MonitorRawValue, "raw")
+// %1 is the component's hexadecimal ID.
+CONST_STR(MonitorComponent, "Component %1")
+CONST_STR(MisfireChartCaption, "Misfire counts per cylinder")
+CONST_STR(MisfireCurrentCycle, "current cycle")
+CONST_STR(MisfireTenCycleAverage, "average of the last ten cycles")
+
