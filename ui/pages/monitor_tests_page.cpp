@@ -155,20 +155,22 @@ MonitorTestsPage::MonitorTestsPage(ProgramContext& context, UserNotifier& notifi
     strip->addWidget(m_summary, 1);
     layout->addLayout(strip);
 
+    // The list above the grid leaves the grid the page's whole width: its seven columns fit
+    // without scrolling at the window's first size.
     QFrame* box = createResultBox(this);
-    auto* row = new QHBoxLayout(box);
-    row->setContentsMargins(2, 2, 2, 2);
-    row->setSpacing(2);
+    auto* column = new QVBoxLayout(box);
+    column->setContentsMargins(2, 2, 2, 2);
+    column->setSpacing(2);
     m_monitors = new QListWidget(box);
     m_monitors->setObjectName(QStringLiteral("MonitorList"));
-    m_monitors->setFixedWidth(190);
-    row->addWidget(m_monitors);
+    m_monitors->setFixedHeight(96);
+    column->addWidget(m_monitors);
     m_grid = createResultGrid(QStringLiteral("MonitorTestGrid"),
-                              {{21, 200, 60, 60, 60, 70, 60}, 19, true, true}, box);
+                              {{21, 210, 55, 55, 55, 75, 60}, 19, true, true}, box);
     m_grid->horizontalHeader()->setStretchLastSection(true);
     m_grid->setItemDelegate(
         new StripedGridDelegate({kValueColumn, kMinColumn, kMaxColumn}, kMarkColumn, m_grid));
-    row->addWidget(m_grid, 1);
+    column->addWidget(m_grid, 1);
     layout->addWidget(box, 3);
 
     m_chart = new MisfireChart(this);
