@@ -1,6 +1,7 @@
 #include "core/j1979/monitor_names.h"
 
 #include "core/j1979/monitor_tests.h"
+#include "core/l10n/const_str.h"
 
 #include <array>
 
@@ -12,105 +13,89 @@ QString hex(int id) {
     return QStringLiteral("%1").arg(id, 2, 16, QLatin1Char('0')).toUpper();
 }
 
-QString bankSensor(int index) {
-    return QStringLiteral("bank %1 sensor %2").arg(index / 4 + 1).arg(index % 4 + 1);
-}
-
 // A run of IDs that differ only in a bank or cylinder number.
 struct NumberedRange {
     int first;
     int last;
-    const char* pattern; // %1 is the number, from 1
+    const QString* pattern; // %1 is the number, from 1; read when used, so it is translated
 };
 
-constexpr std::array<NumberedRange, 10> numberedRanges{{
-    {0x21, 0x24, "Catalyst monitor bank %1"},
-    {0x31, 0x34, "EGR monitor bank %1"},
-    {0x35, 0x38, "VVT monitor bank %1"},
-    {0x61, 0x64, "Heated catalyst monitor bank %1"},
-    {0x71, 0x74, "Secondary air monitor %1"},
-    {0x81, 0x84, "Fuel system monitor bank %1"},
-    {0x85, 0x86, "Boost pressure control monitor bank %1"},
-    {0x90, 0x91, "NOx adsorber monitor bank %1"},
-    {0x98, 0x99, "NOx catalyst monitor bank %1"},
-    {0xA2, 0xB1, "Misfire cylinder %1 data"},
+const std::array<NumberedRange, 11> numberedRanges{{
+    {0x21, 0x24, &const_str::MidCatalyst},
+    {0x31, 0x34, &const_str::MidEgr},
+    {0x35, 0x38, &const_str::MidVvt},
+    {0x61, 0x64, &const_str::MidHeatedCatalyst},
+    {0x71, 0x74, &const_str::MidSecondaryAir},
+    {0x81, 0x84, &const_str::MidFuelSystem},
+    {0x85, 0x86, &const_str::MidBoostPressure},
+    {0x90, 0x91, &const_str::MidNoxAdsorber},
+    {0x98, 0x99, &const_str::MidNoxCatalyst},
+    {0xA2, 0xB1, &const_str::MidMisfireCylinder},
+    {0xB2, 0xB3, &const_str::MidPmFilter},
 }};
 
 } // namespace
 
 QString monitorName(int mid) {
     if (mid < 0 || mid > 0xFF) {
-        return QStringLiteral("Monitor %1").arg(mid);
+        return const_str::MidOther.arg(mid);
     }
     if (mid % 0x20 == 0 && mid <= 0xE0) {
-        return QStringLiteral("Supported monitors %1-%2").arg(hex(mid + 1), hex(mid + 0x20));
+        return const_str::MidSupported.arg(hex(mid + 1), hex(mid + 0x20));
     }
     if (mid >= 0x01 && mid <= 0x10) {
-        return QStringLiteral("O2 sensor monitor ") + bankSensor(mid - 0x01);
+        return const_str::MidO2Sensor.arg((mid - 0x01) / 4 + 1).arg((mid - 0x01) % 4 + 1);
     }
     if (mid >= 0x41 && mid <= 0x50) {
-        return QStringLiteral("O2 sensor heater monitor ") + bankSensor(mid - 0x41);
+        return const_str::MidO2Heater.arg((mid - 0x41) / 4 + 1).arg((mid - 0x41) % 4 + 1);
     }
     for (const NumberedRange& range : numberedRanges) {
         if (mid >= range.first && mid <= range.last) {
-            return QString::fromLatin1(range.pattern).arg(mid - range.first + 1);
+            return range.pattern->arg(mid - range.first + 1);
         }
     }
     switch (mid) {
     case 0x39:
-        return QStringLiteral("EVAP monitor (cap off / 0.150\")");
+        return const_str::MidEvapCapOff;
     case 0x3A:
-        return QStringLiteral("EVAP monitor (0.090\")");
+        return const_str::MidEvap090;
     case 0x3B:
-        return QStringLiteral("EVAP monitor (0.040\")");
+        return const_str::MidEvap040;
     case 0x3C:
-        return QStringLiteral("EVAP monitor (0.020\")");
+        return const_str::MidEvap020;
     case 0x3D:
-        return QStringLiteral("Purge flow monitor");
+        return const_str::MidPurgeFlow;
     case 0xA1:
-        return QStringLiteral("Misfire monitor general data");
-    case 0xB2:
-        return QStringLiteral("PM filter monitor bank 1");
-    case 0xB3:
-        return QStringLiteral("PM filter monitor bank 2");
+        return const_str::MidMisfireGeneral;
     default:
         break;
     }
     if (mid >= 0xE1) {
-        return QStringLiteral("Manufacturer monitor ") + hex(mid);
+        return const_str::MidManufacturer.arg(hex(mid));
     }
-    return QStringLiteral("Monitor ") + hex(mid);
+    return const_str::MidOther.arg(hex(mid));
 }
 
 QString testName(int tid) {
-    static const std::array<const char*, 12> standard{
-        "Rich to lean sensor threshold voltage",
-        "Lean to rich sensor threshold voltage",
-        "Low sensor voltage for switch time calculation",
-        "High sensor voltage for switch time calculation",
-        "Rich to lean sensor switch time",
-        "Lean to rich sensor switch time",
-        "Minimum sensor voltage for test cycle",
-        "Maximum sensor voltage for test cycle",
-        "Time between sensor transitions",
-        "Sensor period",
-        "Average misfire counts for the last ten driving cycles",
-        "Misfire counts for the last or current driving cycle",
+    static const std::array<const QString*, 12> standard{
+        &const_str::Tid01, &const_str::Tid02, &const_str::Tid03, &const_str::Tid04,
+        &const_str::Tid05, &const_str::Tid06, &const_str::Tid07, &const_str::Tid08,
+        &const_str::Tid09, &const_str::Tid0A, &const_str::Tid0B, &const_str::Tid0C,
     };
     if (tid >= 0x01 && tid <= 0x0C) {
-        return QString::fromLatin1(standard[size_t(tid - 1)]);
+        return *standard[size_t(tid - 1)];
     }
     if (tid >= 0x80 && tid <= 0xFF) {
-        return QStringLiteral("Manufacturer test ") + hex(tid);
+        return const_str::TidManufacturer.arg(hex(tid));
     }
-    return QStringLiteral("Test ") + hex(qBound(0, tid, 0xFF));
+    return const_str::TidOther.arg(hex(qBound(0, tid, 0xFF)));
 }
 
 QString rowMonitorText(const MonitorTestResult& row) {
     if (row.mid >= 0)
         return monitorName(row.mid);
     if (row.componentId >= 0)
-        return QStringLiteral("Component %1").arg(hex(row.componentId));
+        return const_str::MonitorComponent.arg(hex(row.componentId));
     return QStringLiteral("Test ") + hex(row.tid);
 }
 
@@ -124,9 +109,9 @@ QString rowTestText(const MonitorTestResult& row) {
 
 QString rowUnitText(const MonitorTestResult& row) {
     if (row.uasid >= 0 && !row.unitKnown)
-        return QStringLiteral("unknown unit");
+        return const_str::MonitorUnknownUnit;
     if (row.uasid < 0 && row.value)
-        return QStringLiteral("raw");
+        return const_str::MonitorRawValue; // the older protocols send no scaling
     return row.unit;
 }
 

@@ -4,8 +4,8 @@
 
 struct MonitorTestResult;
 
-// English names of the standardised monitor and test IDs of on-board monitoring (service 06).
-// Plain English for now: the translation catalogues come with the page that shows them.
+// Names of the standardised monitor and test IDs of on-board monitoring (service 06), in the
+// language of the run (the patterns are translated texts, the numbers filled in afterwards).
 namespace monitor_names {
 
 // "Catalyst monitor bank 1", "Misfire cylinder 3 data", "Supported monitors 21-40", a

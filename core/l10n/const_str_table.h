@@ -310,7 +310,15 @@ CONST_STR(MonitorResultsNotRead, "Monitor test results could not be read")
 CONST_STR(MonitorResultsIncomplete, "Not every monitor test result could be read")
 CONST_STR(O2TestsThroughService06,
           "This vehicle reports its oxygen-sensor monitors through service 06 (on-board "
-          "monitoring test results); it has no oxygen-sensor tests of service 05.")
+          "monitoring test results); it has no oxygen-sensor tests of service 05. The page "
+          "Monitor Tests shows them.")
+CONST_STR(MonitorTestsNotRead, "Monitor tests could not be read")
+// %1 failed tests of %2 read.
+CONST_STR(MonitorTestsOutsideLimits, "%1 of %2 tests outside their limits")
+// %1 tests read, none failed.
+CONST_STR(MonitorTestsWithinLimits, "All %1 tests within their limits")
+// Follows the line above: %1 tests that gave no verdict.
+CONST_STR(MonitorTestsUnread, "%1 not read")
 CONST_STR(InterfaceLost, "Connection to the interface lost")
 CONST_STR(CommLogNotOpened,
           "The communication log could not be opened; communication logging stays off.")
@@ -372,3 +380,60 @@ CONST_STR(NotAnIntegerNumber, "'%1' is not a valid integer value")
 // Word of the terminal transcript's request line ("Mode: 01 PID: 0C").
 CONST_STR(TerminalPid, "PID")
 CONST_STR(SaveTranscriptCaption, "Save LogData to...")
+
+// pages/ monitor tests (the grid, its verdicts and the misfire chart; Value, Min and Max as
+// the other grids)
+CONST_STR(MonitorGridTest, "Test")
+CONST_STR(MonitorGridUnit, "Unit")
+CONST_STR(MonitorGridResult, "Result")
+CONST_STR(MonitorTestPassed, "within limits")
+CONST_STR(MonitorTestFailed, "outside limits")
+CONST_STR(MonitorTestNotRead, "not read")
+CONST_STR(MonitorTestLimitsInverted, "limits inverted")
+CONST_STR(MonitorUnknownUnit, "unknown unit")
+// The value of an older protocol, which sends no scaling.
+CONST_STR(MonitorRawValue, "raw")
+// %1 is the component's hexadecimal ID.
+CONST_STR(MonitorComponent, "Component %1")
+CONST_STR(MisfireChartCaption, "Misfire counts per cylinder")
+CONST_STR(MisfireCurrentCycle, "current cycle")
+CONST_STR(MisfireTenCycleAverage, "average of the last ten cycles")
+
+// j1979/ monitor names (on-board monitoring); %1 is a bank, cylinder or sensor number, or an ID
+CONST_STR(MidSupported, "Supported monitors %1-%2")
+// %1 is the bank, %2 the sensor.
+CONST_STR(MidO2Sensor, "O2 sensor monitor bank %1 sensor %2")
+CONST_STR(MidO2Heater, "O2 sensor heater monitor bank %1 sensor %2")
+CONST_STR(MidCatalyst, "Catalyst monitor bank %1")
+CONST_STR(MidEgr, "EGR monitor bank %1")
+CONST_STR(MidVvt, "VVT monitor bank %1")
+CONST_STR(MidHeatedCatalyst, "Heated catalyst monitor bank %1")
+CONST_STR(MidSecondaryAir, "Secondary air monitor %1")
+CONST_STR(MidFuelSystem, "Fuel system monitor bank %1")
+CONST_STR(MidBoostPressure, "Boost pressure control monitor bank %1")
+CONST_STR(MidNoxAdsorber, "NOx adsorber monitor bank %1")
+CONST_STR(MidNoxCatalyst, "NOx catalyst monitor bank %1")
+CONST_STR(MidMisfireCylinder, "Misfire cylinder %1 data")
+CONST_STR(MidEvapCapOff, "EVAP monitor (cap off / 0.150\")")
+CONST_STR(MidEvap090, "EVAP monitor (0.090\")")
+CONST_STR(MidEvap040, "EVAP monitor (0.040\")")
+CONST_STR(MidEvap020, "EVAP monitor (0.020\")")
+CONST_STR(MidPurgeFlow, "Purge flow monitor")
+CONST_STR(MidMisfireGeneral, "Misfire monitor general data")
+CONST_STR(MidPmFilter, "PM filter monitor bank %1")
+CONST_STR(MidManufacturer, "Manufacturer monitor %1")
+CONST_STR(MidOther, "Monitor %1")
+CONST_STR(Tid01, "Rich to lean sensor threshold voltage")
+CONST_STR(Tid02, "Lean to rich sensor threshold voltage")
+CONST_STR(Tid03, "Low sensor voltage for switch time calculation")
+CONST_STR(Tid04, "High sensor voltage for switch time calculation")
+CONST_STR(Tid05, "Rich to lean sensor switch time")
+CONST_STR(Tid06, "Lean to rich sensor switch time")
+CONST_STR(Tid07, "Minimum sensor voltage for test cycle")
+CONST_STR(Tid08, "Maximum sensor voltage for test cycle")
+CONST_STR(Tid09, "Time between sensor transitions")
+CONST_STR(Tid0A, "Sensor period")
+CONST_STR(Tid0B, "Average misfire counts for the last ten driving cycles")
+CONST_STR(Tid0C, "Misfire counts for the last or current driving cycle")
+CONST_STR(TidManufacturer, "Manufacturer test %1")
+CONST_STR(TidOther, "Test %1")

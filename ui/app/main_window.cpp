@@ -15,6 +15,7 @@
 #include "ui/pages/data_log_bar.h"
 #include "ui/pages/dtc_page.h"
 #include "ui/pages/freeze_frame_page.h"
+#include "ui/pages/monitor_tests_page.h"
 #include "ui/pages/o2_sensor_page.h"
 #include "ui/pages/sensor_data_page.h"
 #include "ui/pages/start_page.h"
@@ -74,6 +75,7 @@ void MainWindow::wireConnection() {
     widgets.dtcPage = m_dtc;
     widgets.freezeFramePage = m_freezeFrames;
     widgets.o2SensorPage = m_o2Sensors;
+    widgets.monitorTestsPage = m_monitorTests;
     widgets.sensorDataPage = m_sensorData;
     m_connectionView = std::make_unique<WindowConnectionView>(widgets);
     m_session.attachView(m_connectionView.get());
@@ -302,6 +304,8 @@ QWidget* MainWindow::buildMiddle() {
     m_notebook->addWidget(m_freezeFrames);
     m_o2Sensors = new O2SensorPage(m_context, m_notifier, m_notebook);
     m_notebook->addWidget(m_o2Sensors);
+    m_monitorTests = new MonitorTestsPage(m_context, m_notifier, m_notebook);
+    m_notebook->addWidget(m_monitorTests);
     m_sensorData = new SensorDataPage(m_context, m_notifier, m_notebook);
     m_notebook->addWidget(m_sensorData);
     m_terminal = new TerminalPage(m_context, m_notebook);
@@ -338,6 +342,7 @@ QWidget* MainWindow::buildMiddle() {
         {"btnSensorData", "Sensor Data", "NAV_SENSOR", m_sensorData},
         {"btnFreezeFrames", "Freeze Frames", "NAV_FREEZE", m_freezeFrames},
         {"btnO2Sensor", "O2 Sensors", "NAV_O2", m_o2Sensors},
+        {"btnMonitorTests", "Monitor Tests", "NAV_TESTS", m_monitorTests},
         {"btnTerminal", "Terminal", "NAV_TERMINAL", m_terminal},
         {"btnTests", "Tests", "NAV_TESTS", m_tests},
         {"btnOptions", "Options", "NAV_OPTIONS", m_options},

@@ -10,6 +10,7 @@ struct ProgramContext;
 class CaptionBar;
 class DtcPage;
 class FreezeFramePage;
+class MonitorTestsPage;
 class O2SensorPage;
 class SensorDataPage;
 class StartPage;
@@ -54,6 +55,7 @@ public:
     DtcPage* dtcPage() const { return m_dtc; }
     FreezeFramePage* freezeFramePage() const { return m_freezeFrames; }
     O2SensorPage* o2SensorPage() const { return m_o2Sensors; }
+    MonitorTestsPage* monitorTestsPage() const { return m_monitorTests; }
     SensorDataPage* sensorDataPage() const { return m_sensorData; }
     TestsPage* testsPage() const { return m_tests; }
     TerminalPage* terminalPage() const { return m_terminal; }
@@ -106,6 +108,7 @@ private:
     DtcPage* m_dtc = nullptr;
     FreezeFramePage* m_freezeFrames = nullptr;
     O2SensorPage* m_o2Sensors = nullptr;
+    MonitorTestsPage* m_monitorTests = nullptr;
     SensorDataPage* m_sensorData = nullptr;
     TestsPage* m_tests = nullptr;
     TerminalPage* m_terminal = nullptr;

@@ -4,6 +4,7 @@
 #include "core/j1979/o2_sensor_tests.h"
 #include "ui/pages/dtc_page.h"
 #include "ui/pages/freeze_frame_page.h"
+#include "ui/pages/monitor_tests_page.h"
 #include "ui/pages/o2_sensor_page.h"
 #include "ui/pages/sensor_data_page.h"
 #include "ui/pages/start_page.h"
@@ -93,6 +94,8 @@ void WindowConnectionView::forgetVehicle() {
         m_w.freezeFramePage->forgetVehicle();
     if (m_w.o2SensorPage != nullptr)
         m_w.o2SensorPage->forgetVehicle();
+    if (m_w.monitorTestsPage != nullptr)
+        m_w.monitorTestsPage->forgetVehicle();
     if (m_w.sensorDataPage != nullptr)
         m_w.sensorDataPage->forgetVehicle();
 }

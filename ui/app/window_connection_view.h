@@ -4,6 +4,7 @@
 
 class DtcPage;
 class FreezeFramePage;
+class MonitorTestsPage;
 class O2SensorPage;
 class SensorDataPage;
 class QLabel;
@@ -26,6 +27,7 @@ public:
         DtcPage* dtcPage = nullptr;
         FreezeFramePage* freezeFramePage = nullptr;
         O2SensorPage* o2SensorPage = nullptr;
+        MonitorTestsPage* monitorTestsPage = nullptr;
         SensorDataPage* sensorDataPage = nullptr;
     };
 

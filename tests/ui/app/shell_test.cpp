@@ -60,6 +60,7 @@ TEST_F(Shell, EachNavigationButtonShowsItsPageAndCaption) {
         {"btnSensorData", "Page_Sensordaten", "  Sensor Data"},
         {"btnFreezeFrames", "Page_FreezeFrames", "  Freeze Frames"},
         {"btnO2Sensor", "Page_O2Sensors", "  O2 Sensors"},
+        {"btnMonitorTests", "MonitorTestsPage", "  Monitor Tests"},
         {"btnTerminal", "Page_Terminal", "  Terminal"},
         {"btnTests", "Page_Tests", "  Tests"},
         {"btnOptions", "Page_General Options", "  Options"},
@@ -72,7 +73,7 @@ TEST_F(Shell, EachNavigationButtonShowsItsPageAndCaption) {
         EXPECT_EQ(run.currentPage(), e.page);
         EXPECT_EQ(run.title(), e.title);
     }
-    EXPECT_EQ(stops, 8); // the polling is stopped on every navigation
+    EXPECT_EQ(stops, 9); // the polling is stopped on every navigation
 }
 
 TEST_F(Shell, OptionsPutsTheFocusOnPortAutoDetection) {

@@ -44,6 +44,7 @@ TEST(HelpBook, NamesTheDialogsControlsAsEachLanguageShowsThem) {
                                "Pending DTCs",
                                "Freeze Frames",
                                "O2 Sensors",
+                               "Monitor Tests",
                                "Save",
                                "View"};
     for (const char* language : {"en", "de", "fr", "es"}) {
