@@ -49,6 +49,9 @@ TEST(MonitorTestsPage, CanVehicleShowsFailedCatalystAndMisfiresOfCylinderThree) 
                              "Misfire monitor general data", "Misfire cylinder 3 data"})
         EXPECT_TRUE(monitors.contains(name)) << name;
     EXPECT_EQ(run.text("labMonitorSummary"), "1 of 20 tests outside their limits");
+    // The report takes the section from the page.
+    EXPECT_EQ(run.context.shown.monitorTests.state, ReadState::Read);
+    EXPECT_EQ(run.context.shown.monitorTests.rows.size(), 20);
 
     QTableWidget* grid = run.grid("MonitorTestGrid");
     choose(list, "Catalyst monitor bank 1");
@@ -69,6 +72,7 @@ TEST(MonitorTestsPage, CanVehicleShowsFailedCatalystAndMisfiresOfCylinderThree) 
     // What was read belongs to that vehicle.
     run.click("btnDisconnect");
     EXPECT_EQ(list->count(), 0);
+    EXPECT_EQ(run.context.shown.monitorTests.state, ReadState::NotYetRead);
     EXPECT_EQ(run.text("labMonitorSummary"), "");
     EXPECT_TRUE(run.find<MisfireChart>("MisfireChart")->cylinders().isEmpty());
 }
