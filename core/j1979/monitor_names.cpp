@@ -7,11 +7,11 @@
 
 namespace monitor_names {
 
-namespace {
-
-QString hex(int id) {
+QString idText(int id) {
     return QStringLiteral("%1").arg(id, 2, 16, QLatin1Char('0')).toUpper();
 }
+
+namespace {
 
 // A run of IDs that differ only in a bank or cylinder number.
 struct NumberedRange {
@@ -41,7 +41,7 @@ QString monitorName(int mid) {
         return const_str::MidOther.arg(mid);
     }
     if (mid % 0x20 == 0 && mid <= 0xE0) {
-        return const_str::MidSupported.arg(hex(mid + 1), hex(mid + 0x20));
+        return const_str::MidSupported.arg(idText(mid + 1), idText(mid + 0x20));
     }
     if (mid >= 0x01 && mid <= 0x10) {
         return const_str::MidO2Sensor.arg((mid - 0x01) / 4 + 1).arg((mid - 0x01) % 4 + 1);
@@ -71,9 +71,9 @@ QString monitorName(int mid) {
         break;
     }
     if (mid >= 0xE1) {
-        return const_str::MidManufacturer.arg(hex(mid));
+        return const_str::MidManufacturer.arg(idText(mid));
     }
-    return const_str::MidOther.arg(hex(mid));
+    return const_str::MidOther.arg(idText(mid));
 }
 
 QString testName(int tid) {
@@ -86,24 +86,24 @@ QString testName(int tid) {
         return *standard[size_t(tid - 1)];
     }
     if (tid >= 0x80 && tid <= 0xFF) {
-        return const_str::TidManufacturer.arg(hex(tid));
+        return const_str::TidManufacturer.arg(idText(tid));
     }
-    return const_str::TidOther.arg(hex(qBound(0, tid, 0xFF)));
+    return const_str::TidOther.arg(idText(qBound(0, tid, 0xFF)));
 }
 
 QString rowMonitorText(const MonitorTestResult& row) {
     if (row.mid >= 0)
         return monitorName(row.mid);
     if (row.componentId >= 0)
-        return const_str::MonitorComponent.arg(hex(row.componentId));
-    return QStringLiteral("Test ") + hex(row.tid);
+        return const_str::MonitorComponent.arg(idText(row.componentId));
+    return QStringLiteral("Test ") + idText(row.tid);
 }
 
 QString rowTestText(const MonitorTestResult& row) {
     if (row.tid < 0)
         return QStringLiteral("-");
     if (row.tid >= 0x80)
-        return QStringLiteral("TID ") + hex(row.tid);
+        return QStringLiteral("TID ") + idText(row.tid);
     return testName(row.tid);
 }
 

@@ -8,6 +8,9 @@ struct MonitorTestResult;
 // language of the run (the patterns are translated texts, the numbers filled in afterwards).
 namespace monitor_names {
 
+// A monitor, test or component ID as the standard writes it: two hexadecimal digits ("0B").
+QString idText(int id);
+
 // "Catalyst monitor bank 1", "Misfire cylinder 3 data", "Supported monitors 21-40", a
 // manufacturer's monitor (E1..FF) as "Manufacturer monitor E1", any other as "Monitor 9A".
 QString monitorName(int mid);

@@ -11,10 +11,6 @@
 
 namespace {
 
-QString hex(int id) {
-    return QStringLiteral("%1").arg(id, 2, 16, QLatin1Char('0')).toUpper();
-}
-
 QJsonValue number(const std::optional<double>& value) {
     return value ? QJsonValue(*value) : QJsonValue(QJsonValue::Null);
 }
@@ -58,7 +54,8 @@ int printResults(const QList<MonitorTestResult>& results, CliIo& io) {
             passed = row.state == MonitorTestState::Pass;
         notRead += row.state == MonitorTestState::NotRead ? 1 : 0;
         const auto id = [](int value) {
-            return value >= 0 ? QJsonValue(hex(value)) : QJsonValue(QJsonValue::Null);
+            return value >= 0 ? QJsonValue(monitor_names::idText(value))
+                              : QJsonValue(QJsonValue::Null);
         };
         rows.append(QJsonObject{{QStringLiteral("unit_key"), row.unitKey},
                                 {QStringLiteral("monitor"), rowMonitorText(row)},
@@ -126,7 +123,7 @@ int decodeMonitor(const CliOptions& options, CliIo& io) {
     results.removeIf([mid](const MonitorTestResult& row) { return row.mid != mid; });
     if (results.isEmpty())
         throw CliUsageError(QStringLiteral("%1 is no answer to service 06 monitor %2")
-                                .arg(options.args.at(2).trimmed(), hex(mid)));
+                                .arg(options.args.at(2).trimmed(), monitor_names::idText(mid)));
     io.doc[QStringLiteral("service")] = QStringLiteral("06");
     return printResults(results, io) == 0 ? cli_exit::Success : cli_exit::NoAnswer;
 }

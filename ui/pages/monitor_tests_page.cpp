@@ -37,10 +37,6 @@ constexpr int kLastMisfireCylinder = 0xB1;
 constexpr int kTenCycleAverageTest = 0x0B;
 constexpr int kCurrentCycleTest = 0x0C;
 
-QString hex(int id) {
-    return QStringLiteral("%1").arg(id, 2, 16, QLatin1Char('0')).toUpper();
-}
-
 QString numberText(const std::optional<double>& value) {
     return value ? QLocale().toString(*value, 'g', 10) : QString();
 }
@@ -241,7 +237,7 @@ QString MonitorTestsPage::monitorText(const Monitor& monitor, bool severalUnits)
     if (monitor.mid >= 0)
         text = monitor_names::monitorName(monitor.mid);
     else if (monitor.componentId >= 0)
-        text = const_str::MonitorComponent.arg(hex(monitor.componentId));
+        text = const_str::MonitorComponent.arg(monitor_names::idText(monitor.componentId));
     else
         text = monitor_names::testName(monitor.results.value(0).tid);
     if (severalUnits && !monitor.unitKey.isEmpty())
