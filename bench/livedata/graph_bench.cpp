@@ -33,7 +33,8 @@ public:
 
 SupportedPidSet allSupported() {
     SupportedPidSet set{};
-    set.fill(true);
+    for (std::size_t n = 0; n < std::size_t(CataloguePidCount); ++n)
+        set[n] = true;
     return set;
 }
 

@@ -1,5 +1,6 @@
 #include "core/connection/catalogue_translation.h"
 
+#include "core/j1979/extended_pids.h"
 #include "core/l10n/const_str.h"
 #include "core/l10n/grid_headings.h"
 #include "core/l10n/translator.h"
@@ -10,6 +11,11 @@ PidCatalogue translateCatalogues(const Translator& translator, GridHeadingSink* 
             continue;
         *entry.value = translator.translateUtf8(Translator::DefaultDomain, entry.english);
     }
+    // The parameters above 4E have a catalogue of their own, so that their hundreds of names do
+    // not crowd the program's texts.
+    extended_pids::setTranslation([&translator](const char* text) {
+        return translator.translateUtf8(QStringLiteral("parameters"), QByteArray(text));
+    });
     if (sink != nullptr)
         sink->setGridHeadings(gridHeadingTexts());
     return buildPidCatalogue();

@@ -3,19 +3,30 @@
 #include "core/j1979/sensor_catalogue.h"
 #include "core/j1979/service02.h"
 #include "core/j1979/supported_pids.h"
+#include "core/l10n/const_str.h"
+
+#include <algorithm>
 
 FreezeFrameReading readFreezeFrameData(CommandLink& link, const Service02& service02,
                                        const PidCatalogue& catalogue, bool english) {
     FreezeFrameReading reading;
     reading.codes = service02.freezeFrameCode(link);
-    // PID 01 (monitor status) has no value of its own in a frame; 4E is the last catalogue PID.
-    for (int number = 2; number <= CataloguePidCount; ++number) {
-        const PidInfo& entry = catalogue.pid(number);
-        if (!entry.liveSensor || !isSupported(service02.supportedPids(), entry.pidCode))
+    // PID 01 (monitor status) has no value of its own in a frame.
+    for (int number = 2; number <= LastCataloguePid; ++number) {
+        const std::span<const PidInfo> entries = catalogue.valuesOf(number);
+        const bool shown = std::any_of(entries.begin(), entries.end(),
+                                       [](const PidInfo& entry) { return entry.liveSensor; });
+        if (!shown || !service02.supportedPids()[std::size_t(number - 1)])
             continue;
-        const PidValue value = service02.freezeFrameValue(link, QStringLiteral("02"), entry.pidCode,
-                                                          english, QStringLiteral("00"));
-        reading.rows.append({entry.pidCode, entry.name, value, entry.unit(english)});
+        const QList<PidValue> values = service02.freezeFrameValues(link, entries.front().pidCode,
+                                                                   english, QStringLiteral("00"));
+        for (const PidInfo& entry : entries) {
+            const PidValue value = values.value(entry.subValue);
+            // A value byte A says the vehicle does not have is no row, not "N/A".
+            if (!entry.liveSensor || (entry.presenceBit >= 0 && value == const_str::NotAvailable))
+                continue;
+            reading.rows.append({entry.pidCode, entry.name, value, entry.unit(english)});
+        }
     }
     return reading;
 }

@@ -27,7 +27,8 @@ struct FreezeFrameReading {
     QList<FreezeFrameRow> rows;
 };
 
-// Reads the code, then one value per shown PID in rising PID order (02..4E), using the service 02
+// Reads the code, then the values of each shown PID in rising PID order (02..C4; one request per
+// PID, one row per value the vehicle has), using the service 02
 // supported set already read into service02, named as `catalogue` names them. Non-hexadecimal data
 // throw HexConversionError.
 FreezeFrameReading readFreezeFrameData(CommandLink& link, const Service02& service02,

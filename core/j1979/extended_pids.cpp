@@ -1,6 +1,14 @@
 #include "core/j1979/extended_pids.h"
 
+#include "core/j1979/display_number.h"
+
+#include <algorithm>
+
+#include <QHash>
 #include <array>
+#include <cmath>
+#include <memory>
+#include <mutex>
 
 namespace extended_pids {
 
@@ -106,7 +114,7 @@ const Row rows[] = {
     {0x4F, 4, always, 2, Byte,        1,       0,    &milliamps,   0,       255,     false, {"Maximum oxygen sensor current"}},
     {0x4F, 4, always, 3, Byte,        10,      0,    &kpa,         0,       2550,    false, {"Maximum intake manifold absolute pressure"}},
     {0x50, 4, always, 0, Byte,        10,      0,    &gramsPerSecond, 0,    2550,    false, {"Maximum mass air flow rate"}},
-    {0x51, 1, always, 0, Enumerated,  0,       0,    nullptr,      0,       0,       false, {"Fuel type"}, 0, fuelTypes},
+    {0x51, 1, always, 0, Enumerated,  0,       0,    nullptr,      0,       0,       true, {"Fuel type"}, 0, fuelTypes},
     {0x52, 1, always, 0, Byte,        per255,  0,    &percent,     0,       100,     true,  {"Ethanol fuel"}},
     {0x53, 2, always, 0, Word,        0.005,   0,    &kpa,         0,       327.675, true,  {"Absolute evaporative system vapour pressure"}},
     {0x54, 2, always, 0, SignedWord,  1,       0,    &pascal,      -32768,  32767,   true,  {"Evaporative system vapour pressure"}},
@@ -116,7 +124,7 @@ const Row rows[] = {
     {0x58, 2, always, 0, Byte,        per128,  -100, &percent,     -100,    99.2,    true,  {"Long term secondary oxygen sensor trim bank 2", "Long term secondary oxygen sensor trim bank 4"}},
     {0x59, 2, always, 0, Word,        10,      0,    &kpa,         0,       655350,  true,  {"Fuel rail absolute pressure"}},
     {0x5A, 1, always, 0, Byte,        per255,  0,    &percent,     0,       100,     true,  {"Relative accelerator pedal position"}},
-    {0x5B, 1, always, 0, Byte,        per255,  0,    &percent,     0,       100,     false, {"Hybrid battery pack remaining life"}},
+    {0x5B, 1, always, 0, Byte,        per255,  0,    &percent,     0,       100,     true, {"Hybrid battery pack remaining life"}},
     {0x5C, 1, always, 0, Byte,        1,       -40,  &celsius,     -40,     210,     true,  {"Engine oil temperature"}},
     {0x5D, 2, always, 0, Word,        1.0/128, -210, &degrees,     -210,    301.992, true,  {"Fuel injection timing"}},
     {0x5E, 2, always, 0, Word,        0.05,    0,    &litresPerHour, 0,     3276.75, true,  {"Engine fuel rate"}},
@@ -170,8 +178,8 @@ const Row rows[] = {
     {0x7B, 7, 0, 1, SignedWord, 0.01, 0,   &kpa,     -327.68, 327.67, true, {"Particulate filter bank 2 pressure difference"}},
     {0x7B, 7, 1, 3, Word,   0.01,    0,    &kpa,     0,    655.35,  true, {"Particulate filter bank 2 inlet pressure", "Particulate filter bank 2 outlet pressure"}},
     {0x7C, 9, 0, 1, Word,   0.1,     -40,  &celsius, -40,  wideTemperatureMax, true, {"Particulate filter bank 1 inlet temperature", "Particulate filter bank 1 outlet temperature", "Particulate filter bank 2 inlet temperature", "Particulate filter bank 2 outlet temperature"}},
-    {0x7D, 1, always, 0, Bit, 0,     0,    nullptr,  0,    0,       false, {"Inside NOx control area", "Outside NOx control area", "Inside manufacturer NOx carve-out area", "NOx control area deficiency"}, 0, noYes},
-    {0x7E, 1, always, 0, Bit, 0,     0,    nullptr,  0,    0,       false, {"Inside particulate control area", "Outside particulate control area", "Inside manufacturer particulate carve-out area", "Particulate control area deficiency"}, 0, noYes},
+    {0x7D, 1, always, 0, Bit, 0,     0,    nullptr,  0,    0,       true, {"Inside NOx control area", "Outside NOx control area", "Inside manufacturer NOx carve-out area", "NOx control area deficiency"}, 0, noYes},
+    {0x7E, 1, always, 0, Bit, 0,     0,    nullptr,  0,    0,       true, {"Inside particulate control area", "Outside particulate control area", "Inside manufacturer particulate carve-out area", "Particulate control area deficiency"}, 0, noYes},
     {0x7F, 13, 0, 1, Long,  1,       0,    &seconds, 0,    4294967295.0, false, {"Total engine run time", "Total idle run time", "Total run time with power take-off active"}},
     {0x81, 41, always, 0, Raw, 0,    0,    nullptr,  0,    0,       false, {"Emission control devices 1 to 5 run time (raw)"}},
     {0x82, 41, always, 0, Raw, 0,    0,    nullptr,  0,    0,       false, {"Emission control devices 6 to 10 run time (raw)"}},
@@ -210,7 +218,7 @@ const Row rows[] = {
     {0xA4, 4, 0, 1, HighNibble, 0,   0,    nullptr,  0,    0,       true, {"Transmission gear"}},
     {0xA4, 4, 1, 2, Word,   0.001,   0,    &ratio,   0,    65.535,  true, {"Transmission gear ratio"}},
     {0xA5, 4, 0, 1, Byte,   0.5,     0,    &percent, 0,    127.5,   true, {"Commanded diesel exhaust fluid dosing"}},
-    {0xA6, 4, always, 0, Long, 0.1,  0,    &kilometres, 0, 429496729.5, false, {"Odometer"}},
+    {0xA6, 4, always, 0, Long, 0.1,  0,    &kilometres, 0, 429496729.5, true, {"Odometer"}},
     {0xA7, 4, always, 0, Raw,  0,    0,    nullptr,  0,    0,       false, {"NOx sensors 3 and 4 (raw)"}},
     {0xA8, 4, always, 0, Raw,  0,    0,    nullptr,  0,    0,       false, {"NOx sensors 3 and 4 corrected (raw)"}},
     {0xA9, 4, 0, 1, Bit,    0,       0,    nullptr,  0,    0,       true, {"ABS disable switch"}, 0, offOn},
@@ -274,14 +282,80 @@ double toEnglish(Conversion conversion, double metric) {
     return metric;
 }
 
+constexpr const char* neutralText = "Neutral";
+constexpr const char* unknownText = "Unknown (%1)";
+
 QString codeText(std::span<const CodeText> texts, int code) {
     for (const CodeText& entry : texts) {
         if (entry.code == code) {
-            return QString::fromUtf8(entry.text);
+            return translated(entry.text);
         }
     }
-    return QStringLiteral("Unknown (%1)")
+    return translated(unknownText)
         .arg(QString::number(code, 16).toUpper().rightJustified(2, QLatin1Char('0')));
+}
+
+// The translations of the run, replaced whole by the translation pass; a worker decoding at that
+// moment keeps the table it took.
+using TextTable = QHash<QByteArray, QString>;
+std::mutex translationMutex;
+std::shared_ptr<const TextTable> translations = std::make_shared<const TextTable>();
+
+std::shared_ptr<const TextTable> currentTranslations() {
+    const std::lock_guard lock(translationMutex);
+    return translations;
+}
+
+// Every English literal a sub-value can show.
+QList<const char*> allTexts() {
+    QList<const char*> texts{neutralText, unknownText};
+    for (const Row& row : rows) {
+        for (const char* name : row.names) {
+            if (name != nullptr) {
+                texts << name;
+            }
+        }
+        for (const CodeText& entry : row.texts) {
+            texts << entry.text;
+        }
+        if (row.unit != nullptr) {
+            texts << row.unit->metric << row.unit->english;
+        }
+    }
+    return texts;
+}
+
+int metricDecimals(const SubValue& sub) {
+    if (sub.scale >= 1 && std::floor(sub.scale) == sub.scale &&
+        std::floor(sub.offset) == sub.offset) {
+        return 0;
+    }
+    if (sub.scale >= 0.1) {
+        return 1;
+    }
+    return sub.scale >= 0.01 ? 2 : 3;
+}
+
+// A converted value needs at least the resolution of the unit it came from.
+int decimals(const SubValue& sub, bool english) {
+    const int metric = metricDecimals(sub);
+    if (!english || sub.unit == nullptr) {
+        return metric;
+    }
+    switch (sub.unit->conversion) {
+    case Conversion::None:
+    case Conversion::CelsiusToFahrenheit:
+    case Conversion::KmToMiles:
+        return metric;
+    case Conversion::KpaToPsi:
+        return std::clamp(metric + 1, 1, 3);
+    case Conversion::NmToPoundFeet:
+        return std::max(metric, 1);
+    case Conversion::LitresToGallons:
+    case Conversion::GramsPerSecondToPoundsPerMinute:
+        return std::max(metric, 2);
+    }
+    return metric;
 }
 
 // Only called once the sub-value's bytes are known to be there.
@@ -303,7 +377,7 @@ std::variant<double, QString> valueOf(const SubValue& sub, QByteArrayView bytes,
         break;
     case HighNibble: {
         const quint32 gear = at(0) >> 4;
-        return gear == 0 ? QStringLiteral("Neutral") : QString::number(gear);
+        return gear == 0 ? translated(neutralText) : QString::number(gear);
     }
     case Bit:
         return codeText(sub.texts, int((at(0) >> sub.bit) & 1));
@@ -355,6 +429,39 @@ QList<SubValueResult> decode(int pid, QByteArrayView data, bool english) {
         results.append(result);
     }
     return results;
+}
+
+QString displayText(const SubValue& sub, const std::variant<double, QString>& value, bool english) {
+    if (const QString* text = std::get_if<QString>(&value)) {
+        return *text;
+    }
+    const QByteArray conversion = "%." + QByteArray::number(decimals(sub, english)) + 'f';
+    return display_number::format(conversion.constData(), std::get<double>(value));
+}
+
+QString unitText(const SubValue& sub, bool english) {
+    if (sub.unit == nullptr) {
+        return {};
+    }
+    return translated(english ? sub.unit->english : sub.unit->metric);
+}
+
+void setTranslation(const std::function<QString(const char*)>& translate) {
+    auto table = std::make_shared<TextTable>();
+    for (const char* text : allTexts()) {
+        const QString translation = translate(text);
+        if (translation != QString::fromUtf8(text)) {
+            table->insert(QByteArray(text), translation);
+        }
+    }
+    const std::lock_guard lock(translationMutex);
+    translations = std::move(table);
+}
+
+QString translated(const char* text) {
+    const std::shared_ptr<const TextTable> table = currentTranslations();
+    const auto found = table->constFind(QByteArray::fromRawData(text, qsizetype(qstrlen(text))));
+    return found != table->cend() ? found.value() : QString::fromUtf8(text);
 }
 
 } // namespace extended_pids

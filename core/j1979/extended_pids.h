@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <span>
 #include <variant>
 
@@ -47,8 +48,7 @@ struct CodeText {
     const char* text;
 };
 
-// The texts are plain English for now; they move into the translation catalogues when the
-// sub-values become sensors of their own.
+// Names and texts are English literals; translated() gives them in the language of the run.
 struct SubValue {
     const char* name;
     Shape shape;
@@ -101,5 +101,18 @@ struct SubValueResult {
 // where the sub-value has an English conversion and english is set. Bytes beyond the PID's byte
 // count and bits of byte A that no sub-value uses are ignored. An unknown PID gives no results.
 QList<SubValueResult> decode(int pid, QByteArrayView data, bool english);
+
+// The text a reading is shown as: a number with the decimals its resolution (and conversion)
+// needs, in the user's regional format; texts translated.
+QString displayText(const SubValue& sub, const std::variant<double, QString>& value, bool english);
+
+// The unit a sub-value is shown in; empty for texts.
+QString unitText(const SubValue& sub, bool english);
+
+// The names, units and value texts in the language of the run. The translation pass hands in its
+// look-up (English literal to translation); until then, and for texts it does not know, English.
+// Safe to call while a worker decodes.
+void setTranslation(const std::function<QString(const char*)>& translate);
+QString translated(const char* text);
 
 } // namespace extended_pids

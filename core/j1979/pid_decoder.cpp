@@ -1,6 +1,7 @@
 #include "core/j1979/pid_decoder.h"
 
 #include "core/j1979/display_number.h"
+#include "core/j1979/extended_pids.h"
 #include "core/j1979/response_fields.h"
 #include "core/j1979/state_texts.h"
 #include "core/j1979/trouble_code_text.h"
@@ -8,6 +9,7 @@
 #include "core/link/visible_text.h"
 
 #include <QStringList>
+#include <algorithm>
 
 namespace pid_decoder {
 
@@ -281,19 +283,56 @@ const PidRule* ruleFor(int pid) {
     return nullptr;
 }
 
+// The bytes of a PID above 4E that the answer holds, at most its byte count: the extended decoder
+// tells a sub-value whose bytes did not come from one that is 0.
+PidValue decodeExtended(const extended_pids::PidDescription& description, int subValue,
+                        const QString& answer, qsizetype firstData, bool english) {
+    if (subValue < 0 || subValue >= description.subValues.size()) {
+        return std::nullopt;
+    }
+    const qsizetype present = std::max<qsizetype>(0, answer.size() - (firstData - 1)) / 2;
+    QByteArray data;
+    for (int n = 1; n <= std::min<qsizetype>(present, description.byteCount); ++n) {
+        data.append(char(response_fields::dataByte(answer, n, firstData)));
+    }
+    const extended_pids::SubValueResult result =
+        extended_pids::decode(description.pid, data, english).at(subValue);
+    switch (result.reading) {
+    case extended_pids::Reading::Value:
+        return extended_pids::displayText(description.subValues.at(subValue), result.value,
+                                          english);
+    case extended_pids::Reading::NotPresent:
+        return const_str::NotAvailable;
+    case extended_pids::Reading::NotRead:
+        break;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 bool isRequested(int pid) {
+    // 20, 40, 60, ... only announce further PIDs.
+    if (pid > 0 && pid % 0x20 == 0) {
+        return false;
+    }
     const PidRule* rule = ruleFor(pid);
     return rule == nullptr || rule->byteCount > 0;
 }
 
 int dataByteCount(int pid) {
+    if (const extended_pids::PidDescription* description = extended_pids::describe(pid)) {
+        return description->byteCount;
+    }
     const PidRule* rule = ruleFor(pid);
     return rule == nullptr ? 1 : rule->byteCount;
 }
 
-PidValue decodePid(int pid, const QString& answer, qsizetype firstData, bool english) {
+PidValue decodePid(int pid, const QString& answer, qsizetype firstData, bool english,
+                   int subValue) {
+    if (const extended_pids::PidDescription* description = extended_pids::describe(pid)) {
+        return decodeExtended(*description, subValue, answer, firstData, english);
+    }
     const PidRule* rule = ruleFor(pid);
     if (rule == nullptr) {
         // The vehicle's characters as they stand, but never a control character.

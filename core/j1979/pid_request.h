@@ -2,6 +2,7 @@
 
 #include "core/j1979/pid_value.h"
 
+#include <QList>
 #include <QString>
 
 class CommandLink;
@@ -13,3 +14,12 @@ class CommandLink;
 // the data bytes the PID needs.
 PidValue requestPidValue(CommandLink& link, const QString& serviceText, const QString& pidText,
                          int expectedService, const QString& frame, int dataPosition, bool english);
+
+// The same for every value of the PID from one request: one entry per value (one for a PID up
+// to 4E, one per sub-value above; see pid_decoder::decodePid), each nothing when no answer came.
+QList<PidValue> requestPidValues(CommandLink& link, const QString& serviceText,
+                                 const QString& pidText, int expectedService, const QString& frame,
+                                 int dataPosition, bool english);
+
+// How many values one answer of the PID holds: its sub-values above 4E, else one.
+int valueCount(int pid);

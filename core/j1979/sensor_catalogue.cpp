@@ -1,6 +1,10 @@
 #include "core/j1979/sensor_catalogue.h"
 
+#include "core/j1979/extended_pids.h"
+#include "core/j1979/supported_pids.h"
 #include "core/l10n/const_str.h"
+
+#include <stdexcept>
 
 namespace {
 
@@ -101,21 +105,95 @@ const std::array<CatalogueRow, CataloguePidCount> catalogueRows = {{
     {&Pid4EName, &UnitMinutes, &UnitMinutes, 0, 0, true},
 }};
 
+constexpr qsizetype maxNameLength = 127;
+constexpr qsizetype maxUnitLength = 10;
+
+QString pidCodeOf(int number) {
+    return QStringLiteral("%1").arg(number, 2, 16, QLatin1Char('0')).toUpper();
+}
+
+PidInfo extendedEntry(const extended_pids::PidDescription& description, int n) {
+    const extended_pids::SubValue& sub = description.subValues.at(n);
+    PidInfo entry;
+    entry.pidNumber = description.pid;
+    entry.subValue = n;
+    entry.presenceBit = sub.availabilityBit;
+    entry.pidCode = pidCodeOf(description.pid);
+    entry.oneOfSeveral = description.subValues.size() > 1;
+    entry.name = extended_pids::translated(sub.name).left(maxNameLength);
+    entry.metricUnit = extended_pids::unitText(sub, false).left(maxUnitLength);
+    entry.englishUnit = extended_pids::unitText(sub, true).left(maxUnitLength);
+    entry.graphMin = sub.graphMin;
+    entry.graphMax = sub.graphMax;
+    entry.liveSensor = sub.polled;
+    return entry;
+}
+
 } // namespace
+
+bool PidInfo::presentIn(const SupportedPidSet& supported) const {
+    if (pidNumber < 1 || std::size_t(pidNumber) > supported.size() ||
+        !supported[std::size_t(pidNumber - 1)]) {
+        return false;
+    }
+    const std::optional<quint8> byteA = supported.presenceByte(pidNumber);
+    return presenceBit < 0 || !byteA || ((*byteA >> presenceBit) & 1) != 0;
+}
+
+const PidInfo& PidCatalogue::pid(int number) const {
+    const std::span<const PidInfo> values = valuesOf(number);
+    if (values.empty()) {
+        throw std::out_of_range("no catalogue entry for the PID");
+    }
+    return values.front();
+}
+
+std::span<const PidInfo> PidCatalogue::valuesOf(int number) const {
+    if (number < 0 || number > LastCataloguePid) {
+        return {};
+    }
+    const auto [first, count] = m_range[std::size_t(number)];
+    return std::span<const PidInfo>(m_entries).subspan(std::size_t(first), std::size_t(count));
+}
+
+const PidInfo* PidCatalogue::byKey(int key) const {
+    const std::span<const PidInfo> values = valuesOf(key % 256);
+    const int subValue = key / 256;
+    return key > 0 && subValue < int(values.size()) ? &values[std::size_t(subValue)] : nullptr;
+}
+
+const PidInfo* PidCatalogue::byCode(const QString& code) const {
+    for (const PidInfo& entry : m_entries) {
+        if (entry.code() == code) {
+            return &entry;
+        }
+    }
+    return nullptr;
+}
 
 PidCatalogue buildPidCatalogue() {
     PidCatalogue catalogue;
     for (int k = 0; k < CataloguePidCount; ++k) {
         const CatalogueRow& row = catalogueRows[std::size_t(k)];
-        PidInfo& entry = catalogue.m_entries[std::size_t(k)];
+        PidInfo entry;
         entry.pidNumber = k + 1;
-        entry.pidCode = QStringLiteral("%1").arg(k + 1, 2, 16, QLatin1Char('0')).toUpper();
-        entry.name = row.name->left(127);
-        entry.metricUnit = row.metricUnit->left(10);
-        entry.englishUnit = row.englishUnit->left(10);
+        entry.pidCode = pidCodeOf(k + 1);
+        entry.name = row.name->left(maxNameLength);
+        entry.metricUnit = row.metricUnit->left(maxUnitLength);
+        entry.englishUnit = row.englishUnit->left(maxUnitLength);
         entry.graphMin = row.graphMin;
         entry.graphMax = row.graphMax;
         entry.liveSensor = row.live;
+        catalogue.m_range[std::size_t(k + 1)] = {k, 1};
+        catalogue.m_entries.push_back(std::move(entry));
+    }
+    for (const extended_pids::PidDescription& description : extended_pids::descriptions()) {
+        const int first = int(catalogue.m_entries.size());
+        for (int n = 0; n < description.subValues.size(); ++n) {
+            catalogue.m_entries.push_back(extendedEntry(description, n));
+        }
+        catalogue.m_range[std::size_t(description.pid)] = {first,
+                                                           int(description.subValues.size())};
     }
     return catalogue;
 }

@@ -4,6 +4,7 @@
 #include "core/j1979/pid_value.h"
 #include "core/j1979/supported_pids.h"
 
+#include <QList>
 #include <QString>
 
 class CommandLink;
@@ -19,9 +20,13 @@ public:
     // Non-hexadecimal data throw HexConversionError. Safe on any thread that owns the link.
     PidValue pidValue(CommandLink& link, const QString& service, const QString& pid,
                       bool english) const;
+    // Every value of the PID from one exchange (several for PIDs above 4E that carry several).
+    QList<PidValue> pidValues(CommandLink& link, const QString& service, const QString& pid,
+                              bool english) const;
 
-    // The service 01 part of the connection sequence: supported PIDs, monitor status, OBD type.
-    // Always reports success.
+    // The service 01 part of the connection sequence: supported PIDs (with byte A of the
+    // supported PIDs above 4E that tell in it which of their values the vehicle has), monitor
+    // status, OBD type. Always reports success.
     bool readStatus(CommandLink& link);
 
     // Reads the monitor status again and keeps it.

@@ -21,6 +21,12 @@ PidValue Service02::freezeFrameValue(CommandLink& link, const QString& serviceTe
                            english);
 }
 
+QList<PidValue> Service02::freezeFrameValues(CommandLink& link, const QString& pidText,
+                                             bool english, const QString& frameText) const {
+    return requestPidValues(link, QStringLiteral("02"), pidText, 2,
+                            response_fields::firstTwo(frameText), 7, english);
+}
+
 TroubleCodeList Service02::freezeFrameCode(CommandLink& link) const {
     const LinkAnswer answer = link.exchange(QStringLiteral("020200"));
     // "42", PID, frame number and the four digits of the code.

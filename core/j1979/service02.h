@@ -4,6 +4,7 @@
 #include "core/j1979/supported_pids.h"
 #include "core/j1979/trouble_codes.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -21,6 +22,10 @@ public:
     // response. Texts longer than two characters are cut.
     PidValue freezeFrameValue(CommandLink& link, const QString& service, const QString& pid,
                               bool english, const QString& frame) const;
+    // Every value of the PID in the frame from one exchange (several for PIDs above 4E that
+    // carry several).
+    QList<PidValue> freezeFrameValues(CommandLink& link, const QString& pid, bool english,
+                                      const QString& frame) const;
 
     // The trouble code that caused frame 00 ("020200"): at most one code; none for the filler
     // "P0000". Nothing at all (not read) for an answer that does not start with "42" or ends

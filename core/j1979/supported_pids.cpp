@@ -6,19 +6,9 @@
 
 namespace {
 
-struct Block {
-    const char* pid;
-    int firstEntry;
-    int byteCount;
-    int announcingEntry; // the entry that must be set before the block is asked for, or -1
-};
-
-// The third block ends at parameter 50: the set has no room for the rest of its bitmap.
-constexpr Block blocks[] = {
-    {"00", 0, 4, -1},
-    {"20", 32, 4, 31},
-    {"40", 64, 2, 63},
-};
+// Each block's bitmap covers the 32 PIDs after it; the last of them announces the next block.
+constexpr int blockCount = int(SupportedPidSet::Size / 32);
+constexpr int bytesPerBlock = 4;
 
 bool dataFollowFrameByte(const QString& service) {
     // Services 02 and 05 put the frame or test number, service 09 its message count, before the
@@ -38,20 +28,21 @@ SupportedPidSet readSupportedPids(CommandLink& link, const QString& serviceText,
     const QString code = response_fields::responseCode(service);
     const int dataOffset = dataFollowFrameByte(service) ? 6 : 4;
 
-    for (const Block& block : blocks) {
-        if (block.announcingEntry >= 0 && !set[block.announcingEntry]) {
+    for (int block = 0; block < blockCount; ++block) {
+        const int firstEntry = block * 32;
+        if (block > 0 && !set[std::size_t(firstEntry - 1)]) {
             break;
         }
-        const QString pid = QLatin1String(block.pid);
+        const QString pid = QStringLiteral("%1").arg(firstEntry, 2, 16, QLatin1Char('0')).toUpper();
         const LinkAnswer reply = link.exchange(service + pid + suffix);
         if (!reply || !reply->contains(code + pid)) {
-            continue;
+            break;
         }
         const QString& answer = *reply;
         // With several control units answering, the first response in the answer wins.
         const qsizetype firstData = answer.indexOf(code) + dataOffset + 1;
-        int entry = block.firstEntry;
-        for (int n = 1; n <= block.byteCount; ++n) {
+        std::size_t entry = std::size_t(firstEntry);
+        for (int n = 1; n <= bytesPerBlock; ++n) {
             const qint64 byte = response_fields::dataByte(answer, n, firstData);
             for (int bit = 7; bit >= 0; --bit) {
                 set[entry++] = isBitSet(byte, bit);
@@ -59,6 +50,11 @@ SupportedPidSet readSupportedPids(CommandLink& link, const QString& serviceText,
         }
     }
     return set;
+}
+
+std::optional<quint8> SupportedPidSet::presenceByte(int pid) const {
+    const auto found = m_presence.constFind(pid);
+    return found == m_presence.cend() ? std::nullopt : std::optional<quint8>(found.value());
 }
 
 bool isSupported(const SupportedPidSet& set, const QString& pid) {

@@ -27,7 +27,7 @@ struct SeriesReading {
 struct LiveData {
     SensorLists lists;
     GraphHistory history;
-    // The PID numbers of the red and the blue graph series; 0: no sensor.
+    // The sensors (PidInfo::key()) of the red and the blue graph series; 0: no sensor.
     std::atomic<int> SeriesPid1{0};
     std::atomic<int> SeriesPid2{0};
     std::array<SeriesReading, 2> seriesReadings;

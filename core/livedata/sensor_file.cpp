@@ -12,6 +12,12 @@ bool isUpperHexDigit(char c) {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F');
 }
 
+bool isSensorCode(const char* text, qsizetype length) {
+    const bool pid = length >= 2 && isUpperHexDigit(text[0]) && isUpperHexDigit(text[1]);
+    return pid &&
+           (length == 2 || (length == 4 && text[2] == '-' && text[3] >= '1' && text[3] <= '9'));
+}
+
 [[noreturn]] void fail(const QString& message) {
     throw SensorFileError(message);
 }
@@ -33,8 +39,8 @@ SensorFileContent parseSensorFile(const QByteArray& bytes) {
         qsizetype length = end - start;
         if (length > 0 && bytes[start + length - 1] == '\r')
             --length;
-        if (length == 2 && isUpperHexDigit(bytes[start]) && isUpperHexDigit(bytes[start + 1])) {
-            const QString code = QString::fromLatin1(bytes.constData() + start, 2);
+        if (isSensorCode(bytes.constData() + start, length)) {
+            const QString code = QString::fromLatin1(bytes.constData() + start, length);
             if (!seen.contains(code)) {
                 seen.insert(code);
                 content.pidCodes << code;

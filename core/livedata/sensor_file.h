@@ -4,10 +4,11 @@
 #include <QStringList>
 #include <stdexcept>
 
-// A sensor file: the monitored sensors in display order, one PID code a line ("0C"), each line
-// ended by CR LF, nothing else. Reading takes whole lines of two upper-case hexadecimal digits,
-// in file order, each code once; other lines (lower case, blank, longer, anything else) are
-// skipped, and the caller ignores codes it has no sensor for.
+// A sensor file: the monitored sensors in display order, one sensor code a line ("0C", or "67-2"
+// for the second value of a PID that carries several), each line ended by CR LF, nothing else.
+// Reading takes whole lines of two upper-case hexadecimal digits, optionally followed by "-" and
+// one digit 1..9, in file order, each code once; other lines (lower case, blank, longer, anything
+// else) are skipped, and the caller ignores codes it has no sensor for.
 
 // The largest file read. A sensor list is a few hundred bytes; a larger file is something else,
 // and reading it whole would only cost memory.

@@ -8,9 +8,9 @@ SensorLists::SensorLists() {
     PlaceholderSensor.pid.liveSensor = true;
 }
 
-LiveSensor* SensorLists::entryOf(int pidNumber) const {
+LiveSensor* SensorLists::entryOf(int key) const {
     for (const auto& entry : entries)
-        if (entry->pid.pidNumber == pidNumber)
+        if (entry->pid.key() == key)
             return entry.get();
     return nullptr;
 }
@@ -22,7 +22,9 @@ void buildSensorLists(SensorLists& lists, const PidCatalogue& catalogue,
     lists.NotSupportedSensors.clear();
     lists.entries.clear();
     for (const PidInfo& pid : catalogue.entries()) {
-        const bool isSupported = supported[std::size_t(pid.pidNumber - 1)];
+        const bool isSupported = pid.presentIn(supported);
+        if (pid.pidNumber > CataloguePidCount && !isSupported)
+            continue;
         auto entry = std::make_unique<LiveSensor>(LiveSensor{.pid = pid, .supported = isSupported});
         if (pid.liveSensor) {
             SensorList& list = isSupported ? lists.MonitoredSensors : lists.NotSupportedSensors;

@@ -20,12 +20,14 @@ struct SensorLists {
     // Stands for "no sensor" in the graph selectors; in no list.
     LiveSensor PlaceholderSensor;
 
-    // The entry of a PID number, or null when there is none.
-    LiveSensor* entryOf(int pidNumber) const;
+    // The entry of a sensor key (PidInfo::key(): the PID number for single values), or null.
+    LiveSensor* entryOf(int key) const;
 };
 
-// After a connection: one entry per catalogue PID (01..4E) with its supported flag; every
-// supported live sensor monitored in PID order, the other live sensors not supported. Must not
-// run while the polling worker runs.
+// After a connection: one entry per catalogue value with its supported flag; every supported
+// live sensor monitored in catalogue order, the other live sensors of PIDs 01..4E not supported.
+// Values above 4E are offered only when the vehicle has them (its PID supported and, where byte
+// A tells, the value's bit set): a car of 2005 gets no list of a hundred parameters it never
+// had. Must not run while the polling worker runs.
 void buildSensorLists(SensorLists& lists, const PidCatalogue& catalogue,
                       const SupportedPidSet& supported);

@@ -23,25 +23,32 @@ bool isOxygenSensorVoltage(int pidNumber) {
 SensorPolling::SensorPolling(CommandLink& link, LiveData& data, std::function<bool()> english)
     : m_link(link), m_data(data), m_english(std::move(english)) {}
 
-std::optional<QString> SensorPolling::decode(int pidNumber, const StopSignal& stop) {
+std::optional<QString> SensorPolling::decode(int key, const StopSignal& stop) {
+    const int pidNumber = key % 256;
+    const int subValue = key / 256;
+    if (const auto asked = m_cycleValues.constFind(pidNumber); asked != m_cycleValues.cend())
+        return asked->value(subValue).value_or(const_str::Error);
     if (stop.requested())
         return std::nullopt;
-    PidValue value;
+    QList<PidValue> values;
     try {
-        value = m_decoder.pidValue(m_link, QStringLiteral("01"), pidCodeOf(pidNumber),
-                                   m_english && m_english());
+        values = m_decoder.pidValues(m_link, QStringLiteral("01"), pidCodeOf(pidNumber),
+                                     m_english && m_english());
     } catch (const HexConversionError&) {
         // A garbled answer came: it is a reading, shown as "Error", and polling goes on.
-        return const_str::Error;
+        values = {const_str::Error};
     }
+    const PidValue value = values.value(subValue);
     // A stop ends the request in progress without an answer: that says nothing of the sensor.
     // An answer that came before the stop took effect is a reading like any other.
     if (!value && stop.requested())
         return std::nullopt;
+    m_cycleValues.insert(pidNumber, values);
     return value.value_or(const_str::Error);
 }
 
 bool SensorPolling::runCycle(int tab, const StopSignal& stop) {
+    m_cycleValues.clear();
     switch (SensorTab(tab)) {
     case SensorTab::Table:
         pollTable(stop);
@@ -59,7 +66,7 @@ bool SensorPolling::runCycle(int tab, const StopSignal& stop) {
 
 void SensorPolling::pollTable(const StopSignal& stop) {
     for (const SensorListItem& item : m_data.lists.MonitoredSensors) {
-        std::optional<QString> text = decode(item.entry->pid.pidNumber, stop);
+        std::optional<QString> text = decode(item.entry->pid.key(), stop);
         if (!text)
             return;
         item.entry->valueText = std::move(*text);

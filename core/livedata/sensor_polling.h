@@ -2,6 +2,8 @@
 
 #include "core/j1979/service01.h"
 
+#include <QHash>
+#include <QList>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -13,8 +15,10 @@ struct SeriesReading;
 
 // What one cycle of the polling worker asks the vehicle for, by the tab active when it runs:
 // every monitored sensor for the table, the one or two graph sensors for the graph, the gauges'
-// values for the dashboard, nothing for the sensor options. Each value is one request through the
-// PID decoder; its text is stored as it is shown, a value that did not come as "Error". A request
+// values for the dashboard, nothing for the sensor options. Each PID is one request through the
+// PID decoder, however many of its values are shown (two coolant sensors of PID 67 cost one
+// request a cycle); a value's text is stored as it is shown, one that did not come as "Error". A
+// request
 // that a stop ended is no reading: the sensor keeps its previous value and the graph gets no
 // sample from that cycle.
 class SensorPolling {
@@ -33,13 +37,16 @@ public:
     void pollDashboard(const StopSignal& stop);
 
 private:
-    // The shown text of one request; none when a stop came before it or ended it unanswered.
-    std::optional<QString> decode(int pidNumber, const StopSignal& stop);
+    // The shown text of one sensor (PidInfo::key()); none when a stop came before its request or
+    // ended it unanswered. Values of a PID already asked for this cycle come from that answer.
+    std::optional<QString> decode(int key, const StopSignal& stop);
 
     CommandLink& m_link;
     LiveData& m_data;
     std::function<bool()> m_english;
     Service01 m_decoder;
+    // The values of each PID asked for in the running cycle.
+    QHash<int, QList<PidValue>> m_cycleValues;
 };
 
 // A graph series' decoded text as the graph shows it: a number in the locale's format (blanks

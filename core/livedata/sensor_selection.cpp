@@ -72,8 +72,8 @@ int loadSensorSelection(SensorSelection& selection, const QStringList& pidCodes)
         source.taken = QList<bool>(source.list->size(), false);
         for (int row = 0; row < source.list->size(); ++row)
             if (const LiveSensor* entry = (*source.list)[row].entry;
-                entry != nullptr && !source.rowOf.contains(entry->pid.pidCode))
-                source.rowOf.insert(entry->pid.pidCode, row);
+                entry != nullptr && !source.rowOf.contains(entry->pid.code()))
+                source.rowOf.insert(entry->pid.code(), row);
     }
     int taken = 0;
     for (const QString& code : pidCodes) {
@@ -101,6 +101,6 @@ int loadSensorSelection(SensorSelection& selection, const QStringList& pidCodes)
 QStringList pidCodesOf(const SensorList& list) {
     QStringList codes;
     for (const SensorListItem& item : list)
-        codes << (item.entry != nullptr ? item.entry->pid.pidCode : QString());
+        codes << (item.entry != nullptr ? item.entry->pid.code() : QString());
     return codes;
 }

@@ -38,20 +38,26 @@ QString describeUnusableAnswer(const LinkAnswer& answer) {
     return QStringLiteral("unusable answer: ") + *answer;
 }
 
-CliValue readLiveValue(CliSession& session, int pid) {
+QList<CliValue> readLiveValues(CliSession& session, int pid) {
     const PidInfo& entry = session.context().pidCatalogue.pid(pid);
     AnswerRecorder link(session.context().link);
     const Service01 reader = session.context().service01.value_or(Service01{});
-    PidValue value;
+    QList<PidValue> values;
     try {
-        value = reader.pidValue(link, QStringLiteral("01"), entry.pidCode, session.english());
+        values = reader.pidValues(link, QStringLiteral("01"), entry.pidCode, session.english());
     } catch (const HexConversionError&) {
         // One garbled answer is one value not read: a watch goes on with the next.
-        value.reset();
+        values.clear();
     }
-    if (value)
-        return {*value, {}};
-    return {const_str::Error, link.whyNotRead(QStringLiteral("01") + entry.pidCode)};
+    QList<CliValue> read;
+    for (qsizetype n = 0; n < qsizetype(session.context().pidCatalogue.valuesOf(pid).size()); ++n) {
+        const PidValue value = values.value(n);
+        if (value)
+            read.append({*value, {}});
+        else
+            read.append({const_str::Error, link.whyNotRead(QStringLiteral("01") + entry.pidCode)});
+    }
+    return read;
 }
 
 void UnreadValues::add(CliIo& io, const QString& what, const QString& reason) {

@@ -42,9 +42,10 @@ private:
 // Why an answer holds no value, as whyNotRead says it.
 QString describeUnusableAnswer(const LinkAnswer& answer);
 
-// One service 01 value as `pid` and `watch` print it, one exchange (the per-value rule: "Error"
-// and the reason for a value that did not come).
-CliValue readLiveValue(CliSession& session, int pid);
+// The service 01 values of one PID as `pid` and `watch` print them, one exchange: one entry per
+// value of the PID (several above 4E; see PidCatalogue::valuesOf), with the per-value rule:
+// "Error" and the reason for a value that did not come.
+QList<CliValue> readLiveValues(CliSession& session, int pid);
 
 // What a command could not read. Each entry goes to standard error as it is added; finish()
 // puts them into the JSON document's "error" field and gives the exit code.

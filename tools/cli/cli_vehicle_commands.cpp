@@ -1,5 +1,7 @@
 #include "core/faultcodes/fault_code_table.h"
+#include "core/j1979/extended_pids.h"
 #include "core/j1979/monitor_status.h"
+#include "core/j1979/pid_decoder.h"
 #include "core/j1979/pid_request.h"
 #include "core/j1979/sensor_catalogue.h"
 #include "core/j1979/trouble_codes.h"
@@ -16,6 +18,7 @@
 #include <QJsonArray>
 #include <algorithm>
 #include <bit>
+#include <span>
 
 namespace {
 
@@ -80,7 +83,9 @@ QList<int> pidsOf(const CliOptions& options) {
 // Why a supported set keeps a request from being sent.
 QString notAskedReason(const SupportedPidSet& set, const QString& what) {
     // An empty set is one that could not be read: a vehicle that answers supports something.
-    const bool setRead = std::any_of(set.begin(), set.end(), [](bool on) { return on; });
+    bool setRead = false;
+    for (std::size_t n = 0; n < set.size(); ++n)
+        setRead = setRead || set[n];
     const QString reason = setRead ? QStringLiteral("not in the vehicle's supported %1")
                                    : QStringLiteral("the vehicle's supported %1 could not be read");
     return reason.arg(what) + QStringLiteral(" (--force asks anyway)");
@@ -104,11 +109,13 @@ QString chosenMaker(CliSession& session, const CliOptions& options) {
 int parseCataloguePid(const QString& text) {
     bool ok = false;
     const int pid = text.trimmed().toInt(&ok, 16);
-    // 20 and 40 only announce further PIDs; they carry no value.
-    if (!ok || text.trimmed().size() > 2 || pid < 1 || pid > CataloguePidCount || pid == 0x20 ||
-        pid == 0x40)
+    // 20, 40, ... only announce further PIDs; they carry no value. Above 4E, the PIDs the
+    // program can decode.
+    if (!ok || text.trimmed().size() > 2 || pid < 1 || pid > LastCataloguePid ||
+        !pid_decoder::isRequested(pid) ||
+        (pid > CataloguePidCount && extended_pids::describe(pid) == nullptr))
         throw CliUsageError(
-            QStringLiteral("unknown PID %1 (service 01 PIDs are 01..4E)").arg(text));
+            QStringLiteral("unknown PID %1 (service 01 PIDs are 01..C4)").arg(text));
     return pid;
 }
 
@@ -238,28 +245,56 @@ int vin(CliSession& session, const CliOptions& options, CliIo& io) {
     return unread.finish(io.doc);
 }
 
+// Whether a value the answer says the vehicle does not have: no line and no column for it.
+bool notFitted(const PidInfo& entry, const CliValue& value) {
+    return entry.presenceBit >= 0 && value.read() && value.text == const_str::NotAvailable;
+}
+
+QJsonObject valueJson(const PidInfo& entry, const CliValue& value, const QString& unit) {
+    QJsonObject json{{QStringLiteral("name"), entry.name},
+                     {QStringLiteral("value"), value.json()},
+                     {QStringLiteral("unit"), unit}};
+    if (!value.read())
+        json[QStringLiteral("error")] = value.error;
+    return json;
+}
+
 int pid(CliSession& session, const CliOptions& options, CliIo& io) {
     const SupportedPidSet& supported = session.context().service01->supportedPids();
+    const PidCatalogue& catalogue = session.context().pidCatalogue;
     UnreadValues unread;
     QJsonArray values;
     for (int number : pidsOf(options)) {
-        const PidInfo& entry = session.context().pidCatalogue.pid(number);
-        CliValue value;
-        if (options.force || isSupported(supported, entry.pidCode))
-            value = readLiveValue(session, number);
+        const std::span<const PidInfo> entries = catalogue.valuesOf(number);
+        const PidInfo& first = entries.front();
+        QList<CliValue> read;
+        if (options.force || isSupported(supported, first.pidCode))
+            read = readLiveValues(session, number);
         else
-            value = {const_str::NotAvailable, notAskedReason(supported, QStringLiteral("PIDs"))};
-        const QString unit = entry.unit(session.english());
-        // A value that did not come has no unit: "Error U/min" would read like a reading.
-        io.line(entry.pidCode + QStringLiteral("  ") + entry.name + QStringLiteral(": ") +
-                (value.read() ? withUnit(value.text, unit) : value.text));
-        QJsonObject json{{QStringLiteral("pid"), entry.pidCode},
-                         {QStringLiteral("name"), entry.name},
-                         {QStringLiteral("value"), value.json()},
-                         {QStringLiteral("unit"), unit}};
-        if (!value.read()) {
-            json[QStringLiteral("error")] = value.error;
-            unread.add(io, entry.pidCode, value.error);
+            read = QList<CliValue>(
+                qsizetype(entries.size()),
+                {const_str::NotAvailable, notAskedReason(supported, QStringLiteral("PIDs"))});
+        QJsonArray subValues;
+        for (const PidInfo& entry : entries) {
+            const CliValue& value = read.at(entry.subValue);
+            if (notFitted(entry, value))
+                continue;
+            const QString unit = entry.unit(session.english());
+            // A value that did not come has no unit: "Error U/min" would read like a reading.
+            io.line(entry.pidCode + QStringLiteral("  ") + entry.name + QStringLiteral(": ") +
+                    (value.read() ? withUnit(value.text, unit) : value.text));
+            subValues.append(valueJson(entry, value, unit));
+            if (!value.read())
+                unread.add(io, entry.code(), value.error);
+        }
+        // One value keeps the flat form of a PID object; several go into a list of their own.
+        QJsonObject json{{QStringLiteral("pid"), first.pidCode}};
+        if (entries.size() == 1) {
+            const QJsonObject only = subValues.first().toObject();
+            for (auto field = only.constBegin(); field != only.constEnd(); ++field)
+                json.insert(field.key(), field.value());
+        } else {
+            json[QStringLiteral("values")] = subValues;
         }
         values.append(json);
     }
@@ -269,18 +304,29 @@ int pid(CliSession& session, const CliOptions& options, CliIo& io) {
 
 int watch(CliSession& session, const CliOptions& options, CliIo& io) {
     const QList<int> pids = pidsOf(options);
+    const SupportedPidSet& supported = session.context().service01->supportedPids();
+    // A column per value; of a PID with several, those the vehicle said at connection it has
+    // (all of them for a PID it did not say it supports, asked for with --force).
+    // Column i shows value shown[i] of the PID at position askedFor[i] of the arguments.
+    QList<const PidInfo*> shown;
+    QList<qsizetype> askedFor;
+    for (qsizetype i = 0; i < pids.size(); ++i)
+        for (const PidInfo& entry : session.context().pidCatalogue.valuesOf(pids[i]))
+            if (entry.presentIn(supported) || !isSupported(supported, entry.pidCode)) {
+                shown << &entry;
+                askedFor << i;
+            }
     QStringList heading{QStringLiteral("Time")};
     QStringList names;
     QJsonArray columns;
-    for (int number : pids) {
-        const PidInfo& entry = session.context().pidCatalogue.pid(number);
-        const QString unit = entry.unit(session.english());
-        heading << entry.pidCode + QLatin1Char(' ') + entry.name +
+    for (const PidInfo* entry : shown) {
+        const QString unit = entry->unit(session.english());
+        heading << entry->pidCode + QLatin1Char(' ') + entry->name +
                        (unit.isEmpty() ? QString()
                                        : QStringLiteral(" [") + unit + QLatin1Char(']'));
-        names << entry.name;
-        columns.append(QJsonObject{{QStringLiteral("pid"), entry.pidCode},
-                                   {QStringLiteral("name"), entry.name},
+        names << entry->name;
+        columns.append(QJsonObject{{QStringLiteral("pid"), entry->pidCode},
+                                   {QStringLiteral("name"), entry->name},
                                    {QStringLiteral("unit"), unit}});
     }
     // The program's data-log format, through its writer.
@@ -308,8 +354,12 @@ int watch(CliSession& session, const CliOptions& options, CliIo& io) {
             break;
         const QDateTime now = QDateTime::currentDateTime();
         QList<CliValue> read;
-        for (int number : pids)
-            read << readLiveValue(session, number);
+        for (qsizetype i = 0; i < pids.size(); ++i) {
+            const QList<CliValue> values = readLiveValues(session, pids[i]);
+            for (qsizetype column = 0; column < shown.size(); ++column)
+                if (askedFor[column] == i)
+                    read << values.at(shown[column]->subValue);
+        }
         // A cycle cut short by the interrupt is not shown, as the window skips it too.
         if (session.stopRequested())
             break;
@@ -320,8 +370,7 @@ int watch(CliSession& session, const CliOptions& options, CliIo& io) {
             texts << read[i].text;
             values.append(read[i].json());
             if (!read[i].read())
-                cycleUnread.add(io, session.context().pidCatalogue.pid(pids[i]).pidCode,
-                                read[i].error);
+                cycleUnread.add(io, shown[i]->code(), read[i].error);
         }
         const QString time = now.toString(QStringLiteral("HH:mm:ss.zzz"));
         QJsonObject json{{QStringLiteral("time"), time}, {QStringLiteral("values"), values}};

@@ -277,13 +277,11 @@ void SensorGraphTab::sensorChosen(int graph) {
         return;
     Q_EMIT resetRequested();
     side.appliedPosition = position;
-    bool isHex = false;
-    const int pid = entry->pid.pidCode.toInt(&isHex, 16);
     setAxisTitle(side, graphAxisTitle(entry->pid, english()));
     side.axis->setMax(entry->pid.graphMax);
     side.axis->setMin(entry->pid.graphMin);
     std::atomic<int>& seriesPid = graph == 1 ? m_data.SeriesPid1 : m_data.SeriesPid2;
-    seriesPid = isHex ? pid : 0;
+    seriesPid = entry->pid.key();
 }
 
 void SensorGraphTab::setAxisTitle(Side& side, const QString& title) {

@@ -1,4 +1,5 @@
 #include "core/j1979/sensor_catalogue.h"
+#include "core/j1979/supported_pids.h"
 #include "core/l10n/const_str.h"
 
 #include <QStringList>
@@ -33,16 +34,38 @@ TEST_F(Catalogue, BuildNumbersTheEntries) {
     EXPECT_EQ(pid(0x0C).pidCode, QStringLiteral("0C"));
     EXPECT_EQ(pid(0x4E).pidNumber, 78);
     EXPECT_EQ(pid(0x4E).pidCode, QStringLiteral("4E"));
-    // Nothing beyond 4E: a number outside the table is refused, not read past its end.
-    EXPECT_EQ(catalogue.entries().size(), std::size_t(CataloguePidCount));
-    for (int number : {0, 0x4F, 0x50})
+    // A number without an entry is refused, not read past the end of the table.
+    for (int number : {0, 0x60, 0x95, 0xC5, 0x100})
         EXPECT_THROW((void)catalogue.pid(number), std::out_of_range) << number;
+}
+
+// A PID above 4E with several values has an entry per value, each with its own code and key;
+// the sub-values a vehicle's byte A leaves out are not present.
+TEST_F(Catalogue, ValuesAbove4EAreSensorsOfTheirOwn) {
+    const std::span<const PidInfo> coolant = catalogue.valuesOf(0x67);
+    ASSERT_EQ(coolant.size(), 2u);
+    EXPECT_EQ(coolant[1].name, QStringLiteral("Engine coolant temperature sensor 2"));
+    EXPECT_EQ(coolant[1].code(), QStringLiteral("67-2"));
+    EXPECT_EQ(coolant[1].metricUnit, QStringLiteral("°C"));
+    EXPECT_EQ(coolant[1].englishUnit, QStringLiteral("°F"));
+    EXPECT_EQ(catalogue.byKey(coolant[1].key()), &coolant[1]);
+    EXPECT_EQ(catalogue.byCode(QStringLiteral("67-2")), &coolant[1]);
+    EXPECT_EQ(pid(0x5C).code(), QStringLiteral("5C"));
+    EXPECT_EQ(catalogue.byKey(0x5C + 256), nullptr);
+
+    SupportedPidSet supported{};
+    supported[0x67 - 1] = true;
+    EXPECT_TRUE(coolant[1].presentIn(supported)); // byte A not read: every value offered
+    supported.setPresenceByte(0x67, 0x01);
+    EXPECT_TRUE(coolant[0].presentIn(supported));
+    EXPECT_FALSE(coolant[1].presentIn(supported));
+    EXPECT_FALSE(pid(0x5C).presentIn(supported));
 }
 
 TEST_F(Catalogue, LiveSensorsAreTheDocumentedOnes) {
     QStringList notLive;
     for (const PidInfo& entry : catalogue.entries()) {
-        if (!entry.liveSensor) {
+        if (!entry.liveSensor && entry.pidNumber <= CataloguePidCount) {
             notLive << entry.pidCode;
         }
     }

@@ -139,9 +139,20 @@ TEST_F(PidValue, SignedAndBoundaryScalings) {
     EXPECT_EQ(value("32", "4132FFFC", true), QStringLiteral("-0.004"));
 }
 
-TEST_F(PidValue, PidsBeyondTheCatalogueGiveTheirDataDigits) {
-    EXPECT_EQ(value("51", "415101"), QStringLiteral("01"));
-    EXPECT_EQ(value("52", "4152123456789A"), QStringLiteral("12345678"));
+// Above 4E: the first value's text with the decimals of its resolution, "N/A" for a value byte A
+// says the car does not have, nothing for one whose bytes did not come, and the digits as they
+// stand for a PID without a definition.
+TEST_F(PidValue, PidsAbove4EShowTheirFirstValue) {
+    EXPECT_EQ(value("51", "415101"), QStringLiteral("Gasoline"));
+    EXPECT_EQ(value("52", "415233"), QStringLiteral("20.0"));
+    EXPECT_EQ(value("5C", "415C82"), QStringLiteral("90"));
+    EXPECT_EQ(value("5C", "415C82", true), QStringLiteral("194"));
+    EXPECT_EQ(value("5E", "415E00C8"), QStringLiteral("10.00"));
+    EXPECT_EQ(value("5E", "415E00C8", true), QStringLiteral("2.64"));
+    EXPECT_EQ(value("A6", "41A6000F4240"), QStringLiteral("100000.0"));
+    EXPECT_EQ(value("67", "4167025A64"), QStringLiteral("N/A"));
+    EXPECT_EQ(value("67", "416701"), std::nullopt);
+    EXPECT_EQ(value("95", "41951234"), QStringLiteral("1234"));
 }
 
 } // namespace

@@ -38,18 +38,30 @@ TEST(readSupportedPids, NoAnswerLeavesEverythingUnsupported) {
     }
 }
 
-TEST(readSupportedPids, ThirdBlockEndsAtParameter50) {
+// Each block is asked for only when the one before announced it; an announced block that does not
+// come, and the last block C0, end the walk with what came.
+TEST(readSupportedPids, WalkFollowsTheAnnouncementsUpToC0) {
     ScriptedLink link;
     link.answer(QStringLiteral("0100"), QStringLiteral("410000000001"));
     link.answer(QStringLiteral("0120"), QStringLiteral("412080000001"));
     link.answer(QStringLiteral("0140"), QStringLiteral("4140FFFFFFFF"));
+    link.answer(QStringLiteral("0160"), QStringLiteral("NO DATA"));
     const SupportedPidSet set = readSupportedPids(link, QStringLiteral("01"), QStringLiteral("00"));
     std::vector<int> expected = {0x20, 0x21, 0x40};
-    for (int pid = 0x41; pid <= 0x50; ++pid) {
+    for (int pid = 0x41; pid <= 0x60; ++pid) {
         expected.push_back(pid);
     }
     EXPECT_EQ(supportedNumbers(set), expected);
-    EXPECT_EQ(link.sent(), QStringList({"0100", "0120", "0140"}));
+    EXPECT_EQ(link.sent(), QStringList({"0100", "0120", "0140", "0160"}));
+
+    ScriptedLink all;
+    for (const char* block : {"00", "20", "40", "60", "80", "A0", "C0"}) {
+        all.answer(QStringLiteral("01") + QLatin1String(block),
+                   QStringLiteral("41") + QLatin1String(block) + QStringLiteral("FFFFFFFF"));
+    }
+    const SupportedPidSet full = readSupportedPids(all, QStringLiteral("01"), QStringLiteral("00"));
+    EXPECT_EQ(supportedNumbers(full).size(), std::size_t(0xE0));
+    EXPECT_EQ(all.sent().size(), 7); // C0's last bit would announce E0, which no table holds
 }
 
 TEST(readSupportedPids, ServiceNineSkipsTheMessageCount) {
@@ -106,14 +118,14 @@ TEST(isSupported, LooksUpTheEntryBelowThePidNumber) {
     SupportedPidSet set{};
     set[0] = true;
     set[0x0C - 1] = true;
-    set[79] = true;
+    set[0xDF] = true;
     EXPECT_TRUE(isSupported(set, QStringLiteral("01")));
     EXPECT_TRUE(isSupported(set, QStringLiteral("C")));
-    EXPECT_TRUE(isSupported(set, QStringLiteral("50")));
+    EXPECT_TRUE(isSupported(set, QStringLiteral("E0")));
     EXPECT_FALSE(isSupported(set, QStringLiteral("02")));
     EXPECT_FALSE(isSupported(set, QStringLiteral("00")));
     EXPECT_FALSE(isSupported(set, QStringLiteral("51")));
-    EXPECT_FALSE(isSupported(set, QStringLiteral("FF")));
+    EXPECT_FALSE(isSupported(set, QStringLiteral("E1")));
 }
 
 TEST(checkEcuConnection, TriesThreeTimes) {
