@@ -178,7 +178,7 @@ QString cliHelpText() {
   o2 [SENSOR]                oxygen-sensor locations, or the ten service 05 rows of one sensor (1..8)
   monitors [MID...]          on-board monitoring test results (service 06), one line a test:
                              monitor, test, value, minimum, maximum, unit, PASS/FAIL/not read
-  raw COMMAND                one exchange with the interface; prints the cleaned answer
+  raw COMMAND                sends COMMAND as typed; prints each answer line as it came
   decode SERVICE PID ANSWER  decode an answer text offline (e.g. decode 01 0C "41 0C 1A F8");
                              service 06 takes a monitor ID (decode 06 21 "46 21 80 01 ...")
   lookup CODE [--maker M]    description from the fault-code table

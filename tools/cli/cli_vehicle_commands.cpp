@@ -465,11 +465,16 @@ int o2(CliSession& session, const CliOptions& options, CliIo& io) {
 int raw(CliSession& session, const CliOptions& options, CliIo& io) {
     const QString request = options.args.first().trimmed();
     // The interface's own characters: an escape sequence is shown, never sent to the terminal.
-    const LinkAnswer reply = session.context().link.exchange(request);
-    const QString answer = visibleText(reply.value_or(const_str::Error));
-    io.line(answer);
+    // Sent as typed, and each line of the answer printed as the interface sent it.
+    const LinkAnswer reply = session.context().link.exchangeAsTyped(request);
+    const QStringList lines = reply.value_or(const_str::Error).split(QLatin1Char('\n'));
+    QJsonArray shown;
+    for (const QString& line : lines) {
+        io.line(visibleText(line));
+        shown.append(visibleText(line));
+    }
     io.doc[QStringLiteral("command")] = request;
-    io.doc[QStringLiteral("answer")] = answer;
+    io.doc[QStringLiteral("answer")] = shown;
     return reply ? cli_exit::Success : cli_exit::NoAnswer;
 }
 

@@ -294,7 +294,7 @@ TEST_F(DemoCli, OxygenSensorLocationsAndOneSensorsTests) {
 TEST_F(DemoCli, RawExchangeAndClearing) {
     const CliRun raw = runTool({"--demo", "raw", "0100"});
     EXPECT_EQ(raw.code, 0);
-    EXPECT_EQ(raw.out, "4100BE1FE811\n");
+    EXPECT_EQ(raw.out, "41 00 BE 1F E8 11\n"); // the interface's line as it came
 
     const CliRun clear = runTool({"--demo", "--json", "clear", "--yes"});
     EXPECT_EQ(clear.code, 0);
