@@ -249,7 +249,7 @@ CONST_STR(SpeedAboveZero, "Speed is > 0")
 CONST_STR(DisplayOff, "OFF")
 // Word of the terminal transcript's request line ("Mode: 01 PID: 0C").
 CONST_STR(TerminalMode, "Mode")
-// %1 is the folder's name: "graphs" or "logfiles".
+// %1 is the folder's full path (".../graphs", ".../logfiles").
 CONST_STR(DirectoryNotCreated, "Directory \"%1\" can not be created")
 
 // report/ (labels of the report document, each followed by a colon there)
@@ -333,6 +333,18 @@ CONST_STR(CatalogueRefused,
 // report/ (writing, formatting and exporting the diagnostic report)
 // %1 is the file's path, %2 the system's reason.
 CONST_STR(FileNotWritten, "The file \"%1\" could not be written: %2")
+// The reason given when a device, a fifo, a socket or a directory has the name a file was to get.
+CONST_STR(NotARegularFile, "something other than a regular file has that name")
+// %1 is the report's full path.
+CONST_STR(ReportSaved, "The report was saved as \"%1\".")
+// %1 is the full path of the stylesheet beside the report, a file the program did not write.
+CONST_STR(StylesheetKept, "The stylesheet \"%1\" was not written by this program and was kept; "
+                          "the report is shown with it.")
+// %1 is why: a file not written, or PrinterRefused.
+CONST_STR(PrintFailed, "Printing failed: %1")
+CONST_STR(PrinterRefused, "the printer did not accept the document")
+// The reason a file to print into cannot be made.
+CONST_STR(FolderNotWritable, "its folder is missing or cannot be written")
 // %1 is the stylesheet's path.
 CONST_STR(StylesheetNotLoaded, "The stylesheet \"%1\" could not be loaded")
 // %1 is the report's path.
@@ -379,6 +391,8 @@ CONST_STR(AccelerationSpeedUnreadable, "Vehicle speed not readable (\"%1\")")
 CONST_STR(NotAnIntegerNumber, "'%1' is not a valid integer value")
 // Word of the terminal transcript's request line ("Mode: 01 PID: 0C").
 CONST_STR(TerminalPid, "PID")
+// Word of the transcript's line for a command the user typed ("Command: ATI").
+CONST_STR(TerminalCommand, "Command")
 CONST_STR(SaveTranscriptCaption, "Save LogData to...")
 
 // pages/ monitor tests (the grid, its verdicts and the misfire chart; Value, Min and Max as

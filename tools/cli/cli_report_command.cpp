@@ -12,6 +12,7 @@
 #include "core/report/report_document.h"
 #include "core/report/report_files.h"
 #include "core/report/report_transform.h"
+#include "core/settings/file_io.h"
 #include "core/settings/settings_names.h"
 #include "tools/cli/cli_commands.h"
 #include "tools/cli/cli_io.h"
@@ -160,8 +161,13 @@ int report(CliSession& session, const CliOptions& options, CliIo& io, QString lo
                                     "it was left alone")
                          .arg(QLatin1String(kReportStylesheet)));
             break;
+        case StylesheetPlacement::UsersKept:
+            io.error(QStringLiteral("quorvane-cli: %1 beside the report is not the program's; "
+                                    "it was kept")
+                         .arg(QLatin1String(kReportStylesheet)));
+            break;
         }
-        io.line(options.reportOut);
+        io.line(shownPath(options.reportOut));
         io.doc[QStringLiteral("report")] = options.reportOut;
         if (options.reportHtml.isEmpty() && options.reportPdf.isEmpty())
             return unread.finish(io.doc);
@@ -172,12 +178,12 @@ int report(CliSession& session, const CliOptions& options, CliIo& io, QString lo
         }
         if (!options.reportHtml.isEmpty()) {
             writeFileAtomically(options.reportHtml, html.html.toUtf8());
-            io.line(options.reportHtml);
+            io.line(shownPath(options.reportHtml));
             io.doc[QStringLiteral("html")] = options.reportHtml;
         }
         if (!options.reportPdf.isEmpty()) {
             writeReportPdf(html.html, options.reportPdf);
-            io.line(options.reportPdf);
+            io.line(shownPath(options.reportPdf));
             io.doc[QStringLiteral("pdf")] = options.reportPdf;
         }
     } catch (const ReportError& e) {

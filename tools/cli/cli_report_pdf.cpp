@@ -26,9 +26,8 @@ void writeReportPdf(const QString& html, const QString& path) {
         throw ReportError(
             QStringLiteral("PDF output needs the tool's GUI application object (none was made)"));
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw ReportError(
-            const_str::FileNotWritten.arg(QDir::toNativeSeparators(path), file.errorString()));
+    if (const QString reason = openForSaving(file); !reason.isEmpty())
+        throw ReportError(const_str::FileNotWritten.arg(QDir::toNativeSeparators(path), reason));
     QTextDocument document;
     document.setHtml(html);
     {

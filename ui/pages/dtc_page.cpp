@@ -10,6 +10,7 @@
 #include "ui/pages/dtc_page_dialogs.h"
 #include "ui/pages/result_grid.h"
 #include "ui/pages/shown_grid_texts.h"
+#include "ui/widgets/print_job.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -339,22 +340,24 @@ QList<DtcPage::PrintLine> DtcPage::printLines() const {
 
 void DtcPage::printLists(QPrinter& printer) const {
     // Positions are in units of a 600 dots-per-inch printer, so the page looks the same on any.
-    const double unit = printer.resolution() / 600.0;
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return;
-    QFont font = painter.font();
-    font.setPointSize(10);
-    int y = 100;
-    for (const PrintLine& line : printLines()) {
-        font.setBold(line.heading);
-        font.setUnderline(line.heading);
-        painter.setFont(font);
-        const QFontMetrics metrics(painter.font());
-        painter.drawText(QPointF(100 * unit, y * unit + metrics.ascent()), line.text);
-        y += 100;
-    }
-    painter.end();
+    printOrFail(printer, [this](QPrinter& target) {
+        const double unit = target.resolution() / 600.0;
+        QPainter painter;
+        if (!painter.begin(&target))
+            return false;
+        QFont font = painter.font();
+        font.setPointSize(10);
+        int y = 100;
+        for (const PrintLine& line : printLines()) {
+            font.setBold(line.heading);
+            font.setUnderline(line.heading);
+            painter.setFont(font);
+            const QFontMetrics metrics(painter.font());
+            painter.drawText(QPointF(100 * unit, y * unit + metrics.ascent()), line.text);
+            y += 100;
+        }
+        return painter.end();
+    });
 }
 
 void DtcPage::onPrintCodesClicked() {

@@ -2,14 +2,15 @@
 // and PDF beside it, and files that cannot be written.
 
 #include "tests/support/file_size_limit.h"
+#include "tests/support/not_a_file.h"
 #include "tests/support/qt_printers.h"
 #include "tests/support/test_environment.h"
 #include "tests/tools/cli/cli_harness.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
-#include <sys/stat.h>
 
 namespace {
 
@@ -127,13 +128,45 @@ TEST_F(ReportCli, FullDiskKeepsTheEarlierReportAndEndsWithCodeThree) {
 
 TEST_F(ReportCli, StylesheetNameHeldByAFifoIsReportedOnceAndTheReportWritten) {
     const QString dir = test_env::freshDir("cli-fifo");
-    ASSERT_EQ(mkfifo(QFile::encodeName(dir + "/DTCResults.xsl").constData(), 0644), 0);
+    ASSERT_TRUE(makeFifo(dir + "/DTCResults.xsl"));
     const CliRun run = runTool({"--demo", "report", "--out", dir + "/r.xml"});
     expectOnlyTheDemosGapsNotRead(run);
     EXPECT_EQ(run.outLines(), QStringList{dir + "/r.xml"});
     EXPECT_EQ(run.errLines().filter("DTCResults.xsl"),
               QStringList{"quorvane-cli: DTCResults.xsl beside the report is not a regular file; "
                           "it was left alone"});
+}
+
+// The user's own stylesheet (a letterhead layout) stays, said once on standard error.
+TEST_F(ReportCli, StylesheetOfTheUsersOwnIsKeptAndSaidOnce) {
+    const QString dir = test_env::freshDir("cli-own-stylesheet");
+    QFile own(dir + "/DTCResults.xsl");
+    ASSERT_TRUE(own.open(QIODevice::WriteOnly));
+    own.write("<xsl:stylesheet/>");
+    own.close();
+    const CliRun run = runTool({"--demo", "report", "--out", dir + "/r.xml"});
+    EXPECT_EQ(run.outLines(), QStringList{dir + "/r.xml"});
+    EXPECT_EQ(run.errLines().filter("DTCResults.xsl"),
+              QStringList{"quorvane-cli: DTCResults.xsl beside the report is not the program's; "
+                          "it was kept"});
+    EXPECT_EQ(linesOf(dir + "/DTCResults.xsl"), QStringList{"<xsl:stylesheet/>"});
+}
+
+// A fifo, a directory or a link to a fifo at the report's name is refused, left as it was, and
+// nothing is put beside it; once a device node was replaced by a regular file.
+TEST_F(ReportCli, ReportNameHeldByOtherThanAFileIsRefusedWithCodeThree) {
+    for (const NotAFile& c : notAFileKinds()) {
+        SCOPED_TRACE(c.name);
+        const QString dir = test_env::freshDir("cli-not-a-file");
+        const QString out = dir + "/r.xml";
+        ASSERT_TRUE(c.make(out));
+        const CliRun run = runTool({"--demo", "report", "--out", out});
+        EXPECT_EQ(run.code, 3);
+        EXPECT_TRUE(run.err.contains("something other than a regular file has that name"))
+            << run.err.toStdString();
+        EXPECT_FALSE(QFileInfo(out).isFile());
+        EXPECT_TRUE(QDir(dir).entryList({"*.xsl"}, QDir::AllEntries | QDir::System).isEmpty());
+    }
 }
 
 TEST_F(ReportCli, ToolWritesAPdfWithTheCodes) {
