@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTextBrowser>
 
 namespace {
@@ -31,6 +32,14 @@ TEST(ReportSettings, StartsWithEveryBoxTickedAndEmptyFields) {
                              "edRepYear", "edRepVIN"})
         EXPECT_TRUE(run.field<QLineEdit>(edit)->text().isEmpty()) << edit;
     EXPECT_EQ(run.settings.size(), QSize(393, 305));
+    // Opened, the first field of the tab in front takes what the user types.
+    run.settings.show();
+    EXPECT_EQ(run.settings.focusWidget(), run.field<QLineEdit>("edCustomerAddress1"));
+    run.settings.hide();
+    run.field<QTabWidget>("PageControl1")->setCurrentIndex(1);
+    run.settings.show();
+    EXPECT_EQ(run.settings.focusWidget(), run.field<QLineEdit>("edRepMarke"));
+    run.settings.hide();
 }
 
 TEST(ReportSettings, ViewShowsWhatThePagesShowAfterConnecting) {
