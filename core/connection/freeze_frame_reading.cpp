@@ -15,7 +15,7 @@ FreezeFrameReading readFreezeFrameData(CommandLink& link, const Service02& servi
             continue;
         const PidValue value = service02.freezeFrameValue(link, QStringLiteral("02"), entry.pidCode,
                                                           english, QStringLiteral("00"));
-        reading.rows.append({entry.pidCode, entry.name, value, entry.unit(english)});
+        reading.rows.append({entry.pidCode, entry.name, value, entry.valueUnit(english)});
     }
     return reading;
 }

@@ -116,6 +116,8 @@ PidCatalogue buildPidCatalogue() {
         entry.graphMin = row.graphMin;
         entry.graphMax = row.graphMax;
         entry.liveSensor = row.live;
+        // The decoder writes "0.450 V, trim: 0.0 %": the volts before the trim part.
+        entry.unitInValue = entry.pidNumber >= 0x14 && entry.pidNumber <= 0x1B;
     }
     return catalogue;
 }

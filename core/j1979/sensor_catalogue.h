@@ -13,8 +13,12 @@ struct PidInfo {
     double graphMin = 0.0; // value range of the graph axes
     double graphMax = 0.0;
     bool liveSensor = false;
+    bool unitInValue = false; // the value text writes its unit itself (the O2 sensor voltages)
 
+    // The unit of the quantity, as a graph axis or a column heading names it.
     const QString& unit(bool english) const { return english ? englishUnit : metricUnit; }
+    // The unit written beside a value text: none where the text already carries it.
+    QString valueUnit(bool english) const { return unitInValue ? QString() : unit(english); }
 };
 
 inline constexpr int CataloguePidCount = 78;

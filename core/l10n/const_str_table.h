@@ -152,6 +152,8 @@ CONST_STR(UnitLambdaMilliamp, "L - mA")
 CONST_STR(UnitMilliamp, "mA")
 CONST_STR(UnitMinutes, "min")
 CONST_STR(UnitSeconds, "s")
+// The fuel trim an oxygen sensor's value text carries behind its voltage.
+CONST_STR(O2SensorTrim, "trim")
 CONST_STR(ObdType1, "OBD II (California ARB)")
 CONST_STR(ObdType2, "OBD (Federal EPA)")
 CONST_STR(ObdType3, "OBD and OBD II")
@@ -209,6 +211,10 @@ CONST_STR(BadLangFlDllLoad, "Bad lang_fl.dll Load")
 CONST_STR(RestartForLanguage, "You must restart OBD-II Quorvane for this change to take effect.")
 // Followed by a line break and the path last tried.
 CONST_STR(HelpFileNotFound, "Help file not found")
+// A second start whose first instance is out of the user's sight (another display or session).
+CONST_STR(AlreadyRunningElsewhere,
+          "OBD-II Quorvane is already running for this user, and its window could not be brought "
+          "to this display. Close it there first.")
 
 // pages/ (the grid headings are set by the translation pass)
 CONST_STR(GridS, "S")
@@ -357,8 +363,11 @@ CONST_STR(PdfFileType, "PDF File")
 CONST_STR(PrintReport, "Print")
 CONST_STR(PreviewReport, "Print Preview")
 CONST_STR(ExportPdf, "Export PDF")
+CONST_STR(ReportPreviewTitle, "Report Preview")
 
 // dialogs/ (the trouble-code search)
+// The fault table's key of the codes every vehicle shares, as the maker choices show it.
+CONST_STR(GenericManufacturer, "Generic")
 CONST_STR(NoDefinition, "No definition is available for this code")
 // faultcodes/, link/ (damaged or hostile input)
 CONST_STR(FaultTableTooLarge, "The fault-code table of the language module is too large")

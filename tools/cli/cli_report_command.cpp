@@ -47,6 +47,9 @@ ShownResults shownResults(CliSession& session, const QString& maker, QString& lo
     // Lost before its first request, the status was never asked: as unanswered as a silent one.
     shown.monitorStatus = shownMonitorStatus(context.service01 ? context.service01->monitorStatus()
                                                                : MonitorStatus{});
+    // The lamp's caption as the window's translation gives it to the lamp ("On" is "An").
+    if (shown.monitorStatus.state == ReadState::Read)
+        shown.monitorStatus.milStatus = appTranslator().translate(shown.monitorStatus.milStatus);
     shown.storedCodes = shownCodeGrid(view.storedCodes, table, maker, const_str::NoStoredCodes,
                                       const_str::TroubleCodesNotRead);
     shown.pendingCodes = shownCodeGrid(view.pendingCodes, table, maker, const_str::NoStoredCodes,

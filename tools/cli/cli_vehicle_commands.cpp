@@ -249,7 +249,7 @@ int pid(CliSession& session, const CliOptions& options, CliIo& io) {
             value = readLiveValue(session, number);
         else
             value = {const_str::NotAvailable, notAskedReason(supported, QStringLiteral("PIDs"))};
-        const QString unit = entry.unit(session.english());
+        const QString unit = entry.valueUnit(session.english());
         // A value that did not come has no unit: "Error U/min" would read like a reading.
         io.line(entry.pidCode + QStringLiteral("  ") + entry.name + QStringLiteral(": ") +
                 (value.read() ? withUnit(value.text, unit) : value.text));

@@ -1,6 +1,7 @@
 #include "ui/app/startup.h"
 
 #include "core/connection/session.h"
+#include "core/l10n/const_str.h"
 #include "core/l10n/qt_translations.h"
 #include "core/l10n/startup_language.h"
 #include "core/l10n/translator.h"
@@ -18,6 +19,7 @@
 
 #include <QFileInfo>
 #include <QTimer>
+#include <cstdio>
 #include <memory>
 
 namespace {
@@ -40,9 +42,6 @@ int runProgram(int argc, char** argv) {
     const QString executable = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
 
     Translator& translator = appTranslator();
-    SingleInstance instance(SingleInstance::lockName(executable));
-    if (!instance.acquire())
-        return 0;
     // A settings file or catalogue that cannot be read leaves the run in English; it never keeps
     // the program from starting.
     runReportingErrors([&translator] {
@@ -51,6 +50,20 @@ int runProgram(int argc, char** argv) {
     });
     // Qt's own buttons and dialogs speak the language the window speaks.
     installQtTranslations(translator.catalogueLanguage(), &app);
+    SingleInstance instance(SingleInstance::lockName(executable));
+    switch (instance.acquire()) {
+    case SingleInstance::Claim::First:
+        break;
+    case SingleInstance::Claim::Raised:
+        return 0;
+    case SingleInstance::Claim::NotRaised: {
+        // Ending without a window and without a word would look like a start that failed.
+        const QString text = translator.translate(const_str::AlreadyRunningElsewhere);
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+        UiNotifier().showMessage(UserNotifier::Icon::Error, text);
+        return 1;
+    }
+    }
 
     QApplication::setApplicationName(QStringLiteral("OBD-II Quorvane"));
     QApplication::setApplicationDisplayName(QStringLiteral("OBD-II Quorvane"));

@@ -55,7 +55,7 @@ private:
 
 ReportPreview::ReportPreview(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TfReportPreview"));
-    setWindowTitle(QStringLiteral("Report Preview"));
+    setWindowTitle(const_str::ReportPreviewTitle);
     setSizeGripEnabled(true);
     resize(713, 414);
 

@@ -188,6 +188,10 @@ void ReportSettingsDialog::showEvent(QShowEvent* event) {
         m_filledVin = m_shown.vin;
         m_vin->setText(m_filledVin);
     }
+    // The user types at once into the first field of the tab in front.
+    if (const auto* tabs = findChild<QTabWidget*>(QStringLiteral("PageControl1")))
+        if (auto* first = tabs->currentWidget()->findChild<QLineEdit*>())
+            first->setFocus(Qt::OtherFocusReason);
     QDialog::showEvent(event);
 }
 

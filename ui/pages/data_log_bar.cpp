@@ -20,7 +20,8 @@ const QColor kYellow{0xFF, 0xFF, 0x00};
 QPushButton* barButton(const QString& name, const QString& text, QWidget* parent) {
     auto* button = new QPushButton(text, parent);
     button->setObjectName(name);
-    button->setFixedWidth(60);
+    // At least as wide as the English captions need, wider where a language's caption is longer.
+    button->setMinimumWidth(60);
     return button;
 }
 

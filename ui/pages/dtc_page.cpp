@@ -3,6 +3,7 @@
 
 #include "core/connection/communication_guard.h"
 #include "core/connection/program_context.h"
+#include "core/faultcodes/fault_code_table.h"
 #include "core/j1979/monitor_status.h"
 #include "core/l10n/const_str.h"
 #include "core/l10n/user_notifier.h"
@@ -188,7 +189,7 @@ void DtcPage::recordShown(const QTableWidget* grid) {
 }
 
 QString DtcPage::selectedManufacturer() const {
-    return m_manufacturer->currentIndex() < 0 ? QString() : m_manufacturer->currentText();
+    return m_manufacturer->currentData().toString();
 }
 
 QString DtcPage::descriptionOf(const QString& code) const {
@@ -288,7 +289,9 @@ std::unique_ptr<QMessageBox> DtcPage::clearCodesBox(const QString& warning, QWid
 
 void DtcPage::fillManufacturers(const QStringList& manufacturers) {
     m_manufacturer->clear();
-    m_manufacturer->addItems(manufacturers);
+    // The caption in the run's language; the table's own key stays with it for the lookups.
+    for (const QString& maker : manufacturers)
+        m_manufacturer->addItem(manufacturerCaption(maker), maker);
     updateManufacturerButtons();
 }
 

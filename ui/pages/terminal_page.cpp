@@ -298,8 +298,10 @@ void TerminalPage::onHexInputChanged() {
 }
 
 bool TerminalPage::filterKeyPress(QLineEdit* edit, QKeyEvent* event) {
-    // Shortcuts (copy, paste, select all) and keys without a character are not filtered.
-    if (event->text().isEmpty() || event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+    // Shortcuts (copy, paste, select all), keys without a character and Tab, which moves on to
+    // the next field, are not filtered.
+    if (event->text().isEmpty() || event->modifiers() & (Qt::ControlModifier | Qt::AltModifier) ||
+        event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab)
         return false;
     const QChar key = event->key() == Qt::Key_Backspace ? QChar(0x08) : event->text().at(0);
     const calc::Input input = edit == m_binInput   ? calc::Input::Binary

@@ -91,6 +91,8 @@ TEST_F(ReportCli, GermanRunWritesGermanTitles) {
     const QStringList lines = linesOf(out);
     EXPECT_TRUE(lines.contains("      <TITLE>OBD-II-Diagnosebericht</TITLE>"));
     EXPECT_TRUE(lines.contains(QString::fromUtf8("      <TEST_1_C>Zündaussetzer:</TEST_1_C>")));
+    // The lamp's state in German, as the window's report gives it.
+    EXPECT_TRUE(lines.contains("      <MIL_STATE>An</MIL_STATE>"));
 }
 
 TEST_F(ReportCli, FileThatCannotBeWrittenEndsWithCodeThree) {

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QTabWidget>
 #include <QTextBrowser>
 
 namespace {
@@ -32,6 +33,14 @@ TEST(ReportSettings, StartsWithEveryBoxTickedAndEmptyFields) {
                              "edRepYear", "edRepVIN"})
         EXPECT_TRUE(run.field<QLineEdit>(edit)->text().isEmpty()) << edit;
     EXPECT_EQ(run.settings.size(), QSize(393, 305));
+    // Opened, the first field of the tab in front takes what the user types.
+    run.settings.show();
+    EXPECT_EQ(run.settings.focusWidget(), run.field<QLineEdit>("edCustomerAddress1"));
+    run.settings.hide();
+    run.field<QTabWidget>("PageControl1")->setCurrentIndex(1);
+    run.settings.show();
+    EXPECT_EQ(run.settings.focusWidget(), run.field<QLineEdit>("edRepMarke"));
+    run.settings.hide();
 }
 
 TEST(ReportSettings, ViewShowsWhatThePagesShowAfterConnecting) {

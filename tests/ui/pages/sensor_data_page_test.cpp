@@ -65,6 +65,7 @@ TEST(SensorDataPage, DemoVehiclePolledCycleAfterCycleCountsEveryCycleShown) {
     EXPECT_EQ(columnTexts(grid, 3), QStringList(13, QString()));
     EXPECT_EQ(columnTexts(grid, 0), QStringList(13, "1"));
     EXPECT_EQ(columnTexts(grid, 4)[2], "°C");
+    EXPECT_EQ(columnTexts(grid, 4)[12], ""); // PID 15's value text carries its volts
 
     run.click("btnSensorsRead");
     EXPECT_FALSE(run.find<QPushButton>("btnSensorsRead")->isEnabled());

@@ -85,6 +85,23 @@ TEST(TerminalPage, CalculatorConvertsAsTheUserTypes) {
     EXPECT_TRUE(run.tickedBits().isEmpty());
 }
 
+// Tab moves on from each calculator field as from any other, the field keeping its text.
+TEST(TerminalPage, TabLeavesTheCalculatorFields) {
+    ProgramRun run;
+    run.showPage("btnTerminal");
+    run.window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(run.window.get()));
+    for (const char* name : {"BinEdit1", "IntEdit1", "HexEdit1"}) {
+        SCOPED_TRACE(name);
+        QLineEdit* edit = run.find<QLineEdit>(name);
+        edit->setFocus();
+        const QString before = edit->text();
+        QTest::keyClick(edit, Qt::Key_Tab);
+        EXPECT_NE(QApplication::focusWidget(), edit);
+        EXPECT_EQ(edit->text(), before);
+    }
+}
+
 TEST(TerminalPage, PastedTextThatIsNoNumberLeavesTheOutputsAsTheyWere) {
     TerminalRun run;
     ErrorBoxes boxes;
