@@ -290,7 +290,7 @@ int watch(CliSession& session, const CliOptions& options, CliIo& io) {
             csv.openFile(options.csvFile, names);
         } catch (const DataLogError& e) {
             io.error(QStringLiteral("quorvane-cli: ") + e.message());
-            return cli_exit::Usage;
+            return cli_exit::WriteFailed;
         }
     }
     // Every cycle goes out as it comes and is forgotten, so a watch of any length runs in the
@@ -331,8 +331,15 @@ int watch(CliSession& session, const CliOptions& options, CliIo& io) {
             io.jsonLine(json);
         else
             io.line(time + QLatin1Char('\t') + texts.join(QLatin1Char('\t')));
-        if (csv.isOpen())
-            csv.writeRecord(now.time(), texts);
+        if (csv.isOpen()) {
+            // A full disk ends the watch: the file keeps every whole record before it.
+            try {
+                csv.writeRecord(now.time(), texts);
+            } catch (const DataLogError& e) {
+                io.error(QStringLiteral("quorvane-cli: ") + e.message());
+                return cli_exit::WriteFailed;
+            }
+        }
     }
     return anyUnread ? cli_exit::NoAnswer : cli_exit::Success;
 }

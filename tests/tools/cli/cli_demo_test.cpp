@@ -135,7 +135,7 @@ TEST_F(DemoCli, WatchRecordsTheDataLogFormatToTheNamedFile) {
 
     const CliRun bad = runTool({"--demo", "watch", "0D", "--count", "1", "--csv",
                                 test_env::freshDir("cli-watch-bad") + "/no/such/dir/x.csv"});
-    EXPECT_EQ(bad.code, 2);
+    EXPECT_EQ(bad.code, 3);
     EXPECT_TRUE(bad.out.isEmpty());
     EXPECT_EQ(runTool({"--demo", "pid", "0D", "--csv", path}).code, 2); // only for watch
 }

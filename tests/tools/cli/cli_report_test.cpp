@@ -109,6 +109,36 @@ TEST_F(ReportCli, FileThatCannotBeWrittenEndsWithCodeThree) {
     EXPECT_FALSE(QFile::exists(dir + "/r.pdf"));
 }
 
+// Every file the tool writes, to a place where no file can be: under a regular file (a directory
+// without write permission would not stop a test run as root).
+TEST_F(ReportCli, EveryFileTheToolWritesEndsWithCodeThreeWhenItCannot) {
+    const QString dir = test_env::freshDir("cli-unwritable-all");
+    QFile log(dir + "/drive.csv");
+    ASSERT_TRUE(log.open(QIODevice::WriteOnly));
+    log.write("\"Time\",\"Vehicle Speed\"\r\n\"00:00:00\",\"5 km/h\"\r\n"
+              "\"00:00:01\",\"9 km/h\"\r\n");
+    log.close();
+    const QString target = log.fileName() + "/out";
+    const QString report = dir + "/r.xml";
+    const QList<QStringList> cases{
+        {"--demo", "watch", "0D", "--count", "1", "--csv", target},
+        {"--demo", "report", "--out", target},
+        {"--demo", "report", "--out", report, "--html", target},
+        {"--demo", "report", "--out", report, "--pdf", target},
+        {"plot", log.fileName(), "--png", target},
+        {"plot", log.fileName(), "--svg", target},
+    };
+    for (const QStringList& arguments : cases) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        QProcess tool;
+        tool.start(QStringLiteral(QUORVANE_CLI_PATH), arguments);
+        ASSERT_TRUE(tool.waitForFinished(120000));
+        EXPECT_EQ(tool.exitCode(), 3);
+        const QString err = QString::fromUtf8(tool.readAllStandardError());
+        EXPECT_TRUE(err.contains("quorvane-cli: ") && err.contains(target)) << err.toStdString();
+    }
+}
+
 TEST_F(ReportCli, FullDiskKeepsTheEarlierReportAndEndsWithCodeThree) {
     const QString out = test_env::freshDir("cli-full-disk") + "/r.xml";
     ASSERT_EQ(runTool({"--demo", "report", "--out", out}).code, 1);
