@@ -1,9 +1,10 @@
 // elmsim: an ELM323 (or, with --chip elm327, an ELM327) interface with the simulated vehicle behind
 // it, on a pseudo-terminal or, with --tcp PORT, on a TCP port of the loopback address as a WiFi
-// adapter serves it.
+// adapter serves it. The CAN cars of the profiles "modern" and "diesel" bring the ELM327 along.
 // Prints the port name to connect to as its first line.
 
 #include "tools/elmsim/drive_profile.h"
+#include "tools/elmsim/modern_profile.h"
 #include "tools/elmsim/pty_elm.h"
 #include "tools/elmsim/tcp_elm.h"
 
@@ -31,7 +32,8 @@ void onSignal(int) {
                  "elmsim: %s\n"
                  "usage: elmsim [--link PATH | --tcp PORT] [--latency MS] [--baud N]\n"
                  "              [--mute-after N] [--no-data-after N]\n"
-                 "              [--no-prompt] [--keep-echo] [--profile NAME]\n"
+                 "              [--no-prompt] [--keep-echo]\n"
+                 "              [--profile demo|full|drive|modern|diesel]\n"
                  "              [--chip elm323|elm327] [--protocol N] [--headers on|off]\n"
                  "              [--spaces on|off] [--units 1|2]\n"
                  "              [--realtime] [--response-ms MS]\n"
@@ -60,7 +62,8 @@ bool onOff(const QStringList& args, qsizetype& i, const char* option) {
 }
 
 // The options of the ELM327 emulation; false when the argument is none of them.
-bool elm327Option(const QStringList& args, qsizetype& i, ElmServer::Config& config) {
+bool elm327Option(const QStringList& args, qsizetype& i, ElmServer::Config& config,
+                  bool& chipChosen) {
     const QString& a = args.at(i);
     Elm327Emulator::Settings& settings = config.elm327Settings;
     if (a == QLatin1String("--chip") && i + 1 < args.size()) {
@@ -68,6 +71,7 @@ bool elm327Option(const QStringList& args, qsizetype& i, ElmServer::Config& conf
         if (chip != QLatin1String("elm323") && chip != QLatin1String("elm327"))
             usage("--chip needs elm323 or elm327");
         config.elm327 = chip == QLatin1String("elm327");
+        chipChosen = true;
     } else if (a == QLatin1String("--protocol")) {
         settings.protocol = numberArgument(args, i, "--protocol");
         if (settings.protocol < 1 || settings.protocol > 9)
@@ -115,6 +119,7 @@ int main(int argc, char* argv[]) {
     ElmServer::Config config;
     QString linkPath;
     int tcpPort = -1;
+    bool chipChosen = false;
     const QStringList args = QCoreApplication::arguments();
     for (qsizetype i = 1; i < args.size(); ++i) {
         const QString& a = args.at(i);
@@ -141,8 +146,18 @@ int main(int argc, char* argv[]) {
         else if (QString problem; driveOption(args, i, config.drive, problem)) {
             if (!problem.isEmpty())
                 usage(qPrintable(problem));
-        } else if (!elm327Option(args, i, config))
+        } else if (!elm327Option(args, i, config, chipChosen))
             usage(("unknown argument " + a.toStdString()).c_str());
+    }
+    if (modernEngine(config.profile)) {
+        // A car of these years talks CAN, which only the ELM327 of the two chips does.
+        const std::string profile = "--profile " + config.profile.toStdString();
+        if (chipChosen && !config.elm327)
+            usage((profile + " is a CAN vehicle, which an ELM323 cannot talk to: use --chip elm327")
+                      .c_str());
+        if (config.elm327Settings.protocol < 6)
+            usage((profile + " is a CAN vehicle: --protocol needs 6 to 9").c_str());
+        config.elm327 = true;
     }
     if (config.elm327Settings.timing.realtime && !config.elm327)
         usage("--realtime models the timing of --chip elm327");
