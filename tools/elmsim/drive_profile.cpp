@@ -44,7 +44,8 @@ int DriveCurve::speedRequested() {
         m_driving = true;
         m_start = m_now();
     }
-    if (phase() == Phase::Standing) {
+    const double t = secondsDriving();
+    if (phaseAt(t) == Phase::Standing) {
         // Stopped again: the next run begins with the vehicle standing.
         m_driving = false;
         m_standing = 1;
@@ -52,27 +53,32 @@ int DriveCurve::speedRequested() {
     }
     // Rolling from the first request on, so that a stopwatch started at the first speed
     // above zero starts with the curve.
-    return std::clamp(int(std::floor(speed())), 1, 255);
+    return std::clamp(int(std::floor(speedAt(t))), 1, 255);
 }
 
 double DriveCurve::secondsDriving() const {
     return std::chrono::duration<double>(m_now() - m_start).count();
 }
 
-DriveCurve::Phase DriveCurve::phase() const {
-    if (!m_driving)
-        return Phase::Standing;
-    const double t = secondsDriving();
-    if (t >= m_settings.accelSeconds + DriveSettings::kCruiseSeconds)
+DriveCurve::Phase DriveCurve::phaseAt(double t) const {
+    if (!m_driving || t >= m_settings.accelSeconds + DriveSettings::kCruiseSeconds)
         return Phase::Standing;
     return t < m_settings.accelSeconds ? Phase::Accelerating : Phase::Cruising;
 }
 
-double DriveCurve::speed() const {
-    if (phase() == Phase::Standing)
+double DriveCurve::speedAt(double t) const {
+    if (phaseAt(t) == Phase::Standing)
         return 0.0;
     const double T = m_settings.accelSeconds;
-    return DriveSettings::kTopSpeed * std::sqrt(std::min(secondsDriving(), T) / T);
+    return DriveSettings::kTopSpeed * std::sqrt(std::min(t, T) / T);
+}
+
+DriveCurve::Phase DriveCurve::phase() const {
+    return phaseAt(secondsDriving());
+}
+
+double DriveCurve::speed() const {
+    return speedAt(secondsDriving());
 }
 
 bool driveOption(const QStringList& args, qsizetype& i, DriveSettings& settings, QString& problem) {

@@ -50,6 +50,9 @@ public:
 private:
     int speedRequested();
     double secondsDriving() const;
+    // At t seconds after the run started.
+    Phase phaseAt(double t) const;
+    double speedAt(double t) const;
 
     DriveSettings m_settings;
     DriveClock m_now;

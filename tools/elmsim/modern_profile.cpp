@@ -52,51 +52,64 @@ const QList<int> modernPids = {0x51, 0x5C, 0x5E, 0x61, 0x62, 0x63, 0x67,
 const Engine& engineOf(ModernEngine kind) {
     // Trouble codes as an ISO vehicle reports them; can_vehicle lays them out for CAN.
     static const Engine petrol{
-        false,
-        1.5,
-        700.0,
-        3.2,
-        {4.044, 2.371, 1.556, 1.159, 0.852, 0.672},
-        {20, 40, 60, 85, 110},
-        18.0,
-        85.0,
-        90.0,
-        100.0,
-        250.0,
-        QList<int>{0x01, 0x03, 0x04, 0x05, 0x06, 0x07, 0x0B, 0x0C, 0x0D, 0x0E, 0x0F, 0x10, 0x11,
-                   0x13, 0x14, 0x15, 0x1C, 0x1F, 0x21, 0x2F, 0x31, 0x33, 0x3C, 0x42, 0x46, 0x4D} +
-            modernPids,
-        "43 02 99 01 71 00 00",
-        "47 01 28 00 00 00 00",
-        "41 01 82 07 65 00",
-        "41 01 00 07 65 65",
-        "02 99",
+        .diesel = false,
+        .displacement = 1.5,
+        .idleRpm = 700.0,
+        .finalDrive = 3.2,
+        .ratios = {4.044, 2.371, 1.556, 1.159, 0.852, 0.672},
+        .upshiftSpeeds = {20, 40, 60, 85, 110},
+        .idleLoad = 18.0,
+        .accelerationLoad = 85.0,
+        .warmCoolant = 90.0,
+        .warmOil = 100.0,
+        .referenceTorque = 250.0,
+        .service01 = QList<int>{0x01, 0x03, 0x04, 0x05, 0x06, 0x07, 0x0B, 0x0C, 0x0D,
+                                0x0E, 0x0F, 0x10, 0x11, 0x13, 0x14, 0x15, 0x1C, 0x1F,
+                                0x21, 0x2F, 0x31, 0x33, 0x3C, 0x42, 0x46, 0x4D} +
+                     modernPids,
+        .storedCodes = "43 02 99 01 71 00 00",  // P0299, P0171
+        .pendingCodes = "47 01 28 00 00 00 00", // P0128
+        .monitorStatus = "41 01 82 07 65 00",   // the lamp on, two codes, spark ignition
+        .monitorStatusCleared = "41 01 00 07 65 65",
+        .freezeCode = "02 99",
+        .start = {.odometer = 48213.7, .engineSeconds = 3855600.0, .idleSeconds = 771120.0},
         // Underboost at full load: the turbocharger falls short of the commanded pressure.
-        {0.0, false, 0.0, 48213.7, 3855600.0, 771120.0, false},
-        {96.0, true, 1385.0, 48170.4, 3852200.0, 770400.0, true}};
+        .freeze = {.speed = 96.0,
+                   .accelerating = true,
+                   .runSeconds = 1385.0,
+                   .odometer = 48170.4,
+                   .engineSeconds = 3852200.0,
+                   .idleSeconds = 770400.0,
+                   .fault = true}};
     static const Engine diesel{
-        true,
-        2.0,
-        800.0,
-        3.4,
-        {3.778, 2.045, 1.290, 0.926, 0.711, 0.574},
-        {15, 30, 50, 70, 90},
-        15.0,
-        75.0,
-        88.0,
-        95.0,
-        400.0,
-        QList<int>{0x01, 0x04, 0x05, 0x0B, 0x0C, 0x0D, 0x0F, 0x10, 0x1C, 0x1F, 0x21, 0x23, 0x2F,
-                   0x31, 0x33, 0x42, 0x46, 0x4D, 0x78, 0x7A, 0x7B, 0x7C, 0x83, 0x85, 0x9B, 0x9D} +
-            modernPids,
-        "43 20 02 04 01 00 00",
-        "47 24 63 00 00 00 00",
-        "41 01 82 0F EB 00",
-        "41 01 00 0F EB EB",
-        "20 02",
+        .diesel = true,
+        .displacement = 2.0,
+        .idleRpm = 800.0,
+        .finalDrive = 3.4,
+        .ratios = {3.778, 2.045, 1.290, 0.926, 0.711, 0.574},
+        .upshiftSpeeds = {15, 30, 50, 70, 90},
+        .idleLoad = 15.0,
+        .accelerationLoad = 75.0,
+        .warmCoolant = 88.0,
+        .warmOil = 95.0,
+        .referenceTorque = 400.0,
+        .service01 = QList<int>{0x01, 0x04, 0x05, 0x0B, 0x0C, 0x0D, 0x0F, 0x10, 0x1C,
+                                0x1F, 0x21, 0x23, 0x2F, 0x31, 0x33, 0x42, 0x46, 0x4D,
+                                0x78, 0x7A, 0x7B, 0x7C, 0x83, 0x85, 0x9B, 0x9D} +
+                     modernPids,
+        .storedCodes = "43 20 02 04 01 00 00",  // P2002, P0401
+        .pendingCodes = "47 24 63 00 00 00 00", // P2463
+        .monitorStatus = "41 01 82 0F EB 00",   // the lamp on, two codes, compression ignition
+        .monitorStatusCleared = "41 01 00 0F EB EB",
+        .freezeCode = "20 02",
+        .start = {.odometer = 126512.3, .engineSeconds = 7106400.0, .idleSeconds = 1065960.0},
         // Particulate filter efficiency: too little pressure drop across it at cruising speed.
-        {0.0, false, 0.0, 126512.3, 7106400.0, 1065960.0, false},
-        {78.0, false, 2210.0, 126388.9, 7097300.0, 1064100.0, true}};
+        .freeze = {.speed = 78.0,
+                   .runSeconds = 2210.0,
+                   .odometer = 126388.9,
+                   .engineSeconds = 7097300.0,
+                   .idleSeconds = 1064100.0,
+                   .fault = true}};
     return kind == ModernEngine::Diesel ? diesel : petrol;
 }
 
