@@ -113,7 +113,7 @@ const Engine& engineOf(ModernEngine kind) {
     return kind == ModernEngine::Diesel ? diesel : petrol;
 }
 
-// The values that follow from the moment, in the units of their PIDs' definitions.
+// The values that follow from the moment, in km/h, rpm, %, kPa, g/s, L/h and °C.
 struct Values {
     Values(const Engine& e, const Moment& m) {
         gear = m.speed < 1.0 ? 0
@@ -296,6 +296,8 @@ public:
           m_moment(m_engine.start) {
         if (drive.enabled)
             m_curve.emplace(drive, m_now);
+        // The freeze frame keeps the code, what the engine did (load, speeds, pressures,
+        // temperatures) and every newer PID the car has.
         for (int pid : m_engine.service01) {
             const bool snapshot =
                 pid >= 0x4F ||
