@@ -5,6 +5,7 @@
 
 #include "core/settings/command_line.h"
 #include "tools/elmsim/drive_profile.h"
+#include "tools/elmsim/modern_profile.h"
 #include "tools/elmsim/pty_elm.h"
 #include "tools/elmsim/tcp_elm.h"
 
@@ -44,7 +45,7 @@ constexpr command_line::OptionText kOptions[] = {
     {"no-data-after", "N", "Answer NO DATA to every request after the Nth."},
     {"no-prompt", nullptr, "Answer without the > prompt."},
     {"keep-echo", nullptr, "Go on echoing every command after ATE0, as some clones do."},
-    {"profile", "NAME", "The simulated vehicle (demo, full, drive, ...)."},
+    {"profile", "NAME", "The simulated vehicle: demo, full, drive, modern or diesel."},
     {"chip", "elm323|elm327", "The interface chip (default elm323)."},
     {"protocol", "N", "elm327: the vehicle's protocol, 1 to 9."},
     {"headers", "on|off", "elm327: headers shown from the start."},
@@ -173,6 +174,17 @@ int main(int argc, char* argv[]) {
         config.profile = parser.value(QStringLiteral("profile"));
     driveOptions(parser, config.drive);
     elm327Options(parser, config);
+    if (modernEngine(config.profile)) {
+        // A car of these years talks CAN, which only the ELM327 of the two chips does.
+        const QString profile = QStringLiteral("--profile ") + config.profile;
+        if (parser.isSet(QStringLiteral("chip")) && !config.elm327)
+            usage(profile +
+                  QStringLiteral(
+                      " is a CAN vehicle, which an ELM323 cannot talk to: use --chip elm327"));
+        if (config.elm327Settings.protocol < 6)
+            usage(profile + QStringLiteral(" is a CAN vehicle: --protocol needs 6 to 9"));
+        config.elm327 = true;
+    }
     if (config.elm327Settings.timing.realtime && !config.elm327)
         usage(QStringLiteral("--realtime models the timing of --chip elm327"));
     if (tcpPort >= 0 && !linkPath.isEmpty())

@@ -86,7 +86,10 @@ TEST(Elm327Cli, RawAnswerKeepsALineForEachUnit) {
 TEST(Elm327Cli, EmulatorRefusesOptionsItDoesNotKnow) {
     for (const QStringList& arguments :
          {QStringList{"--chip", "elm329"}, QStringList{"--protocol", "11"},
-          QStringList{"--headers", "maybe"}, QStringList{"--units", "3"}}) {
+          QStringList{"--headers", "maybe"}, QStringList{"--units", "3"},
+          // The CAN cars cannot be reached but through the ELM327 on a CAN protocol.
+          QStringList{"--profile", "modern", "--chip", "elm323"},
+          QStringList{"--profile", "diesel", "--chip", "elm327", "--protocol", "3"}}) {
         QProcess elmsim;
         elmsim.start(QStringLiteral(ELMSIM_PATH), arguments);
         ASSERT_TRUE(elmsim.waitForFinished(10000));
