@@ -4,6 +4,7 @@
 #   PREFIX/bin/quorvane       relative links into the program directory; the programs resolve
 #   PREFIX/bin/quorvane-cli   their own path, so they find their runtime files through a link
 #   PREFIX/share/applications/quorvane.desktop, PREFIX/share/icons/.../quorvane.svg (data/desktop)
+#   PREFIX/share/man/man1, PREFIX/share/bash-completion/completions (cmake/manual_pages.cmake)
 
 set(QUORVANE_PROGRAM_DIR lib/quorvane)
 

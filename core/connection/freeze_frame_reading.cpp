@@ -25,7 +25,7 @@ FreezeFrameReading readFreezeFrameData(CommandLink& link, const Service02& servi
             // A value byte A says the vehicle does not have is no row, not "N/A".
             if (!entry.liveSensor || (entry.presenceBit >= 0 && value == const_str::NotAvailable))
                 continue;
-            reading.rows.append({entry.pidCode, entry.name, value, entry.unit(english)});
+            reading.rows.append({entry.pidCode, entry.name, value, entry.valueUnit(english)});
         }
     }
     return reading;

@@ -1,5 +1,7 @@
 #include "core/faultcodes/fault_code_table.h"
 
+#include "core/l10n/const_str.h"
+
 namespace {
 constexpr qsizetype kNone = -1;
 }
@@ -44,4 +46,8 @@ std::optional<QString> FaultCodeTable::findDescription(const QString& code,
 
 QString manufacturerForCode(const QString& code, const QString& selectedManufacturer) {
     return code.startsWith(QLatin1String("P0")) ? kGenericManufacturer : selectedManufacturer;
+}
+
+QString manufacturerCaption(const QString& manufacturer) {
+    return manufacturer == kGenericManufacturer ? const_str::GenericManufacturer : manufacturer;
 }

@@ -39,3 +39,6 @@ private:
 // Codes of the "P0" range are defined for every vehicle and looked up as "Generic"; any other
 // code under the maker the user has selected.
 QString manufacturerForCode(const QString& code, const QString& selectedManufacturer);
+
+// A maker as the user reads it: the table's "Generic" key in the run's language, names as they are.
+QString manufacturerCaption(const QString& manufacturer);

@@ -179,8 +179,8 @@ std::optional<QString> narrowBandSensor(const PidBytes& v) {
     if (v.b == 0xFF) {
         return voltage;
     }
-    return voltage + QStringLiteral(", trim: ") + num("%3.1f", trimOfA({v.b, 0, 0, 0})) +
-           QStringLiteral(" %");
+    return voltage + QStringLiteral(", ") + const_str::O2SensorTrim + QStringLiteral(": ") +
+           num("%3.1f", trimOfA({v.b, 0, 0, 0})) + QStringLiteral(" %");
 }
 
 std::optional<QString> powerTakeOff(const PidBytes& v) {

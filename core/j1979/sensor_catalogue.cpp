@@ -184,6 +184,8 @@ PidCatalogue buildPidCatalogue() {
         entry.graphMin = row.graphMin;
         entry.graphMax = row.graphMax;
         entry.liveSensor = row.live;
+        // The decoder writes "0.450 V, trim: 0.0 %": the volts before the trim part.
+        entry.unitInValue = entry.pidNumber >= 0x14 && entry.pidNumber <= 0x1B;
         catalogue.m_range[std::size_t(k + 1)] = {k, 1};
         catalogue.m_entries.push_back(std::move(entry));
     }

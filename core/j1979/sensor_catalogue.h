@@ -22,7 +22,9 @@ struct PidInfo {
     double graphMin = 0.0;     // value range of the graph axes
     double graphMax = 0.0;
     bool liveSensor = false;
+    bool unitInValue = false; // the value text writes its unit itself (the O2 sensor voltages)
 
+    // The unit of the quantity, as a graph axis or a column heading names it.
     const QString& unit(bool english) const { return english ? englishUnit : metricUnit; }
     // One number for the sensor, for whoever passes sensors between threads: the PID number for
     // the first value, plus 256 for each value further on.
@@ -35,6 +37,8 @@ struct PidInfo {
     // Whether the vehicle has this value: its PID is supported and, where byte A tells, the bit
     // of the value is set (a PID whose byte A was not read offers every value).
     bool presentIn(const SupportedPidSet& supported) const;
+    // The unit written beside a value text: none where the text already carries it.
+    QString valueUnit(bool english) const { return unitInValue ? QString() : unit(english); }
 };
 
 // The PIDs 01..4E of the early cars.

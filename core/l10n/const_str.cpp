@@ -18,12 +18,10 @@ const std::vector<Entry>& entries() {
 }
 
 bool isUntranslated(const Entry& entry) {
-    // "ready" is compared with the interface's own answers; the language-module failure is English
-    // in all, and so is a refused catalogue, which could only have been translated by itself.
-    // (The no-communication message keeps its German original in the table, and every
-    // catalogue, the English one included, gives its own text.)
-    return std::strcmp(entry.name, "ready") == 0 ||
-           std::strcmp(entry.name, "BadLanguageDllLoad") == 0 ||
+    // The language-module failure is English in all, and so is a refused catalogue, which could
+    // only have been translated by itself. (The no-communication message keeps its German
+    // original in the table, and every catalogue, the English one included, gives its own text.)
+    return std::strcmp(entry.name, "BadLanguageDllLoad") == 0 ||
            std::strcmp(entry.name, "CatalogueRefused") == 0;
 }
 

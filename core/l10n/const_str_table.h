@@ -152,6 +152,8 @@ CONST_STR(UnitLambdaMilliamp, "L - mA")
 CONST_STR(UnitMilliamp, "mA")
 CONST_STR(UnitMinutes, "min")
 CONST_STR(UnitSeconds, "s")
+// The fuel trim an oxygen sensor's value text carries behind its voltage.
+CONST_STR(O2SensorTrim, "trim")
 CONST_STR(ObdType1, "OBD II (California ARB)")
 CONST_STR(ObdType2, "OBD (Federal EPA)")
 CONST_STR(ObdType3, "OBD and OBD II")
@@ -209,6 +211,10 @@ CONST_STR(BadLangFlDllLoad, "Bad lang_fl.dll Load")
 CONST_STR(RestartForLanguage, "You must restart OBD-II Quorvane for this change to take effect.")
 // Followed by a line break and the path last tried.
 CONST_STR(HelpFileNotFound, "Help file not found")
+// A second start whose first instance is out of the user's sight (another display or session).
+CONST_STR(AlreadyRunningElsewhere,
+          "OBD-II Quorvane is already running for this user, and its window could not be brought "
+          "to this display. Close it there first.")
 
 // pages/ (the grid headings are set by the translation pass)
 CONST_STR(GridS, "S")
@@ -249,7 +255,7 @@ CONST_STR(SpeedAboveZero, "Speed is > 0")
 CONST_STR(DisplayOff, "OFF")
 // Word of the terminal transcript's request line ("Mode: 01 PID: 0C").
 CONST_STR(TerminalMode, "Mode")
-// %1 is the folder's name: "graphs" or "logfiles".
+// %1 is the folder's full path (".../graphs", ".../logfiles").
 CONST_STR(DirectoryNotCreated, "Directory \"%1\" can not be created")
 
 // report/ (labels of the report document, each followed by a colon there)
@@ -333,6 +339,18 @@ CONST_STR(CatalogueRefused,
 // report/ (writing, formatting and exporting the diagnostic report)
 // %1 is the file's path, %2 the system's reason.
 CONST_STR(FileNotWritten, "The file \"%1\" could not be written: %2")
+// The reason given when a device, a fifo, a socket or a directory has the name a file was to get.
+CONST_STR(NotARegularFile, "something other than a regular file has that name")
+// %1 is the report's full path.
+CONST_STR(ReportSaved, "The report was saved as \"%1\".")
+// %1 is the full path of the stylesheet beside the report, a file the program did not write.
+CONST_STR(StylesheetKept, "The stylesheet \"%1\" was not written by this program and was kept; "
+                          "the report is shown with it.")
+// %1 is why: a file not written, or PrinterRefused.
+CONST_STR(PrintFailed, "Printing failed: %1")
+CONST_STR(PrinterRefused, "the printer did not accept the document")
+// The reason a file to print into cannot be made.
+CONST_STR(FolderNotWritable, "its folder is missing or cannot be written")
 // %1 is the stylesheet's path.
 CONST_STR(StylesheetNotLoaded, "The stylesheet \"%1\" could not be loaded")
 // %1 is the report's path.
@@ -345,8 +363,11 @@ CONST_STR(PdfFileType, "PDF File")
 CONST_STR(PrintReport, "Print")
 CONST_STR(PreviewReport, "Print Preview")
 CONST_STR(ExportPdf, "Export PDF")
+CONST_STR(ReportPreviewTitle, "Report Preview")
 
 // dialogs/ (the trouble-code search)
+// The fault table's key of the codes every vehicle shares, as the maker choices show it.
+CONST_STR(GenericManufacturer, "Generic")
 CONST_STR(NoDefinition, "No definition is available for this code")
 // faultcodes/, link/ (damaged or hostile input)
 CONST_STR(FaultTableTooLarge, "The fault-code table of the language module is too large")
@@ -379,6 +400,8 @@ CONST_STR(AccelerationSpeedUnreadable, "Vehicle speed not readable (\"%1\")")
 CONST_STR(NotAnIntegerNumber, "'%1' is not a valid integer value")
 // Word of the terminal transcript's request line ("Mode: 01 PID: 0C").
 CONST_STR(TerminalPid, "PID")
+// Word of the transcript's line for a command the user typed ("Command: ATI").
+CONST_STR(TerminalCommand, "Command")
 CONST_STR(SaveTranscriptCaption, "Save LogData to...")
 
 // pages/ monitor tests (the grid, its verdicts and the misfire chart; Value, Min and Max as

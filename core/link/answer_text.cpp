@@ -1,5 +1,7 @@
 #include "core/link/answer_text.h"
 
+#include <QStringList>
+
 namespace {
 
 // Only the exact lines of a search that went well; "BUS INIT: ...ERROR" is the answer itself.
@@ -66,6 +68,25 @@ LinkAnswer fromSerial(const QByteArray& raw, const QString& sentCommand) {
     buffer.replace(QLatin1Char('\r'), QLatin1Char(' '));
     buffer.replace(QLatin1Char('\n'), QLatin1Char(' '));
     return pack(trimControls(buffer));
+}
+
+LinkAnswer linesFromSerial(const QByteArray& raw, const QString& sentCommand) {
+    const QString text = QString::fromLatin1(raw);
+    const qsizetype prompt = text.indexOf(QLatin1Char('>'));
+    if (prompt < 0)
+        return std::nullopt;
+    QStringList lines;
+    qsizetype begin = 0;
+    while (begin < prompt) {
+        qsizetype end = begin;
+        while (end < prompt && !isLineEnd(text.at(end)))
+            ++end;
+        const QString line = trimControls(text.mid(begin, end - begin));
+        if (!line.isEmpty() && !(lines.isEmpty() && line == sentCommand))
+            lines << line;
+        begin = end + 1;
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 QString fromSimulation(const QString& answer) {

@@ -23,6 +23,11 @@ QString pack(const QString& text);
 // starting with its service byte.
 LinkAnswer fromSerial(const QByteArray& raw, const QString& sentCommand = QString());
 
+// What the interface printed before its prompt, line by line as it came (joined by LF): each
+// line trimmed of control characters at its ends, empty lines left out, and so is a first line
+// that repeats sentCommand (an echoing clone). Without a ">" there is no answer.
+LinkAnswer linesFromSerial(const QByteArray& raw, const QString& sentCommand);
+
 // Cleans a simulated answer, which carries no prompt: trimmed and packed.
 QString fromSimulation(const QString& answer);
 

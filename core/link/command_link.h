@@ -18,6 +18,12 @@ public:
     // arrived. Errors of the serial device are thrown.
     virtual LinkAnswer exchange(const QString& command) = 0;
 
+    // A command the user typed: sent exactly as given, nothing added, and answered with what the
+    // interface printed before its prompt, one line of the interface per line of the text (joined
+    // by LF), each as it came (headers and blanks kept). Links without lines of their own answer
+    // as exchange() does.
+    virtual LinkAnswer exchangeAsTyped(const QString& command) { return exchange(command); }
+
     // True while the answers come from a CAN vehicle (ISO 15765-4) through an ELM327. They are
     // already laid out as an ISO 9141 vehicle lays them out, but a CAN vehicle reports no message
     // counts of its vehicle information: the readers count the messages of the answer instead.

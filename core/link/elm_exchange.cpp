@@ -63,7 +63,7 @@ void ElmExchange::setDeviceLostHandler(std::function<void(const QString&)> handl
     m_deviceLostHandler = std::move(handler);
 }
 
-LinkAnswer ElmExchange::exchange(const QString& command) {
+LinkAnswer ElmExchange::locked(const std::function<LinkAnswer(const Route&)>& body) {
     // The lock is not recursive: an exchange from inside the wait of another would wait for
     // itself for ever.
     if (m_inWaitHook && QThread::currentThread() == m_waitHookThread)
@@ -84,6 +84,16 @@ LinkAnswer ElmExchange::exchange(const QString& command) {
     try {
         if (route.channel != nullptr && m_outstandingOn == route.channel)
             finishAbortedAnswer(route);
+        return body(route);
+    } catch (const SerialPortError& error) {
+        if (deviceOpen)
+            reportDeviceLost(error.message());
+        throw;
+    }
+}
+
+LinkAnswer ElmExchange::exchange(const QString& command) {
+    return locked([this, &command](const Route& route) -> LinkAnswer {
         const unsigned generation = m_countGeneration;
         if (generation != m_answerCountGeneration) {
             m_answerCount.start(m_countUnits);
@@ -94,15 +104,22 @@ LinkAnswer ElmExchange::exchange(const QString& command) {
             return transfer(route, command);
         const LinkAnswer answer = transfer(route, counted);
         // A stopped exchange ends here; its cut answer says nothing about the count.
-        if ((stop != nullptr && stop->requested()) ||
+        if ((route.stop != nullptr && route.stop->requested()) ||
             m_answerCount.judge(command, answer, m_lastMessages) == AnswerCount::Verdict::Keep)
             return answer;
         return transfer(route, command);
-    } catch (const SerialPortError& error) {
-        if (deviceOpen)
-            reportDeviceLost(error.message());
-        throw;
-    }
+    });
+}
+
+LinkAnswer ElmExchange::exchangeAsTyped(const QString& command) {
+    return locked([this, &command](const Route& route) {
+        sendCommand(route, command);
+        const LinkAnswer answer = answer_text::linesFromSerial(
+            readSerialAnswer(requireChannel(route), route.stop, route.deadline), command);
+        logAnswer(answer);
+        countAnswer(route, answer);
+        return answer;
+    });
 }
 
 LinkAnswer ElmExchange::transfer(const Route& route, const QString& command) {
@@ -170,9 +187,16 @@ LinkAnswer ElmExchange::readAnswer(const Route& route, const QString& command) {
     const LinkAnswer result =
         route.canLayout ? can_answer::fromSerial(buffer) : answer_text::fromSerial(buffer, command);
     m_lastMessages = route.canLayout ? can_answer::messageCount(buffer) : 0;
-    if (m_commLogging)
-        m_log.writeEvent(QStringLiteral(" - R: ") + result.value_or(const_str::Error));
+    logAnswer(result);
     return result;
+}
+
+void ElmExchange::logAnswer(const LinkAnswer& answer) {
+    if (m_commLogging)
+        // The lines of a typed command's answer stay on the log's one line.
+        m_log.writeEvent(
+            QStringLiteral(" - R: ") +
+            answer.value_or(const_str::Error).replace(QLatin1Char('\n'), QLatin1Char(' ')));
 }
 
 QByteArray ElmExchange::readSerialAnswer(SerialChannel& channel, const StopSignal* stop,

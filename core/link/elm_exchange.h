@@ -43,6 +43,8 @@ public:
     SerialChannel* channel() const { return m_channel; }
 
     LinkAnswer exchange(const QString& command) override;
+    // Never counted nor reassembled: the user sees the interface's own lines.
+    LinkAnswer exchangeAsTyped(const QString& command) override;
 
     // Set by the connection sequence once the interface has named a CAN protocol; from then on
     // serial answers are reassembled by can_answer. The simulated vehicle is never a CAN one.
@@ -121,10 +123,14 @@ private:
         const StopSignal* stop;
         Deadline deadline;
     };
+    // Runs one exchange under the lock on the route chosen at its start; a device lost meanwhile
+    // is reported.
+    LinkAnswer locked(const std::function<LinkAnswer(const Route&)>& body);
     // One command out and its answer back.
     LinkAnswer transfer(const Route& route, const QString& command);
     void sendCommand(const Route& route, const QString& command);
     LinkAnswer readAnswer(const Route& route, const QString& command);
+    void logAnswer(const LinkAnswer& answer);
     QByteArray readSerialAnswer(SerialChannel& channel, const StopSignal* stop, Deadline deadline);
     SerialChannel::WaitOutcome waitForData(SerialChannel& channel, int timeoutMs,
                                            const StopSignal* stop);

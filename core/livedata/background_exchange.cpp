@@ -13,18 +13,19 @@ BackgroundExchange::~BackgroundExchange() {
         m_thread.join();
 }
 
-bool BackgroundExchange::start(const QString& command, Done done) {
+bool BackgroundExchange::start(const QString& command, Done done, Sent sent) {
     if (m_busy)
         return false;
     if (m_thread.joinable())
         m_thread.join();
     m_busy = true;
     m_done = std::move(done);
-    m_thread = std::thread([this, command] {
+    m_thread = std::thread([this, command, sent] {
         LinkAnswer answer;
         std::exception_ptr error;
         try {
-            answer = m_link.exchange(command);
+            answer =
+                sent == Sent::AsTyped ? m_link.exchangeAsTyped(command) : m_link.exchange(command);
         } catch (...) {
             error = std::current_exception();
         }

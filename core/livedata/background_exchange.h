@@ -23,8 +23,12 @@ public:
     // Waits for an exchange in progress; its answer is not delivered.
     ~BackgroundExchange() override;
 
+    // How the command goes out: as the readers send it, or as the user typed it
+    // (CommandLink::exchangeAsTyped).
+    enum class Sent { Cleaned, AsTyped };
+
     // Starts the exchange unless one is in progress (false then); done runs once it has ended.
-    bool start(const QString& command, Done done);
+    bool start(const QString& command, Done done, Sent sent = Sent::Cleaned);
     bool busy() const { return m_busy; }
     // Handles the owning thread's events until the exchange in progress has been delivered.
     void waitUntilDone();

@@ -42,7 +42,7 @@ QString DataLogWriter::open(const QString& folder, const QDateTime& start,
                             const QStringList& names) {
     close();
     if (!QDir().mkpath(folder))
-        throw DataLogError(const_str::DirectoryNotCreated.arg(QDir(folder).dirName()));
+        throw DataLogError(const_str::DirectoryNotCreated.arg(shownPath(folder)));
     const QString stem = start.toString(QStringLiteral("yyMMddHHmmss"));
     for (int attempt = 1; attempt <= kMaxNameAttempts; ++attempt) {
         const QString name = attempt == 1 ? stem + QStringLiteral(".csv")

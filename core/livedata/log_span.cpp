@@ -114,8 +114,8 @@ void writeSpanCsv(const QString& path, const LogTable& table, const std::vector<
                   double from, double to) {
     QSaveFile file(path);
     const QString shown = QDir::toNativeSeparators(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw LogReadError(QStringLiteral("%1: %2").arg(shown, file.errorString()));
+    if (const QString reason = openForSaving(file); !reason.isEmpty())
+        throw LogReadError(QStringLiteral("%1: %2").arg(shown, reason));
     auto line = [&file](const QStringList& fields) {
         QString text;
         for (const QString& field : fields) {

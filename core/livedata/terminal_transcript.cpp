@@ -5,7 +5,6 @@
 
 #include <QDateTime>
 #include <QDir>
-#include <QLocale>
 
 namespace terminal_transcript {
 
@@ -19,18 +18,14 @@ QStringList entry(const QString& mode, const QString& pid, const QString& answer
             answer, QString()};
 }
 
+QStringList typedEntry(const QString& command, const QString& answer) {
+    QStringList lines{const_str::TerminalCommand + QStringLiteral(": ") + command};
+    lines << answer.split(QLatin1Char('\n')) << QString();
+    return lines;
+}
+
 QString proposedFileName(const QDateTime& now) {
-    const QLocale locale;
-    // The long time format names the time zone, and "UTC+01:00" would add digits of its own.
-    QString timeFormat = locale.timeFormat(QLocale::LongFormat);
-    timeFormat.remove(QLatin1Char('t'));
-    const QString text = locale.toString(now.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
-                         locale.toString(now.time(), timeFormat.trimmed());
-    QString digits = QStringLiteral("TL");
-    for (QChar c : text)
-        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
-            digits += c;
-    return digits;
+    return QStringLiteral("TL") + now.toString(QStringLiteral("yyyyMMddHHmmss"));
 }
 
 void save(const QString& path, const QStringList& lines) {

@@ -6,7 +6,7 @@
 
 class QDateTime;
 
-// The terminal's transcript of J1979 requests and where it is saved.
+// The terminal's transcript of J1979 requests and typed commands, and where it is saved.
 namespace terminal_transcript {
 
 // A transcript that could not be written. The message is for the user.
@@ -22,7 +22,12 @@ QString request(const QString& mode, const QString& pid);
 // an empty line.
 QStringList entry(const QString& mode, const QString& pid, const QString& answer);
 
-// "TL" and the digits of the date and time as the locale writes them (short date, long time).
+// The lines a command typed by the user adds: "Command: ATI" (the word translated), each line of
+// the answer as the interface sent it, and an empty line.
+QStringList typedEntry(const QString& command, const QString& answer);
+
+// "TL" and every field of the date and time, largest first, each with its leading zeros
+// ("TL20261209212701" for 9 December 2026, 21:27:01): one name per second, whatever the locale.
 QString proposedFileName(const QDateTime& now);
 
 // Writes the lines, each ended by CR LF, in UTF-8, replacing the file as a whole: a failed write

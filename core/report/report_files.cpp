@@ -4,13 +4,24 @@
 #include "core/settings/data_dirs.h"
 #include "core/settings/file_io.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
 // The stylesheet we ship is under 10 KiB; anything much larger under its name is not ours.
 constexpr qint64 kStylesheetMaxBytes = 256 * 1024;
+
+// SHA-256 of every stylesheet earlier versions of the program wrote. When the shipped stylesheet
+// changes, the digest of the one it replaces goes here: a copy of it left in a folder is then
+// still known as ours and brought up to date, while a file the user wrote is not.
+constexpr const char* kEarlierStylesheetDigests[] = {
+    "9b27193c0524b217a80c298e9019b21c260dc5d8832851041cdcc7390800f45c",
+    "7cc4861bde168e4c6020b50ef8c122b41697d9106c0e8956210d6ae6c5d297a2",
+};
 
 QString notWritten(const QString& path, const QString& reason) {
     return const_str::FileNotWritten.arg(QDir::toNativeSeparators(path), reason);
@@ -35,6 +46,12 @@ QString previewReportPath() {
 
 QString stylesheetSourcePath() {
     return data_dirs::programDir() + QStringLiteral("/reports/") + QLatin1String(kReportStylesheet);
+}
+
+bool isEarlierProgramStylesheet(const QByteArray& bytes) {
+    const QByteArray digest = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+    return std::any_of(std::begin(kEarlierStylesheetDigests), std::end(kEarlierStylesheetDigests),
+                       [&digest](const char* known) { return digest == known; });
 }
 
 void writeFileAtomically(const QString& path, const QByteArray& bytes) {
@@ -62,8 +79,14 @@ StylesheetPlacement placeStylesheet(const QString& dir) {
         readRegularFile(source.filePath(), kStylesheetMaxBytes);
     if (!stylesheet)
         return StylesheetPlacement::NotPlaced;
-    if (readRegularFile(target, kStylesheetMaxBytes) == stylesheet)
-        return StylesheetPlacement::Placed;
+    if (QFileInfo::exists(target)) {
+        // Too large to be ours is the user's as well.
+        const std::optional<QByteArray> present = readRegularFile(target, kStylesheetMaxBytes);
+        if (present == stylesheet)
+            return StylesheetPlacement::Placed;
+        if (!present || !isEarlierProgramStylesheet(*present))
+            return StylesheetPlacement::UsersKept;
+    }
     return saveWhole(target, *stylesheet).isEmpty() ? StylesheetPlacement::Placed
                                                     : StylesheetPlacement::NotPlaced;
 }

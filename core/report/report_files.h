@@ -37,15 +37,20 @@ enum class StylesheetPlacement {
     Placed,
     NotPlaced,      // the program's stylesheet is missing, or the copy failed
     NotRegularFile, // something else (a fifo, a device, a link to either) has its name; left alone
+    UsersKept,      // a stylesheet the program never wrote (the user's own layout) is kept
 };
+
+// Whether the bytes are the stylesheet of an earlier version of the program (not today's).
+bool isEarlierProgramStylesheet(const QByteArray& bytes);
 
 // Replaces the file atomically with the document (nothing half-written is ever left under the
 // name) and places the stylesheet beside it. Throws ReportError naming the file when it cannot be
 // written.
 StylesheetPlacement writeReportFile(const QString& path, const QByteArray& document);
 
-// Puts the program's stylesheet into dir, replacing one that differs (an earlier version's), so a
-// document there opens by itself in a browser.
+// Puts the program's stylesheet into dir, so a document there opens by itself in a browser: where
+// none lies, or over one an earlier version of the program wrote. Any other file of that name is
+// the user's (a workshop's letterhead layout) and is never replaced.
 StylesheetPlacement placeStylesheet(const QString& dir);
 
 // Writes any file of a report (HTML, a copy) atomically; throws ReportError naming it.

@@ -1,11 +1,18 @@
 #include "core/settings/file_io.h"
 
+#include "core/l10n/const_str.h"
+
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+QString shownPath(const QString& path) {
+    return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+}
 
 QString writeWhole(QFileDevice& file, const QByteArray& bytes) {
     qint64 done = 0;
@@ -15,6 +22,16 @@ QString writeWhole(QFileDevice& file, const QByteArray& bytes) {
             return file.errorString();
         done += written;
     }
+    return {};
+}
+
+QString openForSaving(QSaveFile& file) {
+    // QFileInfo follows a link, as QSaveFile does when it writes.
+    const QFileInfo target(file.fileName());
+    if (target.exists() && !target.isFile())
+        return const_str::NotARegularFile;
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
     return {};
 }
 
@@ -39,8 +56,8 @@ QString commitSaveFile(QSaveFile& file) {
 
 QString saveWhole(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
+    if (QString reason = openForSaving(file); !reason.isEmpty())
+        return reason;
     if (QString reason = writeWhole(file, bytes); !reason.isEmpty()) {
         file.cancelWriting();
         file.commit();

@@ -7,10 +7,20 @@
 class QFileDevice;
 class QSaveFile;
 
+// The whole path of a file as the system writes it, for messages that tell the user where a file
+// went: installed, the data directory is shown nowhere else.
+QString shownPath(const QString& path);
+
 // Writes every byte or reports why not. A write cut short by a full disk returns a short count
 // with no reason; the attempt at the rest meets the error and names it. Returns the reason, empty
 // when all was written.
 QString writeWhole(QFileDevice& file, const QByteArray& bytes);
+
+// Opens a QSaveFile for writing; returns the reason when it cannot be, empty when it is open.
+// Something that exists at the path (a link followed) and is not a regular file is refused
+// before anything is written: the final rename would put a regular file in place of a device, a
+// fifo, a socket or a directory's name. Every save through QSaveFile opens through this.
+QString openForSaving(QSaveFile& file);
 
 // Finishes a file written through QSaveFile so that it replaces the old one only when every byte
 // reached the disk. QSaveFile::commit() alone (Qt 6.4) takes a failed last flush for success and

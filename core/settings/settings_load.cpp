@@ -86,6 +86,7 @@ SettingsLoadResult loadSettings(SettingsStore& store, const SerialSettingsIo& se
 
     for (std::size_t i = 0; i < Address.size(); ++i)
         options.address[i] = store.readText(Address[i]);
+    options.window = readWindowPlacement(store);
 
     result.damagedCopy = store.damagedCopy();
     store.close();

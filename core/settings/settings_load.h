@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/settings/unit_system.h"
+#include "core/settings/window_placement.h"
 
 #include <QString>
 #include <array>
@@ -26,6 +27,8 @@ struct PersistedOptions {
     std::optional<int> colorGraph2;
     // The address fields in the order of setting_names::Address; nothing leaves a field empty.
     std::array<std::optional<QString>, 8> address;
+    // Nothing: the window opens at its built-in size, centred.
+    std::optional<WindowPlacement> window;
 };
 
 // How the serial channel keeps its six values: bound to writePortSettings and

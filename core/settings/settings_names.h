@@ -15,6 +15,12 @@ inline constexpr QLatin1String WidthGraph1{"WidthGraph1"};
 inline constexpr QLatin1String WidthGraph2{"WidthGraph2"};
 inline constexpr QLatin1String ColorGraph1{"ColorGraph1"};
 inline constexpr QLatin1String ColorGraph2{"ColorGraph2"};
+// The main window's normal rectangle and whether it was maximised.
+inline constexpr QLatin1String WindowLeft{"WindowLeft"};
+inline constexpr QLatin1String WindowTop{"WindowTop"};
+inline constexpr QLatin1String WindowWidth{"WindowWidth"};
+inline constexpr QLatin1String WindowHeight{"WindowHeight"};
+inline constexpr QLatin1String WindowMaximized{"WindowMaximized"};
 
 // The eight address lines, in the order of the options page's fields.
 inline constexpr std::array<QLatin1String, 8> Address{

@@ -124,6 +124,20 @@ TEST_F(InstalledTree, DesktopEntryIsValidGermanAndNamesTheIcon) {
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
 }
 
+TEST_F(InstalledTree, ManualPagesAndCompletionAreWhereManAndBashLook) {
+    for (const QString program : {"quorvane", "quorvane-cli", "elmsim"}) {
+        const Output page = run("gzip", {"-dc", s_prefix + "/share/man/man1/" + program + ".1.gz"});
+        EXPECT_EQ(page.code, 0) << program.toStdString() << page.err.toStdString();
+        // Made from the program's own --help.
+        EXPECT_TRUE(page.out.startsWith(".TH " + program.toUpper().replace("-", "\\-") + " 1"))
+            << page.out.toStdString();
+        EXPECT_TRUE(page.out.contains("\\-\\-version")) << page.out.toStdString();
+    }
+    QFile completion(s_prefix + "/share/bash-completion/completions/quorvane-cli");
+    ASSERT_TRUE(completion.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(completion.readAll().contains("complete -F _quorvane_cli quorvane-cli"));
+}
+
 TEST_F(InstalledTree, InstalledCliThroughItsLinkFindsItsRuntimeFiles) {
     const QString cli = s_prefix + "/bin/quorvane-cli";
     const Output english = run(cli, {"--demo", "connect"});

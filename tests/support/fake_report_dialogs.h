@@ -6,6 +6,9 @@
 #include "ui/dialogs/report_preview_dialogs.h"
 #include "ui/dialogs/report_settings_dialogs.h"
 
+#include <QStringList>
+#include <functional>
+
 struct FakeReportPreviewDialogs : ReportPreviewDialogs {
     std::function<bool(QPrinter& printer)> printer = [](QPrinter&) { return false; };
     std::function<void(const std::function<void(QPrinter*)>& paint)> printPreview =
@@ -26,7 +29,9 @@ struct FakeReportSettingsDialogs : ReportSettingsDialogs {
         return QString();
     };
     std::function<void(const QString& path)> preview = [](const QString&) {};
+    QStringList told; // the messages, in order
 
     QString chooseSaveFile(const QString& reportsDir) override { return saveFile(reportsDir); }
     void showPreview(const QString& path) override { preview(path); }
+    void tell(const QString& message) override { told << message; }
 };

@@ -91,7 +91,7 @@ int decode(CliSession& session, const CliOptions& options, CliIo& io) {
         throw CliUsageError(QStringLiteral("%1 is no answer to service %2 PID %3")
                                 .arg(given, serviceText, entry.pidCode));
     const QString& value = *decoded;
-    const QString unit = session.english() ? entry.englishUnit : entry.metricUnit;
+    const QString unit = entry.valueUnit(session.english());
     io.line(unit.isEmpty() ? value : value + QLatin1Char(' ') + unit);
     io.doc[QStringLiteral("service")] = serviceText;
     io.doc[QStringLiteral("pid")] = entry.pidCode;

@@ -1,6 +1,9 @@
 #include "tools/cli/cli_options.h"
 
+#include "core/settings/command_line.h"
+
 #include <QHash>
+#include <vector>
 
 namespace {
 
@@ -19,149 +22,54 @@ const QHash<QString, CommandRule>& commandRules() {
         {QStringLiteral("raw"), {1, 1}},    {QStringLiteral("decode"), {3, 3}},
         {QStringLiteral("lookup"), {1, 1}}, {QStringLiteral("makers"), {0, 0}},
         {QStringLiteral("report"), {0, 0}}, {QStringLiteral("monitors"), {0, -1}},
+        {QStringLiteral("plot"), {1, 1}},
     };
     return rules;
 }
 
-QString takeValue(const QStringList& arguments, qsizetype& i, const QString& option) {
-    if (i + 1 >= arguments.size())
-        throw CliUsageError(QStringLiteral("%1 needs a value").arg(option));
-    return arguments.at(++i);
+// Every option of every command; which command takes which is checked after parsing.
+constexpr command_line::OptionText kOptions[] = {
+    {"port", "PATH",
+     "Serial device or tcp://HOST:PORT of the interface (default: the stored port)."},
+    {"demo", nullptr, "Talk to the simulated vehicle instead of an interface."},
+    {"english", nullptr, "English units (°F, mph, psi) instead of metric."},
+    {"lang", "CODE", "Language of texts and descriptions (default: the stored language)."},
+    {"json", nullptr, "Print one JSON document (watch: one JSON object a line)."},
+    {"log", nullptr, "Write the communication log; show the stage lines on standard error."},
+    {"count", "N", "watch: stop after N cycles."},
+    {"csv", "FILE", "watch: also record the cycles in the data-log format."},
+    {"maker", "M", "lookup, dtc, freeze, report: manufacturer of codes outside P0."},
+    {"yes", nullptr, "clear: really send the clearing request."},
+    {"force", nullptr, "vin, pid: ask what the vehicle's supported set leaves out."},
+    {"out", "FILE.xml", "report: the report file."},
+    {"html", "FILE.html", "report: also the formatted page."},
+    {"pdf", "FILE.pdf", "report: also the page as PDF."},
+    {"customer", "LINE", "report: a customer line (up to four)."},
+    {"make", "TEXT", "report: the vehicle's make."},
+    {"model", "TEXT", "report: the vehicle's model."},
+    {"year", "TEXT", "report: the vehicle's year."},
+    {"vin", "TEXT", "report: the VIN instead of the one read from the vehicle."},
+    {"columns", "A,B", "plot: the columns to draw, by header text or PID."},
+    {"png", "FILE", "plot: write a PNG picture."},
+    {"svg", "FILE", "plot: write an SVG picture."},
+    {"size", "WxH", "plot: picture size (default 1200x800)."},
+};
+
+void makeParser(QCommandLineParser& parser) {
+    command_line::addStandardOptions(parser);
+    command_line::addOptions(parser, kOptions);
+    parser.addPositionalArgument(QStringLiteral("command"),
+                                 QStringLiteral("One of the commands below."),
+                                 QStringLiteral("COMMAND"));
+    parser.addPositionalArgument(QStringLiteral("args"), QStringLiteral("Its arguments."),
+                                 QStringLiteral("[ARGS...]"));
 }
 
-void requireCommand(const CliOptions& options, const QString& option,
-                    std::initializer_list<const char*> commands) {
-    for (const char* command : commands)
-        if (options.command == QLatin1String(command))
-            return;
-    throw CliUsageError(
-        QStringLiteral("%1 does not apply to the command %2").arg(option, options.command));
-}
-
-// The options of the report command that take one text.
-QString* reportValue(CliOptions& options, const QString& option) {
-    if (option == QLatin1String("--out"))
-        return &options.reportOut;
-    if (option == QLatin1String("--html"))
-        return &options.reportHtml;
-    if (option == QLatin1String("--pdf"))
-        return &options.reportPdf;
-    if (option == QLatin1String("--make"))
-        return &options.make;
-    if (option == QLatin1String("--model"))
-        return &options.model;
-    if (option == QLatin1String("--year"))
-        return &options.year;
-    if (option == QLatin1String("--vin"))
-        return &options.vin;
-    return nullptr;
-}
-
-} // namespace
-
-CliOptions parseCliArguments(const QStringList& arguments) {
-    CliOptions options;
-    bool countGiven = false, makerGiven = false, portGiven = false, csvGiven = false;
-    QStringList positional;
-    QStringList reportOptions;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& a = arguments.at(i);
-        // Everything after "--" is positional, so an answer or command may begin with dashes.
-        if (a == QLatin1String("--")) {
-            positional << arguments.mid(i + 1);
-            break;
-        }
-        if (!a.startsWith(QLatin1String("--"))) {
-            positional << a;
-        } else if (a == QLatin1String("--port")) {
-            options.port = takeValue(arguments, i, a);
-            portGiven = true;
-        } else if (a == QLatin1String("--demo")) {
-            options.demo = true;
-        } else if (a == QLatin1String("--english")) {
-            options.english = true;
-        } else if (a == QLatin1String("--lang")) {
-            options.language = takeValue(arguments, i, a);
-        } else if (a == QLatin1String("--json")) {
-            options.json = true;
-        } else if (a == QLatin1String("--log")) {
-            options.log = true;
-        } else if (a == QLatin1String("--count")) {
-            bool ok = false;
-            const int n = takeValue(arguments, i, a).toInt(&ok);
-            if (!ok || n < 1)
-                throw CliUsageError(QStringLiteral("--count needs a whole number of at least 1"));
-            options.count = n;
-            countGiven = true;
-        } else if (a == QLatin1String("--csv")) {
-            options.csvFile = takeValue(arguments, i, a);
-            csvGiven = true;
-        } else if (a == QLatin1String("--maker")) {
-            options.maker = takeValue(arguments, i, a);
-            makerGiven = true;
-        } else if (a == QLatin1String("--yes")) {
-            options.yes = true;
-        } else if (a == QLatin1String("--force")) {
-            options.force = true;
-        } else if (QString* value = reportValue(options, a)) {
-            *value = takeValue(arguments, i, a);
-            reportOptions << a;
-        } else if (a == QLatin1String("--customer")) {
-            options.customer << takeValue(arguments, i, a);
-            reportOptions << a;
-        } else {
-            throw CliUsageError(QStringLiteral("unknown option %1").arg(a));
-        }
-    }
-
-    if (positional.isEmpty())
-        throw CliUsageError(QStringLiteral("no command given"));
-    options.command = positional.takeFirst();
-    options.args = positional;
-    const auto rule = commandRules().constFind(options.command);
-    if (rule == commandRules().constEnd())
-        throw CliUsageError(QStringLiteral("unknown command %1").arg(options.command));
-    if (options.args.size() < rule->minArgs ||
-        (rule->maxArgs >= 0 && options.args.size() > rule->maxArgs))
-        throw CliUsageError(
-            QStringLiteral("wrong number of arguments for %1").arg(options.command));
-
-    if (portGiven && options.demo)
-        throw CliUsageError(QStringLiteral("--port and --demo exclude each other"));
-    if (portGiven && options.port.trimmed().isEmpty())
-        throw CliUsageError(QStringLiteral("--port needs a device path or tcp://HOST:PORT"));
-    if (countGiven)
-        requireCommand(options, QStringLiteral("--count"), {"watch"});
-    if (csvGiven) {
-        requireCommand(options, QStringLiteral("--csv"), {"watch"});
-        if (options.csvFile.trimmed().isEmpty())
-            throw CliUsageError(QStringLiteral("--csv needs a file name"));
-    }
-    if (makerGiven)
-        requireCommand(options, QStringLiteral("--maker"), {"lookup", "dtc", "freeze", "report"});
-    for (const QString& option : reportOptions)
-        requireCommand(options, option, {"report"});
-    if (options.yes)
-        requireCommand(options, QStringLiteral("--yes"), {"clear"});
-    if (options.force)
-        requireCommand(options, QStringLiteral("--force"), {"vin", "pid"});
-    return options;
-}
-
-bool commandTalksToVehicle(const QString& command) {
-    static const QStringList offline{QStringLiteral("ports"), QStringLiteral("decode"),
-                                     QStringLiteral("lookup"), QStringLiteral("makers")};
-    return !offline.contains(command);
-}
-
-QString cliUsageLine() {
-    return QStringLiteral(
-        "usage: quorvane-cli [--port PATH|tcp://HOST:PORT | --demo] [--english] [--lang CODE] "
-        "[--json] [--log] COMMAND [ARGS]");
-}
-
-QString cliHelpText() {
-    return cliUsageLine() + QStringLiteral(R"(
+// The commands, listed after the options by --help; the bash completion offers the same names.
+const command_line::Program& program() {
+    static const command_line::Program cli{.name = QStringLiteral("quorvane-cli"),
+                                           .version = QStringLiteral(QUORVANE_VERSION),
+                                           .epilogue = QStringLiteral(R"(Commands:
   ports                      serial device names, as the options page lists them
   connect                    run the connection sequence; print every stage line with OK or ERR
   status                     MIL, stored code count, the seven readiness monitors, OBD type
@@ -178,7 +86,7 @@ QString cliHelpText() {
   o2 [SENSOR]                oxygen-sensor locations, or the ten service 05 rows of one sensor (1..8)
   monitors [MID...]          on-board monitoring test results (service 06), one line a test:
                              monitor, test, value, minimum, maximum, unit, PASS/FAIL/not read
-  raw COMMAND                one exchange with the interface; prints the cleaned answer
+  raw COMMAND                sends COMMAND as typed; prints each answer line as it came
   decode SERVICE PID ANSWER  decode an answer text offline (e.g. decode 01 0C "41 0C 1A F8");
                              service 06 takes a monitor ID (decode 06 21 "46 21 80 01 ...")
   lookup CODE [--maker M]    description from the fault-code table
@@ -193,7 +101,135 @@ QString cliHelpText() {
                              the vehicle unless --vin gives one
 Values that could not be read print as N/A or Error (null in JSON, with an "error" field).
 Exit codes: 0 success, 1 the vehicle or interface did not answer (also for any value not
-read), 2 bad usage or bad input, 3 a report file could not be written, 130/143 ended by
+read), 2 bad usage or bad input, 3 a file could not be written, 130/143 ended by
 SIGINT/SIGTERM.
-)");
+)"),
+                                           .takesArguments = true};
+    return cli;
+}
+
+void requireCommand(const CliOptions& options, const QString& option, const QStringList& commands) {
+    if (commands.contains(options.command))
+        return;
+    throw CliUsageError(
+        QStringLiteral("%1 does not apply to the command %2").arg(option, options.command));
+}
+
+// The options that only some commands take, and those commands.
+struct CommandOptions {
+    QStringList options;
+    QStringList commands;
+};
+
+const std::vector<CommandOptions>& commandOptions() {
+    static const std::vector<CommandOptions> rules{
+        {{"count", "csv"}, {"watch"}},
+        {{"maker"}, {"lookup", "dtc", "freeze", "report"}},
+        {{"out", "html", "pdf", "customer", "make", "model", "year", "vin"}, {"report"}},
+        {{"yes"}, {"clear"}},
+        {{"force"}, {"vin", "pid"}},
+        {{"columns", "png", "svg", "size"}, {"plot"}},
+        // A picture of a log file talks to no vehicle and prints no JSON.
+        {{"port", "demo", "english", "json", "log"},
+         {"ports", "connect", "status", "vin", "pid", "watch", "dtc", "clear", "freeze", "o2",
+          "raw", "decode", "lookup", "makers", "report", "monitors"}},
+    };
+    return rules;
+}
+
+} // namespace
+
+CliOptions parseCliArguments(const QStringList& arguments) {
+    QCommandLineParser parser;
+    makeParser(parser);
+    const QStringList withProgram = QStringList{QStringLiteral("quorvane-cli")} + arguments;
+    const bool parsed = parser.parse(withProgram);
+    CliOptions options;
+    // Asked for help, the user gets it even beside a mistake.
+    options.help = parser.isSet(QStringLiteral("help"));
+    if (options.help)
+        return options;
+    if (!parsed)
+        throw CliUsageError(command_line::parseProblem(parser, withProgram));
+    options.version = parser.isSet(QStringLiteral("version"));
+    if (options.version)
+        return options;
+
+    auto value = [&parser](const char* name) { return parser.value(QLatin1String(name)); };
+    auto given = [&parser](const char* name) { return parser.isSet(QLatin1String(name)); };
+    options.port = value("port");
+    options.demo = given("demo");
+    options.english = given("english");
+    options.language = value("lang");
+    options.json = given("json");
+    options.log = given("log");
+    options.csvFile = value("csv");
+    options.maker = value("maker");
+    options.yes = given("yes");
+    options.force = given("force");
+    options.reportOut = value("out");
+    options.reportHtml = value("html");
+    options.reportPdf = value("pdf");
+    options.customer = parser.values(QStringLiteral("customer"));
+    options.make = value("make");
+    options.model = value("model");
+    options.year = value("year");
+    options.vin = value("vin");
+    options.columns = parser.values(QStringLiteral("columns"));
+    options.png = value("png");
+    options.svg = value("svg");
+    options.size = value("size");
+    if (given("count")) {
+        bool ok = false;
+        const int n = value("count").toInt(&ok);
+        if (!ok || n < 1)
+            throw CliUsageError(QStringLiteral("--count needs a whole number of at least 1"));
+        options.count = n;
+    }
+
+    QStringList positional = parser.positionalArguments();
+    if (positional.isEmpty())
+        throw CliUsageError(QStringLiteral("no command given"));
+    options.command = positional.takeFirst();
+    options.args = positional;
+    const auto rule = commandRules().constFind(options.command);
+    if (rule == commandRules().constEnd())
+        throw CliUsageError(QStringLiteral("unknown command %1").arg(options.command));
+    if (options.args.size() < rule->minArgs ||
+        (rule->maxArgs >= 0 && options.args.size() > rule->maxArgs))
+        throw CliUsageError(
+            QStringLiteral("wrong number of arguments for %1").arg(options.command));
+
+    if (given("port") && options.demo)
+        throw CliUsageError(QStringLiteral("--port and --demo exclude each other"));
+    if (given("port") && options.port.trimmed().isEmpty())
+        throw CliUsageError(QStringLiteral("--port needs a device path or tcp://HOST:PORT"));
+    // In the order the user wrote them, so the first misplaced option is the one named.
+    for (const QString& name : parser.optionNames())
+        for (const CommandOptions& rule : commandOptions())
+            if (rule.options.contains(name))
+                requireCommand(options, QStringLiteral("--") + name, rule.commands);
+    if (given("csv") && options.csvFile.trimmed().isEmpty())
+        throw CliUsageError(QStringLiteral("--csv needs a file name"));
+    return options;
+}
+
+bool commandTalksToVehicle(const QString& command) {
+    static const QStringList offline{QStringLiteral("ports"), QStringLiteral("decode"),
+                                     QStringLiteral("lookup"), QStringLiteral("makers")};
+    return !offline.contains(command);
+}
+
+QString cliHelpText() {
+    QCommandLineParser parser;
+    makeParser(parser);
+    return command_line::helpText(parser, program());
+}
+
+QString cliVersionText() {
+    return command_line::versionText(program());
+}
+
+QString cliUsageError(const QString& message) {
+    return command_line::usageError(program().name, message);
 }

@@ -30,10 +30,17 @@ struct CliOptions {
     QString model;
     QString year;
     QString vin;
+    // plot LOG.csv [--columns A,B]... [--png FILE] [--svg FILE] [--size WxH]
+    QStringList columns;
+    QString png;
+    QString svg;
+    QString size;
+    bool help = false;    // --help: nothing else was checked
+    bool version = false; // --version
 };
 
 // A command line that cannot be run as written. The message is one line for the user; the
-// program exits with 2 after it and the usage line.
+// program exits with 2 after it and the pointer to --help.
 class CliUsageError : public std::runtime_error {
 public:
     explicit CliUsageError(const QString& message)
@@ -48,11 +55,12 @@ private:
 // options it takes. Throws CliUsageError.
 CliOptions parseCliArguments(const QStringList& arguments);
 
-// The one-line synopsis printed with every usage error.
-QString cliUsageLine();
-
-// The full help text of --help.
+// The full help text of --help, and the line of --version.
 QString cliHelpText();
+QString cliVersionText();
+
+// A usage error as printed: the message and the pointer to --help.
+QString cliUsageError(const QString& message);
 
 // Commands that need the connection sequence before their work.
 bool commandTalksToVehicle(const QString& command);

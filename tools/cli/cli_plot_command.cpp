@@ -26,43 +26,23 @@ struct PlotOptions {
     QString language;
 };
 
-QString takeValue(const QStringList& arguments, qsizetype& i) {
-    if (i + 1 >= arguments.size())
-        throw CliUsageError(QStringLiteral("%1 needs a value").arg(arguments.at(i)));
-    return arguments.at(++i);
-}
-
-PlotOptions parsePlotArguments(const QStringList& arguments) {
+// The plot's part of the command line; throws CliUsageError.
+PlotOptions plotOptionsOf(const CliOptions& cli) {
     PlotOptions options;
-    QStringList positional;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& a = arguments.at(i);
-        if (a == QLatin1String("--columns")) {
-            options.columns << takeValue(arguments, i);
-        } else if (a == QLatin1String("--png")) {
-            options.png = takeValue(arguments, i);
-        } else if (a == QLatin1String("--svg")) {
-            options.svg = takeValue(arguments, i);
-        } else if (a == QLatin1String("--lang")) {
-            options.language = takeValue(arguments, i);
-        } else if (a == QLatin1String("--size")) {
-            static const QRegularExpression pattern(QStringLiteral(R"(^(\d{2,5})x(\d{2,5})$)"));
-            const QRegularExpressionMatch m = pattern.match(takeValue(arguments, i));
-            options.size =
-                m.hasMatch() ? QSize(m.captured(1).toInt(), m.captured(2).toInt()) : QSize();
-            if (options.size.width() < 200 || options.size.height() < 150 ||
-                options.size.width() > kLargestSide || options.size.height() > kLargestSide)
-                throw CliUsageError(
-                    QStringLiteral("--size needs WIDTHxHEIGHT between 200x150 and 10000x10000"));
-        } else if (a.startsWith(QLatin1String("--"))) {
-            throw CliUsageError(QStringLiteral("unknown option %1 for plot").arg(a));
-        } else {
-            positional << a;
-        }
+    options.log = cli.args.value(0);
+    options.columns = cli.columns;
+    options.png = cli.png;
+    options.svg = cli.svg;
+    options.language = cli.language;
+    if (!cli.size.isNull()) {
+        static const QRegularExpression pattern(QStringLiteral(R"(^(\d{2,5})x(\d{2,5})$)"));
+        const QRegularExpressionMatch m = pattern.match(cli.size);
+        options.size = m.hasMatch() ? QSize(m.captured(1).toInt(), m.captured(2).toInt()) : QSize();
+        if (options.size.width() < 200 || options.size.height() < 150 ||
+            options.size.width() > kLargestSide || options.size.height() > kLargestSide)
+            throw CliUsageError(
+                QStringLiteral("--size needs WIDTHxHEIGHT between 200x150 and 10000x10000"));
     }
-    if (positional.size() != 2)
-        throw CliUsageError(QStringLiteral("plot needs one log file"));
-    options.log = positional.at(1);
     if (options.png.isEmpty() && options.svg.isEmpty())
         throw CliUsageError(QStringLiteral("plot needs --png FILE or --svg FILE"));
     return options;
@@ -132,26 +112,14 @@ int fail(QTextStream& err, const QString& message, int code) {
 
 } // namespace
 
-bool isPlotCommand(const QStringList& arguments) {
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& a = arguments.at(i);
-        if (a == QLatin1String("--lang") || a == QLatin1String("--port")) {
-            ++i;
-            continue;
-        }
-        if (!a.startsWith(QLatin1String("--")))
-            return a == QLatin1String("plot");
-    }
-    return false;
-}
-
-int runPlotCommand(const QStringList& arguments, QTextStream& /*out*/, QTextStream& err,
-                   const CliTuning& tuning) {
+int runPlotCommand(const CliOptions& cli, QTextStream& err, const CliTuning& tuning) {
     PlotOptions options;
     try {
-        options = parsePlotArguments(arguments);
+        options = plotOptionsOf(cli);
     } catch (const CliUsageError& e) {
-        return fail(err, e.message() + QLatin1Char('\n') + cliUsageLine(), cli_exit::Usage);
+        err << cliUsageError(e.message());
+        err.flush();
+        return cli_exit::Usage;
     }
     LogTable table;
     std::vector<int> chosen;

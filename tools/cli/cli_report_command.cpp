@@ -12,6 +12,7 @@
 #include "core/report/report_document.h"
 #include "core/report/report_files.h"
 #include "core/report/report_transform.h"
+#include "core/settings/file_io.h"
 #include "core/settings/settings_names.h"
 #include "tools/cli/cli_commands.h"
 #include "tools/cli/cli_io.h"
@@ -46,6 +47,9 @@ ShownResults shownResults(CliSession& session, const QString& maker, QString& lo
     // Lost before its first request, the status was never asked: as unanswered as a silent one.
     shown.monitorStatus = shownMonitorStatus(context.service01 ? context.service01->monitorStatus()
                                                                : MonitorStatus{});
+    // The lamp's caption as the window's translation gives it to the lamp ("On" is "An").
+    if (shown.monitorStatus.state == ReadState::Read)
+        shown.monitorStatus.milStatus = appTranslator().translate(shown.monitorStatus.milStatus);
     shown.storedCodes = shownCodeGrid(view.storedCodes, table, maker, const_str::NoStoredCodes,
                                       const_str::TroubleCodesNotRead);
     shown.pendingCodes = shownCodeGrid(view.pendingCodes, table, maker, const_str::NoStoredCodes,
@@ -160,8 +164,13 @@ int report(CliSession& session, const CliOptions& options, CliIo& io, QString lo
                                     "it was left alone")
                          .arg(QLatin1String(kReportStylesheet)));
             break;
+        case StylesheetPlacement::UsersKept:
+            io.error(QStringLiteral("quorvane-cli: %1 beside the report is not the program's; "
+                                    "it was kept")
+                         .arg(QLatin1String(kReportStylesheet)));
+            break;
         }
-        io.line(options.reportOut);
+        io.line(shownPath(options.reportOut));
         io.doc[QStringLiteral("report")] = options.reportOut;
         if (options.reportHtml.isEmpty() && options.reportPdf.isEmpty())
             return unread.finish(io.doc);
@@ -172,12 +181,12 @@ int report(CliSession& session, const CliOptions& options, CliIo& io, QString lo
         }
         if (!options.reportHtml.isEmpty()) {
             writeFileAtomically(options.reportHtml, html.html.toUtf8());
-            io.line(options.reportHtml);
+            io.line(shownPath(options.reportHtml));
             io.doc[QStringLiteral("html")] = options.reportHtml;
         }
         if (!options.reportPdf.isEmpty()) {
             writeReportPdf(html.html, options.reportPdf);
-            io.line(options.reportPdf);
+            io.line(shownPath(options.reportPdf));
             io.doc[QStringLiteral("pdf")] = options.reportPdf;
         }
     } catch (const ReportError& e) {

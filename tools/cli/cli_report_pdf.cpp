@@ -13,7 +13,8 @@
 
 std::unique_ptr<QCoreApplication> createCliApplication(int& argc, char** argv) {
     for (int i = 1; i < argc; ++i)
-        if (qstrcmp(argv[i], "--pdf") == 0 || qstrcmp(argv[i], "plot") == 0) {
+        if (qstrcmp(argv[i], "--pdf") == 0 || qstrncmp(argv[i], "--pdf=", 6) == 0 ||
+            qstrcmp(argv[i], "plot") == 0) {
             // The tool never shows a window, whatever display the shell has.
             qputenv("QT_QPA_PLATFORM", "offscreen");
             return std::make_unique<QGuiApplication>(argc, argv);
@@ -26,9 +27,8 @@ void writeReportPdf(const QString& html, const QString& path) {
         throw ReportError(
             QStringLiteral("PDF output needs the tool's GUI application object (none was made)"));
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw ReportError(
-            const_str::FileNotWritten.arg(QDir::toNativeSeparators(path), file.errorString()));
+    if (const QString reason = openForSaving(file); !reason.isEmpty())
+        throw ReportError(const_str::FileNotWritten.arg(QDir::toNativeSeparators(path), reason));
     QTextDocument document;
     document.setHtml(html);
     {

@@ -92,7 +92,7 @@ int runCommand(CliSession& session, const CliOptions& options, CliIo& io) {
 }
 
 int usageError(QTextStream& err, const QString& message) {
-    err << "quorvane-cli: " << message << '\n' << cliUsageLine() << '\n';
+    err << cliUsageError(message);
     err.flush();
     return cli_exit::Usage;
 }
@@ -101,19 +101,19 @@ int usageError(QTextStream& err, const QString& message) {
 
 int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err,
            const CliTuning& tuning) {
-    if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"))) {
-        out << cliHelpText();
-        out.flush();
-        return cli_exit::Success;
-    }
-    if (isPlotCommand(arguments))
-        return runPlotCommand(arguments, out, err, tuning);
     CliOptions options;
     try {
         options = parseCliArguments(arguments);
     } catch (const CliUsageError& e) {
         return usageError(err, e.message());
     }
+    if (options.help || options.version) {
+        out << (options.help ? cliHelpText() : cliVersionText());
+        out.flush();
+        return cli_exit::Success;
+    }
+    if (options.command == QLatin1String("plot"))
+        return runPlotCommand(options, err, tuning);
 
     CliIo io{out, err, options.json, {}, false};
     int code = cli_exit::Success;

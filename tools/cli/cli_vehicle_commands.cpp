@@ -279,7 +279,7 @@ int pid(CliSession& session, const CliOptions& options, CliIo& io) {
             const CliValue& value = read.at(entry.subValue);
             if (notFitted(entry, value))
                 continue;
-            const QString unit = entry.unit(session.english());
+            const QString unit = entry.valueUnit(session.english());
             // A value that did not come has no unit: "Error U/min" would read like a reading.
             io.line(entry.pidCode + QStringLiteral("  ") + entry.name + QStringLiteral(": ") +
                     (value.read() ? withUnit(value.text, unit) : value.text));
@@ -336,7 +336,7 @@ int watch(CliSession& session, const CliOptions& options, CliIo& io) {
             csv.openFile(options.csvFile, names);
         } catch (const DataLogError& e) {
             io.error(QStringLiteral("quorvane-cli: ") + e.message());
-            return cli_exit::Usage;
+            return cli_exit::WriteFailed;
         }
     }
     // Every cycle goes out as it comes and is forgotten, so a watch of any length runs in the
@@ -380,8 +380,15 @@ int watch(CliSession& session, const CliOptions& options, CliIo& io) {
             io.jsonLine(json);
         else
             io.line(time + QLatin1Char('\t') + texts.join(QLatin1Char('\t')));
-        if (csv.isOpen())
-            csv.writeRecord(now.time(), texts);
+        if (csv.isOpen()) {
+            // A full disk ends the watch: the file keeps every whole record before it.
+            try {
+                csv.writeRecord(now.time(), texts);
+            } catch (const DataLogError& e) {
+                io.error(QStringLiteral("quorvane-cli: ") + e.message());
+                return cli_exit::WriteFailed;
+            }
+        }
     }
     return anyUnread ? cli_exit::NoAnswer : cli_exit::Success;
 }
@@ -514,11 +521,16 @@ int o2(CliSession& session, const CliOptions& options, CliIo& io) {
 int raw(CliSession& session, const CliOptions& options, CliIo& io) {
     const QString request = options.args.first().trimmed();
     // The interface's own characters: an escape sequence is shown, never sent to the terminal.
-    const LinkAnswer reply = session.context().link.exchange(request);
-    const QString answer = visibleText(reply.value_or(const_str::Error));
-    io.line(answer);
+    // Sent as typed, and each line of the answer printed as the interface sent it.
+    const LinkAnswer reply = session.context().link.exchangeAsTyped(request);
+    const QStringList lines = reply.value_or(const_str::Error).split(QLatin1Char('\n'));
+    QJsonArray shown;
+    for (const QString& line : lines) {
+        io.line(visibleText(line));
+        shown.append(visibleText(line));
+    }
     io.doc[QStringLiteral("command")] = request;
-    io.doc[QStringLiteral("answer")] = answer;
+    io.doc[QStringLiteral("answer")] = shown;
     return reply ? cli_exit::Success : cli_exit::NoAnswer;
 }
 

@@ -1,5 +1,6 @@
 #include "tools/elmsim/drive_profile.h"
 
+#include "tools/elmsim/modern_profile.h"
 #include "tools/elmsim/vehicle_profile.h"
 
 #include <algorithm>
@@ -11,48 +12,74 @@ class DrivingProfile : public VehicleProfile {
 public:
     DrivingProfile(std::unique_ptr<VehicleProfile> vehicle, const DriveSettings& settings,
                    DriveClock now)
-        : m_vehicle(std::move(vehicle)), m_settings(settings), m_now(std::move(now)) {}
+        : m_vehicle(std::move(vehicle)), m_curve(settings, std::move(now)) {}
 
     QString answer(const QString& request) override {
         if (request != QLatin1String("010D"))
             return m_vehicle->answer(request);
-        return QStringLiteral("41 0D %1").arg(speedNow(), 2, 16, QLatin1Char('0')).toUpper();
+        return m_curve.speedAnswer();
     }
 
 private:
-    int speedNow() {
-        if (m_standing < m_settings.standingRequests) {
-            ++m_standing;
-            return 0;
-        }
-        const auto now = m_now();
-        if (!m_driving) {
-            m_driving = true;
-            m_start = now;
-        }
-        const double t = std::chrono::duration<double>(now - m_start).count();
-        const double T = m_settings.accelSeconds;
-        if (t >= T + DriveSettings::kCruiseSeconds) {
-            // Stopped again: the next run begins with the vehicle standing.
-            m_driving = false;
-            m_standing = 1;
-            return 0;
-        }
-        const double v = DriveSettings::kTopSpeed * std::sqrt(std::min(t, T) / T);
-        // Rolling from the first request on, so that a stopwatch started at the first speed
-        // above zero starts with the curve.
-        return std::clamp(int(std::floor(v)), 1, 255);
-    }
-
     std::unique_ptr<VehicleProfile> m_vehicle;
-    DriveSettings m_settings;
-    DriveClock m_now;
-    int m_standing = 0;
-    bool m_driving = false;
-    std::chrono::steady_clock::time_point m_start{};
+    DriveCurve m_curve;
 };
 
 } // namespace
+
+DriveCurve::DriveCurve(const DriveSettings& settings, DriveClock now)
+    : m_settings(settings),
+      m_now(now ? std::move(now) : [] { return std::chrono::steady_clock::now(); }) {}
+
+QString DriveCurve::speedAnswer() {
+    return QStringLiteral("41 0D %1").arg(speedRequested(), 2, 16, QLatin1Char('0')).toUpper();
+}
+
+int DriveCurve::speedRequested() {
+    if (m_standing < m_settings.standingRequests) {
+        ++m_standing;
+        return 0;
+    }
+    if (!m_driving) {
+        m_driving = true;
+        m_start = m_now();
+    }
+    const double t = secondsDriving();
+    if (phaseAt(t) == Phase::Standing) {
+        // Stopped again: the next run begins with the vehicle standing.
+        m_driving = false;
+        m_standing = 1;
+        return 0;
+    }
+    // Rolling from the first request on, so that a stopwatch started at the first speed
+    // above zero starts with the curve.
+    return std::clamp(int(std::floor(speedAt(t))), 1, 255);
+}
+
+double DriveCurve::secondsDriving() const {
+    return std::chrono::duration<double>(m_now() - m_start).count();
+}
+
+DriveCurve::Phase DriveCurve::phaseAt(double t) const {
+    if (!m_driving || t >= m_settings.accelSeconds + DriveSettings::kCruiseSeconds)
+        return Phase::Standing;
+    return t < m_settings.accelSeconds ? Phase::Accelerating : Phase::Cruising;
+}
+
+double DriveCurve::speedAt(double t) const {
+    if (phaseAt(t) == Phase::Standing)
+        return 0.0;
+    const double T = m_settings.accelSeconds;
+    return DriveSettings::kTopSpeed * std::sqrt(std::min(t, T) / T);
+}
+
+DriveCurve::Phase DriveCurve::phase() const {
+    return phaseAt(secondsDriving());
+}
+
+double DriveCurve::speed() const {
+    return speedAt(secondsDriving());
+}
 
 bool driveOption(const QStringList& args, qsizetype& i, DriveSettings& settings, QString& problem) {
     const QString& a = args.at(i);
@@ -83,13 +110,14 @@ double secondsToReach(double kmh, const DriveSettings& settings) {
 
 std::unique_ptr<VehicleProfile> makeDrivingProfile(std::unique_ptr<VehicleProfile> vehicle,
                                                    const DriveSettings& settings, DriveClock now) {
-    if (!now)
-        now = [] { return std::chrono::steady_clock::now(); };
     return std::make_unique<DrivingProfile>(std::move(vehicle), settings, std::move(now));
 }
 
 std::unique_ptr<VehicleProfile> makeVehicleProfile(const QString& name,
                                                    const DriveSettings& drive) {
+    // The modern cars keep the drive themselves: their other values follow its speed.
+    if (const auto engine = modernEngine(name))
+        return makeModernProfile(*engine, drive);
     const bool driveProfile = name == QLatin1String("drive");
     std::unique_ptr<VehicleProfile> vehicle =
         makeVehicleProfile(driveProfile ? QStringLiteral("demo") : name);

@@ -33,11 +33,39 @@ double secondsToReach(double kmh, const DriveSettings& settings);
 
 using DriveClock = std::function<std::chrono::steady_clock::time_point()>;
 
+// The speed along that curve. Only speed requests move it on: they count the standing ones and
+// start the run; a look at the speed in between (for the values that follow it) changes nothing.
+class DriveCurve {
+public:
+    enum class Phase { Standing, Accelerating, Cruising };
+
+    DriveCurve(const DriveSettings& settings, DriveClock now);
+
+    // The answer to a speed request, "41 0D XX".
+    QString speedAnswer();
+    // The speed now in km/h, and what the vehicle is doing.
+    double speed() const;
+    Phase phase() const;
+
+private:
+    int speedRequested();
+    double secondsDriving() const;
+    // At t seconds after the run started.
+    Phase phaseAt(double t) const;
+    double speedAt(double t) const;
+
+    DriveSettings m_settings;
+    DriveClock m_now;
+    int m_standing = 0;
+    bool m_driving = false;
+    std::chrono::steady_clock::time_point m_start{};
+};
+
 // The vehicle given, driving as the settings say; the clock is injectable for tests.
 std::unique_ptr<VehicleProfile> makeDrivingProfile(std::unique_ptr<VehicleProfile> vehicle,
                                                    const DriveSettings& settings,
                                                    DriveClock now = {});
 
-// The vehicle of the named profile ("demo", "full", "drive": the demo vehicle driving), driving
-// when the settings say so; nullptr for an unknown name.
+// The vehicle of the named profile ("demo", "full", "modern", "diesel", "drive": the demo vehicle
+// driving), driving when the settings say so; nullptr for an unknown name.
 std::unique_ptr<VehicleProfile> makeVehicleProfile(const QString& name, const DriveSettings& drive);

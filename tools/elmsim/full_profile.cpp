@@ -185,6 +185,10 @@ private:
 
 } // namespace
 
+QString fullEngineAnswer(const QString& request) {
+    return engineCurrentData().value(request);
+}
+
 std::unique_ptr<VehicleProfile> makeFullProfile() {
     return std::make_unique<FullProfile>();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <memory>
 
 class VehicleProfile;
@@ -11,3 +12,6 @@ class VehicleProfile;
 // and 02, and codes that "04" really clears (until the emulator restarts); beside it a
 // transmission unit that answers some requests too, so the program reads answers of two units.
 std::unique_ptr<VehicleProfile> makeFullProfile();
+
+// The engine unit's answer to a service 01 request ("010F"), empty for a PID it does not support.
+QString fullEngineAnswer(const QString& request);

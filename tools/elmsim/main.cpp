@@ -3,13 +3,16 @@
 // adapter serves it.
 // Prints the port name to connect to as its first line.
 
+#include "core/settings/command_line.h"
 #include "tools/elmsim/drive_profile.h"
+#include "tools/elmsim/modern_profile.h"
 #include "tools/elmsim/pty_elm.h"
 #include "tools/elmsim/tcp_elm.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QStringList>
+#include <QTextStream>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -26,69 +29,90 @@ void onSignal(int) {
         auto n = ::write(g_wakeFd, &one, sizeof one);
 }
 
-[[noreturn]] void usage(const char* problem) {
-    std::fprintf(stderr,
-                 "elmsim: %s\n"
-                 "usage: elmsim [--link PATH | --tcp PORT] [--latency MS] [--baud N]\n"
-                 "              [--mute-after N] [--no-data-after N]\n"
-                 "              [--no-prompt] [--keep-echo] [--profile NAME]\n"
-                 "              [--chip elm323|elm327] [--protocol N] [--headers on|off]\n"
-                 "              [--spaces on|off] [--units 1|2]\n"
-                 "              [--realtime] [--response-ms MS]\n"
-                 "              [--accel-seconds S] [--stand-requests N]\n",
-                 problem);
-    std::exit(2);
+const QString kProgram = QStringLiteral("elmsim");
+
+[[noreturn]] void usage(const QString& problem) {
+    std::fputs(qPrintable(command_line::usageError(kProgram, problem)), stderr);
+    std::exit(command_line::UsageExit);
 }
 
-int numberArgument(const QStringList& args, qsizetype& i, const char* option) {
-    if (i + 1 >= args.size())
-        usage((std::string(option) + " needs a number").c_str());
+constexpr command_line::OptionText kOptions[] = {
+    {"link", "PATH", "Also make PATH a link to the pseudo-terminal."},
+    {"tcp", "PORT", "Serve on this TCP port of the loopback address (0: a free one)."},
+    {"latency", "MS", "The vehicle's answer delay."},
+    {"baud", "N", "Pace both directions like a serial line of N baud."},
+    {"mute-after", "N", "Stop answering after N requests."},
+    {"no-data-after", "N", "Answer NO DATA to every request after the Nth."},
+    {"no-prompt", nullptr, "Answer without the > prompt."},
+    {"keep-echo", nullptr, "Go on echoing every command after ATE0, as some clones do."},
+    {"profile", "NAME", "The simulated vehicle: demo, full, drive, modern or diesel."},
+    {"chip", "elm323|elm327", "The interface chip (default elm323)."},
+    {"protocol", "N", "elm327: the vehicle's protocol, 1 to 9."},
+    {"headers", "on|off", "elm327: headers shown from the start."},
+    {"spaces", "on|off", "elm327: spaces between bytes from the start."},
+    {"units", "1|2", "elm327: answering control units."},
+    {"realtime", nullptr, "elm327: the chip's own timing."},
+    {"response-ms", "MS", "elm327: the vehicle's response time."},
+    {"accel-seconds", "S", "The vehicle drives off and reaches top speed in S seconds."},
+    {"stand-requests", "N", "With --accel-seconds: requests before it drives off."},
+};
+
+int numberArgument(const QCommandLineParser& parser, const char* option) {
     bool ok = false;
-    const int value = args.at(++i).toInt(&ok);
+    const int value = parser.value(QLatin1String(option)).toInt(&ok);
     if (!ok || value < 0)
-        usage((std::string(option) + " needs a number of 0 or more").c_str());
+        usage(QStringLiteral("--%1 needs a number of 0 or more").arg(QLatin1String(option)));
     return value;
 }
 
-bool onOff(const QStringList& args, qsizetype& i, const char* option) {
-    if (i + 1 < args.size()) {
-        const QString value = args.at(++i);
-        if (value == QLatin1String("on") || value == QLatin1String("off"))
-            return value == QLatin1String("on");
-    }
-    usage((std::string(option) + " needs on or off").c_str());
+bool onOff(const QCommandLineParser& parser, const char* option) {
+    const QString value = parser.value(QLatin1String(option));
+    if (value != QLatin1String("on") && value != QLatin1String("off"))
+        usage(QStringLiteral("--%1 needs on or off").arg(QLatin1String(option)));
+    return value == QLatin1String("on");
 }
 
-// The options of the ELM327 emulation; false when the argument is none of them.
-bool elm327Option(const QStringList& args, qsizetype& i, ElmServer::Config& config) {
-    const QString& a = args.at(i);
+// The options of the ELM327 emulation.
+void elm327Options(const QCommandLineParser& parser, ElmServer::Config& config) {
     Elm327Emulator::Settings& settings = config.elm327Settings;
-    if (a == QLatin1String("--chip") && i + 1 < args.size()) {
-        const QString chip = args.at(++i);
+    auto given = [&parser](const char* name) { return parser.isSet(QLatin1String(name)); };
+    if (given("chip")) {
+        const QString chip = parser.value(QStringLiteral("chip"));
         if (chip != QLatin1String("elm323") && chip != QLatin1String("elm327"))
-            usage("--chip needs elm323 or elm327");
+            usage(QStringLiteral("--chip needs elm323 or elm327"));
         config.elm327 = chip == QLatin1String("elm327");
-    } else if (a == QLatin1String("--protocol")) {
-        settings.protocol = numberArgument(args, i, "--protocol");
-        if (settings.protocol < 1 || settings.protocol > 9)
-            usage("--protocol needs a number from 1 to 9");
-    } else if (a == QLatin1String("--headers")) {
-        settings.headers = onOff(args, i, "--headers");
-    } else if (a == QLatin1String("--spaces")) {
-        settings.spaces = onOff(args, i, "--spaces");
-    } else if (a == QLatin1String("--units")) {
-        const int units = numberArgument(args, i, "--units");
-        if (units < 1 || units > 2)
-            usage("--units needs 1 or 2");
-        settings.secondUnit = units == 2;
-    } else if (a == QLatin1String("--realtime")) {
-        settings.timing.realtime = true;
-    } else if (a == QLatin1String("--response-ms")) {
-        settings.timing.responseMs = numberArgument(args, i, "--response-ms");
-    } else {
-        return false;
     }
-    return true;
+    if (given("protocol")) {
+        settings.protocol = numberArgument(parser, "protocol");
+        if (settings.protocol < 1 || settings.protocol > 9)
+            usage(QStringLiteral("--protocol needs a number from 1 to 9"));
+    }
+    if (given("headers"))
+        settings.headers = onOff(parser, "headers");
+    if (given("spaces"))
+        settings.spaces = onOff(parser, "spaces");
+    if (given("units")) {
+        const int units = numberArgument(parser, "units");
+        if (units < 1 || units > 2)
+            usage(QStringLiteral("--units needs 1 or 2"));
+        settings.secondUnit = units == 2;
+    }
+    settings.timing.realtime = given("realtime");
+    if (given("response-ms"))
+        settings.timing.responseMs = numberArgument(parser, "response-ms");
+}
+
+// The drive options keep their own checks, shared with the tests of the driving vehicle.
+void driveOptions(const QCommandLineParser& parser, DriveSettings& drive) {
+    for (const char* option : {"accel-seconds", "stand-requests"}) {
+        if (!parser.isSet(QLatin1String(option)))
+            continue;
+        const QStringList args{QStringLiteral("--") + QLatin1String(option),
+                               parser.value(QLatin1String(option))};
+        qsizetype i = 0;
+        if (QString problem; driveOption(args, i, drive, problem) && !problem.isEmpty())
+            usage(problem);
+    }
 }
 
 // Serves until SIGINT or SIGTERM, which wake the server through its event descriptor.
@@ -112,42 +136,59 @@ void serveUntilSignalled(Elm& elm, const QString& portName) {
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    command_line::addStandardOptions(parser);
+    command_line::addOptions(parser, kOptions);
+    parser.setApplicationDescription(QStringLiteral(
+        "An ELM323 (or ELM327) interface with a simulated vehicle behind it, on a pseudo-terminal "
+        "or a TCP port.\nPrints the port to connect to as its first line."));
+    {
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        if (const std::optional<int> code = command_line::parse(
+                parser, QCoreApplication::arguments(),
+                {.name = kProgram, .version = QStringLiteral(QUORVANE_VERSION)}, out, err))
+            return *code;
+    }
     ElmServer::Config config;
-    QString linkPath;
+    const QString linkPath = parser.value(QStringLiteral("link"));
     int tcpPort = -1;
-    const QStringList args = QCoreApplication::arguments();
-    for (qsizetype i = 1; i < args.size(); ++i) {
-        const QString& a = args.at(i);
-        if (a == QLatin1String("--link") && i + 1 < args.size())
-            linkPath = args.at(++i);
-        else if (a == QLatin1String("--tcp")) {
-            tcpPort = numberArgument(args, i, "--tcp");
-            if (tcpPort > 65535)
-                usage("--tcp needs a port from 0 to 65535");
-        } else if (a == QLatin1String("--latency"))
-            config.latencyMs = numberArgument(args, i, "--latency");
-        else if (a == QLatin1String("--baud"))
-            config.baud = numberArgument(args, i, "--baud");
-        else if (a == QLatin1String("--mute-after"))
-            config.emulator.muteAfter = numberArgument(args, i, "--mute-after");
-        else if (a == QLatin1String("--no-data-after"))
-            config.emulator.noDataAfter = numberArgument(args, i, "--no-data-after");
-        else if (a == QLatin1String("--no-prompt"))
-            config.emulator.prompt = false;
-        else if (a == QLatin1String("--keep-echo"))
-            config.emulator.keepEcho = true;
-        else if (a == QLatin1String("--profile") && i + 1 < args.size())
-            config.profile = args.at(++i);
-        else if (QString problem; driveOption(args, i, config.drive, problem)) {
-            if (!problem.isEmpty())
-                usage(qPrintable(problem));
-        } else if (!elm327Option(args, i, config))
-            usage(("unknown argument " + a.toStdString()).c_str());
+    if (parser.isSet(QStringLiteral("tcp"))) {
+        tcpPort = numberArgument(parser, "tcp");
+        if (tcpPort > 65535)
+            usage(QStringLiteral("--tcp needs a port from 0 to 65535"));
+    }
+    if (parser.isSet(QStringLiteral("latency")))
+        config.latencyMs = numberArgument(parser, "latency");
+    if (parser.isSet(QStringLiteral("baud")))
+        config.baud = numberArgument(parser, "baud");
+    if (parser.isSet(QStringLiteral("mute-after")))
+        config.emulator.muteAfter = numberArgument(parser, "mute-after");
+    if (parser.isSet(QStringLiteral("no-data-after")))
+        config.emulator.noDataAfter = numberArgument(parser, "no-data-after");
+    if (parser.isSet(QStringLiteral("no-prompt")))
+        config.emulator.prompt = false;
+    if (parser.isSet(QStringLiteral("keep-echo")))
+        config.emulator.keepEcho = true;
+    if (parser.isSet(QStringLiteral("profile")))
+        config.profile = parser.value(QStringLiteral("profile"));
+    driveOptions(parser, config.drive);
+    elm327Options(parser, config);
+    if (modernEngine(config.profile)) {
+        // A car of these years talks CAN, which only the ELM327 of the two chips does.
+        const QString profile = QStringLiteral("--profile ") + config.profile;
+        if (parser.isSet(QStringLiteral("chip")) && !config.elm327)
+            usage(profile +
+                  QStringLiteral(
+                      " is a CAN vehicle, which an ELM323 cannot talk to: use --chip elm327"));
+        if (config.elm327Settings.protocol < 6)
+            usage(profile + QStringLiteral(" is a CAN vehicle: --protocol needs 6 to 9"));
+        config.elm327 = true;
     }
     if (config.elm327Settings.timing.realtime && !config.elm327)
-        usage("--realtime models the timing of --chip elm327");
+        usage(QStringLiteral("--realtime models the timing of --chip elm327"));
     if (tcpPort >= 0 && !linkPath.isEmpty())
-        usage("--link names a pseudo-terminal; a TCP port needs none");
+        usage(QStringLiteral("--link names a pseudo-terminal; a TCP port needs none"));
 
     try {
         if (tcpPort >= 0) {

@@ -2,6 +2,7 @@
 
 #include "core/link/simulated_vehicle.h"
 #include "tools/elmsim/full_profile.h"
+#include "tools/elmsim/modern_profile.h"
 
 namespace {
 
@@ -29,5 +30,7 @@ std::unique_ptr<VehicleProfile> makeVehicleProfile(const QString& name) {
         return std::make_unique<DemoProfile>();
     if (name == QLatin1String("full"))
         return makeFullProfile();
+    if (const auto engine = modernEngine(name))
+        return makeModernProfile(*engine, DriveSettings{});
     return nullptr;
 }

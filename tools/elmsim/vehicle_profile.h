@@ -16,6 +16,6 @@ public:
     virtual QString canAnswer(const QString& request) { return answer(request); }
 };
 
-// "demo": the simulated vehicle of Demo-Mode, answer for answer. Returns nullptr for an unknown
-// name.
+// "demo": the simulated vehicle of Demo-Mode, answer for answer; "full", "modern" and "diesel"
+// standing. Returns nullptr for an unknown name.
 std::unique_ptr<VehicleProfile> makeVehicleProfile(const QString& name);

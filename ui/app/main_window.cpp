@@ -428,7 +428,7 @@ void MainWindow::onNavigationClicked(QAbstractButton* button) {
     if (page == m_options)
         m_options->autodetectBox()->setFocus();
     button->setChecked(true);
-    m_infoPanel->setText(QStringLiteral("  ") + button->text());
+    m_infoPanel->setText(QStringLiteral("  ") + NavigationBar::caption(button));
 }
 
 void MainWindow::onMaximizeClicked() {

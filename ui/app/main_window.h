@@ -5,8 +5,10 @@
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <optional>
 
 struct ProgramContext;
+struct WindowPlacement;
 class CaptionBar;
 class DtcPage;
 class FreezeFramePage;
@@ -90,6 +92,8 @@ private:
     void onDemoModeToggled(bool checked);
     void interfaceLost(const QString& reason);
     void shutDown();
+    // Puts the window where the last run left it, when a screen still has that place.
+    void restorePlacement(const std::optional<WindowPlacement>& stored);
     void locateHelpFile();
     void onMaximizeClicked();
     void onHelpClicked();

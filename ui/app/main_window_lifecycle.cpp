@@ -11,6 +11,7 @@
 #include "core/link/com_port.h"
 #include "core/settings/data_dirs.h"
 #include "core/settings/settings_load.h"
+#include "core/settings/window_placement.h"
 #include "ui/app/error_display.h"
 #include "ui/app/input_pause.h"
 #include "ui/app/main_window.h"
@@ -25,6 +26,7 @@
 #include "ui/pages/sensor_data_page.h"
 #include "ui/pages/start_page.h"
 #include "ui/pages/tests_page.h"
+#include "ui/widgets/navigation_bar.h"
 
 #include <QAbstractButton>
 #include <QFile>
@@ -81,6 +83,7 @@ void MainWindow::startUp() {
                                    QStringLiteral("panelWWW.text")};
     translateWindow(
         this, [this](const QString& text) { return m_translator.translate(text); }, exclusions);
+    m_navigation->assignMnemonics();
     // The title strip's padded caption is no catalogue text: it names the start page as its
     // button now does.
     m_infoPanel->setText(QStringLiteral("  ") + m_translator.translate(QStringLiteral("Start")));
@@ -92,7 +95,6 @@ void MainWindow::startUp() {
     // A damaged table is reported, and the program still starts (without descriptions).
     runReportingErrors(
         [this] { m_session.loadFaultTable(m_translator.currentLanguage(), m_notifier); });
-    m_dtc->fillManufacturers(m_context.faultCodeTable.manufacturers());
 
     m_context.serialPortNames = serialPortNames();
     m_options->fillPorts(m_context.serialPortNames);
@@ -113,6 +115,7 @@ void MainWindow::startUp() {
     m_context.autoDetect = options.autoDetect;
     m_context.autoConnect = options.autoConnect;
     m_options->showOptions(options);
+    restorePlacement(options.window);
     runReportingErrors([this] {
         m_options->showLanguages(
             buildLanguageList(m_translator, FlagLibrary::defaultPath(), m_notifier));
@@ -140,6 +143,8 @@ void MainWindow::startUp() {
     // not keep the program from starting: it is reported once and stays off for this run.
     if (options.commLogging)
         m_options->switchOnCommLogging();
+    // After the translation pass: the choice shows the table's "Generic" in the run's language.
+    m_dtc->fillManufacturers(m_context.faultCodeTable.manufacturers());
     m_dtc->selectFirstManufacturer();
     // The report reads what the pages show from now on, the translated start-up texts included.
     m_start->setShownRecord(&m_context.shown.monitorStatus);
@@ -161,6 +166,10 @@ void MainWindow::shutDown() {
     m_autoConnectTimer->stop();
     const InputPause pause(this);
     stopPollingAndWait();
+    // A window that was never shown has no place of the user's to keep.
+    if (isVisible())
+        storeWindowPlacement(m_context.settings,
+                             {isMaximized() ? normalGeometry() : geometry(), isMaximized()});
     // Nobody should watch a window wait for an interface that may never answer.
     hide();
     runReportingErrors([this] { m_session.shutDown(); });
@@ -168,6 +177,20 @@ void MainWindow::shutDown() {
         m_sensorData->dataLog()->onStopRecordingClicked();
     if (m_helpWindow != nullptr)
         m_helpWindow->close();
+}
+
+void MainWindow::restorePlacement(const std::optional<WindowPlacement>& stored) {
+    if (!stored)
+        return;
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens.append(screen->availableGeometry());
+    const std::optional<QRect> place = placementOnScreens(stored->normal, screens, minimumSize());
+    if (!place)
+        return;
+    setGeometry(*place);
+    if (stored->maximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 void MainWindow::onHelpClicked() {

@@ -7,7 +7,9 @@ class QLocalServer;
 class QWidget;
 
 // One running copy per user: the first instance listens on a local socket named after the program
-// and the user; a later start connects, asks the first to show its window, and ends.
+// and the user; a later start connects, asks the first to show its window, and ends. The first
+// answers whether it could: a window on another display (another X server, another session) is no
+// window the user of the later start can see.
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
@@ -15,12 +17,20 @@ public:
     // place of the executable's name, so that tests never meet the copy the user is running.
     static QString lockName(const QString& executableName);
 
-    explicit SingleInstance(QString name, QObject* parent = nullptr);
+    // The display the windows of this process appear on, as two instances compare it: the
+    // platform and its display name.
+    static QString currentDisplay();
+
+    explicit SingleInstance(QString name, QString display = currentDisplay(),
+                            QObject* parent = nullptr);
     ~SingleInstance() override;
 
-    // True when this is the first instance (and now holds the lock). Otherwise the running instance
-    // has been asked to bring its window to the front (when it could be reached).
-    bool acquire();
+    enum class Claim {
+        First,     // this is the first instance and now holds the lock
+        Raised,    // the running instance shows its window on this display
+        NotRaised, // one runs, but its window could not be brought to the user's display
+    };
+    Claim acquire();
 
     // The window the first instance restores and raises when asked.
     void setWindow(QWidget* window) { m_window = window; }
@@ -30,9 +40,12 @@ public:
     void release();
 
 private:
-    void activateWindow();
+    // Shows the window when the request comes from this instance's display; true when it did (or
+    // will: the window is still being built).
+    bool activateWindow(const QByteArray& requestDisplay);
 
     QString m_name;
+    QString m_display;
     QLocalServer* m_server = nullptr;
     QWidget* m_window = nullptr;
 };

@@ -1,9 +1,11 @@
 #include "ui/app/startup.h"
 
 #include "core/connection/session.h"
+#include "core/l10n/const_str.h"
 #include "core/l10n/qt_translations.h"
 #include "core/l10n/startup_language.h"
 #include "core/l10n/translator.h"
+#include "core/settings/command_line.h"
 #include "ui/app/close_on_signal.h"
 #include "ui/app/error_display.h"
 #include "ui/app/main_window.h"
@@ -16,8 +18,11 @@
 #include "ui/dialogs/report_preview.h"
 #include "ui/dialogs/report_settings_dialog.h"
 
+#include <QCommandLineParser>
 #include <QFileInfo>
+#include <QTextStream>
 #include <QTimer>
+#include <cstdio>
 #include <memory>
 
 namespace {
@@ -32,17 +37,58 @@ TranslationExclusions dialogExclusions() {
     return exclusions;
 }
 
+const command_line::Program& program() {
+    static const command_line::Program window{.name = QStringLiteral("quorvane"),
+                                              .version = QStringLiteral(QUORVANE_VERSION)};
+    return window;
+}
+
+void defineOptions(QCommandLineParser& parser) {
+    command_line::addStandardOptions(parser);
+    parser.setApplicationDescription(
+        QStringLiteral("OBD-II emission diagnostics through ELM323/ELM327 interfaces.\n"
+                       "Qt's own options (-platform, -style, ...) are taken as well."));
+}
+
+// --help and --version are answered before the application object exists, so that they need no
+// display (the manual page is made from them while building). Anything else waits until the
+// application has taken Qt's own options away.
+std::optional<int> answerWithoutDisplay(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    defineOptions(parser);
+    // Qt's options are unknown here; they are no mistake.
+    parser.parse(arguments);
+    const bool help = parser.isSet(QStringLiteral("help"));
+    if (!help && !parser.isSet(QStringLiteral("version")))
+        return std::nullopt;
+    QTextStream out(stdout);
+    out << (help ? command_line::helpText(parser, program())
+                 : command_line::versionText(program()));
+    return 0;
+}
+
 } // namespace
 
 int runProgram(int argc, char** argv) {
+    if (const std::optional<int> code = answerWithoutDisplay(argc, argv))
+        return *code;
     QuorvaneApplication app(argc, argv);
+    {
+        QCommandLineParser parser;
+        defineOptions(parser);
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        if (const std::optional<int> code =
+                command_line::parse(parser, QCoreApplication::arguments(), program(), out, err))
+            return *code;
+    }
     // The lock is named after the executable, before the program sets its own title.
     const QString executable = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
 
     Translator& translator = appTranslator();
-    SingleInstance instance(SingleInstance::lockName(executable));
-    if (!instance.acquire())
-        return 0;
     // A settings file or catalogue that cannot be read leaves the run in English; it never keeps
     // the program from starting.
     runReportingErrors([&translator] {
@@ -51,6 +97,20 @@ int runProgram(int argc, char** argv) {
     });
     // Qt's own buttons and dialogs speak the language the window speaks.
     installQtTranslations(translator.catalogueLanguage(), &app);
+    SingleInstance instance(SingleInstance::lockName(executable));
+    switch (instance.acquire()) {
+    case SingleInstance::Claim::First:
+        break;
+    case SingleInstance::Claim::Raised:
+        return 0;
+    case SingleInstance::Claim::NotRaised: {
+        // Ending without a window and without a word would look like a start that failed.
+        const QString text = translator.translate(const_str::AlreadyRunningElsewhere);
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+        UiNotifier().showMessage(UserNotifier::Icon::Error, text);
+        return 1;
+    }
+    }
 
     QApplication::setApplicationName(QStringLiteral("OBD-II Quorvane"));
     QApplication::setApplicationDisplayName(QStringLiteral("OBD-II Quorvane"));

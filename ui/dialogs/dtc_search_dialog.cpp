@@ -64,9 +64,17 @@ DtcSearchDialog::DtcSearchDialog(const FaultCodeTable& table, QWidget* parent)
     fillManufacturerChoice();
 }
 
+void DtcSearchDialog::showEvent(QShowEvent* event) {
+    // The user came to type a code: the field takes it at once, over the last one.
+    m_code->setFocus(Qt::OtherFocusReason);
+    m_code->selectAll();
+    QDialog::showEvent(event);
+}
+
 void DtcSearchDialog::fillManufacturerChoice() {
     m_manufacturer->clear();
-    m_manufacturer->addItems(m_table.manufacturers());
+    for (const QString& maker : m_table.manufacturers())
+        m_manufacturer->addItem(manufacturerCaption(maker), maker);
     if (m_manufacturer->count() > 0)
         m_manufacturer->setCurrentIndex(0);
 }
@@ -76,6 +84,6 @@ void DtcSearchDialog::onSearchClicked() {
     const std::optional<QString> description =
         m_manufacturer->currentIndex() < 0
             ? std::nullopt
-            : m_table.findDescription(m_code->text(), m_manufacturer->currentText());
+            : m_table.findDescription(m_code->text(), m_manufacturer->currentData().toString());
     m_description->setText(description.value_or(const_str::NoDefinition));
 }

@@ -21,6 +21,9 @@ public:
     // The choice counts from the next search on.
     void onManufacturerChanged() {}
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     const FaultCodeTable& m_table;
     QComboBox* m_manufacturer = nullptr;

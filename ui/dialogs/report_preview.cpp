@@ -7,6 +7,7 @@
 #include "ui/app/error_display.h"
 #include "ui/dialogs/report_preview_dialogs.h"
 #include "ui/widgets/pictures.h"
+#include "ui/widgets/print_job.h"
 
 #include <QDir>
 #include <QFile>
@@ -54,7 +55,7 @@ private:
 
 ReportPreview::ReportPreview(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TfReportPreview"));
-    setWindowTitle(QStringLiteral("Report Preview"));
+    setWindowTitle(const_str::ReportPreviewTitle);
     setSizeGripEnabled(true);
     resize(713, 414);
 
@@ -135,11 +136,20 @@ void ReportPreview::onPrintClicked() {
     QPrinter printer;
     if (!m_dialogs->choosePrinter(printer))
         return;
-    m_browser->print(&printer);
+    printPage(printer);
 }
 
 void ReportPreview::onPrintPreviewClicked() {
-    m_dialogs->showPrintPreview([this](QPrinter* printer) { m_browser->print(printer); });
+    // The preview's own Print button prints through here as well, from inside Qt's dialog.
+    m_dialogs->showPrintPreview(
+        [this](QPrinter* printer) { runReportingErrors([&] { printPage(*printer); }); });
+}
+
+void ReportPreview::printPage(QPrinter& printer) const {
+    printOrFail(printer, [this](QPrinter& target) {
+        m_browser->print(&target);
+        return true;
+    });
 }
 
 void ReportPreview::onExportPdfClicked() {
@@ -160,9 +170,8 @@ void ReportPreview::onExportPdfClicked() {
 void ReportPreview::exportPdf(const QString& path) const {
     // The PDF replaces an older one only once it is complete.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw ReportError(
-            const_str::FileNotWritten.arg(QDir::toNativeSeparators(path), file.errorString()));
+    if (const QString reason = openForSaving(file); !reason.isEmpty())
+        throw ReportError(const_str::FileNotWritten.arg(QDir::toNativeSeparators(path), reason));
     {
         QPdfWriter writer(&file);
         writer.setPageSize(QPageSize(QPageSize::A4));

@@ -37,6 +37,8 @@ public:
     void exportPdf(const QString& path) const;
 
 private:
+    // Prints what the preview shows; throws with the reason when the printer fails.
+    void printPage(QPrinter& printer) const;
     QToolButton* toolButton(const QString& name, const QString& picture, const QString& tip);
 
     std::unique_ptr<ReportPreviewDialogs> m_ownDialogs;

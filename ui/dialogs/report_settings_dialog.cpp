@@ -5,17 +5,21 @@
 #include "core/l10n/translator.h"
 #include "core/report/report_document.h"
 #include "core/report/report_files.h"
+#include "core/settings/file_io.h"
 #include "ui/app/error_display.h"
 #include "ui/dialogs/report_preview.h"
 #include "ui/dialogs/report_settings_dialogs.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -55,6 +59,9 @@ public:
             return;
         m_preview->loadReport(path);
         m_preview->exec();
+    }
+    void tell(const QString& message) override {
+        QMessageBox::information(m_parent, m_parent->windowTitle(), message);
     }
 
 private:
@@ -181,6 +188,10 @@ void ReportSettingsDialog::showEvent(QShowEvent* event) {
         m_filledVin = m_shown.vin;
         m_vin->setText(m_filledVin);
     }
+    // The user types at once into the first field of the tab in front.
+    if (const auto* tabs = findChild<QTabWidget*>(QStringLiteral("PageControl1")))
+        if (auto* first = tabs->currentWidget()->findChild<QLineEdit*>())
+            first->setFocus(Qt::OtherFocusReason);
     QDialog::showEvent(event);
 }
 
@@ -191,13 +202,19 @@ void ReportSettingsDialog::buildReport(int tag) {
                             dateTimeText()};
     const QByteArray document = encodeReport(::buildReport(input));
     const QString dir = createReportsDir();
-    if (tag == 1) {
-        const QString path = m_dialogs->chooseSaveFile(dir);
-        if (!path.isEmpty())
-            writeReportFile(path, document);
+    const bool save = tag == 1;
+    const QString path = save ? m_dialogs->chooseSaveFile(dir) : previewReportPath();
+    if (path.isEmpty())
         return;
-    }
-    const QString path = previewReportPath();
-    writeReportFile(path, document);
-    m_dialogs->showPreview(path);
+    // One message at most: where a saved report went, and that the user's stylesheet stayed.
+    QStringList message;
+    if (save)
+        message << const_str::ReportSaved.arg(shownPath(path));
+    if (writeReportFile(path, document) == StylesheetPlacement::UsersKept)
+        message << const_str::StylesheetKept.arg(
+            shownPath(QFileInfo(path).dir().filePath(QLatin1String(kReportStylesheet))));
+    if (!message.isEmpty())
+        m_dialogs->tell(message.join(QStringLiteral("\n\n")));
+    if (!save)
+        m_dialogs->showPreview(path);
 }

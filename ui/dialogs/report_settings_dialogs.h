@@ -11,4 +11,6 @@ struct ReportSettingsDialogs {
     virtual QString chooseSaveFile(const QString& reportsDir) = 0;
     // The preview of the written file.
     virtual void showPreview(const QString& path) = 0;
+    // A message for the user about the files written (where the report went, a stylesheet kept).
+    virtual void tell(const QString& message) = 0;
 };

@@ -1,9 +1,11 @@
 #include "ui/pages/data_log_bar.h"
 
 #include "core/settings/data_dirs.h"
+#include "core/settings/file_io.h"
 #include "ui/app/error_display.h"
 #include "ui/widgets/status_led.h"
 
+#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -18,7 +20,8 @@ const QColor kYellow{0xFF, 0xFF, 0x00};
 QPushButton* barButton(const QString& name, const QString& text, QWidget* parent) {
     auto* button = new QPushButton(text, parent);
     button->setObjectName(name);
-    button->setFixedWidth(60);
+    // At least as wide as the English captions need, wider where a language's caption is longer.
+    button->setMinimumWidth(60);
     return button;
 }
 
@@ -70,9 +73,10 @@ bool DataLogBar::isFileOpen() const {
 void DataLogBar::onRecordClicked() {
     if (!m_writer.isOpen()) {
         // A failure throws before anything here has changed.
-        const QString name =
-            m_writer.open(folder(), now(), sensorNames ? sensorNames() : QStringList());
-        m_fileLabel->setText(name);
+        const QString dir = folder();
+        const QString name = m_writer.open(dir, now(), sensorNames ? sensorNames() : QStringList());
+        // The whole path: installed, the data directory is nowhere else to be seen.
+        m_fileLabel->setText(shownPath(QDir(dir).filePath(name)));
     }
     m_led->setLedOnColor(kGreen);
     m_led->setBlink(true);

@@ -3,6 +3,7 @@
 
 #include "core/connection/communication_guard.h"
 #include "core/connection/program_context.h"
+#include "core/faultcodes/fault_code_table.h"
 #include "core/j1979/monitor_status.h"
 #include "core/l10n/const_str.h"
 #include "core/l10n/user_notifier.h"
@@ -10,6 +11,7 @@
 #include "ui/pages/dtc_page_dialogs.h"
 #include "ui/pages/result_grid.h"
 #include "ui/pages/shown_grid_texts.h"
+#include "ui/widgets/print_job.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -187,7 +189,7 @@ void DtcPage::recordShown(const QTableWidget* grid) {
 }
 
 QString DtcPage::selectedManufacturer() const {
-    return m_manufacturer->currentIndex() < 0 ? QString() : m_manufacturer->currentText();
+    return m_manufacturer->currentData().toString();
 }
 
 QString DtcPage::descriptionOf(const QString& code) const {
@@ -287,7 +289,9 @@ std::unique_ptr<QMessageBox> DtcPage::clearCodesBox(const QString& warning, QWid
 
 void DtcPage::fillManufacturers(const QStringList& manufacturers) {
     m_manufacturer->clear();
-    m_manufacturer->addItems(manufacturers);
+    // The caption in the run's language; the table's own key stays with it for the lookups.
+    for (const QString& maker : manufacturers)
+        m_manufacturer->addItem(manufacturerCaption(maker), maker);
     updateManufacturerButtons();
 }
 
@@ -339,22 +343,24 @@ QList<DtcPage::PrintLine> DtcPage::printLines() const {
 
 void DtcPage::printLists(QPrinter& printer) const {
     // Positions are in units of a 600 dots-per-inch printer, so the page looks the same on any.
-    const double unit = printer.resolution() / 600.0;
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return;
-    QFont font = painter.font();
-    font.setPointSize(10);
-    int y = 100;
-    for (const PrintLine& line : printLines()) {
-        font.setBold(line.heading);
-        font.setUnderline(line.heading);
-        painter.setFont(font);
-        const QFontMetrics metrics(painter.font());
-        painter.drawText(QPointF(100 * unit, y * unit + metrics.ascent()), line.text);
-        y += 100;
-    }
-    painter.end();
+    printOrFail(printer, [this](QPrinter& target) {
+        const double unit = target.resolution() / 600.0;
+        QPainter painter;
+        if (!painter.begin(&target))
+            return false;
+        QFont font = painter.font();
+        font.setPointSize(10);
+        int y = 100;
+        for (const PrintLine& line : printLines()) {
+            font.setBold(line.heading);
+            font.setUnderline(line.heading);
+            painter.setFont(font);
+            const QFontMetrics metrics(painter.font());
+            painter.drawText(QPointF(100 * unit, y * unit + metrics.ascent()), line.text);
+            y += 100;
+        }
+        return painter.end();
+    });
 }
 
 void DtcPage::onPrintCodesClicked() {

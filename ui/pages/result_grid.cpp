@@ -81,6 +81,6 @@ QLabel* createBoxHeading(const QString& text, QWidget* parent) {
 }
 
 QLabel* createCodeLegend(QWidget* parent) {
-    // Network codes begin with U, but the legend has always called them N.
-    return new QLabel(QStringLiteral("P - Powertrain, C - Chassis, B - Body, N - Network"), parent);
+    // The letters the codes begin with.
+    return new QLabel(QStringLiteral("P - Powertrain, C - Chassis, B - Body, U - Network"), parent);
 }

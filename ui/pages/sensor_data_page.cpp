@@ -193,7 +193,7 @@ void SensorDataPage::refreshSensorTable() {
         setCellText(m_grid, row, 1, entry.pid.pidCode);
         setCellText(m_grid, row, kSensorColumn, sensors[row].displayName);
         setCellText(m_grid, row, 3, entry.valueText);
-        setCellText(m_grid, row, 4, entry.pid.unit(english));
+        setCellText(m_grid, row, 4, entry.pid.valueUnit(english));
         setCellText(m_grid, row, 0, entry.supported ? QStringLiteral("1") : QStringLiteral("0"));
         if (recording)
             record << cellText(m_grid, row, 3);

@@ -10,6 +10,7 @@
 #include "ui/pages/sensor_graph_dialogs.h"
 #include "ui/pages/sensor_item_delegate.h"
 #include "ui/widgets/pictures.h"
+#include "ui/widgets/print_job.h"
 #include "ui/widgets/segment_display.h"
 
 #include <QChart>
@@ -342,7 +343,7 @@ QImage SensorGraphTab::chartPicture() const {
 void SensorGraphTab::onSaveChartClicked() {
     const QString folder = graphsFolder();
     if (!QDir().mkpath(folder))
-        fail(const_str::DirectoryNotCreated.arg(QStringLiteral("graphs")));
+        fail(const_str::DirectoryNotCreated.arg(shownPath(folder)));
     const QString suggested =
         folder + QLatin1Char('/') +
         QDateTime::currentDateTime().toString(QStringLiteral("yyMMddhhmmss")) +
@@ -356,15 +357,16 @@ void SensorGraphTab::onSaveChartClicked() {
             : QByteArrayLiteral("BMP");
     // Written whole or not at all: a picture that fails half-way never replaces an earlier one.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        fail(const_str::FileNotWritten.arg(path, file.errorString()));
+    const QString shown = shownPath(path);
+    if (const QString reason = openForSaving(file); !reason.isEmpty())
+        fail(const_str::FileNotWritten.arg(shown, reason));
     if (!chartPicture().save(&file, format.constData())) {
         const QString reason = file.errorString();
         file.cancelWriting();
-        fail(const_str::FileNotWritten.arg(path, reason));
+        fail(const_str::FileNotWritten.arg(shown, reason));
     }
     if (const QString reason = commitSaveFile(file); !reason.isEmpty())
-        fail(const_str::FileNotWritten.arg(path, reason));
+        fail(const_str::FileNotWritten.arg(shown, reason));
 }
 
 void SensorGraphTab::onPrintChartClicked() {
@@ -375,14 +377,17 @@ void SensorGraphTab::onPrintChartClicked() {
 }
 
 void SensorGraphTab::printChart(QPrinter& printer) const {
-    QPainter painter(&printer);
-    if (!painter.isActive())
-        return;
-    // The chart as it is shown, scaled to the page's width and kept in proportion.
-    const QImage image = chartPicture();
-    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const QSizeF size = QSizeF(image.size()).scaled(page.size(), Qt::KeepAspectRatio);
-    painter.drawImage(QRectF(QPointF(0, 0), size), image);
+    printOrFail(printer, [this](QPrinter& target) {
+        QPainter painter;
+        if (!painter.begin(&target))
+            return false;
+        // The chart as it is shown, scaled to the page's width and kept in proportion.
+        const QImage image = chartPicture();
+        const QRectF page = target.pageLayout().paintRectPixels(target.resolution());
+        const QSizeF size = QSizeF(image.size()).scaled(page.size(), Qt::KeepAspectRatio);
+        painter.drawImage(QRectF(QPointF(0, 0), size), image);
+        return painter.end();
+    });
 }
 
 void SensorGraphTab::setGraphWidth(int graph, int width) {

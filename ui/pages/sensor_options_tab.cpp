@@ -5,6 +5,7 @@
 #include "core/livedata/sensor_lists.h"
 #include "core/livedata/sensor_selection.h"
 #include "core/settings/data_dirs.h"
+#include "core/settings/file_io.h"
 #include "ui/app/error_display.h"
 #include "ui/pages/sensor_file_dialogs.h"
 #include "ui/pages/sensor_list_box.h"
@@ -228,7 +229,7 @@ void SensorOptionsTab::onCancelSensorsClicked() {
 void SensorOptionsTab::onSaveSensorChoiceClicked() {
     const QString folder = sensorsFolder();
     if (!QDir().mkpath(folder))
-        throw SensorFileError(const_str::DirectoryNotCreated.arg(QDir(folder).dirName()));
+        throw SensorFileError(const_str::DirectoryNotCreated.arg(shownPath(folder)));
     const QString path = m_dialogs->chooseSaveFile(folder);
     if (path.isEmpty())
         return;

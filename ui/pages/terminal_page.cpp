@@ -209,7 +209,8 @@ void TerminalPage::setRequestButtonsEnabled(bool enabled) {
     m_j1979Send->setEnabled(enabled);
 }
 
-void TerminalPage::sendRequest(const QString& command, std::function<void(const QString&)> done) {
+void TerminalPage::sendRequest(const QString& command, std::function<void(const QString&)> done,
+                               BackgroundExchange::Sent sent) {
     if (m_exchange->busy())
         return;
     // Without an open interface there is nobody to ask; the answer says so.
@@ -218,14 +219,16 @@ void TerminalPage::sendRequest(const QString& command, std::function<void(const 
         return;
     }
     setRequestButtonsEnabled(false);
-    m_exchange->start(command, [this, done = std::move(done)](const LinkAnswer& answer,
-                                                              std::exception_ptr error) {
-        setRequestButtonsEnabled(true);
-        if (error)
-            runReportingErrors([&error] { std::rethrow_exception(error); });
-        else
-            runReportingErrors([&] { done(answer.value_or(const_str::Error)); });
-    });
+    m_exchange->start(
+        command,
+        [this, done = std::move(done)](const LinkAnswer& answer, std::exception_ptr error) {
+            setRequestButtonsEnabled(true);
+            if (error)
+                runReportingErrors([&error] { std::rethrow_exception(error); });
+            else
+                runReportingErrors([&] { done(answer.value_or(const_str::Error)); });
+        },
+        sent);
 }
 
 void TerminalPage::waitForRequest() {
@@ -233,8 +236,16 @@ void TerminalPage::waitForRequest() {
 }
 
 void TerminalPage::onSendCommandClicked() {
-    sendRequest(m_elmCommand->text(),
-                [this](const QString& answer) { m_elmAnswer->setText(answer); });
+    const QString command = m_elmCommand->text();
+    sendRequest(
+        command,
+        [this, command](const QString& answer) {
+            // The field has one line; the transcript keeps the answer's lines as they came.
+            m_elmAnswer->setText(answer.split(QLatin1Char('\n')).join(QStringLiteral(" | ")));
+            for (const QString& line : terminal_transcript::typedEntry(command, answer))
+                m_transcript->appendPlainText(line);
+        },
+        BackgroundExchange::Sent::AsTyped);
 }
 
 void TerminalPage::onSendRequestClicked() {
@@ -287,8 +298,10 @@ void TerminalPage::onHexInputChanged() {
 }
 
 bool TerminalPage::filterKeyPress(QLineEdit* edit, QKeyEvent* event) {
-    // Shortcuts (copy, paste, select all) and keys without a character are not filtered.
-    if (event->text().isEmpty() || event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+    // Shortcuts (copy, paste, select all), keys without a character and Tab, which moves on to
+    // the next field, are not filtered.
+    if (event->text().isEmpty() || event->modifiers() & (Qt::ControlModifier | Qt::AltModifier) ||
+        event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab)
         return false;
     const QChar key = event->key() == Qt::Key_Backspace ? QChar(0x08) : event->text().at(0);
     const calc::Input input = edit == m_binInput   ? calc::Input::Binary

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/livedata/background_exchange.h"
+
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -7,7 +9,6 @@
 
 struct ProgramContext;
 struct TranscriptDialogs;
-class BackgroundExchange;
 class QCheckBox;
 class QComboBox;
 class QKeyEvent;
@@ -17,8 +18,8 @@ class QPushButton;
 
 // "Page_Terminal": the number calculator (base 2, decimal and hexadecimal, with the 32 bits of the
 // hexadecimal value), one raw interface command with its answer, and J1979 requests picked from
-// two lists with a transcript that can be saved. Requests run beside the window, so it stays
-// responsive while a worker holds the exchange or the interface is slow.
+// two lists; both kinds of exchange go to a transcript that can be saved. Requests run beside the
+// window, so it stays responsive while a worker holds the exchange or the interface is slow.
 class TerminalPage : public QWidget {
     Q_OBJECT
 public:
@@ -49,7 +50,8 @@ private:
     // The key filters of the three inputs; true when the key was dealt with here.
     bool filterKeyPress(QLineEdit* edit, QKeyEvent* event);
     // Sends the command unless a request is in progress; the answer goes to done.
-    void sendRequest(const QString& command, std::function<void(const QString&)> done);
+    void sendRequest(const QString& command, std::function<void(const QString&)> done,
+                     BackgroundExchange::Sent sent = BackgroundExchange::Sent::Cleaned);
     void setRequestButtonsEnabled(bool enabled);
 
     ProgramContext& m_context;

@@ -1,5 +1,6 @@
 #include "ui/widgets/analog_gauge.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QtMath>
@@ -86,24 +87,112 @@ double AnalogGauge::angleOf(double value) const {
     return 135.0 - share * 90.0;
 }
 
+namespace {
+
+// Below this the figures are no longer legible.
+constexpr int kSmallestLetters = 7;
+
+QRectF boxAround(const QPointF& centre, const QFontMetricsF& metrics, const QString& text) {
+    const QSizeF size(metrics.horizontalAdvance(text), metrics.height());
+    return {centre - QPointF(size.width() / 2, size.height() / 2), size};
+}
+
+// Each text in its room and clear of every other one; the indices of those that are not.
+template <typename Texts>
+QList<qsizetype> crowded(const Texts& texts) {
+    QList<qsizetype> found;
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        bool clear = texts[i].room.contains(texts[i].box);
+        for (qsizetype j = 0; j < texts.size() && clear; ++j)
+            clear = i == j || !texts[i].box.intersects(texts[j].box);
+        if (!clear)
+            found.append(i);
+    }
+    return found;
+}
+
+} // namespace
+
+AnalogGauge::Layout AnalogGauge::layout() const {
+    Layout l;
+    const double margin = 4;
+    l.area = QRectF(rect()).adjusted(margin, margin, -margin, -margin);
+    if (m_sweep == Sweep::Degrees270) {
+        l.radius = std::min(l.area.width(), l.area.height()) / 2;
+        l.centre = l.area.center();
+    } else {
+        // The fan of 90 degrees is sqrt(2) radii wide and a radius high above the pivot; the
+        // cap and caption need a little room below it.
+        l.radius = std::min(l.area.width() / std::sqrt(2.0), l.area.height() / 1.12);
+        l.centre = QPointF(l.area.center().x(), l.area.top() + l.radius);
+    }
+    if (l.radius < 8)
+        return l;
+    const double radius = l.radius;
+
+    // The caption where no value is: in the open bottom of the round scale, or beside the
+    // quarter's pivot; as large as the radius allows, smaller when it would not fit.
+    QFont captionFont = font();
+    captionFont.setBold(true);
+    QRectF captionRoom;
+    if (m_sweep == Sweep::Degrees270)
+        captionRoom =
+            QRectF(l.centre.x() - radius * 0.5, l.centre.y() + radius * 0.58, radius, radius * 0.3);
+    else
+        captionRoom =
+            QRectF(l.area.left(), l.centre.y() - radius * 0.26,
+                   std::max(0.0, l.centre.x() - radius * 0.26 - l.area.left()), radius * 0.26);
+    Lettering caption{captionFont, m_caption, {}, captionRoom};
+    for (int px = std::max(kSmallestLetters, int(radius * 0.14));; --px) {
+        caption.font.setPixelSize(px);
+        const QFontMetricsF metrics(caption.font);
+        const double width = metrics.horizontalAdvance(m_caption);
+        const double x = m_sweep == Sweep::Degrees270 ? captionRoom.center().x() - width / 2
+                                                      : captionRoom.left();
+        caption.box =
+            QRectF(x, captionRoom.center().y() - metrics.height() / 2, width, metrics.height());
+        if (captionRoom.contains(caption.box) || px <= kSmallestLetters)
+            break;
+    }
+
+    // The values on the main ticks, smaller until neighbours keep apart.
+    for (int px = std::max(kSmallestLetters, int(radius * 0.15));; --px) {
+        QFont valueFont = font();
+        valueFont.setPixelSize(px);
+        const QFontMetricsF metrics(valueFont);
+        l.texts.clear();
+        for (int tick = 0; tick <= m_mainTicks; ++tick) {
+            const double value = m_scale * tick / m_mainTicks;
+            const double a = qDegreesToRadians(angleOf(value));
+            const QPointF at =
+                l.centre + QPointF(radius * 0.58 * std::cos(a), -radius * 0.58 * std::sin(a));
+            l.texts.append({valueFont, tickText(value), boxAround(at, metrics, tickText(value)),
+                            QRectF(rect())});
+        }
+        l.texts.append(caption);
+        l.fits = crowded(l.texts).isEmpty();
+        if (l.fits || px <= kSmallestLetters)
+            break;
+    }
+    return l;
+}
+
+QStringList AnalogGauge::crowdedTexts() const {
+    const Layout l = layout();
+    QStringList texts;
+    for (qsizetype i : crowded(l.texts))
+        texts.append(l.texts[i].text);
+    return texts;
+}
+
 void AnalogGauge::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), kBackground);
     painter.setRenderHint(QPainter::Antialiasing);
 
-    const double margin = 4;
-    const QRectF area = QRectF(rect()).adjusted(margin, margin, -margin, -margin);
-    QPointF centre;
-    double radius = 0;
-    if (m_sweep == Sweep::Degrees270) {
-        radius = std::min(area.width(), area.height()) / 2;
-        centre = area.center();
-    } else {
-        // The fan of 90 degrees is sqrt(2) radii wide and a radius high above the pivot; the
-        // cap and caption need a little room below it.
-        radius = std::min(area.width() / std::sqrt(2.0), area.height() / 1.12);
-        centre = QPointF(area.center().x(), area.top() + radius);
-    }
+    const Layout l = layout();
+    const QPointF centre = l.centre;
+    const double radius = l.radius;
     if (radius < 8)
         return;
     auto at = [&](double angle, double r) {
@@ -142,39 +231,18 @@ void AnalogGauge::paintEvent(QPaintEvent*) {
                         int(std::lround((angleOf(from) - start) * 16)));
     }
 
-    // Ticks and their values.
-    QFont font = painter.font();
-    font.setPixelSize(std::max(7, int(radius * 0.15)));
-    painter.setFont(font);
+    // Ticks, then the values and the caption where the layout put them.
     const int steps = m_mainTicks * m_subTicks;
     for (int step = 0; step <= steps; ++step) {
-        const double value = m_scale * step / steps;
-        const double angle = angleOf(value);
+        const double angle = angleOf(m_scale * step / steps);
         const bool main = step % m_subTicks == 0;
         painter.setPen(QPen(kMarkings, main ? std::max(1.5, radius * 0.025) : 1.0));
         painter.drawLine(at(angle, radius * (main ? 0.74 : 0.82)), at(angle, radius * 0.95));
-        if (!main)
-            continue;
-        const QPointF textCentre = at(angle, radius * 0.58);
-        const QRectF box(textCentre.x() - radius * 0.3, textCentre.y() - radius * 0.1, radius * 0.6,
-                         radius * 0.2);
-        painter.drawText(box, Qt::AlignCenter, tickText(value));
     }
-
-    // The caption where no tick is: in the open bottom of the round scale, or beside the
-    // quarter's pivot.
-    font.setPixelSize(std::max(8, int(radius * 0.14)));
-    font.setBold(true);
-    painter.setFont(font);
     painter.setPen(kMarkings);
-    if (m_sweep == Sweep::Degrees270) {
-        const QRectF box(centre.x() - radius * 0.5, centre.y() + radius * 0.58, radius,
-                         radius * 0.3);
-        painter.drawText(box, Qt::AlignCenter, m_caption);
-    } else {
-        const QRectF box(area.left(), centre.y() - radius * 0.22,
-                         std::max(0.0, centre.x() - radius * 0.2 - area.left()), radius * 0.24);
-        painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, m_caption);
+    for (const Lettering& text : l.texts) {
+        painter.setFont(text.font);
+        painter.drawText(text.box, Qt::AlignCenter, text.text);
     }
 
     // The needle and the cap over its pivot.

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
+#include <QList>
 #include <QWidget>
 
 // A round instrument: a needle over a scale from 0 to the scale value, with main ticks and their
@@ -41,12 +43,34 @@ public:
 
     QSize sizeHint() const override;
 
+    // The texts the gauge cannot show whole at its present size: a value or the caption that
+    // runs into another or out of its room even in the smallest lettering.
+    QStringList crowdedTexts() const;
+
 protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
     // The angle of a value in degrees, counter-clockwise from three o'clock.
     double angleOf(double value) const;
+
+    // Where everything goes at the present size: the scale's centre and radius, and each text
+    // with its font and the box it is drawn into (the values first, the caption last). The
+    // lettering is as large as the radius allows, and smaller where the texts would meet.
+    struct Lettering {
+        QFont font;
+        QString text;
+        QRectF box;  // what the text takes
+        QRectF room; // where it may go
+    };
+    struct Layout {
+        QRectF area;
+        QPointF centre;
+        double radius = 0;
+        QList<Lettering> texts;
+        bool fits = true;
+    };
+    Layout layout() const;
 
     Sweep m_sweep;
     double m_scale = 100;

@@ -250,8 +250,8 @@ QString saveLogPlotPng(const QString& path, QSize size, const LogTable& table,
     }
     QSaveFile file(path);
     const QString shown = QDir::toNativeSeparators(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("%1: %2").arg(shown, file.errorString());
+    if (const QString reason = openForSaving(file); !reason.isEmpty())
+        return QStringLiteral("%1: %2").arg(shown, reason);
     if (!image.save(&file, "PNG")) {
         const QString reason = file.errorString();
         file.cancelWriting();
@@ -267,8 +267,8 @@ QString saveLogPlotSvg(const QString& path, QSize size, const LogTable& table,
     if (const QString missing = missingGuiApplication(); !missing.isEmpty())
         return missing;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+    if (const QString reason = openForSaving(file); !reason.isEmpty())
+        return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), reason);
     {
         QSvgGenerator generator;
         generator.setOutputDevice(&file);

@@ -3,7 +3,10 @@
 #include "ui/widgets/pictures.h"
 
 #include <QButtonGroup>
+#include <QHash>
+#include <QKeySequence>
 #include <QLabel>
+#include <QShortcut>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -61,9 +64,80 @@ QToolButton* NavigationBar::addButton(const QString& name, const QString& captio
     button->setStyleSheet(QStringLiteral(
         "QToolButton { color: white; border: 1px solid transparent; border-radius: 3px; }"
         "QToolButton:hover { border-color: #c8c8c8; }"
+        "QToolButton:focus { border: 1px dotted white; }"
         "QToolButton:checked { background: #6a6a6a; border-color: #e0e0e0; }"));
+    // Reached with Tab, and with Ctrl and its place (Ctrl+1 for the top one) from anywhere in
+    // the window.
+    button->setFocusPolicy(Qt::StrongFocus);
+    const int place = int(m_group->buttons().size()) + 1;
+    if (place <= 9) {
+        auto* key = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_0 + place)), this);
+        connect(key, &QShortcut::activated, button, &QToolButton::click);
+    }
     m_pages.insert(button, page);
     m_group->addButton(button);
     m_buttons->addWidget(button, 0, Qt::AlignHCenter);
     return button;
+}
+
+QString NavigationBar::caption(const QAbstractButton* button) {
+    QString plain;
+    const QString text = button->text();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        // "&&" stands for one ampersand, a single one marks the next character.
+        if (text.at(i) == QLatin1Char('&') && ++i >= text.size())
+            break;
+        plain.append(text.at(i));
+    }
+    return plain;
+}
+
+namespace {
+
+// Finds button a letter of its own, moving letters of the buttons above to others of theirs where
+// that frees one (a matching of buttons to letters): as many buttons as possible get a key, each
+// the earliest letter of its caption that leaves the others theirs.
+bool matchLetter(qsizetype button, const QList<QString>& captions, QList<bool>& tried,
+                 QHash<QChar, qsizetype>& owner, QList<qsizetype>& at) {
+    const QString& text = captions[button];
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar letter = text.at(i).toLower();
+        const qsizetype slot = letter.unicode();
+        if (!text.at(i).isLetter() || tried[slot])
+            continue;
+        tried[slot] = true;
+        const qsizetype holder = owner.value(letter, -1);
+        if (holder < 0 || matchLetter(holder, captions, tried, owner, at)) {
+            owner.insert(letter, button);
+            at[button] = i;
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+void NavigationBar::assignMnemonics() {
+    const QList<QAbstractButton*> buttons = m_group->buttons();
+    QList<QString> captions;
+    for (const QAbstractButton* button : buttons)
+        captions.append(caption(button));
+    QHash<QChar, qsizetype> owner;
+    QList<qsizetype> at(buttons.size(), -1);
+    for (qsizetype b = 0; b < buttons.size(); ++b) {
+        QList<bool> tried(0x10000, false);
+        matchLetter(b, captions, tried, owner, at);
+    }
+    for (qsizetype b = 0; b < buttons.size(); ++b) {
+        QString text;
+        for (qsizetype i = 0; i < captions[b].size(); ++i) {
+            if (i == at[b])
+                text.append(QLatin1Char('&'));
+            text.append(captions[b].at(i));
+            if (captions[b].at(i) == QLatin1Char('&'))
+                text.append(QLatin1Char('&'));
+        }
+        buttons[b]->setText(text);
+    }
 }

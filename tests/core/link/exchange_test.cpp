@@ -70,6 +70,35 @@ TEST(AnswerText, LeavesOutTheEchoOfTheCommandSentAndTheChipsStatusLines) {
         EXPECT_EQ(answer_text::fromSerial(c.raw, c.sent), c.expected) << c.raw.constData();
 }
 
+// A command the user typed: the interface's lines as they came, one per line.
+TEST(AnswerText, TypedCommandsKeepTheLinesOfTheInterface) {
+    struct Case {
+        QByteArray raw;
+        LinkAnswer expected;
+    } cases[] = {
+        {"7E8 04 41 0C 0C 4E \r7E9 04 41 0C 0C 40 \r\r>", "7E8 04 41 0C 0C 4E\n7E9 04 41 0C 0C 40"},
+        {"410C0C4E\r410C0C40\r\r>", "410C0C4E\n410C0C40"},
+        {"010C\r\nSEARCHING...\r\n41 0C 0C 4E\r\n>", "SEARCHING...\n41 0C 0C 4E"},
+        {"ATI\rELM327 v1.5\r\r>", "ATI\nELM327 v1.5"}, // an echo of another command stays
+        {"\r\r>", ""},
+        {"41 0C", std::nullopt},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(answer_text::linesFromSerial(c.raw, "010C"), c.expected) << c.raw.constData();
+}
+
+// The answer count applies to the readers' requests only: a typed "010C" goes out as "010C",
+// never as "010C2", and its lines are not reassembled.
+TEST_F(exchange, TypedCommandGoesOutAsTypedWhileTheReadersCount) {
+    link.setCanLayout(true);
+    link.startAnswerCount(2);
+    channel.reply({"41 0C 0C 4E\r41 0C 0C 40\r\r>"});
+    EXPECT_EQ(link.exchange("010C"), "410C0C4E410C0C40");
+    channel.reply({"41 0C 0C 4E\r41 0C 0C 40\r\r>"});
+    EXPECT_EQ(link.exchangeAsTyped("010C"), "41 0C 0C 4E\n41 0C 0C 40");
+    EXPECT_EQ(channel.written, (QList<QByteArray>{"010C2\r", "010C\r"}));
+}
+
 TEST_F(exchange, ReadsUntilThePromptAndPurgesOnlyWhatWasLeftBehind) {
     channel.reply({"41 00 B", "E 1F E8", " 11\r\r", ">"});
     EXPECT_EQ(link.exchange("0100"), "4100BE1FE811");

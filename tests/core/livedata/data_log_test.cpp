@@ -87,7 +87,7 @@ TEST(DataLog, FolderOrFileThatCannotBeMadeIsReportedAndNothingIsOpen) {
         log.open(dir + "/logfiles", kStart, {"A"});
         FAIL() << "opened a log inside a file";
     } catch (const DataLogError& e) {
-        EXPECT_EQ(e.message(), "Directory \"logfiles\" can not be created");
+        EXPECT_EQ(e.message(), "Directory \"" + dir + "/logfiles\" can not be created");
     }
     EXPECT_FALSE(log.isOpen());
     EXPECT_THROW(log.openFile(dir + "/logfiles/x.csv", {"A"}), DataLogError);

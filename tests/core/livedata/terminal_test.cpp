@@ -84,9 +84,19 @@ TEST(TerminalTranscript, EntryRequestAndProposedName) {
     EXPECT_EQ(terminal_transcript::request("1", "5"), "15"); // typed texts are used as typed
     EXPECT_EQ(terminal_transcript::entry("01", "00", "41 00 BE 1F E8 11"),
               (QStringList{"Mode: 01 PID: 00", "41 00 BE 1F E8 11", ""}));
-    LocaleGuard locale(germanLocale());
-    EXPECT_EQ(terminal_transcript::proposedFileName(QDateTime(QDate(2026, 12, 8), QTime(14, 3, 7))),
-              "TL081226140307"); // "08.12.26 14:03:07", without the time zone's name
+    // A typed command keeps the answer's lines as the interface sent them.
+    EXPECT_EQ(terminal_transcript::typedEntry("010C", "7E8 04 41 0C 0C 4E\n7E9 04 41 0C 0C 40"),
+              (QStringList{"Command: 010C", "7E8 04 41 0C 0C 4E", "7E9 04 41 0C 0C 40", ""}));
+    // Every field, zero-padded, whatever the locale writes: the month was once left out.
+    for (const QLocale& shown : {germanLocale(), englishLocale()}) {
+        LocaleGuard locale(shown);
+        EXPECT_EQ(
+            terminal_transcript::proposedFileName(QDateTime(QDate(2026, 12, 9), QTime(21, 27, 1))),
+            "TL20261209212701");
+        EXPECT_EQ(
+            terminal_transcript::proposedFileName(QDateTime(QDate(2027, 1, 2), QTime(3, 4, 5))),
+            "TL20270102030405");
+    }
 }
 
 TEST(TerminalTranscript, SavedWithCrLfAndReplacedWhole) {

@@ -4,6 +4,7 @@
 #include "core/report/report_files.h"
 
 #include "core/settings/data_dirs.h"
+#include "tests/support/not_a_file.h"
 #include "tests/support/qt_printers.h"
 #include "tests/support/test_environment.h"
 
@@ -12,13 +13,18 @@
 #include <QFileInfo>
 #include <functional>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 namespace {
 
 QByteArray contentOf(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
 QByteArray programStylesheet() {
@@ -75,13 +81,26 @@ TEST(ReportFiles, DocumentReplacesTheOldOneAndGetsTheStylesheetBeside) {
 }
 
 TEST(ReportFiles, StylesheetOfAnEarlierVersionIsReplaced) {
+    const QByteArray earlier = contentOf(QUORVANE_EARLIER_STYLESHEET);
+    ASSERT_TRUE(isEarlierProgramStylesheet(earlier));
+    EXPECT_FALSE(isEarlierProgramStylesheet(programStylesheet()));
     const QString dir = test_env::freshDir("old-stylesheet");
-    QFile old(dir + "/DTCResults.xsl");
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("<xsl:stylesheet/>");
-    old.close();
+    writeFile(dir + "/DTCResults.xsl", earlier);
     EXPECT_EQ(placeStylesheet(dir), StylesheetPlacement::Placed);
     EXPECT_EQ(contentOf(dir + "/DTCResults.xsl"), programStylesheet());
+}
+
+// A workshop's own layout under the name, even one a byte away from ours, is never replaced.
+TEST(ReportFiles, StylesheetTheProgramDidNotWriteIsKept) {
+    const QByteArray earlier = contentOf(QUORVANE_EARLIER_STYLESHEET);
+    for (const QByteArray& own :
+         {QByteArray("<xsl:stylesheet/>"), earlier + ' ', QByteArray(300 * 1024, 'x')}) {
+        const QString dir = test_env::freshDir("own-stylesheet");
+        writeFile(dir + "/DTCResults.xsl", own);
+        EXPECT_EQ(writeReportFile(dir + "/r.xml", "<doc/>"), StylesheetPlacement::UsersKept);
+        EXPECT_EQ(contentOf(dir + "/DTCResults.xsl"), own);
+        EXPECT_EQ(contentOf(dir + "/r.xml"), "<doc/>");
+    }
 }
 
 // A fifo there used to block the open for good, a device to be read until memory ran out. Should
@@ -91,8 +110,7 @@ TEST(ReportFiles, StylesheetNameHeldByOtherThanAFileIsLeftAlone) {
         const char* name;
         std::function<bool(const QString& path)> make;
     } cases[] = {
-        {"fifo",
-         [](const QString& p) { return mkfifo(QFile::encodeName(p).constData(), 0644) == 0; }},
+        {"fifo", makeFifo},
         {"link to /dev/zero", [](const QString& p) { return QFile::link("/dev/zero", p); }},
         {"link to /dev/full", [](const QString& p) { return QFile::link("/dev/full", p); }},
         {"link to nothing", [](const QString& p) { return QFile::link(p + ".gone", p); }},
@@ -112,11 +130,8 @@ TEST(ReportFiles, StylesheetNameHeldByOtherThanAFileIsLeftAlone) {
     }
     // A link to a regular file is as good as the file.
     const QString dir = test_env::freshDir("linked-stylesheet");
-    QFile old(dir + "/old.xsl");
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("<xsl:stylesheet/>");
-    old.close();
-    ASSERT_TRUE(QFile::link(old.fileName(), dir + "/DTCResults.xsl"));
+    writeFile(dir + "/old.xsl", contentOf(QUORVANE_EARLIER_STYLESHEET));
+    ASSERT_TRUE(QFile::link(dir + "/old.xsl", dir + "/DTCResults.xsl"));
     EXPECT_EQ(writeReportFile(dir + "/r.xml", "<doc/>"), StylesheetPlacement::Placed);
     EXPECT_EQ(contentOf(dir + "/DTCResults.xsl"), programStylesheet());
 }

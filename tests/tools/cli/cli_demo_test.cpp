@@ -78,6 +78,13 @@ TEST_F(DemoCli, PidValuesInBothUnitSystems) {
     EXPECT_TRUE(metric.outLines()[0].startsWith("05  ")) << metric.out.toStdString();
     EXPECT_TRUE(metric.outLines()[0].endsWith("°C"));
     EXPECT_TRUE(metric.outLines()[1].startsWith("0D  "));
+    // An oxygen sensor's value text writes its volts itself; no unit follows it again.
+    const CliRun o2 = runTool({"--demo", "--json", "pid", "15"});
+    const QJsonObject sensor = o2.json()["values"].toArray().first().toObject();
+    EXPECT_TRUE(sensor["value"].toString().contains(" V")) << o2.out.toStdString();
+    EXPECT_EQ(sensor["unit"].toString(), "");
+    const QString line = runTool({"--demo", "pid", "15"}).outLines().value(0);
+    EXPECT_FALSE(line.contains("V V")) << line.toStdString();
 
     const QJsonObject english = runTool({"--demo", "--english", "--json", "pid", "05"}).json();
     const QJsonObject value = english["values"].toArray().first().toObject();
@@ -128,7 +135,7 @@ TEST_F(DemoCli, WatchRecordsTheDataLogFormatToTheNamedFile) {
 
     const CliRun bad = runTool({"--demo", "watch", "0D", "--count", "1", "--csv",
                                 test_env::freshDir("cli-watch-bad") + "/no/such/dir/x.csv"});
-    EXPECT_EQ(bad.code, 2);
+    EXPECT_EQ(bad.code, 3);
     EXPECT_TRUE(bad.out.isEmpty());
     EXPECT_EQ(runTool({"--demo", "pid", "0D", "--csv", path}).code, 2); // only for watch
 }
@@ -245,7 +252,7 @@ TEST_F(DemoCli, PidValuesTheVehicleDidNotSendAreNotReadAndExitOne) {
     const CliRun text = runTool({"--demo", "pid", "0C", "12"});
     EXPECT_EQ(text.code, 1);
     ASSERT_EQ(text.outLines().size(), 2);
-    EXPECT_TRUE(text.outLines()[0].endsWith("U/min")) << text.out.toStdString();
+    EXPECT_TRUE(text.outLines()[0].endsWith(" rpm")) << text.out.toStdString();
     EXPECT_EQ(text.outLines()[1], "12  Commanded Secondary Air Status: Error");
 
     const QJsonObject json = runTool({"--demo", "--json", "pid", "0C", "12", "09"}).json();
@@ -294,7 +301,7 @@ TEST_F(DemoCli, OxygenSensorLocationsAndOneSensorsTests) {
 TEST_F(DemoCli, RawExchangeAndClearing) {
     const CliRun raw = runTool({"--demo", "raw", "0100"});
     EXPECT_EQ(raw.code, 0);
-    EXPECT_EQ(raw.out, "4100BE1FE811\n");
+    EXPECT_EQ(raw.out, "41 00 BE 1F E8 11\n"); // the interface's line as it came
 
     const CliRun clear = runTool({"--demo", "--json", "clear", "--yes"});
     EXPECT_EQ(clear.code, 0);

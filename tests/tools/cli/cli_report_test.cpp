@@ -2,14 +2,15 @@
 // and PDF beside it, and files that cannot be written.
 
 #include "tests/support/file_size_limit.h"
+#include "tests/support/not_a_file.h"
 #include "tests/support/qt_printers.h"
 #include "tests/support/test_environment.h"
 #include "tests/tools/cli/cli_harness.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
-#include <sys/stat.h>
 
 namespace {
 
@@ -90,6 +91,8 @@ TEST_F(ReportCli, GermanRunWritesGermanTitles) {
     const QStringList lines = linesOf(out);
     EXPECT_TRUE(lines.contains("      <TITLE>OBD-II-Diagnosebericht</TITLE>"));
     EXPECT_TRUE(lines.contains(QString::fromUtf8("      <TEST_1_C>Zündaussetzer:</TEST_1_C>")));
+    // The lamp's state in German, as the window's report gives it.
+    EXPECT_TRUE(lines.contains("      <MIL_STATE>An</MIL_STATE>"));
 }
 
 TEST_F(ReportCli, FileThatCannotBeWrittenEndsWithCodeThree) {
@@ -104,6 +107,36 @@ TEST_F(ReportCli, FileThatCannotBeWrittenEndsWithCodeThree) {
         runTool({"--demo", "report", "--out", dir + "/r.xml", "--pdf", dir + "/r.pdf"});
     EXPECT_EQ(pdf.code, 3);
     EXPECT_FALSE(QFile::exists(dir + "/r.pdf"));
+}
+
+// Every file the tool writes, to a place where no file can be: under a regular file (a directory
+// without write permission would not stop a test run as root).
+TEST_F(ReportCli, EveryFileTheToolWritesEndsWithCodeThreeWhenItCannot) {
+    const QString dir = test_env::freshDir("cli-unwritable-all");
+    QFile log(dir + "/drive.csv");
+    ASSERT_TRUE(log.open(QIODevice::WriteOnly));
+    log.write("\"Time\",\"Vehicle Speed\"\r\n\"00:00:00\",\"5 km/h\"\r\n"
+              "\"00:00:01\",\"9 km/h\"\r\n");
+    log.close();
+    const QString target = log.fileName() + "/out";
+    const QString report = dir + "/r.xml";
+    const QList<QStringList> cases{
+        {"--demo", "watch", "0D", "--count", "1", "--csv", target},
+        {"--demo", "report", "--out", target},
+        {"--demo", "report", "--out", report, "--html", target},
+        {"--demo", "report", "--out", report, "--pdf", target},
+        {"plot", log.fileName(), "--png", target},
+        {"plot", log.fileName(), "--svg", target},
+    };
+    for (const QStringList& arguments : cases) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        QProcess tool;
+        tool.start(QStringLiteral(QUORVANE_CLI_PATH), arguments);
+        ASSERT_TRUE(tool.waitForFinished(120000));
+        EXPECT_EQ(tool.exitCode(), 3);
+        const QString err = QString::fromUtf8(tool.readAllStandardError());
+        EXPECT_TRUE(err.contains("quorvane-cli: ") && err.contains(target)) << err.toStdString();
+    }
 }
 
 TEST_F(ReportCli, FullDiskKeepsTheEarlierReportAndEndsWithCodeThree) {
@@ -127,13 +160,45 @@ TEST_F(ReportCli, FullDiskKeepsTheEarlierReportAndEndsWithCodeThree) {
 
 TEST_F(ReportCli, StylesheetNameHeldByAFifoIsReportedOnceAndTheReportWritten) {
     const QString dir = test_env::freshDir("cli-fifo");
-    ASSERT_EQ(mkfifo(QFile::encodeName(dir + "/DTCResults.xsl").constData(), 0644), 0);
+    ASSERT_TRUE(makeFifo(dir + "/DTCResults.xsl"));
     const CliRun run = runTool({"--demo", "report", "--out", dir + "/r.xml"});
     expectOnlyTheDemosGapsNotRead(run);
     EXPECT_EQ(run.outLines(), QStringList{dir + "/r.xml"});
     EXPECT_EQ(run.errLines().filter("DTCResults.xsl"),
               QStringList{"quorvane-cli: DTCResults.xsl beside the report is not a regular file; "
                           "it was left alone"});
+}
+
+// The user's own stylesheet (a letterhead layout) stays, said once on standard error.
+TEST_F(ReportCli, StylesheetOfTheUsersOwnIsKeptAndSaidOnce) {
+    const QString dir = test_env::freshDir("cli-own-stylesheet");
+    QFile own(dir + "/DTCResults.xsl");
+    ASSERT_TRUE(own.open(QIODevice::WriteOnly));
+    own.write("<xsl:stylesheet/>");
+    own.close();
+    const CliRun run = runTool({"--demo", "report", "--out", dir + "/r.xml"});
+    EXPECT_EQ(run.outLines(), QStringList{dir + "/r.xml"});
+    EXPECT_EQ(run.errLines().filter("DTCResults.xsl"),
+              QStringList{"quorvane-cli: DTCResults.xsl beside the report is not the program's; "
+                          "it was kept"});
+    EXPECT_EQ(linesOf(dir + "/DTCResults.xsl"), QStringList{"<xsl:stylesheet/>"});
+}
+
+// A fifo, a directory or a link to a fifo at the report's name is refused, left as it was, and
+// nothing is put beside it; once a device node was replaced by a regular file.
+TEST_F(ReportCli, ReportNameHeldByOtherThanAFileIsRefusedWithCodeThree) {
+    for (const NotAFile& c : notAFileKinds()) {
+        SCOPED_TRACE(c.name);
+        const QString dir = test_env::freshDir("cli-not-a-file");
+        const QString out = dir + "/r.xml";
+        ASSERT_TRUE(c.make(out));
+        const CliRun run = runTool({"--demo", "report", "--out", out});
+        EXPECT_EQ(run.code, 3);
+        EXPECT_TRUE(run.err.contains("something other than a regular file has that name"))
+            << run.err.toStdString();
+        EXPECT_FALSE(QFileInfo(out).isFile());
+        EXPECT_TRUE(QDir(dir).entryList({"*.xsl"}, QDir::AllEntries | QDir::System).isEmpty());
+    }
 }
 
 TEST_F(ReportCli, ToolWritesAPdfWithTheCodes) {

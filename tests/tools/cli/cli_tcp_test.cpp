@@ -58,7 +58,9 @@ TEST(TcpCliProcesses, ElmsimOnATcpPortGivesTheFifteenLinesForEveryChipAndProfile
     for (const QStringList& arguments :
          {QStringList{"--tcp", "0"}, QStringList{"--tcp", "0", "--profile", "full"},
           QStringList{"--tcp", "0", "--chip", "elm327"},
-          QStringList{"--tcp", "0", "--chip", "elm327", "--profile", "full"}}) {
+          QStringList{"--tcp", "0", "--chip", "elm327", "--profile", "full"},
+          QStringList{"--tcp", "0", "--profile", "modern"},
+          QStringList{"--tcp", "0", "--profile", "diesel", "--units", "2"}}) {
         ElmsimProcess elmsim(arguments);
         ASSERT_TRUE(elmsim.device().startsWith("tcp://127.0.0.1:"))
             << elmsim.device().toStdString();
@@ -66,8 +68,9 @@ TEST(TcpCliProcesses, ElmsimOnATcpPortGivesTheFifteenLinesForEveryChipAndProfile
         const QString shown = arguments.join(' ') + ": " + connect.lines.join('|');
         EXPECT_EQ(connect.code, 0) << shown.toStdString();
         // The ELM327 adds its two protocol lines to the fifteen.
-        EXPECT_EQ(connect.lines.size(), arguments.contains("elm327") ? 17 : 15)
-            << shown.toStdString();
+        const bool elm327 = arguments.contains("elm327") || arguments.contains("modern") ||
+                            arguments.contains("diesel");
+        EXPECT_EQ(connect.lines.size(), elm327 ? 17 : 15) << shown.toStdString();
         EXPECT_TRUE(connect.lines.contains("OK   Mode 09 Init, Vehicle Information"))
             << shown.toStdString();
     }

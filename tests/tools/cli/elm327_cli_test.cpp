@@ -5,6 +5,7 @@
 #include "tests/tools/cli/tool_processes.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStringList>
 #include <gtest/gtest.h>
 #include <memory>
@@ -69,10 +70,26 @@ TEST(Elm327Cli, EchoingCloneReadsLikeAQuietChip) {
     }
 }
 
+// Before a two-unit car `raw` prints each unit's answer on its own line, as the chip sent it;
+// once the two were glued into one string of digits.
+TEST(Elm327Cli, RawAnswerKeepsALineForEachUnit) {
+    ElmsimProcess can({"--chip", "elm327", "--protocol", "6", "--units", "2"});
+    ASSERT_FALSE(can.device().isEmpty());
+    const ToolRun raw = runCliProcess(can.device(), {"raw", "010C"});
+    ASSERT_EQ(raw.code, 0) << raw.errLines.join('|').toStdString();
+    ASSERT_EQ(raw.lines.size(), 2) << raw.lines.join('|').toStdString();
+    for (const QString& line : raw.lines)
+        EXPECT_TRUE(QRegularExpression("^41 0C [0-9A-F]{2} [0-9A-F]{2}$").match(line).hasMatch())
+            << line.toStdString();
+}
+
 TEST(Elm327Cli, EmulatorRefusesOptionsItDoesNotKnow) {
     for (const QStringList& arguments :
          {QStringList{"--chip", "elm329"}, QStringList{"--protocol", "11"},
-          QStringList{"--headers", "maybe"}, QStringList{"--units", "3"}}) {
+          QStringList{"--headers", "maybe"}, QStringList{"--units", "3"},
+          // The CAN cars cannot be reached but through the ELM327 on a CAN protocol.
+          QStringList{"--profile", "modern", "--chip", "elm323"},
+          QStringList{"--profile", "diesel", "--chip", "elm327", "--protocol", "3"}}) {
         QProcess elmsim;
         elmsim.start(QStringLiteral(ELMSIM_PATH), arguments);
         ASSERT_TRUE(elmsim.waitForFinished(10000));

@@ -37,11 +37,11 @@ struct ToolRun {
     QStringList errLines;
 };
 
-// quorvane-cli --port PORT COMMAND, to its end.
-inline ToolRun runCliProcess(const QString& port, const QString& command,
+// quorvane-cli --port PORT COMMAND [ARGUMENT...], to its end.
+inline ToolRun runCliProcess(const QString& port, const QStringList& command,
                              const QString& program = QStringLiteral(QUORVANE_CLI_PATH)) {
     QProcess tool;
-    tool.start(program, {"--port", port, command});
+    tool.start(program, QStringList{"--port", port} + command);
     ToolRun run;
     if (!tool.waitForFinished(60000))
         return run;
@@ -51,4 +51,9 @@ inline ToolRun runCliProcess(const QString& port, const QString& command,
     run.errLines =
         QString::fromUtf8(tool.readAllStandardError()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     return run;
+}
+
+inline ToolRun runCliProcess(const QString& port, const QString& command,
+                             const QString& program = QStringLiteral(QUORVANE_CLI_PATH)) {
+    return runCliProcess(port, QStringList{command}, program);
 }

@@ -225,7 +225,7 @@ TEST(ShutDown, FreesTheInstanceNameFirstAndResetsWithinOneAnswerTime) {
     ProgramRun run;
     const QString name = SingleInstance::lockName("quorvane-close-" + QString::number(getpid()));
     SingleInstance first(name);
-    ASSERT_TRUE(first.acquire());
+    ASSERT_EQ(first.acquire(), SingleInstance::Claim::First);
     first.setWindow(run.window.get());
     QObject::connect(run.window.get(), &MainWindow::shutDownStarted, [&first] { first.release(); });
 
@@ -234,7 +234,7 @@ TEST(ShutDown, FreesTheInstanceNameFirstAndResetsWithinOneAnswerTime) {
     BabblingChannel channel;
     channel.onWrite = [&] {
         SingleInstance second(name);
-        secondStartIsFirst = second.acquire();
+        secondStartIsFirst = second.acquire() == SingleInstance::Claim::First;
         windowShown = run.window->isVisible();
     };
     run.context.link.setChannel(&channel);

@@ -1,16 +1,23 @@
-// Every page of the window at its default size, in every language the program offers, after a
-// Demo-Mode connection: each is grabbed (into the build tree, for a person to look at) and every
-// text in its lists and grids must fit its cell, or be reachable by a scroll bar that works.
+// Every page of the window (and every tab of a page) at its default size, in every language the
+// program offers, after a Demo-Mode connection: each is grabbed (into the build tree, for a person
+// to look at); every text in its lists and grids must fit its cell, or be reachable by a scroll
+// bar that works, every caption of a label, button or gauge its room.
 
 #include "tests/support/program_run.h"
+#include "ui/widgets/analog_gauge.h"
 #include "ui/widgets/navigation_bar.h"
 
 #include <QAbstractItemView>
+#include <QCheckBox>
 #include <QDir>
 #include <QHeaderView>
+#include <QLabel>
 #include <QListView>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QStackedWidget>
+#include <QStyle>
+#include <QTabWidget>
 #include <QTableView>
 #include <QToolButton>
 
@@ -84,6 +91,82 @@ QStringList clippedTexts(const QAbstractItemView* view) {
     return clipped;
 }
 
+// A caption as wide as its widget's room for it: the text and what the style draws around it.
+QStringList clippedCaptions(const QWidget* page) {
+    QStringList clipped;
+    for (const QWidget* w : page->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(page->window()))
+            continue;
+        QString text;
+        int room = w->width();
+        int around = 0;
+        if (const auto* label = qobject_cast<const QLabel*>(w)) {
+            if (label->wordWrap() || Qt::mightBeRichText(label->text()))
+                continue;
+            text = label->text();
+            room = label->contentsRect().width() - 2 * label->margin();
+        } else if (const auto* button = qobject_cast<const QPushButton*>(w)) {
+            text = button->text();
+            // The bevel and a little air; the style's own margins are more than a text needs.
+            around = 2 * w->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, w) + 4;
+        } else if (const auto* box = qobject_cast<const QCheckBox*>(w)) {
+            text = box->text();
+            around = box->sizeHint().width() -
+                     box->fontMetrics().boundingRect(QRect(), Qt::TextShowMnemonic, text).width();
+        } else if (const auto* gauge = qobject_cast<const AnalogGauge*>(w)) {
+            for (const QString& crowded : gauge->crowdedTexts())
+                clipped << QStringLiteral("%1 \"%2\" meets another text or its edge")
+                               .arg(gauge->objectName(), crowded);
+            continue;
+        }
+        if (text.isEmpty())
+            continue;
+        const int needed =
+            w->fontMetrics().boundingRect(QRect(), Qt::TextShowMnemonic, text).width() + around;
+        if (needed > room)
+            clipped << QStringLiteral("%1 \"%2\": needs %3 pixels, has %4")
+                           .arg(w->objectName(), text)
+                           .arg(needed)
+                           .arg(room);
+    }
+    return clipped;
+}
+
+// The page and, on a page of tabs, each tab in turn, grabbed and checked.
+void checkPage(ProgramRun& run, QWidget* page, const QString& dir) {
+    QList<QWidget*> views{page};
+    QTabWidget* tabs = page->findChild<QTabWidget*>();
+    for (int i = 1; tabs != nullptr && i < tabs->count(); ++i)
+        views << tabs->widget(i);
+    for (QWidget* view : views) {
+        if (tabs != nullptr)
+            tabs->setCurrentWidget(view == page ? tabs->widget(0) : view);
+        QApplication::processEvents();
+        const QString name = view == page
+                                 ? page->objectName()
+                                 : page->objectName() + QLatin1Char('-') + view->objectName();
+        EXPECT_TRUE(
+            run.window->grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png")));
+        const QStringList captions = clippedCaptions(page);
+        EXPECT_TRUE(captions.isEmpty()) << name.toStdString() << ":\n"
+                                        << captions.join(QLatin1Char('\n')).toStdString();
+        // The lists and grids of the page as it opens.
+        for (const QAbstractItemView* list : page->findChildren<QAbstractItemView*>()) {
+            if (view != page)
+                break;
+            // Headers are views too; their texts are checked with their grid.
+            if (!list->isVisibleTo(run.window.get()) || list->window() != run.window.get() ||
+                qobject_cast<const QHeaderView*>(list) != nullptr)
+                continue;
+            const QStringList clipped = clippedTexts(list);
+            EXPECT_TRUE(clipped.isEmpty()) << name.toStdString() << ":\n"
+                                           << clipped.join(QLatin1Char('\n')).toStdString();
+        }
+    }
+    if (tabs != nullptr)
+        tabs->setCurrentIndex(0);
+}
+
 TEST(ReadableTexts, EveryPageInEveryLanguageShowsItsListAndGridTextsWhole) {
     const QStringList languages =
         Translator(data_dirs::programDir() + QStringLiteral("/locale")).availableLanguages();
@@ -107,18 +190,7 @@ TEST(ReadableTexts, EveryPageInEveryLanguageShowsItsListAndGridTextsWhole) {
         for (QToolButton* button : buttons) {
             run.showPage(button->objectName());
             ASSERT_EQ(run.window->size(), defaultSize);
-            QWidget* page = notebook->currentWidget();
-            EXPECT_TRUE(run.window->grab().save(dir + QLatin1Char('/') + page->objectName() +
-                                                QStringLiteral(".png")));
-            for (const QAbstractItemView* view : page->findChildren<QAbstractItemView*>()) {
-                // Headers are views too; their texts are checked with their grid.
-                if (!view->isVisibleTo(run.window.get()) || view->window() != run.window.get() ||
-                    qobject_cast<const QHeaderView*>(view) != nullptr)
-                    continue;
-                const QStringList clipped = clippedTexts(view);
-                EXPECT_TRUE(clipped.isEmpty()) << page->objectName().toStdString() << ":\n"
-                                               << clipped.join(QLatin1Char('\n')).toStdString();
-            }
+            checkPage(run, notebook->currentWidget(), dir);
         }
     }
 }

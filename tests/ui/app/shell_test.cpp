@@ -8,18 +8,21 @@
 #include "core/l10n/translator.h"
 #include "core/settings/data_dirs.h"
 #include "core/settings/settings_store.h"
+#include "core/settings/window_placement.h"
 #include "tests/support/program_run.h"
 #include "tests/support/qt_printers.h"
 #include "tests/support/recording_notifier.h"
 #include "ui/app/error_display.h"
 #include "ui/app/main_window.h"
 #include "ui/app/single_instance.h"
+#include "ui/widgets/navigation_bar.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QImage>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocalServer>
@@ -27,6 +30,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTest>
@@ -76,6 +80,91 @@ TEST_F(Shell, EachNavigationButtonShowsItsPageAndCaption) {
     EXPECT_EQ(stops, 9); // the polling is stopped on every navigation
 }
 
+// The window opens where the last run left it (maximised again if it was), and at its built-in
+// place when no screen has that place any more.
+TEST_F(Shell, WindowOpensWhereTheLastRunLeftItWhileAScreenHasThatPlace) {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QRect left;
+    QSize builtIn;
+    {
+        ProgramRun run(asStarted());
+        builtIn = run.window->size();
+        left = QRect(screen.topLeft() + QPoint(7, 9),
+                     run.window->minimumSize().expandedTo(QSize(320, 240)));
+        ASSERT_TRUE(screen.contains(left));
+        run.window->setGeometry(left);
+        run.window->close();
+    }
+    {
+        ProgramRun run(asStarted());
+        EXPECT_EQ(run.window->geometry(), left);
+        EXPECT_FALSE(run.window->isMaximized());
+        run.window->showMaximized();
+        run.window->close();
+    }
+    {
+        ProgramRun run(asStarted());
+        EXPECT_TRUE(run.window->isMaximized());
+        EXPECT_EQ(run.window->normalGeometry(), left);
+    }
+    SettingsStore store;
+    storeWindowPlacement(store, {left.translated(screen.width(), 0), false});
+    ProgramRun run(asStarted());
+    EXPECT_EQ(run.window->size(), builtIn);
+    EXPECT_FALSE(run.window->isMaximized());
+}
+
+// A keyboard user reaches every page: Ctrl and the button's place, Alt and the marked letter of
+// its caption (no two alike among the window's buttons, in every language), and Tab.
+TEST_F(Shell, EveryPageCanBeReachedFromTheKeyboard) {
+    const QStringList pages{"Page_Start",        "Page_DTC",       "Page_Sensordaten",
+                            "Page_FreezeFrames", "Page_O2Sensors", "MonitorTestsPage",
+                            "Page_Terminal",     "Page_Tests",     "Page_General Options"};
+    for (const char* language : {"en", "de", "fr", "es"}) {
+        SCOPED_TRACE(language);
+        ProgramRun run(asStarted(QLatin1String(language)));
+        run.window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(run.window.get()));
+        auto* bar = run.find<NavigationBar>("OutlookBar");
+        QMap<int, QString> owners; // mnemonic key -> the button that has it
+        for (const QAbstractButton* button : run.window->findChildren<QAbstractButton*>()) {
+            const QKeySequence key = QKeySequence::mnemonic(button->text());
+            if (key.isEmpty())
+                continue;
+            EXPECT_FALSE(owners.contains(key[0].toCombined()))
+                << button->objectName().toStdString() << " and "
+                << owners.value(key[0].toCombined()).toStdString();
+            owners.insert(key[0].toCombined(), button->objectName());
+        }
+        const QList<QAbstractButton*> buttons = bar->findChildren<QAbstractButton*>();
+        ASSERT_EQ(buttons.size(), pages.size());
+        // Tab reaches the bar (at its checked button, as in any group of choices), and the
+        // arrows move along it.
+        auto* reached = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
+        for (int tab = 0; tab < 300 && !buttons.contains(reached); ++tab) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            reached = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
+        }
+        ASSERT_EQ(reached, buttons[0]);
+        QTest::keyClick(reached, Qt::Key_Down);
+        EXPECT_EQ(QApplication::focusWidget(), buttons[1]);
+        for (int i = pages.size() - 1; i >= 0; --i) {
+            QTest::keyClick(run.window.get(), Qt::Key(Qt::Key_1 + i), Qt::ControlModifier);
+            EXPECT_EQ(run.currentPage(), pages[i]);
+        }
+        for (int i = 0; i < pages.size(); ++i) {
+            const QKeySequence key = QKeySequence::mnemonic(buttons[i]->text());
+            EXPECT_FALSE(key.isEmpty()) << buttons[i]->objectName().toStdString();
+            if (key.isEmpty())
+                continue;
+            QSignalSpy clicked(buttons[i], &QAbstractButton::clicked);
+            QTest::keyClick(run.window.get(), key[0].key(), key[0].keyboardModifiers());
+            ASSERT_TRUE(clicked.count() > 0 || clicked.wait(5000));
+            EXPECT_EQ(run.currentPage(), pages[i]);
+        }
+    }
+}
+
 TEST_F(Shell, OptionsPutsTheFocusOnPortAutoDetection) {
     ProgramRun run(asStarted());
     run.window->activateWindow();
@@ -104,7 +193,8 @@ TEST_F(Shell, FrenchAndSpanishRunsShowTheirCaptionsHelpBookAndDescriptions) {
         SCOPED_TRACE(expected.language);
         ProgramRun run(asStarted(QLatin1String(expected.language)));
         EXPECT_EQ(run.title(), QStringLiteral("  ") + QString::fromUtf8(expected.start));
-        EXPECT_EQ(run.find<QAbstractButton>("btnStart")->text(), QString::fromUtf8(expected.start));
+        EXPECT_EQ(NavigationBar::caption(run.find<QAbstractButton>("btnStart")),
+                  QString::fromUtf8(expected.start));
         QTest::mouseClick(run.find<QAbstractButton>("btnOptions"), Qt::LeftButton);
         EXPECT_EQ(run.title(), QStringLiteral("  ") + QString::fromUtf8(expected.options));
         EXPECT_EQ(run.find<QCheckBox>("cbAutodetect")->text(),
@@ -183,7 +273,7 @@ TEST_F(Shell, SettingsThatNameGermanGiveAGermanWindow) {
     EXPECT_EQ(translator.currentLanguage(), "de");
     RecordingNotifier notifier;
     MainWindow window(session, translator, notifier);
-    EXPECT_EQ(window.findChild<QAbstractButton*>("btnOptions")->text(), "Optionen");
+    EXPECT_EQ(NavigationBar::caption(window.findChild<QAbstractButton*>("btnOptions")), "Optionen");
     EXPECT_EQ(window.findChild<QAbstractButton*>("NeuInitialisierenBtn")->text(), "Verbinden");
     EXPECT_TRUE(notifier.messages.isEmpty()); // German help book and fault table are there
 }
@@ -336,19 +426,31 @@ TEST(ErrorDisplay, AnExceptionFromAButtonShowsTheBoxAndTheProgramGoesOn) {
                                   "OBD-II Quorvane|The serial port /dev/ttyUSB0 is not open."}));
 }
 
-TEST(SingleInstance, ASecondStartRaisesTheFirstWindowAndGivesUp) {
-    const QString name = SingleInstance::lockName("quorvane-test-" + QString::number(getpid()));
-    SingleInstance first(name);
-    ASSERT_TRUE(first.acquire());
-    QWidget window;
-    first.setWindow(&window);
-    window.showMinimized();
-    SingleInstance second(name);
-    EXPECT_FALSE(second.acquire());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isMinimized() && window.isVisible(); }, 3000));
+// The first instance raises its window only for a start on its own display, and says so: a window
+// on another display is one the user of the second start never sees.
+TEST(SingleInstance, ASecondStartRaisesTheFirstWindowOnlyOnTheSameDisplay) {
+    const struct {
+        const char* secondDisplay;
+        SingleInstance::Claim claim;
+        bool raised;
+    } cases[] = {{"xcb|:0|", SingleInstance::Claim::Raised, true},
+                 {"xcb|:1|", SingleInstance::Claim::NotRaised, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.secondDisplay);
+        const QString name = SingleInstance::lockName("quorvane-test-" + QString::number(getpid()));
+        SingleInstance first(name, "xcb|:0|");
+        ASSERT_EQ(first.acquire(), SingleInstance::Claim::First);
+        QWidget window;
+        first.setWindow(&window);
+        window.showMinimized();
+        SingleInstance second(name, QString::fromLatin1(c.secondDisplay));
+        EXPECT_EQ(second.acquire(), c.claim);
+        // The answer comes after the first has acted on the request.
+        EXPECT_EQ(!window.isMinimized(), c.raised);
+    }
 }
 
-TEST(SingleInstance, SecondProgramProcessEndsWithExitCodeZero) {
+TEST(SingleInstance, SecondProgramProcessEndsWithExitCodeZeroOrSaysWhereTheFirstRuns) {
     const QString program = data_dirs::programDir() + "/quorvane";
     // The lock of a copy the user runs on this machine (taken here when none runs) must not
     // be the one the programs under test meet.
@@ -369,6 +471,22 @@ TEST(SingleInstance, SecondProgramProcessEndsWithExitCodeZero) {
     ASSERT_TRUE(secondRun.waitForFinished(10000));
     EXPECT_EQ(secondRun.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(secondRun.exitCode(), 0);
+    EXPECT_EQ(firstRun.state(), QProcess::Running);
+
+    // A start on another display cannot get the window: it says why (and then waits for its
+    // message box to be closed).
+    QProcess elsewhere;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("DISPLAY", environment.value("DISPLAY") + "-elsewhere");
+    elsewhere.setProcessEnvironment(environment);
+    elsewhere.setReadChannel(QProcess::StandardError);
+    elsewhere.start(program, {});
+    QByteArray said;
+    while (!said.contains("already running") && elsewhere.waitForReadyRead(10000))
+        said += elsewhere.readAll();
+    EXPECT_TRUE(said.contains("already running")) << said.toStdString();
+    elsewhere.kill();
+    elsewhere.waitForFinished(5000);
     EXPECT_EQ(firstRun.state(), QProcess::Running);
     firstRun.terminate();
     firstRun.waitForFinished(5000);

@@ -35,6 +35,13 @@ TEST(DtcSearch, StartsWithTheTablesMakersAndNoResult) {
     EXPECT_EQ(makers->currentText(), "Generic");
     EXPECT_EQ(s.dialog.findChild<QLabel*>("labDTCDescription")->text(), "N/A");
     EXPECT_EQ(s.dialog.size(), QSize(432, 162));
+    // Opened, it takes a code at once, each time.
+    for (int opening = 0; opening < 2; ++opening) {
+        s.dialog.show();
+        EXPECT_EQ(s.dialog.focusWidget(), s.dialog.findChild<QLineEdit*>("edDTC"));
+        makers->setFocus();
+        s.dialog.hide();
+    }
 }
 
 TEST(DtcSearch, FindsTheDescriptionOfTheChosenMakerOnly) {

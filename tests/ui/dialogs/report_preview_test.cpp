@@ -1,6 +1,7 @@
 // The report preview: the formatted report, printing behind the print dialog, the print preview,
 // the PDF export, and what it shows when the report cannot be formatted.
 
+#include "tests/support/error_boxes.h"
 #include "tests/support/qt_printers.h"
 #include "tests/ui/dialogs/report_run.h"
 
@@ -39,6 +40,19 @@ TEST(ReportPreview, PrintGoesThroughThePrintDialog) {
     };
     run.clickTool("ToolButton2");
     EXPECT_TRUE(pdfText(dir + "/printed.pdf").contains("P0125"));
+
+    // A printer that cannot take the report says why instead of a warning on standard error.
+    dialogs.printer = [&dir](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir + "/missing/printed.pdf");
+        return true;
+    };
+    ErrorBoxes boxes;
+    run.clickTool("ToolButton2");
+    EXPECT_EQ(boxes.texts,
+              QStringList{"Printing failed: The file \"" + dir +
+                          "/missing/printed.pdf\" could not be written: its folder is missing or "
+                          "cannot be written."});
 }
 
 TEST(ReportPreview, PrintPreviewRendersThePages) {

@@ -10,6 +10,8 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QTabWidget>
 #include <QTextBrowser>
 
 namespace {
@@ -31,6 +33,14 @@ TEST(ReportSettings, StartsWithEveryBoxTickedAndEmptyFields) {
                              "edRepYear", "edRepVIN"})
         EXPECT_TRUE(run.field<QLineEdit>(edit)->text().isEmpty()) << edit;
     EXPECT_EQ(run.settings.size(), QSize(393, 305));
+    // Opened, the first field of the tab in front takes what the user types.
+    run.settings.show();
+    EXPECT_EQ(run.settings.focusWidget(), run.field<QLineEdit>("edCustomerAddress1"));
+    run.settings.hide();
+    run.field<QTabWidget>("PageControl1")->setCurrentIndex(1);
+    run.settings.show();
+    EXPECT_EQ(run.settings.focusWidget(), run.field<QLineEdit>("edRepMarke"));
+    run.settings.hide();
 }
 
 TEST(ReportSettings, ViewShowsWhatThePagesShowAfterConnecting) {
@@ -123,6 +133,36 @@ TEST(ReportSettings, SaveWritesTheChosenFileAndCancelWritesNothing) {
     EXPECT_EQ(QDir(dir).entryList(QDir::Files), QStringList({"customer.xml", "DTCResults.xsl"}));
     EXPECT_EQ(ReportRun::linesOf(dir + "/customer.xml").last(), "</doc>");
     EXPECT_TRUE(run.previewed.isEmpty());
+    EXPECT_EQ(run.dialogs.told,
+              QStringList{"The report was saved as \"" + dir + "/customer.xml\"."});
+}
+
+// A workshop's own stylesheet beside the report is never replaced; each Save and View says so
+// once, in the message that also names the saved file.
+TEST(ReportSettings, UsersOwnStylesheetIsKeptAndSaidOncePerReport) {
+    ReportRun run;
+    const QString dir = test_env::freshDir("own-stylesheet");
+    const QString own = "<xsl:stylesheet/>";
+    for (const QString& folder : {dir, createReportsDir()}) {
+        QFile file(folder + "/DTCResults.xsl");
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(own.toUtf8());
+    }
+    const auto cleanUp = qScopeGuard([] { QFile::remove(reportsDirPath() + "/DTCResults.xsl"); });
+    run.dialogs.saveFile = [&dir](const QString&) { return dir + "/customer.xml"; };
+    QTest::mouseClick(run.field<QPushButton>("btnSave"), Qt::LeftButton);
+    run.view();
+    const QString kept = "The stylesheet \"%1/DTCResults.xsl\" was not written by this program and "
+                         "was kept; the report is shown with it.";
+    EXPECT_EQ(run.dialogs.told, QStringList({"The report was saved as \"" + dir +
+                                                 "/customer.xml\".\n\n" + kept.arg(dir),
+                                             kept.arg(reportsDirPath())}));
+    for (const QString& folder : {dir, reportsDirPath()}) {
+        QFile file(folder + "/DTCResults.xsl");
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), own.toUtf8()) << folder.toStdString();
+    }
+    EXPECT_EQ(run.previewed.size(), 1);
 }
 
 TEST(ReportSettings, GermanRunWritesGermanLabels) {

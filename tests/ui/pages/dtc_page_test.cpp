@@ -78,10 +78,11 @@ TEST(DtcPage, EachLanguageDescribesCodesInItsOwnWords) {
         const char* language;
         const char* description;
         const char* read;
+        const char* generic; // the maker choice of the codes every vehicle shares
     } cases[] = {
-        {"de", "Lambdasonde – Ansprechverhalten zu langsam (Bank 1 Sonde 1)", "Lesen"},
-        {"fr", "Sonde lambda – réponse lente (Banc 1 Sonde 1)", "Lire"},
-        {"es", "Sonda lambda – respuesta lenta (Bancada 1 Sonda 1)", "Leer"},
+        {"de", "Lambdasonde – Ansprechverhalten zu langsam (Bank 1 Sonde 1)", "Lesen", "Allgemein"},
+        {"fr", "Sonde lambda – réponse lente (Banc 1 Sonde 1)", "Lire", "Générique"},
+        {"es", "Sonda lambda – respuesta lenta (Bancada 1 Sonda 1)", "Leer", "Genérico"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.language);
@@ -89,6 +90,8 @@ TEST(DtcPage, EachLanguageDescribesCodesInItsOwnWords) {
         run.connectElmsim();
         EXPECT_EQ(run.grid("DTC_Grid")->item(0, 2)->text(), QString::fromUtf8(c.description));
         EXPECT_EQ(run.find<QPushButton>("TroubleCodesRead")->text(), QString::fromUtf8(c.read));
+        EXPECT_EQ(run.find<QComboBox>("cbManufacturer")->currentText(),
+                  QString::fromUtf8(c.generic));
     }
 }
 

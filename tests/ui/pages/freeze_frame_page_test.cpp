@@ -47,7 +47,8 @@ TEST(FreezeFramePage, FullVehicleFrameInPidOrderWithUnitsOfTheSystem) {
     EXPECT_EQ(columnTexts(values, 1)[2], "Engine Coolant Temperature");
     EXPECT_EQ(columnTexts(values, 2),
               QStringList({"closed loop", "50.2", "83", "12.5", "-1.6", " 1726", "50", "20.0"}));
-    EXPECT_EQ(columnTexts(values, 3), QStringList({"", "%", "°C", "%", "%", "U/min", "km/h", "%"}));
+    // English has no "U/min": engine speed is in rpm in either unit system.
+    EXPECT_EQ(columnTexts(values, 3), QStringList({"", "%", "°C", "%", "%", "rpm", "km/h", "%"}));
     EXPECT_EQ(values->horizontalHeaderItem(0)->text(), "PID");
     EXPECT_EQ(values->horizontalHeaderItem(1)->text(), "Sensor");
     EXPECT_EQ(values->horizontalHeaderItem(2)->text(), "Value");

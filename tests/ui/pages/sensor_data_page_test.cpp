@@ -65,6 +65,7 @@ TEST(SensorDataPage, DemoVehiclePolledCycleAfterCycleCountsEveryCycleShown) {
     EXPECT_EQ(columnTexts(grid, 3), QStringList(13, QString()));
     EXPECT_EQ(columnTexts(grid, 0), QStringList(13, "1"));
     EXPECT_EQ(columnTexts(grid, 4)[2], "°C");
+    EXPECT_EQ(columnTexts(grid, 4)[12], ""); // PID 15's value text carries its volts
 
     run.click("btnSensorsRead");
     EXPECT_FALSE(run.find<QPushButton>("btnSensorsRead")->isEnabled());
@@ -169,7 +170,8 @@ TEST(SensorDataPage, RecordPauseRecordStopWritesOneFileOfWholeRecords) {
     EXPECT_FALSE(led->blink());
 
     run.click("btnLogRecord");
-    EXPECT_EQ(run.find<QLabel>("labDataLogFile")->text(), "240309140307.csv");
+    EXPECT_EQ(run.find<QLabel>("labDataLogFile")->text(),
+              QDir::toNativeSeparators(run.logFolder + "/240309140307.csv"));
     EXPECT_TRUE(led->blink());
     EXPECT_EQ(led->ledOnColor(), QColor(0x00, 0xFF, 0x00));
     EXPECT_EQ(led->ledOffColor(), QColor(0x00, 0x80, 0x00));
@@ -183,7 +185,8 @@ TEST(SensorDataPage, RecordPauseRecordStopWritesOneFileOfWholeRecords) {
     run.page->refreshSensorTable(); // paused: nothing written
 
     run.click("btnLogRecord");
-    EXPECT_EQ(run.find<QLabel>("labDataLogFile")->text(), "240309140307.csv");
+    EXPECT_EQ(run.find<QLabel>("labDataLogFile")->text(),
+              QDir::toNativeSeparators(run.logFolder + "/240309140307.csv"));
     run.page->refreshSensorTable();
     run.click("btnLogStop");
     EXPECT_EQ(run.find<QLabel>("labDataLogFile")->text(), "-");
@@ -200,7 +203,8 @@ TEST(SensorDataPage, RecordPauseRecordStopWritesOneFileOfWholeRecords) {
 
     // A second recording in the same second gets a name of its own.
     run.click("btnLogRecord");
-    EXPECT_EQ(run.find<QLabel>("labDataLogFile")->text(), "240309140307-2.csv");
+    EXPECT_EQ(run.find<QLabel>("labDataLogFile")->text(),
+              QDir::toNativeSeparators(run.logFolder + "/240309140307-2.csv"));
     // Another tab ends the recording.
     run.page->tabs()->setCurrentIndex(2);
     EXPECT_EQ(run.find<QLabel>("labDataLogFile")->text(), "-");
@@ -260,7 +264,8 @@ TEST(SensorDataPage, PolledThroughThePtyUntilTheAdapterIsPulled) {
     // a new connection ends that one too.
     run.connectElmsim();
     run.click("btnLogRecord");
-    EXPECT_EQ(run.find<QLabel>("labDataLogFile")->text(), "240309140307-2.csv");
+    EXPECT_EQ(run.find<QLabel>("labDataLogFile")->text(),
+              QDir::toNativeSeparators(run.logFolder + "/240309140307-2.csv"));
     EXPECT_EQ(readCrLfLines(run.logFolder + "/240309140307-2.csv").size(), 1);
     run.click("NeuInitialisierenBtn");
     EXPECT_FALSE(run.page->dataLog()->isFileOpen());

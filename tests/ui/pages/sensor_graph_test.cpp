@@ -214,7 +214,8 @@ TEST(SensorGraph, ChartDrawsTheSeriesInTheChosenColourAndWidthAndSavesAPicture) 
     ErrorBoxes& boxes = run.errorBoxes;
     run.click("dxButton7");
     EXPECT_FALSE(asked);
-    EXPECT_EQ(boxes.texts, QStringList{"Directory \"graphs\" can not be created."});
+    EXPECT_EQ(boxes.texts,
+              QStringList{"Directory \"" + blocker.fileName() + "\" can not be created."});
 
     // Printed through the print dialog: here into a PDF file.
     const QString pdf = test_env::freshDir("graph-print") + "/chart.pdf";
@@ -225,6 +226,19 @@ TEST(SensorGraph, ChartDrawsTheSeriesInTheChosenColourAndWidthAndSavesAPicture) 
     };
     run.click("dxButton13");
     EXPECT_GT(QFileInfo(pdf).size(), 1000);
+
+    // A printer that cannot take the chart says why instead of a warning on standard error.
+    const QString nowhere = QFileInfo(pdf).absolutePath() + "/missing/chart.pdf";
+    run.dialogs.printer = [&](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(nowhere);
+        return true;
+    };
+    boxes.texts.clear();
+    run.click("dxButton13");
+    EXPECT_EQ(boxes.texts, QStringList{"Printing failed: The file \"" + nowhere +
+                                       "\" could not be written: its folder is missing or cannot "
+                                       "be written."});
 }
 
 TEST(SensorDashboard, GaugesAndReadoutsFollowTheEntriesTheirBoxesAndTheUnitSystem) {

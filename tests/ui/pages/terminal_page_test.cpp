@@ -3,9 +3,11 @@
 // requests made while the acceleration worker holds the interface.
 
 #include "core/l10n/const_str.h"
+#include "core/link/comm_log.h"
 #include "core/livedata/speed_thread.h"
 #include "tests/support/error_boxes.h"
 #include "tests/support/fake_transcript_dialogs.h"
+#include "tests/support/log_file.h"
 #include "tests/support/program_run.h"
 #include "ui/pages/terminal_page.h"
 #include "ui/pages/tests_page.h"
@@ -15,6 +17,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 
 namespace {
 
@@ -82,6 +85,23 @@ TEST(TerminalPage, CalculatorConvertsAsTheUserTypes) {
     EXPECT_TRUE(run.tickedBits().isEmpty());
 }
 
+// Tab moves on from each calculator field as from any other, the field keeping its text.
+TEST(TerminalPage, TabLeavesTheCalculatorFields) {
+    ProgramRun run;
+    run.showPage("btnTerminal");
+    run.window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(run.window.get()));
+    for (const char* name : {"BinEdit1", "IntEdit1", "HexEdit1"}) {
+        SCOPED_TRACE(name);
+        QLineEdit* edit = run.find<QLineEdit>(name);
+        edit->setFocus();
+        const QString before = edit->text();
+        QTest::keyClick(edit, Qt::Key_Tab);
+        EXPECT_NE(QApplication::focusWidget(), edit);
+        EXPECT_EQ(edit->text(), before);
+    }
+}
+
 TEST(TerminalPage, PastedTextThatIsNoNumberLeavesTheOutputsAsTheyWere) {
     TerminalRun run;
     ErrorBoxes boxes;
@@ -107,12 +127,15 @@ TEST(TerminalPage, RequestsThroughTheSimulatedVehicleFillTheTranscript) {
     run.send("dxButton2");
     EXPECT_EQ(run.text("FlatEdit2"),
               const_str::NoCommunicationLine1 + ' ' + const_str::NoCommunicationLine2);
+    run.click("dxButton5");
 
     run.connectDemo();
     run.showPage("btnTerminal");
     run.send("dxButton2");
     EXPECT_EQ(run.text("FlatEdit2"), "ELM323 v2.0");
-    EXPECT_TRUE(run.transcript().isEmpty()); // raw commands stay out of the transcript
+    // Typed commands and requests share the transcript in the order they were made.
+    EXPECT_EQ(run.transcript(), (QStringList{"Command: ATI", "ELM323 v2.0", ""}));
+    run.click("dxButton5");
 
     EXPECT_EQ(run.find<QComboBox>("ComboBox1")->currentText(), "01");
     EXPECT_EQ(run.find<QComboBox>("ComboBox2")->currentText(), "00");
@@ -123,7 +146,8 @@ TEST(TerminalPage, RequestsThroughTheSimulatedVehicleFillTheTranscript) {
     EXPECT_EQ(run.transcript(), (QStringList{"Mode: 01 PID: 00", "4100BE1FE811", ""}));
     run.find<QComboBox>("ComboBox2")->setCurrentText("0D");
     run.send("dxButton3");
-    EXPECT_EQ(run.transcript().size(), 6);
+    run.send("dxButton2");
+    EXPECT_EQ(run.transcript().size(), 9);
 
     // Saved with CR LF under the name the user confirms; the proposal is in the data directory.
     const QString target = QDir(test_env::freshDir("terminal")).filePath("t.txt");
@@ -135,14 +159,52 @@ TEST(TerminalPage, RequestsThroughTheSimulatedVehicleFillTheTranscript) {
     };
     run.page->setDialogs(dialogs);
     run.click("dxButton4");
-    EXPECT_TRUE(QFileInfo(proposed).fileName().startsWith("TL"));
+    EXPECT_TRUE(
+        QRegularExpression("^TL\\d{14}\\.txt$").match(QFileInfo(proposed).fileName()).hasMatch())
+        << proposed.toStdString();
     EXPECT_EQ(QFileInfo(proposed).absolutePath(), QDir(data_dirs::dataDir()).absolutePath());
     QFile file(target);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), QByteArray("Mode: 01 PID: 00\r\n4100BE1FE811\r\n\r\n"
-                                         "Mode: 01 PID: 0D\r\n410D00\r\n\r\n"));
+                                         "Mode: 01 PID: 0D\r\n410D00\r\n\r\n"
+                                         "Command: ATI\r\nELM323 v2.0\r\n\r\n"));
     run.click("dxButton5");
     EXPECT_TRUE(run.transcript().isEmpty());
+}
+
+// On an ELM327 before a two-unit car the readers add the answer count to their requests; a command
+// the user types goes out as typed, and its answer keeps the interface's lines, one a unit, with
+// the headers the user switched on.
+TEST(TerminalPage, TypedCommandOnATwoUnitCarGoesOutAsTypedAndKeepsItsLines) {
+    TerminalRun run;
+    PtyElm::Config config;
+    config.elm327 = true;
+    config.elm327Settings.secondUnit = true;
+    run.connectElmsim(config);
+    ASSERT_FALSE(run.context.connection.noCommunication());
+    ASSERT_EQ(run.context.link.service01Units(), 2);
+    QFile::remove(CommLog::path());
+    ASSERT_TRUE(run.context.link.setCommLogging(true));
+    run.showPage("btnTerminal");
+    for (const char* command : {"ATH1", "010C"}) {
+        run.find<QLineEdit>("FlatEdit1")->setText(command);
+        run.send("dxButton2");
+    }
+    run.context.link.setCommLogging(false);
+
+    const QStringList lines = run.transcript();
+    ASSERT_EQ(lines.size(), 7) << lines.join('|').toStdString();
+    EXPECT_EQ(lines.mid(0, 4), (QStringList{"Command: ATH1", "OK", "", "Command: 010C"}));
+    const QRegularExpression engine("^7E8 04 41 0C [0-9A-F]{2} [0-9A-F]{2}$");
+    const QRegularExpression transmission("^7E9 04 41 0C [0-9A-F]{2} [0-9A-F]{2}$");
+    EXPECT_TRUE(engine.match(lines[4]).hasMatch()) << lines[4].toStdString();
+    EXPECT_TRUE(transmission.match(lines[5]).hasMatch()) << lines[5].toStdString();
+    EXPECT_EQ(run.text("FlatEdit2"), lines[4] + " | " + lines[5]);
+    QStringList sent;
+    for (const QString& line : readCrLfLines(CommLog::path()))
+        if (const qsizetype at = line.indexOf(" - S: "); at >= 0)
+            sent << line.mid(at + 6);
+    EXPECT_EQ(sent, (QStringList{"ATH1", "010C"}));
 }
 
 // While the acceleration worker asks for the speed without a pause, a terminal request waits its

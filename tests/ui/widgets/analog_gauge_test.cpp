@@ -80,3 +80,35 @@ TEST(AnalogGauge, QuarterGaugeSweepsAboveItsPivotAndDrawsOnlyTheZonesShown) {
 }
 
 } // namespace
+
+namespace {
+
+// The figures and caption make room for one another: at the dashboard's sizes every text stands
+// whole, and where even the smallest lettering cannot, the gauge says which texts are crowded.
+TEST(AnalogGauge, TextsFitOrAreNamedAsCrowded) {
+    const struct {
+        AnalogGauge::Sweep sweep;
+        double scale;
+        int ticks;
+        const char* caption;
+        QSize size;
+        bool fits;
+    } cases[] = {
+        {AnalogGauge::Sweep::Degrees270, 220, 11, "km/h", QSize(170, 170), true},
+        {AnalogGauge::Sweep::Degrees90, 100, 4, "Charge %", QSize(170, 120), true},
+        {AnalogGauge::Sweep::Degrees270, 220, 11, "km/h", QSize(60, 60), false},
+        {AnalogGauge::Sweep::Degrees90, 100, 4, "Kraftstoffkorrektur %", QSize(170, 120), false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.caption);
+        AnalogGauge gauge(c.sweep);
+        gauge.setScale(c.scale);
+        gauge.setMainTicks(c.ticks);
+        gauge.setCaption(QString::fromUtf8(c.caption));
+        gauge.resize(c.size);
+        EXPECT_EQ(gauge.crowdedTexts().isEmpty(), c.fits)
+            << gauge.crowdedTexts().join(" | ").toStdString();
+    }
+}
+
+} // namespace
