@@ -178,11 +178,22 @@ void freezeFrame(Lines& out, const ReportInput& in) {
     out.listLeaf(QStringLiteral("FF_DTC"),
                  frame.state == ReadState::CouldNotBeRead ? first.description : first.code);
     for (const ShownFreezeFrameRow& row : frame.rows) {
-        // An empty cell counts as 0; a cell that is no hexadecimal number as well.
-        const int pid = row.pid.trimmed().toInt(nullptr, 16);
-        const char* element = freezeFrameElement(pid);
-        if (element == nullptr)
+        // A cell that is no PID number is no row of the vehicle's.
+        bool isNumber = false;
+        const int pid = row.pid.trimmed().toInt(&isNumber, 16);
+        if (!isNumber || pid < 1)
             continue;
+        const char* element = freezeFrameElement(pid);
+        if (element == nullptr) {
+            // Every other row the page shows, in a form of its own that older stylesheets skip.
+            out.raw(kListIndent + QStringLiteral("<FF_VALUE>"));
+            out.leaf(kListIndent + QStringLiteral("  "), QStringLiteral("PID"), row.pid);
+            out.leaf(kListIndent + QStringLiteral("  "), QStringLiteral("NAME"), row.name);
+            out.leaf(kListIndent + QStringLiteral("  "), QStringLiteral("VALUE"), row.value);
+            out.leaf(kListIndent + QStringLiteral("  "), QStringLiteral("UNIT"), row.unit);
+            out.raw(kListIndent + QStringLiteral("</FF_VALUE>"));
+            continue;
+        }
         const QString name = QLatin1String(element);
         out.listLeaf(name + QStringLiteral("_LAB"), row.name);
         out.listLeaf(name, pid == 0x03 ? row.value : row.value + QLatin1Char(' ') + row.unit);

@@ -186,12 +186,19 @@
     <p><xsl:value-of select="FF_DTC_LAB"/>: <b><xsl:value-of select="FF_DTC"/></b></p>
     <xsl:variable name="labels"
         select="*[substring(name(), string-length(name()) - 3) = '_LAB' and name() != 'FF_DTC_LAB']"/>
-    <xsl:if test="$labels">
+    <xsl:if test="$labels or FF_VALUE">
       <table class="grid" border="1" cellspacing="0" cellpadding="3" width="70%">
         <xsl:for-each select="$labels">
           <tr>
             <td width="70%"><xsl:value-of select="."/></td>
             <td class="number"><xsl:value-of select="following-sibling::*[1]"/></td>
+          </tr>
+        </xsl:for-each>
+        <xsl:for-each select="FF_VALUE">
+          <tr>
+            <td width="70%"><xsl:value-of select="PID"/>&#160;&#160;<xsl:value-of select="NAME"/></td>
+            <td class="number"><xsl:value-of select="VALUE"/>
+              <xsl:if test="string(UNIT)">&#160;<xsl:value-of select="UNIT"/></xsl:if></td>
           </tr>
         </xsl:for-each>
       </table>

@@ -14,6 +14,7 @@
 #include "tools/cli/cli_session.h"
 
 #include <QJsonArray>
+#include <QJsonObject>
 #include <QRegularExpression>
 #include <algorithm>
 
@@ -83,21 +84,37 @@ int decode(CliSession& session, const CliOptions& options, CliIo& io) {
                                 .arg(needed)
                                 .arg(entry.pidCode));
     FixedAnswerLink link(answer);
-    const PidValue decoded =
-        service == 1 ? Service01().pidValue(link, serviceText, entry.pidCode, session.english())
-                     : Service02().freezeFrameValue(link, serviceText, entry.pidCode,
-                                                    session.english(), QStringLiteral("00"));
-    if (!decoded)
+    const QList<PidValue> decoded =
+        service == 1 ? Service01().pidValues(link, serviceText, entry.pidCode, session.english())
+                     : Service02().freezeFrameValues(link, entry.pidCode, session.english(),
+                                                     QStringLiteral("00"));
+    if (!decoded.value(0))
         throw CliUsageError(QStringLiteral("%1 is no answer to service %2 PID %3")
                                 .arg(given, serviceText, entry.pidCode));
-    const QString& value = *decoded;
-    const QString unit = entry.valueUnit(session.english());
-    io.line(unit.isEmpty() ? value : value + QLatin1Char(' ') + unit);
     io.doc[QStringLiteral("service")] = serviceText;
     io.doc[QStringLiteral("pid")] = entry.pidCode;
-    io.doc[QStringLiteral("name")] = entry.name;
-    io.doc[QStringLiteral("value")] = value;
-    io.doc[QStringLiteral("unit")] = unit;
+    const std::span<const PidInfo> entries = session.context().pidCatalogue.valuesOf(pid);
+    QJsonArray values;
+    for (const PidInfo& sub : entries) {
+        const QString value = decoded.value(sub.subValue).value_or(const_str::Error);
+        // A value the answer's byte A says the vehicle does not have is left out of several.
+        if (entries.size() > 1 && sub.presenceBit >= 0 && value == const_str::NotAvailable)
+            continue;
+        const QString unit = sub.valueUnit(session.english());
+        const QString text = unit.isEmpty() ? value : value + QLatin1Char(' ') + unit;
+        // One value is printed alone, as always; several each behind their name.
+        io.line(entries.size() == 1 ? text : sub.name + QStringLiteral(": ") + text);
+        values.append(QJsonObject{{QStringLiteral("name"), sub.name},
+                                  {QStringLiteral("value"), value},
+                                  {QStringLiteral("unit"), unit}});
+    }
+    if (entries.size() == 1) {
+        io.doc[QStringLiteral("name")] = entry.name;
+        io.doc[QStringLiteral("value")] = values.first()[QStringLiteral("value")];
+        io.doc[QStringLiteral("unit")] = values.first()[QStringLiteral("unit")];
+    } else {
+        io.doc[QStringLiteral("values")] = values;
+    }
     return cli_exit::Success;
 }
 

@@ -245,7 +245,7 @@ int vin(CliSession& session, const CliOptions& options, CliIo& io) {
     return unread.finish(io.doc);
 }
 
-// Whether a value the answer says the vehicle does not have: no line and no column for it.
+// Whether one of several values is one the answer says the vehicle does not have: no line for it.
 bool notFitted(const PidInfo& entry, const CliValue& value) {
     return entry.presenceBit >= 0 && value.read() && value.text == const_str::NotAvailable;
 }
@@ -277,7 +277,7 @@ int pid(CliSession& session, const CliOptions& options, CliIo& io) {
         QJsonArray subValues;
         for (const PidInfo& entry : entries) {
             const CliValue& value = read.at(entry.subValue);
-            if (notFitted(entry, value))
+            if (entries.size() > 1 && notFitted(entry, value))
                 continue;
             const QString unit = entry.valueUnit(session.english());
             // A value that did not come has no unit: "Error U/min" would read like a reading.

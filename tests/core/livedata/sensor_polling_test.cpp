@@ -75,6 +75,33 @@ TEST_F(LiveDataTest, SupportedLiveSensorsAreMonitoredInPidOrderAndTheRestNotSupp
     EXPECT_EQ(load.pid.name, catalogue.pid(0x04).name);
 }
 
+// Values above 4E: offered only when the car has them (byte A read at connection), and two values
+// of one PID cost one request a cycle, in the table and in the graph.
+TEST_F(LiveDataTest, ValuesOfOnePidAreOfferedAsTheCarHasThemAndAskedForOnce) {
+    SupportedPidSet supported = supportedSet({0x0C, 0x67, 0x68});
+    supported.setPresenceByte(0x68, 0x01);
+    buildSensorLists(data.lists, catalogue, supported);
+    QStringList codes;
+    for (const SensorListItem& item : data.lists.MonitoredSensors)
+        codes << item.entry->pid.code();
+    EXPECT_EQ(codes, (QStringList{"0C", "67-1", "67-2", "68-1"}));
+    EXPECT_EQ(data.lists.entryOf(0x5C), nullptr); // not supported: not offered at all
+
+    link.answer("010C", "410C118C");
+    link.answer("0167", "4167035A64");
+    link.answer("0168", "41680128000000000000");
+    polling.runCycle(int(SensorTab::Table), stop);
+    EXPECT_EQ(link.sent(), (QStringList{"010C", "0167", "0168"}));
+    EXPECT_EQ(data.lists.MonitoredSensors[2].entry->valueText, "60");
+    EXPECT_EQ(data.lists.MonitoredSensors[3].entry->valueText, "0");
+
+    data.SeriesPid1 = catalogue.valuesOf(0x67)[0].key();
+    data.SeriesPid2 = catalogue.valuesOf(0x67)[1].key();
+    polling.runCycle(int(SensorTab::Graph), stop);
+    EXPECT_EQ(link.sent().size(), 4);
+    EXPECT_EQ(data.seriesReadings[1].value, 60.0);
+}
+
 TEST_F(LiveDataTest, TableCycleAsksEveryMonitoredSensorOnceAndKeepsEveryText) {
     buildSensorLists(data.lists, catalogue, supportedSet({0x05, 0x0C, 0x0D}));
     link.answer("0105", "41057B");

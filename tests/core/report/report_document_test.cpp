@@ -131,6 +131,12 @@ const QStringList kFreezeFrame{
     "\t  <FF_ENGINE_RPM>1726 rpm</FF_ENGINE_RPM>",
     "\t  <FF_COOLANT_TEMPERATURE_LAB>Engine Coolant Temperature</FF_COOLANT_TEMPERATURE_LAB>",
     "\t  <FF_COOLANT_TEMPERATURE>83 °C</FF_COOLANT_TEMPERATURE>",
+    "\t  <FF_VALUE>",
+    "\t    <PID>11</PID>",
+    "\t    <NAME>Absolute Throttle Position</NAME>",
+    "\t    <VALUE>12.5</VALUE>",
+    "\t    <UNIT>%</UNIT>",
+    "\t  </FF_VALUE>",
     "</FREEZE_FRAME>",
 };
 
@@ -234,7 +240,8 @@ TEST(ReportDocument, ReadingsThatFailedSayItInsteadOfLookingClean) {
     EXPECT_TRUE(lines.contains("\t  <FF_DTC>Freeze frame could not be read</FF_DTC>"));
 }
 
-TEST(ReportDocument, FuelSystemTakesTheValueAloneAndOddPidsAreSkipped) {
+// The fixed elements keep their form; every other row comes as a generic element.
+TEST(ReportDocument, FuelSystemTakesTheValueAloneOtherRowsAreListedAndOddPidsSkipped) {
     ShownResults shown;
     shown.freezeFrame.rows = {{"03", "Fuel system status", "Closed loop", "unused"},
                               {"xx", "Not a number", "1", "a"},
@@ -243,11 +250,14 @@ TEST(ReportDocument, FuelSystemTakesTheValueAloneAndOddPidsAreSkipped) {
     ReportChoices choices = nothingChosen();
     choices.freezeFrame = true;
     const QStringList lines = linesOf(documentOf(shown, choices));
-    EXPECT_EQ(lines.mid(lines.indexOf("\t  <FF_DTC></FF_DTC>") + 1, 4),
+    EXPECT_EQ(lines.mid(lines.indexOf("\t  <FF_DTC></FF_DTC>") + 1, 11),
               QStringList({"\t  <FF_FUEL_SYSTEM_LAB>Fuel system status</FF_FUEL_SYSTEM_LAB>",
                            "\t  <FF_FUEL_SYSTEM>Closed loop</FF_FUEL_SYSTEM>",
                            "\t  <FF_VEHICLE_SPEED_LAB>Vehicle Speed</FF_VEHICLE_SPEED_LAB>",
-                           "\t  <FF_VEHICLE_SPEED>40 km/h</FF_VEHICLE_SPEED>"}));
+                           "\t  <FF_VEHICLE_SPEED>40 km/h</FF_VEHICLE_SPEED>",
+                           "\t  <FF_VALUE>", "\t    <PID>4E</PID>",
+                           "\t    <NAME>Time since codes cleared</NAME>", "\t    <VALUE>10</VALUE>",
+                           "\t    <UNIT>min</UNIT>", "\t  </FF_VALUE>", "</FREEZE_FRAME>"}));
 }
 
 // The monitor tests come once something was read for them, each row with its verdict as text and

@@ -32,6 +32,15 @@ TEST_F(OfflineCli, DecodeTextWithUnitAndTheFreezeFrameService) {
     EXPECT_EQ(runTool({"--english", "decode", "01", "05", "41 05 7B"}).out, "181 °F\n");
     // Service 02 data stand one byte further on, behind the frame number.
     EXPECT_EQ(runTool({"decode", "02", "05", "42 05 00 7B"}).out, "83 °C\n");
+    // Above 4E: several values each behind its name, those byte A leaves out not at all; in
+    // JSON a list of values.
+    EXPECT_EQ(runTool({"decode", "01", "67", "41 67 01 5A 64"}).out,
+              "Engine coolant temperature sensor 1: 50 °C\n");
+    EXPECT_EQ(runTool({"--english", "decode", "02", "5E", "42 5E 00 00 C8"}).out, "2.64 gal/h\n");
+    const QJsonArray values =
+        runTool({"--json", "decode", "01", "67", "41 67 03 5A 64"}).json()["values"].toArray();
+    ASSERT_EQ(values.size(), 2);
+    EXPECT_EQ(values[1].toObject()["value"].toString(), "60");
 }
 
 // Two blocks of one monitor: a ratio past its maximum and a scaling ID the table lacks.

@@ -4,9 +4,11 @@
 #include "tests/support/qt_printers.h"
 #include "tests/tools/cli/tool_processes.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -81,6 +83,33 @@ TEST(Elm327Cli, RawAnswerKeepsALineForEachUnit) {
     for (const QString& line : raw.lines)
         EXPECT_TRUE(QRegularExpression("^41 0C [0-9A-F]{2} [0-9A-F]{2}$").match(line).hasMatch())
             << line.toStdString();
+}
+
+// A car of today: the parameters above 4E with their units, a PID of several values as a line
+// (and a CSV column) per value the car has, none for one byte A leaves out.
+TEST(Elm327Cli, ModernCarAnswersTheParametersAbove4E) {
+    ElmsimProcess modern({"--profile", "modern"});
+    ASSERT_FALSE(modern.device().isEmpty());
+    const ToolRun pid = runCliProcess(modern.device(), {"pid", "5C", "5E", "A6", "68"});
+    ASSERT_EQ(pid.code, 0) << pid.errLines.join('|').toStdString();
+    const QStringList patterns = {
+        "^5C  Engine oil temperature: -?\\d+ °C$", "^5E  Engine fuel rate: \\d+\\.\\d\\d L/h$",
+        "^A6  Odometer: \\d+\\.\\d km$", "^68  Intake air temperature bank 1 sensor 1: -?\\d+ °C$",
+        "^68  Intake air temperature bank 1 sensor 2: -?\\d+ °C$"};
+    ASSERT_EQ(pid.lines.size(), patterns.size()) << pid.lines.join('|').toStdString();
+    for (qsizetype n = 0; n < patterns.size(); ++n)
+        EXPECT_TRUE(QRegularExpression(patterns[n]).match(pid.lines[n]).hasMatch())
+            << pid.lines[n].toStdString();
+
+    QTemporaryDir dir;
+    const QString csv = dir.filePath(QStringLiteral("coolant.csv"));
+    const ToolRun watch =
+        runCliProcess(modern.device(), {"watch", "67", "--count", "1", "--csv", csv});
+    ASSERT_EQ(watch.code, 0) << watch.errLines.join('|').toStdString();
+    QFile file(csv);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readLine().trimmed(), QByteArray("\"Time\",\"Engine coolant temperature sensor "
+                                                    "1\",\"Engine coolant temperature sensor 2\""));
 }
 
 TEST(Elm327Cli, EmulatorRefusesOptionsItDoesNotKnow) {
