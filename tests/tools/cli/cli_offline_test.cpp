@@ -41,6 +41,10 @@ TEST_F(OfflineCli, DecodeTextWithUnitAndTheFreezeFrameService) {
         runTool({"--json", "decode", "01", "67", "41 67 03 5A 64"}).json()["values"].toArray();
     ASSERT_EQ(values.size(), 2);
     EXPECT_EQ(values[1].toObject()["value"].toString(), "60");
+    // Their names and texts come from a catalogue of their own.
+    EXPECT_EQ(runTool({"--lang", "de", "decode", "01", "67", "41 67 02 5A 64"}).out,
+              "Kühlmitteltemperatur Sensor 2: 60 °C\n");
+    EXPECT_EQ(runTool({"--lang", "es", "decode", "01", "51", "41 51 04"}).out, "Diésel\n");
 }
 
 // Two blocks of one monitor: a ratio past its maximum and a scaling ID the table lacks.

@@ -322,3 +322,32 @@ TEST(SensorDataPage, AnElm327OnACanCarPollsTheSameValuesAsTheDemoVehicle) {
 }
 
 } // namespace
+
+namespace {
+
+// A car of today: after connecting, the table polls the parameters above 4E it offers, each value
+// of a PID that carries several in a row of its own, and none that byte A leaves out.
+TEST(SensorDataPage, ACarOfTodayShowsItsParametersAbove4E) {
+    PtyElm::Config config;
+    config.profile = QStringLiteral("modern");
+    config.elm327 = true;
+    LiveRun run;
+    run.elm = std::make_unique<PtyElm>(config);
+    run.elm->start();
+    run.context.comPort->setPortName(run.elm->slavePath());
+    run.click("NeuInitialisierenBtn");
+    run.showPage("btnSensorData");
+    run.click("btnSensorsRead");
+    run.pollUntilSamples(1);
+    run.page->stopPollingAndWait();
+    QTableWidget* grid = run.grid("SensorDataGrid");
+    QStringList names;
+    for (int row = 0; row < grid->rowCount(); ++row)
+        names << grid->item(row, 1)->text() + " " + grid->item(row, 2)->text();
+    for (const char* shown : {"5C Engine oil temperature", "67 Engine coolant temperature sensor 2",
+                              "68 Intake air temperature bank 1 sensor 2", "A6 Odometer"})
+        EXPECT_TRUE(names.contains(QLatin1String(shown))) << shown << names.join('|').toStdString();
+    EXPECT_FALSE(names.contains("68 Intake air temperature bank 2 sensor 1"));
+}
+
+} // namespace
