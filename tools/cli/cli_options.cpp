@@ -75,7 +75,8 @@ const command_line::Program& program() {
   status                     MIL, stored code count, the seven readiness monitors, OBD type
   vin [--force]              VIN, calibration IDs, CVNs (--force: ask even what the vehicle's
                              supported set leaves out)
-  pid PID... [--force]       decoded value and unit of each service 01 PID (hex, e.g. 0C 05);
+  pid PID... [--force]       decoded value and unit of each service 01 PID (hex 01..C4, e.g.
+                             0C 05 5C); a PID with several values prints each on its own line;
                              --force asks PIDs the supported set leaves out
   watch PID... [--count N] [--csv FILE]
                              poll the PIDs in cycles and print one line a cycle (with --json one
