@@ -47,7 +47,7 @@ MainWindow::MainWindow(Session& session, Translator& translator, UserNotifier& n
       m_connectStop(std::make_unique<StopSignal>()) {
     setObjectName(QStringLiteral("TfMain"));
     setWindowTitle(QStringLiteral("OBD-II Quorvane"));
-    resize(666, 612);
+    resize(960, 680);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     new FrameEdges(this);

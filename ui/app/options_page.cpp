@@ -89,7 +89,7 @@ QColor storedToColor(int value) {
 OptionsPage::OptionsPage(ProgramContext& context, UserNotifier& notifier, QWidget* parent)
     : QWidget(parent), m_context(context), m_notifier(notifier) {
     setObjectName(QStringLiteral("Page_General Options"));
-    // Two columns, so that the page fits the window's size of 666 x 612.
+    // Two columns, so that the page fits the window at its default size and smaller.
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->setSpacing(6);

@@ -20,6 +20,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QToolButton>
+#include <algorithm>
 
 namespace {
 
@@ -43,8 +44,12 @@ QString describe(const QAbstractItemView* view, int row, int column, const QStri
         .arg(got);
 }
 
-// A cell whose columns reach past the visible area can only be read if the view scrolls.
-bool reachable(const QAbstractItemView* view, const QRect& cell) {
+// A cell whose columns reach past the visible area can only be read if the view scrolls; the
+// connection's steps and the oxygen-sensor results must be read whole at a glance.
+bool reachable(const QAbstractItemView* view, const QRect& cell, int needed) {
+    if (view->objectName() == QLatin1String("LogListBox") ||
+        view->objectName() == QLatin1String("gridO2"))
+        return cell.x() + std::min(needed, cell.width()) <= view->viewport()->width();
     if (cell.right() < view->viewport()->width())
         return true;
     return view->horizontalScrollBarPolicy() != Qt::ScrollBarAlwaysOff;
@@ -75,7 +80,7 @@ QStringList clippedTexts(const QAbstractItemView* view) {
                 option.widget = view;
                 needed = view->itemDelegateForIndex(index)->sizeHint(option, index).width();
             }
-            if (needed > cell.width() || !reachable(view, cell))
+            if (needed > cell.width() || !reachable(view, cell, needed))
                 clipped << describe(view, row, column, text, needed, cell.width());
         }
     }

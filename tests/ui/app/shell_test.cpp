@@ -296,9 +296,11 @@ TEST_F(Shell, EveryOptionIsWrittenAtOnceAndRestoredByTheNextRun) {
     {
         ProgramRun run(asStarted());
         QTest::mouseClick(run.find<QAbstractButton>("btnOptions"), Qt::LeftButton);
-        QTest::mouseClick(run.find<QCheckBox>("cbAutodetect"), Qt::LeftButton);
-        QTest::mouseClick(run.find<QCheckBox>("cbAutoConnect"), Qt::LeftButton);
-        QTest::mouseClick(run.find<QCheckBox>("cbCommunicationLog"), Qt::LeftButton);
+        // On the box itself, where a user clicks: a check box may be wider than its text.
+        for (const char* name : {"cbAutodetect", "cbAutoConnect", "cbCommunicationLog"}) {
+            QCheckBox* box = run.find<QCheckBox>(name);
+            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+        }
         EXPECT_TRUE(run.context.link.commLogging());
         run.find<QComboBox>("cbSystemOfMeasurements")->setCurrentIndex(1);
         EXPECT_EQ(run.context.unitSystem, UnitSystem::English);
