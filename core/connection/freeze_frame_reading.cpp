@@ -3,7 +3,6 @@
 #include "core/j1979/sensor_catalogue.h"
 #include "core/j1979/service02.h"
 #include "core/j1979/supported_pids.h"
-#include "core/l10n/const_str.h"
 
 #include <algorithm>
 
@@ -22,8 +21,7 @@ FreezeFrameReading readFreezeFrameData(CommandLink& link, const Service02& servi
                                                                    english, QStringLiteral("00"));
         for (const PidInfo& entry : entries) {
             const PidValue value = values.value(entry.subValue);
-            // A value byte A says the vehicle does not have is no row, not "N/A".
-            if (!entry.liveSensor || (entry.presenceBit >= 0 && value == const_str::NotAvailable))
+            if (!entry.liveSensor || entry.markedAbsentBy(value))
                 continue;
             reading.rows.append({entry.pidCode, entry.name, value, entry.valueUnit(english)});
         }

@@ -140,6 +140,10 @@ bool PidInfo::presentIn(const SupportedPidSet& supported) const {
     return presenceBit < 0 || !byteA || ((*byteA >> presenceBit) & 1) != 0;
 }
 
+bool PidInfo::markedAbsentBy(const PidValue& value) const {
+    return presenceBit >= 0 && value == const_str::NotAvailable;
+}
+
 const PidInfo& PidCatalogue::pid(int number) const {
     const std::span<const PidInfo> values = valuesOf(number);
     if (values.empty()) {

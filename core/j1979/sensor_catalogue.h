@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/j1979/pid_value.h"
+
 #include <QString>
 #include <array>
 #include <span>
@@ -37,6 +39,9 @@ struct PidInfo {
     // Whether the vehicle has this value: its PID is supported and, where byte A tells, the bit
     // of the value is set (a PID whose byte A was not read offers every value).
     bool presentIn(const SupportedPidSet& supported) const;
+    // Whether a decoded value says the answer's byte A marks this value as not there (the
+    // decoder's "N/A" for such a value): no row, line or column for it, never a 0.
+    bool markedAbsentBy(const PidValue& value) const;
     // The unit written beside a value text: none where the text already carries it.
     QString valueUnit(bool english) const { return unitInValue ? QString() : unit(english); }
 };

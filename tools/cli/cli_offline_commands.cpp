@@ -98,7 +98,7 @@ int decode(CliSession& session, const CliOptions& options, CliIo& io) {
     for (const PidInfo& sub : entries) {
         const QString value = decoded.value(sub.subValue).value_or(const_str::Error);
         // A value the answer's byte A says the vehicle does not have is left out of several.
-        if (entries.size() > 1 && sub.presenceBit >= 0 && value == const_str::NotAvailable)
+        if (entries.size() > 1 && sub.markedAbsentBy(value))
             continue;
         const QString unit = sub.valueUnit(session.english());
         const QString text = unit.isEmpty() ? value : value + QLatin1Char(' ') + unit;

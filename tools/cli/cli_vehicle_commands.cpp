@@ -245,11 +245,6 @@ int vin(CliSession& session, const CliOptions& options, CliIo& io) {
     return unread.finish(io.doc);
 }
 
-// Whether one of several values is one the answer says the vehicle does not have: no line for it.
-bool notFitted(const PidInfo& entry, const CliValue& value) {
-    return entry.presenceBit >= 0 && value.read() && value.text == const_str::NotAvailable;
-}
-
 QJsonObject valueJson(const PidInfo& entry, const CliValue& value, const QString& unit) {
     QJsonObject json{{QStringLiteral("name"), entry.name},
                      {QStringLiteral("value"), value.json()},
@@ -277,7 +272,8 @@ int pid(CliSession& session, const CliOptions& options, CliIo& io) {
         QJsonArray subValues;
         for (const PidInfo& entry : entries) {
             const CliValue& value = read.at(entry.subValue);
-            if (entries.size() > 1 && notFitted(entry, value))
+            // One of several values the answer marks as not there gets no line.
+            if (entries.size() > 1 && value.read() && entry.markedAbsentBy(value.text))
                 continue;
             const QString unit = entry.valueUnit(session.english());
             // A value that did not come has no unit: "Error U/min" would read like a reading.

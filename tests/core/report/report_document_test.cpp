@@ -254,10 +254,10 @@ TEST(ReportDocument, FuelSystemTakesTheValueAloneOtherRowsAreListedAndOddPidsSki
               QStringList({"\t  <FF_FUEL_SYSTEM_LAB>Fuel system status</FF_FUEL_SYSTEM_LAB>",
                            "\t  <FF_FUEL_SYSTEM>Closed loop</FF_FUEL_SYSTEM>",
                            "\t  <FF_VEHICLE_SPEED_LAB>Vehicle Speed</FF_VEHICLE_SPEED_LAB>",
-                           "\t  <FF_VEHICLE_SPEED>40 km/h</FF_VEHICLE_SPEED>",
-                           "\t  <FF_VALUE>", "\t    <PID>4E</PID>",
-                           "\t    <NAME>Time since codes cleared</NAME>", "\t    <VALUE>10</VALUE>",
-                           "\t    <UNIT>min</UNIT>", "\t  </FF_VALUE>", "</FREEZE_FRAME>"}));
+                           "\t  <FF_VEHICLE_SPEED>40 km/h</FF_VEHICLE_SPEED>", "\t  <FF_VALUE>",
+                           "\t    <PID>4E</PID>", "\t    <NAME>Time since codes cleared</NAME>",
+                           "\t    <VALUE>10</VALUE>", "\t    <UNIT>min</UNIT>", "\t  </FF_VALUE>",
+                           "</FREEZE_FRAME>"}));
 }
 
 // The monitor tests come once something was read for them, each row with its verdict as text and

@@ -42,7 +42,8 @@ TEST_F(PlotCli, BadRequestsExitTwoWithTheReason) {
         {{"plot", log, "--columns", "0C,44", "--png", dir + "/a.png"}, "no column 44"},
         {{"plot", log}, "needs --png FILE or --svg FILE"},
         {{"plot", log, "--png", dir + "/a.png", "--size", "5x5"}, "--size needs"},
-        {{"--demo", "plot", log, "--png", dir + "/a.png"}, "--demo does not apply to the command plot"},
+        {{"--demo", "plot", log, "--png", dir + "/a.png"},
+         "--demo does not apply to the command plot"},
     };
     for (const auto& c : cases) {
         const CliRun run = runTool(c.args);
