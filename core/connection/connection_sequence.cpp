@@ -38,10 +38,14 @@ public:
     explicit StepLink(CommandLink& link) : m_link(link) {}
 
     LinkAnswer exchange(const QString& command) override {
-        LinkAnswer answer = m_link.exchange(command);
+        LinkAnswer answer =
+            m_known.contains(command) ? m_known.take(command) : m_link.exchange(command);
         m_answers.insert(command, answer);
         return answer;
     }
+    // The answer the next request of `command` gets without going out: one the vehicle has just
+    // given to the same request.
+    void know(const QString& command, const QString& answer) { m_known.insert(command, answer); }
     bool canLayout() const override { return m_link.canLayout(); }
     void setStopSignal(const StopSignal* signal) override { m_link.setStopSignal(signal); }
 
@@ -61,6 +65,7 @@ public:
 private:
     CommandLink& m_link;
     QHash<QString, LinkAnswer> m_answers;
+    QHash<QString, QString> m_known;
 };
 
 // The freeze frame is read when its supported set came, with the code that caused it where the
@@ -350,13 +355,20 @@ void ConnectionSequence::readServices() {
     if (isElm327(m_chipVersion))
         readProtocol();
 
-    link.startStep();
-    Service01& service01 = ensure(m_context.service01);
-    service01.readStatus(link);
-    // Its first request has shown how many control units answer service 01; an ELM327 that
-    // takes the count then returns as soon as they have all answered.
+    // The control-unit check's "0100" has shown how many control units answer service 01; an
+    // ELM327 that takes the count returns as soon as they have all answered, from the next
+    // request on.
     if (takesAnswerCount(m_chipVersion) && exchange.canLayout())
         exchange.startAnswerCount(exchange.service01Units());
+
+    link.startStep();
+    // That "0100" is also the first request of the supported walk: its answer is taken again,
+    // read in the layout the protocol has shown, rather than asked twice.
+    if (const LinkAnswer first = exchange.lastService01Support();
+        first && first->contains(QLatin1String("4100")))
+        link.know(QStringLiteral("0100"), *first);
+    Service01& service01 = ensure(m_context.service01);
+    service01.readStatus(link);
     addStepLine(const_str::Mode01Init,
                 !link.answered(QStringLiteral("0100"), QStringLiteral("4100"))
                     ? failed(QStringLiteral("0100"))
@@ -412,6 +424,8 @@ bool ConnectionSequence::setUpProtocolSearch() {
     // Adaptive timing keeps the chip's wait for more answers short; a chip that does not know the
     // command waits its fixed time-out and works all the same, so its answer is not a stage.
     elmAdaptiveTiming(link);
+    // Answers without blanks take less of a slow line; a chip that keeps them is read as well.
+    elmSpacesOff(link);
     // A protocol the user fixed in the chip is his choice; otherwise the chip searches.
     const ElmReply current = elmProtocolNumber(link);
     if (current && isFixedProtocol(*current))
