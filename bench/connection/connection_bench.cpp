@@ -65,6 +65,19 @@ void BM_ConnectThroughElm327Pty(benchmark::State& state) {
 }
 BENCHMARK(BM_ConnectThroughElm327Pty)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// An ELM327 that keeps real time (its reset, the protocol search, units answering in 10 ms):
+// what a connection costs on a real chip, beside the chip's own share.
+void BM_ConnectThroughRealtimeElm327Pty(benchmark::State& state) {
+    PtyElm::Config config;
+    config.elm327 = true;
+    config.elm327Settings.timing.realtime = true;
+    connectThroughPty(state, config);
+}
+BENCHMARK(BM_ConnectThroughRealtimeElm327Pty)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(5);
+
 } // namespace
 
 int main(int argc, char** argv) {

@@ -45,6 +45,10 @@ QString toIsoLayout(const QList<Message>& messages);
 // layout; anything else (answers to AT commands) cleaned as any answer is.
 LinkAnswer fromSerial(const QByteArray& raw);
 
+// The messages of a raw serial answer, each with bytes: none without a prompt, for bus-error
+// words alone, and for text that is no CAN data.
+QList<Message> messagesOf(const QByteArray& raw);
+
 // How many messages (control units' responses) a raw serial answer holds: 0 without a prompt,
 // for bus-error words alone, and for text that is no CAN data.
 int messageCount(const QByteArray& raw);
