@@ -14,10 +14,14 @@ bool isPackedHex(const QString& text) {
 }
 
 // The requests that every answering unit answers with one message: "01" and one to six PIDs,
-// "02", a PID and the frame number, "09" and an InfoType.
+// "02", a PID and the frame number, "09" and an InfoType, and the code lists 03, 07 and 0A (on
+// CAN one message a unit however many codes it holds, a unit without codes included).
 bool isCountable(const QString& command) {
     if (command.size() % 2 != 0 || !isPackedHex(command))
         return false;
+    if (command == QLatin1String("03") || command == QLatin1String("07") ||
+        command == QLatin1String("0A"))
+        return true;
     if (command.startsWith(QLatin1String("01")))
         return command.size() >= 4 && command.size() <= 14;
     if (command.startsWith(QLatin1String("02")))

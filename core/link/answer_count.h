@@ -19,7 +19,8 @@
 // on; a chip that takes the digit for a wrong command ("?") gets no count any more at all.
 //
 // Counted are the requests that one message per unit answers: current data (service 01, up to
-// six PIDs at once), freeze-frame values (service 02) and vehicle information (service 09).
+// six PIDs at once), freeze-frame values (service 02), vehicle information (service 09) and the
+// trouble-code lists (03, 07, 0A).
 //
 // Pure bookkeeping: the exchange sends and reads, this says what to send and what an answer means.
 class AnswerCount {

@@ -34,10 +34,10 @@ TEST(AnswerCount, RequestsOfOneMessageAUnitCarryTheCount) {
         {"020C00", "020C002"},
         {"0902", "09022"},
         {"010C0D050B101105", ""},
-        {"03", ""},
-        {"07", ""},
+        {"03", "032"},
+        {"07", "072"},
         {"04", ""},
-        {"0A", ""},
+        {"0A", "0A2"},
         {"ATZ", ""},
         {"01", ""},
         {"010C1", ""},
@@ -119,8 +119,8 @@ TEST_F(CountedExchange, UnitsOfService01SetTheCountOfEveryCurrentDataRequest) {
 
     channel.reply({"41 0C 1A F8\r41 0C 1A F8\r\r>", "43 01 01 25\r\r>"});
     EXPECT_EQ(link.exchange("010C"), "410C1AF8410C1AF8");
-    EXPECT_EQ(link.exchange("03"), "43012500000000"); // codes go out as they are
-    EXPECT_EQ(sent(channel), QStringList({"0100", "010C2", "03"}));
+    EXPECT_EQ(link.exchange("03"), "43012500000000"); // one unit has codes to tell
+    EXPECT_EQ(sent(channel), QStringList({"0100", "010C2", "032"}));
 }
 
 TEST_F(CountedExchange, SilentUnitCostsOneTimeOutAndNoValue) {
