@@ -4,48 +4,94 @@
 #include "core/j1979/response_fields.h"
 #include "core/link/command_link.h"
 
+#include <algorithm>
+
 namespace {
 
 // "4101" and the data bytes A to D.
 constexpr qsizetype wholeRecord = 4 + 2 * 4;
 
+// Bytes B to D of an answer to "01" + pid, when it starts with "41" + pid and holds byte A to D.
+std::optional<MonitorFlags> parseFlags(const QString& answer, QLatin1String pid) {
+    if (!answer.startsWith(QLatin1String("41")) || answer.mid(2, 2) != pid ||
+        answer.size() < wholeRecord)
+        return std::nullopt;
+    const qint64 b = response_fields::dataByte(answer, 2, 5);
+    const qint64 c = response_fields::dataByte(answer, 3, 5);
+    const qint64 d = response_fields::dataByte(answer, 4, 5);
+    MonitorFlags flags;
+    flags.ignition = isBitSet(b, 3) ? Ignition::Compression : Ignition::Spark;
+    for (int bit = 0; bit < 3; ++bit) {
+        flags.continuousSupported[std::size_t(bit)] = isBitSet(b, bit);
+        flags.continuousCompleted[std::size_t(bit)] = isBitSet(b, bit) && !isBitSet(b, bit + 4);
+    }
+    for (int bit = 0; bit < 8; ++bit) {
+        flags.nonContinuousSupported[std::size_t(bit)] = isBitSet(c, bit);
+        flags.nonContinuousCompleted[std::size_t(bit)] = isBitSet(c, bit) && !isBitSet(d, bit);
+    }
+    return flags;
+}
+
 } // namespace
 
 MonitorStatus parseMonitorStatus(const QString& answer) {
     MonitorStatus status;
-    if (!answer.startsWith(QLatin1String("4101")) || answer.size() < wholeRecord) {
+    const std::optional<MonitorFlags> flags = parseFlags(answer, QLatin1String("01"));
+    if (!flags)
         return status;
-    }
     const qint64 a = response_fields::dataByte(answer, 1, 5);
-    const qint64 b = response_fields::dataByte(answer, 2, 5);
-    const qint64 c = response_fields::dataByte(answer, 3, 5);
-    const qint64 d = response_fields::dataByte(answer, 4, 5);
-
+    static_cast<MonitorFlags&>(status) = *flags;
     status.answered = true;
     status.milOn = isBitSet(a, 7);
     status.troubleCodeCount = int(a & 0x7F);
-    for (const EvaluatedMonitor& m : evaluatedMonitors) {
-        const std::size_t bit = std::size_t(m.bit);
-        if (m.continuous) {
-            status.continuousSupported[bit] = isBitSet(b, m.bit);
-            status.continuousCompleted[bit] = isBitSet(b, m.bit) && !isBitSet(b, m.bit + 4);
-        } else {
-            status.nonContinuousSupported[bit] = isBitSet(c, m.bit);
-            status.nonContinuousCompleted[bit] = isBitSet(c, m.bit) && !isBitSet(d, m.bit);
-        }
-    }
     return status;
 }
 
-MonitorReadiness readiness(const MonitorStatus& status, const EvaluatedMonitor& monitor) {
-    const std::size_t bit = std::size_t(monitor.bit);
-    return monitor.continuous
-               ? MonitorReadiness{status.continuousSupported[bit], status.continuousCompleted[bit]}
-               : MonitorReadiness{status.nonContinuousSupported[bit],
-                                  status.nonContinuousCompleted[bit]};
+std::optional<MonitorFlags> parseDriveCycleStatus(const QString& answer) {
+    return parseFlags(answer, QLatin1String("41"));
 }
 
-MonitorStatus readMonitorStatus(CommandLink& link) {
+MonitorReadiness readiness(const MonitorFlags& flags, const EvaluatedMonitor& monitor) {
+    const std::size_t bit = std::size_t(monitor.bit);
+    return monitor.continuous
+               ? MonitorReadiness{flags.continuousSupported[bit], flags.continuousCompleted[bit]}
+               : MonitorReadiness{flags.nonContinuousSupported[bit],
+                                  flags.nonContinuousCompleted[bit]};
+}
+
+std::span<const EvaluatedMonitor> fullMonitors(Ignition ignition) {
+    if (ignition == Ignition::Compression)
+        return compressionMonitors;
+    return sparkMonitors;
+}
+
+bool isEvaluated(Monitor monitor) {
+    return std::any_of(evaluatedMonitors.begin(), evaluatedMonitors.end(),
+                       [monitor](const EvaluatedMonitor& m) { return m.monitor == monitor; });
+}
+
+QList<EvaluatedMonitor> furtherSupportedMonitors(const MonitorFlags& flags) {
+    QList<EvaluatedMonitor> further;
+    for (const EvaluatedMonitor& m : fullMonitors(flags.ignition))
+        if (!isEvaluated(m.monitor) && readiness(flags, m).supported)
+            further.append(m);
+    return further;
+}
+
+MonitorStatus readMonitorStatus(CommandLink& link, bool withDriveCycle) {
     const LinkAnswer answer = link.exchange(QStringLiteral("0101"));
-    return answer ? parseMonitorStatus(*answer) : MonitorStatus();
+    MonitorStatus status = answer ? parseMonitorStatus(*answer) : MonitorStatus();
+    if (!status.answered || !withDriveCycle)
+        return status;
+    const LinkAnswer cycle = link.exchange(QStringLiteral("0141"));
+    // A garbled answer about this drive cycle must not cost the status that came whole.
+    try {
+        const std::optional<MonitorFlags> flags =
+            cycle ? parseDriveCycleStatus(*cycle) : std::nullopt;
+        status.driveCycleAnswered = flags.has_value();
+        if (flags)
+            status.driveCycle = *flags;
+    } catch (const HexConversionError&) {
+    }
+    return status;
 }

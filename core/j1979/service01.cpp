@@ -54,6 +54,6 @@ bool Service01::readStatus(CommandLink& link) {
 }
 
 const MonitorStatus& Service01::readMonitorStatus(CommandLink& link) {
-    m_monitorStatus = ::readMonitorStatus(link);
+    m_monitorStatus = ::readMonitorStatus(link, m_supported[0x41 - 1]);
     return m_monitorStatus;
 }

@@ -29,7 +29,8 @@ public:
     // status, OBD type. Always reports success.
     bool readStatus(CommandLink& link);
 
-    // Reads the monitor status again and keeps it.
+    // Reads the monitor status again (with this drive cycle's where PID 41 is supported) and
+    // keeps it.
     const MonitorStatus& readMonitorStatus(CommandLink& link);
 
     const SupportedPidSet& supportedPids() const { return m_supported; }

@@ -5,6 +5,8 @@
 #include "scripted_link.h"
 
 #include <gtest/gtest.h>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -21,9 +23,11 @@ TEST(MonitorStatus, LampCountAndCompletedMonitors) {
     EXPECT_EQ(status.troubleCodeCount, 9);
     EXPECT_EQ(status.continuousSupported, Four({true, true, true, false}));
     EXPECT_EQ(status.continuousCompleted, Four({true, true, true, false}));
-    // Bit 3 of C (secondary air) is set but not evaluated.
-    EXPECT_EQ(status.nonContinuousSupported, evaluatedOnly);
-    EXPECT_EQ(status.nonContinuousCompleted, evaluatedOnly);
+    // Bit 3 of C (secondary air) is read for the full list; none of the seven reads it.
+    const Eight withSecondaryAir = {true, false, true, true, false, true, true, false};
+    EXPECT_EQ(status.nonContinuousSupported, withSecondaryAir);
+    EXPECT_EQ(status.nonContinuousCompleted, withSecondaryAir);
+    EXPECT_FALSE(isEvaluated(Monitor::SecondaryAir));
 }
 
 // Each monitor alone, written where J1979 puts it: its "supported" bit set, its "incomplete" bit
@@ -85,6 +89,115 @@ TEST(MonitorStatus, DoubledAnswersAndBadDigits) {
     EXPECT_EQ(doubled.troubleCodeCount, 0);
 
     EXPECT_THROW(parseMonitorStatus(QStringLiteral("4101X9076D00")), HexConversionError);
+}
+
+// Bit 3 of B picks the set bytes C/D name; each row lists the supported monitors with their
+// completion, in the order of the full list. Bytes worked by hand from the public table.
+TEST(MonitorStatus, FullListFollowsTheIgnitionType) {
+    using M = Monitor;
+    const struct {
+        const char* answer;
+        Ignition ignition;
+        std::vector<std::pair<Monitor, bool>> supported; // monitor, completed
+    } cases[] = {
+        // B 07: spark, continuous all done; C E5: catalyst, evaporative system, oxygen sensor, its
+        // heater, EGR; D 80: EGR incomplete.
+        {"41018307E580",
+         Ignition::Spark,
+         {{M::Misfire, true},
+          {M::FuelSystem, true},
+          {M::Components, true},
+          {M::Catalyst, true},
+          {M::EvaporativeSystem, true},
+          {M::OxygenSensor, true},
+          {M::OxygenSensorHeater, true},
+          {M::ExhaustGasRecirculation, false}}},
+        // B 02: fuel system alone; C 1A: heated catalyst, secondary air, A/C refrigerant; D 10:
+        // the refrigerant's incomplete.
+        {"410100021A10",
+         Ignition::Spark,
+         {{M::FuelSystem, true},
+          {M::HeatedCatalyst, true},
+          {M::SecondaryAir, true},
+          {M::AirConditioning, false}}},
+        // B 2F: compression, fuel system incomplete; C EB: NMHC, NOx/SCR, boost, exhaust gas
+        // sensor, PM filter, EGR; D 03: NMHC and NOx/SCR incomplete.
+        {"4101822FEB03",
+         Ignition::Compression,
+         {{M::Misfire, true},
+          {M::FuelSystem, false},
+          {M::Components, true},
+          {M::NmhcCatalyst, false},
+          {M::NoxAftertreatment, false},
+          {M::BoostPressure, true},
+          {M::ExhaustGasSensor, true},
+          {M::ParticulateFilter, true},
+          {M::ExhaustGasRecirculation, true}}},
+        // The reserved bits 2 and 4 of a compression-ignition C name no monitor.
+        {"410100081414", Ignition::Compression, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.answer);
+        const MonitorStatus status = parseMonitorStatus(QLatin1String(c.answer));
+        EXPECT_EQ(status.ignition, c.ignition);
+        std::vector<std::pair<Monitor, bool>> supported;
+        for (const EvaluatedMonitor& m : fullMonitors(status.ignition))
+            if (const MonitorReadiness flags = readiness(status, m); flags.supported)
+                supported.emplace_back(m.monitor, flags.completed);
+        EXPECT_EQ(supported, c.supported);
+        // The further list is the full one without the seven.
+        qsizetype further = 0;
+        for (const auto& [monitor, completed] : c.supported)
+            further += isEvaluated(monitor) ? 0 : 1;
+        EXPECT_EQ(furtherSupportedMonitors(status).size(), further);
+    }
+}
+
+// PID 41 has the layout of PID 01 with byte A reserved; it is asked for only where the vehicle
+// lists it, and what it answers never costs the status of PID 01.
+TEST(MonitorStatus, ThisDriveCycleFromPid41) {
+    const std::optional<MonitorFlags> cycle = parseDriveCycleStatus(QStringLiteral("41410007E5A0"));
+    ASSERT_TRUE(cycle);
+    EXPECT_EQ(cycle->ignition, Ignition::Spark);
+    EXPECT_EQ(cycle->nonContinuousSupported,
+              Eight({true, false, true, false, false, true, true, true}));
+    EXPECT_EQ(cycle->nonContinuousCompleted,
+              Eight({true, false, true, false, false, false, true, false}));
+    EXPECT_FALSE(parseDriveCycleStatus(QStringLiteral("41018307E580")));
+    EXPECT_FALSE(parseMonitorStatus(QStringLiteral("41410007E5A0")).answered);
+
+    const struct {
+        bool listed;
+        const char* answer41;
+        QStringList sent;
+        bool cycleRead;
+    } cases[] = {
+        {true, "41410007E5A0", {"0101", "0141"}, true},  {false, "41410007E5A0", {"0101"}, false},
+        {true, "NO DATA", {"0101", "0141"}, false},      {true, "414100", {"0101", "0141"}, false},
+        {true, "41410007XXA0", {"0101", "0141"}, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.answer41);
+        ScriptedLink link;
+        link.answer(QStringLiteral("0101"), QStringLiteral("41018307E580"));
+        link.answer(QStringLiteral("0141"), QLatin1String(c.answer41));
+        const MonitorStatus status = readMonitorStatus(link, c.listed);
+        EXPECT_EQ(link.sent(), c.sent);
+        EXPECT_TRUE(status.answered);
+        EXPECT_EQ(status.troubleCodeCount, 3);
+        EXPECT_EQ(status.driveCycleAnswered, c.cycleRead);
+        EXPECT_EQ(readiness(status.driveCycle, sparkMonitors[10]).supported, c.cycleRead);
+    }
+    // The service asks for it when bit 7 of the 0140 bitmap lists PID 41.
+    ScriptedLink link;
+    link.answer(QStringLiteral("0100"), QStringLiteral("4100BE1FB813"));
+    link.answer(QStringLiteral("0120"), QStringLiteral("412080000001"));
+    link.answer(QStringLiteral("0140"), QStringLiteral("414080000000"));
+    link.answer(QStringLiteral("0101"), QStringLiteral("41018307E580"));
+    link.answer(QStringLiteral("0141"), QStringLiteral("41410007E5A0"));
+    Service01 service01;
+    service01.readStatus(link);
+    EXPECT_TRUE(service01.monitorStatus().driveCycleAnswered);
 }
 
 TEST(Service01, ReadStatusFillsSupportedSetStatusAndObdType) {

@@ -28,7 +28,9 @@ QUORVANE_FUZZ_TARGET(pid_values) {
     } catch (const HexConversionError&) {
     }
     try {
-        (void)parseMonitorStatus(answer_text::fromSerial(rest.toByteArray() + '>').value_or(""));
+        const QString answer = answer_text::fromSerial(rest.toByteArray() + '>').value_or("");
+        (void)parseMonitorStatus(answer);
+        (void)parseDriveCycleStatus(answer);
     } catch (const HexConversionError&) {
     }
     try {
