@@ -42,7 +42,92 @@ ShownMonitorStatus shownMonitorStatus(const MonitorStatus& status) {
         shown.supported[i] = yesNo(flags.supported);
         shown.completed[i] = yesNo(flags.completed);
     }
+    shown.ignition = ignitionText(status.ignition);
+    shown.monitors = shownSupportedMonitors(status);
     return shown;
+}
+
+const QString& monitorCaption(Monitor monitor) {
+    switch (monitor) {
+    case Monitor::Misfire:
+        return const_str::CliMisfire;
+    case Monitor::FuelSystem:
+        return const_str::CliFuelSystem;
+    case Monitor::Components:
+        return const_str::CliComponents;
+    case Monitor::Catalyst:
+        return const_str::CliCatalyst;
+    case Monitor::EvaporativeSystem:
+        return const_str::CliEvaporativeSystem;
+    case Monitor::OxygenSensor:
+        return const_str::CliOxygenSensor;
+    case Monitor::OxygenSensorHeater:
+        return const_str::CliOxygenSensorHeater;
+    case Monitor::HeatedCatalyst:
+        return const_str::MonitorHeatedCatalyst;
+    case Monitor::SecondaryAir:
+        return const_str::MonitorSecondaryAir;
+    case Monitor::AirConditioning:
+        return const_str::MonitorAirConditioning;
+    case Monitor::ExhaustGasRecirculation:
+        return const_str::MonitorExhaustGasRecirculation;
+    case Monitor::NmhcCatalyst:
+        return const_str::MonitorNmhcCatalyst;
+    case Monitor::NoxAftertreatment:
+        return const_str::MonitorNoxAftertreatment;
+    case Monitor::BoostPressure:
+        return const_str::MonitorBoostPressure;
+    case Monitor::ExhaustGasSensor:
+        return const_str::MonitorExhaustGasSensor;
+    case Monitor::ParticulateFilter:
+        break;
+    }
+    return const_str::MonitorParticulateFilter;
+}
+
+QLatin1String monitorKey(Monitor monitor) {
+    static constexpr std::pair<Monitor, const char*> keys[] = {
+        {Monitor::Misfire, "misfire"},
+        {Monitor::FuelSystem, "fuelSystem"},
+        {Monitor::Components, "components"},
+        {Monitor::Catalyst, "catalyst"},
+        {Monitor::EvaporativeSystem, "evaporativeSystem"},
+        {Monitor::OxygenSensor, "oxygenSensor"},
+        {Monitor::OxygenSensorHeater, "oxygenSensorHeater"},
+        {Monitor::HeatedCatalyst, "heatedCatalyst"},
+        {Monitor::SecondaryAir, "secondaryAir"},
+        {Monitor::AirConditioning, "acRefrigerant"},
+        {Monitor::ExhaustGasRecirculation, "egrVvt"},
+        {Monitor::NmhcCatalyst, "nmhcCatalyst"},
+        {Monitor::NoxAftertreatment, "noxAftertreatment"},
+        {Monitor::BoostPressure, "boostPressure"},
+        {Monitor::ExhaustGasSensor, "exhaustGasSensor"},
+        {Monitor::ParticulateFilter, "pmFilter"},
+    };
+    for (const auto& [m, key] : keys)
+        if (m == monitor)
+            return QLatin1String(key);
+    return QLatin1String("monitor");
+}
+
+const QString& ignitionText(Ignition ignition) {
+    return ignition == Ignition::Compression ? const_str::CompressionIgnition
+                                             : const_str::SparkIgnition;
+}
+
+QList<ShownMonitorRow> shownSupportedMonitors(const MonitorStatus& status) {
+    QList<ShownMonitorRow> rows;
+    if (!status.answered)
+        return rows;
+    for (const EvaluatedMonitor& m : fullMonitors(status.ignition)) {
+        const MonitorReadiness flags = readiness(status, m);
+        if (!flags.supported)
+            continue;
+        rows.append({monitorCaption(m.monitor), yesNo(flags.completed),
+                     status.driveCycleAnswered ? yesNo(readiness(status.driveCycle, m).completed)
+                                               : QString()});
+    }
+    return rows;
 }
 
 ShownCodeGrid shownCodeGrid(const std::optional<QStringList>& codes, const FaultCodeTable& table,

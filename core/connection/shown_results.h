@@ -41,6 +41,15 @@ struct ShownCodeGrid {
 // One entry per evaluated monitor, in the order of evaluatedMonitors.
 inline constexpr int ShownMonitorCount = int(evaluatedMonitors.size());
 
+// A supported monitor of the full list: its caption and its "Yes"/"No" texts; thisDriveCycle
+// (completed in this drive cycle) is empty when the vehicle gave no answer to PID 41.
+struct ShownMonitorRow {
+    QString name;
+    QString completed;
+    QString thisDriveCycle;
+    bool operator==(const ShownMonitorRow&) const = default;
+};
+
 struct ShownMonitorStatus {
     ReadState state = ReadState::NotYetRead;
     // Before a reading the lamp's state is as unknown as every monitor's.
@@ -49,6 +58,10 @@ struct ShownMonitorStatus {
         QStringLiteral("N/A"), QStringLiteral("N/A"), QStringLiteral("N/A"), QStringLiteral("N/A"),
         QStringLiteral("N/A"), QStringLiteral("N/A"), QStringLiteral("N/A")};
     std::array<QString, ShownMonitorCount> completed = supported;
+    // The ignition type the answer tells, and every monitor of its list that the vehicle
+    // supports; both empty until a status was read.
+    QString ignition;
+    QList<ShownMonitorRow> monitors;
     bool operator==(const ShownMonitorStatus&) const = default;
 };
 
@@ -123,6 +136,15 @@ void forgetReadings(ShownResults& shown);
 // The start page: the lamp's caption ("On"/"Off") and "Yes"/"No" for every flag; a status that was
 // not answered leaves every text at "N/A".
 ShownMonitorStatus shownMonitorStatus(const MonitorStatus& status);
+
+// A monitor's caption, as the start page and the command line label it.
+const QString& monitorCaption(Monitor monitor);
+const QString& ignitionText(Ignition ignition);
+// A monitor's fixed key ("misfire", "egrVvt"), for JSON documents and object names.
+QLatin1String monitorKey(Monitor monitor);
+
+// The rows of ShownMonitorStatus::monitors for an answered status.
+QList<ShownMonitorRow> shownSupportedMonitors(const MonitorStatus& status);
 
 // A trouble-code grid: "P0000" and the no-codes message for an empty list, else each code with its
 // description ("Generic" for P0 codes, the given maker for the others; empty when none is found).

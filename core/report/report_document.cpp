@@ -121,6 +121,24 @@ void systemStatus(Lines& out, const ReportInput& in) {
     for (int i = 0; i < ShownMonitorCount; ++i)
         out.leaf(kLeafIndent, QLatin1String(names[i]) + QStringLiteral("_C"),
                  status.completed[std::size_t(i)]);
+    // Every monitor the vehicle supports, after the seven, so that stylesheets that know only
+    // those skip them; the drive cycle's column only where the vehicle answered it.
+    if (!status.monitors.isEmpty()) {
+        out.leaf("IGNITION_LAB", const_str::IgnitionCaption);
+        out.leaf("IGNITION", status.ignition);
+        const bool cycle = !status.monitors.first().thisDriveCycle.isEmpty();
+        if (cycle)
+            out.leaf("TITLE_THIS_DRIVE_CYCLE", const_str::ThisDriveCycle);
+        for (const ShownMonitorRow& row : status.monitors) {
+            out.raw(kLeafIndent + QStringLiteral("<MONITOR>"));
+            const QString indent = kLeafIndent + QStringLiteral("  ");
+            out.leaf(indent, QStringLiteral("MONITOR_NAME"), row.name);
+            out.leaf(indent, QStringLiteral("MONITOR_C"), row.completed);
+            if (cycle)
+                out.leaf(indent, QStringLiteral("MONITOR_D"), row.thisDriveCycle);
+            out.raw(kLeafIndent + QStringLiteral("</MONITOR>"));
+        }
+    }
     out.endTag("SYSTEM_STATUS");
 }
 

@@ -22,6 +22,7 @@ constexpr const char* kEarlierStylesheetDigests[] = {
     "9b27193c0524b217a80c298e9019b21c260dc5d8832851041cdcc7390800f45c",
     "7cc4861bde168e4c6020b50ef8c122b41697d9106c0e8956210d6ae6c5d297a2",
     "e67f78897f07566f2d9c01469785d5dc150abd7ef717ee1b45477c2929bf37ad",
+    "74f856b0e003f869835efc06de0b5d1c89c94309cc8de3bf4b24dd9f41290ae0",
 };
 
 QString notWritten(const QString& path, const QString& reason) {

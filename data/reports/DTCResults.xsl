@@ -142,6 +142,36 @@
         <xsl:call-template name="monitor"/>
       </xsl:for-each>
     </table>
+    <!-- Every monitor the vehicle supports for its ignition type, with this drive cycle's state
+         where the vehicle told it. -->
+    <xsl:if test="MONITOR">
+      <p><xsl:value-of select="IGNITION_LAB"/>&#160;<xsl:value-of select="IGNITION"/></p>
+      <table class="grid" border="1" cellspacing="0" cellpadding="3" width="70%">
+        <tr>
+          <th width="50%"></th>
+          <th width="25%">
+            <xsl:choose>
+              <xsl:when test="contains(TITLE_S_C, '/')">
+                <xsl:value-of select="substring-after(TITLE_S_C, '/')"/>
+              </xsl:when>
+              <xsl:otherwise><xsl:value-of select="TITLE_S_C"/></xsl:otherwise>
+            </xsl:choose>
+          </th>
+          <xsl:if test="TITLE_THIS_DRIVE_CYCLE">
+            <th width="25%"><xsl:value-of select="TITLE_THIS_DRIVE_CYCLE"/></th>
+          </xsl:if>
+        </tr>
+        <xsl:for-each select="MONITOR">
+          <tr>
+            <td><xsl:value-of select="MONITOR_NAME"/></td>
+            <td><xsl:value-of select="MONITOR_C"/></td>
+            <xsl:if test="../TITLE_THIS_DRIVE_CYCLE">
+              <td><xsl:value-of select="MONITOR_D"/></td>
+            </xsl:if>
+          </tr>
+        </xsl:for-each>
+      </table>
+    </xsl:if>
   </xsl:template>
 
   <xsl:template name="monitor">

@@ -3,6 +3,8 @@
 
 #include "core/report/report_document.h"
 
+#include "core/j1979/monitor_status.h"
+
 #include "tests/core/report/report_samples.h"
 #include "tests/support/qt_printers.h"
 
@@ -298,6 +300,45 @@ TEST(ReportDocument, MonitorTestsAfterTheOtherSectionsOnceRead) {
     ReportChoices without = choices;
     without.monitorTests = false;
     EXPECT_EQ(linesOf(documentOf(shown, without)).filter("MONITOR_TESTS").size(), 0);
+}
+
+// Every supported monitor follows the seven in elements of its own, with the ignition type, and
+// this drive cycle's state only where the vehicle answered PID 41.
+TEST(ReportDocument, SupportedMonitorsFollowTheSevenWithTheIgnition) {
+    const QStringList egr{"      <MONITOR>",
+                          "        <MONITOR_NAME>EGR and/or VVT system:</MONITOR_NAME>",
+                          "        <MONITOR_C>No</MONITOR_C>"};
+    const struct {
+        const char* answer41; // empty: not read
+        QStringList egrTail;
+        qsizetype titles;
+    } cases[] = {
+        {"", {"      </MONITOR>", "</SYSTEM_STATUS>"}, 0},
+        {"41410007E5A0",
+         {"        <MONITOR_D>No</MONITOR_D>", "      </MONITOR>", "</SYSTEM_STATUS>"},
+         1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.answer41);
+        MonitorStatus status = parseMonitorStatus(QStringLiteral("41018307E580"));
+        if (const auto cycle = parseDriveCycleStatus(QLatin1String(c.answer41))) {
+            status.driveCycleAnswered = true;
+            status.driveCycle = *cycle;
+        }
+        ShownResults shown = sampleShownResults();
+        shown.monitorStatus = shownMonitorStatus(status);
+        ReportChoices choices = nothingChosen();
+        choices.systemStatus = true;
+        const QStringList lines = linesOf(documentOf(shown, choices));
+        const qsizetype ignition = lines.indexOf("      <IGNITION>Spark ignition</IGNITION>");
+        ASSERT_GT(ignition, 0);
+        EXPECT_EQ(lines[ignition - 2], "      <TEST_4_N_C>Yes</TEST_4_N_C>");
+        EXPECT_EQ(lines.count("      <MONITOR>"), 8);
+        EXPECT_EQ(lines.filter("TITLE_THIS_DRIVE_CYCLE").size(), c.titles);
+        const qsizetype end = lines.indexOf("</SYSTEM_STATUS>");
+        EXPECT_EQ(lines.mid(end - egr.size() - c.egrTail.size() + 1),
+                  egr + c.egrTail + QStringList{"</doc>"});
+    }
 }
 
 TEST(ReportDocument, CaptionsComeThroughTheTranslation) {

@@ -41,6 +41,19 @@ TEST(ReportTransform, StylesheetPresentsEverySection) {
     EXPECT_TRUE(html.contains("<th width=\"25%\">Completed</th>"));
 }
 
+TEST(ReportTransform, StylesheetShowsEverySupportedMonitor) {
+    ShownResults shown = sampleShownResults();
+    shown.monitorStatus.ignition = "Compression ignition";
+    shown.monitorStatus.monitors = {{"PM filter:", "Yes", "No"},
+                                    {"EGR and/or VVT system:", "No", "Yes"}};
+    const QString html = htmlOf(documentOf(shown, sampleChoices()));
+    for (const QString& text : {QStringLiteral("<p>Ignition:\u00A0Compression ignition</p>"),
+                                QStringLiteral("<th width=\"25%\">This drive cycle</th>"),
+                                QStringLiteral("<td>EGR and/or VVT system:</td>\n<td>No</td>\n"
+                                               "<td>Yes</td>")})
+        EXPECT_TRUE(html.contains(text)) << text.toStdString();
+}
+
 TEST(ReportTransform, UnchosenSectionsAreNotShown) {
     const QString html = htmlOf(documentOf(sampleShownResults(), nothingChosen()));
     EXPECT_TRUE(html.contains("Garage Miller"));
