@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -64,6 +65,10 @@ QLabel* valueLabel(const QString& name, const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
     return label;
+}
+
+QString yesNoText(bool flag) {
+    return flag ? const_str::Yes : const_str::No;
 }
 
 // A calibration ID is shown up to its first zero character.
@@ -144,6 +149,7 @@ QWidget* StartPage::buildStatusColumn() {
 
     layout->addWidget(monitorPanel(QStringLiteral("Continuous Monitoring tests"), true));
     layout->addWidget(monitorPanel(QStringLiteral("non-Continuous Monitoring tests"), false));
+    layout->addWidget(furtherMonitorPanel());
 
     auto* rows = new QGridLayout;
     rows->setColumnMinimumWidth(0, 65);
@@ -177,6 +183,9 @@ QWidget* StartPage::monitorPanel(const QString& title, bool continuous) {
     grid->addWidget(heading(title, frame), 0, 0, 1, 3);
     grid->addWidget(heading(QStringLiteral("Supported"), frame), 1, 1);
     grid->addWidget(heading(QStringLiteral("Completed"), frame), 1, 2);
+    QLabel* cycleHeading = heading(const_str::ThisDriveCycle, frame);
+    grid->addWidget(cycleHeading, 1, 3);
+    m_driveCycleWidgets.append(cycleHeading);
     int row = 2;
     for (const EvaluatedMonitor& m : evaluatedMonitors) {
         if (m.continuous != continuous)
@@ -188,10 +197,74 @@ QWidget* StartPage::monitorPanel(const QString& title, bool continuous) {
                         1);
         grid->addWidget(valueLabel(name + QStringLiteral("_C"), QStringLiteral("N/A"), frame), row,
                         2);
+        QLabel* cycle = valueLabel(name + QStringLiteral("_D"), QStringLiteral("N/A"), frame);
+        grid->addWidget(cycle, row, 3);
+        m_driveCycleWidgets.append(cycle);
         ++row;
     }
     grid->setColumnStretch(0, 1);
+    for (QWidget* widget : std::as_const(m_driveCycleWidgets))
+        widget->hide();
     return frame;
+}
+
+QWidget* StartPage::furtherMonitorPanel() {
+    QFrame* frame = panel(this);
+    m_furtherGrid = new QGridLayout(frame);
+    m_furtherGrid->setVerticalSpacing(2);
+    m_furtherGrid->setColumnStretch(0, 1);
+    // Up to six rows more than the page was laid out for: they scroll where the window is short.
+    m_further = new QScrollArea(this);
+    m_further->setObjectName(QStringLiteral("FurtherMonitors"));
+    m_further->setFrameShape(QFrame::NoFrame);
+    m_further->setWidgetResizable(true);
+    m_further->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_further->setWidget(frame);
+    m_further->hide();
+    return m_further;
+}
+
+// One row per monitor beyond the seven that the vehicle supports, in the words of the seven rows;
+// the ones it does not support are left out, like the whole panel when there is none.
+void StartPage::showFurtherMonitors(const MonitorStatus& status) {
+    QWidget* frame = m_further->widget();
+    while (QLayoutItem* item = m_furtherGrid->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    const QList<EvaluatedMonitor> further =
+        status.answered ? furtherSupportedMonitors(status) : QList<EvaluatedMonitor>();
+    m_further->setVisible(!further.isEmpty());
+    if (further.isEmpty())
+        return;
+    const bool cycle = status.driveCycleAnswered;
+    m_furtherGrid->addWidget(heading(const_str::FurtherMonitors, frame), 0, 0, 1, 4);
+    // Made after the window's translation: every text comes translated from the string table.
+    m_furtherGrid->addWidget(
+        valueLabel(QStringLiteral("labIgnition"),
+                   const_str::IgnitionCaption + QLatin1Char(' ') + ignitionText(status.ignition),
+                   frame),
+        1, 0);
+    m_furtherGrid->addWidget(heading(const_str::CliSupported, frame), 1, 1);
+    m_furtherGrid->addWidget(heading(const_str::CliCompleted, frame), 1, 2);
+    if (cycle)
+        m_furtherGrid->addWidget(heading(const_str::ThisDriveCycle, frame), 1, 3);
+    int row = 2;
+    for (const EvaluatedMonitor& m : further) {
+        const QString name = QStringLiteral("labMonitor_") + monitorKey(m.monitor);
+        const MonitorReadiness flags = readiness(status, m);
+        m_furtherGrid->addWidget(new QLabel(monitorCaption(m.monitor), frame), row, 0);
+        m_furtherGrid->addWidget(valueLabel(name + QStringLiteral("_S"), const_str::Yes, frame),
+                                 row, 1);
+        m_furtherGrid->addWidget(
+            valueLabel(name + QStringLiteral("_C"), yesNoText(flags.completed), frame), row, 2);
+        if (cycle)
+            m_furtherGrid->addWidget(
+                valueLabel(name + QStringLiteral("_D"),
+                           yesNoText(readiness(status.driveCycle, m).completed), frame),
+                row, 3);
+        ++row;
+    }
 }
 
 void StartPage::clearLog() {
@@ -220,15 +293,20 @@ void StartPage::showMonitorStatus(const MonitorStatus& status) {
     auto flagText = [read](bool flag) {
         return !read ? const_str::NotAvailable : flag ? const_str::Yes : const_str::No;
     };
-    auto show = [this, &flagText](const char* name, bool supported, bool completed) {
-        const QString base = QLatin1String(name);
-        findChild<QLabel*>(base + QStringLiteral("_S"))->setText(flagText(supported));
-        findChild<QLabel*>(base + QStringLiteral("_C"))->setText(flagText(completed));
-    };
+    const bool cycle = read && status.driveCycleAnswered;
+    for (QWidget* widget : std::as_const(m_driveCycleWidgets))
+        widget->setVisible(cycle);
     for (const EvaluatedMonitor& m : evaluatedMonitors) {
         const MonitorReadiness flags = readiness(status, m);
-        show(monitorRow(m.monitor).name, flags.supported, flags.completed);
+        const QString base = QLatin1String(monitorRow(m.monitor).name);
+        findChild<QLabel*>(base + QStringLiteral("_S"))->setText(flagText(flags.supported));
+        findChild<QLabel*>(base + QStringLiteral("_C"))->setText(flagText(flags.completed));
+        findChild<QLabel*>(base + QStringLiteral("_D"))
+            ->setText(flagText(cycle && readiness(status.driveCycle, m).completed));
     }
+    showFurtherMonitors(status);
+    m_shownIgnition = read ? ignitionText(status.ignition) : QString();
+    m_shownMonitors = shownSupportedMonitors(status);
     if (m_shown != nullptr)
         m_shown->state = ReadState::Read;
     setShownRecord(m_shown);
@@ -244,6 +322,8 @@ void StartPage::setShownRecord(ShownMonitorStatus* record) {
         m_shown->supported[i] = findChild<QLabel*>(base + QStringLiteral("_S"))->text();
         m_shown->completed[i] = findChild<QLabel*>(base + QStringLiteral("_C"))->text();
     }
+    m_shown->ignition = m_shownIgnition;
+    m_shown->monitors = m_shownMonitors;
 }
 
 void StartPage::forgetVehicle() {

@@ -1,15 +1,18 @@
 #pragma once
 
+#include "core/connection/shown_results.h"
+
+#include <QList>
 #include <QWidget>
 
-struct ShownMonitorStatus;
-struct MonitorStatus;
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QGridLayout;
+class QScrollArea;
 class MilLamp;
 class Service09;
 
@@ -44,6 +47,8 @@ public:
 private:
     QWidget* buildStatusColumn();
     QWidget* monitorPanel(const QString& title, bool continuous);
+    QWidget* furtherMonitorPanel();
+    void showFurtherMonitors(const MonitorStatus& status);
 
     QPushButton* m_connect;
     QPushButton* m_disconnect;
@@ -56,4 +61,12 @@ private:
     QComboBox* m_cin = nullptr;
     QComboBox* m_cvn = nullptr;
     ShownMonitorStatus* m_shown = nullptr;
+    // The "this drive cycle" heading and values of the seven rows: shown only after PID 41 came.
+    QList<QWidget*> m_driveCycleWidgets;
+    // The monitors beyond the seven that the vehicle supports, one row each, rebuilt per status.
+    QScrollArea* m_further = nullptr;
+    QGridLayout* m_furtherGrid = nullptr;
+    // What the report records beyond the seven rows: the ignition and every supported monitor.
+    QString m_shownIgnition;
+    QList<ShownMonitorRow> m_shownMonitors;
 };

@@ -25,10 +25,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTableWidget>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -219,6 +221,51 @@ TEST(StartPage, UnansweredStatusShowsNotAvailableUntilAnAnsweredOne) {
     EXPECT_EQ(count->text(), "0");
     EXPECT_EQ(page.findChild<QLabel*>("labFuelsystem_S")->text(), "Yes");
     EXPECT_EQ(page.findChild<QLabel*>("labEvaporativesys_C")->text(), "No");
+}
+
+// Below the seven rows every further monitor the vehicle supports, in the rows' words (an
+// incomplete exhaust gas recirculation shows); this drive cycle's column once PID 41 came. The
+// report's record follows what is shown.
+TEST(StartPage, FurtherMonitorsAndThisDriveCycle) {
+    StartPage page;
+    ShownMonitorStatus record;
+    page.setShownRecord(&record);
+    const auto text = [&page](const char* name) {
+        const auto* label = page.findChild<QLabel*>(QLatin1String(name));
+        return label == nullptr             ? QStringLiteral("absent")
+               : !label->isVisibleTo(&page) ? QStringLiteral("hidden")
+                                            : label->text();
+    };
+    const auto* further = page.findChild<QScrollArea*>("FurtherMonitors");
+    MonitorStatus status = parseMonitorStatus(QStringLiteral("41018307E580"));
+    const std::optional<MonitorFlags> cycle = parseDriveCycleStatus(QStringLiteral("41410007E5A0"));
+    const struct {
+        bool answered;
+        bool withCycle;
+        QStringList shown; // EGR S, C, D; catalyst C, D; oxygen sensor D; heated catalyst C
+    } cases[] = {
+        {true, false, {"Yes", "No", "absent", "Yes", "hidden", "hidden", "absent"}},
+        {true, true, {"Yes", "No", "No", "Yes", "Yes", "No", "absent"}},
+        {false, false, {"absent", "absent", "absent", "N/A", "hidden", "hidden", "absent"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.withCycle);
+        status.answered = c.answered;
+        status.driveCycleAnswered = c.withCycle;
+        status.driveCycle = *cycle;
+        page.showMonitorStatus(status);
+        EXPECT_EQ(
+            QStringList({text("labMonitor_egrVvt_S"), text("labMonitor_egrVvt_C"),
+                         text("labMonitor_egrVvt_D"), text("labCatalyst_C"), text("labCatalyst_D"),
+                         text("labOxygensensor_D"), text("labMonitor_heatedCatalyst_C")}),
+            c.shown);
+        EXPECT_EQ(further->isVisibleTo(&page), c.answered);
+        EXPECT_EQ(record.monitors.size(), c.answered ? 8 : 0);
+        if (c.answered) {
+            EXPECT_EQ(record.monitors.last(),
+                      (ShownMonitorRow{"EGR and/or VVT system:", "No", c.withCycle ? "No" : ""}));
+        }
+    }
 }
 
 TEST(MilLamp, FollowsItsStateAndKeepsItsLabelInStep) {
