@@ -1,3 +1,4 @@
+#include "core/connection/shown_results.h"
 #include "core/faultcodes/fault_code_table.h"
 #include "core/j1979/extended_pids.h"
 #include "core/j1979/grouped_pid_request.h"
@@ -22,27 +23,6 @@
 #include <span>
 
 namespace {
-
-// A monitor's line label and its key in the JSON document.
-struct MonitorLine {
-    Monitor monitor;
-    const char* key;
-    const QString& label;
-};
-
-const MonitorLine& monitorLine(Monitor monitor) {
-    static const MonitorLine lines[] = {
-        {Monitor::Misfire, "misfire", const_str::CliMisfire},
-        {Monitor::FuelSystem, "fuelSystem", const_str::CliFuelSystem},
-        {Monitor::Components, "components", const_str::CliComponents},
-        {Monitor::Catalyst, "catalyst", const_str::CliCatalyst},
-        {Monitor::EvaporativeSystem, "evaporativeSystem", const_str::CliEvaporativeSystem},
-        {Monitor::OxygenSensor, "oxygenSensor", const_str::CliOxygenSensor},
-        {Monitor::OxygenSensorHeater, "oxygenSensorHeater", const_str::CliOxygenSensorHeater},
-    };
-    return *std::find_if(std::begin(lines), std::end(lines),
-                         [monitor](const MonitorLine& line) { return line.monitor == monitor; });
-}
 
 QString yesNo(bool value) {
     return value ? const_str::Yes : const_str::No;
@@ -181,32 +161,56 @@ int status(CliSession& session, CliIo& io) {
     io.line(const_str::CliObdType + QStringLiteral(": ") +
             service01.obdType().value_or(const_str::Error));
 
+    const QList<EvaluatedMonitor> further = furtherSupportedMonitors(status);
     int width = 0;
     for (const EvaluatedMonitor& m : evaluatedMonitors)
-        width = std::max(width, int(monitorLine(m.monitor).label.size()));
-    const int column = int(std::max({const_str::CliSupported.size(), const_str::Yes.size(),
-                                     const_str::No.size(), const_str::NotAvailable.size()})) +
+        width = std::max(width, int(monitorCaption(m.monitor).size()));
+    for (const EvaluatedMonitor& m : further)
+        width = std::max(width, int(monitorCaption(m.monitor).size()));
+    const int column = int(std::max({const_str::CliSupported.size(), const_str::CliCompleted.size(),
+                                     const_str::Yes.size(), const_str::No.size(),
+                                     const_str::NotAvailable.size()})) +
                        2;
+    // The drive cycle's column only where the vehicle answered PID 41.
+    const bool cycle = read && status.driveCycleAnswered;
     io.line(QString(width + 2, QLatin1Char(' ')) + const_str::CliSupported.leftJustified(column) +
-            const_str::CliCompleted);
+            (cycle ? const_str::CliCompleted.leftJustified(column) + const_str::ThisDriveCycle
+                   : const_str::CliCompleted));
     auto flagText = [read](bool flag) { return read ? yesNo(flag) : const_str::NotAvailable; };
     QJsonObject monitorJson;
-    for (const EvaluatedMonitor& m : evaluatedMonitors) {
-        const MonitorLine& line = monitorLine(m.monitor);
+    QJsonObject furtherJson;
+    auto printLine = [&](const EvaluatedMonitor& m) {
+        const QString& label = monitorCaption(m.monitor);
         const MonitorReadiness flags = readiness(status, m);
         // The page's rule: an unsupported monitor is "No" in both columns.
         const bool completed = flags.supported && flags.completed;
-        io.line(line.label.leftJustified(width + 2) +
-                flagText(flags.supported).leftJustified(column) + flagText(completed));
-        monitorJson[QLatin1String(line.key)] =
-            QJsonObject{{QStringLiteral("supported"), flags.supported},
-                        {QStringLiteral("completed"), completed}};
-    }
+        const bool cycleCompleted = cycle && readiness(status.driveCycle, m).completed;
+        io.line(label.leftJustified(width + 2) + flagText(flags.supported).leftJustified(column) +
+                (cycle ? flagText(completed).leftJustified(column) + flagText(cycleCompleted)
+                       : flagText(completed)));
+        QJsonObject json{{QStringLiteral("supported"), flags.supported},
+                         {QStringLiteral("completed"), completed}};
+        if (cycle)
+            json[QStringLiteral("completedThisDriveCycle")] = cycleCompleted;
+        return json;
+    };
+    for (const EvaluatedMonitor& m : evaluatedMonitors)
+        monitorJson[monitorKey(m.monitor)] = printLine(m);
+    // The seven stay where scripts expect them; the ignition type heads the monitors it adds.
+    if (read)
+        io.line(const_str::IgnitionCaption + QLatin1Char(' ') + ignitionText(status.ignition));
+    for (const EvaluatedMonitor& m : further)
+        furtherJson[monitorKey(m.monitor)] = printLine(m);
     const QJsonValue null(QJsonValue::Null);
     io.doc[QStringLiteral("mil")] = read ? QJsonValue(status.milOn) : null;
     io.doc[QStringLiteral("storedCodeCount")] = read ? QJsonValue(status.troubleCodeCount) : null;
     io.doc[QStringLiteral("obdType")] = obdTypeRead ? QJsonValue(*service01.obdType()) : null;
     io.doc[QStringLiteral("monitors")] = read ? QJsonValue(monitorJson) : null;
+    io.doc[QStringLiteral("ignition")] =
+        read ? QJsonValue(status.ignition == Ignition::Compression ? QStringLiteral("compression")
+                                                                   : QStringLiteral("spark"))
+             : null;
+    io.doc[QStringLiteral("furtherMonitors")] = read ? QJsonValue(furtherJson) : null;
     return unread.finish(io.doc);
 }
 

@@ -11,7 +11,7 @@ namespace {
 // Service 01 answers of the engine unit. The supported bitmaps name exactly these PIDs.
 const QHash<QString, QString>& engineCurrentData() {
     static const QHash<QString, QString> answers = {
-        {"0100", "41 00 BE 1F B8 13"}, {"0120", "41 20 80 02 A0 11"}, {"0140", "41 40 44 08 00 00"},
+        {"0100", "41 00 BE 1F B8 13"}, {"0120", "41 20 80 02 A0 11"}, {"0140", "41 40 C4 08 00 00"},
         {"0103", "41 03 02 00"},       {"0104", "41 04 33"},          {"0105", "41 05 5A"},
         {"0106", "41 06 82"},          {"0107", "41 07 7E"},          {"010C", "41 0C 0C 4E"},
         {"010D", "41 0D 00"},          {"010E", "41 0E 8C"},          {"010F", "41 0F 44"},
@@ -19,7 +19,8 @@ const QHash<QString, QString>& engineCurrentData() {
         {"0114", "41 14 5A 80"},       {"0115", "41 15 1E FF"},       {"011C", "41 1C 06"},
         {"011F", "41 1F 02 58"},       {"0121", "41 21 00 2A"},       {"012F", "41 2F 80"},
         {"0131", "41 31 01 F4"},       {"0133", "41 33 64"},          {"013C", "41 3C 11 94"},
-        {"0142", "41 42 38 A4"},       {"0146", "41 46 32"},          {"014D", "41 4D 00 0A"},
+        {"0141", "41 41 00 07 E5 A0"}, {"0142", "41 42 38 A4"},       {"0146", "41 46 32"},
+        {"014D", "41 4D 00 0A"},
     };
     return answers;
 }
@@ -112,9 +113,10 @@ private:
             return QStringLiteral("44");
         }
         if (request == QLatin1String("0101")) {
-            // After clearing the lamp is off and the monitors have to run again.
-            return m_cleared ? QStringLiteral("41 01 00 07 65 65")
-                             : QStringLiteral("41 01 83 07 65 00");
+            // After clearing the lamp is off and the monitors have to run again. Before, every
+            // monitor has run except exhaust gas recirculation: not ready for an inspection.
+            return m_cleared ? QStringLiteral("41 01 00 07 E5 E5")
+                             : QStringLiteral("41 01 83 07 E5 80");
         }
         if (request == QLatin1String("03")) {
             return m_cleared ? QStringLiteral("43 00 00 00 00 00 00")

@@ -40,8 +40,9 @@ struct Engine {
     const char* pendingCodes;
     const char* monitorStatus;
     const char* monitorStatusCleared;
-    const char* freezeCode; // PID 02 of the freeze frame
-    Moment start;           // when elmsim starts
+    const char* driveCycleStatus = nullptr; // PID 41, for an engine that lists it
+    const char* freezeCode;                 // PID 02 of the freeze frame
+    Moment start;                           // when elmsim starts
     Moment freeze;
 };
 
@@ -94,13 +95,16 @@ const Engine& engineOf(ModernEngine kind) {
         .warmOil = 95.0,
         .referenceTorque = 400.0,
         .service01 = QList<int>{0x01, 0x04, 0x05, 0x0B, 0x0C, 0x0D, 0x0F, 0x10, 0x1C,
-                                0x1F, 0x21, 0x23, 0x2F, 0x31, 0x33, 0x42, 0x46, 0x4D,
-                                0x78, 0x7A, 0x7B, 0x7C, 0x83, 0x85, 0x9B, 0x9D} +
+                                0x1F, 0x21, 0x23, 0x2F, 0x31, 0x33, 0x41, 0x42, 0x46,
+                                0x4D, 0x78, 0x7A, 0x7B, 0x7C, 0x83, 0x85, 0x9B, 0x9D} +
                      modernPids,
         .storedCodes = "43 20 02 04 01 00 00",  // P2002, P0401
         .pendingCodes = "47 24 63 00 00 00 00", // P2463
-        .monitorStatus = "41 01 82 0F EB 00",   // the lamp on, two codes, compression ignition
+        // The lamp on, two codes, compression ignition; the NMHC catalyst and NOx monitors have
+        // not run since the codes were cleared, nor boost pressure in this drive cycle.
+        .monitorStatus = "41 01 82 0F EB 03",
         .monitorStatusCleared = "41 01 00 0F EB EB",
+        .driveCycleStatus = "41 41 00 0F EB 0B",
         .freezeCode = "20 02",
         .start = {.odometer = 126512.3, .engineSeconds = 7106400.0, .idleSeconds = 1065960.0},
         // Particulate filter efficiency: too little pressure drop across it at cruising speed.
@@ -353,6 +357,8 @@ private:
         if (pid == 0x01)
             return QString::fromLatin1(m_cleared ? m_engine.monitorStatusCleared
                                                  : m_engine.monitorStatus);
+        if (pid == 0x41 && m_engine.driveCycleStatus != nullptr)
+            return QString::fromLatin1(m_engine.driveCycleStatus);
         if (pid == 0x0D && m_curve)
             return m_curve->speedAnswer();
         QByteArray data;

@@ -43,12 +43,15 @@ TEST_F(DemoCli, StatusShowsLampCountMonitorsAndObdType) {
     const CliRun run = runTool({"--demo", "status"});
     ASSERT_EQ(run.code, 0);
     const QStringList lines = run.outLines();
-    ASSERT_EQ(lines.size(), 11) << run.out.toStdString();
+    ASSERT_EQ(lines.size(), 13) << run.out.toStdString();
     EXPECT_EQ(lines[0], "MIL Status: On");
     EXPECT_EQ(lines[1], "Stored DTCs: 9");
     EXPECT_EQ(lines[2], "OBD Type: OBD II (California ARB)");
     for (int i = 4; i < 11; ++i)
         EXPECT_EQ(lines[i].simplified().section(' ', -2), "Yes Yes") << lines[i].toStdString();
+    // The seven, then the ignition and the one further monitor the demo car has.
+    EXPECT_EQ(lines[11], "Ignition: Spark ignition");
+    EXPECT_EQ(lines[12].simplified(), "Secondary air system: Yes Yes");
 
     const QJsonObject json = runTool({"--demo", "--json", "status"}).json();
     EXPECT_TRUE(json["mil"].toBool());
@@ -58,6 +61,8 @@ TEST_F(DemoCli, StatusShowsLampCountMonitorsAndObdType) {
     EXPECT_EQ(monitors.size(), 7);
     for (const QString& key : monitors.keys())
         EXPECT_TRUE(monitors[key].toObject()["completed"].toBool()) << key.toStdString();
+    EXPECT_EQ(json["ignition"].toString(), "spark");
+    EXPECT_EQ(json["furtherMonitors"].toObject().keys(), QStringList({"secondaryAir"}));
 }
 
 TEST_F(DemoCli, VinWithCalibrationIdsAndCvns) {

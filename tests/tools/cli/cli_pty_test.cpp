@@ -70,6 +70,39 @@ TEST_F(PtyCli, ConnectStatusAndVinLikeTheSimulatedVehicle) {
     EXPECT_EQ(vin["vin"].toString(), "1G1JC5444R7252367");
 }
 
+// The cars of the emulator with more monitors than the seven and PID 41: the incomplete ones
+// (the full car's exhaust gas recirculation) are printed and carried in JSON.
+TEST_F(PtyCli, StatusCarriesEverySupportedMonitorAndThisDriveCycle) {
+    const struct {
+        const char* profile;
+        const char* ignition;
+        const char* line; // the incomplete monitor's line, simplified
+        const char* key;
+    } cases[] = {
+        {"full", "spark", "EGR and/or VVT system: Yes No No", "egrVvt"},
+        {"diesel", "compression", "NMHC catalyst: Yes No No", "nmhcCatalyst"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.profile);
+        const QString port = serve(c.profile);
+        const CliRun status = runTool({"--port", port, "status"});
+        ASSERT_EQ(status.code, 0) << status.err.toStdString();
+        QStringList lines;
+        for (const QString& line : status.outLines())
+            lines << line.simplified();
+        EXPECT_TRUE(lines.contains(QLatin1String(c.line))) << status.out.toStdString();
+        EXPECT_TRUE(lines[3].endsWith("This drive cycle"));
+
+        const QJsonObject json = runTool({"--port", port, "--json", "status"}).json();
+        EXPECT_EQ(json["ignition"].toString(), c.ignition);
+        const QJsonObject monitor = json["furtherMonitors"].toObject()[c.key].toObject();
+        EXPECT_TRUE(monitor["supported"].toBool());
+        EXPECT_FALSE(monitor["completed"].toBool());
+        EXPECT_TRUE(
+            json["monitors"].toObject()["misfire"].toObject().contains("completedThisDriveCycle"));
+    }
+}
+
 TEST_F(PtyCli, DtcFreezeAndOxygenTestsOfTheFullVehicle) {
     const QString port = serve("full");
     const QJsonObject dtc = runTool({"--port", port, "--json", "dtc"}).json();
