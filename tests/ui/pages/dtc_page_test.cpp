@@ -210,7 +210,8 @@ TEST(DtcPage, CodesThatDidNotComeShowTheFailureRowNotACleanCar) {
     DtcPage* page = run.window->dtcPage();
     QObject::connect(page, &DtcPage::monitorStatusRead, page,
                      [&run, silence] { run.context.link.setSilenceTimeout(silence); });
-    run.connectElmsimFallingSilent(1);
+    // The status is two requests on the full car: 0101 and, as it lists PID 41, 0141.
+    run.connectElmsimFallingSilent(2);
     run.showPage("btnFehlercodes");
     run.click("TroubleCodesRead");
     EXPECT_EQ(run.find<QLabel>("labMIL_Status")->text(), "On");
