@@ -101,13 +101,13 @@ void SessionRecorder::noteIdentity(const QString& command, const QString& answer
 
 bool SessionRecorder::rewriteHeader() {
     const qint64 end = m_file.pos();
-    QString reason;
-    if (!m_file.seek(0) || !(reason = writeWhole(m_file, headerLine())).isEmpty() ||
-        !m_file.seek(end)) {
-        fail(reason.isEmpty() ? m_file.errorString() : reason);
-        return false;
-    }
-    return true;
+    QString reason = m_file.seek(0) ? writeWhole(m_file, headerLine()) : m_file.errorString();
+    if (reason.isEmpty() && !m_file.seek(end))
+        reason = m_file.errorString();
+    if (reason.isEmpty())
+        return true;
+    fail(reason);
+    return false;
 }
 
 bool SessionRecorder::writeLine(const QByteArray& line) {
