@@ -134,11 +134,11 @@ const std::vector<CommandOptions>& commandOptions() {
         {{"yes"}, {"clear"}},
         {{"force"}, {"vin", "pid"}},
         {{"columns", "png", "svg", "size"}, {"plot"}},
-        // A picture of a log file talks to no vehicle and prints no JSON.
         // A recording is of a session with the interface.
         {{"record", "anonymize"},
          {"connect", "status", "vin", "pid", "watch", "dtc", "clear", "freeze", "o2", "raw",
           "report", "monitors"}},
+        // A picture of a log file talks to no vehicle and prints no JSON.
         {{"port", "demo", "english", "json", "log"},
          {"ports", "connect", "status", "vin", "pid", "watch", "dtc", "clear", "freeze", "o2",
           "raw", "decode", "lookup", "makers", "report", "monitors"}},
