@@ -50,5 +50,9 @@ struct ProgramContext {
     UnitSystem unitSystem = UnitSystem::Metric;
     bool autoDetect = false;
     bool autoConnect = false;
+    // Each connection's session is recorded into recordings/ of the data directory, with the
+    // vehicle's identity left out when anonymizeRecordings is set.
+    bool recordSessions = false;
+    bool anonymizeRecordings = false;
     QString helpFilePath;
 };

@@ -328,6 +328,8 @@ CONST_STR(MonitorTestsUnread, "%1 not read")
 CONST_STR(InterfaceLost, "Connection to the interface lost")
 CONST_STR(CommLogNotOpened,
           "The communication log could not be opened; communication logging stays off.")
+CONST_STR(RecordingNotStarted, "The session could not be recorded:")
+CONST_STR(RecordingInto, "Recording the session into %1")
 CONST_STR(SettingsNotReadable,
           "The settings file could not be read; the program starts with the standard settings:")
 // %1 is the path of the copy.

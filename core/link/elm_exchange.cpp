@@ -149,8 +149,9 @@ void ElmExchange::refuseGroupedRequests() {
 LinkAnswer ElmExchange::exchangeAsTyped(const QString& command) {
     return locked([this, &command](const Route& route) {
         sendCommand(route, command);
-        const LinkAnswer answer = answer_text::linesFromSerial(
-            readSerialAnswer(requireChannel(route), route.stop, route.deadline), command);
+        const QByteArray raw = readSerialAnswer(requireChannel(route), route.stop, route.deadline);
+        recordAnswer(command, raw);
+        const LinkAnswer answer = answer_text::linesFromSerial(raw, command);
         logAnswer(answer);
         countAnswer(route, answer);
         return answer;
@@ -222,12 +223,14 @@ SerialChannel& ElmExchange::requireChannel(const Route& route) {
 void ElmExchange::sendCommand(const Route& route, const QString& command) {
     if (m_commLogging)
         m_log.writeEvent(QStringLiteral(" - S: ") + command);
+    m_sentAt.start();
     requireChannel(route).write(command.toLatin1() + '\r');
 }
 
 LinkAnswer ElmExchange::readAnswer(const Route& route, const QString& command) {
     const QByteArray buffer = readSerialAnswer(requireChannel(route), route.stop, route.deadline);
     m_lastRaw = buffer;
+    recordAnswer(command, buffer);
     const LinkAnswer result =
         route.canLayout ? can_answer::fromSerial(buffer) : answer_text::fromSerial(buffer, command);
     m_lastMessages = route.canLayout ? can_answer::messageCount(buffer) : 0;
@@ -241,6 +244,10 @@ void ElmExchange::logAnswer(const LinkAnswer& answer) {
         m_log.writeEvent(
             QStringLiteral(" - R: ") +
             answer.value_or(const_str::Error).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+}
+
+void ElmExchange::recordAnswer(const QString& command, const QByteArray& raw) {
+    m_recorder.record(command, raw, m_sentAt.isValid() ? m_sentAt.elapsed() : 0);
 }
 
 QByteArray ElmExchange::readSerialAnswer(SerialChannel& channel, const StopSignal* stop,

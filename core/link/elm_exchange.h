@@ -5,9 +5,11 @@
 #include "core/link/command_link.h"
 #include "core/link/deadline.h"
 #include "core/link/fair_mutex.h"
+#include "core/link/session_recording.h"
 #include "core/link/simulated_channel.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QList>
 #include <QString>
 #include <atomic>
@@ -98,6 +100,10 @@ public:
     // An action line such as " - Read DTC"; written only while logging is on.
     void logEvent(const QString& text);
     CommLog& commLog() { return m_log; }
+    // The recording of the session: every exchange, fed where the communication log is, while
+    // it is open.
+    SessionRecorder& recorder() { return m_recorder; }
+    const SessionRecorder& recorder() const { return m_recorder; }
 
     // Called when the device of an open channel fails during an exchange (hang-up, write or read
     // error), with the error's message, on the thread of the exchange and with the exchange
@@ -148,6 +154,7 @@ private:
     void sendCommand(const Route& route, const QString& command);
     LinkAnswer readAnswer(const Route& route, const QString& command);
     void logAnswer(const LinkAnswer& answer);
+    void recordAnswer(const QString& command, const QByteArray& raw);
     QByteArray readSerialAnswer(SerialChannel& channel, const StopSignal* stop, Deadline deadline);
     SerialChannel::WaitOutcome waitForData(SerialChannel& channel, int timeoutMs,
                                            const StopSignal* stop);
@@ -162,6 +169,8 @@ private:
     mutable FairMutex m_exchangeMutex;
     SerialChannel* m_channel = nullptr;
     CommLog m_log;
+    SessionRecorder m_recorder;
+    QElapsedTimer m_sentAt; // when the command of the exchange in progress went out
     std::function<void(const QString&)> m_deviceLostHandler;
     SimulatedChannel m_simulated;
     std::atomic<bool> m_demoMode{false};

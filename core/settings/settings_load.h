@@ -17,6 +17,8 @@ struct PersistedOptions {
     bool commLogging = false;
     bool autoDetect = false;
     bool autoConnect = false;
+    bool recordSessions = false;      // each connection's session into recordings/
+    bool anonymizeRecordings = false; // with the VIN and calibration IDs replaced
     // The unit-system list always shows it selected, on a first run too, since the decoders use
     // it from the start.
     UnitSystem unitSystem = UnitSystem::Metric;

@@ -10,6 +10,8 @@ inline constexpr QLatin1String Language{"Language"};
 inline constexpr QLatin1String CommLogging{"CommLogging"};
 inline constexpr QLatin1String AutoDetect{"AutoDetect"};
 inline constexpr QLatin1String AutoConnect{"AutoConnect"};
+inline constexpr QLatin1String RecordSessions{"RecordSessions"};
+inline constexpr QLatin1String AnonymizeRecordings{"AnonymizeRecordings"};
 inline constexpr QLatin1String SystemOfMeasurements{"SystemOfMeasurements"};
 inline constexpr QLatin1String WidthGraph1{"WidthGraph1"};
 inline constexpr QLatin1String WidthGraph2{"WidthGraph2"};

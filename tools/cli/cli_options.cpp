@@ -36,6 +36,8 @@ constexpr command_line::OptionText kOptions[] = {
     {"lang", "CODE", "Language of texts and descriptions (default: the stored language)."},
     {"json", nullptr, "Print one JSON document (watch: one JSON object a line)."},
     {"log", nullptr, "Write the communication log; show the stage lines on standard error."},
+    {"record", "FILE", "Record every exchange with the interface in FILE (JSON Lines)."},
+    {"anonymize", nullptr, "With --record: placeholders for the VIN and calibration IDs."},
     {"count", "N", "watch: stop after N cycles."},
     {"csv", "FILE", "watch: also record the cycles in the data-log format."},
     {"maker", "M", "lookup, dtc, freeze, report: manufacturer of codes outside P0."},
@@ -100,6 +102,8 @@ const command_line::Program& program() {
                              the diagnostic report of every section, as the window writes it, with
                              the stylesheet beside it; up to four customer lines; the VIN read from
                              the vehicle unless --vin gives one
+With --record FILE any command that talks to the vehicle also records the session, command by
+command with its answer (JSON Lines); elmsim --replay FILE answers as the recorded car.
 Values that could not be read print as N/A or Error (null in JSON, with an "error" field).
 Exit codes: 0 success, 1 the vehicle or interface did not answer (also for any value not
 read), 2 bad usage or bad input, 3 a file could not be written, 130/143 ended by
@@ -130,6 +134,10 @@ const std::vector<CommandOptions>& commandOptions() {
         {{"yes"}, {"clear"}},
         {{"force"}, {"vin", "pid"}},
         {{"columns", "png", "svg", "size"}, {"plot"}},
+        // A recording is of a session with the interface.
+        {{"record", "anonymize"},
+         {"connect", "status", "vin", "pid", "watch", "dtc", "clear", "freeze", "o2", "raw",
+          "report", "monitors"}},
         // A picture of a log file talks to no vehicle and prints no JSON.
         {{"port", "demo", "english", "json", "log"},
          {"ports", "connect", "status", "vin", "pid", "watch", "dtc", "clear", "freeze", "o2",
@@ -164,6 +172,8 @@ CliOptions parseCliArguments(const QStringList& arguments) {
     options.language = value("lang");
     options.json = given("json");
     options.log = given("log");
+    options.record = value("record");
+    options.anonymize = given("anonymize");
     options.csvFile = value("csv");
     options.maker = value("maker");
     options.yes = given("yes");
@@ -210,6 +220,10 @@ CliOptions parseCliArguments(const QStringList& arguments) {
         for (const CommandOptions& rule : commandOptions())
             if (rule.options.contains(name))
                 requireCommand(options, QStringLiteral("--") + name, rule.commands);
+    if (given("record") && options.record.trimmed().isEmpty())
+        throw CliUsageError(QStringLiteral("--record needs a file name"));
+    if (options.anonymize && !given("record"))
+        throw CliUsageError(QStringLiteral("--anonymize applies to --record"));
     if (given("csv") && options.csvFile.trimmed().isEmpty())
         throw CliUsageError(QStringLiteral("--csv needs a file name"));
     return options;

@@ -13,6 +13,8 @@ struct CliOptions {
     QString language; // --lang CODE; empty: the stored language
     bool json = false;
     bool log = false;
+    QString record;         // --record FILE: the session's exchanges as a recording
+    bool anonymize = false; // --anonymize: VIN and calibration IDs left out of the recording
     QString command;
     QStringList args;
     std::optional<int> count; // watch --count N

@@ -4,8 +4,8 @@
 _quorvane_cli() {
     local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
     local commands="ports connect status vin pid watch dtc clear freeze o2 monitors raw decode lookup makers plot report"
-    local options="--help --version --port --demo --english --lang --json --log --count --csv --maker --yes --force --out --html --pdf --customer --make --model --year --vin --columns --png --svg --size"
-    local valued="--port|--lang|--count|--csv|--maker|--out|--html|--pdf|--customer|--make|--model|--year|--vin|--columns|--png|--svg|--size"
+    local options="--help --version --port --demo --english --lang --json --log --record --anonymize --count --csv --maker --yes --force --out --html --pdf --customer --make --model --year --vin --columns --png --svg --size"
+    local valued="--port|--lang|--record|--count|--csv|--maker|--out|--html|--pdf|--customer|--make|--model|--year|--vin|--columns|--png|--svg|--size"
 
     case $prev in
     --port)
@@ -14,7 +14,7 @@ _quorvane_cli() {
     --lang)
         COMPREPLY=($(compgen -W "en de fr es" -- "$cur"))
         return ;;
-    --csv | --out | --html | --pdf | --png | --svg)
+    --record | --csv | --out | --html | --pdf | --png | --svg)
         COMPREPLY=($(compgen -f -- "$cur"))
         return ;;
     --count | --maker | --customer | --make | --model | --year | --vin | --columns | --size)

@@ -53,6 +53,10 @@ std::vector<ElmEmulator::Output> Elm327Emulator::handleLine(const QString& line)
         const bool restarted = command == QLatin1String("Z") || command == QLatin1String("WS");
         return {{m_line.finish(answer, restarted), false}};
     }
+    if (auto replayed = m_line.replayed(line)) {
+        m_found = true; // the recorded answers already hold the search
+        return *std::move(replayed);
+    }
     if (ElmEmulator::Line::isHexRequest(line))
         return handleRequest(line, 0);
     // One digit more than whole bytes: the number of answers to expect, 1 to F.

@@ -3,10 +3,13 @@
 // adapter serves it.
 // Prints the port name to connect to as its first line.
 
+#include "core/link/recording_reader.h"
 #include "core/settings/command_line.h"
+#include "core/settings/file_io.h"
 #include "tools/elmsim/drive_profile.h"
 #include "tools/elmsim/modern_profile.h"
 #include "tools/elmsim/pty_elm.h"
+#include "tools/elmsim/recorded_car.h"
 #include "tools/elmsim/tcp_elm.h"
 
 #include <QCoreApplication>
@@ -17,7 +20,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <memory>
+#include <optional>
 #include <unistd.h>
+#include <variant>
 
 namespace {
 
@@ -55,6 +61,8 @@ constexpr command_line::OptionText kOptions[] = {
     {"response-ms", "MS", "elm327: the vehicle's response time."},
     {"accel-seconds", "S", "The vehicle drives off and reaches top speed in S seconds."},
     {"stand-requests", "N", "With --accel-seconds: requests before it drives off."},
+    {"replay", "FILE",
+     "Answer as the car of a recording or a communication log (LogFile.txt) did."},
 };
 
 int numberArgument(const QCommandLineParser& parser, const char* option) {
@@ -113,6 +121,37 @@ void driveOptions(const QCommandLineParser& parser, DriveSettings& drive) {
         if (QString problem; driveOption(args, i, drive, problem) && !problem.isEmpty())
             usage(problem);
     }
+}
+
+// --replay: the recorded car answers, behind the chip it was recorded with unless --chip says
+// otherwise. A recording that cannot be read ends the program with the line that is wrong.
+void replayOptions(const QCommandLineParser& parser, ElmServer::Config& config) {
+    const QString path = parser.value(QStringLiteral("replay"));
+    constexpr qint64 kMaxRecordingBytes = 256LL * 1024 * 1024;
+    const std::optional<QByteArray> bytes = readRegularFile(path, kMaxRecordingBytes);
+    if (!bytes) {
+        std::fprintf(stderr, "elmsim: %s: cannot be read (no regular file, or over 256 MiB)\n",
+                     qPrintable(path));
+        std::exit(command_line::UsageExit);
+    }
+    auto result = recording_reader::read(*bytes);
+    if (const auto* error = std::get_if<recording_reader::Error>(&result)) {
+        const QString where =
+            error->line > 0 ? QStringLiteral("%1:%2").arg(path).arg(error->line) : path;
+        std::fprintf(stderr, "elmsim: %s: %s\n", qPrintable(where), qPrintable(error->reason));
+        std::exit(command_line::UsageExit);
+    }
+    const auto& session = std::get<recording_reader::Session>(result);
+    for (const QString& warning : session.warnings)
+        std::fprintf(stderr, "elmsim: %s:%s\n", qPrintable(path), qPrintable(warning));
+    if (!parser.isSet(QStringLiteral("chip")))
+        config.elm327 = session.interface.contains(QLatin1String("ELM327"), Qt::CaseInsensitive);
+    bool known = false;
+    const int protocol = session.protocol.toInt(&known, 16);
+    if (known && protocol >= 1 && protocol <= 9 && !parser.isSet(QStringLiteral("protocol")))
+        config.elm327Settings.protocol = protocol;
+    config.emulator.replay =
+        std::make_shared<RecordedCar>(session, !parser.isSet(QStringLiteral("latency")));
 }
 
 // Serves until SIGINT or SIGTERM, which wake the server through its event descriptor.
@@ -185,6 +224,8 @@ int main(int argc, char* argv[]) {
             usage(profile + QStringLiteral(" is a CAN vehicle: --protocol needs 6 to 9"));
         config.elm327 = true;
     }
+    if (parser.isSet(QStringLiteral("replay")))
+        replayOptions(parser, config);
     if (config.elm327Settings.timing.realtime && !config.elm327)
         usage(QStringLiteral("--realtime models the timing of --chip elm327"));
     if (tcpPort >= 0 && !linkPath.isEmpty())

@@ -19,6 +19,7 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -162,6 +163,19 @@ QWidget* OptionsPage::buildCommunicationGroup() {
     layout->addWidget(m_autodetect);
     layout->addWidget(m_autoConnect);
     layout->addWidget(m_commLog);
+    // Takes effect at the next connection: a session is recorded whole or not at all.
+    m_recordSession = new QCheckBox(QStringLiteral("Record vehicle session"), group);
+    m_recordSession->setObjectName(QStringLiteral("cbRecordSession"));
+    m_recordSession->setToolTip(QStringLiteral(
+        "Each connection's exchanges with the interface go to a new file in the folder "
+        "recordings of the data directory"));
+    m_anonymize = new QCheckBox(QStringLiteral("Anonymize vehicle identification"), group);
+    m_anonymize->setObjectName(QStringLiteral("cbAnonymizeRecording"));
+    auto* recordRow = new QHBoxLayout;
+    recordRow->addWidget(m_recordSession);
+    recordRow->addWidget(m_anonymize);
+    recordRow->addStretch(1);
+    layout->addLayout(recordRow);
 
     connect(m_ports, &QComboBox::textActivated, this,
             guarded([this](const QString& text) { onPortChanged(text); }));
@@ -176,6 +190,14 @@ QWidget* OptionsPage::buildCommunicationGroup() {
             guarded([this](bool checked) { onAutoConnectToggled(checked); }));
     connect(m_commLog, &QCheckBox::clicked, this,
             guarded([this](bool checked) { onCommunicationLogToggled(checked); }));
+    connect(m_recordSession, &QCheckBox::clicked, this, guarded([this](bool checked) {
+                m_context.recordSessions = checked;
+                storeBool(setting_names::RecordSessions, checked, m_context.settings);
+            }));
+    connect(m_anonymize, &QCheckBox::clicked, this, guarded([this](bool checked) {
+                m_context.anonymizeRecordings = checked;
+                storeBool(setting_names::AnonymizeRecordings, checked, m_context.settings);
+            }));
     return group;
 }
 
@@ -262,6 +284,8 @@ void OptionsPage::showOptions(const PersistedOptions& options) {
     m_commLog->setChecked(options.commLogging);
     m_autodetect->setChecked(options.autoDetect);
     m_autoConnect->setChecked(options.autoConnect);
+    m_recordSession->setChecked(options.recordSessions);
+    m_anonymize->setChecked(options.anonymizeRecordings);
     m_units->setCurrentIndex(int(options.unitSystem));
     m_width[0]->setValue(options.widthGraph1);
     m_width[1]->setValue(options.widthGraph2);

@@ -74,6 +74,8 @@ private:
     QCheckBox* m_autodetect = nullptr;
     QCheckBox* m_autoConnect = nullptr;
     QCheckBox* m_commLog = nullptr;
+    QCheckBox* m_recordSession = nullptr;
+    QCheckBox* m_anonymize = nullptr;
     QSpinBox* m_width[2] = {};
     QComboBox* m_color[2] = {};
     QLineEdit* m_address[8] = {};
