@@ -21,6 +21,8 @@ public:
         int noDataAfter = -1;
         // A clone that echoes whatever ATE0 says.
         bool keepEcho = false;
+        // A clone that prints a blank line after every line of an answer.
+        bool blankLines = false;
     };
 
     // One piece of output. Vehicle answers are marked, so the line can delay them like a slow bus.
