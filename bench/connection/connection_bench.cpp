@@ -36,8 +36,9 @@ void BM_ConnectDemoMode(benchmark::State& state) {
 }
 BENCHMARK(BM_ConnectDemoMode)->Unit(benchmark::kMicrosecond);
 
-// The sequence against an emulated interface on a pseudo-terminal, again and again.
-void connectThroughPty(benchmark::State& state, const PtyElm::Config& config) {
+// The sequence against an emulated interface on a pseudo-terminal, again and again; each time
+// from the port's stored rate (0: whatever the last connection found).
+void connectThroughPty(benchmark::State& state, const PtyElm::Config& config, int storedBaud = 0) {
     PtyElm elm(config);
     elm.start();
     ProgramContext context;
@@ -46,8 +47,11 @@ void connectThroughPty(benchmark::State& state, const PtyElm::Config& config) {
     context.link.setChannel(context.comPort.get());
     NullView view;
     ConnectionSequence sequence(context, view);
-    for (auto _ : state)
+    for (auto _ : state) {
+        if (storedBaud > 0)
+            context.comPort->setBaudRate(storedBaud);
         benchmark::DoNotOptimize(sequence.initializeConnection());
+    }
 }
 
 void BM_ConnectThroughPty(benchmark::State& state) {
@@ -64,6 +68,28 @@ void BM_ConnectThroughElm327Pty(benchmark::State& state) {
     connectThroughPty(state, config);
 }
 BENCHMARK(BM_ConnectThroughElm327Pty)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// An adapter set to 38400 while 9600 is stored: the automatic baud rate's first probe meets noise,
+// the second finds the adapter; the line is paced at its speed.
+void BM_ConnectAutomaticBaud(benchmark::State& state) {
+    // The found rate goes only into a settings file that exists: never the user's.
+    qputenv("QUORVANE_CONFIG", "/nonexistent/quorvane-bench.ini");
+    PtyElm::Config config;
+    config.elm327 = true;
+    config.baud = 38400;
+    connectThroughPty(state, config, 9600);
+}
+BENCHMARK(BM_ConnectAutomaticBaud)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The same adapter with its rate stored: the probe answers at once.
+void BM_ConnectStoredBaud(benchmark::State& state) {
+    qputenv("QUORVANE_CONFIG", "/nonexistent/quorvane-bench.ini");
+    PtyElm::Config config;
+    config.elm327 = true;
+    config.baud = 38400;
+    connectThroughPty(state, config, 38400);
+}
+BENCHMARK(BM_ConnectStoredBaud)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

@@ -68,6 +68,7 @@ SettingsLoadResult loadSettings(SettingsStore& store, const SerialSettingsIo& se
     options.commLogging = loadFlag(store, CommLogging);
     options.autoDetect = loadFlag(store, AutoDetect);
     options.autoConnect = loadFlag(store, AutoConnect);
+    options.adapter = readAdapterOptions(store);
 
     const auto unitSystem = store.readInt(SystemOfMeasurements);
     if (unitSystem && (*unitSystem == 0 || *unitSystem == 1)) {

@@ -114,6 +114,8 @@ void MainWindow::startUp() {
     m_context.unitSystem = options.unitSystem;
     m_context.autoDetect = options.autoDetect;
     m_context.autoConnect = options.autoConnect;
+    m_context.adapter = options.adapter;
+    m_context.link.setSilenceTimeout(options.adapter.silenceTimeoutMs);
     m_options->showOptions(options);
     restorePlacement(options.window);
     runReportingErrors([this] {
