@@ -94,7 +94,7 @@ std::vector<ElmEmulator::Output> Elm327Emulator::handleLine(const QString& line)
         const bool restarted = command == QLatin1String("Z") || command == QLatin1String("WS");
         // The echo has gone out already; the version comes when the chip is up again.
         const int pause = restarted && m_timing.realtime() ? kResetMs : 0;
-        return {{m_line.finish(answer, restarted), false, pause}};
+        return {{m_line.finish(answer, restarted), false, pause, pause > 0}};
     }
     if (ElmEmulator::Line::isHexRequest(line))
         return handleRequest(line, 0);

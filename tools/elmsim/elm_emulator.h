@@ -32,6 +32,8 @@ public:
         // The chip's own silence before this piece, counted from when the piece before it has
         // gone out (or the command came in): the time it listens for control units.
         int pauseMs = 0;
+        // The chip restarts during that silence and hears nothing of what comes meanwhile.
+        bool deafDuringPause = false;
     };
 
     // What every ELM chip does on the line before it reads a command: the echo, line feeds after

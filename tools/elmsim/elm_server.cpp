@@ -128,6 +128,14 @@ QByteArray noiseFor(const QByteArray& input) {
 
 } // namespace
 
+void ElmServer::dropReceived(int fd) {
+    char buffer[512];
+    pollfd pfd{fd, POLLIN, 0};
+    while (::poll(&pfd, 1, 0) > 0 && (pfd.revents & POLLIN) != 0)
+        if (::read(fd, buffer, sizeof buffer) <= 0)
+            break;
+}
+
 ElmServer::End ElmServer::serve(int fd, Stream stream) {
     char buffer[512];
     while (!m_stop) {
@@ -171,6 +179,11 @@ ElmServer::End ElmServer::serve(int fd, Stream stream) {
             Clock::time_point earliest = piece.fromVehicle ? answerDue : arrived;
             if (piece.pauseMs > 0)
                 earliest = std::max(earliest, lineFree) + std::chrono::milliseconds(piece.pauseMs);
+            if (piece.deafDuringPause) {
+                if (!sleepUntilUnlessWoken(earliest))
+                    break;
+                dropReceived(fd);
+            }
             lineFree = send(fd, stream, piece.bytes, earliest);
         }
     }

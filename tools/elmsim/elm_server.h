@@ -65,6 +65,8 @@ private:
     Clock::time_point send(int fd, Stream stream, const QByteArray& bytes,
                            Clock::time_point earliest);
     bool sleepUntilUnlessWoken(Clock::time_point until);
+    // Throws away what the client has sent and the chip has not read (it was restarting).
+    static void dropReceived(int fd);
     // The client's line speed differs from the configured one (a pseudo-terminal only).
     bool wrongSpeed(int fd, Stream stream) const;
 
