@@ -69,25 +69,25 @@ void BM_ConnectThroughElm327Pty(benchmark::State& state) {
 }
 BENCHMARK(BM_ConnectThroughElm327Pty)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// An adapter set to 38400 while 9600 is stored: the automatic baud rate's first probe meets noise,
-// the second finds the adapter; the line is paced at its speed.
-void BM_ConnectAutomaticBaud(benchmark::State& state) {
+// An adapter set to 38400, through the automatic baud rate: with 9600 stored the first probe
+// meets noise and the second finds the adapter; with 38400 stored the first answers. The line is
+// paced at the adapter's speed.
+void connectToA38400Adapter(benchmark::State& state, int storedBaud) {
     // The found rate goes only into a settings file that exists: never the user's.
     qputenv("QUORVANE_CONFIG", "/nonexistent/quorvane-bench.ini");
     PtyElm::Config config;
     config.elm327 = true;
     config.baud = 38400;
-    connectThroughPty(state, config, 9600);
+    connectThroughPty(state, config, storedBaud);
+}
+
+void BM_ConnectAutomaticBaud(benchmark::State& state) {
+    connectToA38400Adapter(state, 9600);
 }
 BENCHMARK(BM_ConnectAutomaticBaud)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// The same adapter with its rate stored: the probe answers at once.
 void BM_ConnectStoredBaud(benchmark::State& state) {
-    qputenv("QUORVANE_CONFIG", "/nonexistent/quorvane-bench.ini");
-    PtyElm::Config config;
-    config.elm327 = true;
-    config.baud = 38400;
-    connectThroughPty(state, config, 38400);
+    connectToA38400Adapter(state, 38400);
 }
 BENCHMARK(BM_ConnectStoredBaud)->Unit(benchmark::kMillisecond)->UseRealTime();
 
