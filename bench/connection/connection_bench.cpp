@@ -69,6 +69,19 @@ void BM_ConnectThroughElm327Pty(benchmark::State& state) {
 }
 BENCHMARK(BM_ConnectThroughElm327Pty)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// An ELM327 that keeps real time (its reset, the protocol search, units answering in 10 ms):
+// what a connection costs on a real chip, beside the chip's own share.
+void BM_ConnectThroughRealtimeElm327Pty(benchmark::State& state) {
+    PtyElm::Config config;
+    config.elm327 = true;
+    config.elm327Settings.timing.realtime = true;
+    connectThroughPty(state, config);
+}
+BENCHMARK(BM_ConnectThroughRealtimeElm327Pty)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(5);
+
 // An adapter set to 38400, through the automatic baud rate: with 9600 stored the first probe
 // meets noise and the second finds the adapter; with 38400 stored the first answers. The line is
 // paced at the adapter's speed.

@@ -45,10 +45,14 @@ public:
     explicit StepLink(CommandLink& link) : m_link(link) {}
 
     LinkAnswer exchange(const QString& command) override {
-        LinkAnswer answer = m_link.exchange(command);
+        LinkAnswer answer =
+            m_known.contains(command) ? m_known.take(command) : m_link.exchange(command);
         m_answers.insert(command, answer);
         return answer;
     }
+    // The answer the next request of `command` gets without going out: one the vehicle has just
+    // given to the same request.
+    void know(const QString& command, const QString& answer) { m_known.insert(command, answer); }
     bool canLayout() const override { return m_link.canLayout(); }
     void setStopSignal(const StopSignal* signal) override { m_link.setStopSignal(signal); }
 
@@ -68,6 +72,7 @@ public:
 private:
     CommandLink& m_link;
     QHash<QString, LinkAnswer> m_answers;
+    QHash<QString, QString> m_known;
 };
 
 // The freeze frame is read when its supported set came, with the code that caused it where the
@@ -400,13 +405,20 @@ void ConnectionSequence::readServices() {
     if (isElm327(m_chipVersion))
         readProtocol();
 
-    link.startStep();
-    Service01& service01 = ensure(m_context.service01);
-    service01.readStatus(link);
-    // Its first request has shown how many control units answer service 01; an ELM327 that
-    // takes the count then returns as soon as they have all answered.
+    // The control-unit check's "0100" has shown how many control units answer service 01; an
+    // ELM327 that takes the count returns as soon as they have all answered, from the next
+    // request on.
     if (takesAnswerCount(m_chipVersion) && exchange.canLayout())
         exchange.startAnswerCount(exchange.service01Units());
+
+    link.startStep();
+    // That "0100" is also the first request of the supported walk: its answer is taken again,
+    // read in the layout the protocol has shown, rather than asked twice.
+    if (const LinkAnswer first = exchange.lastService01Support();
+        first && first->contains(QLatin1String("4100")))
+        link.know(QStringLiteral("0100"), *first);
+    Service01& service01 = ensure(m_context.service01);
+    service01.readStatus(link);
     addStepLine(const_str::Mode01Init,
                 !link.answered(QStringLiteral("0100"), QStringLiteral("4100"))
                     ? failed(QStringLiteral("0100"))
@@ -464,6 +476,8 @@ bool ConnectionSequence::setUpProtocolSearch() {
     // command waits its fixed time-out and works all the same, so its answer is not a stage.
     if (!elmAdaptiveTiming(link) && !stopped())
         link.logEvent(QStringLiteral(" - ATAT1 refused: skipped, the chip keeps its time-out"));
+    // Answers without blanks take less of a slow line; a chip that keeps them is read as well.
+    elmSpacesOff(link);
     if (options.chipTimeoutMs > 0 &&
         !configureStage(const_str::ChipTimeout, elmTimeout(link, options.chipTimeoutMs)))
         return false;

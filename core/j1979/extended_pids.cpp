@@ -34,6 +34,7 @@ constexpr Unit kilometres{"km", "miles", Conversion::KmToMiles};
 constexpr Unit rpm{"rpm", "rpm", Conversion::None};
 constexpr Unit seconds{"s", "s", Conversion::None};
 constexpr Unit volts{"V", "V", Conversion::None};
+constexpr Unit amps{"A", "A", Conversion::None};
 constexpr Unit milliamps{"mA", "mA", Conversion::None};
 constexpr Unit ratio{"ratio", "ratio", Conversion::None};
 constexpr Unit degrees{"°", "°", Conversion::None};
@@ -41,6 +42,7 @@ constexpr Unit ppm{"ppm", "ppm", Conversion::None};
 constexpr Unit kgPerHour{"kg/h", "kg/h", Conversion::None};
 constexpr Unit mgPerStroke{"mg/stroke", "mg/stroke", Conversion::None};
 constexpr Unit mgPerCubicMetre{"mg/m³", "mg/m³", Conversion::None};
+constexpr Unit counts{"counts", "counts", Conversion::None};
 
 constexpr CodeText fuelTypes[] = {
     {0, "Not available"},
@@ -78,13 +80,17 @@ constexpr CodeText parkDrive[] = {{0, "Park or neutral"}, {1, "Drive or reverse"
 constexpr CodeText neutralInGear[] = {{0, "Neutral or clutch in"}, {1, "In gear"}};
 constexpr CodeText offOn[] = {{0, "Off"}, {1, "On"}};
 constexpr CodeText noYes[] = {{0, "No"}, {1, "Yes"}};
+// A hybrid either holds its battery's charge or draws it down (a plug-in on electric drive).
+constexpr CodeText chargeModes[] = {{0, "Charge sustaining"}, {1, "Charge depleting"}};
 
 constexpr int always = -1;
 
 // One row gives a PID one or more sub-values that share a shape: the n-th name takes availability
-// bit firstBit + n (none with always) and the bytes after those of name n - 1; a Bit row reads
-// bit + n of firstByte instead. A PID's rows stand together, in the order of its sub-values.
-// Names, units and texts are plain English until they move into the translation catalogues.
+// bit firstBit + n / valuesPerBit (none with always) and the bytes after those of name n - 1; a
+// Bit row reads bit + n of firstByte instead. With valuesPerBit 2 one bit of byte A announces two
+// values in a row (the two timers of an emission control device). A PID's rows stand together, in
+// the order of its sub-values. Names, units and texts are plain English until they move into the
+// translation catalogues.
 struct Row {
     int pid;
     int byteCount;
@@ -100,6 +106,7 @@ struct Row {
     std::array<const char*, 6> names;
     int bit = 0;
     std::span<const CodeText> texts = {};
+    int valuesPerBit = 1;
 };
 
 constexpr double per255 = 100.0 / 255.0;
@@ -181,8 +188,11 @@ const Row rows[] = {
     {0x7D, 1, always, 0, Bit, 0,     0,    nullptr,  0,    0,       true, {"Inside NOx control area", "Outside NOx control area", "Inside manufacturer NOx carve-out area", "NOx control area deficiency"}, 0, noYes},
     {0x7E, 1, always, 0, Bit, 0,     0,    nullptr,  0,    0,       true, {"Inside particulate control area", "Outside particulate control area", "Inside manufacturer particulate carve-out area", "Particulate control area deficiency"}, 0, noYes},
     {0x7F, 13, 0, 1, Long,  1,       0,    &seconds, 0,    4294967295.0, false, {"Total engine run time", "Total idle run time", "Total run time with power take-off active"}},
-    {0x81, 41, always, 0, Raw, 0,    0,    nullptr,  0,    0,       false, {"Emission control devices 1 to 5 run time (raw)"}},
-    {0x82, 41, always, 0, Raw, 0,    0,    nullptr,  0,    0,       false, {"Emission control devices 6 to 10 run time (raw)"}},
+    // Five emission control devices a PID: byte A says which the engine has; each has two timers
+    {0x81, 41, 0, 1,  Long,   1,       0,    &seconds, 0,    4294967295.0, false, {"Emission control device 1 run time (timer 1)", "Emission control device 1 run time (timer 2)", "Emission control device 2 run time (timer 1)", "Emission control device 2 run time (timer 2)", "Emission control device 3 run time (timer 1)", "Emission control device 3 run time (timer 2)"}, 0, {}, 2},
+    {0x81, 41, 3, 25, Long,   1,       0,    &seconds, 0,    4294967295.0, false, {"Emission control device 4 run time (timer 1)", "Emission control device 4 run time (timer 2)", "Emission control device 5 run time (timer 1)", "Emission control device 5 run time (timer 2)"}, 0, {}, 2},
+    {0x82, 41, 0, 1,  Long,   1,       0,    &seconds, 0,    4294967295.0, false, {"Emission control device 6 run time (timer 1)", "Emission control device 6 run time (timer 2)", "Emission control device 7 run time (timer 1)", "Emission control device 7 run time (timer 2)", "Emission control device 8 run time (timer 1)", "Emission control device 8 run time (timer 2)"}, 0, {}, 2},
+    {0x82, 41, 3, 25, Long,   1,       0,    &seconds, 0,    4294967295.0, false, {"Emission control device 9 run time (timer 1)", "Emission control device 9 run time (timer 2)", "Emission control device 10 run time (timer 1)", "Emission control device 10 run time (timer 2)"}, 0, {}, 2},
     {0x83, 9, 0, 1, Word,   1,       0,    &ppm,     0,    65535,   true, {"NOx concentration bank 1 sensor 1", "NOx concentration bank 2 sensor 1"}},
     {0x84, 1, always, 0, Byte, 1,    -40,  &celsius, -40,  215,     true, {"Manifold surface temperature"}},
     {0x85, 10, 0, 1, Word,  0.005,   0,    &litresPerHour, 0, 327.675, true, {"Average reagent consumption", "Average demanded reagent consumption"}},
@@ -190,8 +200,10 @@ const Row rows[] = {
     {0x86, 5, 0, 1, Word,   0.0125,  0,    &mgPerCubicMetre, 0, 819.1875, true, {"Particulate matter bank 1 sensor 1", "Particulate matter bank 2 sensor 1"}},
     {0x87, 5, 0, 1, Word,   1.0/32,  0,    &kpa,     0,    2047.97, true, {"Intake manifold absolute pressure A", "Intake manifold absolute pressure B"}},
     {0x88, 13, always, 0, Raw, 0,    0,    nullptr,  0,    0,       false, {"SCR inducement system (raw)"}},
-    {0x89, 41, always, 0, Raw, 0,    0,    nullptr,  0,    0,       false, {"Emission control devices 11 to 15 run time (raw)"}},
-    {0x8A, 41, always, 0, Raw, 0,    0,    nullptr,  0,    0,       false, {"Emission control devices 16 to 20 run time (raw)"}},
+    {0x89, 41, 0, 1,  Long,   1,       0,    &seconds, 0,    4294967295.0, false, {"Emission control device 11 run time (timer 1)", "Emission control device 11 run time (timer 2)", "Emission control device 12 run time (timer 1)", "Emission control device 12 run time (timer 2)", "Emission control device 13 run time (timer 1)", "Emission control device 13 run time (timer 2)"}, 0, {}, 2},
+    {0x89, 41, 3, 25, Long,   1,       0,    &seconds, 0,    4294967295.0, false, {"Emission control device 14 run time (timer 1)", "Emission control device 14 run time (timer 2)", "Emission control device 15 run time (timer 1)", "Emission control device 15 run time (timer 2)"}, 0, {}, 2},
+    {0x8A, 41, 0, 1,  Long,   1,       0,    &seconds, 0,    4294967295.0, false, {"Emission control device 16 run time (timer 1)", "Emission control device 16 run time (timer 2)", "Emission control device 17 run time (timer 1)", "Emission control device 17 run time (timer 2)", "Emission control device 18 run time (timer 1)", "Emission control device 18 run time (timer 2)"}, 0, {}, 2},
+    {0x8A, 41, 3, 25, Long,   1,       0,    &seconds, 0,    4294967295.0, false, {"Emission control device 19 run time (timer 1)", "Emission control device 19 run time (timer 2)", "Emission control device 20 run time (timer 1)", "Emission control device 20 run time (timer 2)"}, 0, {}, 2},
     {0x8B, 7, always, 0, Raw,  0,    0,    nullptr,  0,    0,       false, {"Diesel aftertreatment status (raw)"}},
     {0x8C, 17, always, 0, Raw, 0,    0,    nullptr,  0,    0,       false, {"Wide range oxygen sensors (raw)"}},
     {0x8D, 1, always, 0, Byte, per255, 0,  &percent, 0,    100,     true, {"Throttle position G"}},
@@ -204,15 +216,20 @@ const Row rows[] = {
     {0x94, 12, always, 0, Raw, 0,    0,    nullptr,  0,    0,       false, {"NOx warning and inducement system (raw)"}},
     {0x98, 9, 0, 1, Word,   0.1,     -40,  &celsius, -40,  wideTemperatureMax, true, {"Exhaust gas temperature bank 1 sensor 5", "Exhaust gas temperature bank 1 sensor 6", "Exhaust gas temperature bank 1 sensor 7", "Exhaust gas temperature bank 1 sensor 8"}},
     {0x99, 9, 0, 1, Word,   0.1,     -40,  &celsius, -40,  wideTemperatureMax, true, {"Exhaust gas temperature bank 2 sensor 5", "Exhaust gas temperature bank 2 sensor 6", "Exhaust gas temperature bank 2 sensor 7", "Exhaust gas temperature bank 2 sensor 8"}},
-    {0x9A, 6, always, 0, Raw,  0,    0,    nullptr,  0,    0,       false, {"Hybrid battery system (raw)"}},
-    {0x9B, 4, always, 0, Raw,  0,    0,    nullptr,  0,    0,       false, {"Diesel exhaust fluid sensor (raw)"}},
+    {0x9A, 6, 0, 1, Bit,    0,       0,    nullptr,  0,    0,       true, {"Hybrid charging mode"}, 0, chargeModes},
+    {0x9A, 6, 1, 2, Word,   1.0/64,  0,    &volts,   0,    1023.984, true, {"Hybrid battery pack voltage"}},
+    {0x9A, 6, 2, 4, SignedWord, 0.1, 0,    &amps,    -3276.8, 3276.7, true, {"Hybrid battery pack current"}},
+    // Byte A holds the kind of fluid the sensor finds, in codes of no published list.
+    {0x9B, 4, always, 1, Byte, 0.25, 0,    &percent, 0,    63.75,   true, {"Diesel exhaust fluid concentration"}},
+    {0x9B, 4, always, 2, Byte, 1,    -40,  &celsius, -40,  215,     true, {"Diesel exhaust fluid tank temperature"}},
+    {0x9B, 4, always, 3, Byte, per255, 0,  &percent, 0,    100,     true, {"Diesel exhaust fluid sensor tank level"}},
     {0x9C, 17, always, 0, Raw, 0,    0,    nullptr,  0,    0,       false, {"Oxygen sensor data (raw)"}},
     {0x9D, 4, always, 0, Word, 0.02, 0,    &gramsPerSecond, 0, 1310.7, true, {"Engine fuel mass rate", "Vehicle fuel mass rate"}},
     {0x9E, 2, always, 0, Word, 0.2,  0,    &kgPerHour, 0,  13107,   true, {"Engine exhaust flow rate"}},
     {0x9F, 9, always, 0, Raw,  0,    0,    nullptr,  0,    0,       false, {"Fuel system percentage use (raw)"}},
 
     // Since 2019
-    {0xA1, 9, always, 0, Raw,  0,    0,    nullptr,  0,    0,       false, {"NOx sensors corrected (raw)"}},
+    {0xA1, 9, 0, 1, Word,   1,       0,    &ppm,     0,    65535,   true, {"Corrected NOx concentration bank 1 sensor 1", "Corrected NOx concentration bank 2 sensor 1"}},
     {0xA2, 2, always, 0, Word, 1.0/32, 0,  &mgPerStroke, 0, 2047.97, true, {"Cylinder fuel rate"}},
     {0xA3, 9, always, 0, Raw,  0,    0,    nullptr,  0,    0,       false, {"Evaporative system vapour pressures (raw)"}},
     {0xA4, 4, 0, 1, HighNibble, 0,   0,    nullptr,  0,    0,       true, {"Transmission gear"}},
@@ -223,7 +240,8 @@ const Row rows[] = {
     {0xA8, 4, always, 0, Raw,  0,    0,    nullptr,  0,    0,       false, {"NOx sensors 3 and 4 corrected (raw)"}},
     {0xA9, 4, 0, 1, Bit,    0,       0,    nullptr,  0,    0,       true, {"ABS disable switch"}, 0, offOn},
     {0xC3, 2, always, 0, Raw,  0,    0,    nullptr,  0,    0,       false, {"Fuel level inputs A and B (raw)"}},
-    {0xC4, 8, always, 0, Raw,  0,    0,    nullptr,  0,    0,       false, {"Particulate control diagnostic time and count (raw)"}},
+    {0xC4, 8, always, 0, Long, 1,    0,    &seconds, 0,    4294967295.0, false, {"Particulate control diagnostic time"}},
+    {0xC4, 8, always, 4, Long, 1,    0,    &counts,  0,    4294967295.0, false, {"Particulate control diagnostic count"}},
 };
 // clang-format on
 
@@ -254,8 +272,8 @@ QList<PidDescription> buildDescriptions() {
             list.last().subValues.append(
                 {name, row.shape, row.firstByte + (bitRow ? 0 : n * shapeWidth(row.shape)),
                  row.bit + (bitRow ? n : 0), row.scale, row.offset, row.unit, row.graphMin,
-                 row.graphMax, row.polled, row.firstBit == always ? always : row.firstBit + n,
-                 row.texts});
+                 row.graphMax, row.polled,
+                 row.firstBit == always ? always : row.firstBit + n / row.valuesPerBit, row.texts});
             ++n;
         }
     }

@@ -320,6 +320,13 @@ bool isRequested(int pid) {
     return rule == nullptr || rule->byteCount > 0;
 }
 
+bool hasDefinedLength(int pid) {
+    if (extended_pids::describe(pid) != nullptr)
+        return true;
+    const PidRule* rule = ruleFor(pid);
+    return rule != nullptr && rule->byteCount > 0;
+}
+
 int dataByteCount(int pid) {
     if (const extended_pids::PidDescription* description = extended_pids::describe(pid)) {
         return description->byteCount;

@@ -13,6 +13,10 @@ namespace pid_decoder {
 // so they have no value and are not asked for.
 bool isRequested(int pid);
 
+// Whether the PID's data bytes have a defined number, so that its value can be found among
+// others in one answer (see grouped_pid_request.h).
+bool hasDefinedLength(int pid);
+
 // How many data bytes a value of the PID is made of; a PID without a rule shows at least one.
 int dataByteCount(int pid);
 

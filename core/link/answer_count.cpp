@@ -6,23 +6,45 @@ bool isHexDigit(QChar c) {
     return c.isDigit() || (c >= QLatin1Char('A') && c <= QLatin1Char('F'));
 }
 
-// "01" and one PID: the form of every current-data request.
-bool isCurrentDataRequest(const QString& command) {
-    return command.size() == 4 && command.startsWith(QLatin1String("01")) &&
-           isHexDigit(command.at(2)) && isHexDigit(command.at(3));
+bool isPackedHex(const QString& text) {
+    for (QChar c : text)
+        if (!isHexDigit(c))
+            return false;
+    return true;
+}
+
+// The requests that every answering unit answers with one message: "01" and one to six PIDs,
+// "02", a PID and the frame number, "09" and an InfoType, and the code lists 03, 07 and 0A (on
+// CAN one message a unit however many codes it holds, a unit without codes included).
+bool isCountable(const QString& command) {
+    if (command.size() % 2 != 0 || !isPackedHex(command))
+        return false;
+    if (command == QLatin1String("03") || command == QLatin1String("07") ||
+        command == QLatin1String("0A"))
+        return true;
+    if (command.startsWith(QLatin1String("01")))
+        return command.size() >= 4 && command.size() <= 14;
+    if (command.startsWith(QLatin1String("02")))
+        return command.size() == 6;
+    if (command.startsWith(QLatin1String("09")))
+        return command.size() == 4;
+    return false;
 }
 
 } // namespace
 
 void AnswerCount::start(int units) {
     m_units = units >= 1 && units <= 15 ? units : 0;
-    m_plain.clear();
+    m_learned.clear();
 }
 
 QString AnswerCount::countedRequest(const QString& command) const {
-    if (!active() || !isCurrentDataRequest(command) || m_plain.contains(command))
+    if (!active() || !isCountable(command))
         return QString();
-    return command + QString::number(m_units, 16).toUpper();
+    const int count = m_learned.value(command, m_units);
+    if (count < 1)
+        return QString();
+    return command + QString::number(count, 16).toUpper();
 }
 
 AnswerCount::Verdict AnswerCount::judge(const QString& command, const LinkAnswer& answer,
@@ -32,12 +54,12 @@ AnswerCount::Verdict AnswerCount::judge(const QString& command, const LinkAnswer
         start(0);
         return Verdict::SendPlain;
     }
-    if (responses >= m_units)
+    const int sentCount = m_learned.value(command, m_units);
+    if (responses >= sentCount)
         return Verdict::Keep;
-    m_plain.insert(command);
-    // No whole answer at all (the interface fell silent): asking again would double the wait
-    // for an interface that has stopped answering.
-    if (!answer)
-        return Verdict::Keep;
-    return Verdict::SendPlain;
+    // Fewer came than were expected: the chip has waited its time-out for the rest and passed
+    // on every answer that came, so the answer stands and the request learns its number. None at
+    // all (NO DATA, or the interface fell silent): asking again would only double the wait.
+    m_learned.insert(command, responses > 0 ? responses : 0);
+    return Verdict::Keep;
 }

@@ -262,15 +262,18 @@ LinkAnswer fromSerial(const QByteArray& raw, const QString& sentCommand) {
     return answer_text::pack(lines.join(QLatin1Char(' ')));
 }
 
-int messageCount(const QByteArray& raw, const QString& sentCommand) {
+QList<Message> messagesOf(const QByteArray& raw, const QString& sentCommand) {
     QStringList lines;
     QStringList busErrors;
     if (!splitSerial(raw, sentCommand, lines, busErrors))
-        return 0;
-    int count = 0;
-    for (const Message& message : parseFrames(lines))
-        count += message.bytes.isEmpty() ? 0 : 1;
-    return count;
+        return {};
+    QList<Message> messages = parseFrames(lines);
+    messages.removeIf([](const Message& message) { return message.bytes.isEmpty(); });
+    return messages;
+}
+
+int messageCount(const QByteArray& raw, const QString& sentCommand) {
+    return int(messagesOf(raw, sentCommand).size());
 }
 
 } // namespace can_answer

@@ -46,6 +46,10 @@ QString toIsoLayout(const QList<Message>& messages);
 // read as upper case, and a first line that repeats sentCommand (a clone's echo) is left out.
 LinkAnswer fromSerial(const QByteArray& raw, const QString& sentCommand = QString());
 
+// The messages of a raw serial answer, each with bytes: none without a prompt, for bus-error
+// words alone, and for text that is no CAN data.
+QList<Message> messagesOf(const QByteArray& raw, const QString& sentCommand = QString());
+
 // How many messages (control units' responses) a raw serial answer holds: 0 without a prompt,
 // for bus-error words alone, and for text that is no CAN data.
 int messageCount(const QByteArray& raw, const QString& sentCommand = QString());

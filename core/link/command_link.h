@@ -2,7 +2,10 @@
 
 #include "core/link/link_answer.h"
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
+#include <cctype>
 
 class StopSignal;
 
@@ -24,6 +27,22 @@ public:
     // as exchange() does.
     virtual LinkAnswer exchangeAsTyped(const QString& command) { return exchange(command); }
 
+    // The answer to a request as the messages of the control units that answered it, each the
+    // bytes of one response ("41 0C 1A F8 0D 32"), in the order they came: where the answer
+    // keeps them apart (a CAN vehicle), else the whole answer as one message when it is all
+    // hexadecimal, and no message when it is not (NO DATA). Nothing when no answer came.
+    virtual std::optional<QList<QByteArray>> exchangeMessages(const QString& command) {
+        const LinkAnswer answer = exchange(command);
+        if (!answer)
+            return std::nullopt;
+        return messagesOf(*answer);
+    }
+
+    // How many service 01 PIDs one request may ask for (an ELM327 on CAN takes up to six), and
+    // the way back to one when a vehicle has not answered such a request whole.
+    virtual int pidsPerRequest() const { return 1; }
+    virtual void refuseGroupedRequests() {}
+
     // True while the answers come from a CAN vehicle (ISO 15765-4) through an ELM327. They are
     // already laid out as an ISO 9141 vehicle lays them out, but a CAN vehicle reports no message
     // counts of its vehicle information: the readers count the messages of the answer instead.
@@ -33,4 +52,18 @@ public:
     // makes later exchanges return none without sending anything; null: nothing stops them.
     // The signal must outlive its use; links that cannot be stopped ignore it.
     virtual void setStopSignal(const StopSignal* /*signal*/) {}
+
+protected:
+    // A cleaned answer as one message: its bytes when it is all hexadecimal (blanks aside), else
+    // none.
+    static QList<QByteArray> messagesOf(const QString& answer) {
+        QByteArray hex = answer.toLatin1();
+        hex.replace(' ', QByteArray());
+        for (char c : hex)
+            if (!std::isxdigit(static_cast<unsigned char>(c)))
+                return {};
+        if (hex.isEmpty() || hex.size() % 2 != 0)
+            return {};
+        return {QByteArray::fromHex(hex)};
+    }
 };

@@ -41,6 +41,10 @@ ElmReply elmAdaptiveTiming(ElmExchange& link) {
     return okCommand(link, QStringLiteral("ATAT1"));
 }
 
+ElmReply elmSpacesOff(ElmExchange& link) {
+    return okCommand(link, QStringLiteral("ATS0"));
+}
+
 ElmReply elmProtocolNumber(ElmExchange& link) {
     if (!link.channelReady())
         return std::nullopt;

@@ -20,6 +20,10 @@ bool takesAnswerCount(const QString& chipVersion);
 // older than the command answers "?" and keeps its fixed time-out.
 ElmReply elmAdaptiveTiming(ElmExchange& link);
 
+// "ATS0": answers without the blanks between bytes, a sixth fewer characters on the line; "OK".
+// A chip older than the command answers "?" and keeps them; the answers are read either way.
+ElmReply elmSpacesOff(ElmExchange& link);
+
 // "ATDPN": the protocol number, "A" in front when the chip found it by its automatic search.
 ElmReply elmProtocolNumber(ElmExchange& link);
 

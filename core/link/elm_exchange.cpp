@@ -93,22 +93,58 @@ LinkAnswer ElmExchange::locked(const std::function<LinkAnswer(const Route&)>& bo
 }
 
 LinkAnswer ElmExchange::exchange(const QString& command) {
-    return locked([this, &command](const Route& route) -> LinkAnswer {
-        const unsigned generation = m_countGeneration;
-        if (generation != m_answerCountGeneration) {
-            m_answerCount.start(m_countUnits);
-            m_answerCountGeneration = generation;
+    return locked([this, &command](const Route& route) { return countedTransfer(route, command); });
+}
+
+std::optional<QList<QByteArray>> ElmExchange::exchangeMessages(const QString& command) {
+    std::optional<QList<QByteArray>> messages;
+    bool canLayout = false;
+    const LinkAnswer answer = locked([&](const Route& route) {
+        canLayout = route.canLayout;
+        const LinkAnswer cleaned = countedTransfer(route, command);
+        if (cleaned && canLayout) {
+            messages.emplace();
+            for (const can_answer::Message& message :
+                 can_answer::messagesOf(m_lastRaw, m_lastRawCommand))
+                messages->append(message.bytes);
         }
-        const QString counted = route.canLayout ? m_answerCount.countedRequest(command) : QString();
-        if (counted.isEmpty())
-            return transfer(route, command);
-        const LinkAnswer answer = transfer(route, counted);
-        // A stopped exchange ends here; its cut answer says nothing about the count.
-        if ((route.stop != nullptr && route.stop->requested()) ||
-            m_answerCount.judge(command, answer, m_lastMessages) == AnswerCount::Verdict::Keep)
-            return answer;
-        return transfer(route, command);
+        return cleaned;
     });
+    if (!canLayout && answer)
+        return CommandLink::messagesOf(*answer);
+    return messages;
+}
+
+LinkAnswer ElmExchange::countedTransfer(const Route& route, const QString& command) {
+    const unsigned generation = m_countGeneration;
+    if (generation != m_answerCountGeneration) {
+        m_answerCount.start(m_countUnits);
+        m_answerCountGeneration = generation;
+    }
+    const QString counted = route.canLayout ? m_answerCount.countedRequest(command) : QString();
+    if (counted.isEmpty())
+        return transfer(route, command);
+    const LinkAnswer answer = transfer(route, counted);
+    // A stopped exchange ends here; its cut answer says nothing about the count.
+    if ((route.stop != nullptr && route.stop->requested()) ||
+        m_answerCount.judge(command, answer, m_lastMessages) == AnswerCount::Verdict::Keep)
+        return answer;
+    return transfer(route, command);
+}
+
+LinkAnswer ElmExchange::lastService01Support() const {
+    std::lock_guard lock(m_exchangeMutex);
+    return canLayout() ? m_last0100Can : m_last0100Plain;
+}
+
+int ElmExchange::pidsPerRequest() const {
+    return canLayout() && m_groupingAllowed && !m_groupingRefused ? 6 : 1;
+}
+
+void ElmExchange::refuseGroupedRequests() {
+    if (!m_groupingRefused.exchange(true))
+        logEvent(QStringLiteral(" - Several PIDs in one request were not answered whole: one PID "
+                                "per request from here on"));
 }
 
 LinkAnswer ElmExchange::exchangeAsTyped(const QString& command) {
@@ -149,8 +185,13 @@ LinkAnswer ElmExchange::exchangeSettled(const QString& command, int quietMs) {
 LinkAnswer ElmExchange::transfer(const Route& route, const QString& command) {
     sendCommand(route, command);
     const LinkAnswer answer = readAnswer(route, command);
-    if (route.canLayout && command == QLatin1String("0100"))
-        m_service01Units = m_lastMessages;
+    if (command == QLatin1String("0100")) {
+        m_last0100Plain = route.canLayout ? answer_text::fromSerial(m_lastRaw, command) : answer;
+        m_last0100Can = route.canLayout ? answer : can_answer::fromSerial(m_lastRaw, command);
+        m_last0100Messages = can_answer::messageCount(m_lastRaw, command);
+        if (route.canLayout)
+            m_service01Units = m_lastMessages;
+    }
     countAnswer(route, answer);
     return answer;
 }
@@ -174,7 +215,10 @@ void ElmExchange::countAnswer(const Route& route, const LinkAnswer& answer) {
 
 void ElmExchange::setCanLayout(bool on) {
     m_canLayout = on;
-    if (!on) {
+    m_groupingRefused = false;
+    if (on) {
+        m_service01Units = m_last0100Messages.load();
+    } else {
         m_service01Units = 0;
         startAnswerCount(0);
     }
@@ -208,6 +252,8 @@ void ElmExchange::sendCommand(const Route& route, const QString& command) {
 
 LinkAnswer ElmExchange::readAnswer(const Route& route, const QString& command) {
     const QByteArray buffer = readSerialAnswer(requireChannel(route), route.stop, route.deadline);
+    m_lastRaw = buffer;
+    m_lastRawCommand = command;
     const LinkAnswer result = route.canLayout ? can_answer::fromSerial(buffer, command)
                                               : answer_text::fromSerial(buffer, command);
     m_lastMessages = route.canLayout ? can_answer::messageCount(buffer, command) : 0;

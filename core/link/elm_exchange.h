@@ -7,6 +7,8 @@
 #include "core/link/fair_mutex.h"
 #include "core/link/simulated_channel.h"
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <atomic>
 #include <chrono>
@@ -43,6 +45,8 @@ public:
     SerialChannel* channel() const { return m_channel; }
 
     LinkAnswer exchange(const QString& command) override;
+    // In the CAN layout the control units' messages of the answer; elsewhere as CommandLink does.
+    std::optional<QList<QByteArray>> exchangeMessages(const QString& command) override;
     // Never counted nor reassembled: the user sees the interface's own lines.
     LinkAnswer exchangeAsTyped(const QString& command) override;
     // For a command that may meet an answer still on its way (the reset at the start of a
@@ -65,9 +69,20 @@ public:
     // Whether the answer count may be used at all (on unless a front end switches it off).
     void setAnswerCountAllowed(bool on) { m_answerCountAllowed = on; }
     bool answerCountAllowed() const { return m_answerCountAllowed; }
-    // How many control units answered the last "0100" of a serial exchange in the CAN layout;
-    // 0 before any.
+    // How many control units answered the last "0100" in the CAN layout (switching the layout on
+    // counts the answer of a "0100" made before, the connection's first request); 0 before any.
     int service01Units() const { return m_service01Units; }
+    // The answer of the last "0100", read in the layout now set: the connection sequence asks it
+    // before the protocol (and with it the layout) is known, and takes it again from here rather
+    // than from the vehicle. Nothing before any.
+    LinkAnswer lastService01Support() const;
+
+    // Several PIDs per service 01 request: in the CAN layout, up to six, until an answer shows
+    // that the vehicle does not answer them whole (refuseGroupedRequests, once per connection,
+    // said in the log); one elsewhere. On unless a front end switches it off.
+    int pidsPerRequest() const override;
+    void refuseGroupedRequests() override;
+    void setGroupedRequestsAllowed(bool on) { m_groupingAllowed = on; }
 
     // Demo-Mode: the simulated vehicle answers and the serial channel is not needed at all.
     bool demoMode() const { return m_demoMode; }
@@ -134,6 +149,8 @@ private:
     LinkAnswer locked(const std::function<LinkAnswer(const Route&)>& body);
     // One command out and its answer back.
     LinkAnswer transfer(const Route& route, const QString& command);
+    // transfer() with the answer count where it applies.
+    LinkAnswer countedTransfer(const Route& route, const QString& command);
     void sendCommand(const Route& route, const QString& command);
     LinkAnswer readAnswer(const Route& route, const QString& command);
     void logAnswer(const LinkAnswer& answer);
@@ -171,7 +188,15 @@ private:
     std::atomic<int> m_countUnits{0};
     std::atomic<bool> m_answerCountAllowed{true};
     std::atomic<int> m_service01Units{0};
-    int m_lastMessages = 0; // messages in the last serial answer in the CAN layout
+    int m_lastMessages = 0;   // messages in the last serial answer in the CAN layout
+    QByteArray m_lastRaw;     // the last answer as the interface sent it
+    QString m_lastRawCommand; // and the command it answered (a clone may echo it)
+    // The last "0100" answer in both layouts and its message count, for when the layout is set.
+    LinkAnswer m_last0100Plain;
+    LinkAnswer m_last0100Can;
+    std::atomic<int> m_last0100Messages{0};
+    std::atomic<bool> m_groupingAllowed{true};
+    std::atomic<bool> m_groupingRefused{false};
     // The channel whose last exchange was stopped before its prompt: that interface may still be
     // answering. Null when none.
     SerialChannel* m_outstandingOn = nullptr;

@@ -1,5 +1,6 @@
 #include "core/livedata/sensor_polling.h"
 
+#include "core/j1979/grouped_pid_request.h"
 #include "core/j1979/hex_conversions.h"
 #include "core/l10n/const_str.h"
 #include "core/link/command_link.h"
@@ -17,6 +18,16 @@ QString pidCodeOf(int pidNumber) {
 bool isOxygenSensorVoltage(int pidNumber) {
     return pidNumber >= 0x14 && pidNumber <= 0x1B;
 }
+
+// Engine speed and coolant temperature first, as the gauges were always fed; vehicle speed and
+// load follow so that their gauges move too.
+constexpr struct {
+    DashboardValues::Gauge gauge;
+    int pid;
+} kGauges[] = {{DashboardValues::EngineSpeed, 0x0C},
+               {DashboardValues::CoolantTemperature, 0x05},
+               {DashboardValues::VehicleSpeed, 0x0D},
+               {DashboardValues::Load, 0x04}};
 
 } // namespace
 
@@ -47,8 +58,40 @@ std::optional<QString> SensorPolling::decode(int key, const StopSignal& stop) {
     return value.value_or(const_str::Error);
 }
 
+QList<int> SensorPolling::cyclePids(int tab) const {
+    QList<int> keys;
+    switch (SensorTab(tab)) {
+    case SensorTab::Table:
+        for (const SensorListItem& item : m_data.lists.MonitoredSensors)
+            keys << item.entry->pid.key();
+        break;
+    case SensorTab::Graph:
+        keys << m_data.SeriesPid1.load() << m_data.SeriesPid2.load();
+        break;
+    case SensorTab::Dashboard:
+        for (const auto& gauge : kGauges)
+            if (m_data.dashboard[gauge.gauge].enabled)
+                keys << gauge.pid;
+        break;
+    case SensorTab::Options:
+        break;
+    }
+    // Only PIDs the vehicle said it has: one it lacks would leave a grouped answer short.
+    QList<int> pids;
+    for (int key : keys) {
+        const LiveSensor* entry = m_data.lists.entryOf(key);
+        if (entry != nullptr && entry->supported && !pids.contains(key % 256))
+            pids << key % 256;
+    }
+    return pids;
+}
+
 bool SensorPolling::runCycle(int tab, const StopSignal& stop) {
     m_cycleValues.clear();
+    // Where the link takes several PIDs a request, the cycle's PIDs are asked in groups first;
+    // whatever they did not bring is asked alone below.
+    if (m_link.pidsPerRequest() > 1 && !stop.requested())
+        m_cycleValues = grouped_pid_request::read(m_link, cyclePids(tab), m_english && m_english());
     switch (SensorTab(tab)) {
     case SensorTab::Table:
         pollTable(stop);
@@ -110,15 +153,6 @@ bool SensorPolling::pollGraph(const StopSignal& stop) {
 }
 
 void SensorPolling::pollDashboard(const StopSignal& stop) {
-    // Engine speed and coolant temperature first, as the gauges were always fed; vehicle speed
-    // and load follow so that their gauges move too.
-    static constexpr struct {
-        DashboardValues::Gauge gauge;
-        int pid;
-    } kGauges[] = {{DashboardValues::EngineSpeed, 0x0C},
-                   {DashboardValues::CoolantTemperature, 0x05},
-                   {DashboardValues::VehicleSpeed, 0x0D},
-                   {DashboardValues::Load, 0x04}};
     for (const auto& gauge : kGauges) {
         DashboardValues::Entry& entry = m_data.dashboard[gauge.gauge];
         if (!entry.enabled)

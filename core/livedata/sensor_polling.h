@@ -17,10 +17,9 @@ struct SeriesReading;
 // every monitored sensor for the table, the one or two graph sensors for the graph, the gauges'
 // values for the dashboard, nothing for the sensor options. Each PID is one request through the
 // PID decoder, however many of its values are shown (two coolant sensors of PID 67 cost one
-// request a cycle); a value's text is stored as it is shown, one that did not come as "Error". A
-// request
-// that a stop ended is no reading: the sensor keeps its previous value and the graph gets no
-// sample from that cycle.
+// request a cycle; where the link takes several PIDs a request, several PIDs share one); a value's
+// text is stored as it is shown, one that did not come as "Error". A request that a stop ended is
+// no reading: the sensor keeps its previous value and the graph gets no sample from that cycle.
 class SensorPolling {
 public:
     SensorPolling(CommandLink& link, LiveData& data, std::function<bool()> english);
@@ -37,6 +36,8 @@ public:
     void pollDashboard(const StopSignal& stop);
 
 private:
+    // The PIDs a cycle on the tab asks for, each once, of the sensors the vehicle supports.
+    QList<int> cyclePids(int tab) const;
     // The shown text of one sensor (PidInfo::key()); none when a stop came before its request or
     // ended it unanswered. Values of a PID already asked for this cycle come from that answer.
     std::optional<QString> decode(int key, const StopSignal& stop);

@@ -94,6 +94,7 @@ bool CliSession::connect() {
     link.setDemoDelay(m_tuning.demoDelayMs);
     link.setStopSignal(m_tuning.stop);
     link.setAnswerCountAllowed(m_tuning.answerCount);
+    link.setGroupedRequestsAllowed(m_tuning.groupedRequests);
     if (m_tuning.silenceTimeoutMs > 0)
         link.setSilenceTimeout(m_tuning.silenceTimeoutMs);
     // A port named on the command line is meant as it stands; the stored choice keeps the

@@ -80,6 +80,8 @@ struct CliTuning {
     // An ELM327 that takes it gets the number of answers to expect after each current-data
     // request; off, the requests go out plain (benchmarks compare the two).
     bool answerCount = true;
+    // Several PIDs per request where the link takes them (benchmarks compare both).
+    bool groupedRequests = true;
 };
 
 // One run of the command-line tool over the program's session: settings read (never written), the

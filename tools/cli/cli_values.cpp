@@ -38,13 +38,15 @@ QString describeUnusableAnswer(const LinkAnswer& answer) {
     return QStringLiteral("unusable answer: ") + *answer;
 }
 
-QList<CliValue> readLiveValues(CliSession& session, int pid) {
+QList<CliValue> readLiveValues(CliSession& session, int pid,
+                               const QHash<int, QList<PidValue>>& asked) {
     const PidInfo& entry = session.context().pidCatalogue.pid(pid);
     AnswerRecorder link(session.context().link);
     const Service01 reader = session.context().service01.value_or(Service01{});
-    QList<PidValue> values;
+    QList<PidValue> values = asked.value(pid);
     try {
-        values = reader.pidValues(link, QStringLiteral("01"), entry.pidCode, session.english());
+        if (!asked.contains(pid))
+            values = reader.pidValues(link, QStringLiteral("01"), entry.pidCode, session.english());
     } catch (const HexConversionError&) {
         // One garbled answer is one value not read: a watch goes on with the next.
         values.clear();

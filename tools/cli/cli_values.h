@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/j1979/pid_value.h"
 #include "core/link/command_link.h"
 
 #include <QHash>
@@ -28,6 +29,11 @@ class AnswerRecorder : public CommandLink {
 public:
     explicit AnswerRecorder(CommandLink& link) : m_link(link) {}
     LinkAnswer exchange(const QString& command) override;
+    std::optional<QList<QByteArray>> exchangeMessages(const QString& command) override {
+        return m_link.exchangeMessages(command);
+    }
+    int pidsPerRequest() const override { return m_link.pidsPerRequest(); }
+    void refuseGroupedRequests() override { m_link.refuseGroupedRequests(); }
     bool canLayout() const override { return m_link.canLayout(); }
 
     // Why the answer to the command holds no value: "no answer", a named negative response, or
@@ -44,8 +50,10 @@ QString describeUnusableAnswer(const LinkAnswer& answer);
 
 // The service 01 values of one PID as `pid` and `watch` print them, one exchange: one entry per
 // value of the PID (several above 4E; see PidCatalogue::valuesOf), with the per-value rule:
-// "Error" and the reason for a value that did not come.
-QList<CliValue> readLiveValues(CliSession& session, int pid);
+// "Error" and the reason for a value that did not come. Values a grouped request has already
+// brought (grouped_pid_request::read) are taken from `asked` without a request.
+QList<CliValue> readLiveValues(CliSession& session, int pid,
+                               const QHash<int, QList<PidValue>>& asked = {});
 
 // What a command could not read. Each entry goes to standard error as it is added; finish()
 // puts them into the JSON document's "error" field and gives the exit code.

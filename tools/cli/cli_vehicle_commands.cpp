@@ -1,5 +1,6 @@
 #include "core/faultcodes/fault_code_table.h"
 #include "core/j1979/extended_pids.h"
+#include "core/j1979/grouped_pid_request.h"
 #include "core/j1979/monitor_status.h"
 #include "core/j1979/pid_decoder.h"
 #include "core/j1979/pid_request.h"
@@ -343,15 +344,25 @@ int watch(CliSession& session, const CliOptions& options, CliIo& io) {
     else
         io.line(heading.join(QLatin1Char('\t')));
 
+    // Only PIDs the vehicle said it has share a request: one it lacks would leave the answer short.
+    QList<int> groupable;
+    for (int number : pids)
+        if (isSupported(supported, session.context().pidCatalogue.pid(number).pidCode))
+            groupable << number;
+
     bool anyUnread = false;
     // Like the live-data table: every PID once per cycle, the cycles back to back.
     for (int cycle = 0; !options.count || cycle < *options.count; ++cycle) {
         if (session.stopRequested())
             break;
         const QDateTime now = QDateTime::currentDateTime();
+        // Several PIDs a request where the link takes them; the rest one by one.
+        QHash<int, QList<PidValue>> asked;
+        if (session.context().link.pidsPerRequest() > 1)
+            asked = grouped_pid_request::read(session.context().link, groupable, session.english());
         QList<CliValue> read;
         for (qsizetype i = 0; i < pids.size(); ++i) {
-            const QList<CliValue> values = readLiveValues(session, pids[i]);
+            const QList<CliValue> values = readLiveValues(session, pids[i], asked);
             for (qsizetype column = 0; column < shown.size(); ++column)
                 if (askedFor[column] == i)
                     read << values.at(shown[column]->subValue);

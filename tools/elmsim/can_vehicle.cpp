@@ -67,7 +67,34 @@ QByteArray fromIsoLayout(const QByteArray& iso) {
     return iso;
 }
 
+// "01" and two to six PIDs: each unit answers the PIDs it has in one message, in the order asked,
+// and not at all when it has none of them.
+bool isGroupedRequest(const QString& request) {
+    return request.startsWith(QLatin1String("01")) && request.size() >= 6 && request.size() <= 14 &&
+           request.size() % 2 == 0;
+}
+
+QList<QByteArray> groupedAnswer(VehicleProfile& vehicle, const QString& request, bool secondUnit) {
+    QList<QByteArray> units;
+    for (qsizetype at = 2; at < request.size(); at += 2) {
+        const QList<QByteArray> single =
+            answer(vehicle, request.left(2) + request.mid(at, 2), secondUnit);
+        for (qsizetype unit = 0; unit < single.size(); ++unit) {
+            const QByteArray& message = single.at(unit);
+            if (message.size() < 2 || quint8(message.at(0)) != 0x41)
+                continue;
+            while (units.size() <= unit)
+                units << QByteArray(1, char(0x41));
+            units[unit] += message.mid(1);
+        }
+    }
+    units.removeIf([](const QByteArray& message) { return message.size() < 2; });
+    return units;
+}
+
 QList<QByteArray> answer(VehicleProfile& vehicle, const QString& request, bool secondUnit) {
+    if (isGroupedRequest(request))
+        return groupedAnswer(vehicle, request, secondUnit);
     QList<QByteArray> units;
     for (const QString& line :
          vehicle.canAnswer(request).split(QLatin1Char('\r'), Qt::SkipEmptyParts)) {

@@ -66,6 +66,13 @@ TEST_P(CountedLiveData, RequestsCarryTheUnitsThatAnswerService01) {
     const QStringList setup = Connected::sent();
     ASSERT_TRUE(setup.contains("ATAT1"));
     EXPECT_LT(setup.indexOf("ATAT1"), setup.indexOf("0100")); // before the vehicle is asked
+    EXPECT_LT(setup.indexOf("ATS0"), setup.indexOf("0100"));
+    // "0100" goes out once; the count starts right after the protocol is known.
+    EXPECT_EQ(setup.count("0100"), 1);
+    const qsizetype protocol = setup.lastIndexOf("ATDPN");
+    ASSERT_GT(protocol, setup.indexOf("0100"));
+    EXPECT_TRUE(setup.value(protocol + 1).endsWith(QString::number(units)))
+        << qPrintable(setup.value(protocol + 1));
 
     const qsizetype before = Connected::sent().size();
     EXPECT_EQ(c.value("05"), "40");
@@ -82,7 +89,7 @@ TEST_P(CountedLiveData, RequestsCarryTheUnitsThatAnswerService01) {
 
 INSTANTIATE_TEST_SUITE_P(OneAndTwoUnits, CountedLiveData, testing::Values(1, 2));
 
-TEST(CountedLiveDataFallback, PidOnlyTheEngineAnswersGoesPlainWithoutLosingAValue) {
+TEST(CountedLiveDataFallback, PidOnlyTheEngineAnswersLearnsItsCountWithoutLosingAValue) {
     Connected c(elm327(2));
     ASSERT_TRUE(c.sequence.initializeConnection());
     const qsizetype before = Connected::sent().size();
@@ -91,7 +98,7 @@ TEST(CountedLiveDataFallback, PidOnlyTheEngineAnswersGoesPlainWithoutLosingAValu
     EXPECT_EQ(throttle, c.value("11"));
     EXPECT_NE(throttle, std::nullopt);
     EXPECT_EQ(c.value("05"), "40");
-    EXPECT_EQ(Connected::sent().mid(before), QStringList({"01112", "0111", "0111", "01052"}));
+    EXPECT_EQ(Connected::sent().mid(before), QStringList({"01112", "01111", "01052"}));
 }
 
 TEST(CountedLiveDataFallback, SwitchedOffOrAnElm323SendsThePlainRequests) {

@@ -81,18 +81,32 @@ const Sample samples[] = {
     {0x7D, "02", 1, 0, 0, "Yes"},
     {0x7E, "02", 0, 0, 0, "No"},
     {0x7F, "07 00 01 51 80 00 00 00 00 00 00 00 00", 0, 86400, 86400, nullptr},
+    // Emission control devices: two four-byte timers each, both announced by the device's bit
+    {0x81, "01 00 00 0E 10 00 00 00 3C", 0, 3600, 3600, nullptr},
+    {0x81, "01 00 00 0E 10 00 00 00 3C", 1, 60, 60, nullptr},
+    {0x82, "02 00 00 00 00 00 00 00 00 00 01 51 80", 2, 86400, 86400, nullptr},
     {0x83, "03 00 00 01 2C", 1, 300, 300, nullptr},
     {0x84, "64", 0, 60, 140, nullptr},
     {0x85, "07 00 C8 00 00 80 00 00 00 00", 0, 1, 0.2641720524, nullptr},
     {0x86, "03 00 50 00 00", 0, 1, 1, nullptr},
     {0x87, "03 00 00 0C A0", 1, 101, 14.6488077, nullptr},
+    {0x89, "01 00 00 00 64", 0, 100, 100, nullptr},
+    {0x8A, "01 FF FF FF FF", 0, 4294967295.0, 4294967295.0, nullptr},
     {0x8D, "80", 0, 50.19607843, 50.19607843, nullptr},
     {0x8E, "64", 0, -25, -25, nullptr},
     {0x98, "0F 00 00 00 00 1F 40 00 00", 2, 760, 1400, nullptr},
     {0x99, "08 00 00 00 00 00 00 03 E8", 3, 60, 140, nullptr},
+    {0x9A, "07 01 5A 00 FF 9C", 0, 0, 0, "Charge depleting"},
+    {0x9A, "07 00 5A 00 FF 9C", 0, 0, 0, "Charge sustaining"},
+    {0x9A, "07 01 5A 00 FF 9C", 1, 360, 360, nullptr},
+    {0x9A, "07 01 5A 00 FF 9C", 2, -10, -10, nullptr},
+    {0x9B, "00 82 32 9E", 0, 32.5, 32.5, nullptr},
+    {0x9B, "00 82 32 9E", 1, 10, 50, nullptr},
+    {0x9B, "00 82 32 FF", 2, 100, 100, nullptr},
     {0x9D, "01 F4 00 00", 0, 10, 1.322774, nullptr},
     {0x9E, "01 F4", 0, 100, 100, nullptr},
     // Since 2019
+    {0xA1, "03 00 00 01 F4", 1, 500, 500, nullptr},
     {0xA2, "00 40", 0, 2, 2, nullptr},
     {0xA4, "03 30 0D AC", 0, 0, 0, "3"},
     {0xA4, "03 00 0D AC", 0, 0, 0, "Neutral"},
@@ -100,6 +114,8 @@ const Sample samples[] = {
     {0xA5, "01 64 00 00", 0, 50, 50, nullptr},
     {0xA6, "00 01 86 A0", 0, 10000, 6215.040398, nullptr},
     {0xA9, "01 01 00 00", 0, 0, 0, "On"},
+    {0xC4, "00 00 0E 10 00 00 00 07", 0, 3600, 3600, nullptr},
+    {0xC4, "00 00 0E 10 00 00 00 07", 1, 7, 7, nullptr},
 };
 // clang-format on
 
@@ -165,7 +181,10 @@ const Hostile hostiles[] = {
     {0x51, "", 0, Reading::NotRead},
     {0x5C, "82 FF FF", 0, Reading::Value},               // bytes beyond the PID's count
     {0xA9, "00 01 00 00", 0, Reading::NotPresent},
-    {0x81, "00 01 02", 0, Reading::NotRead},
+    {0x81, "01 00 01", 0, Reading::NotRead},
+    {0x81, "02 00 00 0E 10 00 00 00 3C", 1, Reading::NotPresent}, // the device's timers are there
+    {0x9A, "06 01 5A 00 FF 9C", 0, Reading::NotPresent},
+    {0x9A, "07 01 5A 00 FF", 2, Reading::NotRead},         // half the current
 };
 // clang-format on
 
@@ -182,23 +201,33 @@ TEST(ExtendedPids, HostileAnswersNeverReadMissingBytes) {
     }
 }
 
-// A row typed wrong in the table would read another sub-value's bytes or a byte the PID does not
-// have.
+// A row typed wrong in the table would read another sub-value's bits or a byte the PID does not
+// have. One availability bit may announce several values (a device's two timers).
 TEST(ExtendedPids, EverySubValueLiesWithinItsPid) {
     int previousPid = 0x4E;
     for (const auto& description : extended_pids::descriptions()) {
         EXPECT_GT(description.pid, previousPid);
         previousPid = description.pid;
-        QList<int> bits;
+        QList<int> bitsRead; // 8 * byte + bit
         for (const auto& sub : description.subValues) {
             SCOPED_TRACE(sub.name);
             EXPECT_GE(sub.firstByte, sub.availabilityBit < 0 ? 0 : 1);
             EXPECT_LE(sub.firstByte + sub.width(description.byteCount), description.byteCount);
             EXPECT_EQ(sub.unit == nullptr, sub.isText());
-            if (sub.availabilityBit >= 0) {
-                EXPECT_LT(sub.availabilityBit, 8);
-                EXPECT_FALSE(bits.contains(sub.availabilityBit));
-                bits.append(sub.availabilityBit);
+            EXPECT_LT(sub.availabilityBit, 8);
+            QList<int> bits;
+            if (sub.shape == extended_pids::Shape::Bit) {
+                bits << 8 * sub.firstByte + sub.bit;
+            } else {
+                const int first = sub.shape == extended_pids::Shape::HighNibble ? 4 : 0;
+                for (int n = 8 * sub.firstByte + first;
+                     n < 8 * (sub.firstByte + sub.width(description.byteCount)); ++n) {
+                    bits << n;
+                }
+            }
+            for (const int bit : bits) {
+                EXPECT_FALSE(bitsRead.contains(bit)) << "byte " << bit / 8;
+                bitsRead << bit;
             }
         }
     }

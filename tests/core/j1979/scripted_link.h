@@ -29,6 +29,12 @@ public:
 
     const QStringList& sent() const { return m_sent; }
 
+    // A link that takes several PIDs a request (an ELM327 on CAN) until an answer is refused.
+    int groupedPids = 1;
+    int refusals = 0;
+    int pidsPerRequest() const override { return refusals > 0 ? 1 : groupedPids; }
+    void refuseGroupedRequests() override { ++refusals; }
+
 private:
     QHash<QString, QList<LinkAnswer>> m_script;
     QStringList m_sent;

@@ -19,16 +19,35 @@ QStringList sent(const ScriptedChannel& channel) {
     return commands;
 }
 
-TEST(AnswerCount, OnlyCurrentDataRequestsCarryTheCount) {
+TEST(AnswerCount, RequestsOfOneMessageAUnitCarryTheCount) {
     AnswerCount count;
     EXPECT_EQ(count.countedRequest("010C"), QString()); // not started
-    count.start(1);
-    EXPECT_EQ(count.countedRequest("010C"), "010C1");
-    EXPECT_EQ(count.countedRequest("0100"), "01001");
-    for (const char* other : {"03", "07", "0902", "020C00", "ATZ", "01", "010C1", "01 0C", "010g"})
-        EXPECT_EQ(count.countedRequest(other), QString()) << other;
     count.start(2);
-    EXPECT_EQ(count.countedRequest("0105"), "01052");
+    const struct {
+        const char* request;
+        const char* sent; // empty: as it is
+    } cases[] = {
+        {"010C", "010C2"},
+        {"0100", "01002"},
+        {"010C0D05", "010C0D052"},
+        {"010C0D050B1011", "010C0D050B10112"},
+        {"020C00", "020C002"},
+        {"0902", "09022"},
+        {"010C0D050B101105", ""},
+        {"03", "032"},
+        {"07", "072"},
+        {"04", ""},
+        {"0A", "0A2"},
+        {"ATZ", ""},
+        {"01", ""},
+        {"010C1", ""},
+        {"01 0C", ""},
+        {"010g", ""},
+        {"0201", ""},
+        {"090200", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(count.countedRequest(c.request), QLatin1String(c.sent)) << c.request;
     count.start(12);
     EXPECT_EQ(count.countedRequest("0105"), "0105C");
     for (int impossible : {0, 16, -1}) {
@@ -38,19 +57,23 @@ TEST(AnswerCount, OnlyCurrentDataRequestsCarryTheCount) {
     }
 }
 
-TEST(AnswerCount, MissingUnitsAndRefusalsFallBackToThePlainRequest) {
+TEST(AnswerCount, EachRequestLearnsTheAnswersItGets) {
     using V = AnswerCount::Verdict;
     AnswerCount count;
     count.start(2);
     EXPECT_EQ(count.judge("010C", "410C1AF8410C1AF8", 2), V::Keep);
-    // One unit stayed silent: asked again plainly, and plainly from now on; others keep it.
-    EXPECT_EQ(count.judge("0111", "41114C", 1), V::SendPlain);
-    EXPECT_EQ(count.countedRequest("0111"), QString());
-    EXPECT_EQ(count.judge("0142", "NO DATA", 0), V::SendPlain);
     EXPECT_EQ(count.countedRequest("010C"), "010C2");
-    // An interface that fell silent is not asked twice, but the PID goes plain.
+    // One unit stayed silent: its answer stands, and the request expects one from now on.
+    EXPECT_EQ(count.judge("0111", "41114C", 1), V::Keep);
+    EXPECT_EQ(count.countedRequest("0111"), "01111");
+    EXPECT_EQ(count.judge("0902", "490201314731", 1), V::Keep);
+    EXPECT_EQ(count.countedRequest("0902"), "09021");
+    // Nobody answered, or the interface fell silent: plain from now on, not asked twice.
+    EXPECT_EQ(count.judge("0142", "NO DATA", 0), V::Keep);
+    EXPECT_EQ(count.countedRequest("0142"), QString());
     EXPECT_EQ(count.judge("010D", std::nullopt, 0), V::Keep);
     EXPECT_EQ(count.countedRequest("010D"), QString());
+    EXPECT_EQ(count.countedRequest("0105"), "01052");
     // A new connection starts over.
     count.start(2);
     EXPECT_EQ(count.countedRequest("0111"), "01112");
@@ -96,18 +119,17 @@ TEST_F(CountedExchange, UnitsOfService01SetTheCountOfEveryCurrentDataRequest) {
 
     channel.reply({"41 0C 1A F8\r41 0C 1A F8\r\r>", "43 01 01 25\r\r>"});
     EXPECT_EQ(link.exchange("010C"), "410C1AF8410C1AF8");
-    EXPECT_EQ(link.exchange("03"), "43012500000000"); // codes go out as they are
-    EXPECT_EQ(sent(channel), QStringList({"0100", "010C2", "03"}));
+    EXPECT_EQ(link.exchange("03"), "43012500000000"); // one unit has codes to tell
+    EXPECT_EQ(sent(channel), QStringList({"0100", "010C2", "032"}));
 }
 
-TEST_F(CountedExchange, SilentUnitGetsThePlainRequestAndNoValueIsLost) {
+TEST_F(CountedExchange, SilentUnitCostsOneTimeOutAndNoValue) {
     link.startAnswerCount(2);
-    channel.reply(
-        {"41 11 4C\r\r>", "41 11 4D\r\r>", "41 11 4E\r\r>", "41 0C 1A F8\r41 0C 1A F8\r\r>"});
-    EXPECT_EQ(link.exchange("0111"), "41114D"); // the plain request's answer
-    EXPECT_EQ(link.exchange("0111"), "41114E");
+    channel.reply({"41 11 4C\r\r>", "41 11 4D\r\r>", "41 0C 1A F8\r41 0C 1A F8\r\r>"});
+    EXPECT_EQ(link.exchange("0111"), "41114C"); // the one answer that came
+    EXPECT_EQ(link.exchange("0111"), "41114D");
     EXPECT_EQ(link.exchange("010C"), "410C1AF8410C1AF8");
-    EXPECT_EQ(sent(channel), QStringList({"01112", "0111", "0111", "010C2"}));
+    EXPECT_EQ(sent(channel), QStringList({"01112", "01111", "010C2"}));
 }
 
 TEST_F(CountedExchange, ChipThatRefusesTheDigitGetsPlainRequestsOnly) {

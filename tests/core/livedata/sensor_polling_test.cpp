@@ -126,6 +126,56 @@ TEST_F(LiveDataTest, TableCycleAsksEveryMonitoredSensorOnceAndKeepsEveryText) {
     EXPECT_EQ(link.sent().size(), sent);
 }
 
+// Where the link takes several PIDs a request, each tab's PIDs share requests; an answer that
+// is not whole turns that off, and its PIDs are asked alone in the same cycle.
+TEST_F(LiveDataTest, EveryTabAsksItsSupportedPidsTogetherWhereTheLinkTakesThem) {
+    const struct {
+        SensorTab tab;
+        const char* grouped;
+        const char* answer;
+        QStringList alone; // asked alone after the grouped request in the same cycle
+    } cases[] = {
+        {SensorTab::Table, "0105070C0D", "41 05 7B 07 80 0C 11 8C 0D 64", {}},
+        {SensorTab::Graph, "010C05", "41 0C 11 8C 05 7B", {}},
+        // 04 and 07 are no gauges; 04 is not supported, so it goes alone.
+        {SensorTab::Dashboard, "010C050D", "41 0C 11 8C 05 7B 0D 64", {"0104"}},
+        // The vehicle dropped the last PID: nothing of that answer is used.
+        {SensorTab::Table,
+         "0105070C0D",
+         "41 05 7C 07 80 0C 11 8C",
+         {"0105", "0107", "010C", "010D"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.grouped);
+        LiveData live;
+        ScriptedLink grouping;
+        grouping.groupedPids = 6;
+        grouping.answer(c.grouped, QString::fromLatin1(c.answer));
+        grouping.answer("0105", "41057B");
+        grouping.answer("0107", "410780");
+        grouping.answer("010C", "410C118C");
+        grouping.answer("010D", "410D64");
+        SensorPolling cycles(grouping, live, [] { return false; });
+        buildSensorLists(live.lists, catalogue, supportedSet({0x05, 0x07, 0x0C, 0x0D}));
+        live.SeriesPid1 = 0x0C;
+        live.SeriesPid2 = 0x05;
+        cycles.runCycle(int(c.tab), stop);
+        EXPECT_EQ(grouping.sent(), QStringList{QString::fromLatin1(c.grouped)} + c.alone);
+        EXPECT_EQ(grouping.refusals, c.alone.size() > 1 ? 1 : 0);
+        if (c.tab == SensorTab::Table) {
+            EXPECT_EQ(live.lists.entryOf(0x05)->valueText, "83");
+            EXPECT_EQ(live.lists.entryOf(0x0C)->valueText, " 1123");
+            EXPECT_EQ(live.lists.entryOf(0x0D)->valueText, "100");
+        } else if (c.tab == SensorTab::Graph) {
+            EXPECT_DOUBLE_EQ(live.seriesReadings[0].value, 1123.0);
+            EXPECT_DOUBLE_EQ(live.seriesReadings[1].value, 83.0);
+        } else {
+            EXPECT_EQ(live.dashboard[DashboardValues::EngineSpeed].valueText, " 1123");
+            EXPECT_EQ(live.dashboard[DashboardValues::VehicleSpeed].valueText, "100");
+        }
+    }
+}
+
 TEST_F(LiveDataTest, AnAnswerThatIsNoNumberIsAnErrorAndTheCycleGoesOn) {
     buildSensorLists(data.lists, catalogue, supportedSet({0x05, 0x0C, 0x0D}));
     link.answer("0105", "4105ZZ");

@@ -3,6 +3,8 @@
 #include "tools/elmsim/pty_elm.h"
 #include "tools/elmsim/vehicle_profile.h"
 
+#include "core/link/comm_log.h"
+#include "tests/support/log_file.h"
 #include "tests/support/qt_printers.h"
 #include "tests/support/test_environment.h"
 #include "tests/tools/cli/cli_harness.h"
@@ -319,6 +321,48 @@ TEST_F(PtyCli, MonitoringResultsOfTheFullVehicleOnEachChip) {
                      "Component 02\tRich to lean sensor threshold voltage\t92\t-\t100\traw\tPASS",
                      "Component 01\tRich to lean sensor switch time\t32\t16\t-\traw\tPASS",
                      "Component 01\tTID 81\t320\t-\t256\traw\tFAIL"}));
+}
+
+// On a CAN vehicle through an ELM327 a watch asks six PIDs a request, with the number of units
+// that answer them, and reads every value; switched off, one PID a request as before.
+TEST_F(PtyCli, WatchOnCanAsksSeveralPidsARequest) {
+    PtyElm::Config config;
+    config.profile = QStringLiteral("full");
+    config.elm327 = true;
+    config.elm327Settings.secondUnit = true;
+    const QStringList pids{"0C", "0D", "05", "04", "0F", "11", "06", "07", "0E", "10", "1F", "2F"};
+    for (bool grouped : {true, false}) {
+        SCOPED_TRACE(grouped);
+        const QString port = serve(config);
+        QFile::remove(CommLog::path());
+        CliTuning tuning = fastTuning();
+        tuning.groupedRequests = grouped;
+        const CliRun watch = runTool(QStringList{"--port", port, "--log", "--json", "watch"} +
+                                         pids + QStringList{"--count", "2"},
+                                     tuning);
+        ASSERT_EQ(watch.code, 0) << watch.err.toStdString();
+        const QStringList lines = watch.outLines();
+        ASSERT_EQ(lines.size(), 3);
+        for (const QString& line : lines.mid(1)) {
+            const QJsonArray values =
+                QJsonDocument::fromJson(line.toUtf8()).object().value("values").toArray();
+            ASSERT_EQ(values.size(), pids.size());
+            for (const QJsonValue& value : values)
+                EXPECT_TRUE(value.isString() && !value.toString().contains("Error"))
+                    << line.toStdString();
+        }
+        QStringList requests;
+        for (const QString& logLine : readCrLfLines(CommLog::path()))
+            if (logLine.contains(" - S: 01") && !logLine.contains(" - S: 0100"))
+                requests << logLine.mid(logLine.indexOf(" - S: ") + 6);
+        // The connection reads its own PIDs; the watch's are the last ones.
+        const QStringList cycle = requests.mid(requests.size() - (grouped ? 2 : 12));
+        if (grouped)
+            EXPECT_EQ(cycle, QStringList({"010C0D05040F112", "0106070E101F2F1"}));
+        else
+            EXPECT_EQ(cycle.first(), "010C2");
+        QFile::remove(CommLog::path());
+    }
 }
 
 TEST_F(PtyCli, MissingPortEndsWithExitOne) {
