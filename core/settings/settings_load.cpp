@@ -71,6 +71,7 @@ SettingsLoadResult loadSettings(SettingsStore& store, const SerialSettingsIo& se
     // Off until the user ticks them; nothing is written for them before.
     options.recordSessions = store.readBool(RecordSessions).value_or(false);
     options.anonymizeRecordings = store.readBool(AnonymizeRecordings).value_or(false);
+    options.adapter = readAdapterOptions(store);
 
     const auto unitSystem = store.readInt(SystemOfMeasurements);
     if (unitSystem && (*unitSystem == 0 || *unitSystem == 1)) {

@@ -23,6 +23,11 @@ inline constexpr QLatin1String WindowTop{"WindowTop"};
 inline constexpr QLatin1String WindowWidth{"WindowWidth"};
 inline constexpr QLatin1String WindowHeight{"WindowHeight"};
 inline constexpr QLatin1String WindowMaximized{"WindowMaximized"};
+// The adapter options (adapter_options.h).
+inline constexpr QLatin1String AutomaticBaudRate{"AutomaticBaudRate"};
+inline constexpr QLatin1String Protocol{"Protocol"};
+inline constexpr QLatin1String ChipTimeout{"ChipTimeout"};
+inline constexpr QLatin1String SilenceTimeout{"SilenceTimeout"};
 
 // The eight address lines, in the order of the options page's fields.
 inline constexpr std::array<QLatin1String, 8> Address{

@@ -31,6 +31,12 @@ const QHash<QString, CommandRule>& commandRules() {
 constexpr command_line::OptionText kOptions[] = {
     {"port", "PATH",
      "Serial device or tcp://HOST:PORT of the interface (default: the stored port)."},
+    {"baud", "N|auto",
+     "Baud rate of a serial interface (auto: search the usual rates; default: the stored "
+     "choice)."},
+    {"protocol", "auto|1..C",
+     "ELM327: the vehicle protocol (ATSP), or auto for the chip's search (default: the stored "
+     "choice)."},
     {"demo", nullptr, "Talk to the simulated vehicle instead of an interface."},
     {"english", nullptr, "English units (°F, mph, psi) instead of metric."},
     {"lang", "CODE", "Language of texts and descriptions (default: the stored language)."},
@@ -139,7 +145,7 @@ const std::vector<CommandOptions>& commandOptions() {
          {"connect", "status", "vin", "pid", "watch", "dtc", "clear", "freeze", "o2", "raw",
           "report", "monitors"}},
         // A picture of a log file talks to no vehicle and prints no JSON.
-        {{"port", "demo", "english", "json", "log"},
+        {{"port", "baud", "protocol", "demo", "english", "json", "log"},
          {"ports", "connect", "status", "vin", "pid", "watch", "dtc", "clear", "freeze", "o2",
           "raw", "decode", "lookup", "makers", "report", "monitors"}},
     };
@@ -190,6 +196,26 @@ CliOptions parseCliArguments(const QStringList& arguments) {
     options.png = value("png");
     options.svg = value("svg");
     options.size = value("size");
+    if (given("baud")) {
+        const QString text = value("baud").trimmed();
+        options.automaticBaud = text.compare(QLatin1String("auto"), Qt::CaseInsensitive) == 0;
+        bool ok = false;
+        const int rate = text.toInt(&ok);
+        if (!options.automaticBaud && (!ok || rate < 300 || rate > 4000000))
+            throw CliUsageError(QStringLiteral("--baud needs auto or a rate such as 38400"));
+        options.baud = options.automaticBaud ? 0 : rate;
+    }
+    if (given("protocol")) {
+        const QString text = value("protocol").trimmed();
+        bool ok = false;
+        const int number = text.toInt(&ok, 16);
+        if (text.compare(QLatin1String("auto"), Qt::CaseInsensitive) == 0)
+            options.protocol = 0;
+        else if (ok && text.size() == 1 && number >= 1)
+            options.protocol = number;
+        else
+            throw CliUsageError(QStringLiteral("--protocol needs auto or a digit from 1 to C"));
+    }
     if (given("count")) {
         bool ok = false;
         const int n = value("count").toInt(&ok);

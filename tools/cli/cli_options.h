@@ -8,6 +8,11 @@
 // What the command line asked for. Options may stand before or after the command.
 struct CliOptions {
     QString port; // --port PATH; empty: the stored port
+    // --baud N|auto: a fixed rate (0: the stored choice) or the automatic search.
+    int baud = 0;
+    bool automaticBaud = false;
+    // --protocol auto|1..C: the ELM327's protocol; nothing: the stored choice (0 for auto).
+    std::optional<int> protocol;
     bool demo = false;
     bool english = false;
     QString language; // --lang CODE; empty: the stored language

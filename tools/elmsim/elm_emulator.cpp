@@ -43,7 +43,7 @@ QByteArray ElmEmulator::Line::finish(const QString& text, bool leadingBlankLine)
     if (leadingBlankLine)
         out += end;
     for (const QString& line : text.split(QLatin1Char('\r'), Qt::SkipEmptyParts))
-        out += line.toLatin1() + end;
+        out += line.toLatin1() + end + (m_options.blankLines ? end : QByteArray());
     out += end;
     if (m_options.prompt)
         out += '>';

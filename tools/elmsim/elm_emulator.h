@@ -27,6 +27,8 @@ public:
         // The car of a recording answers the OBD requests instead of the vehicle (elmsim
         // --replay); the chip still answers its own commands.
         std::shared_ptr<RecordedCar> replay;
+        // A clone that prints a blank line after every line of an answer.
+        bool blankLines = false;
     };
 
     // One piece of output. Vehicle answers are marked, so the line can delay them like a slow bus.
@@ -36,6 +38,8 @@ public:
         // The chip's own silence before this piece, counted from when the piece before it has
         // gone out (or the command came in): the time it listens for control units.
         int pauseMs = 0;
+        // The chip restarts during that silence and hears nothing of what comes meanwhile.
+        bool deafDuringPause = false;
     };
 
     // What every ELM chip does on the line before it reads a command: the echo, line feeds after

@@ -46,18 +46,27 @@ constexpr command_line::OptionText kOptions[] = {
     {"link", "PATH", "Also make PATH a link to the pseudo-terminal."},
     {"tcp", "PORT", "Serve on this TCP port of the loopback address (0: a free one)."},
     {"latency", "MS", "The vehicle's answer delay."},
-    {"baud", "N", "Pace both directions like a serial line of N baud."},
+    {"baud", "N",
+     "Pace both directions like a serial line of N baud; on a pseudo-terminal set to another "
+     "speed, answer noise."},
     {"mute-after", "N", "Stop answering after N requests."},
     {"no-data-after", "N", "Answer NO DATA to every request after the Nth."},
     {"no-prompt", nullptr, "Answer without the > prompt."},
     {"keep-echo", nullptr, "Go on echoing every command after ATE0, as some clones do."},
+    {"clone", "NAME",
+     "elm327: a clone family. v21: \"ELM327 v2.1\" with the commands of v1.0 (\"?\" to AT AT, "
+     "AT H1 and the answer count); echo: v21 with an echo ATE0 does not switch off and a blank "
+     "line after every line; chatty: v21 with \"BUS INIT: ...OK\" after \"SEARCHING...\" and "
+     "lower-case hex."},
+    {"late-reset", nullptr,
+     "Another program's reset answer arrives just before the answer to the first ATZ."},
     {"profile", "NAME", "The simulated vehicle: demo, full, drive, modern or diesel."},
     {"chip", "elm323|elm327", "The interface chip (default elm323)."},
     {"protocol", "N", "elm327: the vehicle's protocol, 1 to 9."},
     {"headers", "on|off", "elm327: headers shown from the start."},
     {"spaces", "on|off", "elm327: spaces between bytes from the start."},
     {"units", "1|2", "elm327: answering control units."},
-    {"realtime", nullptr, "elm327: the chip's own timing."},
+    {"realtime", nullptr, "elm327: the chip's own timing (ATZ about 1 s)."},
     {"response-ms", "MS", "elm327: the vehicle's response time."},
     {"accel-seconds", "S", "The vehicle drives off and reaches top speed in S seconds."},
     {"stand-requests", "N", "With --accel-seconds: requests before it drives off."},
@@ -106,6 +115,14 @@ void elm327Options(const QCommandLineParser& parser, ElmServer::Config& config) 
         settings.secondUnit = units == 2;
     }
     settings.timing.realtime = given("realtime");
+    if (given("clone")) {
+        if (!Elm327Emulator::cloneByName(parser.value(QStringLiteral("clone")), settings.clone,
+                                         config.emulator))
+            usage(QStringLiteral("--clone needs v21, echo or chatty"));
+        if (given("chip") && !config.elm327)
+            usage(QStringLiteral("--clone names ELM327 clones: use --chip elm327"));
+        config.elm327 = true;
+    }
     if (given("response-ms"))
         settings.timing.responseMs = numberArgument(parser, "response-ms");
 }
@@ -209,6 +226,7 @@ int main(int argc, char* argv[]) {
         config.emulator.prompt = false;
     if (parser.isSet(QStringLiteral("keep-echo")))
         config.emulator.keepEcho = true;
+    config.lateReset = parser.isSet(QStringLiteral("late-reset"));
     if (parser.isSet(QStringLiteral("profile")))
         config.profile = parser.value(QStringLiteral("profile"));
     driveOptions(parser, config.drive);

@@ -116,6 +116,8 @@ void MainWindow::startUp() {
     m_context.autoConnect = options.autoConnect;
     m_context.recordSessions = options.recordSessions;
     m_context.anonymizeRecordings = options.anonymizeRecordings;
+    m_context.adapter = options.adapter;
+    m_context.link.setSilenceTimeout(options.adapter.silenceTimeoutMs);
     m_options->showOptions(options);
     restorePlacement(options.window);
     runReportingErrors([this] {
