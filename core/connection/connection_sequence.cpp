@@ -477,7 +477,8 @@ bool ConnectionSequence::setUpProtocolSearch() {
     if (!elmAdaptiveTiming(link) && !stopped())
         link.logEvent(QStringLiteral(" - ATAT1 refused: skipped, the chip keeps its time-out"));
     // Answers without blanks take less of a slow line; a chip that keeps them is read as well.
-    elmSpacesOff(link);
+    if (!elmSpacesOff(link) && !stopped())
+        link.logEvent(QStringLiteral(" - ATS0 refused: skipped, the chip keeps its blanks"));
     if (options.chipTimeoutMs > 0 &&
         !configureStage(const_str::ChipTimeout, elmTimeout(link, options.chipTimeoutMs)))
         return false;
