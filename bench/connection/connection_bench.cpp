@@ -36,8 +36,9 @@ void BM_ConnectDemoMode(benchmark::State& state) {
 }
 BENCHMARK(BM_ConnectDemoMode)->Unit(benchmark::kMicrosecond);
 
-// The sequence against an emulated interface on a pseudo-terminal, again and again.
-void connectThroughPty(benchmark::State& state, const PtyElm::Config& config) {
+// The sequence against an emulated interface on a pseudo-terminal, again and again; each time
+// from the port's stored rate (0: whatever the last connection found).
+void connectThroughPty(benchmark::State& state, const PtyElm::Config& config, int storedBaud = 0) {
     PtyElm elm(config);
     elm.start();
     ProgramContext context;
@@ -46,8 +47,11 @@ void connectThroughPty(benchmark::State& state, const PtyElm::Config& config) {
     context.link.setChannel(context.comPort.get());
     NullView view;
     ConnectionSequence sequence(context, view);
-    for (auto _ : state)
+    for (auto _ : state) {
+        if (storedBaud > 0)
+            context.comPort->setBaudRate(storedBaud);
         benchmark::DoNotOptimize(sequence.initializeConnection());
+    }
 }
 
 void BM_ConnectThroughPty(benchmark::State& state) {
@@ -77,6 +81,28 @@ BENCHMARK(BM_ConnectThroughRealtimeElm327Pty)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->Iterations(5);
+
+// An adapter set to 38400, through the automatic baud rate: with 9600 stored the first probe
+// meets noise and the second finds the adapter; with 38400 stored the first answers. The line is
+// paced at the adapter's speed.
+void connectToA38400Adapter(benchmark::State& state, int storedBaud) {
+    // The found rate goes only into a settings file that exists: never the user's.
+    qputenv("QUORVANE_CONFIG", "/nonexistent/quorvane-bench.ini");
+    PtyElm::Config config;
+    config.elm327 = true;
+    config.baud = 38400;
+    connectThroughPty(state, config, storedBaud);
+}
+
+void BM_ConnectAutomaticBaud(benchmark::State& state) {
+    connectToA38400Adapter(state, 9600);
+}
+BENCHMARK(BM_ConnectAutomaticBaud)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_ConnectStoredBaud(benchmark::State& state) {
+    connectToA38400Adapter(state, 38400);
+}
+BENCHMARK(BM_ConnectStoredBaud)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

@@ -28,8 +28,9 @@ constexpr int kCycles = 100;
 const QStringList kPids{"0C", "0D", "05"};
 // The transmission of the two-unit car reports 04 05 0C 0D as well.
 const QStringList kMixedPids{"0C", "0D", "05", "0F", "10", "11"};
+// Twelve PIDs the full profile's car supports.
 const QStringList kTwelvePids{"0C", "0D", "05", "04", "0F", "11",
-                              "0B", "0E", "06", "07", "10", "1F"};
+                              "06", "07", "0E", "10", "1F", "2F"};
 int unitsAnswering(const QString& pid, int units) {
     static const QStringList shared{"04", "05", "0C", "0D"};
     return units == 2 && shared.contains(pid) ? 2 : 1;

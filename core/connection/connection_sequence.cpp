@@ -5,7 +5,9 @@
 #include "core/connection/refusal_witness.h"
 #include "core/j1979/supported_pids.h"
 #include "core/l10n/const_str.h"
+#include "core/link/baud_probe.h"
 #include "core/link/can_answer.h"
+#include "core/link/com_port.h"
 #include "core/link/command_link.h"
 #include "core/link/elm327_commands.h"
 #include "core/link/elm327_protocols.h"
@@ -13,11 +15,16 @@
 #include "core/link/network_address.h"
 #include "core/link/serial_port_error.h"
 #include "core/link/visible_text.h"
+#include "core/settings/settings_names.h"
 
 #include <QHash>
 #include <utility>
 
 namespace {
+
+// After the reset's answer the line must stay quiet this long: another program's reset answer
+// that arrives late is then told from ours.
+constexpr int kResetQuietMs = 150;
 
 QString joined(const QString& label, const QString& value) {
     return label + QStringLiteral(": ") + value;
@@ -243,12 +250,45 @@ bool ConnectionSequence::openCurrentPort(const QString& name) {
     return port->isOpen();
 }
 
-bool ConnectionSequence::resetInterface() {
-    const ElmReply result = elmReset(m_context.link);
+bool ConnectionSequence::findBaudRate() {
+    SerialPort& port = *m_context.comPort;
+    ElmExchange& link = m_context.link;
+    const int stored = port.lineSettings().baudRate;
+    QStringList tried;
+    for (const int rate : baud_probe::ratesToTry(stored)) {
+        port.setBaudRate(rate);
+        port.purge();
+        const baud_probe::Outcome outcome = baud_probe::probe(port, link.stopSignal());
+        link.logEvent(QStringLiteral(" - Baud rate %1: %2")
+                          .arg(rate)
+                          .arg(visibleText(baud_probe::describe(outcome))));
+        if (outcome.result == baud_probe::Outcome::Stopped || stopped())
+            return false;
+        tried << QString::number(rate);
+        if (outcome.result != baud_probe::Outcome::Answered)
+            continue;
+        if (rate == stored)
+            return true; // as every time: nothing to tell
+        addLine(joined(const_str::BaudRate, QString::number(rate)), true);
+        // Learned, not chosen: written even by the command-line tool, but never into a settings
+        // file that does not exist yet.
+        if (m_context.settings.keyExists())
+            storeText(setting_names::SerialGroup[1], baudRateText(rate), m_context.settings);
+        return true;
+    }
+    port.setBaudRate(stored);
+    addLine(const_str::NoUsualSpeed.arg(tried.join(QStringLiteral(", "))), false);
+    return false;
+}
+
+bool ConnectionSequence::resetInterface(bool probeAnswered) {
+    const ElmReply result = elmReset(m_context.link, kResetQuietMs);
     if (stopped())
         return false;
     const bool answered = result.has_value();
     addLine(joined(const_str::ResponseFromInterface, result.value_or(const_str::Error)), answered);
+    if (!answered && probeAnswered)
+        addLine(const_str::ResetNotAnswered, false);
     m_view.setElmLed(answered);
     m_view.updateLog();
     return answered;
@@ -291,9 +331,19 @@ bool ConnectionSequence::runPortLoop() {
                 addLine(const_str::DemoNoPort, ConnectionView::Mark::Info);
             m_view.setComLabel(name);
             m_view.setComLed(true);
+            // A network adapter has no line speed; a fixed rate is the user's choice.
+            const bool probe =
+                open && m_context.adapter.automaticBaud && !network_address::isNetworkPort(name);
             if (open)
                 port->purge();
-            verdict = interfaceAnswered = resetInterface();
+            const bool speedFound = probe && findBaudRate();
+            if (probe && !speedFound) {
+                verdict = false;
+                if (stopped())
+                    return false;
+            } else {
+                verdict = interfaceAnswered = resetInterface(speedFound);
+            }
         } else {
             // The whole name: a device path cut short would name a directory, not the port.
             addLine(const_str::Port + QStringLiteral(": ") + name + QLatin1Char(' ') +
@@ -421,12 +471,24 @@ void ConnectionSequence::readServices() {
 
 bool ConnectionSequence::setUpProtocolSearch() {
     ElmExchange& link = m_context.link;
+    const AdapterOptions& options = m_context.adapter;
     // Adaptive timing keeps the chip's wait for more answers short; a chip that does not know the
     // command waits its fixed time-out and works all the same, so its answer is not a stage.
-    elmAdaptiveTiming(link);
+    if (!elmAdaptiveTiming(link) && !stopped())
+        link.logEvent(QStringLiteral(" - ATAT1 refused: skipped, the chip keeps its time-out"));
     // Answers without blanks take less of a slow line; a chip that keeps them is read as well.
-    elmSpacesOff(link);
-    // A protocol the user fixed in the chip is his choice; otherwise the chip searches.
+    if (!elmSpacesOff(link) && !stopped())
+        link.logEvent(QStringLiteral(" - ATS0 refused: skipped, the chip keeps its blanks"));
+    if (options.chipTimeoutMs > 0 &&
+        !configureStage(const_str::ChipTimeout, elmTimeout(link, options.chipTimeoutMs)))
+        return false;
+    // The protocol chosen in the options, else one the user fixed in the chip, else the search.
+    if (options.protocol > 0) {
+        const QString digit = QString::number(options.protocol, 16).toUpper();
+        const ElmReply set = elmSetProtocol(link, digit);
+        return configureStage(const_str::ProtocolChosenInOptions,
+                              set ? ElmReply(elmProtocolDescription(digit)) : std::nullopt);
+    }
     const ElmReply current = elmProtocolNumber(link);
     if (current && isFixedProtocol(*current))
         return configureStage(const_str::ProtocolSetInInterface, elmProtocolDescription(*current));

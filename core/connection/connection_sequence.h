@@ -50,11 +50,14 @@ public:
 private:
     bool runPortLoop();
     bool openCurrentPort(const QString& name);
-    bool resetInterface();
+    // The automatic baud rate on the open serial port: true when a speed answered (the port is
+    // left at it), false with a line naming the speeds tried. The port's own speed without it.
+    bool findBaudRate();
+    bool resetInterface(bool probeAnswered);
     bool configureStage(const QString& label, const ElmReply& result);
     bool checkEcu();
-    // ELM327 only: adaptive timing and the protocol search before the control-unit check, the
-    // protocol after it.
+    // ELM327 only: adaptive timing, the answer time-out and the protocol (the options' choice or
+    // the search) before the control-unit check, the protocol read back after it.
     bool setUpProtocolSearch();
     void readProtocol();
     void readServices();

@@ -12,6 +12,7 @@
 #include "core/j1979/trouble_codes.h"
 #include "core/link/elm_exchange.h"
 #include "core/link/serial_port.h"
+#include "core/settings/adapter_options.h"
 #include "core/settings/settings_store.h"
 #include "core/settings/unit_system.h"
 
@@ -50,5 +51,11 @@ struct ProgramContext {
     UnitSystem unitSystem = UnitSystem::Metric;
     bool autoDetect = false;
     bool autoConnect = false;
+    // Each connection's session is recorded into recordings/ of the data directory, with the
+    // vehicle's identity left out when anonymizeRecordings is set.
+    bool recordSessions = false;
+    bool anonymizeRecordings = false;
+    // Baud-rate search, protocol and time-outs; the silence time-out is the exchange's.
+    AdapterOptions adapter;
     QString helpFilePath;
 };

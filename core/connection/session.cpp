@@ -6,10 +6,15 @@
 #include "core/link/elm_commands.h"
 #include "core/link/serial_port_error.h"
 #include "core/settings/data_dirs.h"
+#include "core/settings/file_io.h"
 
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
 #include <QSignalBlocker>
 #include <exception>
 #include <stdexcept>
+#include <utility>
 
 Session::Session() {
     m_context.link.setDeviceLostHandler([this](const QString& reason) {
@@ -61,15 +66,77 @@ SettingsLoadResult Session::loadSettings() {
 }
 
 bool Session::connect() {
+    startRecording();
     return sequence().reconnect();
 }
 
 void Session::disconnect() {
     sequence().disconnect();
+    endRecording();
 }
 
 void Session::connectionLost(const QString& reason) {
     sequence().connectionLost(reason);
+    endRecording();
+}
+
+QString Session::recordingFile() const {
+    const SessionRecorder& recorder = m_context.link.recorder();
+    return !m_recordingPath.isEmpty() && recorder.isOpen() ? m_recordingPath : QString();
+}
+
+void Session::startRecording() {
+    endRecording();
+    if (!m_context.recordSessions)
+        return;
+    const QString directory = data_dirs::dataSubDir(QStringLiteral("recordings"));
+    const QString stem =
+        directory + QLatin1Char('/') +
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss"));
+    const SessionRecorder::Description description{QStringLiteral(QUORVANE_VERSION),
+                                                   m_context.unitSystem == UnitSystem::English
+                                                       ? QStringLiteral("english")
+                                                       : QStringLiteral("metric"),
+                                                   m_context.anonymizeRecordings};
+    QString reason;
+    // Two connections in one second get a number each; an existing file is never opened.
+    for (int n = 1; n <= 100; ++n) {
+        const QString path =
+            stem + (n == 1 ? QString() : QStringLiteral("-%1").arg(n)) + QStringLiteral(".jsonl");
+        if (QFileInfo::exists(path) || QFileInfo(path).isSymLink())
+            continue;
+        reason = m_context.link.recorder().open(path, description, false);
+        if (reason.isEmpty()) {
+            m_recordingPath = path;
+            Q_EMIT recordingChanged();
+            return;
+        }
+        if (QFileInfo::exists(path))
+            continue; // made meanwhile by someone else
+        Q_EMIT recordingFailed(QStringLiteral("%1: %2").arg(shownPath(path), reason));
+        return;
+    }
+}
+
+void Session::endRecording() {
+    // A recording the front end started itself (the command line's --record) is its own.
+    if (m_recordingPath.isEmpty())
+        return;
+    const QString path = std::exchange(m_recordingPath, QString());
+    m_context.link.recorder().close();
+    QString vin;
+    if (m_context.service09 && !m_context.anonymizeRecordings)
+        for (QChar c : m_context.service09->vin())
+            if (c.isDigit() || (c >= QLatin1Char('A') && c <= QLatin1Char('Z')))
+                vin += c;
+    if (!vin.isEmpty()) {
+        const QString named =
+            path.chopped(6) + QLatin1Char('_') + vin.left(17) + QStringLiteral(".jsonl");
+        // rename() never replaces: an existing file keeps the recording under its first name.
+        if (!QFileInfo::exists(named))
+            QFile::rename(path, named);
+    }
+    Q_EMIT recordingChanged();
 }
 
 void Session::close() {
@@ -85,6 +152,7 @@ void Session::close() {
     m_context.service08.reset();
     m_context.service09.reset();
     m_context.link.setCommLogging(false);
+    endRecording();
 }
 
 void Session::shutDown() {

@@ -58,7 +58,15 @@ public:
     // The interface's answer to the identify command of the last connection that got that far.
     QString chipVersion() const;
 
+    // The file the session is being recorded into; empty while none is.
+    QString recordingFile() const;
+
 Q_SIGNALS:
+    // A recording began or ended (recordingFile() tells which).
+    void recordingChanged();
+    // A recording could not be started; the message names the file and the reason.
+    void recordingFailed(const QString& message);
+
     // The device of the open port failed during an exchange (see ElmExchange). Emitted on the
     // thread of that exchange, with the exchange locked and the connection already marked ended:
     // receivers queue their work.
@@ -66,7 +74,14 @@ Q_SIGNALS:
 
 private:
     ConnectionSequence& sequence();
+    // With the option on, a new file in recordings/ named by the date and time; never one that
+    // exists.
+    void startRecording();
+    // Closes the recording; one whose VIN was read (and not to be hidden) gets it in its name,
+    // unless a file of that name exists.
+    void endRecording();
 
     ProgramContext m_context;
     std::optional<ConnectionSequence> m_sequence;
+    QString m_recordingPath; // of the recording startRecording() began; empty when none
 };

@@ -42,11 +42,16 @@ CONST_STR(StepNotSupported, "not supported by this vehicle")
 CONST_STR(NoAnswer, "no answer")
 CONST_STR(DemoNoPort, "Demo-Mode: no port opened")
 CONST_STR(ConnectionStopped, "Connection stopped")
+CONST_STR(BaudRate, "Baud rate")
+CONST_STR(NoUsualSpeed, "The interface does not answer at any usual speed (tried %1 baud)")
+CONST_STR(ResetNotAnswered, "The interface answers ATI but not its reset (ATZ)")
 
 // link/ elm327 (init-Status lines only an ELM327 interface gets)
 CONST_STR(AutomaticProtocolSearch, "Automatic protocol search")
 CONST_STR(ProtocolSetInInterface, "Protocol set in the interface")
 CONST_STR(ProtocolNumber, "Protocol")
+CONST_STR(ProtocolChosenInOptions, "Protocol chosen in the options")
+CONST_STR(ChipTimeout, "Answer time-out")
 
 // j1979/
 CONST_STR(NotAvailable, "N/A")
@@ -343,6 +348,8 @@ CONST_STR(MonitorTestsUnread, "%1 not read")
 CONST_STR(InterfaceLost, "Connection to the interface lost")
 CONST_STR(CommLogNotOpened,
           "The communication log could not be opened; communication logging stays off.")
+CONST_STR(RecordingNotStarted, "The session could not be recorded:")
+CONST_STR(RecordingInto, "Recording the session into %1")
 CONST_STR(SettingsNotReadable,
           "The settings file could not be read; the program starts with the standard settings:")
 // %1 is the path of the copy.

@@ -28,7 +28,7 @@ QString withoutChipLines(const QString& text, const QString& sentCommand) {
         if (!line.isEmpty())
             firstLine = false;
         if (!echo && !isStatusLine(line))
-            kept += text.mid(begin, end + 1 - begin);
+            kept += answer_text::upperHex(text.mid(begin, end + 1 - begin));
         begin = end + 1;
     }
     return kept;
@@ -37,6 +37,18 @@ QString withoutChipLines(const QString& text, const QString& sentCommand) {
 } // namespace
 
 namespace answer_text {
+
+QString upperHex(const QString& line) {
+    bool letters = false;
+    for (const QChar c : line) {
+        const char16_t u = c.unicode();
+        if ((u >= 'a' && u <= 'f') || (u >= 'A' && u <= 'F'))
+            letters = true;
+        else if (!(u >= '0' && u <= '9') && u != ':' && u > 32)
+            return line;
+    }
+    return letters ? line.toUpper() : line;
+}
 
 QString trimControls(const QString& text) {
     qsizetype begin = 0;

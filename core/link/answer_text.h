@@ -11,6 +11,10 @@ namespace answer_text {
 // Removes leading and trailing characters with a code of 32 or less.
 QString trimControls(const QString& text);
 
+// A line of hex digits, blanks and frame-number colons in upper case, as the readers expect it;
+// some clones print "41 0c 1a f8". Any other line (the chip's words, its version) stays as it is.
+QString upperHex(const QString& line);
+
 // Packs an answer that begins with "4" (a positive response): every blank removed, so the lines of
 // several frames and control units follow each other as one string of hex digits. Any other
 // answer is returned as it is.

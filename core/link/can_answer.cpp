@@ -161,16 +161,22 @@ void vehicleInfoMessages(const QByteArray& m, QStringList& lines) {
 
 // The lines of a raw serial answer, status lines left out and the bus-error words apart; false
 // when the prompt is missing.
-bool splitSerial(const QByteArray& raw, QStringList& lines, QStringList& busErrors) {
+bool splitSerial(const QByteArray& raw, const QString& sentCommand, QStringList& lines,
+                 QStringList& busErrors) {
     QString buffer = QString::fromLatin1(raw);
     const qsizetype prompt = buffer.indexOf(QLatin1Char('>'));
     if (prompt < 0)
         return false;
     buffer[prompt] = QLatin1Char('\r');
     buffer.replace(QLatin1Char('\n'), QLatin1Char('\r'));
+    bool first = true;
     for (const QString& piece : buffer.split(QLatin1Char('\r'), Qt::SkipEmptyParts)) {
-        const QString line = answer_text::trimControls(piece);
-        if (line.isEmpty() || isStatusLine(line))
+        const QString line = answer_text::upperHex(answer_text::trimControls(piece));
+        if (line.isEmpty())
+            continue;
+        const bool echo = first && !sentCommand.isEmpty() && line == sentCommand;
+        first = false;
+        if (echo || isStatusLine(line))
             continue;
         if (isBusErrorLine(line))
             busErrors << line;
@@ -242,10 +248,10 @@ QString toIsoLayout(const QList<Message>& messages) {
     return answer_text::pack(lines.join(QLatin1Char(' ')));
 }
 
-LinkAnswer fromSerial(const QByteArray& raw) {
+LinkAnswer fromSerial(const QByteArray& raw, const QString& sentCommand) {
     QStringList lines;
     QStringList busErrors;
-    if (!splitSerial(raw, lines, busErrors))
+    if (!splitSerial(raw, sentCommand, lines, busErrors))
         return std::nullopt;
     // One control unit's error says nothing about the others' answers.
     if (lines.isEmpty())
@@ -256,18 +262,18 @@ LinkAnswer fromSerial(const QByteArray& raw) {
     return answer_text::pack(lines.join(QLatin1Char(' ')));
 }
 
-QList<Message> messagesOf(const QByteArray& raw) {
+QList<Message> messagesOf(const QByteArray& raw, const QString& sentCommand) {
     QStringList lines;
     QStringList busErrors;
-    if (!splitSerial(raw, lines, busErrors))
+    if (!splitSerial(raw, sentCommand, lines, busErrors))
         return {};
     QList<Message> messages = parseFrames(lines);
     messages.removeIf([](const Message& message) { return message.bytes.isEmpty(); });
     return messages;
 }
 
-int messageCount(const QByteArray& raw) {
-    return int(messagesOf(raw).size());
+int messageCount(const QByteArray& raw, const QString& sentCommand) {
+    return int(messagesOf(raw, sentCommand).size());
 }
 
 } // namespace can_answer

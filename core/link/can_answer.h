@@ -42,15 +42,16 @@ QString toIsoLayout(const QList<Message>& messages);
 // The whole cleaning of a raw serial answer from an ELM327 on a CAN protocol: nothing without a
 // prompt; the bus-error words ("NO DATA", "CAN ERROR", "BUS BUSY", "STOPPED",
 // "UNABLE TO CONNECT", ...) as they stand, which no reader takes for data; frames in the ISO
-// layout; anything else (answers to AT commands) cleaned as any answer is.
-LinkAnswer fromSerial(const QByteArray& raw);
+// layout; anything else (answers to AT commands) cleaned as any answer is. Hex in lower case is
+// read as upper case, and a first line that repeats sentCommand (a clone's echo) is left out.
+LinkAnswer fromSerial(const QByteArray& raw, const QString& sentCommand = QString());
 
 // The messages of a raw serial answer, each with bytes: none without a prompt, for bus-error
 // words alone, and for text that is no CAN data.
-QList<Message> messagesOf(const QByteArray& raw);
+QList<Message> messagesOf(const QByteArray& raw, const QString& sentCommand = QString());
 
 // How many messages (control units' responses) a raw serial answer holds: 0 without a prompt,
 // for bus-error words alone, and for text that is no CAN data.
-int messageCount(const QByteArray& raw);
+int messageCount(const QByteArray& raw, const QString& sentCommand = QString());
 
 } // namespace can_answer

@@ -17,7 +17,7 @@ struct Named {
     int value;
 };
 
-constexpr std::array<Named, 16> kBaudRates{{{"Custom", 0},
+constexpr std::array<Named, 18> kBaudRates{{{"Custom", 0},
                                             {"110", 110},
                                             {"300", 300},
                                             {"600", 600},
@@ -32,7 +32,9 @@ constexpr std::array<Named, 16> kBaudRates{{{"Custom", 0},
                                             {"57600", 57600},
                                             {"115200", 115200},
                                             {"128000", 128000},
-                                            {"256000", 256000}}};
+                                            {"230400", 230400},
+                                            {"256000", 256000},
+                                            {"500000", 500000}}};
 constexpr std::array<Named, 3> kStopBits{{{"1", int(LineSettings::StopBits::One)},
                                           {"1.5", int(LineSettings::StopBits::OnePointFive)},
                                           {"2", int(LineSettings::StopBits::Two)}}};
@@ -57,17 +59,27 @@ QString textOf(const std::array<Named, N>& table, int value) {
 }
 
 template <std::size_t N>
-int valueOf(const std::array<Named, N>& table, const std::optional<QString>& text, int fallback) {
-    if (text)
+int valueOf(const std::array<Named, N>& table, const std::optional<QString>& text, int fallback,
+            const char* name = nullptr) {
+    if (text) {
         for (const Named& entry : table)
             if (text->compare(QLatin1String(entry.text), Qt::CaseInsensitive) == 0)
                 return entry.value;
+        // A hand-edited value: the user finds out from the log why his setting is not used.
+        if (name != nullptr)
+            qWarning("The stored %s \"%s\" is not one of the known values; %d is used.", name,
+                     qPrintable(text->left(40)), fallback);
+    }
     return fallback;
 }
 
-// A sysfs tty entry is a real serial device when it has a device link; 8250 UART slots that the
-// kernel reserves without hardware behind them report the port type 0 and are left out.
+// A sysfs tty entry is a real serial device when it has a device link (or is an rfcomm one); 8250
+// UART slots that the kernel reserves without hardware behind them report the port type 0 and are
+// left out.
 bool isSerialDevice(const QString& entryPath) {
+    // A bound Bluetooth serial device is virtual: no device link, but a port all the same.
+    if (QFileInfo(entryPath).fileName().startsWith(QLatin1String("rfcomm")))
+        return true;
     if (!QFileInfo::exists(entryPath + QStringLiteral("/device")))
         return false;
     QFile type(entryPath + QStringLiteral("/type"));
@@ -113,7 +125,7 @@ void writePortSettings(const SerialPort& port, PortSettingsStore& store) {
 
 void readPortSettings(SerialPort& port, PortSettingsStore& store) {
     LineSettings s;
-    s.baudRate = valueOf(kBaudRates, store.readText(QStringLiteral("BaudRate")), 9600);
+    s.baudRate = valueOf(kBaudRates, store.readText(QStringLiteral("BaudRate")), 9600, "BaudRate");
     s.stopBits = LineSettings::StopBits(valueOf(
         kStopBits, store.readText(QStringLiteral("StopBits")), int(LineSettings::StopBits::One)));
     s.dataBits = valueOf(kDataBits, store.readText(QStringLiteral("DataBits")), 8);
@@ -126,6 +138,10 @@ void readPortSettings(SerialPort& port, PortSettingsStore& store) {
     // A missing name reads as empty, so that the next connection fails visibly rather than
     // trying some default device.
     port.setPortName(store.readText(QStringLiteral("Port")).value_or(QString()));
+}
+
+QString baudRateText(int baud) {
+    return textOf(kBaudRates, baud);
 }
 
 SerialSettingsIo serialSettingsOf(SerialPort& port) {

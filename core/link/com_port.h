@@ -27,6 +27,9 @@ void writePortSettings(const SerialPort& port, PortSettingsStore& store);
 // and "Custom" flow control. A missing Port leaves the name empty.
 void readPortSettings(SerialPort& port, PortSettingsStore& store);
 
+// The stored text of a baud rate ("38400"); a rate the settings cannot name is stored as "Custom".
+QString baudRateText(int baud);
+
 // The channel's own writePortSettings and readPortSettings, bound to one channel, for the
 // settings load and the port selection.
 SerialSettingsIo serialSettingsOf(SerialPort& port);

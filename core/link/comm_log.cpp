@@ -31,7 +31,7 @@ QString CommLog::path() {
 
 void CommLog::setFailureHandler(FailureHandler handler) {
     std::lock_guard lock(m_mutex);
-    m_onFailure = std::move(handler);
+    m_failure.setHandler(std::move(handler));
 }
 
 bool CommLog::isOpen() const {
@@ -56,8 +56,7 @@ bool CommLog::open(QString* failure) {
         else if (writeLine(QStringLiteral(" ")) && writeLine(kAsterisks))
             writeLine(timestamp() + QStringLiteral(" - Programm start"));
         if (failure != nullptr && m_failed) {
-            *failure = m_failure;
-            m_reported = true;
+            *failure = m_failure.claim();
             return false;
         }
     }
@@ -96,27 +95,13 @@ bool CommLog::writeLine(const QString& line) {
 }
 
 void CommLog::failWith(const QString& what) {
-    m_failure = what.arg(m_file.fileName(), m_file.errorString());
+    m_failure.set(what.arg(m_file.fileName(), m_file.errorString()));
     m_failed = true;
-    m_reported = false;
     // What is still buffered cannot be written either; closing drops it, so no later flush (in
     // the destructor or at the next line) meets the same error again.
     m_file.close();
 }
 
 void CommLog::reportFailure() {
-    FailureHandler handler;
-    QString message;
-    {
-        std::lock_guard lock(m_mutex);
-        if (m_reported)
-            return;
-        m_reported = true;
-        handler = m_onFailure;
-        message = m_failure;
-    }
-    if (handler)
-        handler(message);
-    else
-        qWarning("%s", qPrintable(message));
+    m_failure.tellOutside(m_mutex);
 }

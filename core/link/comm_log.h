@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/link/failure_report.h"
+
 #include <QFile>
 #include <QString>
 #include <functional>
@@ -51,8 +53,6 @@ private:
 
     mutable std::mutex m_mutex;
     QFile m_file;
-    FailureHandler m_onFailure;
-    QString m_failure;
+    FailureReport m_failure;
     bool m_failed = false;
-    bool m_reported = true;
 };

@@ -3,6 +3,7 @@
 #include "core/link/elm_exchange.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace {
 
@@ -66,5 +67,15 @@ bool isFixedProtocol(const QString& protocolNumber) {
 }
 
 ElmReply elmAutomaticProtocol(ElmExchange& link) {
-    return okCommand(link, QStringLiteral("ATSP0"));
+    return elmSetProtocol(link, QStringLiteral("0"));
+}
+
+ElmReply elmSetProtocol(ElmExchange& link, const QString& digit) {
+    return okCommand(link, QStringLiteral("ATSP") + digit);
+}
+
+ElmReply elmTimeout(ElmExchange& link, int ms) {
+    // Steps of 4 ms, 01 to FF; 00 would mean the chip's default.
+    const int steps = std::clamp((ms + 3) / 4, 1, 0xFF);
+    return okCommand(link, QStringLiteral("ATST%1").arg(steps, 2, 16, QLatin1Char('0')).toUpper());
 }

@@ -33,3 +33,9 @@ bool isFixedProtocol(const QString& protocolNumber);
 
 // "ATSP0": automatic protocol search; "OK".
 ElmReply elmAutomaticProtocol(ElmExchange& link);
+
+// "ATSP n": the protocol of the hex digit (1 to C) and no search; "OK".
+ElmReply elmSetProtocol(ElmExchange& link, const QString& digit);
+
+// "AT ST hh": how long the chip waits for a vehicle answer, in 4 ms steps; "OK".
+ElmReply elmTimeout(ElmExchange& link, int ms);

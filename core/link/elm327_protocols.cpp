@@ -42,3 +42,9 @@ QString elmProtocolDescription(const QString& protocolNumber) {
         text += QStringLiteral(", ") + QLatin1String(kProtocolNames[std::size_t(value)]);
     return text;
 }
+
+QString elmProtocolName(int protocol) {
+    if (protocol < 1 || protocol >= int(kProtocolNames.size()))
+        return {};
+    return QLatin1String(kProtocolNames[std::size_t(protocol)]);
+}

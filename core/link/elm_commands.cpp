@@ -7,10 +7,11 @@ namespace {
 // Sends the command when commands can go out; the result is `success` (or the whole answer when
 // `success` is empty) if the answer contains `marker`.
 ElmReply runWrapper(ElmExchange& link, const QString& command, const QString& marker,
-                    const QString& success) {
+                    const QString& success, int settleMs = 0) {
     if (!link.channelReady())
         return std::nullopt;
-    const LinkAnswer answer = link.exchange(command);
+    const LinkAnswer answer =
+        settleMs > 0 ? link.exchangeSettled(command, settleMs) : link.exchange(command);
     if (!answer || !answer->contains(marker))
         return std::nullopt;
     return success.isNull() ? answer : success;
@@ -18,8 +19,9 @@ ElmReply runWrapper(ElmExchange& link, const QString& command, const QString& ma
 
 } // namespace
 
-ElmReply elmReset(ElmExchange& link) {
-    return runWrapper(link, QStringLiteral("ATZ"), QStringLiteral("ELM32"), QStringLiteral("OK"));
+ElmReply elmReset(ElmExchange& link, int settleMs) {
+    return runWrapper(link, QStringLiteral("ATZ"), QStringLiteral("ELM32"), QStringLiteral("OK"),
+                      settleMs);
 }
 
 ElmReply elmIdentify(ElmExchange& link) {

@@ -104,7 +104,8 @@ std::optional<QList<QByteArray>> ElmExchange::exchangeMessages(const QString& co
         const LinkAnswer cleaned = countedTransfer(route, command);
         if (cleaned && canLayout) {
             messages.emplace();
-            for (const can_answer::Message& message : can_answer::messagesOf(m_lastRaw))
+            for (const can_answer::Message& message :
+                 can_answer::messagesOf(m_lastRaw, m_lastRawCommand))
                 messages->append(message.bytes);
         }
         return cleaned;
@@ -149,8 +150,33 @@ void ElmExchange::refuseGroupedRequests() {
 LinkAnswer ElmExchange::exchangeAsTyped(const QString& command) {
     return locked([this, &command](const Route& route) {
         sendCommand(route, command);
-        const LinkAnswer answer = answer_text::linesFromSerial(
-            readSerialAnswer(requireChannel(route), route.stop, route.deadline), command);
+        const QByteArray raw = readSerialAnswer(requireChannel(route), route.stop, route.deadline);
+        recordAnswer(command, raw);
+        const LinkAnswer answer = answer_text::linesFromSerial(raw, command);
+        logAnswer(answer);
+        countAnswer(route, answer);
+        return answer;
+    });
+}
+
+LinkAnswer ElmExchange::exchangeSettled(const QString& command, int quietMs) {
+    return locked([this, &command, quietMs](const Route& route) -> LinkAnswer {
+        if (route.channel == &m_simulated)
+            return transfer(route, command);
+        sendCommand(route, command);
+        QByteArray buffer =
+            readSerialAnswer(requireChannel(route), route.stop, route.deadline, quietMs);
+        // Everything up to the prompt before the last one answered somebody else's command.
+        const qsizetype last = buffer.lastIndexOf('>');
+        const qsizetype earlier = last > 0 ? buffer.lastIndexOf('>', last - 1) : -1;
+        if (earlier >= 0) {
+            logEvent(QStringLiteral(" - A late answer was dropped: ") +
+                     answer_text::linesFromSerial(buffer.left(earlier + 1), QString())
+                         .value_or(QString())
+                         .replace(QLatin1Char('\n'), QLatin1Char(' ')));
+            buffer.remove(0, earlier + 1);
+        }
+        const LinkAnswer answer = answer_text::fromSerial(buffer, command);
         logAnswer(answer);
         countAnswer(route, answer);
         return answer;
@@ -162,8 +188,8 @@ LinkAnswer ElmExchange::transfer(const Route& route, const QString& command) {
     const LinkAnswer answer = readAnswer(route, command);
     if (command == QLatin1String("0100")) {
         m_last0100Plain = route.canLayout ? answer_text::fromSerial(m_lastRaw, command) : answer;
-        m_last0100Can = route.canLayout ? answer : can_answer::fromSerial(m_lastRaw);
-        m_last0100Messages = can_answer::messageCount(m_lastRaw);
+        m_last0100Can = route.canLayout ? answer : can_answer::fromSerial(m_lastRaw, command);
+        m_last0100Messages = can_answer::messageCount(m_lastRaw, command);
         if (route.canLayout)
             m_service01Units = m_lastMessages;
     }
@@ -222,15 +248,18 @@ SerialChannel& ElmExchange::requireChannel(const Route& route) {
 void ElmExchange::sendCommand(const Route& route, const QString& command) {
     if (m_commLogging)
         m_log.writeEvent(QStringLiteral(" - S: ") + command);
+    m_sentAt.start();
     requireChannel(route).write(command.toLatin1() + '\r');
 }
 
 LinkAnswer ElmExchange::readAnswer(const Route& route, const QString& command) {
     const QByteArray buffer = readSerialAnswer(requireChannel(route), route.stop, route.deadline);
     m_lastRaw = buffer;
-    const LinkAnswer result =
-        route.canLayout ? can_answer::fromSerial(buffer) : answer_text::fromSerial(buffer, command);
-    m_lastMessages = route.canLayout ? can_answer::messageCount(buffer) : 0;
+    recordAnswer(command, buffer);
+    m_lastRawCommand = command;
+    const LinkAnswer result = route.canLayout ? can_answer::fromSerial(buffer, command)
+                                              : answer_text::fromSerial(buffer, command);
+    m_lastMessages = route.canLayout ? can_answer::messageCount(buffer, command) : 0;
     logAnswer(result);
     return result;
 }
@@ -243,8 +272,12 @@ void ElmExchange::logAnswer(const LinkAnswer& answer) {
             answer.value_or(const_str::Error).replace(QLatin1Char('\n'), QLatin1Char(' ')));
 }
 
+void ElmExchange::recordAnswer(const QString& command, const QByteArray& raw) {
+    m_recorder.record(command, raw, m_sentAt.isValid() ? m_sentAt.elapsed() : 0);
+}
+
 QByteArray ElmExchange::readSerialAnswer(SerialChannel& channel, const StopSignal* stop,
-                                         Deadline deadline) {
+                                         Deadline deadline, int settleMs) {
     QByteArray buffer;
     const Deadline streamEnd = deadlineIn(kStreamLimitInSilenceTimes * m_silenceTimeoutMs);
     for (;;) {
@@ -265,8 +298,11 @@ QByteArray ElmExchange::readSerialAnswer(SerialChannel& channel, const StopSigna
         const qsizetype before = buffer.size();
         buffer += channel.readUpTo(m_maxAnswerBytes - before);
         // Only the new bytes are searched, so a long answer costs time in proportion to its size.
-        if (buffer.indexOf('>', before) >= 0)
+        if (buffer.indexOf('>', before) >= 0) {
+            if (settleMs > 0 && !settle(channel, buffer, stop, streamEnd, settleMs))
+                return buffer;
             break;
+        }
         if (buffer.size() >= m_maxAnswerBytes) {
             interruptStream(channel);
             return {};
@@ -277,6 +313,28 @@ QByteArray ElmExchange::readSerialAnswer(SerialChannel& channel, const StopSigna
     if (channel.receivedCount() > 0)
         channel.purge();
     return buffer;
+}
+
+bool ElmExchange::settle(SerialChannel& channel, QByteArray& buffer, const StopSignal* stop,
+                         Deadline streamEnd, int quietMs) {
+    for (;;) {
+        // Bytes after the last prompt are an answer under way: its prompt is waited for as any
+        // answer's is. After a prompt, a short quiet is enough.
+        const qsizetype prompt = buffer.lastIndexOf('>');
+        const bool underWay =
+            !answer_text::trimControls(QString::fromLatin1(buffer.mid(prompt + 1))).isEmpty();
+        if (hasPassed(streamEnd) || buffer.size() >= m_maxAnswerBytes)
+            return true; // what came so far is the answer; the rest is purged
+        const int wait = msUntil(streamEnd, underWay ? m_silenceTimeoutMs : quietMs);
+        const SerialChannel::WaitOutcome outcome = waitForData(channel, wait, stop);
+        if (outcome == SerialChannel::WaitOutcome::Stopped) {
+            m_outstandingOn = &channel;
+            return false;
+        }
+        if (outcome == SerialChannel::WaitOutcome::Silence)
+            return true;
+        buffer += channel.readUpTo(m_maxAnswerBytes - buffer.size());
+    }
 }
 
 SerialChannel::WaitOutcome ElmExchange::waitForData(SerialChannel& channel, int timeoutMs,

@@ -5,9 +5,11 @@
 #include "core/link/command_link.h"
 #include "core/link/deadline.h"
 #include "core/link/fair_mutex.h"
+#include "core/link/session_recording.h"
 #include "core/link/simulated_channel.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QList>
 #include <QString>
 #include <atomic>
@@ -49,6 +51,12 @@ public:
     std::optional<QList<QByteArray>> exchangeMessages(const QString& command) override;
     // Never counted nor reassembled: the user sees the interface's own lines.
     LinkAnswer exchangeAsTyped(const QString& command) override;
+    // For a command that may meet an answer still on its way (the reset at the start of a
+    // connection, right after another program closed with its own reset): after the prompt the
+    // line is read on until it has been quiet for quietMs, and of several answers the last one
+    // counts; the earlier ones go to the communication log as dropped. A serial exchange only;
+    // the simulated vehicle answers as exchange() does.
+    LinkAnswer exchangeSettled(const QString& command, int quietMs);
 
     // Set by the connection sequence once the interface has named a CAN protocol; from then on
     // serial answers are reassembled by can_answer. The simulated vehicle is never a CAN one.
@@ -98,6 +106,10 @@ public:
     // An action line such as " - Read DTC"; written only while logging is on.
     void logEvent(const QString& text);
     CommLog& commLog() { return m_log; }
+    // The recording of the session: every exchange, fed where the communication log is, while
+    // it is open.
+    SessionRecorder& recorder() { return m_recorder; }
+    const SessionRecorder& recorder() const { return m_recorder; }
 
     // Called when the device of an open channel fails during an exchange (hang-up, write or read
     // error), with the error's message, on the thread of the exchange and with the exchange
@@ -148,7 +160,14 @@ private:
     void sendCommand(const Route& route, const QString& command);
     LinkAnswer readAnswer(const Route& route, const QString& command);
     void logAnswer(const LinkAnswer& answer);
-    QByteArray readSerialAnswer(SerialChannel& channel, const StopSignal* stop, Deadline deadline);
+    void recordAnswer(const QString& command, const QByteArray& raw);
+    // With settleMs, reads on after the prompt until the line has been quiet that long.
+    QByteArray readSerialAnswer(SerialChannel& channel, const StopSignal* stop, Deadline deadline,
+                                int settleMs = 0);
+    // Reads on after a prompt (see exchangeSettled); false when a stop or the stream limit ended
+    // the read.
+    bool settle(SerialChannel& channel, QByteArray& buffer, const StopSignal* stop,
+                Deadline streamEnd, int quietMs);
     SerialChannel::WaitOutcome waitForData(SerialChannel& channel, int timeoutMs,
                                            const StopSignal* stop);
     void interruptStream(SerialChannel& channel);
@@ -162,6 +181,8 @@ private:
     mutable FairMutex m_exchangeMutex;
     SerialChannel* m_channel = nullptr;
     CommLog m_log;
+    SessionRecorder m_recorder;
+    QElapsedTimer m_sentAt; // when the command of the exchange in progress went out
     std::function<void(const QString&)> m_deviceLostHandler;
     SimulatedChannel m_simulated;
     std::atomic<bool> m_demoMode{false};
@@ -176,8 +197,9 @@ private:
     std::atomic<int> m_countUnits{0};
     std::atomic<bool> m_answerCountAllowed{true};
     std::atomic<int> m_service01Units{0};
-    int m_lastMessages = 0; // messages in the last serial answer in the CAN layout
-    QByteArray m_lastRaw;   // the last answer as the interface sent it
+    int m_lastMessages = 0;   // messages in the last serial answer in the CAN layout
+    QByteArray m_lastRaw;     // the last answer as the interface sent it
+    QString m_lastRawCommand; // and the command it answered (a clone may echo it)
     // The last "0100" answer in both layouts and its message count, for when the layout is set.
     LinkAnswer m_last0100Plain;
     LinkAnswer m_last0100Can;

@@ -143,6 +143,14 @@ void SerialPort::applyLineSettings() {
                                   .arg(baud));
 }
 
+void SerialPort::setBaudRate(int baud) {
+    m_settings.baudRate = baud;
+    if (m_fd >= 0 && !serial_speed::apply(m_fd, baud))
+        throw SerialPortError(QStringLiteral("The serial port %1 does not support %2 baud.")
+                                  .arg(m_portName)
+                                  .arg(baud));
+}
+
 void SerialPort::close() {
     m_network.reset();
     if (m_fd >= 0) {

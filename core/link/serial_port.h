@@ -27,6 +27,10 @@ public:
 
     const LineSettings& lineSettings() const { return m_settings; }
     void setLineSettings(const LineSettings& settings) { m_settings = settings; }
+    // Changes the speed of the line; an open device changes at once (the automatic baud rate
+    // tries one speed after another on the open port). Throws SerialPortError when the device
+    // does not take it.
+    void setBaudRate(int baud);
 
     // Throws SerialPortError when the device is absent, in use, not a terminal or not accessible.
     // The stop ends the wait for a network adapter's connect (a device opens at once).

@@ -16,4 +16,11 @@ bool apply(int fd, int baud) {
     return ::ioctl(fd, TCSETS2, &tio) == 0;
 }
 
+int current(int fd) {
+    struct termios2 tio {};
+    if (::ioctl(fd, TCGETS2, &tio) != 0)
+        return -1;
+    return int(tio.c_ospeed);
+}
+
 } // namespace serial_speed

@@ -68,6 +68,10 @@ SettingsLoadResult loadSettings(SettingsStore& store, const SerialSettingsIo& se
     options.commLogging = loadFlag(store, CommLogging);
     options.autoDetect = loadFlag(store, AutoDetect);
     options.autoConnect = loadFlag(store, AutoConnect);
+    // Off until the user ticks them; nothing is written for them before.
+    options.recordSessions = store.readBool(RecordSessions).value_or(false);
+    options.anonymizeRecordings = store.readBool(AnonymizeRecordings).value_or(false);
+    options.adapter = readAdapterOptions(store);
 
     const auto unitSystem = store.readInt(SystemOfMeasurements);
     if (unitSystem && (*unitSystem == 0 || *unitSystem == 1)) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/settings/adapter_options.h"
 #include "core/settings/unit_system.h"
 #include "core/settings/window_placement.h"
 
@@ -17,6 +18,9 @@ struct PersistedOptions {
     bool commLogging = false;
     bool autoDetect = false;
     bool autoConnect = false;
+    bool recordSessions = false;      // each connection's session into recordings/
+    bool anonymizeRecordings = false; // with the VIN and calibration IDs replaced
+    AdapterOptions adapter;
     // The unit-system list always shows it selected, on a first run too, since the decoders use
     // it from the start.
     UnitSystem unitSystem = UnitSystem::Metric;

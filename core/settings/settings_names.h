@@ -10,6 +10,8 @@ inline constexpr QLatin1String Language{"Language"};
 inline constexpr QLatin1String CommLogging{"CommLogging"};
 inline constexpr QLatin1String AutoDetect{"AutoDetect"};
 inline constexpr QLatin1String AutoConnect{"AutoConnect"};
+inline constexpr QLatin1String RecordSessions{"RecordSessions"};
+inline constexpr QLatin1String AnonymizeRecordings{"AnonymizeRecordings"};
 inline constexpr QLatin1String SystemOfMeasurements{"SystemOfMeasurements"};
 inline constexpr QLatin1String WidthGraph1{"WidthGraph1"};
 inline constexpr QLatin1String WidthGraph2{"WidthGraph2"};
@@ -21,6 +23,11 @@ inline constexpr QLatin1String WindowTop{"WindowTop"};
 inline constexpr QLatin1String WindowWidth{"WindowWidth"};
 inline constexpr QLatin1String WindowHeight{"WindowHeight"};
 inline constexpr QLatin1String WindowMaximized{"WindowMaximized"};
+// The adapter options (adapter_options.h).
+inline constexpr QLatin1String AutomaticBaudRate{"AutomaticBaudRate"};
+inline constexpr QLatin1String Protocol{"Protocol"};
+inline constexpr QLatin1String ChipTimeout{"ChipTimeout"};
+inline constexpr QLatin1String SilenceTimeout{"SilenceTimeout"};
 
 // The eight address lines, in the order of the options page's fields.
 inline constexpr std::array<QLatin1String, 8> Address{

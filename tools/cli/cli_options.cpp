@@ -31,11 +31,19 @@ const QHash<QString, CommandRule>& commandRules() {
 constexpr command_line::OptionText kOptions[] = {
     {"port", "PATH",
      "Serial device or tcp://HOST:PORT of the interface (default: the stored port)."},
+    {"baud", "N|auto",
+     "Baud rate of a serial interface (auto: search the usual rates; default: the stored "
+     "choice)."},
+    {"protocol", "auto|1..C",
+     "ELM327: the vehicle protocol (ATSP), or auto for the chip's search (default: the stored "
+     "choice)."},
     {"demo", nullptr, "Talk to the simulated vehicle instead of an interface."},
     {"english", nullptr, "English units (°F, mph, psi) instead of metric."},
     {"lang", "CODE", "Language of texts and descriptions (default: the stored language)."},
     {"json", nullptr, "Print one JSON document (watch: one JSON object a line)."},
     {"log", nullptr, "Write the communication log; show the stage lines on standard error."},
+    {"record", "FILE", "Record every exchange with the interface in FILE (JSON Lines)."},
+    {"anonymize", nullptr, "With --record: placeholders for the VIN and calibration IDs."},
     {"count", "N", "watch: stop after N cycles."},
     {"csv", "FILE", "watch: also record the cycles in the data-log format."},
     {"maker", "M", "lookup, dtc, freeze, report: manufacturer of codes outside P0."},
@@ -100,6 +108,8 @@ const command_line::Program& program() {
                              the diagnostic report of every section, as the window writes it, with
                              the stylesheet beside it; up to four customer lines; the VIN read from
                              the vehicle unless --vin gives one
+With --record FILE any command that talks to the vehicle also records the session, command by
+command with its answer (JSON Lines); elmsim --replay FILE answers as the recorded car.
 Values that could not be read print as N/A or Error (null in JSON, with an "error" field).
 Exit codes: 0 success, 1 the vehicle or interface did not answer (also for any value not
 read), 2 bad usage or bad input, 3 a file could not be written, 130/143 ended by
@@ -130,8 +140,12 @@ const std::vector<CommandOptions>& commandOptions() {
         {{"yes"}, {"clear"}},
         {{"force"}, {"vin", "pid"}},
         {{"columns", "png", "svg", "size"}, {"plot"}},
+        // A recording is of a session with the interface.
+        {{"record", "anonymize"},
+         {"connect", "status", "vin", "pid", "watch", "dtc", "clear", "freeze", "o2", "raw",
+          "report", "monitors"}},
         // A picture of a log file talks to no vehicle and prints no JSON.
-        {{"port", "demo", "english", "json", "log"},
+        {{"port", "baud", "protocol", "demo", "english", "json", "log"},
          {"ports", "connect", "status", "vin", "pid", "watch", "dtc", "clear", "freeze", "o2",
           "raw", "decode", "lookup", "makers", "report", "monitors"}},
     };
@@ -164,6 +178,8 @@ CliOptions parseCliArguments(const QStringList& arguments) {
     options.language = value("lang");
     options.json = given("json");
     options.log = given("log");
+    options.record = value("record");
+    options.anonymize = given("anonymize");
     options.csvFile = value("csv");
     options.maker = value("maker");
     options.yes = given("yes");
@@ -180,6 +196,26 @@ CliOptions parseCliArguments(const QStringList& arguments) {
     options.png = value("png");
     options.svg = value("svg");
     options.size = value("size");
+    if (given("baud")) {
+        const QString text = value("baud").trimmed();
+        options.automaticBaud = text.compare(QLatin1String("auto"), Qt::CaseInsensitive) == 0;
+        bool ok = false;
+        const int rate = text.toInt(&ok);
+        if (!options.automaticBaud && (!ok || rate < 300 || rate > 4000000))
+            throw CliUsageError(QStringLiteral("--baud needs auto or a rate such as 38400"));
+        options.baud = options.automaticBaud ? 0 : rate;
+    }
+    if (given("protocol")) {
+        const QString text = value("protocol").trimmed();
+        bool ok = false;
+        const int number = text.toInt(&ok, 16);
+        if (text.compare(QLatin1String("auto"), Qt::CaseInsensitive) == 0)
+            options.protocol = 0;
+        else if (ok && text.size() == 1 && number >= 1)
+            options.protocol = number;
+        else
+            throw CliUsageError(QStringLiteral("--protocol needs auto or a digit from 1 to C"));
+    }
     if (given("count")) {
         bool ok = false;
         const int n = value("count").toInt(&ok);
@@ -210,6 +246,10 @@ CliOptions parseCliArguments(const QStringList& arguments) {
         for (const CommandOptions& rule : commandOptions())
             if (rule.options.contains(name))
                 requireCommand(options, QStringLiteral("--") + name, rule.commands);
+    if (given("record") && options.record.trimmed().isEmpty())
+        throw CliUsageError(QStringLiteral("--record needs a file name"));
+    if (options.anonymize && !given("record"))
+        throw CliUsageError(QStringLiteral("--anonymize applies to --record"));
     if (given("csv") && options.csvFile.trimmed().isEmpty())
         throw CliUsageError(QStringLiteral("--csv needs a file name"));
     return options;

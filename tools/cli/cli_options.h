@@ -8,11 +8,18 @@
 // What the command line asked for. Options may stand before or after the command.
 struct CliOptions {
     QString port; // --port PATH; empty: the stored port
+    // --baud N|auto: a fixed rate (0: the stored choice) or the automatic search.
+    int baud = 0;
+    bool automaticBaud = false;
+    // --protocol auto|1..C: the ELM327's protocol; nothing: the stored choice (0 for auto).
+    std::optional<int> protocol;
     bool demo = false;
     bool english = false;
     QString language; // --lang CODE; empty: the stored language
     bool json = false;
     bool log = false;
+    QString record;         // --record FILE: the session's exchanges as a recording
+    bool anonymize = false; // --anonymize: VIN and calibration IDs left out of the recording
     QString command;
     QStringList args;
     std::optional<int> count; // watch --count N

@@ -27,10 +27,33 @@ void printStages(const CliConnectionView& view, CliIo& io) {
         io.error(CliConnectionView::prefix(line) + line.text);
 }
 
+// --record: the recording starts before the first command goes out. A file that cannot be
+// written stops the run as other files do; a write failing later is told once and the command
+// goes on.
+bool startRecording(CliSession& session, const CliOptions& options, CliIo& io) {
+    if (options.record.isEmpty())
+        return true;
+    SessionRecorder& recorder = session.context().link.recorder();
+    recorder.setFailureHandler([&io](const QString& message) {
+        io.error(QStringLiteral("quorvane-cli: ") + message +
+                 QStringLiteral(" (recording stopped)"));
+    });
+    const SessionRecorder::Description description{
+        QStringLiteral(QUORVANE_VERSION),
+        options.english ? QStringLiteral("english") : QStringLiteral("metric"), options.anonymize};
+    const QString reason = recorder.open(options.record, description, true);
+    if (reason.isEmpty())
+        return true;
+    io.error(QStringLiteral("quorvane-cli: cannot write %1: %2").arg(options.record, reason));
+    return false;
+}
+
 int runVehicleCommand(CliSession& session, const CliOptions& options, CliIo& io) {
     cli_vehicle::validate(options);
     if (options.command == QLatin1String("report"))
         cli_report::validate(options);
+    if (!startRecording(session, options, io))
+        return cli_exit::WriteFailed;
     const QString& command = options.command;
     bool connected = false;
     QString lostConnection;

@@ -29,7 +29,8 @@ CliSession::~CliSession() {
 }
 
 void CliSession::readStoredSettings() {
-    // Read only: a script must not create or change the program's settings.
+    // Read only: a script must not create or change the program's settings (the one value
+    // it writes is the baud rate the automatic search found, into an existing file).
     SettingsStore& store = m_context.settings;
     m_session.open();
     if (!store.keyExists() || !store.open(false))
@@ -37,6 +38,8 @@ void CliSession::readStoredSettings() {
     m_storedLanguage = store.readText(setting_names::Language).value_or(QString()).trimmed();
     m_storedAutoDetect = store.readBool(setting_names::AutoDetect).value_or(false);
     readPortSettings(*m_context.comPort, store);
+    m_context.adapter = readAdapterOptions(store);
+    m_context.link.setSilenceTimeout(m_context.adapter.silenceTimeoutMs);
     m_storedPort = m_context.comPort->portName();
     store.close();
 }
@@ -79,6 +82,14 @@ bool CliSession::connect() {
         port.setPortName(network_address::normalizedPortName(m_options.port));
     else if (m_storedPort.isEmpty())
         port.setPortName(kDefaultPort);
+    if (m_options.baud > 0) {
+        port.setBaudRate(m_options.baud);
+        m_context.adapter.automaticBaud = false;
+    } else if (m_options.automaticBaud) {
+        m_context.adapter.automaticBaud = true;
+    }
+    if (m_options.protocol)
+        m_context.adapter.protocol = *m_options.protocol;
     link.setDemoMode(m_options.demo);
     link.setDemoDelay(m_tuning.demoDelayMs);
     link.setStopSignal(m_tuning.stop);

@@ -4,8 +4,8 @@
 _quorvane_cli() {
     local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
     local commands="ports connect status vin pid watch dtc clear freeze o2 monitors raw decode lookup makers plot report"
-    local options="--help --version --port --demo --english --lang --json --log --count --csv --maker --yes --force --out --html --pdf --customer --make --model --year --vin --columns --png --svg --size"
-    local valued="--port|--lang|--count|--csv|--maker|--out|--html|--pdf|--customer|--make|--model|--year|--vin|--columns|--png|--svg|--size"
+    local options="--help --version --port --baud --protocol --demo --english --lang --json --log --record --anonymize --count --csv --maker --yes --force --out --html --pdf --customer --make --model --year --vin --columns --png --svg --size"
+    local valued="--port|--baud|--protocol|--lang|--record|--count|--csv|--maker|--out|--html|--pdf|--customer|--make|--model|--year|--vin|--columns|--png|--svg|--size"
 
     case $prev in
     --port)
@@ -14,7 +14,13 @@ _quorvane_cli() {
     --lang)
         COMPREPLY=($(compgen -W "en de fr es" -- "$cur"))
         return ;;
-    --csv | --out | --html | --pdf | --png | --svg)
+    --baud)
+        COMPREPLY=($(compgen -W "auto 9600 19200 38400 57600 115200 230400 500000" -- "$cur"))
+        return ;;
+    --protocol)
+        COMPREPLY=($(compgen -W "auto 1 2 3 4 5 6 7 8 9 A B C" -- "$cur"))
+        return ;;
+    --record | --csv | --out | --html | --pdf | --png | --svg)
         COMPREPLY=($(compgen -f -- "$cur"))
         return ;;
     --count | --maker | --customer | --make | --model | --year | --vin | --columns | --size)

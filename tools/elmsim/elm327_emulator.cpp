@@ -5,7 +5,33 @@
 
 namespace {
 
-const QString kVersion = QStringLiteral("ELM327 v1.5");
+// The reset's own time: a real chip answers ATZ after about a second.
+constexpr int kResetMs = 1000;
+
+// A line of hex digits and blanks (a frame, a header, "0:" of a numbered frame).
+bool isHexLine(const QString& line) {
+    for (const QChar c : line)
+        if (!c.isDigit() && !(c >= QLatin1Char('A') && c <= QLatin1Char('F')) &&
+            c != QLatin1Char(' ') && c != QLatin1Char(':'))
+            return false;
+    return !line.isEmpty();
+}
+
+struct CloneFamily {
+    const char* name;
+    bool keepEcho;
+    bool blankLines;
+    bool busInit;
+    bool lowerCaseHex;
+};
+
+// Every family names itself v2.1 and knows only the v1.0 commands, as most clones do; elmsim's
+// --help says what else each does.
+constexpr CloneFamily kCloneFamilies[] = {
+    {"v21", false, false, false, false},
+    {"echo", true, true, false, false},
+    {"chatty", false, false, true, true},
+};
 
 const char* const protocolNames[] = {
     "AUTO",
@@ -25,6 +51,21 @@ QString protocolDigit(int protocol) {
 }
 
 } // namespace
+
+bool Elm327Emulator::cloneByName(const QString& name, Clone& clone, ElmEmulator::Options& options) {
+    for (const CloneFamily& family : kCloneFamilies) {
+        if (name != QLatin1String(family.name))
+            continue;
+        clone.version = QStringLiteral("ELM327 v2.1");
+        clone.v10Commands = true;
+        clone.busInit = family.busInit;
+        clone.lowerCaseHex = family.lowerCaseHex;
+        options.keepEcho = options.keepEcho || family.keepEcho;
+        options.blankLines = family.blankLines;
+        return true;
+    }
+    return false;
+}
 
 Elm327Emulator::Elm327Emulator(VehicleProfile& vehicle, ElmEmulator::Options options,
                                Settings settings)
@@ -51,10 +92,18 @@ std::vector<ElmEmulator::Output> Elm327Emulator::handleLine(const QString& line)
         const QString command = line.mid(2);
         const QString answer = handleAt(command);
         const bool restarted = command == QLatin1String("Z") || command == QLatin1String("WS");
-        return {{m_line.finish(answer, restarted), false}};
+        // The echo has gone out already; the version comes when the chip is up again.
+        const int pause = restarted && m_timing.realtime() ? kResetMs : 0;
+        return {{m_line.finish(answer, restarted), false, pause, pause > 0}};
+    }
+    if (auto replayed = m_line.replayed(line)) {
+        m_found = true; // the recorded answers already hold the search
+        return *std::move(replayed);
     }
     if (ElmEmulator::Line::isHexRequest(line))
         return handleRequest(line, 0);
+    if (m_settings.clone.v10Commands)
+        return {{m_line.finish(QStringLiteral("?")), false}};
     // One digit more than whole bytes: the number of answers to expect, 1 to F.
     const QString request = line.chopped(1);
     const int expected = QString(line.back()).toInt(nullptr, 16);
@@ -65,7 +114,14 @@ std::vector<ElmEmulator::Output> Elm327Emulator::handleLine(const QString& line)
 
 std::vector<ElmEmulator::Output> Elm327Emulator::handleRequest(const QString& request,
                                                                int expectedAnswers) {
-    const VehicleAnswer answer = vehicleAnswer(request, expectedAnswers);
+    VehicleAnswer answer = vehicleAnswer(request, expectedAnswers);
+    if (m_settings.clone.lowerCaseHex) {
+        QStringList lines = answer.text.split(QLatin1Char('\r'));
+        for (QString& line : lines)
+            if (isHexLine(line))
+                line = line.toLower();
+        answer.text = lines.join(QLatin1Char('\r'));
+    }
     const QByteArray whole = m_line.finish(answer.text);
     if (!m_timing.realtime())
         return {{whole, true}};
@@ -84,10 +140,15 @@ std::vector<ElmEmulator::Output> Elm327Emulator::handleRequest(const QString& re
 
 QString Elm327Emulator::handleAt(const QString& command) {
     const QString ok = QStringLiteral("OK");
+    const QString& version = m_settings.clone.version;
     if (command == QLatin1String("Z") || command == QLatin1String("WS")) {
         reset();
-        return kVersion;
+        return version;
     }
+    if (m_settings.clone.v10Commands &&
+        ((command.startsWith(QLatin1String("AT")) && command.size() == 3) ||
+         command == QLatin1String("H1")))
+        return QStringLiteral("?");
     if (command == QLatin1String("D")) {
         // Defaults again, but the protocol once found stays found.
         const bool found = m_found;
@@ -96,7 +157,7 @@ QString Elm327Emulator::handleAt(const QString& command) {
         return ok;
     }
     if (command == QLatin1String("I"))
-        return kVersion;
+        return version;
     if (command == QLatin1String("@1"))
         return QStringLiteral("OBDII to RS232 Interpreter");
     if (command == QLatin1String("RV"))
@@ -149,6 +210,8 @@ Elm327Emulator::VehicleAnswer Elm327Emulator::vehicleAnswer(const QString& reque
     QString prefix;
     if (m_chosenProtocol == 0 && !m_found) {
         prefix = QStringLiteral("SEARCHING...\r");
+        if (m_settings.clone.busInit)
+            prefix += QStringLiteral("BUS INIT: ...OK\r");
         m_found = true;
     } else if (m_chosenProtocol != 0 && m_chosenProtocol != m_settings.protocol) {
         return {QStringLiteral("UNABLE TO CONNECT"), 0};

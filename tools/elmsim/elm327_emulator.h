@@ -20,12 +20,25 @@ class VehicleProfile;
 // answer and the prompt come when the chip would send them.
 class Elm327Emulator {
 public:
+    // The ways cheap clones differ from the chip they name (elmsim --clone).
+    struct Clone {
+        QString version = QStringLiteral("ELM327 v1.5"); // the ATZ and ATI answer
+        // Only the commands of v1.0: "?" to AT AT, AT H1 and a request with the answer count.
+        bool v10Commands = false;
+        // "BUS INIT: ...OK" after "SEARCHING..." before the first answer of a search.
+        bool busInit = false;
+        bool lowerCaseHex = false; // "41 0c 1a f8"
+    };
+    // The named clone families; false for a name that is none.
+    static bool cloneByName(const QString& name, Clone& clone, ElmEmulator::Options& options);
+
     struct Settings {
         int protocol = 6;     // the vehicle's protocol: ISO 15765-4 CAN, 11 bit, 500 kbaud
         bool headers = false; // the chip's defaults, restored by ATZ, ATWS and ATD
         bool spaces = true;
         bool secondUnit = false; // a transmission unit answers beside the engine (can_vehicle)
         ChipTiming::Settings timing;
+        Clone clone;
     };
 
     Elm327Emulator(VehicleProfile& vehicle, ElmEmulator::Options options, Settings settings);

@@ -1,5 +1,7 @@
 #include "tools/elmsim/elm_emulator.h"
 
+#include "core/link/recording_format.h"
+#include "tools/elmsim/recorded_car.h"
 #include "tools/elmsim/vehicle_profile.h"
 
 #include <QStringList>
@@ -27,13 +29,21 @@ bool ElmEmulator::Line::isHexRequest(const QString& line) {
     return true;
 }
 
+std::optional<std::vector<ElmEmulator::Output>>
+ElmEmulator::Line::replayed(const QString& line) const {
+    if (!m_options.replay || !isHexRequest(recording_format::requestKey(line)))
+        return std::nullopt;
+    const RecordedCar::Answer answer = m_options.replay->answer(line);
+    return std::vector<Output>{{finish(answer.text), true, answer.delayMs}};
+}
+
 QByteArray ElmEmulator::Line::finish(const QString& text, bool leadingBlankLine) const {
     const QByteArray end = linefeeds ? "\r\n" : "\r";
     QByteArray out;
     if (leadingBlankLine)
         out += end;
     for (const QString& line : text.split(QLatin1Char('\r'), Qt::SkipEmptyParts))
-        out += line.toLatin1() + end;
+        out += line.toLatin1() + end + (m_options.blankLines ? end : QByteArray());
     out += end;
     if (m_options.prompt)
         out += '>';
@@ -97,6 +107,8 @@ std::vector<ElmEmulator::Output> ElmEmulator::handleLine(const QString& line) {
         }
         return {{m_line.finish(QStringLiteral("?")), false}};
     }
+    if (auto replayed = m_line.replayed(line))
+        return *std::move(replayed);
     if (!Line::isHexRequest(line))
         return {{m_line.finish(QStringLiteral("?")), false}};
     const QString answer = m_line.vehicleSilent() ? QString() : m_vehicle.answer(line);

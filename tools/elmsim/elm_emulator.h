@@ -3,8 +3,11 @@
 #include <QByteArray>
 #include <QString>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <vector>
 
+class RecordedCar;
 class VehicleProfile;
 
 // The interface chip's behaviour on the line, without any I/O: bytes in, bytes out. Echo is on
@@ -21,6 +24,11 @@ public:
         int noDataAfter = -1;
         // A clone that echoes whatever ATE0 says.
         bool keepEcho = false;
+        // The car of a recording answers the OBD requests instead of the vehicle (elmsim
+        // --replay); the chip still answers its own commands.
+        std::shared_ptr<RecordedCar> replay;
+        // A clone that prints a blank line after every line of an answer.
+        bool blankLines = false;
     };
 
     // One piece of output. Vehicle answers are marked, so the line can delay them like a slow bus.
@@ -30,6 +38,8 @@ public:
         // The chip's own silence before this piece, counted from when the piece before it has
         // gone out (or the command came in): the time it listens for control units.
         int pauseMs = 0;
+        // The chip restarts during that silence and hears nothing of what comes meanwhile.
+        bool deafDuringPause = false;
     };
 
     // What every ELM chip does on the line before it reads a command: the echo, line feeds after
@@ -58,6 +68,10 @@ public:
         bool vehicleSilent() const {
             return m_options.noDataAfter >= 0 && m_requests > m_options.noDataAfter;
         }
+
+        // The recorded car's answer to an OBD request (Options::replay), with the delay it took;
+        // nothing without a recording or for any other line.
+        std::optional<std::vector<Output>> replayed(const QString& line) const;
 
         // Two hexadecimal digits per byte, nothing else: an OBD request.
         static bool isHexRequest(const QString& line);

@@ -1,5 +1,6 @@
 #include "tools/elmsim/elm_server.h"
 
+#include "core/link/serial_speed.h"
 #include "tools/elmsim/drive_profile.h"
 #include "tools/elmsim/vehicle_profile.h"
 
@@ -107,6 +108,34 @@ ElmServer::Clock::time_point ElmServer::send(int fd, Stream stream, const QByteA
     return paced ? m_chipLineFree : Clock::now();
 }
 
+bool ElmServer::wrongSpeed(int fd, Stream stream) const {
+    if (stream != Stream::Terminal || m_config.baud <= 0)
+        return false;
+    // The master side of a pseudo-terminal reads the speed its client set on the other side.
+    const int speed = serial_speed::current(fd);
+    return speed > 0 && speed != m_config.baud;
+}
+
+namespace {
+
+// What a UART makes of bytes sent at another speed: other bytes, most of them not text.
+QByteArray noiseFor(const QByteArray& input) {
+    QByteArray noise;
+    for (const char c : input)
+        noise += char(0x80 | ((static_cast<unsigned char>(c) * 37 + 11) & 0x7F));
+    return noise;
+}
+
+} // namespace
+
+void ElmServer::dropReceived(int fd) {
+    char buffer[512];
+    pollfd pfd{fd, POLLIN, 0};
+    while (::poll(&pfd, 1, 0) > 0 && (pfd.revents & POLLIN) != 0)
+        if (::read(fd, buffer, sizeof buffer) <= 0)
+            break;
+}
+
 ElmServer::End ElmServer::serve(int fd, Stream stream) {
     char buffer[512];
     while (!m_stop) {
@@ -133,6 +162,14 @@ ElmServer::End ElmServer::serve(int fd, Stream stream) {
         const Clock::time_point arrived = receivedAt(n);
         if (!sleepUntilUnlessWoken(arrived))
             break;
+        if (wrongSpeed(fd, stream)) {
+            send(fd, stream, noiseFor(input), arrived);
+            continue;
+        }
+        if (m_config.lateReset && !m_lateResetSent && input.toUpper().contains("ATZ")) {
+            m_lateResetSent = true;
+            send(fd, stream, m_elm327 ? "ELM327 v1.5\r\r>" : "ELM323 v2.0\r\r>", arrived);
+        }
         const Clock::time_point answerDue = arrived + std::chrono::milliseconds(m_config.latencyMs);
         Clock::time_point lineFree = arrived; // when the piece before has gone out
         const auto pieces = m_elm327 ? m_elm327->feed(input) : m_emulator->feed(input);
@@ -142,6 +179,11 @@ ElmServer::End ElmServer::serve(int fd, Stream stream) {
             Clock::time_point earliest = piece.fromVehicle ? answerDue : arrived;
             if (piece.pauseMs > 0)
                 earliest = std::max(earliest, lineFree) + std::chrono::milliseconds(piece.pauseMs);
+            if (piece.deafDuringPause) {
+                if (!sleepUntilUnlessWoken(earliest))
+                    break;
+                dropReceived(fd);
+            }
             lineFree = send(fd, stream, piece.bytes, earliest);
         }
     }

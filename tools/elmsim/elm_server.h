@@ -21,8 +21,12 @@ public:
     struct Config {
         ElmEmulator::Options emulator;
         QString profile = QStringLiteral("demo");
-        int latencyMs = 0;   // delay before each vehicle answer
-        int baud = 0;        // pace both directions like a line of this speed; 0 = no pacing
+        int latencyMs = 0; // delay before each vehicle answer
+        // Pace both directions like a line of this speed; 0 = no pacing. On a pseudo-terminal a
+        // client that set another speed gets noise back and is not understood.
+        int baud = 0;
+        // Another program's reset answer arrives just before the answer to the first ATZ.
+        bool lateReset = false;
         bool elm327 = false; // the chip is an ELM327 (with elm327Settings) instead of an ELM323
         Elm327Emulator::Settings elm327Settings;
         // A vehicle of the caller's own instead of the named profile (tests).
@@ -61,6 +65,10 @@ private:
     Clock::time_point send(int fd, Stream stream, const QByteArray& bytes,
                            Clock::time_point earliest);
     bool sleepUntilUnlessWoken(Clock::time_point until);
+    // Throws away what the client has sent and the chip has not read (it was restarting).
+    static void dropReceived(int fd);
+    // The client's line speed differs from the configured one (a pseudo-terminal only).
+    bool wrongSpeed(int fd, Stream stream) const;
 
     Config m_config;
     std::unique_ptr<VehicleProfile> m_vehicle;
@@ -69,6 +77,7 @@ private:
     int m_wakeFd = -1;
     std::atomic<bool> m_stop{false};
     std::atomic<int> m_requests{0};
+    bool m_lateResetSent = false;
     Clock::time_point m_hostLineFree{};
     Clock::time_point m_chipLineFree{};
 };

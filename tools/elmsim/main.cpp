@@ -3,10 +3,13 @@
 // adapter serves it.
 // Prints the port name to connect to as its first line.
 
+#include "core/link/recording_reader.h"
 #include "core/settings/command_line.h"
+#include "core/settings/file_io.h"
 #include "tools/elmsim/drive_profile.h"
 #include "tools/elmsim/modern_profile.h"
 #include "tools/elmsim/pty_elm.h"
+#include "tools/elmsim/recorded_car.h"
 #include "tools/elmsim/tcp_elm.h"
 
 #include <QCoreApplication>
@@ -17,7 +20,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <memory>
+#include <optional>
 #include <unistd.h>
+#include <variant>
 
 namespace {
 
@@ -40,21 +46,32 @@ constexpr command_line::OptionText kOptions[] = {
     {"link", "PATH", "Also make PATH a link to the pseudo-terminal."},
     {"tcp", "PORT", "Serve on this TCP port of the loopback address (0: a free one)."},
     {"latency", "MS", "The vehicle's answer delay."},
-    {"baud", "N", "Pace both directions like a serial line of N baud."},
+    {"baud", "N",
+     "Pace both directions like a serial line of N baud; on a pseudo-terminal set to another "
+     "speed, answer noise."},
     {"mute-after", "N", "Stop answering after N requests."},
     {"no-data-after", "N", "Answer NO DATA to every request after the Nth."},
     {"no-prompt", nullptr, "Answer without the > prompt."},
     {"keep-echo", nullptr, "Go on echoing every command after ATE0, as some clones do."},
+    {"clone", "NAME",
+     "elm327: a clone family. v21: \"ELM327 v2.1\" with the commands of v1.0 (\"?\" to AT AT, "
+     "AT H1 and the answer count); echo: v21 with an echo ATE0 does not switch off and a blank "
+     "line after every line; chatty: v21 with \"BUS INIT: ...OK\" after \"SEARCHING...\" and "
+     "lower-case hex."},
+    {"late-reset", nullptr,
+     "Another program's reset answer arrives just before the answer to the first ATZ."},
     {"profile", "NAME", "The simulated vehicle: demo, full, drive, modern or diesel."},
     {"chip", "elm323|elm327", "The interface chip (default elm323)."},
     {"protocol", "N", "elm327: the vehicle's protocol, 1 to 9."},
     {"headers", "on|off", "elm327: headers shown from the start."},
     {"spaces", "on|off", "elm327: spaces between bytes from the start."},
     {"units", "1|2", "elm327: answering control units."},
-    {"realtime", nullptr, "elm327: the chip's own timing."},
+    {"realtime", nullptr, "elm327: the chip's own timing (ATZ about 1 s)."},
     {"response-ms", "MS", "elm327: the vehicle's response time."},
     {"accel-seconds", "S", "The vehicle drives off and reaches top speed in S seconds."},
     {"stand-requests", "N", "With --accel-seconds: requests before it drives off."},
+    {"replay", "FILE",
+     "Answer as the car of a recording or a communication log (LogFile.txt) did."},
 };
 
 int numberArgument(const QCommandLineParser& parser, const char* option) {
@@ -98,6 +115,14 @@ void elm327Options(const QCommandLineParser& parser, ElmServer::Config& config) 
         settings.secondUnit = units == 2;
     }
     settings.timing.realtime = given("realtime");
+    if (given("clone")) {
+        if (!Elm327Emulator::cloneByName(parser.value(QStringLiteral("clone")), settings.clone,
+                                         config.emulator))
+            usage(QStringLiteral("--clone needs v21, echo or chatty"));
+        if (given("chip") && !config.elm327)
+            usage(QStringLiteral("--clone names ELM327 clones: use --chip elm327"));
+        config.elm327 = true;
+    }
     if (given("response-ms"))
         settings.timing.responseMs = numberArgument(parser, "response-ms");
 }
@@ -113,6 +138,37 @@ void driveOptions(const QCommandLineParser& parser, DriveSettings& drive) {
         if (QString problem; driveOption(args, i, drive, problem) && !problem.isEmpty())
             usage(problem);
     }
+}
+
+// --replay: the recorded car answers, behind the chip it was recorded with unless --chip says
+// otherwise. A recording that cannot be read ends the program with the line that is wrong.
+void replayOptions(const QCommandLineParser& parser, ElmServer::Config& config) {
+    const QString path = parser.value(QStringLiteral("replay"));
+    constexpr qint64 kMaxRecordingBytes = 256LL * 1024 * 1024;
+    const std::optional<QByteArray> bytes = readRegularFile(path, kMaxRecordingBytes);
+    if (!bytes) {
+        std::fprintf(stderr, "elmsim: %s: cannot be read (no regular file, or over 256 MiB)\n",
+                     qPrintable(path));
+        std::exit(command_line::UsageExit);
+    }
+    auto result = recording_reader::read(*bytes);
+    if (const auto* error = std::get_if<recording_reader::Error>(&result)) {
+        const QString where =
+            error->line > 0 ? QStringLiteral("%1:%2").arg(path).arg(error->line) : path;
+        std::fprintf(stderr, "elmsim: %s: %s\n", qPrintable(where), qPrintable(error->reason));
+        std::exit(command_line::UsageExit);
+    }
+    const auto& session = std::get<recording_reader::Session>(result);
+    for (const QString& warning : session.warnings)
+        std::fprintf(stderr, "elmsim: %s:%s\n", qPrintable(path), qPrintable(warning));
+    if (!parser.isSet(QStringLiteral("chip")))
+        config.elm327 = session.interface.contains(QLatin1String("ELM327"), Qt::CaseInsensitive);
+    bool known = false;
+    const int protocol = session.protocol.toInt(&known, 16);
+    if (known && protocol >= 1 && protocol <= 9 && !parser.isSet(QStringLiteral("protocol")))
+        config.elm327Settings.protocol = protocol;
+    config.emulator.replay =
+        std::make_shared<RecordedCar>(session, !parser.isSet(QStringLiteral("latency")));
 }
 
 // Serves until SIGINT or SIGTERM, which wake the server through its event descriptor.
@@ -170,6 +226,7 @@ int main(int argc, char* argv[]) {
         config.emulator.prompt = false;
     if (parser.isSet(QStringLiteral("keep-echo")))
         config.emulator.keepEcho = true;
+    config.lateReset = parser.isSet(QStringLiteral("late-reset"));
     if (parser.isSet(QStringLiteral("profile")))
         config.profile = parser.value(QStringLiteral("profile"));
     driveOptions(parser, config.drive);
@@ -185,6 +242,8 @@ int main(int argc, char* argv[]) {
             usage(profile + QStringLiteral(" is a CAN vehicle: --protocol needs 6 to 9"));
         config.elm327 = true;
     }
+    if (parser.isSet(QStringLiteral("replay")))
+        replayOptions(parser, config);
     if (config.elm327Settings.timing.realtime && !config.elm327)
         usage(QStringLiteral("--realtime models the timing of --chip elm327"));
     if (tcpPort >= 0 && !linkPath.isEmpty())

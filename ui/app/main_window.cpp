@@ -3,8 +3,10 @@
 #include "core/connection/program_context.h"
 #include "core/connection/session.h"
 #include "core/j1979/monitor_status.h"
+#include "core/l10n/const_str.h"
 #include "core/link/serial_port.h"
 #include "core/link/stop_signal.h"
+#include "core/settings/file_io.h"
 #include "ui/app/caption_bar.h"
 #include "ui/app/connect_run.h"
 #include "ui/app/error_display.h"
@@ -93,6 +95,10 @@ void MainWindow::wireConnection() {
         &m_session, &Session::deviceLost, this,
         [this](const QString& reason) { runReportingErrors([&] { interfaceLost(reason); }); },
         Qt::QueuedConnection);
+    connect(&m_session, &Session::recordingChanged, this, [this] { showRecordingMark(); });
+    connect(&m_session, &Session::recordingFailed, this, [](const QString& message) {
+        showErrorMessageLater(const_str::RecordingNotStarted + QLatin1Char('\n') + message);
+    });
     // Slots that talk to the interface may throw; guarded() keeps that out of Qt's signal code.
     connect(m_options, &OptionsPage::connectionLost, this, guarded([this](const QString& reason) {
                 const InputPause pause(this);
@@ -118,6 +124,13 @@ void MainWindow::wireConnection() {
     m_autoConnectTimer->setInterval(500);
     connect(m_autoConnectTimer, &QTimer::timeout, this,
             guarded([this] { onAutoConnectTimeout(); }));
+}
+
+void MainWindow::showRecordingMark() {
+    const QString file = m_session.recordingFile();
+    m_recordingMark->setVisible(!file.isEmpty());
+    m_recordingMark->setToolTip(file.isEmpty() ? QString()
+                                               : const_str::RecordingInto.arg(shownPath(file)));
 }
 
 void MainWindow::onConnectClicked() {
@@ -406,6 +419,14 @@ QWidget* MainWindow::buildStatusStrip() {
     QHBoxLayout* ecuField = field(50);
     ecuField->addWidget(new QLabel(QStringLiteral("ECU"), strip));
     ecuField->addWidget(statusLed(strip, QStringLiteral("ECU_Led")));
+
+    // Red while the session is being recorded; the tooltip names the file.
+    QHBoxLayout* recordingField = field(20);
+    m_recordingMark = new QLabel(QStringLiteral("\u25CF"), strip);
+    m_recordingMark->setObjectName(QStringLiteral("RecordingMark"));
+    m_recordingMark->setStyleSheet(QStringLiteral("color: #e00000; font-weight: bold"));
+    m_recordingMark->setVisible(false);
+    recordingField->addWidget(m_recordingMark);
 
     QHBoxLayout* webField = field(0);
     auto* web = new QLabel(strip);

@@ -91,6 +91,8 @@ private:
     void onDisconnectClicked();
     void onDemoModeToggled(bool checked);
     void interfaceLost(const QString& reason);
+    // The recording mark of the status strip shown, with its file, while the session records.
+    void showRecordingMark();
     void shutDown();
     // Puts the window where the last run left it, when a screen still has that place.
     void restorePlacement(const std::optional<WindowPlacement>& stored);
@@ -106,6 +108,7 @@ private:
     CaptionBar* m_caption = nullptr;
     NavigationBar* m_navigation = nullptr;
     QLabel* m_infoPanel = nullptr;
+    QLabel* m_recordingMark = nullptr;
     QStackedWidget* m_notebook = nullptr;
     OptionsPage* m_options = nullptr;
     StartPage* m_start = nullptr;

@@ -114,6 +114,10 @@ void MainWindow::startUp() {
     m_context.unitSystem = options.unitSystem;
     m_context.autoDetect = options.autoDetect;
     m_context.autoConnect = options.autoConnect;
+    m_context.recordSessions = options.recordSessions;
+    m_context.anonymizeRecordings = options.anonymizeRecordings;
+    m_context.adapter = options.adapter;
+    m_context.link.setSilenceTimeout(options.adapter.silenceTimeoutMs);
     m_options->showOptions(options);
     restorePlacement(options.window);
     runReportingErrors([this] {
@@ -136,6 +140,12 @@ void MainWindow::startUp() {
     m_options->selectPort(m_context.comPort->portName());
     // A full disk ends the log, not the reading that was being logged.
     m_context.link.commLog().setFailureHandler(showErrorMessageLater);
+    // So does a recording that cannot be written; its mark goes once the window is told.
+    m_context.link.recorder().setFailureHandler([this](const QString& message) {
+        showErrorMessageLater(message);
+        QMetaObject::invokeMethod(
+            this, [this] { showRecordingMark(); }, Qt::QueuedConnection);
+    });
     // Before the first connection the status strip names the port the connection will try.
     if (!m_context.comPort->portName().isEmpty())
         m_connectionView->setComLabel(m_context.comPort->portName());

@@ -4,7 +4,9 @@
 #include "core/l10n/const_str.h"
 #include "core/l10n/language_list.h"
 #include "core/l10n/user_notifier.h"
+#include "core/link/bluetooth_names.h"
 #include "core/link/com_port.h"
+#include "core/link/elm327_protocols.h"
 #include "core/link/network_address.h"
 #include "core/link/serial_port.h"
 #include "core/link/serial_port_error.h"
@@ -19,6 +21,7 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -28,6 +31,9 @@
 #include <QVBoxLayout>
 
 namespace {
+
+// The rates of the baud-rate box after "Automatic": what adapters are set to.
+constexpr int kOfferedRates[] = {9600, 19200, 38400, 57600, 115200, 230400, 500000};
 
 // The colours offered for the graph lines, the classic sixteen.
 const QList<QColor> kGraphColors = {
@@ -159,14 +165,31 @@ QWidget* OptionsPage::buildCommunicationGroup() {
     m_autoConnect->setObjectName(QStringLiteral("cbAutoConnect"));
     m_commLog = new QCheckBox(QStringLiteral("Communication Log"), group);
     m_commLog->setObjectName(QStringLiteral("cbCommunicationLog"));
+    layout->addWidget(buildAdapterControls(group));
     layout->addWidget(m_autodetect);
     layout->addWidget(m_autoConnect);
     layout->addWidget(m_commLog);
+    // Takes effect at the next connection: a session is recorded whole or not at all.
+    m_recordSession = new QCheckBox(QStringLiteral("Record vehicle session"), group);
+    m_recordSession->setObjectName(QStringLiteral("cbRecordSession"));
+    m_recordSession->setToolTip(QStringLiteral(
+        "Each connection's exchanges with the interface go to a new file in the folder "
+        "recordings of the data directory"));
+    m_anonymize = new QCheckBox(QStringLiteral("Anonymize vehicle identification"), group);
+    m_anonymize->setObjectName(QStringLiteral("cbAnonymizeRecording"));
+    auto* recordRow = new QHBoxLayout;
+    recordRow->addWidget(m_recordSession);
+    recordRow->addWidget(m_anonymize);
+    recordRow->addStretch(1);
+    layout->addLayout(recordRow);
 
-    connect(m_ports, &QComboBox::textActivated, this,
-            guarded([this](const QString& text) { onPortChanged(text); }));
+    connect(m_ports, &QComboBox::activated, this,
+            guarded([this](int index) { onPortChanged(m_ports->itemData(index).toString()); }));
     connect(m_ports->lineEdit(), &QLineEdit::editingFinished, this, guarded([this] {
-                const QString typed = network_address::normalizedPortName(m_ports->currentText());
+                // A listed entry may show more than its device ("/dev/rfcomm0 (OBDII)").
+                const int listed = m_ports->findText(m_ports->currentText(), Qt::MatchFixedString);
+                const QString typed = network_address::normalizedPortName(
+                    listed >= 0 ? m_ports->itemData(listed).toString() : m_ports->currentText());
                 if (!typed.isEmpty() && typed != m_context.comPort->portName())
                     onPortChanged(typed);
             }));
@@ -176,7 +199,86 @@ QWidget* OptionsPage::buildCommunicationGroup() {
             guarded([this](bool checked) { onAutoConnectToggled(checked); }));
     connect(m_commLog, &QCheckBox::clicked, this,
             guarded([this](bool checked) { onCommunicationLogToggled(checked); }));
+    connect(m_recordSession, &QCheckBox::clicked, this, guarded([this](bool checked) {
+                m_context.recordSessions = checked;
+                storeBool(setting_names::RecordSessions, checked, m_context.settings);
+            }));
+    connect(m_anonymize, &QCheckBox::clicked, this, guarded([this](bool checked) {
+                m_context.anonymizeRecordings = checked;
+                storeBool(setting_names::AnonymizeRecordings, checked, m_context.settings);
+            }));
     return group;
+}
+
+QWidget* OptionsPage::buildAdapterControls(QWidget* parent) {
+    auto* box = new QWidget(parent);
+    auto* form = new QFormLayout(box);
+    form->setContentsMargins(0, 0, 0, 0);
+    m_baudRate = new QComboBox(box);
+    m_baudRate->setObjectName(QStringLiteral("cbBaudRate"));
+    m_baudRate->addItem(QStringLiteral("Automatic"), 0);
+    for (const int rate : kOfferedRates)
+        m_baudRate->addItem(QString::number(rate), rate);
+    m_baudRate->setToolTip(QStringLiteral(
+        "Automatic tries the last rate that worked, then the usual ones, and keeps the one that "
+        "answers"));
+    form->addRow(QStringLiteral("Baud rate"), m_baudRate);
+    m_protocol = new QComboBox(box);
+    m_protocol->setObjectName(QStringLiteral("cbProtocol"));
+    m_protocol->addItem(QStringLiteral("Automatic"), 0);
+    for (int protocol = 1; !elmProtocolName(protocol).isEmpty(); ++protocol)
+        m_protocol->addItem(QString::number(protocol, 16).toUpper() + QStringLiteral(" - ") +
+                                elmProtocolName(protocol),
+                            protocol);
+    m_protocol->setToolTip(
+        QStringLiteral("ELM327 only: the vehicle protocol, or the chip's search"));
+    form->addRow(QStringLiteral("Protocol"), m_protocol);
+    m_chipTimeout = new QSpinBox(box);
+    m_chipTimeout->setObjectName(QStringLiteral("spinEditChipTimeout"));
+    m_chipTimeout->setRange(0, AdapterOptions::kMaxChipTimeoutMs);
+    m_chipTimeout->setSingleStep(4);
+    m_chipTimeout->setToolTip(
+        QStringLiteral("How long the chip waits for the vehicle (ms); 0 leaves the chip's own"));
+    form->addRow(QStringLiteral("Answer time-out (ms)"), m_chipTimeout);
+    m_silenceTimeout = new QSpinBox(box);
+    m_silenceTimeout->setObjectName(QStringLiteral("spinEditSilenceTimeout"));
+    m_silenceTimeout->setRange(AdapterOptions::kMinSilenceMs, AdapterOptions::kMaxSilenceMs);
+    m_silenceTimeout->setSingleStep(100);
+    m_silenceTimeout->setValue(AdapterOptions::kDefaultSilenceMs);
+    m_silenceTimeout->setToolTip(
+        QStringLiteral("How long the program waits for the interface's answer (ms)"));
+    form->addRow(QStringLiteral("Silence time-out (ms)"), m_silenceTimeout);
+
+    connect(m_baudRate, &QComboBox::activated, this,
+            guarded([this](int index) { onBaudRateChosen(index); }));
+    connect(m_protocol, &QComboBox::activated, this, guarded([this] { storeAdapterChange(); }));
+    for (QSpinBox* spin : {m_chipTimeout, m_silenceTimeout})
+        connect(spin, &QSpinBox::valueChanged, this, guarded([this] { storeAdapterChange(); }));
+    return box;
+}
+
+void OptionsPage::onBaudRateChosen(int index) {
+    const int rate = m_baudRate->itemData(index).toInt();
+    if (rate > 0) {
+        SerialPort& port = *m_context.comPort;
+        try {
+            port.setBaudRate(rate);
+        } catch (const SerialPortError& error) {
+            m_notifier.showMessage(UserNotifier::Icon::Error, error.message());
+        }
+        storeSerialSettings(m_context.settings, serialSettingsOf(port));
+    }
+    storeAdapterChange();
+}
+
+void OptionsPage::storeAdapterChange() {
+    AdapterOptions& options = m_context.adapter;
+    options.automaticBaud = m_baudRate->currentData().toInt() == 0;
+    options.protocol = m_protocol->currentData().toInt();
+    options.chipTimeoutMs = m_chipTimeout->value();
+    options.silenceTimeoutMs = m_silenceTimeout->value();
+    m_context.link.setSilenceTimeout(options.silenceTimeoutMs);
+    storeAdapterOptions(options, m_context.settings);
 }
 
 QWidget* OptionsPage::buildGraphGroup() {
@@ -240,12 +342,13 @@ void OptionsPage::fillPorts(const QStringList& names) {
     m_ports->clear();
     const QIcon port(picture(QStringLiteral("BMP_COM_PORT")));
     for (const QString& name : names)
-        m_ports->addItem(port, name);
+        m_ports->addItem(port, bluetooth_names::portLabel(name), name);
 }
 
 void OptionsPage::selectPort(const QString& name) {
     const QSignalBlocker block(m_ports);
-    const int index = m_ports->findText(name, Qt::MatchFixedString); // without regard to case
+    // Without regard to case.
+    const int index = m_ports->findData(name, Qt::UserRole, Qt::MatchFixedString);
     m_ports->setCurrentIndex(index);
     // A stored device that is not plugged in stays visible, though no entry is selected.
     if (index < 0)
@@ -258,10 +361,25 @@ void OptionsPage::showNetworkNote(const QString& portName) {
 }
 
 void OptionsPage::showOptions(const PersistedOptions& options) {
-    const QSignalBlocker b1(m_units), b2(m_width[0]), b3(m_width[1]);
+    const QSignalBlocker b1(m_units), b2(m_width[0]), b3(m_width[1]), b4(m_chipTimeout),
+        b5(m_silenceTimeout);
+    const AdapterOptions& adapter = options.adapter;
+    const int rate = m_context.comPort ? m_context.comPort->lineSettings().baudRate : 9600;
+    int baudIndex = adapter.automaticBaud ? 0 : m_baudRate->findData(rate);
+    if (baudIndex < 0) {
+        // A rate of a hand-edited file that the box does not offer is shown all the same.
+        m_baudRate->addItem(QString::number(rate), rate);
+        baudIndex = m_baudRate->count() - 1;
+    }
+    m_baudRate->setCurrentIndex(baudIndex);
+    m_protocol->setCurrentIndex(std::max(0, m_protocol->findData(adapter.protocol)));
+    m_chipTimeout->setValue(adapter.chipTimeoutMs);
+    m_silenceTimeout->setValue(adapter.silenceTimeoutMs);
     m_commLog->setChecked(options.commLogging);
     m_autodetect->setChecked(options.autoDetect);
     m_autoConnect->setChecked(options.autoConnect);
+    m_recordSession->setChecked(options.recordSessions);
+    m_anonymize->setChecked(options.anonymizeRecordings);
     m_units->setCurrentIndex(int(options.unitSystem));
     m_width[0]->setValue(options.widthGraph1);
     m_width[1]->setValue(options.widthGraph2);

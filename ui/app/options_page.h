@@ -58,6 +58,10 @@ private:
     void onCommunicationLogToggled(bool checked);
     void onAutodetectToggled(bool checked);
     void onAutoConnectToggled(bool checked);
+    QWidget* buildAdapterControls(QWidget* parent);
+    void onBaudRateChosen(int index);
+    // Keeps the adapter options in the context and the settings.
+    void storeAdapterChange();
     void onLanguageChanged(int index);
     void onGraphWidthChanged(int graph, int width);
     void onGraphColourChanged(int graph, int index);
@@ -74,6 +78,12 @@ private:
     QCheckBox* m_autodetect = nullptr;
     QCheckBox* m_autoConnect = nullptr;
     QCheckBox* m_commLog = nullptr;
+    QCheckBox* m_recordSession = nullptr;
+    QCheckBox* m_anonymize = nullptr;
+    QComboBox* m_baudRate = nullptr;
+    QComboBox* m_protocol = nullptr;
+    QSpinBox* m_chipTimeout = nullptr;
+    QSpinBox* m_silenceTimeout = nullptr;
     QSpinBox* m_width[2] = {};
     QComboBox* m_color[2] = {};
     QLineEdit* m_address[8] = {};

@@ -100,7 +100,9 @@ TEST_F(PtyConnection, AutoDetectionStopsAtTheFirstPortWhoseInterfaceAnswers) {
 
     ASSERT_TRUE(sequence.initializeConnection());
     EXPECT_EQ(view.texts().mid(0, 4),
-              QStringList({"Port: " + silent + " ready", "response from interface: Error",
+              QStringList({"Port: " + silent + " ready",
+                           "The interface does not answer at any usual speed (tried 9600, 38400, "
+                           "115200, 57600, 230400, 500000 baud)",
                            "Port: " + answering + " ready", "response from interface: OK"}));
     EXPECT_EQ(view.marks().mid(0, 4), QStringList({"OK", "ERR", "OK", "OK"}));
     EXPECT_EQ(view.lines.size(), 17);
@@ -110,8 +112,18 @@ TEST_F(PtyConnection, AutoDetectionStopsAtTheFirstPortWhoseInterfaceAnswers) {
     EXPECT_EQ(elms[2]->requestCount(), 0);
 }
 
-TEST_F(PtyConnection, InterfaceThatResetsButRefusesEchoOffIsNotResponding) {
-    const QString port = serve(1);
+// The interface falls silent after the baud-rate probe's ATI, or after the reset.
+TEST_F(PtyConnection, InterfaceThatStopsAnsweringDuringTheSetUpIsNotResponding) {
+    const QString early = serve(1);
+    context.comPort->setPortName(early);
+    EXPECT_FALSE(sequence.initializeConnection());
+    EXPECT_EQ(view.texts(),
+              QStringList({"Port: " + early + " ready", "response from interface: Error",
+                           "The interface answers ATI but not its reset (ATZ)",
+                           "Interface is not responding"}));
+    EXPECT_FALSE(view.elmLed);
+
+    const QString port = serve(2);
     context.comPort->setPortName(port);
     EXPECT_FALSE(sequence.initializeConnection());
     EXPECT_EQ(view.texts(), QStringList({"Port: " + port + " ready", "response from interface: OK",

@@ -79,7 +79,7 @@ const StepCase stepCases[] = {
     // Found, then quiet: every step that asks the vehicle failed, none is "not supported".
     {"GoesQuietAfterTheCheck",
      {},
-     9,
+     10,
      {failed(m01), failed(m02), failed(m03), failed(m05), ok(m06), failed(m07), ok(m08),
       failed(m09)}},
 };

@@ -74,9 +74,25 @@ TEST(AnswerCount, EachRequestLearnsTheAnswersItGets) {
     EXPECT_EQ(count.judge("010D", std::nullopt, 0), V::Keep);
     EXPECT_EQ(count.countedRequest("010D"), QString());
     EXPECT_EQ(count.countedRequest("0105"), "01052");
+    // The units that answered a supported-set request bound the requests it announces: here one
+    // unit has PIDs 21 to 40, one has a freeze frame and vehicle information, none has 41 to 60.
+    EXPECT_EQ(count.judge("0120", "4120...", 1), V::Keep);
+    EXPECT_EQ(count.judge("020000", "420000...", 1), V::Keep);
+    EXPECT_EQ(count.judge("0900", "4900...", 1), V::Keep);
+    EXPECT_EQ(count.judge("0140", "NO DATA", 0), V::Keep);
+    const struct {
+        const char* request;
+        const char* sent;
+    } bounded[] = {{"0121", "01211"},     {"0140", ""},      {"0141", ""},
+                   {"0120", "01201"},     {"0105", "01052"}, {"0105212F", "0105212F2"},
+                   {"020C00", "020C001"}, {"0904", "09041"}, {"0920", "09201"},
+                   {"03", "032"}};
+    for (const auto& b : bounded)
+        EXPECT_EQ(count.countedRequest(b.request), QLatin1String(b.sent)) << b.request;
     // A new connection starts over.
     count.start(2);
     EXPECT_EQ(count.countedRequest("0111"), "01112");
+    EXPECT_EQ(count.countedRequest("0121"), "01212");
     // A chip that does not know the digit gets it no more at all.
     EXPECT_EQ(count.judge("010C", "?", 0), V::SendPlain);
     EXPECT_FALSE(count.active());

@@ -1,3 +1,4 @@
+#include "core/link/bluetooth_names.h"
 #include "core/link/com_port.h"
 #include "core/link/serial_port.h"
 #include "core/settings/port_settings_store.h"
@@ -45,10 +46,41 @@ TEST(serialPortNames, ListsRealSerialDevicesSortedWithoutRegardToCase) {
     makeTty(root, "ttyACM0", true);
     makeTty(root, "tty1", false); // a virtual console
     makeTty(root, "rfcomm0", true);
+    makeTty(root, "rfcomm1", false); // bound Bluetooth devices are virtual ones
     makeTty(root, "TTYX", true);
-    EXPECT_EQ(serialPortNames(root), QStringList({"/dev/rfcomm0", "/dev/ttyACM0", "/dev/ttyS0",
-                                                  "/dev/ttyUSB1", "/dev/TTYX"}));
+    EXPECT_EQ(serialPortNames(root), QStringList({"/dev/rfcomm0", "/dev/rfcomm1", "/dev/ttyACM0",
+                                                  "/dev/ttyS0", "/dev/ttyUSB1", "/dev/TTYX"}));
     EXPECT_TRUE(serialPortNames(root + "/missing").isEmpty());
+}
+
+// The Bluetooth store is read as hostile input: only an address-shaped name becomes a path, a
+// file far larger than any info file is not read, a name outside [General] or with control
+// characters is not taken as it stands.
+TEST(BluetoothNames, PairedAdapterNameFromTheStoreOfAnyController) {
+    const QString root = test_env::freshDir("bluetooth");
+    const auto info = [&root](const QString& device, const QByteArray& text) {
+        const QString dir = root + "/00:11:22:33:44:55/" + device;
+        QDir().mkpath(dir);
+        QFile file(dir + "/info");
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    };
+    info("00:1D:A5:68:98:8B", "[General]\nName=OBDII\nClass=0x001f00\n");
+    info("00:1D:A5:00:00:01", "[LinkKey]\nName=Key\n[General]\nAlias=x\nName=V\x01Link \n");
+    info("00:1D:A5:00:00:02", QByteArray("[General]\nName=Huge\n") + QByteArray(100000, 'x'));
+    info("00:1D:A5:00:00:03", "[General]\nClass=1\n");
+    const struct {
+        const char* address;
+        const char* name;
+    } cases[] = {
+        {"00:1D:A5:68:98:8B", "OBDII"}, {"00:1d:a5:68:98:8b", "OBDII"},
+        {"00:1D:A5:00:00:01", "VLink"}, {"00:1D:A5:00:00:02", ""},
+        {"00:1D:A5:00:00:03", ""},      {"../../etc/passwd", ""},
+        {"00:1D:A5:00:00:09", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(bluetooth_names::pairedName(root, c.address), QLatin1String(c.name)) << c.address;
+    EXPECT_EQ(bluetooth_names::portLabel("/dev/ttyUSB0", root), "/dev/ttyUSB0");
 }
 
 TEST(ComPortSettings, WritesAllSixValuesAndReadsThemBackWithFallbacks) {

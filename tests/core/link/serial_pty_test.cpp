@@ -33,6 +33,9 @@ struct OnPty : testing::Test {
         elm = std::make_unique<PtyElm>(config);
         elm->start();
         port.setPortName(elm->slavePath());
+        // The emulator understands a paced line only at its own speed.
+        if (config.baud > 0)
+            port.setBaudRate(config.baud);
         port.open();
     }
 };

@@ -170,12 +170,19 @@ TEST(SettingsLoad, ValuesOutsideTheirRangeAreNotTakenAsTheyStand) {
         raw.setValue("SystemOfMeasurements", 7);
         raw.setValue("WidthGraph1", 0);
         raw.setValue("WidthGraph2", 40);
+        raw.setValue("Protocol", 13);        // there is no protocol D
+        raw.setValue("ChipTimeout", "fast"); // not a number
+        raw.setValue("SilenceTimeout", 100); // shorter than any answer
+        raw.setValue("AutomaticBaudRate", "false");
     }
     SettingsStore store(path);
     const PersistedOptions options = loadSettings(store, FakeSerial().io()).options;
     EXPECT_EQ(options.unitSystem, UnitSystem::Metric);
     EXPECT_EQ(options.widthGraph1, 1);
     EXPECT_EQ(options.widthGraph2, 5);
+    AdapterOptions expected;
+    expected.automaticBaud = false;
+    EXPECT_EQ(options.adapter, expected);
     QSettings raw(path, QSettings::IniFormat);
     EXPECT_EQ(raw.value("SystemOfMeasurements").toInt(), 0);
 }

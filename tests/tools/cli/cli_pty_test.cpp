@@ -50,7 +50,7 @@ struct PtyCli : CliTest {
     QString serveSilentAfterConnecting() {
         PtyElm::Config config;
         config.profile = QStringLiteral("full");
-        config.emulator.noDataAfter = 5;
+        config.emulator.noDataAfter = 6; // the baud-rate probe's ATI, ATZ, ATE0, ATL0, ATI, 0100
         return serve(config);
     }
 };
@@ -143,7 +143,9 @@ TEST_F(PtyCli, SilentInterfaceEndsWithExitOneAndTheStagesOnStandardError) {
     EXPECT_EQ(run.code, 1);
     EXPECT_TRUE(run.out.isEmpty());
     EXPECT_EQ(run.errLines(),
-              QStringList({"OK   Port: " + port + " ready", "ERR  response from interface: Error",
+              QStringList({"OK   Port: " + port + " ready",
+                           "ERR  The interface does not answer at any usual speed (tried 9600, "
+                           "38400, 115200, 57600, 230400, 500000 baud)",
                            "ERR  Interface is not responding"}));
 }
 
