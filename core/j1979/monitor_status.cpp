@@ -53,6 +53,12 @@ std::optional<MonitorFlags> parseDriveCycleStatus(const QString& answer) {
 
 MonitorReadiness readiness(const MonitorFlags& flags, const EvaluatedMonitor& monitor) {
     const std::size_t bit = std::size_t(monitor.bit);
+    // Bytes C and D name other monitors on the other ignition type: a diesel's particulate filter
+    // bit is no oxygen-sensor heater, so a monitor of the other set is not supported there.
+    const auto own = fullMonitors(flags.ignition);
+    if (std::none_of(own.begin(), own.end(),
+                     [&](const EvaluatedMonitor& m) { return m.monitor == monitor.monitor; }))
+        return MonitorReadiness{};
     return monitor.continuous
                ? MonitorReadiness{flags.continuousSupported[bit], flags.continuousCompleted[bit]}
                : MonitorReadiness{flags.nonContinuousSupported[bit],
