@@ -78,11 +78,8 @@ QHash<int, QList<PidValue>> read(CommandLink& link, const QList<int>& pids, bool
             link.refuseGroupedRequests();
             break;
         }
-        for (auto it = answers->cbegin(); it != answers->cend(); ++it) {
-            QList<PidValue>& list = values[it.key()];
-            for (int n = 0; n < valueCount(it.key()); ++n)
-                list << pid_decoder::decodePid(it.key(), it.value(), 5, english, n);
-        }
+        for (auto it = answers->cbegin(); it != answers->cend(); ++it)
+            values.insert(it.key(), decodePidValues(it.key(), it.value(), 5, english));
     }
     return values;
 }

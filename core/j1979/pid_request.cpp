@@ -40,9 +40,13 @@ QList<PidValue> requestPidValues(CommandLink& link, const QString& serviceText,
     if (answer.size() < dataPosition - 1 + 2 * qsizetype(needed)) {
         return values;
     }
-    for (int n = 0; n < values.size(); ++n) {
-        values[n] = pid_decoder::decodePid(int(pidNumber), answer, dataPosition, english, n);
-    }
+    return decodePidValues(int(pidNumber), answer, dataPosition, english);
+}
+
+QList<PidValue> decodePidValues(int pid, const QString& answer, int dataPosition, bool english) {
+    QList<PidValue> values(valueCount(pid));
+    for (int n = 0; n < values.size(); ++n)
+        values[n] = pid_decoder::decodePid(pid, answer, dataPosition, english, n);
     return values;
 }
 

@@ -21,5 +21,8 @@ QList<PidValue> requestPidValues(CommandLink& link, const QString& serviceText,
                                  const QString& pidText, int expectedService, const QString& frame,
                                  int dataPosition, bool english);
 
+// Every value of the PID from an answer that holds all of its data bytes from dataPosition on.
+QList<PidValue> decodePidValues(int pid, const QString& answer, int dataPosition, bool english);
+
 // How many values one answer of the PID holds: its sub-values above 4E, else one.
 int valueCount(int pid);

@@ -134,7 +134,9 @@ LinkAnswer ElmExchange::countedTransfer(const Route& route, const QString& comma
 
 LinkAnswer ElmExchange::lastService01Support() const {
     std::lock_guard lock(m_exchangeMutex);
-    return canLayout() ? m_last0100Can : m_last0100Plain;
+    const QString command = QStringLiteral("0100");
+    return canLayout() ? can_answer::fromSerial(m_last0100Raw, command)
+                       : answer_text::fromSerial(m_last0100Raw, command);
 }
 
 int ElmExchange::pidsPerRequest() const {
@@ -187,9 +189,7 @@ LinkAnswer ElmExchange::transfer(const Route& route, const QString& command) {
     sendCommand(route, command);
     const LinkAnswer answer = readAnswer(route, command);
     if (command == QLatin1String("0100")) {
-        m_last0100Plain = route.canLayout ? answer_text::fromSerial(m_lastRaw, command) : answer;
-        m_last0100Can = route.canLayout ? answer : can_answer::fromSerial(m_lastRaw, command);
-        m_last0100Messages = can_answer::messageCount(m_lastRaw, command);
+        m_last0100Raw = m_lastRaw;
         if (route.canLayout)
             m_service01Units = m_lastMessages;
     }
@@ -218,7 +218,9 @@ void ElmExchange::setCanLayout(bool on) {
     m_canLayout = on;
     m_groupingRefused = false;
     if (on) {
-        m_service01Units = m_last0100Messages.load();
+        // Never called from inside an exchange (the connection sequence sets it between two).
+        std::lock_guard lock(m_exchangeMutex);
+        m_service01Units = can_answer::messageCount(m_last0100Raw, QStringLiteral("0100"));
     } else {
         m_service01Units = 0;
         startAnswerCount(0);

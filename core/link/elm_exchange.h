@@ -200,10 +200,8 @@ private:
     int m_lastMessages = 0;   // messages in the last serial answer in the CAN layout
     QByteArray m_lastRaw;     // the last answer as the interface sent it
     QString m_lastRawCommand; // and the command it answered (a clone may echo it)
-    // The last "0100" answer in both layouts and its message count, for when the layout is set.
-    LinkAnswer m_last0100Plain;
-    LinkAnswer m_last0100Can;
-    std::atomic<int> m_last0100Messages{0};
+    // The last "0100" answer as sent, read again once the layout is known.
+    QByteArray m_last0100Raw;
     std::atomic<bool> m_groupingAllowed{true};
     std::atomic<bool> m_groupingRefused{false};
     // The channel whose last exchange was stopped before its prompt: that interface may still be
