@@ -16,6 +16,7 @@
 #include "core/settings/settings_store.h"
 #include "core/settings/unit_system.h"
 
+#include <QHash>
 #include <QStringList>
 #include <memory>
 #include <optional>
@@ -45,6 +46,9 @@ struct ProgramContext {
     // In the string table's texts as they stood when the context was made; replaced (never
     // changed) by the one the translation pass builds.
     PidCatalogue pidCatalogue = buildPidCatalogue();
+    // The names the control units gave themselves (service 09 "ECU name"), by address in upper
+    // case; units without one are named by control_units::defaultName.
+    QHash<QString, QString> unitNames;
     // What the result pages show, for the report.
     ShownResults shown;
 

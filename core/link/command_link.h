@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/link/link_answer.h"
+#include "core/link/unit_answer.h"
 
 #include <QByteArray>
 #include <QList>
@@ -37,6 +38,21 @@ public:
             return std::nullopt;
         return messagesOf(*answer);
     }
+
+    // The answer split by the control unit that sent each part, for the reads that must say which
+    // unit answered (supported sets, trouble codes, vehicle information). Links that cannot tell
+    // the units apart, and an interface that does not print headers, give the whole answer as one
+    // part without a unit.
+    virtual UnitAnswers exchangePerUnit(const QString& command) {
+        const LinkAnswer answer = exchange(command);
+        if (!answer)
+            return std::nullopt;
+        return QList<UnitAnswer>{UnitAnswer{QString(), *answer}};
+    }
+
+    // False while exchangePerUnit() cannot tell the units apart on this connection (always, for
+    // links without headers).
+    virtual bool unitsApart() const { return false; }
 
     // How many service 01 PIDs one request may ask for (an ELM327 on CAN takes up to six), and
     // the way back to one when a vehicle has not answered such a request whole.
