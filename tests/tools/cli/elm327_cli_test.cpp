@@ -26,7 +26,7 @@ QStringList comparableStages(QStringList lines) {
 class Elm327Cli : public testing::TestWithParam<bool> {};
 
 TEST_P(Elm327Cli, ConnectDtcAndVinLikeTheElm323) {
-    ElmsimProcess reference({});
+    ElmsimProcess reference({"--units", "2"});
     ElmsimProcess can({"--chip", "elm327", "--protocol", "6", "--headers",
                        GetParam() ? "on" : "off", "--units", "2"});
     ASSERT_FALSE(reference.device().isEmpty());
