@@ -102,17 +102,19 @@ QString modernEngineInfo(const QString& request, Ignition ignition) {
         return infoOrCount(request, 0x08, words({86, 412, 38, 86, 0,  0,  70, 86, 0, 0,
                                                  0,  0,   0,  0,  40, 86, 6,  86, 0, 0}));
     }
-    if (spark || request != QLatin1String("090B")) {
-        // VIN and calibrations are the Demo-Mode vehicle's; the ratio types are its own.
-        const bool ratios = request == QLatin1String("0907") || request == QLatin1String("0908");
-        return !ratios && simulated_vehicle::knows(request) ? simulated_vehicle::answerNow(request)
-                                                            : QString();
+    if (!spark && request == QLatin1String("090B")) {
+        // Ignition cycles, the general denominator, then completions and conditions of the NMHC
+        // catalyst, NOx catalyst, NOx adsorber (none), particulate filter, exhaust gas sensor,
+        // EGR, boost pressure and fuel monitors. The NOx catalyst monitor has hardly run.
+        return numberedMessages(0x0B, words({150, 610, 60, 150, 3, 150, 0, 0, 48, 150, 75, 150, 52,
+                                             150, 66, 150, 90, 150}));
     }
-    // Ignition cycles, the general denominator, then completions and conditions of the NMHC
-    // catalyst, NOx catalyst, NOx adsorber (none), particulate filter, exhaust gas sensor, EGR,
-    // boost pressure and fuel monitors. The NOx catalyst monitor has hardly run.
-    return numberedMessages(0x0B, words({150, 610, 60, 150, 3, 150, 0, 0, 48, 150, 75, 150, 52, 150,
-                                         66, 150, 90, 150}));
+    // The ratios of the other kind of ignition are none of the engine's; VIN and calibrations
+    // are the Demo-Mode vehicle's.
+    const bool ratios = request == QLatin1String("0907") || request == QLatin1String("0908") ||
+                        request == QLatin1String("090B");
+    return !ratios && simulated_vehicle::knows(request) ? simulated_vehicle::answerNow(request)
+                                                        : QString();
 }
 
 bool isSharedValue(const QString& request) {
@@ -134,7 +136,8 @@ QString transmissionAnswer(const QString& request, bool cleared) {
         {"0100", "41 00 98 18 00 00"},
         {"04", "44"},
         {"0A", "4A 00 00 00 00 00 00"},
-        // Calibration and CVN with their counts, the name with its count.
+        // The bitmap and the CVN with its count; the calibration ID and the name come with
+        // their counts below.
         {"0900", "49 00 01 3C C0 00 00"},
         {"0905", "49 05 01"},
         {"0906", "49 06 01 4D 1F 0C 21"},
