@@ -1,4 +1,5 @@
 #include "ui/app/window_connection_view.h"
+#include "ui/pages/vehicle_page.h"
 
 #include "core/connection/freeze_frame_reading.h"
 #include "core/j1979/o2_sensor_tests.h"
@@ -86,8 +87,15 @@ void WindowConnectionView::showPendingCodes(const TroubleCodeList& codes) {
         m_w.dtcPage->showPendingCodes(codes);
 }
 
+void WindowConnectionView::showVehicleUnits(const QList<VehicleUnit>& units) {
+    if (m_w.vehiclePage != nullptr)
+        m_w.vehiclePage->showUnits(units);
+}
+
 void WindowConnectionView::forgetVehicle() {
     m_w.startPage->forgetVehicle();
+    if (m_w.vehiclePage != nullptr)
+        m_w.vehiclePage->forgetVehicle();
     if (m_w.dtcPage != nullptr)
         m_w.dtcPage->emptyGrids();
     if (m_w.freezeFramePage != nullptr)
