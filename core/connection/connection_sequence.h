@@ -60,6 +60,8 @@ private:
     // the search) before the control-unit check, the protocol read back after it.
     bool setUpProtocolSearch();
     void readProtocol();
+    // The control units that answer "0100", by address, into the context's units.
+    void readUnits();
     void readServices();
     bool channelOpen() const;
     // The front end asked the link to stop: the sequence ends after the exchange in progress.

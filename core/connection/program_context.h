@@ -49,6 +49,9 @@ struct ProgramContext {
     // The names the control units gave themselves (service 09 "ECU name"), by address in upper
     // case; units without one are named by control_units::defaultName.
     QHash<QString, QString> unitNames;
+    // The addresses of the control units that answered the connection's "0100", in the order
+    // they answered; empty while none are known or the interface cannot tell them apart.
+    QStringList units;
     // What the result pages show, for the report.
     ShownResults shown;
 
