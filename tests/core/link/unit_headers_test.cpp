@@ -11,21 +11,21 @@
 
 namespace {
 
-struct Part {
+struct UnitPart {
     const char* unit;
     const char* aloneWithoutHeaders; // that unit's answer had it been the only one, no headers
 };
 
-struct Case {
+struct SplitCase {
     const char* what;
     QByteArray raw;
     bool can;
-    std::vector<Part> parts;
+    std::vector<UnitPart> parts;
 };
 
-QList<UnitAnswer> expectedParts(const Case& c) {
+QList<UnitAnswer> expectedParts(const SplitCase& c) {
     QList<UnitAnswer> parts;
-    for (const Part& part : c.parts) {
+    for (const UnitPart& part : c.parts) {
         const QByteArray alone = QByteArray(part.aloneWithoutHeaders) + "\r\r>";
         parts << UnitAnswer{QLatin1String(part.unit),
                             (c.can ? can_answer::fromSerial(alone) : answer_text::fromSerial(alone))
@@ -35,7 +35,7 @@ QList<UnitAnswer> expectedParts(const Case& c) {
 }
 
 TEST(UnitHeaders, EachHeaderFormSplitsIntoTheAnswersOfOneUnitVehicles) {
-    const Case cases[] = {
+    const SplitCase cases[] = {
         {"CAN 11 bit, in the order the units answered",
          "7E9 06 41 00 80 00 00 01\r7E8 06 41 00 BE 1F A8 13\r\r>",
          true,
@@ -92,7 +92,7 @@ TEST(UnitHeaders, EachHeaderFormSplitsIntoTheAnswersOfOneUnitVehicles) {
          false,
          {{"10", "41 00 BE 1F B8 10"}}},
     };
-    for (const Case& c : cases) {
+    for (const SplitCase& c : cases) {
         const unit_headers::Split split = unit_headers::split(c.raw, QString(), c.can);
         EXPECT_FALSE(split.headerless) << c.what;
         EXPECT_EQ(split.notes, QStringList()) << c.what;
