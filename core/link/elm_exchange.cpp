@@ -240,6 +240,10 @@ void ElmExchange::refuseGroupedRequests() {
 
 LinkAnswer ElmExchange::exchangeAsTyped(const QString& command) {
     return locked([this, &command](const Route& route) {
+        // Headers the program switched on for its own reads are not the user's: a typed request
+        // meets the chip as the connection set it up. Headers the user switched stay his.
+        if (route.channel != &m_simulated && !isChipCommand(command) && m_headers == Headers::On)
+            switchHeaders(route, false);
         sendCommand(route, command);
         const QByteArray raw = readSerialAnswer(requireChannel(route), route.stop, route.deadline);
         recordAnswer(command, raw);

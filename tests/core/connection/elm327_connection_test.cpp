@@ -178,12 +178,11 @@ TEST(Elm327Connection, IsoVehicleBehindAnElm327KeepsTheIsoLayout) {
     const Shown expected = throughElm323(QStringLiteral("demo"));
     Connection c(elm327(QStringLiteral("demo"), false, true, false, 3));
     ASSERT_TRUE(c.sequence.initializeConnection());
-    // The emulated chip prints headers on CAN only.
-    QStringList lines = elm327Lines(
-        c.elm->slavePath(),
-        QStringLiteral("A3 (Automatic protocol search), ISO 9141-2 5 baud init 10.4 kbaud"));
-    lines.insert(9, QStringLiteral("Control units not told apart"));
-    EXPECT_EQ(c.view.texts(), lines);
+    EXPECT_EQ(
+        c.view.texts(),
+        elm327Lines(
+            c.elm->slavePath(),
+            QStringLiteral("A3 (Automatic protocol search), ISO 9141-2 5 baud init 10.4 kbaud")));
     EXPECT_FALSE(c.context.link.canLayout());
     expectSameAsElm323(c.shown(), expected);
 }
@@ -240,7 +239,7 @@ TEST(Elm327Connection, Elm323AfterAnElm327GetsTheFifteenLinesAgain) {
     c.context.comPort->setPortName(plain.slavePath());
     ASSERT_TRUE(c.sequence.initializeConnection());
     EXPECT_FALSE(c.context.link.canLayout());
-    EXPECT_EQ(c.view.lines.size(), 16); // with the units not told apart by the ELM323
+    EXPECT_EQ(c.view.lines.size(), 15);
     EXPECT_EQ(c.view.vin, "1G1JC5444R7252367");
 }
 

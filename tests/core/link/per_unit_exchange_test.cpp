@@ -101,9 +101,12 @@ TEST(PerUnitExchange, HeadersAreSwitchedOnlyWhenTheNextRequestNeedsThemOtherwise
         {"after a typed chip command the state is unknown either way",
          {"T ATE0", "E 010C", "T ATI", "P 0100", "T AT RV", "P 0900"},
          {"ATE0", "ATH0", "010C", "ATI", "ATH1", "0100", "AT RV", "ATH1", "0900"}},
-        {"a typed request leaves the headers as they are",
+        {"a typed request meets the chip without the headers the program switched on",
          {"P 0100", "T 0100", "P 0900"},
-         {"ATH1", "0100", "0100", "0900"}},
+         {"ATH1", "0100", "ATH0", "0100", "ATH1", "0900"}},
+        {"headers the user switched stay for his typed requests",
+         {"T ATH1", "T 0100", "P 0900"},
+         {"ATH1", "0100", "ATH1", "0900"}},
     };
     for (const auto& c : cases) {
         HeaderChip chip;

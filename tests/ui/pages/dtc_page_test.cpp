@@ -213,8 +213,9 @@ TEST(DtcPage, CodesThatDidNotComeShowTheFailureRowNotACleanCar) {
     DtcPage* page = run.window->dtcPage();
     QObject::connect(page, &DtcPage::monitorStatusRead, page,
                      [&run, silence] { run.context.link.setSilenceTimeout(silence); });
-    // The status is two requests on the full car: 0101 and, as it lists PID 41, 0141.
-    run.connectElmsimFallingSilent(2);
+    // The status is three requests on the full car: ATH0 (the connection's last reads told the
+    // control units apart), 0101 and, as it lists PID 41, 0141.
+    run.connectElmsimFallingSilent(3);
     run.showPage("btnFehlercodes");
     run.click("TroubleCodesRead");
     EXPECT_EQ(run.find<QLabel>("labMIL_Status")->text(), "On");
