@@ -32,6 +32,15 @@ std::optional<ReadinessCount> readinessCount(const MonitorStatus& status) {
     return count;
 }
 
+QString readinessSummary(const MonitorStatus& status) {
+    const std::optional<ReadinessCount> count = readinessCount(status);
+    if (!count)
+        return const_str::NotAvailable;
+    return count->supported == 0
+               ? const_str::VehicleNoMonitors
+               : const_str::VehicleReadinessCount.arg(count->complete).arg(count->supported);
+}
+
 QString inUseProblemText(const InUseRatios& ratios, const QString& unitName) {
     switch (ratios.problem) {
     case InUseRatios::Problem::NotAnswered:

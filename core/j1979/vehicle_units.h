@@ -27,6 +27,9 @@ struct ReadinessCount {
     int complete = 0;
 };
 std::optional<ReadinessCount> readinessCount(const MonitorStatus& status);
+// The same as the user reads it: "5 of 7 monitors complete", "no readiness monitors", or "N/A"
+// when the status was not read.
+QString readinessSummary(const MonitorStatus& status);
 
 // Why a unit's in-use ratios are missing, as the user reads it ("Engine (7E8): the in-use
 // performance ratios could not be read: ..."); empty when they were read or never asked.

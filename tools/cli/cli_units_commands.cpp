@@ -52,8 +52,7 @@ int units(CliSession& session, CliIo& io) {
         if (ready)
             io.line(QStringLiteral("  MIL: %1, readiness: %2")
                         .arg(unit.status.milOn ? const_str::CliOn : const_str::CliOff,
-                             const_str::VehicleReadinessCount.arg(ready->complete)
-                                 .arg(ready->supported)));
+                             readinessSummary(unit.status)));
         QJsonObject json{
             {QStringLiteral("address"), unit.address},
             {QStringLiteral("name"), unitName(context, unit)},

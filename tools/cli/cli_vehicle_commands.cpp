@@ -93,8 +93,7 @@ void unitStatus(CliSession& session, CliIo& io) {
         io.line(name + QStringLiteral(": ") +
                 (ready ? QStringLiteral("MIL %1, %2")
                              .arg(unit.status.milOn ? const_str::CliOn : const_str::CliOff,
-                                  const_str::VehicleReadinessCount.arg(ready->complete)
-                                      .arg(ready->supported))
+                                  readinessSummary(unit.status))
                        : const_str::NotAvailable));
         units.append(QJsonObject{
             {QStringLiteral("address"), unit.address},

@@ -38,12 +38,6 @@ public:
     }
 };
 
-QString readinessText(const MonitorStatus& status) {
-    const std::optional<ReadinessCount> count = readinessCount(status);
-    return count ? const_str::VehicleReadinessCount.arg(count->complete).arg(count->supported)
-                 : const_str::NotAvailable;
-}
-
 } // namespace
 
 VehiclePage::VehiclePage(ProgramContext& context, QWidget* parent)
@@ -134,7 +128,7 @@ void VehiclePage::showUnits(const QList<VehicleUnit>& units) {
                     !unit.status.answered ? const_str::NotAvailable
                     : unit.status.milOn   ? const_str::CliOn
                                           : const_str::CliOff);
-        setCellText(m_units, row, Readiness, readinessText(unit.status));
+        setCellText(m_units, row, Readiness, readinessSummary(unit.status));
         const int lines =
             int(qMax(info.calibrationIds().size(), info.calibrationVerificationNumbers().size()));
         m_units->setRowHeight(row, 19 * qMax(lines, 1));
