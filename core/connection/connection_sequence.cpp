@@ -53,6 +53,20 @@ public:
     // The answer the next request of `command` gets without going out: one the vehicle has just
     // given to the same request.
     void know(const QString& command, const QString& answer) { m_known.insert(command, answer); }
+    // Kept apart by unit for the reader, merged for the step's judgement.
+    UnitAnswers exchangePerUnit(const QString& command) override {
+        UnitAnswers parts = m_link.exchangePerUnit(command);
+        LinkAnswer merged;
+        if (parts) {
+            QStringList answers;
+            for (const UnitAnswer& part : *parts)
+                answers << part.answer;
+            merged = answers.join(QLatin1Char(' '));
+        }
+        m_answers.insert(command, merged);
+        return parts;
+    }
+    bool unitsApart() const override { return m_link.unitsApart(); }
     bool canLayout() const override { return m_link.canLayout(); }
     void setStopSignal(const StopSignal* signal) override { m_link.setStopSignal(signal); }
 
@@ -438,7 +452,7 @@ void ConnectionSequence::readServices() {
     addStepLine(const_str::Mode02Init, freezeFrameOutcome(link, service02, frame, refusedOrFailed));
 
     link.startStep();
-    const TroubleCodeList stored = ensure(m_context.service03).storedCodes(link);
+    const UnitCodeList stored = ensure(m_context.service03).storedCodesByUnit(link);
     m_view.showStoredCodes(stored);
     addStepLine(const_str::Mode03Init, stored ? Outcome{} : failed(QStringLiteral("03")));
 
@@ -453,9 +467,13 @@ void ConnectionSequence::readServices() {
     addStepLine(const_str::Mode06Init, {});
 
     link.startStep();
-    const TroubleCodeList pending = ensure(m_context.service07).pendingCodes(link);
+    const UnitCodeList pending = ensure(m_context.service07).pendingCodesByUnit(link);
     m_view.showPendingCodes(pending);
     addStepLine(const_str::Mode07Init, pending ? Outcome{} : failed(QStringLiteral("07")));
+    // No line of its own: the page says whether they were read, and an older vehicle without
+    // them has failed nothing. Without the pending codes the vehicle has fallen silent, and its
+    // "NO DATA" would pass for a refusal.
+    m_view.showPermanentCodes(pending ? Service0A().permanentCodes(link) : PermanentCodes{});
 
     ensure(m_context.service08).init();
     addStepLine(const_str::Mode08Init, {});

@@ -52,9 +52,10 @@ public:
     virtual void showObdType(const QString& /*text*/) {}
     virtual void showMonitorStatus(const MonitorStatus& /*status*/) {}
     virtual void showFreezeFrame(const FreezeFrameReading& /*reading*/) {}
-    virtual void showStoredCodes(const TroubleCodeList& /*codes*/) {}
+    virtual void showStoredCodes(const UnitCodeList& /*codes*/) {}
     virtual void showO2SensorLocations(const O2SensorList& /*locations*/) {}
-    virtual void showPendingCodes(const TroubleCodeList& /*codes*/) {}
+    virtual void showPendingCodes(const UnitCodeList& /*codes*/) {}
+    virtual void showPermanentCodes(const PermanentCodes& /*codes*/) {}
     // VIN, calibration IDs and calibration verification numbers.
     virtual void showVehicleInfo(const Service09& /*info*/) {}
     // A connection begins or ends: whatever was shown of the last vehicle goes back to its state
