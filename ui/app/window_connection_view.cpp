@@ -62,6 +62,9 @@ void WindowConnectionView::showMonitorStatus(const MonitorStatus& status) {
 
 void WindowConnectionView::showVehicleInfo(const Service09& info) {
     m_w.startPage->showVehicleInfo(info);
+    // The units' own names come with the vehicle information, after the code lists.
+    if (m_w.dtcPage != nullptr)
+        m_w.dtcPage->showUnitNames();
 }
 
 // The readings are made whether or not a page shows them (a window under construction, a test).
@@ -70,7 +73,7 @@ void WindowConnectionView::showFreezeFrame(const FreezeFrameReading& reading) {
         m_w.freezeFramePage->showFreezeFrame(reading);
 }
 
-void WindowConnectionView::showStoredCodes(const TroubleCodeList& codes) {
+void WindowConnectionView::showStoredCodes(const UnitCodeList& codes) {
     if (m_w.dtcPage != nullptr)
         m_w.dtcPage->showStoredCodes(codes);
 }
@@ -81,9 +84,14 @@ void WindowConnectionView::showO2SensorLocations(const O2SensorList& locations) 
         m_w.o2SensorPage->showO2SensorLocations(locations.value_or(QList<O2SensorLocation>()));
 }
 
-void WindowConnectionView::showPendingCodes(const TroubleCodeList& codes) {
+void WindowConnectionView::showPendingCodes(const UnitCodeList& codes) {
     if (m_w.dtcPage != nullptr)
         m_w.dtcPage->showPendingCodes(codes);
+}
+
+void WindowConnectionView::showPermanentCodes(const PermanentCodes& codes) {
+    if (m_w.dtcPage != nullptr)
+        m_w.dtcPage->showPermanentCodes(codes);
 }
 
 void WindowConnectionView::forgetVehicle() {

@@ -46,9 +46,10 @@ public:
     void showMonitorStatus(const MonitorStatus& status) override;
     void showVehicleInfo(const Service09& info) override;
     void showFreezeFrame(const FreezeFrameReading& reading) override;
-    void showStoredCodes(const TroubleCodeList& codes) override;
+    void showStoredCodes(const UnitCodeList& codes) override;
     void showO2SensorLocations(const O2SensorList& locations) override;
-    void showPendingCodes(const TroubleCodeList& codes) override;
+    void showPendingCodes(const UnitCodeList& codes) override;
+    void showPermanentCodes(const PermanentCodes& codes) override;
     void buildSensorLists(const SupportedPidSet& mode01Supported) override;
     void forgetVehicle() override;
 
