@@ -172,14 +172,16 @@ TEST_F(DemoCli, InterruptEndsAWatchWithoutCountAfterWholeCyclesOnly) {
         EXPECT_FALSE(line.contains("Error")) << line.toStdString();
 }
 
-TEST_F(DemoCli, DtcListsNineStoredAndThreePendingCodes) {
+TEST_F(DemoCli, DtcListsNineStoredAndThreePendingCodesWithoutPermanentOnes) {
     const CliRun run = runTool({"--demo", "dtc"});
     ASSERT_EQ(run.code, 0) << run.err.toStdString();
     const QStringList lines = run.outLines();
-    ASSERT_EQ(lines.size(), 14) << run.out.toStdString();
+    ASSERT_EQ(lines.size(), 16) << run.out.toStdString();
     EXPECT_EQ(lines[0], "Stored DTCs:");
     EXPECT_EQ(lines[1], "P0125  Insufficient Coolant Temperature for Closed Loop Fuel Control");
     EXPECT_EQ(lines[10], "Pending DTCs:");
+    EXPECT_EQ(lines[14], "Permanent DTCs:");
+    EXPECT_EQ(lines[15], "This vehicle does not support permanent trouble codes");
 
     const QJsonObject json = runTool({"--demo", "--json", "dtc", "--maker", "Ford"}).json();
     const QJsonArray stored = json["stored"].toArray();
@@ -191,6 +193,12 @@ TEST_F(DemoCli, DtcListsNineStoredAndThreePendingCodes) {
     EXPECT_EQ(stored[3].toObject()["code"].toString(), "P1107");
     EXPECT_EQ(stored[3].toObject()["description"].toString(),
               "Dual alternator lower circuit malfunction");
+    // The simulated vehicle's units are not told apart: every code's unit is null.
+    for (const QJsonValue& code : stored)
+        EXPECT_TRUE(code.toObject().contains("unit") && code.toObject()["unit"].isNull());
+    const QJsonObject permanent = json["permanent"].toObject();
+    EXPECT_EQ(permanent["state"].toString(), "notSupported");
+    EXPECT_TRUE(permanent["codes"].toArray().isEmpty());
 }
 
 // The simulated vehicle stored its frame with one of its stored codes.
