@@ -4,6 +4,7 @@
 #include "core/connection/program_context.h"
 #include "core/connection/refusal_witness.h"
 #include "core/j1979/supported_pids.h"
+#include "core/j1979/vehicle_units.h"
 #include "core/l10n/const_str.h"
 #include "core/link/baud_probe.h"
 #include "core/link/can_answer.h"
@@ -13,6 +14,7 @@
 #include "core/link/elm327_protocols.h"
 #include "core/link/elm_commands.h"
 #include "core/link/network_address.h"
+#include "core/link/per_unit_link.h"
 #include "core/link/serial_port_error.h"
 #include "core/link/visible_text.h"
 #include "core/settings/settings_names.h"
@@ -53,17 +55,9 @@ public:
     // The answer the next request of `command` gets without going out: one the vehicle has just
     // given to the same request.
     void know(const QString& command, const QString& answer) { m_known.insert(command, answer); }
-    // Kept apart by unit for the reader, merged for the step's judgement.
     UnitAnswers exchangePerUnit(const QString& command) override {
         UnitAnswers parts = m_link.exchangePerUnit(command);
-        LinkAnswer merged;
-        if (parts) {
-            QStringList answers;
-            for (const UnitAnswer& part : *parts)
-                answers << part.answer;
-            merged = answers.join(QLatin1Char(' '));
-        }
-        m_answers.insert(command, merged);
+        m_answers.insert(command, mergedAnswer(parts));
         return parts;
     }
     bool unitsApart() const override { return m_link.unitsApart(); }
@@ -175,6 +169,9 @@ void ConnectionSequence::addStepLine(const QString& label, const StepOutcome& ou
 
 void ConnectionSequence::forgetVehicle() {
     forgetReadings(m_context.shown);
+    m_context.vehicleUnits.clear();
+    m_context.unitNames.clear();
+    m_context.protocolName.clear();
     m_view.forgetVehicle();
 }
 
@@ -418,6 +415,8 @@ void ConnectionSequence::readServices() {
     m_view.setEcuLed(true);
     if (isElm327(m_chipVersion))
         readProtocol();
+    else
+        m_context.protocolName = QStringLiteral("ISO 9141-2 / ISO 14230-4");
 
     // The control-unit check's "0100" has shown how many control units answer service 01; an
     // ELM327 that takes the count returns as soon as they have all answered, from the next
@@ -480,11 +479,25 @@ void ConnectionSequence::readServices() {
 
     link.startStep();
     Service09& service09 = ensure(m_context.service09);
-    service09.readVehicleInfo(link);
+    // Each request goes out once: the vehicle's information is read from every unit's answers
+    // together, as before, and then unit by unit from the same answers.
+    PerUnitCache perUnit(link);
+    service09.readVehicleInfo(perUnit);
     addStepLine(const_str::Mode09Init, vehicleInfoOutcome(link, service09, refusedOrFailed));
     m_context.shown.vin =
         service09.vinState() == Service09::ItemState::Read ? service09.vin() : QString();
     m_view.showVehicleInfo(service09);
+    readControlUnits(perUnit);
+}
+
+void ConnectionSequence::readControlUnits(PerUnitCache& perUnit) {
+    const Service01& service01 = ensure(m_context.service01);
+    m_context.vehicleUnits = readVehicleUnits(perUnit, service01.supportedPids()[0x41 - 1]);
+    m_context.unitNames.clear();
+    for (const VehicleUnit& unit : std::as_const(m_context.vehicleUnits))
+        if (!unit.address.isEmpty() && !unit.info.ecuName().isEmpty())
+            m_context.unitNames.insert(unit.address.toUpper(), unit.info.ecuName());
+    m_view.showVehicleUnits(m_context.vehicleUnits);
 }
 
 bool ConnectionSequence::setUpProtocolSearch() {
@@ -518,6 +531,7 @@ void ConnectionSequence::readProtocol() {
     // The chip knows the protocol only after the first request has found the vehicle.
     const ElmReply protocol = elmProtocolNumber(link);
     link.setCanLayout(protocol && can_answer::isCanProtocol(*protocol));
+    m_context.protocolName = protocol ? elmProtocolDescription(*protocol) : QString();
     addLine(joined(const_str::ProtocolNumber,
                    protocol ? elmProtocolDescription(*protocol) : const_str::Error),
             protocol.has_value());

@@ -6,6 +6,7 @@
 #include <QString>
 
 struct ProgramContext;
+class PerUnitCache;
 
 // What one service step of the sequence got from the vehicle.
 struct StepOutcome {
@@ -60,6 +61,7 @@ private:
     // the search) before the control-unit check, the protocol read back after it.
     bool setUpProtocolSearch();
     void readProtocol();
+    void readControlUnits(PerUnitCache& perUnit);
     void readServices();
     bool channelOpen() const;
     // The front end asked the link to stop: the sequence ends after the exchange in progress.

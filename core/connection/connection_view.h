@@ -11,6 +11,7 @@
 struct MonitorStatus;
 struct FreezeFrameReading;
 class Service09;
+struct VehicleUnit;
 
 // Everything the connection sequence shows. The window implements it with the start page's
 // init-Status list, the status strip and the pages; tests and the command-line tool implement it
@@ -58,6 +59,8 @@ public:
     virtual void showPermanentCodes(const PermanentCodes& /*codes*/) {}
     // VIN, calibration IDs and calibration verification numbers.
     virtual void showVehicleInfo(const Service09& /*info*/) {}
+    // What each control unit said of itself (ProgramContext::vehicleUnits).
+    virtual void showVehicleUnits(const QList<VehicleUnit>& /*units*/) {}
     // A connection begins or ends: whatever was shown of the last vehicle goes back to its state
     // before any reading.
     virtual void forgetVehicle() {}

@@ -10,6 +10,7 @@
 #include "core/j1979/service09.h"
 #include "core/j1979/service_objects.h"
 #include "core/j1979/trouble_codes.h"
+#include "core/j1979/vehicle_units.h"
 #include "core/link/elm_exchange.h"
 #include "core/link/serial_port.h"
 #include "core/settings/adapter_options.h"
@@ -49,6 +50,10 @@ struct ProgramContext {
     // The names the control units gave themselves (service 09 "ECU name"), by address in upper
     // case; units without one are named by control_units::defaultName.
     QHash<QString, QString> unitNames;
+    // What every control unit said of itself at the last connection, and the protocol they
+    // talk ("ISO 15765-4 (CAN 11/500)"); empty before a connection and after it ends.
+    QList<VehicleUnit> vehicleUnits;
+    QString protocolName;
     // What the result pages show, for the report.
     ShownResults shown;
 

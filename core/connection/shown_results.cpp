@@ -154,7 +154,7 @@ ShownCodeGrid shownCodeGrid(const UnitCodeList& codes, const FaultCodeTable& tab
         grid.rows.append({code.code,
                           table.findDescription(code.code, manufacturerForCode(code.code, maker))
                               .value_or(QString()),
-                          shownUnitName(code.unit, unitNames)});
+                          control_units::displayName(code.unit, unitNames)});
     return grid;
 }
 
@@ -170,20 +170,6 @@ ShownCodeGrid shownPermanentCodes(const PermanentCodes& codes, const FaultCodeTa
     grid.rows = {{QString(), notSupported ? const_str::PermanentCodesNotSupported
                                           : const_str::PermanentCodesNotRead}};
     return grid;
-}
-
-QString shownUnitName(const QString& address, const QHash<QString, QString>& unitNames) {
-    return control_units::displayName(address, unitNames, [](const char* english) {
-        const QLatin1String word(english);
-        if (word == QLatin1String("Engine"))
-            return const_str::UnitEngine;
-        if (word == QLatin1String("Transmission"))
-            return const_str::UnitTransmission;
-        // "Unit" alone would read as a unit of measurement in other languages.
-        if (word == QLatin1String("Unit"))
-            return const_str::ControlUnit;
-        return QString(word);
-    });
 }
 
 ShownFreezeFrame shownFreezeFrame(const FreezeFrameReading& reading, const FaultCodeTable& table,

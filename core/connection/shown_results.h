@@ -161,7 +161,8 @@ ShownCodeGrid shownCodeGrid(const std::optional<QStringList>& codes, const Fault
                             const QString& maker, const QString& noCodesText,
                             const QString& notReadText);
 
-// As above, each code with its unit's shown name (shownUnitName).
+// As above, each code with its unit's name (control_units::displayName; empty where the units
+// were not told apart).
 ShownCodeGrid shownCodeGrid(const UnitCodeList& codes, const FaultCodeTable& table,
                             const QString& maker, const QString& noCodesText,
                             const QString& notReadText, const QHash<QString, QString>& unitNames);
@@ -170,10 +171,6 @@ ShownCodeGrid shownCodeGrid(const UnitCodeList& codes, const FaultCodeTable& tab
 // message, or one row without a code saying they could not be read or are not supported.
 ShownCodeGrid shownPermanentCodes(const PermanentCodes& codes, const FaultCodeTable& table,
                                   const QString& maker, const QHash<QString, QString>& unitNames);
-
-// A control unit as the code lists name it: its own name where it gave one, else its role and
-// address in the run's language; empty for an empty address (units not told apart).
-QString shownUnitName(const QString& address, const QHash<QString, QString>& unitNames);
 
 // The freeze-frame page: the code grid (with the no-frame message) and the value rows; without
 // rows, one empty row.

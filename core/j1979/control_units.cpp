@@ -1,5 +1,7 @@
 #include "core/j1979/control_units.h"
 
+#include "core/l10n/const_str.h"
+
 #include <QList>
 
 namespace control_units {
@@ -28,19 +30,19 @@ Role roleOf(const QString& address) {
 QString defaultName(const QString& address, const std::function<QString(const char*)>& translate) {
     if (address.isEmpty())
         return {};
-    const auto text = [&translate](const char* english) {
-        return translate ? translate(english) : QString::fromLatin1(english);
+    const auto text = [&translate](const QString& word) {
+        return translate ? translate(word.toUtf8().constData()) : word;
     };
     const QString shown = address.toUpper();
     switch (roleOf(address)) {
     case Role::Engine:
-        return text("Engine") + QStringLiteral(" (") + shown + u')';
+        return text(const_str::UnitEngine) + QStringLiteral(" (") + shown + u')';
     case Role::Transmission:
-        return text("Transmission") + QStringLiteral(" (") + shown + u')';
+        return text(const_str::UnitTransmission) + QStringLiteral(" (") + shown + u')';
     case Role::Other:
         break;
     }
-    return text("Unit") + u' ' + shown;
+    return text(const_str::UnitOther) + u' ' + shown;
 }
 
 QString displayName(const QString& address, const QHash<QString, QString>& ownNames,

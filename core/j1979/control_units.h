@@ -12,8 +12,9 @@ namespace control_units {
 enum class Role { Engine, Transmission, Other };
 Role roleOf(const QString& address);
 
-// A readable name from the address alone: "Engine (7E8)", "Transmission (7E9)", "Unit 7EA"; the
-// words go through translate when one is given. Empty for an empty address.
+// A readable name from the address alone: "Engine (7E8)", "Transmission (7E9)", "Unit 7EA" in the
+// language of the run (a translate, where given, is applied to those words on top). Empty for an
+// empty address.
 QString defaultName(const QString& address,
                     const std::function<QString(const char*)>& translate = {});
 

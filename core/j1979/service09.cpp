@@ -1,5 +1,6 @@
 #include "core/j1979/service09.h"
 
+#include "core/j1979/hex_conversions.h"
 #include "core/j1979/response_fields.h"
 #include "core/l10n/const_str.h"
 #include "core/link/command_link.h"
@@ -12,6 +13,7 @@ namespace {
 constexpr qsizetype messageLength = 14;
 constexpr int bytesPerMessage = 4;
 constexpr qsizetype vinLength = 17;
+constexpr qsizetype ecuNameLength = 20;
 
 // 1-based position of the first data character of message m (1-based) of an answer.
 qsizetype messageData(int m) {
@@ -112,6 +114,9 @@ void Service09::reset() {
     m_calibrationIds = QStringList{const_str::NotAvailable};
     m_cvns = QStringList{const_str::NotAvailable};
     m_vinState = m_cidState = m_cvnState = ItemState::NotAsked;
+    m_ecuName.clear();
+    m_ecuNameState = ItemState::NotAsked;
+    m_inUseRatios = InUseRatios{};
 }
 
 void Service09::readVehicleInfo(CommandLink& link, bool askAll) {
@@ -218,4 +223,42 @@ void Service09::readCalibrationVerificationNumbers(CommandLink& link, bool askAl
     if (!m_cvns.isEmpty()) {
         m_cvnState = ItemState::Read;
     }
+}
+
+void Service09::readUnitDetails(CommandLink& link) {
+    const bool counted = !link.canLayout();
+    m_ecuName.clear();
+    m_ecuNameState = ItemState::NotAsked;
+    if (hasInfoType(m_supported, 0x0A)) {
+        m_ecuNameState = ItemState::NotAnswered;
+        std::optional<qint64> count;
+        if (counted && hasInfoType(m_supported, 0x09))
+            count = readCount(link, QStringLiteral("0909"));
+        const LinkAnswer answer = link.exchange(QStringLiteral("090A"));
+        try {
+            const int messages = answer && answer->startsWith(QLatin1String("490A"))
+                                     ? int(qMin<qint64>(count.value_or(messagesIn(*answer)), 5))
+                                     : 0;
+            // A name is read whole or not at all, as a VIN is.
+            if (messagesComplete(*answer, messages)) {
+                m_ecuName = messageCharacters(*answer, 1, messages, ecuNameLength).trimmed();
+                m_ecuNameState = ItemState::Read;
+            }
+        } catch (const HexConversionError&) {
+            m_ecuName.clear();
+        }
+    }
+    m_inUseRatios = InUseRatios{};
+    const int type = hasInfoType(m_supported, 0x08)   ? 0x08
+                     : hasInfoType(m_supported, 0x0B) ? 0x0B
+                                                      : 0;
+    if (type == 0)
+        return;
+    std::optional<int> count;
+    if (counted && type == 0x08 && hasInfoType(m_supported, 0x07))
+        if (const std::optional<qint64> told = readCount(link, QStringLiteral("0907")))
+            count = int(*told);
+    const QString request = type == 0x08 ? QStringLiteral("0908") : QStringLiteral("090B");
+    const LinkAnswer answer = link.exchange(request);
+    m_inUseRatios = parseInUseRatios(answer.value_or(QString()), type, count);
 }

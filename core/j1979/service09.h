@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/j1979/in_use_ratios.h"
 #include "core/j1979/supported_pids.h"
 
 #include <QString>
@@ -30,6 +31,12 @@ public:
     // a count that does not come is then taken from the answer's own messages.
     void readVehicleInfo(CommandLink& link, bool askAll = false);
 
+    // What one control unit says of itself, read through a link that gives only its answers
+    // (per_unit_link.h), after readVehicleInfo on the same link: its name (information type 0A)
+    // and its in-use performance ratios (08 for spark, 0B for compression ignition), each only
+    // where its supported set lists it.
+    void readUnitDetails(CommandLink& link);
+
     const SupportedPidSet& supportedPids() const { return m_supported; }
     int vinMessageCount() const { return m_vinMessageCount; }
     const QString& vin() const { return m_vin; }
@@ -38,6 +45,10 @@ public:
     ItemState vinState() const { return m_vinState; }
     ItemState calibrationIdState() const { return m_cidState; }
     ItemState cvnState() const { return m_cvnState; }
+    // The unit's own name, control bytes written out visibly; empty when it gave none.
+    const QString& ecuName() const { return m_ecuName; }
+    ItemState ecuNameState() const { return m_ecuNameState; }
+    const InUseRatios& inUseRatios() const { return m_inUseRatios; }
 
 private:
     void reset();
@@ -53,4 +64,7 @@ private:
     ItemState m_vinState = ItemState::NotAsked;
     ItemState m_cidState = ItemState::NotAsked;
     ItemState m_cvnState = ItemState::NotAsked;
+    QString m_ecuName;
+    ItemState m_ecuNameState = ItemState::NotAsked;
+    InUseRatios m_inUseRatios;
 };

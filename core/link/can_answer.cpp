@@ -145,12 +145,18 @@ void vehicleInfoMessages(const QByteArray& m, QStringList& lines) {
         lines << hexLine(m.left(2) + QByteArray(1, '\x01') + m.mid(2));
         return;
     }
-    if (type % 2 == 1) {
-        lines << hexLine(m); // a message count, where a control unit gives one
+    // Types 01 to 09 odd are message counts, where a control unit gives one; from 0B on the odd
+    // types carry data as well (0B in-use ratios of compression ignition, 0D engine serial).
+    if (type % 2 == 1 && type < 0x0B) {
+        lines << hexLine(m);
         return;
     }
     QByteArray data = m.mid(3);
-    data.prepend(QByteArray((4 - data.size() % 4) % 4, '\0'));
+    // Padding in front keeps a VIN's characters where the older protocols put them; counters
+    // (in-use ratios) would be shifted by it and read as the wrong monitor's, so their last
+    // message keeps what is left instead.
+    if (type != 0x08 && type != 0x0B)
+        data.prepend(QByteArray((4 - data.size() % 4) % 4, '\0'));
     for (qsizetype at = 0; at < data.size(); at += 4) {
         QByteArray message = m.left(2);
         message += char(at / 4 + 1);

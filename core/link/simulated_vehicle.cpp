@@ -10,8 +10,9 @@ struct CannedAnswer {
     const char* answer;
 };
 
-// The vehicle: a 1994 car with nine stored and three pending trouble codes, the lamp on, a freeze
-// frame, two calibrations. Answers exactly as the interface prints them, blanks and all.
+// The vehicle: a 1994 car with nine stored and three pending trouble codes, one of them permanent,
+// the lamp on, a freeze frame, two calibrations, its name and its monitors' in-use ratios. Answers
+// exactly as the interface prints them, blanks and all.
 constexpr CannedAnswer kTable[] = {
     {"ATZ", "ATZ  ELM323 v2.0"},
     {"ATE0", "OK"},
@@ -50,9 +51,9 @@ constexpr CannedAnswer kTable[] = {
     {"03", "43 01 25 07 36 04 55 43 11 07 12 99 11 98 43 94 91 99 92 A4 27"},
     {"04", "44"},
     {"07", "47 01 25 07 36 04 55"},
-    // A vehicle of the years before permanent codes: it refuses the request.
-    {"0A", "7F 0A 11"},
-    {"0900", "49 00 01 FC 00 00 00"},
+    // The code behind the freeze frame stays until the monitor has passed again.
+    {"0A", "4A 01 25 00 00 00 00"},
+    {"0900", "49 00 01 FF C0 00 00"},
     {"0901", "49 01 05"},
     {"0902", "49 02 01 00 00 00 31 49 02 02 47 31 4A 43 49 02 03 35 34 34 34 49 02 04 52 37 32 35 "
              "49 02 05 32 33 36 37"},
@@ -61,6 +62,15 @@ constexpr CannedAnswer kTable[] = {
              "334904073332303649040830303034"},
     {"0905", "49 05 02"},
     {"0906", "490601AE6D46B44906020000771D"},
+    {"0907", "49 07 08"},
+    // In-use performance ratios, two bytes each: ignition cycles 540, the general denominator
+    // 120, catalyst 45/120, oxygen sensor 98/118, EVAP 8/115 (far below its minimum); the car
+    // has neither a second bank nor an EGR monitor, and no secondary air ratio.
+    {"0908", "49 08 01 00 78 02 1C 49 08 02 00 2D 00 78 49 08 03 00 00 00 00 49 08 04 00 62 00 76 "
+             "49 08 05 00 00 00 00 49 08 06 00 00 00 00 49 08 07 00 00 00 00 49 08 08 00 08 00 73"},
+    {"0909", "49 09 05"},
+    {"090A", "49 0A 01 45 43 4D 2D 49 0A 02 45 6E 67 69 49 0A 03 6E 65 43 6F 49 0A 04 6E 74 72 6F "
+             "49 0A 05 6C 00 00 00"},
 };
 
 // One of six engine speeds (multiples of 4492 counts), drawn from a generator seeded from the

@@ -24,6 +24,10 @@ int raw(CliSession& session, const CliOptions& options, CliIo& io);
 // The on-board monitoring test results (service 06), all supported or the monitors given.
 void validateMonitors(const CliOptions& options);
 int monitors(CliSession& session, const CliOptions& options, CliIo& io);
+// Each control unit: address, name, protocol, VIN, calibration IDs, CVNs, lamp and readiness.
+int units(CliSession& session, CliIo& io);
+// The in-use performance ratios of each unit that keeps them.
+int iupr(CliSession& session, CliIo& io);
 } // namespace cli_vehicle
 
 // The commands that need no interface.

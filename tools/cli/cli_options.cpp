@@ -22,7 +22,8 @@ const QHash<QString, CommandRule>& commandRules() {
         {QStringLiteral("raw"), {1, 1}},    {QStringLiteral("decode"), {3, 3}},
         {QStringLiteral("lookup"), {1, 1}}, {QStringLiteral("makers"), {0, 0}},
         {QStringLiteral("report"), {0, 0}}, {QStringLiteral("monitors"), {0, -1}},
-        {QStringLiteral("plot"), {1, 1}},
+        {QStringLiteral("plot"), {1, 1}},   {QStringLiteral("units"), {0, 0}},
+        {QStringLiteral("iupr"), {0, 0}},
     };
     return rules;
 }
@@ -95,6 +96,10 @@ const command_line::Program& program() {
   o2 [SENSOR]                oxygen-sensor locations, or the ten service 05 rows of one sensor (1..8)
   monitors [MID...]          on-board monitoring test results (service 06), one line a test:
                              monitor, test, value, minimum, maximum, unit, PASS/FAIL/not read
+  units                      each control unit: address, name, protocol, VIN, calibration IDs,
+                             CVNs, MIL and how many of its monitors are complete
+  iupr                       in-use performance ratios of each unit that keeps them: monitor,
+                             completions/conditions met, ratio
   raw COMMAND                sends COMMAND as typed; prints each answer line as it came
   decode SERVICE PID ANSWER  decode an answer text offline (e.g. decode 01 0C "41 0C 1A F8");
                              service 06 takes a monitor ID (decode 06 21 "46 21 80 01 ...")
@@ -143,11 +148,11 @@ const std::vector<CommandOptions>& commandOptions() {
         // A recording is of a session with the interface.
         {{"record", "anonymize"},
          {"connect", "status", "vin", "pid", "watch", "dtc", "clear", "freeze", "o2", "raw",
-          "report", "monitors"}},
+          "report", "monitors", "units", "iupr"}},
         // A picture of a log file talks to no vehicle and prints no JSON.
         {{"port", "baud", "protocol", "demo", "english", "json", "log"},
          {"ports", "connect", "status", "vin", "pid", "watch", "dtc", "clear", "freeze", "o2",
-          "raw", "decode", "lookup", "makers", "report", "monitors"}},
+          "raw", "decode", "lookup", "makers", "report", "monitors", "units", "iupr"}},
     };
     return rules;
 }

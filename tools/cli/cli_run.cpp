@@ -95,6 +95,10 @@ int runVehicleCommand(CliSession& session, const CliOptions& options, CliIo& io)
         return cli_vehicle::o2(session, options, io);
     if (command == QLatin1String("monitors"))
         return cli_vehicle::monitors(session, options, io);
+    if (command == QLatin1String("units"))
+        return cli_vehicle::units(session, io);
+    if (command == QLatin1String("iupr"))
+        return cli_vehicle::iupr(session, io);
     if (command == QLatin1String("report"))
         return cli_report::report(session, options, io, lostConnection);
     return cli_vehicle::raw(session, options, io);

@@ -1,5 +1,7 @@
+#include "core/connection/program_context.h"
 #include "core/connection/shown_results.h"
 #include "core/faultcodes/fault_code_table.h"
+#include "core/j1979/control_units.h"
 #include "core/j1979/extended_pids.h"
 #include "core/j1979/grouped_pid_request.h"
 #include "core/j1979/monitor_status.h"
@@ -7,6 +9,7 @@
 #include "core/j1979/pid_request.h"
 #include "core/j1979/sensor_catalogue.h"
 #include "core/j1979/trouble_codes.h"
+#include "core/j1979/vehicle_units.h"
 #include "core/l10n/const_str.h"
 #include "core/link/visible_text.h"
 #include "core/livedata/data_log.h"
@@ -48,7 +51,7 @@ QJsonValue describedCodes(CliSession& session, const UnitCodeList& codes, const 
     for (const UnitCode& code : *codes) {
         const auto description = context.faultCodeTable.findDescription(
             code.code, manufacturerForCode(code.code, maker));
-        const QString unitName = shownUnitName(code.unit, context.unitNames);
+        const QString unitName = control_units::displayName(code.unit, context.unitNames);
         io.line(code.code + QStringLiteral("  ") + description.value_or(QString()) +
                 (unitName.isEmpty() ? QString() : QStringLiteral("  (") + unitName + u')'));
         const auto orNull = [](const QString& text) {
@@ -106,6 +109,34 @@ void requireFaultCodes(CliSession& session, CliIo& io) {
     if (!session.loadFaultCodes())
         for (const QString& message : session.notifier().messages)
             io.error(message);
+}
+
+// Where several control units answered, each one's lamp and readiness below the vehicle's.
+void unitStatus(CliSession& session, CliIo& io) {
+    const ProgramContext& context = session.context();
+    if (context.vehicleUnits.size() < 2)
+        return;
+    QJsonArray units;
+    for (const VehicleUnit& unit : context.vehicleUnits) {
+        const std::optional<ReadinessCount> ready = readinessCount(unit.status);
+        const QString name = control_units::displayName(unit.address, context.unitNames);
+        io.line(name + QStringLiteral(": ") +
+                (ready ? QStringLiteral("MIL %1, %2")
+                             .arg(unit.status.milOn ? const_str::CliOn : const_str::CliOff,
+                                  const_str::VehicleReadinessCount.arg(ready->complete)
+                                      .arg(ready->supported))
+                       : const_str::NotAvailable));
+        units.append(QJsonObject{
+            {QStringLiteral("address"), unit.address},
+            {QStringLiteral("name"), name},
+            {QStringLiteral("mil"), ready ? QJsonValue(unit.status.milOn) : QJsonValue()},
+            {QStringLiteral("monitorsSupported"),
+             ready ? QJsonValue(ready->supported) : QJsonValue()},
+            {QStringLiteral("monitorsComplete"),
+             ready ? QJsonValue(ready->complete) : QJsonValue()},
+        });
+    }
+    io.doc[QStringLiteral("units")] = units;
 }
 
 } // namespace
@@ -241,6 +272,7 @@ int status(CliSession& session, CliIo& io) {
                                                                    : QStringLiteral("spark"))
              : null;
     io.doc[QStringLiteral("furtherMonitors")] = read ? QJsonValue(furtherJson) : null;
+    unitStatus(session, io);
     return unread.finish(io.doc);
 }
 

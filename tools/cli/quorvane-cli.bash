@@ -3,7 +3,7 @@
 
 _quorvane_cli() {
     local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
-    local commands="ports connect status vin pid watch dtc clear freeze o2 monitors raw decode lookup makers plot report"
+    local commands="ports connect status vin pid watch dtc clear freeze o2 monitors units iupr raw decode lookup makers plot report"
     local options="--help --version --port --baud --protocol --demo --english --lang --json --log --record --anonymize --count --csv --maker --yes --force --out --html --pdf --customer --make --model --year --vin --columns --png --svg --size"
     local valued="--port|--baud|--protocol|--lang|--record|--count|--csv|--maker|--out|--html|--pdf|--customer|--make|--model|--year|--vin|--columns|--png|--svg|--size"
 

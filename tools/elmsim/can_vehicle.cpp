@@ -29,11 +29,14 @@ QByteArray vehicleInfo(const QByteArray& iso) {
     const int type = quint8(iso.at(1));
     if (type % 0x20 == 0 && iso.size() >= 7) {
         QByteArray can = iso.left(2) + iso.mid(3, 4);
-        if (type == 0)
-            can[2] = char(quint8(can.at(2)) & ~0xA8); // no types 01, 03 and 05
+        if (type == 0) { // no types 01, 03, 05, 07 and 09
+            can[2] = char(quint8(can.at(2)) & ~0xAA);
+            can[3] = char(quint8(can.at(3)) & ~0x80);
+        }
         return can;
     }
-    if (type % 2 == 1)
+    // The odd types below 0A count messages; 0B holds the ratios of compression ignition.
+    if (type % 2 == 1 && type < 0x0A)
         return QByteArray();
     QByteArray data;
     for (qsizetype at = 0; at + isoFrame <= iso.size(); at += isoFrame)
@@ -46,6 +49,10 @@ QByteArray vehicleInfo(const QByteArray& iso) {
         items = 1;
     } else if (type == 0x04) {
         items = int(data.size() / 16);
+    } else if (type == 0x08 || type == 0x0B) {
+        items = int(data.size() / 2); // two bytes a ratio's part
+    } else if (type == 0x0A) {
+        items = 1; // one name of 20 bytes
     }
     QByteArray can = iso.left(2);
     can += char(items);
@@ -60,7 +67,7 @@ QByteArray fromIsoLayout(const QByteArray& iso) {
     if (iso.isEmpty())
         return iso;
     const int service = quint8(iso.at(0));
-    if (service == 0x43 || service == 0x47)
+    if (service == 0x43 || service == 0x47 || service == 0x4A)
         return troubleCodes(iso);
     if (service == 0x49 && iso.size() >= 2)
         return vehicleInfo(iso);
@@ -74,11 +81,10 @@ bool isGroupedRequest(const QString& request) {
            request.size() % 2 == 0;
 }
 
-QList<QByteArray> groupedAnswer(VehicleProfile& vehicle, const QString& request, bool secondUnit) {
+QList<QByteArray> groupedAnswer(VehicleProfile& vehicle, const QString& request) {
     QList<QByteArray> units;
     for (qsizetype at = 2; at < request.size(); at += 2) {
-        const QList<QByteArray> single =
-            answer(vehicle, request.left(2) + request.mid(at, 2), secondUnit);
+        const QList<QByteArray> single = answer(vehicle, request.left(2) + request.mid(at, 2));
         for (qsizetype unit = 0; unit < single.size(); ++unit) {
             const QByteArray& message = single.at(unit);
             if (message.size() < 2 || quint8(message.at(0)) != 0x41)
@@ -92,43 +98,15 @@ QList<QByteArray> groupedAnswer(VehicleProfile& vehicle, const QString& request,
     return units;
 }
 
-QList<QByteArray> answer(VehicleProfile& vehicle, const QString& request, bool secondUnit) {
+QList<QByteArray> answer(VehicleProfile& vehicle, const QString& request) {
     if (isGroupedRequest(request))
-        return groupedAnswer(vehicle, request, secondUnit);
+        return groupedAnswer(vehicle, request);
     QList<QByteArray> units;
     for (const QString& line :
          vehicle.canAnswer(request).split(QLatin1Char('\r'), Qt::SkipEmptyParts)) {
         const QByteArray message = fromIsoLayout(bytesOf(line));
         if (!message.isEmpty())
             units << message;
-    }
-    if (!secondUnit || units.size() != 1)
-        return units;
-
-    // The transmission reads load, coolant temperature, engine and vehicle speed off the bus and
-    // reports them as its bitmap says: the same values as the engine.
-    static const QStringList sharedValues{QStringLiteral("0104"), QStringLiteral("0105"),
-                                          QStringLiteral("010C"), QStringLiteral("010D")};
-    if (request == QLatin1String("0100"))
-        units << bytesOf(QStringLiteral("41 00 98 18 00 00"));
-    else if (sharedValues.contains(request))
-        units << QByteArray(units.first());
-    else if (request == QLatin1String("0101"))
-        units << bytesOf(QStringLiteral("41 01 00 00 00 00"));
-    else if (request == QLatin1String("04"))
-        units << bytesOf(QStringLiteral("44"));
-    else if (request == QLatin1String("07"))
-        units << bytesOf(QStringLiteral("47 00"));
-    else if (request == QLatin1String("03")) {
-        QByteArray& engine = units.first();
-        const int count = quint8(engine.at(1));
-        const int moved = count > 2 ? 2 : 0;
-        QByteArray transmission = bytesOf(QStringLiteral("43"));
-        transmission += char(moved);
-        transmission += engine.right(2 * moved);
-        engine.chop(2 * moved);
-        engine[1] = char(count - moved);
-        units << transmission;
     }
     return units;
 }

@@ -19,6 +19,9 @@ public:
             return m_vehicle->answer(request);
         return m_curve.speedAnswer();
     }
+    int unitOfLine(const QString& request, int line) override {
+        return m_vehicle->unitOfLine(request, line);
+    }
 
 private:
     std::unique_ptr<VehicleProfile> m_vehicle;

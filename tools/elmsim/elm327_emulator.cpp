@@ -1,6 +1,8 @@
 #include "tools/elmsim/elm327_emulator.h"
 
 #include "tools/elmsim/can_vehicle.h"
+#include "tools/elmsim/iso_messages.h"
+#include "tools/elmsim/sim_units.h"
 #include "tools/elmsim/vehicle_profile.h"
 
 namespace {
@@ -69,7 +71,9 @@ bool Elm327Emulator::cloneByName(const QString& name, Clone& clone, ElmEmulator:
 
 Elm327Emulator::Elm327Emulator(VehicleProfile& vehicle, ElmEmulator::Options options,
                                Settings settings)
-    : m_vehicle(vehicle), m_line(options), m_settings(settings), m_timing(settings.timing) {
+    : m_secondUnit(settings.secondUnit ? sim_units::withTransmission(vehicle) : nullptr),
+      m_vehicle(m_secondUnit ? *m_secondUnit : vehicle), m_line(options), m_settings(settings),
+      m_timing(settings.timing) {
     m_line.repeatOnEmptyLine = true;
     reset();
 }
@@ -226,15 +230,18 @@ Elm327Emulator::VehicleAnswer Elm327Emulator::vehicleAnswer(const QString& reque
             list.resize(expectedAnswers);
     };
     if (!isCan()) {
-        // Each line is one message on these protocols.
-        QStringList messages =
-            m_vehicle.answer(request).split(QLatin1Char('\r'), Qt::SkipEmptyParts);
+        // Each line is one message on these protocols; with headers the messages a unit sends
+        // together come apart.
+        const QString answer = m_vehicle.answer(request);
+        QStringList messages = m_headers ? iso_messages::withHeaders(m_vehicle, request, answer,
+                                                                     m_settings.protocol, m_spaces)
+                                         : answer.split(QLatin1Char('\r'), Qt::SkipEmptyParts);
         cut(messages);
         if (messages.isEmpty())
             return {noData, 0};
         return {prefix + messages.join(QLatin1Char('\r')), int(messages.size())};
     }
-    QList<QByteArray> units = can_vehicle::answer(m_vehicle, request, m_settings.secondUnit);
+    QList<QByteArray> units = can_vehicle::answer(m_vehicle, request);
     cut(units);
     QStringList lines;
     for (qsizetype unit = 0; unit < units.size(); ++unit)

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <vector>
 
 class VehicleProfile;
@@ -14,7 +15,8 @@ class VehicleProfile;
 // and on the CAN protocols (6 to 9) the answers laid out as the chip prints them: headers with the
 // frame's length byte after ATH1, blanks between bytes unless ATS0, long messages as numbered
 // frames, "SEARCHING..." before the first answer of an automatic search, and one line per control
-// unit. On the other protocols the vehicle answers as behind an ELM323. A request may end in one
+// unit. On the other protocols the vehicle answers as behind an ELM323, and after ATH1 each
+// message shows the header and check byte of its protocol (iso_messages). A request may end in one
 // more hexadecimal digit, the number of answers to expect ("010C1"): the chip prints no more than
 // that many. An empty line repeats the last command. With realtime timing (chip_timing.h) the
 // answer and the prompt come when the chip would send them.
@@ -36,7 +38,8 @@ public:
         int protocol = 6;     // the vehicle's protocol: ISO 15765-4 CAN, 11 bit, 500 kbaud
         bool headers = false; // the chip's defaults, restored by ATZ, ATWS and ATD
         bool spaces = true;
-        bool secondUnit = false; // a transmission unit answers beside the engine (can_vehicle)
+        // A transmission unit answers beside the engine of a one-unit vehicle (sim_units).
+        bool secondUnit = false;
         ChipTiming::Settings timing;
         Clone clone;
     };
@@ -64,6 +67,7 @@ private:
     bool isCan() const { return m_settings.protocol >= 6 && m_settings.protocol <= 9; }
     void reset();
 
+    std::unique_ptr<VehicleProfile> m_secondUnit;
     VehicleProfile& m_vehicle;
     ElmEmulator::Line m_line;
     Settings m_settings;

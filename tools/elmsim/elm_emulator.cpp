@@ -1,6 +1,7 @@
 #include "tools/elmsim/elm_emulator.h"
 
 #include "core/link/recording_format.h"
+#include "tools/elmsim/iso_messages.h"
 #include "tools/elmsim/recorded_car.h"
 #include "tools/elmsim/vehicle_profile.h"
 
@@ -18,6 +19,7 @@ ElmEmulator::ElmEmulator(VehicleProfile& vehicle, Options options)
 void ElmEmulator::reset() {
     m_line.echo = true;
     m_line.linefeeds = false;
+    m_headers = false;
 }
 
 bool ElmEmulator::Line::isHexRequest(const QString& line) {
@@ -101,9 +103,12 @@ std::vector<ElmEmulator::Output> ElmEmulator::handleLine(const QString& line) {
             m_line.echo = cmd.endsWith(QLatin1Char('1'));
             return {{m_line.finish(QStringLiteral("OK")), false}};
         }
-        if (cmd == QLatin1String("L0") || cmd == QLatin1String("L1")) {
-            m_line.linefeeds = cmd.endsWith(QLatin1Char('1'));
-            return {{m_line.finish(QStringLiteral("OK")), false}};
+        for (auto [name, flag] : {std::pair{'L', &m_line.linefeeds}, std::pair{'H', &m_headers}}) {
+            if (cmd == QString(QLatin1Char(name)) + QLatin1Char('0') ||
+                cmd == QString(QLatin1Char(name)) + QLatin1Char('1')) {
+                *flag = cmd.endsWith(QLatin1Char('1'));
+                return {{m_line.finish(QStringLiteral("OK")), false}};
+            }
         }
         return {{m_line.finish(QStringLiteral("?")), false}};
     }
@@ -111,6 +116,9 @@ std::vector<ElmEmulator::Output> ElmEmulator::handleLine(const QString& line) {
         return *std::move(replayed);
     if (!Line::isHexRequest(line))
         return {{m_line.finish(QStringLiteral("?")), false}};
-    const QString answer = m_line.vehicleSilent() ? QString() : m_vehicle.answer(line);
+    QString answer = m_line.vehicleSilent() ? QString() : m_vehicle.answer(line);
+    if (m_headers && !answer.isEmpty()) // the ELM323 talks ISO 9141-2
+        answer =
+            iso_messages::withHeaders(m_vehicle, line, answer, 3, true).join(QLatin1Char('\r'));
     return {{m_line.finish(answer.isEmpty() ? QStringLiteral("NO DATA") : answer), true}};
 }

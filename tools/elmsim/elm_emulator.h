@@ -12,7 +12,8 @@ class VehicleProfile;
 
 // The interface chip's behaviour on the line, without any I/O: bytes in, bytes out. Echo is on
 // after start and after ATZ until ATE0; line feeds follow carriage returns only after ATL1; ATI
-// names an ELM323 v2.0; an unknown AT command answers "?"; a request nobody answers gives
+// names an ELM323 v2.0; ATH1 shows each message with its ISO 9141-2 header and check byte, ATH0
+// (the default) only its data; an unknown AT command answers "?"; a request nobody answers gives
 // "NO DATA". Every answer ends with the prompt ">" unless prompts are switched off.
 class ElmEmulator {
 public:
@@ -96,4 +97,5 @@ private:
 
     VehicleProfile& m_vehicle;
     Line m_line;
+    bool m_headers = false;
 };

@@ -2,6 +2,7 @@
 
 #include "core/link/serial_speed.h"
 #include "tools/elmsim/drive_profile.h"
+#include "tools/elmsim/sim_units.h"
 #include "tools/elmsim/vehicle_profile.h"
 
 #include <algorithm>
@@ -22,8 +23,13 @@ ElmServer::ElmServer(const Config& config) : m_config(config) {
     if (config.elm327)
         m_elm327 =
             std::make_unique<Elm327Emulator>(*m_vehicle, config.emulator, config.elm327Settings);
-    else
-        m_emulator = std::make_unique<ElmEmulator>(*m_vehicle, config.emulator);
+    else {
+        // The ELM327 sets its second unit up itself; the ELM323 is told nothing of units.
+        if (config.elm327Settings.secondUnit)
+            m_secondUnit = sim_units::withTransmission(*m_vehicle);
+        m_emulator = std::make_unique<ElmEmulator>(m_secondUnit ? *m_secondUnit : *m_vehicle,
+                                                   config.emulator);
+    }
     m_wakeFd = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
     if (m_wakeFd < 0)
         throw std::runtime_error(std::string("eventfd: ") + std::strerror(errno));

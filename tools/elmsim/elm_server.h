@@ -72,6 +72,7 @@ private:
 
     Config m_config;
     std::unique_ptr<VehicleProfile> m_vehicle;
+    std::unique_ptr<VehicleProfile> m_secondUnit; // --units 2 behind an ELM323
     std::unique_ptr<ElmEmulator> m_emulator;
     std::unique_ptr<Elm327Emulator> m_elm327; // set instead of m_emulator for an ELM327
     int m_wakeFd = -1;

@@ -1,6 +1,7 @@
 #include "tools/elmsim/full_profile.h"
 
 #include "core/link/simulated_vehicle.h"
+#include "tools/elmsim/sim_units.h"
 #include "tools/elmsim/vehicle_profile.h"
 
 #include <QHash>
@@ -106,6 +107,11 @@ public:
         return answer(request);
     }
 
+    // Only the engine reports the older monitor results, in several messages.
+    int unitOfLine(const QString& request, int line) override {
+        return request.startsWith(QLatin1String("06")) ? 0 : line;
+    }
+
 private:
     QString engineAnswer(const QString& request) {
         if (request == QLatin1String("04")) {
@@ -125,6 +131,11 @@ private:
         if (request == QLatin1String("07")) {
             return m_cleared ? QStringLiteral("47 00 00 00 00 00 00")
                              : QStringLiteral("47 01 71 00 00 00 00");
+        }
+        if (request == QLatin1String("0A")) {
+            // The code behind the freeze frame stays permanent after clearing until its monitor
+            // has passed again, which it does not while elmsim runs.
+            return QStringLiteral("4A 01 33 00 00 00 00");
         }
         if (request.startsWith(QLatin1String("01"))) {
             return engineCurrentData().value(request);
@@ -171,15 +182,17 @@ private:
                QLatin1Char(' ') + bytes.join(u' ');
     }
 
-    // The transmission unit supports little, has no codes, and confirms a clearing too.
-    static QString transmissionAnswer(const QString& request) {
-        static const QHash<QString, QString> answers = {
-            {"0100", "41 00 98 18 00 00"},  {"0101", "41 01 00 00 00 00"},
-            {"0104", "41 04 1A"},           {"0105", "41 05 64"},
-            {"010C", "41 0C 0C 40"},        {"010D", "41 0D 00"},
-            {"03", "43 00 00 00 00 00 00"}, {"04", "44"},
+    // The transmission unit reads the live values it reports with sensors of its own.
+    QString transmissionAnswer(const QString& request) const {
+        static const QHash<QString, QString> values = {
+            {"0104", "41 04 1A"},
+            {"0105", "41 05 64"},
+            {"010C", "41 0C 0C 40"},
+            {"010D", "41 0D 00"},
         };
-        return answers.value(request);
+        if (sim_units::isSharedValue(request))
+            return values.value(request);
+        return sim_units::transmissionAnswer(request, m_cleared);
     }
 
     bool m_cleared = false;

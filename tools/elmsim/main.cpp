@@ -60,12 +60,19 @@ constexpr command_line::OptionText kOptions[] = {
      "lower-case hex."},
     {"late-reset", nullptr,
      "Another program's reset answer arrives just before the answer to the first ATZ."},
-    {"profile", "NAME", "The simulated vehicle: demo, full, drive, modern or diesel."},
+    {"profile", "NAME",
+     "The simulated vehicle: demo, full, drive, modern or diesel. Each engine reports a "
+     "permanent code (service 0A) and its name (09 0A); full, drive and modern their in-use "
+     "ratios of spark ignition (09 08), diesel those of compression ignition (09 0B)."},
     {"chip", "elm323|elm327", "The interface chip (default elm323)."},
     {"protocol", "N", "elm327: the vehicle's protocol, 1 to 9."},
-    {"headers", "on|off", "elm327: headers shown from the start."},
+    {"headers", "on|off",
+     "elm327: headers shown from the start (either chip shows them after ATH1: on CAN the "
+     "identifier and length, else the three header bytes and the check byte)."},
     {"spaces", "on|off", "elm327: spaces between bytes from the start."},
-    {"units", "1|2", "elm327: answering control units."},
+    {"units", "1|2",
+     "Answering control units: 2 adds a transmission unit (P0700 stored, P0715 pending, its own "
+     "calibration, CVN and name) to a one-unit vehicle; the full profile has it always."},
     {"realtime", nullptr, "elm327: the chip's own timing (ATZ about 1 s)."},
     {"response-ms", "MS", "elm327: the vehicle's response time."},
     {"accel-seconds", "S", "The vehicle drives off and reaches top speed in S seconds."},

@@ -1,6 +1,7 @@
 #include "tools/elmsim/modern_profile.h"
 
 #include "tools/elmsim/full_profile.h"
+#include "tools/elmsim/sim_units.h"
 #include "tools/elmsim/vehicle_profile.h"
 
 #include <QByteArray>
@@ -42,6 +43,7 @@ struct Engine {
     const char* monitorStatusCleared;
     const char* driveCycleStatus = nullptr; // PID 41, for an engine that lists it
     const char* freezeCode;                 // PID 02 of the freeze frame
+    const char* permanentCodes;             // service 0A: the freeze frame's code
     Moment start;                           // when elmsim starts
     Moment freeze;
 };
@@ -73,6 +75,7 @@ const Engine& engineOf(ModernEngine kind) {
         .monitorStatus = "41 01 82 07 65 00",   // the lamp on, two codes, spark ignition
         .monitorStatusCleared = "41 01 00 07 65 65",
         .freezeCode = "02 99",
+        .permanentCodes = "4A 02 99 00 00 00 00",
         .start = {.odometer = 48213.7, .engineSeconds = 3855600.0, .idleSeconds = 771120.0},
         // Underboost at full load: the turbocharger falls short of the commanded pressure.
         .freeze = {.speed = 96.0,
@@ -106,6 +109,7 @@ const Engine& engineOf(ModernEngine kind) {
         .monitorStatusCleared = "41 01 00 0F EB EB",
         .driveCycleStatus = "41 41 00 0F EB 0B",
         .freezeCode = "20 02",
+        .permanentCodes = "4A 20 02 00 00 00 00",
         .start = {.odometer = 126512.3, .engineSeconds = 7106400.0, .idleSeconds = 1065960.0},
         // Particulate filter efficiency: too little pressure drop across it at cruising speed.
         .freeze = {.speed = 78.0,
@@ -324,7 +328,14 @@ public:
         if (request == QLatin1String("07"))
             return m_cleared ? QStringLiteral("47 00 00 00 00 00 00")
                              : QString::fromLatin1(m_engine.pendingCodes);
-        if (request.startsWith(QLatin1String("06")) || request.startsWith(QLatin1String("09")))
+        // Clearing leaves the permanent code until its monitor has passed again.
+        if (request == QLatin1String("0A"))
+            return QString::fromLatin1(m_engine.permanentCodes);
+        if (request.startsWith(QLatin1String("09")))
+            return sim_units::modernEngineInfo(request, m_engine.diesel
+                                                            ? sim_units::Ignition::Compression
+                                                            : sim_units::Ignition::Spark);
+        if (request.startsWith(QLatin1String("06")))
             return m_full->canAnswer(request);
         bool ok = false;
         const int pid = request.mid(2, 2).toInt(&ok, 16);
@@ -394,7 +405,7 @@ private:
     std::optional<DriveCurve> m_curve;
     QList<int> m_freezePids;
     bool m_cleared = false;
-    // Service 06 and 09 answers: the full vehicle's engine unit.
+    // Service 06 answers: the full vehicle's engine unit.
     std::unique_ptr<VehicleProfile> m_full = makeFullProfile();
 };
 

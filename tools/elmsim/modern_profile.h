@@ -18,8 +18,9 @@ class VehicleProfile;
 // (P0299 underboost, P2002 particulate filter efficiency), and clear it with "04". The live values
 // follow the engine: rpm and gear the speed, load the acceleration, airflow and fuel rate both,
 // coolant and oil warm up from the start, odometer and run times count on. They drive as
-// DriveCurve says when the settings say so, and stand idling otherwise. Service 06 and 09 answer
-// as the full profile's engine does on CAN.
+// DriveCurve says when the settings say so, and stand idling otherwise. Service 06 answers as the
+// full profile's engine does on CAN, service 09 as sim_units says, with the in-use ratios of
+// the engine's kind; the freeze frame's code is permanent (service 0A).
 enum class ModernEngine { Petrol, Diesel };
 
 // The engine of the profile name ("modern": petrol, "diesel"); nothing for other names.

@@ -14,6 +14,12 @@ public:
     // The answer on a CAN bus (ISO 15765-4), for the requests whose data differ there from the
     // older protocols beyond layout: service 06 reports other results in another form.
     virtual QString canAnswer(const QString& request) { return answer(request); }
+    // The control unit a line of the answer comes from (0 the engine, 1 the transmission), for
+    // the headers the chip prints: each line is one unit unless the profile knows better.
+    virtual int unitOfLine(const QString& request, int line) {
+        Q_UNUSED(request);
+        return line;
+    }
 };
 
 // "demo": the simulated vehicle of Demo-Mode, answer for answer; "full", "modern" and "diesel"

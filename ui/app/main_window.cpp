@@ -23,6 +23,7 @@
 #include "ui/pages/start_page.h"
 #include "ui/pages/terminal_page.h"
 #include "ui/pages/tests_page.h"
+#include "ui/pages/vehicle_page.h"
 #include "ui/widgets/navigation_bar.h"
 #include "ui/widgets/pictures.h"
 #include "ui/widgets/status_led.h"
@@ -69,6 +70,7 @@ void MainWindow::wireConnection() {
     WindowConnectionView::Widgets widgets;
     widgets.window = this;
     widgets.startPage = m_start;
+    widgets.vehiclePage = m_vehicle;
     widgets.comLabel = findChild<QLabel*>(QStringLiteral("COM_Label"));
     widgets.interfaceLabel = findChild<QLabel*>(QStringLiteral("InterfaceLabel"));
     widgets.comLed = findChild<StatusLed*>(QStringLiteral("COM_Led"));
@@ -325,6 +327,8 @@ QWidget* MainWindow::buildMiddle() {
     m_notebook->addWidget(m_terminal);
     m_tests = new TestsPage(m_context, m_notifier, m_notebook);
     m_notebook->addWidget(m_tests);
+    m_vehicle = new VehiclePage(m_context, m_notebook);
+    m_notebook->addWidget(m_vehicle);
     // Only one of them talks to the interface at a time, and none once this returns.
     stopPollingAndWait = [this] {
         m_sensorData->stopPollingAndWait();
@@ -358,6 +362,7 @@ QWidget* MainWindow::buildMiddle() {
         {"btnMonitorTests", "Monitor Tests", "NAV_TESTS", m_monitorTests},
         {"btnTerminal", "Terminal", "NAV_TERMINAL", m_terminal},
         {"btnTests", "Tests", "NAV_TESTS", m_tests},
+        {"btnVehicle", "Vehicle", "NAV_VEHICLE", m_vehicle},
         {"btnOptions", "Options", "NAV_OPTIONS", m_options},
     };
     for (const auto& entry : navigation)

@@ -18,6 +18,7 @@ class SensorDataPage;
 class StartPage;
 class TerminalPage;
 class TestsPage;
+class VehiclePage;
 class QTimer;
 class WindowConnectionView;
 class NavigationBar;
@@ -60,6 +61,7 @@ public:
     MonitorTestsPage* monitorTestsPage() const { return m_monitorTests; }
     SensorDataPage* sensorDataPage() const { return m_sensorData; }
     TestsPage* testsPage() const { return m_tests; }
+    VehiclePage* vehiclePage() const { return m_vehicle; }
     TerminalPage* terminalPage() const { return m_terminal; }
 
 Q_SIGNALS:
@@ -118,6 +120,7 @@ private:
     MonitorTestsPage* m_monitorTests = nullptr;
     SensorDataPage* m_sensorData = nullptr;
     TestsPage* m_tests = nullptr;
+    VehiclePage* m_vehicle = nullptr;
     TerminalPage* m_terminal = nullptr;
     QTimer* m_autoConnectTimer = nullptr;
     std::unique_ptr<WindowConnectionView> m_connectionView;

@@ -1,4 +1,5 @@
 #include "ui/app/window_connection_view.h"
+#include "ui/pages/vehicle_page.h"
 
 #include "core/connection/freeze_frame_reading.h"
 #include "core/j1979/o2_sensor_tests.h"
@@ -62,9 +63,6 @@ void WindowConnectionView::showMonitorStatus(const MonitorStatus& status) {
 
 void WindowConnectionView::showVehicleInfo(const Service09& info) {
     m_w.startPage->showVehicleInfo(info);
-    // The units' own names come with the vehicle information, after the code lists.
-    if (m_w.dtcPage != nullptr)
-        m_w.dtcPage->showUnitNames();
 }
 
 // The readings are made whether or not a page shows them (a window under construction, a test).
@@ -94,8 +92,18 @@ void WindowConnectionView::showPermanentCodes(const PermanentCodes& codes) {
         m_w.dtcPage->showPermanentCodes(codes);
 }
 
+void WindowConnectionView::showVehicleUnits(const QList<VehicleUnit>& units) {
+    if (m_w.vehiclePage != nullptr)
+        m_w.vehiclePage->showUnits(units);
+    // The units' own names come after the code lists were shown.
+    if (m_w.dtcPage != nullptr)
+        m_w.dtcPage->showUnitNames();
+}
+
 void WindowConnectionView::forgetVehicle() {
     m_w.startPage->forgetVehicle();
+    if (m_w.vehiclePage != nullptr)
+        m_w.vehiclePage->forgetVehicle();
     if (m_w.dtcPage != nullptr)
         m_w.dtcPage->emptyGrids();
     if (m_w.freezeFramePage != nullptr)

@@ -11,6 +11,7 @@ class QLabel;
 class QWidget;
 class StartPage;
 class StatusLed;
+class VehiclePage;
 
 // The connection sequence as the main window shows it: the init-Status list and the readings on
 // the start page, the port name, interface text and three lamps in the status strip.
@@ -29,6 +30,7 @@ public:
         O2SensorPage* o2SensorPage = nullptr;
         MonitorTestsPage* monitorTestsPage = nullptr;
         SensorDataPage* sensorDataPage = nullptr;
+        VehiclePage* vehiclePage = nullptr;
     };
 
     explicit WindowConnectionView(const Widgets& widgets) : m_w(widgets) {}
@@ -45,6 +47,7 @@ public:
     void showObdType(const QString& text) override;
     void showMonitorStatus(const MonitorStatus& status) override;
     void showVehicleInfo(const Service09& info) override;
+    void showVehicleUnits(const QList<VehicleUnit>& units) override;
     void showFreezeFrame(const FreezeFrameReading& reading) override;
     void showStoredCodes(const UnitCodeList& codes) override;
     void showO2SensorLocations(const O2SensorList& locations) override;

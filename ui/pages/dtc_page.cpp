@@ -4,6 +4,7 @@
 #include "core/connection/communication_guard.h"
 #include "core/connection/program_context.h"
 #include "core/faultcodes/fault_code_table.h"
+#include "core/j1979/control_units.h"
 #include "core/j1979/monitor_status.h"
 #include "core/l10n/const_str.h"
 #include "core/l10n/user_notifier.h"
@@ -182,7 +183,7 @@ void DtcPage::emptyGrids() {
         shownCodes(grid).clear();
         resetRows(grid, 1);
         // In the language of the run, which is chosen after the page is built.
-        grid->horizontalHeaderItem(kUnitColumn)->setText(const_str::ControlUnit);
+        grid->horizontalHeaderItem(kUnitColumn)->setText(const_str::VehicleControlUnit);
         shownGrid(grid).state = ReadState::NotYetRead;
         recordShown(grid);
     }
@@ -248,7 +249,8 @@ void DtcPage::fillDescriptions(QTableWidget* grid) {
 void DtcPage::fillUnitNames(QTableWidget* grid) {
     const QList<UnitCode>& shown = shownCodes(grid);
     for (int row = 0; row < shown.size(); ++row)
-        setCellText(grid, row, kUnitColumn, shownUnitName(shown[row].unit, m_context.unitNames));
+        setCellText(grid, row, kUnitColumn,
+                    control_units::displayName(shown[row].unit, m_context.unitNames));
     grid->viewport()->update();
     recordShown(grid);
 }

@@ -66,12 +66,12 @@ QToolButton* NavigationBar::addButton(const QString& name, const QString& captio
         "QToolButton:hover { border-color: #c8c8c8; }"
         "QToolButton:focus { border: 1px dotted white; }"
         "QToolButton:checked { background: #6a6a6a; border-color: #e0e0e0; }"));
-    // Reached with Tab, and with Ctrl and its place (Ctrl+1 for the top one) from anywhere in
-    // the window.
+    // Reached with Tab, and with Ctrl and its place (Ctrl+1 for the top one, Ctrl+0 for the
+    // tenth) from anywhere in the window.
     button->setFocusPolicy(Qt::StrongFocus);
     const int place = int(m_group->buttons().size()) + 1;
-    if (place <= 9) {
-        auto* key = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_0 + place)), this);
+    if (place <= 10) {
+        auto* key = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_0 + place % 10)), this);
         connect(key, &QShortcut::activated, button, &QToolButton::click);
     }
     m_pages.insert(button, page);

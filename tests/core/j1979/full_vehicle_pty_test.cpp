@@ -97,8 +97,9 @@ TEST_F(FullVehicle, AllTenOxygenSensorTestsOfSensorOne) {
 }
 
 TEST_F(FullVehicle, ClearingThenReadingAgain) {
-    EXPECT_EQ(Service03().storedCodes(m_link), QStringList({"P0133", "P0171", "P0300"}));
-    EXPECT_EQ(Service07().pendingCodes(m_link), QStringList({"P0171"}));
+    // The engine's codes, then the transmission's.
+    EXPECT_EQ(Service03().storedCodes(m_link), QStringList({"P0133", "P0171", "P0300", "P0700"}));
+    EXPECT_EQ(Service07().pendingCodes(m_link), QStringList({"P0171", "P0715"}));
 
     RecordingNotifier notifier;
     EXPECT_TRUE(clearTroubleCodes(m_link, notifier));

@@ -71,7 +71,7 @@ TEST(Elm327Emulator, HeadersSpacesAndNumberedFrames) {
     EXPECT_EQ(elm.say("0902"), "014\r0: 49 02 01 31 47 31\r1: 4A 43 35 34 34 34 52\r"
                                "2: 37 32 35 32 33 36 37\r\r>");
     EXPECT_EQ(elm.say("0901"), "NO DATA\r\r>"); // CAN vehicles give no message counts
-    EXPECT_EQ(elm.say("0900"), "49 00 54 00 00 00\r\r>");
+    EXPECT_EQ(elm.say("0900"), "49 00 55 40 00 00\r\r>");
     elm.say("ATH1");
     EXPECT_EQ(elm.say("07"), "7E8 10 08 47 03 01 25 07 36\r7E8 21 04 55 AA AA AA AA AA\r\r>");
     elm.say("ATS0");
@@ -92,11 +92,11 @@ TEST(Elm327Emulator, SecondUnitAnd29BitHeaders) {
     elm.say("ATE0");
     EXPECT_EQ(elm.say("0100"), "SEARCHING...\r18 DA F1 10 06 41 00 BE 1F E8 11\r"
                                "18 DA F1 18 06 41 00 98 18 00 00\r\r>");
-    // The engine keeps seven of the nine codes, the transmission the last two.
-    EXPECT_EQ(elm.say("03"), "18 DA F1 10 10 10 43 07 01 25 07 36\r"
+    // The engine's nine codes in a long message, the transmission's own one in a single frame.
+    EXPECT_EQ(elm.say("03"), "18 DA F1 10 10 14 43 09 01 25 07 36\r"
                              "18 DA F1 10 21 04 55 11 07 12 99 11\r"
-                             "18 DA F1 10 22 98 94 91 AA AA AA AA\r"
-                             "18 DA F1 18 06 43 02 99 92 A4 27\r\r>");
+                             "18 DA F1 10 22 98 94 91 99 92 A4 27\r"
+                             "18 DA F1 18 04 43 01 07 00\r\r>");
     EXPECT_EQ(elm.say("ATDPN"), "A7\r\r>");
 }
 

@@ -26,7 +26,7 @@ QStringList comparableStages(QStringList lines) {
 class Elm327Cli : public testing::TestWithParam<bool> {};
 
 TEST_P(Elm327Cli, ConnectDtcAndVinLikeTheElm323) {
-    ElmsimProcess reference({});
+    ElmsimProcess reference({"--units", "2"});
     ElmsimProcess can({"--chip", "elm327", "--protocol", "6", "--headers",
                        GetParam() ? "on" : "off", "--units", "2"});
     ASSERT_FALSE(reference.device().isEmpty());
@@ -47,7 +47,16 @@ TEST_P(Elm327Cli, ConnectDtcAndVinLikeTheElm323) {
         const ToolRun got = runCliProcess(can.device(), QLatin1String(command));
         EXPECT_EQ(got.code, 0) << command;
         EXPECT_FALSE(expected.lines.isEmpty());
-        EXPECT_EQ(got.lines, expected.lines) << command;
+        QStringList wanted = expected.lines;
+        if (QLatin1String(command) == QLatin1String("vin")) {
+            // The older protocols' numbered calibration messages are read by the first unit's
+            // count; a CAN answer names the transmission's calibration ID and CVN apart.
+            const qsizetype firstCvn = wanted.indexOf(QRegularExpression("CVN: .*"));
+            ASSERT_GT(firstCvn, 0);
+            wanted.insert(firstCvn, QStringLiteral("CID: TCM7700A01"));
+            wanted << QStringLiteral("CVN: 4D1F0C21");
+        }
+        EXPECT_EQ(got.lines, wanted) << command;
     }
 }
 

@@ -60,8 +60,9 @@ TEST(ReportSettings, ViewShowsWhatThePagesShowAfterConnecting) {
     EXPECT_TRUE(lines.contains("      <ADDRESS1>Jane Doe</ADDRESS1>"));
     EXPECT_TRUE(lines.contains("      <VEHICLE_MAKE>Chevrolet</VEHICLE_MAKE>"));
     EXPECT_TRUE(lines.contains("      <MIL_STATE>On</MIL_STATE>"));
-    // Three stored codes: three result sections after the title section.
-    EXPECT_EQ(lines.count("<STORED_DTC_RESULTS>"), 3);
+    // Four stored codes (the engine's three, the transmission's one): four result sections after
+    // the title section.
+    EXPECT_EQ(lines.count("<STORED_DTC_RESULTS>"), 4);
     EXPECT_EQ(between(lines, "</STORED_DTCS>", "</STORED_DTC_RESULTS>").mid(1),
               QStringList({"<STORED_DTC_RESULTS>", "      <DTC_NUMBER>P0133</DTC_NUMBER>",
                            "      <DTC_DESCRIPTION>" + run.grid("DTC_Grid")->item(0, 2)->text() +

@@ -21,6 +21,9 @@
 
 namespace {
 
+// The stored codes of the full vehicle: the engine's three, then the transmission's.
+const QStringList kFullVehicleCodes{"P0133", "P0171", "P0300", "P0700"};
+
 const QStringList kDemoStoredCodes{"P0125", "P0736", "P0455", "P1107", "P1299",
                                    "P1198", "B1491", "B1992", "B2427"};
 
@@ -133,14 +136,14 @@ TEST(DtcPage, ReadWithoutConnectionOnlyShowsTheGuardMessage) {
 TEST(DtcPage, ReadShowsMonitorStatusAndCodesAgain) {
     ProgramRun run;
     run.connectElmsim();
-    EXPECT_EQ(columnTexts(run.grid("DTC_Grid"), 1), QStringList({"P0133", "P0171", "P0300"}));
+    EXPECT_EQ(columnTexts(run.grid("DTC_Grid"), 1), kFullVehicleCodes);
     run.window->dtcPage()->emptyGrids();
     run.find<QLabel>("DTCCountLabel")->setText("?");
 
     run.click("TroubleCodesRead");
     EXPECT_EQ(run.find<QLabel>("DTCCountLabel")->text(), "3");
-    EXPECT_EQ(columnTexts(run.grid("DTC_Grid"), 1), QStringList({"P0133", "P0171", "P0300"}));
-    EXPECT_EQ(columnTexts(run.grid("DTC_Grid_P"), 1), QStringList({"P0171"}));
+    EXPECT_EQ(columnTexts(run.grid("DTC_Grid"), 1), kFullVehicleCodes);
+    EXPECT_EQ(columnTexts(run.grid("DTC_Grid_P"), 1), QStringList({"P0171", "P0715"}));
     EXPECT_TRUE(run.notifier.messages.isEmpty());
 }
 
@@ -163,7 +166,7 @@ TEST(DtcPage, ClearAnsweredNoOrCancelSendsNothing) {
     EXPECT_TRUE(warnings[0].startsWith("WARNING!!!\n\nAre you sure?\n\n"));
     EXPECT_TRUE(warnings[0].endsWith("- Time since diagnostic trouble codes cleared"));
     EXPECT_EQ(warnings[0].count(QLatin1Char('\n')), 17);
-    EXPECT_EQ(columnTexts(run.grid("DTC_Grid"), 1), QStringList({"P0133", "P0171", "P0300"}));
+    EXPECT_EQ(columnTexts(run.grid("DTC_Grid"), 1), kFullVehicleCodes);
     EXPECT_TRUE(run.notifier.messages.isEmpty());
 }
 
@@ -392,13 +395,13 @@ TEST(DtcPage, UnitColumnNamesEachCodesUnitAndFollowsTheirOwnNames) {
     page.showStoredCodes(codes);
     page.showPendingCodes(QList<UnitCode>{{"P0171", ""}});
     EXPECT_EQ(columnTexts(page.storedGrid(), 3),
-              QStringList({"Engine (7E8)", "Transmission (7E9)", "Control unit 7EA"}));
+              QStringList({"Engine (7E8)", "Transmission (7E9)", "Unit 7EA"}));
     EXPECT_EQ(columnTexts(page.pendingGrid(), 3), QStringList({""}));
 
     context.unitNames.insert("7E8", "ECM-EngineControl");
     page.showUnitNames();
     EXPECT_EQ(columnTexts(page.storedGrid(), 3),
-              QStringList({"ECM-EngineControl", "Transmission (7E9)", "Control unit 7EA"}));
+              QStringList({"ECM-EngineControl", "Transmission (7E9)", "Unit 7EA"}));
     EXPECT_EQ(context.shown.storedCodes,
               shownCodeGrid(codes, context.faultCodeTable, QString(), const_str::NoStoredCodes,
                             const_str::TroubleCodesNotRead, context.unitNames));
