@@ -172,7 +172,7 @@ TEST_F(DemoCli, InterruptEndsAWatchWithoutCountAfterWholeCyclesOnly) {
         EXPECT_FALSE(line.contains("Error")) << line.toStdString();
 }
 
-TEST_F(DemoCli, DtcListsNineStoredAndThreePendingCodesWithoutPermanentOnes) {
+TEST_F(DemoCli, DtcListsNineStoredThreePendingAndOnePermanentCode) {
     const CliRun run = runTool({"--demo", "dtc"});
     ASSERT_EQ(run.code, 0) << run.err.toStdString();
     const QStringList lines = run.outLines();
@@ -181,7 +181,7 @@ TEST_F(DemoCli, DtcListsNineStoredAndThreePendingCodesWithoutPermanentOnes) {
     EXPECT_EQ(lines[1], "P0125  Insufficient Coolant Temperature for Closed Loop Fuel Control");
     EXPECT_EQ(lines[10], "Pending DTCs:");
     EXPECT_EQ(lines[14], "Permanent DTCs:");
-    EXPECT_EQ(lines[15], "This vehicle does not support permanent trouble codes");
+    EXPECT_EQ(lines[15], lines[1]);
 
     const QJsonObject json = runTool({"--demo", "--json", "dtc", "--maker", "Ford"}).json();
     const QJsonArray stored = json["stored"].toArray();
@@ -197,8 +197,10 @@ TEST_F(DemoCli, DtcListsNineStoredAndThreePendingCodesWithoutPermanentOnes) {
     for (const QJsonValue& code : stored)
         EXPECT_TRUE(code.toObject().contains("unit") && code.toObject()["unit"].isNull());
     const QJsonObject permanent = json["permanent"].toObject();
-    EXPECT_EQ(permanent["state"].toString(), "notSupported");
-    EXPECT_TRUE(permanent["codes"].toArray().isEmpty());
+    EXPECT_EQ(permanent["state"].toString(), "read");
+    ASSERT_EQ(permanent["codes"].toArray().size(), 1);
+    EXPECT_EQ(permanent["codes"][0]["code"].toString(), "P0125");
+    EXPECT_TRUE(permanent["codes"][0]["unit"].isNull());
 }
 
 // The simulated vehicle stored its frame with one of its stored codes.

@@ -73,10 +73,11 @@ TEST(DtcPage, DemoConnectionListsStoredAndPendingCodesWithFailureMarks) {
     EXPECT_EQ(columnTexts(pending, 1), QStringList({"P0125", "P0736", "P0455"}));
     expectEveryRowMarked(pending, QStringLiteral("BMP_ERROR"));
 
-    // The simulated vehicle refuses the permanent codes, and does not tell its units apart.
-    EXPECT_EQ(columnTexts(run.grid("DTC_Grid_Permanent"), 2),
-              QStringList({"This vehicle does not support permanent trouble codes"}));
-    for (QTableWidget* grid : {stored, pending})
+    QTableWidget* permanent = run.grid("DTC_Grid_Permanent");
+    EXPECT_EQ(columnTexts(permanent, 1), QStringList({"P0125"}));
+    expectEveryRowMarked(permanent, QStringLiteral("BMP_ERROR"));
+    // The simulated vehicle does not tell its units apart: no unit is named.
+    for (QTableWidget* grid : {stored, pending, permanent})
         EXPECT_EQ(columnTexts(grid, 3).join(QString()), QString())
             << grid->objectName().toStdString();
 }
@@ -205,9 +206,8 @@ TEST(DtcPage, ClearAnsweredYesClearsAndReadsEverythingAgain) {
     // A vehicle without codes: the success mark in both grids.
     expectNoCodes(run.grid("DTC_Grid"));
     expectNoCodes(run.grid("DTC_Grid_P"));
-    // Read again with the others; this vehicle has "NO DATA" for them.
-    EXPECT_EQ(columnTexts(run.grid("DTC_Grid_Permanent"), 2),
-              QStringList({"This vehicle does not support permanent trouble codes"}));
+    // Read again with the others: a permanent code stays until its monitor has passed.
+    EXPECT_EQ(columnTexts(run.grid("DTC_Grid_Permanent"), 1), QStringList({"P0133"}));
     EXPECT_EQ(run.find<QLabel>("DTCCountLabel")->text(), "0");
     EXPECT_EQ(run.find<QLabel>("labMIL_Status")->text(), "Off");
     EXPECT_EQ(columnTexts(run.grid("DTC_Grid_FF"), 1), QStringList({"P0000"}));
@@ -355,7 +355,7 @@ TEST(DtcPage, PrintsTheListsAsTextLines) {
     EXPECT_TRUE(lines[10].heading);
     EXPECT_EQ(lines[13].text.left(7), "P0455  ");
     EXPECT_EQ(lines[14].text, "Permanent Diagnostic Trouble Codes (DTC)");
-    EXPECT_EQ(lines[15].text, "  This vehicle does not support permanent trouble codes");
+    EXPECT_EQ(lines[15].text, lines[1].text);
 
     const QString pdf = test_env::freshDir("print") + "/codes.pdf";
     FakeDtcDialogs dialogs;
