@@ -172,6 +172,7 @@ void ConnectionSequence::forgetVehicle() {
     m_context.vehicleUnits.clear();
     m_context.unitNames.clear();
     m_context.protocolName.clear();
+    m_context.units.clear();
     m_view.forgetVehicle();
 }
 
@@ -187,6 +188,7 @@ bool ConnectionSequence::initializeConnection() {
     // that breaks off the sequence cannot leave the guarded actions believing in a connection.
     m_context.connection.setConnected(false);
     link.setCanLayout(false);
+    link.startConnection();
     m_view.clearLog();
     m_view.setComLed(false);
     m_view.setElmLed(false);
@@ -417,6 +419,7 @@ void ConnectionSequence::readServices() {
         readProtocol();
     else
         m_context.protocolName = QStringLiteral("ISO 9141-2 / ISO 14230-4");
+    readUnits();
 
     // The control-unit check's "0100" has shown how many control units answer service 01; an
     // ELM327 that takes the count returns as soon as they have all answered, from the next
@@ -536,6 +539,23 @@ void ConnectionSequence::readProtocol() {
                    protocol ? elmProtocolDescription(*protocol) : const_str::Error),
             protocol.has_value());
     m_view.updateLog();
+}
+
+void ConnectionSequence::readUnits() {
+    ElmExchange& link = m_context.link;
+    // Asked once the protocol is known, since the headers that tell the units apart have a form
+    // of their own on each.
+    const UnitAnswers answers = link.exchangePerUnit(QStringLiteral("0100"));
+    if (stopped())
+        return;
+    if (!link.unitsApart()) {
+        addLine(const_str::UnitsNotToldApart, ConnectionView::Mark::Info);
+        m_view.updateLog();
+        return;
+    }
+    for (const UnitAnswer& part : answers.value_or(QList<UnitAnswer>()))
+        if (!part.unit.isEmpty())
+            m_context.units << part.unit;
 }
 
 void ConnectionSequence::disconnect() {

@@ -62,6 +62,8 @@ private:
     bool setUpProtocolSearch();
     void readProtocol();
     void readControlUnits(PerUnitCache& perUnit);
+    // The control units that answer "0100", by address, into the context's units.
+    void readUnits();
     void readServices();
     bool channelOpen() const;
     // The front end asked the link to stop: the sequence ends after the exchange in progress.

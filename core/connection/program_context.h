@@ -54,6 +54,9 @@ struct ProgramContext {
     // talk ("ISO 15765-4 (CAN 11/500)"); empty before a connection and after it ends.
     QList<VehicleUnit> vehicleUnits;
     QString protocolName;
+    // The addresses of the control units that answered the connection's "0100", in the order
+    // they answered; empty while none are known or the interface cannot tell them apart.
+    QStringList units;
     // What the result pages show, for the report.
     ShownResults shown;
 

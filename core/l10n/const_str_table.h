@@ -45,6 +45,7 @@ CONST_STR(ConnectionStopped, "Connection stopped")
 CONST_STR(BaudRate, "Baud rate")
 CONST_STR(NoUsualSpeed, "The interface does not answer at any usual speed (tried %1 baud)")
 CONST_STR(ResetNotAnswered, "The interface answers ATI but not its reset (ATZ)")
+CONST_STR(UnitsNotToldApart, "Control units not told apart")
 
 // link/ elm327 (init-Status lines only an ELM327 interface gets)
 CONST_STR(AutomaticProtocolSearch, "Automatic protocol search")

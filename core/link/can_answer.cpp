@@ -61,6 +61,8 @@ QString hexLine(const QByteArray& bytes) {
 class Assembler {
 public:
     QList<can_answer::Message> messages;
+    // Senders of a first frame while a message of theirs was already under way in this answer.
+    QStringList repeatedFirstFrames;
 
     // A frame printed with its header: the protocol control byte tells single, first and
     // consecutive frames apart.
@@ -73,6 +75,8 @@ public:
         case 1:
             if (frame.size() < 2)
                 return;
+            if (m_open.contains(sender))
+                repeatedFirstFrames << sender;
             m_open[sender] = int(messages.size());
             messages.append({sender, frame.mid(2)});
             m_expected[messages.size() - 1] = ((pci & 0x0F) << 8) | quint8(frame.at(1));
@@ -165,8 +169,10 @@ void vehicleInfoMessages(const QByteArray& m, QStringList& lines) {
     }
 }
 
-// The lines of a raw serial answer, status lines left out and the bus-error words apart; false
-// when the prompt is missing.
+} // namespace
+
+namespace can_answer {
+
 bool splitSerial(const QByteArray& raw, const QString& sentCommand, QStringList& lines,
                  QStringList& busErrors) {
     QString buffer = QString::fromLatin1(raw);
@@ -192,10 +198,6 @@ bool splitSerial(const QByteArray& raw, const QString& sentCommand, QStringList&
     return true;
 }
 
-} // namespace
-
-namespace can_answer {
-
 bool isCanProtocol(const QString& dpnAnswer) {
     QString number = dpnAnswer.trimmed().toUpper();
     if (number.startsWith(QLatin1Char('A')) && number.size() == 2)
@@ -207,7 +209,7 @@ bool isCanProtocol(const QString& dpnAnswer) {
            (c >= QLatin1Char('A') && c <= QLatin1Char('C'));
 }
 
-QList<Message> parseFrames(const QStringList& lines) {
+QList<Message> parseFrames(const QStringList& lines, QStringList* repeatedFirstFrames) {
     Assembler assembler;
     for (const QString& line : lines) {
         if (isStatusLine(line))
@@ -234,6 +236,8 @@ QList<Message> parseFrames(const QStringList& lines) {
         else
             assembler.addSingle(bytesOf(compact));
     }
+    if (repeatedFirstFrames != nullptr)
+        *repeatedFirstFrames = assembler.repeatedFirstFrames;
     return assembler.messages;
 }
 

@@ -30,14 +30,22 @@ bool isCanProtocol(const QString& dpnAnswer);
 
 // The messages of the answer lines, in the order their first frame arrived, one per control unit
 // and message. Status lines ("SEARCHING...", "BUS INIT: ...OK") are skipped. Returns an empty list
-// when a line is neither a status line nor a frame: then the answer is no CAN data at all.
-QList<Message> parseFrames(const QStringList& lines);
+// when a line is neither a status line nor a frame: then the answer is no CAN data at all. A
+// sender whose first frame comes while a message of its own is still under way (two units
+// answering from one identifier) goes to repeatedFirstFrames, when given, once per such frame.
+QList<Message> parseFrames(const QStringList& lines, QStringList* repeatedFirstFrames = nullptr);
 
 // The messages laid out as an ISO 9141 vehicle answers, as one packed text: service 03/07/0A
 // answers as frames of three codes (zero-padded; "DATA ERROR" for one short of its count),
 // service 09 data as numbered four-byte messages, service 09 bitmaps with a message count of 1;
 // everything else unchanged.
 QString toIsoLayout(const QList<Message>& messages);
+
+// The lines of a raw serial answer up to its prompt, in upper case where they are hex: status
+// lines and a first line that repeats sentCommand (a clone's echo) left out, the bus-error words
+// apart. False when the prompt is missing. Every protocol's answer is split this way.
+bool splitSerial(const QByteArray& raw, const QString& sentCommand, QStringList& lines,
+                 QStringList& busErrors);
 
 // The whole cleaning of a raw serial answer from an ELM327 on a CAN protocol: nothing without a
 // prompt; the bus-error words ("NO DATA", "CAN ERROR", "BUS BUSY", "STOPPED",

@@ -7,6 +7,7 @@
 #include "core/link/serial_port_error.h"
 #include "core/link/simulated_channel.h"
 #include "core/link/stop_signal.h"
+#include "core/link/unit_headers.h"
 
 #include <QScopeGuard>
 #include <QThread>
@@ -16,7 +17,28 @@
 
 namespace {
 constexpr int kWaitHookSliceMs = 50;
+
+// The one control unit of the simulated vehicle: an engine unit on a K line.
+const QString kSimulatedUnit = QStringLiteral("10");
+
+QString commandWord(const QString& command) {
+    QString word = command.toUpper();
+    word.remove(QLatin1Char(' '));
+    return word;
 }
+
+// A command to the chip itself, whose answer carries no headers.
+bool isChipCommand(const QString& command) {
+    return commandWord(command).startsWith(QLatin1String("AT"));
+}
+
+// The commands after which the chip prints no headers: the resets and the defaults.
+bool resetsHeaders(const QString& command) {
+    const QString word = commandWord(command);
+    return word == QLatin1String("ATZ") || word == QLatin1String("ATWS") ||
+           word == QLatin1String("ATD");
+}
+} // namespace
 
 ElmExchange::ElmExchange(SerialChannel* channel) : m_channel(channel) {}
 
@@ -25,6 +47,8 @@ void ElmExchange::setChannel(SerialChannel* channel) {
     // An answer still outstanding on the old channel is nothing the new one will send.
     if (m_outstandingOn == m_channel && channel != m_channel)
         m_outstandingOn = nullptr;
+    if (channel != m_channel)
+        m_headers = Headers::Off;
     m_channel = channel;
 }
 
@@ -93,7 +117,72 @@ LinkAnswer ElmExchange::locked(const std::function<LinkAnswer(const Route&)>& bo
 }
 
 LinkAnswer ElmExchange::exchange(const QString& command) {
-    return locked([this, &command](const Route& route) { return countedTransfer(route, command); });
+    return locked([this, &command](const Route& route) { return plainTransfer(route, command); });
+}
+
+void ElmExchange::startConnection() {
+    std::lock_guard lock(m_exchangeMutex);
+    m_headers = Headers::Off;
+    m_headerless = false;
+}
+
+LinkAnswer ElmExchange::plainTransfer(const Route& route, const QString& command) {
+    if (route.channel != &m_simulated && !isChipCommand(command))
+        switchHeaders(route, false);
+    return countedTransfer(route, command);
+}
+
+bool ElmExchange::switchHeaders(const Route& route, bool on) {
+    const Headers wanted = on ? Headers::On : Headers::Off;
+    if (m_headers == wanted)
+        return true;
+    const LinkAnswer answer = transfer(route, on ? QStringLiteral("ATH1") : QStringLiteral("ATH0"));
+    if (!answer) {
+        m_headers = Headers::Unknown;
+        return false;
+    }
+    const bool accepted = answer->contains(QLatin1String("OK"));
+    // A chip that refuses either switch prints no headers at all.
+    m_headers = accepted ? wanted : Headers::Off;
+    if (on && !accepted) {
+        m_headerless = true;
+        logEvent(QStringLiteral(" - ATH1 refused: the control units are not told apart"));
+    }
+    return true;
+}
+
+UnitAnswers ElmExchange::exchangePerUnit(const QString& command) {
+    UnitAnswers parts;
+    locked([&](const Route& route) -> LinkAnswer {
+        if (route.channel == &m_simulated) {
+            const LinkAnswer answer = transfer(route, command);
+            if (answer)
+                parts = QList<UnitAnswer>{UnitAnswer{kSimulatedUnit, *answer}};
+            return answer;
+        }
+        if (!m_headerless && !switchHeaders(route, true))
+            return std::nullopt;
+        const LinkAnswer answer =
+            m_headerless ? plainTransfer(route, command) : countedTransfer(route, command);
+        if (!answer)
+            return answer;
+        parts = QList<UnitAnswer>{UnitAnswer{QString(), *answer}};
+        if (m_headers != Headers::On)
+            return answer;
+        const unit_headers::Split split =
+            unit_headers::split(m_lastRaw, m_lastRawCommand, route.canLayout);
+        for (const QString& note : split.notes)
+            logEvent(QStringLiteral(" - ") + note);
+        if (split.headerless) {
+            m_headerless = true;
+            logEvent(QStringLiteral(" - The answer has no headers: the control units are not "
+                                    "told apart"));
+        } else if (!split.parts.isEmpty()) {
+            parts = split.parts;
+        }
+        return answer;
+    });
+    return parts;
 }
 
 std::optional<QList<QByteArray>> ElmExchange::exchangeMessages(const QString& command) {
@@ -101,7 +190,7 @@ std::optional<QList<QByteArray>> ElmExchange::exchangeMessages(const QString& co
     bool canLayout = false;
     const LinkAnswer answer = locked([&](const Route& route) {
         canLayout = route.canLayout;
-        const LinkAnswer cleaned = countedTransfer(route, command);
+        const LinkAnswer cleaned = plainTransfer(route, command);
         if (cleaned && canLayout) {
             messages.emplace();
             for (const can_answer::Message& message :
@@ -156,6 +245,8 @@ LinkAnswer ElmExchange::exchangeAsTyped(const QString& command) {
         recordAnswer(command, raw);
         const LinkAnswer answer = answer_text::linesFromSerial(raw, command);
         logAnswer(answer);
+        if (route.channel != &m_simulated && isChipCommand(command))
+            m_headers = Headers::Unknown;
         countAnswer(route, answer);
         return answer;
     });
@@ -188,7 +279,10 @@ LinkAnswer ElmExchange::exchangeSettled(const QString& command, int quietMs) {
 LinkAnswer ElmExchange::transfer(const Route& route, const QString& command) {
     sendCommand(route, command);
     const LinkAnswer answer = readAnswer(route, command);
-    if (command == QLatin1String("0100")) {
+    // The connection sequence reads the check's "0100" again in the layout it has learnt, which
+    // knows no K-line headers.
+    if (command == QLatin1String("0100") &&
+        (route.channel == &m_simulated || m_headers == Headers::Off || route.canLayout)) {
         m_last0100Raw = m_lastRaw;
         if (route.canLayout)
             m_service01Units = m_lastMessages;
@@ -252,6 +346,8 @@ void ElmExchange::sendCommand(const Route& route, const QString& command) {
         m_log.writeEvent(QStringLiteral(" - S: ") + command);
     m_sentAt.start();
     requireChannel(route).write(command.toLatin1() + '\r');
+    if (route.channel != &m_simulated && resetsHeaders(command))
+        m_headers = Headers::Off;
 }
 
 LinkAnswer ElmExchange::readAnswer(const Route& route, const QString& command) {

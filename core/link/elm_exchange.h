@@ -49,8 +49,19 @@ public:
     LinkAnswer exchange(const QString& command) override;
     // In the CAN layout the control units' messages of the answer; elsewhere as CommandLink does.
     std::optional<QList<QByteArray>> exchangeMessages(const QString& command) override;
-    // Never counted nor reassembled: the user sees the interface's own lines.
+    // Split by the units' headers, which are switched on for it (ATH1) and stay on for the next
+    // per-unit read; exchange() and exchangeMessages() switch them off again (ATH0), so polling
+    // pays for no header bytes. An interface that refuses headers, or prints none, gets the
+    // merged answer as one part, and no ATH1 for the rest of the connection. In Demo-Mode the one
+    // simulated engine unit, "10", answers.
+    UnitAnswers exchangePerUnit(const QString& command) override;
+    bool unitsApart() const override { return m_demoMode || !m_headerless; }
+    // Never counted nor reassembled: the user sees the interface's own lines. After a command to
+    // the chip ("AT..."), its headers may be in any state.
     LinkAnswer exchangeAsTyped(const QString& command) override;
+    // A new connection: the chip's headers are off after its reset, and its units are told apart
+    // until an answer shows that they cannot be.
+    void startConnection();
     // For a command that may meet an answer still on its way (the reset at the start of a
     // connection, right after another program closed with its own reset): after the prompt the
     // line is read on until it has been quiet for quietMs, and of several answers the last one
@@ -142,6 +153,10 @@ public:
     void setExchangeTimeLimit(int ms) { m_exchangeTimeLimitMs = ms; }
 
 private:
+    // Whether the chip prints headers: known from the last ATH1/ATH0 and reset, unknown after a
+    // command the user typed to the chip.
+    enum class Headers { Off, On, Unknown };
+
     // Where one exchange goes: the channel and answer layout chosen at its start, its stop signal
     // and its deadline.
     struct Route {
@@ -157,6 +172,11 @@ private:
     LinkAnswer transfer(const Route& route, const QString& command);
     // transfer() with the answer count where it applies.
     LinkAnswer countedTransfer(const Route& route, const QString& command);
+    // countedTransfer() with the chip's headers off, for a request to the vehicle.
+    LinkAnswer plainTransfer(const Route& route, const QString& command);
+    // ATH1 or ATH0 unless the headers are known to be so already; false when the chip has
+    // not answered.
+    bool switchHeaders(const Route& route, bool on);
     void sendCommand(const Route& route, const QString& command);
     LinkAnswer readAnswer(const Route& route, const QString& command);
     void logAnswer(const LinkAnswer& answer);
@@ -202,6 +222,8 @@ private:
     QString m_lastRawCommand; // and the command it answered (a clone may echo it)
     // The last "0100" answer as sent, read again once the layout is known.
     QByteArray m_last0100Raw;
+    Headers m_headers = Headers::Off; // the serial interface's; under the lock
+    std::atomic<bool> m_headerless{false};
     std::atomic<bool> m_groupingAllowed{true};
     std::atomic<bool> m_groupingRefused{false};
     // The channel whose last exchange was stopped before its prompt: that interface may still be

@@ -67,12 +67,14 @@ TEST_P(CountedLiveData, RequestsCarryTheUnitsThatAnswerService01) {
     ASSERT_TRUE(setup.contains("ATAT1"));
     EXPECT_LT(setup.indexOf("ATAT1"), setup.indexOf("0100")); // before the vehicle is asked
     EXPECT_LT(setup.indexOf("ATS0"), setup.indexOf("0100"));
-    // "0100" goes out once; the count starts right after the protocol is known.
-    EXPECT_EQ(setup.count("0100"), 1);
+    // "0100" goes out for the control-unit check and once more with headers once the protocol is
+    // known, to tell the units apart; the count starts right after.
+    EXPECT_EQ(setup.count("0100"), 2);
     const qsizetype protocol = setup.lastIndexOf("ATDPN");
     ASSERT_GT(protocol, setup.indexOf("0100"));
-    EXPECT_TRUE(setup.value(protocol + 1).endsWith(QString::number(units)))
-        << qPrintable(setup.value(protocol + 1));
+    EXPECT_EQ(setup.mid(protocol + 1, 3), (QStringList{"ATH1", "0100", "ATH0"}));
+    EXPECT_TRUE(setup.value(protocol + 4).endsWith(QString::number(units)))
+        << qPrintable(setup.value(protocol + 4));
 
     const qsizetype before = Connected::sent().size();
     EXPECT_EQ(c.value("05"), "40");

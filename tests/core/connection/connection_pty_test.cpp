@@ -49,9 +49,9 @@ TEST_F(PtyConnection, ReachesEveryStageThroughTheSerialChannel) {
     ASSERT_TRUE(sequence.initializeConnection());
 
     QStringList expected{"Port: " + port + " ready"};
-    expected << successfulLinesAfterPort();
+    expected << elm323LinesAfterPort();
     EXPECT_EQ(view.texts(), expected);
-    EXPECT_EQ(view.marks(), QStringList(15, "OK"));
+    EXPECT_EQ(view.marks(), elm323Marks());
     EXPECT_EQ(view.interfaceLabel, "Interface: ELM323 v2.0");
     EXPECT_EQ(view.vin, "1G1JC5444R7252367");
     EXPECT_TRUE(context.comPort->isOpen());
@@ -59,7 +59,7 @@ TEST_F(PtyConnection, ReachesEveryStageThroughTheSerialChannel) {
 
     sequence.disconnect();
     EXPECT_FALSE(context.comPort->isOpen());
-    EXPECT_EQ(view.lines.size(), 18);
+    EXPECT_EQ(view.lines.size(), 19);
 }
 
 TEST_F(PtyConnection, DisconnectWithTheAdapterPulledClosesAndEndsTheConnection) {
@@ -71,7 +71,7 @@ TEST_F(PtyConnection, DisconnectWithTheAdapterPulledClosesAndEndsTheConnection) 
     EXPECT_TRUE(context.connection.noCommunication());
     EXPECT_FALSE(view.comLed || view.elmLed || view.ecuLed);
     EXPECT_NO_THROW(sequence.disconnect());
-    EXPECT_EQ(view.lines.size(), 15 + 6);
+    EXPECT_EQ(view.lines.size(), 16 + 6);
 }
 
 // What a lost device leaves: the state of a Disconnect and one line saying why.
@@ -105,7 +105,7 @@ TEST_F(PtyConnection, AutoDetectionStopsAtTheFirstPortWhoseInterfaceAnswers) {
                            "115200, 57600, 230400, 500000 baud)",
                            "Port: " + answering + " ready", "response from interface: OK"}));
     EXPECT_EQ(view.marks().mid(0, 4), QStringList({"OK", "ERR", "OK", "OK"}));
-    EXPECT_EQ(view.lines.size(), 17);
+    EXPECT_EQ(view.lines.size(), 18);
     EXPECT_EQ(view.comLabel, answering);
     // The found port stays the channel's for the rest of the run.
     EXPECT_EQ(context.comPort->portName(), answering);

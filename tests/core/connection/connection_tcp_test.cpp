@@ -40,9 +40,9 @@ TEST_F(TcpConnection, ReachesEveryStageThroughTheNetworkAndDisconnects) {
     ASSERT_TRUE(sequence.initializeConnection());
 
     QStringList expected{"Port: " + port + " ready"};
-    expected << successfulLinesAfterPort();
+    expected << elm323LinesAfterPort();
     EXPECT_EQ(view.texts(), expected);
-    EXPECT_EQ(view.marks(), QStringList(15, "OK"));
+    EXPECT_EQ(view.marks(), elm323Marks());
     EXPECT_EQ(view.comLabel, port);
     EXPECT_EQ(view.vin, "1G1JC5444R7252367");
     EXPECT_FALSE(context.connection.noCommunication());

@@ -118,8 +118,10 @@ TEST_P(Elm327Layouts, DemoVehicleShowsWhatItShowsBehindAnElm323) {
     EXPECT_EQ(c.view.interfaceLabel, "Interface: ELM327 v1.5");
     EXPECT_TRUE(c.context.link.canLayout());
     expectSameAsElm323(c.shown(), expected);
+    EXPECT_EQ(c.context.units, (twoUnits ? QStringList{"7E8", "7E9"} : QStringList{"7E8"}));
 
     c.sequence.disconnect();
+    EXPECT_TRUE(c.context.units.isEmpty());
     EXPECT_FALSE(c.context.link.canLayout());
 }
 
@@ -136,17 +138,52 @@ TEST(Elm327Connection, FullVehicleWithTwoUnitsOn29BitHeaders) {
                           QStringLiteral(
                               "A7 (Automatic protocol search), ISO 15765-4 CAN 29 bit 500 kbaud")));
     expectSameAsElm323(c.shown(), expected);
+    EXPECT_EQ(c.context.units, (QStringList{"18DAF110", "18DAF118"}));
+}
+
+// Each unit's part reads as the answer of that unit alone; the polling after it gets the
+// answers without headers again.
+TEST(Elm327Connection, TwoUnitsAnswerApartAndPollingStaysWithoutHeaders) {
+    Connection c(elm327(QStringLiteral("demo"), false, false, true));
+    ASSERT_TRUE(c.sequence.initializeConnection());
+    ElmExchange& link = c.context.link;
+    EXPECT_TRUE(link.unitsApart());
+    const UnitAnswers parts = link.exchangePerUnit(QStringLiteral("0100"));
+    ASSERT_TRUE(parts);
+    ASSERT_EQ(parts->size(), 2);
+    EXPECT_EQ(parts->at(0).unit, "7E8");
+    EXPECT_EQ(parts->at(1).unit, "7E9");
+    EXPECT_EQ(parts->at(0).answer + parts->at(1).answer, link.exchange(QStringLiteral("0100")));
+    EXPECT_EQ(link.exchangeAsTyped(QStringLiteral("0100"))->left(2), "41");
+}
+
+TEST(Elm327Connection, CloneThatRefusesHeadersIsReadWithItsUnitsMerged) {
+    PtyElm::Config config = elm327(QStringLiteral("demo"), false, true, true);
+    ASSERT_TRUE(Elm327Emulator::cloneByName(QStringLiteral("v21"), config.elm327Settings.clone,
+                                            config.emulator));
+    Connection c(config);
+    ASSERT_TRUE(c.sequence.initializeConnection()) << c.view.texts().join('|').toStdString();
+    EXPECT_EQ(c.view.texts().count("Control units not told apart"), 1);
+    EXPECT_TRUE(c.context.units.isEmpty());
+    EXPECT_FALSE(c.context.link.unitsApart());
+    const UnitAnswers parts = c.context.link.exchangePerUnit(QStringLiteral("0100"));
+    ASSERT_TRUE(parts);
+    ASSERT_EQ(parts->size(), 1);
+    EXPECT_EQ(parts->at(0).unit, QString());
+    EXPECT_EQ(parts->at(0).answer, c.context.link.exchange(QStringLiteral("0100")));
+    EXPECT_EQ(c.view.vin, "1G1JC5444R7252367");
 }
 
 TEST(Elm327Connection, IsoVehicleBehindAnElm327KeepsTheIsoLayout) {
     const Shown expected = throughElm323(QStringLiteral("demo"));
     Connection c(elm327(QStringLiteral("demo"), false, true, false, 3));
     ASSERT_TRUE(c.sequence.initializeConnection());
-    EXPECT_EQ(
-        c.view.texts(),
-        elm327Lines(
-            c.elm->slavePath(),
-            QStringLiteral("A3 (Automatic protocol search), ISO 9141-2 5 baud init 10.4 kbaud")));
+    // The emulated chip prints headers on CAN only.
+    QStringList lines = elm327Lines(
+        c.elm->slavePath(),
+        QStringLiteral("A3 (Automatic protocol search), ISO 9141-2 5 baud init 10.4 kbaud"));
+    lines.insert(9, QStringLiteral("Control units not told apart"));
+    EXPECT_EQ(c.view.texts(), lines);
     EXPECT_FALSE(c.context.link.canLayout());
     expectSameAsElm323(c.shown(), expected);
 }
@@ -203,7 +240,7 @@ TEST(Elm327Connection, Elm323AfterAnElm327GetsTheFifteenLinesAgain) {
     c.context.comPort->setPortName(plain.slavePath());
     ASSERT_TRUE(c.sequence.initializeConnection());
     EXPECT_FALSE(c.context.link.canLayout());
-    EXPECT_EQ(c.view.lines.size(), 15);
+    EXPECT_EQ(c.view.lines.size(), 16); // with the units not told apart by the ELM323
     EXPECT_EQ(c.view.vin, "1G1JC5444R7252367");
 }
 
