@@ -76,10 +76,10 @@ TEST(DtcPage, DemoConnectionListsStoredAndPendingCodesWithFailureMarks) {
     QTableWidget* permanent = run.grid("DTC_Grid_Permanent");
     EXPECT_EQ(columnTexts(permanent, 1), QStringList({"P0125"}));
     expectEveryRowMarked(permanent, QStringLiteral("BMP_ERROR"));
-    // The simulated vehicle does not tell its units apart: no unit is named.
+    // Every code is the engine's, named by the name it gave after the lists were shown.
     for (QTableWidget* grid : {stored, pending, permanent})
-        EXPECT_EQ(columnTexts(grid, 3).join(QString()), QString())
-            << grid->objectName().toStdString();
+        for (const QString& unit : columnTexts(grid, 3))
+            EXPECT_EQ(unit, "ECM-EngineControl") << grid->objectName().toStdString();
 }
 
 // Each language's run describes the codes the emulated vehicle reports (P0133 first) from its
@@ -349,7 +349,8 @@ TEST(DtcPage, PrintsTheListsAsTextLines) {
     EXPECT_TRUE(lines[0].heading);
     EXPECT_EQ(lines[0].text, "Stored Emission-Related Diagnostic Trouble Codes (DTC)");
     EXPECT_EQ(lines[1].text,
-              "P0125  Insufficient Coolant Temperature for Closed Loop Fuel Control");
+              "P0125  Insufficient Coolant Temperature for Closed Loop Fuel Control  "
+              "(ECM-EngineControl)");
     EXPECT_FALSE(lines[1].heading);
     EXPECT_EQ(lines[10].text, "Pending Emission-Related Diagnostic Trouble Codes (DTC)");
     EXPECT_TRUE(lines[10].heading);
