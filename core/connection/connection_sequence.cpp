@@ -454,7 +454,7 @@ void ConnectionSequence::readServices() {
     addStepLine(const_str::Mode02Init, freezeFrameOutcome(link, service02, frame, refusedOrFailed));
 
     link.startStep();
-    const TroubleCodeList stored = ensure(m_context.service03).storedCodes(link);
+    const UnitCodeList stored = ensure(m_context.service03).storedCodesByUnit(link);
     m_view.showStoredCodes(stored);
     addStepLine(const_str::Mode03Init, stored ? Outcome{} : failed(QStringLiteral("03")));
 
@@ -469,9 +469,13 @@ void ConnectionSequence::readServices() {
     addStepLine(const_str::Mode06Init, {});
 
     link.startStep();
-    const TroubleCodeList pending = ensure(m_context.service07).pendingCodes(link);
+    const UnitCodeList pending = ensure(m_context.service07).pendingCodesByUnit(link);
     m_view.showPendingCodes(pending);
     addStepLine(const_str::Mode07Init, pending ? Outcome{} : failed(QStringLiteral("07")));
+    // No line of its own: the page says whether they were read, and an older vehicle without
+    // them has failed nothing. Without the pending codes the vehicle has fallen silent, and its
+    // "NO DATA" would pass for a refusal.
+    m_view.showPermanentCodes(pending ? Service0A().permanentCodes(link) : PermanentCodes{});
 
     ensure(m_context.service08).init();
     addStepLine(const_str::Mode08Init, {});

@@ -53,9 +53,10 @@ public:
     virtual void showObdType(const QString& /*text*/) {}
     virtual void showMonitorStatus(const MonitorStatus& /*status*/) {}
     virtual void showFreezeFrame(const FreezeFrameReading& /*reading*/) {}
-    virtual void showStoredCodes(const TroubleCodeList& /*codes*/) {}
+    virtual void showStoredCodes(const UnitCodeList& /*codes*/) {}
     virtual void showO2SensorLocations(const O2SensorList& /*locations*/) {}
-    virtual void showPendingCodes(const TroubleCodeList& /*codes*/) {}
+    virtual void showPendingCodes(const UnitCodeList& /*codes*/) {}
+    virtual void showPermanentCodes(const PermanentCodes& /*codes*/) {}
     // VIN, calibration IDs and calibration verification numbers.
     virtual void showVehicleInfo(const Service09& /*info*/) {}
     // What each control unit said of itself (ProgramContext::vehicleUnits).

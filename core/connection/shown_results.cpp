@@ -2,6 +2,7 @@
 
 #include "core/connection/freeze_frame_reading.h"
 #include "core/faultcodes/fault_code_table.h"
+#include "core/j1979/control_units.h"
 #include "core/j1979/monitor_names.h"
 #include "core/j1979/monitor_reading.h"
 #include "core/j1979/monitor_status.h"
@@ -133,6 +134,12 @@ QList<ShownMonitorRow> shownSupportedMonitors(const MonitorStatus& status) {
 ShownCodeGrid shownCodeGrid(const std::optional<QStringList>& codes, const FaultCodeTable& table,
                             const QString& maker, const QString& noCodesText,
                             const QString& notReadText) {
+    return shownCodeGrid(withoutUnits(codes), table, maker, noCodesText, notReadText, {});
+}
+
+ShownCodeGrid shownCodeGrid(const UnitCodeList& codes, const FaultCodeTable& table,
+                            const QString& maker, const QString& noCodesText,
+                            const QString& notReadText, const QHash<QString, QString>& unitNames) {
     ShownCodeGrid grid;
     grid.rows.clear();
     if (!codes) {
@@ -143,10 +150,25 @@ ShownCodeGrid shownCodeGrid(const std::optional<QStringList>& codes, const Fault
     grid.state = ReadState::Read;
     if (codes->isEmpty())
         grid.rows.append({QStringLiteral("P0000"), noCodesText});
-    for (const QString& code : *codes)
-        grid.rows.append(
-            {code,
-             table.findDescription(code, manufacturerForCode(code, maker)).value_or(QString())});
+    for (const UnitCode& code : *codes)
+        grid.rows.append({code.code,
+                          table.findDescription(code.code, manufacturerForCode(code.code, maker))
+                              .value_or(QString()),
+                          control_units::displayName(code.unit, unitNames)});
+    return grid;
+}
+
+ShownCodeGrid shownPermanentCodes(const PermanentCodes& codes, const FaultCodeTable& table,
+                                  const QString& maker, const QHash<QString, QString>& unitNames) {
+    using State = PermanentCodes::State;
+    if (codes.state == State::Read)
+        return shownCodeGrid(codes.codes, table, maker, const_str::NoPermanentCodes,
+                             const_str::PermanentCodesNotRead, unitNames);
+    ShownCodeGrid grid;
+    const bool notSupported = codes.state == State::NotSupported;
+    grid.state = notSupported ? ReadState::NotSupported : ReadState::CouldNotBeRead;
+    grid.rows = {{QString(), notSupported ? const_str::PermanentCodesNotSupported
+                                          : const_str::PermanentCodesNotRead}};
     return grid;
 }
 

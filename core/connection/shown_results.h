@@ -3,6 +3,9 @@
 #include "core/j1979/monitor_status.h"
 #include "core/j1979/monitor_tests.h"
 
+#include "core/j1979/trouble_codes.h"
+
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -23,11 +26,15 @@ struct MonitorReading;
 // How a section came by its texts. A reading that failed still shows texts (whatever the page
 // puts in its grid for that case); the state lets a reader of the record tell it from a reading
 // that found nothing.
-enum class ReadState { NotYetRead, Read, CouldNotBeRead };
+// NotSupported: the vehicle answered that it does not know the request (permanent codes).
+enum class ReadState { NotYetRead, Read, CouldNotBeRead, NotSupported };
 
 struct ShownCodeRow {
     QString code;
     QString description;
+    // The control unit that stored the code, by its shown name; empty where the units were not
+    // told apart and in rows without a code.
+    QString unit = {};
     bool operator==(const ShownCodeRow&) const = default;
 };
 
@@ -118,6 +125,7 @@ struct ShownResults {
     ShownMonitorStatus monitorStatus;
     ShownCodeGrid storedCodes;
     ShownCodeGrid pendingCodes;
+    ShownCodeGrid permanentCodes;
     ShownFreezeFrame freezeFrame;
     ShownO2Tests o2Tests;
     // Stays not yet read until a reading of the monitor tests is shown.
@@ -152,6 +160,17 @@ QList<ShownMonitorRow> shownSupportedMonitors(const MonitorStatus& status);
 ShownCodeGrid shownCodeGrid(const std::optional<QStringList>& codes, const FaultCodeTable& table,
                             const QString& maker, const QString& noCodesText,
                             const QString& notReadText);
+
+// As above, each code with its unit's name (control_units::displayName; empty where the units
+// were not told apart).
+ShownCodeGrid shownCodeGrid(const UnitCodeList& codes, const FaultCodeTable& table,
+                            const QString& maker, const QString& noCodesText,
+                            const QString& notReadText, const QHash<QString, QString>& unitNames);
+
+// The permanent codes as the trouble-code page shows them: the codes as above with the no-codes
+// message, or one row without a code saying they could not be read or are not supported.
+ShownCodeGrid shownPermanentCodes(const PermanentCodes& codes, const FaultCodeTable& table,
+                                  const QString& maker, const QHash<QString, QString>& unitNames);
 
 // The freeze-frame page: the code grid (with the no-frame message) and the value rows; without
 // rows, one empty row.

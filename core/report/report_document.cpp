@@ -152,6 +152,8 @@ void codeList(Lines& out, const char* section, const char* titleName, const QStr
         out.tag(resultSection);
         out.leaf("DTC_NUMBER", row.code);
         out.leaf("DTC_DESCRIPTION", row.description);
+        if (!row.unit.isEmpty())
+            out.leaf("DTC_UNIT", row.unit);
         out.endTag(resultSection);
     }
 }
@@ -337,6 +339,7 @@ ReportCaptions reportCaptions(const std::function<QString(const QString&)>& tran
                       tr("Oxygen sensor heater:")};
     c.storedCodes = tr("Stored Emission-Related Diagnostic Trouble Codes (DTC)");
     c.pendingCodes = tr("Pending Emission-Related Diagnostic Trouble Codes (DTC)");
+    c.permanentCodes = tr("Permanent Diagnostic Trouble Codes (DTC)");
     c.freezeFrames = tr("Freeze Frames");
     c.freezeFrameCode = tr("Diagnostic Trouble Code (DTC)");
     c.o2Sensors = tr("O2 Sensors");
@@ -372,6 +375,9 @@ QStringList buildReport(const ReportInput& in) {
     if (in.choices.pendingCodes)
         codeList(out, "PENDING_DTCS", "TITLE_PENDING_DTCS", in.captions.pendingCodes,
                  "PENDING_DTC_RESULTS", in.shown.pendingCodes);
+    if (in.choices.permanentCodes && in.shown.permanentCodes.state != ReadState::NotYetRead)
+        codeList(out, "PERMANENT_DTCS", "TITLE_PERMANENT_DTCS", in.captions.permanentCodes,
+                 "PERMANENT_DTC_RESULTS", in.shown.permanentCodes);
     if (in.choices.freezeFrame)
         freezeFrame(out, in);
     if (in.choices.o2Sensors)

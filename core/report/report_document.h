@@ -15,6 +15,7 @@ struct ReportChoices {
     bool systemStatus = true;
     bool storedCodes = true;
     bool pendingCodes = true;
+    bool permanentCodes = true; // once read
     bool freezeFrame = true;
     bool o2Sensors = true;
     bool monitorTests = true; // the dialog has no box for it yet: always, once read
@@ -46,6 +47,7 @@ struct ReportCaptions {
     std::array<QString, 7> monitorNames; // row labels, in the start page's order
     QString storedCodes;                 // the trouble-code page's box headings
     QString pendingCodes;
+    QString permanentCodes;
     QString freezeFrames;    // the freeze-frame page's frame box heading
     QString freezeFrameCode; // its code box heading
     QString o2Sensors;       // the navigation button of the oxygen-sensor page
@@ -71,9 +73,10 @@ struct ReportInput {
 QString reportDateTimeText();
 
 // The document's lines, without line ends: the head, the user's address and the title, then the
-// sections the choices ask for, and the end tag. Texts are escaped for XML. The monitor tests
-// come only once something was read for them, so that a report of a window that never asked
-// looks as it always did.
+// sections the choices ask for, and the end tag. Texts are escaped for XML. The permanent codes
+// and the monitor tests come only once something was read for them, so that a report of a window
+// that never asked looks as it always did. A code's control unit is an element of its own,
+// written where the units were told apart.
 QStringList buildReport(const ReportInput& input);
 
 // The file's bytes: ISO-8859-1 as the head declares, every line ended by CR LF. A character that

@@ -23,6 +23,7 @@ constexpr const char* kEarlierStylesheetDigests[] = {
     "7cc4861bde168e4c6020b50ef8c122b41697d9106c0e8956210d6ae6c5d297a2",
     "e67f78897f07566f2d9c01469785d5dc150abd7ef717ee1b45477c2929bf37ad",
     "74f856b0e003f869835efc06de0b5d1c89c94309cc8de3bf4b24dd9f41290ae0",
+    "8a51cee59fce5b66f60699bfbaef7e031b359c33929662b5a12a5edca9cb0dea",
 };
 
 QString notWritten(const QString& path, const QString& reason) {

@@ -41,6 +41,7 @@
         <xsl:apply-templates select="SYSTEM_STATUS"/>
         <xsl:apply-templates select="STORED_DTCS"/>
         <xsl:apply-templates select="PENDING_DTCS"/>
+        <xsl:apply-templates select="PERMANENT_DTCS"/>
         <xsl:apply-templates select="FREEZE_FRAME"/>
         <xsl:apply-templates select="OXYGEN_SENSOR"/>
         <xsl:apply-templates select="MONITOR_TESTS"/>
@@ -198,6 +199,14 @@
     </xsl:call-template>
   </xsl:template>
 
+  <xsl:template match="PERMANENT_DTCS">
+    <h2><xsl:value-of select="TITLE_PERMANENT_DTCS"/></h2>
+    <xsl:call-template name="codes">
+      <xsl:with-param name="rows" select="../PERMANENT_DTC_RESULTS"/>
+    </xsl:call-template>
+  </xsl:template>
+
+  <!-- The unit column only where some code names its control unit. -->
   <xsl:template name="codes">
     <xsl:param name="rows"/>
     <table class="grid" border="1" cellspacing="0" cellpadding="3" width="100%">
@@ -205,6 +214,9 @@
         <tr>
           <td class="code" width="12%"><xsl:value-of select="DTC_NUMBER"/></td>
           <td><xsl:value-of select="DTC_DESCRIPTION"/></td>
+          <xsl:if test="$rows/DTC_UNIT">
+            <td width="20%"><xsl:value-of select="DTC_UNIT"/></td>
+          </xsl:if>
         </tr>
       </xsl:for-each>
     </table>

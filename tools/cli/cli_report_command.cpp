@@ -51,9 +51,11 @@ ShownResults shownResults(CliSession& session, const QString& maker, QString& lo
     if (shown.monitorStatus.state == ReadState::Read)
         shown.monitorStatus.milStatus = appTranslator().translate(shown.monitorStatus.milStatus);
     shown.storedCodes = shownCodeGrid(view.storedCodes, table, maker, const_str::NoStoredCodes,
-                                      const_str::TroubleCodesNotRead);
+                                      const_str::TroubleCodesNotRead, context.unitNames);
     shown.pendingCodes = shownCodeGrid(view.pendingCodes, table, maker, const_str::NoStoredCodes,
-                                       const_str::TroubleCodesNotRead);
+                                       const_str::TroubleCodesNotRead, context.unitNames);
+    shown.permanentCodes = shownPermanentCodes(view.permanentCodes.value_or(PermanentCodes{}),
+                                               table, maker, context.unitNames);
     // A frame the sequence never came to read stays as the page starts, unless the connection
     // went first.
     if (view.freezeFrame)
@@ -98,9 +100,13 @@ ShownResults shownResults(CliSession& session, const QString& maker, QString& lo
 void listNotRead(const ShownResults& shown, const CliOptions& options, CliIo& io,
                  UnreadValues& unread) {
     const std::pair<ReadState, const char*> sections[] = {
-        {shown.monitorStatus.state, "monitor status"}, {shown.storedCodes.state, "stored codes"},
-        {shown.pendingCodes.state, "pending codes"},   {shown.freezeFrame.state, "freeze frame"},
-        {shown.o2Tests.state, "oxygen-sensor tests"},  {shown.monitorTests.state, "monitor tests"},
+        {shown.monitorStatus.state, "monitor status"},
+        {shown.storedCodes.state, "stored codes"},
+        {shown.pendingCodes.state, "pending codes"},
+        {shown.permanentCodes.state, "permanent codes"},
+        {shown.freezeFrame.state, "freeze frame"},
+        {shown.o2Tests.state, "oxygen-sensor tests"},
+        {shown.monitorTests.state, "monitor tests"},
     };
     for (const auto& [state, name] : sections)
         if (state == ReadState::CouldNotBeRead)

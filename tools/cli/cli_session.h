@@ -52,8 +52,10 @@ public:
     }
     QString comLabel;
     std::optional<FreezeFrameReading> freezeFrame;
-    TroubleCodeList storedCodes;
-    TroubleCodeList pendingCodes;
+    UnitCodeList storedCodes;
+    UnitCodeList pendingCodes;
+    // Nothing until the sequence has come to them.
+    std::optional<PermanentCodes> permanentCodes;
     O2SensorList o2Locations;
 
     void clearLog() override { lines.clear(); }
@@ -65,9 +67,10 @@ public:
     void setInterfaceLabel(const QString&) override {}
     void updateLog() override {}
     void showFreezeFrame(const FreezeFrameReading& reading) override { freezeFrame = reading; }
-    void showStoredCodes(const TroubleCodeList& codes) override { storedCodes = codes; }
+    void showStoredCodes(const UnitCodeList& codes) override { storedCodes = codes; }
     void showO2SensorLocations(const O2SensorList& l) override { o2Locations = l; }
-    void showPendingCodes(const TroubleCodeList& codes) override { pendingCodes = codes; }
+    void showPendingCodes(const UnitCodeList& codes) override { pendingCodes = codes; }
+    void showPermanentCodes(const PermanentCodes& codes) override { permanentCodes = codes; }
 };
 
 // What a test may change of the run: the simulated vehicle's pace and the read time-out.

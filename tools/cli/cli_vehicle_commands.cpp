@@ -35,26 +35,56 @@ QString withUnit(const QString& value, const QString& unit) {
     return unit.isEmpty() ? value : value + QLatin1Char(' ') + unit;
 }
 
-// The described codes, or null (with the page's text for it) for a list that was not read.
-QJsonValue describedCodes(CliSession& session, const TroubleCodeList& codes, const QString& maker,
+// The described codes, each with its unit ("unit": the address, null where the units were not
+// told apart; "unitName": as the page names it), or null (with the page's text for it) for a list
+// that was not read.
+QJsonValue describedCodes(CliSession& session, const UnitCodeList& codes, const QString& maker,
                           const QString& emptyText, const QString& notReadText, CliIo& io) {
     if (!codes) {
         io.line(notReadText);
         return QJsonValue(QJsonValue::Null);
     }
+    const ProgramContext& context = session.context();
     QJsonArray array;
     if (codes->isEmpty())
         io.line(QStringLiteral("P0000  ") + emptyText);
-    for (const QString& code : *codes) {
-        const auto description = session.context().faultCodeTable.findDescription(
-            code, manufacturerForCode(code, maker));
-        io.line(code + QStringLiteral("  ") + description.value_or(QString()));
+    for (const UnitCode& code : *codes) {
+        const auto description = context.faultCodeTable.findDescription(
+            code.code, manufacturerForCode(code.code, maker));
+        const QString unitName = control_units::displayName(code.unit, context.unitNames);
+        io.line(code.code + QStringLiteral("  ") + description.value_or(QString()) +
+                (unitName.isEmpty() ? QString() : QStringLiteral("  (") + unitName + u')'));
+        const auto orNull = [](const QString& text) {
+            return text.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(text);
+        };
         array.append(
-            QJsonObject{{QStringLiteral("code"), code},
+            QJsonObject{{QStringLiteral("code"), code.code},
                         {QStringLiteral("description"),
-                         description ? QJsonValue(*description) : QJsonValue(QJsonValue::Null)}});
+                         description ? QJsonValue(*description) : QJsonValue(QJsonValue::Null)},
+                        {QStringLiteral("unit"), orNull(code.unit)},
+                        {QStringLiteral("unitName"), orNull(unitName)}});
     }
     return array;
+}
+
+// The permanent codes: "state" read, notRead or notSupported, and "codes" as describedCodes
+// gives them (empty unless read).
+QJsonObject permanentCodes(CliSession& session, const std::optional<PermanentCodes>& read,
+                           const QString& maker, CliIo& io) {
+    using State = PermanentCodes::State;
+    const PermanentCodes codes = read.value_or(PermanentCodes{});
+    QJsonValue list = QJsonArray();
+    QString state = QStringLiteral("read");
+    if (codes.state == State::Read)
+        list = describedCodes(session, codes.codes, maker, const_str::NoPermanentCodes, {}, io);
+    else if (codes.state == State::NotSupported) {
+        io.line(const_str::PermanentCodesNotSupported);
+        state = QStringLiteral("notSupported");
+    } else {
+        io.line(const_str::PermanentCodesNotRead);
+        state = QStringLiteral("notRead");
+    }
+    return {{QStringLiteral("state"), state}, {QStringLiteral("codes"), list}};
 }
 
 QList<int> pidsOf(const CliOptions& options) {
@@ -452,6 +482,11 @@ int dtc(CliSession& session, const CliOptions& options, CliIo& io) {
                        const_str::TroubleCodesNotRead, io);
     if (!view.pendingCodes)
         unread.add(io, QStringLiteral("pending codes"), QStringLiteral("no valid answer to 07"));
+    io.line(const_str::CliPermanentDtcs + QLatin1Char(':'));
+    const QJsonObject permanent = permanentCodes(session, view.permanentCodes, maker, io);
+    io.doc[QStringLiteral("permanent")] = permanent;
+    if (permanent.value(QStringLiteral("state")) == QLatin1String("notRead"))
+        unread.add(io, QStringLiteral("permanent codes"), QStringLiteral("no valid answer to 0A"));
     io.doc[QStringLiteral("maker")] = maker;
     return unread.finish(io.doc);
 }
@@ -473,7 +508,7 @@ int freeze(CliSession& session, const CliOptions& options, CliIo& io) {
     UnreadValues unread;
     io.line(const_str::CliFreezeFrames + QLatin1Char(':'));
     io.doc[QStringLiteral("codes")] =
-        describedCodes(session, reading.codes, chosenMaker(session, options),
+        describedCodes(session, withoutUnits(reading.codes), chosenMaker(session, options),
                        const_str::NoFreezeFrame, const_str::FreezeFrameNotRead, io);
     if (!reading.codes)
         unread.add(io, QStringLiteral("freeze-frame code"),

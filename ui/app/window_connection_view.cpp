@@ -71,7 +71,7 @@ void WindowConnectionView::showFreezeFrame(const FreezeFrameReading& reading) {
         m_w.freezeFramePage->showFreezeFrame(reading);
 }
 
-void WindowConnectionView::showStoredCodes(const TroubleCodeList& codes) {
+void WindowConnectionView::showStoredCodes(const UnitCodeList& codes) {
     if (m_w.dtcPage != nullptr)
         m_w.dtcPage->showStoredCodes(codes);
 }
@@ -82,14 +82,22 @@ void WindowConnectionView::showO2SensorLocations(const O2SensorList& locations) 
         m_w.o2SensorPage->showO2SensorLocations(locations.value_or(QList<O2SensorLocation>()));
 }
 
-void WindowConnectionView::showPendingCodes(const TroubleCodeList& codes) {
+void WindowConnectionView::showPendingCodes(const UnitCodeList& codes) {
     if (m_w.dtcPage != nullptr)
         m_w.dtcPage->showPendingCodes(codes);
+}
+
+void WindowConnectionView::showPermanentCodes(const PermanentCodes& codes) {
+    if (m_w.dtcPage != nullptr)
+        m_w.dtcPage->showPermanentCodes(codes);
 }
 
 void WindowConnectionView::showVehicleUnits(const QList<VehicleUnit>& units) {
     if (m_w.vehiclePage != nullptr)
         m_w.vehiclePage->showUnits(units);
+    // The units' own names come after the code lists were shown.
+    if (m_w.dtcPage != nullptr)
+        m_w.dtcPage->showUnitNames();
 }
 
 void WindowConnectionView::forgetVehicle() {

@@ -49,9 +49,10 @@ public:
     void showVehicleInfo(const Service09& info) override;
     void showVehicleUnits(const QList<VehicleUnit>& units) override;
     void showFreezeFrame(const FreezeFrameReading& reading) override;
-    void showStoredCodes(const TroubleCodeList& codes) override;
+    void showStoredCodes(const UnitCodeList& codes) override;
     void showO2SensorLocations(const O2SensorList& locations) override;
-    void showPendingCodes(const TroubleCodeList& codes) override;
+    void showPendingCodes(const UnitCodeList& codes) override;
+    void showPermanentCodes(const PermanentCodes& codes) override;
     void buildSensorLists(const SupportedPidSet& mode01Supported) override;
     void forgetVehicle() override;
 

@@ -149,6 +149,8 @@ QWidget* ReportSettingsDialog::buildReportDataGroup() {
     m_storedCodes = checkBox(QStringLiteral("cbStoredDTCs"), QStringLiteral("Stored DTCs"), group);
     m_pendingCodes =
         checkBox(QStringLiteral("cbPendingDTCs"), QStringLiteral("Pending DTCs"), group);
+    m_permanentCodes =
+        checkBox(QStringLiteral("cbPermanentDTCs"), QStringLiteral("Permanent DTCs"), group);
     m_freezeFrame =
         checkBox(QStringLiteral("cbFreezeFrame"), QStringLiteral("Freeze Frames"), group);
     m_o2Sensors =
@@ -160,6 +162,7 @@ QWidget* ReportSettingsDialog::buildReportDataGroup() {
     grid->addWidget(m_pendingCodes, 0, 1);
     grid->addWidget(m_freezeFrame, 1, 1);
     grid->addWidget(m_o2Sensors, 2, 1);
+    grid->addWidget(m_permanentCodes, 3, 1);
     return group;
 }
 
@@ -170,6 +173,7 @@ ReportChoices ReportSettingsDialog::choices() const {
     c.systemStatus = m_systemStatus->isChecked();
     c.storedCodes = m_storedCodes->isChecked();
     c.pendingCodes = m_pendingCodes->isChecked();
+    c.permanentCodes = m_permanentCodes->isChecked();
     c.freezeFrame = m_freezeFrame->isChecked();
     c.o2Sensors = m_o2Sensors->isChecked();
     for (std::size_t i = 0; i < 4; ++i)

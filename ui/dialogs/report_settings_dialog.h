@@ -63,6 +63,7 @@ private:
     QCheckBox* m_systemStatus = nullptr;
     QCheckBox* m_storedCodes = nullptr;
     QCheckBox* m_pendingCodes = nullptr;
+    QCheckBox* m_permanentCodes = nullptr;
     QCheckBox* m_freezeFrame = nullptr;
     QCheckBox* m_o2Sensors = nullptr;
 };

@@ -4,6 +4,7 @@
 #include "core/connection/communication_guard.h"
 #include "core/connection/program_context.h"
 #include "core/faultcodes/fault_code_table.h"
+#include "core/j1979/control_units.h"
 #include "core/j1979/monitor_status.h"
 #include "core/l10n/const_str.h"
 #include "core/l10n/user_notifier.h"
@@ -29,6 +30,8 @@ namespace {
 
 constexpr int kCodeColumn = 1;
 constexpr int kDescriptionColumn = 2;
+constexpr int kUnitColumn = 3;
+constexpr int kUnitColumnWidth = 130;
 
 QPushButton* barButton(const QString& name, const QString& text, QWidget* parent) {
     auto* button = new QPushButton(text, parent);
@@ -82,7 +85,7 @@ QWidget* DtcPage::buildCodeBox(QTableWidget*& grid, QLabel*& heading, const QStr
     column->setSpacing(3);
     heading = createBoxHeading(title, box);
     column->addWidget(heading);
-    grid = createResultGrid(name, {{19, 44, 430}, 19, false, false}, box);
+    grid = createResultGrid(name, {{19, 44, 430, kUnitColumnWidth}, 19, false, false}, box);
     grid->setItemDelegate(new DtcGridDelegate(grid));
     column->addWidget(grid, 1);
     column->addWidget(createCodeLegend(box));
@@ -104,6 +107,12 @@ QWidget* DtcPage::buildClientArea() {
                      QStringLiteral("Pending Emission-Related Diagnostic Trouble Codes (DTC)"));
     pending->setFixedHeight(153);
     layout->addWidget(pending);
+    QWidget* permanent =
+        buildCodeBox(m_permanent, m_permanentHeading, QStringLiteral("DTC_Grid_Permanent"),
+                     QStringLiteral("Permanent Diagnostic Trouble Codes (DTC)"));
+    // Few vehicles hold more than a couple: the stored codes keep the room.
+    permanent->setFixedHeight(115);
+    layout->addWidget(permanent);
     m_client->installEventFilter(this);
     return m_client;
 }
@@ -163,24 +172,31 @@ bool DtcPage::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void DtcPage::fitDescriptionColumns() {
-    for (QTableWidget* grid : {m_stored, m_pending})
+    for (QTableWidget* grid : {m_stored, m_pending, m_permanent})
         setFillingColumnWidth(grid, kDescriptionColumn,
-                              m_client->width() - grid->columnWidth(0) - grid->columnWidth(1) - 42);
+                              m_client->width() - grid->columnWidth(0) - grid->columnWidth(1) -
+                                  grid->columnWidth(kUnitColumn) - 42);
 }
 
 void DtcPage::emptyGrids() {
-    m_storedCodes.clear();
-    m_pendingCodes.clear();
-    resetRows(m_stored, 1);
-    resetRows(m_pending, 1);
-    for (const QTableWidget* grid : {m_stored, m_pending}) {
+    for (QTableWidget* grid : {m_stored, m_pending, m_permanent}) {
+        shownCodes(grid).clear();
+        resetRows(grid, 1);
+        // In the language of the run, which is chosen after the page is built.
+        grid->horizontalHeaderItem(kUnitColumn)->setText(const_str::VehicleControlUnit);
         shownGrid(grid).state = ReadState::NotYetRead;
         recordShown(grid);
     }
 }
 
 ShownCodeGrid& DtcPage::shownGrid(const QTableWidget* grid) {
-    return grid == m_stored ? m_context.shown.storedCodes : m_context.shown.pendingCodes;
+    return grid == m_stored    ? m_context.shown.storedCodes
+           : grid == m_pending ? m_context.shown.pendingCodes
+                               : m_context.shown.permanentCodes;
+}
+
+QList<UnitCode>& DtcPage::shownCodes(const QTableWidget* grid) {
+    return grid == m_stored ? m_storedCodes : grid == m_pending ? m_pendingCodes : m_permanentCodes;
 }
 
 void DtcPage::recordShown(const QTableWidget* grid) {
@@ -198,11 +214,13 @@ QString DtcPage::descriptionOf(const QString& code) const {
         .value_or(QString());
 }
 
-void DtcPage::showCodes(QTableWidget* grid, QStringList& shown, const TroubleCodeList& codes) {
-    shown = codes.value_or(QStringList());
+void DtcPage::showCodes(QTableWidget* grid, const UnitCodeList& codes, const QString& noCodesText,
+                        const QString& notReadText) {
+    QList<UnitCode>& shown = shownCodes(grid);
+    shown = codes.value_or(QList<UnitCode>());
     if (!codes) {
         shownGrid(grid).state = ReadState::CouldNotBeRead;
-        showCodesNotRead(grid, const_str::TroubleCodesNotRead);
+        showCodesNotRead(grid, notReadText);
         recordShown(grid);
         return;
     }
@@ -210,42 +228,85 @@ void DtcPage::showCodes(QTableWidget* grid, QStringList& shown, const TroubleCod
     resetRows(grid, int(codes->size()));
     if (codes->isEmpty()) {
         setCellText(grid, 0, kCodeColumn, QStringLiteral("P0000"));
-        setCellText(grid, 0, kDescriptionColumn, const_str::NoStoredCodes);
+        setCellText(grid, 0, kDescriptionColumn, noCodesText);
         recordShown(grid);
         return;
     }
     for (int row = 0; row < codes->size(); ++row)
-        setCellText(grid, row, kCodeColumn, codes->at(row));
-    fillDescriptions(grid, shown);
+        setCellText(grid, row, kCodeColumn, codes->at(row).code);
+    fillUnitNames(grid);
+    fillDescriptions(grid);
 }
 
-void DtcPage::fillDescriptions(QTableWidget* grid, const QStringList& shown) {
+void DtcPage::fillDescriptions(QTableWidget* grid) {
+    const QList<UnitCode>& shown = shownCodes(grid);
     for (int row = 0; row < shown.size(); ++row)
-        setCellText(grid, row, kDescriptionColumn, descriptionOf(shown[row]));
+        setCellText(grid, row, kDescriptionColumn, descriptionOf(shown[row].code));
     grid->viewport()->update();
     recordShown(grid);
 }
 
-void DtcPage::showStoredCodes(const TroubleCodeList& codes) {
-    showCodes(m_stored, m_storedCodes, codes);
+void DtcPage::fillUnitNames(QTableWidget* grid) {
+    const QList<UnitCode>& shown = shownCodes(grid);
+    for (int row = 0; row < shown.size(); ++row)
+        setCellText(grid, row, kUnitColumn,
+                    control_units::displayName(shown[row].unit, m_context.unitNames));
+    grid->viewport()->update();
+    recordShown(grid);
 }
 
-void DtcPage::showPendingCodes(const TroubleCodeList& codes) {
-    showCodes(m_pending, m_pendingCodes, codes);
+void DtcPage::showUnitNames() {
+    for (QTableWidget* grid : {m_stored, m_pending, m_permanent})
+        fillUnitNames(grid);
+}
+
+void DtcPage::showStoredCodes(const UnitCodeList& codes) {
+    showCodes(m_stored, codes, const_str::NoStoredCodes, const_str::TroubleCodesNotRead);
+}
+
+void DtcPage::showPendingCodes(const UnitCodeList& codes) {
+    showCodes(m_pending, codes, const_str::NoStoredCodes, const_str::TroubleCodesNotRead);
+}
+
+void DtcPage::showPermanentCodes(const PermanentCodes& codes) {
+    if (codes.state != PermanentCodes::State::NotSupported) {
+        showCodes(m_permanent,
+                  codes.state == PermanentCodes::State::Read ? UnitCodeList(codes.codes)
+                                                             : std::nullopt,
+                  const_str::NoPermanentCodes, const_str::PermanentCodesNotRead);
+        return;
+    }
+    // Neither a clean car nor a failure: a row without a code carries no mark.
+    m_permanentCodes.clear();
+    shownGrid(m_permanent).state = ReadState::NotSupported;
+    resetRows(m_permanent, 1);
+    setCellText(m_permanent, 0, kDescriptionColumn, const_str::PermanentCodesNotSupported);
+    m_permanent->viewport()->update();
+    recordShown(m_permanent);
 }
 
 void DtcPage::fillStoredCodes() {
     resetRows(m_stored, m_stored->rowCount());
     recordShown(m_stored); // what the report sees should the reading fail
     const Service03 reader = m_context.service03.value_or(Service03{});
-    showStoredCodes(reader.storedCodes(m_context.link));
+    showStoredCodes(reader.storedCodesByUnit(m_context.link));
 }
 
 void DtcPage::fillPendingCodes() {
     resetRows(m_pending, m_pending->rowCount());
     recordShown(m_pending);
     const Service07 reader = m_context.service07.value_or(Service07{});
-    showPendingCodes(reader.pendingCodes(m_context.link));
+    showPendingCodes(reader.pendingCodesByUnit(m_context.link));
+}
+
+void DtcPage::fillPermanentCodes() {
+    resetRows(m_permanent, m_permanent->rowCount());
+    recordShown(m_permanent);
+    // Asked right after the pending codes: when those were not read the vehicle has fallen
+    // silent, and its "NO DATA" would pass for a refusal.
+    showPermanentCodes(m_context.shown.pendingCodes.state == ReadState::Read
+                           ? Service0A().permanentCodes(m_context.link)
+                           : PermanentCodes{});
 }
 
 void DtcPage::readStatusAndCodes() {
@@ -255,6 +316,7 @@ void DtcPage::readStatusAndCodes() {
     Q_EMIT monitorStatusRead(status);
     fillStoredCodes();
     fillPendingCodes();
+    fillPermanentCodes();
 }
 
 void DtcPage::onReadCodesClicked() {
@@ -314,8 +376,8 @@ void DtcPage::onPreviousManufacturerClicked() {
 
 void DtcPage::onManufacturerChanged() {
     updateManufacturerButtons();
-    fillDescriptions(m_stored, m_storedCodes);
-    fillDescriptions(m_pending, m_pendingCodes);
+    for (QTableWidget* grid : {m_stored, m_pending, m_permanent})
+        fillDescriptions(grid);
     Q_EMIT manufacturerChanged();
 }
 
@@ -327,13 +389,17 @@ void DtcPage::updateManufacturerButtons() {
 
 QList<DtcPage::PrintLine> DtcPage::printLines() const {
     QList<PrintLine> lines;
-    const std::pair<const QLabel*, const QTableWidget*> lists[] = {{m_storedHeading, m_stored},
-                                                                   {m_pendingHeading, m_pending}};
+    const std::pair<const QLabel*, const QTableWidget*> lists[] = {
+        {m_storedHeading, m_stored},
+        {m_pendingHeading, m_pending},
+        {m_permanentHeading, m_permanent}};
     for (const auto& [heading, grid] : lists) {
         lines.append({heading->text(), true});
         for (int row = 0; row < grid->rowCount(); ++row) {
             const QString code = cellText(grid, row, kCodeColumn);
-            lines.append({code + QStringLiteral("  ") + cellText(grid, row, kDescriptionColumn)});
+            const QString unit = cellText(grid, row, kUnitColumn);
+            lines.append({code + QStringLiteral("  ") + cellText(grid, row, kDescriptionColumn) +
+                          (unit.isEmpty() ? QString() : QStringLiteral("  (") + unit + u')')});
             if (code.isEmpty())
                 break;
         }

@@ -19,9 +19,9 @@ class QPushButton;
 class QTableWidget;
 class UserNotifier;
 
-// "Page_DTC": the stored and the pending trouble codes with their descriptions, the manufacturer
-// whose descriptions explain the codes outside "P0", reading, clearing after a warning, and
-// printing of both lists.
+// "Page_DTC": the stored, the pending and the permanent trouble codes with their descriptions and
+// the control unit that reported each, the manufacturer whose descriptions explain the codes
+// outside "P0", reading, clearing after a warning, and printing of the lists.
 class DtcPage : public QWidget {
     Q_OBJECT
 public:
@@ -31,9 +31,14 @@ public:
     // Read the codes and show them; the connection sequence reads them itself and shows them.
     void fillStoredCodes();
     void fillPendingCodes();
+    void fillPermanentCodes();
     // Nothing: the vehicle did not answer; the grid says so with the failure mark.
-    void showStoredCodes(const TroubleCodeList& codes);
-    void showPendingCodes(const TroubleCodeList& codes);
+    void showStoredCodes(const UnitCodeList& codes);
+    void showPendingCodes(const UnitCodeList& codes);
+    // Not read and not supported each say so in a row without a code.
+    void showPermanentCodes(const PermanentCodes& codes);
+    // Names the units of the shown codes again, after the units have told their own names.
+    void showUnitNames();
     // The state at start-up: one empty row in each grid.
     void emptyGrids();
 
@@ -68,6 +73,7 @@ public:
 
     QTableWidget* storedGrid() const { return m_stored; }
     QTableWidget* pendingGrid() const { return m_pending; }
+    QTableWidget* permanentGrid() const { return m_permanent; }
 
 Q_SIGNALS:
     void monitorStatusRead(const MonitorStatus& status);
@@ -83,8 +89,11 @@ private:
     QWidget* buildBottomBar();
     QWidget* buildCodeBox(QTableWidget*& grid, QLabel*& heading, const QString& name,
                           const QString& title);
-    void showCodes(QTableWidget* grid, QStringList& shown, const TroubleCodeList& codes);
-    void fillDescriptions(QTableWidget* grid, const QStringList& shown);
+    void showCodes(QTableWidget* grid, const UnitCodeList& codes, const QString& noCodesText,
+                   const QString& notReadText);
+    void fillDescriptions(QTableWidget* grid);
+    void fillUnitNames(QTableWidget* grid);
+    QList<UnitCode>& shownCodes(const QTableWidget* grid);
     void readStatusAndCodes();
     void updateManufacturerButtons();
     // Keeps the report's record of a grid up to date with what it shows.
@@ -98,12 +107,16 @@ private:
     QWidget* m_client = nullptr;
     QTableWidget* m_stored = nullptr;
     QTableWidget* m_pending = nullptr;
+    QTableWidget* m_permanent = nullptr;
     QLabel* m_storedHeading = nullptr;
     QLabel* m_pendingHeading = nullptr;
+    QLabel* m_permanentHeading = nullptr;
     QComboBox* m_manufacturer = nullptr;
     QPushButton* m_prev = nullptr;
     QPushButton* m_next = nullptr;
-    // The codes the grids show, so a change of maker can describe them again without a request.
-    QStringList m_storedCodes;
-    QStringList m_pendingCodes;
+    // The codes the grids show, so a change of maker can describe them again and the units can be
+    // named again without a request.
+    QList<UnitCode> m_storedCodes;
+    QList<UnitCode> m_pendingCodes;
+    QList<UnitCode> m_permanentCodes;
 };

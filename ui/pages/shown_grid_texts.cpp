@@ -9,7 +9,7 @@ ShownCodeGrid shownCodeGridOf(const QTableWidget* grid, ReadState state) {
     shown.state = state;
     shown.rows.clear();
     for (int row = 0; row < grid->rowCount(); ++row)
-        shown.rows.append({cellText(grid, row, 1), cellText(grid, row, 2)});
+        shown.rows.append({cellText(grid, row, 1), cellText(grid, row, 2), cellText(grid, row, 3)});
     return shown;
 }
 

@@ -29,6 +29,8 @@ public:
     std::optional<MonitorStatus> monitorStatus;
     std::optional<FreezeFrameReading> freezeFrame;
     TroubleCodeList storedCodes, pendingCodes;
+    UnitCodeList storedByUnit, pendingByUnit;
+    std::optional<PermanentCodes> permanentCodes;
     O2SensorList o2Locations;
     QString vin;
     QStringList cids, cvns;
@@ -50,9 +52,16 @@ public:
     void showObdType(const QString& text) override { obdType = text; }
     void showMonitorStatus(const MonitorStatus& status) override { monitorStatus = status; }
     void showFreezeFrame(const FreezeFrameReading& reading) override { freezeFrame = reading; }
-    void showStoredCodes(const TroubleCodeList& codes) override { storedCodes = codes; }
+    void showStoredCodes(const UnitCodeList& codes) override {
+        storedByUnit = codes;
+        storedCodes = plainCodes(codes);
+    }
     void showO2SensorLocations(const O2SensorList& l) override { o2Locations = l; }
-    void showPendingCodes(const TroubleCodeList& codes) override { pendingCodes = codes; }
+    void showPendingCodes(const UnitCodeList& codes) override {
+        pendingByUnit = codes;
+        pendingCodes = plainCodes(codes);
+    }
+    void showPermanentCodes(const PermanentCodes& codes) override { permanentCodes = codes; }
     void showVehicleInfo(const Service09& info) override {
         vin = info.vin();
         cids = info.calibrationIds();

@@ -104,7 +104,9 @@ TEST_F(FullVehicle, ClearingThenReadingAgain) {
     RecordingNotifier notifier;
     EXPECT_TRUE(clearTroubleCodes(m_link, notifier));
     ASSERT_EQ(notifier.messages.size(), 1);
-    EXPECT_EQ(notifier.messages.front().text, QStringLiteral("Trouble codes cleared successfully"));
+    EXPECT_EQ(notifier.messages.front().text,
+              QStringLiteral("Trouble codes cleared successfully. Permanent trouble codes stay "
+                             "until the monitors that set them have run and passed."));
 
     EXPECT_EQ(Service03().storedCodes(m_link), QStringList());
     EXPECT_EQ(Service07().pendingCodes(m_link), QStringList());

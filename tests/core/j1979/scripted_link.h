@@ -27,6 +27,19 @@ public:
         return it->size() > 1 ? it->takeFirst() : it->first();
     }
 
+    // Answers told apart by unit, for the readers that ask exchangePerUnit; a command without
+    // them is answered by exchange() as one part without a unit.
+    void answerPerUnit(const QString& command, const UnitAnswers& parts) {
+        m_perUnit[command] = parts;
+    }
+    UnitAnswers exchangePerUnit(const QString& command) override {
+        if (!m_perUnit.contains(command))
+            return CommandLink::exchangePerUnit(command);
+        m_sent << command;
+        return m_perUnit.value(command);
+    }
+    bool unitsApart() const override { return !m_perUnit.isEmpty(); }
+
     const QStringList& sent() const { return m_sent; }
 
     // A link that takes several PIDs a request (an ELM327 on CAN) until an answer is refused.
@@ -37,5 +50,6 @@ public:
 
 private:
     QHash<QString, QList<LinkAnswer>> m_script;
+    QHash<QString, UnitAnswers> m_perUnit;
     QStringList m_sent;
 };

@@ -92,13 +92,121 @@ TEST(PendingCodes, CodesStandBackToBack) {
     EXPECT_FALSE(pendingCodes(QStringLiteral("47012507360")).has_value());
 }
 
+UnitAnswer part(const char* unit, const char* answer) {
+    return {QString::fromLatin1(unit), QString::fromLatin1(answer)};
+}
+
+UnitCode unitCode(const char* code, const char* unit) {
+    return {QString::fromLatin1(code), QString::fromLatin1(unit)};
+}
+
+// Stored and pending codes read the same way, each unit's part by the rules of a whole answer.
+TEST(CodesByUnit, EachCodeKeepsItsUnit) {
+    struct Case {
+        const char* name;
+        UnitAnswers parts;
+        UnitCodeList expected;
+    };
+    const Case cases[] = {
+        {"two units",
+         QList<UnitAnswer>{part("7E8", "43013301710000"), part("7E9", "43070000000000")},
+         QList<UnitCode>{unitCode("P0133", "7E8"), unitCode("P0171", "7E8"),
+                         unitCode("P0700", "7E9")}},
+        {"the same code from two units is listed for each",
+         QList<UnitAnswer>{part("7E8", "43013300000000"), part("7E9", "43013300000000")},
+         QList<UnitCode>{unitCode("P0133", "7E8"), unitCode("P0133", "7E9")}},
+        {"a unit without codes",
+         QList<UnitAnswer>{part("7E8", "43000000000000"), part("7E9", "43070000000000")},
+         QList<UnitCode>{unitCode("P0700", "7E9")}},
+        {"units not told apart", QList<UnitAnswer>{part("", "4301330000000043070000000000")},
+         QList<UnitCode>{unitCode("P0133", ""), unitCode("P0700", "")}},
+        // One garbled part would leave that unit's codes out of a list that looks whole.
+        {"one unit garbled",
+         QList<UnitAnswer>{part("7E8", "43013300000000"), part("7E9", "4307000000")}, std::nullopt},
+        {"one unit refusing",
+         QList<UnitAnswer>{part("7E8", "43013300000000"), part("7E9", "7F 03 12")}, std::nullopt},
+        {"no part", QList<UnitAnswer>{}, std::nullopt},
+        {"no answer", std::nullopt, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScriptedLink link;
+        link.answerPerUnit(QStringLiteral("03"), c.parts);
+        EXPECT_EQ(Service03().storedCodesByUnit(link), c.expected);
+        EXPECT_EQ(Service03().storedCodes(link), plainCodes(c.expected));
+        // The pending codes' frames begin with 47; the stored codes' 43 are not theirs.
+        UnitAnswers pendingParts = c.parts;
+        if (pendingParts)
+            for (UnitAnswer& p : *pendingParts)
+                p.answer.replace(QLatin1String("43"), QLatin1String("47"));
+        link.answerPerUnit(QStringLiteral("07"), pendingParts);
+        EXPECT_EQ(Service07().pendingCodesByUnit(link), c.expected);
+    }
+}
+
+TEST(PermanentCodes, NoneNotReadAndNotSupportedAreTold) {
+    using State = PermanentCodes::State;
+    struct Case {
+        const char* name;
+        UnitAnswers parts;
+        State state;
+        QList<UnitCode> codes;
+    };
+    const Case cases[] = {
+        {"codes of two units",
+         QList<UnitAnswer>{part("7E8", "4A013300000000"), part("7E9", "4A013307000000")},
+         State::Read,
+         {unitCode("P0133", "7E8"), unitCode("P0133", "7E9"), unitCode("P0700", "7E9")}},
+        {"none", QList<UnitAnswer>{part("7E8", "4A000000000000")}, State::Read, {}},
+        {"units not told apart",
+         QList<UnitAnswer>{part("", "4A044200000000")},
+         State::Read,
+         {unitCode("P0442", "")}},
+        // An older unit beside one that knows the service adds nothing, and takes nothing away.
+        {"one unit refusing",
+         QList<UnitAnswer>{part("7E8", "4A044200000000"), part("7E9", "7F 0A 11")},
+         State::Read,
+         {unitCode("P0442", "7E8")}},
+        {"refused by every unit",
+         QList<UnitAnswer>{part("7E8", "7F 0A 11"), part("7E9", "7F0A12")},
+         State::NotSupported,
+         {}},
+        {"no data", QList<UnitAnswer>{part("", "NO DATA")}, State::NotSupported, {}},
+        {"no answer", std::nullopt, State::NotRead, {}},
+        {"no part", QList<UnitAnswer>{}, State::NotRead, {}},
+        {"one unit garbled",
+         QList<UnitAnswer>{part("7E8", "4A044200000000"), part("7E9", "4A04420000")},
+         State::NotRead,
+         {}},
+        {"the stored codes' frames",
+         QList<UnitAnswer>{part("7E8", "43044200000000")},
+         State::NotRead,
+         {}},
+        {"another service's refusal",
+         QList<UnitAnswer>{part("7E8", "7F 03 11")},
+         State::NotRead,
+         {}},
+        {"a bus error", QList<UnitAnswer>{part("", "CAN ERROR")}, State::NotRead, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScriptedLink link;
+        link.answerPerUnit(QStringLiteral("0A"), c.parts);
+        EXPECT_EQ(Service0A().permanentCodes(link), (PermanentCodes{c.state, c.codes}));
+        EXPECT_EQ(link.sent(), QStringList({"0A"}));
+    }
+}
+
 TEST(clearTroubleCodes, ConfirmedByFortyFour) {
     ScriptedLink link;
     link.answer(QStringLiteral("04"), QStringLiteral("44"));
     RecordingNotifier notifier;
     EXPECT_TRUE(clearTroubleCodes(link, notifier));
     EXPECT_EQ(link.sent(), QStringList({"04"}));
-    EXPECT_EQ(notifier.texts(), QStringList({"Trouble codes cleared successfully"}));
+    EXPECT_EQ(notifier.texts(),
+              QStringList({"Trouble codes cleared successfully. Permanent trouble "
+                           "codes stay until the monitors that set them have "
+                           "run and passed."}));
     EXPECT_EQ(notifier.icons().front(), UserNotifier::Icon::Information);
 }
 

@@ -242,6 +242,55 @@ TEST(ReportDocument, ReadingsThatFailedSayItInsteadOfLookingClean) {
     EXPECT_TRUE(lines.contains("\t  <FF_DTC>Freeze frame could not be read</FF_DTC>"));
 }
 
+// A code's unit is an element of its own where the units were told apart, so that a stylesheet
+// that knows nothing of it shows the rest as before; the permanent codes come once read.
+TEST(ReportDocument, UnitsAndPermanentCodesAreAddedElements) {
+    ShownResults shown;
+    shown.storedCodes = {ReadState::Read, {{"P0133", "O2 Sensor", "Engine (7E8)"}, {"P0700", ""}}};
+    ReportChoices choices = nothingChosen();
+    choices.storedCodes = choices.permanentCodes = true;
+    QStringList lines = linesOf(documentOf(shown, choices));
+    EXPECT_EQ(lines.filter("<DTC_UNIT>").size(), 1);
+    EXPECT_EQ(lines.indexOf("      <DTC_UNIT>Engine (7E8)</DTC_UNIT>"),
+              lines.indexOf("      <DTC_DESCRIPTION>O2 Sensor</DTC_DESCRIPTION>") + 1);
+    EXPECT_FALSE(lines.contains("<PERMANENT_DTCS>")) << "not read yet";
+
+    const struct {
+        ShownCodeGrid grid;
+        bool chosen;
+        const char* text; // the row's text in the section; none: no section
+    } cases[] = {
+        {{ReadState::Read, {{"P0420", "Catalyst", "Transmission (7E9)"}}},
+         true,
+         "      <DTC_UNIT>Transmission (7E9)</DTC_UNIT>"},
+        {{ReadState::NotSupported, {{"", "This vehicle does not support permanent trouble codes"}}},
+         true,
+         "      <DTC_DESCRIPTION>This vehicle does not support permanent trouble codes"
+         "</DTC_DESCRIPTION>"},
+        {{ReadState::CouldNotBeRead, {{"", "Permanent trouble codes could not be read"}}},
+         true,
+         "      <DTC_DESCRIPTION>Permanent trouble codes could not be read</DTC_DESCRIPTION>"},
+        {{ReadState::Read, {{"P0420", "Catalyst"}}}, false, nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.grid.rows[0].description.toStdString());
+        shown.permanentCodes = c.grid;
+        choices.permanentCodes = c.chosen;
+        lines = linesOf(documentOf(shown, choices));
+        const qsizetype section = lines.indexOf("<PERMANENT_DTCS>");
+        EXPECT_EQ(section >= 0, c.text != nullptr);
+        if (c.text == nullptr)
+            continue;
+        EXPECT_EQ(lines.mid(section, 5),
+                  QStringList({"<PERMANENT_DTCS>",
+                               "      <TITLE_PERMANENT_DTCS>Permanent Diagnostic Trouble Codes "
+                               "(DTC)</TITLE_PERMANENT_DTCS>",
+                               "</PERMANENT_DTCS>", "<PERMANENT_DTC_RESULTS>",
+                               "      <DTC_NUMBER>" + c.grid.rows[0].code + "</DTC_NUMBER>"}));
+        EXPECT_TRUE(lines.mid(section).contains(QString::fromLatin1(c.text)));
+    }
+}
+
 // The fixed elements keep their form; every other row comes as a generic element.
 TEST(ReportDocument, FuelSystemTakesTheValueAloneOtherRowsAreListedAndOddPidsSkipped) {
     ShownResults shown;

@@ -53,8 +53,8 @@ inline ReportChoices sampleChoices() {
 inline ReportChoices nothingChosen() {
     ReportChoices choices;
     choices.vehicle = choices.customer = choices.systemStatus = choices.storedCodes =
-        choices.pendingCodes = choices.freezeFrame = choices.o2Sensors = choices.monitorTests =
-            false;
+        choices.pendingCodes = choices.permanentCodes = choices.freezeFrame = choices.o2Sensors =
+            choices.monitorTests = false;
     return choices;
 }
 

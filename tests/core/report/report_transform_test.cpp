@@ -54,6 +54,33 @@ TEST(ReportTransform, StylesheetShowsEverySupportedMonitor) {
         EXPECT_TRUE(html.contains(text)) << text.toStdString();
 }
 
+// The units and the permanent codes in the program's stylesheet; a stylesheet of an earlier
+// version still shows the codes of a document that names their units.
+TEST(ReportTransform, UnitsAndPermanentCodesInOldAndNewStylesheets) {
+    ShownResults shown = sampleShownResults();
+    shown.storedCodes.rows[0].unit = "Engine (7E8)";
+    shown.permanentCodes = {ReadState::Read, {{"P0420", "Catalyst Efficiency", "Unit 7EA"}}};
+    const QByteArray document = documentOf(shown, sampleChoices());
+    QFile earliest(QUORVANE_EARLIER_STYLESHEET);
+    ASSERT_TRUE(earliest.open(QIODevice::ReadOnly));
+    const struct {
+        const char* name;
+        QByteArray stylesheet;
+        bool showsAdded;
+    } cases[] = {{"program", programStylesheet(), true}, {"earliest", earliest.readAll(), false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ReportHtml html = transformReport(document, c.stylesheet);
+        ASSERT_TRUE(html.ok) << html.error.toStdString();
+        EXPECT_TRUE(html.html.contains(shown.storedCodes.rows[0].description));
+        for (const char* added : {"<td width=\"20%\">Engine (7E8)</td>",
+                                  "Permanent Diagnostic Trouble Codes (DTC)", "Unit 7EA"})
+            EXPECT_EQ(html.html.contains(QLatin1String(added)), c.showsAdded) << added;
+    }
+    // A list without units has no unit column.
+    EXPECT_FALSE(htmlOf(documentOf(sampleShownResults(), sampleChoices())).contains("20%"));
+}
+
 TEST(ReportTransform, UnchosenSectionsAreNotShown) {
     const QString html = htmlOf(documentOf(sampleShownResults(), nothingChosen()));
     EXPECT_TRUE(html.contains("Garage Miller"));

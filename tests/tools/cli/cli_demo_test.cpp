@@ -172,14 +172,18 @@ TEST_F(DemoCli, InterruptEndsAWatchWithoutCountAfterWholeCyclesOnly) {
         EXPECT_FALSE(line.contains("Error")) << line.toStdString();
 }
 
-TEST_F(DemoCli, DtcListsNineStoredAndThreePendingCodes) {
+TEST_F(DemoCli, DtcListsNineStoredThreePendingAndOnePermanentCode) {
     const CliRun run = runTool({"--demo", "dtc"});
     ASSERT_EQ(run.code, 0) << run.err.toStdString();
     const QStringList lines = run.outLines();
-    ASSERT_EQ(lines.size(), 14) << run.out.toStdString();
+    ASSERT_EQ(lines.size(), 16) << run.out.toStdString();
     EXPECT_EQ(lines[0], "Stored DTCs:");
-    EXPECT_EQ(lines[1], "P0125  Insufficient Coolant Temperature for Closed Loop Fuel Control");
+    // Each code with the name of the unit that stored it.
+    EXPECT_EQ(lines[1], "P0125  Insufficient Coolant Temperature for Closed Loop Fuel Control  "
+                        "(ECM-EngineControl)");
     EXPECT_EQ(lines[10], "Pending DTCs:");
+    EXPECT_EQ(lines[14], "Permanent DTCs:");
+    EXPECT_EQ(lines[15], lines[1]);
 
     const QJsonObject json = runTool({"--demo", "--json", "dtc", "--maker", "Ford"}).json();
     const QJsonArray stored = json["stored"].toArray();
@@ -191,6 +195,15 @@ TEST_F(DemoCli, DtcListsNineStoredAndThreePendingCodes) {
     EXPECT_EQ(stored[3].toObject()["code"].toString(), "P1107");
     EXPECT_EQ(stored[3].toObject()["description"].toString(),
               "Dual alternator lower circuit malfunction");
+    for (const QJsonValue& code : stored) {
+        EXPECT_EQ(code["unit"].toString(), "10"); // the ISO 9141 engine's address
+        EXPECT_EQ(code["unitName"].toString(), "ECM-EngineControl");
+    }
+    const QJsonObject permanent = json["permanent"].toObject();
+    EXPECT_EQ(permanent["state"].toString(), "read");
+    ASSERT_EQ(permanent["codes"].toArray().size(), 1);
+    EXPECT_EQ(permanent["codes"][0]["code"].toString(), "P0125");
+    EXPECT_EQ(permanent["codes"][0]["unit"].toString(), "10");
 }
 
 // The simulated vehicle stored its frame with one of its stored codes.
@@ -246,7 +259,8 @@ TEST_F(DemoCli, DamagedTableStillPrintsTheCodesWithoutDescriptions) {
         const QStringList intact = runTool({"--demo", command.first()}).outLines();
         const QStringList bare = out.split('\n', Qt::SkipEmptyParts);
         ASSERT_EQ(bare.size(), intact.size()) << out.toStdString();
-        EXPECT_EQ(bare[1], intact[1].section("  ", 0, 0) + "  ");
+        // The same line without its description (a unit's name after it stays).
+        EXPECT_EQ(bare[1], QString(intact[1]).remove(intact[1].section("  ", 1, 1)));
     }
     EXPECT_TRUE(QFileInfo::exists(report));
 }

@@ -168,12 +168,15 @@ TEST_F(PtyCli, SilentVehiclePrintsNoValueItDidNotSend) {
 
     const CliRun dtc = runTool({"--port", serveSilentAfterConnecting(), "dtc"});
     EXPECT_EQ(dtc.code, 1);
-    EXPECT_EQ(dtc.outLines(), QStringList({"Stored DTCs:", "Trouble codes could not be read",
-                                           "Pending DTCs:", "Trouble codes could not be read"}));
+    EXPECT_EQ(dtc.outLines(),
+              QStringList({"Stored DTCs:", "Trouble codes could not be read",
+                           "Pending DTCs:", "Trouble codes could not be read",
+                           "Permanent DTCs:", "Permanent trouble codes could not be read"}));
     const QJsonObject dtcDoc =
         runTool({"--port", serveSilentAfterConnecting(), "--json", "dtc"}).json();
     EXPECT_TRUE(dtcDoc["stored"].isNull());
     EXPECT_TRUE(dtcDoc["pending"].isNull());
+    EXPECT_EQ(dtcDoc["permanent"]["state"].toString(), "notRead");
     EXPECT_FALSE(dtcDoc["error"].toString().isEmpty());
 
     const CliRun o2 = runTool({"--port", serveSilentAfterConnecting(), "o2"});

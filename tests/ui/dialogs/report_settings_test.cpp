@@ -26,8 +26,9 @@ QStringList between(const QStringList& lines, const QString& first, const QStrin
 
 TEST(ReportSettings, StartsWithEveryBoxTickedAndEmptyFields) {
     ReportRun run;
-    for (const char* box : {"cbVehicleInfo", "cbCustomerAddress", "cbSystemStatus", "cbStoredDTCs",
-                            "cbPendingDTCs", "cbFreezeFrame", "cbOxygenSensorTests"})
+    for (const char* box :
+         {"cbVehicleInfo", "cbCustomerAddress", "cbSystemStatus", "cbStoredDTCs", "cbPendingDTCs",
+          "cbFreezeFrame", "cbOxygenSensorTests", "cbPermanentDTCs"})
         EXPECT_TRUE(run.field<QCheckBox>(box)->isChecked()) << box;
     for (const char* edit : {"edCustomerAddress1", "edCustomerAddress4", "edRepMarke", "edRepModel",
                              "edRepYear", "edRepVIN"})

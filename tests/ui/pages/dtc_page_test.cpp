@@ -44,7 +44,7 @@ void expectNoCodes(QTableWidget* grid) {
 TEST(DtcPage, StartsWithOneEmptyRowPerGridAndNoMark) {
     ProgramRun run;
     run.showPage("btnFehlercodes");
-    for (const char* name : {"DTC_Grid", "DTC_Grid_P"}) {
+    for (const char* name : {"DTC_Grid", "DTC_Grid_P", "DTC_Grid_Permanent"}) {
         QTableWidget* grid = run.grid(name);
         EXPECT_EQ(grid->rowCount(), 1);
         EXPECT_EQ(columnTexts(grid, 1), QStringList({QString()}));
@@ -72,6 +72,14 @@ TEST(DtcPage, DemoConnectionListsStoredAndPendingCodesWithFailureMarks) {
     QTableWidget* pending = run.grid("DTC_Grid_P");
     EXPECT_EQ(columnTexts(pending, 1), QStringList({"P0125", "P0736", "P0455"}));
     expectEveryRowMarked(pending, QStringLiteral("BMP_ERROR"));
+
+    QTableWidget* permanent = run.grid("DTC_Grid_Permanent");
+    EXPECT_EQ(columnTexts(permanent, 1), QStringList({"P0125"}));
+    expectEveryRowMarked(permanent, QStringLiteral("BMP_ERROR"));
+    // Every code is the engine's, named by the name it gave after the lists were shown.
+    for (QTableWidget* grid : {stored, pending, permanent})
+        for (const QString& unit : columnTexts(grid, 3))
+            EXPECT_EQ(unit, "ECM-EngineControl") << grid->objectName().toStdString();
 }
 
 // Each language's run describes the codes the emulated vehicle reports (P0133 first) from its
@@ -192,10 +200,14 @@ TEST(DtcPage, ClearAnsweredYesClearsAndReadsEverythingAgain) {
     run.click("TroubleCodesDelete");
 
     ASSERT_EQ(run.notifier.messages.size(), 1);
-    EXPECT_EQ(run.notifier.messages[0].text, "Trouble codes cleared successfully");
+    EXPECT_EQ(run.notifier.messages[0].text,
+              "Trouble codes cleared successfully. Permanent trouble codes stay until the monitors "
+              "that set them have run and passed.");
     // A vehicle without codes: the success mark in both grids.
     expectNoCodes(run.grid("DTC_Grid"));
     expectNoCodes(run.grid("DTC_Grid_P"));
+    // Read again with the others: a permanent code stays until its monitor has passed.
+    EXPECT_EQ(columnTexts(run.grid("DTC_Grid_Permanent"), 1), QStringList({"P0133"}));
     EXPECT_EQ(run.find<QLabel>("DTCCountLabel")->text(), "0");
     EXPECT_EQ(run.find<QLabel>("labMIL_Status")->text(), "Off");
     EXPECT_EQ(columnTexts(run.grid("DTC_Grid_FF"), 1), QStringList({"P0000"}));
@@ -228,10 +240,15 @@ TEST(DtcPage, CodesThatDidNotComeShowTheFailureRowNotACleanCar) {
         expectEveryRowMarked(grid, QStringLiteral("BMP_ERROR"));
     }
     EXPECT_TRUE(run.notifier.messages.isEmpty());
+    // Without the pending codes, asking for the permanent ones would only wait again.
+    EXPECT_EQ(columnTexts(run.grid("DTC_Grid_Permanent"), 2),
+              QStringList({"Permanent trouble codes could not be read"}));
+    expectEveryRowMarked(run.grid("DTC_Grid_Permanent"), QStringLiteral("BMP_ERROR"));
     // Printed as it is shown.
     const QList<DtcPage::PrintLine> lines = run.window->dtcPage()->printLines();
-    ASSERT_EQ(lines.size(), 4);
+    ASSERT_EQ(lines.size(), 6);
     EXPECT_EQ(lines[1].text, "  Trouble codes could not be read");
+    EXPECT_EQ(lines[5].text, "  Permanent trouble codes could not be read");
 }
 
 // Silent from the Read action's first request on: after three requests without an answer the
@@ -299,7 +316,7 @@ TEST(DtcPage, WithoutFaultTableNoMakerIsChosenAndCodesStayUndescribed) {
     page.onNextManufacturerClicked();
     page.onPreviousManufacturerClicked();
 
-    page.showStoredCodes(QStringList{"P0125", "P1107"});
+    page.showStoredCodes(QList<UnitCode>{{"P0125", ""}, {"P1107", ""}});
     EXPECT_EQ(columnTexts(page.storedGrid(), 1), QStringList({"P0125", "P1107"}));
     EXPECT_EQ(columnTexts(page.storedGrid(), 2), QStringList({"", ""}));
 }
@@ -311,11 +328,11 @@ TEST(DtcPage, DescriptionColumnsFollowTheWidth) {
     for (int width : {700, 1000, 820}) {
         run.window->resize(width, 612);
         QApplication::processEvents();
-        for (const char* name : {"DTC_Grid", "DTC_Grid_P"}) {
+        for (const char* name : {"DTC_Grid", "DTC_Grid_P", "DTC_Grid_Permanent"}) {
             QTableWidget* grid = run.grid(name);
             EXPECT_EQ(grid->columnWidth(0), 19);
             EXPECT_EQ(grid->columnWidth(1), 44);
-            EXPECT_EQ(grid->columnWidth(2), client->width() - 19 - 44 - 42);
+            EXPECT_EQ(grid->columnWidth(2), client->width() - 19 - 44 - 130 - 42);
         }
     }
     // Narrower than the fixed columns: the description column shrinks to nothing, no further.
@@ -324,20 +341,23 @@ TEST(DtcPage, DescriptionColumnsFollowTheWidth) {
     EXPECT_EQ(run.grid("DTC_Grid")->columnWidth(1), 44);
 }
 
-TEST(DtcPage, PrintsBothListsAsTextLines) {
+TEST(DtcPage, PrintsTheListsAsTextLines) {
     ProgramRun run;
     run.connectDemo();
     DtcPage* page = run.window->dtcPage();
     const QList<DtcPage::PrintLine> lines = page->printLines();
-    ASSERT_EQ(lines.size(), 1 + 9 + 1 + 3);
+    ASSERT_EQ(lines.size(), 1 + 9 + 1 + 3 + 1 + 1);
     EXPECT_TRUE(lines[0].heading);
     EXPECT_EQ(lines[0].text, "Stored Emission-Related Diagnostic Trouble Codes (DTC)");
     EXPECT_EQ(lines[1].text,
-              "P0125  Insufficient Coolant Temperature for Closed Loop Fuel Control");
+              "P0125  Insufficient Coolant Temperature for Closed Loop Fuel Control  "
+              "(ECM-EngineControl)");
     EXPECT_FALSE(lines[1].heading);
     EXPECT_EQ(lines[10].text, "Pending Emission-Related Diagnostic Trouble Codes (DTC)");
     EXPECT_TRUE(lines[10].heading);
     EXPECT_EQ(lines[13].text.left(7), "P0455  ");
+    EXPECT_EQ(lines[14].text, "Permanent Diagnostic Trouble Codes (DTC)");
+    EXPECT_EQ(lines[15].text, lines[1].text);
 
     const QString pdf = test_env::freshDir("print") + "/codes.pdf";
     FakeDtcDialogs dialogs;
@@ -362,9 +382,78 @@ TEST(DtcPage, PrintsBothListsAsTextLines) {
 TEST(DtcPage, PrintingAnEmptiedListStopsAtItsFirstEmptyRow) {
     ProgramRun run;
     const QList<DtcPage::PrintLine> lines = run.window->dtcPage()->printLines();
-    ASSERT_EQ(lines.size(), 4);
+    ASSERT_EQ(lines.size(), 6);
     EXPECT_EQ(lines[1].text, "  ");
     EXPECT_TRUE(lines[2].heading);
+}
+
+// Each code names the unit that stored it, by the unit's own name once it has told it; the record
+// the report reads follows the grid, and matches what the command line builds from the reading.
+TEST(DtcPage, UnitColumnNamesEachCodesUnitAndFollowsTheirOwnNames) {
+    ProgramContext context;
+    RecordingNotifier notifier;
+    DtcPage page(context, notifier);
+    const QList<UnitCode> codes{{"P0133", "7E8"}, {"P0133", "7E9"}, {"P0420", "7EA"}};
+    page.showStoredCodes(codes);
+    page.showPendingCodes(QList<UnitCode>{{"P0171", ""}});
+    EXPECT_EQ(columnTexts(page.storedGrid(), 3),
+              QStringList({"Engine (7E8)", "Transmission (7E9)", "Unit 7EA"}));
+    EXPECT_EQ(columnTexts(page.pendingGrid(), 3), QStringList({""}));
+
+    context.unitNames.insert("7E8", "ECM-EngineControl");
+    page.showUnitNames();
+    EXPECT_EQ(columnTexts(page.storedGrid(), 3),
+              QStringList({"ECM-EngineControl", "Transmission (7E9)", "Unit 7EA"}));
+    EXPECT_EQ(context.shown.storedCodes,
+              shownCodeGrid(codes, context.faultCodeTable, QString(), const_str::NoStoredCodes,
+                            const_str::TroubleCodesNotRead, context.unitNames));
+}
+
+// Codes, none, not read and not supported are four different rows, and four report records.
+TEST(DtcPage, PermanentCodesTellTheirStatesApart) {
+    using State = PermanentCodes::State;
+    const struct {
+        PermanentCodes codes;
+        QStringList code;
+        QString description;
+        ReadState state;
+        const char* mark; // none for not supported: neither clean nor failed
+    } cases[] = {
+        {{State::Read, {{"P0420", "7E8"}}}, {"P0420"}, "", ReadState::Read, "BMP_ERROR"},
+        {{State::Read, {}},
+         {"P0000"},
+         "No permanent trouble codes stored in ECU",
+         ReadState::Read,
+         "BMP_OK"},
+        {{State::NotRead, {}},
+         {""},
+         "Permanent trouble codes could not be read",
+         ReadState::CouldNotBeRead,
+         "BMP_ERROR"},
+        {{State::NotSupported, {}},
+         {""},
+         "This vehicle does not support permanent trouble codes",
+         ReadState::NotSupported,
+         nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.description.toStdString());
+        ProgramContext context;
+        RecordingNotifier notifier;
+        DtcPage page(context, notifier);
+        page.showPermanentCodes(c.codes);
+        QTableWidget* grid = page.permanentGrid();
+        EXPECT_EQ(columnTexts(grid, 1), c.code);
+        EXPECT_EQ(columnTexts(grid, 2).first(), c.description);
+        EXPECT_EQ(context.shown.permanentCodes.state, c.state);
+        EXPECT_EQ(context.shown.permanentCodes,
+                  shownPermanentCodes(c.codes, context.faultCodeTable, QString(), {}));
+        const QImage cell = renderedCell(grid, 0, 0);
+        for (const char* mark : {"BMP_OK", "BMP_ERROR"})
+            EXPECT_EQ(showsMark(cell, QPoint(2, 3), QLatin1String(mark)),
+                      c.mark != nullptr && qstrcmp(c.mark, mark) == 0)
+                << mark;
+    }
 }
 
 } // namespace
