@@ -42,7 +42,7 @@ QString defaultName(const QString& address, const std::function<QString(const ch
     case Role::Other:
         break;
     }
-    return text(const_str::UnitOther) + u' ' + shown;
+    return text(const_str::UnitOther).arg(shown);
 }
 
 QString displayName(const QString& address, const QHash<QString, QString>& ownNames,

@@ -63,11 +63,12 @@ TEST(ReportSettings, ViewShowsWhatThePagesShowAfterConnecting) {
     // Four stored codes (the engine's three, the transmission's one): four result sections after
     // the title section.
     EXPECT_EQ(lines.count("<STORED_DTC_RESULTS>"), 4);
-    EXPECT_EQ(between(lines, "</STORED_DTCS>", "</STORED_DTC_RESULTS>").mid(1),
-              QStringList({"<STORED_DTC_RESULTS>", "      <DTC_NUMBER>P0133</DTC_NUMBER>",
-                           "      <DTC_DESCRIPTION>" + run.grid("DTC_Grid")->item(0, 2)->text() +
-                               "</DTC_DESCRIPTION>",
-                           "</STORED_DTC_RESULTS>"}));
+    EXPECT_EQ(
+        between(lines, "</STORED_DTCS>", "</STORED_DTC_RESULTS>").mid(1),
+        QStringList({"<STORED_DTC_RESULTS>", "      <DTC_NUMBER>P0133</DTC_NUMBER>",
+                     "      <DTC_DESCRIPTION>" + run.grid("DTC_Grid")->item(0, 2)->text() +
+                         "</DTC_DESCRIPTION>",
+                     "      <DTC_UNIT>ECM-EngineControl</DTC_UNIT>", "</STORED_DTC_RESULTS>"}));
     EXPECT_TRUE(lines.contains("\t  <FF_DTC>P0133</FF_DTC>"));
     EXPECT_TRUE(QFile::exists(QFileInfo(previewReportPath()).dir().filePath("DTCResults.xsl")));
 
