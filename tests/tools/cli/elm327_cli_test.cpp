@@ -5,6 +5,9 @@
 #include "tests/tools/cli/tool_processes.h"
 
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStringList>
@@ -132,6 +135,56 @@ TEST(Elm327Cli, EmulatorRefusesOptionsItDoesNotKnow) {
         elmsim.start(QStringLiteral(ELMSIM_PATH), arguments);
         ASSERT_TRUE(elmsim.waitForFinished(10000));
         EXPECT_EQ(elmsim.exitCode(), 2) << arguments.join(' ').toStdString();
+    }
+}
+
+QJsonObject jsonOf(const ToolRun& run) {
+    return QJsonDocument::fromJson(run.lines.join('\n').toUtf8()).object();
+}
+
+// A two-unit car on each chip: `units`, `iupr` and `dtc` name each unit by the name it gave, the
+// transmission's code by the transmission.
+TEST(Elm327Cli, UnitsIuprAndDtcTellTheTwoUnitsApart) {
+    const struct {
+        QStringList chip;
+        QStringList addresses;
+    } cases[] = {
+        {{"--units", "2"}, {"10", "18"}},
+        {{"--chip", "elm327", "--units", "2", "--profile", "full"}, {"7E8", "7E9"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.chip.join(' ').toStdString());
+        ElmsimProcess elm(c.chip);
+        ASSERT_FALSE(elm.device().isEmpty());
+        const ToolRun units = runCliProcess(elm.device(), {"units", "--json"});
+        ASSERT_EQ(units.code, 0) << units.errLines.join('|').toStdString();
+        const QJsonArray unitList = jsonOf(units)["units"].toArray();
+        ASSERT_EQ(unitList.size(), 2);
+        EXPECT_TRUE(jsonOf(units)["unitsApart"].toBool());
+        for (int i = 0; i < 2; ++i)
+            EXPECT_EQ(unitList[i]["address"].toString(), c.addresses[i]);
+        EXPECT_EQ(unitList[0]["name"].toString(), "ECM-EngineControl");
+        EXPECT_EQ(unitList[1]["name"].toString(), "TCM-TransmissionCtl");
+        EXPECT_EQ(unitList[1]["calibrationIds"].toArray(), QJsonArray({"TCM7700A01"}));
+        EXPECT_TRUE(unitList[1]["vin"].isNull());
+
+        const ToolRun iupr = runCliProcess(elm.device(), {"iupr", "--json"});
+        ASSERT_EQ(iupr.code, 0) << iupr.errLines.join('|').toStdString();
+        const QJsonArray ratioUnits = jsonOf(iupr)["units"].toArray();
+        ASSERT_EQ(ratioUnits.size(), 1); // the transmission keeps none
+        EXPECT_EQ(ratioUnits[0]["ignition"].toString(), "spark");
+        EXPECT_EQ(ratioUnits[0]["ignitionCycles"].toInt(), 540);
+        const QJsonObject first = ratioUnits[0]["ratios"].toArray()[0].toObject();
+        EXPECT_EQ(first["monitor"].toString(), "Catalyst bank 1");
+        EXPECT_DOUBLE_EQ(first["ratio"].toDouble(), 0.375);
+
+        const ToolRun dtc = runCliProcess(elm.device(), {"dtc", "--json"});
+        ASSERT_EQ(dtc.code, 0);
+        QStringList unitOfP0700;
+        for (const QJsonValue code : jsonOf(dtc)["stored"].toArray())
+            if (code["code"].toString() == "P0700")
+                unitOfP0700 << code["unit"].toString();
+        EXPECT_EQ(unitOfP0700, QStringList{c.addresses[1]});
     }
 }
 
