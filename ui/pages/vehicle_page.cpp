@@ -51,7 +51,7 @@ VehiclePage::VehiclePage(ProgramContext& context, QWidget* parent)
     auto* unitColumn = new QVBoxLayout(unitBox);
     unitColumn->setContentsMargins(2, 2, 2, 2);
     m_units = createResultGrid(QStringLiteral("gridControlUnits"),
-                               {{70, 150, 150, 140, 130, 80, 40, 150}, 19, true, true}, unitBox);
+                               {{55, 130, 95, 140, 125, 70, 35, 125}, 19, true, true}, unitBox);
     m_units->setColumnCount(8);
     unitColumn->addWidget(m_units);
     layout->addWidget(unitBox, 1);
@@ -118,6 +118,9 @@ void VehiclePage::showUnits(const QList<VehicleUnit>& units) {
         setCellText(m_units, row, Address, unit.address);
         setCellText(m_units, row, Name, name);
         setCellText(m_units, row, Protocol, m_context.protocolName);
+        // The column is narrow; the whole protocol name is a hover away.
+        if (QTableWidgetItem* item = m_units->item(row, Protocol))
+            item->setToolTip(m_context.protocolName);
         setCellText(m_units, row, Vin,
                     info.vinState() == Service09::ItemState::Read ? info.vin() : QString());
         if (info.calibrationIdState() == Service09::ItemState::Read)
