@@ -81,8 +81,7 @@ TEST_P(CountedLiveData, RequestsCarryTheUnitsThatAnswerService01) {
     EXPECT_EQ(c.value("0D"), "0");
     const QString digit = QString::number(units);
     // The connection's last reads told the units apart; live data switches the headers off once.
-    EXPECT_EQ(Connected::sent().mid(before),
-              QStringList({"ATH0", "0105" + digit, "010D" + digit}));
+    EXPECT_EQ(Connected::sent().mid(before), QStringList({"ATH0", "0105" + digit, "010D" + digit}));
 
     // The same count on the next connection; none once the link is down.
     ASSERT_TRUE(c.sequence.initializeConnection());
